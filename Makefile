@@ -1,0 +1,43 @@
+# The README's two commands. This file only installs what is missing, configures and calls CMake.
+#   make run   build in Release and run the program's main job
+#   make test  build and run every test through CTest
+
+PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_DIR ?= build
+RELEASE_DIR ?= build-release
+JOBS ?= 2
+
+.PHONY: run test deps bench format clean
+
+run: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+	$(RELEASE_DIR)/src/cli/cardwise-cli check
+
+test: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+bench: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCARDWISE_BENCH=ON
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+	$(RELEASE_DIR)/bench/cardwise-bench
+
+# Installs the Debian packages that are not installed yet; does nothing when all are there.
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi; \
+	  echo "Installing:$$missing"; \
+	  $$sudo apt-get update && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y $$missing; \
+	fi
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR)

@@ -1,0 +1,20 @@
+#pragma once
+// Colour texts and colour values. A colour value holds red in its lowest byte, then green, then
+// blue (0x00BBGGRR); a colour text is an HTML colour such as "#ff5555" or "ff5555".
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace cardwise {
+
+using ColorValue = std::uint32_t;
+
+// Upper-cases the text, drops every character that is not a hexadecimal digit and reads the
+// first six digits left as RRGGBB; missing digits count as 0.
+ColorValue HtmlToColor(std::string_view text);
+
+// Six lower-case hexadecimal digits rrggbb, no "#".
+std::string ColorToHtml(ColorValue value);
+
+}  // namespace cardwise
