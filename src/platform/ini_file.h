@@ -22,6 +22,12 @@ namespace cardwise {
 
 using KeyValue = std::pair<std::string, std::string>;
 
+// One section to be written by ReplaceSections.
+struct SectionWrite {
+  std::string Name;
+  std::vector<KeyValue> Keys;
+};
+
 class IniFile {
  public:
   IniFile() = default;
@@ -52,6 +58,10 @@ class IniFile {
   // EraseSection, then one section of that name with these keys appended at the end: what
   // erasing a section and writing its keys one by one gives, in one pass over the text.
   void ReplaceSection(std::string_view section, const std::vector<KeyValue>& keys);
+  // ReplaceSection for each of the sections in turn, in one pass over the text: every section
+  // of any of those names is erased, then the sections are appended in order (of sections with
+  // the same name only the last one, as writing them one by one would leave).
+  void ReplaceSections(const std::vector<SectionWrite>& sections);
 
  private:
   std::string path_;

@@ -22,7 +22,10 @@ LocaleFormats IsoFormats();
 
 // Translates the C library's patterns (nl_langinfo D_FMT and T_FMT, e.g. "%d.%m.%Y" and
 // "%H:%M:%S") and radix character into our formats. The year is always four digits; the date
-// separator is the first character of the date pattern that is not part of a field.
+// separator is the first character of the date pattern that is not part of a field. Hours,
+// minutes and seconds are always joined by ":"; %I, %l and %r add "ampm". Conversions we have
+// no token for (names of days and months, zones) are left out; an empty or field-less pattern
+// keeps the IsoFormats() value.
 LocaleFormats FormatsFromPatterns(const std::string& dateFormat, const std::string& timeFormat,
                                   char radix);
 

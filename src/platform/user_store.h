@@ -16,12 +16,14 @@ class UserStore {
  public:
   explicit UserStore(std::string path) : path_(std::move(path)) {}
 
-  // $XDG_CONFIG_HOME/Hollowfen/cardwise.ini, with ~/.config when XDG_CONFIG_HOME is unset.
+  // $XDG_CONFIG_HOME/Hollowfen/cardwise.ini, with ~/.config when XDG_CONFIG_HOME is unset
+  // (an empty or relative value counts as unset).
   static std::string DefaultPath();
 
   // Reads the store, creating its folder and an empty file when they are missing.
   Status Open();
-  // Writes the store back atomically.
+  // Writes the store back atomically. Fails without writing when Open() did not succeed, so
+  // that a store that could not be read is never replaced by what little was written since.
   Status Close();
 
   bool ValueExists(std::string_view key, std::string_view name) const;
@@ -40,6 +42,7 @@ class UserStore {
  private:
   std::string path_;
   IniFile file_;
+  bool opened_ = false;
 };
 
 }  // namespace cardwise
