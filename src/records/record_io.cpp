@@ -1,0 +1,99 @@
+#include "records/record_io.h"
+
+#include "platform/codepage.h"
+#include "records/text.h"
+
+namespace cardwise {
+
+bool DataLineLexer::Next(DataLine& line) {
+  if (pos_ >= text_.size()) return false;
+  std::size_t end = text_.find('\n', pos_);
+  if (end == std::string_view::npos) end = text_.size();
+  std::string_view text = text_.substr(pos_, end - pos_);
+  pos_ = end + 1;
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+
+  line = DataLine{};
+  line.Number = ++number_;
+  line.Text = text;
+  const std::string_view trimmed = TrimView(text);
+  if (trimmed.empty()) return true;
+  if (text.front() == '[') {
+    line.Kind = LineKind::Section;
+    return true;
+  }
+  line.Kind = LineKind::Key;
+  const std::size_t equals = text.find('=');
+  line.HasEquals = equals != std::string_view::npos;
+  line.Key = line.HasEquals ? TrimView(text.substr(0, equals)) : trimmed;
+  if (line.HasEquals) line.Value = TrimView(text.substr(equals + 1));
+  return true;
+}
+
+void LoadReport::Add(const DataLine& line, std::string message) {
+  Problems.push_back({line.Number, std::string(line.Text), std::move(message)});
+}
+
+std::vector<std::string> LoadReport::Messages() const {
+  std::vector<std::string> messages;
+  if (!ReadStatus.ok()) messages.push_back(ReadStatus.message());
+  for (const LoadProblem& problem : Problems)
+    messages.push_back(FormatLocation(File, problem.Line, problem.Message) + ": " + problem.Text);
+  return messages;
+}
+
+ClipboardText::ClipboardText(std::string_view text) {
+  DataLineLexer lexer(text);
+  DataLine line;
+  while (lexer.Next(line))
+    if (line.Kind != LineKind::Blank) lines_.emplace_back(line.Text);
+}
+
+const std::string* ClipboardText::Find(std::string_view key, std::size_t& equals) const {
+  for (const std::string& line : lines_) {
+    equals = line.find('=');
+    if (equals != std::string::npos && SameText(TrimView(std::string_view(line).substr(0, equals)), key))
+      return &line;
+  }
+  return nullptr;
+}
+
+std::string ClipboardText::Value(std::string_view key) const {
+  std::size_t equals = 0;
+  const std::string* line = Find(key, equals);
+  return line ? Trim(std::string_view(*line).substr(equals + 1)) : std::string();
+}
+
+bool ClipboardText::Has(std::string_view key) const {
+  std::size_t equals = 0;
+  return Find(key, equals) != nullptr;
+}
+
+std::string SectionText(std::string_view id, const std::vector<KeyValue>& keys) {
+  std::string text = "[" + std::string(id) + "]\r\n";
+  for (const auto& [key, value] : keys) text += key + "=" + value + "\r\n";
+  return text;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text) {
+  std::vector<std::string_view> words;
+  while (!text.empty()) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) break;
+    text.remove_prefix(start);
+    const std::size_t end = std::min(text.find(' '), text.size());
+    words.push_back(text.substr(0, end));
+    text.remove_prefix(end);
+  }
+  return words;
+}
+
+std::string Initials(std::string_view name, int words) {
+  std::string initials;
+  const std::vector<std::string_view> parts = SplitWords(name);
+  for (std::size_t i = 0; i < parts.size() && i < static_cast<std::size_t>(words); ++i)
+    initials += parts[i].front();
+  return initials;
+}
+
+}  // namespace cardwise

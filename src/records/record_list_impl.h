@@ -1,0 +1,266 @@
+#pragma once
+// Template definitions of record_list.h; include that header, not this one.
+
+namespace cardwise {
+
+namespace detail {
+
+// Builds records from the lines of one data file, one small step per line kind.
+template <class T>
+class RecordReader {
+ public:
+  explicit RecordReader(LoadReport& report) : report_(report) {}
+
+  void Take(const DataLine& line) {
+    if (line.Kind == LineKind::Section) StartRecord();
+    else if (line.Kind == LineKind::Key) KeyLine(line);
+  }
+
+  // Completes the record being built and returns every record in file order.
+  std::vector<std::unique_ptr<T>> Finish() {
+    FinishRecord();
+    return std::move(records_);
+  }
+
+ private:
+  void StartRecord() {
+    FinishRecord();
+    current_ = std::make_unique<T>();
+  }
+
+  void KeyLine(const DataLine& line) {
+    if (!current_) return report_.Add(line, "line before the first record, ignored");
+    // A line without "=" still counts as its key with an empty value.
+    const FieldResult result = current_->ReadField(line.Key, line.Value);
+    if (!line.HasEquals) report_.Add(line, "no \"=\" in the line");
+    else if (result.Outcome != FieldResult::Read) report_.Add(line, result.Message);
+  }
+
+  void FinishRecord() {
+    if (!current_) return;
+    current_->Complete();
+    ShowStatus(current_->ID);
+    records_.push_back(std::move(current_));
+  }
+
+  LoadReport& report_;
+  std::unique_ptr<T> current_;
+  std::vector<std::unique_ptr<T>> records_;
+};
+
+inline bool KeyLess(std::string_view a, std::string_view b) { return CompareText(a, b) < 0; }
+
+}  // namespace detail
+
+template <class T>
+Status SaveRecord(T& record, const std::string& path) {
+  if (!record.ShouldSave()) return Status::Ok();
+  if (record.ID.empty()) record.MakeID();
+  record.PrepareSave();
+  ShowStatus(T::kSavingPrefix + record.ID + " ...");
+  IniFile file;
+  Status status = file.Load(path);
+  if (status) {
+    file.ReplaceSection(record.ID, record.FileKeys());
+    status = file.Save();
+  }
+  ShowStatus(record.ID + (status ? " saved." : " not saved."));
+  return status;
+}
+
+template <class T>
+Status ReloadRecord(T& record, const std::string& path) {
+  IniFile file;
+  if (Status status = file.Load(path); !status) return status;
+  record.ReloadFrom(file, record.ID);
+  ShowStatus(record.ID + " loaded.");
+  return Status::Ok();
+}
+
+template <class T>
+bool TRecordList<T>::Find(std::string_view id, int& index) const {
+  const auto it = std::lower_bound(entries_.begin(), entries_.end(), id,
+                                   [](const Entry& e, std::string_view key) {
+                                     return detail::KeyLess(e.Key, key);
+                                   });
+  index = static_cast<int>(it - entries_.begin());
+  return it != entries_.end() && CompareText(it->Key, id) == 0;
+}
+
+template <class T>
+T* TRecordList<T>::FindRecord(std::string_view id) {
+  int index = 0;
+  return Find(id, index) ? &RecordAt(index) : nullptr;
+}
+
+template <class T>
+const T* TRecordList<T>::FindRecord(std::string_view id) const {
+  int index = 0;
+  return Find(id, index) ? &RecordAt(index) : nullptr;
+}
+
+template <class T>
+bool TRecordList<T>::FindByName(std::string_view name, int& index) const {
+  for (index = 0; index < Count(); ++index)
+    if (RecordAt(index).MatchesName(name)) return true;
+  index = -1;
+  return false;
+}
+
+template <class T>
+int TRecordList<T>::Add(std::unique_ptr<T> record) {
+  int index = 0;
+  std::string key = record->ID;
+  if (Find(key, index)) {
+    entries_[static_cast<std::size_t>(index)] = Entry{std::move(key), std::move(record)};
+  } else {
+    entries_.insert(entries_.begin() + index, Entry{std::move(key), std::move(record)});
+  }
+  return index;
+}
+
+template <class T>
+int TRecordList<T>::Refile(int index) {
+  std::unique_ptr<T> record = std::move(entries_.at(static_cast<std::size_t>(index)).Record);
+  entries_.erase(entries_.begin() + index);
+  return Add(std::move(record));
+}
+
+template <class T>
+int TRecordList<T>::AddPlaceholder() {
+  auto record = std::make_unique<T>();
+  record->ID = kPlaceholderID;
+  return Add(std::move(record));
+}
+
+template <class T>
+LoadReport TRecordList<T>::LoadFromFile(const std::string& path) {
+  FileName = path;
+  LoadReport report;
+  report.File = path;
+  std::vector<Entry> read = ReadEntries(path, report);
+  report.RecordsRead = static_cast<int>(read.size());
+  Merge(std::move(read));
+  if (entries_.empty()) AddPlaceholder();
+  return report;
+}
+
+// Returns the file's records sorted by key, one per key: the one read last.
+template <class T>
+std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(
+    const std::string& path, LoadReport& report) const {
+  std::string text;
+  if (!FileExists(path)) return {};
+  if (report.ReadStatus = ReadWholeFile(path, text); !report.ReadStatus) return {};
+  detail::RecordReader<T> reader(report);
+  DataLineLexer lexer(text);
+  for (DataLine line; lexer.Next(line);) reader.Take(line);
+
+  std::vector<Entry> entries;
+  for (auto& record : reader.Finish()) entries.push_back(Entry{record->ID, std::move(record)});
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const Entry& a, const Entry& b) { return detail::KeyLess(a.Key, b.Key); });
+  // Of equal keys the stable sort keeps file order: keep the last of each run.
+  std::vector<Entry> unique;
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (i + 1 == entries.size() || detail::KeyLess(entries[i].Key, entries[i + 1].Key))
+      unique.push_back(std::move(entries[i]));
+  return unique;
+}
+
+// Merges sorted, unique entries into the list in one pass; on equal keys the new one wins.
+template <class T>
+void TRecordList<T>::Merge(std::vector<Entry> sorted) {
+  std::vector<Entry> merged;
+  merged.reserve(entries_.size() + sorted.size());
+  auto old = entries_.begin();
+  for (Entry& entry : sorted) {
+    while (old != entries_.end() && detail::KeyLess(old->Key, entry.Key)) merged.push_back(std::move(*old++));
+    if (old != entries_.end() && !detail::KeyLess(entry.Key, old->Key)) ++old;
+    merged.push_back(std::move(entry));
+  }
+  std::move(old, entries_.end(), std::back_inserter(merged));
+  entries_ = std::move(merged);
+}
+
+template <class T>
+Status TRecordList<T>::SaveAll(const std::string& path) {
+  std::vector<SectionWrite> sections;
+  for (auto& entry : entries_) {
+    T& record = *entry.Record;
+    if (!record.ShouldSave()) continue;
+    if (record.ID.empty()) record.MakeID();
+    record.PrepareSave();
+    ShowStatus(T::kSavingPrefix + record.ID + " ...");
+    sections.push_back(SectionWrite{record.ID, record.FileKeys()});
+  }
+  IniFile file;
+  Status status = file.Load(path);
+  if (status) {
+    file.ReplaceSections(sections);
+    status = file.Save();
+  }
+  if (!sections.empty()) ShowStatus(sections.back().Name + (status ? " saved." : " not saved."));
+  return status;
+}
+
+template <class T>
+Status TRecordList<T>::EraseFromFile(std::string_view id) const {
+  if (!FileExists(FileName)) return Status::Ok();
+  return IniEraseSection(FileName, id);
+}
+
+template <class T>
+DeleteResult TRecordList<T>::DeleteAt(int index) {
+  if (!IsValidIndex(index)) return {Status::Ok(), Count() - 1};
+  if (Status status = EraseFromFile(RecordAt(index).ID); !status) return {status, index};
+  entries_.erase(entries_.begin() + index);
+  return {Status::Ok(), std::min(index, Count() - 1)};
+}
+
+template <class T>
+Status TRecordList<T>::DeleteByID(std::string_view id) {
+  if (Status status = EraseFromFile(id); !status) return status;
+  int index = 0;
+  if (Find(id, index)) entries_.erase(entries_.begin() + index);
+  return Status::Ok();
+}
+
+template <class T>
+std::string TRecordList<T>::CopyToClipboard(int index) const {
+  if (!IsValidIndex(index)) return {};
+  const T& record = RecordAt(index);
+  return SectionText(record.ID, record.ClipboardKeys());
+}
+
+template <class T>
+int TRecordList<T>::PasteTarget(const ClipboardText& clip, int index) {
+  if (IsValidIndex(index)) return index;
+  const std::string id = clip.Value("ID");
+  if (!id.empty() && Find(id, index)) return index;
+  if constexpr (T::kNameKey != nullptr) {
+    const std::string name = clip.Value(T::kNameKey);
+    if (!name.empty() && FindByName(name, index)) return index;
+  }
+  // A new record filed under the pasted ID (made directly rather than through a placeholder, so
+  // that a placeholder the user is filling in is not replaced).
+  auto record = std::make_unique<T>();
+  record->ID = id;
+  return Add(std::move(record));
+}
+
+template <class T>
+bool TRecordList<T>::PasteFromClipboard(std::string_view text, int& index) {
+  const ClipboardText clip(text);
+  if (clip.IsEmpty()) return false;
+  index = PasteTarget(clip, index);
+  RecordAt(index).PasteFrom(clip);
+  return true;
+}
+
+template <class T>
+void TRecordList<T>::ClearUsed() {
+  for (auto& entry : entries_) entry.Record->Used = false;
+}
+
+}  // namespace cardwise

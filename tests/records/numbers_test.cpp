@@ -1,0 +1,76 @@
+#include "records/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+#include <tuple>
+
+#include "platform/locale_formats.h"
+
+namespace cardwise {
+namespace {
+
+// Every test starts from the C-locale formats and leaves the process-wide ones as it found them.
+class NumbersTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+  void TearDown() override { SetCurrentFormats(saved_); }
+
+  static void SetDecimalSeparator(char separator) {
+    LocaleFormats formats = IsoFormats();
+    formats.DecimalSeparator = separator;
+    SetCurrentFormats(formats);
+  }
+
+ private:
+  LocaleFormats saved_ = CurrentFormats();
+};
+
+TEST_F(NumbersTest, ParseDecimal) {
+  const std::pair<std::string, std::optional<double>> cases[] = {
+      {"12.4", 12.4},  {"12,4", 12.4}, {" -1,5 ", -1.5}, {"+2", 2.0}, {".5", 0.5},
+      {"1e2", 100.0},  {"", {}},       {"  ", {}},       {"abc", {}}, {"12.4x", {}},
+      {"1,234.5", {}}, {"1 2", {}},    {"-", {}},        {"inf", {}}, {"0x10", {}}};
+  for (const auto& [text, expected] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(ParseDecimal(text), expected);
+    EXPECT_EQ(DecimalOrZero(text), expected.value_or(0.0));
+  }
+  SetDecimalSeparator(',');  // a point is still read where the user writes commas
+  EXPECT_EQ(ParseDecimal("12.4"), 12.4);
+}
+
+TEST_F(NumbersTest, ParseWholeNumber) {
+  const std::pair<std::string, std::optional<int>> cases[] = {
+      {"42", 42},  {" -7 ", -7}, {"+3", 3},   {"-2147483648", INT_MIN}, {"", {}}, {"4.0", {}},
+      {"12x", {}}, {"+-1", {}},  {"1 2", {}}, {"2147483648", {}}};
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(ParseWholeNumber(text), expected) << text;
+  EXPECT_EQ(WholeNumberOr("x", -1), -1);
+}
+
+TEST_F(NumbersTest, FormatOneDecimal) {
+  // 71.25 is an exact half: printf rounds it to the even digit.
+  const std::tuple<double, std::string, std::string> cases[] = {
+      {12.44, "12.4", "12,4"}, {3, "3.0", "3,0"},       {-1.5, "-1.5", "-1,5"},
+      {128, "128.0", "128,0"}, {-0.04, "-0.0", "-0,0"}, {71.25, "71.2", "71,2"}};
+  for (const auto& [value, point, comma] : cases) {
+    SetDecimalSeparator('.');
+    EXPECT_EQ(FormatOneDecimal(value), point);
+    SetDecimalSeparator(',');
+    EXPECT_EQ(FormatOneDecimal(value), comma);
+    EXPECT_NEAR(DecimalOrZero(FormatOneDecimal(value)), value, 0.05) << comma;
+  }
+}
+
+TEST_F(NumbersTest, RoundHalfEven) {
+  const std::pair<double, int> cases[] = {{12.5, 12}, {13.5, 14}, {-0.5, 0},       {-1.5, -2},
+                                          {2.6, 3},   {-2.6, -3}, {1e12, INT_MAX}, {NAN, 0}};
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(RoundHalfEven(value), expected) << value;
+}
+
+}  // namespace
+}  // namespace cardwise
