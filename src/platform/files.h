@@ -13,7 +13,7 @@
 
 namespace cardwise {
 
-bool FileExists(const std::string& path);       // a regular file (or a link to one)
+bool FileExists(const std::string& path);  // a regular file (or a link to one)
 bool DirectoryExists(const std::string& path);
 
 // Creates the folder with every missing parent; ok when it exists already.

@@ -142,22 +142,37 @@ bool EndsOpen(const std::string& text) {
   return !text.empty() && text.back() != '\n';
 }
 
+// The start of the first line at or after `pos` (a line start) that opens a section; the text's
+// size when there is none. It hops from "[" to "[" rather than from line to line: data files
+// are mostly key lines, and erasing a record from a large file is one such walk.
+std::size_t NextSectionLine(std::string_view text, std::size_t pos) {
+  for (;;) {
+    const std::size_t bracket = text.find('[', pos);
+    if (bracket == std::string_view::npos) return text.size();
+    std::size_t start = bracket;
+    while (start > pos && IsBlank(text[start - 1]))
+      --start;
+    if (start == 0 || text[start - 1] == '\n') return start;
+    pos = bracket + 1;
+  }
+}
+
 // Removes every section whose name `doomed` accepts, in one pass, moving the kept bytes down in
 // place.
 template <typename Doomed>
 void EraseSectionsIf(std::string& text, Doomed doomed) {
   std::size_t write = 0;
-  bool erasing = false;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const Line line = LineAt(text, pos);
-    if (const auto name = SectionName(Content(text, line))) erasing = doomed(*name);
-    if (!erasing) {
-      if (write != pos) {
-        std::copy(text.begin() + pos, text.begin() + line.next, text.begin() + write);
-      }
-      write += line.next - pos;
-    }
-    pos = line.next;
+  const auto keep = [&](std::size_t from, std::size_t to) {
+    if (write != from) std::copy(text.begin() + from, text.begin() + to, text.begin() + write);
+    write += to - from;
+  };
+  std::size_t header = NextSectionLine(text, 0);
+  keep(0, header);
+  while (header < text.size()) {
+    const Line line = LineAt(text, header);
+    const std::size_t next = NextSectionLine(text, line.next);
+    if (!doomed(*SectionName(Content(text, line)))) keep(header, next);
+    header = next;
   }
   text.resize(write);
 }
@@ -188,7 +203,8 @@ void AppendSection(std::string& text, std::string_view section, const std::vecto
   if (keys.empty()) return;  // erasing and writing nothing leaves no section either
   if (EndsOpen(text)) text += kLineEnd;
   text += SectionLine(section);
-  for (const KeyValue& key : MergeRepeatedKeys(keys)) text += KeyLine(key.first, key.second);
+  for (const KeyValue& key : MergeRepeatedKeys(keys))
+    text += KeyLine(key.first, key.second);
 }
 
 // Replaces the value of an existing key line, keeping the rest of the line and its line end.

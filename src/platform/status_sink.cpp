@@ -11,7 +11,9 @@ StatusSink& CurrentSink() {
 }
 }  // namespace
 
-StatusSink SetStatusSink(StatusSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
+StatusSink SetStatusSink(StatusSink sink) {
+  return std::exchange(CurrentSink(), std::move(sink));
+}
 
 void ShowStatus(const std::string& text) {
   if (const StatusSink& sink = CurrentSink()) sink(text);

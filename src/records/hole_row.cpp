@@ -6,19 +6,27 @@
 namespace cardwise {
 
 namespace {
-bool IsHole(int i) { return i >= 1 && i <= kHoles; }
+bool IsHole(int i) {
+  return i >= 1 && i <= kHoles;
+}
 // The 16-bit wrap of the stored values: sums are kept the way the files always kept them.
-std::int16_t To16(int value) { return static_cast<std::int16_t>(value); }
+std::int16_t To16(int value) {
+  return static_cast<std::int16_t>(value);
+}
 }  // namespace
 
-int TResult::Hole(int i) const { return IsHole(i) ? values_[i] : 0; }
+int TResult::Hole(int i) const {
+  return IsHole(i) ? values_[i] : 0;
+}
 
 std::string TResult::HoleText(int i) const {
   const int value = Hole(i);
   return value == 0 ? std::string() : std::to_string(value);
 }
 
-void TResult::SetHole(int i, std::string_view text) { SetHoleValue(i, WholeNumberOr(text, 0)); }
+void TResult::SetHole(int i, std::string_view text) {
+  SetHoleValue(i, WholeNumberOr(text, 0));
+}
 
 void TResult::SetHoleValue(int i, int value) {
   if (!IsHole(i)) return;
@@ -41,7 +49,8 @@ void TResult::FromText(std::string_view text, int first, char separator) {
 
 std::string TResult::AsText() const {
   int last = kHoles;
-  while (last > 0 && values_[last] == 0) --last;
+  while (last > 0 && values_[last] == 0)
+    --last;
   std::string text;
   for (int i = 1; i <= last; ++i) {
     if (i > 1) text += ',';
@@ -58,7 +67,8 @@ bool TResult::IsEmpty() const {
 
 int TResult::Sum(int from, int to) const {
   std::int16_t sum = 0;
-  for (int i = from; i <= to; ++i) sum = To16(sum + values_[i]);
+  for (int i = from; i <= to; ++i)
+    sum = To16(sum + values_[i]);
   return sum;
 }
 
@@ -88,13 +98,25 @@ std::string TResult::TotalText() {
   return total > 0 ? std::to_string(total) : std::string();
 }
 
-float TResult::PerHoleAverage() { return static_cast<float>(Total()) / kHoles; }
+float TResult::PerHoleAverage() {
+  return static_cast<float>(Total()) / kHoles;
+}
 
-int TResult::Out() const { return RangeSum(1, 9, StrictTotal); }
-int TResult::In() const { return RangeSum(10, 18, StrictTotal); }
-int TResult::TotalIfComplete() const { return RangeSum(1, kHoles, true); }
-int TResult::OutIfComplete() const { return RangeSum(1, 9, true); }
-int TResult::InIfComplete() const { return RangeSum(10, 18, true); }
+int TResult::Out() const {
+  return RangeSum(1, 9, StrictTotal);
+}
+int TResult::In() const {
+  return RangeSum(10, 18, StrictTotal);
+}
+int TResult::TotalIfComplete() const {
+  return RangeSum(1, kHoles, true);
+}
+int TResult::OutIfComplete() const {
+  return RangeSum(1, 9, true);
+}
+int TResult::InIfComplete() const {
+  return RangeSum(10, 18, true);
+}
 
 void TResult::KeepBest(int i, int n) {
   if (n <= 0 || !IsHole(i)) return;
@@ -120,7 +142,9 @@ double TResult::AverageWhere(const TResult& other) const {
   return holes == 0 ? 0.0 : static_cast<double>(sum) / holes;
 }
 
-void TResult::Assign(const TResult& other) { values_ = other.values_; }
+void TResult::Assign(const TResult& other) {
+  values_ = other.values_;
+}
 
 void TResult::Clear() {
   values_.fill(0);
@@ -151,7 +175,8 @@ bool TStatStrs::IsEmpty() const {
 
 std::string TStatStrs::AsText() const {
   std::string text = texts_[0];
-  for (int i = 1; i < kHoles; ++i) text += ';' + texts_[i];
+  for (int i = 1; i < kHoles; ++i)
+    text += ';' + texts_[i];
   return text;
 }
 
@@ -165,7 +190,8 @@ void TStatStrs::FromText(std::string_view text) {
 }
 
 void TStatStrs::Clear() {
-  for (std::string& text : texts_) text.clear();
+  for (std::string& text : texts_)
+    text.clear();
 }
 
 }  // namespace cardwise

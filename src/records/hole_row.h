@@ -24,8 +24,8 @@ class TResult {
   // The total of a row known only by its total (a round's putts without per-hole putts).
   std::int16_t StoredTotal = 0;
 
-  int Hole(int i) const;              // hole 1..18; 0 outside that range
-  std::string HoleText(int i) const;  // decimal text, empty when 0
+  int Hole(int i) const;                       // hole 1..18; 0 outside that range
+  std::string HoleText(int i) const;           // decimal text, empty when 0
   void SetHole(int i, std::string_view text);  // the whole number read from text, else 0
   void SetHoleValue(int i, int value);
   void SetTotal(int n) { StoredTotal = static_cast<std::int16_t>(n); }
@@ -64,7 +64,7 @@ class TResult {
   int Value(int index) const { return values_.at(static_cast<std::size_t>(index)); }
 
  private:
-  int Sum(int from, int to) const;           // 16-bit sum of holes from..to
+  int Sum(int from, int to) const;  // 16-bit sum of holes from..to
   bool AllFilled(int from, int to) const;
   int RangeSum(int from, int to, bool strict) const;
   int ComputeTotal() const;

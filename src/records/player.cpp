@@ -21,15 +21,24 @@ void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& v
 }  // namespace
 
 FieldResult TPlayer::ReadField(std::string_view key, std::string_view value) {
-  if (key == "ID") ID = value;
-  else if (key == "Player") Player = value;
-  else if (key == "Alias") Alias = value;
-  else if (key == "Hcp") return ReadHcp(value, Hcp);
-  else if (key == "Phone") Phone = value;
-  else if (key == "Club") Club = value;
-  else if (key == "Email") Email = value;
-  else if (key == "URL") URL = value;
-  else return FieldResult::Unknown();
+  if (key == "ID")
+    ID = value;
+  else if (key == "Player")
+    Player = value;
+  else if (key == "Alias")
+    Alias = value;
+  else if (key == "Hcp")
+    return ReadHcp(value, Hcp);
+  else if (key == "Phone")
+    Phone = value;
+  else if (key == "Club")
+    Club = value;
+  else if (key == "Email")
+    Email = value;
+  else if (key == "URL")
+    URL = value;
+  else
+    return FieldResult::Unknown();
   return FieldResult::Ok();
 }
 
@@ -78,9 +87,13 @@ bool TPlayer::MatchesName(std::string_view name) const {
   return SameText(Player, name) || SameText(Alias, name);
 }
 
-std::string TPlayer::HcpText() const { return FormatOneDecimal(Hcp); }
+std::string TPlayer::HcpText() const {
+  return FormatOneDecimal(Hcp);
+}
 
-void TPlayer::Clear() { *this = TPlayer(); }
+void TPlayer::Clear() {
+  *this = TPlayer();
+}
 
 bool TPlayerList::MarkUsed(std::string_view id) {
   TPlayer* player = FindRecord(id);

@@ -1,5 +1,8 @@
 #include "records/record_io.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/codepage.h"
 #include "records/text.h"
 
@@ -52,7 +55,8 @@ ClipboardText::ClipboardText(std::string_view text) {
 const std::string* ClipboardText::Find(std::string_view key, std::size_t& equals) const {
   for (const std::string& line : lines_) {
     equals = line.find('=');
-    if (equals != std::string::npos && SameText(TrimView(std::string_view(line).substr(0, equals)), key))
+    if (equals != std::string::npos &&
+        SameText(TrimView(std::string_view(line).substr(0, equals)), key))
       return &line;
   }
   return nullptr;
@@ -69,9 +73,53 @@ bool ClipboardText::Has(std::string_view key) const {
   return Find(key, equals) != nullptr;
 }
 
+namespace {
+
+// A key's first eight upper-cased bytes as a number that orders like the bytes themselves: most
+// comparisons of a sort end there.
+std::uint64_t KeyPrefix(std::string_view upper) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    prefix = prefix << 8 | (i < upper.size() ? static_cast<unsigned char>(upper[i]) : 0u);
+  return prefix;
+}
+
+}  // namespace
+
+std::vector<std::size_t> SortedLastOfEachKey(const std::vector<std::string_view>& keys) {
+  // Upper-casing each key once makes every comparison a plain byte compare. Sorting small
+  // (prefix, index) pairs with the index as the last criterion keeps equal keys in file order
+  // without moving strings; a file saved whole is sorted already, and then no sort runs at all.
+  struct Item {
+    std::uint64_t Prefix;
+    std::size_t Index;
+  };
+  std::vector<std::string> upper(keys.size());
+  std::vector<Item> order(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    upper[i] = UpperCase(keys[i]);
+    order[i] = {KeyPrefix(upper[i]), i};
+  }
+  const auto keyLess = [&](const Item& a, const Item& b) {
+    return a.Prefix != b.Prefix ? a.Prefix < b.Prefix : upper[a.Index] < upper[b.Index];
+  };
+  const auto less = [&](const Item& a, const Item& b) {
+    return keyLess(a, b) || (!keyLess(b, a) && a.Index < b.Index);
+  };
+  if (!std::is_sorted(order.begin(), order.end(), less))
+    std::sort(order.begin(), order.end(), less);
+
+  std::vector<std::size_t> indexes;
+  indexes.reserve(order.size());
+  for (std::size_t i = 0; i < order.size(); ++i)
+    if (i + 1 == order.size() || keyLess(order[i], order[i + 1])) indexes.push_back(order[i].Index);
+  return indexes;
+}
+
 std::string SectionText(std::string_view id, const std::vector<KeyValue>& keys) {
   std::string text = "[" + std::string(id) + "]\r\n";
-  for (const auto& [key, value] : keys) text += key + "=" + value + "\r\n";
+  for (const auto& [key, value] : keys)
+    text += key + "=" + value + "\r\n";
   return text;
 }
 

@@ -89,6 +89,10 @@ class ClipboardText {
   std::vector<std::string> lines_;
 };
 
+// The order in which records read from a file join the list: the indexes of `keys` sorted by
+// key (compared as CompareText does), one per key: the one read last.
+std::vector<std::size_t> SortedLastOfEachKey(const std::vector<std::string_view>& keys);
+
 // "[" + id + "]" and one "key=value" line per pair, each ended by CR LF.
 std::string SectionText(std::string_view id, const std::vector<KeyValue>& keys);
 

@@ -62,8 +62,12 @@ class TRecordList {
   int Count() const { return static_cast<int>(entries_.size()); }
   bool IsValidIndex(int index) const { return index >= 0 && index < Count(); }
   T& RecordAt(int index) { return *entries_.at(static_cast<std::size_t>(index)).Record; }
-  const T& RecordAt(int index) const { return *entries_.at(static_cast<std::size_t>(index)).Record; }
-  const std::string& KeyAt(int index) const { return entries_.at(static_cast<std::size_t>(index)).Key; }
+  const T& RecordAt(int index) const {
+    return *entries_.at(static_cast<std::size_t>(index)).Record;
+  }
+  const std::string& KeyAt(int index) const {
+    return entries_.at(static_cast<std::size_t>(index)).Key;
+  }
 
   // Binary search: whether the key is present, and its index or the index it would go to.
   bool Find(std::string_view id, int& index) const;

@@ -12,8 +12,10 @@ class RecordReader {
   explicit RecordReader(LoadReport& report) : report_(report) {}
 
   void Take(const DataLine& line) {
-    if (line.Kind == LineKind::Section) StartRecord();
-    else if (line.Kind == LineKind::Key) KeyLine(line);
+    if (line.Kind == LineKind::Section)
+      StartRecord();
+    else if (line.Kind == LineKind::Key)
+      KeyLine(line);
   }
 
   // Completes the record being built and returns every record in file order.
@@ -32,8 +34,10 @@ class RecordReader {
     if (!current_) return report_.Add(line, "line before the first record, ignored");
     // A line without "=" still counts as its key with an empty value.
     const FieldResult result = current_->ReadField(line.Key, line.Value);
-    if (!line.HasEquals) report_.Add(line, "no \"=\" in the line");
-    else if (result.Outcome != FieldResult::Read) report_.Add(line, result.Message);
+    if (!line.HasEquals)
+      report_.Add(line, "no \"=\" in the line");
+    else if (result.Outcome != FieldResult::Read)
+      report_.Add(line, result.Message);
   }
 
   void FinishRecord() {
@@ -48,7 +52,9 @@ class RecordReader {
   std::vector<std::unique_ptr<T>> records_;
 };
 
-inline bool KeyLess(std::string_view a, std::string_view b) { return CompareText(a, b) < 0; }
+inline bool KeyLess(std::string_view a, std::string_view b) {
+  return CompareText(a, b) < 0;
+}
 
 }  // namespace detail
 
@@ -79,10 +85,9 @@ Status ReloadRecord(T& record, const std::string& path) {
 
 template <class T>
 bool TRecordList<T>::Find(std::string_view id, int& index) const {
-  const auto it = std::lower_bound(entries_.begin(), entries_.end(), id,
-                                   [](const Entry& e, std::string_view key) {
-                                     return detail::KeyLess(e.Key, key);
-                                   });
+  const auto it = std::lower_bound(
+      entries_.begin(), entries_.end(), id,
+      [](const Entry& e, std::string_view key) { return detail::KeyLess(e.Key, key); });
   index = static_cast<int>(it - entries_.begin());
   return it != entries_.end() && CompareText(it->Key, id) == 0;
 }
@@ -147,35 +152,43 @@ LoadReport TRecordList<T>::LoadFromFile(const std::string& path) {
 
 // Returns the file's records sorted by key, one per key: the one read last.
 template <class T>
-std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(
-    const std::string& path, LoadReport& report) const {
+std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(const std::string& path,
+                                                                        LoadReport& report) const {
   std::string text;
   if (!FileExists(path)) return {};
   if (report.ReadStatus = ReadWholeFile(path, text); !report.ReadStatus) return {};
   detail::RecordReader<T> reader(report);
   DataLineLexer lexer(text);
-  for (DataLine line; lexer.Next(line);) reader.Take(line);
+  for (DataLine line; lexer.Next(line);)
+    reader.Take(line);
 
+  std::vector<std::unique_ptr<T>> records = reader.Finish();
+  // The keys are copied out in file order: walking the records themselves in sorted order would
+  // jump all over memory.
+  std::vector<std::string> keys;
+  keys.reserve(records.size());
+  for (const auto& record : records)
+    keys.push_back(record->ID);
   std::vector<Entry> entries;
-  for (auto& record : reader.Finish()) entries.push_back(Entry{record->ID, std::move(record)});
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const Entry& a, const Entry& b) { return detail::KeyLess(a.Key, b.Key); });
-  // Of equal keys the stable sort keeps file order: keep the last of each run.
-  std::vector<Entry> unique;
-  for (std::size_t i = 0; i < entries.size(); ++i)
-    if (i + 1 == entries.size() || detail::KeyLess(entries[i].Key, entries[i + 1].Key))
-      unique.push_back(std::move(entries[i]));
-  return unique;
+  entries.reserve(keys.size());
+  for (std::size_t index : SortedLastOfEachKey({keys.begin(), keys.end()}))
+    entries.push_back(Entry{std::move(keys[index]), std::move(records[index])});
+  return entries;
 }
 
 // Merges sorted, unique entries into the list in one pass; on equal keys the new one wins.
 template <class T>
 void TRecordList<T>::Merge(std::vector<Entry> sorted) {
+  if (entries_.empty()) {
+    entries_ = std::move(sorted);
+    return;
+  }
   std::vector<Entry> merged;
   merged.reserve(entries_.size() + sorted.size());
   auto old = entries_.begin();
   for (Entry& entry : sorted) {
-    while (old != entries_.end() && detail::KeyLess(old->Key, entry.Key)) merged.push_back(std::move(*old++));
+    while (old != entries_.end() && detail::KeyLess(old->Key, entry.Key))
+      merged.push_back(std::move(*old++));
     if (old != entries_.end() && !detail::KeyLess(entry.Key, old->Key)) ++old;
     merged.push_back(std::move(entry));
   }
@@ -260,7 +273,8 @@ bool TRecordList<T>::PasteFromClipboard(std::string_view text, int& index) {
 
 template <class T>
 void TRecordList<T>::ClearUsed() {
-  for (auto& entry : entries_) entry.Record->Used = false;
+  for (auto& entry : entries_)
+    entry.Record->Used = false;
 }
 
 }  // namespace cardwise

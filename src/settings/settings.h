@@ -22,7 +22,19 @@ namespace cardwise {
 
 // The thirteen colours of section "Colors", in file order.
 enum class ColorKey {
-  Score_2, Score_1, Score0, Score1, Score2, Score3, Tot_1, Tot0, Tot1, Len, Back, Green, Total,
+  Score_2,
+  Score_1,
+  Score0,
+  Score1,
+  Score2,
+  Score3,
+  Tot_1,
+  Tot0,
+  Tot1,
+  Len,
+  Back,
+  Green,
+  Total,
 };
 inline constexpr std::size_t kColorCount = 13;
 const char* ColorKeyName(ColorKey key);  // "Score-2", ..., "Total"
@@ -49,8 +61,8 @@ struct TSettings {
   std::string PlayerDir = "players", CourseDir = "courses";
 
   // Section "Files".
-  std::string PlayerFName = "PLAYERS.DAT", CourseFName = "COURSES.DAT",
-              EventFName = "EVENTS.DAT", TourFName = "TOURS.DAT", RoundFName = "ROUNDS.DAT";
+  std::string PlayerFName = "PLAYERS.DAT", CourseFName = "COURSES.DAT", EventFName = "EVENTS.DAT",
+              TourFName = "TOURS.DAT", RoundFName = "ROUNDS.DAT";
   std::string StdHeader, StdFooter;
 
   // Section "HTML".

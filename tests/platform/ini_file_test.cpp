@@ -123,7 +123,8 @@ TEST(IniWrite, ReplaceSectionsEqualsReplacingOneByOne) {
   for (const char* text : texts) {
     SCOPED_TRACE(text);
     IniFile expected{std::string(text)};
-    for (const SectionWrite& section : batch) expected.ReplaceSection(section.Name, section.Keys);
+    for (const SectionWrite& section : batch)
+      expected.ReplaceSection(section.Name, section.Keys);
     IniFile replaced{std::string(text)};
     replaced.ReplaceSections(batch);
     EXPECT_EQ(replaced.Text(), expected.Text());

@@ -11,7 +11,8 @@ namespace {
 // The eighteen holes as a comma list, every hole written (0 for unfilled).
 std::string AllHoles(const TResult& row) {
   std::string text;
-  for (int i = 1; i <= kHoles; ++i) text += (i > 1 ? "," : "") + std::to_string(row.Hole(i));
+  for (int i = 1; i <= kHoles; ++i)
+    text += (i > 1 ? "," : "") + std::to_string(row.Hole(i));
   return text;
 }
 
@@ -50,8 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         FromTextCase{kNines, "", 1, ',', "0,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9"},
         FromTextCase{kNines, " 4 , 5 ,x,2", 1, ',', "4,5,0,2,0,9,9,9,9,9,9,9,9,9,9,9,9,9"},
         // The second half of a legacy card goes in from hole 10 and stops at hole 18.
-        FromTextCase{"", "1 2 3 4 5 6 7 8 9 10 11", 10, ' ',
-                     "0,0,0,0,0,0,0,0,0,1,2,3,4,5,6,7,8,9"},
+        FromTextCase{"", "1 2 3 4 5 6 7 8 9 10 11", 10, ' ', "0,0,0,0,0,0,0,0,0,1,2,3,4,5,6,7,8,9"},
         FromTextCase{"", "4;5", 17, ';', "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4,5"}));
 
 TEST(TResultText, WritesUpToTheLastFilledHole) {

@@ -65,9 +65,11 @@ TEST_F(PlayerTest, HandicapsFollowTheDecimalSeparatorAndReadEither) {
 }
 
 TEST_F(PlayerTest, MakeIdTakesTheInitialsOfTheFirstTwoWords) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"John Smith", "JS"}, {"Anna", "A"}, {"Jan van Dijk", "Jv"}, {"  Eva   Lind ", "EL"},
-      {"", ""}};
+  const std::vector<std::pair<std::string, std::string>> cases = {{"John Smith", "JS"},
+                                                                  {"Anna", "A"},
+                                                                  {"Jan van Dijk", "Jv"},
+                                                                  {"  Eva   Lind ", "EL"},
+                                                                  {"", ""}};
   for (const auto& [name, id] : cases) {
     TPlayer player;
     player.Player = name;
@@ -114,8 +116,7 @@ TEST_F(PlayerTest, ClipboardCarriesEveryKeyAndPastesBack) {
             "Club=\r\n");
 
   int index = list.AddPlaceholder();
-  ASSERT_TRUE(list.PasteFromClipboard(
-      "[X]\r\nID=X\r\nPlayer=Xena\r\nclub=Far Hills\r\n", index));
+  ASSERT_TRUE(list.PasteFromClipboard("[X]\r\nID=X\r\nPlayer=Xena\r\nclub=Far Hills\r\n", index));
   const TPlayer& pasted = list.RecordAt(index);
   EXPECT_EQ(pasted.ID, "??") << "pasting into a chosen record keeps its ID";
   EXPECT_EQ(pasted.Player, "Xena");

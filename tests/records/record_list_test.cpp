@@ -19,7 +19,8 @@ using ::testing::HasSubstr;
 
 std::vector<std::string> Keys(const TPlayerList& list) {
   std::vector<std::string> keys;
-  for (int i = 0; i < list.Count(); ++i) keys.push_back(list.KeyAt(i));
+  for (int i = 0; i < list.Count(); ++i)
+    keys.push_back(list.KeyAt(i));
   return keys;
 }
 
@@ -52,7 +53,8 @@ TEST_P(LineReaderTest, ReadsRecords) {
   const TPlayerList list = LoadText(c.Text);
   EXPECT_EQ(Keys(list), c.Keys);
   std::vector<std::string> names;
-  for (int i = 0; i < list.Count(); ++i) names.push_back(list.RecordAt(i).Player);
+  for (int i = 0; i < list.Count(); ++i)
+    names.push_back(list.RecordAt(i).Player);
   EXPECT_EQ(names, c.Names);
   EXPECT_EQ(static_cast<int>(report_.Problems.size()), c.Problems);
 }
@@ -62,23 +64,42 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ReaderCase{"SortedByKeyWithoutLetterCase",
                    "[b]\r\nID=b\r\nPlayer=Bee\r\n[A]\r\nID=A\r\nPlayer=Ay\r\n[c]\r\nID=c\r\n",
-                   {"A", "b", "c"}, {"Ay", "Bee", ""}, 0},
+                   {"A", "b", "c"},
+                   {"Ay", "Bee", ""},
+                   0},
         ReaderCase{"DuplicatesInAnyCaseKeepTheLastRead",
                    "[JS]\nID=JS\nPlayer=First\n[js]\nID=js\nPlayer=Second\n",
-                   {"js"}, {"Second"}, 0},
+                   {"js"},
+                   {"Second"},
+                   0},
         ReaderCase{"KeysBeforeTheFirstSectionAreIgnored",
-                   "ID=X\nPlayer=Loose\n\n[A]\nID=A\nPlayer=Ay\n", {"A"}, {"Ay"}, 2},
-        ReaderCase{"TheIdLineNamesTheRecordNotTheSection", "[X]\nID=Y\nPlayer=Why\n",
-                   {"Y"}, {"Why"}, 0},
+                   "ID=X\nPlayer=Loose\n\n[A]\nID=A\nPlayer=Ay\n",
+                   {"A"},
+                   {"Ay"},
+                   2},
+        ReaderCase{
+            "TheIdLineNamesTheRecordNotTheSection", "[X]\nID=Y\nPlayer=Why\n", {"Y"}, {"Why"}, 0},
         ReaderCase{"NoIdLineGivesTheEmptyKey", "[X]\nPlayer=Nobody\n", {""}, {"Nobody"}, 0},
-        ReaderCase{"BlanksAroundKeysAndValues", "[A]\n  ID = A \n Player =  Ay Be  \n\n\n",
-                   {"A"}, {"Ay Be"}, 0},
+        ReaderCase{"BlanksAroundKeysAndValues",
+                   "[A]\n  ID = A \n Player =  Ay Be  \n\n\n",
+                   {"A"},
+                   {"Ay Be"},
+                   0},
         ReaderCase{"KeysAreCaseSensitiveAndUnknownOnesReported",
-                   "[A]\nID=A\nplayer=lower\nNick=N\nPlayer=Ay\n", {"A"}, {"Ay"}, 2},
+                   "[A]\nID=A\nplayer=lower\nNick=N\nPlayer=Ay\n",
+                   {"A"},
+                   {"Ay"},
+                   2},
         ReaderCase{"ALineWithoutEqualsIsItsKeyWithAnEmptyValue",
-                   "[A]\nID=A\nPlayer=Ay\nPlayer\n", {"A"}, {""}, 1},
+                   "[A]\nID=A\nPlayer=Ay\nPlayer\n",
+                   {"A"},
+                   {""},
+                   1},
         ReaderCase{"ABadValueIsReportedAndTheLoadGoesOn",
-                   "[A]\nID=A\nHcp=twelve\n[B]\nID=B\nPlayer=Bee\n", {"A", "B"}, {"", "Bee"}, 1},
+                   "[A]\nID=A\nHcp=twelve\n[B]\nID=B\nPlayer=Bee\n",
+                   {"A", "B"},
+                   {"", "Bee"},
+                   1},
         ReaderCase{"AnEmptyFileGetsAPlaceholder", "", {"??"}, {""}, 0}),
     [](const auto& info) { return info.param.Name; });
 
@@ -108,7 +129,7 @@ TEST_F(RecordListTest, LoadingASecondFileMerges) {
 TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
   const TPlayerList list = LoadText("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
   const std::vector<std::pair<std::string, std::pair<bool, int>>> cases = {
-      {"ab", {true, 0}}, {"CD", {true, 1}}, {"Ef", {true, 2}},
+      {"ab", {true, 0}}, {"CD", {true, 1}},  {"Ef", {true, 2}},
       {"A", {false, 0}}, {"CE", {false, 2}}, {"Z", {false, 3}}};
   for (const auto& [id, expected] : cases) {
     int index = -1;
@@ -147,7 +168,8 @@ TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
 }
 
 TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
-  const std::string path = dir_.Write("PLAYERS.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
+  const std::string path =
+      dir_.Write("PLAYERS.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
   TPlayerList list;
   list.AddPlaceholder();
   int index = -1;
@@ -161,7 +183,8 @@ TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
   dir_.Write("blocker", "a file");
   const std::string path = dir_.File("blocker/PLAYERS.DAT");
   std::vector<std::string> shown;
-  const StatusSink previous = SetStatusSink([&](const std::string& text) { shown.push_back(text); });
+  const StatusSink previous =
+      SetStatusSink([&](const std::string& text) { shown.push_back(text); });
   TPlayer player;
   player.ID = "JS";
   const Status status = SaveRecord(player, path);

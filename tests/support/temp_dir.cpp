@@ -19,7 +19,9 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const { return path_ + std::string(name); }
+std::string TempDir::File(std::string_view name) const {
+  return path_ + std::string(name);
+}
 
 std::string TempDir::Write(std::string_view name, std::string_view bytes) const {
   const std::string path = File(name);
@@ -39,13 +41,17 @@ ScopedEnv::ScopedEnv(std::string name, const char* value) : name_(std::move(name
     had_ = true;
     old_ = old;
   }
-  if (value) setenv(name_.c_str(), value, 1);
-  else unsetenv(name_.c_str());
+  if (value)
+    setenv(name_.c_str(), value, 1);
+  else
+    unsetenv(name_.c_str());
 }
 
 ScopedEnv::~ScopedEnv() {
-  if (had_) setenv(name_.c_str(), old_.c_str(), 1);
-  else unsetenv(name_.c_str());
+  if (had_)
+    setenv(name_.c_str(), old_.c_str(), 1);
+  else
+    unsetenv(name_.c_str());
 }
 
 }  // namespace cardwise::testing

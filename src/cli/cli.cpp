@@ -1,0 +1,94 @@
+#include "cli/cli.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <ostream>
+
+#include "cli/check_command.h"
+#include "platform/codepage.h"
+#include "platform/status_sink.h"
+#include "records/process_info.h"
+
+namespace cardwise {
+
+namespace {
+
+struct Command {
+  const char* Name;
+  const char* Usage;
+  int (*Run)(CliContext&);
+};
+
+const Command kCommands[] = {
+    {"check", "check                 load the five data files, report counts and unreadable lines",
+     RunCheck},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: cardwise-cli [--ini FILE] COMMAND [ARGS]\n\ncommands:\n";
+  for (const Command& command : kCommands)
+    out << "  " << command.Usage << "\n";
+  out << "\noptions:\n"
+         "  --ini FILE            the settings file (else $CARDWISE_INI, else\n"
+         "                        $XDG_CONFIG_HOME/cardwise/cardwise.ini)\n"
+         "  --help                this text\n";
+}
+
+const Command* FindCommand(const std::string& name) {
+  for (const Command& command : kCommands)
+    if (name == command.Name) return &command;
+  return nullptr;
+}
+
+// Progress texts go to stderr, at most a few a second: on a terminal each replaces the last,
+// elsewhere each is a line of its own.
+StatusSink ProgressPrinter(std::ostream& err) {
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  auto last = std::make_shared<std::chrono::steady_clock::time_point>();
+  return [&err, terminal, last](const std::string& text) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - *last < std::chrono::milliseconds(terminal ? 100 : 1000)) return;
+    *last = now;
+    err << (terminal ? "\r\033[K" : "") << Windows1252ToUtf8(text) << (terminal ? "" : "\n")
+        << std::flush;
+  };
+}
+
+int RunCommand(const Command& command, CliContext& context) {
+  const StatusSink previous = SetStatusSink(ProgressPrinter(context.Err));
+  const int code = command.Run(context);
+  SetStatusSink(previous);
+  if (isatty(STDERR_FILENO)) context.Err << "\r\033[K" << std::flush;
+  return code;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string ini;
+  std::size_t i = 0;
+  for (; i < args.size() && args[i].starts_with("--"); ++i) {
+    if (args[i] == "--help") return PrintUsage(out), kExitOk;
+    if (args[i] != "--ini" || i + 1 == args.size()) return PrintUsage(err), kExitUsage;
+    ini = args[++i];
+  }
+  if (i == args.size()) return PrintUsage(err), kExitUsage;
+  const Command* command = FindCommand(args[i]);
+  if (!command) {
+    err << "cardwise-cli: unknown command \"" << args[i] << "\"\n";
+    return PrintUsage(err), kExitUsage;
+  }
+
+  InitProcessInfo();
+  CliContext context{
+      Settings(), ResolveSettingsPaths(ini), {args.begin() + i + 1, args.end()}, out, err};
+  if (Status status = LoadSettings(context.Settings, context.Paths); !status) {
+    err << "cardwise-cli: " << status.message() << "\n";
+    return kExitFailure;
+  }
+  return RunCommand(*command, context);
+}
+
+}  // namespace cardwise
