@@ -1,0 +1,65 @@
+#pragma once
+// Events: competitions on one course on one day, in "EVENTS.DAT", with their result lines.
+//
+// A result line has five ";"-separated fields: place; score; player ID; round ID; tie note
+// (empty, "Last 9", "Last 6", "Last 3", "Hole 18", "Hcp" or "="). Results are stored under the
+// keys "1", "2", ... of the event's section.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ini_file.h"
+#include "records/dates.h"
+#include "records/record_io.h"
+#include "records/record_list.h"
+
+namespace cardwise {
+
+// How an event ranks its field.
+enum EventType : int {
+  kNoEventType = -1,
+  kStrokesGross = 0,    // rounds of the event, gross score, lower is better
+  kStrokesNet = 1,      // gross score minus received strokes, lower is better
+  kStableford = 2,      // Stableford points, higher is better
+  kManualAscending = 3, // typed-in results, lower is better
+  kManualDescending = 4 // typed-in results, higher is better
+};
+
+struct TEvent {
+  static constexpr const char* kSavingPrefix = "Saving: ";
+  static constexpr const char* kNameKey = "Event";
+
+  std::string ID;
+  std::string Event;     // the event's name
+  std::string CourseID;
+  std::string Header;    // header template of the event's page
+  DateTime Date = 0;
+  int Type = kNoEventType;
+  bool Make = true;      // whether the event gets a web page
+  std::vector<std::string> Results;  // result lines, in ranked order once computed
+  bool Used = false;     // not stored
+
+  FieldResult ReadField(std::string_view key, std::string_view value);
+  void Complete() {}
+  // ID := the initials of the first two words of Event.
+  void MakeID();
+  bool ShouldSave() const { return true; }
+  void PrepareSave() {}
+  std::vector<KeyValue> FileKeys() const;
+  std::vector<KeyValue> ClipboardKeys() const;
+  void ReloadFrom(const IniFile& file, const std::string& section);
+  void PasteFrom(const ClipboardText& clip);
+  bool MatchesName(std::string_view name) const;  // Event, without regard to letter case
+
+  // The first result line whose player field equals the ID without regard to letter case.
+  bool FindResult(std::string_view playerID, int& index) const;
+  void Clear();
+};
+
+class TEventList : public TRecordList<TEvent> {};
+
+// The process-wide event list.
+TEventList& Events();
+
+}  // namespace cardwise

@@ -1,0 +1,25 @@
+#pragma once
+// Computing and ranking an event's results from its rounds.
+
+#include <string>
+
+#include "records/round.h"
+#include "results/event.h"
+
+namespace cardwise {
+
+// Types 0 to 2: the results become one line ";score;playerID;roundID" per round of the event
+// (its EventID is the event's ID, or its EventIDs text contains it), in round-list order. Every
+// type: the lines are sorted with ResultBefore and their places numbered.
+void CalcResults(TEvent& event, const TRoundList& rounds);
+
+// Whether result line a ranks before line b in an event of the given type. Ties are broken by
+// the received strokes ("Hcp", net and Stableford) and the count-back over the last 9, 6 and 3
+// holes and hole 18; the line that wins a tie gets the note of the step that decided, lines no
+// step separates both get "=". A line is never before itself.
+bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& rounds);
+
+// The round of a result line (its field 4); nullptr when it is not in the list.
+const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds);
+
+}  // namespace cardwise
