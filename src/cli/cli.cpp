@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "cli/check_command.h"
+#include "cli/recalc_command.h"
 #include "platform/codepage.h"
 #include "platform/status_sink.h"
 #include "records/process_info.h"
@@ -24,6 +25,8 @@ struct Command {
 const Command kCommands[] = {
     {"check", "check                 load the five data files, report counts and unreadable lines",
      RunCheck},
+    {"recalc", "recalc events         compute the results of every event again and save them",
+     RunRecalc},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,1 +1,177 @@
-// placeholder until implemented
+#include "records/course.h"
+
+#include "platform/codepage.h"
+#include "records/numbers.h"
+#include "settings/settings.h"
+
+namespace cardwise {
+
+namespace {
+
+constexpr std::size_t kMaxColorText = 9;
+
+// Ratings: a number with "," or "." as decimal point; 0 (and a complaint) when there is none.
+FieldResult ReadRating(std::string_view value, float& rating) {
+  const std::optional<double> number = ParseDecimal(value);
+  rating = static_cast<float>(number.value_or(0));
+  return number || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
+}
+
+// A date that no form reads leaves the field as it was.
+FieldResult ReadDate(std::string_view value, DateTime& date) {
+  const std::optional<DateTime> parsed = ParseDate(value);
+  if (!parsed) return FieldResult::Bad("not a date");
+  date = *parsed;
+  return FieldResult::Ok();
+}
+
+void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& value) {
+  if (!value.empty()) keys.emplace_back(key, value);
+}
+
+void AddRow(std::vector<KeyValue>& keys, const char* key, const TResult& row) {
+  if (!row.IsEmpty()) keys.emplace_back(key, row.AsText());
+}
+
+}  // namespace
+
+FieldResult ReadHoleRow(std::string_view value, TResult& row) {
+  // The row is replaced as a whole; only a total read from its own key survives.
+  const std::int16_t stored = row.StoredTotal;
+  row.Clear();
+  row.StoredTotal = stored;
+  row.FromText(value, 1, ',');
+  if (value.find_first_not_of("0123456789,- ") != std::string_view::npos)
+    return FieldResult::Bad("not a hole list");
+  return FieldResult::Ok();
+}
+
+FieldResult TCourse::ReadField(std::string_view key, std::string_view value) {
+  if (key == "ID")
+    ID = value;
+  else if (key == "Course")
+    Course = value;
+  else if (key == "Alias")
+    Alias = value;
+  else if (key == "Phone")
+    Phone = value;
+  else if (key == "Tee")
+    Tee = value;
+  else if (key == "LenRGB")
+    LenRGB = value.substr(0, kMaxColorText);
+  else if (key == "URL")
+    URL = value;
+  else if (key == "CR")
+    return ReadRating(value, CR);
+  else if (key == "Slope")
+    return ReadRating(value, Slope);
+  else if (key == "Changed")
+    return ReadDate(value, Changed);
+  else if (key == "Par")
+    return ReadHoleRow(value, Par);
+  else if (key == "Hcp")
+    return ReadHoleRow(value, Hcp);
+  else if (key == "Len")
+    return ReadHoleRow(value, Len);
+  else
+    return FieldResult::Unknown();
+  return FieldResult::Ok();
+}
+
+void TCourse::Complete() {
+  LenColor = ColorFromText(LenRGB);
+}
+
+void TCourse::MakeID() {
+  if (!ID.empty()) return;
+  const std::vector<std::string_view> words = SplitWords(Course);
+  if (words.empty()) return;
+  ID = words[0].substr(0, 4);
+  for (std::size_t i = 1; i < words.size() && i < 4; ++i)
+    ID += words[i].front();
+}
+
+void TCourse::PrepareSave() {
+  if (LenColor != 0) LenRGB = ColorText(LenColor);
+  ID = UpperCase(ID);
+}
+
+std::vector<KeyValue> TCourse::FileKeys() const {
+  std::vector<KeyValue> keys{{"ID", UpperCase(ID)}};
+  AddIfSet(keys, "Course", Course);
+  AddIfSet(keys, "Alias", Alias);
+  AddIfSet(keys, "Phone", Phone);
+  AddIfSet(keys, "Tee", Tee);
+  AddIfSet(keys, "LenRGB", LenRGB);
+  AddIfSet(keys, "URL", URL);
+  if (CR != 0) keys.emplace_back("CR", FormatOneDecimal(CR));
+  if (Slope != 0) keys.emplace_back("Slope", FormatOneDecimal(Slope));
+  if (Changed != 0) keys.emplace_back("Changed", ShortDateText(Changed));
+  AddRow(keys, "Par", Par);
+  AddRow(keys, "Hcp", Hcp);
+  AddRow(keys, "Len", Len);
+  return keys;
+}
+
+std::vector<KeyValue> TCourse::ClipboardKeys() const {
+  return FileKeys();
+}
+
+void TCourse::ReloadFrom(const IniFile& file, const std::string& section) {
+  const auto read = [&](const char* key, std::string_view fallback) {
+    ReadField(key, file.ReadString(section, key, fallback));
+  };
+  for (const char* key : {"ID", "Course", "Alias", "Tee", "LenRGB", "Par", "Hcp", "Len"})
+    read(key, "");
+  read("Phone", Phone);
+  read("URL", URL);
+  read("CR", "0");
+  read("Slope", "0");
+  read("Changed", "");  // an empty date reads as today
+  Complete();
+}
+
+void TCourse::PasteFrom(const ClipboardText& clip) {
+  for (const char* key : {"Course", "Alias", "CR", "Slope", "Phone", "URL", "Tee", "LenRGB", "Par",
+                          "Hcp", "Len"})
+    ReadField(key, clip.Value(key));
+  if (const std::string changed = clip.Value("Changed"); !changed.empty())
+    ReadField("Changed", changed);
+}
+
+bool TCourse::MatchesName(std::string_view name) const {
+  if (name.empty()) return false;
+  return SameText(Course, name) || UpperCase(Alias).find(UpperCase(name)) != std::string::npos;
+}
+
+ColorValue TCourse::LenColorOf(const TSettings& settings) {
+  if (LenColor == 0) LenColor = ColorFromText(LenRGB);
+  if (LenColor == 0) LenColor = settings.Value(ColorKey::Len);
+  return LenColor;
+}
+
+std::string TCourse::RatingText() const {
+  std::string text;
+  if (CR > 0) text = "CR=" + FormatOneDecimal(CR);
+  if (Slope > 0) text += " Slope=" + std::to_string(RoundHalfEven(Slope));
+  return text;
+}
+
+void TCourse::Clear() {
+  *this = TCourse();
+}
+
+std::string ColorText(ColorValue color) {
+  return ColorToHtml(color);
+}
+
+ColorValue ColorFromText(std::string_view text) {
+  return HtmlToColor(text);
+}
+
+TCourseList& Courses() {
+  static TCourseList list;
+  return list;
+}
+
+}  // namespace cardwise

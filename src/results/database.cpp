@@ -1,1 +1,36 @@
-// placeholder until implemented
+#include "results/database.h"
+
+namespace cardwise {
+
+TDatabase ProcessDatabase() { return {Players(), Courses(), Rounds(), Events(), Tours()}; }
+
+std::string DataFilePath(const TSettings& settings, DataKind kind) {
+  const std::string* names[] = {&settings.PlayerFName, &settings.CourseFName,
+                                &settings.RoundFName, &settings.EventFName, &settings.TourFName};
+  return settings.DataDir + *names[kind];
+}
+
+const char* DataKindName(DataKind kind) {
+  static const char* const names[] = {"players", "courses", "rounds", "events", "tours"};
+  return names[kind];
+}
+
+LoadReports LoadDatabase(TDatabase database, const TSettings& settings) {
+  return {
+      database.Players.LoadFromFile(DataFilePath(settings, kPlayersFile)),
+      database.Courses.LoadFromFile(DataFilePath(settings, kCoursesFile)),
+      database.Rounds.LoadFromFile(DataFilePath(settings, kRoundsFile)),
+      database.Events.LoadFromFile(DataFilePath(settings, kEventsFile)),
+      database.Tours.LoadFromFile(DataFilePath(settings, kToursFile)),
+  };
+}
+
+void ClearDatabase(TDatabase database) {
+  database.Players.Clear();
+  database.Courses.Clear();
+  database.Rounds.Clear();
+  database.Events.Clear();
+  database.Tours.Clear();
+}
+
+}  // namespace cardwise

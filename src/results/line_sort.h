@@ -40,8 +40,10 @@ void ListQuickSort(std::vector<Item>& list, int low, int high, Before&& before) 
   int j = high;
   int p = (low + high) / 2;
   do {
-    while (before(list[i], list[p])) ++i;
-    while (before(list[p], list[j])) --j;
+    // With a before test that is a strict order the pivot stops both scans; the bounds only
+    // keep a test that is not one from walking off the range.
+    while (i < high && before(list[i], list[p])) ++i;
+    while (j > low && before(list[p], list[j])) --j;
     if (i <= j) {
       std::swap(list[i], list[j]);
       if (p == i) p = j;

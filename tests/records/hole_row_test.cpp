@@ -124,19 +124,6 @@ TEST(TResultOperations, CountsAndAverages) {
   EXPECT_DOUBLE_EQ(putts.AverageWhere(TResult()), 0.0);
 }
 
-TEST(TResultOperations, AssignCopiesValuesNotFlagOrStoredTotal) {
-  TResult source = RowOf("4,5");
-  source.StrictTotal = true;
-  TResult target;
-  target.SetTotal(7);
-  target.Assign(source);
-  EXPECT_EQ(target.AsText(), "4,5");
-  EXPECT_FALSE(target.StrictTotal);
-  EXPECT_EQ(target.StoredTotal, 7);
-  target.Clear();
-  EXPECT_EQ(target.Total(), 0);
-}
-
 TEST(TStatStrsTest, KeepsEachTextAtItsHole) {
   TStatStrs stats;
   stats.Set(1, "chip in");

@@ -1,0 +1,43 @@
+#pragma once
+// The five record lists together: what the program loads at start-up from the data folder, in
+// the order players, courses, rounds, events, tours.
+
+#include <array>
+#include <string>
+
+#include "records/course.h"
+#include "records/player.h"
+#include "records/record_io.h"
+#include "records/round.h"
+#include "results/event.h"
+#include "results/tour.h"
+#include "settings/settings.h"
+
+namespace cardwise {
+
+struct TDatabase {
+  TPlayerList& Players;
+  TCourseList& Courses;
+  TRoundList& Rounds;
+  TEventList& Events;
+  TTourList& Tours;
+};
+
+// The process-wide lists.
+TDatabase ProcessDatabase();
+
+enum DataKind { kPlayersFile, kCoursesFile, kRoundsFile, kEventsFile, kToursFile, kDataKinds };
+
+// The path of each data file: the data folder followed by the file name setting.
+std::string DataFilePath(const TSettings& settings, DataKind kind);
+// "players", "courses", "rounds", "events", "tours".
+const char* DataKindName(DataKind kind);
+
+using LoadReports = std::array<LoadReport, kDataKinds>;
+
+// Loads the five data files into the lists (which are not emptied first), in start-up order.
+LoadReports LoadDatabase(TDatabase database, const TSettings& settings);
+// Empties the five lists.
+void ClearDatabase(TDatabase database);
+
+}  // namespace cardwise

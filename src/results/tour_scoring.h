@@ -1,0 +1,53 @@
+#pragma once
+// The values a player collects in the events of a tour, by the tour's scoring system, each
+// multiplied by the event's weight in the tour.
+
+#include <string>
+#include <string_view>
+
+#include "results/tour.h"
+
+namespace cardwise {
+
+struct TDatabase;
+class TRoundsByPlayer;
+
+// Tour types.
+enum TourType : int {
+  kResultAscending = 0,   // the event score, lower is better
+  kResultDescending = 1,  // the event score, higher is better
+  kPlaceOrder = 2,        // the place averaged over ties, lower is better
+  kF1System = 3,          // F1 points of the place
+  kPtsPSystem = 4,        // Pts(p) points of the place
+  kEclectic = 5,          // the eclectic score over the tour's rounds, lower is better
+  kNominell = 6,          // strokes under par, or Stableford points over 36
+};
+
+// Pts(p) points of place p in an event of `nevent` players in a tour of `ntour` players,
+// averaged over t tied places (32-bit float steps).
+float PtsP(int p, int nevent, int ntour, int t);
+// F1 points of place p (25, 20, 16, 13, 11, 10, 9, ..., 1 at place 15, 0 after), averaged
+// over t tied places.
+float F1Points(int p, int t);
+// The mean of the places p .. p + t - 1.
+float PlaceAverage(int p, int t);
+
+// The event's weight: its field of Weights at the event's position in Events; a weight that is
+// missing, empty or 0 counts as 1.
+float EventWeight(const TTour& tour, std::string_view eventID);
+
+// The player's weighted value in the event; 0 when the event or the player's result is missing,
+// and for unknown tour types. An eclectic value sets the player's Used flag. `byPlayer`, when
+// given, is an index of the round list by player that a computation over many players builds
+// once; without it the rounds are scanned.
+float EventValue(const TTour& tour, std::string_view eventID, std::string_view playerID,
+                 TDatabase& database, const TRoundsByPlayer* byPlayer = nullptr);
+
+// Types 2, 3, 4 and 6 show values with one decimal.
+bool IsDecimalType(const TTour& tour);
+// EventValue as the tour table shows it: 1 decimal for decimal types (types 2 and 3 drop a
+// trailing ".0"), else a whole number; empty for 0.
+std::string EventValueText(const TTour& tour, std::string_view eventID,
+                           std::string_view playerID, TDatabase& database);
+
+}  // namespace cardwise
