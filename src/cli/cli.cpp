@@ -25,7 +25,10 @@ struct Command {
 const Command kCommands[] = {
     {"check", "check                 load the five data files, report counts and unreadable lines",
      RunCheck},
-    {"recalc", "recalc events         compute the results of every event again and save them",
+    {"recalc",
+     "recalc events|tours|hcp\n"
+     "                        compute every event's results, or every tour's standings, again\n"
+     "                        and save them; or give every player the handicap of the latest round",
      RunRecalc},
 };
 

@@ -22,6 +22,14 @@ const RecalcJob kJobs[] = {
        return RecalcAllEvents(database.Events, database.Rounds,
                               DataFilePath(settings, kEventsFile));
      }},
+    {"tours", kToursFile,
+     [](TDatabase database, const TSettings& settings) {
+       return RecalcAllTours(database, DataFilePath(settings, kToursFile));
+     }},
+    {"hcp", kPlayersFile,
+     [](TDatabase database, const TSettings& settings) {
+       return UpdatePlayersHcp(database, DataFilePath(settings, kPlayersFile));
+     }},
 };
 
 const RecalcJob* FindJob(const std::vector<std::string>& args) {
@@ -44,7 +52,7 @@ bool ReportProblems(const LoadReports& reports, DataKind writes, std::ostream& e
 int RunRecalc(CliContext& context) {
   const RecalcJob* job = FindJob(context.Args);
   if (!job) {
-    context.Err << "usage: cardwise-cli recalc events\n";
+    context.Err << "usage: cardwise-cli recalc events|tours|hcp\n";
     return kExitUsage;
   }
   const TDatabase database = ProcessDatabase();

@@ -1,5 +1,5 @@
 #pragma once
-// `cardwise-cli recalc events`: the batch commands of the Database menu.
+// `cardwise-cli recalc events|tours|hcp`: the batch commands of the Database menu.
 //
 // The data files are loaded first. When the file a command rewrites holds lines that could not
 // be read, the command stops before writing anything (rewriting would drop those lines) and

@@ -10,21 +10,6 @@ namespace {
 
 constexpr std::size_t kMaxColorText = 9;
 
-// Ratings: a number with "," or "." as decimal point; 0 (and a complaint) when there is none.
-FieldResult ReadRating(std::string_view value, float& rating) {
-  const std::optional<double> number = ParseDecimal(value);
-  rating = static_cast<float>(number.value_or(0));
-  return number || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
-}
-
-// A date that no form reads leaves the field as it was.
-FieldResult ReadDate(std::string_view value, DateTime& date) {
-  const std::optional<DateTime> parsed = ParseDate(value);
-  if (!parsed) return FieldResult::Bad("not a date");
-  date = *parsed;
-  return FieldResult::Ok();
-}
-
 void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& value) {
   if (!value.empty()) keys.emplace_back(key, value);
 }
@@ -35,15 +20,34 @@ void AddRow(std::vector<KeyValue>& keys, const char* key, const TResult& row) {
 
 }  // namespace
 
+FieldResult ReadDecimalField(std::string_view value, float& number) {
+  const std::optional<double> parsed = ParseDecimal(value);
+  number = static_cast<float>(parsed.value_or(0));
+  return parsed || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
+}
+
+FieldResult ReadDateField(std::string_view value, DateTime& date) {
+  const std::optional<DateTime> parsed = ParseDate(value);
+  if (!parsed) return FieldResult::Bad("not a date");
+  date = *parsed;
+  return FieldResult::Ok();
+}
+
 FieldResult ReadHoleRow(std::string_view value, TResult& row) {
   // The row is replaced as a whole; only a total read from its own key survives.
   const std::int16_t stored = row.StoredTotal;
   row.Clear();
   row.StoredTotal = stored;
   row.FromText(value, 1, ',');
-  if (value.find_first_not_of("0123456789,- ") != std::string_view::npos)
-    return FieldResult::Bad("not a hole list");
-  return FieldResult::Ok();
+  // Digits, "+", ",", "-" and spaces. The test runs over every character without stopping
+  // early, which the compiler turns into a few wide steps per line.
+  bool bad = false;
+  for (const char c : value) {
+    const auto u = static_cast<unsigned char>(c);
+    bad |= !(static_cast<unsigned char>(u - '0') <= 9 || static_cast<unsigned char>(u - '+') <= 2 ||
+             u == ' ');
+  }
+  return bad ? FieldResult::Bad("not a hole list") : FieldResult::Ok();
 }
 
 FieldResult TCourse::ReadField(std::string_view key, std::string_view value) {
@@ -62,11 +66,11 @@ FieldResult TCourse::ReadField(std::string_view key, std::string_view value) {
   else if (key == "URL")
     URL = value;
   else if (key == "CR")
-    return ReadRating(value, CR);
+    return ReadDecimalField(value, CR);
   else if (key == "Slope")
-    return ReadRating(value, Slope);
+    return ReadDecimalField(value, Slope);
   else if (key == "Changed")
-    return ReadDate(value, Changed);
+    return ReadDateField(value, Changed);
   else if (key == "Par")
     return ReadHoleRow(value, Par);
   else if (key == "Hcp")
@@ -132,11 +136,14 @@ void TCourse::ReloadFrom(const IniFile& file, const std::string& section) {
 }
 
 void TCourse::PasteFrom(const ClipboardText& clip) {
-  for (const char* key : {"Course", "Alias", "CR", "Slope", "Phone", "URL", "Tee", "LenRGB", "Par",
-                          "Hcp", "Len"})
+  for (const char* key :
+       {"Course", "Alias", "CR", "Slope", "Phone", "URL", "Tee", "LenRGB", "Par", "Hcp", "Len"})
     ReadField(key, clip.Value(key));
   if (const std::string changed = clip.Value("Changed"); !changed.empty())
     ReadField("Changed", changed);
+  // The pasted colour replaces the old one; otherwise the next save would write the old colour
+  // back over the pasted text.
+  Complete();
 }
 
 bool TCourse::MatchesName(std::string_view name) const {

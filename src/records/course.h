@@ -36,15 +36,15 @@ struct TCourse {
   static constexpr const char* kNameKey = "Course";
 
   std::string ID;
-  std::string Course;  // the course name
-  std::string Alias;   // another name; FindByName finds the course by any part of it
-  std::string Tee;     // the tee's name
-  std::string LenRGB;  // the tee's colour as "rrggbb" (at most 9 characters)
+  std::string Course;       // the course name
+  std::string Alias;        // another name; FindByName finds the course by any part of it
+  std::string Tee;          // the tee's name
+  std::string LenRGB;       // the tee's colour as "rrggbb" (at most 9 characters)
   ColorValue LenColor = 0;  // LenRGB decoded; 0 = not decoded yet; not stored
   float CR = 0;             // course rating
   float Slope = 0;          // slope rating
   std::string Phone, URL;
-  DateTime Changed = 0;  // the day the card was last changed
+  DateTime Changed = 0;   // the day the card was last changed
   TResult Par, Hcp, Len;  // par, stroke index (1 = hardest) and length per hole
   bool Used = false;      // not stored
 
@@ -74,6 +74,17 @@ struct TCourse {
 // characters that are not hexadecimal digits skipped).
 std::string ColorText(ColorValue color);
 ColorValue ColorFromText(std::string_view text);
+
+// Value readers of the data files, shared by courses and rounds. Each reports BadValue for a
+// text it cannot read.
+// A hole list ("4,5,3,0,4") into the row, replacing its holes; the row's StoredTotal stays. The
+// holes are read as TResult::FromText reads them; BadValue when the text holds anything but
+// digits, signs, commas and spaces.
+FieldResult ReadHoleRow(std::string_view value, TResult& row);
+// A number with "," or "." as decimal point; 0 when there is none (an empty text is no fault).
+FieldResult ReadDecimalField(std::string_view value, float& number);
+// A date by ParseDate (an empty text is today); a text no date form reads leaves the field.
+FieldResult ReadDateField(std::string_view value, DateTime& date);
 
 class TCourseList : public TRecordList<TCourse> {};
 

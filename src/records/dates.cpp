@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
-#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/files.h"
@@ -161,25 +160,35 @@ std::array<char, 3> DateOrder(std::string_view format) {
   return {positions[0].second, positions[1].second, positions[2].second};
 }
 
-std::vector<std::string> SplitAt(std::string_view text, char separator) {
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  for (std::size_t hit = text.find(separator); hit != std::string_view::npos;
-       hit = text.find(separator, start)) {
-    pieces.emplace_back(text.substr(start, hit - start));
-    start = hit + 1;
+// Splits the text at the separator into at most N pieces (views into the text); nullopt when
+// there are more. Dates and times are read for every round of a file, so nothing is allocated.
+template <std::size_t N>
+struct Pieces {
+  std::array<std::string_view, N> Items;
+  std::size_t Count = 0;
+};
+
+template <std::size_t N>
+std::optional<Pieces<N>> SplitAt(std::string_view text, char separator) {
+  Pieces<N> pieces;
+  while (true) {
+    if (pieces.Count == N) return std::nullopt;
+    const std::size_t hit = text.find(separator);
+    pieces.Items[pieces.Count++] = text.substr(0, hit);
+    if (hit == std::string_view::npos) return pieces;
+    text.remove_prefix(hit + 1);
   }
-  pieces.emplace_back(text.substr(start));
-  return pieces;
 }
 
 // Strips a trailing "AM" or "PM" (any letter case); returns 0 for none, 1 for AM, 2 for PM.
 int TakeMeridiem(std::string_view& text) {
   if (text.size() < 2) return 0;
-  const std::string suffix = UpperCase(text.substr(text.size() - 2));
-  if (suffix != "AM" && suffix != "PM") return 0;
+  const char first =
+      static_cast<char>(UpperChar(static_cast<unsigned char>(text[text.size() - 2])));
+  const char second = static_cast<char>(UpperChar(static_cast<unsigned char>(text.back())));
+  if ((first != 'A' && first != 'P') || second != 'M') return 0;
   text = TrimView(text.substr(0, text.size() - 2));
-  return suffix == "AM" ? 1 : 2;
+  return first == 'A' ? 1 : 2;
 }
 
 }  // namespace
@@ -243,17 +252,23 @@ std::string ShortTimeText(DateTime value) {
 }
 
 std::string NormalizeDXDate(std::string_view text, int currentYear) {
-  const std::string cc = Padded(currentYear > 0 ? currentYear : YearOfToday(), 4).substr(0, 2);
   std::string date(text.substr(0, 12));
   if (date.size() == 7) date.pop_back();
+  // Only the short forms need the century; the clock is not asked for the others, which every
+  // date of a data file goes through.
+  const auto century = [currentYear] {
+    return Padded(currentYear > 0 ? currentYear : YearOfToday(), 4).substr(0, 2);
+  };
   if (date.size() == 6) {
-    date = InsertBefore(InsertBefore(cc + date, 7), 5);
+    date = InsertBefore(InsertBefore(century() + date, 7), 5);
   } else if (date.size() == 4) {
+    const std::string cc = century();
     date = date.starts_with(cc) ? date + "-01-01" : InsertBefore(cc + date + "-01", 5);
   } else if (date.size() == 2) {
-    date = cc + date + "-01-01";
+    date = century() + date + "-01-01";
   }
-  return ReplaceAll("?", "1", date);
+  std::replace(date.begin(), date.end(), '?', '1');
+  return date;
 }
 
 std::optional<DateTime> ParseDate(std::string_view text) {
@@ -275,21 +290,24 @@ std::optional<DateTime> ParseDate(std::string_view text) {
 }
 
 std::optional<DateTime> StrToDate(std::string_view text) {
-  const std::vector<std::string> pieces = SplitAt(text, CurrentFormats().DateSeparator);
-  if (pieces.size() != 2 && pieces.size() != 3) return std::nullopt;
+  const std::optional<Pieces<3>> pieces = SplitAt<3>(text, CurrentFormats().DateSeparator);
+  if (!pieces || pieces->Count < 2) return std::nullopt;
   const std::array<char, 3> order = DateOrder(CurrentFormats().ShortDate);
-  CalendarDate date{YearOfToday(), 0, 0};
+  CalendarDate date{0, 0, 0};
   std::size_t next = 0;
   for (char letter : order) {
-    if (letter == 'y' && pieces.size() == 2) continue;
-    const std::optional<int> number = DateNumber(pieces[next]);
+    if (letter == 'y' && pieces->Count == 2) {
+      date.year = YearOfToday();
+      continue;
+    }
+    const std::string_view piece = pieces->Items[next++];
+    const std::optional<int> number = DateNumber(piece);
     if (!number) return std::nullopt;
-    if (letter == 'y' && TrimView(pieces[next]).size() <= 2) {
-      date.year = date.year / 100 * 100 + *number;
+    if (letter == 'y' && TrimView(piece).size() <= 2) {
+      date.year = YearOfToday() / 100 * 100 + *number;
     } else {
       (letter == 'y' ? date.year : letter == 'm' ? date.month : date.day) = *number;
     }
-    ++next;
   }
   return EncodeDate(date.year, date.month, date.day);
 }
@@ -297,11 +315,11 @@ std::optional<DateTime> StrToDate(std::string_view text) {
 std::optional<DateTime> ParseTime(std::string_view text) {
   text = TrimView(text);
   const int meridiem = TakeMeridiem(text);
-  const std::vector<std::string> pieces = SplitAt(text, ':');
-  if (pieces.size() != 2 && pieces.size() != 3) return std::nullopt;
+  const std::optional<Pieces<3>> pieces = SplitAt<3>(text, ':');
+  if (!pieces || pieces->Count < 2) return std::nullopt;
   std::array<int, 3> clock = {0, 0, 0};
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    const std::optional<int> number = DateNumber(pieces[i]);
+  for (std::size_t i = 0; i < pieces->Count; ++i) {
+    const std::optional<int> number = DateNumber(pieces->Items[i]);
     if (!number) return std::nullopt;
     clock[i] = *number;
   }

@@ -78,6 +78,14 @@ double DecimalOrZero(std::string_view text) {
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {
+  // Up to nine plain digits, the form of nearly every number in a data file, are read directly.
+  if (!text.empty() && text.size() <= 9) {
+    int value = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && static_cast<unsigned char>(text[i] - '0') <= 9; ++i)
+      value = value * 10 + (text[i] - '0');
+    if (i == text.size()) return value;
+  }
   const std::string_view number = DropPlus(StripBlanks(text));
   if (number.empty() || number.front() == '+') return std::nullopt;
   int value = 0;

@@ -87,6 +87,9 @@ class TRecordList {
   LoadReport LoadFromFile(const std::string& path);
   // Writes every record in list order into the file, in one atomic rewrite.
   Status SaveAll(const std::string& path);
+  // SaveRecord of the records at these indexes, in this order, in one atomic rewrite of the
+  // file; the file ends up as saving them one by one leaves it.
+  Status SaveRecords(const std::vector<int>& indexes, const std::string& path);
 
   // Erases the record's section from FileName and removes it. When the file cannot be written
   // nothing is removed and the failure is returned.

@@ -198,9 +198,16 @@ void TRecordList<T>::Merge(std::vector<Entry> sorted) {
 
 template <class T>
 Status TRecordList<T>::SaveAll(const std::string& path) {
+  std::vector<int> all(entries_.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  return SaveRecords(all, path);
+}
+
+template <class T>
+Status TRecordList<T>::SaveRecords(const std::vector<int>& indexes, const std::string& path) {
   std::vector<SectionWrite> sections;
-  for (auto& entry : entries_) {
-    T& record = *entry.Record;
+  for (int index : indexes) {
+    T& record = RecordAt(index);
     if (!record.ShouldSave()) continue;
     if (record.ID.empty()) record.MakeID();
     record.PrepareSave();

@@ -47,17 +47,17 @@ struct TRound {
   std::string ID;
   std::string PlayerID, Player;  // the player's ID and name as entered
   std::string CourseID, Course;
-  std::string EventID;   // the event the round was played in; empty outside events
-  std::string EventIDs;  // further events: the round counts in every event whose ID occurs here
-  std::string Event;     // the event's name
-  DateTime Date = 0;     // the day
-  DateTime Start = 0;    // the tee time (the fraction)
-  float Hcp = 0;         // exact handicap on the day
+  std::string EventID;       // the event the round was played in; empty outside events
+  std::string EventIDs;      // further events: the round counts in every event whose ID occurs here
+  std::string Event;         // the event's name
+  DateTime Date = 0;         // the day
+  DateTime Start = 0;        // the tee time (the fraction)
+  float Hcp = 0;             // exact handicap on the day
   std::int16_t Strokes = 0;  // strokes received on the course
   TResult Score, Greens, Putts, Fairways;  // Score has StrictTotal set
-  TResult CPar, CHcp, CLen;  // the course's card when the round was entered
+  TResult CPar, CHcp, CLen;                // the course's card when the round was entered
   TStatStrs Stats;
-  bool Used = false;             // not stored
+  bool Used = false;                 // not stored
   ColorValue CachedCourseColor = 0;  // CourseColor() once looked up; 0 = not yet; not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
@@ -68,8 +68,10 @@ struct TRound {
   bool ShouldSave() const { return !Score.IsEmpty(); }
   void PrepareSave() { Complete(); }
   std::vector<KeyValue> FileKeys();  // non-const: the totals keep their sums (TResult::Total)
-  // The file keys without "EventIDs", with "Score" even when empty.
+  // The file keys without "EventIDs", with "Score" even when empty. The totals are taken as
+  // Total() gives them; the const form leaves the rows' stored totals as they are.
   std::vector<KeyValue> ClipboardKeys();
+  std::vector<KeyValue> ClipboardKeys() const;
   void ReloadFrom(const IniFile& file, const std::string& section);
   void PasteFrom(const ClipboardText& clip);
   bool MatchesName(std::string_view) const { return false; }

@@ -1,1 +1,137 @@
-// placeholder until implemented
+#include "results/event_results.h"
+
+#include "records/numbers.h"
+#include "records/text.h"
+#include "results/line_sort.h"
+
+namespace cardwise {
+
+namespace {
+
+bool IsComputed(int type) {
+  return type == kStrokesGross || type == kStrokesNet || type == kStableford;
+}
+
+bool IsRanked(int type) {
+  return IsComputed(type) || type == kManualAscending || type == kManualDescending;
+}
+
+// An empty event ID would occur in every EventIDs text and equal every empty EventID: such an
+// event takes no rounds rather than all rounds outside events.
+bool BelongsTo(const TRound& round, const std::string& eventID) {
+  if (eventID.empty()) return false;
+  return round.EventID == eventID || round.EventIDs.find(eventID) != std::string::npos;
+}
+
+// The score text of a round in an event of a computed type.
+std::string ScoreText(int type, const TRound& round) {
+  const int total = round.Score.TotalIfComplete();
+  if (type == kStrokesGross) return total == 0 ? std::string() : std::to_string(total);
+  if (type == kStrokesNet) return std::to_string(total - round.Strokes);
+  return std::to_string(round.PointsTotal());
+}
+
+std::string ResultLine(const std::string& score, const TRound& round) {
+  std::string line;
+  line.reserve(3 + score.size() + round.PlayerID.size() + round.ID.size());
+  line += ';';
+  line += score;
+  line += ';';
+  line += round.PlayerID;
+  line += ';';
+  line += round.ID;
+  return line;
+}
+
+void AppendNote(std::string& line, const char* note) {
+  line += ';';
+  line += note;
+}
+
+double ScoreOf(const std::string& line) {
+  return DecimalOrZero(ExtractField(line, 2, ';'));
+}
+
+// Lower is better, and a score of 0 or below (an incomplete card) comes after every other.
+bool StrokesBefore(double a, double b) {
+  return a > 0 && (b <= 0 || a < b);
+}
+
+bool ScoresBefore(int type, double a, double b) {
+  if (type == kStrokesGross || type == kStrokesNet) return StrokesBefore(a, b);
+  if (type == kManualAscending) return a < b;
+  return a > b;  // Stableford points and manual descending: higher is better
+}
+
+// The count-back over the last 9, 6 and 3 holes and hole 18; the line that wins gets the note
+// of the step that decided, lines no step separates both get "=".
+bool CountBack(bool points, const TRound& ra, const TRound& rb, std::string& a, std::string& b) {
+  static constexpr struct {
+    int Holes;
+    const char* Note;
+  } kSteps[] = {{9, "Last 9"}, {6, "Last 6"}, {3, "Last 3"}, {1, "Hole 18"}};
+  for (const auto& step : kSteps) {
+    const int sa = points ? ra.LastHolesPoints(step.Holes) : ra.LastHolesScore(step.Holes);
+    const int sb = points ? rb.LastHolesPoints(step.Holes) : rb.LastHolesScore(step.Holes);
+    if (sa == sb) continue;
+    const bool aWins = points ? sa > sb : sa < sb;
+    AppendNote(aWins ? a : b, step.Note);
+    return aWins;
+  }
+  AppendNote(a, "=");
+  AppendNote(b, "=");
+  return false;
+}
+
+// Equal scores of a computed type: fewer received strokes win ("Hcp") in net and Stableford
+// events, then the count-back. A line whose round is gone decides nothing.
+bool RoundTieBefore(int type, std::string& a, std::string& b, const TRoundList& rounds) {
+  const TRound* ra = RoundOfLine(a, rounds);
+  const TRound* rb = RoundOfLine(b, rounds);
+  if (ra == nullptr || rb == nullptr) return false;
+  if (type != kStrokesGross && ra->Strokes != rb->Strokes) {
+    const bool aWins = ra->Strokes < rb->Strokes;
+    AppendNote(aWins ? a : b, "Hcp");
+    return aWins;
+  }
+  return CountBack(type == kStableford, *ra, *rb, a, b);
+}
+
+}  // namespace
+
+const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds) {
+  return rounds.FindRecord(ExtractField(line, 4, ';'));
+}
+
+bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& rounds) {
+  // The same line compared with itself (the pivot meeting its own position) must collect no
+  // "=" note, or it could later share a place with a line that beat it on count-back.
+  if (&a == &b || !IsRanked(type)) return false;
+  const double sa = ScoreOf(a);
+  const double sb = ScoreOf(b);
+  if (sa != sb) return ScoresBefore(type, sa, sb);
+  if (IsComputed(type)) return RoundTieBefore(type, a, b, rounds);
+  AppendNote(a, "=");
+  AppendNote(b, "=");
+  return false;
+}
+
+void CalcResults(TEvent& event, const TRoundList& rounds) {
+  const int type = event.Type;
+  if (IsComputed(type)) {
+    event.Results.clear();
+    for (int i = 0; i < rounds.Count(); ++i) {
+      const TRound& round = rounds.RecordAt(i);
+      if (BelongsTo(round, event.ID))
+        event.Results.push_back(ResultLine(ScoreText(type, round), round));
+    }
+  }
+  // Without a ranking rule the lines keep their stored order; they are still numbered.
+  if (IsRanked(type)) {
+    ListQuickSort(event.Results,
+                  [&](std::string& a, std::string& b) { return ResultBefore(type, a, b, rounds); });
+  }
+  AssignPlaces(event.Results);
+}
+
+}  // namespace cardwise

@@ -19,8 +19,12 @@ struct TAttachedLine {
   std::shared_ptr<Object> Attached;
 };
 
-inline std::string& LineText(std::string& line) { return line; }
-inline const std::string& LineText(const std::string& line) { return line; }
+inline std::string& LineText(std::string& line) {
+  return line;
+}
+inline const std::string& LineText(const std::string& line) {
+  return line;
+}
 template <class Object>
 std::string& LineText(TAttachedLine<Object>& line) {
   return line.Text;
@@ -42,12 +46,16 @@ void ListQuickSort(std::vector<Item>& list, int low, int high, Before&& before) 
   do {
     // With a before test that is a strict order the pivot stops both scans; the bounds only
     // keep a test that is not one from walking off the range.
-    while (i < high && before(list[i], list[p])) ++i;
-    while (j > low && before(list[p], list[j])) --j;
+    while (i < high && before(list[i], list[p]))
+      ++i;
+    while (j > low && before(list[p], list[j]))
+      --j;
     if (i <= j) {
       std::swap(list[i], list[j]);
-      if (p == i) p = j;
-      else if (p == j) p = i;
+      if (p == i)
+        p = j;
+      else if (p == j)
+        p = i;
       ++i;
       --j;
     }

@@ -6,6 +6,7 @@
 
 #include "platform/status.h"
 #include "records/round.h"
+#include "results/database.h"
 #include "results/event.h"
 
 namespace cardwise {
@@ -14,5 +15,15 @@ namespace cardwise {
 // rounds and saved into the events file (in one rewrite of the file; the file ends up as
 // saving each event in turn leaves it). Returns the failure when the file cannot be written.
 Status RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path);
+
+// "Recalc all tours": the standings of every tour, in list order, computed again from the
+// event results as they are in memory, and saved into the tours file (Ntot becomes the number
+// of standing lines).
+Status RecalcAllTours(TDatabase& database, const std::string& path);
+
+// "Update players hcp": every player with rounds takes the handicap of the latest one (the
+// round list is in date order, so walking it from its end meets each player's latest round
+// first) and is saved into the players file; players without rounds are left alone.
+Status UpdatePlayersHcp(TDatabase& database, const std::string& path);
 
 }  // namespace cardwise

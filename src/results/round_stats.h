@@ -33,9 +33,9 @@ struct TParStat {
   std::string PerRoundText() const;          // MeanToPar x 18, 1 decimal, width 3, "+" above 0
   float BucketShare(int scoreClass) const;   // percent of the holes
   std::string BucketShareText(int scoreClass) const;  // 1 decimal, width 2, "%"; empty for 0
-  int HighTotal() const;                     // holes at triple bogey or worse
-  std::string HighShareText() const;         // HighTotal as percent, 1 decimal, width 2, "%"
-  std::int16_t BucketTotal() const;          // all buckets
+  int HighTotal() const;                              // holes at triple bogey or worse
+  std::string HighShareText() const;             // HighTotal as percent, 1 decimal, width 2, "%"
+  std::int16_t BucketTotal() const;              // all buckets
   std::string BucketText(int scoreClass) const;  // the count, "&nbsp;" below 1
 };
 

@@ -1,1 +1,185 @@
-// placeholder until implemented
+#include "results/tour.h"
+
+#include "platform/codepage.h"
+#include "records/numbers.h"
+#include "records/text.h"
+
+namespace cardwise {
+
+namespace {
+
+void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& value) {
+  if (!value.empty()) keys.emplace_back(key, value);
+}
+
+bool IsLineKey(std::string_view key) {
+  const std::optional<int> number = ParseWholeNumber(key);
+  return number && *number > 0;
+}
+
+// A whole-number field: `fallback` when the value is not one (reported unless it is empty).
+FieldResult ReadNumber(std::string_view value, int fallback, int& field) {
+  const std::optional<int> number = ParseWholeNumber(value);
+  field = number.value_or(fallback);
+  return number || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a whole number");
+}
+
+}  // namespace
+
+FieldResult TTour::ReadField(std::string_view key, std::string_view value) {
+  if (key == "ID")
+    ID = value;
+  else if (key == "Tour")
+    Tour = value;
+  else if (key == "Events")
+    Events = value;
+  else if (key == "MandatoryEvents")
+    MandatoryEvents = value;
+  else if (key == "Weights")
+    Weights = value;
+  else if (key == "Header")
+    Header = value;
+  else if (key == "Dir")
+    Dir = value;
+  else if (key == "Type")
+    return ReadNumber(value, -1, Type);
+  else if (key == "Ntot")
+    return ReadNumber(value, 0, Ntot);
+  else if (key == "Worst")
+    return ReadNumber(value, 0, Worst);
+  else if (IsLineKey(key))
+    Standings.push_back(TStandingLine{std::string(value), nullptr});
+  else
+    return FieldResult::Unknown();
+  return FieldResult::Ok();
+}
+
+void TTour::MakeID() {
+  if (ID.empty()) ID = Initials(Tour, 2);
+}
+
+void TTour::PrepareSave() {
+  Ntot = static_cast<int>(Standings.size());
+}
+
+std::vector<KeyValue> TTour::FileKeys() const {
+  std::vector<KeyValue> keys{{"ID", ID}};
+  AddIfSet(keys, "Tour", Tour);
+  AddIfSet(keys, "Events", Events);
+  AddIfSet(keys, "MandatoryEvents", MandatoryEvents);
+  AddIfSet(keys, "Weights", Weights);
+  AddIfSet(keys, "Header", Header);
+  AddIfSet(keys, "Dir", Dir);
+  if (Type > -1) keys.emplace_back("Type", std::to_string(Type));
+  if (Ntot > 0) keys.emplace_back("Ntot", std::to_string(Ntot));
+  if (Worst > 0) keys.emplace_back("Worst", std::to_string(Worst));
+  for (std::size_t k = 0; k < Standings.size(); ++k)
+    keys.emplace_back(std::to_string(k + 1), Standings[k].Text);
+  return keys;
+}
+
+std::vector<KeyValue> TTour::ClipboardKeys() const {
+  return {{"ID", ID},
+          {"Tour", Tour},
+          {"Events", Events},
+          {"MandatoryEvents", MandatoryEvents},
+          {"Weights", Weights},
+          {"Header", Header},
+          {"Type", std::to_string(Type)}};
+}
+
+void TTour::ReloadFrom(const IniFile& file, const std::string& section) {
+  ID = file.ReadString(section, "ID", "");
+  Tour = file.ReadString(section, "Tour", "");
+  Events = file.ReadString(section, "Events", "");
+  MandatoryEvents = file.ReadString(section, "MandatoryEvents", "");
+  Header = file.ReadString(section, "Header", "");
+  Dir = file.ReadString(section, "Dir", "");
+  Weights = file.ReadString(section, "Weights", "");
+  Type = WholeNumberOr(file.ReadString(section, "Type", ""), -1);
+  Ntot = WholeNumberOr(file.ReadString(section, "Ntot", ""), 0);
+  Worst = WholeNumberOr(file.ReadString(section, "Worst", ""), 0);
+  Standings.clear();
+  for (int key = 1;; ++key) {
+    std::string line = file.ReadString(section, std::to_string(key), "");
+    if (line.empty()) break;
+    Standings.push_back(TStandingLine{std::move(line), nullptr});
+  }
+}
+
+void TTour::PasteFrom(const ClipboardText& clip) {
+  Tour = clip.Value("Tour");
+  Events = clip.Value("Events");
+  MandatoryEvents = clip.Value("MandatoryEvents");
+  Weights = clip.Value("Weights");
+  Header = clip.Value("Header");
+  Type = WholeNumberOr(clip.Value("Type"), -1);
+}
+
+bool TTour::MatchesName(std::string_view name) const {
+  return !name.empty() && SameText(Tour, name);
+}
+
+int TTour::EventCount() const {
+  return CountChar(Events, ';');
+}
+
+std::string TTour::EventAt(int k) const {
+  // Split here rather than with ExtractField, which reads only the first 255 characters: a long
+  // tour would otherwise count events it cannot name.
+  if (k < 1) return {};
+  std::size_t start = 0;
+  for (int field = 1; field < k; ++field) {
+    start = Events.find(';', start);
+    if (start == std::string::npos) return {};
+    ++start;
+  }
+  return Events.substr(start, Events.find(';', start) - start);
+}
+
+bool TTour::HasEvent(std::string_view eventID) const {
+  // An empty ID names no event, even where the list holds an empty slot.
+  if (eventID.empty()) return false;
+  // Every occurrence of the ID that stands between separators (or at the start) is a member;
+  // searched in place, as the statistics ask this of every round.
+  const std::string_view events = Events;
+  for (std::size_t at = events.find(eventID); at != std::string_view::npos;
+       at = events.find(eventID, at + 1)) {
+    const std::size_t end = at + eventID.size();
+    if ((at == 0 || events[at - 1] == ';') && end < events.size() && events[end] == ';')
+      return true;
+  }
+  return false;
+}
+
+const TCourse* TTour::CommonCourse(const TEventList& events, const TCourseList& courses) const {
+  std::string candidate;
+  for (int k = 1; k <= EventCount(); ++k) {
+    const std::string id = EventAt(k);
+    const TEvent* event = id.empty() ? nullptr : events.FindRecord(id);
+    if (event == nullptr) continue;
+    if (candidate.empty())
+      candidate = event->CourseID;
+    else if (!event->CourseID.empty() && !SameText(event->CourseID, candidate))
+      return nullptr;
+  }
+  return candidate.empty() ? nullptr : courses.FindRecord(candidate);
+}
+
+void TTour::Clear() {
+  *this = TTour();
+}
+
+bool TTourList::FindTourOfEvent(std::string_view eventID, int& index) const {
+  for (index = 0; index < Count(); ++index)
+    if (RecordAt(index).HasEvent(eventID)) return true;
+  index = -1;
+  return false;
+}
+
+TTourList& Tours() {
+  static TTourList list;
+  return list;
+}
+
+}  // namespace cardwise

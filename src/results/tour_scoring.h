@@ -2,15 +2,32 @@
 // The values a player collects in the events of a tour, by the tour's scoring system, each
 // multiplied by the event's weight in the tour.
 
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "records/round.h"
 #include "results/tour.h"
 
 namespace cardwise {
 
 struct TDatabase;
-class TRoundsByPlayer;
+
+// The rounds of each player (PlayerID, letter case counts) as indexes into a round list, in list
+// order. Built once by a computation that asks for many players' rounds; valid while the list
+// it was built from is not changed.
+class TRoundsByPlayer {
+ public:
+  explicit TRoundsByPlayer(const TRoundList& rounds);
+
+  // The indexes of the player's rounds; empty when there are none.
+  const std::vector<int>& RoundsOf(std::string_view playerID) const;
+
+ private:
+  std::map<std::string, std::vector<int>, std::less<>> byPlayer_;
+};
 
 // Tour types.
 enum TourType : int {
@@ -39,15 +56,16 @@ float EventWeight(const TTour& tour, std::string_view eventID);
 // The player's weighted value in the event; 0 when the event or the player's result is missing,
 // and for unknown tour types. An eclectic value sets the player's Used flag. `byPlayer`, when
 // given, is an index of the round list by player that a computation over many players builds
-// once; without it the rounds are scanned.
+// once from database.Rounds; without it the rounds are scanned.
 float EventValue(const TTour& tour, std::string_view eventID, std::string_view playerID,
                  TDatabase& database, const TRoundsByPlayer* byPlayer = nullptr);
 
 // Types 2, 3, 4 and 6 show values with one decimal.
 bool IsDecimalType(const TTour& tour);
 // EventValue as the tour table shows it: 1 decimal for decimal types (types 2 and 3 drop a
-// trailing ".0"), else a whole number; empty for 0.
-std::string EventValueText(const TTour& tour, std::string_view eventID,
-                           std::string_view playerID, TDatabase& database);
+// trailing ".0"), else a whole number (a half rounded away from zero); empty for 0. "." is the
+// decimal point.
+std::string EventValueText(const TTour& tour, std::string_view eventID, std::string_view playerID,
+                           TDatabase& database);
 
 }  // namespace cardwise

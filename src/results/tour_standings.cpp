@@ -1,1 +1,265 @@
-// placeholder until implemented
+#include "results/tour_standings.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+#include "platform/ini_file.h"
+#include "platform/status_sink.h"
+#include "records/dates.h"
+#include "records/numbers.h"
+#include "records/text.h"
+#include "results/database.h"
+#include "results/tour_scoring.h"
+
+namespace cardwise {
+
+namespace {
+
+// A missing result is the worst of all in an ascending tour: worse than any score.
+constexpr double kMissingAscending = 2147483648.0;
+
+bool IsAscendingType(int type) {
+  return type == kResultAscending || type == kPlaceOrder || type == kEclectic;
+}
+
+bool IsDescendingType(int type) {
+  return type == kResultDescending || type == kF1System || type == kPtsPSystem || type == kNominell;
+}
+
+double TotalOf(const std::string& line) {
+  return DecimalOrZero(ExtractField(line, 2, ';'));
+}
+
+int CountOf(const std::string& line) {
+  return WholeNumberOr(ExtractField(line, 3, ';'), 0);
+}
+
+std::string StandingText(const std::string& total, int count, std::string_view playerID) {
+  return ";" + total + ";" + std::to_string(count) + ";" + std::string(playerID);
+}
+
+void MarkTied(TStandingLine& a, TStandingLine& b) {
+  a.Text += ";=";
+  b.Text += ";=";
+}
+
+// Every position whose event ID occurs anywhere in MandatoryEvents. The field is free text, so
+// an ID found inside another one ("E1" inside "E12") counts as named too.
+std::vector<int> MandatoryPositions(const TTour& tour) {
+  std::vector<int> positions;
+  if (tour.MandatoryEvents.empty()) return positions;
+  for (int k = 1;; ++k) {
+    const std::string id = tour.EventAt(k);
+    if (id.empty()) break;
+    if (tour.MandatoryEvents.find(id) != std::string::npos) positions.push_back(k);
+  }
+  return positions;
+}
+
+// Adds event values to the players' standing lines, one line per player.
+class StandingBuilder {
+ public:
+  StandingBuilder(TTour& tour, std::vector<int> mandatory)
+      : tour_(tour), mandatory_(std::move(mandatory)), eventCount_(tour.EventCount()) {}
+
+  void Add(std::string_view playerID, int k, float value) {
+    TStandingLine& line = LineOf(playerID);
+    const double total = TotalOf(line.Text) + value;
+    line.Text = StandingText(NumberText(total), CountOf(line.Text) + 1, playerID);
+    line.Attached->AddEventValue(k, value);
+  }
+
+ private:
+  // The player's line, appended when there is none yet. Lines are found by their exact player
+  // ID through the map: a search of the lines would make a big tour quadratic.
+  TStandingLine& LineOf(std::string_view playerID) {
+    auto [it, added] = lines_.try_emplace(std::string(playerID), tour_.Standings.size());
+    if (added) {
+      auto results =
+          std::make_shared<TTourResults>(IsAscendingType(tour_.Type), eventCount_, mandatory_);
+      tour_.Standings.push_back(TStandingLine{std::string(), std::move(results)});
+    }
+    return tour_.Standings[it->second];
+  }
+
+  TTour& tour_;
+  std::vector<int> mandatory_;
+  int eventCount_;
+  std::map<std::string, std::size_t, std::less<>> lines_;
+};
+
+void SetDirFromRound(TTour& tour, const std::string& roundID, const TRoundList& rounds) {
+  if (!tour.Dir.empty()) return;
+  const TRound* round = rounds.FindRecord(roundID);
+  if (round != nullptr) tour.Dir = FormatDateTime("yyyy", round->Date);
+}
+
+void AddEventLines(TTour& tour, int k, const TEvent& event, TDatabase& database,
+                   const TRoundsByPlayer* byPlayer, StandingBuilder& builder) {
+  for (const std::string& line : event.Results) {
+    const std::string playerID = ExtractField(line, 3, ';');
+    SetDirFromRound(tour, ExtractField(line, 4, ';'), database.Rounds);
+    // One eclectic value per player: it covers every round of the tour already.
+    if (tour.Type == kEclectic && database.Players.MarkUsed(playerID)) continue;
+    builder.Add(playerID, k, EventValue(tour, event.ID, playerID, database, byPlayer));
+  }
+}
+
+void DropWorst(TTour& tour) {
+  for (TStandingLine& line : tour.Standings) {
+    if (!line.Attached) continue;
+    const std::string total = NumberText(line.Attached->CountedTotal(tour.Worst));
+    line.Text = StandingText(total, CountOf(line.Text), ExtractField(line.Text, 4, ';'));
+  }
+}
+
+std::vector<KeyValue> EventKeys(const TTour& tour) {
+  const int type = IsAscendingType(tour.Type) ? kManualAscending : kManualDescending;
+  std::vector<KeyValue> keys{
+      {"ID", tour.ID}, {"Event", tour.Tour}, {"Make", "0"}, {"Type", std::to_string(type)}};
+  for (std::size_t i = 0; i < tour.Standings.size(); ++i) {
+    const std::string& line = tour.Standings[i].Text;
+    keys.emplace_back(std::to_string(i + 1),
+                      ExtractField(line, 1, ';') + ";" + ExtractField(line, 2, ';') + ";" +
+                          ExtractField(line, 4, ';') + ";;" + ExtractField(line, 5, ';'));
+  }
+  return keys;
+}
+
+}  // namespace
+
+TTourResults::TTourResults(bool ascending, int eventsInTour, std::vector<int> mandatory)
+    : Ascending(ascending),
+      EventsInTour(eventsInTour),
+      values_(static_cast<std::size_t>(std::max(0, eventsInTour))),
+      mandatory_(std::move(mandatory)) {}
+
+void TTourResults::AddEventValue(int k, double value) {
+  if (k < 1 || k > static_cast<int>(values_.size())) return;
+  std::string& text = values_[static_cast<std::size_t>(k - 1)];
+  if (text.empty()) text = NumberText(value);
+}
+
+double TTourResults::ValueAt(int k) const {
+  if (k < 1 || k > static_cast<int>(values_.size())) return 0;
+  return DecimalOrZero(values_[static_cast<std::size_t>(k - 1)]);
+}
+
+bool TTourResults::IsMandatory(int k) const {
+  return std::find(mandatory_.begin(), mandatory_.end(), k) != mandatory_.end();
+}
+
+bool TTourResults::IsAmongWorst(int k, int w) const {
+  if (w <= 0) return false;
+  const double v = ValueAt(k);
+  // An ascending tour's missing or non-positive result is always among the worst.
+  if (Ascending && v <= 0) return true;
+  int worse = 0;
+  for (int j = 1; j <= EventsInTour; ++j) {
+    if (j == k) continue;
+    double u = ValueAt(j);
+    if (Ascending && u == 0) u = kMissingAscending;
+    // Ascending: higher is worse; otherwise lower is. Among equals the later event is worse.
+    const bool worseThan = Ascending ? (j < k ? u > v : u >= v) : (j < k ? u < v : u <= v);
+    if (worseThan) ++worse;
+  }
+  return worse < w;
+}
+
+bool TTourResults::IsDropped(int k, int w) const {
+  if (IsMandatory(k)) return false;
+  // A mandatory event among the worst still counts, so the window reaches one event further.
+  int widened = w;
+  for (int m : mandatory_)
+    if (IsAmongWorst(m, w)) ++widened;
+  return IsAmongWorst(k, widened);
+}
+
+double TTourResults::CountedTotal(int w) const {
+  double total = 0;
+  for (int k = 1; k <= EventsInTour; ++k)
+    if (!IsDropped(k, w)) total += ValueAt(k);
+  return total;
+}
+
+std::string NumberText(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.1f", value);
+  std::string text = buffer;
+  if (text.find('.') != std::string::npos) {
+    while (text.ends_with('0'))
+      text.pop_back();
+    if (text.ends_with('.')) text.pop_back();
+  }
+  return text == "-0" ? "0" : text;
+}
+
+void CalcTour(TTour& tour, TDatabase& database) {
+  database.Players.ClearUsed();
+  tour.Standings.clear();
+  StandingBuilder builder(tour, MandatoryPositions(tour));
+  // The eclectic value of each player gathers the player's rounds; index them once.
+  std::optional<TRoundsByPlayer> byPlayer;
+  if (tour.Type == kEclectic) byPlayer.emplace(database.Rounds);
+  const TRoundsByPlayer* index = byPlayer ? &*byPlayer : nullptr;
+  for (int k = 1;; ++k) {
+    const std::string eventID = tour.EventAt(k);
+    if (eventID.empty()) break;
+    if (const TEvent* event = database.Events.FindRecord(eventID))
+      AddEventLines(tour, k, *event, database, index, builder);
+  }
+  if (tour.Worst != 0) DropWorst(tour);
+  // No ranking rule applies to an unknown type; its lines keep the order they were made in.
+  if (IsAscendingType(tour.Type) || IsDescendingType(tour.Type))
+    ListQuickSort(tour.Standings, [&tour](TStandingLine& a, TStandingLine& b) {
+      return StandingBefore(tour, a, b);
+    });
+  AssignPlaces(tour.Standings);
+}
+
+bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b) {
+  // The sort compares the pivot with itself; that must not leave a tie note.
+  if (&a == &b) return false;
+  const double ti = TotalOf(a.Text);
+  const double tj = TotalOf(b.Text);
+  if (IsAscendingType(tour.Type)) {
+    const int ci = CountOf(a.Text);
+    const int cj = CountOf(b.Text);
+    // Players with too few results rank after those with more, whatever their totals.
+    if (ci != cj && std::min(ci, cj) < tour.EventCount() - tour.Worst) return ci > cj;
+    if (ti == tj) MarkTied(a, b);
+    return ti > 0 && (tj == 0 || ti < tj);  // a zero total ranks last
+  }
+  if (IsDescendingType(tour.Type)) {
+    if (ti == tj) MarkTied(a, b);
+    return ti > tj;
+  }
+  return false;
+}
+
+void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
+                     const TRoundList& rounds) {
+  for (int index = 0; index < rounds.Count(); ++index) {
+    const TRound& round = rounds.RecordAt(index);
+    if (round.PlayerID == playerID && tour.HasEvent(round.EventID)) stats.AddRound(round);
+  }
+}
+
+Status SaveAsEvent(TTour& tour, const std::string& path) {
+  tour.MakeID();
+  ShowStatus(TTour::kSavingPrefix + tour.ID + " as event...");
+  // A section without a name cannot be read back as an event; nothing is written.
+  Status status = tour.ID.empty() ? Status::Error(path + ": the tour has no ID") : Status::Ok();
+  IniFile file;
+  if (status) status = file.Load(path);
+  if (status) {
+    file.ReplaceSection(tour.ID, EventKeys(tour));
+    status = file.Save();
+  }
+  ShowStatus(tour.ID + (status ? " saved as event." : " not saved as event."));
+  return status;
+}
+
+}  // namespace cardwise

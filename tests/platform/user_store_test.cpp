@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "platform/files.h"
 #include "support/temp_dir.h"
 
@@ -12,69 +15,54 @@ using testing::ScopedEnv;
 using testing::TempDir;
 
 TEST(UserStorePath, FollowsXdgConfigHome) {
-  const struct {
-    const char* xdg;  // nullptr: unset
-    const char* expected;
-  } cases[] = {
-      {"/cfg", "/cfg/Hollowfen/cardwise.ini"},
+  // XDG_CONFIG_HOME (nullptr: unset) and the path it gives.
+  const std::pair<const char*, const char*> cases[] = {
+      {"/cfg/", "/cfg/Hollowfen/cardwise.ini"},
       {"", "/home/u/.config/Hollowfen/cardwise.ini"},
       {nullptr, "/home/u/.config/Hollowfen/cardwise.ini"},
-      {"relative/cfg", "/home/u/.config/Hollowfen/cardwise.ini"},
-  };
+      {"relative/cfg", "/home/u/.config/Hollowfen/cardwise.ini"}};
   ScopedEnv home("HOME", "/home/u");
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.xdg ? c.xdg : "unset");
-    ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
-    EXPECT_EQ(UserStore::DefaultPath(), c.expected);
+  for (const auto& [xdg, expected] : cases) {
+    ScopedEnv variable("XDG_CONFIG_HOME", xdg);
+    EXPECT_EQ(UserStore::DefaultPath(), expected) << (xdg ? xdg : "unset");
   }
 }
 
-TEST(UserStore, OpenCreatesFolderAndFile) {
+TEST(UserStore, OpenCreatesTheFileAndCloseKeepsOtherLines) {
   TempDir dir;
-  ScopedEnv xdg("XDG_CONFIG_HOME", dir.File("config").c_str());
-  UserStore store(UserStore::DefaultPath());
+  const std::string name = "cfg/Hollowfen/store.ini", path = dir.File(name);
+  ASSERT_TRUE(UserStore(path).Open().ok());
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(dir.Read(name), "");
+
+  dir.Write(name, "; mine\n[Other]\nx=1\n");
+  UserStore store(path);
   ASSERT_TRUE(store.Open().ok());
-  EXPECT_TRUE(FileExists(dir.File("config/Hollowfen/cardwise.ini")));
-  EXPECT_EQ(dir.Read("config/Hollowfen/cardwise.ini"), "");
-}
-
-TEST(UserStore, RoundTripKeepsOtherLines) {
-  TempDir dir;
-  const std::string path = dir.Write("store.ini", "; mine\n[Other]\nx=1\n");
-  {
-    UserStore store(path);
-    ASSERT_TRUE(store.Open().ok());
-    store.WriteInteger("cardwise", "Left", -20);
-    store.WriteBool("cardwise", "UpdateAllRounds", true);
-    store.WriteString("CustomColors", "ColorA", "FFFFFF");
-    store.WriteInteger("cardwise", "Left", 10);
-    ASSERT_TRUE(store.Close().ok());
-  }
-  EXPECT_EQ(dir.Read("store.ini"),
+  store.WriteInteger("cardwise", "Left", -20);
+  store.WriteBool("cardwise", "UpdateAllRounds", true);
+  store.WriteString("CustomColors", "ColorA", "FFFFFF");
+  store.WriteInteger("cardwise", "Left", 10);
+  ASSERT_TRUE(store.Close().ok());
+  EXPECT_EQ(dir.Read(name),
             "; mine\n[Other]\nx=1\n[cardwise]\r\nLeft=10\r\nUpdateAllRounds=1\r\n"
             "[CustomColors]\r\nColorA=FFFFFF\r\n");
+
   UserStore again(path);
   ASSERT_TRUE(again.Open().ok());
   EXPECT_EQ(again.ReadInteger("CARDWISE", "left", 0), 10);
-  EXPECT_TRUE(again.ReadBool("cardwise", "UpdateAllRounds", false));
-  EXPECT_EQ(again.ReadString("CustomColors", "ColorA", ""), "FFFFFF");
-  EXPECT_TRUE(again.ValueExists("cardwise", "Left"));
-  EXPECT_FALSE(again.ValueExists("CustomColors", "Left"));
+  EXPECT_TRUE(again.ValueExists("cardwise", "Left") && !again.ValueExists("CustomColors", "Left"));
 }
 
 TEST(UserStore, NumbersThatAreNotWholeReadAsFallback) {
-  const struct {
-    const char* stored;
-    int expected;
-  } cases[] = {{"12", 12},  {" -3 ", -3}, {"+4", 4}, {"12abc", 99},      {"", 99},
-               {"1.5", 99}, {"0x10", 99}, {"-", 99}, {"99999999999", 99}};
+  const std::pair<const char*, int> cases[] = {{" -3 ", -3}, {"+4", 4},          {"12abc", 99},
+                                               {"", 99},     {"1.5", 99},        {"0x10", 99},
+                                               {"-", 99},    {"99999999999", 99}};
   TempDir dir;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    UserStore store(dir.Write("s.ini", std::string("[cardwise]\nN=") + c.stored + "\n"));
+  for (const auto& [stored, expected] : cases) {
+    UserStore store(dir.Write("s.ini", std::string("[cardwise]\nN=") + stored + "\n"));
     ASSERT_TRUE(store.Open().ok());
-    EXPECT_EQ(store.ReadInteger("cardwise", "N", 99), c.expected);
-    EXPECT_EQ(store.ReadBool("cardwise", "N", true), c.expected != 0);
+    EXPECT_EQ(store.ReadInteger("cardwise", "N", 99), expected) << stored;
+    EXPECT_EQ(store.ReadBool("cardwise", "N", true), expected != 0) << stored;
   }
 }
 

@@ -1,1 +1,123 @@
-// placeholder until implemented
+#include "records/course.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/locale_formats.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+namespace cardwise {
+namespace {
+
+class CourseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+
+  TCourseList Load(const std::string& text) {
+    TCourseList list;
+    report_ = list.LoadFromFile(dir_.Write("COURSES.DAT", text));
+    return list;
+  }
+
+  testing::TempDir dir_;
+  LoadReport report_;
+};
+
+TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
+  const std::string example =
+      "[MILLBGC]\r\nID=MILLBGC\r\nCourse=Mill Brook Golf Club\r\nAlias=MILL BROOK\r\n"
+      "Tee=Yellow\r\nLenRGB=ffff00\r\nCR=71.2\r\nSlope=128.0\r\nChanged=2002-05-01\r\n"
+      "Par=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
+      "Hcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n"
+      "Len=350,362,141,470,330,380,152,344,455,362,317,128,488,351,376,160,309,479\r\n";
+  TCourseList list = Load(example);
+  EXPECT_TRUE(report_.Clean());
+  ASSERT_TRUE(SaveRecord(list.RecordAt(0), dir_.File("OUT.DAT")));
+  EXPECT_EQ(dir_.Read("OUT.DAT"), example);
+  EXPECT_EQ(list.CopyToClipboard(0), example);
+}
+
+TEST_F(CourseTest, SaveMakesAnUpperCaseIdFromTheName) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"Mill Brook Golf Club", "MILLBGC"},
+      {"  A  Very Long Course Name", "AVLC"},
+      {"Pebblestone", "PEBB"}};
+  for (const auto& [name, id] : cases) {
+    TCourse course;
+    course.Course = name;
+    ASSERT_TRUE(SaveRecord(course, dir_.File("C.DAT")));
+    EXPECT_EQ(course.ID, id);
+  }
+  EXPECT_EQ(dir_.Read("C.DAT").find("[MILLBGC]\r\nID=MILLBGC\r\n"), 0u);
+}
+
+TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
+  TSettings settings;
+  settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x00336699;
+  TCourseList list = Load("[A]\nID=A\nLenRGB=#12AB56xyz-long\n[B]\nID=B\nLenRGB=000000\n");
+  EXPECT_EQ(list.RecordAt(0).LenRGB, "#12AB56xy") << "cut to nine characters";
+  EXPECT_EQ(list.RecordAt(0).LenColorOf(settings), 0x0056AB12u);
+  EXPECT_EQ(list.RecordAt(1).LenColorOf(settings), 0x00336699u);
+  ASSERT_TRUE(list.SaveAll(dir_.File("OUT.DAT")));
+  EXPECT_EQ(dir_.Read("OUT.DAT"),
+            "[A]\r\nID=A\r\nLenRGB=12ab56\r\n[B]\r\nID=B\r\nLenRGB=996633\r\n");
+}
+
+TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
+  TCourseList list =
+      Load("[M]\nID=M\nCourse=Mill Brook Golf Club\n[H]\nID=H\nCourse=Harbour\nAlias=MILL BROOK\n");
+  const std::vector<std::pair<std::string, int>> cases = {
+      {"mill brook golf club", 1}, {"BROOK", 0}, {"ill b", 0}, {"Golf", -1}, {"", -1}};
+  for (const auto& [name, expected] : cases) {
+    int index = 99;
+    EXPECT_EQ(list.FindByName(name, index), expected >= 0) << name;
+    EXPECT_EQ(index, expected) << name;
+  }
+}
+
+TEST_F(CourseTest, RatingTextShowsOnlyTheRatingsAboveZero) {
+  const std::vector<std::tuple<float, float, std::string>> cases = {
+      {71.2f, 128.4f, "CR=71.2 Slope=128"},
+      {0, 113, " Slope=113"},
+      {68, 0, "CR=68.0"},
+      {-1, 0, ""}};
+  for (const auto& [cr, slope, text] : cases) {
+    TCourse course;
+    course.CR = cr;
+    course.Slope = slope;
+    EXPECT_EQ(course.RatingText(), text);
+  }
+}
+
+TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
+  TCourseList list = Load("[A]\nID=A\nPhone=555\nChanged=2001-01-01\nPar=3,3,3\n");
+  int index = 0;
+  ASSERT_TRUE(
+      list.PasteFromClipboard("[X]\nID=X\nLenRGB=0123456789ab\nHcp=1,2\nChanged=\n", index));
+  const TCourse& course = list.RecordAt(index);
+  EXPECT_EQ(std::tie(course.ID, course.LenRGB, course.Phone),
+            std::make_tuple("A", "012345678", ""));
+  EXPECT_EQ(course.Par.AsText() + "|" + course.Hcp.AsText(), "|1,2");
+  EXPECT_EQ(course.Changed, EncodeDate(2001, 1, 1));
+  EXPECT_EQ(course.LenColor, 0x00452301u) << "the pasted colour is decoded";
+}
+
+TEST_F(CourseTest, ReloadReadsTheSectionWithItsDefaults) {
+  const std::string path = dir_.Write("COURSES.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n");
+  TCourse course;
+  course.ID = "a";
+  course.Phone = "kept";
+  course.Len.FromText("300,310", 1, ',');
+  ASSERT_TRUE(ReloadRecord(course, path));
+  EXPECT_EQ(std::tie(course.ID, course.Phone), std::make_tuple("A", "kept"));
+  EXPECT_EQ(course.Par.AsText() + "|" + course.Len.AsText(), "4,4|");
+  EXPECT_EQ(course.LenColor, 0x000000FFu);
+  EXPECT_EQ(course.Changed, Today());
+}
+
+}  // namespace
+}  // namespace cardwise

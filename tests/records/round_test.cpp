@@ -1,1 +1,204 @@
-// placeholder until implemented
+#include "records/round.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/locale_formats.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+namespace cardwise {
+namespace {
+
+const std::string kExample =
+    "[020615-1030-JS]\r\nID=020615-1030-JS\r\nPlayerID=JS\r\nPlayer=John Smith\r\n"
+    "CourseID=MILLBGC\r\nCourse=Mill Brook Golf Club\r\nEventID=SPRING\r\nEvent=Spring Cup\r\n"
+    "Hcp=12.4\r\nStrokes=12\r\nDate=2002-06-15\r\nStart=10:30:00\r\n"
+    "Score=5,4,3,6,5,4,4,5,6,4,5,3,6,5,4,3,5,6\r\n"
+    "Greens=0,1,1,0,0,1,0,0,0,1,0,1\r\nFairways=1,0,0,1,1,0,0,1,1,1\r\n"
+    "Putts=2,2,2,2,2,1,2,2,2,2,2,2,3,2,2,1,2,2\r\n"
+    "CPar=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
+    "CHcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n"
+    "CLen=350,362,141,470,330,380,152,344,455,362,317,128,488,351,376,160,309,479\r\n"
+    "TotalGreens=5\r\nTotalFairways=6\r\nTotalPutts=35\r\n";
+
+class RoundTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+
+  TRoundList Load(const std::string& text) {
+    TRoundList list;
+    report_ = list.LoadFromFile(dir_.Write("ROUNDS.DAT", text));
+    return list;
+  }
+
+  testing::TempDir dir_;
+  LoadReport report_;
+};
+
+TEST_F(RoundTest, WorkedExampleSavesBackByteForByte) {
+  TRoundList list = Load(kExample);
+  ASSERT_EQ(list.Count(), 1);
+  EXPECT_TRUE(report_.Clean());
+  EXPECT_EQ(list.CopyToClipboard(0), kExample);
+  ASSERT_TRUE(SaveRecord(list.RecordAt(0), dir_.File("ONE.DAT")));
+  EXPECT_EQ(dir_.Read("ONE.DAT"), kExample);
+  ASSERT_TRUE(list.SaveToFile(dir_.File("ALL.DAT")));
+  EXPECT_EQ(dir_.Read("ALL.DAT"), kExample);
+
+  list.RecordAt(0).EventIDs = "AUTUMN";
+  EXPECT_EQ(list.RecordAt(0).FileKeys()[6], KeyValue("EventIDs", "AUTUMN"));
+  EXPECT_EQ(list.CopyToClipboard(0), kExample) << "the clipboard leaves EventIDs out";
+}
+
+TEST_F(RoundTest, MissingStrokesComeFromTheHandicapRoundedHalfToEven) {
+  const TRoundList list = Load(
+      "[A]\nID=A\nHcp=12.5\n[B]\nID=B\nHcp=13.5\n[C]\nID=C\nHcp=-0.6\n[D]\nID=D\nHcp=20\n"
+      "Strokes=18\n[E]\nID=E\nHcp=7,4");
+  const std::vector<int> strokes = {12, 14, -1, 18, 7};
+  for (int i = 0; i < list.Count(); ++i)
+    EXPECT_EQ(list.RecordAt(i).Strokes, strokes[static_cast<std::size_t>(i)]) << i;
+}
+
+TEST_F(RoundTest, PointsGiveStrokesByStrokeIndexAndNeverGoNegative) {
+  struct Case {
+    int Strokes, StrokeIndex, Par, Score, Points;
+  };
+  const Case cases[] = {{20, 2, 4, 5, 3}, {20, 3, 4, 5, 2}, {0, 0, 4, 5, 2},   {36, 1, 5, 0, 0},
+                        {0, 5, 3, 9, 0},  {-3, 1, 4, 4, 2}, {-20, 1, 4, 4, 1}, {40, 4, 4, 6, 3},
+                        {40, 5, 4, 6, 2}, {18, 18, 4, 4, 3}};
+  for (const Case& c : cases) {
+    TRound round;
+    round.Strokes = static_cast<std::int16_t>(c.Strokes);
+    round.CHcp.SetHoleValue(7, c.StrokeIndex);
+    round.CPar.SetHoleValue(7, c.Par);
+    round.Score.SetHoleValue(7, c.Score);
+    EXPECT_EQ(round.Points(7), c.Points) << c.Strokes << " strokes, index " << c.StrokeIndex;
+  }
+}
+
+TEST_F(RoundTest, SumsAndTextsOfTheExample) {
+  const TRound round = Load(kExample).RecordAt(0);
+  EXPECT_EQ(std::make_tuple(round.PointsOut(), round.PointsIn(), round.PointsTotal()),
+            std::make_tuple(18, 19, 37));
+  for (const auto& [n, score, points] :
+       std::vector<std::tuple<int, int, int>>{{0, 0, 0}, {3, 14, 5}, {9, 41, 19}, {18, 83, 37}}) {
+    EXPECT_EQ(round.LastHolesScore(n), score) << n;
+    EXPECT_EQ(round.LastHolesPoints(n), points) << n;
+  }
+  EXPECT_EQ(round.DateText(), "2002-06-15, 10:30");
+  EXPECT_TRUE(round.InYear(0) && round.InYear(*EncodeDate(2002, 12, 31)));
+  EXPECT_FALSE(round.InYear(*EncodeDate(1902, 6, 15)));
+}
+
+TEST_F(RoundTest, MakeIdJoinsDateTeeTimeAndPlayer) {
+  const DateTime june = *EncodeDate(2002, 6, 15);
+  const std::vector<std::tuple<std::string, std::string, DateTime, std::string>> cases = {
+      {"John Smith", "", june + *EncodeTime(10, 30, 0), "020615-1030-JS"},
+      {"Anna", "", june + *EncodeTime(7, 5, 59), "020615-0705-A"},
+      {"John Smith", "JS7", *EncodeDate(1999, 12, 31), "991231-0000-JS7"}};
+  for (const auto& [player, playerID, when, id] : cases) {
+    TRound round;
+    round.ID = "old";
+    std::tie(round.Player, round.PlayerID) = std::tie(player, playerID);
+    round.Date = std::floor(when);
+    round.Start = when - std::floor(when);
+    round.MakeID();
+    EXPECT_EQ(round.ID, id);
+  }
+}
+
+TEST_F(RoundTest, TotalsStandInForRowsWithoutHoles) {
+  TRoundList list = Load("[A]\nID=A\nScore=4\nTotalPutts=31\nTotalGreens=0\nGreens=1,1\n");
+  EXPECT_EQ(list.RecordAt(0).Putts.Total(), 31);
+  ASSERT_TRUE(list.SaveToFile(dir_.File("OUT.DAT")));
+  EXPECT_EQ(dir_.Read("OUT.DAT"),
+            "[A]\r\nID=A\r\nScore=4\r\nGreens=1,1\r\nTotalGreens=2\r\nTotalPutts=31\r\n");
+}
+
+TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
+  const std::string text =
+      "[A]\nID=A\nScore=4\n[B]\nID=B\nDate=15/31/2002\nStart=25:00\nHcp=x\nScore=4\n"
+      "[C]\nID=C\nScore=4\n";
+  const TRoundList list = Load(text);
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.RecordAt(1).Date, 0.0);
+  EXPECT_EQ(list.RecordAt(2).Score.AsText(), "4");
+  const std::string path = dir_.File("ROUNDS.DAT");
+  EXPECT_EQ(report_.Messages(), (std::vector<std::string>{path + ":6: not a date: Date=15/31/2002",
+                                                          path + ":7: not a time: Start=25:00",
+                                                          path + ":8: not a number: Hcp=x"}));
+}
+
+TEST_F(RoundTest, SaveToFileKeepsTheFileAsItWasInOneBackup) {
+  const std::string original = "[B]\nID=B\nScore=5\n[A]\nID=A\n";
+  TRoundList list = Load(original);
+  const std::string path = dir_.File("ROUNDS.DAT");
+  ASSERT_TRUE(list.SaveToFile(path));
+  const std::string first = "[B]\r\nID=B\r\nScore=5\r\n";
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), first) << "a round without a score is left out";
+  EXPECT_EQ(dir_.Read("ROUNDS.bak"), original);
+  list.RecordAt(1).Score.SetHoleValue(1, 6);
+  ASSERT_TRUE(list.SaveToFile(path));
+  EXPECT_EQ(dir_.Read("ROUNDS.bak"), first);
+
+  // A backup that cannot be written stops the save before the file is touched.
+  std::filesystem::remove(dir_.File("ROUNDS.bak"));
+  std::filesystem::create_directory(dir_.File("ROUNDS.bak"));
+  const std::string second = dir_.Read("ROUNDS.DAT");
+  list.RecordAt(1).Score.SetHoleValue(1, 7);
+  EXPECT_FALSE(list.SaveToFile(path));
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), second);
+  EXPECT_EQ(BackupPath("/data.d/my.rounds.dat"), "/data.d/my.rounds.bak");
+  EXPECT_EQ(BackupPath("/data.d/ROUNDS"), "/data.d/ROUNDS.bak");
+}
+
+TEST_F(RoundTest, PasteKeepsTheTargetsHandicapsEventsAndTotals) {
+  TRoundList list = Load(
+      "[A]\nID=A\nCourseID=M\nHcp=12.4\nStrokes=12\nEventIDs=X\nTotalPutts=30\nStart=10:00:00\n");
+  int index = 0;
+  ASSERT_TRUE(list.PasteFromClipboard(
+      "[Z]\nplayer=Eva\nScore=4,4\nHcp=30\nStrokes=30\nEventIDs=Y\nTotalPutts=40\n", index));
+  TRound& round = list.RecordAt(index);
+  EXPECT_EQ(std::tie(round.ID, round.Player, round.CourseID, round.EventIDs),
+            std::make_tuple("A", "Eva", "", "X"));
+  EXPECT_EQ(std::make_tuple(round.Date, round.Start), std::make_tuple(Today(), 0.0));
+  EXPECT_EQ(std::make_tuple(round.Hcp, round.Strokes, round.Putts.Total()),
+            std::make_tuple(12.4f, std::int16_t{12}, 30));
+  EXPECT_EQ(list.CopyToClipboard(list.AddPlaceholder()), "[??]\r\nID=??\r\nScore=\r\n");
+}
+
+TEST_F(RoundTest, ReloadFallsBackToTodayAndNow) {
+  TRound round = Load(kExample).RecordAt(0);
+  round.ID = "a";
+  ASSERT_TRUE(ReloadRecord(round, dir_.Write("RELOAD.DAT", "[A]\nID=A\nScore=4\n")));
+  EXPECT_EQ(
+      std::make_tuple(round.Player, round.Date, round.Hcp, round.Strokes, round.Putts.Total()),
+      std::make_tuple("", Today(), 0.0f, std::int16_t{0}, 0));
+  EXPECT_TRUE(round.Start > 0 && round.Start < 1) << round.Start;
+}
+
+TEST_F(RoundTest, CourseColorIsLookedUpOnceWithTheDefaultAsFallback) {
+  TCourseList courses;
+  courses.LoadFromFile(dir_.Write("COURSES.DAT", "[M]\nID=M\nLenRGB=ff0000\n[N]\nID=N\n"));
+  TSettings settings;
+  settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x123456;
+  const std::vector<std::pair<std::string, ColorValue>> cases = {
+      {"m", 0xFF}, {"N", 0x123456}, {"NONE", 0x123456}};
+  for (const auto& [id, color] : cases) {
+    TRound round;
+    round.CourseID = id;
+    EXPECT_EQ(round.CourseColor(courses, settings), color) << id;
+    courses.RecordAt(0).LenColor = 0x00FF00;
+    EXPECT_EQ(round.CourseColor(courses, settings), color) << id;
+    courses.RecordAt(0).LenColor = 0xFF;
+  }
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -17,9 +17,8 @@ TEST(TextTest, ExtractField) {
   const std::tuple<std::string, int, std::string> cases[] = {
       {"a;;b", 1, "a"}, {"a;;b", 2, ""}, {"a;;b", 3, "b"},     {"a;;b", 4, ""},
       {"a;;b", 0, ""},  {"", 1, ""},     {" x ; y ", 2, " y "}};
-  for (const auto& [text, n, expected] : cases) {
+  for (const auto& [text, n, expected] : cases)
     EXPECT_EQ(ExtractField(text, n, ';'), expected) << text << " n=" << n;
-  }
   // Only the first 255 characters count.
   EXPECT_EQ(ExtractField(std::string(253, 'a') + ";bc", 2, ';'), "b");
   EXPECT_EQ(ExtractField(std::string(300, 'x') + ";tail", 2, ';'), "");
@@ -44,14 +43,12 @@ TEST(TextTest, LeadingNumber) {
     EXPECT_EQ(LeadingNumber(text), expected) << text;
 }
 
-TEST(TextTest, SmallHelpers) {
+TEST(TextTest, ReplaceAllAndTrailingSlash) {
   EXPECT_EQ(ReplaceAll(" ", "&nbsp;", " a  b"), "&nbsp;a&nbsp;&nbsp;b");
   EXPECT_EQ(ReplaceAll("ab", "x", "aabab"), "axx");
-  EXPECT_EQ(CountChar("4,5,,3", ','), 3);
   EXPECT_EQ(IncludeTrailingSlash(""), "");
   EXPECT_EQ(IncludeTrailingSlash("/tmp"), "/tmp/");
   EXPECT_EQ(IncludeTrailingSlash("/tmp/"), "/tmp/");
-  EXPECT_EQ(OemToAnsiText("M\x81ller \x99sterg\x86rd"), "M\xFCller \xD6sterg\xE5rd");
 }
 
 TEST(TextTest, ProperCase) {

@@ -1,1 +1,82 @@
-// placeholder until implemented
+#include "results/event.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/locale_formats.h"
+#include "support/temp_dir.h"
+
+namespace cardwise {
+namespace {
+
+class EventTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+  testing::TempDir dir_;
+};
+
+TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
+  const std::string text =
+      "[SC]\r\nID=SC\r\nEvent=Spring Cup\r\nHeader=spring.htm\r\nCourseID=MILLBGC\r\n"
+      "Date=2002-06-15\r\nType=0\r\nMake=0\r\n1=1;70;JS;R1;\r\n2=2;72;AB;R2;Last 9\r\n"
+      "3=3;;CD;R3;\r\n";
+  TEventList list;
+  list.LoadFromFile(dir_.Write("EVENTS.DAT", text));
+  std::vector<std::string>& results = list.RecordAt(0).Results;
+  results.insert(results.begin() + 1, {";;;;", ";;;R;="});
+  ASSERT_TRUE(list.SaveAll(dir_.File("AGAIN.DAT")));
+  EXPECT_EQ(dir_.Read("AGAIN.DAT"), text);
+  EXPECT_EQ(list.CopyToClipboard(0),
+            "[SC]\r\nID=SC\r\nEvent=Spring Cup\r\nHeader=spring.htm\r\nDate=2002-06-15\r\n"
+            "CourseID=MILLBGC\r\nType=0\r\n");
+  TEvent fresh;
+  fresh.Event = "Autumn Open";
+  ASSERT_TRUE(SaveRecord(fresh, dir_.File("NEW.DAT")));
+  EXPECT_EQ(dir_.Read("NEW.DAT"), "[AO]\r\nID=AO\r\nEvent=Autumn Open\r\nMake=1\r\n");
+}
+
+TEST_F(EventTest, ReadsTypeMakeAndResultKeysTolerantly) {
+  struct Case {
+    std::string Lines;
+    int Type;
+    bool Make;
+    std::vector<std::string> Results;
+  };
+  const std::vector<Case> cases = {
+      {"Type=2\nMake=1\n", 2, true, {}},
+      {"Type=two\nMake= 01\n", -1, true, {}},
+      {"Make=yes\n", -1, false, {}},
+      {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}},
+  };
+  for (const Case& c : cases) {
+    TEventList list;
+    list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + c.Lines));
+    const TEvent& event = list.RecordAt(0);
+    EXPECT_EQ(event.Type, c.Type) << c.Lines;
+    EXPECT_EQ(event.Make, c.Make) << c.Lines;
+    EXPECT_EQ(event.Results, c.Results) << c.Lines;
+  }
+}
+
+TEST_F(EventTest, ReloadUsesDefaultsAndStopsAtTheFirstMissingOrEmptyResult) {
+  const std::string path =
+      dir_.Write("EVENTS.DAT", "[E]\nID=E\nEvent=Cup\n1=a\n2=b\n4=d\n[F]\nID=F\n1=a\n2=\n3=c\n");
+  TEvent event;
+  event.ID = "e";
+  event.Header = "old.htm";
+  event.Make = false;
+  ASSERT_TRUE(ReloadRecord(event, path));
+  EXPECT_EQ(event.Header, "");
+  EXPECT_EQ(event.Date, Today());
+  EXPECT_EQ(event.Type, -1);
+  EXPECT_TRUE(event.Make);
+  EXPECT_EQ(event.Results, (std::vector<std::string>{"a", "b"}));
+  event.ID = "F";
+  ASSERT_TRUE(ReloadRecord(event, path));
+  EXPECT_EQ(event.Results, (std::vector<std::string>{"a"}));
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -1,1 +1,183 @@
-// placeholder until implemented
+#include "results/round_stats.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace cardwise {
+namespace {
+
+const std::string kFours = "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4";
+constexpr float kNone = -99;  // a statistic that got no sample
+
+TResult Row(const std::string& text) {
+  TResult row;
+  row.FromText(text, 1, ',');
+  return row;
+}
+
+TRound Round(const std::string& score, const std::string& par = kFours) {
+  TRound round;
+  round.Score.FromText(score, 1, ',');
+  round.CPar.FromText(par, 1, ',');
+  return round;
+}
+
+TParStat Holes(const std::vector<int>& classes) {
+  TParStat stat;
+  for (int scoreClass : classes)
+    stat.AddHole(scoreClass, 1);
+  return stat;
+}
+
+void ExpectMean(const TSumStat& stat, float mean) {
+  EXPECT_EQ(stat.Samples, mean == kNone ? 0 : 1);
+  if (mean != kNone) {
+    EXPECT_FLOAT_EQ(stat.Mean(), mean);
+  }
+}
+
+TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
+  struct Case {
+    std::vector<int> classes;
+    const char *meanToPar, *perRound, *parShare, *highShare;
+  };
+  const std::vector<Case> cases = {
+      {{}, "", "", "", ""},
+      {{1}, "+1.00", "+18.0", "", ""},
+      {{0, 0, 0, -1}, "-0.25", "-4.5", "75.0%", ""},
+      {{0, 0, 4}, "+1.33", "+24.0", "66.7%", "33.3%"},
+      {{12, -5}, "+3.50", "+63.0", "", "50.0%"},  // counted as +10 and -3
+      {{0}, "0.00", "0.0", "100.0%", ""},
+  };
+  for (const Case& c : cases) {
+    const TParStat stat = Holes(c.classes);
+    SCOPED_TRACE(testing::PrintToString(c.classes));
+    EXPECT_EQ(stat.MeanToParText(), c.meanToPar);
+    EXPECT_EQ(stat.PerRoundText(), c.perRound);
+    EXPECT_EQ(stat.BucketShareText(0), c.parShare);
+    EXPECT_EQ(stat.HighShareText(), c.highShare);
+  }
+  EXPECT_EQ(Holes({2, 2}).BucketText(2), "2");
+  EXPECT_EQ(Holes({2, 2}).BucketText(1), "&nbsp;");
+}
+
+TEST(SumStatTest, MeanTextsAreEmptyForAZeroMean) {
+  TSumStat stat;
+  stat.AddValue(0);
+  EXPECT_EQ(stat.MeanText(1) + stat.PercentText() + "|" + stat.SamplesText(), "|1");
+  stat.AddValue(0.1);
+  EXPECT_EQ(stat.MeanText(3) + "|" + stat.PercentText(), "0.050| 5%");
+}
+
+TEST(RoundStatsTest, PlayedHolesCountAndOnlyAFullCardHasAScore) {
+  const std::string par = "4,4,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4,4";
+  TRound incomplete = Round("5,3,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4", par);  // 17 holes
+  incomplete.Score.StrictTotal = false;  // a card is summed strictly whatever its row says
+  incomplete.Fairways = Row("1,1,1,0,1,1,1,1,1");
+  TRoundStats stats;
+  stats.AddRound(Round("3,4,5,16,4,4,4,4,4,4,4,4,4,4,4,4,4,4", par));
+  stats.AddRound(incomplete);
+  EXPECT_EQ(stats.AllHoles.Holes, 35);
+  EXPECT_EQ(stats.AllHoles.BucketOf(10), 1) << "11 over par counts as +10";
+  EXPECT_EQ(stats.Par3Holes.Holes, 2);
+  EXPECT_EQ(stats.Par4Holes.Holes, 29) << "the par-6 hole is in no par bucket";
+  EXPECT_EQ(stats.Par5Holes.Holes, 2);
+  EXPECT_FLOAT_EQ(stats.Birdies.Mean(), 1.5f);
+  ExpectMean(stats.StrokesPerRound, 84);
+  ExpectMean(stats.FairwaysShare, 8 / 18.0f);  // par 3s count in the base
+  EXPECT_EQ(stats.HolePlayed[17], 1);
+  EXPECT_EQ(stats.HoleStrokes[3], 21);
+  EXPECT_EQ(stats.MaxHolePlayed(), 2);
+  EXPECT_EQ(stats.Eclectic.AsText(), "3,3,3,5,4,4,4,4,4,4,4,4,4,4,4,4,4,4");
+}
+
+TEST(RoundStatsTest, TheHoleAfterAFirstBogeyIsAnMIndexSample) {
+  struct Case {
+    const char* score;  // on par-4 holes
+    int samples;
+    float sum;
+  };
+  const std::vector<Case> cases = {
+      {"4,4,4,5,3", 1, -1}, {"4,5,4,4,4", 0, 0}, {"4,4,5,6", 1, 2},           {"0,0,5,4", 1, 0},
+      {"4,5,5,4,4", 0, 0},  {"4,4,5,0,4", 0, 0}, {"4,4,4,5,3,4,4,6,5", 2, 0},
+  };
+  for (const Case& c : cases) {
+    TRoundStats stats;
+    stats.AddRound(Round(c.score));
+    EXPECT_EQ(stats.AfterBogey.Samples, c.samples) << c.score;
+    EXPECT_FLOAT_EQ(stats.AfterBogey.Sum, c.sum) << c.score;
+  }
+}
+
+TEST(RoundStatsTest, PuttsAndGreensAddWhereARoundHasThem) {
+  const std::string twos = "2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2";
+  const std::string putts = "1,2,3,2,2,2,2,2,2,2,2,2,2,2,2,2,2,1";
+  const std::string greens = "1,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1";
+  struct Case {
+    const char* name;
+    std::string putts, greens;
+    int puttsStored, greensStored;
+    std::array<float, 5> means;  // ChipIns, PuttsPerRound, NIndex, PuttsPerGIR, GreensShare
+  };
+  const std::vector<Case> cases = {
+      {"nine holes of putts", "2,2,1,2,0,2,2,2,2", "", 0, 0, {10, 15, kNone, kNone, kNone}},
+      {"no green hit, a greens total", twos, "", 0, 9, {0, 36, 4, kNone, kNone}},
+      {"no green hit, no total", twos, "", 0, 0, {0, 36, kNone, kNone, kNone}},
+      {"totals only", "", "", 30, 21, {kNone, kNone, -7, kNone, kNone}},  // -3 div 2 is -1
+      {"full card", putts, greens, 0, 0, {0, 35, 6, 4 / 3.0f, 3 / 18.0f}},
+  };
+  for (const Case& c : cases) {
+    TRound round = Round(kFours);
+    round.Putts = Row(c.putts);
+    round.Putts.SetTotal(c.puttsStored);
+    round.Greens = Row(c.greens);
+    round.Greens.SetTotal(c.greensStored);
+    TRoundStats stats;
+    stats.AddRound(round);
+    SCOPED_TRACE(c.name);
+    const TSumStat* sums[] = {&stats.ChipIns, &stats.PuttsPerRound, &stats.NIndex,
+                              &stats.PuttsPerGIR, &stats.GreensShare};
+    for (std::size_t i = 0; i < c.means.size(); ++i)
+      ExpectMean(*sums[i], c.means[i]);
+  }
+}
+
+TEST(RoundStatsTest, RankHolesGivesTiesTheBetterRank) {
+  struct Case {
+    const char* score;
+    std::vector<int> ranks;  // holes 1 to 5; the rest as hole 5
+  };
+  const std::vector<Case> cases = {
+      {"6,6,5,3,0,4,4,4,4,4,4,4,4,4,4,4,4,4", {1, 1, 3, 18, 4}},  // hole 5 unplayed: 0
+      {kFours.c_str(), {1, 1, 1, 1, 1}},
+  };
+  for (const Case& c : cases) {
+    TRoundStats stats;
+    stats.AddRound(Round(c.score));
+    stats.RankHoles(Row(kFours));
+    for (int h = 0; h < kHoles; ++h)
+      EXPECT_EQ(stats.HoleRank[h], c.ranks[std::min(h, 4)]) << c.score << " hole " << h + 1;
+  }
+}
+
+TEST(RoundStatsTest, MIndexTextIsEmptyAtOrUnderPar) {
+  struct Case {
+    std::vector<int> classes;
+    double afterBogey;
+    const char* text;
+  };
+  const std::vector<Case> cases = {
+      {{1, 0, 0, 0}, 0.05, "20%"}, {{1}, 0.02, " 2%"}, {{0, 0}, 1, ""}, {{-1}, 1, ""}};
+  for (const Case& c : cases) {
+    TRoundStats stats;
+    stats.AllHoles = Holes(c.classes);
+    stats.AfterBogey.AddValue(c.afterBogey);
+    EXPECT_EQ(stats.MIndexText(), c.text) << testing::PrintToString(c.classes);
+  }
+}
+
+}  // namespace
+}  // namespace cardwise

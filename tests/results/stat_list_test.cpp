@@ -1,1 +1,121 @@
-// placeholder until implemented
+#include "results/stat_list.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/dates.h"
+#include "results/database.h"
+
+namespace cardwise {
+namespace {
+
+using Entries = std::vector<std::pair<std::string, int>>;  // player ID, rounds added
+
+// Players AB, Cd and EF; the rounds of "ZZ" have no player. Per round: ID, player, year, event,
+// birdies and bogeys on an all-par-4 card.
+class StatListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* id : {"AB", "Cd", "EF"}) {
+      auto player = std::make_unique<TPlayer>();
+      player->ID = id;
+      players_.Add(std::move(player));
+    }
+    AddRound("020101-0900-cd", "cd", 2002, "E1", 1, 5);
+    AddRound("020102-0900-AB", "AB", 2002, "E2", 0, 0);
+    AddRound("020103-0900-ZZ", "ZZ", 2002, "E1", 0, 0);
+    AddRound("030101-0900-AB", "AB", 2003, "E1", 0, 0);
+    AddRound("030102-0900-CD", "CD", 2003, "", 1, 5);
+    AddRound("040101-0900-EF", "EF", 2004, "", 2, 3);
+    auto tour = std::make_unique<TTour>();
+    tour->ID = "T1";
+    tour->Events = "E0;E1;";
+    tours_.Add(std::move(tour));
+  }
+
+  void AddRound(const char* id, const char* player, int year, const char* event, int birdies,
+                int bogeys) {
+    auto round = std::make_unique<TRound>();
+    round->ID = id;
+    round->PlayerID = player;
+    round->Date = *EncodeDate(year, 6, 15);
+    round->EventID = event;
+    for (int h = 1; h <= kHoles; ++h) {
+      round->Score.SetHoleValue(h, h <= birdies ? 3 : h <= birdies + bogeys ? 5 : 4);
+      round->CPar.SetHoleValue(h, 4);
+    }
+    rounds_.Add(std::move(round));
+  }
+
+  static Entries EntriesOf(const TStatList& list) {
+    Entries entries;
+    for (int i = 0; i < list.Count(); ++i)
+      entries.emplace_back(list.ID(i), list.RS(i).StrokesPerRound.Samples);
+    return entries;
+  }
+
+  TPlayerList players_;
+  TCourseList courses_;
+  TRoundList rounds_;
+  TEventList events_;
+  TTourList tours_;
+  TDatabase database_{players_, courses_, rounds_, events_, tours_};
+};
+
+TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
+  struct Case {
+    std::string tourID;
+    int year;
+    Entries entries;
+  };
+  const std::vector<Case> cases = {
+      {"", 0, {{"Cd", 2}, {"AB", 2}, {"EF", 1}}},
+      {"", 2003, {{"AB", 1}, {"Cd", 1}}},
+      {"T1", 0, {{"Cd", 1}, {"AB", 1}}},
+      {"t1", 2003, {{"AB", 1}}},
+      {"NOPE", 0, {}},
+      {"", 1999, {}},
+      {"", 10000, {}},
+  };
+  for (const Case& c : cases) {
+    TStatList list;
+    list.Generate(database_, c.tourID, c.year);
+    EXPECT_EQ(EntriesOf(list), c.entries) << "tour '" << c.tourID << "', year " << c.year;
+  }
+}
+
+TEST_F(StatListTest, GenerateAddsToTheEntriesAlreadyThere) {
+  TStatList list;
+  list.Generate(database_, "", 2002);
+  list.Generate(database_, "NOPE", 0);
+  EXPECT_EQ(EntriesOf(list), (Entries{{"Cd", 1}, {"AB", 1}}));
+  list.Generate(database_, "", 2003);
+  EXPECT_EQ(EntriesOf(list), (Entries{{"Cd", 2}, {"AB", 2}}));
+  ASSERT_NE(list.P(0, database_), nullptr);
+  EXPECT_EQ(list.P(0, database_)->ID, "Cd");
+}
+
+TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
+  // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73.
+  const std::vector<std::pair<int, std::vector<std::string>>> cases = {
+      {SortBirdies, {"EF", "Cd", "AB"}},
+      {SortStrokes, {"AB", "EF", "Cd"}},
+      {99, {"Cd", "AB", "EF"}},  // an unknown key leaves the order as generated
+  };
+  for (const auto& [key, order] : cases) {
+    TStatList list;
+    list.Generate(database_, "", 0);
+    list.SortList(key);
+    std::vector<std::string> ids;
+    for (int i = 0; i < list.Count(); ++i)
+      ids.push_back(list.ID(i));
+    EXPECT_EQ(ids, order) << "key " << key;
+  }
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -1,1 +1,227 @@
-// placeholder until implemented
+#include "results/tour_standings.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/locale_formats.h"
+#include "platform/status_sink.h"
+#include "results/database.h"
+#include "results/event_results.h"
+#include "results/tour_scoring.h"
+#include "support/temp_dir.h"
+
+namespace cardwise {
+namespace {
+
+TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
+  struct Case {
+    bool Ascending;
+    std::vector<double> Values;  // events 1..n; 0 = no result
+    std::vector<int> Mandatory;
+    int Worst;
+    std::vector<int> Dropped;
+    double Total;
+  };
+  const std::vector<Case> cases = {
+      {true, {72, 75, 80}, {}, 1, {3}, 147},
+      {true, {72, 0, 80}, {}, 1, {2}, 152},   // the missed event is the one dropped
+      {true, {72, 72, 72}, {}, 1, {3}, 144},  // among equals the later event is worse
+      {true, {72, 72, 72}, {}, 2, {2, 3}, 72},
+      {true, {72, 75, 80}, {3}, 1, {2}, 152},
+      {true, {72, 75, 80}, {}, 0, {}, 227},
+      {false, {10, 5, 8}, {}, 1, {2}, 18},
+      {false, {10, 5, 8}, {2}, 1, {3}, 15},  // the next lowest goes in the mandatory's place
+      {false, {6, 6, 6}, {}, 1, {3}, 12},
+      {false, {6, 0, 6}, {}, 1, {2}, 12},
+  };
+  for (const Case& c : cases) {
+    const int count = static_cast<int>(c.Values.size());
+    TTourResults results(c.Ascending, count, c.Mandatory);
+    for (int k = 1; k <= count; ++k)
+      if (c.Values[k - 1] != 0) results.AddEventValue(k, c.Values[k - 1]);
+    std::vector<int> dropped;
+    for (int k = 1; k <= count; ++k)
+      if (results.IsDropped(k, c.Worst)) dropped.push_back(k);
+    EXPECT_EQ(dropped, c.Dropped) << c.Ascending << " " << c.Values[0] << " w" << c.Worst;
+    EXPECT_DOUBLE_EQ(results.CountedTotal(c.Worst), c.Total);
+  }
+}
+
+TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) {
+  TTourResults results(false, 12, {12});
+  results.AddEventValue(1, 16.811f);
+  results.AddEventValue(1, 25);
+  results.AddEventValue(13, 5);  // past the tour's events: ignored
+  EXPECT_DOUBLE_EQ(results.ValueAt(1), 16.8);
+  EXPECT_EQ(results.ValueAt(2), 0);
+  EXPECT_EQ(results.ValueAt(13), 0);
+  EXPECT_TRUE(results.IsMandatory(12));
+  EXPECT_FALSE(results.IsMandatory(1));
+  EXPECT_FALSE(results.IsDropped(12, 11));
+}
+
+TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
+  const std::vector<std::pair<double, std::string>> cases = {
+      {12.5, "12.5"}, {12.0, "12"},      {0, "0"},        {-0.04, "0"},
+      {-3, "-3"},     {16.811f, "16.8"}, {147.96, "148"}, {100, "100"},
+  };
+  for (const auto& [value, text] : cases)
+    EXPECT_EQ(NumberText(value), text) << value;
+}
+
+class StandingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+
+  void AddEvent(const std::string& id, std::vector<std::string> results) {
+    auto event = std::make_unique<TEvent>();
+    event->ID = id;
+    event->Type = kStrokesGross;
+    event->Results = std::move(results);
+    events_.Add(std::move(event));
+  }
+
+  void AddPlayer(const std::string& id) {
+    auto player = std::make_unique<TPlayer>();
+    player->ID = id;
+    players_.Add(std::move(player));
+  }
+
+  void AddRound(const std::string& id, const std::string& player, const std::string& event,
+                int score) {
+    auto round = std::make_unique<TRound>();
+    round->ID = id;
+    round->PlayerID = player;
+    round->EventID = event;
+    round->Date = *EncodeDate(2003, 5, 1);
+    for (int hole = 1; hole <= kHoles; ++hole)
+      round->Score.SetHoleValue(hole, score);
+    rounds_.Add(std::move(round));
+  }
+
+  std::vector<std::string> Calc(int type, int worst = 0) {
+    tour_.Type = type;
+    tour_.Worst = worst;
+    CalcTour(tour_, database_);
+    std::vector<std::string> lines;
+    for (const TStandingLine& line : tour_.Standings)
+      lines.push_back(line.Text);
+    return lines;
+  }
+
+  using Lines = std::vector<std::string>;
+
+  TPlayerList players_;
+  TCourseList courses_;
+  TRoundList rounds_;
+  TEventList events_;
+  TTourList tours_;
+  TDatabase database_{players_, courses_, rounds_, events_, tours_};
+  TTour tour_;
+  testing::TempDir dir_;
+};
+
+TEST_F(StandingsTest, StrokesTourDropsTheWorstAndRanksTooFewResultsLast) {
+  AddEvent("E1", {"1;70;CC;R1;", "2;72;AA;;", "3;74;BB;;"});
+  AddEvent("E2", {"1;75;AA;;", "2;76;BB;;"});
+  AddEvent("E3", {"1;80;AA;;"});
+  AddRound("R1", "CC", "E1", 4);
+  tour_.Events = "E1;E2;E3;";
+  EXPECT_EQ(Calc(kResultAscending, 1), (Lines{"1;147;3;AA;", "2;150;2;BB;", "3;70;1;CC;"}));
+  EXPECT_EQ(tour_.Dir, "2003");
+  ASSERT_TRUE(tour_.Standings[1].Attached);
+  EXPECT_TRUE(tour_.Standings[1].Attached->IsDropped(3, 1));
+
+  tour_.Events = "E1;E2;E3;";
+  tour_.MandatoryEvents = "E3";
+  // A missed mandatory event counts as 0 and BB's 76 is dropped in its place.
+  EXPECT_EQ(Calc(kResultAscending, 1), (Lines{"1;74;2;BB;", "2;152;3;AA;", "3;70;1;CC;"}));
+  EXPECT_EQ(Calc(kResultAscending, 0),  // m = 3: two results are too few as well
+            (Lines{"1;227;3;AA;", "2;150;2;BB;", "3;70;1;CC;"}));
+}
+
+TEST_F(StandingsTest, PointsTourCountsTheMandatoryEventInsteadOfTheNextLowest) {
+  AddEvent("SPRING", {"1;10;AA;;", "2;9;BB;;"});
+  AddEvent("SUMMER", {"1;9;BB;;", "2;8;AA;;"});
+  AddEvent("FINAL", {"1;9;BB;;", "2;5;AA;;"});
+  tour_.Events = "SPRING;SUMMER;FINAL;";
+  tour_.MandatoryEvents = "FINAL";
+  EXPECT_EQ(Calc(kResultDescending, 1), (Lines{"1;18;3;BB;", "2;15;3;AA;"}));
+}
+
+TEST_F(StandingsTest, EqualTotalsSharePlacesAndAZeroTotalComesLast) {
+  AddEvent("E1", {"1;30;AA;;", "1;30;BB;;", "3;20;CC;;"});
+  tour_.Events = "E1;";
+  EXPECT_EQ(Calc(kResultDescending), (Lines{"1;30;1;BB;=", "1;30;1;AA;=", "3;20;1;CC;"}));
+
+  AddEvent("E2", {"1;;AA;;", "2;80;BB;;", "3;75;CC;;", "4;76;CC;;"});
+  tour_.Events = "E2;";
+  // CC's two lines count twice with the value of the first.
+  EXPECT_EQ(Calc(kResultAscending), (Lines{"1;80;1;BB;", "2;150;2;CC;", "3;0;1;AA;"}));
+  EXPECT_EQ(Calc(-1), (Lines{"1;0;1;AA;", "2;0;1;BB;", "3;0;2;CC;"}))
+      << "no ranking rule: the order the lines were made in";
+
+  TStandingLine line{";72;1;AA", nullptr};  // the sort compares the pivot with itself
+  EXPECT_FALSE(StandingBefore(tour_, line, line));
+  EXPECT_EQ(line.Text, ";72;1;AA");
+}
+
+TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
+  AddPlayer("AA");
+  AddPlayer("BB");
+  AddEvent("E1", {"1;72;AA;R1;"});
+  AddEvent("E2", {"1;80;AA;R2;", "2;90;BB;R3;"});
+  AddRound("R1", "AA", "E1", 5);
+  AddRound("R2", "AA", "E2", 4);
+  AddRound("R3", "BB", "E2", 5);
+  AddRound("R4", "AA", "OTHER", 3);
+  tour_.Events = "E1;E9;E2;";  // E9 does not exist and adds nothing
+  EXPECT_EQ(Calc(kEclectic), (Lines{"1;72;1;AA;", "2;90;1;BB;"}));
+}
+
+TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
+  AddEvent("E1", {"1;75;CC;;", "2;80;BB;;", "3;80;DD;;"});
+  tour_.Tour = "Spring Series";
+  tour_.Events = "E1;";
+  Calc(kResultAscending);
+  const std::string path =
+      dir_.Write("EVENTS.DAT", "[SS]\r\nID=SS\r\nEvent=Old\r\n1=old\r\n[E1]\r\nID=E1\r\n");
+  std::vector<std::string> texts;
+  const StatusSink previous =
+      SetStatusSink([&texts](const std::string& text) { texts.push_back(text); });
+  const Status status = SaveAsEvent(tour_, path);
+  SetStatusSink(previous);
+  ASSERT_TRUE(status) << status.message();
+  EXPECT_EQ(texts, (std::vector<std::string>{"Saving: SS as event...", "SS saved as event."}));
+  EXPECT_EQ(dir_.Read("EVENTS.DAT"),
+            "[E1]\r\nID=E1\r\n[SS]\r\nID=SS\r\nEvent=Spring Series\r\nMake=0\r\nType=3\r\n"
+            "1=1;75;CC;;\r\n2=2;80;DD;;=\r\n3=2;80;BB;;=\r\n");
+
+  TEventList events;
+  events.LoadFromFile(path);
+  TEvent& saved = *events.FindRecord("SS");
+  CalcResults(saved, rounds_);
+  EXPECT_EQ(saved.Results.front(), "1;75;CC;;");
+  EXPECT_EQ(saved.Results.size(), 3u);
+}
+
+TEST_F(StandingsTest, SaveAsEventReportsAFileThatCannotBeWritten) {
+  tour_.ID = "T";
+  tour_.Type = kF1System;
+  const std::string path = dir_.Write("file", "x") + "/EVENTS.DAT";
+  std::string last;
+  const StatusSink previous = SetStatusSink([&last](const std::string& text) { last = text; });
+  EXPECT_FALSE(SaveAsEvent(tour_, path));
+  SetStatusSink(previous);
+  EXPECT_EQ(last, "T not saved as event.");
+
+  tour_.ID.clear();  // no name to make an ID from
+  EXPECT_FALSE(SaveAsEvent(tour_, dir_.File("EVENTS.DAT")));
+  EXPECT_EQ(dir_.Read("EVENTS.DAT"), "");
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <vector>
+#include <tuple>
+#include <utility>
 
 #include "platform/ini_file.h"
 #include "support/temp_dir.h"
@@ -16,6 +15,13 @@ namespace {
 
 using testing::ScopedEnv;
 using testing::TempDir;
+
+// The text with every "|" turned into the CR LF line end the settings files are written with.
+std::string Crlf(std::string text) {
+  for (std::size_t at = 0; (at = text.find('|', at)) != std::string::npos; at += 2)
+    text.replace(at, 1, "\r\n");
+  return text;
+}
 
 class SettingsFileTest : public ::testing::Test {
  protected:
@@ -38,15 +44,7 @@ class SettingsFileTest : public ::testing::Test {
     const Status status = SaveSettings(settings, paths);
     EXPECT_TRUE(status) << status.message();
   }
-  // The section's lines as "key=value;key=value;...".
-  std::string Joined(const char* file, const char* section) const {
-    std::string joined;
-    for (const auto& [key, value] : IniFile(dir.Read(file)).ReadSection(section)) {
-      joined += key + "=" + value + ";";
-    }
-    return joined;
-  }
-  std::string Saved(const char* section, const char* key) const {
+  std::string Saved(const char* section, const std::string& key) const {
     return IniFile(dir.Read(kIni)).ReadString(section, key, "<absent>");
   }
 };
@@ -54,68 +52,45 @@ class SettingsFileTest : public ::testing::Test {
 TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
   ASSERT_EQ(paths.SettingsFile, dir.File(kIni));
   ASSERT_EQ(paths.UserStore, dir.File(kStore));
-  TSettings settings = Loaded();
-  EXPECT_EQ(settings.Color(ColorKey::Score_2), "#ff5555");
-  EXPECT_EQ(settings.Value(ColorKey::Score_2), 0x5555ffu);
-  EXPECT_EQ(settings.HtmlRootDir, dir.File("data/cardwise/Web-Docs/"));
   EXPECT_EQ(DefaultDemoWebRoot(), dir.File("data/cardwise/Web-Demo/"));
-  EXPECT_FLOAT_EQ(settings.UpdateIfOlder, 1.0f / 720.0f);
-  for (const WindowPlace& place : settings.Windows)
-    EXPECT_FALSE(place.Left || place.Top);
+  TSettings settings = Loaded();
   Save(settings);
 
-  const std::string text = dir.Read(kIni);
-  std::vector<std::size_t> sectionStarts;
-  for (const char* name :
-       {"[Dirs]", "[Files]", "[HTML]", "[Colors]", "[SetUp]", "[Html-Headings]"}) {
-    sectionStarts.push_back(text.find(name));
-  }
-  EXPECT_TRUE(std::is_sorted(sectionStarts.begin(), sectionStarts.end()));
-  EXPECT_NE(sectionStarts.back(), std::string::npos);
-
-  const std::string home = dir.File("data/cardwise/");
-  const std::pair<const char*, std::string> sections[] = {
-      {"Dirs", "DataDir=" + home + "Data/;TemplateDir=" + home + "Template/;HtmlRootDir=" + home +
-                   "Web-Docs/;PlayerDir=players;CourseDir=courses;"},
-      {"Files",
-       "PlayerFName=PLAYERS.DAT;CourseFName=COURSES.DAT;EventFName=EVENTS.DAT;"
-       "TourFName=TOURS.DAT;RoundFName=ROUNDS.DAT;StdHeader=;StdFooter=;"},
-      {"HTML", "RobotRounds=ALL;RobotIndex=ALL;EmailOwner=;Author=;"},
-      {"Colors",
-       "Score-2=ff5555;Score-1=ffaaaa;Score0=dddddd;Score1=bbbbff;Score2=8888ff;Score3=4444ff;"
-       "Tot-1=880000;Tot0=000000;Tot1=000088;Len=eeee00;Back=eeeeee;Green=55ee55;Total=eeeeaa;"},
-      {"SetUp",
-       "1=Check helpfile for the settings;TrueColorIcons=0;TourEventPrefix=Z;"
-       "RoundsForParHead=8;RoundsForRankHead=4;MaxTourMerits=6;MaxEventMerits=3;nStatList=2;"
-       "UpdateIfOlder=0.00139;"},
-  };
-  for (const auto& [name, keys] : sections)
-    EXPECT_EQ(Joined(kIni, name), keys) << name;
-
-  std::string headings =
-      "1=Translate these captions to your language of choice;"
-      "2=This is all the tags on the web-pages;";
+  const std::string home = dir.File("data/cardwise/"), text = dir.Read(kIni);
+  const std::size_t headings = text.find("[Html-Headings]");
+  EXPECT_EQ(text.substr(0, headings),
+            Crlf("[Dirs]|DataDir=" + home + "Data/|TemplateDir=" + home +
+                 "Template/|HtmlRootDir=" + home +
+                 "Web-Docs/|PlayerDir=players|CourseDir=courses|"
+                 "[Files]|PlayerFName=PLAYERS.DAT|CourseFName=COURSES.DAT|EventFName=EVENTS.DAT|"
+                 "TourFName=TOURS.DAT|RoundFName=ROUNDS.DAT|StdHeader=|StdFooter=|"
+                 "[HTML]|RobotRounds=ALL|RobotIndex=ALL|EmailOwner=|Author=|"
+                 "[Colors]|Score-2=ff5555|Score-1=ffaaaa|Score0=dddddd|Score1=bbbbff|"
+                 "Score2=8888ff|Score3=4444ff|Tot-1=880000|Tot0=000000|Tot1=000088|Len=eeee00|"
+                 "Back=eeeeee|Green=55ee55|Total=eeeeaa|"
+                 "[SetUp]|1=Check helpfile for the settings|TrueColorIcons=0|TourEventPrefix=Z|"
+                 "RoundsForParHead=8|RoundsForRankHead=4|MaxTourMerits=6|MaxEventMerits=3|"
+                 "nStatList=2|UpdateIfOlder=0.00139|"));
+  std::string expected = Crlf(
+      "[Html-Headings]|1=Translate these captions to your language of choice|"
+      "2=This is all the tags on the web-pages|");
   for (Caption id : CaptionFileOrder()) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
-    headings += std::string(entry.Key) + "=" + entry.Default + ";";
+    expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
-  EXPECT_EQ(Joined(kIni, "Html-Headings"), headings);
-  EXPECT_EQ(Joined(kStore, "cardwise"),
-            "UseLongFileNames=0;CopyInFooter=0;AllPlayers=0;AllCourses=0;AllRounds=0;AllEvents=0;"
-            "AllTours=0;");
+  EXPECT_EQ(text.substr(headings), expected);
+  // No window has a place yet, so none is written.
+  EXPECT_EQ(dir.Read(kStore),
+            Crlf("[cardwise]|UseLongFileNames=0|CopyInFooter=0|AllPlayers=0|AllCourses=0|"
+                 "AllRounds=0|AllEvents=0|AllTours=0|"));
 }
 
 TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   TSettings settings;
   settings.ColorValues[static_cast<int>(ColorKey::Green)] = 0x123456;
   settings.DataDir = "/srv/golf";  // no trailing slash: used unchanged
-  settings.CourseDir = "banor";
-  settings.StdFooter = "foot.htm";
-  settings.Author = "A. Golfer";
   settings.TrueColorIcons = true;
-  settings.TourEventPrefix = "T";
   settings.nStatList = -4;
-  settings.MaxTourMerits = 12;
   settings.UpdateIfOlder = 0.25f;
   settings.Captions.SetText(Caption::PlayerIndex, "Spelare <I>index</I>");
   settings.Windows[static_cast<int>(WindowId::Html)] = {-20, 300};
@@ -123,129 +98,82 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.AllCourses = settings.CopyInFooter = true;
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
   Save(settings);
+  EXPECT_EQ(dir.Read(kStore),
+            Crlf("[cardwise]|PlayerTop=5|HtmlLeft=-20|HtmlTop=300|UseLongFileNames=0|"
+                 "CopyInFooter=1|AllPlayers=0|AllCourses=1|AllRounds=0|AllEvents=0|AllTours=0|"
+                 "[CustomColors]|ColorA=ffffff|ColorB=00ff00|"));
 
-  // A record loaded from those files and saved elsewhere writes the very same files.
+  // A record loaded from those files and saved elsewhere writes the very same files; with the
+  // store pinned above, that leaves the values of the settings file to check.
   TSettings loaded = Loaded();
   const SettingsPaths copy{dir.File("copy/cardwise.ini"), dir.File("copy/store.ini")};
   ASSERT_TRUE(SaveSettings(loaded, copy));
   EXPECT_EQ(dir.Read("copy/cardwise.ini"), dir.Read(kIni));
   EXPECT_EQ(dir.Read("copy/store.ini"), dir.Read(kStore));
-
   EXPECT_EQ(loaded.Color(ColorKey::Green), "563412");
   EXPECT_EQ(loaded.DataDir, "/srv/golf");
+  EXPECT_TRUE(loaded.TrueColorIcons);
+  EXPECT_EQ(loaded.nStatList, -4);
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
-  EXPECT_EQ(loaded.Windows[static_cast<int>(WindowId::Html)].Left, -20);
-  EXPECT_EQ(loaded.Windows[static_cast<int>(WindowId::Player)].Left, std::nullopt);
-  EXPECT_TRUE(loaded.AllCourses && loaded.CopyInFooter && !loaded.AllTours);
-  EXPECT_EQ(loaded.CustomColors, settings.CustomColors);
 }
 
-TEST_F(SettingsFileTest, SaveKeepsForeignLinesAndReplacesKeysInPlace) {
-  dir.Write(kIni,
-            "; my notes\r\n[Dirs]\r\nDataDir=/old/\r\nMine=1\r\n\r\n"
-            "[DemoUnload]\r\nRound=MY.DAT\r\nHtmlRootDir=/web/\r\n\r\n[Plugin]\r\nx=y\r\n");
+TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
+  dir.Write(kIni, Crlf("; my notes|[Dirs]|dataDIR=/old/|Mine=1||[DemoUnload]|Round=MY.DAT|"
+                       "HtmlRootDir=/web/||[Html-Headings]|Player=Spelare|Stats=fixed|"
+                       "scorecard=Kort|[Colors]|Len=#123456789abc|[Plugin]|x=y|"));
   TSettings settings = Loaded();
   EXPECT_EQ(settings.DataDir, "/old/");
+  EXPECT_EQ(settings.CaptionText(Caption::Player), "Spelare");
+  EXPECT_EQ(settings.CaptionText(Caption::ScoreCard), "Kort");
+  EXPECT_EQ(settings.CaptionText(Caption::Stats), "Stats");  // fixed: has no key
+  EXPECT_EQ(settings.Color(ColorKey::Len), "#12345678");     // cut to nine characters
+  EXPECT_EQ(settings.Value(ColorKey::Len), 0x563412u);
+  EXPECT_EQ(settings.Color(ColorKey::Back), "#eeeeee");  // absent keys keep the default
   settings.DataDir = "/new/";
   Save(settings);
 
   const std::string text = dir.Read(kIni);
-  EXPECT_EQ(text.rfind("; my notes\r\n[Dirs]\r\nDataDir=/new/\r\nMine=1\r\n", 0), 0u) << text;
-  EXPECT_NE(text.find("[DemoUnload]\r\nRound=MY.DAT\r\nHtmlRootDir=/web/\r\n"), std::string::npos);
-  EXPECT_NE(text.find("[Plugin]\r\nx=y\r\n"), std::string::npos);
-  EXPECT_EQ(text.find("DataDir", text.find("DataDir") + 1), std::string::npos);
-}
-
-TEST_F(SettingsFileTest, ColourTextsAreCutToNineAndWrittenWithoutHash) {
-  struct Case {
-    const char* inFile;
-    const char* loadedText;
-    ColorValue value;
-    const char* written;
-  };
-  const Case cases[] = {
-      {"#1A2b3C", "#1A2b3C", 0x3c2b1a, "1a2b3c"},
-      {"1a2b3c", "1a2b3c", 0x3c2b1a, "1a2b3c"},
-      {"#123456789abc", "#12345678", 0x563412, "123456"},
-      {"", "", 0, "000000"},
-  };
-  for (const Case& c : cases) {
-    dir.Write(kIni, std::string("[Colors]\r\nLen=") + c.inFile + "\r\n");
-    TSettings settings = Loaded();
-    EXPECT_EQ(settings.Color(ColorKey::Len), c.loadedText);
-    EXPECT_EQ(settings.Value(ColorKey::Len), c.value);
-    EXPECT_EQ(settings.Color(ColorKey::Back), "#eeeeee");  // absent keys keep the default
-    Save(settings);
-    EXPECT_EQ(Saved("Colors", "Len"), c.written);
-  }
+  EXPECT_EQ(text.rfind(Crlf("; my notes|[Dirs]|dataDIR=/new/|Mine=1|"), 0), 0u) << text;
+  EXPECT_NE(text.find(Crlf("[DemoUnload]|Round=MY.DAT|HtmlRootDir=/web/|")), std::string::npos);
+  EXPECT_NE(text.find(Crlf("Stats=fixed|scorecard=Kort|")), std::string::npos);
+  EXPECT_NE(text.find(Crlf("[Plugin]|x=y|")), std::string::npos);
+  EXPECT_EQ(Saved("Colors", "Len"), "123456");  // from the value, without "#"
+  EXPECT_EQ(text.find("DataDir"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, SetUpValuesThatDoNotParseKeepTheDefault) {
-  struct Case {
-    const char* line;
-    int parHead;
-    bool icons;
-    float days;
-    const char* writtenDays;
-  };
-  const float twoMinutes = 1.0f / 720.0f;
-  const Case cases[] = {
-      {"RoundsForParHead=12", 12, false, twoMinutes, "0.00139"},
-      {"RoundsForParHead= +7 ", 7, false, twoMinutes, "0.00139"},
-      {"RoundsForParHead=abc", 8, false, twoMinutes, "0.00139"},
-      {"RoundsForParHead=3.5", 8, false, twoMinutes, "0.00139"},
-      {"RoundsForParHead=99999999999", 8, false, twoMinutes, "0.00139"},
-      {"RoundsForParHead=", 8, false, twoMinutes, "0.00139"},
-      {"TrueColorIcons=1", 8, true, twoMinutes, "0.00139"},
-      {"TrueColorIcons=2", 8, true, twoMinutes, "0.00139"},
-      {"TrueColorIcons=yes", 8, false, twoMinutes, "0.00139"},
-      {"UpdateIfOlder=0,5", 8, false, 0.5f, "0.50000"},
-      {"UpdateIfOlder=1e-3", 8, false, 0.001f, "0.00100"},
-      {"UpdateIfOlder=", 8, false, twoMinutes, "0.00139"},
-      {"UpdateIfOlder=soon", 8, false, twoMinutes, "0.00139"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.line);
-    dir.Write(kIni, std::string("[SetUp]\r\n") + c.line + "\r\n");
+  // A line of section "SetUp" and its key's value as the record then writes it.
+  const std::pair<std::string, const char*> cases[] = {
+      {"RoundsForParHead= +7 ", "7"},        {"RoundsForParHead=3.5", "8"},
+      {"RoundsForParHead=99999999999", "8"}, {"TrueColorIcons=2", "1"},
+      {"TrueColorIcons=yes", "0"},           {"UpdateIfOlder=0,5", "0.50000"},
+      {"UpdateIfOlder=1e-3", "0.00100"},     {"UpdateIfOlder=soon", "0.00139"}};
+  for (const auto& [line, written] : cases) {
+    dir.Write(kIni, "[SetUp]\r\n" + line + "\r\n");
     TSettings settings = Loaded();
-    EXPECT_EQ(settings.RoundsForParHead, c.parHead);
-    EXPECT_EQ(settings.TrueColorIcons, c.icons);
-    EXPECT_FLOAT_EQ(settings.UpdateIfOlder, c.days);
     Save(settings);
-    EXPECT_EQ(Saved("SetUp", "UpdateIfOlder"), c.writtenDays);
+    EXPECT_EQ(Saved("SetUp", line.substr(0, line.find('='))), written) << line;
   }
-}
-
-TEST_F(SettingsFileTest, CaptionsAreReadFromTheirKeys) {
-  dir.Write(kIni, "[Html-Headings]\r\nPlayer=Spelare\r\nStats=ignored\r\nscorecard=Kort\r\n");
-  const TSettings settings = Loaded();
-  EXPECT_EQ(settings.CaptionText(Caption::Player), "Spelare");
-  EXPECT_EQ(settings.CaptionText(Caption::ScoreCard), "Kort");
-  EXPECT_EQ(settings.CaptionText(Caption::Stats), "Stats");  // fixed: has no key
-  EXPECT_EQ(settings.CaptionText(Caption::PlayerInfo), "Player Info:");
 }
 
 TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
   dir.Write(kStore,
-            "[cardwise]\r\nMainLeft=10\r\nPlayerTop=-5\r\nCourseLeft=abc\r\nAllRounds=-1\r\n"
-            "[CustomColors]\r\nColorA=a\r\nColorB=b\r\nColorC=c\r\nColorD=d\r\nColorE=e\r\n"
-            "ColorF=f\r\nColorH=h\r\n");
+            Crlf("[cardwise]|MainLeft=10|PlayerTop=-5|CourseLeft=abc|AllRounds=-1|"
+                 "[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|ColorF=f|ColorH=h|"));
   TSettings settings;
   settings.Windows[static_cast<int>(WindowId::Html)].Left = 7;
   settings.AllTours = true;
   settings.CustomColors = {"ColorZ=stale"};
   ASSERT_TRUE(LoadSettings(settings, paths));
 
-  const auto& w = settings.Windows;
-  EXPECT_EQ(w[static_cast<int>(WindowId::Main)].Left, 10);
-  EXPECT_EQ(w[static_cast<int>(WindowId::Player)].Top, -5);
-  EXPECT_EQ(w[static_cast<int>(WindowId::Course)].Left, std::nullopt);
-  EXPECT_EQ(w[static_cast<int>(WindowId::Html)].Left, 7);
-  EXPECT_TRUE(settings.AllRounds);
-  EXPECT_TRUE(settings.AllTours);  // absent: unchanged
-  EXPECT_EQ(settings.CustomColors, (std::vector<std::string>{"ColorA=a", "ColorB=b", "ColorC=c",
-                                                             "ColorD=d", "ColorE=e", "ColorF=f"}));
+  // What the record now holds, as a fresh store shows it: CourseLeft stays unset, the custom
+  // colours stop at the first missing letter.
+  ASSERT_TRUE(SaveSettings(settings, {dir.File("copy.ini"), dir.File("copy-store.ini")}));
+  EXPECT_EQ(dir.Read("copy-store.ini"),
+            Crlf("[cardwise]|MainLeft=10|PlayerTop=-5|HtmlLeft=7|UseLongFileNames=0|"
+                 "CopyInFooter=0|AllPlayers=0|AllCourses=0|AllRounds=1|AllEvents=0|AllTours=1|"
+                 "[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|ColorF=f|"));
 }
 
 TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
@@ -260,76 +188,57 @@ TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
   for (const auto& [name, field] : flags) {
     dir.Write(kStore, std::string("[cardwise]\r\n") + name + "=1\r\n");
     const TSettings settings = Loaded();
-    for (const auto& [otherName, otherField] : flags) {
+    for (const auto& [otherName, otherField] : flags)
       EXPECT_EQ(settings.*otherField, otherField == field) << name << " set " << otherName;
-    }
   }
 }
 
-TEST_F(SettingsFileTest, SaveReportsTheFileItCannotWrite) {
-  const std::string blocker = dir.Write("plain-file", "x");
-  struct Case {
-    SettingsPaths paths;
-    std::string failing;
-  };
-  const Case cases[] = {
-      {{blocker + "/cardwise.ini", paths.UserStore}, blocker + "/cardwise.ini"},
-      {{paths.SettingsFile, blocker + "/store.ini"}, blocker + "/store.ini"},
-  };
-  for (const Case& c : cases) {
+TEST_F(SettingsFileTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone) {
+  const std::string blocked = dir.Write("plain-file", "x") + "/cardwise.ini";
+  for (const SettingsPaths& broken :
+       {SettingsPaths{blocked, paths.UserStore}, SettingsPaths{paths.SettingsFile, blocked}}) {
     TSettings settings;
-    const Status status = SaveSettings(settings, c.paths);
-    EXPECT_FALSE(status);
-    EXPECT_NE(status.message().find(c.failing), std::string::npos) << status.message();
+    const Status status = SaveSettings(settings, broken);
+    EXPECT_NE(status.message().find(blocked), std::string::npos) << status.message();
   }
   EXPECT_NE(dir.Read(kIni), "");  // a broken store does not keep the settings file from being saved
-}
 
-TEST_F(SettingsFileTest, AnUnreadableSettingsFileIsReportedAndLeftAlone) {
-  std::filesystem::create_directories(dir.File(kIni));  // exists, but is no file
+  const SettingsPaths folder{dir.File("folder.ini"), paths.UserStore};
+  std::filesystem::create_directories(folder.SettingsFile);  // exists, but is no file
   dir.Write(kStore, "[cardwise]\r\nAllEvents=1\r\n");
   TSettings settings;
-  const Status loaded = LoadSettings(settings, paths);
-  EXPECT_FALSE(loaded);
-  EXPECT_NE(loaded.message().find(paths.SettingsFile), std::string::npos) << loaded.message();
+  const Status loaded = LoadSettings(settings, folder);
+  EXPECT_NE(loaded.message().find(folder.SettingsFile), std::string::npos) << loaded.message();
   EXPECT_TRUE(settings.AllEvents);  // the store is still applied
-  EXPECT_FALSE(SaveSettings(settings, paths));
-  EXPECT_TRUE(std::filesystem::is_directory(dir.File(kIni)));
+  EXPECT_FALSE(SaveSettings(settings, folder));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.SettingsFile));
 }
 
 TEST(SettingsPathsTest, OptionThenVariableThenXdgConfigHome) {
-  struct Case {
-    const char* option;
-    const char* cardwiseIni;
-    const char* xdgConfig;
-    const char* expected;
-  };
-  const Case cases[] = {
+  // The --ini option, CARDWISE_INI (nullptr: unset), XDG_CONFIG_HOME and the file they give.
+  const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
       {"/opt/my.ini", "/env.ini", "/xdg", "/opt/my.ini"},
       {"", "/env.ini", "/xdg", "/env.ini"},
       {"", "", "/xdg/", "/xdg/cardwise/cardwise.ini"},
       {"", nullptr, "", "/home/golfer/.config/cardwise/cardwise.ini"},
-      {"", nullptr, "relative", "/home/golfer/.config/cardwise/cardwise.ini"},
-  };
+      {"", nullptr, "relative", "/home/golfer/.config/cardwise/cardwise.ini"}};
   ScopedEnv home("HOME", "/home/golfer");
-  for (const Case& c : cases) {
-    ScopedEnv ini("CARDWISE_INI", c.cardwiseIni);
-    ScopedEnv config("XDG_CONFIG_HOME", c.xdgConfig);
-    EXPECT_EQ(ResolveSettingsPaths(c.option).SettingsFile, c.expected);
+  for (const auto& [option, cardwiseIni, xdgConfig, expected] : cases) {
+    ScopedEnv ini("CARDWISE_INI", cardwiseIni);
+    ScopedEnv config("XDG_CONFIG_HOME", xdgConfig);
+    EXPECT_EQ(ResolveSettingsPaths(option).SettingsFile, expected);
   }
 }
 
-TEST_F(SettingsFileTest, ScoreAndTotalColoursClampTheDifference) {
+TEST(SettingsColorsTest, ScoreAndTotalColoursClampTheDifference) {
   const TSettings settings;
-  const std::pair<int, const char*> scores[] = {
-      {-9, "#ff5555"}, {-1, "#ffaaaa"}, {0, "#dddddd"}, {12, "#4444ff"}};
-  for (const auto& [difference, color] : scores) {
-    EXPECT_EQ(settings.ScoreColor(difference), color) << difference;
+  std::string scores, totals;
+  for (int difference : {-9, -2, -1, 0, 3, 12}) {
+    scores += settings.ScoreColor(difference) + " ";
+    totals += settings.TotColor(difference) + " ";
   }
-  const std::pair<int, const char*> totals[] = {{-5, "#880000"}, {0, "#000000"}, {40, "#000088"}};
-  for (const auto& [difference, color] : totals) {
-    EXPECT_EQ(settings.TotColor(difference), color) << difference;
-  }
+  EXPECT_EQ(scores, "#ff5555 #ff5555 #ffaaaa #dddddd #4444ff #4444ff ");
+  EXPECT_EQ(totals, "#880000 #880000 #880000 #000000 #000088 #000088 ");
 }
 
 }  // namespace
