@@ -80,6 +80,25 @@ TEST_F(CliTest, CheckCountsRecordsAndReportsEveryUnreadableLine) {
               HasSubstr(dir_.File("Data/PLAYERS.DAT") + ":3: not a number: Hcp=abc"));
 }
 
+TEST_F(CliTest, RecalcRewritesItsFileOrRefusesWhenLinesWouldBeLost) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  dir_.Write("Data/PLAYERS.DAT", "[A]\r\nID=A\r\n");
+  dir_.Write("Data/ROUNDS.DAT",
+             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\n"
+             "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
+  EXPECT_EQ(Run(ini + "recalc hcp").ExitCode, 0);
+  EXPECT_THAT(dir_.Read("Data/PLAYERS.DAT"), HasSubstr("Hcp=4.0"));
+
+  dir_.Write("Data/EVENTS.DAT", "[E]\r\nID=E\r\nDate=31.31.31\r\n");
+  const RunResult refused = Run(ini + "recalc events");
+  EXPECT_EQ(refused.ExitCode, 1);
+  EXPECT_THAT(refused.Output, HasSubstr("EVENTS.DAT:3: not a date"));
+  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), "[E]\r\nID=E\r\nDate=31.31.31\r\n");
+
+  EXPECT_EQ(Run(ini + "recalc").ExitCode, 2);
+  EXPECT_EQ(Run(ini + "recalc players").ExitCode, 2);
+}
+
 TEST_F(CliTest, SettingsComeFromTheEnvironmentWhenNoOptionIsGiven) {
   dir_.Write("Data/PLAYERS.DAT", "[A]\r\nID=A\r\n");
   const RunResult result = Run("check");  // no --ini, no $CARDWISE_INI: the XDG file
