@@ -1,0 +1,187 @@
+// The four list pages of the index folder and the tables of the two tour scoring functions.
+
+#include <initializer_list>
+#include <string>
+
+#include "platform/status_sink.h"
+#include "results/round_stats.h"
+#include "results/tour_scoring.h"
+#include "web/pages.h"
+
+namespace cardwise {
+namespace {
+
+std::string RowStart(const TSettings& settings, int number) {
+  if (number % 2 == 1) return "<TR>";
+  return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
+}
+
+std::string ListHeading(const TSettings& settings, std::initializer_list<Caption> columns) {
+  std::string line = "<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\">";
+  for (Caption column : columns)
+    line += "<TD>" + settings.CaptionText(column);
+  return line;
+}
+
+void OpenList(TPage& page, Caption title, const char* comment) {
+  page.Line("<H3>" + page.Context().Settings.CaptionText(title) + "</H3>");
+  page.Line(comment);
+  page.Line("<TABLE>");
+}
+
+// A link cell that stays a link when the address is empty.
+std::string LinkCell(std::string_view prefix, std::string_view address) {
+  const std::string text = HtmlEscape(address);
+  return "<TD><SMALL><A href=\"" + std::string(prefix) + text + "\">" + text + "</A></SMALL>";
+}
+
+std::string PlayerRow(const TWebContext& context, const TPlayer& player) {
+  return "<TD>" + PlayerAnchor(context, &player) + "<TD align=center>" +
+         FixedText(player.Hcp, 1, 2) + "<TD>" + HtmlEscape(player.Phone) +
+         LinkCell("mailto:", player.Email) + LinkCell("", player.URL);
+}
+
+// Numbers on pages always use "." whatever the user's locale, so the record's own rating text
+// (written with the user's separator) is not used here.
+std::string RatingText(const TCourse& course) {
+  std::string text;
+  if (course.CR > 0) text = "CR=" + FixedText(course.CR, 1, 2);
+  if (course.Slope > 0) text += " Slope=" + FixedText(course.Slope, 0, 1);
+  return text;
+}
+
+std::string CourseRow(const TWebContext& context, TCourse& course) {
+  // Courses keep no e-mail address, but the column keeps its (empty) link.
+  return "<TD>" + CourseAnchor(context, course) + "<TD align=center><B>" +
+         std::to_string(course.Par.Total()) + "</B><TD align=center>" +
+         std::to_string(course.Len.Total()) + "<TD>" + HtmlEscape(course.Phone) + "<TD><SMALL>" +
+         RatingText(course) + "</SMALL>" + LinkCell("mailto:", "") + LinkCell("", course.URL);
+}
+
+std::string EventRow(const TWebContext& context, const TEvent& event) {
+  std::string row = "<TD>" + EventAnchor(context, &event) + "<TD>" + ShortDateText(event.Date);
+  if (const TCourse* course = context.Database.Courses.FindRecord(event.CourseID))
+    row += "<TD>" + CourseAnchor(context, *course);
+  return row;
+}
+
+// The rows of the scoring tables: centred, every second one on the sum colour.
+std::string CenteredRowStart(const TSettings& settings, int number) {
+  if (number % 2 == 1) return "<TR align=center>";
+  return "<TR align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
+}
+
+std::string PtsText(int place, int nevent, int ntour) {
+  return FixedText(PtsP(place, nevent, ntour, 1), 1, 2);
+}
+
+std::string PtsPRow(const TSettings& settings, int place, int ntour) {
+  std::string row = CenteredRowStart(settings, place) + "<TH>" + std::to_string(place);
+  // A field smaller than the place cannot give it: those cells stay empty.
+  for (int nevent = 4; nevent <= ntour; ++nevent)
+    row += nevent < place ? "<TD>" : "<TD>" + PtsText(place, nevent, ntour);
+  return row;
+}
+
+}  // namespace
+
+void WriteTourList(TPage& page) {
+  const TWebContext& context = page.Context();
+  const TTourList& tours = context.Database.Tours;
+  OpenList(page, Caption::TourIndex, "<!-- List with Tours -->");
+  for (int i = 0; i < tours.Count(); ++i) {
+    const TTour& tour = tours.RecordAt(i);
+    ShowStatus(tour.Tour);
+    page.Line(RowStart(context.Settings, i + 1) + "<TD>" + TourAnchor(context, tour));
+  }
+  page.Line("</TABLE>");
+}
+
+void WritePlayerList(TPage& page) {
+  const TWebContext& context = page.Context();
+  const TPlayerList& players = context.Database.Players;
+  OpenList(page, Caption::PlayerIndex, "<!-- List with Players -->");
+  page.Line(ListHeading(context.Settings, {Caption::Player, Caption::Hcp, Caption::Phone,
+                                           Caption::Email, Caption::URL}));
+  for (int i = 0; i < players.Count(); ++i) {
+    const TPlayer& player = players.RecordAt(i);
+    ShowStatus(player.Player);
+    page.Line(RowStart(context.Settings, i + 1) + PlayerRow(context, player));
+  }
+  page.Line("</TABLE>");
+}
+
+void WriteEventList(TPage& page) {
+  const TWebContext& context = page.Context();
+  const TEventList& events = context.Database.Events;
+  OpenList(page, Caption::EventIndex, "<!-- List with Events -->");
+  page.Line(ListHeading(context.Settings, {Caption::Event, Caption::Date, Caption::Course}));
+  for (int i = 0; i < events.Count(); ++i) {
+    const TEvent& event = events.RecordAt(i);
+    ShowStatus(event.Event);
+    page.Line(RowStart(context.Settings, i + 1) + EventRow(context, event));
+  }
+  page.Line("</TABLE>");
+}
+
+void WriteCourseList(TPage& page) {
+  const TWebContext& context = page.Context();
+  TCourseList& courses = context.Database.Courses;
+  OpenList(page, Caption::CourseIndex, "<!-- List with Courses -->");
+  page.Line(
+      ListHeading(context.Settings, {Caption::Course, Caption::Par, Caption::Length, Caption::Phone,
+                                     Caption::CourseRating, Caption::Email, Caption::URL}));
+  for (int i = 0; i < courses.Count(); ++i) {
+    TCourse& course = courses.RecordAt(i);
+    ShowStatus(course.Course);
+    page.Line(RowStart(context.Settings, i + 1) + CourseRow(context, course));
+  }
+  page.Line("</TABLE>");
+}
+
+void WritePtsPTable(TPage& page, int ntour) {
+  const TSettings& settings = page.Context().Settings;
+  const std::string n = std::to_string(ntour);
+  page.Line("<H3>Tour Scoring System: Pts(pla, nevent, ntour)</H3>");
+  page.Line(
+      "<P>If you use the Pts(p) scoring system this table answers how many points you recieve "
+      "for an event with <B><TT>nevent</TT></B> players in a tour with <B><TT>ntour</TT></B> "
+      "players");
+  page.Line("<P>This table is for <B><TT>ntour = " + n + "</TT></B>");
+  page.Line("<!-- Table with for Pts(p) function -->");
+  page.Line("<TABLE>");
+  std::string sizes = "<TR align=center bgcolor=\"" + settings.Color(ColorKey::Green) +
+                      "\"><TD align=right>" + "<TT>nevent</TT>";
+  for (int nevent = 4; nevent <= ntour; ++nevent)
+    sizes += "<TD rowspan=2>" + std::to_string(nevent);
+  page.Line(sizes);
+  page.Line("<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH>Pla");
+  for (int place = 1; place <= ntour; ++place)
+    page.Line(PtsPRow(settings, place, ntour));
+  page.Line("</TABLE>");
+  const int place = ntour / 2;
+  const int nevent = ntour - ntour / 3;
+  page.Line("<P>If you come <B>" + std::to_string(place) +
+            ":th</B> in an event with <B><TT>nevent=" + std::to_string(nevent) +
+            "</TT></B> players (of total <B><TT>ntour=" + n +
+            "</TT></B> players in Tour) you get <B>" + PtsText(place, nevent, ntour) + "</B> pts.");
+  page.Line(
+      "<P>Link to <A href=\"../index/help.htm#ptsp\">More info about the Pts(p) function</A>");
+}
+
+void WriteF1Table(TPage& page, int ntour) {
+  const TSettings& settings = page.Context().Settings;
+  page.Line("<H3>Tour Scoring System: F1(pla)</H3>");
+  page.Line(
+      "<P>If you use the F1(p) scoring system this table answers how many points you recieve");
+  page.Line("<!-- Table with for F1(p) function -->");
+  page.Line("<TABLE>");
+  page.Line("<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH> Pla <TH> Pts ");
+  for (int place = 1; place <= ntour; ++place) {
+    page.Line(CenteredRowStart(settings, place) + "<TH>" + std::to_string(place) + "<TD>" +
+              FixedText(F1Points(place, 1), 0, 1));
+  }
+  page.Line("</TABLE>");
+}
+
+}  // namespace cardwise

@@ -1,0 +1,57 @@
+#pragma once
+// One page of the site: its head (title, meta data, style sheet, body colour, the user's
+// header template), the body the page writers add, and its foot (the footer line, the user's
+// footer template). The page is built in memory and written at Close, replacing its file
+// atomically, so a page is never left half written.
+
+#include <string>
+#include <string_view>
+
+#include "platform/status.h"
+#include "web/site.h"
+
+namespace cardwise {
+
+class TPage {
+ public:
+  // Starts the page at `path` (as PagePath gives it) with the head lines. `headerTemplate` is
+  // a full path or empty; a missing template file is left out. An empty robots text is "ALL".
+  // `inYearFolder` chooses the statistics link of the links bar.
+  void Open(const TWebContext& context, const std::string& path, const std::string& headerTemplate,
+            std::string_view keywords, std::string_view robots, std::string_view title,
+            bool inYearFolder);
+
+  void Line(std::string_view text);  // text + CR LF
+  void Text(std::string_view text);  // text, no line end
+  void EndLine() { Line({}); }
+
+  // Writes the footer line and the footer template (when the file exists), "</BODY>" and
+  // "</HTML>", then the file, creating its folder. The failure names the path.
+  Status Close(const std::string& footerTemplate);
+
+  // The links bar to the statistics page and the four index pages.
+  void WriteLinksBar();
+  // The picture slot of a record page: an "<IMG>" of the ".jpg" or ".gif" beside the page
+  // named like it, or the tag commented out when there is none.
+  void WritePicture(std::string_view id, std::string_view recordName);
+
+  const std::string& Path() const { return path_; }
+  const std::string& Contents() const { return text_; }
+  const TWebContext& Context() const { return *context_; }
+
+ private:
+  // Copies a template file line by line (each line re-ended with CR LF); nothing for an
+  // empty path or a file that cannot be read.
+  void CopyTemplate(const std::string& path);
+
+  const TWebContext* context_ = nullptr;
+  std::string path_;
+  std::string footer_;
+  std::string text_;
+  bool inYearFolder_ = false;
+};
+
+// The product's home page that the footer links to: the site's own help page.
+inline constexpr const char* kProductHomePage = "../index/help.htm";
+
+}  // namespace cardwise

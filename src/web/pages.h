@@ -1,0 +1,60 @@
+#pragma once
+// The body writers of the record pages. Each looks its records up by ID and writes nothing (or
+// only the links bar, as each says) when a record is missing; the page frame is the caller's.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "records/dates.h"
+#include "records/round.h"
+#include "results/round_stats.h"
+#include "web/page.h"
+
+namespace cardwise {
+
+// Player and course pages.
+void WritePlayerPage(TPage& page, std::string_view playerID);
+void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date);
+void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view courseID,
+                       DateTime date);
+void WriteCoursePage(TPage& page, std::string_view courseID, DateTime date);
+
+// Event and tour pages (results and standings are computed by the caller just before).
+void WriteEventPage(TPage& page, std::string_view eventID);
+void WriteTourPage(TPage& page, std::string_view tourID);
+
+// Index pages and scoring-system tables.
+void WriteTourList(TPage& page);
+void WritePlayerList(TPage& page);
+void WriteEventList(TPage& page);
+void WriteCourseList(TPage& page);
+void WritePtsPTable(TPage& page, int ntour);
+void WriteF1Table(TPage& page, int ntour);
+
+// The rounds a record page shows, in list order: those whose PlayerID and CourseID equal the
+// filter's (exactly; an empty filter ID takes any) and that lie in the year of Date (every year
+// when Date is 0). The page bodies find their rounds only through this, so an indexed lookup
+// can take the place of the scan of the whole list.
+struct TRoundFilter {
+  std::string_view PlayerID = {};
+  std::string_view CourseID = {};
+  DateTime Date = 0;
+};
+std::vector<TRound*> SelectRounds(TRoundList& rounds, const TRoundFilter& filter);
+
+// One row of a record's info table: "<TR bgcolor=\"" + colour + "\"><TD>" + caption + "<TD>" +
+// value. The value goes in as given (escape record texts first).
+void WriteInfoRow(TPage& page, const std::string& color, std::string_view caption,
+                  std::string_view value);
+// The eclectic row of a course table ("Eclectic" against the course's par, a whole line), when
+// some hole of the rounds shown was played more than once.
+void WriteEclecticRow(TPage& page, const TRoundStats& stats, const TCourse& course);
+// The statistics that end the player and course pages: the colour legend and the more-statistics
+// table, each under an "<H4>" heading of its caption, a blank and `subject`; then the links bar.
+void WriteStatsFooter(TPage& page, const TRoundStats& stats, std::string_view subject);
+
+// For the event page: the links of every tour holding the event, joined by " | ".
+std::string TourLinksForEvent(const TWebContext& context, std::string_view eventID);
+
+}  // namespace cardwise

@@ -1,0 +1,289 @@
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "platform/files.h"
+#include "platform/status_sink.h"
+#include "records/text.h"
+#include "web/pages.h"
+#include "web/tables.h"
+
+namespace cardwise {
+
+namespace {
+
+const std::string& ColorOf(const TPage& page, ColorKey key) {
+  return page.Context().Settings.Color(key);
+}
+
+const std::string& CaptionOf(const TPage& page, Caption caption) {
+  return page.Context().Settings.CaptionText(caption);
+}
+
+// Info rows whose background alternates between Green and Total, starting with Green.
+class AlternatingRows {
+ public:
+  explicit AlternatingRows(TPage& page) : page_(page) {}
+
+  void Add(Caption caption, std::string_view value) {
+    WriteInfoRow(page_, ColorOf(page_, green_ ? ColorKey::Green : ColorKey::Total),
+                 CaptionOf(page_, caption), value);
+    green_ = !green_;
+  }
+
+ private:
+  TPage& page_;
+  bool green_ = true;
+};
+
+// The opening of a list row: plain on odd rows, on colour Total on even ones.
+std::string ListRowStart(const TPage& page, int n) {
+  if (n % 2 == 1) return "<TR nowrap>";
+  return "<TR nowrap bgcolor=\"" + ColorOf(page, ColorKey::Total) + "\">";
+}
+
+void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name) {
+  page.Line("<H3>" + CaptionOf(page, Caption::PlayerInfo) + " " + name + "</H3>");
+  page.Line("<!-- Table with player info -->");
+  page.Line("<TABLE>");
+  AlternatingRows rows(page);
+  rows.Add(Caption::Phone, HtmlEscape(player.Phone));
+  rows.Add(Caption::Hcp, FixedText(player.Hcp, 1, 2));
+  const std::string email = HtmlEscape(player.Email);
+  rows.Add(Caption::Email, "<A href=\"mailto:" + email + "\">" + email + "</A>");
+  if (!player.URL.empty()) {
+    const std::string url = HtmlEscape(player.URL);
+    rows.Add(Caption::URL, "<A href=\"" + url + "\">" + url + "</A>");
+  }
+  if (!player.Club.empty()) rows.Add(Caption::Club, HtmlEscape(player.Club));
+  page.Line("</TABLE>");
+}
+
+// Links to the player's year pages of the last eleven years, for the pages that exist now (the
+// driver writes the year pages first, so this pass's years are linked too).
+void WriteYearLinks(TPage& page, const TPlayer& player) {
+  const TWebContext& context = page.Context();
+  std::string line = "<TR bgcolor=\"" + ColorOf(page, ColorKey::Total) + "\"><TD><SMALL>" +
+                     CaptionOf(page, Caption::LinkToPlayerStats) + "</SMALL>";
+  const int current = context.CurrentYear();
+  for (int year = current - 10; year <= current; ++year) {
+    const PageLocation location = PlayerYearPage(context.Settings, player.ID, year);
+    if (!IsSafeLocation(location) || !FileExists(PagePath(context.Settings, location))) continue;
+    line +=
+        "<TD><A href=\"" + HtmlEscape(PageLink(location)) + "\">" + std::to_string(year) + "</A>";
+  }
+  page.Line("<!-- Table with player stat-links -->");
+  page.Line("<TABLE>");
+  page.Line(line);
+  page.Line("</TABLE>");
+}
+
+// A merits table that appears with its first row: heading, table and heading row are written
+// then, and the closing tag only when a row was.
+class MeritTable {
+ public:
+  MeritTable(TPage& page, Caption caption, std::string kind, const std::string& name)
+      : page_(page), caption_(caption), kind_(std::move(kind)), name_(name) {}
+
+  void Add(const std::string& anchor, std::string_view place) {
+    if (rows_ == 0) WriteHead();
+    ++rows_;
+    page_.Line(ListRowStart(page_, rows_) + "<TD>" + anchor + "<TH>" + HtmlEscape(place));
+  }
+
+  void Close() {
+    if (rows_ > 0) page_.Line("</TABLE>");
+  }
+
+ private:
+  void WriteHead() {
+    page_.Line("<H3>" + CaptionOf(page_, caption_) + " " + name_ + "</H3>");
+    page_.Line("<!-- Table with players " + kind_ + " merits -->");
+    page_.Line("<TABLE border=0>");
+    page_.Line("<TR bgcolor=\"" + ColorOf(page_, ColorKey::Green) + "\" nowrap><TH align=left>" +
+               kind_ + "<TH>Pla");
+  }
+
+  TPage& page_;
+  Caption caption_;
+  std::string kind_;
+  const std::string& name_;
+  int rows_ = 0;
+};
+
+// The tours in whose first MaxTourMerits standing lines the player stands.
+void WriteTourMerits(TPage& page, std::string_view playerID, const std::string& name) {
+  const TWebContext& context = page.Context();
+  const TTourList& tours = context.Database.Tours;
+  MeritTable table(page, Caption::TourMerits, "Tour", name);
+  for (int t = 0; t < tours.Count(); ++t) {
+    const TTour& tour = tours.RecordAt(t);
+    const int lines =
+        std::min(static_cast<int>(tour.Standings.size()), context.Settings.MaxTourMerits);
+    for (int i = 0; i < lines; ++i) {
+      const std::string& text = LineText(tour.Standings[static_cast<std::size_t>(i)]);
+      if (ExtractField(text, 4, ';') == playerID)
+        table.Add(TourAnchor(context, tour), ExtractField(text, 1, ';'));
+    }
+  }
+  table.Close();
+}
+
+// The events in whose first MaxEventMerits result lines the player stands, placed no lower
+// than MaxEventMerits (a tie for the last counted place may push a line further down).
+void WriteEventMerits(TPage& page, std::string_view playerID, const std::string& name) {
+  const TWebContext& context = page.Context();
+  const TEventList& events = context.Database.Events;
+  const int maxPlace = context.Settings.MaxEventMerits;
+  MeritTable table(page, Caption::EventMerits, "Event", name);
+  for (int e = 0; e < events.Count(); ++e) {
+    const TEvent& event = events.RecordAt(e);
+    const int lines = std::min(static_cast<int>(event.Results.size()), maxPlace);
+    for (int i = 0; i < lines; ++i) {
+      const std::string& text = event.Results[static_cast<std::size_t>(i)];
+      const std::string place = ExtractField(text, 1, ';');
+      if (ExtractField(text, 3, ';') == playerID && LeadingNumber(place) <= maxPlace)
+        table.Add(EventAnchor(context, &event), place);
+    }
+  }
+  table.Close();
+}
+
+// The total of a row including its stored total; the row is a copy, since Total() keeps what it
+// computes.
+int TotalOf(TResult row) {
+  return row.Total();
+}
+
+// A sum cell of a round's line: "<TH>" alone for 0, else coloured by the sum against its par.
+std::string SumCell(const TPage& page, int sum, int par) {
+  if (sum == 0) return "<TH>";
+  const TSettings& settings = page.Context().Settings;
+  return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
+         settings.TotColor(sum - par) + "\">" + std::to_string(sum) + "</FONT>";
+}
+
+// The colour class of a value against its reference, -1 (better) to 1 (worse). A negative
+// reference names a figure where more is better: its magnitude is compared and the sign turned.
+int ReferenceClass(int value, int reference) {
+  const int e = std::clamp(value - std::abs(reference), -1, 1);
+  return reference < 0 ? -e : e;
+}
+
+std::string SmallSumCell(const TPage& page, int value, int reference) {
+  if (value == 0) return "<TD>";
+  const TSettings& settings = page.Context().Settings;
+  return "<TD align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
+         settings.TotColor(ReferenceClass(value, reference)) + "\"><SMALL>" +
+         std::to_string(value) + "</SMALL></FONT>";
+}
+
+constexpr int kPointsReference = -36;  // 36 Stableford points, more is better
+constexpr int kPuttsReference = 36;
+
+// Line n of the year table: the round's links, handicap, score sums and totals.
+void WriteYearRow(TPage& page, const TRound& round, int n) {
+  const TWebContext& context = page.Context();
+  const TResult& score = round.Score;
+  const TResult& par = round.CPar;
+  const int greens = TotalOf(round.Greens);
+  const int fairways = TotalOf(round.Fairways);
+  page.Line(ListRowStart(page, n) + "<TH>" + std::to_string(n) + "<TD>" +
+            RoundDateAnchor(context, round) + "<TD>" + PlayerCourseAnchor(context, round) +
+            "<TD align=center><SMALL>" + FixedText(round.Hcp, 1, 2) +
+            "</SMALL><TD align=center><B>" + std::to_string(round.Strokes) + "</B>" +
+            SumCell(page, score.OutIfComplete(), par.Out()) +
+            SumCell(page, score.InIfComplete(), par.In()) +
+            SumCell(page, score.TotalIfComplete(), TotalOf(par)) +
+            SmallSumCell(page, round.PointsTotal(), kPointsReference) +
+            SmallSumCell(page, TotalOf(round.Putts), kPuttsReference) +
+            SmallSumCell(page, greens, greens) + SmallSumCell(page, fairways, fairways));
+}
+
+void WriteYearTableHead(TPage& page, int year) {
+  std::string head = "<TR bgcolor=\"" + ColorOf(page, ColorKey::Green) + "\" nowrap><TH>#";
+  const std::pair<const char*, Caption> columns[] = {
+      {"<TH>", Caption::ScoreCard}, {"<TH>", Caption::Course}, {"<TH colspan=2>", Caption::Hcp},
+      {"<TH>", Caption::Out},       {"<TH>", Caption::In},     {"<TH>", Caption::Tot},
+      {"<TH>", Caption::Pts},       {"<TH>", Caption::Put},    {"<TH>", Caption::Gr},
+      {"<TH>", Caption::Fw}};
+  for (const auto& [tag, caption] : columns)
+    head += tag + CaptionOf(page, caption);
+  page.Line("<!-- Table with player statistics " + std::to_string(year) + " -->");
+  page.Line("<TABLE border=0>");
+  page.Line(head);
+}
+
+}  // namespace
+
+void WritePlayerPage(TPage& page, std::string_view playerID) {
+  const TWebContext& context = page.Context();
+  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+  if (player == nullptr) return;
+  const std::string name = HtmlEscape(player->Player);
+  ShowStatus(player->Player);
+  page.WritePicture(player->ID, player->Player);
+  WritePlayerInfo(page, *player, name);
+  WriteYearLinks(page, *player);
+  WriteTourMerits(page, playerID, name);
+  WriteEventMerits(page, playerID, name);
+  TRoundStats stats;
+  for (const TRound* round : SelectRounds(context.Database.Rounds, {.PlayerID = playerID}))
+    stats.AddRound(*round);
+  WriteStatsFooter(page, stats, name);
+}
+
+void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date) {
+  const TWebContext& context = page.Context();
+  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+  if (player == nullptr) return;
+  const int year = DecodeDate(date).year;
+  ShowStatus(player->Player);
+  page.Line("<H3>" + CaptionOf(page, Caption::AllRounds) + std::to_string(year) + ": " +
+            PlayerAnchor(context, player) + "</H3>");
+  WriteYearTableHead(page, year);
+  TRoundStats stats;
+  int n = 0;
+  for (const TRound* round :
+       SelectRounds(context.Database.Rounds, {.PlayerID = playerID, .Date = date})) {
+    stats.AddRound(*round);
+    WriteYearRow(page, *round, ++n);
+  }
+  page.Line("</TABLE>");
+  WriteStatsFooter(page, stats, HtmlEscape(player->Player));
+}
+
+void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view courseID,
+                       DateTime date) {
+  const TWebContext& context = page.Context();
+  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+  const TCourse* course = context.Database.Courses.FindRecord(courseID);
+  if (player == nullptr || course == nullptr) return;
+  // Rounds played before the card last changed were played on another card.
+  const int year = DecodeDate(date).year;
+  if (date != 0 && DecodeDate(course->Changed).year > year) return;
+
+  const std::vector<TRound*> rounds = SelectRounds(
+      context.Database.Rounds, {.PlayerID = playerID, .CourseID = courseID, .Date = date});
+  TRoundStats stats;
+  for (const TRound* round : rounds)
+    stats.AddRound(*round);
+  std::string subject = PlayerAnchor(context, player) + " / " + CourseAnchor(context, *course);
+  if (date != 0) subject += ", " + std::to_string(year);
+
+  page.Line("<H3>" + CaptionOf(page, Caption::CourseStats) + " " + subject + "</H3>");
+  page.Line("<!-- Table with Statistics for a player on acourse -->");
+  page.Line("<TABLE border=0>");
+  WriteCourseRows(page, *course, stats);
+  for (TRound* round : rounds) {
+    round->Used = true;  // the driver writes this page once per pass
+    WriteScoreRow(page, RoundDateAnchor(context, *round), round->Score, &round->CPar);
+    page.EndLine();
+  }
+  WriteEclecticRow(page, stats, *course);
+  page.Line("</TABLE>");
+  WriteStatsFooter(page, stats, subject);
+}
+
+}  // namespace cardwise

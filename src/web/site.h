@@ -1,0 +1,89 @@
+#pragma once
+// The layout of the generated web site: where each page lives, how it is named and linked, and
+// the anchors that name a record on other pages.
+//
+// Every page lies in a folder one level below the web root, so a link from one page to another
+// is "../" + folder + "/" + name. The folders are "index", the player folder, the course folder,
+// one folder per year ("yyyy") and each tour's own folder.
+
+#include <string>
+#include <string_view>
+
+#include "records/course.h"
+#include "records/dates.h"
+#include "records/player.h"
+#include "records/round.h"
+#include "results/database.h"
+#include "results/event.h"
+#include "results/tour.h"
+#include "settings/settings.h"
+
+namespace cardwise {
+
+// What every page writer reads: the settings, the lists and the date of the run.
+struct TWebContext {
+  const TSettings& Settings;
+  TDatabase& Database;
+  DateTime Today = 0;  // the date of the run (the author meta tag, the current year)
+
+  int CurrentYear() const { return DecodeDate(Today).year; }
+};
+
+// A page's folder below the web root (no separators) and its file name.
+struct PageLocation {
+  std::string Dir;
+  std::string Name;
+};
+
+// Record texts as they go into a page: "&", "<", ">" and the double quote escaped. Captions and
+// template files are HTML already and go in verbatim.
+std::string HtmlEscape(std::string_view text);
+
+// Whether a folder or file name may be used below the web root: it holds no "/", no backslash
+// and is not ".." (a record ID or tour folder naming a place outside the site is refused).
+bool IsSafePathPart(std::string_view part);
+bool IsSafeLocation(const PageLocation& location);
+
+// Page names: lower-cased IDs with ".html" under long file names, else the first eight
+// characters with ".htm".
+PageLocation PlayerPage(const TSettings& settings, std::string_view playerID);
+PageLocation CoursePage(const TSettings& settings, std::string_view courseID);
+PageLocation EventPage(const TSettings& settings, const TEvent& event);
+PageLocation TourPage(const TSettings& settings, const TTour& tour);
+PageLocation RoundPage(const TSettings& settings, const TRound& round);
+PageLocation PlayerYearPage(const TSettings& settings, std::string_view playerID, int year);
+PageLocation PlayerCourseYearPage(const TSettings& settings, const TRound& round);
+PageLocation YearStatsPage(int year);  // "yyyy/stat.htm" in both name forms
+// kind 't', 'p', 'e' or 'c': the tour, player, event and course lists.
+PageLocation IndexPage(const TSettings& settings, char kind);
+PageLocation PtsPPage(const TSettings& settings, int ntour);
+PageLocation F1Page(const TSettings& settings);
+
+// The full path: web root + folder + "/" + name.
+std::string PagePath(const TSettings& settings, const PageLocation& location);
+// The link from a page one level below the root: "../" + folder + "/" + name.
+std::string PageLink(const PageLocation& location);
+
+// Anchors naming a record on other pages (empty for a missing player or event).
+std::string PlayerAnchor(const TWebContext& context, const TPlayer* player);
+// The player's anchor, or the bare (escaped) ID when there is no such player.
+std::string PlayerAnchorOrID(const TWebContext& context, std::string_view playerID);
+std::string CourseAnchor(const TWebContext& context, const TCourse& course);
+std::string TourAnchor(const TWebContext& context, const TTour& tour);
+// A link only when the event's page is made (Make); else the bare name.
+std::string EventAnchor(const TWebContext& context, const TEvent* event);
+std::string RoundIDAnchor(const TWebContext& context, const TRound& round);
+std::string RoundDateAnchor(const TWebContext& context, const TRound& round);
+// The player-on-course-in-a-year page of the round, showing the round's course name.
+std::string PlayerCourseAnchor(const TWebContext& context, const TRound& round);
+
+// The page header template of an event or round page: the event's Header, else the Header of
+// the first tour holding the event, else StdHeader; prefixed with TemplateDir; empty for none.
+std::string HeaderFor(const TWebContext& context, std::string_view eventID);
+std::string StdHeaderPath(const TSettings& settings);
+std::string StdFooterPath(const TSettings& settings);
+// A template file name (a tour's or event's Header, StdHeader, StdFooter) joined to
+// TemplateDir; empty for an empty name or one that would reach outside the template folder.
+std::string TemplatePath(const TSettings& settings, const std::string& name);
+
+}  // namespace cardwise

@@ -1,0 +1,286 @@
+// The colour legend table, the more-statistics table, the ranking tables and the year
+// statistics body.
+
+#include <array>
+#include <string>
+
+#include "web/tables.h"
+
+namespace cardwise {
+
+namespace {
+
+constexpr int kMinLegendClass = -2;
+constexpr int kLastBucketClass = 2;  // the legend's last column holds every class from 3 up
+constexpr int kCourseHoles = 18;
+constexpr double kStandardPar = 72.0;
+
+const TSettings& SettingsOf(const TPage& page) {
+  return page.Context().Settings;
+}
+
+const std::string& CaptionOf(const TPage& page, Caption id) {
+  return SettingsOf(page).CaptionText(id);
+}
+
+const std::string& Color(const TPage& page, ColorKey key) {
+  return SettingsOf(page).Color(key);
+}
+
+// --- colour legend ---
+
+struct LegendGroup {
+  Caption Label;
+  TParStat TRoundStats::*Stat;
+};
+
+constexpr std::array<LegendGroup, 4> kLegendGroups = {{
+    {Caption::Total, &TRoundStats::AllHoles},
+    {Caption::Par3s, &TRoundStats::Par3Holes},
+    {Caption::Par4s, &TRoundStats::Par4Holes},
+    {Caption::Par5s, &TRoundStats::Par5Holes},
+}};
+
+void WriteLegendHeading(TPage& page) {
+  std::string line = "<TR align=center bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
+                     CaptionOf(page, Caption::Legend) + "<TH>" + CaptionOf(page, Caption::Average);
+  for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
+    line += "<TD bgcolor=\"" + SettingsOf(page).ScoreColor(d) + "\"><SMALL>" + LegendName(d) +
+            "</SMALL>";
+  page.Line(line);
+}
+
+// The six class cells of one legend row; `cellOf(d)` gives the content of class d's cell, the
+// last cell (class 3) standing for every class from 3 up.
+template <typename CellOf>
+std::string ClassCells(const TPage& page, std::string_view tag, CellOf cellOf) {
+  std::string cells;
+  for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
+    cells += std::string(tag) + " bgcolor=\"" + SettingsOf(page).ScoreColor(d) + "\">" + cellOf(d);
+  return cells;
+}
+
+void WriteLegendGroup(TPage& page, const TParStat& stat, const std::string& label,
+                      std::string_view tag) {
+  const std::string rowStart = "<TR align=center bgcolor=\"" + Color(page, ColorKey::Green) + "\">";
+  const std::string back = "<TD bgcolor=\"" + Color(page, ColorKey::Back) + "\">";
+  page.Line(rowStart + "<TH rowspan=2>" + label + back + stat.MeanToParText() +
+            ClassCells(page, tag, [&](int d) {
+              return std::to_string(d > kLastBucketClass ? stat.HighTotal() : stat.BucketOf(d));
+            }));
+  page.Line(rowStart + back + "<SMALL>" + stat.PerRoundText() + "</SMALL>" +
+            ClassCells(page, tag, [&](int d) {
+              return "<SMALL>" +
+                     (d > kLastBucketClass ? stat.HighShareText() : stat.BucketShareText(d)) +
+                     "</SMALL>";
+            }));
+}
+
+// --- more statistics ---
+
+struct MoreStatsRow {
+  const char* Anchor;
+  Caption Label;
+  std::string (*Result)(const TRoundStats&);
+  std::string (*Count)(const TRoundStats&);
+};
+
+const std::array<MoreStatsRow, 9>& MoreStatsRows() {
+  using S = const TRoundStats&;
+  static const std::array<MoreStatsRow, 9> rows = {{
+      {"stroke", Caption::StrokeAverage,
+       [](S s) {
+         return FixedText(kStandardPar + kCourseHoles * double{s.AllHoles.MeanToPar()}, 1, 3);
+       },
+       [](S s) { return std::to_string(s.AllHoles.BucketTotal()); }},
+      {"birdie", Caption::BirdieAverage, [](S s) { return s.Birdies.MeanText(3); },
+       [](S s) { return s.Birdies.SamplesText(); }},
+      {"puttsall", Caption::PuttsPerRound, [](S s) { return s.PuttsPerRound.MeanText(1); },
+       [](S s) { return s.PuttsPerRound.SamplesText(); }},
+      {"puttsreg", Caption::PuttingAverage, [](S s) { return s.PuttsPerGIR.MeanText(3); },
+       [](S s) { return s.PuttsPerGIR.SamplesText(); }},
+      {"greens", Caption::GreensInRegulation, [](S s) { return s.GreensShare.PercentText(); },
+       [](S s) { return s.GreensShare.SamplesText(); }},
+      {"fairways", Caption::DrivingAccuracy, [](S s) { return s.FairwaysShare.PercentText(); },
+       [](S s) { return s.FairwaysShare.SamplesText(); }},
+      {"chipins", Caption::ChipIns, [](S s) { return s.ChipIns.MeanText(3); },
+       [](S s) { return s.ChipIns.SamplesText(); }},
+      {"nindex", Caption::NIndex, [](S s) { return s.NIndex.MeanText(1); },
+       [](S s) { return s.NIndex.SamplesText(); }},
+      {"mindex", Caption::MIndex, [](S s) { return s.MIndexText(); },
+       [](S s) { return s.AfterBogey.SamplesText(); }},
+  }};
+  return rows;
+}
+
+// --- ranking tables ---
+
+struct RankingTable {
+  const char* Heading;
+  int Key;
+  TSumStat TRoundStats::*Stat;
+  int Width, Decimals;
+  bool HigherFirst = false;  // the order SortList gives the key
+  bool TotalColumn = false;
+  bool NeedsSum = false;  // qualifies only with a sum above 0
+  bool Always = false;    // heading and table written even when nobody qualifies
+  bool Percent = false;   // the mean is a share, shown as a percentage
+};
+
+constexpr std::array<RankingTable, 6> kRankingTables = {{
+    {.Heading = "<H3>Scoring Average</H3>",
+     .Key = SortStrokes,
+     .Stat = &TRoundStats::StrokesPerRound,
+     .Width = 3,
+     .Decimals = 2,
+     .Always = true},
+    {.Heading = "<H3>Birdie Average</H3>",
+     .Key = SortBirdies,
+     .Stat = &TRoundStats::Birdies,
+     .Width = 3,
+     .Decimals = 2,
+     .HigherFirst = true,
+     .TotalColumn = true,
+     .NeedsSum = true},
+    {.Heading = "<H3>Putting Average (GIR)</H3>",
+     .Key = SortPuttsGIR,
+     .Stat = &TRoundStats::PuttsPerGIR,
+     .Width = 4,
+     .Decimals = 3},
+    {.Heading = "<H3>Putts Per Round</H3>",
+     .Key = SortPutts,
+     .Stat = &TRoundStats::PuttsPerRound,
+     .Width = 2,
+     .Decimals = 1,
+     .TotalColumn = true},
+    {.Heading = "<H3>Greens in Regulation (GIR)</H3>",
+     .Key = SortGreens,
+     .Stat = &TRoundStats::GreensShare,
+     .Width = 2,
+     .Decimals = 1,
+     .HigherFirst = true,
+     .Percent = true},
+    {.Heading = "<H3>Driving Accuracy</H3>",
+     .Key = SortFairways,
+     .Stat = &TRoundStats::FairwaysShare,
+     .Width = 2,
+     .Decimals = 1,
+     .HigherFirst = true,
+     .Percent = true},
+}};
+
+bool Qualifies(const RankingTable& table, const TSumStat& stat, int minRounds) {
+  return stat.Samples >= minRounds && (!table.NeedsSum || stat.Sum > 0);
+}
+
+bool AnyQualifies(const RankingTable& table, TStatList& list, int minRounds) {
+  for (int i = 0; i < list.Count(); ++i)
+    if (Qualifies(table, list.RS(i).*table.Stat, minRounds)) return true;
+  return false;
+}
+
+std::string RankingValue(const RankingTable& table, const TSumStat& stat) {
+  if (table.Percent) return FixedText(stat.Mean() * 100.0, table.Decimals, table.Width) + "%";
+  return FixedText(stat.Mean(), table.Decimals, table.Width);
+}
+
+void WriteRankingHeading(TPage& page, const RankingTable& table) {
+  page.Line(table.Heading);
+  page.Line("<TABLE border=0>");
+  std::string row = " <TR bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
+                    CaptionOf(page, Caption::Rank) + "<TH>" + CaptionOf(page, Caption::Player) +
+                    "<TH>" + CaptionOf(page, Caption::Round) + "<TH>" +
+                    CaptionOf(page, Caption::Average);
+  if (table.TotalColumn) row += "<TH>" + CaptionOf(page, Caption::Total);
+  page.Line(row);
+}
+
+void WriteRankingRow(TPage& page, const RankingTable& table, const TStatList& list, int i,
+                     int shown, int rank) {
+  const TSumStat& stat = list.RS(i).*table.Stat;
+  std::string row = shown % 2 == 1 ? std::string(" <TR>")
+                                   : " <TR bgcolor=\"" + Color(page, ColorKey::Total) + "\">";
+  row += "<TD align=\"center\"><B>" + std::to_string(rank) + "</B>";
+  row += "<TD>" + PlayerAnchor(page.Context(), list.P(i, page.Context().Database));
+  row += "<TD align=\"center\">" + std::to_string(stat.Samples);
+  row += "<TD align=\"center\"><B>" + RankingValue(table, stat) + "</B>";
+  if (table.TotalColumn) row += "<TD align=\"center\">" + FixedText(stat.Sum, 0, 1);
+  page.Line(row);
+}
+
+// Ranks follow the shown rows, ties sharing a place. An entry left out for too few rounds still
+// counts as the one before: its mean is what the next shown entry is compared with.
+void WriteRankingRows(TPage& page, const RankingTable& table, const TStatList& list,
+                      int minRounds) {
+  int shown = 0;
+  int rank = 1;
+  for (int i = 0; i < list.Count(); ++i) {
+    const TSumStat& stat = list.RS(i).*table.Stat;
+    if (!Qualifies(table, stat, minRounds)) continue;
+    ++shown;
+    if (shown > 1) {
+      const float before = (list.RS(i - 1).*table.Stat).Mean();
+      const float mean = stat.Mean();
+      if (table.HigherFirst ? mean < before : mean > before) rank = shown;
+    }
+    WriteRankingRow(page, table, list, i, shown, rank);
+  }
+}
+
+void WriteRankingTable(TPage& page, const RankingTable& table, TStatList& list) {
+  const int minRounds = SettingsOf(page).nStatList;
+  // Sorted even when left out: the order of tied entries carries over to the next table.
+  list.SortList(table.Key);
+  if (!table.Always && !AnyQualifies(table, list, minRounds)) return;
+  WriteRankingHeading(page, table);
+  WriteRankingRows(page, table, list, minRounds);
+  page.Line("</TABLE>");
+}
+
+}  // namespace
+
+void WriteLegendTable(TPage& page, const TRoundStats& stats) {
+  page.Line("<!-- Table with Statistics, Color legend -->");
+  page.Line("<TABLE border=0>");
+  WriteLegendHeading(page);
+  for (const LegendGroup& group : kLegendGroups) {
+    const bool allHoles = group.Stat == &TRoundStats::AllHoles;
+    WriteLegendGroup(page, stats.*group.Stat, CaptionOf(page, group.Label),
+                     allHoles ? "<TH" : "<TD");
+  }
+  page.Line("</TABLE>");
+}
+
+void WriteMoreStatsTable(TPage& page, const TRoundStats& stats) {
+  page.Line("<!-- Table with Statistics, Putts, Greens & more -->");
+  page.Line("<TABLE border=0>");
+  page.Line("<TR bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
+            CaptionOf(page, Caption::Legend) + "<TH>" + CaptionOf(page, Caption::Result) + "<TH>" +
+            CaptionOf(page, Caption::Total));
+  int number = 0;
+  for (const MoreStatsRow& row : MoreStatsRows()) {
+    const std::string start = ++number % 2 == 1
+                                  ? std::string("<TR>")
+                                  : "<TR bgcolor=\"" + Color(page, ColorKey::Total) + "\">";
+    page.Line(start + "<TD><A href=\"../index/help.htm#" + row.Anchor + "\">" +
+              CaptionOf(page, row.Label) + "</A><TH>" + row.Result(stats) + "<TH>" +
+              row.Count(stats));
+  }
+  page.Line("</TABLE>");
+}
+
+void WriteRankingTables(TPage& page, TStatList& list) {
+  if (list.Count() == 0) return;
+  for (const RankingTable& table : kRankingTables)
+    WriteRankingTable(page, table, list);
+}
+
+void WriteYearStats(TPage& page, int year) {
+  page.Line("<H3>" + std::to_string(year) + "</H3>");
+  TStatList list;
+  list.Generate(page.Context().Database, "", year);
+  WriteRankingTables(page, list);
+  page.WriteLinksBar();
+}
+
+}  // namespace cardwise

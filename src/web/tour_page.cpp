@@ -1,0 +1,254 @@
+// The tour page: the standings with one column group per event (results that do not count are
+// struck out, mandatory events underlined), the tour's events, the hole statistics of its
+// common course and the rankings of its players.
+
+#include <string>
+#include <string_view>
+
+#include "platform/status_sink.h"
+#include "records/text.h"
+#include "results/round_stats.h"
+#include "results/stat_list.h"
+#include "results/tour_scoring.h"
+#include "results/tour_standings.h"
+#include "web/pages.h"
+#include "web/tables.h"
+
+namespace cardwise {
+namespace {
+
+struct TourView {
+  const TWebContext& Context;
+  const TTour& Tour;
+  int Columns;  // cells per event: place, result and, for decimal types, the value
+};
+
+const std::string& CaptionOf(const TourView& view, Caption id) {
+  return view.Context.Settings.CaptionText(id);
+}
+const std::string& ColorOf(const TourView& view, ColorKey key) {
+  return view.Context.Settings.Color(key);
+}
+
+std::string RowStart(const TourView& view, int number) {
+  if (number % 2 == 1) return "<TR>";
+  return "<TR bgcolor=\"" + ColorOf(view, ColorKey::Total) + "\">";
+}
+
+// The event at position k; nullptr for an empty slot or an ID that names no event.
+const TEvent* EventOf(const TourView& view, int k) {
+  const std::string id = view.Tour.EventAt(k);
+  return id.empty() ? nullptr : view.Context.Database.Events.FindRecord(id);
+}
+
+void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
+                        const TCourse* course) {
+  page.Line("<!-- Table with Tour eclectic results -->");
+  page.Line("<TABLE border=0>");
+  if (course != nullptr) {
+    WriteCourseRows(page, *course, stats);
+  } else {
+    // Without a course every hole has par 0, so holes rank and average by their mean strokes.
+    stats.RankHoles(TResult());
+    WriteHoleRow(page, CaptionOf(view, Caption::Hole), ColorOf(view, ColorKey::Green));
+    page.EndLine();
+    WriteRankRow(page, CaptionOf(view, Caption::Rank), stats.HoleRank,
+                 ColorOf(view, ColorKey::Total));
+    page.EndLine();
+    WriteAverageRow(page, CaptionOf(view, Caption::Average), stats, ColorOf(view, ColorKey::Green));
+    page.EndLine();
+  }
+  for (const TStandingLine& line : view.Tour.Standings) {
+    const std::string playerID = ExtractField(line.Text, 4, ';');
+    TRoundStats player;
+    AddPlayerRounds(view.Tour, playerID, player, view.Context.Database.Rounds);
+    const std::string label = "<B>" + HtmlEscape(ExtractField(line.Text, 1, ';')) + "</B>&nbsp;" +
+                              PlayerAnchorOrID(view.Context, playerID);
+    WriteScoreRow(page, label, player.Eclectic, course != nullptr ? &course->Par : nullptr);
+    page.EndLine();
+  }
+  page.Line("</TABLE>");
+}
+
+std::string ValueHeading(const TourView& view) {
+  const TSettings& settings = view.Context.Settings;
+  const std::string& pts = CaptionOf(view, Caption::Pts);
+  switch (view.Tour.Type) {
+    case kPlaceOrder:
+      return "<TD><SMALL>" + pts + "</SMALL>";
+    case kPtsPSystem:
+      return "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings, view.Tour.Ntot)) + "\">" + pts +
+             "</A></SMALL>";
+    case kF1System:
+      return "<TD><SMALL><A href=\"" + PageLink(F1Page(settings)) + "\">" + pts + "</A></SMALL>";
+    default:
+      return std::string();
+  }
+}
+
+void WriteStandingsHeading(TPage& page, const TourView& view) {
+  const std::string columns = std::to_string(view.Columns);
+  const std::string green = "<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\">";
+  std::string events = green + "<TH rowspan=2>" + CaptionOf(view, Caption::Pos) + "<TH rowspan=2>" +
+                       CaptionOf(view, Caption::Result) + "<TD rowspan=2>" +
+                       CaptionOf(view, Caption::Player) + "<TD rowspan=2> # ";
+  std::string cells = green;
+  for (int k = 1; k <= view.Tour.EventCount(); ++k) {
+    if (const TEvent* event = EventOf(view, k))
+      events += "<TD colspan=" + columns + " align=center><A href=\"" +
+                HtmlEscape(PageLink(EventPage(view.Context.Settings, *event))) + "\">" +
+                HtmlEscape(event->ID) + "</A>";
+    else
+      events += "<TD colspan=" + columns + ">";
+    cells += "<TD><SMALL>" + CaptionOf(view, Caption::Pos) + "</SMALL><TD><SMALL>" +
+             CaptionOf(view, Caption::Res) + "</SMALL>" + ValueHeading(view);
+  }
+  page.Line(events);
+  page.Line(cells);
+}
+
+// How one event shows in a player's line: `dropped` is the background attribute of a result
+// that does not count (empty when it counts).
+struct EventMarks {
+  std::string Dropped;
+  bool Mandatory = false;
+};
+
+std::string ResultCells(const TEvent& event, std::string_view playerID, const EventMarks& marks) {
+  const std::string space = marks.Dropped.empty() ? "" : " " + marks.Dropped;
+  int index = -1;
+  if (!event.FindResult(playerID, index)) return "<TD" + space + ">&nbsp;<TD" + space + ">&nbsp;";
+  const std::string& line = event.Results[static_cast<std::size_t>(index)];
+  std::string place = HtmlEscape(ExtractField(line, 1, ';'));
+  std::string result = HtmlEscape(ExtractField(line, 2, ';'));
+  if (marks.Mandatory) {
+    place = "<U>" + place + "</U>";
+    result = "<U>" + result + "</U>";
+  }
+  place = place == "1" ? "<B>" + place + "</B>" : "<SMALL>" + place + "</SMALL>";
+  if (!marks.Dropped.empty()) {
+    place = "<STRIKE>" + place + "</STRIKE>";
+    result = "<STRIKE>" + result + "</STRIKE>";
+  }
+  return "<TD align=center" + space + ">" + place + "<TD align=center" + space + "><SMALL>" +
+         result + "</SMALL>";
+}
+
+std::string ValueCell(const TourView& view, const TEvent& event, std::string_view playerID,
+                      const EventMarks& marks) {
+  std::string value = EventValueText(view.Tour, event.ID, playerID, view.Context.Database);
+  if (marks.Mandatory)
+    value = value.empty() ? "<U>0</U>" : "<U>" + value + "</U>";
+  else if (value.empty())
+    value = "&nbsp;";
+  value = marks.Dropped.empty() ? "<B>" + value + "</B>" : "<STRIKE>" + value + "</STRIKE>";
+  return "<TD align=center " + marks.Dropped + "><SMALL>" + value + "</SMALL>";
+}
+
+std::string EventCells(const TourView& view, const TStandingLine& line, int k) {
+  const TEvent* event = EventOf(view, k);
+  if (event == nullptr)
+    return view.Columns == 3 ? "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;" : "<TD>&nbsp;<TD>&nbsp;";
+  // A line read from the file carries no values: nothing is dropped or mandatory there.
+  EventMarks marks;
+  if (const TTourResults* results = line.Attached.get()) {
+    if (results->IsDropped(k, view.Tour.Worst))
+      marks.Dropped = "bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"";
+    marks.Mandatory = results->IsMandatory(k);
+  }
+  const std::string playerID = ExtractField(line.Text, 4, ';');
+  std::string cells = ResultCells(*event, playerID, marks);
+  if (view.Columns == 3) cells += ValueCell(view, *event, playerID, marks);
+  return cells;
+}
+
+void WriteStandings(TPage& page, const TourView& view) {
+  page.Line("<!-- Table with Tour results -->");
+  page.Line("<TABLE border=0>");
+  WriteStandingsHeading(page, view);
+  int number = 0;
+  for (const TStandingLine& line : view.Tour.Standings) {
+    const std::string& text = line.Text;
+    std::string row = RowStart(view, ++number) + "<TH>" + HtmlEscape(ExtractField(text, 1, ';')) +
+                      "<TH><FONT size=+1>" + HtmlEscape(ExtractField(text, 2, ';')) +
+                      "</FONT><TD>" + PlayerAnchorOrID(view.Context, ExtractField(text, 4, ';')) +
+                      "<TD align=center><SMALL><I>" + HtmlEscape(ExtractField(text, 3, ';')) +
+                      "</I></SMALL>";
+    for (int k = 1; k <= view.Tour.EventCount(); ++k)
+      row += EventCells(view, line, k);
+    page.Line(row);
+  }
+  page.Line("</TABLE>");
+  if (view.Tour.Worst > 0)
+    page.Line(
+        "<TABLE><TR><TD bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"><I>" +
+        ReplaceAll("%d", std::to_string(view.Tour.Worst), CaptionOf(view, Caption::ColorWorst)) +
+        "</I></TABLE>");
+}
+
+void WriteEventsTable(TPage& page, const TourView& view) {
+  page.Line("<!-- Table with Tour events -->");
+  page.Line("<H3>" + CaptionOf(view, Caption::TourEvents) + " " + HtmlEscape(view.Tour.Tour) +
+            "</H3>");
+  page.Line("<TABLE border=0>");
+  page.Line("<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\"><TH>#<TH>" +
+            CaptionOf(view, Caption::Date) + "<TD>" + CaptionOf(view, Caption::ID) + "<TD>" +
+            CaptionOf(view, Caption::Event) + "<TD>");
+  // The colours follow the position, so an event that is gone leaves a repeated colour.
+  for (int k = 1; k <= view.Tour.EventCount(); ++k) {
+    const TEvent* event = EventOf(view, k);
+    if (event == nullptr) continue;
+    page.Line(RowStart(view, k) + "<TH>" + std::to_string(k) + "<TH>" + ShortDateText(event->Date) +
+              "<TD><SMALL><B>" + HtmlEscape(event->ID) + "</B></SMALL><TD>" +
+              EventAnchor(view.Context, event) + "<TD>");
+  }
+  page.Line("</TABLE>");
+}
+
+void WriteCourseBlock(TPage& page, const TourView& view, const TCourse& course,
+                      TRoundStats& stats) {
+  page.Line("<H3>" + CaptionOf(view, Caption::CourseStats) + " " + HtmlEscape(view.Tour.Tour) +
+            " / " + CourseAnchor(view.Context, course) + "</H3>");
+  page.Line("<!-- Table with Course statistics for the tour -->");
+  page.Line("<TABLE border=0>");
+  WriteCourseRows(page, course, stats);
+  WriteScoreRow(page, CaptionOf(view, Caption::Eclectic), stats.Eclectic, &course.Par);
+  page.EndLine();
+  page.Line("</TABLE>");
+}
+
+void WriteRankings(TPage& page, const TourView& view) {
+  TStatList list;
+  list.Generate(view.Context.Database, view.Tour.ID, 0);
+  WriteRankingTables(page, list);
+}
+
+}  // namespace
+
+void WriteTourPage(TPage& page, std::string_view tourID) {
+  const TWebContext& context = page.Context();
+  TDatabase& database = context.Database;
+  const TTour* tour = database.Tours.FindRecord(tourID);
+  if (tour == nullptr) return;
+  const TourView view{context, *tour, IsDecimalType(*tour) ? 3 : 2};
+  ShowStatus(tour->Tour);
+  page.WritePicture(tour->ID, tour->Tour);
+  page.Line("<H3>" + context.Settings.CaptionText(Caption::TourResults) + " " +
+            HtmlEscape(tour->Tour) + "</H3>");
+  TRoundStats stats;
+  for (int i = 0; i < database.Rounds.Count(); ++i)
+    if (tour->HasEvent(database.Rounds.RecordAt(i).EventID))
+      stats.AddRound(database.Rounds.RecordAt(i));
+  const TCourse* course = tour->CommonCourse(database.Events, database.Courses);
+  const bool eclectic = tour->Type == kEclectic;
+  if (eclectic)
+    WriteEclecticTable(page, view, stats, course);
+  else
+    WriteStandings(page, view);
+  WriteEventsTable(page, view);
+  if (!eclectic && course != nullptr) WriteCourseBlock(page, view, *course, stats);
+  WriteRankings(page, view);
+  page.WriteLinksBar();
+}
+
+}  // namespace cardwise

@@ -1,0 +1,150 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "web/pages.h"
+#include "web_fixture.h"
+
+namespace cardwise::testing {
+namespace {
+
+using ::testing::ElementsAreArray;
+using ::testing::IsSupersetOf;
+
+class IndexPagesTest : public WebTest {
+ protected:
+  IndexPagesTest() { OpenPage("index/x.htm"); }
+};
+
+const char* const kTotal = "<TR bgcolor=\"#eeeeaa\">";
+
+TEST_F(IndexPagesTest, PlayerListEscapesTextsAndKeepsEmptyLinks) {
+  TPlayer& ann = AddPlayer("A", "ann & lee", 5);
+  ann.Phone = "555 <1>";
+  ann.Email = "a@x.org";
+  ann.URL = "http://x/?a&b";
+  AddPlayer("B", "bob", -1.5f);
+  WritePlayerList(page_);
+  EXPECT_THAT(BodyLines(),
+              ElementsAreArray({
+                  std::string("<H3>Player Index</H3>"),
+                  std::string("<!-- List with Players -->"),
+                  std::string("<TABLE>"),
+                  std::string("<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL"),
+                  "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
+                      "<TD align=center>5.0<TD>555 &lt;1&gt;"
+                      "<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>"
+                      "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>",
+                  kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) +
+                      "<TD align=center>-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>"
+                      "<TD><SMALL><A href=\"\"></A></SMALL>",
+                  std::string("</TABLE>"),
+              }));
+}
+
+TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
+  TCourse& mill = AddCourse("MILL", "Mill", kPar72);
+  mill.Len.FromText("300,400", 1, ',');
+  mill.CR = 71.2f;
+  mill.Slope = 128;
+  mill.Phone = "1 & 2";
+  mill.URL = "http://mill";
+  AddCourse("PARK", "Park", "").Par.SetTotal(70);  // known by its total only
+  WriteCourseList(page_);
+  const std::string empty = "<TD><SMALL><A href=\"mailto:\"></A></SMALL>";
+  EXPECT_THAT(BodyLines(),
+              IsSupersetOf(std::vector<std::string>{
+                  "<TR bgcolor=\"#55ee55\"><TD>Course<TD>Par<TD>Length"
+                  "<TD>Phone<TD>Course Rating<TD>Email<TD>URL",
+                  "<TR><TD>" + CourseAnchor(context_, mill) +
+                      "<TD align=center><B>72</B><TD align=center>700<TD>1 &amp; 2"
+                      "<TD><SMALL>CR=71.2 Slope=128</SMALL>" +
+                      empty + "<TD><SMALL><A href=\"http://mill\">http://mill</A></SMALL>",
+                  kTotal + ("<TD>" + CourseAnchor(context_, *courses_.FindRecord("PARK"))) +
+                      "<TD align=center><B>70</B><TD align=center>0<TD>"
+                      "<TD><SMALL></SMALL>" +
+                      empty + "<TD><SMALL><A href=\"\"></A></SMALL>",
+              }));
+}
+
+TEST_F(IndexPagesTest, EventListLinksOnlyMadeEventsAndExistingCourses) {
+  AddCourse("MILL", "Mill", kPar72);
+  const TEvent& made = AddEvent("E1", "Open", 0, "MILL", Day(2026, 5, 1));
+  AddEvent("E2", "Spring & Cup", 0, "GONE", Day(2026, 5, 8)).Make = false;
+  WriteEventList(page_);
+  EXPECT_THAT(BodyLines(), IsSupersetOf(std::vector<std::string>{
+                               "<TR><TD>" + EventAnchor(context_, &made) + "<TD>2026-05-01<TD>" +
+                                   CourseAnchor(context_, *courses_.FindRecord("MILL")),
+                               std::string(kTotal) + "<TD>Spring &amp; Cup<TD>2026-05-08",
+                           }));
+}
+
+TEST_F(IndexPagesTest, PtsPTableForThreePlayers) {
+  WritePtsPTable(page_, 3);
+  EXPECT_THAT(
+      BodyLines(),
+      ElementsAreArray({
+          "<H3>Tour Scoring System: Pts(pla, nevent, ntour)</H3>",
+          "<P>If you use the Pts(p) scoring system this table answers how many points you recieve "
+          "for an event with <B><TT>nevent</TT></B> players in a tour with <B><TT>ntour</TT></B> "
+          "players",
+          "<P>This table is for <B><TT>ntour = 3</TT></B>",
+          "<!-- Table with for Pts(p) function -->",
+          "<TABLE>",
+          "<TR align=center bgcolor=\"#55ee55\"><TD align=right><TT>nevent</TT>",
+          "<TR bgcolor=\"#55ee55\"><TH>Pla",
+          "<TR align=center><TH>1",
+          "<TR align=center bgcolor=\"#eeeeaa\"><TH>2",
+          "<TR align=center><TH>3",
+          "</TABLE>",
+          "<P>If you come <B>1:th</B> in an event with <B><TT>nevent=2</TT></B> players (of total "
+          "<B><TT>ntour=3</TT></B> players in Tour) you get <B>8.3</B> pts.",
+          "<P>Link to <A href=\"../index/help.htm#ptsp\">More info about the Pts(p) function</A>",
+      }));
+}
+
+TEST_F(IndexPagesTest, PtsPTableColumnsAndEmptyTable) {
+  WritePtsPTable(page_, 5);
+  EXPECT_THAT(BodyLines(),
+              IsSupersetOf(std::vector<std::string>{
+                  "<TR align=center bgcolor=\"#55ee55\"><TD align=right><TT>nevent</TT>"
+                  "<TD rowspan=2>4<TD rowspan=2>5",
+                  "<TR align=center bgcolor=\"#eeeeaa\"><TH>4<TD>1.4<TD>2.8",
+                  "<TR align=center><TH>5<TD><TD>1.0",  // a field of 4 has no 5th place
+              }));
+
+  OpenPage("index/x.htm");
+  WritePtsPTable(page_, 0);
+  const std::vector<std::string> lines = BodyLines();
+  ASSERT_EQ(lines.size(), 10u);
+  EXPECT_EQ(lines[7], "</TABLE>");
+  EXPECT_EQ(lines[8],
+            "<P>If you come <B>0:th</B> in an event with <B><TT>nevent=0</TT></B> players (of "
+            "total <B><TT>ntour=0</TT></B> players in Tour) you get <B>14.5</B> pts.");
+}
+
+TEST_F(IndexPagesTest, F1TableRowsAndEmptyTable) {
+  WriteF1Table(page_, 3);
+  EXPECT_THAT(BodyLines(),
+              ElementsAreArray({
+                  "<H3>Tour Scoring System: F1(pla)</H3>",
+                  "<P>If you use the F1(p) scoring system this table answers how many points you "
+                  "recieve",
+                  "<!-- Table with for F1(p) function -->",
+                  "<TABLE>",
+                  "<TR bgcolor=\"#55ee55\"><TH> Pla <TH> Pts ",
+                  "<TR align=center><TH>1<TD>25",
+                  "<TR align=center bgcolor=\"#eeeeaa\"><TH>2<TD>20",
+                  "<TR align=center><TH>3<TD>16",
+                  "</TABLE>",
+              }));
+
+  OpenPage("index/x.htm");
+  WriteF1Table(page_, 0);
+  EXPECT_EQ(BodyLines().size(), 6u);
+}
+
+}  // namespace
+}  // namespace cardwise::testing

@@ -1,0 +1,135 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "web/pages.h"
+#include "web_fixture.h"
+
+namespace cardwise::testing {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class PlayerPagesTest : public WebTest {
+ protected:
+  PlayerPagesTest() {
+    TPlayer& player = AddPlayer("JS", "john smith", 12.4f);
+    player.Phone = "555 & 1";
+    player.Email = "js@x.org";
+    AddCourse("MB", "Mill Brook", kPar72, kIndex);
+    OpenPage();
+  }
+
+  // The text of the more-statistics row of the stroke average.
+  std::string StrokeRow() const {
+    for (const std::string& line : BodyLines())
+      if (line.find("#stroke\"") != std::string::npos) return line;
+    return {};
+  }
+};
+
+// The info rows alternate their colours over the rows shown (no URL here).
+TEST_F(PlayerPagesTest, PlayerWithoutRoundsHasInfoAndNeutralStatisticsOnly) {
+  players_.FindRecord("JS")->Club = "MBGC";
+  WritePlayerPage(page_, "JS");
+  EXPECT_THAT(Body(), HasSubstr("<TABLE>\r\n<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555 &amp; 1\r\n"
+                                "<TR bgcolor=\"#eeeeaa\"><TD>Hcp<TD>12.4\r\n"
+                                "<TR bgcolor=\"#55ee55\"><TD>Email<TD><A href=\"mailto:js@x.org\">"
+                                "js@x.org</A>\r\n<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"
+                                "</TABLE>\r\n"));
+  EXPECT_THAT(StrokeRow(), HasSubstr("<TH>72.0<TH>0"));
+  EXPECT_THAT(Body(), Not(HasSubstr("Merits")));
+}
+
+TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
+  for (int year : {2015, 2016, 2020, 2026}) {
+    const std::string path = PagePath(settings_, PlayerYearPage(settings_, "JS", year));
+    ASSERT_TRUE(CreateDirectories(DirectoryOf(path)).ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "x").ok());
+  }
+  WritePlayerPage(page_, "JS");
+  EXPECT_THAT(Body(), HasSubstr("<TR bgcolor=\"#eeeeaa\"><TD><SMALL>Links to player "
+                                "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"
+                                "<TD><A href=\"../2020/js2020.htm\">2020</A>"
+                                "<TD><A href=\"../2026/js2026.htm\">2026</A>\r\n</TABLE>"));
+}
+
+// Player IDs are compared exactly; only the first MaxTourMerits standing lines and the first
+// MaxEventMerits result lines placed at most MaxEventMerits count.
+TEST_F(PlayerPagesTest, MeritsCountOnlyTopLinesOfTheExactID) {
+  settings_.MaxTourMerits = 2;
+  AddTour("T1", "Spring Tour", 0, "").Standings = {
+      {"1;90;3;js;", nullptr}, {"2;80;3;JS;", nullptr}, {"3;70;3;JS;", nullptr}};
+  AddEvent("E1", "Cup", 0).Results = {"1;70;JS;r;", "2;71;AB;r;"};
+  AddEvent("E2", "Plate", 0).Results = {"1;70;AB;r;", "2;71;CD;r;", "4;72;JS;r;"};
+  AddEvent("E3", "Bowl", 0).Results = {"1;70;js;r;", "2;71;AB;r;", "3=;72;JS;r;"};
+  AddRound("js", "MB", Day(2025, 5, 1), kPar72);
+  AddRound("JS", "MB", Day(2025, 5, 2), kPar72);
+  WritePlayerPage(page_, "JS");
+
+  const std::string body = Body();
+  EXPECT_THAT(body,
+              HasSubstr("<TR bgcolor=\"#55ee55\" nowrap><TH align=left>Tour<TH>Pla\r\n"
+                        "<TR nowrap><TD>" +
+                        TourAnchor(context_, *tours_.FindRecord("T1")) + "<TH>2\r\n</TABLE>\r\n"));
+  EXPECT_THAT(
+      body, HasSubstr("<TH align=left>Event<TH>Pla\r\n<TR nowrap><TD>" +
+                      EventAnchor(context_, events_.FindRecord("E1")) +
+                      "<TH>1\r\n<TR nowrap bgcolor=\"#eeeeaa\"><TD>" +
+                      EventAnchor(context_, events_.FindRecord("E3")) + "<TH>3=\r\n</TABLE>\r\n"));
+  EXPECT_THAT(StrokeRow(), HasSubstr("<TH>72.0<TH>18"));
+}
+
+TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
+  TRound& round = AddRound("JS", "MB", Day(2025, 5, 1), "3,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
+  round.Putts.SetTotal(30);
+  round.Fairways.SetTotal(7);
+  AddRound("JS", "MB", Day(2025, 6, 1), "4,0,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,6");
+  AddRound("JS", "MB", Day(2024, 5, 1), kPar72);
+  WritePlayerYear(page_, "JS", Day(2025, 1, 1));
+
+  const std::vector<std::string> lines = BodyLines();
+  ASSERT_GE(lines.size(), 6u);
+  const std::string sum = "<TH bgcolor=\"#eeeeaa\"><FONT color=\"";
+  const std::string small = "<TD align=center bgcolor=\"#eeeeaa\"><FONT color=\"";
+  const TRound* first = &rounds_.RecordAt(1);
+  EXPECT_EQ(lines[0],
+            "<H3>All Rounds:2025: " + PlayerAnchor(context_, players_.FindRecord("JS")) + "</H3>");
+  EXPECT_EQ(lines[4], "<TR nowrap><TH>1<TD>" + RoundDateAnchor(context_, *first) + "<TD>" +
+                          PlayerCourseAnchor(context_, *first) +
+                          "<TD align=center><SMALL>0.0</SMALL><TD align=center><B>0</B>" + sum +
+                          "#880000\">35</FONT>" + sum + "#000000\">36</FONT>" + sum +
+                          "#880000\">71</FONT>" + small + "#880000\"><SMALL>37</SMALL></FONT>" +
+                          small + "#880000\"><SMALL>30</SMALL></FONT><TD>" + small +
+                          "#000000\"><SMALL>7</SMALL></FONT>");
+  EXPECT_THAT(lines[5], HasSubstr("<B>0</B><TH>" + sum + "#000088\">37</FONT><TH>" + small +
+                                  "#000088\"><SMALL>33</SMALL></FONT><TD><TD><TD>"));
+}
+
+TEST_F(PlayerPagesTest, PlayerOnCourseShowsTheYearsRoundsOnTheCurrentCard) {
+  courses_.FindRecord("MB")->Changed = Day(2025, 3, 1, 0, 0);
+  AddRound("JS", "MB", Day(2024, 5, 1), kPar72);
+  AddRound("JS", "MB", Day(2025, 5, 1), kPar72);
+  AddRound("JS", "MB", Day(2025, 6, 1), kPar72);
+
+  WritePlayerCourse(page_, "JS", "MB", Day(2024, 5, 1));
+  EXPECT_EQ(Body(), "");
+
+  WritePlayerCourse(page_, "JS", "MB", Day(2025, 5, 1));
+  EXPECT_THAT(
+      Body(),
+      HasSubstr("<H3>Course Statistics: " + PlayerAnchor(context_, players_.FindRecord("JS")) +
+                " / " + CourseAnchor(context_, *courses_.FindRecord("MB")) + ", 2025</H3>"));
+  EXPECT_THAT(Body(), HasSubstr("<TD align=left>Eclectic"));
+  std::vector<bool> used;
+  for (int i = 0; i < rounds_.Count(); ++i)
+    used.push_back(rounds_.RecordAt(i).Used);
+  EXPECT_EQ(used, (std::vector<bool>{false, true, true}));
+}
+
+}  // namespace
+}  // namespace cardwise::testing
