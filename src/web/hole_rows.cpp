@@ -19,18 +19,6 @@ constexpr int kDefaultPar = 4;
 constexpr int kMinLegendClass = -2;
 constexpr int kMaxLegendClass = 3;
 
-const TSettings& SettingsOf(const TPage& page) {
-  return page.Context().Settings;
-}
-
-const std::string& CaptionOf(const TPage& page, Caption id) {
-  return SettingsOf(page).CaptionText(id);
-}
-
-const std::string& Color(const TPage& page, ColorKey key) {
-  return SettingsOf(page).Color(key);
-}
-
 void RowStart(TPage& page, std::string_view label, const std::string& color, bool nowrap) {
   page.Text("<TR align=center bgcolor=\"" + color + (nowrap ? "\" nowrap" : "\"") +
             "><TD align=left>");
@@ -92,7 +80,7 @@ std::string MarkSumCell(int count) {
 }
 
 std::string LegendCell(const TPage& page, const TRoundStats& stats, int d) {
-  return "<TD align=left bgcolor=\"" + SettingsOf(page).ScoreColor(d) + "\"><SMALL>" +
+  return "<TD align=left bgcolor=\"" + page.Settings().ScoreColor(d) + "\"><SMALL>" +
          LegendName(d) + ":&nbsp;" + std::to_string(stats.AllHoles.BucketOf(d)) + "</SMALL>";
 }
 
@@ -100,7 +88,7 @@ void WriteScorecardHeading(TPage& page, const TRound& round) {
   const TWebContext& context = page.Context();
   const TEvent* event =
       round.EventID.empty() ? nullptr : context.Database.Events.FindRecord(round.EventID);
-  page.Line("<TR bgcolor=\"" + Color(page, ColorKey::Green) + "\" nowrap><TH colspan=4>" +
+  page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH colspan=4>" +
             PlayerAnchor(context, round.PlayerOf(context.Database.Players)) +
             "<TH align=left colspan=6>" + round.DateText() + "<TD align=center>" +
             FixedText(round.Hcp, 1, 2) + "<TD colspan=6>" + PlayerCourseAnchor(context, round) +
@@ -112,33 +100,33 @@ void WriteScorecardHeading(TPage& page, const TRound& round) {
 void WriteScorecardRows(TPage& page, const TRound& round, const TRoundStats& stats) {
   int d = kMinLegendClass;
   const auto legend = [&] { page.Line(LegendCell(page, stats, d++)); };
-  WriteHoleRow(page, CaptionOf(page, Caption::Hole), Color(page, ColorKey::Green));
+  WriteHoleRow(page, page.CaptionText(Caption::Hole), page.ColorText(ColorKey::Green));
   legend();
-  WriteValueRow(page, CaptionOf(page, Caption::Length), round.CLen, Color(page, ColorKey::Len));
+  WriteValueRow(page, page.CaptionText(Caption::Length), round.CLen, page.ColorText(ColorKey::Len));
   legend();
-  WriteValueRow(page, CaptionOf(page, Caption::Par), round.CPar, Color(page, ColorKey::Green));
+  WriteValueRow(page, page.CaptionText(Caption::Par), round.CPar, page.ColorText(ColorKey::Green));
   legend();
-  WriteValueRow(page, CaptionOf(page, Caption::Hcp), round.CHcp, Color(page, ColorKey::Green));
+  WriteValueRow(page, page.CaptionText(Caption::Hcp), round.CHcp, page.ColorText(ColorKey::Green));
   legend();
-  WriteScoreRow(page, "<B>" + CaptionOf(page, Caption::Score) + "</B>", round.Score, &round.CPar);
+  WriteScoreRow(page, "<B>" + page.CaptionText(Caption::Score) + "</B>", round.Score, &round.CPar);
   legend();
-  WritePointsRow(page, CaptionOf(page, Caption::Points), round, Color(page, ColorKey::Back));
+  WritePointsRow(page, page.CaptionText(Caption::Points), round, page.ColorText(ColorKey::Back));
   legend();
 }
 
 // Putts, greens and fairways appear only when something was entered for them.
 void WriteScorecardExtras(TPage& page, const TRound& round) {
-  const std::string& back = Color(page, ColorKey::Back);
+  const std::string& back = page.ColorText(ColorKey::Back);
   if (TotalOf(round.Putts) > 0) {
-    WriteValueRow(page, CaptionOf(page, Caption::Putts), round.Putts, back);
+    WriteValueRow(page, page.CaptionText(Caption::Putts), round.Putts, back);
     page.EndLine();
   }
   if (TotalOf(round.Greens) > 0) {
-    WriteMarkRow(page, CaptionOf(page, Caption::Greens), round.Greens, back, "o");
+    WriteMarkRow(page, page.CaptionText(Caption::Greens), round.Greens, back, "o");
     page.EndLine();
   }
   if (TotalOf(round.Fairways) > 0) {
-    WriteMarkRow(page, CaptionOf(page, Caption::Fairways), round.Fairways, back, "x");
+    WriteMarkRow(page, page.CaptionText(Caption::Fairways), round.Fairways, back, "x");
     page.EndLine();
   }
 }
@@ -153,7 +141,7 @@ const char* LegendName(int scoreClass) {
 }
 
 void WriteScoreRow(TPage& page, std::string_view label, const TResult& scores, const TResult* par) {
-  const TSettings& settings = SettingsOf(page);
+  const TSettings& settings = page.Settings();
   RowStart(page, label, settings.Color(ColorKey::Score0), true);
   const auto sum = [&](int value, int from, int to) {
     page.Text(SumCell(settings, value, ParSum(par, from, to)));
@@ -235,33 +223,33 @@ void WriteHoleRow(TPage& page, std::string_view label, const std::string& color)
 }
 
 void WriteCourseRows(TPage& page, const TCourse& course, TRoundStats& stats) {
-  const TSettings& settings = SettingsOf(page);
+  const TSettings& settings = page.Settings();
   const std::string& green = settings.Color(ColorKey::Green);
   stats.RankHoles(course.Par);
   const int played = stats.MaxHolePlayed();
-  WriteHoleRow(page, CaptionOf(page, Caption::Hole), green);
+  WriteHoleRow(page, page.CaptionText(Caption::Hole), green);
   page.EndLine();
-  WriteValueRow(page, CaptionOf(page, Caption::Length), course.Len, settings.Color(ColorKey::Len));
+  WriteValueRow(page, page.CaptionText(Caption::Length), course.Len, settings.Color(ColorKey::Len));
   page.EndLine();
-  WriteValueRow(page, CaptionOf(page, Caption::Par), course.Par, green);
+  WriteValueRow(page, page.CaptionText(Caption::Par), course.Par, green);
   page.EndLine();
-  WriteValueRow(page, CaptionOf(page, Caption::Hcp), course.Hcp, green);
+  WriteValueRow(page, page.CaptionText(Caption::Hcp), course.Hcp, green);
   page.EndLine();
   if (played >= settings.RoundsForRankHead) {
-    WriteRankRow(page, CaptionOf(page, Caption::Rank), stats.HoleRank,
+    WriteRankRow(page, page.CaptionText(Caption::Rank), stats.HoleRank,
                  settings.Color(ColorKey::Total));
     page.EndLine();
   }
   if (played >= settings.RoundsForParHead) WriteDistributionRows(page, stats);
   if (played >= settings.RoundsForRankHead) {
-    WriteAverageRow(page, CaptionOf(page, Caption::Average), stats, green);
+    WriteAverageRow(page, page.CaptionText(Caption::Average), stats, green);
     page.EndLine();
   }
 }
 
 void WriteDistributionRows(TPage& page, const TRoundStats& stats) {
   for (int d = kMinLegendClass; d <= kMaxLegendClass; ++d) {
-    RowStart(page, LegendName(d), SettingsOf(page).ScoreColor(d), false);
+    RowStart(page, LegendName(d), page.Settings().ScoreColor(d), false);
     ForEachHole(
         [&](int h) {
           page.Text("<TD>" + stats.HoleStats[static_cast<std::size_t>(h - 1)].BucketText(d));

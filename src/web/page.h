@@ -35,6 +35,11 @@ class TPage {
   // named like it, or the tag commented out when there is none.
   void WritePicture(std::string_view id, std::string_view recordName);
 
+  // The settings of the run, and the caption and colour texts the page writers use.
+  const TSettings& Settings() const { return context_->Settings; }
+  const std::string& CaptionText(Caption id) const { return Settings().CaptionText(id); }
+  const std::string& ColorText(ColorKey key) const { return Settings().Color(key); }
+
   const std::string& Path() const { return path_; }
   const std::string& Contents() const { return text_; }
   const TWebContext& Context() const { return *context_; }

@@ -13,13 +13,7 @@ namespace cardwise {
 
 namespace {
 
-const std::string& ColorOf(const TPage& page, ColorKey key) {
-  return page.Context().Settings.Color(key);
-}
 
-const std::string& CaptionOf(const TPage& page, Caption caption) {
-  return page.Context().Settings.CaptionText(caption);
-}
 
 // Info rows whose background alternates between Green and Total, starting with Green.
 class AlternatingRows {
@@ -27,8 +21,8 @@ class AlternatingRows {
   explicit AlternatingRows(TPage& page) : page_(page) {}
 
   void Add(Caption caption, std::string_view value) {
-    WriteInfoRow(page_, ColorOf(page_, green_ ? ColorKey::Green : ColorKey::Total),
-                 CaptionOf(page_, caption), value);
+    WriteInfoRow(page_, page_.ColorText(green_ ? ColorKey::Green : ColorKey::Total),
+                 page_.CaptionText(caption), value);
     green_ = !green_;
   }
 
@@ -40,11 +34,11 @@ class AlternatingRows {
 // The opening of a list row: plain on odd rows, on colour Total on even ones.
 std::string ListRowStart(const TPage& page, int n) {
   if (n % 2 == 1) return "<TR nowrap>";
-  return "<TR nowrap bgcolor=\"" + ColorOf(page, ColorKey::Total) + "\">";
+  return "<TR nowrap bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
 }
 
 void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name) {
-  page.Line("<H3>" + CaptionOf(page, Caption::PlayerInfo) + " " + name + "</H3>");
+  page.Line("<H3>" + page.CaptionText(Caption::PlayerInfo) + " " + name + "</H3>");
   page.Line("<!-- Table with player info -->");
   page.Line("<TABLE>");
   AlternatingRows rows(page);
@@ -64,8 +58,8 @@ void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name
 // driver writes the year pages first, so this pass's years are linked too).
 void WriteYearLinks(TPage& page, const TPlayer& player) {
   const TWebContext& context = page.Context();
-  std::string line = "<TR bgcolor=\"" + ColorOf(page, ColorKey::Total) + "\"><TD><SMALL>" +
-                     CaptionOf(page, Caption::LinkToPlayerStats) + "</SMALL>";
+  std::string line = "<TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\"><TD><SMALL>" +
+                     page.CaptionText(Caption::LinkToPlayerStats) + "</SMALL>";
   const int current = context.CurrentYear();
   for (int year = current - 10; year <= current; ++year) {
     const PageLocation location = PlayerYearPage(context.Settings, player.ID, year);
@@ -98,10 +92,10 @@ class MeritTable {
 
  private:
   void WriteHead() {
-    page_.Line("<H3>" + CaptionOf(page_, caption_) + " " + name_ + "</H3>");
+    page_.Line("<H3>" + page_.CaptionText(caption_) + " " + name_ + "</H3>");
     page_.Line("<!-- Table with players " + kind_ + " merits -->");
     page_.Line("<TABLE border=0>");
-    page_.Line("<TR bgcolor=\"" + ColorOf(page_, ColorKey::Green) + "\" nowrap><TH align=left>" +
+    page_.Line("<TR bgcolor=\"" + page_.ColorText(ColorKey::Green) + "\" nowrap><TH align=left>" +
                kind_ + "<TH>Pla");
   }
 
@@ -202,14 +196,14 @@ void WriteYearRow(TPage& page, const TRound& round, int n) {
 }
 
 void WriteYearTableHead(TPage& page, int year) {
-  std::string head = "<TR bgcolor=\"" + ColorOf(page, ColorKey::Green) + "\" nowrap><TH>#";
+  std::string head = "<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH>#";
   const std::pair<const char*, Caption> columns[] = {
       {"<TH>", Caption::ScoreCard}, {"<TH>", Caption::Course}, {"<TH colspan=2>", Caption::Hcp},
       {"<TH>", Caption::Out},       {"<TH>", Caption::In},     {"<TH>", Caption::Tot},
       {"<TH>", Caption::Pts},       {"<TH>", Caption::Put},    {"<TH>", Caption::Gr},
       {"<TH>", Caption::Fw}};
   for (const auto& [tag, caption] : columns)
-    head += tag + CaptionOf(page, caption);
+    head += tag + page.CaptionText(caption);
   page.Line("<!-- Table with player statistics " + std::to_string(year) + " -->");
   page.Line("<TABLE border=0>");
   page.Line(head);
@@ -240,7 +234,7 @@ void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date) {
   if (player == nullptr) return;
   const int year = DecodeDate(date).year;
   ShowStatus(player->Player);
-  page.Line("<H3>" + CaptionOf(page, Caption::AllRounds) + std::to_string(year) + ": " +
+  page.Line("<H3>" + page.CaptionText(Caption::AllRounds) + std::to_string(year) + ": " +
             PlayerAnchor(context, player) + "</H3>");
   WriteYearTableHead(page, year);
   TRoundStats stats;
@@ -272,7 +266,7 @@ void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view 
   std::string subject = PlayerAnchor(context, player) + " / " + CourseAnchor(context, *course);
   if (date != 0) subject += ", " + std::to_string(year);
 
-  page.Line("<H3>" + CaptionOf(page, Caption::CourseStats) + " " + subject + "</H3>");
+  page.Line("<H3>" + page.CaptionText(Caption::CourseStats) + " " + subject + "</H3>");
   page.Line("<!-- Table with Statistics for a player on acourse -->");
   page.Line("<TABLE border=0>");
   WriteCourseRows(page, *course, stats);

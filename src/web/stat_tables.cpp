@@ -15,18 +15,6 @@ constexpr int kLastBucketClass = 2;  // the legend's last column holds every cla
 constexpr int kCourseHoles = 18;
 constexpr double kStandardPar = 72.0;
 
-const TSettings& SettingsOf(const TPage& page) {
-  return page.Context().Settings;
-}
-
-const std::string& CaptionOf(const TPage& page, Caption id) {
-  return SettingsOf(page).CaptionText(id);
-}
-
-const std::string& Color(const TPage& page, ColorKey key) {
-  return SettingsOf(page).Color(key);
-}
-
 // --- colour legend ---
 
 struct LegendGroup {
@@ -42,10 +30,11 @@ constexpr std::array<LegendGroup, 4> kLegendGroups = {{
 }};
 
 void WriteLegendHeading(TPage& page) {
-  std::string line = "<TR align=center bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
-                     CaptionOf(page, Caption::Legend) + "<TH>" + CaptionOf(page, Caption::Average);
+  std::string line = "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+                     page.CaptionText(Caption::Legend) + "<TH>" +
+                     page.CaptionText(Caption::Average);
   for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
-    line += "<TD bgcolor=\"" + SettingsOf(page).ScoreColor(d) + "\"><SMALL>" + LegendName(d) +
+    line += "<TD bgcolor=\"" + page.Settings().ScoreColor(d) + "\"><SMALL>" + LegendName(d) +
             "</SMALL>";
   page.Line(line);
 }
@@ -56,14 +45,15 @@ template <typename CellOf>
 std::string ClassCells(const TPage& page, std::string_view tag, CellOf cellOf) {
   std::string cells;
   for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
-    cells += std::string(tag) + " bgcolor=\"" + SettingsOf(page).ScoreColor(d) + "\">" + cellOf(d);
+    cells += std::string(tag) + " bgcolor=\"" + page.Settings().ScoreColor(d) + "\">" + cellOf(d);
   return cells;
 }
 
 void WriteLegendGroup(TPage& page, const TParStat& stat, const std::string& label,
                       std::string_view tag) {
-  const std::string rowStart = "<TR align=center bgcolor=\"" + Color(page, ColorKey::Green) + "\">";
-  const std::string back = "<TD bgcolor=\"" + Color(page, ColorKey::Back) + "\">";
+  const std::string rowStart =
+      "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\">";
+  const std::string back = "<TD bgcolor=\"" + page.ColorText(ColorKey::Back) + "\">";
   page.Line(rowStart + "<TH rowspan=2>" + label + back + stat.MeanToParText() +
             ClassCells(page, tag, [&](int d) {
               return std::to_string(d > kLastBucketClass ? stat.HighTotal() : stat.BucketOf(d));
@@ -187,11 +177,11 @@ std::string RankingValue(const RankingTable& table, const TSumStat& stat) {
 void WriteRankingHeading(TPage& page, const RankingTable& table) {
   page.Line(table.Heading);
   page.Line("<TABLE border=0>");
-  std::string row = " <TR bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
-                    CaptionOf(page, Caption::Rank) + "<TH>" + CaptionOf(page, Caption::Player) +
-                    "<TH>" + CaptionOf(page, Caption::Round) + "<TH>" +
-                    CaptionOf(page, Caption::Average);
-  if (table.TotalColumn) row += "<TH>" + CaptionOf(page, Caption::Total);
+  std::string row = " <TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+                    page.CaptionText(Caption::Rank) + "<TH>" + page.CaptionText(Caption::Player) +
+                    "<TH>" + page.CaptionText(Caption::Round) + "<TH>" +
+                    page.CaptionText(Caption::Average);
+  if (table.TotalColumn) row += "<TH>" + page.CaptionText(Caption::Total);
   page.Line(row);
 }
 
@@ -199,7 +189,7 @@ void WriteRankingRow(TPage& page, const RankingTable& table, const TStatList& li
                      int shown, int rank) {
   const TSumStat& stat = list.RS(i).*table.Stat;
   std::string row = shown % 2 == 1 ? std::string(" <TR>")
-                                   : " <TR bgcolor=\"" + Color(page, ColorKey::Total) + "\">";
+                                   : " <TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
   row += "<TD align=\"center\"><B>" + std::to_string(rank) + "</B>";
   row += "<TD>" + PlayerAnchor(page.Context(), list.P(i, page.Context().Database));
   row += "<TD align=\"center\">" + std::to_string(stat.Samples);
@@ -228,7 +218,7 @@ void WriteRankingRows(TPage& page, const RankingTable& table, const TStatList& l
 }
 
 void WriteRankingTable(TPage& page, const RankingTable& table, TStatList& list) {
-  const int minRounds = SettingsOf(page).nStatList;
+  const int minRounds = page.Settings().nStatList;
   // Sorted even when left out: the order of tied entries carries over to the next table.
   list.SortList(table.Key);
   if (!table.Always && !AnyQualifies(table, list, minRounds)) return;
@@ -245,7 +235,7 @@ void WriteLegendTable(TPage& page, const TRoundStats& stats) {
   WriteLegendHeading(page);
   for (const LegendGroup& group : kLegendGroups) {
     const bool allHoles = group.Stat == &TRoundStats::AllHoles;
-    WriteLegendGroup(page, stats.*group.Stat, CaptionOf(page, group.Label),
+    WriteLegendGroup(page, stats.*group.Stat, page.CaptionText(group.Label),
                      allHoles ? "<TH" : "<TD");
   }
   page.Line("</TABLE>");
@@ -254,16 +244,16 @@ void WriteLegendTable(TPage& page, const TRoundStats& stats) {
 void WriteMoreStatsTable(TPage& page, const TRoundStats& stats) {
   page.Line("<!-- Table with Statistics, Putts, Greens & more -->");
   page.Line("<TABLE border=0>");
-  page.Line("<TR bgcolor=\"" + Color(page, ColorKey::Green) + "\"><TH>" +
-            CaptionOf(page, Caption::Legend) + "<TH>" + CaptionOf(page, Caption::Result) + "<TH>" +
-            CaptionOf(page, Caption::Total));
+  page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+            page.CaptionText(Caption::Legend) + "<TH>" + page.CaptionText(Caption::Result) +
+            "<TH>" + page.CaptionText(Caption::Total));
   int number = 0;
   for (const MoreStatsRow& row : MoreStatsRows()) {
     const std::string start = ++number % 2 == 1
                                   ? std::string("<TR>")
-                                  : "<TR bgcolor=\"" + Color(page, ColorKey::Total) + "\">";
+                                  : "<TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
     page.Line(start + "<TD><A href=\"../index/help.htm#" + row.Anchor + "\">" +
-              CaptionOf(page, row.Label) + "</A><TH>" + row.Result(stats) + "<TH>" +
+              page.CaptionText(row.Label) + "</A><TH>" + row.Result(stats) + "<TH>" +
               row.Count(stats));
   }
   page.Line("</TABLE>");

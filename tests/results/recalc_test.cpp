@@ -10,13 +10,14 @@
 #include "platform/locale_formats.h"
 #include "results/database.h"
 #include "support/temp_dir.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
 
 using ::testing::HasSubstr;
 
-class RecalcTest : public ::testing::Test {
+class RecalcTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   RecalcTest() {
     SetCurrentFormats(IsoFormats());
@@ -39,12 +40,6 @@ class RecalcTest : public ::testing::Test {
 
   testing::TempDir dir_;
   TSettings settings_;
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
   LoadReports reports_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_database.h"
+
 #include <memory>
 #include <string>
 #include <utility>
@@ -17,7 +19,7 @@ using Entries = std::vector<std::pair<std::string, int>>;  // player ID, rounds 
 
 // Players AB, Cd and EF; the rounds of "ZZ" have no player. Per round: ID, player, year, event,
 // birdies and bogeys on an all-par-4 card.
-class StatListTest : public ::testing::Test {
+class StatListTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
     for (const char* id : {"AB", "Cd", "EF"}) {
@@ -57,13 +59,6 @@ class StatListTest : public ::testing::Test {
       entries.emplace_back(list.ID(i), list.RS(i).StrokesPerRound.Samples);
     return entries;
   }
-
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
 };
 
 TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_database.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,7 +48,7 @@ TEST(TourScoringTest, F1PointsAndPlaceAverageShareTiedPlaces) {
   }
 }
 
-class TourValueTest : public ::testing::Test {
+class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
     for (const char* id : {"AA", "BB"}) {
@@ -93,12 +95,6 @@ class TourValueTest : public ::testing::Test {
     return EventValue(tour_, event, player, database_);
   }
 
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
   TTour tour_;
 };
 

@@ -12,6 +12,7 @@
 #include "results/event_results.h"
 #include "results/tour_scoring.h"
 #include "support/temp_dir.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
@@ -72,7 +73,7 @@ TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
     EXPECT_EQ(NumberText(value), text) << value;
 }
 
-class StandingsTest : public ::testing::Test {
+class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override { SetCurrentFormats(IsoFormats()); }
 
@@ -114,12 +115,6 @@ class StandingsTest : public ::testing::Test {
 
   using Lines = std::vector<std::string>;
 
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
   TTour tour_;
   testing::TempDir dir_;
 };

@@ -12,12 +12,13 @@
 #include "platform/locale_formats.h"
 #include "results/database.h"
 #include "support/temp_dir.h"
+#include "support/test_database.h"
 #include "web/page.h"
 #include "web/site.h"
 
 namespace cardwise::testing {
 
-class WebTest : public ::testing::Test {
+class WebTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   WebTest();
   ~WebTest() override;
@@ -30,8 +31,7 @@ class WebTest : public ::testing::Test {
                    std::string_view scores, std::string_view eventID = "");
   TEvent& AddEvent(std::string_view id, std::string_view name, int type,
                    std::string_view courseID = "", DateTime date = 0);
-  TTour& AddTour(std::string_view id, std::string_view name, int type,
-                 std::string_view events);
+  TTour& AddTour(std::string_view id, std::string_view name, int type, std::string_view events);
 
   // Opens a page at `path` below the web root with no templates.
   void OpenPage(std::string_view path = "players/x.htm", bool inYearFolder = false);
@@ -42,12 +42,6 @@ class WebTest : public ::testing::Test {
 
   TempDir dir_;
   TSettings settings_;
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
   TWebContext context_{settings_, database_, 0};
   TPage page_;
   std::size_t bodyStart_ = 0;
