@@ -71,6 +71,8 @@ class StandingBuilder {
     line.Attached->AddEventValue(k, value);
   }
 
+  bool HasLine(std::string_view playerID) const { return lines_.contains(playerID); }
+
  private:
   // The player's line, appended when there is none yet. Lines are found by their exact player
   // ID through the map: a search of the lines would make a big tour quadratic.
@@ -101,8 +103,12 @@ void AddEventLines(TTour& tour, int k, const TEvent& event, TDatabase& database,
   for (const std::string& line : event.Results) {
     const std::string playerID = ExtractField(line, 3, ';');
     SetDirFromRound(tour, ExtractField(line, 4, ';'), database.Rounds);
-    // One eclectic value per player: it covers every round of the tour already.
-    if (tour.Type == kEclectic && database.Players.MarkUsed(playerID)) continue;
+    // One eclectic value per player: it covers every round of the tour already. A player ID
+    // without a player record counts once too; otherwise it would gather a line per event and,
+    // with more results than anyone, head the standing with a total of 0.
+    if (tour.Type == kEclectic &&
+        (database.Players.MarkUsed(playerID) || builder.HasLine(playerID)))
+      continue;
     builder.Add(playerID, k, EventValue(tour, event.ID, playerID, database, byPlayer));
   }
 }

@@ -167,14 +167,15 @@ TEST_F(StandingsTest, EqualTotalsSharePlacesAndAZeroTotalComesLast) {
 TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
   AddPlayer("AA");
   AddPlayer("BB");
-  AddEvent("E1", {"1;72;AA;R1;"});
-  AddEvent("E2", {"1;80;AA;R2;", "2;90;BB;R3;"});
+  AddEvent("E1", {"1;72;AA;R1;", "2;75;GONE;;"});
+  AddEvent("E2", {"1;80;AA;R2;", "2;90;BB;R3;", "3;95;GONE;;"});
   AddRound("R1", "AA", "E1", 5);
   AddRound("R2", "AA", "E2", 4);
   AddRound("R3", "BB", "E2", 5);
   AddRound("R4", "AA", "OTHER", 3);
   tour_.Events = "E1;E9;E2;";  // E9 does not exist and adds nothing
-  EXPECT_EQ(Calc(kEclectic), (Lines{"1;72;1;AA;", "2;90;1;BB;"}));
+  // GONE has no player record: one line all the same, ranked last with its value 0.
+  EXPECT_EQ(Calc(kEclectic), (Lines{"1;72;1;AA;", "2;90;1;BB;", "3;0;1;GONE;"}));
 }
 
 TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
