@@ -1,8 +1,9 @@
 # The README's two commands. This file only installs what is missing, configures and calls CMake.
-#   make run   build in Release and run the program's main job
+#   make run   build in Release and start the desktop app (without a display: make the demo
+#              web site with cardwise-cli and print where it is)
 #   make test  build and run every test through CTest
 
-PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2
@@ -12,7 +13,12 @@ JOBS ?= 2
 run: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
-	$(RELEASE_DIR)/src/cli/cardwise-cli check
+	@if [ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ]; then \
+	  $(RELEASE_DIR)/src/app/cardwise; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): making the demo web site."; \
+	  tools/demo-site.sh $(RELEASE_DIR); \
+	fi
 
 test: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON

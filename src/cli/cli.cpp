@@ -7,10 +7,14 @@
 #include <ostream>
 
 #include "cli/check_command.h"
+#include "cli/demo_command.h"
+#include "cli/import_command.h"
+#include "cli/make_pages_command.h"
 #include "cli/recalc_command.h"
 #include "platform/codepage.h"
 #include "platform/status_sink.h"
 #include "records/process_info.h"
+#include "results/startup.h"
 
 namespace cardwise {
 
@@ -30,6 +34,20 @@ const Command kCommands[] = {
      "                        compute every event's results, or every tour's standings, again\n"
      "                        and save them; or give every player the handicap of the latest round",
      RunRecalc},
+    {"import-dx",
+     "import-dx courses|players|events|rounds FILE\n"
+     "                        one step of the import of the DOS program's BANA.DX (courses) and\n"
+     "                        ROND.DX (players, events, rounds); run them in this order",
+     RunImportDX},
+    {"demo",
+     "demo load|unload       switch to the demo data and back (stored in the settings file)",
+     RunDemo},
+    {"make-pages",
+     "make-pages [--long-names|--short-names] [--all-rounds] [--all-players] [--all-events]\n"
+     "           [--all-tours]\n"
+     "                        make the web site; the flags hold for this run only and rewrite\n"
+     "                        existing pages of rounds, player years, events or tours",
+     RunMakePages},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -91,6 +109,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CliContext context{
       Settings(), ResolveSettingsPaths(ini), {args.begin() + i + 1, args.end()}, out, err};
   if (Status status = LoadSettings(context.Settings, context.Paths); !status) {
+    err << "cardwise-cli: " << status.message() << "\n";
+    return kExitFailure;
+  }
+  // As at the app's start: the folders are made, and a new data folder gets the demo data.
+  if (Status status = PrepareFolders(context.Settings); !status) {
     err << "cardwise-cli: " << status.message() << "\n";
     return kExitFailure;
   }

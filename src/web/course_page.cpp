@@ -3,6 +3,7 @@
 #include "platform/status_sink.h"
 #include "records/text.h"
 #include "web/pages.h"
+#include "web/round_index.h"
 #include "web/tables.h"
 
 namespace cardwise {
@@ -53,6 +54,23 @@ std::vector<TRound*> SelectRounds(TRoundList& rounds, const TRoundFilter& filter
   return selected;
 }
 
+std::vector<TRound*> SelectRounds(const TWebContext& context, const TRoundFilter& filter) {
+  const TRoundIndex* index = context.Rounds;
+  if (index == nullptr || (filter.PlayerID.empty() && filter.CourseID.empty()))
+    return SelectRounds(context.Database.Rounds, filter);
+  // The player's rounds are fewer than the course's; either group is in list order.
+  const std::span<const int> group =
+      filter.PlayerID.empty() ? index->ByCourse(filter.CourseID) : index->ByPlayer(filter.PlayerID);
+  const int year = DecodeDate(filter.Date).year;  // TRound::InYear, with the index's years
+  std::vector<TRound*> selected;
+  for (const int position : group) {
+    TRound& round = index->At(position);
+    if (!filter.CourseID.empty() && round.CourseID != filter.CourseID) continue;
+    if (filter.Date == 0 || index->YearAt(position) == year) selected.push_back(&round);
+  }
+  return selected;
+}
+
 void WriteInfoRow(TPage& page, const std::string& color, std::string_view caption,
                   std::string_view value) {
   page.Line("<TR bgcolor=\"" + color + "\"><TD>" + std::string(caption) + "<TD>" +
@@ -87,8 +105,7 @@ void WriteCoursePage(TPage& page, std::string_view courseID, DateTime date) {
   page.WritePicture(course->ID, course->Course);
   WriteCourseInfo(page, *course, name);
 
-  const std::vector<TRound*> rounds =
-      SelectRounds(context.Database.Rounds, {.CourseID = courseID, .Date = date});
+  const std::vector<TRound*> rounds = SelectRounds(context, {.CourseID = courseID, .Date = date});
   TRoundStats stats;
   for (const TRound* round : rounds)
     stats.AddRound(*round);

@@ -9,6 +9,7 @@
 #include "records/text.h"
 #include "results/round_stats.h"
 #include "web/pages.h"
+#include "web/round_index.h"
 #include "web/tables.h"
 
 namespace cardwise {
@@ -67,19 +68,28 @@ void WriteResultTable(TPage& page, const TEvent& event) {
   page.Line("</TABLE>");
 }
 
+// The rounds played in the event (their EventID is exactly its ID), in list order.
+std::vector<const TRound*> EventRounds(const TWebContext& context, const std::string& eventID) {
+  std::vector<const TRound*> played;
+  if (const TRoundIndex* index = context.Rounds) {
+    for (const int position : index->ByEvent(eventID))
+      played.push_back(&index->At(position));
+    return played;
+  }
+  const TRoundList& rounds = context.Database.Rounds;
+  for (int i = 0; i < rounds.Count(); ++i)
+    if (rounds.RecordAt(i).EventID == eventID) played.push_back(&rounds.RecordAt(i));
+  return played;
+}
+
 // The course rows with every round of the event against its own card, then the eclectic card
 // once some hole was played more than once.
 void WriteEventStatistics(TPage& page, const TEvent& event, const TCourse& course,
                           TRoundStats& stats) {
   const TWebContext& context = page.Context();
-  const TRoundList& rounds = context.Database.Rounds;
-  std::vector<const TRound*> played;
-  for (int i = 0; i < rounds.Count(); ++i) {
-    const TRound& round = rounds.RecordAt(i);
-    if (round.EventID != event.ID) continue;
-    stats.AddRound(round);
-    played.push_back(&round);
-  }
+  const std::vector<const TRound*> played = EventRounds(context, event.ID);
+  for (const TRound* round : played)
+    stats.AddRound(*round);
   page.Line("<!-- Table with Statistics for the event -->");
   page.Line("<TABLE border=0>");
   WriteCourseRows(page, course, stats);

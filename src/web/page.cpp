@@ -101,6 +101,11 @@ void TPage::CopyTemplate(const std::string& path) {
 }
 
 Status TPage::Close(const std::string& footerTemplate) {
+  const Status status = Finish(footerTemplate);
+  return status ? WritePageFile(path_, text_) : status;
+}
+
+Status TPage::Finish(const std::string& footerTemplate) {
   if (context_ == nullptr) return Status::Error(path_ + ": page not opened");
   Line(footer_);
   CopyTemplate(footerTemplate);
@@ -110,10 +115,14 @@ Status TPage::Close(const std::string& footerTemplate) {
   if (!IsBelowRoot(root, path_)) {
     return Status::ErrorAt(path_, 0, "not a page below the web root " + root);
   }
-  Status status = CreateDirectories(DirectoryOf(path_));
-  if (status) status = WriteFileAtomically(path_, text_);
-  if (status || status.message().find(path_) != std::string::npos) return status;
-  return Status::ErrorAt(path_, 0, status.message());
+  return Status::Ok();
+}
+
+Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists) {
+  Status status = folderExists ? Status::Ok() : CreateDirectories(DirectoryOf(path));
+  if (status) status = WriteFileAtomically(path, contents);
+  if (status || status.message().find(path) != std::string::npos) return status;
+  return Status::ErrorAt(path, 0, status.message());
 }
 
 void TPage::WriteLinksBar() {

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/status.h"
 #include "web/site.h"
@@ -28,6 +29,11 @@ class TPage {
   // Writes the footer line and the footer template (when the file exists), "</BODY>" and
   // "</HTML>", then the file, creating its folder. The failure names the path.
   Status Close(const std::string& footerTemplate);
+  // Close without the writing: the page is complete in Contents() (for a caller that writes
+  // pages elsewhere, WritePageFile), or the failure says why it may not be written.
+  Status Finish(const std::string& footerTemplate);
+  // The finished page's bytes, moved out of the page.
+  std::string TakeContents() { return std::move(text_); }
 
   // The links bar to the statistics page and the four index pages.
   void WriteLinksBar();
@@ -55,6 +61,10 @@ class TPage {
   std::string text_;
   bool inYearFolder_ = false;
 };
+
+// Writes a finished page's bytes to its path, creating its folder unless the caller knows it
+// exists; the failure names the path.
+Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists = false);
 
 // The product's home page that the footer links to: the site's own help page.
 inline constexpr const char* kProductHomePage = "../index/help.htm";

@@ -2,6 +2,7 @@
 // The body writers of the record pages. Each looks its records up by ID and writes nothing (or
 // only the links bar, as each says) when a record is missing; the page frame is the caller's.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,14 @@ struct TRoundFilter {
   DateTime Date = 0;
 };
 std::vector<TRound*> SelectRounds(TRoundList& rounds, const TRoundFilter& filter);
+// The same from the context's rounds, through its round index when it has one.
+std::vector<TRound*> SelectRounds(const TWebContext& context, const TRoundFilter& filter);
+// The rounds a player-on-course page shows (WritePlayerCourse marks them Used); nullopt when
+// the page has no body: the player or the course is missing, or the card changed after the
+// year of `date`.
+std::optional<std::vector<TRound*>> PlayerCourseRounds(const TWebContext& context,
+                                                       std::string_view playerID,
+                                                       std::string_view courseID, DateTime date);
 
 // One row of a record's info table: "<TR bgcolor=\"" + colour + "\"><TD>" + caption + "<TD>" +
 // value. The value goes in as given (escape record texts first).

@@ -13,8 +13,6 @@ namespace cardwise {
 
 namespace {
 
-
-
 // Info rows whose background alternates between Green and Total, starting with Green.
 class AlternatingRows {
  public:
@@ -223,7 +221,7 @@ void WritePlayerPage(TPage& page, std::string_view playerID) {
   WriteTourMerits(page, playerID, name);
   WriteEventMerits(page, playerID, name);
   TRoundStats stats;
-  for (const TRound* round : SelectRounds(context.Database.Rounds, {.PlayerID = playerID}))
+  for (const TRound* round : SelectRounds(context, {.PlayerID = playerID}))
     stats.AddRound(*round);
   WriteStatsFooter(page, stats, name);
 }
@@ -239,8 +237,7 @@ void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date) {
   WriteYearTableHead(page, year);
   TRoundStats stats;
   int n = 0;
-  for (const TRound* round :
-       SelectRounds(context.Database.Rounds, {.PlayerID = playerID, .Date = date})) {
+  for (const TRound* round : SelectRounds(context, {.PlayerID = playerID, .Date = date})) {
     stats.AddRound(*round);
     WriteYearRow(page, *round, ++n);
   }
@@ -248,18 +245,27 @@ void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date) {
   WriteStatsFooter(page, stats, HtmlEscape(player->Player));
 }
 
+std::optional<std::vector<TRound*>> PlayerCourseRounds(const TWebContext& context,
+                                                       std::string_view playerID,
+                                                       std::string_view courseID, DateTime date) {
+  const TCourse* course = context.Database.Courses.FindRecord(courseID);
+  if (context.Database.Players.FindRecord(playerID) == nullptr || course == nullptr)
+    return std::nullopt;
+  // Rounds played before the card last changed were played on another card.
+  if (date != 0 && DecodeDate(course->Changed).year > DecodeDate(date).year) return std::nullopt;
+  return SelectRounds(context, {.PlayerID = playerID, .CourseID = courseID, .Date = date});
+}
+
 void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view courseID,
                        DateTime date) {
   const TWebContext& context = page.Context();
+  const std::optional<std::vector<TRound*>> shown =
+      PlayerCourseRounds(context, playerID, courseID, date);
+  if (!shown) return;
+  const std::vector<TRound*>& rounds = *shown;
   const TPlayer* player = context.Database.Players.FindRecord(playerID);
   const TCourse* course = context.Database.Courses.FindRecord(courseID);
-  if (player == nullptr || course == nullptr) return;
-  // Rounds played before the card last changed were played on another card.
   const int year = DecodeDate(date).year;
-  if (date != 0 && DecodeDate(course->Changed).year > year) return;
-
-  const std::vector<TRound*> rounds = SelectRounds(
-      context.Database.Rounds, {.PlayerID = playerID, .CourseID = courseID, .Date = date});
   TRoundStats stats;
   for (const TRound* round : rounds)
     stats.AddRound(*round);

@@ -20,11 +20,16 @@
 
 namespace cardwise {
 
+class TRoundIndex;
+
 // What every page writer reads: the settings, the lists and the date of the run.
 struct TWebContext {
   const TSettings& Settings;
   TDatabase& Database;
   DateTime Today = 0;  // the date of the run (the author meta tag, the current year)
+  // When set, an index of Database.Rounds through which the page bodies find their rounds
+  // instead of reading the whole list; what they write is the same.
+  const TRoundIndex* Rounds = nullptr;
 
   int CurrentYear() const { return DecodeDate(Today).year; }
 };

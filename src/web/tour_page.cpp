@@ -12,6 +12,7 @@
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 #include "web/pages.h"
+#include "web/round_index.h"
 #include "web/tables.h"
 
 namespace cardwise {
@@ -41,6 +42,33 @@ const TEvent* EventOf(const TourView& view, int k) {
   return id.empty() ? nullptr : view.Context.Database.Events.FindRecord(id);
 }
 
+// The player's rounds in the tour's events (AddPlayerRounds), through the round index when
+// there is one.
+void AddTourPlayerRounds(const TourView& view, const std::string& playerID, TRoundStats& stats) {
+  const TRoundIndex* index = view.Context.Rounds;
+  if (index == nullptr) {
+    AddPlayerRounds(view.Tour, playerID, stats, view.Context.Database.Rounds);
+    return;
+  }
+  for (const int position : index->ByPlayer(playerID)) {
+    const TRound& round = index->At(position);
+    if (view.Tour.HasEvent(round.EventID)) stats.AddRound(round);
+  }
+}
+
+// Every round played in one of the tour's events, in list order.
+void AddTourRounds(const TWebContext& context, const TTour& tour, TRoundStats& stats) {
+  const TRoundList& rounds = context.Database.Rounds;
+  if (const TRoundIndex* index = context.Rounds) {
+    const auto inTour = [&tour](std::string_view eventID) { return tour.HasEvent(eventID); };
+    for (const int position : index->ByEvents(inTour))
+      stats.AddRound(rounds.RecordAt(position));
+    return;
+  }
+  for (int i = 0; i < rounds.Count(); ++i)
+    if (tour.HasEvent(rounds.RecordAt(i).EventID)) stats.AddRound(rounds.RecordAt(i));
+}
+
 void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
                         const TCourse* course) {
   page.Line("<!-- Table with Tour eclectic results -->");
@@ -61,7 +89,7 @@ void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
   for (const TStandingLine& line : view.Tour.Standings) {
     const std::string playerID = ExtractField(line.Text, 4, ';');
     TRoundStats player;
-    AddPlayerRounds(view.Tour, playerID, player, view.Context.Database.Rounds);
+    AddTourPlayerRounds(view, playerID, player);
     const std::string label = "<B>" + HtmlEscape(ExtractField(line.Text, 1, ';')) + "</B>&nbsp;" +
                               PlayerAnchorOrID(view.Context, playerID);
     WriteScoreRow(page, label, player.Eclectic, course != nullptr ? &course->Par : nullptr);
@@ -236,9 +264,7 @@ void WriteTourPage(TPage& page, std::string_view tourID) {
   page.Line("<H3>" + context.Settings.CaptionText(Caption::TourResults) + " " +
             HtmlEscape(tour->Tour) + "</H3>");
   TRoundStats stats;
-  for (int i = 0; i < database.Rounds.Count(); ++i)
-    if (tour->HasEvent(database.Rounds.RecordAt(i).EventID))
-      stats.AddRound(database.Rounds.RecordAt(i));
+  AddTourRounds(context, *tour, stats);
   const TCourse* course = tour->CommonCourse(database.Events, database.Courses);
   const bool eclectic = tour->Type == kEclectic;
   if (eclectic)

@@ -108,5 +108,51 @@ TEST_F(CliTest, SettingsComeFromTheEnvironmentWhenNoOptionIsGiven) {
   EXPECT_THAT(viaEnv.Output, HasSubstr("players        1  " + dir_.File("Data/PLAYERS.DAT")));
 }
 
+TEST_F(CliTest, ImportDXRunsEachStepOnTheShippedSampleFiles) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " import-dx ";
+  const std::string dx = std::string(CARDWISE_DATA_DIR) + "dx/";
+  const char* const steps[][3] = {{"courses", "BANA.DX", "courses: 3 records imported"},
+                                  {"players", "ROND.DX", "players: 12 records imported"},
+                                  {"events", "ROND.DX", "events: 11 records imported"},
+                                  {"rounds", "ROND.DX", "rounds: 12 records imported"}};
+  for (const auto& step : steps) {
+    const RunResult result = Run(ini + step[0] + " " + dx + step[1]);
+    EXPECT_EQ(result.ExitCode, 0) << result.Output;
+    EXPECT_THAT(result.Output, HasSubstr(step[2]));
+  }
+  EXPECT_THAT(dir_.Read("Data/PLAYERS.DAT"), HasSubstr("Player=G\xF6ran \xC5str\xF6m"));
+  EXPECT_THAT(dir_.Read("Data/ROUNDS.DAT"), HasSubstr("[020615-0853-G\xC5]"));
+  const RunResult check = Check();
+  EXPECT_EQ(check.ExitCode, 0) << check.Output;
+  EXPECT_THAT(check.Output, HasSubstr("players        5"));
+  EXPECT_THAT(check.Output, HasSubstr("events         3"));
+  EXPECT_THAT(check.Output, HasSubstr("rounds        12"));
+
+  const RunResult missing = Run(ini + "rounds " + dir_.File("NONE.DX"));
+  EXPECT_EQ(missing.ExitCode, 1);
+  EXPECT_THAT(missing.Output,
+              HasSubstr("File not found: " + dir_.File("NONE.DX") + " Is the filename correct ?"));
+  EXPECT_EQ(Run(ini + "teams " + dx + "ROND.DX").ExitCode, 2);
+}
+
+TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitchesBack) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  const RunResult load = Run(ini + "demo load");
+  EXPECT_EQ(load.ExitCode, 0) << load.Output;
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=DEMOR.DAT"));
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("[DemoUnload]\r\nRound=ROUNDS.DAT"));
+
+  const RunResult check = Check();
+  EXPECT_EQ(check.ExitCode, 0) << "every line of the demo data reads\n" << check.Output;
+  EXPECT_THAT(check.Output, HasSubstr(dir_.File("Data/DEMOR.DAT")));
+  EXPECT_THAT(check.Output, Not(HasSubstr("(no such file)")));
+
+  EXPECT_EQ(Run(ini + "demo unload").ExitCode, 0);
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=ROUNDS.DAT"));
+  EXPECT_THAT(dir_.Read("cardwise.ini"),
+              HasSubstr("HtmlRootDir=" + dir_.File("share/cardwise/Web-Docs/")));
+  EXPECT_EQ(Run(ini + "demo").ExitCode, 2);
+}
+
 }  // namespace
 }  // namespace cardwise

@@ -1,0 +1,150 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <cstring>
+#include <memory>
+
+#include "app/about_window.h"
+#include "app/demo_dialog.h"
+#include "app/main_window.h"
+#include "app/player_editor.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "app/setup_dialog.h"
+#include "app/splash_window.h"
+#include "app/status_panel.h"
+#include "app/web_dialog.h"
+#include "records/process_info.h"
+#include "results/startup.h"
+
+namespace cardwise::app {
+
+namespace {
+
+const char kTitle[] = "Cardwise";
+
+AppWindows windows;
+SettingsPaths appPaths;
+
+// The windows whose places the per-user store keeps.
+std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
+  return {{WindowId::Main, windows.Main},
+          {WindowId::Player, windows.Player},
+          {WindowId::Setup, windows.Setup},
+          {WindowId::Html, windows.Html}};
+}
+
+void CreateWindows() {
+  windows.Main = new TFmain;
+  windows.Player = new TFPlayer;
+  windows.Html = new TFhtml(windows.Main);
+  windows.Demo = new TFdemo(windows.Main);
+  windows.About = new TFabout(windows.Main);
+  windows.Setup = new TFsetup(windows.Main);
+}
+
+// Destroyed in the reverse order of creation.
+void DestroyWindows() {
+  delete windows.Setup;
+  delete windows.About;
+  delete windows.Demo;
+  delete windows.Html;
+  delete windows.Player;
+  delete windows.Main;
+  windows = AppWindows();
+}
+
+// A place saved on a screen that is no longer there is passed over, so that no window opens
+// where it cannot be seen.
+void ApplyWindowPositions() {
+  for (const auto& [id, window] : PlacedWindows()) {
+    const WindowPlace& place = Settings().Windows[static_cast<std::size_t>(id)];
+    if (!window || !(place.Left || place.Top)) continue;
+    const QPoint target(place.Left.value_or(window->x()), place.Top.value_or(window->y()));
+    if (QGuiApplication::screenAt(target)) window->move(target);
+  }
+}
+
+void StoreWindowPositions() {
+  for (const auto& [id, window] : PlacedWindows()) {
+    if (!window) continue;
+    WindowPlace& place = Settings().Windows[static_cast<std::size_t>(id)];
+    place.Left = window->x();
+    place.Top = window->y();
+  }
+}
+
+// The start-up steps after the windows exist; false when the folders could not be made, in
+// which case no data file is loaded.
+bool LoadEverything() {
+  TFmain* main = windows.Main;
+  if (Status loaded = LoadSettings(Settings(), appPaths); !loaded)
+    Prompts().ShowError(main, kTitle, ToQString(loaded.message()));
+  ApplyWindowPositions();
+  FillCustomColors(Settings());
+  main->SetIconsChecked(Settings().TrueColorIcons);
+  if (Status folders = PrepareFolders(Settings()); !folders) {
+    Prompts().ShowError(main, kTitle, ToQString(folders.message()));
+    return false;
+  }
+  const LoadReports reports = LoadDatabase(ProcessDatabase(), Settings());
+  ShowLoadProblems(main, reports);
+  main->ApplyButtonImages(Settings().TrueColorIcons);
+  return true;
+}
+
+// "--ini FILE"; other arguments are left to Qt.
+std::string IniOption(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], "--ini") == 0) return argv[i + 1];
+  return {};
+}
+
+}  // namespace
+
+AppWindows& Windows() {
+  return windows;
+}
+
+const SettingsPaths& AppPaths() {
+  return appPaths;
+}
+
+void SetAppPaths(const SettingsPaths& paths) {
+  appPaths = paths;
+}
+
+bool StartUp(bool showSplash) {
+  if (windows.Main) return true;  // start-up runs once; ShutDown ends it
+  std::unique_ptr<TFsplash> splash;
+  if (showSplash) {
+    splash = std::make_unique<TFsplash>();
+    splash->ShowNow();
+  }
+  QApplication::setApplicationName(kTitle);
+  CreateWindows();
+  StatusPanel::InstallCoreSink();
+  return LoadEverything();
+}
+
+void ShutDown() {
+  if (!windows.Main) return;
+  StoreWindowPositions();
+  if (Status saved = SaveSettings(Settings(), appPaths); !saved)
+    Prompts().ShowError(windows.Main, kTitle, ToQString(saved.message()));
+  DestroyWindows();
+}
+
+int RunApplication(int argc, char** argv) {
+  const std::string ini = IniOption(argc, argv);
+  InitProcessInfo();
+  SetAppPaths(ResolveSettingsPaths(ini));
+  QApplication application(argc, argv);
+  StartUp(true);
+  windows.Main->show();
+  const int code = QApplication::exec();
+  ShutDown();
+  return code;
+}
+
+}  // namespace cardwise::app

@@ -1,0 +1,29 @@
+#pragma once
+// The demo-data dialog: switch to the demo data and back.
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace cardwise::app {
+
+class TFdemo : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFdemo(QWidget* parent = nullptr);
+
+ protected:
+  // Both switches are offered again each time the dialog opens.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createWidgets();
+  void BBloadClick();
+  void BBunloadClick();
+
+  QPushButton* load_ = nullptr;
+  QPushButton* unload_ = nullptr;
+};
+
+}  // namespace cardwise::app

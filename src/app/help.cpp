@@ -1,0 +1,62 @@
+#include "app/help.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "app/prompts.h"
+
+namespace cardwise::app {
+
+namespace {
+
+const char kContentsPage[] = "contents.htm";
+
+// The folder holding the help pages: installed beside the program, else the source tree's
+// docs/help (a program run from its build folder). Empty when there is none.
+QString HelpDir() {
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  QStringList candidates = {exeDir + "/../share/cardwise/help", exeDir + "/share/cardwise/help"};
+#ifdef CARDWISE_SOURCE_HELP
+  candidates << QStringLiteral(CARDWISE_SOURCE_HELP);
+#endif
+  for (const QString& dir : candidates)
+    if (QFileInfo::exists(dir + "/" + kContentsPage)) return QDir::cleanPath(dir);
+  return {};
+}
+
+// Topics are plain words; anything else could name a file outside the help folder.
+bool IsPlainTopic(const QString& topic) {
+  if (topic.isEmpty()) return false;
+  for (QChar c : topic)
+    if (!c.isLetterOrNumber() && c != '_' && c != '-') return false;
+  return true;
+}
+
+}  // namespace
+
+QString HelpPagePath(const QString& topic) {
+  const QString dir = HelpDir();
+  if (dir.isEmpty()) return {};
+  if (IsPlainTopic(topic)) {
+    const QString page = dir + "/" + topic.toLower() + ".htm";
+    if (QFileInfo::exists(page)) return page;
+  }
+  return dir + "/" + kContentsPage;
+}
+
+void OpenHelp(const QString& topic) {
+  const QString page = HelpPagePath(topic);
+  if (page.isEmpty()) {
+    Prompts().ShowError(nullptr, "Help",
+                        "The help pages are not installed (share/cardwise/help beside the "
+                        "program).");
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+    Prompts().ShowError(nullptr, "Help", "No web browser could open " + page);
+}
+
+}  // namespace cardwise::app

@@ -1,0 +1,298 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/about_window.h"
+#include "app/application.h"
+#include "app/button_images.h"
+#include "app/demo_dialog.h"
+#include "app/help.h"
+#include "app/player_editor.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "app/setup_dialog.h"
+#include "app/status_panel.h"
+#include "app/web_dialog.h"
+#include "platform/env.h"
+#include "records/dates.h"
+#include "records/process_info.h"
+#include "results/database.h"
+#include "results/recalc.h"
+
+namespace cardwise::app {
+
+namespace {
+
+const char kTitle[] = "Cardwise";
+const char kNotAvailable[] = "Not available yet";
+constexpr int kClockInterval = 15000;  // ms
+constexpr int kMaxListedProblems = 30;
+
+// The editor buttons and the image each takes (true colour; the plain image follows it). Those
+// whose windows do not exist yet stay disabled.
+struct EditorButton {
+  const char* Name;
+  const char* Caption;
+  const char* Hint;
+  int Image;
+  bool Available;
+};
+
+const EditorButton kEditorButtons[] = {
+    {"BBround", "&Rounds", "Add/Edit a scorecard", 0, false},
+    {"BBplayer", "&Players", "Add/Edit player information", 2, true},
+    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4, false},
+    {"BBevent", "&Events", "Add/Edit event information", 6, false},
+    {"BBtour", "&Tours", "Add/Edit tour information", 8, false},
+};
+constexpr int kWebImage = 10;
+
+// Non-modal windows come to the front when they are already open.
+void ShowWindow(QWidget* window) {
+  if (!window) return;
+  window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+QString HomePageUrl() {
+  const QString contents = HelpPagePath("CONTENTS");
+  return contents.isEmpty() ? QString() : QUrl::fromLocalFile(contents).toString();
+}
+
+void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
+  QStringList lines;
+  for (const LoadReport& report : reports)
+    for (const std::string& message : report.Messages())
+      lines << ToQString(message);
+  if (lines.isEmpty()) return;
+  QString text = "Some data could not be read:\n\n" + lines.mid(0, kMaxListedProblems).join('\n');
+  if (lines.size() > kMaxListedProblems)
+    text += QString("\n... and %1 more.").arg(lines.size() - kMaxListedProblems);
+  Prompts().ShowError(parent, kTitle, text);
+}
+
+void RunWithHourglass(QWidget* parent, const std::function<Status()>& command) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const Status outcome = command();
+  QApplication::restoreOverrideCursor();
+  if (!outcome) Prompts().ShowError(parent, kTitle, ToQString(outcome.message()));
+}
+
+TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("TFmain");
+  setWindowTitle("Cardwise in Web format");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowIcon(MainImage(0));
+  SetVersion("Cardwise/32", "1.72");
+  createMenus();
+  createWidgets();
+  createTimer();
+  setOwnImages(false);
+  setFixedSize(sizeHint());
+  status_->MakeCurrent();
+}
+
+QAction* TFmain::AddAction(QMenu* menu, const char* name, const QString& caption,
+                           void (TFmain::*slot)()) {
+  auto* action = new QAction(caption, this);
+  action->setObjectName(name);
+  if (slot) connect(action, &QAction::triggered, this, slot);
+  menu->addAction(action);
+  return action;
+}
+
+void TFmain::createMenus() {
+  createFileMenu();
+  createDatabaseMenu();
+  createHelpMenu();
+}
+
+void TFmain::createFileMenu() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setToolTipsVisible(true);
+  AddAction(file, "MIload", "Load more Rounds...", &TFmain::loadMoreRounds);
+  QAction* import = AddAction(file, "MIfimport", "Import CARDWS DX files...", nullptr);
+  import->setEnabled(false);
+  import->setToolTip(kNotAvailable);
+  file->addSeparator();
+  AddAction(file, "MIfdemo", "Demo-data...", &TFmain::showDemo);
+  AddAction(file, "MIfsetup", "&Setup...", &TFmain::showSetup);
+  iconsItem_ = AddAction(file, "MIficons", "True color icons", &TFmain::toggleIcons);
+  iconsItem_->setCheckable(true);
+  file->addSeparator();
+  connect(AddAction(file, "MIfexit", "E&xit", nullptr), &QAction::triggered, this, &TFmain::close);
+}
+
+void TFmain::createDatabaseMenu() {
+  QMenu* database = menuBar()->addMenu("&Database");
+  AddAction(database, "MIduhcp", "Update players hcp", &TFmain::updatePlayersHcp);
+  AddAction(database, "MIde", "Recalc all events", &TFmain::recalcEvents);
+  AddAction(database, "MIdt", "Recalc all tours", &TFmain::recalcTours);
+}
+
+void TFmain::createHelpMenu() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  AddAction(help, "MIhcontents", "Contents", &TFmain::showContents);
+  help->addSeparator();
+  AddAction(help, "MIhindex", "Cardwise Home Page...", &TFmain::showHomePage);
+  help->addSeparator();
+  AddAction(help, "MIhabout", "About", &TFmain::showAbout);
+}
+
+QToolButton* TFmain::AddButton(const char* name, const QString& caption, const QString& hint) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(name);
+  button->setText(caption);
+  button->setToolTip(hint);
+  button->setStatusTip(hint);
+  button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  button->setIconSize(QSize(50, 54));
+  button->setMinimumSize(96, 88);
+  button->setFocusPolicy(Qt::StrongFocus);
+  return button;
+}
+
+void TFmain::createWidgets() {
+  auto* grid = new QGridLayout;
+  int cell = 0;
+  for (const EditorButton& spec : kEditorButtons) {
+    QToolButton* button =
+        AddButton(spec.Name, spec.Caption, spec.Available ? spec.Hint : kNotAvailable);
+    button->setEnabled(spec.Available);
+    grid->addWidget(button, cell / 3, cell % 3);
+    ++cell;
+  }
+  connect(findChild<QToolButton*>("BBplayer"), &QToolButton::clicked, this, &TFmain::showPlayers);
+  QToolButton* web = AddButton("BBhtml", "&Web", "Make html files, to view through a web-browser");
+  web->setIcon(MainImage(kWebImage));
+  connect(web, &QToolButton::clicked, this, &TFmain::showWeb);
+  grid->addWidget(web, cell / 3, cell % 3);
+
+  status_ = new StatusPanel(this);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(grid);
+  layout->addWidget(status_);
+  setCentralWidget(central);
+  findChild<QToolButton*>("BBround")->setFocus();
+}
+
+void TFmain::createTimer() {
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer");
+  timer_->setInterval(kClockInterval);
+  connect(timer_, &QTimer::timeout, this, &TFmain::showClock);
+  timer_->start();
+}
+
+void TFmain::ApplyButtonImages(bool trueColor) {
+  setOwnImages(trueColor);
+  if (TRecordEditor* player = Windows().Player) player->ApplyButtonImages(trueColor);
+  SetIconsChecked(trueColor);
+}
+
+void TFmain::setOwnImages(bool trueColor) {
+  for (const EditorButton& spec : kEditorButtons)
+    if (auto* button = findChild<QToolButton*>(spec.Name))
+      button->setIcon(MainImage(spec.Image + (trueColor ? 0 : 1)));
+}
+
+void TFmain::SetIconsChecked(bool trueColor) {
+  iconsItem_->setChecked(trueColor);
+}
+
+void TFmain::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) status_->MakeCurrent();
+  QMainWindow::changeEvent(event);
+}
+
+void TFmain::closeEvent(QCloseEvent* event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) QCoreApplication::quit();
+}
+
+void TFmain::showPlayers() {
+  ShowWindow(Windows().Player);
+}
+
+void TFmain::showWeb() {
+  if (Windows().Html) Windows().Html->exec();
+}
+
+void TFmain::loadMoreRounds() {
+  const QString file = Prompts().OpenFileName(
+      this, "Load more Rounds", QString::fromLocal8Bit(Settings().DataDir.c_str()) + "r*.dat",
+      "Cardwise data (*.dat)");
+  if (file.isEmpty()) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const LoadReport report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
+  QApplication::restoreOverrideCursor();
+  ShowLoadProblems(this, std::span(&report, 1));
+}
+
+void TFmain::showDemo() {
+  if (Windows().Demo) Windows().Demo->exec();
+}
+
+void TFmain::showSetup() {
+  ShowWindow(Windows().Setup);
+}
+
+void TFmain::toggleIcons() {
+  Settings().TrueColorIcons = iconsItem_->isChecked();
+  ApplyButtonImages(Settings().TrueColorIcons);
+}
+
+void TFmain::updatePlayersHcp() {
+  RunWithHourglass(this, [] {
+    TDatabase database = ProcessDatabase();
+    return UpdatePlayersHcp(database, DataFilePath(Settings(), kPlayersFile));
+  });
+}
+
+void TFmain::recalcEvents() {
+  RunWithHourglass(this, [] {
+    return RecalcAllEvents(Events(), Rounds(), DataFilePath(Settings(), kEventsFile));
+  });
+}
+
+void TFmain::recalcTours() {
+  RunWithHourglass(this, [] {
+    TDatabase database = ProcessDatabase();
+    return RecalcAllTours(database, DataFilePath(Settings(), kToursFile));
+  });
+}
+
+void TFmain::showContents() {
+  OpenHelp("CONTENTS");
+}
+
+void TFmain::showHomePage() {
+  OpenHelp("CONTENTS");
+}
+
+void TFmain::showAbout() {
+  if (Windows().About) Windows().About->exec();
+}
+
+void TFmain::showClock() {
+  const DateTime now = Now();
+  status_->SetStatus(ToQString(ShortDateText(now) + " " + LongTimeText(now)) + "  " +
+                     QString::fromLocal8Bit(EnvOr("USER").c_str()));
+}
+
+}  // namespace cardwise::app

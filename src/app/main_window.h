@@ -1,0 +1,79 @@
+#pragma once
+// The main window: five editor buttons, the web button, the File, Database and Help menus and
+// the status line with its clock.
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <span>
+
+#include "records/record_io.h"
+
+class QAction;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace cardwise::app {
+
+class StatusPanel;
+
+// The product's home page: the contents page of the help (a file: URL).
+QString HomePageUrl();
+
+// One error box listing every line the loads could not read ("file:line: what: text"), and
+// every file that could not be read; nothing when all loads were clean.
+void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports);
+
+// Runs a core command with the hourglass cursor and shows its failure in one error box.
+void RunWithHourglass(QWidget* parent, const std::function<Status()>& command);
+
+class TFmain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TFmain(QWidget* parent = nullptr);
+
+  StatusPanel* Status() const { return status_; }
+  // Switches the five editor buttons (and the editors' buttons) to the true-colour or plain
+  // images and sets the "True color icons" check mark.
+  void ApplyButtonImages(bool trueColor);
+  // Sets the "True color icons" check mark only.
+  void SetIconsChecked(bool trueColor);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  // Closing the main window ends the program, whatever other windows are open.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TFmain::*slot)());
+  QToolButton* AddButton(const char* name, const QString& caption, const QString& hint);
+  void createMenus();
+  void createFileMenu();
+  void createDatabaseMenu();
+  void createHelpMenu();
+  void createWidgets();
+  void createTimer();
+  void setOwnImages(bool trueColor);
+
+  void showPlayers();
+  void showWeb();
+  void loadMoreRounds();
+  void showDemo();
+  void showSetup();
+  void toggleIcons();
+  void updatePlayersHcp();
+  void recalcEvents();
+  void recalcTours();
+  void showContents();
+  void showHomePage();
+  void showAbout();
+  void showClock();
+
+  StatusPanel* status_ = nullptr;
+  QAction* iconsItem_ = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace cardwise::app

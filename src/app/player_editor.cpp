@@ -1,0 +1,87 @@
+#include "app/player_editor.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+#include "app/qt_text.h"
+#include "records/numbers.h"
+#include "records/text.h"
+#include "web/site.h"
+
+namespace cardwise::app {
+
+namespace {
+
+using PlayerAdapter = TRecordListAdapter<TPlayer>;
+
+EditorTraits PlayerTraits() {
+  EditorTraits traits = MakeEditorTraits("player", "Player", kPlayersFile);
+  traits.Caption = "Edit Players";
+  return traits;
+}
+
+std::string PlayerName(const TPlayer& player) {
+  return player.Player;
+}
+
+std::string FieldText(const QLineEdit* field) {
+  return Trim(FromQString(field->text()));
+}
+
+}  // namespace
+
+TFPlayer::TFPlayer(QWidget* parent)
+    : TRecordEditor(PlayerTraits(), std::make_unique<PlayerAdapter>(Players(), &PlayerName),
+                    parent) {
+  createFields();
+}
+
+void TFPlayer::createFields() {
+  auto* form = new QFormLayout(FieldArea());
+  form->setContentsMargins(0, 0, 0, 0);
+  auto field = [&](QLineEdit*& edit, const char* name, const QString& label) {
+    edit = new QLineEdit;
+    edit->setObjectName(name);
+    form->addRow(label, edit);
+    WatchField(edit);
+  };
+  field(Eplayer, "Eplayer", "Player &name");
+  field(Ehcp, "Ehcp", "Hcp");
+  field(Ephone, "Ephone", "Ph&one");
+  field(Eemail, "Eemail", "E&mail");
+  field(Eurlhome, "Eurlhome", "&URL to players homepage");
+  Eplayer->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+}
+
+TPlayer& TFPlayer::PlayerAt(int index) {
+  return static_cast<PlayerAdapter&>(List()).RecordAt(index);
+}
+
+void TFPlayer::ShowFields(int index) {
+  const TPlayer& player = PlayerAt(index);
+  Eplayer->setText(ToQString(player.Player));
+  Ehcp->setText(ToQString(FormatOneDecimal(player.Hcp)));
+  Ephone->setText(ToQString(player.Phone));
+  Eemail->setText(ToQString(player.Email));
+  Eurlhome->setText(ToQString(player.URL));
+}
+
+void TFPlayer::ClearFields() {
+  for (QLineEdit* field : {Eplayer, Ehcp, Ephone, Eemail, Eurlhome})
+    field->clear();
+}
+
+void TFPlayer::StoreFields(int index) {
+  TPlayer& player = PlayerAt(index);
+  player.Player = FieldText(Eplayer);
+  player.Hcp = static_cast<float>(DecimalOrZero(FieldText(Ehcp)));
+  player.Phone = FieldText(Ephone);
+  player.Email = FieldText(Eemail);
+  player.URL = FieldText(Eurlhome);
+}
+
+std::string TFPlayer::PagePathOf(int index) {
+  return PagePath(Settings(), PlayerPage(Settings(), List().KeyAt(index)));
+}
+
+}  // namespace cardwise::app

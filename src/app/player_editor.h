@@ -1,0 +1,36 @@
+#pragma once
+// The player editor ("Edit Players"): the record editor frame over the player list with the
+// player's own fields: name, exact handicap (one decimal), phone, e-mail and home page. The
+// player's club has no field and is kept as it is.
+
+#include "app/record_editor.h"
+#include "records/player.h"
+
+class QLineEdit;
+
+namespace cardwise::app {
+
+class TFPlayer : public TRecordEditor {
+  Q_OBJECT
+
+ public:
+  explicit TFPlayer(QWidget* parent = nullptr);
+
+ protected:
+  void ShowFields(int index) override;
+  void ClearFields() override;
+  void StoreFields(int index) override;
+  std::string PagePathOf(int index) override;
+
+ private:
+  void createFields();
+  TPlayer& PlayerAt(int index);
+
+  QLineEdit* Eplayer = nullptr;
+  QLineEdit* Ehcp = nullptr;
+  QLineEdit* Ephone = nullptr;
+  QLineEdit* Eemail = nullptr;
+  QLineEdit* Eurlhome = nullptr;
+};
+
+}  // namespace cardwise::app

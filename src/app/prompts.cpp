@@ -1,0 +1,51 @@
+#include "app/prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace cardwise::app {
+
+namespace {
+// The system's texts break their lines with carriage returns; Qt's boxes want line feeds.
+QString Lines(const QString& text) {
+  QString lines = text;
+  return lines.replace('\r', '\n');
+}
+
+std::unique_ptr<Prompter>& Current() {
+  static std::unique_ptr<Prompter> prompter = std::make_unique<Prompter>();
+  return prompter;
+}
+}  // namespace
+
+bool Prompter::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+  return QMessageBox::question(parent, title, Lines(text), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void Prompter::ShowError(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::critical(parent, title, Lines(text), QMessageBox::Ok);
+}
+
+void Prompter::ShowInfo(QWidget* parent, const QString& title, const QString& text) {
+  QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok);
+}
+
+QString Prompter::OpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                               const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, title, dir, filter);
+}
+
+QString Prompter::SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                               const QString& filter) {
+  return QFileDialog::getSaveFileName(parent, title, dir, filter);
+}
+
+Prompter& Prompts() { return *Current(); }
+
+std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
+  std::swap(Current(), prompter);
+  return prompter;
+}
+
+}  // namespace cardwise::app

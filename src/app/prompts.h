@@ -1,0 +1,31 @@
+#pragma once
+// Every question and message box of the app goes through one Prompter, so that tests can
+// answer them. The default shows real message and file dialogs.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+namespace cardwise::app {
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // A confirmation with Yes and No; true for Yes.
+  virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+  // An error box with one OK button.
+  virtual void ShowError(QWidget* parent, const QString& title, const QString& text);
+  // An information box with one OK button.
+  virtual void ShowInfo(QWidget* parent, const QString& title, const QString& text);
+  // File dialogs; an empty text when the user cancels.
+  virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir,
+                               const QString& filter);
+  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                               const QString& filter);
+};
+
+// The prompter in use; tests install their own and get the previous one back.
+Prompter& Prompts();
+std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter);
+
+}  // namespace cardwise::app

@@ -1,0 +1,208 @@
+#pragma once
+// The record editor frame the five editors share: one record of a list shown at a time, the
+// scroll bar over the list, the find box, Add, Del, Post and Browse, the File, Edit and record
+// menus, and the coloured status line. The per-editor differences are parameters
+// (EditorTraits); the record kind's own fields come from a subclass (ShowFields, StoreFields,
+// ClearFields, PagePathOf); the list is reached through a RecordListAdapter.
+//
+// States: browsing; editing (from the first field change or "Edit" until post or undo); adding
+// (from "New" until the new record is posted or cancelled). Records change in memory and are
+// written to the data file (DataDir + the list's file-name setting) one at a time when posted.
+// The frame never reads a position outside the list: an empty list shows empty controls.
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "app/record_list_adapter.h"
+#include "results/database.h"
+
+class QAbstractButton;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+
+namespace cardwise::app {
+
+class StatusPanel;
+
+// Which typed ID makes a post remove the record instead of saving it.
+enum class PostRemoves { Placeholder, PlaceholderOrEmpty, Never };
+// What ShowRecord does with a current index outside the list: show the nearest record, or show
+// nothing while the index is negative (an index past the end still shows the last record).
+enum class IndexCheck { Clamp, NothingWhenNegative };
+
+struct EditorTraits {
+  QString Caption;      // the window caption: "Edit Players"
+  QString Word;         // in the status texts: "player"
+  QString Title;        // the record menu ("&" + Title), dialog titles, paste hint: "Player"
+  QString HelpTopic;    // "PLAYER"
+  QString FilePattern;  // the file dialogs' pattern: "P*.DAT"
+  QString IdLabel;      // the label of Eid: "Player &ID"
+  QString NewHint, DelHint, BrowseHint, PostHint;
+  DataKind File = kPlayersFile;  // the list's file-name setting
+  // True: a new record's ID is typed in Eid (status "New player added, Give ID"); false: it is
+  // computed on post, Eid stays read-only and the find box is disabled until the post.
+  bool GiveID = true;
+  PostRemoves Removes = PostRemoves::Placeholder;
+  IndexCheck Check = IndexCheck::Clamp;
+  // First, Previous, Next, Last and Find post an edited record first.
+  bool NavigationPosts = false;
+};
+
+// The traits with the hints and words every editor derives from its record word ("course")
+// and title ("Course"): "Add new course", "Delete current course", "Show Course Index Page,
+// Start Web-Browser...", "Post changes to current course", help topic "COURSE", "Course &ID".
+EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKind file);
+
+class TRecordEditor : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the window over the list; the subclass adds its fields to FieldArea() in its own
+  // constructor. The list is read only from the first showing or activation on.
+  TRecordEditor(EditorTraits traits, std::unique_ptr<RecordListAdapter> list,
+                QWidget* parent = nullptr);
+  ~TRecordEditor() override;
+
+  // The new, delete and post buttons take the images of the chosen set.
+  void ApplyButtonImages(bool trueColor);
+
+  const EditorTraits& Traits() const { return traits_; }
+  int CurrentIndex() const { return index_; }
+  bool Edited() const { return edited_; }
+  bool Adding() const { return adding_; }
+
+ public slots:
+  // Makes the status panel current and shows the current record from memory (changes typed
+  // but not posted disappear from the controls). Runs whenever the window becomes active.
+  void FormActivate();
+  void DoFind();
+  void SBScroll(int position);
+  void DoNew();
+  void DoDel();
+  void DoPost();
+  void DoUndo();
+  // A field changed (ignored while a record is being shown) or "Edit" was chosen.
+  void DoFlagEdit();
+  void DoBrowse();
+  void DoHelp();
+  void DoFirst();
+  void DoPrev();
+  void DoNext();
+  void DoLast();
+  void DoCopy();
+  void DoPaste();
+  void DoMerge();
+  void DoOpen();
+  // Writes the whole list to DataDir + the picked name, which becomes the file-name setting
+  // and the list's file (where later deletions erase their sections).
+  void DoSaveAs();
+  void DoClose();
+
+ protected:
+  // The record kind's part: copy the record at `index` into the field controls, clear them
+  // when there is nothing to show, copy the controls into the record, and the record's page.
+  // A post sets the record's ID from Eid before StoreFields (which may compute another) and
+  // makes one from the record's fields when it is empty afterwards.
+  virtual void ShowFields(int index) = 0;
+  virtual void ClearFields() = 0;
+  virtual void StoreFields(int index) = 0;
+  virtual std::string PagePathOf(int index) = 0;
+  // The button Return presses: Post while editing, none while browsing.
+  virtual QAbstractButton* DefaultButton();
+
+  // The area between the ID row and the buttons where the subclass puts its fields.
+  QWidget* FieldArea() const { return fields_; }
+  RecordListAdapter& List() { return *list_; }
+  // Field edits call DoFlagEdit, and the frame's menu shortcuts win over the line edit's own.
+  void WatchField(QLineEdit* field);
+
+  // Copies the record at the current index into the controls and sets the scroll bar.
+  void ShowRecord();
+  // Saves the shown record (or removes the new record when the typed ID says so), renaming it
+  // when its ID changed. An empty ID, or one another record holds, is refused. false, staying
+  // in the edit state, when refused or not saved (the user has been told why).
+  virtual bool PostRecord();
+  void SetStatus(const QString& text, const QColor& color = QColor());
+  void BrowseMode();
+  void EditMode();
+
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  QLineEdit* Eid = nullptr;
+  QLineEdit* Efid = nullptr;
+  QScrollBar* SB = nullptr;
+  QToolButton* SBnew = nullptr;
+  QToolButton* SBdel = nullptr;
+  QToolButton* SBwww = nullptr;
+  QPushButton* BBpost = nullptr;
+  StatusPanel* Pstatus = nullptr;
+
+ private:
+  void createMenus();
+  void createFileMenu();
+  void createEditMenu();
+  void createRecordMenu();
+  void createWidgets();
+  void createLayout();
+  void connectSignals();
+  QAction* menuItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys,
+                    void (TRecordEditor::*slot)());
+
+  std::string DataPath() const;
+  int CheckedIndex(int index) const;
+  void UpdateScrollBar();
+  void AddRecord();
+  void EndEdit();
+  bool PostFirst();
+  bool RemovesID(const std::string& id) const;
+  bool AcceptID(const std::string& oldID, const std::string& newID);
+  bool SaveShown(const std::string& id);
+  void Rename(const std::string& oldID, const std::string& newID);
+  void RemovePlaceholder();
+  void DeleteShown();
+  void ReportEnd(const QString& which);
+  void ShowFailure(const QString& text, const Status& status);
+  QString AskFileName(bool save, const QString& title);
+
+  EditorTraits traits_;
+  std::unique_ptr<RecordListAdapter> list_;
+  int index_ = 0;
+  bool adding_ = false;
+  bool edited_ = false;
+  bool loading_ = false;
+  // Set when the window lost the focus to one of its own message boxes or dialogs: their
+  // closing re-activates the window, which must not re-display the record being edited.
+  bool skipNextActivate_ = false;
+
+  QWidget* fields_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QAction* MIfmerge = nullptr;
+  QAction* MIfopen = nullptr;
+  QAction* MIfsave = nullptr;
+  QAction* MIfclose = nullptr;
+  QAction* MIeundo = nullptr;
+  QAction* MIecopy = nullptr;
+  QAction* MIepaste = nullptr;
+  QAction* MIpfirst = nullptr;
+  QAction* MIpprev = nullptr;
+  QAction* MIpnext = nullptr;
+  QAction* MIplast = nullptr;
+  QAction* MIpnew = nullptr;
+  QAction* MIpedit = nullptr;
+  QAction* MIpdelete = nullptr;
+  QAction* MIppost = nullptr;
+  QAction* MIpcancel = nullptr;
+  QAction* MIhelp = nullptr;
+};
+
+}  // namespace cardwise::app

@@ -1,0 +1,73 @@
+#pragma once
+// The setup dialog: colours with their samples and the colour dialog, folders, templates,
+// owner and author, "True color icons" and "Copy in footer".
+//
+// Every activation (showing it, or coming back to it from another window of the program) shows
+// the settings as they are, so changes not confirmed with OK are dropped; Reset puts the default
+// colours into the settings at once. OK stores the fields into Settings() only: the settings
+// file is written at shutdown.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+class QCheckBox;
+class QColorDialog;
+class QLineEdit;
+
+namespace cardwise::app {
+
+class ColorField;
+
+class TFsetup : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFsetup(QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void createColorFields();
+  void createTextFields();
+  void createCheckBoxes();
+  void createHelp();
+
+  void FormActivate();
+  void ShowColors();
+  void TakeColors();
+  void DoColorPick(ColorField* field);
+  void DoTotColorPick();
+  void DoLColorPick(ColorField* field);
+  void BresetClick();
+  void BokClick();
+  // Runs the colour dialog on `color` with the custom colours of the settings; false when the
+  // user cancels.
+  bool PickColor(QColor& color);
+
+  std::vector<ColorField*> colorFields_;  // in the order of the colour table
+  ColorField* Etot_ = nullptr;
+  QLineEdit *Erootdir_ = nullptr, *Eheader_ = nullptr, *Efooter_ = nullptr, *Eowner_ = nullptr,
+            *Eauthor_ = nullptr;
+  QCheckBox *CBcopy_ = nullptr, *CBicons_ = nullptr;
+  QColorDialog* CD_ = nullptr;
+  bool refreshOnActivate_ = false;
+};
+
+// The colour dialog's custom colours as the settings keep them: "Color" + letter + "=" + six
+// hexadecimal digits of the 0x00BBGGRR value, letters A to P for the dialog's sixteen places.
+// Lines that do not have this form are passed over; places without a line are white.
+void ApplyCustomColors(const std::vector<std::string>& lines);
+std::vector<std::string> CustomColorLines();  // all sixteen places, upper-case digits
+
+// Start-up: when the custom-colour list is empty, fills it from the colours in force (the six
+// score colours as ColorA to ColorF, the total font colours as ColorJ, ColorH, ColorK, then
+// Back, Green and Len as ColorN, ColorO, ColorP).
+void FillCustomColors(TSettings& settings);
+
+}  // namespace cardwise::app

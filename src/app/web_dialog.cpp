@@ -1,0 +1,174 @@
+#include "app/web_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "app/help.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "app/status_panel.h"
+#include "platform/codepage.h"
+#include "platform/status_sink.h"
+#include "records/dates.h"
+#include "results/database.h"
+#include "settings/settings.h"
+#include "web/make_pages.h"
+
+namespace cardwise::app {
+
+namespace {
+
+const struct {
+  const char* Name;
+  const char* Caption;
+  bool TSettings::*Setting;
+} kBoxes[] = {
+    {"CBuselongfilenames", "Use long filenames", &TSettings::UseLongFileNames},
+    {"CBallrounds", "Update all score cards", &TSettings::AllRounds},
+    {"CBallplayers", "Update all players", &TSettings::AllPlayers},
+    {"CBallevents", "Update all events", &TSettings::AllEvents},
+    {"CBalltours", "Update all tours", &TSettings::AllTours},
+};
+
+constexpr char kTitle[] = "Cardwise";
+constexpr int kSkippedListed = 5;  // the skipped pages named in the message; the rest counted
+
+const QColor kRunning = Qt::yellow;
+
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The status texts a run shows when it writes every page: one per course, round, event, tour
+// and player page, one per player and year, and one per record listed on the index pages.
+// With update-all boxes off fewer pages are written, and the bar fills at the end.
+int ExpectedStatusTexts(const TDatabase& database) {
+  std::set<std::pair<std::string, int>> playerYears;
+  for (int i = 0; i < database.Rounds.Count(); ++i) {
+    const TRound& round = database.Rounds.RecordAt(i);
+    playerYears.emplace(UpperCase(round.PlayerID), DecodeDate(round.Date).year);
+  }
+  const int records = database.Courses.Count() + database.Events.Count() + database.Tours.Count() +
+                      database.Players.Count();
+  return database.Rounds.Count() + static_cast<int>(playerYears.size()) + 2 * records;
+}
+
+}  // namespace
+
+TFhtml::TFhtml(QWidget* parent) : QDialog(parent) {
+  setObjectName("TFhtml");
+  setWindowTitle("Make Web-Pages");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  auto* layout = new QVBoxLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addLayout(new QGridLayout);
+  createCheckBoxes();
+  createButtons();
+  createStatusLine();
+}
+
+void TFhtml::createCheckBoxes() {
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  for (int i = 0; i < 5; ++i) {
+    boxes_[i] = new QCheckBox(kBoxes[i].Caption, this);
+    boxes_[i]->setObjectName(kBoxes[i].Name);
+    grid->addWidget(boxes_[i], i, 0);
+  }
+}
+
+void TFhtml::createButtons() {
+  auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
+  auto* ok = new QPushButton("&Make Pages", this);
+  ok->setObjectName("BBok");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { BBokClick(); });
+  auto* help = new QPushButton("&Help", this);
+  help->setObjectName("BBhelp");
+  connect(help, &QPushButton::clicked, this, [] { OpenHelp("MAKEPAGES"); });
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("BBcancel");
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  grid->addWidget(ok, 0, 1);
+  grid->addWidget(help, 1, 1);
+  grid->addWidget(cancel, 2, 1);
+  grid->setColumnMinimumWidth(1, ok->sizeHint().width());
+}
+
+void TFhtml::createStatusLine() {
+  PBprogress_ = new QProgressBar(this);
+  PBprogress_->setObjectName("PBprogress");
+  PBprogress_->setRange(0, 1);
+  PBprogress_->setValue(0);
+  Pstatus_ = new StatusPanel(this);
+  layout()->addWidget(PBprogress_);
+  layout()->addWidget(Pstatus_);
+}
+
+void TFhtml::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormActivate();
+}
+
+void TFhtml::FormActivate() {
+  for (int i = 0; i < 5; ++i)
+    boxes_[i]->setChecked(Settings().*kBoxes[i].Setting);
+  Pstatus_->SetStatus(Pstatus_->text());
+  PBprogress_->setValue(0);
+}
+
+// An empty root would put the site into whatever folder the program was started in.
+void TFhtml::BBokClick() {
+  TSettings& settings = Settings();
+  for (int i = 0; i < 5; ++i)
+    settings.*kBoxes[i].Setting = boxes_[i]->isChecked();
+  if (settings.HtmlRootDir.empty()) {
+    Prompts().ShowError(this, kTitle, "No root folder for the web pages is set (see Setup).");
+    return;
+  }
+  MakePages();
+  accept();
+}
+
+void TFhtml::MakePages() {
+  Pstatus_->MakeCurrent();
+  Pstatus_->SetStatus(Pstatus_->text(), kRunning);
+  TDatabase database = ProcessDatabase();
+  PBprogress_->setRange(0, std::max(1, ExpectedStatusTexts(database)));
+  PBprogress_->setValue(0);
+  MakePagesReport report;
+  {
+    WaitCursor wait;
+    // While the run lasts the status texts keep the panel yellow and move the bar on.
+    const StatusSink previous = SetStatusSink([this](const std::string& text) {
+      Pstatus_->SetStatus(ToQString(text), kRunning);
+      PBprogress_->setValue(std::min(PBprogress_->value() + 1, PBprogress_->maximum()));
+      PBprogress_->repaint();
+    });
+    report = MakeAllPages({Settings(), database, Today()});
+    SetStatusSink(previous);
+  }
+  PBprogress_->setValue(PBprogress_->maximum());
+  ReportSkipped(report);
+}
+
+void TFhtml::ReportSkipped(const MakePagesReport& report) {
+  if (report.Skipped.empty()) return;
+  const int count = static_cast<int>(report.Skipped.size());
+  QString text = QString("%1 page(s) could not be written:").arg(count);
+  for (int i = 0; i < std::min(count, kSkippedListed); ++i)
+    text += "\n" + ToQString(report.Skipped[static_cast<std::size_t>(i)]);
+  if (count > kSkippedListed) text += QString("\n... and %1 more.").arg(count - kSkippedListed);
+  Prompts().ShowError(this, kTitle, text);
+}
+
+}  // namespace cardwise::app

@@ -1,0 +1,48 @@
+#pragma once
+// "Make Web-Pages": the file-name form and the update-all boxes, then the whole site made.
+//
+// Showing the dialog sets the boxes from Settings(). "&Make Pages" stores the boxes into
+// Settings(), makes the site with the hourglass cursor while the status line (yellow) and the
+// progress bar follow the run, reports the pages that could not be written in one message box,
+// and closes the dialog with Accepted.
+
+#include <QDialog>
+
+class QCheckBox;
+class QProgressBar;
+
+namespace cardwise {
+struct MakePagesReport;
+}
+
+namespace cardwise::app {
+
+class StatusPanel;
+
+class TFhtml : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFhtml(QWidget* parent = nullptr);
+
+  StatusPanel* Status() const { return Pstatus_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createCheckBoxes();
+  void createButtons();
+  void createStatusLine();
+
+  void FormActivate();
+  void BBokClick();
+  void MakePages();
+  void ReportSkipped(const MakePagesReport& report);
+
+  QCheckBox* boxes_[5] = {};  // in the order of the box table
+  QProgressBar* PBprogress_ = nullptr;
+  StatusPanel* Pstatus_ = nullptr;
+};
+
+}  // namespace cardwise::app

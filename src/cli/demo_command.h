@@ -1,0 +1,13 @@
+#pragma once
+// `cardwise-cli demo load` and `demo unload`: switch to the demo data and back. Unlike the other
+// commands these store what they switched (the five data-file names and the web root) in the
+// settings file, so that the next command works on the data they switched to; no other key of
+// the settings file is written.
+
+#include "cli/cli.h"
+
+namespace cardwise {
+
+int RunDemo(CliContext& context);
+
+}  // namespace cardwise

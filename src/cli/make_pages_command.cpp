@@ -1,0 +1,85 @@
+#include "cli/make_pages_command.h"
+
+#include <ostream>
+
+#include "platform/codepage.h"
+#include "records/dates.h"
+#include "results/database.h"
+#include "web/make_pages.h"
+
+namespace cardwise {
+
+namespace {
+
+constexpr std::size_t kSkippedShown = 10;
+constexpr const char* kUsage =
+    "usage: cardwise-cli make-pages [--long-names | --short-names] [--all-rounds] "
+    "[--all-players] [--all-events] [--all-tours]\n";
+
+struct Flag {
+  const char* Name;
+  bool TSettings::*Setting;
+  bool Value;
+};
+
+const Flag kFlags[] = {
+    {"--long-names", &TSettings::UseLongFileNames, true},
+    {"--short-names", &TSettings::UseLongFileNames, false},
+    {"--all-rounds", &TSettings::AllRounds, true},
+    {"--all-players", &TSettings::AllPlayers, true},
+    {"--all-events", &TSettings::AllEvents, true},
+    {"--all-tours", &TSettings::AllTours, true},
+};
+
+const Flag* FindFlag(const std::string& name) {
+  for (const Flag& flag : kFlags)
+    if (name == flag.Name) return &flag;
+  return nullptr;
+}
+
+// Sets the settings the flags name; false for an unknown flag or both name forms at once.
+bool ApplyFlags(const std::vector<std::string>& args, TSettings& settings) {
+  int nameForms = 0;
+  for (const std::string& arg : args) {
+    const Flag* flag = FindFlag(arg);
+    if (flag == nullptr) return false;
+    if (flag->Setting == &TSettings::UseLongFileNames) ++nameForms;
+    settings.*flag->Setting = flag->Value;
+  }
+  return nameForms <= 1;
+}
+
+void ReportUnreadLines(const LoadReports& reports, std::ostream& err) {
+  for (const LoadReport& report : reports)
+    for (const std::string& message : report.Messages())
+      err << "warning: " << Windows1252ToUtf8(message) << "\n";
+}
+
+void PrintSummary(const MakePagesReport& report, std::ostream& out) {
+  out << "pages written: " << report.Written << "\n"
+      << "pages kept: " << report.Kept << "\n"
+      << "templates copied: " << report.TemplatesCopied << "\n"
+      << "pages not written: " << report.Skipped.size() << "\n";
+  for (std::size_t i = 0; i < report.Skipped.size() && i < kSkippedShown; ++i)
+    out << "  " << Windows1252ToUtf8(report.Skipped[i]) << "\n";
+  if (report.Skipped.size() > kSkippedShown)
+    out << "  ... and " << report.Skipped.size() - kSkippedShown << " more\n";
+}
+
+}  // namespace
+
+int RunMakePages(CliContext& context) {
+  // A copy: the flags hold for this run and never reach the settings file.
+  TSettings settings = context.Settings;
+  if (!ApplyFlags(context.Args, settings)) {
+    context.Err << kUsage;
+    return kExitUsage;
+  }
+  TDatabase database = ProcessDatabase();
+  ReportUnreadLines(LoadDatabase(database, settings), context.Err);
+  const MakePagesReport report = MakeAllPages(TWebContext{settings, database, Today()});
+  PrintSummary(report, context.Out);
+  return report.Skipped.empty() ? kExitOk : kExitFailure;
+}
+
+}  // namespace cardwise

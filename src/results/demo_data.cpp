@@ -1,0 +1,101 @@
+#include "results/demo_data.h"
+
+#include "platform/files.h"
+#include "platform/ini_file.h"
+
+namespace cardwise {
+
+namespace {
+
+struct DemoFile {
+  DataKind Kind;
+  std::string TSettings::*FName;
+  const char* DemoName;
+  const char* UnloadKey;
+};
+
+// In the order the lists are switched.
+const DemoFile kDemoFiles[] = {
+    {kRoundsFile, &TSettings::RoundFName, kDemoRoundFName, "Round"},
+    {kPlayersFile, &TSettings::PlayerFName, "DEMOP.DAT", "Player"},
+    {kCoursesFile, &TSettings::CourseFName, "DEMOC.DAT", "Course"},
+    {kEventsFile, &TSettings::EventFName, "DEMOE.DAT", "Event"},
+    {kToursFile, &TSettings::TourFName, "DEMOT.DAT", "Tour"},
+};
+
+// The keys of "DemoUnload" in the order they are written.
+const DataKind kUnloadKeyOrder[] = {kRoundsFile, kCoursesFile, kEventsFile, kPlayersFile,
+                                    kToursFile};
+constexpr const char* kWebRootKey = "HtmlRootDir";
+
+const DemoFile& FileOf(DataKind kind) {
+  for (const DemoFile& file : kDemoFiles)
+    if (file.Kind == kind) return file;
+  return kDemoFiles[0];
+}
+
+Status WriteUnloadSection(const TSettings& settings, const std::string& settingsFile) {
+  // A first start has no settings file yet, and perhaps no folder for it either.
+  if (const std::string folder = DirectoryOf(settingsFile); !folder.empty())
+    CreateDirectories(folder);
+  IniFile ini;
+  if (Status status = ini.Load(settingsFile); !status) return status;
+  for (DataKind kind : kUnloadKeyOrder) {
+    const DemoFile& file = FileOf(kind);
+    ini.WriteString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
+  }
+  ini.WriteString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
+  return ini.Save();
+}
+
+LoadReport ReloadList(TDatabase database, DataKind kind, const std::string& path) {
+  const auto reload = [&path](auto& list) {
+    list.Clear();
+    return list.LoadFromFile(path);
+  };
+  switch (kind) {
+    case kPlayersFile:
+      return reload(database.Players);
+    case kCoursesFile:
+      return reload(database.Courses);
+    case kRoundsFile:
+      return reload(database.Rounds);
+    case kEventsFile:
+      return reload(database.Events);
+    default:
+      return reload(database.Tours);
+  }
+}
+
+void ReloadAll(TDatabase database, const TSettings& settings, DemoSwitch& result) {
+  for (const DemoFile& file : kDemoFiles)
+    result.Reports[file.Kind] = ReloadList(database, file.Kind, DataFilePath(settings, file.Kind));
+}
+
+}  // namespace
+
+DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile) {
+  DemoSwitch result;
+  if (settings.RoundFName != kDemoRoundFName) {
+    result.Outcome = WriteUnloadSection(settings, settingsFile);
+    if (!result.Outcome) return result;
+  }
+  settings.HtmlRootDir = DefaultDemoWebRoot();
+  for (const DemoFile& file : kDemoFiles)
+    settings.*file.FName = file.DemoName;
+  ReloadAll(database, settings, result);
+  return result;
+}
+
+DemoSwitch UnloadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile) {
+  DemoSwitch result;
+  IniFile ini;
+  if (result.Outcome = ini.Load(settingsFile); !result.Outcome) return result;
+  for (const DemoFile& file : kDemoFiles)
+    settings.*file.FName = ini.ReadString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
+  settings.HtmlRootDir = ini.ReadString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
+  ReloadAll(database, settings, result);
+  return result;
+}
+
+}  // namespace cardwise

@@ -1,0 +1,546 @@
+// The generation driver. Three things shape it beyond the order of the pages:
+//
+// - The rounds' pages are planned before any is rendered. The plan walks the rounds in list
+//   order and makes the same choices a page-by-page walk makes (a page made earlier in the run
+//   counts as existing, the player-on-course page marks the rounds it covers as Used), but a
+//   page the walk would write several times (a player's year under AllPlayers, rounds whose
+//   IDs differ in letter case, short names that collide) is written once, with the bytes of
+//   its last write.
+// - The page bodies find their rounds through a TRoundIndex built once per run instead of
+//   reading the whole list for every page.
+// - Pages are rendered on this thread and written on another (TWriteQueue); the run waits for
+//   the writes where a later step looks at the files (year links, year folders).
+
+#include "web/make_pages.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "records/text.h"
+#include "results/event_results.h"
+#include "results/startup.h"
+#include "results/tour_scoring.h"
+#include "results/tour_standings.h"
+#include "web/pages.h"
+#include "web/round_index.h"
+#include "web/tables.h"
+#include "web/write_queue.h"
+
+namespace cardwise {
+
+namespace {
+
+constexpr const char* kStyleSheet = "cardwise.css";
+constexpr const char* kUnsafePage = "not written: its folder or name leads outside the web root";
+constexpr const char* kUnsafeTemplate =
+    "not written: its header or footer template lies outside the template folder";
+
+bool IsSafeTemplateName(const std::string& name) {
+  return name.empty() || IsSafePathPart(name);
+}
+
+// The header template a page is opened with: its full path, and whether the name it was made
+// from stays inside the template folder.
+struct HeaderChoice {
+  std::string Path;
+  bool Safe = true;
+};
+
+HeaderChoice StdHeaderChoice(const TSettings& settings) {
+  return {StdHeaderPath(settings), IsSafeTemplateName(settings.StdHeader)};
+}
+
+// A tour's pages use its own header when it names one.
+HeaderChoice TourHeader(const TSettings& settings, const TTour& tour) {
+  if (tour.Header.empty()) return StdHeaderChoice(settings);
+  return {TemplatePath(settings, tour.Header), IsSafeTemplateName(tour.Header)};
+}
+
+// The template name HeaderFor takes its path from, for the safety check only.
+std::string HeaderNameFor(const TWebContext& context, std::string_view eventID) {
+  const TEvent* event = context.Database.Events.FindRecord(eventID);
+  if (event != nullptr && !event->Header.empty()) return event->Header;
+  int index = -1;
+  if (context.Database.Tours.FindTourOfEvent(eventID, index)) {
+    const std::string& header = context.Database.Tours.RecordAt(index).Header;
+    if (!header.empty()) return header;
+  }
+  return context.Settings.StdHeader;
+}
+
+// How a page is opened, besides its path.
+struct PageFrame {
+  std::string Header;  // full path of the header template, or empty
+  std::string Keywords;
+  std::string Robots;
+  std::string Title;
+  bool InYearFolder = false;
+};
+
+std::string YearText(DateTime date) {
+  return FormatDateTime("yyyy", date);
+}
+
+// Opens, fills and closes pages, and keeps the account of the run.
+class SiteWriter {
+ public:
+  SiteWriter(const TWebContext& context, MakePagesReport& report)
+      : context_(context),
+        settings_(context.Settings),
+        report_(report),
+        footer_(StdFooterPath(context.Settings)),
+        footerSafe_(IsSafeTemplateName(context.Settings.StdFooter)) {}
+
+  const TWebContext& Context() const { return context_; }
+  const TSettings& Settings() const { return settings_; }
+
+  // The page's path when it may be written; otherwise the page is reported and nullopt.
+  std::optional<std::string> Admit(const PageLocation& location, bool headerSafe) {
+    const std::string path = PagePath(settings_, location);
+    if (!IsSafeLocation(location)) return Refuse(path, kUnsafePage);
+    if (!headerSafe || !footerSafe_) return Refuse(path, kUnsafeTemplate);
+    return path;
+  }
+
+  // Whether an existing page stays as it is: its update-all setting is off and it exists, from
+  // an earlier run or made earlier in this one. Pages from earlier runs count as kept.
+  bool Keeps(const std::string& path, bool updateAll) {
+    if (updateAll) return false;
+    if (made_.contains(path)) return true;
+    if (!FileExists(path)) return false;
+    if (kept_.insert(path).second) ++report_.Kept;
+    return true;
+  }
+
+  // Records that the page will be written in this run, for Keeps.
+  void Plan(const std::string& path) { made_.insert(path); }
+
+  // Renders the page here and leaves the writing to the queue's thread.
+  template <typename Body>
+  void Write(const std::string& path, const PageFrame& frame, Body&& body) {
+    WriteIn(context_, path, frame, body);
+  }
+
+  // The same with the page reading another context (a part of the round list).
+  template <typename Body>
+  void WriteIn(const TWebContext& context, const std::string& path, const PageFrame& frame,
+               Body&& body) {
+    Plan(path);
+    page_.Open(context, path, frame.Header, frame.Keywords, frame.Robots, frame.Title,
+               frame.InYearFolder);
+    body(page_);
+    if (const Status status = page_.Finish(footer_); !status)
+      Report(path, status.message());
+    else
+      queue_.Push(path, page_.TakeContents());
+  }
+
+  // Waits until the pages rendered so far are on disk, for what looks at the files.
+  void Flush() {
+    for (const TPageWritten& page : queue_.Drain()) {
+      if (!page.Outcome)
+        Report(page.Path, page.Outcome.message());
+      else if (written_.insert(page.Path).second)
+        ++report_.Written;
+    }
+  }
+
+ private:
+  std::nullopt_t Refuse(const std::string& path, const char* why) {
+    Report(path, path + ": " + why);
+    return std::nullopt;
+  }
+
+  // Each page is reported once, however often the walk comes back to it.
+  void Report(const std::string& path, const std::string& message) {
+    if (reported_.insert(path).second) report_.Skipped.push_back(message);
+  }
+
+  const TWebContext& context_;
+  const TSettings& settings_;
+  MakePagesReport& report_;
+  const std::string footer_;
+  const bool footerSafe_;
+  TPage page_;
+  TWriteQueue queue_;
+  std::unordered_set<std::string> made_, kept_, written_, reported_;
+};
+
+// The pages of the rounds: scorecards, player-on-course and player-year pages.
+class RoundPages {
+ public:
+  explicit RoundPages(SiteWriter& writer)
+      : writer_(writer),
+        context_(writer.Context()),
+        settings_(writer.Settings()),
+        rounds_(context_.Database.Rounds) {}
+
+  void Make() {
+    rounds_.ClearUsed();
+    for (int i = 0; i < rounds_.Count(); ++i)
+      PlanRound(i);
+    for (const auto& [path, job] : jobs_)
+      Render(path, job);
+  }
+
+ private:
+  enum class Kind { Scorecard, PlayerCourse, PlayerYear };
+  struct Job {
+    Kind PageKind;
+    int Round;
+  };
+
+  void PlanRound(int i) {
+    TRound& round = rounds_.RecordAt(i);
+    PlanScorecard(round, i);
+    if (!round.Used && !round.CourseID.empty() && !round.PlayerID.empty())
+      PlanPlayerCourse(round, i);
+    if (context_.Database.Players.FindRecord(round.PlayerID) != nullptr) PlanPlayerYear(round, i);
+  }
+
+  void PlanScorecard(const TRound& round, int i) {
+    const HeaderChoice& header = EventHeader(round.EventID);
+    const auto path = writer_.Admit(RoundPage(settings_, round), header.Safe);
+    if (path && !writer_.Keeps(*path, settings_.AllRounds)) Put(*path, {Kind::Scorecard, i});
+  }
+
+  // Always rewritten. The page covers every round of the player on the course in that year:
+  // they are marked now, as writing the page marks them, so the walk passes them over.
+  void PlanPlayerCourse(const TRound& round, int i) {
+    const auto path = writer_.Admit(PlayerCourseYearPage(settings_, round), StdHeader().Safe);
+    if (!path) return;
+    Put(*path, {Kind::PlayerCourse, i});
+    const auto covered = PlayerCourseRounds(context_, UpperCase(round.PlayerID),
+                                            UpperCase(round.CourseID), round.Date);
+    if (!covered) return;
+    for (TRound* shown : *covered)
+      shown->Used = true;
+  }
+
+  void PlanPlayerYear(const TRound& round, int i) {
+    const PageLocation location =
+        PlayerYearPage(settings_, UpperCase(round.PlayerID), DecodeDate(round.Date).year);
+    const auto path = writer_.Admit(location, StdHeader().Safe);
+    if (path && !writer_.Keeps(*path, settings_.AllPlayers)) Put(*path, {Kind::PlayerYear, i});
+  }
+
+  // A later write of the same file replaces the earlier one: only its bytes would remain.
+  void Put(const std::string& path, Job job) {
+    writer_.Plan(path);
+    const auto [slot, added] = slots_.try_emplace(path, jobs_.size());
+    if (added)
+      jobs_.emplace_back(path, job);
+    else
+      jobs_[slot->second].second = job;
+  }
+
+  void Render(const std::string& path, const Job& job) {
+    const TRound& round = rounds_.RecordAt(job.Round);
+    switch (job.PageKind) {
+      case Kind::Scorecard:
+        writer_.Write(path,
+                      {EventHeader(round.EventID).Path, round.Summary(), settings_.RobotRounds,
+                       round.DateText() + " / " + round.Player, true},
+                      [&](TPage& page) { WriteScorecard(page, round); });
+        break;
+      case Kind::PlayerCourse:
+        RenderPlayerCourse(path, round);
+        break;
+      case Kind::PlayerYear:
+        RenderPlayerYear(path, round);
+        break;
+    }
+  }
+
+  void RenderPlayerCourse(const std::string& path, const TRound& round) {
+    const std::string year = YearText(round.Date);
+    writer_.Write(path,
+                  {StdHeader().Path, round.Player + "," + round.Course + "," + year,
+                   settings_.RobotRounds, round.Player + "/" + round.Course + "/" + year, true},
+                  [&](TPage& page) {
+                    WritePlayerCourse(page, UpperCase(round.PlayerID), UpperCase(round.CourseID),
+                                      round.Date);
+                  });
+  }
+
+  void RenderPlayerYear(const std::string& path, const TRound& round) {
+    const TPlayer* player = context_.Database.Players.FindRecord(round.PlayerID);
+    writer_.Write(
+        path, {StdHeader().Path, player->Player, settings_.RobotIndex, player->Player, true},
+        [&](TPage& page) { WritePlayerYear(page, UpperCase(round.PlayerID), round.Date); });
+  }
+
+  // HeaderFor asks every tour; rounds of one event share the answer.
+  const HeaderChoice& EventHeader(const std::string& eventID) {
+    const auto [found, added] = headers_.try_emplace(eventID);
+    if (added)
+      found->second = {HeaderFor(context_, eventID),
+                       IsSafeTemplateName(HeaderNameFor(context_, eventID))};
+    return found->second;
+  }
+
+  const HeaderChoice& StdHeader() {
+    if (!stdHeader_) stdHeader_ = StdHeaderChoice(settings_);
+    return *stdHeader_;
+  }
+
+  SiteWriter& writer_;
+  const TWebContext& context_;
+  const TSettings& settings_;
+  TRoundList& rounds_;
+  std::vector<std::pair<std::string, Job>> jobs_;
+  std::unordered_map<std::string, std::size_t> slots_;
+  std::unordered_map<std::string, HeaderChoice> headers_;
+  std::optional<HeaderChoice> stdHeader_;
+};
+
+void MakeCoursePages(SiteWriter& writer) {
+  const TSettings& settings = writer.Settings();
+  TCourseList& courses = writer.Context().Database.Courses;
+  courses.ClearUsed();
+  for (int i = 0; i < courses.Count(); ++i) {
+    const TCourse& course = courses.RecordAt(i);
+    const auto path = writer.Admit(CoursePage(settings, course.ID), StdHeaderChoice(settings).Safe);
+    if (!path) continue;
+    writer.Write(
+        *path, {StdHeaderPath(settings), course.Course, settings.RobotIndex, course.Course, false},
+        [&](TPage& page) { WriteCoursePage(page, UpperCase(course.ID), 0); });
+  }
+}
+
+void MakeEventPages(SiteWriter& writer) {
+  const TWebContext& context = writer.Context();
+  const TSettings& settings = context.Settings;
+  TEventList& events = context.Database.Events;
+  for (int i = 0; i < events.Count(); ++i) {
+    TEvent& event = events.RecordAt(i);
+    if (!event.Make) continue;
+    const bool safe = IsSafeTemplateName(HeaderNameFor(context, event.ID));
+    const auto path = writer.Admit(EventPage(settings, event), safe);
+    if (path && writer.Keeps(*path, settings.AllEvents)) continue;
+    // The computation reads the whole list it is given for the rounds that count in the event;
+    // it is given those rounds only.
+    TRoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
+    CalcResults(event, counting);
+    if (!path) continue;
+    writer.Write(
+        *path, {HeaderFor(context, event.ID), event.Event, settings.RobotIndex, event.Event, true},
+        [&](TPage& page) { WriteEventPage(page, UpperCase(event.ID)); });
+  }
+}
+
+// The scoring table a tour's value columns link to, rewritten before each tour page.
+void MakeScoringPage(SiteWriter& writer, const TTour& tour) {
+  const TSettings& settings = writer.Settings();
+  const bool ptsp = tour.Type == kPtsPSystem;
+  if (!ptsp && tour.Type != kF1System) return;
+  const HeaderChoice header = TourHeader(settings, tour);
+  const auto path =
+      writer.Admit(ptsp ? PtsPPage(settings, tour.Ntot) : F1Page(settings), header.Safe);
+  if (!path) return;
+  const std::string title = ptsp ? "Tour Scoring System: Pts(p)" : "Tour Scoring System: F1(p)";
+  writer.Write(*path, {header.Path, tour.Tour, settings.RobotIndex, title, false},
+               [&](TPage& page) {
+                 if (ptsp)
+                   WritePtsPTable(page, tour.Ntot);
+                 else
+                   WriteF1Table(page, tour.Ntot);
+               });
+}
+
+// The rounds a tour's standings and page read: those played in its events and those its
+// events' result lines name, as positions in the whole list, ascending.
+std::vector<int> TourRoundPositions(const TWebContext& context, const TTour& tour) {
+  const TRoundIndex& index = *context.Rounds;
+  std::vector<int> positions =
+      index.ByEvents([&tour](std::string_view eventID) { return tour.HasEvent(eventID); });
+  for (int k = 1;; ++k) {
+    const std::string eventID = tour.EventAt(k);
+    if (eventID.empty()) break;
+    const TEvent* event = context.Database.Events.FindRecord(eventID);
+    if (event == nullptr) continue;
+    for (const std::string& line : event->Results) {
+      int position = -1;
+      if (index.List().Find(ExtractField(line, 4, ';'), position)) positions.push_back(position);
+    }
+  }
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  return positions;
+}
+
+void MakeTourPage(SiteWriter& writer, TTour& tour) {
+  const TWebContext& context = writer.Context();
+  const TSettings& settings = context.Settings;
+  const PageLocation before = TourPage(settings, tour);
+  if (IsSafeLocation(before) && writer.Keeps(PagePath(settings, before), settings.AllTours)) return;
+  // The standings and the page read the whole round list they are given and need only the
+  // tour's rounds of it: they get a list of those.
+  TRoundList rounds = CopyRounds(*context.Rounds, TourRoundPositions(context, tour));
+  TDatabase database{context.Database.Players, context.Database.Courses, rounds,
+                     context.Database.Events, context.Database.Tours};
+  const TWebContext tourContext{settings, database, context.Today};
+  CalcTour(tour, database);
+  // The computation gives a tour without a folder the year of its first round; the page goes
+  // where the links of the pages made after it point.
+  const HeaderChoice header = TourHeader(settings, tour);
+  const auto path = writer.Admit(TourPage(settings, tour), header.Safe);
+  if (!path) return;
+  writer.WriteIn(tourContext, *path,
+                 {header.Path, tour.Tour, settings.RobotIndex, tour.Tour, false},
+                 [&](TPage& page) { WriteTourPage(page, UpperCase(tour.ID)); });
+}
+
+void MakeTourPages(SiteWriter& writer) {
+  TTourList& tours = writer.Context().Database.Tours;
+  for (int i = 0; i < tours.Count(); ++i) {
+    MakeScoringPage(writer, tours.RecordAt(i));
+    MakeTourPage(writer, tours.RecordAt(i));
+  }
+}
+
+void MakePlayerPages(SiteWriter& writer) {
+  const TSettings& settings = writer.Settings();
+  const TPlayerList& players = writer.Context().Database.Players;
+  for (int i = 0; i < players.Count(); ++i) {
+    const TPlayer& player = players.RecordAt(i);
+    const auto path = writer.Admit(PlayerPage(settings, player.ID), StdHeaderChoice(settings).Safe);
+    if (!path) continue;
+    writer.Write(
+        *path, {StdHeaderPath(settings), player.Player, settings.RobotIndex, player.Player, false},
+        [&](TPage& page) { WritePlayerPage(page, UpperCase(player.ID)); });
+  }
+}
+
+void MakeIndexPages(SiteWriter& writer) {
+  const TSettings& settings = writer.Settings();
+  const struct {
+    char Kind;
+    Caption Title;
+    void (*Body)(TPage&);
+  } lists[] = {{'t', Caption::TourIndex, WriteTourList},
+               {'p', Caption::PlayerIndex, WritePlayerList},
+               {'e', Caption::EventIndex, WriteEventList},
+               {'c', Caption::CourseIndex, WriteCourseList}};
+  for (const auto& list : lists) {
+    const auto path = writer.Admit(IndexPage(settings, list.Kind), StdHeaderChoice(settings).Safe);
+    if (!path) continue;
+    writer.Write(
+        *path,
+        {StdHeaderPath(settings), "", settings.RobotIndex, settings.CaptionText(list.Title), false},
+        list.Body);
+  }
+}
+
+// The current year's page, and those of the years before it back to the first gap in the
+// year folders.
+void MakeYearStatsPages(SiteWriter& writer) {
+  const TSettings& settings = writer.Settings();
+  const std::string root = IncludeTrailingSlash(settings.HtmlRootDir);
+  const int current = writer.Context().CurrentYear();
+  int first = current;
+  while (first > 1 && DirectoryExists(root + YearStatsPage(first - 1).Dir))
+    --first;
+  for (int year = first; year <= current; ++year) {
+    const auto path = writer.Admit(YearStatsPage(year), StdHeaderChoice(settings).Safe);
+    if (!path) continue;
+    const std::string title = settings.CaptionText(Caption::Stats) + ": " + std::to_string(year);
+    writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotRounds, title, true},
+                 [&](TPage& page) { WriteYearStats(page, year); });
+  }
+}
+
+// Line ends become CR LF, as in every file the program writes.
+std::string AsTextLines(const std::string& contents) {
+  std::string lines;
+  lines.reserve(contents.size() + contents.size() / 32);
+  std::size_t start = 0;
+  while (start < contents.size()) {
+    std::size_t end = contents.find('\n', start);
+    if (end == std::string::npos) end = contents.size();
+    std::string_view line(contents.data() + start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.append(line);
+    lines.append("\r\n");
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool IsUpToDate(const std::string& target, const std::string& source) {
+  const std::optional<std::time_t> copied = ModificationTime(target);
+  const std::optional<std::time_t> original = ModificationTime(source);
+  return copied && original && *copied >= *original;
+}
+
+Status CopyAsText(const std::string& from, const std::string& to) {
+  std::string contents;
+  Status status = ReadWholeFile(from, contents);
+  if (status) status = CreateDirectories(DirectoryOf(to));
+  if (status) status = WriteFileAtomically(to, AsTextLines(contents));
+  return status;
+}
+
+// A new site gets the style sheet its pages link to: the template folder's, else the one
+// shipped with the program.
+void PlaceStyleSheet(const TSettings& settings, MakePagesReport& report) {
+  const std::string target = PagePath(settings, {"index", kStyleSheet});
+  if (FileExists(target)) return;
+  std::string source = settings.TemplateDir + kStyleSheet;
+  if (!FileExists(source)) {
+    const std::string shipped = ShippedFilesDir();
+    if (shipped.empty()) return;
+    source = shipped + "template/" + kStyleSheet;
+    if (!FileExists(source)) return;
+  }
+  Status status = CreateDirectories(DirectoryOf(target));
+  if (status) status = CopyFile(source, target);
+  if (!status) report.Skipped.push_back(status.message());
+}
+
+}  // namespace
+
+void CopyTemplates(const TWebContext& context, MakePagesReport& report) {
+  const TSettings& settings = context.Settings;
+  if (settings.TemplateDir.empty()) return;
+  for (const std::string& name : FilesMatching(settings.TemplateDir, "*.htm*")) {
+    const std::string source = settings.TemplateDir + name;
+    const std::string target = PagePath(settings, {"index", name});
+    if (FileExists(target) && IsUpToDate(target, source)) continue;
+    if (const Status status = CopyAsText(source, target); !status)
+      report.Skipped.push_back(status.message());
+    else
+      ++report.TemplatesCopied;
+  }
+}
+
+MakePagesReport MakeAllPages(const TWebContext& context) {
+  MakePagesReport report;
+  const TSettings& settings = context.Settings;
+  // The site counts as new while it has no index folder: the start-up may have made the root.
+  const bool newSite = !DirectoryExists(PagePath(settings, {"index", ""}));
+  TRoundIndex index(context.Database.Rounds);
+  TWebContext indexed = context;
+  indexed.Rounds = &index;
+  SiteWriter writer(indexed, report);
+  MakeCoursePages(writer);
+  RoundPages(writer).Make();
+  MakeEventPages(writer);
+  MakeTourPages(writer);
+  writer.Flush();  // the player pages link the year pages that exist
+  MakePlayerPages(writer);
+  MakeIndexPages(writer);
+  CopyTemplates(indexed, report);
+  writer.Flush();  // the year statistics look for the year folders
+  MakeYearStatsPages(writer);
+  writer.Flush();
+  if (newSite) PlaceStyleSheet(settings, report);
+  return report;
+}
+
+}  // namespace cardwise

@@ -1,0 +1,68 @@
+#include "web/round_index.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace cardwise {
+
+TRoundIndex::TRoundIndex(TRoundList& rounds) : rounds_(&rounds) {
+  years_.reserve(static_cast<std::size_t>(rounds.Count()));
+  for (int i = 0; i < rounds.Count(); ++i) {
+    const TRound& round = rounds.RecordAt(i);
+    byPlayer_[round.PlayerID].push_back(i);
+    byCourse_[round.CourseID].push_back(i);
+    byEvent_[round.EventID].push_back(i);
+    years_.push_back(DecodeDate(round.Date).year);
+    if (!round.EventIDs.empty()) withFurtherEvents_.push_back(i);
+  }
+}
+
+std::span<const int> TRoundIndex::Find(const Groups& groups, std::string_view id) {
+  const auto found = groups.find(id);
+  if (found == groups.end()) return {};
+  return found->second;
+}
+
+std::span<const int> TRoundIndex::ByPlayer(std::string_view playerID) const {
+  return Find(byPlayer_, playerID);
+}
+
+std::span<const int> TRoundIndex::ByCourse(std::string_view courseID) const {
+  return Find(byCourse_, courseID);
+}
+
+std::span<const int> TRoundIndex::ByEvent(std::string_view eventID) const {
+  return Find(byEvent_, eventID);
+}
+
+std::vector<int> TRoundIndex::ByEvents(
+    const std::function<bool(std::string_view)>& takesEvent) const {
+  std::vector<int> positions;
+  for (const auto& [eventID, group] : byEvent_)
+    if (takesEvent(eventID)) positions.insert(positions.end(), group.begin(), group.end());
+  // Each round is in one group only, so sorting restores list order without duplicates.
+  std::sort(positions.begin(), positions.end());
+  return positions;
+}
+
+std::vector<int> TRoundIndex::CountingIn(std::string_view eventID) const {
+  if (eventID.empty()) return {};
+  const std::span<const int> played = ByEvent(eventID);
+  std::vector<int> positions(played.begin(), played.end());
+  for (const int position : withFurtherEvents_) {
+    const TRound& round = At(position);
+    if (round.EventID != eventID && round.EventIDs.find(eventID) != std::string::npos)
+      positions.push_back(position);
+  }
+  std::sort(positions.begin(), positions.end());
+  return positions;
+}
+
+TRoundList CopyRounds(const TRoundIndex& index, std::span<const int> positions) {
+  TRoundList copies;
+  for (const int position : positions)
+    copies.Add(std::make_unique<TRound>(index.At(position)));
+  return copies;
+}
+
+}  // namespace cardwise

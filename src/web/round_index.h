@@ -1,0 +1,63 @@
+#pragma once
+// The rounds of the round list grouped by their exact PlayerID, CourseID and EventID, so that a
+// page finds its rounds without reading the whole list. The site generator builds one per run;
+// a page body given one through TWebContext::Rounds writes exactly what its scan of the list
+// would write.
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "records/round.h"
+
+namespace cardwise {
+
+class TRoundIndex {
+ public:
+  // Indexes the list as it is now. The index is valid while no round is added, removed or
+  // filed again and no PlayerID, CourseID or EventID changes.
+  explicit TRoundIndex(TRoundList& rounds);
+
+  // The list positions of the rounds with exactly this ID, ascending; empty when none.
+  std::span<const int> ByPlayer(std::string_view playerID) const;
+  std::span<const int> ByCourse(std::string_view courseID) const;
+  std::span<const int> ByEvent(std::string_view eventID) const;
+
+  // The positions of the rounds whose EventID passes the test, ascending. The test sees each
+  // distinct EventID once (the empty one too).
+  std::vector<int> ByEvents(const std::function<bool(std::string_view)>& takesEvent) const;
+
+  // The positions of the rounds that count in the event: their EventID is its ID, or their
+  // EventIDs text holds it; ascending.
+  std::vector<int> CountingIn(std::string_view eventID) const;
+
+  TRound& At(int position) const { return rounds_->RecordAt(position); }
+  // The year of the round's Date, worked out once.
+  int YearAt(int position) const { return years_[static_cast<std::size_t>(position)]; }
+  const TRoundList& List() const { return *rounds_; }
+
+ private:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+  using Groups = std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>>;
+
+  static std::span<const int> Find(const Groups& groups, std::string_view id);
+
+  TRoundList* rounds_;
+  Groups byPlayer_, byCourse_, byEvent_;
+  std::vector<int> years_;
+  std::vector<int> withFurtherEvents_;  // the rounds whose EventIDs is not empty
+};
+
+// Copies of the rounds at these positions (ascending) as a list of their own, for the
+// computations that read a whole round list but need only some of its rounds.
+TRoundList CopyRounds(const TRoundIndex& index, std::span<const int> positions);
+
+}  // namespace cardwise

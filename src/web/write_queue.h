@@ -1,0 +1,57 @@
+#pragma once
+// Writes finished pages on a thread of its own, in the order they are given, so that the site
+// generator renders the next page while the last one goes to disk. The pages waiting to be
+// written hold at most a set number of bytes: Push waits while they hold more.
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace cardwise {
+
+struct TPageWritten {
+  std::string Path;
+  Status Outcome;
+};
+
+class TWriteQueue {
+ public:
+  explicit TWriteQueue(std::size_t maxPendingBytes = std::size_t{32} << 20);
+  ~TWriteQueue();  // writes the pages still waiting, then stops the thread
+  TWriteQueue(const TWriteQueue&) = delete;
+  TWriteQueue& operator=(const TWriteQueue&) = delete;
+
+  // Queues the page; its folder is made when missing.
+  void Push(std::string path, std::string contents);
+  // Waits until every page pushed so far is written, and returns what became of each page
+  // written since the last call, in the order they were pushed.
+  std::vector<TPageWritten> Drain();
+
+ private:
+  struct Page {
+    std::string Path, Contents;
+  };
+
+  void Run();
+  Status Write(const Page& page);
+
+  const std::size_t maxPendingBytes_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Page> pending_;
+  std::size_t pendingBytes_ = 0;
+  bool writing_ = false;
+  bool stopping_ = false;
+  std::vector<TPageWritten> written_;
+  std::unordered_set<std::string> folders_;  // made or found by the writing thread
+  std::thread thread_;                       // last: it starts once the rest is set up
+};
+
+}  // namespace cardwise

@@ -1,0 +1,60 @@
+#include "app_fixture.h"
+
+#include <cstdlib>
+
+#include "app/application.h"
+#include "platform/locale_formats.h"
+#include "results/database.h"
+
+namespace cardwise::testing {
+
+bool ScriptedPrompter::AskYesNo(QWidget*, const QString& title, const QString& text) {
+  Shown << title + ": " + text;
+  if (Answers.empty()) return false;
+  const bool answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+void ScriptedPrompter::ShowError(QWidget*, const QString& title, const QString& text) {
+  Shown << title + ": " + text;
+}
+
+void ScriptedPrompter::ShowInfo(QWidget*, const QString& title, const QString& text) {
+  Shown << title + ": " + text;
+}
+
+QString ScriptedPrompter::OpenFileName(QWidget*, const QString& title, const QString&,
+                                       const QString&) {
+  Shown << title;
+  if (FileNames.empty()) return {};
+  const QString name = FileNames.front();
+  FileNames.pop_front();
+  return name;
+}
+
+QString ScriptedPrompter::SaveFileName(QWidget* parent, const QString& title,
+                                       const QString& dir, const QString& filter) {
+  return OpenFileName(parent, title, dir, filter);
+}
+
+AppTest::AppTest() {
+  setenv("XDG_CONFIG_HOME", dir_.File("config").c_str(), 1);
+  setenv("XDG_DATA_HOME", dir_.File("share").c_str(), 1);
+  SetCurrentFormats(IsoFormats());
+  paths_ = ResolveSettingsPaths(dir_.File("cardwise.ini"));
+  app::SetAppPaths(paths_);
+  Settings() = TSettings();
+  ClearDatabase(ProcessDatabase());
+  auto prompter = std::make_unique<ScriptedPrompter>();
+  prompts_ = prompter.get();
+  app::SetPrompter(std::move(prompter));
+}
+
+AppTest::~AppTest() {
+  app::SetPrompter(std::make_unique<app::Prompter>());
+  ClearDatabase(ProcessDatabase());
+  Settings() = TSettings();
+}
+
+}  // namespace cardwise::testing

@@ -1,0 +1,57 @@
+#pragma once
+// The base of the GUI tests: settings, per-user store and data in a temporary folder, the
+// process-wide lists emptied, and a prompter whose answers the test queues and whose
+// messages it reads back.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <deque>
+#include <string>
+
+#include "app/prompts.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+namespace cardwise::testing {
+
+// Answers questions from a queue (No when it is empty) and keeps every text it was shown.
+class ScriptedPrompter : public app::Prompter {
+ public:
+  bool AskYesNo(QWidget*, const QString& title, const QString& text) override;
+  void ShowError(QWidget*, const QString& title, const QString& text) override;
+  void ShowInfo(QWidget*, const QString& title, const QString& text) override;
+  QString OpenFileName(QWidget*, const QString& title, const QString& dir,
+                       const QString& filter) override;
+  QString SaveFileName(QWidget*, const QString& title, const QString& dir,
+                       const QString& filter) override;
+
+  std::deque<bool> Answers;
+  std::deque<QString> FileNames;
+  QStringList Shown;  // every question and message, "title: text"
+};
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest();
+  ~AppTest() override;
+
+  // A child widget of `window` by object name; fails the test when there is none.
+  template <class Widget>
+  Widget* Find(QWidget* window, const char* name) {
+    Widget* widget = window->findChild<Widget*>(name);
+    EXPECT_NE(widget, nullptr) << "no widget named " << name;
+    return widget;
+  }
+
+  TempDir dir_;
+  ScopedEnv config_{"XDG_CONFIG_HOME", nullptr};
+  ScopedEnv data_{"XDG_DATA_HOME", nullptr};
+  ScopedEnv ini_{"CARDWISE_INI", nullptr};
+  ScriptedPrompter* prompts_ = nullptr;  // owned by the app while the test runs
+  SettingsPaths paths_;
+};
+
+}  // namespace cardwise::testing

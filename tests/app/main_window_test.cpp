@@ -1,0 +1,185 @@
+// Start-up, shutdown and the main window, on temporary settings and data folders.
+
+#include <QAction>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "app/application.h"
+#include "app/button_images.h"
+#include "app/demo_dialog.h"
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app_fixture.h"
+#include "platform/files.h"
+#include "results/database.h"
+
+namespace cardwise::testing {
+namespace {
+
+class ShellTest : public AppTest {
+ protected:
+  ~ShellTest() override { app::ShutDown(); }
+
+  // A settings file whose data folder is ours.
+  std::string UseDataDir(const std::string& dataDir) {
+    dir_.Write("cardwise.ini", "[Dirs]\r\nDataDir=" + dataDir + "\r\n");
+    return dataDir;
+  }
+  app::TFmain* Main() { return app::Windows().Main; }
+  std::vector<int> ListCounts() {
+    const TDatabase db = ProcessDatabase();
+    return {db.Players.Count(), db.Courses.Count(), db.Rounds.Count(), db.Events.Count(),
+            db.Tours.Count()};
+  }
+};
+
+TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
+  ASSERT_TRUE(app::StartUp(false));
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  for (const std::string* dir :
+       {&Settings().DataDir, &Settings().TemplateDir, &Settings().HtmlRootDir})
+    EXPECT_TRUE(DirectoryExists(*dir)) << *dir;
+  EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
+  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "??");
+}
+
+TEST_F(ShellTest, EmptyFolderSettingStopsBeforeTheDataFiles) {
+  UseDataDir("");
+  EXPECT_FALSE(app::StartUp(false));
+  EXPECT_EQ(prompts_->Shown, QStringList{"Cardwise: Unable to create directory"});
+  EXPECT_EQ(ListCounts(), std::vector<int>(5, 0));
+}
+
+TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
+  const std::string data = UseDataDir(dir_.File("data/"));
+  CreateDirectories(data);
+  dir_.Write("data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nno equals here\r\n");
+  dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
+  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  const QString box = prompts_->Shown.front();
+  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "PLAYERS.DAT:3")) << box.toStdString();
+  EXPECT_TRUE(box.contains("no equals here"));
+  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "TOURS.DAT:1"));
+  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "JS");
+}
+
+TEST_F(ShellTest, MainWindowButtonsAndMenus) {
+  ASSERT_TRUE(app::StartUp(false));
+  EXPECT_EQ(Main()->windowTitle(), "Cardwise in Web format");
+  struct {
+    const char* Name;
+    const char* Caption;
+    const char* Hint;
+    bool Enabled;
+  } const buttons[] = {
+      {"BBplayer", "&Players", "Add/Edit player information", true},
+      {"BBhtml", "&Web", "Make html files, to view through a web-browser", true},
+      {"BBround", "&Rounds", "Not available yet", false},
+      {"BBcourse", "&Courses", "Not available yet", false},
+      {"BBevent", "&Events", "Not available yet", false},
+      {"BBtour", "&Tours", "Not available yet", false},
+  };
+  for (const auto& expected : buttons) {
+    auto* button = Find<QToolButton>(Main(), expected.Name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), expected.Caption);
+    EXPECT_EQ(button->toolTip(), expected.Hint) << expected.Name;
+    EXPECT_EQ(button->isEnabled(), expected.Enabled) << expected.Name;
+    EXPECT_FALSE(button->icon().isNull()) << expected.Name;
+  }
+  struct {
+    const char* Name;
+    const char* Caption;
+    bool Enabled;
+  } const items[] = {
+      {"MIload", "Load more Rounds...", true},
+      {"MIfimport", "Import CARDWS DX files...", false},
+      {"MIfdemo", "Demo-data...", true},
+      {"MIfsetup", "&Setup...", true},
+      {"MIficons", "True color icons", true},
+      {"MIfexit", "E&xit", true},
+      {"MIduhcp", "Update players hcp", true},
+      {"MIde", "Recalc all events", true},
+      {"MIdt", "Recalc all tours", true},
+      {"MIhcontents", "Contents", true},
+      {"MIhindex", "Cardwise Home Page...", true},
+      {"MIhabout", "About", true},
+  };
+  for (const auto& expected : items) {
+    auto* item = Find<QAction>(Main(), expected.Name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), expected.Caption);
+    EXPECT_EQ(item->isEnabled(), expected.Enabled) << expected.Name;
+  }
+}
+
+TEST_F(ShellTest, TrueColorIconsItemSwitchesTheSettingAndThePictures) {
+  ASSERT_TRUE(app::StartUp(false));
+  auto* item = Find<QAction>(Main(), "MIficons");
+  auto* players = Find<QToolButton>(Main(), "BBplayer");
+  for (const bool trueColor : {true, false}) {
+    item->trigger();
+    EXPECT_EQ(Settings().TrueColorIcons, trueColor);
+    EXPECT_EQ(item->isChecked(), trueColor);
+    EXPECT_EQ(players->icon().cacheKey(), app::MainImage(trueColor ? 2 : 3).cacheKey());
+  }
+}
+
+TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {
+  ASSERT_TRUE(app::StartUp(false));
+  const std::string file = dir_.Write("r2024.dat", "[R]\r\nID=240518-0930-JS\r\n");
+  prompts_->FileNames.push_back(QString::fromStdString(file));
+  Find<QAction>(Main(), "MIload")->trigger();
+  EXPECT_EQ(ProcessDatabase().Rounds.FileName, file);
+  int index = -1;
+  EXPECT_TRUE(ProcessDatabase().Rounds.Find("240518-0930-JS", index));
+}
+
+TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {
+  ASSERT_TRUE(app::StartUp(false));
+  Main()->move(123, 45);
+  app::ShutDown();
+  EXPECT_EQ(app::Windows().Main, nullptr);
+  std::string store;
+  ASSERT_TRUE(ReadWholeFile(paths_.UserStore, store).ok());
+  EXPECT_NE(store.find("MainLeft=123"), std::string::npos) << store;
+  EXPECT_NE(store.find("MainTop=45"), std::string::npos) << store;
+  EXPECT_TRUE(FileExists(paths_.SettingsFile));
+
+  Settings() = TSettings();
+  ASSERT_TRUE(app::StartUp(false));
+  EXPECT_EQ(Main()->pos(), QPoint(123, 45));
+}
+
+TEST_F(ShellTest, DemoDialogSwitchesToTheDemoFilesAndBack) {
+  ASSERT_TRUE(app::StartUp(false));
+  app::TFdemo* demo = app::Windows().Demo;
+  Find<QPushButton>(demo, "BBload")->click();
+  EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
+  EXPECT_EQ(Settings().HtmlRootDir, DefaultDemoWebRoot());
+  EXPECT_GT(ProcessDatabase().Players.Count(), 1);
+  EXPECT_FALSE(Find<QPushButton>(demo, "BBload")->isEnabled());
+
+  Find<QPushButton>(demo, "BBunload")->click();
+  EXPECT_EQ(Settings().RoundFName, "ROUNDS.DAT");
+  EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+}
+
+TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
+  const struct {
+    const char* Topic;
+    const char* Page;
+  } cases[] = {{"CONTENTS", "contents.htm"},       {"PLAYER", "player.htm"},
+               {"MakePages", "makepages.htm"},     {"NOSUCHTOPIC", "contents.htm"},
+               {"../help/player", "contents.htm"}, {"", "contents.htm"}};
+  for (const auto& c : cases) {
+    const QString path = app::HelpPagePath(c.Topic);
+    EXPECT_TRUE(path.endsWith(QString("/") + c.Page)) << c.Topic << " -> " << path.toStdString();
+    EXPECT_TRUE(FileExists(path.toStdString())) << path.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace cardwise::testing

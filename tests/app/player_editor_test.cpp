@@ -1,0 +1,255 @@
+#include "app/player_editor.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "app/status_panel.h"
+#include "app_fixture.h"
+#include "records/player.h"
+
+namespace cardwise::testing {
+namespace {
+
+constexpr const char* kPlayers =
+    "[AA]\r\nID=AA\r\nPlayer=Al Adams\r\nHcp=4.0\r\n"
+    "[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\nHcp=12.4\r\nClub=Mill Brook\r\n"
+    "[CA]\r\nID=CA\r\nPlayer=Cy Abel\r\n";
+
+const QColor kRed(255, 0, 0);
+
+class PlayerEditorTest : public AppTest {
+ protected:
+  PlayerEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Players().LoadFromFile(dir_.Write("PLAYERS.DAT", kPlayers));
+    editor_.show();
+  }
+
+  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
+  QString Text(const char* name) { return Edit(name)->text(); }
+  void Trigger(const char* name) { Find<QAction>(&editor_, name)->trigger(); }
+  void Post() { Find<QPushButton>(&editor_, "BBpost")->click(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  QScrollBar* Bar() { return Find<QScrollBar>(&editor_, "SB"); }
+  QString Status() { return Find<app::StatusPanel>(&editor_, "Pstatus")->text(); }
+  QColor StatusColor() {
+    return Find<app::StatusPanel>(&editor_, "Pstatus")->palette().color(QPalette::Window);
+  }
+  std::string File() { return dir_.Read("PLAYERS.DAT"); }
+  void Show(const char* id) { Edit("Efid")->setText(id); }
+
+  app::TFPlayer editor_;
+};
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(PlayerEditorTest, FindMovesToTheFirstIdAtOrAfterTheTypedText) {
+  const struct {
+    const char* typed;
+    const char* shown;
+  } cases[] = {{"B", "BC"}, {"BZ", "CA"}, {"a", "AA"}, {"ZZ", "CA"}, {"", "AA"}};
+  for (const auto& c : cases) {
+    Show(c.typed);
+    EXPECT_EQ(Text("Eid"), c.shown) << c.typed;
+    EXPECT_EQ(Text("Efid"), QString(c.typed).toUpper());
+  }
+  Show("BC");
+  EXPECT_EQ(Text("Eplayer"), "Bea Clark");
+  EXPECT_EQ(Text("Ehcp"), "12.4");
+  EXPECT_EQ(Bar()->value(), 1);
+  EXPECT_EQ(Bar()->maximum(), 2);
+}
+
+TEST_F(PlayerEditorTest, NewThenCancelRemovesTheNewRecord) {
+  Trigger("MIpnew");
+  EXPECT_EQ(Text("Eid"), "??");
+  EXPECT_FALSE(Edit("Eid")->isReadOnly());
+  EXPECT_EQ(Status(), "New player added, Give ID");
+  EXPECT_EQ(StatusColor(), QColor(255, 255, 0));
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(Players().Count(), 4);
+
+  Trigger("MIpcancel");
+  EXPECT_EQ(Status(), "Add player canceled");
+  EXPECT_EQ(Players().Count(), 3);
+  EXPECT_EQ(Players().FindRecord("??"), nullptr);
+  EXPECT_TRUE(Edit("Eid")->isReadOnly());
+  EXPECT_FALSE(Posting());
+  EXPECT_FALSE(Find<QAction>(&editor_, "MIpcancel")->isEnabled());
+
+  editor_.DoUndo();
+  EXPECT_EQ(Status(), "Nothing to Undo!");
+  EXPECT_EQ(Players().Count(), 3);
+}
+
+TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
+  Trigger("MIpnew");
+  Edit("Eid")->setText("bd");
+  Edit("Eplayer")->setText("Bo Dane");
+  Edit("Ehcp")->setText("12,5");
+  Post();
+
+  EXPECT_EQ(Text("Eid"), "BD");
+  EXPECT_EQ(Bar()->value(), 2);
+  EXPECT_EQ(Bar()->maximum(), 3);
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Edit("Eid")->isReadOnly());
+  EXPECT_EQ(Players().FindRecord("??"), nullptr);
+  EXPECT_TRUE(Has(File(), "[BD]\r\nID=BD\r\nPlayer=Bo Dane\r\nHcp=12.5\r\n"));
+}
+
+TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
+  Trigger("MIpnew");
+  Post();
+  EXPECT_EQ(Players().Count(), 3);
+  EXPECT_FALSE(Has(File(), "[??]"));
+  EXPECT_FALSE(Posting());
+}
+
+TEST_F(PlayerEditorTest, RenamingMovesTheSectionAndKeepsTheOtherFields) {
+  Show("BC");
+  Trigger("MIpedit");
+  Edit("Eid")->setText("BX");
+  Post();
+
+  EXPECT_EQ(Text("Eid"), "BX");
+  EXPECT_EQ(Bar()->value(), 1);
+  EXPECT_EQ(Players().FindRecord("BC"), nullptr);
+  ASSERT_NE(Players().FindRecord("BX"), nullptr);
+  EXPECT_EQ(Players().FindRecord("BX")->Club, "Mill Brook");
+  EXPECT_FALSE(Has(File(), "[BC]"));
+  EXPECT_TRUE(Has(File(), "[BX]\r\nID=BX\r\nPlayer=Bea Clark\r\n"));
+}
+
+TEST_F(PlayerEditorTest, RenamingToAnIdInUseIsRefusedAndStaysInEdit) {
+  Show("BC");
+  Trigger("MIpedit");
+  Edit("Eid")->setText("ca");
+  Post();
+
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].contains("CA belongs to another player"))
+      << prompts_->Shown[0].toStdString();
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(Players().Count(), 3);
+  EXPECT_EQ(Players().FindRecord("BC")->ID, "BC");
+  EXPECT_EQ(Players().FindRecord("CA")->Player, "Cy Abel");
+  EXPECT_EQ(File(), kPlayers);
+}
+
+TEST_F(PlayerEditorTest, SaveFailureIsShownOnceNamingTheFileAndKeepsTheEdit) {
+  Settings().DataDir = dir_.Write("not-a-folder", "") + "/";
+  Trigger("MIpedit");
+  Edit("Eplayer")->setText("Changed");
+  Post();
+
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].contains("not-a-folder/PLAYERS.DAT"));
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(Text("Eplayer"), "Changed");
+}
+
+TEST_F(PlayerEditorTest, PrevAndNextStopAtTheEndsInRed) {
+  const struct {
+    const char* start;
+    const char* step;
+    const char* shown;
+    const char* status;
+  } cases[] = {{"MIpfirst", "MIpprev", "AA", "The first player is: AA !"},
+               {"MIplast", "MIpnext", "CA", "The last player is: CA !"}};
+  for (const auto& c : cases) {
+    Trigger(c.start);
+    Trigger(c.step);
+    EXPECT_EQ(Text("Eid"), c.shown);
+    EXPECT_EQ(Status(), c.status);
+    EXPECT_EQ(StatusColor(), kRed);
+  }
+  Trigger("MIpprev");
+  EXPECT_EQ(Text("Eid"), "BC");
+}
+
+TEST_F(PlayerEditorTest, ScrollBarPostsTheEditWhileF7DropsIt) {
+  Edit("Eplayer")->setText("Al Changed");
+  EXPECT_EQ(Status(), "Editing: AA");
+  Bar()->setValue(1);
+  EXPECT_EQ(Text("Eid"), "BC");
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "Player=Al Changed"));
+
+  Edit("Eplayer")->setText("Bea Dropped");
+  Trigger("MIpnext");
+  EXPECT_EQ(Text("Eid"), "CA");
+  EXPECT_EQ(Text("Eplayer"), "Cy Abel");
+  EXPECT_EQ(Players().FindRecord("BC")->Player, "Bea Clark");
+  EXPECT_FALSE(Has(File(), "Dropped"));
+  EXPECT_TRUE(Posting());  // still editing, now the record shown
+}
+
+TEST_F(PlayerEditorTest, DeleteAsksFirstAndOnlyYesDeletes) {
+  const struct {
+    bool answer;
+    int count;
+    const char* shownAfter;
+  } cases[] = {{false, 3, "BC"}, {true, 2, "CA"}};
+  for (const auto& c : cases) {
+    Show("BC");
+    prompts_->Shown.clear();
+    prompts_->Answers = {c.answer};
+    Trigger("MIpdelete");
+    ASSERT_EQ(prompts_->Shown.size(), 1);
+    EXPECT_EQ(prompts_->Shown[0], "Confirm: About to delete: Bea Clark\rAre you sure?");
+    EXPECT_EQ(Players().Count(), c.count);
+    EXPECT_EQ(Has(File(), "[BC]"), !c.answer);
+    EXPECT_EQ(Text("Eid"), c.shownAfter);
+  }
+}
+
+TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {
+  Show("BC");
+  Trigger("MIecopy");
+  EXPECT_EQ(Status(), "Current player copied");
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("[BC]\r\nID=BC\r\nPlayer=Bea Clark"));
+
+  QGuiApplication::clipboard()->setText("[ZZ]\r\nID=ZZ\r\nPlayer=Zed Zorn\r\nHcp=3,5\r\n");
+  Show("AA");
+  Trigger("MIepaste");
+  EXPECT_EQ(Status(), "Clipboard contents pasted");
+  EXPECT_EQ(Text("Eid"), "ZZ");
+  EXPECT_EQ(Text("Ehcp"), "3.5");
+  EXPECT_EQ(Players().FindRecord("AA")->Player, "Al Adams");
+  EXPECT_FALSE(Has(File(), "ZZ"));  // in memory until posted
+}
+
+TEST_F(PlayerEditorTest, BrowsingAPageNotMadeSaysSo) {
+  Settings().HtmlRootDir = dir_.File("web/");
+  Find<QAbstractButton>(&editor_, "SBwww")->click();
+  EXPECT_EQ(Status(), "Browse: AA");
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].contains("\rdoes not exist.\rYou have to make the pages"));
+}
+
+TEST_F(PlayerEditorTest, AnEmptyListShowsNothingAndStillTakesANewPlayer) {
+  Players().Clear();
+  editor_.FormActivate();
+  for (const char* action :
+       {"MIpnext", "MIpprev", "MIplast", "MIpfirst", "MIpdelete", "MIecopy", "MIpedit", "MIppost"})
+    Trigger(action);
+  Show("X");
+  EXPECT_EQ(Text("Eid"), "");
+  EXPECT_EQ(Text("Eplayer"), "");
+
+  Trigger("MIpnew");
+  Edit("Eid")->setText("NP");
+  Post();
+  EXPECT_EQ(Players().Count(), 1);
+  EXPECT_EQ(Text("Eid"), "NP");
+}
+
+}  // namespace
+}  // namespace cardwise::testing

@@ -1,0 +1,160 @@
+#include "app/setup_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <regex>
+
+#include "app_fixture.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::TFsetup;
+
+class SetupDialogTest : public AppTest {
+ protected:
+  SetupDialogTest() { setup_.show(); }
+
+  // Clicks a colour field and answers the colour dialog with `color` (cancels it when invalid).
+  void Pick(const char* field, const QColor& color) {
+    QTimer::singleShot(0, &setup_, [this, color] {
+      auto* dialog = setup_.findChild<QColorDialog*>("CD");
+      if (dialog == nullptr || !dialog->isVisible()) {
+        ADD_FAILURE() << "the colour dialog is not open";
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        return;
+      }
+      customDuringPick_ = QColorDialog::customColor(0);
+      if (!color.isValid()) return dialog->reject();
+      dialog->setCurrentColor(color);
+      dialog->accept();
+    });
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(Find<QLineEdit>(&setup_, field), &space);
+  }
+
+  QColor Background(const char* field) {
+    return Find<QLineEdit>(&setup_, field)->palette().color(QPalette::Base);
+  }
+  QColor FontColor(const char* field) {
+    return Find<QLineEdit>(&setup_, field)->palette().color(QPalette::Text);
+  }
+  void ClickOk() { Find<QPushButton>(&setup_, "Bok")->click(); }
+
+  TFsetup setup_;
+  QColor customDuringPick_;
+};
+
+TEST_F(SetupDialogTest, ResetShowsTheDefaultsAtOnceAndOkSavesSixDigits) {
+  Settings().ColorText[static_cast<int>(ColorKey::Back)] = "#123456";
+  Settings().ColorText[static_cast<int>(ColorKey::Tot_1)] = "#1A2b3C";
+  setup_.hide();
+  setup_.show();
+  EXPECT_EQ(Background("Eback"), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(FontColor("Etm"), QColor(0x1a, 0x2b, 0x3c));
+
+  Find<QPushButton>(&setup_, "Breset")->click();
+  EXPECT_EQ(Settings().Color(ColorKey::Back), "#eeeeee");  // in force without OK
+  EXPECT_EQ(Background("Eback"), QColor(0xee, 0xee, 0xee));
+  EXPECT_EQ(FontColor("Etm"), QColor(0x88, 0x00, 0x00));
+  EXPECT_EQ(Background("Etm"), QColor(0xee, 0xee, 0xaa));  // the samples stand on Total
+
+  ClickOk();
+  for (const std::string& text : Settings().ColorText)
+    EXPECT_TRUE(std::regex_match(text, std::regex("[0-9a-f]{6}"))) << text;
+  ASSERT_TRUE(SaveSettings(Settings(), paths_));
+  const std::string file = dir_.Read("cardwise.ini");
+  for (const char* line : {"Score-2=ff5555", "Tot-1=880000", "Back=eeeeee", "Total=eeeeaa"})
+    EXPECT_NE(file.find(line), std::string::npos) << line;
+  const std::size_t colors = file.find("[Colors]");
+  ASSERT_NE(colors, std::string::npos);
+  const std::string section = file.substr(colors, file.find('[', colors + 1) - colors);
+  EXPECT_EQ(section.find('#'), std::string::npos) << section;
+}
+
+TEST_F(SetupDialogTest, PickedColoursReachTheSettingsOnOk) {
+  const QColor picked(0x12, 0x34, 0x56);
+  const struct {
+    const char* Field;
+    ColorKey Changed;
+  } cases[] = {{"Eeagle", ColorKey::Score_2},
+               {"Eback", ColorKey::Back},
+               {"Ett", ColorKey::Tot1},
+               {"Etot", ColorKey::Total}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Field);
+    Settings() = TSettings();
+    setup_.hide();
+    setup_.show();
+    Pick(c.Field, picked);
+    ClickOk();
+    for (std::size_t key = 0; key < kColorCount; ++key) {
+      const std::string expected =
+          static_cast<ColorKey>(key) == c.Changed ? "123456" : TSettings().ColorText[key].substr(1);
+      EXPECT_EQ(Settings().ColorText[key], expected) << ColorKeyName(static_cast<ColorKey>(key));
+    }
+  }
+  // The total colour is the background of the three samples; their fonts stay.
+  for (const char* sample : {"Etm", "Etp", "Ett"})
+    EXPECT_EQ(Background(sample), picked) << sample;
+  EXPECT_EQ(FontColor("Etm"), QColor(0x88, 0x00, 0x00));
+}
+
+TEST_F(SetupDialogTest, CustomColoursGoThroughTheColourDialog) {
+  Settings().CustomColors = {"ColorA=563412", "ColorB=nonsense"};
+  Pick("Eback", QColor());  // cancelled: the field keeps its colour
+  EXPECT_EQ(Background("Eback"), QColor(0xee, 0xee, 0xee));
+  EXPECT_EQ(customDuringPick_, QColor(0x12, 0x34, 0x56));  // BBGGRR
+  ASSERT_EQ(Settings().CustomColors.size(), 16u);
+  EXPECT_EQ(Settings().CustomColors[0], "ColorA=563412");
+  EXPECT_EQ(Settings().CustomColors[1], "ColorB=FFFFFF");
+  EXPECT_EQ(Settings().CustomColors[15], "ColorP=FFFFFF");
+}
+
+TEST_F(SetupDialogTest, StartUpFillsAnEmptyCustomColourListFromTheColours) {
+  TSettings settings;
+  app::FillCustomColors(settings);
+  ASSERT_EQ(settings.CustomColors.size(), 12u);
+  EXPECT_EQ(settings.CustomColors[0], "ColorA=5555FF");   // eagle, BBGGRR
+  EXPECT_EQ(settings.CustomColors[6], "ColorJ=000088");   // below par
+  EXPECT_EQ(settings.CustomColors[11], "ColorP=00EEEE");  // Len
+  settings.CustomColors = {"ColorA=000000"};
+  app::FillCustomColors(settings);
+  EXPECT_EQ(settings.CustomColors.size(), 1u);
+}
+
+TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
+  Settings().Author = "Old";
+  setup_.hide();
+  setup_.show();
+  Find<QLineEdit>(&setup_, "Eauthor")->setText("Someone Else");
+  setup_.hide();  // closed without OK: dropped at the next activation
+  setup_.show();
+  EXPECT_EQ(Find<QLineEdit>(&setup_, "Eauthor")->text(), "Old");
+
+  Find<QLineEdit>(&setup_, "Erootdir")->setText("/srv/golf");
+  Find<QLineEdit>(&setup_, "Eheader")->setText("head.htm");
+  Find<QLineEdit>(&setup_, "Efooter")->setText("foot.htm");
+  Find<QLineEdit>(&setup_, "Eowner")->setText("me@example.org");
+  Find<QLineEdit>(&setup_, "Eauthor")->setText("J\u00f6rg");
+  Find<QCheckBox>(&setup_, "CBcopy")->setChecked(true);
+  Find<QCheckBox>(&setup_, "CBicons")->setChecked(true);
+  ClickOk();
+  const TSettings& settings = Settings();
+  EXPECT_EQ(settings.HtmlRootDir, "/srv/golf");  // as typed, no "/" added
+  EXPECT_EQ(settings.StdHeader, "head.htm");
+  EXPECT_EQ(settings.StdFooter, "foot.htm");
+  EXPECT_EQ(settings.EmailOwner, "me@example.org");
+  EXPECT_EQ(settings.Author, "J\xf6rg");
+  EXPECT_TRUE(settings.CopyInFooter);
+  EXPECT_TRUE(settings.TrueColorIcons);
+  EXPECT_FALSE(setup_.isVisible());
+}
+
+}  // namespace
+}  // namespace cardwise::testing

@@ -1,0 +1,99 @@
+#include "app/web_dialog.h"
+
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "app/status_panel.h"
+#include "app_fixture.h"
+#include "platform/files.h"
+#include "results/database.h"
+#include "results/startup.h"
+#include "web/site.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::TFhtml;
+
+constexpr const char* kBoxNames[] = {"CBuselongfilenames", "CBallrounds", "CBallplayers",
+                                     "CBallevents", "CBalltours"};
+constexpr bool TSettings::*kBoxSettings[] = {&TSettings::UseLongFileNames, &TSettings::AllRounds,
+                                             &TSettings::AllPlayers, &TSettings::AllEvents,
+                                             &TSettings::AllTours};
+
+// The demo database shipped with the program, loaded into the process-wide lists.
+class WebDialogTest : public AppTest {
+ protected:
+  WebDialogTest() {
+    TSettings& settings = Settings();
+    settings.DataDir = ShippedFilesDir() + "demo/";
+    settings.PlayerFName = "DEMOP.DAT";
+    settings.CourseFName = "DEMOC.DAT";
+    settings.RoundFName = "DEMOR.DAT";
+    settings.EventFName = "DEMOE.DAT";
+    settings.TourFName = "DEMOT.DAT";
+    settings.TemplateDir = dir_.File("template/");
+    settings.HtmlRootDir = dir_.File("web/");
+    LoadDatabase(ProcessDatabase(), settings);
+  }
+
+  void SetBoxes(const bool (&checked)[5]) {
+    for (int i = 0; i < 5; ++i)
+      Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(checked[i]);
+  }
+  void MakePages() { Find<QPushButton>(&html_, "BBok")->click(); }
+  std::string Page(char indexKind) {
+    return PagePath(Settings(), IndexPage(Settings(), indexKind));
+  }
+
+  TFhtml html_;
+};
+
+TEST_F(WebDialogTest, MakesTheDemoSiteAndStoresTheBoxes) {
+  ASSERT_GT(ProcessDatabase().Rounds.Count(), 1) << "no demo data in " << Settings().DataDir;
+  Settings().AllRounds = true;
+  html_.show();
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(Find<QCheckBox>(&html_, kBoxNames[i])->isChecked(), i == 1) << kBoxNames[i];
+
+  const bool boxes[] = {true, false, true, false, true};
+  SetBoxes(boxes);
+  MakePages();
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(Settings().*kBoxSettings[i], boxes[i]) << kBoxNames[i];
+  for (char kind : {'t', 'p', 'e', 'c'})
+    EXPECT_TRUE(FileExists(Page(kind))) << Page(kind);
+  EXPECT_EQ(Page('p').substr(Page('p').size() - 5), ".html");  // long names were chosen
+  EXPECT_EQ(html_.result(), QDialog::Accepted);
+  EXPECT_FALSE(html_.isVisible());
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  auto* bar = Find<QProgressBar>(&html_, "PBprogress");
+  EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(app::StatusPanel::Current(), html_.Status());
+}
+
+TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
+  Settings().HtmlRootDir = dir_.Write("file", "") + "/web/";  // under a regular file
+  html_.show();
+  MakePages();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  const QString message = prompts_->Shown.front();
+  EXPECT_TRUE(message.contains("could not be written")) << message.toStdString();
+  EXPECT_TRUE(message.contains(QString::fromStdString(Settings().HtmlRootDir)));
+  EXPECT_TRUE(message.contains("... and ")) << message.toStdString();
+  EXPECT_EQ(message.count('\n'), 6);  // the heading, five pages and the count of the rest
+  EXPECT_EQ(html_.result(), QDialog::Accepted);
+}
+
+TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
+  Settings().HtmlRootDir.clear();
+  html_.show();
+  MakePages();
+  EXPECT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(html_.isVisible());
+  EXPECT_FALSE(FileExists(Page('p')));
+}
+
+}  // namespace
+}  // namespace cardwise::testing

@@ -1,0 +1,220 @@
+// Reading the DX exchange files of the DOS predecessor: courses, players and rounds.
+
+#include "records/dx_import.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "platform/locale_formats.h"
+#include "support/temp_dir.h"
+
+namespace cardwise {
+namespace {
+
+using ::testing::HasSubstr;
+
+// One DX record: its lines with CR LF, then the terminator.
+std::string Record(std::initializer_list<const char*> lines, const char* end = "*EOR") {
+  std::string text;
+  for (const char* line : lines)
+    text += std::string(line) + "\r\n";
+  return text + end + "\r\n";
+}
+
+class DXImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+
+  template <class T, class Reader>
+  DXImportReport Import(const std::string& dx, const Reader& reader,
+                        const std::string& target = "OUT.DAT") {
+    return ImportDX<T>(dir_.Write("IN.DX", dx), dir_.File(target), reader);
+  }
+
+  // The target as SaveRecord of each finished record in turn leaves it.
+  template <class T, class Reader>
+  void SaveOneByOne(const std::string& dx, const Reader& reader, const std::string& target) {
+    T record;
+    for (const DXLine& line : SplitDXLines(dx)) {
+      if (line.Text != Reader::kTerminator) {
+        reader.Apply(record, line.Key, line.Value);
+        continue;
+      }
+      if (reader.Finish(record)) {
+        ASSERT_TRUE(SaveRecord(record, dir_.File(target)));
+      }
+      record.Clear();
+    }
+  }
+
+  testing::TempDir dir_;
+  TPlayerList players_;
+  TCourseList courses_;
+  DXRoundReader rounds_{players_, courses_, nullptr};
+};
+
+TEST_F(DXImportTest, CourseRecordsFillNameRatingAndBothHalvesOfEachRow) {
+  const std::string dx = Record({"Klubb=Bj\x94rkviken GK", "Telefon = 555 120 ", "Slope=71.2 / 128",
+                                 "ParUT=4 4 3 5 4 4 3 4 5", "ParIN=4 4 3 5 4 4 3 4 5",
+                                 "HcpUT=7 11 17 1 9 5 15 13 3", "GulIN=362 317", "Okand=1"},
+                                "*EOB");
+  const DXImportReport report = Import<TCourse>(dx, DXCourseReader{});
+  ASSERT_TRUE(report.Outcome) << report.Outcome.message();
+  EXPECT_EQ(report.Imported, 1);
+  TCourseList courses;
+  courses.LoadFromFile(dir_.File("OUT.DAT"));
+  const TCourse& course = courses.RecordAt(0);
+  EXPECT_EQ(course.ID, "BJ\xD6RG");
+  EXPECT_EQ(course.Course, "Bj\xF6rkviken GK") << "DOS letters arrive as Windows letters";
+  EXPECT_EQ(course.Alias, course.Course);
+  EXPECT_EQ(course.Phone, "555 120");
+  EXPECT_FLOAT_EQ(course.CR, 71.2f);
+  EXPECT_FLOAT_EQ(course.Slope, 128.0f);
+  EXPECT_EQ(course.Par.AsText(), "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
+  EXPECT_EQ(course.Hcp.AsText(), "7,11,17,1,9,5,15,13,3");
+  EXPECT_EQ(course.Len.AsText(), "0,0,0,0,0,0,0,0,0,362,317");
+}
+
+TEST_F(DXImportTest, RoundFieldsAsTheDXKeysGiveThem) {
+  const struct {
+    const char* Name;
+    std::initializer_list<const char*> Lines;
+    const char* ID;
+    const char* Start;
+    const char* Date;
+  } cases[] = {
+      {"tee time from a 90 with 45 in",
+       {"Spelare=John Smith", "Datum=020615", "ScoreUT=5 5 5 5 5 5 5 5 5",
+        "ScoreIN=5 5 5 5 5 5 5 5 5"},
+       "020615-0853-JS",
+       "08:53:20",
+       "2002-06-15"},
+      {"incomplete card: 12:00",
+       {"Spelare=John Smith", "Datum=020615", "ScoreUT=5 5 5"},
+       "020615-1200-JS",
+       "12:00:00",
+       "2002-06-15"},
+      {"start with a point",
+       {"Spelare=Anna", "Datum=0206", "Start=9.05", "ScoreUT=4"},
+       "020601-0905-A",
+       "09:05:00",
+       "2002-06-01"},
+      {"start with a comma",
+       {"Spelare=Anna", "Datum=02", "Start=14,30", "ScoreUT=4"},
+       "020101-1430-A",
+       "14:30:00",
+       "2002-01-01"},
+      {"empty start: 72 with 36 in",
+       {"Spelare=Anna", "Datum=020615", "Start=", "ScoreUT=4 4 4 4 4 4 4 4 4",
+        "ScoreIN=4 4 4 4 4 4 4 4 4"},
+       "020615-1106-A",
+       "11:06:40",
+       "2002-06-15"},
+  };
+  for (const auto& c : cases) {
+    const DXImportReport report = Import<TRound>(Record(c.Lines), rounds_, "R.DAT");
+    TRoundList rounds;
+    rounds.LoadFromFile(dir_.File("R.DAT"));
+    const TRound* round = rounds.FindRecord(c.ID);
+    ASSERT_NE(round, nullptr) << c.Name << "\n" << dir_.Read("R.DAT");
+    EXPECT_EQ(LongTimeText(round->Start), c.Start) << c.Name;
+    EXPECT_EQ(ShortDateText(round->Date), c.Date) << c.Name;
+    DeleteFile(dir_.File("R.DAT"));
+  }
+}
+
+TEST_F(DXImportTest, RoundsTakeTheirPlayerCourseAndEventByName) {
+  players_.LoadFromFile(dir_.Write("P.DAT", "[GOR]\r\nID=GOR\r\nPlayer=G\xF6ran \xC5str\xF6m\r\n"));
+  courses_.LoadFromFile(
+      dir_.Write("C.DAT",
+                 "[BV]\r\nID=BV\r\nCourse=Bj\xF6rkviken Golf\r\nAlias=BJ\xD6RKVIKEN GK\r\n"
+                 "Par=4,4,3\r\nHcp=1,2,3\r\nLen=300,310,150\r\n"));
+  DXRoundReader reader{players_, courses_, [](std::string_view name) {
+                         return name == "V\xE5rcupen" ? std::string("VC") : std::string();
+                       }};
+  const std::string dx =
+      Record({"Spelare=G\x94ran \x8Fstr\x94m", "Bana=Bj\x94rkviken", "Tavling=V\x86rcupen",
+              "Hcp=12,4", "ErhSlag=14", "Datum=020511", "Start=9.10", "ScoreUT=5 4 3", "Green=6",
+              "Fairway=7", "Puttar=33"});
+  ASSERT_TRUE(Import<TRound>(dx, reader).Outcome);
+  TRoundList rounds;
+  rounds.LoadFromFile(dir_.File("OUT.DAT"));
+  const TRound& round = rounds.RecordAt(0);
+  EXPECT_EQ(round.ID, "020511-0910-GOR");
+  EXPECT_EQ(round.Course, "Bj\xF6rkviken Golf") << "the course's own name replaces the DX name";
+  EXPECT_EQ(round.CourseID, "BV");
+  EXPECT_EQ(round.EventID, "VC");
+  EXPECT_EQ(round.Event, "V\xE5rcupen");
+  EXPECT_FLOAT_EQ(round.Hcp, 12.4f);
+  EXPECT_EQ(round.Strokes, 14);
+  EXPECT_EQ(round.CPar.AsText(), "4,4,3");
+  EXPECT_EQ(TResult(round.Putts).Total(), 33);
+  EXPECT_EQ(TResult(round.Greens).Total(), 6);
+}
+
+TEST_F(DXImportTest, OnlyTerminatedRecordsWithReadableDatesAreImported) {
+  const std::string dx = Record({"Spelare=Anna Berg", "Datum=020615", "ScoreUT=4"}) +
+                         Record({"Spelare=Bo Ek", "Datum=021345", "ScoreUT=4"}) +
+                         Record({"Spelare=Cai Lo", "Datum=020616", "ScoreUT=4"}) +
+                         "Spelare=Dan No\r\nDatum=020617\r\nScoreUT=4\r\n\x1A";
+  const DXImportReport report = Import<TRound>(dx, rounds_);
+  ASSERT_TRUE(report.Outcome);
+  EXPECT_EQ(report.Imported, 2);
+  const std::string file = dir_.Read("OUT.DAT");
+  EXPECT_THAT(file, HasSubstr("[020615-"));
+  EXPECT_THAT(file, HasSubstr("[020616-"));
+  EXPECT_THAT(file, ::testing::Not(HasSubstr("Bo Ek")));
+  EXPECT_THAT(file, ::testing::Not(HasSubstr("Dan No")));
+  ASSERT_EQ(report.Messages().size(), 2u);
+  EXPECT_EQ(report.Messages()[0],
+            dir_.File("IN.DX") + ":6: not a date, record not imported: Datum=021345");
+  EXPECT_THAT(report.Messages()[1], HasSubstr(":13: record not ended by \"*EOR\""));
+}
+
+TEST_F(DXImportTest, RepeatedPlayersLeaveOneSectionWithTheLaterHandicap) {
+  const std::string dx = Record({"Spelare=John Smith", "Hcp=15,2"}) +
+                         Record({"Spelare=Anna Berg", "Hcp=9.0"}) +
+                         Record({"Spelare=John Smith", "Hcp=14.8"});
+  ASSERT_TRUE(Import<TPlayer>(dx, DXPlayerReader{}).Outcome);
+  TPlayerList players;
+  players.LoadFromFile(dir_.File("OUT.DAT"));
+  ASSERT_EQ(players.Count(), 2);
+  EXPECT_FLOAT_EQ(players.FindRecord("JS")->Hcp, 14.8f);
+}
+
+// The import writes once at the end, but the file must be what saving each record in turn
+// makes of it: repeated IDs, sections already in the file, and a round without a score.
+TEST_F(DXImportTest, WritesTheFileThatSavingEachRecordInTurnWrites) {
+  const std::string existing = "; kept\r\n[AB]\r\nID=AB\r\nPlayer=Anna Berg\r\n[ZZ]\r\nID=ZZ\r\n";
+  const std::string players = Record({"Spelare=John Smith", "Hcp=15"}) +
+                              Record({"Spelare=Anna Berg", "Hcp=9"}) + Record({"Spelare=Jo Sand"}) +
+                              Record({"Spelare=Cai Lo"});
+  dir_.Write("SEQ.DAT", existing);
+  dir_.Write("OUT.DAT", existing);
+  SaveOneByOne<TPlayer>(players, DXPlayerReader{}, "SEQ.DAT");
+  Import<TPlayer>(players, DXPlayerReader{});
+  EXPECT_EQ(dir_.Read("OUT.DAT"), dir_.Read("SEQ.DAT"));
+
+  const std::string rounds =
+      Record({"Spelare=Anna Berg", "Datum=020615", "Start=9.00", "ScoreUT=4 5"}) +
+      Record({"Spelare=Bo Ek", "Datum=020615"}) +
+      Record({"Spelare=Anna Berg", "Datum=020615", "Start=9.00", "ScoreUT=3 3", "Puttar=30"}) +
+      Record({"Spelare=Cai Lo", "ScoreIN=4"});
+  SaveOneByOne<TRound>(rounds, rounds_, "RSEQ.DAT");
+  Import<TRound>(rounds, rounds_, "ROUT.DAT");
+  EXPECT_EQ(dir_.Read("ROUT.DAT"), dir_.Read("RSEQ.DAT"));
+  EXPECT_THAT(dir_.Read("ROUT.DAT"), HasSubstr("[991231-")) << "a cleared round is dated 1.0";
+}
+
+TEST_F(DXImportTest, NothingToSaveLeavesTheTargetUntouched) {
+  const DXImportReport report = Import<TRound>("Spelare=Anna\r\n*EOR\r\n", rounds_);
+  EXPECT_TRUE(report.Outcome);
+  EXPECT_EQ(report.Imported, 0);
+  EXPECT_FALSE(FileExists(dir_.File("OUT.DAT")));
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -1,0 +1,376 @@
+#include "web/make_pages.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "results/event_results.h"
+#include "results/startup.h"
+#include "results/tour_standings.h"
+#include "web/pages.h"
+#include "web/round_index.h"
+#include "web/tables.h"
+#include "web_fixture.h"
+
+namespace cardwise::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::UnorderedElementsAreArray;
+
+constexpr const char* kOld = "OLD";
+
+class MakePagesTest : public WebTest {
+ protected:
+  MakePagesTest() {
+    AddPlayer("JS", "John Smith");
+    AddPlayer("AB", "Ann Brown");
+    AddCourse("MB", "Mill Brook", kPar72, kIndex);
+    AddRound("JS", "MB", Day(2025, 5, 1), kPar72, "SPR");
+    AddRound("AB", "MB", Day(2025, 5, 1, 10, 40), kPar72, "SPR");
+    AddRound("JS", "MB", Day(2026, 4, 10), kPar72);
+    AddEvent("SPR", "Spring Cup", 0, "MB", Day(2025, 5, 1));
+    AddTour("OOM", "Order of Merit", 4, "SPR;").Dir = "2025";
+    dir_.Write("Template/help.htm", "<P>help\n");
+  }
+
+  std::string PathOf(const PageLocation& location) const { return PagePath(settings_, location); }
+  std::string Read(const std::string& path) const {
+    std::string contents;
+    ReadWholeFile(path, contents);
+    return contents;
+  }
+  std::vector<std::string> SiteFiles() const {
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(settings_.HtmlRootDir))
+      if (entry.is_regular_file()) files.push_back(entry.path().string());
+    return files;
+  }
+  void MarkSiteOld() const {
+    for (const std::string& file : SiteFiles())
+      WriteFileAtomically(file, kOld);
+  }
+  std::vector<std::string> RewrittenFiles() const {
+    std::vector<std::string> rewritten;
+    for (const std::string& file : SiteFiles())
+      if (Read(file) != kOld) rewritten.push_back(file);
+    return rewritten;
+  }
+  // The file a page would get when written straight from its body.
+  template <typename Body>
+  std::string Rendered(const std::string& path, std::string_view title, std::string_view keywords,
+                       std::string_view robots, bool inYearFolder, Body body) {
+    TPage page;
+    page.Open(context_, path, StdHeaderPath(settings_), keywords, robots, title, inYearFolder);
+    body(page);
+    page.Close(StdFooterPath(settings_));
+    return Read(path);
+  }
+};
+
+// What a second run writes: the pages always rewritten, plus the kind its update-all setting
+// names; a template copy only when the template changed.
+TEST_F(MakePagesTest, SecondRunRewritesOnlyWhatItMust) {
+  const TRound& r1 = rounds_.RecordAt(0);
+  const std::vector<std::string> always = {
+      PathOf(CoursePage(settings_, "MB")),
+      PathOf(PlayerPage(settings_, "JS")),
+      PathOf(PlayerPage(settings_, "AB")),
+      PathOf(PlayerCourseYearPage(settings_, r1)),
+      PathOf(PlayerCourseYearPage(settings_, rounds_.RecordAt(1))),
+      PathOf(PlayerCourseYearPage(settings_, rounds_.RecordAt(2))),
+      PathOf(PtsPPage(settings_, 0)),
+      PathOf(IndexPage(settings_, 't')),
+      PathOf(IndexPage(settings_, 'p')),
+      PathOf(IndexPage(settings_, 'e')),
+      PathOf(IndexPage(settings_, 'c')),
+      PathOf(YearStatsPage(2025)),
+      PathOf(YearStatsPage(2026)),
+      PathOf({"index", "help.htm"})};
+  std::vector<std::string> scorecards, playerYears;
+  for (int i = 0; i < rounds_.Count(); ++i) {
+    const TRound& round = rounds_.RecordAt(i);
+    scorecards.push_back(PathOf(RoundPage(settings_, round)));
+    playerYears.push_back(
+        PathOf(PlayerYearPage(settings_, round.PlayerID, DecodeDate(round.Date).year)));
+  }
+  const struct {
+    bool TSettings::*Flag;
+    std::vector<std::string> Also;
+  } cases[] = {
+      {nullptr, {}},
+      {&TSettings::AllRounds, scorecards},
+      {&TSettings::AllPlayers, playerYears},
+      {&TSettings::AllEvents, {PathOf(EventPage(settings_, *events_.FindRecord("SPR")))}},
+      {&TSettings::AllTours, {PathOf(TourPage(settings_, *tours_.FindRecord("OOM")))}},
+  };
+  for (const auto& c : cases) {
+    settings_.AllRounds = settings_.AllPlayers = settings_.AllEvents = settings_.AllTours = false;
+    MakeAllPages(context_);
+    MarkSiteOld();
+    // The copy of help.htm is older than its template now.
+    fs::last_write_time(settings_.TemplateDir + "help.htm",
+                        fs::file_time_type::clock::now() + std::chrono::hours(1));
+    if (c.Flag) settings_.*c.Flag = true;
+    const MakePagesReport report = MakeAllPages(context_);
+    std::vector<std::string> expected = always;
+    expected.insert(expected.end(), c.Also.begin(), c.Also.end());
+    EXPECT_THAT(RewrittenFiles(), UnorderedElementsAreArray(expected));
+    EXPECT_EQ(report.Kept, c.Flag ? 8 - static_cast<int>(c.Also.size()) : 8);
+    EXPECT_EQ(report.TemplatesCopied, 1);
+    EXPECT_THAT(report.Skipped, IsEmpty());
+  }
+}
+
+TEST_F(MakePagesTest, YearStatisticsGoBackToTheFirstGapInTheYearFolders) {
+  rounds_.Clear();
+  context_.Today = Day(2004, 6, 15);
+  for (const char* year : {"2001", "2003"})
+    CreateDirectories(settings_.HtmlRootDir + year);
+  MakeAllPages(context_);
+  std::vector<bool> made;
+  for (int year = 2000; year <= 2005; ++year)
+    made.push_back(FileExists(PathOf(YearStatsPage(year))));
+  EXPECT_THAT(made, ElementsAre(false, false, false, true, true, false));
+  EXPECT_THAT(Read(PathOf(YearStatsPage(2003))), HasSubstr("<TITLE>Stats: 2003</TITLE>"));
+}
+
+TEST_F(MakePagesTest, TemplatesAreCopiedWhenNewerThanTheirCopy) {
+  const auto now = fs::file_time_type::clock::now();
+  const struct {
+    const char* Name;
+    fs::file_time_type Template, Copy;
+    bool Copied;
+  } cases[] = {
+      {"newer.htm", now, now - std::chrono::hours(1), true},
+      {"older.html", now - std::chrono::hours(1), now, false},
+      {"same.htm", now, now, false},
+  };
+  for (const auto& c : cases) {
+    fs::last_write_time(dir_.Write(std::string("Template/") + c.Name, "<P>a\n<P>b"), c.Template);
+    fs::last_write_time(dir_.Write(std::string("Web/index/") + c.Name, kOld), c.Copy);
+  }
+  dir_.Write("Template/new.htm", "x\r\n");
+  dir_.Write("Template/header.txt", "x");
+  dir_.Write("Template/site.css", "x");
+  fs::remove(settings_.TemplateDir + "help.htm");
+  MakePagesReport report;
+  CopyTemplates(context_, report);
+  for (const auto& c : cases)
+    EXPECT_EQ(dir_.Read(std::string("Web/index/") + c.Name), c.Copied ? "<P>a\r\n<P>b\r\n" : kOld)
+        << c.Name;
+  EXPECT_EQ(dir_.Read("Web/index/new.htm"), "x\r\n");
+  EXPECT_FALSE(FileExists(dir_.File("Web/index/header.txt")));
+  EXPECT_FALSE(FileExists(dir_.File("Web/index/site.css")));
+  EXPECT_EQ(report.TemplatesCopied, 2);
+}
+
+// A new site gets the template folder's style sheet; an existing index folder keeps what it
+// has, and a sheet that is there is never replaced.
+TEST_F(MakePagesTest, StyleSheetIsPlacedInANewSiteOnly) {
+  dir_.Write("Template/cardwise.css", "body {}");
+  const struct {
+    const char* Existing;  // nullptr: no index folder before the run
+    const char* Expected;
+  } cases[] = {{nullptr, "body {}"}, {"", ""}, {"mine", "mine"}};
+  for (const auto& c : cases) {
+    fs::remove_all(settings_.HtmlRootDir);
+    if (c.Existing) CreateDirectories(settings_.HtmlRootDir + "index");
+    if (c.Existing && *c.Existing) dir_.Write("Web/index/cardwise.css", c.Existing);
+    MakeAllPages(context_);
+    EXPECT_EQ(dir_.Read("Web/index/cardwise.css"), c.Expected);
+  }
+}
+
+// Event and round pages take the event's header, else that of the first tour holding the event,
+// else the standard one.
+TEST_F(MakePagesTest, EventPagesTakeTheirHeaderFromEventTourOrSettings) {
+  for (const char* name : {"std.txt", "tour.txt", "event.txt"})
+    dir_.Write(std::string("Template/") + name, std::string("<P>header ") + name);
+  settings_.StdHeader = "std.txt";
+  const struct {
+    const char* EventHeader;
+    const char* TourHeader;
+    const char* Expected;
+  } cases[] = {
+      {"event.txt", "tour.txt", "event.txt"}, {"", "tour.txt", "tour.txt"}, {"", "", "std.txt"}};
+  TEvent& event = *events_.FindRecord("SPR");
+  TTour& tour = *tours_.FindRecord("OOM");
+  settings_.AllRounds = settings_.AllEvents = true;
+  for (const auto& c : cases) {
+    event.Header = c.EventHeader;
+    tour.Header = c.TourHeader;
+    MakeAllPages(context_);
+    const std::string header = std::string("<P>header ") + c.Expected + "\r\n";
+    EXPECT_THAT(Read(PathOf(RoundPage(settings_, rounds_.RecordAt(0)))), HasSubstr(header));
+    EXPECT_THAT(Read(PathOf(EventPage(settings_, event))), HasSubstr(header));
+  }
+}
+
+TEST_F(MakePagesTest, PagesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
+  TEvent& event = *events_.FindRecord("SPR");
+  TTour& tour = *tours_.FindRecord("OOM");
+  const std::string eventPage = PathOf(EventPage(settings_, event));
+  const struct {
+    std::function<void()> Change;
+    std::string Missing;
+    std::string Reported;  // empty: nothing reported
+  } cases[] = {
+      {[&] { tour.Dir = "../x"; }, dir_.File("x/oom.htm"),
+       settings_.HtmlRootDir + "../x/oom.htm: not written: its folder or name leads outside"},
+      {[&] { event.Header = "../h.txt"; }, eventPage,
+       eventPage + ": not written: its header or footer template lies outside"},
+      {[&] { event.Make = false; }, eventPage, ""},
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(settings_.HtmlRootDir);
+    c.Change();
+    const MakePagesReport report = MakeAllPages(context_);
+    if (c.Reported.empty())
+      EXPECT_THAT(report.Skipped, IsEmpty());
+    else
+      EXPECT_THAT(report.Skipped, Contains(HasSubstr(c.Reported)));
+    EXPECT_FALSE(FileExists(c.Missing));
+    EXPECT_TRUE(FileExists(PathOf(IndexPage(settings_, 'p'))));
+    tour.Dir = "2025", event.Header.clear(), event.Make = true;
+  }
+}
+
+// A page the walk of the rounds writes again and again ends up as its last write: the
+// player-on-course page of a round whose IDs differ in letter case from the page's covers only
+// the exactly matching rounds but takes the title of the last round that wrote it.
+TEST_F(MakePagesTest, PagesWrittenSeveralTimesKeepTheirLastWrite) {
+  AddRound("js", "mb", Day(2025, 7, 1), kPar72).Player = "Johnny";
+  settings_.AllPlayers = true;
+  MakeAllPages(context_);
+  const TRound& last = rounds_.RecordAt(2);
+  ASSERT_EQ(last.PlayerID, "js");
+  const std::string playerCourse = PathOf(PlayerCourseYearPage(settings_, last));
+  const std::string playerYear = PathOf(PlayerYearPage(settings_, "JS", 2025));
+  const std::string made[] = {Read(playerCourse), Read(playerYear)};
+  EXPECT_EQ(made[0],
+            Rendered(playerCourse, "Johnny/Mill Brook/2025", "Johnny,Mill Brook,2025", "ALL", true,
+                     [&](TPage& page) { WritePlayerCourse(page, "JS", "MB", last.Date); }));
+  EXPECT_EQ(made[1], Rendered(playerYear, "John Smith", "John Smith", "ALL", true,
+                              [&](TPage& page) { WritePlayerYear(page, "JS", last.Date); }));
+}
+
+// The bodies write the same bytes whether they find their rounds through the index or by
+// reading the list.
+TEST_F(MakePagesTest, BodiesWriteTheSameThroughTheRoundIndex) {
+  AddRound("js", "MB", Day(2025, 7, 1), kPar72, "SPR");
+  AddRound("JS", "MB", Day(2025, 8, 1), kPar72, "spr");
+  AddRound("JS", "", Day(2025, 9, 1), kPar72);
+  AddTour("ECL", "Eclectic", 5, "SPR;");
+  CalcResults(*events_.FindRecord("SPR"), rounds_);
+  for (int i = 0; i < tours_.Count(); ++i)
+    CalcTour(tours_.RecordAt(i), database_);
+  const DateTime day = Day(2025, 1, 1);
+  const std::function<void(TPage&)> bodies[] = {
+      [](TPage& p) { WriteCoursePage(p, "MB", 0); },
+      [](TPage& p) { WritePlayerPage(p, "JS"); },
+      [&](TPage& p) { WritePlayerYear(p, "JS", day); },
+      [&](TPage& p) { WritePlayerCourse(p, "JS", "MB", day); },
+      [](TPage& p) { WriteEventPage(p, "SPR"); },
+      [](TPage& p) { WriteTourPage(p, "OOM"); },
+      [](TPage& p) { WriteTourPage(p, "ECL"); },
+  };
+  TRoundIndex index(rounds_);
+  for (std::size_t i = 0; i < std::size(bodies); ++i) {
+    context_.Rounds = nullptr;
+    OpenPage();
+    bodies[i](page_);
+    const std::string scanned = Body();
+    context_.Rounds = &index;
+    OpenPage();
+    bodies[i](page_);
+    EXPECT_EQ(Body(), scanned) << "body " << i;
+  }
+}
+
+// --- the whole site from the demo data ---
+
+// The relative links and pictures of a page outside its comments, without fragments.
+std::vector<std::string> RelativeLinks(const std::string& page) {
+  std::vector<std::string> links;
+  for (std::size_t at = 0; at < page.size();) {
+    const std::size_t comment = page.find("<!--", at);
+    const std::size_t end = std::min(page.size(), comment);
+    for (const std::string attribute : {"href=\"", "src=\""}) {
+      for (std::size_t found = page.find(attribute, at); found < end;
+           found = page.find(attribute, found + 1)) {
+        const std::size_t start = found + attribute.size();
+        std::string target = page.substr(start, page.find('"', start) - start);
+        target = target.substr(0, target.find('#'));
+        if (!target.empty() && target.find(':') == std::string::npos) links.push_back(target);
+      }
+    }
+    at = comment == std::string::npos ? page.size() : page.find("-->", comment);
+  }
+  return links;
+}
+
+class SiteLinksTest : public MakePagesTest, public ::testing::WithParamInterface<bool> {};
+
+// Every relative link, picture and style sheet of every page leads to a file of the site, apart
+// from the links the tour tables make to every event of the tour, also to events whose page
+// is switched off.
+TEST_P(SiteLinksTest, EveryLinkOfTheDemoSiteLeadsToAFile) {
+  players_.Clear(), courses_.Clear(), rounds_.Clear(), events_.Clear(), tours_.Clear();
+  const std::string shipped = ShippedFilesDir();
+  ASSERT_FALSE(shipped.empty());
+  settings_.DataDir = shipped + "demo/";
+  settings_.TemplateDir = shipped + "template/";
+  settings_.PlayerFName = "DEMOP.DAT", settings_.CourseFName = "DEMOC.DAT";
+  settings_.RoundFName = "DEMOR.DAT", settings_.EventFName = "DEMOE.DAT";
+  settings_.TourFName = "DEMOT.DAT";
+  settings_.StdHeader = "header.txt", settings_.StdFooter = "footer.txt";
+  settings_.UseLongFileNames = GetParam();
+  for (const LoadReport& report : LoadDatabase(database_, settings_))
+    EXPECT_TRUE(report.Clean()) << report.File;
+  ASSERT_GT(rounds_.Count(), 100);
+  ASSERT_GT(tours_.Count(), 0);
+  // The run is dated in the year of the last round, so every year of the data has its
+  // statistics page.
+  context_.Today = *EncodeDate(DecodeDate(rounds_.RecordAt(rounds_.Count() - 1).Date).year, 12, 31);
+
+  const MakePagesReport report = MakeAllPages(context_);
+  EXPECT_THAT(report.Skipped, IsEmpty());
+  EXPECT_GT(report.Written, rounds_.Count());
+
+  std::set<std::string> switchedOff;
+  for (int i = 0; i < events_.Count(); ++i)
+    if (!events_.RecordAt(i).Make)
+      switchedOff.insert(PathOf(EventPage(settings_, events_.RecordAt(i))));
+
+  std::set<std::string> broken;
+  int checked = 0;
+  for (const std::string& file : SiteFiles()) {
+    if (!file.ends_with(".htm") && !file.ends_with(".html")) continue;
+    for (const std::string& link : RelativeLinks(Read(file))) {
+      const fs::path target = (fs::path(file).parent_path() / link).lexically_normal();
+      ++checked;
+      if (!fs::exists(target) && !switchedOff.contains(target.string()))
+        broken.insert(file + " -> " + link);
+    }
+  }
+  EXPECT_THAT(broken, IsEmpty());
+  EXPECT_GT(checked, 20 * rounds_.Count());
+  EXPECT_TRUE(FileExists(PathOf({"index", "cardwise.css"})));
+  EXPECT_TRUE(FileExists(PathOf({"index", "help.htm"})));
+}
+
+INSTANTIATE_TEST_SUITE_P(NameForms, SiteLinksTest, ::testing::Bool());
+
+}  // namespace
+}  // namespace cardwise::testing
