@@ -97,7 +97,7 @@ TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setWindowIcon(MainImage(0));
-  SetVersion("Cardwise/32", "1.72");
+  SetVersion(kProductName, kProductVersion);
   createMenus();
   createWidgets();
   createTimer();

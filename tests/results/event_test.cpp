@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/locale_formats.h"
@@ -10,6 +11,8 @@
 
 namespace cardwise {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 class EventTest : public ::testing::Test {
  protected:
@@ -24,7 +27,7 @@ TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
       "3=3;;CD;R3;\r\n";
   TEventList list;
   list.LoadFromFile(dir_.Write("EVENTS.DAT", text));
-  std::vector<std::string>& results = list.RecordAt(0).Results;
+  Lines& results = list.RecordAt(0).Results;
   results.insert(results.begin() + 1, {";;;;", ";;;R;="});
   ASSERT_TRUE(list.SaveAll(dir_.File("AGAIN.DAT")));
   EXPECT_EQ(dir_.Read("AGAIN.DAT"), text);
@@ -39,24 +42,22 @@ TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
 
 TEST_F(EventTest, ReadsTypeMakeAndResultKeysTolerantly) {
   struct Case {
-    std::string Lines;
+    std::string Text;
     int Type;
     bool Make;
-    std::vector<std::string> Results;
+    Lines Results;
   };
-  const std::vector<Case> cases = {
-      {"Type=2\nMake=1\n", 2, true, {}},
-      {"Type=two\nMake= 01\n", -1, true, {}},
-      {"Make=yes\n", -1, false, {}},
-      {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}},
-  };
+  const Case cases[] = {{"Type=2\nMake=1\n", 2, true, {}},
+                        {"Type=two\nMake= 01\n", -1, true, {}},
+                        {"Make=yes\n", -1, false, {}},
+                        {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}}};
   for (const Case& c : cases) {
     TEventList list;
-    list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + c.Lines));
+    list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + c.Text));
     const TEvent& event = list.RecordAt(0);
-    EXPECT_EQ(event.Type, c.Type) << c.Lines;
-    EXPECT_EQ(event.Make, c.Make) << c.Lines;
-    EXPECT_EQ(event.Results, c.Results) << c.Lines;
+    EXPECT_EQ(event.Type, c.Type) << c.Text;
+    EXPECT_EQ(event.Make, c.Make) << c.Text;
+    EXPECT_EQ(event.Results, c.Results) << c.Text;
   }
 }
 
@@ -69,13 +70,12 @@ TEST_F(EventTest, ReloadUsesDefaultsAndStopsAtTheFirstMissingOrEmptyResult) {
   event.Make = false;
   ASSERT_TRUE(ReloadRecord(event, path));
   EXPECT_EQ(event.Header, "");
-  EXPECT_EQ(event.Date, Today());
-  EXPECT_EQ(event.Type, -1);
-  EXPECT_TRUE(event.Make);
-  EXPECT_EQ(event.Results, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(std::make_tuple(event.Date, event.Type, event.Make),
+            std::make_tuple(Today(), -1, true));
+  EXPECT_EQ(event.Results, (Lines{"a", "b"}));
   event.ID = "F";
   ASSERT_TRUE(ReloadRecord(event, path));
-  EXPECT_EQ(event.Results, (std::vector<std::string>{"a"}));
+  EXPECT_EQ(event.Results, (Lines{"a"}));
 }
 
 }  // namespace

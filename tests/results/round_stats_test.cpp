@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace cardwise {
@@ -40,25 +41,20 @@ void ExpectMean(const TSumStat& stat, float mean) {
 }
 
 TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
-  struct Case {
-    std::vector<int> classes;
-    const char *meanToPar, *perRound, *parShare, *highShare;
-  };
-  const std::vector<Case> cases = {
-      {{}, "", "", "", ""},
-      {{1}, "+1.00", "+18.0", "", ""},
-      {{0, 0, 0, -1}, "-0.25", "-4.5", "75.0%", ""},
-      {{0, 0, 4}, "+1.33", "+24.0", "66.7%", "33.3%"},
-      {{12, -5}, "+3.50", "+63.0", "", "50.0%"},  // counted as +10 and -3
-      {{0}, "0.00", "0.0", "100.0%", ""},
-  };
-  for (const Case& c : cases) {
-    const TParStat stat = Holes(c.classes);
-    SCOPED_TRACE(testing::PrintToString(c.classes));
-    EXPECT_EQ(stat.MeanToParText(), c.meanToPar);
-    EXPECT_EQ(stat.PerRoundText(), c.perRound);
-    EXPECT_EQ(stat.BucketShareText(0), c.parShare);
-    EXPECT_EQ(stat.HighShareText(), c.highShare);
+  // The holes' score classes; mean to par, per round, share of pars, share of the highest bucket.
+  const std::pair<std::vector<int>, std::string> cases[] = {
+      {{}, "|||"},
+      {{1}, "+1.00|+18.0||"},
+      {{0, 0, 0, -1}, "-0.25|-4.5|75.0%|"},
+      {{0, 0, 4}, "+1.33|+24.0|66.7%|33.3%"},
+      {{12, -5}, "+3.50|+63.0||50.0%"},  // counted as +10 and -3
+      {{0}, "0.00|0.0|100.0%|"}};
+  for (const auto& [classes, texts] : cases) {
+    const TParStat stat = Holes(classes);
+    EXPECT_EQ(stat.MeanToParText() + "|" + stat.PerRoundText() + "|" + stat.BucketShareText(0) +
+                  "|" + stat.HighShareText(),
+              texts)
+        << testing::PrintToString(classes);
   }
   EXPECT_EQ(Holes({2, 2}).BucketText(2), "2");
   EXPECT_EQ(Holes({2, 2}).BucketText(1), "&nbsp;");
@@ -95,20 +91,15 @@ TEST(RoundStatsTest, PlayedHolesCountAndOnlyAFullCardHasAScore) {
 }
 
 TEST(RoundStatsTest, TheHoleAfterAFirstBogeyIsAnMIndexSample) {
-  struct Case {
-    const char* score;  // on par-4 holes
-    int samples;
-    float sum;
-  };
-  const std::vector<Case> cases = {
-      {"4,4,4,5,3", 1, -1}, {"4,5,4,4,4", 0, 0}, {"4,4,5,6", 1, 2},           {"0,0,5,4", 1, 0},
-      {"4,5,5,4,4", 0, 0},  {"4,4,5,0,4", 0, 0}, {"4,4,4,5,3,4,4,6,5", 2, 0},
-  };
-  for (const Case& c : cases) {
+  // Scores on par-4 holes; the samples and their sum.
+  const std::tuple<std::string, int, float> cases[] = {
+      {"4,4,4,5,3", 1, -1}, {"4,5,4,4,4", 0, 0}, {"4,4,5,6", 1, 2},          {"0,0,5,4", 1, 0},
+      {"4,5,5,4,4", 0, 0},  {"4,4,5,0,4", 0, 0}, {"4,4,4,5,3,4,4,6,5", 2, 0}};
+  for (const auto& [score, samples, sum] : cases) {
     TRoundStats stats;
-    stats.AddRound(Round(c.score));
-    EXPECT_EQ(stats.AfterBogey.Samples, c.samples) << c.score;
-    EXPECT_FLOAT_EQ(stats.AfterBogey.Sum, c.sum) << c.score;
+    stats.AddRound(Round(score));
+    EXPECT_EQ(stats.AfterBogey.Samples, samples) << score;
+    EXPECT_FLOAT_EQ(stats.AfterBogey.Sum, sum) << score;
   }
 }
 
@@ -146,36 +137,26 @@ TEST(RoundStatsTest, PuttsAndGreensAddWhereARoundHasThem) {
 }
 
 TEST(RoundStatsTest, RankHolesGivesTiesTheBetterRank) {
-  struct Case {
-    const char* score;
-    std::vector<int> ranks;  // holes 1 to 5; the rest as hole 5
-  };
-  const std::vector<Case> cases = {
-      {"6,6,5,3,0,4,4,4,4,4,4,4,4,4,4,4,4,4", {1, 1, 3, 18, 4}},  // hole 5 unplayed: 0
-      {kFours.c_str(), {1, 1, 1, 1, 1}},
-  };
-  for (const Case& c : cases) {
+  // The ranks of holes 1 to 5; the rest rank as hole 5. Hole 5 unplayed counts as 0.
+  const std::pair<std::string, std::vector<int>> cases[] = {
+      {"6,6,5,3,0,4,4,4,4,4,4,4,4,4,4,4,4,4", {1, 1, 3, 18, 4}}, {kFours, {1, 1, 1, 1, 1}}};
+  for (const auto& [score, ranks] : cases) {
     TRoundStats stats;
-    stats.AddRound(Round(c.score));
+    stats.AddRound(Round(score));
     stats.RankHoles(Row(kFours));
     for (int h = 0; h < kHoles; ++h)
-      EXPECT_EQ(stats.HoleRank[h], c.ranks[std::min(h, 4)]) << c.score << " hole " << h + 1;
+      EXPECT_EQ(stats.HoleRank[h], ranks[std::min(h, 4)]) << score << " hole " << h + 1;
   }
 }
 
 TEST(RoundStatsTest, MIndexTextIsEmptyAtOrUnderPar) {
-  struct Case {
-    std::vector<int> classes;
-    double afterBogey;
-    const char* text;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<std::vector<int>, double, std::string> cases[] = {
       {{1, 0, 0, 0}, 0.05, "20%"}, {{1}, 0.02, " 2%"}, {{0, 0}, 1, ""}, {{-1}, 1, ""}};
-  for (const Case& c : cases) {
+  for (const auto& [classes, afterBogey, text] : cases) {
     TRoundStats stats;
-    stats.AllHoles = Holes(c.classes);
-    stats.AfterBogey.AddValue(c.afterBogey);
-    EXPECT_EQ(stats.MIndexText(), c.text) << testing::PrintToString(c.classes);
+    stats.AllHoles = Holes(classes);
+    stats.AfterBogey.AddValue(afterBogey);
+    EXPECT_EQ(stats.MIndexText(), text) << testing::PrintToString(classes);
   }
 }
 

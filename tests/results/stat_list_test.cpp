@@ -2,55 +2,54 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_database.h"
-
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "records/dates.h"
 #include "results/database.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
 
 using Entries = std::vector<std::pair<std::string, int>>;  // player ID, rounds added
 
+template <class T>
+T& AddRecord(TRecordList<T>& list, const std::string& id) {
+  auto record = std::make_unique<T>();
+  record->ID = id;
+  return list.RecordAt(list.Add(std::move(record)));
+}
+
 // Players AB, Cd and EF; the rounds of "ZZ" have no player. Per round: ID, player, year, event,
 // birdies and bogeys on an all-par-4 card.
 class StatListTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
-    for (const char* id : {"AB", "Cd", "EF"}) {
-      auto player = std::make_unique<TPlayer>();
-      player->ID = id;
-      players_.Add(std::move(player));
-    }
+    for (const char* id : {"AB", "Cd", "EF"})
+      AddRecord(players_, id);
     AddRound("020101-0900-cd", "cd", 2002, "E1", 1, 5);
     AddRound("020102-0900-AB", "AB", 2002, "E2", 0, 0);
     AddRound("020103-0900-ZZ", "ZZ", 2002, "E1", 0, 0);
     AddRound("030101-0900-AB", "AB", 2003, "E1", 0, 0);
     AddRound("030102-0900-CD", "CD", 2003, "", 1, 5);
     AddRound("040101-0900-EF", "EF", 2004, "", 2, 3);
-    auto tour = std::make_unique<TTour>();
-    tour->ID = "T1";
-    tour->Events = "E0;E1;";
-    tours_.Add(std::move(tour));
+    AddRecord(tours_, "T1").Events = "E0;E1;";
   }
 
   void AddRound(const char* id, const char* player, int year, const char* event, int birdies,
                 int bogeys) {
-    auto round = std::make_unique<TRound>();
-    round->ID = id;
-    round->PlayerID = player;
-    round->Date = *EncodeDate(year, 6, 15);
-    round->EventID = event;
+    TRound& round = AddRecord(rounds_, id);
+    round.PlayerID = player;
+    round.Date = *EncodeDate(year, 6, 15);
+    round.EventID = event;
     for (int h = 1; h <= kHoles; ++h) {
-      round->Score.SetHoleValue(h, h <= birdies ? 3 : h <= birdies + bogeys ? 5 : 4);
-      round->CPar.SetHoleValue(h, 4);
+      round.Score.SetHoleValue(h, h <= birdies ? 3 : h <= birdies + bogeys ? 5 : 4);
+      round.CPar.SetHoleValue(h, 4);
     }
-    rounds_.Add(std::move(round));
   }
 
   static Entries EntriesOf(const TStatList& list) {
@@ -62,24 +61,17 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
 };
 
 TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
-  struct Case {
-    std::string tourID;
-    int year;
-    Entries entries;
-  };
-  const std::vector<Case> cases = {
-      {"", 0, {{"Cd", 2}, {"AB", 2}, {"EF", 1}}},
-      {"", 2003, {{"AB", 1}, {"Cd", 1}}},
-      {"T1", 0, {{"Cd", 1}, {"AB", 1}}},
-      {"t1", 2003, {{"AB", 1}}},
-      {"NOPE", 0, {}},
-      {"", 1999, {}},
-      {"", 10000, {}},
-  };
-  for (const Case& c : cases) {
+  const std::tuple<std::string, int, Entries> cases[] = {{"", 0, {{"Cd", 2}, {"AB", 2}, {"EF", 1}}},
+                                                         {"", 2003, {{"AB", 1}, {"Cd", 1}}},
+                                                         {"T1", 0, {{"Cd", 1}, {"AB", 1}}},
+                                                         {"t1", 2003, {{"AB", 1}}},
+                                                         {"NOPE", 0, {}},
+                                                         {"", 1999, {}},
+                                                         {"", 10000, {}}};
+  for (const auto& [tourID, year, entries] : cases) {
     TStatList list;
-    list.Generate(database_, c.tourID, c.year);
-    EXPECT_EQ(EntriesOf(list), c.entries) << "tour '" << c.tourID << "', year " << c.year;
+    list.Generate(database_, tourID, year);
+    EXPECT_EQ(EntriesOf(list), entries) << "tour '" << tourID << "', year " << year;
   }
 }
 
@@ -96,11 +88,10 @@ TEST_F(StatListTest, GenerateAddsToTheEntriesAlreadyThere) {
 
 TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
   // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73.
-  const std::vector<std::pair<int, std::vector<std::string>>> cases = {
+  const std::pair<int, std::vector<std::string>> cases[] = {
       {SortBirdies, {"EF", "Cd", "AB"}},
       {SortStrokes, {"AB", "EF", "Cd"}},
-      {99, {"Cd", "AB", "EF"}},  // an unknown key leaves the order as generated
-  };
+      {99, {"Cd", "AB", "EF"}}};  // an unknown key leaves the order as generated
   for (const auto& [key, order] : cases) {
     TStatList list;
     list.Generate(database_, "", 0);

@@ -2,65 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_database.h"
-
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "results/database.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
 
 TEST(TourScoringTest, PtsPFollowsItsLineWithBonusesForTheFirstTwo) {
-  struct Case {
-    int Place, Field, Tour, Tied;
-    double Points, Tolerance;
-  };
-  const std::vector<Case> cases = {
+  // Place, field, tour size, tied places; the points and the precision they are known to.
+  const std::tuple<int, int, int, int, double, double> cases[] = {
       {1, 10, 10, 1, 18.6234, 5e-5}, {2, 10, 10, 1, 14.9986, 5e-5},  {3, 10, 10, 1, 12.3738, 5e-5},
       {10, 10, 10, 1, 1.0000, 5e-5}, {11, 10, 10, 1, -0.6248, 5e-5}, {1, 8, 20, 1, 26.783, 5e-4},
       {2, 8, 20, 1, 22.110, 5e-4},   {8, 8, 20, 1, 5.072, 5e-4},     {1, 10, 10, 2, 16.811, 5e-4},
-      {1, 10, 0, 1, 18.6234, 5e-5},   // no tour size: 10
-      {1, 10, 10, 0, 18.6234, 5e-5},  // no tie count: 1
-  };
-  for (const Case& c : cases)
-    EXPECT_NEAR(PtsP(c.Place, c.Field, c.Tour, c.Tied), c.Points, c.Tolerance)
-        << c.Place << " of " << c.Field << " in " << c.Tour << ", tied " << c.Tied;
+      {1, 10, 0, 1, 18.6234, 5e-5},  {1, 10, 10, 0, 18.6234, 5e-5}};  // 0: a tour of 10, 1 tied
+  for (const auto& [place, field, tour, tied, points, tolerance] : cases)
+    EXPECT_NEAR(PtsP(place, field, tour, tied), points, tolerance)
+        << place << " of " << field << " in " << tour << ", tied " << tied;
   EXPECT_EQ(PtsP(2, 1, 10, 1), PtsP(2, 3, 10, 1)) << "a field below 3 counts as 3";
   EXPECT_EQ(PtsP(2, 2, 10, 1), PtsP(2, 3, 10, 1));
 }
 
 TEST(TourScoringTest, F1PointsAndPlaceAverageShareTiedPlaces) {
-  struct Case {
-    int Place, Tied;
-    float F1, Average;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<int, int, float, float> cases[] = {
+      // place, tied, F1 points, average
       {1, 1, 25, 1},  {1, 2, 22.5f, 1.5f},  {3, 0, 16, 3},     {10, 1, 6, 10},
       {15, 1, 1, 15}, {15, 2, 0.5f, 15.5f}, {16, 2, 0, 16.5f}, {4, 3, 11.333333f, 5},
-      {0, 1, 0, 0},   {-1, 1, 0, -1},
-  };
-  for (const Case& c : cases) {
-    EXPECT_FLOAT_EQ(F1Points(c.Place, c.Tied), c.F1) << c.Place << "/" << c.Tied;
-    EXPECT_FLOAT_EQ(PlaceAverage(c.Place, c.Tied), c.Average) << c.Place << "/" << c.Tied;
+      {0, 1, 0, 0},   {-1, 1, 0, -1}};
+  for (const auto& [place, tied, f1, average] : cases) {
+    EXPECT_FLOAT_EQ(F1Points(place, tied), f1) << place << "/" << tied;
+    EXPECT_FLOAT_EQ(PlaceAverage(place, tied), average) << place << "/" << tied;
   }
+}
+
+template <class T>
+T& AddRecord(TRecordList<T>& list, const std::string& id) {
+  auto record = std::make_unique<T>();
+  record->ID = id;
+  return list.RecordAt(list.Add(std::move(record)));
 }
 
 class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
-    for (const char* id : {"AA", "BB"}) {
-      auto player = std::make_unique<TPlayer>();
-      player->ID = id;
-      players_.Add(std::move(player));
-    }
-    auto course = std::make_unique<TCourse>();
-    course->ID = "PAR72";
+    AddRecord(players_, "AA");
+    AddRecord(players_, "BB");
+    TCourse& course = AddRecord(courses_, "PAR72");
     for (int hole = 1; hole <= kHoles; ++hole)
-      course->Par.SetHoleValue(hole, hole <= 4 ? 5 : hole <= 8 ? 3 : 4);  // 20 + 12 + 40
-    courses_.Add(std::move(course));
+      course.Par.SetHoleValue(hole, hole <= 4 ? 5 : hole <= 8 ? 3 : 4);  // 20 + 12 + 40
     AddEvent("E1", kStrokesGross, "PAR72",
              {"1;70;AA;;", "2;72;BB;;=", "2;72;CC;;=", "4;75;DD;;", "x;80;EE;;"});
     AddEvent("S1", kStableford, "", {"1;39;AA;;", "2;30;BB;;"});
@@ -70,24 +63,20 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
 
   void AddEvent(const std::string& id, int type, const std::string& course,
                 std::vector<std::string> results) {
-    auto event = std::make_unique<TEvent>();
-    event->ID = id;
-    event->Type = type;
-    event->CourseID = course;
-    event->Results = std::move(results);
-    events_.Add(std::move(event));
+    TEvent& event = AddRecord(events_, id);
+    event.Type = type;
+    event.CourseID = course;
+    event.Results = std::move(results);
   }
 
   // A round of the player in the event with the given score on holes from..to.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int from, int to, int score) {
-    auto round = std::make_unique<TRound>();
-    round->ID = id;
-    round->PlayerID = player;
-    round->EventID = event;
+    TRound& round = AddRecord(rounds_, id);
+    round.PlayerID = player;
+    round.EventID = event;
     for (int hole = from; hole <= to; ++hole)
-      round->Score.SetHoleValue(hole, score);
-    rounds_.Add(std::move(round));
+      round.Score.SetHoleValue(hole, score);
   }
 
   float Value(int type, const std::string& event, const std::string& player) {
@@ -100,12 +89,7 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
 
 TEST_F(TourValueTest, EachTourTypeValuesTheResultLine) {
   tour_.Ntot = 10;
-  struct Case {
-    int Type;
-    std::string Event, Player;
-    float Value;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<int, std::string, std::string, float> cases[] = {
       {kResultAscending, "E1", "AA", 70},
       {kResultDescending, "E1", "bb", 72},  // the player is found in any letter case
       {kResultDescending, "M1", "AA", 71.5f},
@@ -121,37 +105,33 @@ TEST_F(TourValueTest, EachTourTypeValuesTheResultLine) {
       {kResultAscending, "E1", "ZZ", 0},
       {kResultAscending, "E9", "AA", 0},
       {-1, "E1", "AA", 0},
-      {7, "E1", "AA", 0},
-  };
-  for (const Case& c : cases)
-    EXPECT_FLOAT_EQ(Value(c.Type, c.Event, c.Player), c.Value)
-        << "type " << c.Type << " " << c.Event << " " << c.Player;
-
+      {7, "E1", "AA", 0}};
+  for (const auto& [type, event, player, value] : cases)
+    EXPECT_FLOAT_EQ(Value(type, event, player), value)
+        << "type " << type << " " << event << " " << player;
   events_.FindRecord("E1")->CourseID = "GONE";
   EXPECT_EQ(Value(kNominell, "E1", "AA"), 0) << "a stroke event on an unknown course";
 }
 
 TEST_F(TourValueTest, WeightsComeByPositionAndZeroOrMissingCountsAsOne) {
+  const std::tuple<std::string, float, float, float> cases[] = {// weights; E1, S1, M1
+                                                                {"1;0;2", 1, 1, 2},
+                                                                {"1,5;;", 1.5f, 1, 1}};
+  for (const auto& [weights, e1, s1, m1] : cases) {
+    tour_.Weights = weights;
+    EXPECT_EQ(std::make_tuple(EventWeight(tour_, "E1"), EventWeight(tour_, "S1"),
+                              EventWeight(tour_, "M1"), EventWeight(tour_, "X9")),
+              std::make_tuple(e1, s1, m1, 1.0f))
+        << weights;
+  }
   tour_.Weights = "1;0;2";
-  EXPECT_EQ(EventWeight(tour_, "E1"), 1);
-  EXPECT_EQ(EventWeight(tour_, "S1"), 1);
-  EXPECT_EQ(EventWeight(tour_, "M1"), 2);
-  EXPECT_EQ(EventWeight(tour_, "X9"), 1);
   EXPECT_FLOAT_EQ(Value(kResultDescending, "M1", "AA"), 143);
-  tour_.Weights = "1,5;;";
-  EXPECT_EQ(EventWeight(tour_, "E1"), 1.5f);
-  EXPECT_EQ(EventWeight(tour_, "S1"), 1);
-  EXPECT_EQ(EventWeight(tour_, "M1"), 1);
 }
 
 TEST_F(TourValueTest, ValueTextsFollowTheTourType) {
   tour_.Ntot = 10;
   tour_.Weights = "1.5;1;1;";
-  struct Case {
-    int Type;
-    std::string Event, Player, Text;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<int, std::string, std::string, std::string> cases[] = {
       {kResultAscending, "E1", "AA", "105"},
       {kResultDescending, "E1", "DD", "113"},  // 112.5 goes away from zero
       {kPlaceOrder, "S1", "BB", "2"},
@@ -160,12 +140,11 @@ TEST_F(TourValueTest, ValueTextsFollowTheTourType) {
       {kPtsPSystem, "S1", "AA", "14.7"},  // a field of 2 counts as 3: 10 + 3 / B + 3
       {kNominell, "S1", "AA", "3.0"},
       {kNominell, "E1", "DD", "-4.5"},
-      {kNominell, "M1", "AA", ""},
-  };
-  for (const Case& c : cases) {
-    tour_.Type = c.Type;
-    EXPECT_EQ(EventValueText(tour_, c.Event, c.Player, database_), c.Text)
-        << "type " << c.Type << " " << c.Event << " " << c.Player;
+      {kNominell, "M1", "AA", ""}};
+  for (const auto& [type, event, player, text] : cases) {
+    tour_.Type = type;
+    EXPECT_EQ(EventValueText(tour_, event, player, database_), text)
+        << "type " << type << " " << event << " " << player;
   }
 }
 

@@ -17,6 +17,8 @@
 namespace cardwise {
 namespace {
 
+using Lines = std::vector<std::string>;
+
 TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
   struct Case {
     bool Ascending;
@@ -26,7 +28,7 @@ TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
     std::vector<int> Dropped;
     double Total;
   };
-  const std::vector<Case> cases = {
+  const Case cases[] = {
       {true, {72, 75, 80}, {}, 1, {3}, 147},
       {true, {72, 0, 80}, {}, 1, {2}, 152},   // the missed event is the one dropped
       {true, {72, 72, 72}, {}, 1, {3}, 144},  // among equals the later event is worse
@@ -36,8 +38,7 @@ TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
       {false, {10, 5, 8}, {}, 1, {2}, 18},
       {false, {10, 5, 8}, {2}, 1, {3}, 15},  // the next lowest goes in the mandatory's place
       {false, {6, 6, 6}, {}, 1, {3}, 12},
-      {false, {6, 0, 6}, {}, 1, {2}, 12},
-  };
+      {false, {6, 0, 6}, {}, 1, {2}, 12}};
   for (const Case& c : cases) {
     const int count = static_cast<int>(c.Values.size());
     TTourResults results(c.Ascending, count, c.Mandatory);
@@ -65,55 +66,60 @@ TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) 
 }
 
 TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
-  const std::vector<std::pair<double, std::string>> cases = {
-      {12.5, "12.5"}, {12.0, "12"},      {0, "0"},        {-0.04, "0"},
-      {-3, "-3"},     {16.811f, "16.8"}, {147.96, "148"}, {100, "100"},
-  };
+  const std::pair<double, std::string> cases[] = {{12.5, "12.5"},  {12.0, "12"}, {0, "0"},
+                                                  {-0.04, "0"},    {-3, "-3"},   {16.811f, "16.8"},
+                                                  {147.96, "148"}, {100, "100"}};
   for (const auto& [value, text] : cases)
     EXPECT_EQ(NumberText(value), text) << value;
+}
+
+template <class T>
+T& AddRecord(TRecordList<T>& list, const std::string& id) {
+  auto record = std::make_unique<T>();
+  record->ID = id;
+  return list.RecordAt(list.Add(std::move(record)));
 }
 
 class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override { SetCurrentFormats(IsoFormats()); }
 
-  void AddEvent(const std::string& id, std::vector<std::string> results) {
-    auto event = std::make_unique<TEvent>();
-    event->ID = id;
-    event->Type = kStrokesGross;
-    event->Results = std::move(results);
-    events_.Add(std::move(event));
-  }
-
-  void AddPlayer(const std::string& id) {
-    auto player = std::make_unique<TPlayer>();
-    player->ID = id;
-    players_.Add(std::move(player));
+  void AddEvent(const std::string& id, Lines results) {
+    TEvent& event = AddRecord(events_, id);
+    event.Type = kStrokesGross;
+    event.Results = std::move(results);
   }
 
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int score) {
-    auto round = std::make_unique<TRound>();
-    round->ID = id;
-    round->PlayerID = player;
-    round->EventID = event;
-    round->Date = *EncodeDate(2003, 5, 1);
+    TRound& round = AddRecord(rounds_, id);
+    round.PlayerID = player;
+    round.EventID = event;
+    round.Date = *EncodeDate(2003, 5, 1);
     for (int hole = 1; hole <= kHoles; ++hole)
-      round->Score.SetHoleValue(hole, score);
-    rounds_.Add(std::move(round));
+      round.Score.SetHoleValue(hole, score);
   }
 
-  std::vector<std::string> Calc(int type, int worst = 0) {
+  Lines Calc(int type, int worst = 0) {
     tour_.Type = type;
     tour_.Worst = worst;
     CalcTour(tour_, database_);
-    std::vector<std::string> lines;
+    Lines lines;
     for (const TStandingLine& line : tour_.Standings)
       lines.push_back(line.Text);
     return lines;
   }
 
-  using Lines = std::vector<std::string>;
+  // The status texts shown while `action` runs.
+  template <class Action>
+  static Lines Shown(const Action& action) {
+    Lines texts;
+    const StatusSink previous =
+        SetStatusSink([&texts](const std::string& text) { texts.push_back(text); });
+    action();
+    SetStatusSink(previous);
+    return texts;
+  }
 
   TTour tour_;
   testing::TempDir dir_;
@@ -130,7 +136,6 @@ TEST_F(StandingsTest, StrokesTourDropsTheWorstAndRanksTooFewResultsLast) {
   ASSERT_TRUE(tour_.Standings[1].Attached);
   EXPECT_TRUE(tour_.Standings[1].Attached->IsDropped(3, 1));
 
-  tour_.Events = "E1;E2;E3;";
   tour_.MandatoryEvents = "E3";
   // A missed mandatory event counts as 0 and BB's 76 is dropped in its place.
   EXPECT_EQ(Calc(kResultAscending, 1), (Lines{"1;74;2;BB;", "2;152;3;AA;", "3;70;1;CC;"}));
@@ -165,8 +170,8 @@ TEST_F(StandingsTest, EqualTotalsSharePlacesAndAZeroTotalComesLast) {
 }
 
 TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
-  AddPlayer("AA");
-  AddPlayer("BB");
+  AddRecord(players_, "AA");
+  AddRecord(players_, "BB");
   AddEvent("E1", {"1;72;AA;R1;", "2;75;GONE;;"});
   AddEvent("E2", {"1;80;AA;R2;", "2;90;BB;R3;", "3;95;GONE;;"});
   AddRound("R1", "AA", "E1", 5);
@@ -185,13 +190,8 @@ TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
   Calc(kResultAscending);
   const std::string path =
       dir_.Write("EVENTS.DAT", "[SS]\r\nID=SS\r\nEvent=Old\r\n1=old\r\n[E1]\r\nID=E1\r\n");
-  std::vector<std::string> texts;
-  const StatusSink previous =
-      SetStatusSink([&texts](const std::string& text) { texts.push_back(text); });
-  const Status status = SaveAsEvent(tour_, path);
-  SetStatusSink(previous);
-  ASSERT_TRUE(status) << status.message();
-  EXPECT_EQ(texts, (std::vector<std::string>{"Saving: SS as event...", "SS saved as event."}));
+  EXPECT_EQ(Shown([&] { ASSERT_TRUE(SaveAsEvent(tour_, path)); }),
+            (Lines{"Saving: SS as event...", "SS saved as event."}));
   EXPECT_EQ(dir_.Read("EVENTS.DAT"),
             "[E1]\r\nID=E1\r\n[SS]\r\nID=SS\r\nEvent=Spring Series\r\nMake=0\r\nType=3\r\n"
             "1=1;75;CC;;\r\n2=2;80;DD;;=\r\n3=2;80;BB;;=\r\n");
@@ -208,11 +208,8 @@ TEST_F(StandingsTest, SaveAsEventReportsAFileThatCannotBeWritten) {
   tour_.ID = "T";
   tour_.Type = kF1System;
   const std::string path = dir_.Write("file", "x") + "/EVENTS.DAT";
-  std::string last;
-  const StatusSink previous = SetStatusSink([&last](const std::string& text) { last = text; });
-  EXPECT_FALSE(SaveAsEvent(tour_, path));
-  SetStatusSink(previous);
-  EXPECT_EQ(last, "T not saved as event.");
+  EXPECT_EQ(Shown([&] { EXPECT_FALSE(SaveAsEvent(tour_, path)); }),
+            (Lines{"Saving: T as event...", "T not saved as event."}));
 
   tour_.ID.clear();  // no name to make an ID from
   EXPECT_FALSE(SaveAsEvent(tour_, dir_.File("EVENTS.DAT")));

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "records/text.h"
@@ -25,17 +26,12 @@ TEST(TourEventsTest, EventCountEventAtAndHasEvent) {
   for (int k = 0; k < static_cast<int>(fields.size()); ++k)
     EXPECT_EQ(tour.EventAt(k), fields[static_cast<std::size_t>(k)]) << k;
 
-  struct Case {
-    std::string Events, ID;
-    bool Has;
-  };
-  const std::vector<Case> cases = {
+  const std::tuple<std::string, std::string, bool> cases[] = {
       {"E10;E1;", "E1", true}, {"E10;E1;", "E10", true}, {"E10;", "E1", false},
       {"e1;", "E1", false},    {"E1", "E1", false},      {"XE1;", "E1", false},
-      {";;", "", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(TourOf(c.Events).HasEvent(c.ID), c.Has) << c.Events << " / " << c.ID;
+      {";;", "", false}};
+  for (const auto& [events, id, has] : cases)
+    EXPECT_EQ(TourOf(events).HasEvent(id), has) << events << " / " << id;
 
   std::string events;  // longer than the 255 characters a field reader looks at
   for (int k = 1; k <= 60; ++k)
@@ -48,8 +44,7 @@ TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
   for (const auto& [id, course] : std::vector<std::pair<std::string, std::string>>{
            {"A1", "MILL"}, {"A2", "MILL"}, {"B1", "OAKS"}, {"N1", ""}, {"G1", "GONE"}}) {
     auto event = std::make_unique<TEvent>();
-    event->ID = id;
-    event->CourseID = course;
+    std::tie(event->ID, event->CourseID) = std::tie(id, course);
     events.Add(std::move(event));
   }
   TCourseList courses;
@@ -58,7 +53,7 @@ TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
     course->ID = id;
     courses.Add(std::move(course));
   }
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  const std::pair<std::string, std::string> cases[] = {
       {"A1;A2;", "MILL"}, {"N1;A1;X9;A2;N1;", "MILL"},
       {"A1;B1;", ""},     {"A1;N1;B1;", ""},
       {"N1;", ""},        {"G1;", ""}};
@@ -68,34 +63,27 @@ TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
   }
 }
 
-class TourFileTest : public ::testing::Test {
- protected:
-  testing::TempDir dir_;
-};
-
-TEST_F(TourFileTest, ReadsAndWritesItsKeysByteForByteWithNtotFromTheStandings) {
+TEST(TourFileTest, ReadsAndWritesItsKeysByteForByteWithNtotFromTheStandings) {
+  const testing::TempDir dir;
   const std::string text =
       "[ST]\r\nID=ST\r\nTour=Summer Tour\r\nEvents=E1;E2;\r\nMandatoryEvents=E2\r\n"
       "Weights=1;2\r\nHeader=tour.htm\r\nDir=summer\r\nType=0\r\nNtot=9\r\nWorst=1\r\n"
       "1=1;140;2;JS;\r\n2=\r\n3=3;150;2;AB;=\r\n";
   TTourList list;
-  list.LoadFromFile(dir_.Write("TOURS.DAT", text));
-  ASSERT_TRUE(list.SaveAll(dir_.File("AGAIN.DAT")));
-  EXPECT_EQ(dir_.Read("AGAIN.DAT"), ReplaceAll("Ntot=9", "Ntot=3", text));
+  list.LoadFromFile(dir.Write("TOURS.DAT", text));
+  ASSERT_TRUE(list.SaveAll(dir.File("AGAIN.DAT")));
+  EXPECT_EQ(dir.Read("AGAIN.DAT"), ReplaceAll("Ntot=9", "Ntot=3", text));
   EXPECT_EQ(list.CopyToClipboard(0),
             "[ST]\r\nID=ST\r\nTour=Summer Tour\r\nEvents=E1;E2;\r\nMandatoryEvents=E2\r\n"
             "Weights=1;2\r\nHeader=tour.htm\r\nType=0\r\n");
   // Reloading stops at the first empty line.
-  ASSERT_TRUE(ReloadRecord(list.RecordAt(0), dir_.File("TOURS.DAT")));
+  ASSERT_TRUE(ReloadRecord(list.RecordAt(0), dir.File("TOURS.DAT")));
   EXPECT_EQ(list.RecordAt(0).Standings.size(), 1u);
-}
 
-TEST_F(TourFileTest, NumbersThatAreNotWholeReadAsTheirDefaults) {
-  TTourList list;
-  list.LoadFromFile(dir_.Write("TOURS.DAT", "[T]\nID=T\nType=x\nNtot=y\nWorst=2\n"));
-  EXPECT_EQ(list.RecordAt(0).Type, -1);
-  EXPECT_EQ(list.RecordAt(0).Ntot, 0);
-  EXPECT_EQ(list.RecordAt(0).Worst, 2);
+  list.LoadFromFile(dir.Write("BAD.DAT", "[T]\nID=T\nType=x\nNtot=y\nWorst=2\n"));
+  const TTour& bad = *list.FindRecord("T");
+  EXPECT_EQ(std::make_tuple(bad.Type, bad.Ntot, bad.Worst), std::make_tuple(-1, 0, 2))
+      << "numbers that are not whole read as their defaults";
 }
 
 }  // namespace

@@ -27,21 +27,20 @@ TEST_F(IndexPagesTest, PlayerListEscapesTextsAndKeepsEmptyLinks) {
   ann.URL = "http://x/?a&b";
   AddPlayer("B", "bob", -1.5f);
   WritePlayerList(page_);
-  EXPECT_THAT(BodyLines(),
-              ElementsAreArray({
-                  std::string("<H3>Player Index</H3>"),
-                  std::string("<!-- List with Players -->"),
-                  std::string("<TABLE>"),
-                  std::string("<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL"),
-                  "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
-                      "<TD align=center>5.0<TD>555 &lt;1&gt;"
-                      "<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>"
-                      "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>",
-                  kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) +
-                      "<TD align=center>-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>"
-                      "<TD><SMALL><A href=\"\"></A></SMALL>",
-                  std::string("</TABLE>"),
-              }));
+  const std::vector<std::string> expected = {
+      "<H3>Player Index</H3>",
+      "<!-- List with Players -->",
+      "<TABLE>",
+      "<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL",
+      "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
+          "<TD align=center>5.0<TD>555 &lt;1&gt;"
+          "<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>"
+          "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>",
+      kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) +
+          "<TD align=center>-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>"
+          "<TD><SMALL><A href=\"\"></A></SMALL>",
+      "</TABLE>"};
+  EXPECT_EQ(BodyLines(), expected);
 }
 
 TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {

@@ -12,32 +12,6 @@ namespace {
 
 using SiteTest = WebTest;
 
-struct NameCase {
-  PageLocation Got;
-  std::string Dir, Long, Short;
-};
-
-// Each location made in both name forms.
-std::vector<NameCase> Locations(TSettings& settings, const TRound& round, const TEvent& event,
-                                const TTour& tour, bool longNames) {
-  settings.UseLongFileNames = longNames;
-  return {
-      {PlayerPage(settings, "JohnSmith1"), "players", "johnsmith1.html", "johnsmit.htm"},
-      {PlayerPage(settings, "JOHNSMITH2"), "players", "johnsmith2.html", "johnsmit.htm"},
-      {CoursePage(settings, "MillBGC"), "courses", "millbgc.html", "millbgc.htm"},
-      {EventPage(settings, event), "2003", "spring.html", "spring.htm"},
-      {TourPage(settings, tour), "tours", "ordermerit.html", "ordermer.htm"},
-      {RoundPage(settings, round), "2002", "020615-1030-js.html", "0615js10.htm"},
-      {PlayerYearPage(settings, "JS", 2002), "2002", "js-2002.html", "js2002.htm"},
-      {PlayerYearPage(settings, "Longname", 2002), "2002", "longname-2002.html", "longname.htm"},
-      {PlayerCourseYearPage(settings, round), "2002", "js-millbgc-2002.html", "jsmillbg.htm"},
-      {YearStatsPage(2002), "2002", "stat.htm", "stat.htm"},
-      {IndexPage(settings, 'p'), "index", "pindex.html", "pindex.htm"},
-      {PtsPPage(settings, 12), "index", "ptsp12.html", "ptsp12.htm"},
-      {F1Page(settings), "index", "ptsf1.html", "ptsf1.htm"},
-  };
-}
-
 TEST_F(SiteTest, PageNamesInBothForms) {
   AddCourse("MILLBGC", "Mill Brook", kPar72);
   const TRound& round = AddRound("JS", "MILLBGC", Day(2002, 6, 15, 10, 30), "4");
@@ -45,43 +19,48 @@ TEST_F(SiteTest, PageNamesInBothForms) {
   TTour& tour = AddTour("OrderMerit", "Order of Merit", 0, "SPRING;");
   tour.Dir = "tours";
   for (bool longNames : {false, true}) {
-    for (const NameCase& c : Locations(settings_, round, event, tour, longNames)) {
+    settings_.UseLongFileNames = longNames;
+    const struct {
+      PageLocation Got;
+      std::string Dir, Long, Short;
+    } cases[] = {
+        {PlayerPage(settings_, "JohnSmith1"), "players", "johnsmith1.html", "johnsmit.htm"},
+        {CoursePage(settings_, "MillBGC"), "courses", "millbgc.html", "millbgc.htm"},
+        {EventPage(settings_, event), "2003", "spring.html", "spring.htm"},
+        {TourPage(settings_, tour), "tours", "ordermerit.html", "ordermer.htm"},
+        {RoundPage(settings_, round), "2002", "020615-1030-js.html", "0615js10.htm"},
+        {PlayerYearPage(settings_, "JS", 2002), "2002", "js-2002.html", "js2002.htm"},
+        {PlayerYearPage(settings_, "Longname", 2002), "2002", "longname-2002.html", "longname.htm"},
+        {PlayerCourseYearPage(settings_, round), "2002", "js-millbgc-2002.html", "jsmillbg.htm"},
+        {YearStatsPage(2002), "2002", "stat.htm", "stat.htm"},
+        {IndexPage(settings_, 'p'), "index", "pindex.html", "pindex.htm"},
+        {PtsPPage(settings_, 12), "index", "ptsp12.html", "ptsp12.htm"},
+        {F1Page(settings_), "index", "ptsf1.html", "ptsf1.htm"},
+    };
+    for (const auto& c : cases) {
       EXPECT_EQ(c.Got.Dir, c.Dir) << c.Long;
       EXPECT_EQ(c.Got.Name, longNames ? c.Long : c.Short) << c.Long;
     }
   }
 }
 
-TEST_F(SiteTest, PathsAndLinks) {
+TEST_F(SiteTest, PathsLinksAndUnsafeLocations) {
   const std::string root = settings_.HtmlRootDir;
   const PageLocation player = PlayerPage(settings_, "JS");
   EXPECT_EQ(PagePath(settings_, player), root + "players/js.htm");
   EXPECT_EQ(PageLink(player), "../players/js.htm");
-
   TTour& tour = AddTour("T", "Tour", 0, "");  // no folder: the page lies in the root
   EXPECT_EQ(PagePath(settings_, TourPage(settings_, tour)), root + "t.htm");
   EXPECT_EQ(PageLink(TourPage(settings_, tour)), "..//t.htm");
-}
 
-TEST_F(SiteTest, UnsafeLocationsAreRefused) {
-  struct Case {
-    PageLocation Location;
-    bool Safe;
-  };
-  const std::vector<Case> cases = {
-      {{"players", "js.htm"}, true},
-      {{"", "t.htm"}, true},
-      {{"players", ""}, false},
-      {{"..", "x.htm"}, false},
-      {{".", "x.htm"}, false},
-      {{"a/b", "x.htm"}, false},
-      {{"a\\b", "x.htm"}, false},
-      {{"players", "a\\b.htm"}, false},
-      {PlayerPage(settings_, "../../etc"), false},
-      {PlayerPage(settings_, ".."), true},  // "...htm" names a file in the folder
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(IsSafeLocation(c.Location), c.Safe) << c.Location.Dir << " | " << c.Location.Name;
+  // The ".." player's "...htm" names a file in the folder.
+  for (const PageLocation& safe : {player, TourPage(settings_, tour), PlayerPage(settings_, "..")})
+    EXPECT_TRUE(IsSafeLocation(safe)) << safe.Dir << " | " << safe.Name;
+  const PageLocation unsafe[] = {{"players", ""},   {"..", "x.htm"},
+                                 {".", "x.htm"},    {"a/b", "x.htm"},
+                                 {"p", "a\\b.htm"}, PlayerPage(settings_, "../../etc")};
+  for (const PageLocation& location : unsafe)
+    EXPECT_FALSE(IsSafeLocation(location)) << location.Dir << " | " << location.Name;
 }
 
 TEST_F(SiteTest, Anchors) {

@@ -46,7 +46,6 @@ class StatTablesTest : public WebTest {
   }
 };
 
-const std::string kPar = kPar72;
 const std::string kBirdieBogey = "3,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";  // 72
 const std::string kTwoOver = "5,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";      // 74
 const std::string kThreeOver = "5,5,4,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";    // 75
@@ -79,7 +78,7 @@ TEST_F(StatTablesTest, EmptyStatisticsShowBlankCellsAndParStrokeAverage) {
 }
 
 TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
-  Play("A", 0, {kPar, kPar});
+  Play("A", 0, {kPar72, kPar72});
   Play("B", 1, {kBirdieBogey, kBirdieBogey});
   Play("E", 2, {kThreeOver, kThreeOver});
   for (int i = 0; i < rounds_.Count(); ++i)
@@ -109,7 +108,7 @@ TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
 
 TEST_F(StatTablesTest, SkippedEntryStillDecidesTheNextRank) {
   // C has too few rounds; sorted between A and D, its 74 equals D's, so D keeps A's rank.
-  Play("A", 0, {kPar, kPar});
+  Play("A", 0, {kPar72, kPar72});
   Play("D", 1, {kTwoOver, kTwoOver});
   Play("C", 2, {kTwoOver});
   const std::vector<std::string> expected = {

@@ -19,14 +19,11 @@ using ::testing::Not;
 
 class TourPageTest : public WebTest {
  protected:
-  std::vector<std::string> LinksBar() {
+  // The tour's page body without its picture line; keeps a links bar in linksBar_.
+  std::vector<std::string> PageLines(const std::string& tourID) {
     OpenPage("tours/t.htm");
     page_.WriteLinksBar();
-    return BodyLines();
-  }
-
-  // The tour's page body without its picture line.
-  std::vector<std::string> PageLines(const std::string& tourID) {
+    linksBar_ = BodyLines();
     OpenPage("tours/t.htm");
     WriteTourPage(page_, tourID);
     std::vector<std::string> lines = BodyLines();
@@ -34,13 +31,13 @@ class TourPageTest : public WebTest {
     return lines;
   }
 
-  // The line after the one that equals `line`; empty when there is none.
-  static std::string LineAfter(const std::vector<std::string>& lines, const std::string& line,
-                               int offset = 1) {
-    auto at = std::find(lines.begin(), lines.end(), line);
-    if (lines.end() - at <= offset) return std::string();
-    return *(at + offset);
+  // The line `offset` lines after the results table's comment; empty when there is none.
+  static std::string ResultsLine(const std::vector<std::string>& lines, int offset) {
+    auto at = std::find(lines.begin(), lines.end(), "<!-- Table with Tour results -->");
+    return lines.end() - at <= offset ? std::string() : *(at + offset);
   }
+
+  std::vector<std::string> linksBar_;
 };
 
 // F1 tour over four positions, the second naming no event and the fourth mandatory; two worst
@@ -108,35 +105,34 @@ TEST_F(TourPageTest, StandingsMarkDroppedMandatoryAndMissingEvents) {
       eventRow("<TR bgcolor=\"#eeeeaa\">", "4", "E3", "2026-05-15"),
       "</TABLE>",
   };
-  const std::vector<std::string> bar = LinksBar();
-  expected.insert(expected.end(), bar.begin(), bar.end());
-  EXPECT_THAT(PageLines("T"), ElementsAreArray(expected));
+  const std::vector<std::string> lines = PageLines("T");
+  expected.insert(expected.end(), linksBar_.begin(), linksBar_.end());
+  EXPECT_THAT(lines, ElementsAreArray(expected));
 }
 
-TEST_F(TourPageTest, ColumnsAndValueHeadingFollowTheTourType) {
-  struct Case {
+TEST_F(TourPageTest, ColumnsAndValueHeadingFollowTheTourTypeAndMissingOneWritesNothing) {
+  const struct {
     int Type;
-    std::string Columns;
-    std::string ValueHeading;
-  };
-  const std::vector<Case> cases = {
+    std::string Columns, ValueHeading;
+  } cases[] = {
       {0, "2", ""},
       {2, "3", "<TD><SMALL>Pts</SMALL>"},
       {4, "3", "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings_, 7)) + "\">Pts</A></SMALL>"},
       {3, "3", "<TD><SMALL><A href=\"" + PageLink(F1Page(settings_)) + "\">Pts</A></SMALL>"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     TTour& tour = AddTour("T", "Tour", c.Type, "NONE;");
     tour.Ntot = 7;
     const std::vector<std::string> lines = PageLines("T");
-    const std::string heading = "<!-- Table with Tour results -->";
-    EXPECT_THAT(LineAfter(lines, heading, 2), HasSubstr("<TD colspan=" + c.Columns + ">"))
-        << c.Type;
+    EXPECT_THAT(ResultsLine(lines, 2), HasSubstr("<TD colspan=" + c.Columns + ">")) << c.Type;
     EXPECT_EQ(
-        LineAfter(lines, heading, 3),
+        ResultsLine(lines, 3),
         "<TR bgcolor=\"#55ee55\"><TD><SMALL>Pos</SMALL><TD><SMALL>Res</SMALL>" + c.ValueHeading)
         << c.Type;
   }
+  OpenPage("tours/t.htm");
+  WriteTourPage(page_, "NONE");
+  EXPECT_EQ(Body(), "");  // a missing tour
 }
 
 // Standing lines read from the file carry no values: nothing is struck out or underlined, and
@@ -149,11 +145,11 @@ TEST_F(TourPageTest, LinesWithoutValuesAndNoWorstHaveNoMarks) {
   tour.Standings.push_back({"1;72;1;A;", nullptr});
 
   const std::vector<std::string> lines = PageLines("T");
-  EXPECT_EQ(LineAfter(lines, "<!-- Table with Tour results -->", 4),
+  EXPECT_EQ(ResultsLine(lines, 4),
             "<TR><TH>1<TH><FONT size=+1>72</FONT><TD>" + PlayerAnchorOrID(context_, "A") +
                 "<TD align=center><SMALL><I>1</I></SMALL>"
                 "<TD align=center><B>1</B><TD align=center><SMALL>72</SMALL>");
-  EXPECT_EQ(LineAfter(lines, "<!-- Table with Tour results -->", 5), "</TABLE>");
+  EXPECT_EQ(ResultsLine(lines, 5), "</TABLE>");
   EXPECT_THAT(lines, Not(Contains(HasSubstr("This color shows"))));
 }
 
@@ -171,12 +167,6 @@ TEST_F(TourPageTest, EclecticTourShowsEclecticTableInsteadOfStandingsAndCourseBl
   EXPECT_THAT(lines, Contains("<!-- Table with Tour events -->"));
   EXPECT_THAT(lines, Not(Contains("<!-- Table with Tour results -->")));
   EXPECT_THAT(lines, Not(Contains("<!-- Table with Course statistics for the tour -->")));
-}
-
-TEST_F(TourPageTest, MissingTourWritesNothing) {
-  OpenPage("tours/t.htm");
-  WriteTourPage(page_, "NONE");
-  EXPECT_EQ(Body(), "");
 }
 
 }  // namespace
