@@ -3,7 +3,9 @@
 # with every update-all flag on, beside two anchors measured in the same run on the same pages:
 #   - a plain C++ loop writing the same files with the same bytes (read into memory first);
 #   - hugo building a site of as many pages from ready-made HTML content with a trivial layout.
-# Every run writes to fresh folders below WORK.
+# Every run writes to fresh folders below WORK. Creating files right after a big tree was
+# deleted (the WORK of the run before) can be much slower on some file systems for a few
+# minutes; the figures of such a run are not comparable.
 #
 #   bench/web_bench.sh [ROUNDS]
 #

@@ -58,15 +58,23 @@ std::vector<TRound*> SelectRounds(const TWebContext& context, const TRoundFilter
   const TRoundIndex* index = context.Rounds;
   if (index == nullptr || (filter.PlayerID.empty() && filter.CourseID.empty()))
     return SelectRounds(context.Database.Rounds, filter);
-  // The player's rounds are fewer than the course's; either group is in list order.
-  const std::span<const int> group =
-      filter.PlayerID.empty() ? index->ByCourse(filter.CourseID) : index->ByPlayer(filter.PlayerID);
-  const int year = DecodeDate(filter.Date).year;  // TRound::InYear, with the index's years
+  // Every group is in list order. Without a year, a player's rounds are fewer than a course's.
+  std::span<const int> group;
+  const int year = DecodeDate(filter.Date).year;
+  if (filter.Date == 0)
+    group = filter.PlayerID.empty() ? index->ByCourse(filter.CourseID)
+                                    : index->ByPlayer(filter.PlayerID);
+  else if (filter.PlayerID.empty())
+    group = index->ByCourseYear(filter.CourseID, year);
+  else if (filter.CourseID.empty())
+    group = index->ByPlayerYear(filter.PlayerID, year);
+  else
+    group = index->ByPlayerCourseYear(filter.PlayerID, filter.CourseID, year);
   std::vector<TRound*> selected;
+  selected.reserve(group.size());
   for (const int position : group) {
     TRound& round = index->At(position);
-    if (!filter.CourseID.empty() && round.CourseID != filter.CourseID) continue;
-    if (filter.Date == 0 || index->YearAt(position) == year) selected.push_back(&round);
+    if (filter.CourseID.empty() || round.CourseID == filter.CourseID) selected.push_back(&round);
   }
   return selected;
 }

@@ -1,4 +1,5 @@
-// The generation driver. Three things shape it beyond the order of the pages:
+// The generation driver. Four things shape it beyond the order of the pages, all for a run
+// whose time grows with the size of the database, not with its square:
 //
 // - The rounds' pages are planned before any is rendered. The plan walks the rounds in list
 //   order and makes the same choices a page-by-page walk makes (a page made earlier in the run
@@ -8,6 +9,8 @@
 //   its last write.
 // - The page bodies find their rounds through a TRoundIndex built once per run instead of
 //   reading the whole list for every page.
+// - An event's results and a tour's standings, computations that read every round of the list
+//   they are given, are given a list of copies of the rounds they need.
 // - Pages are rendered on this thread and written on another (TWriteQueue); the run waits for
 //   the writes where a later step looks at the files (year links, year folders).
 

@@ -13,12 +13,18 @@
 namespace cardwise {
 
 struct MakePagesReport {
-  int Written = 0;  // pages written
-  int Kept = 0;     // existing pages left as they were (update-all off)
+  int Written = 0;  // page files written (each counted once)
+  int Kept = 0;     // pages from earlier runs left as they were (update-all off)
   int TemplatesCopied = 0;
-  std::vector<std::string> Skipped;  // "path: why" of every page that could not be written
+  // "path: why" of every page (or template copy, or style sheet) that could not be written,
+  // among them the pages refused because a record ID, tour folder or template name would lead
+  // outside the web root or the template folder.
+  std::vector<std::string> Skipped;
 };
 
+// Runs on the lists of `context` (computing event results and tour standings into them) as of
+// `context.Today`; its round index is its own. A site without an index folder gets the style
+// sheet "cardwise.css" from the template folder, else the one shipped with the program.
 MakePagesReport MakeAllPages(const TWebContext& context);
 
 // Copies every template page ("*.htm*") into the site's index folder unless its copy there is

@@ -2,7 +2,8 @@
 // One page of the site: its head (title, meta data, style sheet, body colour, the user's
 // header template), the body the page writers add, and its foot (the footer line, the user's
 // footer template). The page is built in memory and written at Close, replacing its file
-// atomically, so a page is never left half written.
+// atomically, so a page is never left half written (a new file that cannot be written whole is
+// removed again).
 
 #include <string>
 #include <string_view>
@@ -63,7 +64,9 @@ class TPage {
 };
 
 // Writes a finished page's bytes to its path, creating its folder unless the caller knows it
-// exists; the failure names the path.
+// exists; the failure names the path. In a folder known to exist, a page that is not there yet
+// is written in place (a plain write costs the system a third of an atomic replacement); an
+// existing one is replaced atomically.
 Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists = false);
 
 // The product's home page that the footer links to: the site's own help page.

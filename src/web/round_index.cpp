@@ -6,13 +6,15 @@
 namespace cardwise {
 
 TRoundIndex::TRoundIndex(TRoundList& rounds) : rounds_(&rounds) {
-  years_.reserve(static_cast<std::size_t>(rounds.Count()));
   for (int i = 0; i < rounds.Count(); ++i) {
     const TRound& round = rounds.RecordAt(i);
     byPlayer_[round.PlayerID].push_back(i);
     byCourse_[round.CourseID].push_back(i);
     byEvent_[round.EventID].push_back(i);
-    years_.push_back(DecodeDate(round.Date).year);
+    const int year = DecodeDate(round.Date).year;
+    byYear_[YearKey('p', {round.PlayerID}, year)].push_back(i);
+    byYear_[YearKey('c', {round.CourseID}, year)].push_back(i);
+    byYear_[YearKey('b', {round.PlayerID, round.CourseID}, year)].push_back(i);
     if (!round.EventIDs.empty()) withFurtherEvents_.push_back(i);
   }
 }
@@ -33,6 +35,28 @@ std::span<const int> TRoundIndex::ByCourse(std::string_view courseID) const {
 
 std::span<const int> TRoundIndex::ByEvent(std::string_view eventID) const {
   return Find(byEvent_, eventID);
+}
+
+std::string TRoundIndex::YearKey(char kind, std::initializer_list<std::string_view> ids, int year) {
+  std::string key(1, kind);
+  for (const std::string_view id : ids) {
+    key += std::to_string(id.size()) + ':';
+    key += id;
+  }
+  return key + '/' + std::to_string(year);
+}
+
+std::span<const int> TRoundIndex::ByPlayerYear(std::string_view playerID, int year) const {
+  return Find(byYear_, YearKey('p', {playerID}, year));
+}
+
+std::span<const int> TRoundIndex::ByCourseYear(std::string_view courseID, int year) const {
+  return Find(byYear_, YearKey('c', {courseID}, year));
+}
+
+std::span<const int> TRoundIndex::ByPlayerCourseYear(std::string_view playerID,
+                                                     std::string_view courseID, int year) const {
+  return Find(byYear_, YearKey('b', {playerID, courseID}, year));
 }
 
 std::vector<int> TRoundIndex::ByEvents(

@@ -5,6 +5,7 @@
 // would write.
 
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +26,11 @@ class TRoundIndex {
   std::span<const int> ByPlayer(std::string_view playerID) const;
   std::span<const int> ByCourse(std::string_view courseID) const;
   std::span<const int> ByEvent(std::string_view eventID) const;
+  // The same in one year (the year of the round's Date).
+  std::span<const int> ByPlayerYear(std::string_view playerID, int year) const;
+  std::span<const int> ByCourseYear(std::string_view courseID, int year) const;
+  std::span<const int> ByPlayerCourseYear(std::string_view playerID, std::string_view courseID,
+                                          int year) const;
 
   // The positions of the rounds whose EventID passes the test, ascending. The test sees each
   // distinct EventID once (the empty one too).
@@ -35,8 +41,6 @@ class TRoundIndex {
   std::vector<int> CountingIn(std::string_view eventID) const;
 
   TRound& At(int position) const { return rounds_->RecordAt(position); }
-  // The year of the round's Date, worked out once.
-  int YearAt(int position) const { return years_[static_cast<std::size_t>(position)]; }
   const TRoundList& List() const { return *rounds_; }
 
  private:
@@ -49,10 +53,12 @@ class TRoundIndex {
   using Groups = std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>>;
 
   static std::span<const int> Find(const Groups& groups, std::string_view id);
+  // The key of a group of one year: the kind, then each ID after its length (so that no two
+  // lists of IDs give the same key), then the year.
+  static std::string YearKey(char kind, std::initializer_list<std::string_view> ids, int year);
 
   TRoundList* rounds_;
-  Groups byPlayer_, byCourse_, byEvent_;
-  std::vector<int> years_;
+  Groups byPlayer_, byCourse_, byEvent_, byYear_;
   std::vector<int> withFurtherEvents_;  // the rounds whose EventIDs is not empty
 };
 

@@ -4,7 +4,10 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
+#include "platform/codepage.h"
 #include "platform/status_sink.h"
 #include "records/text.h"
 #include "results/round_stats.h"
@@ -18,10 +21,47 @@
 namespace cardwise {
 namespace {
 
+// The tour's events by position, and each one's result line of each player, looked up once per
+// page rather than once for every cell of the table.
+class TourEvents {
+ public:
+  TourEvents(const TEventList& events, const TTour& tour) {
+    for (int k = 1; k <= tour.EventCount(); ++k) {
+      const std::string id = tour.EventAt(k);
+      const TEvent* event = id.empty() ? nullptr : events.FindRecord(id);
+      events_.push_back(event);
+      std::unordered_map<std::string, const std::string*>& lines = lines_.emplace_back();
+      if (event == nullptr) continue;
+      // The first line of a player counts, as TEvent::FindResult finds it.
+      for (const std::string& line : event->Results)
+        lines.try_emplace(UpperCase(ExtractField(line, 3, ';')), &line);
+    }
+  }
+
+  // The event at position k; nullptr for an empty slot or an ID that names no event.
+  const TEvent* At(int k) const {
+    return k >= 1 && k <= static_cast<int>(events_.size()) ? events_[k - 1] : nullptr;
+  }
+
+  // The player's result line in event k (player IDs match without regard to letter case);
+  // nullptr when there is none.
+  const std::string* ResultOf(int k, std::string_view playerID) const {
+    if (At(k) == nullptr) return nullptr;
+    const auto& lines = lines_[static_cast<std::size_t>(k - 1)];
+    const auto found = lines.find(UpperCase(playerID));
+    return found == lines.end() ? nullptr : found->second;
+  }
+
+ private:
+  std::vector<const TEvent*> events_;  // [k - 1]
+  std::vector<std::unordered_map<std::string, const std::string*>> lines_;
+};
+
 struct TourView {
   const TWebContext& Context;
   const TTour& Tour;
   int Columns;  // cells per event: place, result and, for decimal types, the value
+  const TourEvents& Events;
 };
 
 const std::string& CaptionOf(const TourView& view, Caption id) {
@@ -38,8 +78,7 @@ std::string RowStart(const TourView& view, int number) {
 
 // The event at position k; nullptr for an empty slot or an ID that names no event.
 const TEvent* EventOf(const TourView& view, int k) {
-  const std::string id = view.Tour.EventAt(k);
-  return id.empty() ? nullptr : view.Context.Database.Events.FindRecord(id);
+  return view.Events.At(k);
 }
 
 // The player's rounds in the tour's events (AddPlayerRounds), through the round index when
@@ -142,13 +181,12 @@ struct EventMarks {
   bool Mandatory = false;
 };
 
-std::string ResultCells(const TEvent& event, std::string_view playerID, const EventMarks& marks) {
+// The place and result cells of a player's result line (nullptr: no result).
+std::string ResultCells(const std::string* line, const EventMarks& marks) {
   const std::string space = marks.Dropped.empty() ? "" : " " + marks.Dropped;
-  int index = -1;
-  if (!event.FindResult(playerID, index)) return "<TD" + space + ">&nbsp;<TD" + space + ">&nbsp;";
-  const std::string& line = event.Results[static_cast<std::size_t>(index)];
-  std::string place = HtmlEscape(ExtractField(line, 1, ';'));
-  std::string result = HtmlEscape(ExtractField(line, 2, ';'));
+  if (line == nullptr) return "<TD" + space + ">&nbsp;<TD" + space + ">&nbsp;";
+  std::string place = HtmlEscape(ExtractField(*line, 1, ';'));
+  std::string result = HtmlEscape(ExtractField(*line, 2, ';'));
   if (marks.Mandatory) {
     place = "<U>" + place + "</U>";
     result = "<U>" + result + "</U>";
@@ -185,7 +223,7 @@ std::string EventCells(const TourView& view, const TStandingLine& line, int k) {
     marks.Mandatory = results->IsMandatory(k);
   }
   const std::string playerID = ExtractField(line.Text, 4, ';');
-  std::string cells = ResultCells(*event, playerID, marks);
+  std::string cells = ResultCells(view.Events.ResultOf(k, playerID), marks);
   if (view.Columns == 3) cells += ValueCell(view, *event, playerID, marks);
   return cells;
 }
@@ -258,7 +296,8 @@ void WriteTourPage(TPage& page, std::string_view tourID) {
   TDatabase& database = context.Database;
   const TTour* tour = database.Tours.FindRecord(tourID);
   if (tour == nullptr) return;
-  const TourView view{context, *tour, IsDecimalType(*tour) ? 3 : 2};
+  const TourEvents events(database.Events, *tour);
+  const TourView view{context, *tour, IsDecimalType(*tour) ? 3 : 2, events};
   ShowStatus(tour->Tour);
   page.WritePicture(tour->ID, tour->Tour);
   page.Line("<H3>" + context.Settings.CaptionText(Caption::TourResults) + " " +

@@ -1,7 +1,9 @@
 #pragma once
 // Writes finished pages on a thread of its own, in the order they are given, so that the site
 // generator renders the next page while the last one goes to disk. The pages waiting to be
-// written hold at most a set number of bytes: Push waits while they hold more.
+// written hold at most a set number of bytes: Push waits while they hold more. The default
+// lets the generator run well ahead: writing the many small round pages takes longer than
+// rendering them, rendering the event and tour pages that follow longer than writing them.
 
 #include <condition_variable>
 #include <cstddef>
@@ -23,7 +25,7 @@ struct TPageWritten {
 
 class TWriteQueue {
  public:
-  explicit TWriteQueue(std::size_t maxPendingBytes = std::size_t{32} << 20);
+  explicit TWriteQueue(std::size_t maxPendingBytes = std::size_t{256} << 20);
   ~TWriteQueue();  // writes the pages still waiting, then stops the thread
   TWriteQueue(const TWriteQueue&) = delete;
   TWriteQueue& operator=(const TWriteQueue&) = delete;
