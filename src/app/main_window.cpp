@@ -169,10 +169,10 @@ QToolButton* TFmain::AddButton(const char* name, const QString& caption, const Q
 void TFmain::createWidgets() {
   auto* grid = new QGridLayout;
   int cell = 0;
-  for (const EditorButton& spec : kEditorButtons) {
+  for (const EditorButton& entry : kEditorButtons) {
     QToolButton* button =
-        AddButton(spec.Name, spec.Caption, spec.Available ? spec.Hint : kNotAvailable);
-    button->setEnabled(spec.Available);
+        AddButton(entry.Name, entry.Caption, entry.Available ? entry.Hint : kNotAvailable);
+    button->setEnabled(entry.Available);
     grid->addWidget(button, cell / 3, cell % 3);
     ++cell;
   }
@@ -206,9 +206,9 @@ void TFmain::ApplyButtonImages(bool trueColor) {
 }
 
 void TFmain::setOwnImages(bool trueColor) {
-  for (const EditorButton& spec : kEditorButtons)
-    if (auto* button = findChild<QToolButton*>(spec.Name))
-      button->setIcon(MainImage(spec.Image + (trueColor ? 0 : 1)));
+  for (const EditorButton& entry : kEditorButtons)
+    if (auto* button = findChild<QToolButton*>(entry.Name))
+      button->setIcon(MainImage(entry.Image + (trueColor ? 0 : 1)));
 }
 
 void TFmain::SetIconsChecked(bool trueColor) {

@@ -161,15 +161,15 @@ void TFsetup::createColorFields() {
   auto* caption = new QLabel("Set Colors, (click on field to change color)", this);
   layout()->addWidget(caption);
   auto* grid = new QGridLayout;
-  for (const ColorFieldSpec& spec : kColorFields) {
-    auto* field = new ColorField(spec.Name, spec.Sample, this);
-    grid->addWidget(BuddyLabel(spec.Label, field), spec.Row, 2 * spec.Column, Qt::AlignRight);
-    grid->addWidget(field, spec.Row, 2 * spec.Column + 1);
+  for (const ColorFieldSpec& entry : kColorFields) {
+    auto* field = new ColorField(entry.Name, entry.Sample, this);
+    grid->addWidget(BuddyLabel(entry.Label, field), entry.Row, 2 * entry.Column, Qt::AlignRight);
+    grid->addWidget(field, entry.Row, 2 * entry.Column + 1);
     colorFields_.push_back(field);
-    if (spec.Key == ColorKey::Total) {
+    if (entry.Key == ColorKey::Total) {
       Etot_ = field;
       field->Clicked = [this] { DoTotColorPick(); };
-    } else if (spec.As == Shown::Font) {
+    } else if (entry.As == Shown::Font) {
       field->Clicked = [this, field] { DoLColorPick(field); };
     } else {
       field->Clicked = [this, field] { DoColorPick(field); };
@@ -199,11 +199,11 @@ void TFsetup::createTextFields() {
       {&Eauthor_, "Eauthor", "&Author", nullptr},
   };
   auto* form = new QFormLayout;
-  for (const auto& spec : fields) {
-    *spec.Field = new QLineEdit(this);
-    (*spec.Field)->setObjectName(spec.Name);
-    if (spec.Hint) (*spec.Field)->setToolTip(spec.Hint);
-    form->addRow(BuddyLabel(spec.Label, *spec.Field), *spec.Field);
+  for (const auto& entry : fields) {
+    *entry.Field = new QLineEdit(this);
+    (*entry.Field)->setObjectName(entry.Name);
+    if (entry.Hint) (*entry.Field)->setToolTip(entry.Hint);
+    form->addRow(BuddyLabel(entry.Label, *entry.Field), *entry.Field);
   }
   Erootdir_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
@@ -279,19 +279,19 @@ void TFsetup::ShowColors() {
   ColorsFromText(Settings());
   const QColor total = ToQColor(ValueOf(ColorKey::Total));
   for (std::size_t i = 0; i < colorFields_.size(); ++i) {
-    const ColorFieldSpec& spec = kColorFields[i];
-    const QColor color = ToQColor(ValueOf(spec.Key));
-    colorFields_[i]->SetBackground(spec.As == Shown::Font ? total : color);
-    if (spec.As == Shown::Font) colorFields_[i]->SetFontColor(color);
+    const ColorFieldSpec& entry = kColorFields[i];
+    const QColor color = ToQColor(ValueOf(entry.Key));
+    colorFields_[i]->SetBackground(entry.As == Shown::Font ? total : color);
+    if (entry.As == Shown::Font) colorFields_[i]->SetFontColor(color);
   }
 }
 
 void TFsetup::TakeColors() {
   for (std::size_t i = 0; i < colorFields_.size(); ++i) {
-    const ColorFieldSpec& spec = kColorFields[i];
+    const ColorFieldSpec& entry = kColorFields[i];
     const ColorField* field = colorFields_[i];
-    ValueOf(spec.Key) =
-        FromQColor(spec.As == Shown::Font ? field->FontColor() : field->Background());
+    ValueOf(entry.Key) =
+        FromQColor(entry.As == Shown::Font ? field->FontColor() : field->Background());
   }
   ColorsToText(Settings());
 }
