@@ -1,9 +1,5 @@
 #include "web/page.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <optional>
 
 #include "platform/files.h"
 #include "records/process_info.h"
@@ -52,20 +48,6 @@ std::string WithExtension(const std::string& path, std::string_view extension) {
   const std::size_t dot = path.rfind('.');
   const bool hasDot = dot != std::string::npos && (slash == std::string::npos || dot > slash);
   return (hasDot ? path.substr(0, dot) : path) + std::string(extension);
-}
-
-// Writes a page that does not exist yet in place, as a plain write would: three calls to the
-// system instead of the seven of an atomic replacement, which is most of the time a big site
-// takes. A write that fails removes the file again. nullopt when the file could not be
-// created (it exists, or its folder is missing): the caller replaces it atomically.
-std::optional<Status> CreateNewFile(const std::string& path, std::string_view contents) {
-  std::FILE* file = std::fopen(path.c_str(), "wbx");
-  if (file == nullptr) return std::nullopt;
-  const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-  const int error = errno;
-  if (std::fclose(file) == 0 && written) return Status::Ok();
-  std::remove(path.c_str());
-  return Status::ErrorAt(path, 0, std::strerror(written ? errno : error));
 }
 
 }  // namespace
@@ -138,10 +120,9 @@ Status TPage::Finish(const std::string& footerTemplate) {
 }
 
 Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists) {
-  if (folderExists) {
-    if (std::optional<Status> created = CreateNewFile(path, contents)) return *created;
-  }
-  Status status = CreateDirectories(DirectoryOf(path));
+  // Every page replaces its file atomically, new or not: a run that is stopped half way never
+  // leaves a half-written page that a later run without the update-all boxes would keep.
+  Status status = folderExists ? Status::Ok() : CreateDirectories(DirectoryOf(path));
   if (status) status = WriteFileAtomically(path, contents);
   if (status || status.message().find(path) != std::string::npos) return status;
   return Status::ErrorAt(path, 0, status.message());

@@ -63,10 +63,8 @@ class TPage {
   bool inYearFolder_ = false;
 };
 
-// Writes a finished page's bytes to its path, creating its folder unless the caller knows it
-// exists; the failure names the path. In a folder known to exist, a page that is not there yet
-// is written in place (a plain write costs the system a third of an atomic replacement); an
-// existing one is replaced atomically.
+// Writes a finished page's bytes to its path, replacing the file atomically, and creating its
+// folder unless the caller knows it exists; the failure names the path.
 Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists = false);
 
 // The product's home page that the footer links to: the site's own help page.

@@ -24,26 +24,26 @@ struct CardSpec {
   int Strokes;
 };
 
-std::unique_ptr<TRound> MakeRound(const CardSpec& spec) {
+std::unique_ptr<TRound> MakeRound(const CardSpec& card) {
   auto round = std::make_unique<TRound>();
-  round->ID = spec.ID;
-  round->PlayerID = spec.PlayerID;
+  round->ID = card.ID;
+  round->PlayerID = card.PlayerID;
   round->EventID = "EV";
-  round->Strokes = static_cast<std::int16_t>(spec.Strokes);
+  round->Strokes = static_cast<std::int16_t>(card.Strokes);
   for (int hole = 1; hole <= kHoles; ++hole) {
     round->CPar.SetHoleValue(hole, 4);
     round->CHcp.SetHoleValue(hole, hole);
     round->Score.SetHoleValue(hole, 4);
   }
-  for (const auto& [hole, strokes] : spec.Changes)
+  for (const auto& [hole, strokes] : card.Changes)
     round->Score.SetHoleValue(hole, strokes);
   return round;
 }
 
 TRoundList MakeRounds(const std::vector<CardSpec>& specs) {
   TRoundList rounds;
-  for (const CardSpec& spec : specs)
-    rounds.Add(MakeRound(spec));
+  for (const CardSpec& card : specs)
+    rounds.Add(MakeRound(card));
   return rounds;
 }
 
