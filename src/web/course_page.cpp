@@ -94,7 +94,8 @@ void WriteEclecticRow(TPage& page, const TRoundStats& stats, const TCourse& cour
 
 void WriteStatsFooter(TPage& page, const TRoundStats& stats, std::string_view subject) {
   const TSettings& settings = page.Context().Settings;
-  const std::string tail = " " + std::string(subject) + "</H4>";
+  std::string tail = " ";
+  tail.append(subject).append("</H4>");
   page.Line("<H4>" + settings.CaptionText(Caption::ParStats) + tail);
   WriteLegendTable(page, stats);
   page.Line("<H4>" + settings.CaptionText(Caption::OtherStats) + tail);
