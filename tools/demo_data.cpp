@@ -64,13 +64,13 @@ TResult Row(std::initializer_list<int> values) {
 
 // ---- courses -------------------------------------------------------------------------------
 
-struct CourseSpec {
+struct CoursePlan {
   const char *ID, *Name, *Alias, *Tee, *Color, *Phone, *URL;
   float CR, Slope;
   TResult Par, Hcp, Len;
 };
 
-std::vector<CourseSpec> CourseSpecs() {
+std::vector<CoursePlan> CoursePlans() {
   return {
       {"MILLB", "Mill Brook Golf Club", "MILL BROOK GC", "Yellow", "eedd22", "555 0100",
        "https://millbrook.example.org/", 71.2f, 128,
@@ -93,21 +93,21 @@ std::vector<CourseSpec> CourseSpecs() {
 }
 
 void AddCourses(TCourseList& courses) {
-  for (const CourseSpec& spec : CourseSpecs()) {
+  for (const CoursePlan& plan : CoursePlans()) {
     auto course = std::make_unique<TCourse>();
-    course->ID = spec.ID;
-    course->Course = spec.Name;
-    course->Alias = spec.Alias;
-    course->Tee = spec.Tee;
-    course->LenRGB = spec.Color;
-    course->Phone = spec.Phone;
-    course->URL = spec.URL;
-    course->CR = spec.CR;
-    course->Slope = spec.Slope;
+    course->ID = plan.ID;
+    course->Course = plan.Name;
+    course->Alias = plan.Alias;
+    course->Tee = plan.Tee;
+    course->LenRGB = plan.Color;
+    course->Phone = plan.Phone;
+    course->URL = plan.URL;
+    course->CR = plan.CR;
+    course->Slope = plan.Slope;
     course->Changed = Day(2024, 3, 15);
-    course->Par = spec.Par;
-    course->Hcp = spec.Hcp;
-    course->Len = spec.Len;
+    course->Par = plan.Par;
+    course->Hcp = plan.Hcp;
+    course->Len = plan.Len;
     course->Complete();
     courses.Add(std::move(course));
   }
@@ -115,7 +115,7 @@ void AddCourses(TCourseList& courses) {
 
 // ---- players -------------------------------------------------------------------------------
 
-struct PlayerSpec {
+struct PlayerPlan {
   const char *ID, *Name, *Club;
   double Hcp;     // at the start of 2025
   int Casual;     // rounds outside events per season
@@ -123,7 +123,7 @@ struct PlayerSpec {
 };
 
 // Names are Windows-1252 text.
-const PlayerSpec kPlayers[] = {
+const PlayerPlan kPlayers[] = {
     {"AL", "Anna Lindqvist", "Mill Brook GC", 14.2, 8, 0.15},
     {"BS", "Bj\xF6rn Sandberg", "Mill Brook GC", 6.8, 10, 0.10},
     {"CH", "Carl Hedstr\xF6m", "Mill Brook GC", 21.5, 5, 0.25},
@@ -142,13 +142,13 @@ const PlayerSpec kPlayers[] = {
 
 void AddPlayers(TPlayerList& players) {
   int number = 0;
-  for (const PlayerSpec& spec : kPlayers) {
+  for (const PlayerPlan& plan : kPlayers) {
     auto player = std::make_unique<TPlayer>();
-    player->ID = spec.ID;
-    player->Player = spec.Name;
-    player->Club = spec.Club;
+    player->ID = plan.ID;
+    player->Player = plan.Name;
+    player->Club = plan.Club;
     player->Phone = "555 01" + std::to_string(10 + number);
-    std::string mail = spec.ID;
+    std::string mail = plan.ID;
     std::transform(mail.begin(), mail.end(), mail.begin(),
                    [](char c) { return static_cast<char>(c | 0x20); });
     if (number % 3 != 2) player->Email = mail + "@example.org";
@@ -160,17 +160,17 @@ void AddPlayers(TPlayerList& players) {
 
 // ---- events --------------------------------------------------------------------------------
 
-struct EventSpec {
+struct EventPlan {
   std::string ID, Name, CourseID;
   int Month, Day;
   int Type;
   bool Make = true;
 };
 
-std::vector<EventSpec> SeasonEvents(int year) {
+std::vector<EventPlan> SeasonEvents(int year) {
   const std::string yy = std::to_string(year % 100);
   const std::string y = std::to_string(year);
-  std::vector<EventSpec> events = {
+  std::vector<EventPlan> events = {
       {"SPR" + yy, "Spring Cup " + y, "MILLB", 4, 26, kStrokesGross},
       {"STB" + yy, "May Stableford " + y, "MILLB", 5, 17, kStableford},
       {"MID" + yy, "Midsummer Net " + y, "MILLB", 6, 21, kStrokesNet},
@@ -185,30 +185,30 @@ std::vector<EventSpec> SeasonEvents(int year) {
   return events;
 }
 
-std::vector<EventSpec> AllEvents() {
-  std::vector<EventSpec> events = SeasonEvents(2025);
-  for (const EventSpec& spec : SeasonEvents(2026))
-    events.push_back(spec);
+std::vector<EventPlan> AllEvents() {
+  std::vector<EventPlan> events = SeasonEvents(2025);
+  for (const EventPlan& plan : SeasonEvents(2026))
+    events.push_back(plan);
   return events;
 }
 
-DateTime DateOf(const EventSpec& spec, int year) {
-  return Day(year, spec.Month, spec.Day);
+DateTime DateOf(const EventPlan& plan, int year) {
+  return Day(year, plan.Month, plan.Day);
 }
 
-int YearOf(const EventSpec& spec) {
-  return spec.ID.ends_with("25") ? 2025 : 2026;
+int YearOf(const EventPlan& plan) {
+  return plan.ID.ends_with("25") ? 2025 : 2026;
 }
 
 void AddEvents(TEventList& events) {
-  for (const EventSpec& spec : AllEvents()) {
+  for (const EventPlan& plan : AllEvents()) {
     auto event = std::make_unique<TEvent>();
-    event->ID = spec.ID;
-    event->Event = spec.Name;
-    event->CourseID = spec.CourseID;
-    event->Date = DateOf(spec, YearOf(spec));
-    event->Type = spec.Type;
-    event->Make = spec.Make;
+    event->ID = plan.ID;
+    event->Event = plan.Name;
+    event->CourseID = plan.CourseID;
+    event->Date = DateOf(plan, YearOf(plan));
+    event->Type = plan.Type;
+    event->Make = plan.Make;
     events.Add(std::move(event));
   }
 }
@@ -233,14 +233,14 @@ bool TeeBefore(const Tee& a, const Tee& b) {
 
 // The field of each computed event goes out in threes from 08:30, ten minutes apart.
 void ScheduleEvents(Dice& dice, std::vector<Tee>& tees, std::set<std::pair<int, int>>& busy) {
-  for (const EventSpec& spec : AllEvents()) {
-    if (IsManual(spec.Type)) continue;
+  for (const EventPlan& plan : AllEvents()) {
+    if (IsManual(plan.Type)) continue;
     int slot = 0;
     for (int p = 0; p < static_cast<int>(std::size(kPlayers)); ++p) {
       if (dice.Chance(kPlayers[p].Absent)) continue;
-      const DateTime date = DateOf(spec, YearOf(spec));
+      const DateTime date = DateOf(plan, YearOf(plan));
       const int minutes = 8 * 60 + 30 + (slot++ / 3) * 10;
-      tees.push_back({date, Clock(minutes / 60, minutes % 60), p, spec.CourseID, spec.ID});
+      tees.push_back({date, Clock(minutes / 60, minutes % 60), p, plan.CourseID, plan.ID});
       busy.insert({static_cast<int>(date), p});
     }
   }
@@ -336,7 +336,7 @@ void AddRounds(Dice& dice, TDatabase& db, std::vector<double>& hcps) {
   ScheduleCasual(dice, tees, busy);
   std::sort(tees.begin(), tees.end(), TeeBefore);
   for (const Tee& tee : tees) {
-    const PlayerSpec& player = kPlayers[tee.Player];
+    const PlayerPlan& player = kPlayers[tee.Player];
     const TCourse& course = *db.Courses.FindRecord(tee.CourseID);
     auto round = std::make_unique<TRound>();
     round->PlayerID = player.ID;
@@ -409,7 +409,7 @@ void AddManualResults(Dice& dice, TEventList& events) {
   for (int i = 0; i < events.Count(); ++i) {
     TEvent& event = events.RecordAt(i);
     if (!IsManual(event.Type)) continue;
-    for (const PlayerSpec& player : kPlayers) {
+    for (const PlayerPlan& player : kPlayers) {
       if (dice.Chance(player.Absent)) continue;
       const int value = event.Type == kManualDescending
                             ? 265 - static_cast<int>(player.Hcp * 1.8) + dice.Below(25)
@@ -419,14 +419,14 @@ void AddManualResults(Dice& dice, TEventList& events) {
   }
 }
 
-struct TourSpec {
+struct TourPlan {
   const char *ID, *Name;
   int Type;
   std::string Events, Mandatory, Weights;
   int Worst;
 };
 
-std::vector<TourSpec> TourSpecs() {
+std::vector<TourPlan> TourPlans() {
   const auto season = [](const std::string& yy) {
     return "SPR" + yy + ";STB" + yy + ";MID" + yy + ";HAR" + yy + ";PIN" + yy + ";CC" + yy + ";";
   };
@@ -440,15 +440,15 @@ std::vector<TourSpec> TourSpecs() {
 }
 
 void AddTours(TTourList& tours) {
-  for (const TourSpec& spec : TourSpecs()) {
+  for (const TourPlan& plan : TourPlans()) {
     auto tour = std::make_unique<TTour>();
-    tour->ID = spec.ID;
-    tour->Tour = spec.Name;
-    tour->Type = spec.Type;
-    tour->Events = spec.Events;
-    tour->MandatoryEvents = spec.Mandatory;
-    tour->Weights = spec.Weights;
-    tour->Worst = spec.Worst;
+    tour->ID = plan.ID;
+    tour->Tour = plan.Name;
+    tour->Type = plan.Type;
+    tour->Events = plan.Events;
+    tour->MandatoryEvents = plan.Mandatory;
+    tour->Weights = plan.Weights;
+    tour->Worst = plan.Worst;
     tours.Add(std::move(tour));
   }
 }
@@ -496,8 +496,8 @@ TSettings DemoSettings(const std::string& folder) {
 void MakeSeasons(TDatabase& db) {
   Dice dice;
   std::vector<double> hcps;
-  for (const PlayerSpec& spec : kPlayers)
-    hcps.push_back(spec.Hcp);
+  for (const PlayerPlan& plan : kPlayers)
+    hcps.push_back(plan.Hcp);
   AddCourses(db.Courses);
   AddPlayers(db.Players);
   AddEvents(db.Events);

@@ -18,13 +18,13 @@ using Lines = std::vector<std::string>;
 
 // One card of the tests: par 4 on every hole and stroke indexes 1 to 18, a score of 4 on every
 // hole except the listed (hole, strokes) pairs (0 strokes leaves a hole unplayed).
-struct CardSpec {
+struct CardPlan {
   std::string ID, PlayerID;
   std::vector<std::pair<int, int>> Changes;
   int Strokes;
 };
 
-std::unique_ptr<TRound> MakeRound(const CardSpec& card) {
+std::unique_ptr<TRound> MakeRound(const CardPlan& card) {
   auto round = std::make_unique<TRound>();
   round->ID = card.ID;
   round->PlayerID = card.PlayerID;
@@ -40,9 +40,9 @@ std::unique_ptr<TRound> MakeRound(const CardSpec& card) {
   return round;
 }
 
-TRoundList MakeRounds(const std::vector<CardSpec>& specs) {
+TRoundList MakeRounds(const std::vector<CardPlan>& cards) {
   TRoundList rounds;
-  for (const CardSpec& card : specs)
+  for (const CardPlan& card : cards)
     rounds.Add(MakeRound(card));
   return rounds;
 }
@@ -62,7 +62,7 @@ TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
   struct Case {
     const char* Name;
     int Type;
-    std::vector<CardSpec> Cards;
+    std::vector<CardPlan> Cards;
     Lines Expected;
   };
   const Case cases[] = {
