@@ -203,6 +203,14 @@ Status WriteFileAtomically(const std::string& path, std::string_view contents) {
   return Status::Ok();
 }
 
+Status WriteFileInPlace(const std::string& path, std::string_view contents) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return ErrnoError(path, errno);
+  int error = WriteAll(fd, contents);
+  if (::close(fd) != 0 && error == 0) error = errno;
+  return error == 0 ? Status::Ok() : ErrnoError(path, error);
+}
+
 std::string DirectoryOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

@@ -39,6 +39,9 @@ Status ReadWholeFile(const std::string& path, std::string& contents);
 // Replaces the file with `contents` atomically: the bytes go to a temporary file beside it,
 // which is flushed and renamed over the path. On failure the old file is untouched.
 Status WriteFileAtomically(const std::string& path, std::string_view contents);
+// Creates or truncates the file and writes `contents` into it: for files that nobody reads
+// while they are written, such as those of a folder not yet published.
+Status WriteFileInPlace(const std::string& path, std::string_view contents);
 
 // The folder part of a path including its final "/" ("" when there is none), and the rest.
 std::string DirectoryOf(const std::string& path);

@@ -538,8 +538,8 @@ MakePagesReport MakeAllPages(const TWebContext& context) {
   writer.Flush();  // the player pages link the year pages that exist
   MakePlayerPages(writer);
   MakeIndexPages(writer);
+  writer.Flush();  // the year statistics look for the year folders; new folders are in place
   CopyTemplates(indexed, report);
-  writer.Flush();  // the year statistics look for the year folders
   MakeYearStatsPages(writer);
   writer.Flush();
   if (newSite) PlaceStyleSheet(settings, report);

@@ -119,10 +119,10 @@ Status TPage::Finish(const std::string& footerTemplate) {
   return Status::Ok();
 }
 
-Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists) {
+Status WritePageFile(const std::string& path, std::string_view contents) {
   // Every page replaces its file atomically, new or not: a run that is stopped half way never
   // leaves a half-written page that a later run without the update-all boxes would keep.
-  Status status = folderExists ? Status::Ok() : CreateDirectories(DirectoryOf(path));
+  Status status = CreateDirectories(DirectoryOf(path));
   if (status) status = WriteFileAtomically(path, contents);
   if (status || status.message().find(path) != std::string::npos) return status;
   return Status::ErrorAt(path, 0, status.message());

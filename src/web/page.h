@@ -31,7 +31,7 @@ class TPage {
   // "</HTML>", then the file, creating its folder. The failure names the path.
   Status Close(const std::string& footerTemplate);
   // Close without the writing: the page is complete in Contents() (for a caller that writes
-  // pages elsewhere, WritePageFile), or the failure says why it may not be written.
+  // pages elsewhere), or the failure says why it may not be written.
   Status Finish(const std::string& footerTemplate);
   // The finished page's bytes, moved out of the page.
   std::string TakeContents() { return std::move(text_); }
@@ -64,8 +64,8 @@ class TPage {
 };
 
 // Writes a finished page's bytes to its path, replacing the file atomically, and creating its
-// folder unless the caller knows it exists; the failure names the path.
-Status WritePageFile(const std::string& path, std::string_view contents, bool folderExists = false);
+// folder; the failure names the path.
+Status WritePageFile(const std::string& path, std::string_view contents);
 
 // The product's home page that the footer links to: the site's own help page.
 inline constexpr const char* kProductHomePage = "../index/help.htm";

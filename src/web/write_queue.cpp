@@ -1,9 +1,7 @@
 #include "web/write_queue.h"
 
+#include <unordered_map>
 #include <utility>
-
-#include "platform/files.h"
-#include "web/page.h"
 
 namespace cardwise {
 
@@ -32,6 +30,7 @@ void TWriteQueue::Push(std::string path, std::string contents) {
 std::vector<TPageWritten> TWriteQueue::Drain() {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return pending_.empty() && !writing_; });
+  Publish();
   return std::exchange(written_, {});
 }
 
@@ -44,7 +43,7 @@ void TWriteQueue::Run() {
     pending_.pop_front();
     writing_ = true;
     lock.unlock();
-    Status outcome = Write(page);
+    Status outcome = folders_.Write(page.Path, page.Contents);
     lock.lock();
     writing_ = false;
     pendingBytes_ -= page.Contents.size();
@@ -53,13 +52,16 @@ void TWriteQueue::Run() {
   }
 }
 
-Status TWriteQueue::Write(const Page& page) {
-  // Most pages go into a few folders: each is made, or found, once.
-  const std::string folder = DirectoryOf(page.Path);
-  const bool known = folders_.contains(folder);
-  Status status = WritePageFile(page.Path, page.Contents, known);
-  if (status && !known) folders_.insert(folder);
-  return status;
+// A page that was written but could not be moved into its folder is not there.
+void TWriteQueue::Publish() {
+  std::unordered_map<std::string, Status> failed;
+  for (TFileFailure& failure : folders_.Publish())
+    failed.emplace(std::move(failure.Path), std::move(failure.Outcome));
+  if (failed.empty()) return;
+  for (TPageWritten& page : written_) {
+    const auto found = failed.find(page.Path);
+    if (found != failed.end() && page.Outcome) page.Outcome = found->second;
+  }
 }
 
 }  // namespace cardwise

@@ -4,6 +4,10 @@
 // written hold at most a set number of bytes: Push waits while they hold more. The default
 // lets the generator run well ahead: writing the many small round pages takes longer than
 // rendering them, rendering the event and tour pages that follow longer than writing them.
+//
+// Pages of folders that are new go into hidden twins of those folders, each renamed into place
+// when Drain is called (TStagedFolders): a new year folder appears with all its pages at once.
+// Pages of folders that exist replace their files atomically.
 
 #include <condition_variable>
 #include <cstddef>
@@ -11,9 +15,9 @@
 #include <mutex>
 #include <string>
 #include <thread>
-#include <unordered_set>
 #include <vector>
 
+#include "platform/staged_folders.h"
 #include "platform/status.h"
 
 namespace cardwise {
@@ -32,8 +36,8 @@ class TWriteQueue {
 
   // Queues the page; its folder is made when missing.
   void Push(std::string path, std::string contents);
-  // Waits until every page pushed so far is written, and returns what became of each page
-  // written since the last call, in the order they were pushed.
+  // Waits until every page pushed so far is written and in place, and returns what became of
+  // each page written since the last call, in the order they were pushed.
   std::vector<TPageWritten> Drain();
 
  private:
@@ -42,7 +46,7 @@ class TWriteQueue {
   };
 
   void Run();
-  Status Write(const Page& page);
+  void Publish();
 
   const std::size_t maxPendingBytes_;
   std::mutex mutex_;
@@ -52,8 +56,8 @@ class TWriteQueue {
   bool writing_ = false;
   bool stopping_ = false;
   std::vector<TPageWritten> written_;
-  std::unordered_set<std::string> folders_;  // made or found by the writing thread
-  std::thread thread_;                       // last: it starts once the rest is set up
+  TStagedFolders folders_;  // used by the writing thread, and by Drain while it waits
+  std::thread thread_;      // last: it starts once the rest is set up
 };
 
 }  // namespace cardwise

@@ -1,0 +1,109 @@
+#include "platform/staged_folders.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/files.h"
+
+namespace cardwise {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithoutSlash(const std::string& folder) {
+  return folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+}
+
+// Makes a new hidden folder beside `folder` (given with its final "/"); "" when it cannot.
+std::string MakeTwin(const std::string& folder, int& error) {
+  static std::atomic<unsigned> counter{0};
+  const std::string bare = WithoutSlash(folder);
+  const std::string parent = DirectoryOf(bare);
+  const std::string base = parent + "." + FileNameOf(bare) + ".tmp" + std::to_string(::getpid());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string twin = base + "-" + std::to_string(counter++);
+    if (::mkdir(twin.c_str(), 0777) == 0) return twin + "/";
+    if (errno != EEXIST) break;
+  }
+  error = errno;
+  return "";
+}
+
+}  // namespace
+
+TStagedFolders::~TStagedFolders() {
+  Publish();
+}
+
+Status TStagedFolders::Resolve(const std::string& folder, std::string& staging) {
+  if (const auto found = folders_.find(folder); found != folders_.end()) {
+    staging = found->second;
+    return Status::Ok();
+  }
+  staging.clear();
+  // A folder without a parent part (a bare name, the root of the file system) is not staged.
+  const std::string parent = DirectoryOf(WithoutSlash(folder));
+  if (!folder.empty() && !parent.empty() && !DirectoryExists(folder)) {
+    Status status = CreateDirectories(parent);
+    if (!status) return status;
+    int error = 0;
+    staging = MakeTwin(folder, error);
+    if (staging.empty()) return Status::ErrorAt(folder, 0, std::strerror(error));
+  }
+  folders_.emplace(folder, staging);
+  return Status::Ok();
+}
+
+Status TStagedFolders::Write(const std::string& path, std::string_view contents) {
+  const std::string folder = DirectoryOf(path);
+  std::string staging;
+  Status status = Resolve(folder, staging);
+  if (status && staging.empty()) {
+    status = CreateDirectories(folder);
+    if (status) status = WriteFileAtomically(path, contents);
+    return status;
+  }
+  if (status) status = WriteFileInPlace(staging + FileNameOf(path), contents);
+  if (!status) return Status::ErrorAt(path, 0, status.message());
+  return status;
+}
+
+std::vector<TFileFailure> TStagedFolders::Publish() {
+  std::vector<TFileFailure> failures;
+  for (const auto& [folder, staging] : folders_) {
+    if (staging.empty()) continue;
+    if (::rename(WithoutSlash(staging).c_str(), WithoutSlash(folder).c_str()) == 0) continue;
+    std::vector<TFileFailure> lost = MoveInto(staging, folder);
+    failures.insert(failures.end(), lost.begin(), lost.end());
+  }
+  folders_.clear();
+  return failures;
+}
+
+// The slow way, for a folder that appeared while its twin was filled.
+std::vector<TFileFailure> TStagedFolders::MoveInto(const std::string& staging,
+                                                   const std::string& folder) {
+  std::vector<TFileFailure> failures;
+  const Status made = CreateDirectories(folder);
+  std::error_code error;
+  for (fs::directory_iterator it(staging, error); !error && it != fs::directory_iterator();
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    Status status = made;
+    if (status) status = RenameFile(staging + name, folder + name);
+    if (!status) failures.push_back({folder + name, Status::ErrorAt(folder + name, 0,
+                                                                    status.message())});
+  }
+  if (error) failures.push_back({folder, Status::ErrorAt(staging, 0, error.message())});
+  if (failures.empty()) ::rmdir(WithoutSlash(staging).c_str());
+  return failures;
+}
+
+}  // namespace cardwise
