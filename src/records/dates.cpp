@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <string>
 
 #include "platform/codepage.h"
@@ -191,6 +192,17 @@ int TakeMeridiem(std::string_view& text) {
   return first == 'A' ? 1 : 2;
 }
 
+// The text of the value in the pattern (see FormatDateTime).
+std::string FormatAnew(std::string_view pattern, DateTime value) {
+  const Fields fields = FieldsOf(value);
+  const bool twelveHour = pattern.find("ampm") != std::string_view::npos;
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size();) {
+    i += AppendToken(pattern.substr(i), fields, twelveHour, out);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::optional<DateTime> EncodeDate(int year, int month, int day) {
@@ -230,13 +242,20 @@ DateTime Today() {
 }
 
 std::string FormatDateTime(std::string_view pattern, DateTime value) {
-  const Fields fields = FieldsOf(value);
-  const bool twelveHour = pattern.find("ampm") != std::string_view::npos;
-  std::string out;
-  for (std::size_t i = 0; i < pattern.size();) {
-    i += AppendToken(pattern.substr(i), fields, twelveHour, out);
-  }
-  return out;
+  // Pages show the same few thousand dates and times over and over: each thread remembers the
+  // texts it made last, in a table indexed by the value and the pattern's length.
+  struct Made {
+    std::string Pattern, Text;
+    DateTime Value = -1;
+  };
+  thread_local std::array<Made, 4096> made;
+  const std::size_t slot = (std::hash<DateTime>{}(value) + pattern.size()) % made.size();
+  Made& entry = made[slot];
+  if (entry.Value == value && entry.Pattern == pattern) return entry.Text;
+  entry.Text = FormatAnew(pattern, value);
+  entry.Pattern = pattern;
+  entry.Value = value;
+  return entry.Text;
 }
 
 std::string ShortDateText(DateTime value) {

@@ -26,6 +26,10 @@ bool StartsWord(char previous) {
 }  // namespace
 
 std::string ExtractField(std::string_view text, int n, char separator) {
+  return std::string(ExtractFieldView(text, n, separator));
+}
+
+std::string_view ExtractFieldView(std::string_view text, int n, char separator) {
   if (n <= 0) return {};
   text = text.substr(0, kFieldTextLimit);
   std::size_t start = 0;
@@ -35,7 +39,7 @@ std::string ExtractField(std::string_view text, int n, char separator) {
     start = next + 1;
   }
   const std::size_t end = text.find(separator, start);
-  return std::string(text.substr(start, end == std::string_view::npos ? end : end - start));
+  return text.substr(start, end == std::string_view::npos ? end : end - start);
 }
 
 std::string_view TrimView(std::string_view text) {

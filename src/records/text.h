@@ -11,6 +11,8 @@ namespace cardwise {
 // n is 0, the text is empty, or it has fewer than n fields. Fields are not trimmed. Only the
 // first 255 characters of the text are looked at.
 std::string ExtractField(std::string_view text, int n, char separator);
+// The same as a view into the text, for look-ups that keep nothing.
+std::string_view ExtractFieldView(std::string_view text, int n, char separator);
 
 // The text without leading and trailing spaces (only the space character).
 std::string Trim(std::string_view text);

@@ -128,7 +128,7 @@ bool TEvent::MatchesName(std::string_view name) const {
 
 bool TEvent::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
-    if (SameText(ExtractField(Results[static_cast<std::size_t>(index)], 3, ';'), playerID))
+    if (SameText(ExtractFieldView(Results[static_cast<std::size_t>(index)], 3, ';'), playerID))
       return true;
   }
   index = -1;

@@ -458,23 +458,6 @@ void MakeYearStatsPages(SiteWriter& writer) {
   }
 }
 
-// Line ends become CR LF, as in every file the program writes.
-std::string AsTextLines(const std::string& contents) {
-  std::string lines;
-  lines.reserve(contents.size() + contents.size() / 32);
-  std::size_t start = 0;
-  while (start < contents.size()) {
-    std::size_t end = contents.find('\n', start);
-    if (end == std::string::npos) end = contents.size();
-    std::string_view line(contents.data() + start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.append(line);
-    lines.append("\r\n");
-    start = end + 1;
-  }
-  return lines;
-}
-
 bool IsUpToDate(const std::string& target, const std::string& source) {
   const std::optional<std::time_t> copied = ModificationTime(target);
   const std::optional<std::time_t> original = ModificationTime(source);

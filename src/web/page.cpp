@@ -1,6 +1,5 @@
 #include "web/page.h"
 
-
 #include "platform/files.h"
 #include "records/process_info.h"
 #include "records/text.h"
@@ -62,6 +61,7 @@ void TPage::Open(const TWebContext& context, const std::string& path,
   inYearFolder_ = inYearFolder;
   footer_ = FooterLine(settings);
   text_.clear();
+  text_.reserve(lastSize_ + lastSize_ / 4);
   Line("<HTML>");
   Line("<HEAD>");
   Line("  <TITLE>" + HtmlEscape(title) + "</TITLE>");
@@ -88,17 +88,20 @@ void TPage::Text(std::string_view text) {
 }
 
 void TPage::CopyTemplate(const std::string& path) {
+  if (!path.empty()) text_ += TemplateLines(path);
+}
+
+const std::string& TPage::TemplateLines(const std::string& path) {
+  const auto [found, added] = templates_.try_emplace(path);
   std::string contents;
-  if (path.empty() || !FileExists(path) || !ReadWholeFile(path, contents)) return;
-  std::size_t start = 0;
-  while (start < contents.size()) {
-    std::size_t end = contents.find('\n', start);
-    if (end == std::string::npos) end = contents.size();
-    std::string_view line(contents.data() + start, end - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    Line(line);
-    start = end + 1;
-  }
+  if (added && FileExists(path) && ReadWholeFile(path, contents))
+    found->second = AsTextLines(contents);
+  return found->second;
+}
+
+std::string TPage::TakeContents() {
+  lastSize_ = text_.size();
+  return std::move(text_);
 }
 
 Status TPage::Close(const std::string& footerTemplate) {
@@ -126,6 +129,22 @@ Status WritePageFile(const std::string& path, std::string_view contents) {
   if (status) status = WriteFileAtomically(path, contents);
   if (status || status.message().find(path) != std::string::npos) return status;
   return Status::ErrorAt(path, 0, status.message());
+}
+
+std::string AsTextLines(std::string_view contents) {
+  std::string lines;
+  lines.reserve(contents.size() + contents.size() / 32);
+  std::size_t start = 0;
+  while (start < contents.size()) {
+    std::size_t end = contents.find('\n', start);
+    if (end == std::string_view::npos) end = contents.size();
+    std::string_view line = contents.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.append(line);
+    lines.append("\r\n");
+    start = end + 1;
+  }
+  return lines;
 }
 
 void TPage::WriteLinksBar() {

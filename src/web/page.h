@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/status.h"
@@ -34,7 +35,7 @@ class TPage {
   // pages elsewhere), or the failure says why it may not be written.
   Status Finish(const std::string& footerTemplate);
   // The finished page's bytes, moved out of the page.
-  std::string TakeContents() { return std::move(text_); }
+  std::string TakeContents();
 
   // The links bar to the statistics page and the four index pages.
   void WriteLinksBar();
@@ -53,15 +54,23 @@ class TPage {
 
  private:
   // Copies a template file line by line (each line re-ended with CR LF); nothing for an
-  // empty path or a file that cannot be read.
+  // empty path or a file that cannot be read. A page object reads each template file once: the
+  // pages of one run share it.
   void CopyTemplate(const std::string& path);
+  const std::string& TemplateLines(const std::string& path);
 
   const TWebContext* context_ = nullptr;
   std::string path_;
   std::string footer_;
   std::string text_;
+  std::size_t lastSize_ = 0;  // of the page taken last: the next one is about as long
+  std::unordered_map<std::string, std::string> templates_;  // path -> lines as copied
   bool inYearFolder_ = false;
 };
+
+// The text with each line ended by CR LF, as in every file the program writes; a last line
+// without an end gets one.
+std::string AsTextLines(std::string_view contents);
 
 // Writes a finished page's bytes to its path, replacing the file atomically, and creating its
 // folder; the failure names the path.
