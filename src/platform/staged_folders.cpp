@@ -48,28 +48,24 @@ Status TStagedFolders::Resolve(const std::string& folder, std::string& staging) 
     return Status::Ok();
   }
   staging.clear();
-  // A folder without a parent part (a bare name, the root of the file system) is not staged.
+  // A folder without a parent part (a bare relative name) is made, not staged.
   const std::string parent = DirectoryOf(WithoutSlash(folder));
-  if (!folder.empty() && !parent.empty() && !DirectoryExists(folder)) {
-    Status status = CreateDirectories(parent);
-    if (!status) return status;
+  const bool missing = !folder.empty() && !DirectoryExists(folder);
+  Status status = missing ? CreateDirectories(parent.empty() ? folder : parent) : Status::Ok();
+  if (status && missing && !parent.empty()) {
     int error = 0;
     staging = MakeTwin(folder, error);
-    if (staging.empty()) return Status::ErrorAt(folder, 0, std::strerror(error));
+    if (staging.empty()) status = Status::ErrorAt(folder, 0, std::strerror(error));
   }
-  folders_.emplace(folder, staging);
-  return Status::Ok();
+  if (status) folders_.emplace(folder, staging);
+  return status;
 }
 
 Status TStagedFolders::Write(const std::string& path, std::string_view contents) {
   const std::string folder = DirectoryOf(path);
   std::string staging;
   Status status = Resolve(folder, staging);
-  if (status && staging.empty()) {
-    status = CreateDirectories(folder);
-    if (status) status = WriteFileAtomically(path, contents);
-    return status;
-  }
+  if (status && staging.empty()) return WriteFileAtomically(path, contents);
   if (status) status = WriteFileInPlace(staging + FileNameOf(path), contents);
   if (!status) return Status::ErrorAt(path, 0, status.message());
   return status;
