@@ -4,28 +4,14 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
-#include "platform/locale_formats.h"
+#include "records_fixture.h"
 #include "settings/settings.h"
-#include "support/temp_dir.h"
 
 namespace cardwise {
 namespace {
 
-class CourseTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetCurrentFormats(IsoFormats()); }
-
-  TCourseList Load(const std::string& text) {
-    TCourseList list;
-    report_ = list.LoadFromFile(dir_.Write("COURSES.DAT", text));
-    return list;
-  }
-
-  testing::TempDir dir_;
-  LoadReport report_;
-};
+using CourseTest = testing::ListTest<TCourseList>;
 
 TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
   const std::string example =
@@ -104,8 +90,7 @@ TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
 
 TEST_F(CourseTest, ReloadReadsTheSectionWithItsDefaults) {
   TCourse course;
-  course.ID = "a";
-  course.Phone = "kept";
+  std::tie(course.ID, course.Phone) = std::make_tuple("a", "kept");
   course.Len.FromText("300,310", 1, ',');
   ASSERT_TRUE(ReloadRecord(course, dir_.Write("C.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n")));
   EXPECT_EQ(std::tie(course.ID, course.Phone), std::make_tuple("A", "kept"));

@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "platform/locale_formats.h"
+#include "records_fixture.h"
 
 namespace cardwise {
 namespace {
@@ -16,21 +16,9 @@ DateTime Time(int h, int n, int s) {
   return EncodeTime(h, n, s).value();
 }
 
-// Every test starts from the C-locale formats and leaves the process-wide ones as it found them.
-class DatesTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetCurrentFormats(IsoFormats()); }
-  void TearDown() override { SetCurrentFormats(saved_); }
+using DatesTest = testing::FormatsTest;
 
-  static void SetDateFormat(const char* shortDate, char separator) {
-    SetCurrentFormats({shortDate, "hh:nn:ss", "hh:nn", '.', separator});
-  }
-
-  const CalendarDate today_ = DecodeDate(Today());
-
- private:
-  LocaleFormats saved_ = CurrentFormats();
-};
+const CalendarDate kToday = DecodeDate(Today());
 
 TEST_F(DatesTest, EncodeAndDecodeKnownDays) {
   const std::tuple<int, int, int, DateTime> cases[] = {
@@ -63,7 +51,7 @@ TEST_F(DatesTest, FormatDateTime) {
       {"yyyy-mm-dd hh:nn", -1.25, "1899-12-29 06:00"}};
   for (const auto& [pattern, value, expected] : cases)
     EXPECT_EQ(FormatDateTime(pattern, value), expected);
-  SetDateFormat("dd.mm.yyyy", '.');
+  testing::SetFormats("dd.mm.yyyy", '.', '.');
   EXPECT_EQ(ShortDateText(morning) + " " + LongTimeText(morning), "15.06.2002 09:05:07");
 }
 
@@ -83,30 +71,30 @@ TEST_F(DatesTest, ParseDateInTheIsoLocale) {
   for (const char* text : {"2002-06-15", "2002-6-15", "6/15/2002", "6.15.2002"})
     EXPECT_EQ(ParseDate(text), k20020615) << text;
   EXPECT_EQ(ParseDate(""), Today());
-  EXPECT_EQ(ParseDate("1/x/2002"), EncodeDate(2002, 1, today_.day));  // today's day kept
+  EXPECT_EQ(ParseDate("1/x/2002"), EncodeDate(2002, 1, kToday.day));  // today's day kept
   EXPECT_EQ(ParseDate("x/15/2002"), Today());  // "x" is the separator: no field is a number
   EXPECT_FALSE(ParseDate("2002-02-30"));
   EXPECT_FALSE(ParseDate("13/1/2002"));
 }
 
 TEST_F(DatesTest, ParseDateInADottedLocale) {
-  SetDateFormat("dd.mm.yyyy", '.');
+  testing::SetFormats("dd.mm.yyyy", '.', '.');
   for (const char* text : {"2002-06-15", "6/15/2002", "15.06.2002", "15.06.02", "15. 06 .2002"})
     EXPECT_EQ(ParseDate(text), k20020615) << text;
   EXPECT_EQ(ParseDate("02-06-15"), EncodeDate(2, 6, 15));  // no widening without the separator
-  EXPECT_EQ(ParseDate("2002--15"), EncodeDate(2002, today_.month, 15));
+  EXPECT_EQ(ParseDate("2002--15"), EncodeDate(2002, kToday.month, 15));
   for (const char* text : {"ab.c", "30.02.2002", "15.06.2002.1", "15.06.2002 10:00", "."})
     EXPECT_FALSE(ParseDate(text)) << text;
 }
 
 TEST_F(DatesTest, StrToDateFollowsTheFormatOrder) {
-  SetDateFormat("mm/dd/yyyy", '/');
-  EXPECT_EQ(StrToDate(" 06 / 15 / 02 "), EncodeDate(today_.year / 100 * 100 + 2, 6, 15));
-  EXPECT_EQ(StrToDate("6/15"), EncodeDate(today_.year, 6, 15));
+  testing::SetFormats("mm/dd/yyyy", '/', '.');
+  EXPECT_EQ(StrToDate(" 06 / 15 / 02 "), EncodeDate(kToday.year / 100 * 100 + 2, 6, 15));
+  EXPECT_EQ(StrToDate("6/15"), EncodeDate(kToday.year, 6, 15));
   for (const char* text : {"15/6/2002", "6/x/2002", "2002", "", "6/15/2002/1"})
     EXPECT_FALSE(StrToDate(text)) << text;
-  SetDateFormat("yyyy-mm-dd", '-');
-  EXPECT_EQ(StrToDate("06-15"), EncodeDate(today_.year, 6, 15));
+  testing::SetFormats("yyyy-mm-dd", '-', '.');
+  EXPECT_EQ(StrToDate("06-15"), EncodeDate(kToday.year, 6, 15));
 }
 
 TEST_F(DatesTest, ParseTime) {

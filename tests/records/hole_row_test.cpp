@@ -11,14 +11,6 @@ namespace {
 
 using namespace std::string_literals;
 
-// The eighteen holes as a comma list, every hole written (0 for unfilled).
-std::string AllHoles(const TResult& row) {
-  std::string text;
-  for (int i = 1; i <= kHoles; ++i)
-    text += (i > 1 ? "," : "") + std::to_string(row.Hole(i));
-  return text;
-}
-
 TResult RowOf(const std::string& fileText) {
   TResult row;
   row.FromText(fileText, 1, ',');
@@ -27,7 +19,7 @@ TResult RowOf(const std::string& fileText) {
 
 TEST(TResultText, FromTextStopsAfterTheFirstEmptyField) {
   const std::string nines = "9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9";
-  // Before (file form), text, first hole, separator, every hole after.
+  // Before, text, first hole, separator, after (file forms; every case ends on a filled hole).
   const std::tuple<std::string, std::string, int, char, std::string> cases[] = {
       {nines, "4,5,3", 1, ',', "4,5,3,0,9,9,9,9,9,9,9,9,9,9,9,9,9,9"},
       {nines, "4,,5", 1, ',', "4,0,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9"},
@@ -39,7 +31,7 @@ TEST(TResultText, FromTextStopsAfterTheFirstEmptyField) {
   for (const auto& [before, text, first, separator, after] : cases) {
     TResult row = RowOf(before);
     row.FromText(text, first, separator);
-    EXPECT_EQ(AllHoles(row), after) << '"' << text << '"';
+    EXPECT_EQ(row.AsText(), after) << '"' << text << '"';
   }
 }
 

@@ -7,29 +7,22 @@
 #include <string>
 #include <tuple>
 
-#include "platform/locale_formats.h"
+#include "records_fixture.h"
 
 namespace cardwise {
 namespace {
 
-// Tests that change the process-wide formats leave them as they found them.
-class NumbersTest : public ::testing::Test {
- protected:
-  void TearDown() override { SetCurrentFormats(saved_); }
-  static void SetDecimalSeparator(char separator) {
-    SetCurrentFormats({"yyyy-mm-dd", "hh:nn:ss", "hh:nn", separator, '-'});
-  }
-  LocaleFormats saved_ = CurrentFormats();
-};
+using NumbersTest = testing::FormatsTest;
 
 TEST_F(NumbersTest, ParseDecimal) {
   const std::pair<std::string, std::optional<double>> cases[] = {
       {"12,4", 12.4}, {" -1,5 ", -1.5}, {"+2", 2.0}, {".5", 0.5}, {"1e2", 100.0}, {"", {}},
       {"12.4x", {}},  {"1,234.5", {}},  {"1 2", {}}, {"-", {}},   {"inf", {}},    {"0x10", {}}};
-  SetDecimalSeparator('.');
+  testing::SetFormats("yyyy-mm-dd", '-', '.');
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(ParseDecimal(text), expected) << text;
-  SetDecimalSeparator(',');  // a point is still read where the user writes commas
+  // A point is still read where the user writes commas.
+  testing::SetFormats("yyyy-mm-dd", '-', ',');
   EXPECT_EQ(ParseDecimal("12.4"), 12.4);
 }
 
@@ -47,9 +40,9 @@ TEST_F(NumbersTest, FormatOneDecimal) {
       {12.44, "12.4", "12,4"}, {3, "3.0", "3,0"},       {-1.5, "-1.5", "-1,5"},
       {128, "128.0", "128,0"}, {-0.04, "-0.0", "-0,0"}, {71.25, "71.2", "71,2"}};
   for (const auto& [value, point, comma] : cases) {
-    SetDecimalSeparator('.');
+    testing::SetFormats("yyyy-mm-dd", '-', '.');
     EXPECT_EQ(FormatOneDecimal(value), point);
-    SetDecimalSeparator(',');
+    testing::SetFormats("yyyy-mm-dd", '-', ',');
     EXPECT_EQ(FormatOneDecimal(value), comma);
     EXPECT_NEAR(DecimalOrZero(FormatOneDecimal(value)), value, 0.05) << comma;
   }

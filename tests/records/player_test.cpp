@@ -4,46 +4,29 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
-#include "platform/locale_formats.h"
-#include "support/temp_dir.h"
+#include "records_fixture.h"
 
 namespace cardwise {
 namespace {
 
-class PlayerTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetCurrentFormats(IsoFormats()); }
-  void TearDown() override { SetCurrentFormats(IsoFormats()); }
+using PlayerTest = testing::ListTest<TPlayerList>;
 
-  TPlayerList Load(const std::string& text) {
-    TPlayerList list;
-    list.LoadFromFile(dir_.Write("PLAYERS.DAT", text));
-    return list;
-  }
-
-  testing::TempDir dir_;
-};
-
+// The alias is read (FindByName below) but never written.
 TEST_F(PlayerTest, SavesTheKeysInOrderAndOnlyTheFilledOnes) {
   TPlayer player;
-  player.Player = "John Smith";
-  player.Alias = "Johnny";
-  player.Hcp = 12.4f;
-  player.Phone = "555 0100";
-  player.Club = "Mill Brook GC";
-  const std::string path = dir_.File("PLAYERS.DAT");
+  std::tie(player.Player, player.Alias, player.Hcp, player.Phone, player.Club) =
+      std::make_tuple("John Smith", "Johnny", 12.4f, "555 0100", "Mill Brook GC");
+  const std::string path = dir_.File("LIST.DAT");
   ASSERT_TRUE(SaveRecord(player, path));
   EXPECT_EQ(player.ID, "JS");
   const std::string example =
       "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\nPhone=555 0100\r\nClub=Mill Brook GC\r\n";
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), example);
-
-  TPlayer scratch;  // nothing but the ID is written for a player with no name or handicap
-  scratch.ID = "AN";
-  ASSERT_TRUE(SaveRecord(scratch, path));
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), example + "[AN]\r\nID=AN\r\n");
+  EXPECT_EQ(dir_.Read("LIST.DAT"), example);
+  player = TPlayer();  // no name or handicap: only the ID is written
+  player.ID = "AN";
+  ASSERT_TRUE(SaveRecord(player, path));
+  EXPECT_EQ(dir_.Read("LIST.DAT"), example + "[AN]\r\nID=AN\r\n");
 }
 
 TEST_F(PlayerTest, HandicapsFollowTheDecimalSeparatorAndReadEither) {
@@ -51,8 +34,7 @@ TEST_F(PlayerTest, HandicapsFollowTheDecimalSeparatorAndReadEither) {
   comma.DecimalSeparator = ',';
   SetCurrentFormats(comma);
   TPlayer player;
-  player.ID = "P";
-  player.Hcp = -1.5f;
+  std::tie(player.ID, player.Hcp) = std::make_tuple("P", -1.5f);
   EXPECT_EQ(player.FileKeys()[1].second, "-1,5");
   const std::pair<std::string, float> reads[] = {
       {"12,4", 12.4f}, {"12.4", 12.4f}, {"3", 3.0f}, {"", 0.0f}};
@@ -94,19 +76,11 @@ TEST_F(PlayerTest, FindByNameMatchesWholeNameOrAliasMarkUsedTellsWhetherUsedBefo
   EXPECT_FALSE(list.MarkUsed("A"));
 }
 
-TEST_F(PlayerTest, TheAliasLivesInMemoryUntilTheNextSave) {
-  TPlayerList list = Load("[B]\r\nID=B\r\nPlayer=Bo Lind\r\nAlias=Bosse\r\n");
-  EXPECT_EQ(list.RecordAt(0).Alias, "Bosse");
-  ASSERT_TRUE(SaveRecord(list.RecordAt(0), dir_.File("PLAYERS.DAT")));
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "[B]\r\nID=B\r\nPlayer=Bo Lind\r\n");
-}
-
 TEST_F(PlayerTest, ClipboardCarriesEveryKeyAndPastesBack) {
   TPlayerList list = Load("[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\n");
   EXPECT_EQ(list.CopyToClipboard(0),
             "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\nPhone=\r\nEmail=\r\nURL=\r\n"
             "Club=\r\n");
-
   int index = list.AddPlaceholder();
   ASSERT_TRUE(list.PasteFromClipboard("[X]\r\nID=X\r\nPlayer=Xena\r\nclub=Far Hills\r\n", index));
   const TPlayer& pasted = list.RecordAt(index);
@@ -116,11 +90,10 @@ TEST_F(PlayerTest, ClipboardCarriesEveryKeyAndPastesBack) {
 }
 
 TEST_F(PlayerTest, ReloadReadsTheSectionOfTheCurrentId) {
+  // A key not in the file keeps its value.
   TPlayer player;
-  player.ID = "js";
-  player.Player = "Edited";
-  player.Hcp = 3;
-  player.Email = "kept@example.org";  // a key not in the file keeps its value
+  std::tie(player.ID, player.Player, player.Hcp, player.Email) =
+      std::make_tuple("js", "Edited", 3.0f, "kept@example.org");
   ASSERT_TRUE(ReloadRecord(
       player, dir_.Write("P.DAT", "[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\nClub=Mill\n")));
   EXPECT_EQ(std::tie(player.ID, player.Player, player.Club, player.Email),

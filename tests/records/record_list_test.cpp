@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "records/player.h"
-#include "support/temp_dir.h"
+#include "records_fixture.h"
 
 namespace cardwise {
 namespace {
@@ -25,17 +25,7 @@ std::string Contents(const TPlayerList& list) {
   return text;
 }
 
-class RecordListTest : public ::testing::Test {
- protected:
-  TPlayerList LoadText(const std::string& text) {
-    TPlayerList list;
-    report_ = list.LoadFromFile(dir_.Write("PLAYERS.DAT", text));
-    return list;
-  }
-
-  testing::TempDir dir_;
-  LoadReport report_;
-};
+using RecordListTest = testing::ListTest<TPlayerList>;
 
 TEST_F(RecordListTest, TheLineReader) {
   struct Case {
@@ -62,7 +52,7 @@ TEST_F(RecordListTest, TheLineReader) {
        "[A]\nID=A\nHcp=twelve\n[B]\nID=B\nPlayer=Bee\n", "A:,B:Bee", 1},
       {"an empty file gets a placeholder", "", "??:", 0}};
   for (const Case& c : cases) {
-    EXPECT_EQ(Contents(LoadText(c.Text)), c.Contents) << c.Name;
+    EXPECT_EQ(Contents(Load(c.Text)), c.Contents) << c.Name;
     EXPECT_EQ(static_cast<int>(report_.Problems.size()), c.Problems) << c.Name;
   }
 }
@@ -74,14 +64,14 @@ TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
   EXPECT_EQ(Contents(list), "??:");
   EXPECT_EQ(list.FileName, dir_.File("NONE.DAT"));
 
-  list = LoadText("[A]\nID=A\nPlayer=Old\n[C]\nID=C\n");
+  list = Load("[A]\nID=A\nPlayer=Old\n[C]\nID=C\n");
   list.LoadFromFile(dir_.Write("MORE.DAT", "[a]\nID=a\nPlayer=New\n[B]\nID=B\n[D]\nID=D\n"));
   EXPECT_EQ(Contents(list), "a:New,B:,C:,D:");
   EXPECT_EQ(list.FileName, dir_.File("MORE.DAT"));
 }
 
 TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
-  const TPlayerList list = LoadText("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
+  const TPlayerList list = Load("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
   const std::tuple<std::string, bool, int> cases[] = {{"ab", true, 0},  {"CD", true, 1},
                                                       {"Ef", true, 2},  {"A", false, 0},
                                                       {"CE", false, 2}, {"Z", false, 3}};
@@ -94,21 +84,21 @@ TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
 
 TEST_F(RecordListTest, DeleteErasesTheSectionAndReturnsTheIndexToShowNext) {
   TPlayerList list =
-      LoadText("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
+      Load("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
   ASSERT_TRUE(list.DeleteByID("b"));
   EXPECT_EQ(Contents(list), "A:,C:,D:");
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "[A]\r\nID=A\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
+  EXPECT_EQ(dir_.Read("LIST.DAT"), "[A]\r\nID=A\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
   EXPECT_EQ(list.DeleteAt(2).Next, 1) << "the deleted record was the last";
   EXPECT_EQ(list.DeleteAt(0).Next, 0);
   EXPECT_EQ(list.DeleteAt(0).Next, -1) << "the list became empty";
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"), "");
+  EXPECT_EQ(dir_.Read("LIST.DAT"), "");
 }
 
 TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
   // A file that can be read but whose folder takes no new file, even for root.
   const std::string readOnly = "/proc/version";
   if (!FileExists(readOnly)) GTEST_SKIP() << "no " << readOnly;
-  TPlayerList list = LoadText("[A]\nID=A\n[B]\nID=B\n");
+  TPlayerList list = Load("[A]\nID=A\n[B]\nID=B\n");
   list.FileName = readOnly;
   const DeleteResult result = list.DeleteAt(0);
   EXPECT_FALSE(result.Outcome);
@@ -118,15 +108,13 @@ TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
 }
 
 TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
-  const std::string path =
-      dir_.Write("PLAYERS.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
+  const std::string path = dir_.Write("LIST.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
   TPlayerList list;
   list.AddPlaceholder();
   int index = -1;
   list.PasteFromClipboard("[A]\r\nID=A\r\nPlayer=New\r\n", index);
   ASSERT_TRUE(list.SaveAll(path));
-  EXPECT_EQ(dir_.Read("PLAYERS.DAT"),
-            "[Z]\r\nID=Z\r\n[??]\r\nID=??\r\n[A]\r\nID=A\r\nPlayer=New\r\n");
+  EXPECT_EQ(dir_.Read("LIST.DAT"), "[Z]\r\nID=Z\r\n[??]\r\nID=??\r\n[A]\r\nID=A\r\nPlayer=New\r\n");
 }
 
 TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
@@ -144,7 +132,7 @@ TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
 }
 
 TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenNameElseFilesANewRecord) {
-  TPlayerList list = LoadText("[A]\nID=A\nPlayer=Ann Ash\n[C]\nID=C\nPlayer=Cy Cole\n");
+  TPlayerList list = Load("[A]\nID=A\nPlayer=Ann Ash\n[C]\nID=C\nPlayer=Cy Cole\n");
   const std::tuple<int, std::string, int> cases[] = {// index given, clipboard, target
                                                      {1, "ID=A\nPlayer=Ann Ash\n", 1},
                                                      {-1, "ID=c\nPlayer=Someone\n", 1},

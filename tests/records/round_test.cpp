@@ -8,9 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/locale_formats.h"
+#include "records_fixture.h"
 #include "settings/settings.h"
-#include "support/temp_dir.h"
 
 namespace cardwise {
 namespace {
@@ -27,19 +26,7 @@ const std::string kExample =
     "CLen=350,362,141,470,330,380,152,344,455,362,317,128,488,351,376,160,309,479\r\n"
     "TotalGreens=5\r\nTotalFairways=6\r\nTotalPutts=35\r\n";
 
-class RoundTest : public ::testing::Test {
- protected:
-  void SetUp() override { SetCurrentFormats(IsoFormats()); }
-
-  TRoundList Load(const std::string& text) {
-    TRoundList list;
-    report_ = list.LoadFromFile(dir_.Write("ROUNDS.DAT", text));
-    return list;
-  }
-
-  testing::TempDir dir_;
-  LoadReport report_;
-};
+using RoundTest = testing::ListTest<TRoundList>;
 
 TEST_F(RoundTest, WorkedExampleSavesBackByteForByte) {
   TRoundList list = Load(kExample);
@@ -119,7 +106,7 @@ TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
   ASSERT_EQ(list.Count(), 3);
   EXPECT_EQ(list.RecordAt(1).Date, 0.0);
   EXPECT_EQ(list.RecordAt(2).Score.AsText(), "4");
-  const std::string path = dir_.File("ROUNDS.DAT");
+  const std::string path = dir_.File("LIST.DAT");
   EXPECT_EQ(report_.Messages(), (std::vector<std::string>{path + ":6: not a date: Date=15/31/2002",
                                                           path + ":7: not a time: Start=25:00",
                                                           path + ":8: not a number: Hcp=x"}));
@@ -128,22 +115,22 @@ TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
 TEST_F(RoundTest, SaveToFileKeepsTheFileAsItWasInOneBackup) {
   const std::string original = "[B]\nID=B\nScore=5\n[A]\nID=A\n";
   TRoundList list = Load(original);
-  const std::string path = dir_.File("ROUNDS.DAT");
+  const std::string path = dir_.File("LIST.DAT");
   ASSERT_TRUE(list.SaveToFile(path));
   const std::string first = "[B]\r\nID=B\r\nScore=5\r\n";
-  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), first) << "a round without a score is left out";
-  EXPECT_EQ(dir_.Read("ROUNDS.bak"), original);
+  EXPECT_EQ(dir_.Read("LIST.DAT"), first) << "a round without a score is left out";
+  EXPECT_EQ(dir_.Read("LIST.bak"), original);
   list.RecordAt(1).Score.SetHoleValue(1, 6);
   ASSERT_TRUE(list.SaveToFile(path));
-  EXPECT_EQ(dir_.Read("ROUNDS.bak"), first);
+  EXPECT_EQ(dir_.Read("LIST.bak"), first);
 
   // A backup that cannot be written stops the save before the file is touched.
-  std::filesystem::remove(dir_.File("ROUNDS.bak"));
-  std::filesystem::create_directory(dir_.File("ROUNDS.bak"));
-  const std::string second = dir_.Read("ROUNDS.DAT");
+  std::filesystem::remove(dir_.File("LIST.bak"));
+  std::filesystem::create_directory(dir_.File("LIST.bak"));
+  const std::string second = dir_.Read("LIST.DAT");
   list.RecordAt(1).Score.SetHoleValue(1, 7);
   EXPECT_FALSE(list.SaveToFile(path));
-  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), second);
+  EXPECT_EQ(dir_.Read("LIST.DAT"), second);
   EXPECT_EQ(BackupPath("/data.d/my.rounds.dat"), "/data.d/my.rounds.bak");
   EXPECT_EQ(BackupPath("/data.d/ROUNDS"), "/data.d/ROUNDS.bak");
 }

@@ -64,8 +64,8 @@ TEST_F(DXImportStepTest, StepsInOrderLinkTheRoundsToWhatTheEarlierStepsImported)
   EXPECT_EQ(round->CPar.TotalIfComplete(), 72);
   EXPECT_EQ(round->Score.AsText(), "4,4,4") << "the later card of the same ID";
   const TRound* anna = rounds_.FindRecord("020512-1000-AB");
-  ASSERT_NE(anna, nullptr);
-  EXPECT_EQ(anna->Course + "|" + anna->CourseID, "Okand|") << "a course not found keeps its name";
+  EXPECT_EQ(anna ? anna->Course + "|" + anna->CourseID : "none", "Okand|")
+      << "a course not found keeps its name";
 }
 
 TEST_F(DXImportStepTest, AMissingFileChangesNothing) {

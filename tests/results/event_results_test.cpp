@@ -10,40 +10,46 @@
 #include <vector>
 
 #include "records/text.h"
+#include "results/line_sort.h"
 
 namespace cardwise {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-// One card of the tests: par 4 on every hole and stroke indexes 1 to 18, a score of 4 on every
+// The cards of the tests: par 4 on every hole and stroke indexes 1 to 18, a score of 4 on every
 // hole except the listed (hole, strokes) pairs (0 strokes leaves a hole unplayed).
 struct CardPlan {
+  CardPlan(std::string id, std::string playerID, std::vector<std::pair<int, int>> changes = {},
+           int strokes = 0, std::string eventID = "EV", std::string eventIDs = "")
+      : ID(std::move(id)),
+        PlayerID(std::move(playerID)),
+        Changes(std::move(changes)),
+        Strokes(strokes),
+        EventID(std::move(eventID)),
+        EventIDs(std::move(eventIDs)) {}
   std::string ID, PlayerID;
   std::vector<std::pair<int, int>> Changes;
   int Strokes;
+  std::string EventID, EventIDs;
 };
-
-std::unique_ptr<TRound> MakeRound(const CardPlan& card) {
-  auto round = std::make_unique<TRound>();
-  round->ID = card.ID;
-  round->PlayerID = card.PlayerID;
-  round->EventID = "EV";
-  round->Strokes = static_cast<std::int16_t>(card.Strokes);
-  for (int hole = 1; hole <= kHoles; ++hole) {
-    round->CPar.SetHoleValue(hole, 4);
-    round->CHcp.SetHoleValue(hole, hole);
-    round->Score.SetHoleValue(hole, 4);
-  }
-  for (const auto& [hole, strokes] : card.Changes)
-    round->Score.SetHoleValue(hole, strokes);
-  return round;
-}
 
 TRoundList MakeRounds(const std::vector<CardPlan>& cards) {
   TRoundList rounds;
-  for (const CardPlan& card : cards)
-    rounds.Add(MakeRound(card));
+  for (const CardPlan& card : cards) {
+    auto round = std::make_unique<TRound>();
+    std::tie(round->ID, round->PlayerID, round->EventID, round->EventIDs) =
+        std::tie(card.ID, card.PlayerID, card.EventID, card.EventIDs);
+    round->Strokes = static_cast<std::int16_t>(card.Strokes);
+    for (int hole = 1; hole <= kHoles; ++hole) {
+      round->CPar.SetHoleValue(hole, 4);
+      round->CHcp.SetHoleValue(hole, hole);
+      round->Score.SetHoleValue(hole, 4);
+    }
+    for (const auto& [hole, strokes] : card.Changes)
+      round->Score.SetHoleValue(hole, strokes);
+    rounds.Add(std::move(round));
+  }
   return rounds;
 }
 
@@ -59,64 +65,49 @@ Lines Calc(int type, const TRoundList& rounds, const std::string& id = "EV",
 }
 
 TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
-  struct Case {
-    const char* Name;
-    int Type;
-    std::vector<CardPlan> Cards;
-    Lines Expected;
-  };
-  const Case cases[] = {
-      {"gross, the 72 with the better back nine second",
-       kStrokesGross,
-       {{"R1", "X", {{1, 5}, {10, 3}}, 0}, {"R2", "W", {{1, 3}, {2, 3}}, 0}, {"R3", "Y", {}, 0}},
+  // The event type, its cards and the results.
+  const std::tuple<int, std::vector<CardPlan>, Lines> cases[] = {
+      // Gross, the 72 with the better back nine second.
+      {kStrokesGross,
+       {{"R1", "X", {{1, 5}, {10, 3}}}, {"R2", "W", {{1, 3}, {2, 3}}}, {"R3", "Y", {}}},
        {"1;70;W;R2;", "2;72;X;R1;Last 9", "3;72;Y;R3;"}},
-      {"gross, the pivot meets itself before it loses the count-back",
-       kStrokesGross,
-       {{"R1", "X", {{1, 5}, {10, 3}}, 0}, {"R2", "Y", {}, 0}, {"R3", "Z", {{1, 6}}, 0}},
+      // Gross, the pivot meets itself before it loses the count-back.
+      {kStrokesGross,
+       {{"R1", "X", {{1, 5}, {10, 3}}}, {"R2", "Y", {}}, {"R3", "Z", {{1, 6}}}},
        {"1;72;X;R1;Last 9", "2;72;Y;R2;", "3;74;Z;R3;"}},
-      {"gross, hole 18 decides",
-       kStrokesGross,
-       {{"R1", "B", {{17, 3}, {18, 5}}, 0}, {"R2", "A", {{17, 5}, {18, 3}}, 0}},
+      // Gross, hole 18 decides.
+      {kStrokesGross,
+       {{"R1", "B", {{17, 3}, {18, 5}}}, {"R2", "A", {{17, 5}, {18, 3}}}},
        {"1;72;A;R2;Hole 18", "2;72;B;R1;"}},
-      {"gross, no step separates: a shared place and the next skipped",
-       kStrokesGross,
-       {{"R1", "A", {}, 0}, {"R2", "B", {}, 0}, {"R3", "C", {{1, 6}}, 0}},
+      // Gross, no step separates: a shared place and the next skipped.
+      {kStrokesGross,
+       {{"R1", "A", {}}, {"R2", "B", {}}, {"R3", "C", {{1, 6}}}},
        {"1;72;B;R2;=", "1;72;A;R1;=", "3;74;C;R3;"}},
-      {"gross, an incomplete card comes last",
-       kStrokesGross,
-       {{"R1", "I", {{7, 0}}, 0}, {"R2", "C", {{1, 9}}, 0}},
-       {"1;77;C;R2;", "2;;I;R1;"}},
-      {"net, fewer received strokes win; an incomplete card is negative and last",
-       kStrokesNet,
+      // Gross, an incomplete card comes last.
+      {kStrokesGross, {{"R1", "I", {{7, 0}}}, {"R2", "C", {{1, 9}}}}, {"1;77;C;R2;", "2;;I;R1;"}},
+      // Net, fewer received strokes win; an incomplete card is negative and last.
+      {kStrokesNet,
        {{"R1", "B", {{1, 10}}, 12},
         {"R2", "A", {{1, 8}}, 10},
-        {"R3", "C", {{1, 2}}, 0},
+        {"R3", "C", {{1, 2}}},
         {"R4", "D", {{7, 0}}, 5}},
        {"1;66;A;R2;Hcp", "2;66;B;R1;", "3;70;C;R3;", "4;-5;D;R4;"}},
-      {"stableford, more points first",
-       kStableford,
-       {{"R1", "A", {}, 0}, {"R2", "B", {{1, 3}, {2, 3}}, 0}},
-       {"1;38;B;R2;", "2;36;A;R1;"}},
-      {"stableford, equal points and strokes go to the points count-back",
-       kStableford,
-       {{"R1", "A", {{1, 3}, {18, 5}}, 0}, {"R2", "B", {}, 0}},
+      // Stableford, more points first.
+      {kStableford, {{"R1", "A", {}}, {"R2", "B", {{1, 3}, {2, 3}}}}, {"1;38;B;R2;", "2;36;A;R1;"}},
+      // Stableford, equal points and strokes go to the points count-back.
+      {kStableford,
+       {{"R1", "A", {{1, 3}, {18, 5}}}, {"R2", "B", {}}},
        {"1;36;B;R2;Last 9", "2;36;A;R1;"}}};
-  for (const Case& c : cases)
-    EXPECT_EQ(Calc(c.Type, MakeRounds(c.Cards)), c.Expected) << c.Name;
+  for (const auto& [type, cards, expected] : cases)
+    EXPECT_EQ(Calc(type, MakeRounds(cards)), expected);
 }
 
 TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
-  TRoundList rounds;
-  const std::tuple<std::string, std::string, std::string> cards[] = {{"R1", "CUP", ""},
-                                                                     {"R2", "cup", ""},
-                                                                     {"R3", "", "A;CUP;"},
-                                                                     {"R4", "X", "CUPFINAL"},
-                                                                     {"R5", "", ""}};
-  for (const auto& [id, eventID, eventIDs] : cards) {
-    std::unique_ptr<TRound> round = MakeRound({id, "P", {}, 0});
-    std::tie(round->EventID, round->EventIDs) = std::tie(eventID, eventIDs);
-    rounds.Add(std::move(round));
-  }
+  const TRoundList rounds = MakeRounds({{"R1", "P", {}, 0, "CUP"},
+                                        {"R2", "P", {}, 0, "cup"},
+                                        {"R3", "P", {}, 0, "", "A;CUP;"},
+                                        {"R4", "P", {}, 0, "X", "CUPFINAL"},
+                                        {"R5", "P", {}, 0, ""}});
   const std::pair<std::string, Lines> cases[] = {
       {"CUP", {"R1", "R3", "R4"}}, {"cup", {"R2"}}, {"", {}}, {"NONE", {}}};
   for (const auto& [id, expected] : cases) {
@@ -139,7 +130,7 @@ TEST(CalcResultsTest, ManualResultsAreOnlySortedAndNumbered) {
 }
 
 TEST(ResultBeforeTest, AMissingRoundLeavesATieUndecidedAndScoresAreNumbers) {
-  const TRoundList rounds = MakeRounds({{"R1", "B", {}, 0}});
+  const TRoundList rounds = MakeRounds({{"R1", "B", {}}});
   // Type, lines a and b, whether a is before b, the note appended to both.
   const std::tuple<int, std::string, std::string, bool, std::string> cases[] = {
       {kStrokesGross, ";72;A;GONE", ";72;B;R1", false, ""},

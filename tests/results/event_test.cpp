@@ -41,23 +41,17 @@ TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
 }
 
 TEST_F(EventTest, ReadsTypeMakeAndResultKeysTolerantly) {
-  struct Case {
-    std::string Text;
-    int Type;
-    bool Make;
-    Lines Results;
-  };
-  const Case cases[] = {{"Type=2\nMake=1\n", 2, true, {}},
-                        {"Type=two\nMake= 01\n", -1, true, {}},
-                        {"Make=yes\n", -1, false, {}},
-                        {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}}};
-  for (const Case& c : cases) {
+  const std::tuple<std::string, int, bool, Lines> cases[] = {
+      {"Type=2\nMake=1\n", 2, true, {}},
+      {"Type=two\nMake= 01\n", -1, true, {}},
+      {"Make=yes\n", -1, false, {}},
+      {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}}};
+  for (const auto& [text, type, make, results] : cases) {
     TEventList list;
-    list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + c.Text));
+    list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + text));
     const TEvent& event = list.RecordAt(0);
-    EXPECT_EQ(event.Type, c.Type) << c.Text;
-    EXPECT_EQ(event.Make, c.Make) << c.Text;
-    EXPECT_EQ(event.Results, c.Results) << c.Text;
+    EXPECT_EQ(std::tie(event.Type, event.Make, event.Results), std::tie(type, make, results))
+        << text;
   }
 }
 
@@ -65,14 +59,10 @@ TEST_F(EventTest, ReloadUsesDefaultsAndStopsAtTheFirstMissingOrEmptyResult) {
   const std::string path =
       dir_.Write("EVENTS.DAT", "[E]\nID=E\nEvent=Cup\n1=a\n2=b\n4=d\n[F]\nID=F\n1=a\n2=\n3=c\n");
   TEvent event;
-  event.ID = "e";
-  event.Header = "old.htm";
-  event.Make = false;
+  std::tie(event.ID, event.Header, event.Make) = std::make_tuple("e", "old.htm", false);
   ASSERT_TRUE(ReloadRecord(event, path));
-  EXPECT_EQ(event.Header, "");
-  EXPECT_EQ(std::make_tuple(event.Date, event.Type, event.Make),
-            std::make_tuple(Today(), -1, true));
-  EXPECT_EQ(event.Results, (Lines{"a", "b"}));
+  EXPECT_EQ(std::make_tuple(event.Header, event.Date, event.Type, event.Make, event.Results),
+            std::make_tuple("", Today(), -1, true, Lines{"a", "b"}));
   event.ID = "F";
   ASSERT_TRUE(ReloadRecord(event, path));
   EXPECT_EQ(event.Results, (Lines{"a"}));

@@ -6,7 +6,6 @@
 #include <string>
 #include <tuple>
 #include <utility>
-#include <vector>
 
 #include "records/dates.h"
 #include "results/database.h"
@@ -14,8 +13,6 @@
 
 namespace cardwise {
 namespace {
-
-using Entries = std::vector<std::pair<std::string, int>>;  // player ID, rounds added
 
 template <class T>
 T& AddRecord(TRecordList<T>& list, const std::string& id) {
@@ -43,35 +40,35 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
   void AddRound(const char* id, const char* player, int year, const char* event, int birdies,
                 int bogeys) {
     TRound& round = AddRecord(rounds_, id);
-    round.PlayerID = player;
-    round.Date = *EncodeDate(year, 6, 15);
-    round.EventID = event;
+    std::tie(round.PlayerID, round.Date, round.EventID) =
+        std::make_tuple(player, *EncodeDate(year, 6, 15), event);
     for (int h = 1; h <= kHoles; ++h) {
       round.Score.SetHoleValue(h, h <= birdies ? 3 : h <= birdies + bogeys ? 5 : 4);
       round.CPar.SetHoleValue(h, 4);
     }
   }
 
-  static Entries EntriesOf(const TStatList& list) {
-    Entries entries;
+  // The entries as "ID rounds" pairs, in list order.
+  static std::string Listed(const TStatList& list) {
+    std::string text;
     for (int i = 0; i < list.Count(); ++i)
-      entries.emplace_back(list.ID(i), list.RS(i).StrokesPerRound.Samples);
-    return entries;
+      text += list.ID(i) + " " + std::to_string(list.RS(i).StrokesPerRound.Samples) + ";";
+    return text;
   }
 };
 
 TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
-  const std::tuple<std::string, int, Entries> cases[] = {{"", 0, {{"Cd", 2}, {"AB", 2}, {"EF", 1}}},
-                                                         {"", 2003, {{"AB", 1}, {"Cd", 1}}},
-                                                         {"T1", 0, {{"Cd", 1}, {"AB", 1}}},
-                                                         {"t1", 2003, {{"AB", 1}}},
-                                                         {"NOPE", 0, {}},
-                                                         {"", 1999, {}},
-                                                         {"", 10000, {}}};
+  const std::tuple<std::string, int, std::string> cases[] = {{"", 0, "Cd 2;AB 2;EF 1;"},
+                                                             {"", 2003, "AB 1;Cd 1;"},
+                                                             {"T1", 0, "Cd 1;AB 1;"},
+                                                             {"t1", 2003, "AB 1;"},
+                                                             {"NOPE", 0, ""},
+                                                             {"", 1999, ""},
+                                                             {"", 10000, ""}};
   for (const auto& [tourID, year, entries] : cases) {
     TStatList list;
     list.Generate(database_, tourID, year);
-    EXPECT_EQ(EntriesOf(list), entries) << "tour '" << tourID << "', year " << year;
+    EXPECT_EQ(Listed(list), entries) << "tour '" << tourID << "', year " << year;
   }
 }
 
@@ -79,27 +76,23 @@ TEST_F(StatListTest, GenerateAddsToTheEntriesAlreadyThere) {
   TStatList list;
   list.Generate(database_, "", 2002);
   list.Generate(database_, "NOPE", 0);
-  EXPECT_EQ(EntriesOf(list), (Entries{{"Cd", 1}, {"AB", 1}}));
+  EXPECT_EQ(Listed(list), "Cd 1;AB 1;");
   list.Generate(database_, "", 2003);
-  EXPECT_EQ(EntriesOf(list), (Entries{{"Cd", 2}, {"AB", 2}}));
+  EXPECT_EQ(Listed(list), "Cd 2;AB 2;");
   ASSERT_NE(list.P(0, database_), nullptr);
   EXPECT_EQ(list.P(0, database_)->ID, "Cd");
 }
 
 TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
-  // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73.
-  const std::pair<int, std::vector<std::string>> cases[] = {
-      {SortBirdies, {"EF", "Cd", "AB"}},
-      {SortStrokes, {"AB", "EF", "Cd"}},
-      {99, {"Cd", "AB", "EF"}}};  // an unknown key leaves the order as generated
+  // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73. An unknown key leaves
+  // the order as generated.
+  const std::pair<int, std::string> cases[] = {
+      {SortBirdies, "EF 1;Cd 2;AB 2;"}, {SortStrokes, "AB 2;EF 1;Cd 2;"}, {99, "Cd 2;AB 2;EF 1;"}};
   for (const auto& [key, order] : cases) {
     TStatList list;
     list.Generate(database_, "", 0);
     list.SortList(key);
-    std::vector<std::string> ids;
-    for (int i = 0; i < list.Count(); ++i)
-      ids.push_back(list.ID(i));
-    EXPECT_EQ(ids, order) << "key " << key;
+    EXPECT_EQ(Listed(list), order) << "key " << key;
   }
 }
 

@@ -23,8 +23,8 @@ TEST(TourScoringTest, PtsPFollowsItsLineWithBonusesForTheFirstTwo) {
   for (const auto& [place, field, tour, tied, points, tolerance] : cases)
     EXPECT_NEAR(PtsP(place, field, tour, tied), points, tolerance)
         << place << " of " << field << " in " << tour << ", tied " << tied;
-  EXPECT_EQ(PtsP(2, 1, 10, 1), PtsP(2, 3, 10, 1)) << "a field below 3 counts as 3";
-  EXPECT_EQ(PtsP(2, 2, 10, 1), PtsP(2, 3, 10, 1));
+  for (int field : {1, 2})
+    EXPECT_EQ(PtsP(2, field, 10, 1), PtsP(2, 3, 10, 1)) << "a field below 3 counts as 3";
 }
 
 TEST(TourScoringTest, F1PointsAndPlaceAverageShareTiedPlaces) {
@@ -49,8 +49,8 @@ T& AddRecord(TRecordList<T>& list, const std::string& id) {
 class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
-    AddRecord(players_, "AA");
-    AddRecord(players_, "BB");
+    for (const char* id : {"AA", "BB"})
+      AddRecord(players_, id);
     TCourse& course = AddRecord(courses_, "PAR72");
     for (int hole = 1; hole <= kHoles; ++hole)
       course.Par.SetHoleValue(hole, hole <= 4 ? 5 : hole <= 8 ? 3 : 4);  // 20 + 12 + 40
@@ -64,17 +64,14 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
   void AddEvent(const std::string& id, int type, const std::string& course,
                 std::vector<std::string> results) {
     TEvent& event = AddRecord(events_, id);
-    event.Type = type;
-    event.CourseID = course;
-    event.Results = std::move(results);
+    std::tie(event.Type, event.CourseID, event.Results) = std::tie(type, course, results);
   }
 
   // A round of the player in the event with the given score on holes from..to.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int from, int to, int score) {
     TRound& round = AddRecord(rounds_, id);
-    round.PlayerID = player;
-    round.EventID = event;
+    std::tie(round.PlayerID, round.EventID) = std::tie(player, event);
     for (int hole = from; hole <= to; ++hole)
       round.Score.SetHoleValue(hole, score);
   }
@@ -89,19 +86,18 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
 
 TEST_F(TourValueTest, EachTourTypeValuesTheResultLine) {
   tour_.Ntot = 10;
+  const float ptsP = PtsP(2, 5, 10, 2);  // second of five, tied with one
+  // The weighted values below cover the rest. "bb": a player is found in any letter case; "EE":
+  // no leading number is place 0; M1 has neither strokes nor points for "Nominell"; ZZ, E9 and
+  // types -1 and 7 are unknown.
   const std::tuple<int, std::string, std::string, float> cases[] = {
-      {kResultAscending, "E1", "AA", 70},
-      {kResultDescending, "E1", "bb", 72},  // the player is found in any letter case
+      {kResultDescending, "E1", "bb", 72},
       {kResultDescending, "M1", "AA", 71.5f},
-      {kPlaceOrder, "E1", "BB", 2.5f},
-      {kPlaceOrder, "E1", "EE", 0},  // no leading number: place 0
+      {kPlaceOrder, "E1", "EE", 0},
       {kF1System, "E1", "CC", 18},
-      {kF1System, "E1", "EE", 0},
-      {kPtsPSystem, "E1", "BB", PtsP(2, 5, 10, 2)},
+      {kPtsPSystem, "E1", "BB", ptsP},
       {kNominell, "E1", "AA", 2},
-      {kNominell, "E1", "DD", -3},
-      {kNominell, "S1", "AA", 3},
-      {kNominell, "M1", "AA", 0},  // neither strokes nor points
+      {kNominell, "M1", "AA", 0},
       {kResultAscending, "E1", "ZZ", 0},
       {kResultAscending, "E9", "AA", 0},
       {-1, "E1", "AA", 0},
@@ -131,13 +127,14 @@ TEST_F(TourValueTest, WeightsComeByPositionAndZeroOrMissingCountsAsOne) {
 TEST_F(TourValueTest, ValueTextsFollowTheTourType) {
   tour_.Ntot = 10;
   tour_.Weights = "1.5;1;1;";
+  // DD's 112.5 goes away from zero; BB's place 2.5 x 1.5 = 3.75; PtsP counts a field of 2 as 3.
   const std::tuple<int, std::string, std::string, std::string> cases[] = {
       {kResultAscending, "E1", "AA", "105"},
-      {kResultDescending, "E1", "DD", "113"},  // 112.5 goes away from zero
+      {kResultDescending, "E1", "DD", "113"},
       {kPlaceOrder, "S1", "BB", "2"},
-      {kPlaceOrder, "E1", "BB", "3.8"},  // 2.5 x 1.5 = 3.75
+      {kPlaceOrder, "E1", "BB", "3.8"},
       {kF1System, "S1", "AA", "25"},
-      {kPtsPSystem, "S1", "AA", "14.7"},  // a field of 2 counts as 3: 10 + 3 / B + 3
+      {kPtsPSystem, "S1", "AA", "14.7"},
       {kNominell, "S1", "AA", "3.0"},
       {kNominell, "E1", "DD", "-4.5"},
       {kNominell, "M1", "AA", ""}};

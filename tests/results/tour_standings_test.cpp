@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/locale_formats.h"
@@ -20,35 +21,27 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
-  struct Case {
-    bool Ascending;
-    std::vector<double> Values;  // events 1..n; 0 = no result
-    std::vector<int> Mandatory;
-    int Worst;
-    std::vector<int> Dropped;
-    double Total;
-  };
-  const Case cases[] = {
-      {true, {72, 75, 80}, {}, 1, {3}, 147},
-      {true, {72, 0, 80}, {}, 1, {2}, 152},   // the missed event is the one dropped
-      {true, {72, 72, 72}, {}, 1, {3}, 144},  // among equals the later event is worse
-      {true, {72, 72, 72}, {}, 2, {2, 3}, 72},
-      {true, {72, 75, 80}, {3}, 1, {2}, 152},
-      {true, {72, 75, 80}, {}, 0, {}, 227},
-      {false, {10, 5, 8}, {}, 1, {2}, 18},
-      {false, {10, 5, 8}, {2}, 1, {3}, 15},  // the next lowest goes in the mandatory's place
-      {false, {6, 6, 6}, {}, 1, {3}, 12},
-      {false, {6, 0, 6}, {}, 1, {2}, 12}};
-  for (const Case& c : cases) {
-    const int count = static_cast<int>(c.Values.size());
-    TTourResults results(c.Ascending, count, c.Mandatory);
-    for (int k = 1; k <= count; ++k)
-      if (c.Values[k - 1] != 0) results.AddEventValue(k, c.Values[k - 1]);
+  // Ascending; the values of events 1..n (0: no result); mandatory events; worst results to
+  // drop; the events dropped; the counted total.
+  const std::tuple<bool, std::vector<double>, std::vector<int>, int, std::vector<int>, double>
+      cases[] = {{true, {72, 75, 80}, {}, 1, {3}, 147},
+                 {true, {72, 0, 80}, {}, 1, {2}, 152},   // the missed event is the one dropped
+                 {true, {72, 72, 72}, {}, 1, {3}, 144},  // among equals the later event is worse
+                 {true, {72, 72, 72}, {}, 2, {2, 3}, 72},
+                 {true, {72, 75, 80}, {3}, 1, {2}, 152},
+                 {false, {10, 5, 8}, {}, 1, {2}, 18},
+                 {false, {10, 5, 8}, {2}, 1, {3}, 15},  // the next lowest goes in its place
+                 {false, {6, 6, 6}, {}, 1, {3}, 12},
+                 {false, {6, 0, 6}, {}, 1, {2}, 12}};
+  for (const auto& [ascending, values, mandatory, worst, expected, total] : cases) {
+    TTourResults results(ascending, 3, mandatory);
     std::vector<int> dropped;
-    for (int k = 1; k <= count; ++k)
-      if (results.IsDropped(k, c.Worst)) dropped.push_back(k);
-    EXPECT_EQ(dropped, c.Dropped) << c.Ascending << " " << c.Values[0] << " w" << c.Worst;
-    EXPECT_DOUBLE_EQ(results.CountedTotal(c.Worst), c.Total);
+    for (int k = 1; k <= 3; ++k)
+      if (values[k - 1] != 0) results.AddEventValue(k, values[k - 1]);
+    for (int k = 1; k <= 3; ++k)
+      if (results.IsDropped(k, worst)) dropped.push_back(k);
+    EXPECT_EQ(dropped, expected) << ascending << " " << values[1] << " w" << worst;
+    EXPECT_DOUBLE_EQ(results.CountedTotal(worst), total);
   }
 }
 
@@ -57,12 +50,11 @@ TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) 
   results.AddEventValue(1, 16.811f);
   results.AddEventValue(1, 25);
   results.AddEventValue(13, 5);  // past the tour's events: ignored
-  EXPECT_DOUBLE_EQ(results.ValueAt(1), 16.8);
-  EXPECT_EQ(results.ValueAt(2), 0);
-  EXPECT_EQ(results.ValueAt(13), 0);
-  EXPECT_TRUE(results.IsMandatory(12));
-  EXPECT_FALSE(results.IsMandatory(1));
-  EXPECT_FALSE(results.IsDropped(12, 11));
+  EXPECT_EQ(std::make_tuple(results.ValueAt(1), results.ValueAt(2), results.ValueAt(13)),
+            std::make_tuple(16.8, 0.0, 0.0));
+  EXPECT_EQ(
+      std::make_tuple(results.IsMandatory(12), results.IsMandatory(1), results.IsDropped(12, 11)),
+      std::make_tuple(true, false, false));
 }
 
 TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
@@ -73,36 +65,38 @@ TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
     EXPECT_EQ(NumberText(value), text) << value;
 }
 
-template <class T>
-T& AddRecord(TRecordList<T>& list, const std::string& id) {
-  auto record = std::make_unique<T>();
-  record->ID = id;
-  return list.RecordAt(list.Add(std::move(record)));
-}
-
 class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
-  void SetUp() override { SetCurrentFormats(IsoFormats()); }
+  void SetUp() override {
+    SetCurrentFormats(IsoFormats());
+    previous_ = SetStatusSink([this](const std::string& text) { shown_.push_back(text); });
+  }
+  void TearDown() override { SetStatusSink(previous_); }
+
+  template <class T>
+  static T& AddRecord(TRecordList<T>& list, const std::string& id) {
+    auto record = std::make_unique<T>();
+    record->ID = id;
+    return list.RecordAt(list.Add(std::move(record)));
+  }
 
   void AddEvent(const std::string& id, Lines results) {
     TEvent& event = AddRecord(events_, id);
-    event.Type = kStrokesGross;
-    event.Results = std::move(results);
+    std::tie(event.Type, event.Results) = std::make_tuple(kStrokesGross, std::move(results));
   }
 
+  // A round of the player in the event, of 2003, with the score on every hole.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int score) {
     TRound& round = AddRecord(rounds_, id);
-    round.PlayerID = player;
-    round.EventID = event;
-    round.Date = *EncodeDate(2003, 5, 1);
+    std::tie(round.PlayerID, round.EventID, round.Date) =
+        std::make_tuple(player, event, *EncodeDate(2003, 5, 1));
     for (int hole = 1; hole <= kHoles; ++hole)
       round.Score.SetHoleValue(hole, score);
   }
 
   Lines Calc(int type, int worst = 0) {
-    tour_.Type = type;
-    tour_.Worst = worst;
+    std::tie(tour_.Type, tour_.Worst) = std::make_tuple(type, worst);
     CalcTour(tour_, database_);
     Lines lines;
     for (const TStandingLine& line : tour_.Standings)
@@ -110,19 +104,10 @@ class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
     return lines;
   }
 
-  // The status texts shown while `action` runs.
-  template <class Action>
-  static Lines Shown(const Action& action) {
-    Lines texts;
-    const StatusSink previous =
-        SetStatusSink([&texts](const std::string& text) { texts.push_back(text); });
-    action();
-    SetStatusSink(previous);
-    return texts;
-  }
-
   TTour tour_;
   testing::TempDir dir_;
+  Lines shown_;
+  StatusSink previous_;
 };
 
 TEST_F(StandingsTest, StrokesTourDropsTheWorstAndRanksTooFewResultsLast) {
@@ -147,8 +132,7 @@ TEST_F(StandingsTest, PointsTourCountsTheMandatoryEventInsteadOfTheNextLowest) {
   AddEvent("SPRING", {"1;10;AA;;", "2;9;BB;;"});
   AddEvent("SUMMER", {"1;9;BB;;", "2;8;AA;;"});
   AddEvent("FINAL", {"1;9;BB;;", "2;5;AA;;"});
-  tour_.Events = "SPRING;SUMMER;FINAL;";
-  tour_.MandatoryEvents = "FINAL";
+  std::tie(tour_.Events, tour_.MandatoryEvents) = std::make_tuple("SPRING;SUMMER;FINAL;", "FINAL");
   EXPECT_EQ(Calc(kResultDescending, 1), (Lines{"1;18;3;BB;", "2;15;3;AA;"}));
 }
 
@@ -170,8 +154,8 @@ TEST_F(StandingsTest, EqualTotalsSharePlacesAndAZeroTotalComesLast) {
 }
 
 TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
-  AddRecord(players_, "AA");
-  AddRecord(players_, "BB");
+  for (const char* id : {"AA", "BB"})
+    AddRecord(players_, id);
   AddEvent("E1", {"1;72;AA;R1;", "2;75;GONE;;"});
   AddEvent("E2", {"1;80;AA;R2;", "2;90;BB;R3;", "3;95;GONE;;"});
   AddRound("R1", "AA", "E1", 5);
@@ -185,13 +169,12 @@ TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
 
 TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
   AddEvent("E1", {"1;75;CC;;", "2;80;BB;;", "3;80;DD;;"});
-  tour_.Tour = "Spring Series";
-  tour_.Events = "E1;";
+  std::tie(tour_.Tour, tour_.Events) = std::make_tuple("Spring Series", "E1;");
   Calc(kResultAscending);
   const std::string path =
       dir_.Write("EVENTS.DAT", "[SS]\r\nID=SS\r\nEvent=Old\r\n1=old\r\n[E1]\r\nID=E1\r\n");
-  EXPECT_EQ(Shown([&] { ASSERT_TRUE(SaveAsEvent(tour_, path)); }),
-            (Lines{"Saving: SS as event...", "SS saved as event."}));
+  ASSERT_TRUE(SaveAsEvent(tour_, path));
+  EXPECT_EQ(shown_, (Lines{"Saving: SS as event...", "SS saved as event."}));
   EXPECT_EQ(dir_.Read("EVENTS.DAT"),
             "[E1]\r\nID=E1\r\n[SS]\r\nID=SS\r\nEvent=Spring Series\r\nMake=0\r\nType=3\r\n"
             "1=1;75;CC;;\r\n2=2;80;DD;;=\r\n3=2;80;BB;;=\r\n");
@@ -205,11 +188,9 @@ TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
 }
 
 TEST_F(StandingsTest, SaveAsEventReportsAFileThatCannotBeWritten) {
-  tour_.ID = "T";
-  tour_.Type = kF1System;
-  const std::string path = dir_.Write("file", "x") + "/EVENTS.DAT";
-  EXPECT_EQ(Shown([&] { EXPECT_FALSE(SaveAsEvent(tour_, path)); }),
-            (Lines{"Saving: T as event...", "T not saved as event."}));
+  std::tie(tour_.ID, tour_.Type) = std::make_tuple("T", kF1System);
+  EXPECT_FALSE(SaveAsEvent(tour_, dir_.Write("file", "x") + "/EVENTS.DAT"));
+  EXPECT_EQ(shown_, (Lines{"Saving: T as event...", "T not saved as event."}));
 
   tour_.ID.clear();  // no name to make an ID from
   EXPECT_FALSE(SaveAsEvent(tour_, dir_.File("EVENTS.DAT")));

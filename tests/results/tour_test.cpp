@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -40,19 +39,14 @@ TEST(TourEventsTest, EventCountEventAtAndHasEvent) {
 }
 
 TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
+  const testing::TempDir dir;
   TEventList events;
-  for (const auto& [id, course] : std::vector<std::pair<std::string, std::string>>{
-           {"A1", "MILL"}, {"A2", "MILL"}, {"B1", "OAKS"}, {"N1", ""}, {"G1", "GONE"}}) {
-    auto event = std::make_unique<TEvent>();
-    std::tie(event->ID, event->CourseID) = std::tie(id, course);
-    events.Add(std::move(event));
-  }
+  events.LoadFromFile(
+      dir.Write("EVENTS.DAT",
+                "[A1]\nID=A1\nCourseID=MILL\n[A2]\nID=A2\nCourseID=MILL\n[B1]\nID=B1\n"
+                "CourseID=OAKS\n[N1]\nID=N1\n[G1]\nID=G1\nCourseID=GONE\n"));
   TCourseList courses;
-  for (const char* id : {"MILL", "OAKS"}) {
-    auto course = std::make_unique<TCourse>();
-    course->ID = id;
-    courses.Add(std::move(course));
-  }
+  courses.LoadFromFile(dir.Write("COURSES.DAT", "[MILL]\nID=MILL\n[OAKS]\nID=OAKS\n"));
   const std::pair<std::string, std::string> cases[] = {
       {"A1;A2;", "MILL"}, {"N1;A1;X9;A2;N1;", "MILL"},
       {"A1;B1;", ""},     {"A1;N1;B1;", ""},

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
 #include "web/pages.h"
 #include "web_fixture.h"
 
@@ -40,11 +39,8 @@ TEST_F(PlayerPagesTest, PlayerWithoutRoundsHasInfoRowsAndNoMerits) {
 }
 
 TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
-  for (int year : {2015, 2016, 2020, 2026}) {
-    const std::string path = PagePath(settings_, PlayerYearPage(settings_, "JS", year));
-    ASSERT_TRUE(CreateDirectories(DirectoryOf(path)).ok());
-    ASSERT_TRUE(WriteFileAtomically(path, "x").ok());
-  }
+  for (int year : {2015, 2016, 2020, 2026})
+    dir_.Write("Web/" + PageLink(PlayerYearPage(settings_, "JS", year)).substr(3), "x");
   WritePlayerPage(page_, "JS");
   EXPECT_THAT(Body(), HasSubstr("<TR bgcolor=\"#eeeeaa\"><TD><SMALL>Links to player "
                                 "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"

@@ -118,7 +118,6 @@ TEST_F(TourPageTest, ColumnsAndValueHeadingFollowTheTourTypeAndMissingOneWritesN
       {0, "2", ""},
       {2, "3", "<TD><SMALL>Pts</SMALL>"},
       {4, "3", "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings_, 7)) + "\">Pts</A></SMALL>"},
-      {3, "3", "<TD><SMALL><A href=\"" + PageLink(F1Page(settings_)) + "\">Pts</A></SMALL>"},
   };
   for (const auto& c : cases) {
     TTour& tour = AddTour("T", "Tour", c.Type, "NONE;");

@@ -1,8 +1,20 @@
 #include "web_fixture.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace cardwise::testing {
+namespace {
+
+// Adds a record filled by `fill` to the list and returns it.
+template <typename T, typename Fill>
+T& Put(TRecordList<T>& list, Fill fill) {
+  auto record = std::make_unique<T>();
+  fill(*record);
+  return list.RecordAt(list.Add(std::move(record)));
+}
+
+}  // namespace
 
 WebTest::WebTest() {
   SetCurrentFormats(IsoFormats());
@@ -12,89 +24,71 @@ WebTest::WebTest() {
   context_.Today = Day(2026, 6, 15, 0, 0);
 }
 
-WebTest::~WebTest() { SetCurrentFormats(IsoFormats()); }
+WebTest::~WebTest() {
+  SetCurrentFormats(IsoFormats());
+}
 
 DateTime Day(int year, int month, int day, int hour, int minute) {
   return *EncodeDate(year, month, day) + *EncodeTime(hour, minute, 0);
 }
 
 TPlayer& WebTest::AddPlayer(std::string_view id, std::string_view name, float hcp) {
-  auto player = std::make_unique<TPlayer>();
-  player->ID = id;
-  player->Player = name;
-  player->Hcp = hcp;
-  return players_.RecordAt(players_.Add(std::move(player)));
+  return Put(players_, [&](TPlayer& p) { p.ID = id, p.Player = name, p.Hcp = hcp; });
 }
 
 TCourse& WebTest::AddCourse(std::string_view id, std::string_view name, std::string_view par,
                             std::string_view hcp) {
-  auto course = std::make_unique<TCourse>();
-  course->ID = id;
-  course->Course = name;
-  course->Par.FromText(par, 1, ',');
-  course->Hcp.FromText(hcp, 1, ',');
-  return courses_.RecordAt(courses_.Add(std::move(course)));
+  return Put(courses_, [&](TCourse& c) {
+    c.ID = id, c.Course = name;
+    c.Par.FromText(par, 1, ',');
+    c.Hcp.FromText(hcp, 1, ',');
+  });
 }
 
 TRound& WebTest::AddRound(std::string_view playerID, std::string_view courseID, DateTime date,
                           std::string_view scores, std::string_view eventID) {
-  auto round = std::make_unique<TRound>();
-  round->PlayerID = playerID;
-  round->CourseID = courseID;
-  round->EventID = eventID;
-  round->Date = static_cast<int>(date);
-  round->Start = date - static_cast<int>(date);
-  round->Score.FromText(scores, 1, ',');
-  if (const TPlayer* player = players_.FindRecord(playerID)) round->Player = player->Player;
-  if (const TCourse* course = courses_.FindRecord(courseID)) {
-    round->Course = course->Course;
-    round->CPar.Assign(course->Par);
-    round->CHcp.Assign(course->Hcp);
-    round->CLen.Assign(course->Len);
-  }
-  round->MakeID();
-  return rounds_.RecordAt(rounds_.Add(std::move(round)));
+  return Put(rounds_, [&](TRound& r) {
+    r.PlayerID = playerID, r.CourseID = courseID, r.EventID = eventID;
+    r.Date = static_cast<int>(date);
+    r.Start = date - static_cast<int>(date);
+    r.Score.FromText(scores, 1, ',');
+    if (const TPlayer* player = players_.FindRecord(playerID)) r.Player = player->Player;
+    if (const TCourse* course = courses_.FindRecord(courseID)) {
+      r.Course = course->Course;
+      r.CPar.Assign(course->Par), r.CHcp.Assign(course->Hcp), r.CLen.Assign(course->Len);
+    }
+    r.MakeID();
+  });
 }
 
 TEvent& WebTest::AddEvent(std::string_view id, std::string_view name, int type,
                           std::string_view courseID, DateTime date) {
-  auto event = std::make_unique<TEvent>();
-  event->ID = id;
-  event->Event = name;
-  event->Type = type;
-  event->CourseID = courseID;
-  event->Date = date;
-  return events_.RecordAt(events_.Add(std::move(event)));
+  return Put(events_, [&](TEvent& e) {
+    e.ID = id, e.Event = name, e.Type = type, e.CourseID = courseID, e.Date = date;
+  });
 }
 
 TTour& WebTest::AddTour(std::string_view id, std::string_view name, int type,
                         std::string_view events) {
-  auto tour = std::make_unique<TTour>();
-  tour->ID = id;
-  tour->Tour = name;
-  tour->Type = type;
-  tour->Events = events;
-  return tours_.RecordAt(tours_.Add(std::move(tour)));
+  return Put(tours_, [&](TTour& t) { t.ID = id, t.Tour = name, t.Type = type, t.Events = events; });
 }
 
 void WebTest::OpenPage(std::string_view path, bool inYearFolder) {
   page_ = TPage();
-  page_.Open(context_, settings_.HtmlRootDir + std::string(path), "", "", "", "Test",
-             inYearFolder);
+  page_.Open(context_, settings_.HtmlRootDir + std::string(path), "", "", "", "Test", inYearFolder);
   bodyStart_ = page_.Contents().size();
 }
 
-std::string WebTest::Body() const { return page_.Contents().substr(bodyStart_); }
+std::string WebTest::Body() const {
+  return page_.Contents().substr(bodyStart_);
+}
 
 std::vector<std::string> WebTest::BodyLines() const {
   std::vector<std::string> lines;
   const std::string body = Body();
-  std::size_t start = 0;
-  while (start < body.size()) {
-    std::size_t end = body.find("\r\n", start);
-    if (end == std::string::npos) end = body.size();
+  for (std::size_t start = 0, end; start < body.size(); start = end + 2) {
+    end = std::min(body.find("\r\n", start), body.size());
     lines.push_back(body.substr(start, end - start));
-    start = end + 2;
   }
   return lines;
 }
