@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "app/about_window.h"
+#include "app/course_editor.h"
 #include "app/demo_dialog.h"
 #include "app/main_window.h"
 #include "app/player_editor.h"
 #include "app/prompts.h"
+#include "app/round_editor.h"
 #include "app/qt_text.h"
 #include "app/setup_dialog.h"
 #include "app/splash_window.h"
@@ -30,13 +32,17 @@ SettingsPaths appPaths;
 std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
   return {{WindowId::Main, windows.Main},
           {WindowId::Player, windows.Player},
+          {WindowId::Course, windows.Course},
+          {WindowId::Round, windows.Round},
           {WindowId::Setup, windows.Setup},
           {WindowId::Html, windows.Html}};
 }
 
 void CreateWindows() {
   windows.Main = new TFmain;
+  windows.Round = new TFRound;
   windows.Player = new TFPlayer;
+  windows.Course = new TFCourse;
   windows.Html = new TFhtml(windows.Main);
   windows.Demo = new TFdemo(windows.Main);
   windows.About = new TFabout(windows.Main);
@@ -49,7 +55,9 @@ void DestroyWindows() {
   delete windows.About;
   delete windows.Demo;
   delete windows.Html;
+  delete windows.Course;
   delete windows.Player;
+  delete windows.Round;
   delete windows.Main;
   windows = AppWindows();
 }

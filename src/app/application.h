@@ -12,6 +12,8 @@ namespace cardwise::app {
 
 class TFmain;
 class TFPlayer;
+class TFRound;
+class TFCourse;
 class TFhtml;
 class TFdemo;
 class TFabout;
@@ -20,7 +22,9 @@ class TFsetup;
 // The windows, each created once at start-up in this order and alive until shutdown.
 struct AppWindows {
   TFmain* Main = nullptr;
+  TFRound* Round = nullptr;
   TFPlayer* Player = nullptr;
+  TFCourse* Course = nullptr;
   TFhtml* Html = nullptr;
   TFdemo* Demo = nullptr;
   TFabout* About = nullptr;

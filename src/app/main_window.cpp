@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
+#include "app/course_editor.h"
 #include "app/application.h"
 #include "app/button_images.h"
 #include "app/demo_dialog.h"
@@ -18,6 +19,7 @@
 #include "app/player_editor.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/round_editor.h"
 #include "app/setup_dialog.h"
 #include "app/status_panel.h"
 #include "app/web_dialog.h"
@@ -47,9 +49,9 @@ struct EditorButton {
 };
 
 const EditorButton kEditorButtons[] = {
-    {"BBround", "&Rounds", "Add/Edit a scorecard", 0, false},
+    {"BBround", "&Rounds", "Add/Edit a scorecard", 0, true},
     {"BBplayer", "&Players", "Add/Edit player information", 2, true},
-    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4, false},
+    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4, true},
     {"BBevent", "&Events", "Add/Edit event information", 6, false},
     {"BBtour", "&Tours", "Add/Edit tour information", 8, false},
 };
@@ -176,7 +178,9 @@ void TFmain::createWidgets() {
     grid->addWidget(button, cell / 3, cell % 3);
     ++cell;
   }
+  connect(findChild<QToolButton*>("BBround"), &QToolButton::clicked, this, &TFmain::showRounds);
   connect(findChild<QToolButton*>("BBplayer"), &QToolButton::clicked, this, &TFmain::showPlayers);
+  connect(findChild<QToolButton*>("BBcourse"), &QToolButton::clicked, this, &TFmain::showCourses);
   QToolButton* web = AddButton("BBhtml", "&Web", "Make html files, to view through a web-browser");
   web->setIcon(MainImage(kWebImage));
   connect(web, &QToolButton::clicked, this, &TFmain::showWeb);
@@ -201,7 +205,10 @@ void TFmain::createTimer() {
 
 void TFmain::ApplyButtonImages(bool trueColor) {
   setOwnImages(trueColor);
-  if (TRecordEditor* player = Windows().Player) player->ApplyButtonImages(trueColor);
+  const AppWindows& windows = Windows();
+  for (TRecordEditor* editor : std::initializer_list<TRecordEditor*>{
+           windows.Round, windows.Player, windows.Course})
+    if (editor) editor->ApplyButtonImages(trueColor);
   SetIconsChecked(trueColor);
 }
 
@@ -225,8 +232,16 @@ void TFmain::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) QCoreApplication::quit();
 }
 
+void TFmain::showRounds() {
+  ShowWindow(Windows().Round);
+}
+
 void TFmain::showPlayers() {
   ShowWindow(Windows().Player);
+}
+
+void TFmain::showCourses() {
+  ShowWindow(Windows().Course);
 }
 
 void TFmain::showWeb() {
@@ -238,9 +253,14 @@ void TFmain::loadMoreRounds() {
       this, "Load more Rounds", QString::fromLocal8Bit(Settings().DataDir.c_str()) + "r*.dat",
       "Cardwise data (*.dat)");
   if (file.isEmpty()) return;
+  // The round editor keeps a position in the list, which the loaded rounds shift.
+  TFRound* editor = Windows().Round;
+  if (editor && !editor->PostPending()) return;
+  const std::string shown = editor ? editor->ShownKey() : std::string();
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const LoadReport report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
   QApplication::restoreOverrideCursor();
+  if (editor) editor->ShowKey(shown);
   ShowLoadProblems(this, std::span(&report, 1));
 }
 

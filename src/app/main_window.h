@@ -57,7 +57,9 @@ class TFmain : public QMainWindow {
   void createTimer();
   void setOwnImages(bool trueColor);
 
+  void showRounds();
   void showPlayers();
+  void showCourses();
   void showWeb();
   void loadMoreRounds();
   void showDemo();

@@ -71,13 +71,14 @@ void TFPlayer::ClearFields() {
     field->clear();
 }
 
-void TFPlayer::StoreFields(int index) {
+bool TFPlayer::StoreFields(int index) {
   TPlayer& player = PlayerAt(index);
   player.Player = FieldText(Eplayer);
   player.Hcp = static_cast<float>(DecimalOrZero(FieldText(Ehcp)));
   player.Phone = FieldText(Ephone);
   player.Email = FieldText(Eemail);
   player.URL = FieldText(Eurlhome);
+  return true;
 }
 
 std::string TFPlayer::PagePathOf(int index) {

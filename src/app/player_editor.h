@@ -19,7 +19,7 @@ class TFPlayer : public TRecordEditor {
  protected:
   void ShowFields(int index) override;
   void ClearFields() override;
-  void StoreFields(int index) override;
+  bool StoreFields(int index) override;
   std::string PagePathOf(int index) override;
 
  private:

@@ -10,4 +10,13 @@ QString ToQString(std::string_view windows1252) {
 
 std::string FromQString(const QString& text) { return Utf8ToWindows1252(text.toStdString()); }
 
+QColor ToQColor(ColorValue value) {
+  return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
+
+ColorValue FromQColor(const QColor& color) {
+  return static_cast<ColorValue>(color.red()) | static_cast<ColorValue>(color.green()) << 8 |
+         static_cast<ColorValue>(color.blue()) << 16;
+}
+
 }  // namespace cardwise::app

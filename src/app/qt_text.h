@@ -1,15 +1,22 @@
 #pragma once
-// The edge between the core's Windows-1252 texts and Qt's QString.
+// The edge between the core's texts and colour values and Qt's QString and QColor.
 
+#include <QColor>
 #include <QString>
 
 #include <string>
 #include <string_view>
+
+#include "settings/colors.h"
 
 namespace cardwise::app {
 
 QString ToQString(std::string_view windows1252);
 // A character outside Windows-1252 becomes "?".
 std::string FromQString(const QString& text);
+
+// The core's colour values are 0x00BBGGRR.
+QColor ToQColor(ColorValue value);
+ColorValue FromQColor(const QColor& color);
 
 }  // namespace cardwise::app

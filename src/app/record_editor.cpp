@@ -142,6 +142,7 @@ void TRecordEditor::BrowseMode() {
   MIpnew->setEnabled(true);
   MIpcancel->setEnabled(false);
   MIeundo->setEnabled(false);
+  ModeChanged(false);
 }
 
 void TRecordEditor::EditMode() {
@@ -154,7 +155,10 @@ void TRecordEditor::EditMode() {
   MIpnew->setEnabled(false);
   MIpcancel->setEnabled(true);
   MIeundo->setEnabled(true);
+  ModeChanged(true);
 }
+
+void TRecordEditor::ModeChanged(bool) {}
 
 // ---- editing
 
@@ -180,11 +184,21 @@ void TRecordEditor::DoNew() {
   ShowRecord();
   if (traits_.GiveID) {
     SetStatus("New " + traits_.Word + " added, Give ID", kNewColor);
-    Eid->setFocus();
   } else {
     SetStatus("New " + traits_.Word + " added", kNewColor);
     Efid->setEnabled(false);
   }
+  NewRecordShown();
+}
+
+void TRecordEditor::NewRecordShown() {
+  if (traits_.GiveID) FocusField(Eid);
+}
+
+// The placeholder "??" in a new record's ID must go when the user types the ID.
+void TRecordEditor::FocusField(QLineEdit* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
 }
 
 void TRecordEditor::EndEdit() {
@@ -224,7 +238,10 @@ bool TRecordEditor::PostRecord() {
     return true;
   }
   list_->SetID(index_, typed);
-  StoreFields(index_);
+  if (!StoreFields(index_)) {
+    list_->SetID(index_, oldID);
+    return false;
+  }
   list_->MakeID(index_);
   const std::string newID = list_->IDAt(index_);
   if (!AcceptID(oldID, newID) || !SaveShown(newID)) {
@@ -314,7 +331,7 @@ void TRecordEditor::DoUndo() {
   } else {
     SetStatus("Nothing to Undo!");
   }
-  Efid->setFocus();
+  FocusField(Efid);
 }
 
 void TRecordEditor::DoDel() {
@@ -333,6 +350,19 @@ void TRecordEditor::DeleteShown() {
     return ShowFailure(ToQString(list_->KeyAt(index_)) + " could not be deleted", result.Outcome);
   index_ = result.Next;
   EndEdit();
+}
+
+bool TRecordEditor::PostPending() {
+  return !edited_ || PostRecord();
+}
+
+std::string TRecordEditor::ShownKey() const {
+  return list_->IsValidIndex(index_) ? list_->KeyAt(index_) : std::string();
+}
+
+void TRecordEditor::ShowKey(const std::string& key) {
+  if (!key.empty()) list_->Find(key, index_);
+  ShowRecord();
 }
 
 // ---- navigation

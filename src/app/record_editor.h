@@ -44,6 +44,7 @@ struct EditorTraits {
   QString HelpTopic;    // "PLAYER"
   QString FilePattern;  // the file dialogs' pattern: "P*.DAT"
   QString IdLabel;      // the label of Eid: "Player &ID"
+  QString FindLabel = "Fin&d ID";
   QString NewHint, DelHint, BrowseHint, PostHint;
   DataKind File = kPlayersFile;  // the list's file-name setting
   // True: a new record's ID is typed in Eid (status "New player added, Give ID"); false: it is
@@ -77,6 +78,14 @@ class TRecordEditor : public QMainWindow {
   int CurrentIndex() const { return index_; }
   bool Edited() const { return edited_; }
   bool Adding() const { return adding_; }
+  bool Loading() const { return loading_; }
+
+  // For a change of the list from outside the editor (more records loaded): an edit in progress
+  // is posted first (false when that failed: leave the list alone), and afterwards the record
+  // shown before is shown again at its new place.
+  bool PostPending();
+  std::string ShownKey() const;
+  void ShowKey(const std::string& key);
 
  public slots:
   // Makes the status panel current and shows the current record from memory (changes typed
@@ -109,13 +118,22 @@ class TRecordEditor : public QMainWindow {
   // The record kind's part: copy the record at `index` into the field controls, clear them
   // when there is nothing to show, copy the controls into the record, and the record's page.
   // A post sets the record's ID from Eid before StoreFields (which may compute another) and
-  // makes one from the record's fields when it is empty afterwards.
+  // makes one from the record's fields when it is empty afterwards. StoreFields returns false,
+  // having told the user why, when a field cannot be taken: the post stops in the edit state.
   virtual void ShowFields(int index) = 0;
   virtual void ClearFields() = 0;
-  virtual void StoreFields(int index) = 0;
+  virtual bool StoreFields(int index) = 0;
   virtual std::string PagePathOf(int index) = 0;
   // The button Return presses: Post while editing, none while browsing.
   virtual QAbstractButton* DefaultButton();
+  // The end of "New", the new record shown: the focus goes to Eid when the ID is typed.
+  virtual void NewRecordShown();
+  // After BrowseMode and EditMode, for the editor's own controls.
+  virtual void ModeChanged(bool editing);
+  // Puts the focus in a field with its text selected, so that typing replaces it.
+  static void FocusField(QLineEdit* field);
+  // Whatever is typed into the field comes out in upper case (IDs).
+  static void UpperCaseInput(QLineEdit* field);
 
   // The area between the ID row and the buttons where the subclass puts its fields.
   QWidget* FieldArea() const { return fields_; }

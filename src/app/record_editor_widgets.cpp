@@ -111,11 +111,11 @@ void TRecordEditor::createWidgets() {
   Eid = new QLineEdit;
   Eid->setObjectName("Eid");
   Eid->setToolTip("The ID should be short");
-  Eid->setValidator(new UpperCaseValidator(Eid));
+  UpperCaseInput(Eid);
   Eid->setReadOnly(true);
   Efid = new QLineEdit;
   Efid->setObjectName("Efid");
-  Efid->setValidator(new UpperCaseValidator(Efid));
+  UpperCaseInput(Efid);
   SB = new QScrollBar(Qt::Vertical);
   SB->setObjectName("SB");
   auto speedButton = [](const char* name, const QString& caption, const QString& hint) {
@@ -140,7 +140,7 @@ void TRecordEditor::createWidgets() {
 void TRecordEditor::createLayout() {
   auto* idLabel = new QLabel(traits_.IdLabel);
   idLabel->setBuddy(Eid);
-  auto* findLabel = new QLabel("Fin&d ID");
+  auto* findLabel = new QLabel(traits_.FindLabel);
   findLabel->setBuddy(Efid);
   auto* idRow = new QHBoxLayout;
   idRow->addWidget(idLabel);
@@ -183,6 +183,10 @@ void TRecordEditor::connectSignals() {
   connect(BBpost, &QPushButton::clicked, this, &TRecordEditor::DoPost);
   Eid->installEventFilter(this);
   Efid->installEventFilter(this);
+}
+
+void TRecordEditor::UpperCaseInput(QLineEdit* field) {
+  field->setValidator(new UpperCaseValidator(field));
 }
 
 void TRecordEditor::WatchField(QLineEdit* field) {

@@ -102,15 +102,6 @@ constexpr ColorFieldSpec kColorFields[] = {
 constexpr char kHelpTopic[] = "SETUP";
 constexpr int kCustomColorCount = 16;
 
-QColor ToQColor(ColorValue value) {
-  return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
-
-ColorValue FromQColor(const QColor& color) {
-  return static_cast<ColorValue>(color.red()) | static_cast<ColorValue>(color.green()) << 8 |
-         static_cast<ColorValue>(color.blue()) << 16;
-}
-
 ColorValue& ValueOf(ColorKey key) {
   return Settings().ColorValues[static_cast<int>(key)];
 }
@@ -297,13 +288,7 @@ void TFsetup::TakeColors() {
 }
 
 bool TFsetup::PickColor(QColor& color) {
-  FillCustomColors(Settings());
-  ApplyCustomColors(Settings().CustomColors);
-  CD_->setCurrentColor(color);
-  const bool chosen = CD_->exec() == QDialog::Accepted;
-  Settings().CustomColors = CustomColorLines();
-  if (chosen) color = CD_->selectedColor();
-  return chosen;
+  return PickColorWithCustomColors(CD_, color);
 }
 
 void TFsetup::DoColorPick(ColorField* field) {
@@ -347,6 +332,16 @@ void TFsetup::BokClick() {
       Windows().Player->ApplyButtonImages(settings.TrueColorIcons);
   }
   accept();
+}
+
+bool PickColorWithCustomColors(QColorDialog* dialog, QColor& color) {
+  FillCustomColors(Settings());
+  ApplyCustomColors(Settings().CustomColors);
+  dialog->setCurrentColor(color);
+  const bool chosen = dialog->exec() == QDialog::Accepted;
+  Settings().CustomColors = CustomColorLines();
+  if (chosen) color = dialog->selectedColor();
+  return chosen;
 }
 
 void ApplyCustomColors(const std::vector<std::string>& lines) {

@@ -59,6 +59,10 @@ class TFsetup : public QDialog {
   bool refreshOnActivate_ = false;
 };
 
+// Runs the colour dialog on `color` with the custom colours of the settings, and keeps the
+// custom colours the user left in it; false, `color` unchanged, when the user cancels.
+bool PickColorWithCustomColors(QColorDialog* dialog, QColor& color);
+
 // The colour dialog's custom colours as the settings keep them: "Color" + letter + "=" + six
 // hexadecimal digits of the 0x00BBGGRR value, letters A to P for the dialog's sixteen places.
 // Lines that do not have this form are passed over; places without a line are white.

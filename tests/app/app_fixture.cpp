@@ -1,5 +1,7 @@
 #include "app_fixture.h"
 
+#include <QApplication>
+#include <QTest>
 #include <cstdlib>
 
 #include "app/application.h"
@@ -49,6 +51,30 @@ AppTest::AppTest() {
   auto prompter = std::make_unique<ScriptedPrompter>();
   prompts_ = prompter.get();
   app::SetPrompter(std::move(prompter));
+}
+
+void AppTest::ShowActive(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void AppTest::Type(const QString& text) {
+  for (const QChar c : text) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "nothing has the focus for " << text.toStdString();
+    QTest::keyClick(focus, c.toLatin1());
+  }
+}
+
+void AppTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr) << "nothing has the focus";
+  QTest::keyClick(focus, key, modifiers);
+}
+
+void AppTest::Alt(char letter) {
+  Press(static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), Qt::AltModifier);
 }
 
 AppTest::~AppTest() {

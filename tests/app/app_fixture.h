@@ -46,6 +46,14 @@ class AppTest : public ::testing::Test {
     return widget;
   }
 
+  // Shows the window and makes it the active one, so that shortcuts and mnemonics reach it.
+  static void ShowActive(QWidget* window);
+  // Keystrokes as a person types them: each goes to the widget that has the focus then.
+  static void Type(const QString& text);
+  static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // Alt + the letter of a label or menu.
+  static void Alt(char letter);
+
   TempDir dir_;
   ScopedEnv config_{"XDG_CONFIG_HOME", nullptr};
   ScopedEnv data_{"XDG_DATA_HOME", nullptr};

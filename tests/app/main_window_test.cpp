@@ -1,6 +1,7 @@
 // Start-up, shutdown and the main window, on temporary settings and data folders.
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -9,6 +10,7 @@
 #include "app/demo_dialog.h"
 #include "app/help.h"
 #include "app/main_window.h"
+#include "app/round_editor.h"
 #include "app_fixture.h"
 #include "platform/files.h"
 #include "results/database.h"
@@ -75,8 +77,8 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
   } const buttons[] = {
       {"BBplayer", "&Players", "Add/Edit player information", true},
       {"BBhtml", "&Web", "Make html files, to view through a web-browser", true},
-      {"BBround", "&Rounds", "Not available yet", false},
-      {"BBcourse", "&Courses", "Not available yet", false},
+      {"BBround", "&Rounds", "Add/Edit a scorecard", true},
+      {"BBcourse", "&Courses", "Add/Edit golfcourse information", true},
       {"BBevent", "&Events", "Not available yet", false},
       {"BBtour", "&Tours", "Not available yet", false},
   };
@@ -130,10 +132,17 @@ TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {
   ASSERT_TRUE(app::StartUp(false));
   const std::string file = dir_.Write("r2024.dat", "[R]\r\nID=240518-0930-JS\r\n");
   prompts_->FileNames.push_back(QString::fromStdString(file));
+  Find<QToolButton>(Main(), "BBround")->click();
+  app::TFRound* editor = app::Windows().Round;
+  ASSERT_TRUE(editor->isVisible());
+  const QString shown = Find<QLineEdit>(editor, "Eid")->text();
   Find<QAction>(Main(), "MIload")->trigger();
   EXPECT_EQ(ProcessDatabase().Rounds.FileName, file);
   int index = -1;
   EXPECT_TRUE(ProcessDatabase().Rounds.Find("240518-0930-JS", index));
+  // The loaded round files before the one shown, which stays shown.
+  EXPECT_EQ(Find<QLineEdit>(editor, "Eid")->text(), shown);
+  EXPECT_EQ(editor->CurrentIndex(), index + 1);
 }
 
 TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {

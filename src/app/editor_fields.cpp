@@ -1,0 +1,70 @@
+#include "app/editor_fields.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+#include "app/hole_grid.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "records/text.h"
+
+namespace cardwise::app {
+
+namespace {
+
+const char kTitle[] = "Cardwise";
+
+class DoubleClickFilter : public QObject {
+ public:
+  DoubleClickFilter(QObject* parent, std::function<void()> action)
+      : QObject(parent), action_(std::move(action)) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::MouseButtonDblClick) return QObject::eventFilter(watched, event);
+    action_();
+    return true;
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
+void NotValid(QWidget* parent, const QLineEdit* field, const char* what) {
+  Prompts().ShowError(parent, kTitle, QString("'%1' is not a valid %2").arg(field->text(), what));
+}
+
+}  // namespace
+
+QString NumberText(int value) {
+  return value == 0 ? QString() : QString::number(value);
+}
+
+void ShowHoleRow(THoleGrid& grid, int row, const TResult& values) {
+  for (int column = 1; column <= 9; ++column)
+    grid.SetText(row, column, NumberText(values.Hole(grid.FirstHole() + column - 1)));
+}
+
+void ReadHoleRow(const THoleGrid& grid, int row, TResult& values) {
+  for (int column = 1; column <= 9; ++column)
+    values.SetHole(grid.FirstHole() + column - 1, FromQString(grid.Text(row, column)));
+}
+
+void OnDoubleClick(QLineEdit* field, std::function<void()> action) {
+  field->installEventFilter(new DoubleClickFilter(field, std::move(action)));
+}
+
+std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone) {
+  const std::string text = Trim(FromQString(field->text()));
+  if (text.empty() && emptyIsNone) return 0.0;
+  if (std::optional<DateTime> date = StrToDate(text)) return date;
+  NotValid(parent, field, "date");
+  return std::nullopt;
+}
+
+std::optional<DateTime> ReadTimeField(QWidget* parent, const QLineEdit* field) {
+  if (std::optional<DateTime> time = ParseTime(Trim(FromQString(field->text())))) return time;
+  NotValid(parent, field, "time");
+  return std::nullopt;
+}
+
+}  // namespace cardwise::app

@@ -1,0 +1,37 @@
+#pragma once
+// Field helpers the editors share: numbers shown as the grids and labels show them, a hole row
+// copied between a record and a grid, double-click actions, and the date and time readers of a
+// post with their messages.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "records/dates.h"
+#include "records/hole_row.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace cardwise::app {
+
+class THoleGrid;
+
+// The number as text, empty for 0 (an empty cell is "not filled").
+QString NumberText(int value);
+
+// Row `row` of the grid from and into the record's hole values (a text that is not a whole
+// number counts as 0).
+void ShowHoleRow(THoleGrid& grid, int row, const TResult& values);
+void ReadHoleRow(const THoleGrid& grid, int row, TResult& values);
+
+// Runs `action` when the field is double-clicked.
+void OnDoubleClick(QLineEdit* field, std::function<void()> action);
+
+// The field's date in the user's short date format; an empty field is no date (0) when
+// `emptyIsNone`. Otherwise nullopt after telling the user "'text' is not a valid date".
+std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone);
+// The field's time of day; nullopt after "'text' is not a valid time" (an empty field too).
+std::optional<DateTime> ReadTimeField(QWidget* parent, const QLineEdit* field);
+
+}  // namespace cardwise::app

@@ -1,0 +1,171 @@
+// The course editor: the card typed into its hole grids, the tee colour, and the frame's
+// differences (an emptied ID removes a new course).
+
+#include "app/course_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/qt_text.h"
+#include "app_fixture.h"
+#include "records/dates.h"
+#include "settings/colors.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::THoleGrid;
+
+constexpr const char* kCourses =
+    "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\nLenRGB=ffff00\r\nCR=70.1\r\n"
+    "Slope=125.0\r\nPar=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
+    "[PL]\r\nID=PL\r\nCourse=Plain Links\r\n";
+
+enum { kLenRow = 1, kParRow, kHcpRow };
+
+class CourseEditorTest : public AppTest {
+ protected:
+  CourseEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Courses().LoadFromFile(dir_.Write("COURSES.DAT", kCourses));
+    ShowActive(&editor_);
+  }
+
+  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
+  THoleGrid* Out() { return Find<THoleGrid>(&editor_, "SGout"); }
+  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  std::string File() { return dir_.Read("COURSES.DAT"); }
+  QColor Tee() { return Edit("Etee")->palette().color(QPalette::Base); }
+  void Show(const char* id) { Edit("Efid")->setText(id); }
+  // Enters the front-nine grid (the cursor goes to the first length) and moves to a cell.
+  void EnterCell(int row, int column) {
+    Out()->setFocus();
+    EXPECT_EQ(Out()->currentRow(), kLenRow);
+    Out()->SetCursor(row, column);
+  }
+
+  app::TFCourse editor_;
+};
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(CourseEditorTest, HoleCellsCompleteByTheirRowAndMoveOn) {
+  const struct {
+    int Row, Column;
+    const char* Keys;
+    int ThenRow, ThenColumn;  // the cursor afterwards
+    const char* Stored;
+  } cases[] = {
+      {kLenRow, 1, "34", kLenRow, 1, ""},      {kLenRow, 1, "345", kLenRow, 2, "345"},
+      {kHcpRow, 1, "1", kHcpRow, 1, ""},       {kHcpRow, 1, "14", kHcpRow, 2, "14"},
+      {kHcpRow, 1, "7", kHcpRow, 2, "7"},      {kParRow, 9, "5", kHcpRow, 1, "5"},
+      {kHcpRow, 9, "9", kHcpRow, 9, "9"},  // the last cell: the cursor stays
+  };
+  for (const auto& c : cases) {
+    Show("MB");
+    EnterCell(c.Row, c.Column);
+    Type(c.Keys);
+    EXPECT_EQ(Out()->currentRow(), c.ThenRow) << c.Keys;
+    EXPECT_EQ(Out()->currentColumn(), c.ThenColumn) << c.Keys;
+    if (*c.Stored) {
+      EXPECT_EQ(Out()->Text(c.Row, c.Column), c.Stored) << c.Keys;
+    }
+    EXPECT_TRUE(Posting());
+    Press(Qt::Key_F12);
+  }
+}
+
+TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
+  Show("MB");
+  EnterCell(kLenRow, 1);
+  Type("350362141");
+  EXPECT_EQ(Out()->Text(kLenRow, THoleGrid::kTotalColumn), "853");
+  EnterCell(kParRow, 1);
+  Type("5");
+  EXPECT_EQ(Out()->Text(kParRow, THoleGrid::kTotalColumn), "37");
+  Press(Qt::Key_Return);
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();
+  EXPECT_TRUE(Has(File(), "Len=350,362,141\r\n")) << File();
+}
+
+TEST_F(CourseEditorTest, NewCourseWithoutAnIdIsRemovedOnPost) {
+  for (const char* typed : {"", "??"}) {
+    Press(Qt::Key_F9);
+    EXPECT_EQ(QApplication::focusWidget(), Edit("Eid"));
+    Press(Qt::Key_Backspace);  // the placeholder is selected: typing replaces it
+    Type(typed);
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(Posting()) << typed;
+    EXPECT_EQ(Courses().Count(), 2) << typed;
+    EXPECT_EQ(File(), kCourses);
+  }
+  Press(Qt::Key_F9);
+  Type("NC");
+  Alt('N');
+  Type("New Course");
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(Has(File(), "[NC]\r\nID=NC\r\nCourse=New Course\r\n")) << File();
+}
+
+TEST_F(CourseEditorTest, TeeColourIsTheCoursesOrTheLengthColourAndIsStored) {
+  Show("MB");
+  EXPECT_EQ(Tee(), QColor(255, 255, 0));
+  EXPECT_EQ(Out()->Look(kLenRow, 3, "").Background, QColor(255, 255, 0));
+  Show("PL");
+  const QColor length = app::ToQColor(Settings().Value(ColorKey::Len));
+  EXPECT_EQ(Tee(), length);
+  Find<QAction>(&editor_, "MIpedit")->trigger();
+  Press(Qt::Key_F11);
+  EXPECT_TRUE(Has(File(), "LenRGB=" + ColorToHtml(Settings().Value(ColorKey::Len))))
+      << File();
+}
+
+TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
+  Show("PL");
+  for (const QColor& answer : {QColor(), QColor(0x12, 0x34, 0x56)}) {
+    QTimer::singleShot(0, &editor_, [this, answer] {
+      auto* dialog = editor_.findChild<QColorDialog*>("CD");
+      ASSERT_TRUE(dialog && dialog->isVisible());
+      if (!answer.isValid()) return dialog->reject();
+      dialog->setCurrentColor(answer);
+      dialog->accept();
+    });
+    Find<QPushButton>(&editor_, "Bcolor")->click();
+  }
+  EXPECT_EQ(Tee(), QColor(0x12, 0x34, 0x56));
+  EXPECT_TRUE(Posting());
+  EXPECT_FALSE(Settings().CustomColors.empty());
+  Find<QPushButton>(&editor_, "BBpost")->click();
+  EXPECT_TRUE(Has(File(), "[PL]\r\nID=PL\r\nCourse=Plain Links\r\nLenRGB=123456\r\n")) << File();
+}
+
+TEST_F(CourseEditorTest, ChangedDateDoubleClickAndBadDate) {
+  Show("MB");
+  editor_.DoSetToday();
+  EXPECT_EQ(Edit("Echanged")->text().toStdString(), ShortDateText(Today()));
+  Edit("Echanged")->setText("2026-13-01");
+  Press(Qt::Key_F11);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-13-01' is not a valid date"));
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(File(), kCourses);
+}
+
+TEST_F(CourseEditorTest, DeleteAsksWithTheCourseName) {
+  Show("PL");
+  Find<QToolButton>(&editor_, "SBdel")->click();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0], "Confirm: About to delete: Plain Links\rAre you sure?");
+  EXPECT_EQ(Courses().Count(), 2);
+}
+
+}  // namespace
+}  // namespace cardwise::testing

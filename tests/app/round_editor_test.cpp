@@ -1,0 +1,322 @@
+// The round editor driven from the keyboard, as a club secretary enters scorecards.
+
+#include "app/round_editor.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/qt_text.h"
+#include "app/status_panel.h"
+#include "app_fixture.h"
+#include "platform/files.h"
+#include "results/event.h"
+#include "results/event_results.h"
+#include "results/recalc.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::THoleGrid;
+
+constexpr const char* kPar = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
+constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
+
+const std::string kCourses = std::string("[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\n") +
+                             "LenRGB=ffff00\r\nCR=70.1\r\nSlope=125.0\r\nPar=" + kPar +
+                             "\r\nHcp=" + kIndex + "\r\n[FL]\r\nID=FL\r\nCourse=Flat Links\r\nPar=" +
+                             kPar + "\r\nHcp=" + kIndex + "\r\n";
+constexpr const char* kPlayers =
+    "[AB]\r\nID=AB\r\nPlayer=Ann Brown\r\nHcp=10.5\r\n"
+    "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\n";
+constexpr const char* kEvents =
+    "[E1]\r\nID=E1\r\nEvent=Spring Cup\r\nCourseID=MB\r\nDate=2026-05-10\r\nType=2\r\nMake=1\r\n";
+
+// Row numbers of the card.
+enum { kLenRow = 1, kParRow, kHcpRow, kScoreRow, kPuttsRow, kGreenRow, kFairwayRow, kStatsRow };
+
+class RoundEditorTest : public AppTest {
+ protected:
+  RoundEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Players().LoadFromFile(dir_.Write("PLAYERS.DAT", kPlayers));
+    Courses().LoadFromFile(dir_.Write("COURSES.DAT", kCourses));
+    Events().LoadFromFile(dir_.Write("EVENTS.DAT", kEvents));
+    ShowActive(&editor_);
+  }
+
+  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
+  QString Text(const char* name) { return Edit(name)->text(); }
+  THoleGrid* Grid(const char* name) { return Find<THoleGrid>(&editor_, name); }
+  QString Label(const char* name) { return Find<QLabel>(&editor_, name)->text(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  std::string File() { return dir_.Read("ROUNDS.DAT"); }
+  QPoint Cursor(const char* grid) { return {Grid(grid)->currentColumn(), Grid(grid)->currentRow()}; }
+  static QColor Color(ColorKey key) { return app::ToQColor(Settings().Value(key)); }
+
+  // "New", then the event, player and tee time from the keyboard.
+  void StartCard(const QString& event, const QString& player, const QString& start = "10:30") {
+    Press(Qt::Key_F9);
+    if (!event.isEmpty()) Type(event);
+    Alt('P');
+    Type(player);
+    Alt('S');
+    Type(start);
+  }
+
+  // The nine values of each row from the keyboard, the cursor moving on by itself.
+  void TypeNine(const std::vector<QString>& rows) {
+    for (const QString& row : rows)
+      for (const QChar value : row)
+        Type(QString(value));
+  }
+
+  app::TFRound editor_;
+};
+
+bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
+  const struct {
+    const char* Course;
+    const char* Player;
+    const char* Strokes;  // 70.1 - 72 + 12.4 x 125 / 113 = 11.82; no slope: 10.5 half to even
+    const char* Hcp;
+  } cases[] = {{"MB", "JS", "12", "12.4"}, {"FL", "AB", "10", "10.5"}};
+  for (const auto& c : cases) {
+    Press(Qt::Key_F9);
+    EXPECT_EQ(QApplication::focusWidget(), Edit("Eeventid"));
+    Alt('C');
+    Type(c.Course);
+    Alt('P');
+    Type(c.Player);
+    EXPECT_EQ(Text("Ens"), c.Strokes) << c.Player;
+    EXPECT_EQ(Text("Ehcp"), c.Hcp);
+    EXPECT_FALSE(Text("Eplayer").isEmpty());
+    Press(Qt::Key_F12);
+  }
+  Press(Qt::Key_F9);
+  Type("E1");
+  EXPECT_EQ(Text("Eevent"), "Spring Cup");
+  EXPECT_EQ(Text("Esdate"), "2026-05-10");
+  EXPECT_EQ(Text("Ecourseid"), "MB");
+  EXPECT_EQ(Text("Ecourse"), "Mill Brook");
+  EXPECT_EQ(Grid("SGout")->Text(kParRow, 1), "4");
+  EXPECT_EQ(Grid("SGin")->Text(kParRow, THoleGrid::kTotalColumn), "36");
+  Alt('C');
+  Type("X");  // MBX: no such course
+  EXPECT_EQ(Text("Ecourse"), "");
+  EXPECT_EQ(Grid("SGout")->Text(kParRow, 1), "");
+  EXPECT_EQ(Find<app::StatusPanel>(&editor_, "Pstatus")->text(), "New round added");
+  EXPECT_FALSE(Edit("Efid")->isEnabled());
+}
+
+TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
+  const struct {
+    const char* Keys;
+    int Column;  // where the cursor is afterwards
+    const char* Stored;
+  } cases[] = {{"4", 2, "4"}, {"1", 1, ""}, {"12", 2, "12"}, {"B", 2, "11"}, {"a", 2, "10"}};
+  for (const auto& c : cases) {
+    StartCard("E1", "JS");
+    Alt('O');
+    EXPECT_EQ(Cursor("SGout"), QPoint(1, kScoreRow));
+    Type(c.Keys);
+    EXPECT_EQ(Cursor("SGout"), QPoint(c.Column, kScoreRow)) << c.Keys;
+    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), c.Stored) << c.Keys;
+    Press(Qt::Key_F12);
+  }
+}
+
+TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
+  StartCard("E1", "JS");
+  Alt('O');
+  Type("35");  // hole 1 (par 4) in 3, hole 2 (par 4) in 5
+  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  Type("12");
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 3), "");   // no score, no green
+  Grid("SGout")->SetCursor(kGreenRow, 2);
+  Type("7");
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "1");
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, THoleGrid::kTotalColumn), "2");
+}
+
+TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
+  StartCard("E1", "JS");
+  Alt('O');
+  Type("45365435");  // eight holes
+  THoleGrid* out = Grid("SGout");
+  EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
+  EXPECT_EQ(out->Text(kScoreRow, THoleGrid::kTotalColumn), "");
+  EXPECT_EQ(Label("Lscore"), "");
+  Type("5");
+  EXPECT_EQ(out->Text(kScoreRow, THoleGrid::kTotalColumn), "40");
+  EXPECT_EQ(Label("Lscore"), "");  // only with all eighteen
+  Alt('I');
+  Type("444444444");
+  EXPECT_EQ(Label("Lscore"), "76");
+  EXPECT_EQ(Label("Lnet"), "64");
+  EXPECT_EQ(Find<QLabel>(&editor_, "Lscore")->palette().color(QPalette::WindowText),
+            Color(ColorKey::Tot1));
+  // Hole 3 is a par 3: 2 is a birdie; hole 4 a par 5: 11 is "other".
+  EXPECT_EQ(out->Look(kScoreRow, 3, "2").Background, Color(ColorKey::Score_1));
+  EXPECT_EQ(out->Look(kScoreRow, 4, "11").Background, Color(ColorKey::Score3));
+  EXPECT_EQ(out->Look(kLenRow, 1, "").Background, QColor(255, 255, 0));
+}
+
+TEST(RoundColors, TotalsAgainstTheirReference) {
+  Settings() = TSettings();
+  const struct {
+    int Value, Reference;
+    ColorKey Expected;
+  } cases[] = {{36, 36, ColorKey::Tot0}, {37, 36, ColorKey::Tot1}, {35, 36, ColorKey::Tot_1},
+               {0, 36, ColorKey::Total}, {5, 0, ColorKey::Total}};
+  for (const auto& c : cases)
+    EXPECT_EQ(app::TotalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
+  EXPECT_EQ(app::ScoreColor(9, 3), Settings().Value(ColorKey::Score3));
+  EXPECT_EQ(app::ScoreColor(2, 5), Settings().Value(ColorKey::Score_2));
+  EXPECT_EQ(app::ScoreColor(0, 4), Settings().Value(ColorKey::Back));
+}
+
+TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
+  StartCard("E1", "JS");
+  for (const char* name : {"SGout", "SGin"}) {
+    THoleGrid* grid = Grid(name);
+    grid->setFocus();
+    emit grid->holeDoubleClicked(kPuttsRow, 2);
+    emit grid->holeDoubleClicked(kPuttsRow, 2);
+    EXPECT_EQ(grid->Text(kPuttsRow, 2), "2") << name;
+  }
+}
+
+TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
+  const struct {
+    const char* Field;
+    const char* Text;
+    const char* Message;
+  } cases[] = {{"Esdate", "2026-02-30", "'2026-02-30' is not a valid date"},
+               {"Estart", "", "'' is not a valid time"},
+               {"Estart", "25:99", "'25:99' is not a valid time"}};
+  for (const auto& c : cases) {
+    StartCard("E1", "JS");
+    Alt('O');
+    Type("4");
+    Edit(c.Field)->setText(c.Text);
+    Press(Qt::Key_Return);
+    ASSERT_FALSE(prompts_->Shown.isEmpty()) << c.Field;
+    EXPECT_TRUE(prompts_->Shown.back().endsWith(c.Message)) << prompts_->Shown.back().toStdString();
+    EXPECT_TRUE(Posting());
+    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
+    EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
+    Press(Qt::Key_F12);
+  }
+}
+
+TEST_F(RoundEditorTest, AFailedWriteKeepsTheCardUntilALaterPostSucceeds) {
+  Settings().DataDir = dir_.File("missing") + "/";
+  StartCard("E1", "JS");
+  Alt('O');
+  Type("4");
+  Press(Qt::Key_Return);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].contains("missing/ROUNDS.DAT")) << prompts_->Shown[0].toStdString();
+  EXPECT_TRUE(Posting());
+
+  Settings().DataDir = dir_.Path();
+  Press(Qt::Key_Return);
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "[260510-1030-JS]\r\n"));
+  EXPECT_TRUE(Has(File(), "Score=4\r\n"));
+}
+
+TEST_F(RoundEditorTest, ARoundWithoutScoresStaysInMemoryOnly) {
+  StartCard("E1", "JS");
+  Press(Qt::Key_F11);
+  EXPECT_FALSE(Posting());
+  EXPECT_EQ(Text("Eid"), "260510-1030-JS");
+  EXPECT_NE(Rounds().FindRecord("260510-1030-JS"), nullptr);
+  EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
+}
+
+TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
+  StartCard("E1", "JS", "09:40");
+  Alt('O');
+  Type("4");
+  Press(Qt::Key_Return);
+  ASSERT_FALSE(Posting());
+  EXPECT_TRUE(Edit("Efid")->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(&editor_, "Bnext")->isEnabled());
+
+  Press(Qt::Key_F9);
+  EXPECT_EQ(Text("Eeventid"), "E1");
+  EXPECT_EQ(Text("Ecourseid"), "MB");
+  EXPECT_EQ(Text("Esdate"), "2026-05-10");
+  EXPECT_EQ(Text("Estart"), "09:40:00");
+  EXPECT_EQ(QApplication::focusWidget(), Edit("EplayerID"));
+  EXPECT_FALSE(Find<QPushButton>(&editor_, "Bnext")->isEnabled());
+  Type("AB");
+  EXPECT_EQ(Text("EplayerID"), "AB");
+  EXPECT_EQ(Text("Eplayer"), "Ann Brown");
+}
+
+TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
+  Rounds().LoadFromFile(dir_.Write(
+      "ROUNDS.DAT", "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\nScore=5\r\n"
+                    "[260510-1000-JS]\r\nID=260510-1000-JS\r\nPlayerID=JS\r\nScore=4\r\n"));
+  editor_.FormActivate();
+  Edit("Efid")->setFocus();
+  EXPECT_EQ(Text("Eid"), "260510-0900-AB");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(Text("Eid"), "260510-1000-JS");
+  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
+}
+
+// A whole card from the keyboard alone, posted with Enter, written as a hand-made file would
+// hold it and ranked by "recalc events" exactly as that file's card.
+TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
+  StartCard("E1", "JS");
+  Alt('O');
+  TypeNine({"453654354", "222212222", "110100101", "101110011"});
+  EXPECT_EQ(Cursor("SGout"), QPoint(1, kStatsRow));
+  Type("bunker");
+  Alt('I');
+  TypeNine({"444553444", "222222122", "111000111", "110011001"});
+  EXPECT_EQ(Label("Lscore"), "76");
+  Press(Qt::Key_Return);
+  ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
+  ASSERT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+
+  const std::string card =
+      std::string("[260510-1030-JS]\r\nID=260510-1030-JS\r\nPlayerID=JS\r\nPlayer=John Smith\r\n") +
+      "CourseID=MB\r\nCourse=Mill Brook\r\nEventID=E1\r\nEvent=Spring Cup\r\nHcp=12.4\r\n" +
+      "Strokes=12\r\nDate=2026-05-10\r\nStart=10:30:00\r\n" +
+      "Score=4,5,3,6,5,4,3,5,4,4,4,4,5,5,3,4,4,4\r\n" +
+      "Greens=1,1,0,1,0,0,1,0,1,1,1,1,0,0,0,1,1,1\r\n" +
+      "Fairways=1,0,1,1,1,0,0,1,1,1,1,0,0,1,1,0,0,1\r\n" +
+      "Putts=2,2,2,2,1,2,2,2,2,2,2,2,2,2,2,1,2,2\r\n" + "CPar=" + kPar + "\r\n" + "CHcp=" +
+      kIndex + "\r\n" + "Stats=bunker" + std::string(17, ';') + "\r\n";
+  const std::string written = File();
+  for (const char* key : {"ID=", "PlayerID=", "Hcp=", "Strokes=", "Date=", "Start=", "Score=",
+                          "Greens=", "Fairways=", "Putts=", "CPar=", "Stats="}) {
+    const std::size_t at = card.find(std::string("\n") + key);
+    const std::string line = card.substr(at + 1, card.find('\n', at + 1) - at);
+    EXPECT_TRUE(Has(written, line)) << line << " in\n" << written;
+  }
+
+  TRoundList byHand;
+  byHand.LoadFromFile(dir_.Write("HAND.DAT", card));
+  TEvent expected = *Events().FindRecord("E1");
+  CalcResults(expected, byHand);
+  ASSERT_TRUE(RecalcAllEvents(Events(), Rounds(), dir_.File("EVENTS.DAT")).ok());
+  EXPECT_EQ(Events().FindRecord("E1")->Results, expected.Results);
+  ASSERT_EQ(expected.Results.size(), 1u);
+  EXPECT_TRUE(Has(expected.Results[0], "JS;260510-1030-JS")) << expected.Results[0];
+}
+
+}  // namespace
+}  // namespace cardwise::testing
