@@ -26,7 +26,7 @@ class PlayerEditorTest : public AppTest {
   PlayerEditorTest() {
     Settings().DataDir = dir_.Path();
     Players().LoadFromFile(dir_.Write("PLAYERS.DAT", kPlayers));
-    editor_.show();
+    ShowActive(&editor_);
   }
 
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
@@ -89,11 +89,14 @@ TEST_F(PlayerEditorTest, NewThenCancelRemovesTheNewRecord) {
 }
 
 TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
-  Trigger("MIpnew");
-  Edit("Eid")->setText("bd");
-  Edit("Eplayer")->setText("Bo Dane");
-  Edit("Ehcp")->setText("12,5");
-  Post();
+  // From the keyboard: the placeholder "??" is selected, so the typed ID replaces it.
+  Press(Qt::Key_F9);
+  Type("bd");
+  Alt('N');
+  Type("Bo Dane");
+  Press(Qt::Key_Tab);
+  Type("12,5");
+  Press(Qt::Key_Return);
 
   EXPECT_EQ(Text("Eid"), "BD");
   EXPECT_EQ(Bar()->value(), 2);

@@ -114,6 +114,28 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   EXPECT_FALSE(Edit("Efid")->isEnabled());
 }
 
+// Each label's letter reaches its field with the text selected, or its grid at the first score.
+TEST_F(RoundEditorTest, LabelLettersReachTheirFields) {
+  StartCard("E1", "JS");
+  const struct {
+    char Letter;
+    const char* Field;
+  } cases[] = {{'E', "Eeventid"}, {'C', "Ecourseid"}, {'P', "EplayerID"}, {'S', "Estart"},
+               {'H', "Ehcp"},     {'O', "SGout"},     {'I', "SGin"},      {'E', "Eeventid"}};
+  for (const auto& c : cases) {
+    Alt(c.Letter);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    if (auto* grid = editor_.findChild<THoleGrid*>(c.Field)) {
+      EXPECT_TRUE(grid->isAncestorOf(focus)) << c.Letter;
+      EXPECT_EQ(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, kScoreRow));
+      continue;
+    }
+    EXPECT_EQ(focus, Edit(c.Field)) << c.Letter;
+    EXPECT_EQ(Edit(c.Field)->selectedText(), Edit(c.Field)->text()) << c.Letter;
+  }
+}
+
 TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
   const struct {
     const char* Keys;
