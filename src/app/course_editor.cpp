@@ -60,18 +60,21 @@ void TFCourse::createFields() {
   auto* form = new QGridLayout(FieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
-  auto field = [&](QLineEdit*& edit, const char* name, const QString& label, int column) {
+  // Label and field in columns 0 and 1 (the field spanning to the right edge when `span`), or
+  // in columns 2 and 3.
+  auto field = [&](QLineEdit*& edit, const char* name, const QString& label, int column,
+                   bool span = false) {
     edit = new QLineEdit;
     edit->setObjectName(name);
     auto* caption = new QLabel(label);
     caption->setBuddy(edit);
     form->addWidget(caption, row, column);
-    form->addWidget(edit, row, column + 1, 1, column == 0 ? 3 : 1);
+    form->addWidget(edit, row, column + 1, 1, span ? 3 : 1);
     WatchField(edit);
   };
-  field(Ecourse, "Ecourse", "Course &name", 0), ++row;
-  field(Ephone, "Ephone", "Ph&one", 0), ++row;
-  field(Eurl, "Eurl", "&URL to course homepage", 0), ++row;
+  field(Ecourse, "Ecourse", "Course &name", 0, true), ++row;
+  field(Ephone, "Ephone", "Ph&one", 0, true), ++row;
+  field(Eurl, "Eurl", "&URL to course homepage", 0, true), ++row;
   field(Ecr, "Ecr", "CR", 0);
   field(Eslope, "Eslope", "&Slope", 2), ++row;
   field(Etee, "Etee", "&Tee", 0);

@@ -138,16 +138,17 @@ void THoleGrid::createCells(const QString& totalTitle) {
 
 // The classic sizes, grown where the desktop's font needs more room.
 void THoleGrid::fitCellSizes() {
-  const QFontMetrics metrics(font());
   QFont bold = font();
   bold.setBold(true);
-  const QFontMetrics boldMetrics(bold);
+  const QFontMetrics metrics(bold);
   int titleWidth = kMinTitleWidth;
   for (const HoleRow& row : rows_)
-    titleWidth = std::max(titleWidth, boldMetrics.horizontalAdvance(row.Title) + 4);
-  const int holeWidth = std::max(kMinHoleWidth, boldMetrics.horizontalAdvance("88") + 8);
-  const int totalWidth = std::max(kMinTotalWidth, boldMetrics.horizontalAdvance("888") + 8);
+    titleWidth = std::max(titleWidth, metrics.horizontalAdvance(row.Title) + 4);
+  const int holeWidth = std::max(kMinHoleWidth, metrics.horizontalAdvance("888") + 4);
+  const int totalWidth = std::max(kMinTotalWidth, metrics.horizontalAdvance("8888") + 6);
   const int rowHeight = std::max(kMinRowHeight, metrics.height() + 3);
+  horizontalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setMinimumSectionSize(1);
   setColumnWidth(0, titleWidth);
   for (int column = 1; column <= kHoleColumns; ++column)
     setColumnWidth(column, holeWidth);
