@@ -36,14 +36,6 @@ std::string CourseName(const TCourse& course) {
   return course.Course;
 }
 
-std::string FieldText(const QLineEdit* field) {
-  return Trim(FromQString(field->text()));
-}
-
-QColor SettingsColor(ColorKey key) {
-  return ToQColor(Settings().Value(key));
-}
-
 }  // namespace
 
 TFCourse::TFCourse(QWidget* parent)

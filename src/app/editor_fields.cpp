@@ -35,6 +35,14 @@ void NotValid(QWidget* parent, const QLineEdit* field, const char* what) {
 
 }  // namespace
 
+std::string FieldText(const QLineEdit* field) {
+  return Trim(FromQString(field->text()));
+}
+
+QColor SettingsColor(ColorKey key) {
+  return ToQColor(Settings().Value(key));
+}
+
 QString NumberText(int value) {
   return value == 0 ? QString() : QString::number(value);
 }

@@ -1,14 +1,16 @@
 #pragma once
-// Field helpers the editors share: numbers shown as the grids and labels show them, a hole row
+// Field helpers the editors share: field texts and settings colours, numbers shown as the grids and labels show them, a hole row
 // copied between a record and a grid, double-click actions, and the date and time readers of a
 // post with their messages.
 
+#include <QColor>
 #include <QString>
 #include <functional>
 #include <optional>
 
 #include "records/dates.h"
 #include "records/hole_row.h"
+#include "settings/settings.h"
 
 class QLineEdit;
 class QWidget;
@@ -16,6 +18,12 @@ class QWidget;
 namespace cardwise::app {
 
 class THoleGrid;
+
+// A field's text as the core keeps it: Windows-1252, blanks trimmed.
+std::string FieldText(const QLineEdit* field);
+
+// A colour of the settings.
+QColor SettingsColor(ColorKey key);
 
 // The number as text, empty for 0 (an empty cell is "not filled").
 QString NumberText(int value);

@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "app/editor_fields.h"
 #include "app/qt_text.h"
 #include "records/numbers.h"
 #include "records/text.h"
@@ -22,10 +23,6 @@ EditorTraits PlayerTraits() {
 
 std::string PlayerName(const TPlayer& player) {
   return player.Player;
-}
-
-std::string FieldText(const QLineEdit* field) {
-  return Trim(FromQString(field->text()));
 }
 
 }  // namespace

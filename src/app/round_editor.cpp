@@ -50,14 +50,6 @@ std::string RoundName(const TRound& round) {
   return round.ID;
 }
 
-std::string FieldText(const QLineEdit* field) {
-  return Trim(FromQString(field->text()));
-}
-
-QColor SettingsColor(ColorKey key) {
-  return ToQColor(Settings().Value(key));
-}
-
 int CellNumber(const THoleGrid& grid, int row, int column) {
   return WholeNumberOr(FromQString(grid.Text(row, column)), 0);
 }
