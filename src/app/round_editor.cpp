@@ -209,7 +209,7 @@ THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
   connect(grid, &THoleGrid::cellEdited, this, &TFRound::DoFlagEdit);
   connect(grid, &THoleGrid::cellCompleted, this,
           [this, grid](int row, int column) { DoCellCompleted(grid, row, column); });
-  connect(grid, &THoleGrid::holeDoubleClicked, this,
+  connect(grid, &THoleGrid::doubleClickedAt, this,
           [this, grid](int row, int column) { DoSGOne(grid, row, column); });
   return grid;
 }

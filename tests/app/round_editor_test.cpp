@@ -210,8 +210,8 @@ TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
   for (const char* name : {"SGout", "SGin"}) {
     THoleGrid* grid = Grid(name);
     grid->setFocus();
-    emit grid->holeDoubleClicked(kPuttsRow, 2);
-    emit grid->holeDoubleClicked(kPuttsRow, 2);
+    emit grid->doubleClickedAt(kPuttsRow, 2);
+    emit grid->doubleClickedAt(kPuttsRow, 2);
     EXPECT_EQ(grid->Text(kPuttsRow, 2), "2") << name;
   }
 }
