@@ -7,6 +7,8 @@
 #include "app/about_window.h"
 #include "app/course_editor.h"
 #include "app/demo_dialog.h"
+#include "app/event_editor.h"
+#include "app/import_window.h"
 #include "app/main_window.h"
 #include "app/player_editor.h"
 #include "app/prompts.h"
@@ -15,7 +17,9 @@
 #include "app/setup_dialog.h"
 #include "app/splash_window.h"
 #include "app/status_panel.h"
+#include "app/tour_editor.h"
 #include "app/web_dialog.h"
+#include "app/weights_dialog.h"
 #include "records/process_info.h"
 #include "results/startup.h"
 
@@ -34,6 +38,8 @@ std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
           {WindowId::Player, windows.Player},
           {WindowId::Course, windows.Course},
           {WindowId::Round, windows.Round},
+          {WindowId::Event, windows.Event},
+          {WindowId::Tour, windows.Tour},
           {WindowId::Setup, windows.Setup},
           {WindowId::Html, windows.Html}};
 }
@@ -43,7 +49,11 @@ void CreateWindows() {
   windows.Round = new TFRound;
   windows.Player = new TFPlayer;
   windows.Course = new TFCourse;
+  windows.Event = new TFEvent;
+  windows.Tour = new TFTour;
   windows.Html = new TFhtml(windows.Main);
+  windows.Weights = windows.Tour->WeightsDialog();
+  windows.Import = new TFimport(windows.Main);
   windows.Demo = new TFdemo(windows.Main);
   windows.About = new TFabout(windows.Main);
   windows.Setup = new TFsetup(windows.Main);
@@ -54,7 +64,10 @@ void DestroyWindows() {
   delete windows.Setup;
   delete windows.About;
   delete windows.Demo;
+  delete windows.Import;
   delete windows.Html;
+  delete windows.Tour;
+  delete windows.Event;
   delete windows.Course;
   delete windows.Player;
   delete windows.Round;
@@ -112,6 +125,30 @@ std::string IniOption(int argc, char** argv) {
 
 AppWindows& Windows() {
   return windows;
+}
+
+namespace {
+
+std::vector<TRecordEditor*> Editors() {
+  std::vector<TRecordEditor*> editors;
+  for (TRecordEditor* editor : std::initializer_list<TRecordEditor*>{
+           windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour})
+    if (editor) editors.push_back(editor);
+  return editors;
+}
+
+}  // namespace
+
+EditorsListChange::EditorsListChange() {
+  for (TRecordEditor* editor : Editors()) {
+    if (!editor->PostPending()) ready_ = false;
+    shown_.emplace_back(editor, editor->ShownKey());
+  }
+}
+
+EditorsListChange::~EditorsListChange() {
+  for (const auto& [editor, key] : shown_)
+    editor->ShowKey(key);
 }
 
 const SettingsPaths& AppPaths() {

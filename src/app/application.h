@@ -4,6 +4,9 @@
 // (settings and window positions written; nothing else).
 
 #include <QString>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "results/database.h"
 #include "settings/settings.h"
@@ -11,9 +14,14 @@
 namespace cardwise::app {
 
 class TFmain;
+class TRecordEditor;
 class TFPlayer;
 class TFRound;
 class TFCourse;
+class TFEvent;
+class TFTour;
+class TFtourwt;
+class TFimport;
 class TFhtml;
 class TFdemo;
 class TFabout;
@@ -25,12 +33,33 @@ struct AppWindows {
   TFRound* Round = nullptr;
   TFPlayer* Player = nullptr;
   TFCourse* Course = nullptr;
+  TFEvent* Event = nullptr;
+  TFTour* Tour = nullptr;
   TFhtml* Html = nullptr;
+  TFtourwt* Weights = nullptr;
+  TFimport* Import = nullptr;
   TFdemo* Demo = nullptr;
   TFabout* About = nullptr;
   TFsetup* Setup = nullptr;
 };
 AppWindows& Windows();
+
+// A change of the record lists from outside the editors (more rounds loaded, an import, a tour
+// saved as an event) shifts the places the editors show. Made before the change, it has every
+// editor post an edit in progress (Ready() is false when one could not: leave the lists alone)
+// and remember the record it shows; at its end every editor shows that record again.
+class EditorsListChange {
+ public:
+  EditorsListChange();
+  ~EditorsListChange();
+  EditorsListChange(const EditorsListChange&) = delete;
+  EditorsListChange& operator=(const EditorsListChange&) = delete;
+  bool Ready() const { return ready_; }
+
+ private:
+  std::vector<std::pair<TRecordEditor*, std::string>> shown_;
+  bool ready_ = true;
+};
 
 // Where the settings live (from --ini, $CARDWISE_INI or the default), set at start-up.
 const SettingsPaths& AppPaths();

@@ -69,6 +69,14 @@ class EntryGridDelegate : public QStyledItemDelegate {
         grid_->CommitEdit();
         return false;
       }
+      // Left at the start and Right at the end of a cell's text go to the next cell.
+      auto* line = qobject_cast<QLineEdit*>(object);
+      if (line && !line->hasSelectedText()) {
+        if (key == Qt::Key_Right && line->cursorPosition() == line->text().size())
+          return grid_->Step(QAbstractItemView::MoveRight);
+        if (key == Qt::Key_Left && line->cursorPosition() == 0)
+          return grid_->Step(QAbstractItemView::MoveLeft);
+      }
     }
     return QStyledItemDelegate::eventFilter(object, event);
   }
@@ -123,6 +131,12 @@ QWidget* TEntryGrid::CellEditor() const {
 void TEntryGrid::CommitEdit() {
   if (auto* editor = qobject_cast<QLineEdit*>(CellEditor()))
     SetText(currentRow(), currentColumn(), editor->text());
+}
+
+bool TEntryGrid::Step(CursorAction action) {
+  const QModelIndex next = moveCursor(action, Qt::NoModifier);
+  if (next.isValid() && next != currentIndex()) setCurrentIndex(next);
+  return true;
 }
 
 void TEntryGrid::SetCursor(int row, int column) {

@@ -8,8 +8,9 @@
 //
 // Entry: while the grid has the focus the cell editor is always shown. The user can put the
 // cursor only on editable cells (titles and totals are not); the program can put it anywhere
-// with SetCursor. Tab leaves the grid, Enter goes on to the window (whose default button it
-// presses), a double-click is reported with its cell.
+// with SetCursor. The arrow keys move between cells (Left and Right once the text cursor is at
+// the start or end of the cell), Tab leaves the grid, Enter goes on to the window (whose default
+// button it presses), a double-click is reported with its cell.
 
 #include <QPointer>
 #include <QSet>
@@ -71,6 +72,8 @@ class TEntryGrid : public QTableWidget {
   bool contains(QWidget* widget) const;
   void openEditor();
   void leaveBy(bool forward);
+  // Moves the cursor as an arrow key would; true (the key is used up).
+  bool Step(CursorAction action);
 
   bool active_ = false;
   QPointer<QWidget> editor_;

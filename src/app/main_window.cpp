@@ -12,6 +12,8 @@
 
 #include "app/about_window.h"
 #include "app/course_editor.h"
+#include "app/event_editor.h"
+#include "app/import_window.h"
 #include "app/application.h"
 #include "app/button_images.h"
 #include "app/demo_dialog.h"
@@ -22,6 +24,7 @@
 #include "app/round_editor.h"
 #include "app/setup_dialog.h"
 #include "app/status_panel.h"
+#include "app/tour_editor.h"
 #include "app/web_dialog.h"
 #include "platform/env.h"
 #include "records/dates.h"
@@ -34,26 +37,23 @@ namespace cardwise::app {
 namespace {
 
 const char kTitle[] = "Cardwise";
-const char kNotAvailable[] = "Not available yet";
 constexpr int kClockInterval = 15000;  // ms
 constexpr int kMaxListedProblems = 30;
 
-// The editor buttons and the image each takes (true colour; the plain image follows it). Those
-// whose windows do not exist yet stay disabled.
+// The editor buttons and the image each takes (true colour; the plain image follows it).
 struct EditorButton {
   const char* Name;
   const char* Caption;
   const char* Hint;
   int Image;
-  bool Available;
 };
 
 const EditorButton kEditorButtons[] = {
-    {"BBround", "&Rounds", "Add/Edit a scorecard", 0, true},
-    {"BBplayer", "&Players", "Add/Edit player information", 2, true},
-    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4, true},
-    {"BBevent", "&Events", "Add/Edit event information", 6, false},
-    {"BBtour", "&Tours", "Add/Edit tour information", 8, false},
+    {"BBround", "&Rounds", "Add/Edit a scorecard", 0},
+    {"BBplayer", "&Players", "Add/Edit player information", 2},
+    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4},
+    {"BBevent", "&Events", "Add/Edit event information", 6},
+    {"BBtour", "&Tours", "Add/Edit tour information", 8},
 };
 constexpr int kWebImage = 10;
 
@@ -127,9 +127,7 @@ void TFmain::createFileMenu() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setToolTipsVisible(true);
   AddAction(file, "MIload", "Load more Rounds...", &TFmain::loadMoreRounds);
-  QAction* import = AddAction(file, "MIfimport", "Import CARDWS DX files...", nullptr);
-  import->setEnabled(false);
-  import->setToolTip(kNotAvailable);
+  AddAction(file, "MIfimport", "Import CARDWS DX files...", &TFmain::showImport);
   file->addSeparator();
   AddAction(file, "MIfdemo", "Demo-data...", &TFmain::showDemo);
   AddAction(file, "MIfsetup", "&Setup...", &TFmain::showSetup);
@@ -172,15 +170,15 @@ void TFmain::createWidgets() {
   auto* grid = new QGridLayout;
   int cell = 0;
   for (const EditorButton& entry : kEditorButtons) {
-    QToolButton* button =
-        AddButton(entry.Name, entry.Caption, entry.Available ? entry.Hint : kNotAvailable);
-    button->setEnabled(entry.Available);
+    QToolButton* button = AddButton(entry.Name, entry.Caption, entry.Hint);
     grid->addWidget(button, cell / 3, cell % 3);
     ++cell;
   }
   connect(findChild<QToolButton*>("BBround"), &QToolButton::clicked, this, &TFmain::showRounds);
   connect(findChild<QToolButton*>("BBplayer"), &QToolButton::clicked, this, &TFmain::showPlayers);
   connect(findChild<QToolButton*>("BBcourse"), &QToolButton::clicked, this, &TFmain::showCourses);
+  connect(findChild<QToolButton*>("BBevent"), &QToolButton::clicked, this, &TFmain::showEvents);
+  connect(findChild<QToolButton*>("BBtour"), &QToolButton::clicked, this, &TFmain::showTours);
   QToolButton* web = AddButton("BBhtml", "&Web", "Make html files, to view through a web-browser");
   web->setIcon(MainImage(kWebImage));
   connect(web, &QToolButton::clicked, this, &TFmain::showWeb);
@@ -207,7 +205,7 @@ void TFmain::ApplyButtonImages(bool trueColor) {
   setOwnImages(trueColor);
   const AppWindows& windows = Windows();
   for (TRecordEditor* editor : std::initializer_list<TRecordEditor*>{
-           windows.Round, windows.Player, windows.Course})
+           windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour})
     if (editor) editor->ApplyButtonImages(trueColor);
   SetIconsChecked(trueColor);
 }
@@ -244,6 +242,18 @@ void TFmain::showCourses() {
   ShowWindow(Windows().Course);
 }
 
+void TFmain::showEvents() {
+  ShowWindow(Windows().Event);
+}
+
+void TFmain::showTours() {
+  ShowWindow(Windows().Tour);
+}
+
+void TFmain::showImport() {
+  ShowWindow(Windows().Import);
+}
+
 void TFmain::showWeb() {
   if (Windows().Html) Windows().Html->exec();
 }
@@ -253,14 +263,14 @@ void TFmain::loadMoreRounds() {
       this, "Load more Rounds", QString::fromLocal8Bit(Settings().DataDir.c_str()) + "r*.dat",
       "Cardwise data (*.dat)");
   if (file.isEmpty()) return;
-  // The round editor keeps a position in the list, which the loaded rounds shift.
-  TFRound* editor = Windows().Round;
-  if (editor && !editor->PostPending()) return;
-  const std::string shown = editor ? editor->ShownKey() : std::string();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const LoadReport report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
-  QApplication::restoreOverrideCursor();
-  if (editor) editor->ShowKey(shown);
+  LoadReport report;
+  {
+    const EditorsListChange change;
+    if (!change.Ready()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
+    QApplication::restoreOverrideCursor();
+  }
   ShowLoadProblems(this, std::span(&report, 1));
 }
 

@@ -60,6 +60,9 @@ class TFmain : public QMainWindow {
   void showRounds();
   void showPlayers();
   void showCourses();
+  void showEvents();
+  void showTours();
+  void showImport();
   void showWeb();
   void loadMoreRounds();
   void showDemo();

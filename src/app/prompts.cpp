@@ -1,7 +1,12 @@
 #include "app/prompts.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QUrl>
+
+#include "app/help.h"
 
 namespace cardwise::app {
 
@@ -29,6 +34,26 @@ void Prompter::ShowError(QWidget* parent, const QString& title, const QString& t
 
 void Prompter::ShowInfo(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok);
+}
+
+void Prompter::ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
+                                const QString& topic) {
+  if (QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok | QMessageBox::Help) ==
+      QMessageBox::Help)
+    OpenHelp(topic);
+}
+
+bool Prompter::AskText(QWidget* parent, const QString& title, const QString& prompt,
+                       QString& text) {
+  bool ok = false;
+  const QString answer =
+      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
+  if (ok) text = answer;
+  return ok;
+}
+
+void Prompter::OpenDocument(const QString& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 QString Prompter::OpenFileName(QWidget* parent, const QString& title, const QString& dir,

@@ -1,6 +1,7 @@
 #pragma once
-// Every question and message box of the app goes through one Prompter, so that tests can
-// answer them. The default shows real message and file dialogs.
+// Every question and message box of the app, and every file it hands to another program, goes
+// through one Prompter, so that tests can answer them. The default shows real message and file
+// dialogs.
 
 #include <QString>
 #include <QWidget>
@@ -17,6 +18,14 @@ class Prompter {
   virtual void ShowError(QWidget* parent, const QString& title, const QString& text);
   // An information box with one OK button.
   virtual void ShowInfo(QWidget* parent, const QString& title, const QString& text);
+  // An information box with OK and Help; Help opens the help page of `topic`.
+  virtual void ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
+                                const QString& topic);
+  // An input box with one line of text; false when the user cancels (`text` is then unchanged).
+  virtual bool AskText(QWidget* parent, const QString& title, const QString& prompt,
+                       QString& text);
+  // Opens a file in the desktop's program for it (a text file in the text editor).
+  virtual void OpenDocument(const QString& path);
   // File dialogs; an empty text when the user cancels.
   virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter);

@@ -98,9 +98,11 @@ void TRecordEditor::SetStatus(const QString& text, const QColor& color) {
   Pstatus->SetStatus(text, color);
 }
 
+// An edit in progress stays as typed: the user may only have looked at another window (or
+// used a dialog) meanwhile.
 void TRecordEditor::FormActivate() {
   Pstatus->MakeCurrent();
-  ShowRecord();
+  if (!edited_) ShowRecord();
 }
 
 int TRecordEditor::CheckedIndex(int index) const {

@@ -88,9 +88,9 @@ class TRecordEditor : public QMainWindow {
   void ShowKey(const std::string& key);
 
  public slots:
-  // Makes the status panel current and shows the current record from memory (changes typed
-  // but not posted disappear from the controls). Runs whenever the window becomes active.
-  void FormActivate();
+  // Makes the status panel current and, while browsing, shows the current record from memory
+  // again (another window may have changed the list). Runs whenever the window becomes active.
+  virtual void FormActivate();
   void DoFind();
   void SBScroll(int position);
   void DoNew();
@@ -137,6 +137,9 @@ class TRecordEditor : public QMainWindow {
 
   // The area between the ID row and the buttons where the subclass puts its fields.
   QWidget* FieldArea() const { return fields_; }
+  // The "&File" and "&Edit" menus, for an editor's own items.
+  QMenu* FileMenu() const { return fileMenu_; }
+  QMenu* EditMenu() const { return editMenu_; }
   RecordListAdapter& List() { return *list_; }
   // Field edits call DoFlagEdit, and the frame's menu shortcuts win over the line edit's own.
   void WatchField(QLineEdit* field);
@@ -204,6 +207,7 @@ class TRecordEditor : public QMainWindow {
 
   QWidget* fields_ = nullptr;
   QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
   QAction* MIfmerge = nullptr;
   QAction* MIfopen = nullptr;
   QAction* MIfsave = nullptr;

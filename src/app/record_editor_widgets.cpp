@@ -81,7 +81,7 @@ void TRecordEditor::createFileMenu() {
 }
 
 void TRecordEditor::createEditMenu() {
-  QMenu* edit = menuBar()->addMenu("&Edit");
+  QMenu* edit = editMenu_ = menuBar()->addMenu("&Edit");
   MIeundo = menuItem(edit, "MIeundo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace),
                      &TRecordEditor::DoUndo);
   MIecopy = menuItem(edit, "MIecopy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_Insert),

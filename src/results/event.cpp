@@ -42,12 +42,11 @@ FieldResult ReadType(std::string_view value, int& type) {
   return readable ? FieldResult::Ok() : FieldResult::Bad("not a whole number");
 }
 
-// A line with neither a score nor a player holds nothing worth a key.
+}  // namespace
+
 bool IsBlankResult(const std::string& line) {
   return ExtractField(line, 2, ';').empty() && ExtractField(line, 3, ';').empty();
 }
-
-}  // namespace
 
 FieldResult TEvent::ReadField(std::string_view key, std::string_view value) {
   if (key == "ID")

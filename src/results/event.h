@@ -57,6 +57,9 @@ struct TEvent {
   void Clear();
 };
 
+// A line with neither a score nor a player: it holds nothing worth a key, and is not saved.
+bool IsBlankResult(const std::string& line);
+
 class TEventList : public TRecordList<TEvent> {};
 
 // The process-wide event list.

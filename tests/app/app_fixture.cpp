@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 #include <cstdlib>
 
 #include "app/application.h"
@@ -53,10 +54,31 @@ AppTest::AppTest() {
   app::SetPrompter(std::move(prompter));
 }
 
+void ScriptedPrompter::ShowInfoWithHelp(QWidget*, const QString& title, const QString& text,
+                                        const QString& topic) {
+  Shown << title + ": " + text + " [help " + topic + "]";
+}
+
+bool ScriptedPrompter::AskText(QWidget*, const QString& title, const QString& prompt,
+                               QString& text) {
+  Shown << title + ": " + prompt + "=" + text;
+  if (Texts.empty()) return false;
+  text = Texts.front();
+  Texts.pop_front();
+  return true;
+}
+
+void ScriptedPrompter::OpenDocument(const QString& path) {
+  Opened << path;
+}
+
+// A dialog that has just closed may still count as the active window here (no window manager
+// hands the activation back), so the window is asked for it until it has it.
 void AppTest::ShowActive(QWidget* window) {
   window->show();
   window->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  window->windowHandle()->requestActivate();
+  EXPECT_TRUE(QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }));
 }
 
 void AppTest::Type(const QString& text) {

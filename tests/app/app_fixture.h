@@ -27,8 +27,15 @@ class ScriptedPrompter : public app::Prompter {
                        const QString& filter) override;
   QString SaveFileName(QWidget*, const QString& title, const QString& dir,
                        const QString& filter) override;
+  void ShowInfoWithHelp(QWidget*, const QString& title, const QString& text,
+                        const QString& topic) override;
+  // Keeps "title: prompt=proposed" and answers with the next of Texts (cancels when none).
+  bool AskText(QWidget*, const QString& title, const QString& prompt, QString& text) override;
+  void OpenDocument(const QString& path) override;
 
   std::deque<bool> Answers;
+  std::deque<QString> Texts;
+  QStringList Opened;  // the files handed to the desktop
   std::deque<QString> FileNames;
   QStringList Shown;  // every question and message, "title: text"
 };

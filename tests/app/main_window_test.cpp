@@ -79,8 +79,8 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
       {"BBhtml", "&Web", "Make html files, to view through a web-browser", true},
       {"BBround", "&Rounds", "Add/Edit a scorecard", true},
       {"BBcourse", "&Courses", "Add/Edit golfcourse information", true},
-      {"BBevent", "&Events", "Not available yet", false},
-      {"BBtour", "&Tours", "Not available yet", false},
+      {"BBevent", "&Events", "Add/Edit event information", true},
+      {"BBtour", "&Tours", "Add/Edit tour information", true},
   };
   for (const auto& expected : buttons) {
     auto* button = Find<QToolButton>(Main(), expected.Name);
@@ -96,7 +96,7 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
     bool Enabled;
   } const items[] = {
       {"MIload", "Load more Rounds...", true},
-      {"MIfimport", "Import CARDWS DX files...", false},
+      {"MIfimport", "Import CARDWS DX files...", true},
       {"MIfdemo", "Demo-data...", true},
       {"MIfsetup", "&Setup...", true},
       {"MIficons", "True color icons", true},
@@ -181,6 +181,10 @@ TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
     const char* Topic;
     const char* Page;
   } cases[] = {{"CONTENTS", "contents.htm"},       {"PLAYER", "player.htm"},
+               {"ROUND", "round.htm"},             {"COURSE", "course.htm"},
+               {"EVENT", "event.htm"},             {"TOUR", "tour.htm"},
+               {"WEIGHTS", "weights.htm"},         {"IMPORT", "import.htm"},
+               {"TOURASEVENT", "tourasevent.htm"},
                {"MakePages", "makepages.htm"},     {"NOSUCHTOPIC", "contents.htm"},
                {"../help/player", "contents.htm"}, {"", "contents.htm"}};
   for (const auto& c : cases) {

@@ -237,6 +237,20 @@ TEST_F(PlayerEditorTest, BrowsingAPageNotMadeSaysSo) {
   EXPECT_TRUE(prompts_->Shown[0].contains("\rdoes not exist.\rYou have to make the pages"));
 }
 
+// Looking at another window and coming back keeps what was typed; while browsing the record is
+// shown again from memory.
+TEST_F(PlayerEditorTest, ActivationKeepsAnEditAndRefreshesWhileBrowsing) {
+  Show("BC");
+  Edit("Eplayer")->setText("Bea Clarke");
+  editor_.FormActivate();
+  EXPECT_EQ(Text("Eplayer"), "Bea Clarke");
+  EXPECT_TRUE(Posting());
+  Trigger("MIpcancel");
+  Players().FindRecord("BC")->Player = "Bea Clark-Lee";
+  editor_.FormActivate();
+  EXPECT_EQ(Text("Eplayer"), "Bea Clark-Lee");
+}
+
 TEST_F(PlayerEditorTest, AnEmptyListShowsNothingAndStillTakesANewPlayer) {
   Players().Clear();
   editor_.FormActivate();

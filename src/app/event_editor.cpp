@@ -1,0 +1,265 @@
+#include "app/event_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/editor_fields.h"
+#include "app/prompts.h"
+#include "app/qt_text.h"
+#include "records/round.h"
+#include "results/event_results.h"
+#include "settings/settings.h"
+#include "web/site.h"
+
+namespace cardwise::app {
+
+namespace {
+
+using EventAdapter = TRecordListAdapter<TEvent>;
+
+constexpr int kPlayerColumn = 2;
+const char kPlayerTitle[] = "Player";
+
+EditorTraits EventTraits() {
+  EditorTraits traits = MakeEditorTraits("event", "Event", kEventsFile);
+  traits.Caption = "Add/Edit Events";
+  traits.BrowseHint = "Show Event Index Page, Start Web-Browser... (You must make the web page "
+                      "first)";
+  return traits;
+}
+
+std::string EventName(const TEvent& event) {
+  return event.Event;
+}
+
+bool IsManual(int type) {
+  return type == kManualAscending || type == kManualDescending;
+}
+
+QString Caption(Caption id) {
+  return ToQString(Settings().CaptionText(id));
+}
+
+}  // namespace
+
+const QStringList& TFEvent::TypeNames() {
+  static const QStringList names = {"Strokes gross", "Strokes net, hcp", "Points, Stableford",
+                                    "Enter results manually, Ascending",
+                                    "Enter results manually, Descending"};
+  return names;
+}
+
+TFEvent::TFEvent(QWidget* parent)
+    : TRecordEditor(EventTraits(), std::make_unique<EventAdapter>(Events(), &EventName), parent) {
+  setObjectName("TFEvent");
+  createFields();
+  createMenuItems();
+}
+
+// ---- construction
+
+void TFEvent::createFields() {
+  auto* form = new QGridLayout(FieldArea());
+  form->setContentsMargins(0, 0, 0, 0);
+  int row = 0;
+  auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& hint) {
+    edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setToolTip(hint);
+    auto* caption = new QLabel(label);
+    caption->setBuddy(edit);
+    form->addWidget(caption, row, 0);
+    form->addWidget(edit, row++, 1);
+    WatchField(edit);
+  };
+  field(Eevent, "Eevent", "E&vent", QString());
+  field(Eedate, "Eedate", "Date", QString());
+  field(EcourseID, "EcourseID", "&Course ID", "The ID should be short");
+  field(Eheader, "Eheader", "&Header", "Header file in Template directory");
+  UpperCaseInput(EcourseID);
+  Eevent->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
+  OnDoubleClick(Eedate, [this] { DoSetToday(); });
+  CBmake = new QCheckBox("Make Web-Page");
+  CBmake->setObjectName("CBmake");
+  form->addWidget(CBmake, row++, 1);
+  createTypeGroup(form, row++);
+  SG = new TResultsGrid({{24, 36, 40, 112, 40}, {2, 3}, true});
+  SG->setObjectName("SG");
+  SG->setMinimumHeight(SG->verticalHeader()->defaultSectionSize() * 8);
+  form->addWidget(SG, 0, 2, row + 1, 1);
+  Bresults = new QPushButton("Results / Sort");
+  Bresults->setObjectName("Bresults");
+  Bresults->setToolTip("Calc and sort event results");
+  Bresults->setAutoDefault(false);
+  form->addWidget(Bresults, row, 1);
+  connect(Bresults, &QPushButton::clicked, this, &TFEvent::DoSetResults);
+  connect(SG, &TResultsGrid::entered, this, &TFEvent::DoSGEnter);
+  connect(SG, &TResultsGrid::cellEdited, this, &TFEvent::DoFlagEdit);
+  connect(SG, &TResultsGrid::doubleClickedAt, SG, &TResultsGrid::AddRow);
+}
+
+void TFEvent::createTypeGroup(QGridLayout* form, int row) {
+  auto* box = new QGroupBox("Event type");
+  auto* column = new QVBoxLayout(box);
+  RGtype = new QButtonGroup(this);
+  for (int type = 0; type < TypeNames().size(); ++type) {
+    auto* button = new QRadioButton(TypeNames()[type]);
+    button->setObjectName(QString("RGtype%1").arg(type));
+    RGtype->addButton(button, type);
+    column->addWidget(button);
+  }
+  form->addWidget(box, row, 0, 1, 2);
+  connect(RGtype, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) DoTypeChanged();
+  });
+}
+
+void TFEvent::createMenuItems() {
+  EditMenu()->addSeparator();
+  MIecopyp = EditMenu()->addAction("Copy players");
+  MIecopyp->setObjectName("MIecopyp");
+  MIepastep = EditMenu()->addAction("Paste players");
+  MIepastep->setObjectName("MIepastep");
+  connect(MIecopyp, &QAction::triggered, this, &TFEvent::MIecopypClick);
+  connect(MIepastep, &QAction::triggered, this, &TFEvent::MIepastepClick);
+}
+
+TEvent* TFEvent::ShownEvent() {
+  if (!List().IsValidIndex(CurrentIndex())) return nullptr;
+  return &static_cast<EventAdapter&>(List()).RecordAt(CurrentIndex());
+}
+
+// ---- showing
+
+// The titles come from the caption table every time, so that a changed caption shows.
+void TFEvent::SetUpGrid() {
+  SG->SetTitles({Caption(Caption::Pos), Caption(Caption::Res), Caption(Caption::Player),
+                 Caption(Caption::Round), Caption(Caption::Notes)});
+}
+
+void TFEvent::ShowFields(int index) {
+  const TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  SetUpGrid();
+  Eevent->setText(ToQString(event.Event));
+  Eheader->setText(ToQString(event.Header));
+  Eedate->setText(event.Date > 0 ? ToQString(ShortDateText(event.Date)) : QString());
+  EcourseID->setText(ToQString(event.CourseID));
+  CBmake->setChecked(event.Make);
+  RGtype->setExclusive(false);
+  for (QAbstractButton* button : RGtype->buttons())
+    button->setChecked(RGtype->id(button) == event.Type);
+  RGtype->setExclusive(true);
+  EnablePastePlayers();
+  SG->ShowLines(event.Results);
+}
+
+void TFEvent::ClearFields() {
+  SetUpGrid();
+  for (QLineEdit* field : {Eevent, Eheader, Eedate, EcourseID})
+    field->clear();
+  SG->ShowLines({});
+  EnablePastePlayers();
+}
+
+void TFEvent::EnablePastePlayers() {
+  MIepastep->setEnabled(IsManual(RGtype->checkedId()));
+}
+
+// ---- editing
+
+void TFEvent::DoTypeChanged() {
+  DoFlagEdit();
+  EnablePastePlayers();
+}
+
+void TFEvent::DoSetToday() {
+  Eedate->setText(ToQString(ShortDateText(Today())));
+}
+
+void TFEvent::DoSGEnter() {
+  DoFlagEdit();
+  SG->GrowTo(1);
+  SG->SetCursor(1, 1);
+}
+
+void TFEvent::DoSetResults() {
+  if (!PostPending()) return;
+  TEvent* event = ShownEvent();
+  if (!event) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // An empty row of the grid is no result: ranked, it would become a place without a player.
+  std::erase_if(event->Results, IsBlankResult);
+  CalcResults(*event, Rounds());
+  ShowRecord();
+  QApplication::restoreOverrideCursor();
+  DoFlagEdit();
+}
+
+void TFEvent::MIecopypClick() {
+  SG->CommitEdit();
+  QStringList lines;
+  for (int row = 0; row <= SG->LineCount(); ++row)
+    lines << SG->Text(row, kPlayerColumn);
+  QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
+}
+
+// A new field of players: the places, results, rounds and notes of the rows they fill are
+// emptied. Only a text that starts with the title "Player" is taken.
+void TFEvent::MIepastepClick() {
+  QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+  for (QString& line : lines)
+    line = line.trimmed();
+  while (!lines.isEmpty() && lines.back().isEmpty())
+    lines.removeLast();
+  if (lines.isEmpty() || lines.front() != kPlayerTitle) {
+    Prompts().ShowError(this, "Cardwise", "First line of pasted text must = \"Player\"");
+  } else {
+    SG->GrowTo(static_cast<int>(lines.size()) - 1);
+    for (int row = 1; row < lines.size(); ++row)
+      for (int column = 0; column < TResultsGrid::kColumns; ++column)
+        SG->SetText(row, column, column == kPlayerColumn ? lines[row] : QString());
+  }
+  DoFlagEdit();
+}
+
+// ---- posting
+
+bool TFEvent::StoreFields(int index) {
+  TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  event.Event = FieldText(Eevent);
+  event.Header = FieldText(Eheader);
+  const std::optional<DateTime> date = ReadDateField(this, Eedate, true);
+  if (!date) return false;
+  event.Date = *date;
+  event.CourseID = FieldText(EcourseID);
+  if (RGtype->checkedId() >= 0) event.Type = RGtype->checkedId();
+  event.Make = CBmake->isChecked();
+  SG->CommitEdit();
+  const std::vector<std::string> lines = SG->Lines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i < event.Results.size())
+      event.Results[i] = lines[i];
+    else
+      event.Results.push_back(lines[i]);
+  }
+  return true;
+}
+
+std::string TFEvent::PagePathOf(int index) {
+  const TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  return PagePath(Settings(), EventPage(Settings(), event));
+}
+
+}  // namespace cardwise::app

@@ -1,0 +1,113 @@
+#include "app/results_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "app/editor_fields.h"
+#include "app/qt_text.h"
+
+namespace cardwise::app {
+
+namespace {
+
+constexpr int kPlaceColumn = 0;
+constexpr int kResultColumn = 1;
+constexpr int kMinRowHeight = 16;
+
+// The five fields of a line; the fifth keeps whatever follows the fourth separator.
+QStringList Fields(const std::string& line) {
+  QStringList fields = ToQString(line).split(';');
+  while (fields.size() > TResultsGrid::kColumns)
+    fields[TResultsGrid::kColumns - 1] += ";" + fields.takeAt(TResultsGrid::kColumns);
+  while (fields.size() < TResultsGrid::kColumns)
+    fields << QString();
+  return fields;
+}
+
+}  // namespace
+
+TResultsGrid::TResultsGrid(ResultsGridLayout layout, QWidget* parent)
+    : TEntryGrid(1, kColumns, parent), layout_(std::move(layout)) {
+  LeftAligned = layout_.LeftAligned;
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Look = [](int row, int column, const QString& text) {
+    CellLook look;
+    look.Text = text;
+    look.Bold = row == 0 || column == kPlaceColumn || column == kResultColumn;
+    look.Background = SettingsColor(row == 0 ? ColorKey::Green : ColorKey::Back);
+    return look;
+  };
+  for (int column = 0; column < kColumns; ++column)
+    SetEditable(0, column, false);
+  fitSizes();
+}
+
+// The classic widths, grown in proportion where the desktop's font is wider.
+void TResultsGrid::fitSizes() {
+  const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
+  int width = 0;
+  for (int column = 0; column < kColumns; ++column) {
+    const int pixels = static_cast<int>(layout_.Widths[column] * scale);
+    setColumnWidth(column, pixels);
+    width += pixels;
+  }
+  verticalHeader()->setDefaultSectionSize(std::max(kMinRowHeight, fontMetrics().height() + 3));
+  setFixedWidth(width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
+}
+
+void TResultsGrid::SetTitles(const QStringList& titles) {
+  for (int column = 0; column < kColumns && column < titles.size(); ++column)
+    SetText(0, column, titles[column]);
+}
+
+void TResultsGrid::GrowTo(int count) {
+  const int first = rowCount();
+  if (count + 1 <= first) return;
+  setRowCount(count + 1);
+  for (int row = first; row <= count; ++row)
+    for (int column = 0; column < kColumns; ++column) {
+      SetText(row, column, QString());
+      SetEditable(row, column, column != kPlaceColumn);
+    }
+}
+
+void TResultsGrid::ShowLines(const std::vector<std::string>& lines) {
+  setRowCount(1);
+  GrowTo(static_cast<int>(lines.size()));
+  for (int row = 1; row <= LineCount(); ++row) {
+    const QStringList fields = Fields(lines[static_cast<std::size_t>(row - 1)]);
+    for (int column = 0; column < kColumns; ++column)
+      SetText(row, column, fields[column]);
+    if (fields[kPlaceColumn].isEmpty()) SetText(row, kPlaceColumn, QString::number(row));
+  }
+}
+
+std::vector<std::string> TResultsGrid::Lines() const {
+  std::vector<std::string> lines;
+  for (int row = 1; row <= LineCount(); ++row) {
+    QStringList cells;
+    for (int column = 0; column < kColumns; ++column)
+      cells << Text(row, column);
+    lines.push_back(FromQString(cells.join(';')));
+  }
+  return lines;
+}
+
+bool TResultsGrid::AddRow() {
+  if (LineCount() > 0 && Text(LineCount(), kResultColumn).isEmpty()) return false;
+  GrowTo(LineCount() + 1);
+  return true;
+}
+
+void TResultsGrid::keyPressEvent(QKeyEvent* event) {
+  if (layout_.DownAddsRow && event->key() == Qt::Key_Down && currentRow() == LineCount()) {
+    CommitEdit();
+    AddRow();
+  }
+  TEntryGrid::keyPressEvent(event);
+}
+
+}  // namespace cardwise::app

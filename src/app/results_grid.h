@@ -1,0 +1,52 @@
+#pragma once
+// The results grid of the event and tour editors: five columns, the titles in row 0 and one row
+// per result (or standing) line, whose five ";"-separated fields fill the row. Column 0 shows the
+// place, or the row number where the line has none; it is not typed, nor are the titles.
+//
+// Rows are added, never removed: a double-click (and, where the owner wants it, Down on the last
+// row) adds an empty row when the last row has a result (column 1). Posting reads the rows back
+// as lines.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/entry_grid.h"
+
+namespace cardwise::app {
+
+struct ResultsGridLayout {
+  std::array<int, 5> Widths{};  // pixels at the classic font; they grow with the font
+  QSet<int> LeftAligned;        // the player (and round) columns
+  bool DownAddsRow = false;
+};
+
+class TResultsGrid : public TEntryGrid {
+  Q_OBJECT
+
+ public:
+  static constexpr int kColumns = 5;
+
+  explicit TResultsGrid(ResultsGridLayout layout, QWidget* parent = nullptr);
+
+  void SetTitles(const QStringList& titles);
+  // One row per line below the titles.
+  void ShowLines(const std::vector<std::string>& lines);
+  // Rows 1 to the last as lines: the five cells joined by ";".
+  std::vector<std::string> Lines() const;
+  int LineCount() const { return rowCount() - 1; }
+  // At least `count` rows below the titles; new rows are empty.
+  void GrowTo(int count);
+  // Adds an empty row when the last row has a result; false when it has none.
+  bool AddRow();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void fitSizes();
+
+  ResultsGridLayout layout_;
+};
+
+}  // namespace cardwise::app

@@ -1,0 +1,138 @@
+// The event editor: its results grid, "Results / Sort", and the player lists carried from one
+// event to another through the clipboard.
+
+#include "app/event_editor.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app_fixture.h"
+#include "records/round.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::TResultsGrid;
+
+constexpr const char* kEvents =
+    "[CUP]\r\nID=CUP\r\nEvent=Spring Cup\r\nCourseID=MB\r\nDate=2026-05-10\r\nType=0\r\n"
+    "1=1;72;JS;260510-0900-JS;\r\n2=2;75;AB;260510-0910-AB;\r\n"
+    "[EMPTY]\r\nID=EMPTY\r\nEvent=Empty Day\r\nType=3\r\n"
+    "[MAN]\r\nID=MAN\r\nEvent=Putting Contest\r\nType=3\r\n1=1;20;ZZ;;\r\n"
+    "2=2;22;YY;;\r\n3=3;25;XX;;\r\n";
+constexpr const char* kRounds =
+    "[260510-0900-JS]\r\nID=260510-0900-JS\r\nPlayerID=JS\r\nEventID=CUP\r\n"
+    "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n"
+    "[260510-0910-AB]\r\nID=260510-0910-AB\r\nPlayerID=AB\r\nEventID=CUP\r\n"
+    "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,3\r\n";
+
+class EventEditorTest : public AppTest {
+ protected:
+  EventEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Events().LoadFromFile(dir_.Write("EVENTS.DAT", kEvents));
+    Rounds().LoadFromFile(dir_.Write("ROUNDS.DAT", kRounds));
+    ShowActive(&editor_);
+  }
+
+  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
+  void Show(const char* id) { Find<QLineEdit>(&editor_, "Efid")->setText(id); }
+  void Trigger(const char* name) { Find<QAction>(&editor_, name)->trigger(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  std::string File() { return dir_.Read("EVENTS.DAT"); }
+  std::string Section(const char* id) {
+    const std::string file = File();
+    const std::size_t at = file.find(std::string("[") + id + "]");
+    return at == std::string::npos ? "" : file.substr(at, file.find("\r\n[", at + 1) - at);
+  }
+  std::vector<std::string> Results(const char* id) { return Events().FindRecord(id)->Results; }
+
+  app::TFEvent editor_;
+};
+
+TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
+  Show("CUP");
+  EXPECT_FALSE(Find<QAction>(&editor_, "MIepastep")->isEnabled());
+  Trigger("MIecopyp");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Player\nJS\nAB\n");
+
+  Show("MAN");
+  EXPECT_TRUE(Find<QAction>(&editor_, "MIepastep")->isEnabled());
+  Trigger("MIepastep");
+  EXPECT_TRUE(Posting());
+  for (int row : {1, 2})
+    for (int column : {0, 1, 3, 4})
+      EXPECT_EQ(Grid()->Text(row, column), "") << row << "," << column;
+  EXPECT_EQ(Grid()->Text(1, 2), "JS");
+  EXPECT_EQ(Grid()->Text(2, 2), "AB");
+  Press(Qt::Key_F11);
+  // Two players over three lines: the third line stays, the list never shortens.
+  EXPECT_EQ(Results("MAN"), (std::vector<std::string>{";;JS;;", ";;AB;;", "3;25;XX;;"}));
+  EXPECT_TRUE(Section("MAN").find("1=;;JS;;\r\n2=;;AB;;\r\n3=3;25;XX;;") != std::string::npos)
+      << Section("MAN");
+}
+
+TEST_F(EventEditorTest, AChangedPlayerCaptionShowsAndIsRefusedOnPaste) {
+  Settings().Captions.SetText(Caption::Player, "Spieler");
+  Show("MAN");
+  EXPECT_EQ(Grid()->Text(0, 2), "Spieler");
+  Trigger("MIecopyp");
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Spieler\nZZ\n"));
+  Trigger("MIepastep");
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0], "Cardwise: First line of pasted text must = \"Player\"");
+  EXPECT_EQ(Grid()->Text(1, 2), "ZZ");
+  EXPECT_TRUE(Posting());
+}
+
+TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
+  Show("EMPTY");
+  EXPECT_EQ(Grid()->rowCount(), 1);
+  Grid()->setFocus();
+  EXPECT_EQ(Grid()->rowCount(), 2);
+  EXPECT_EQ(QPoint(Grid()->currentColumn(), Grid()->currentRow()), QPoint(1, 1));
+  EXPECT_TRUE(Posting());
+  EXPECT_FALSE(Grid()->AddRow());  // the last row has no result
+  Type("31");
+  Press(Qt::Key_Tab);  // leaves the grid with the cell taken
+  EXPECT_EQ(Grid()->Text(1, 1), "31");
+  Grid()->setFocus();
+  Press(Qt::Key_Down);  // Down on the last row adds one
+  EXPECT_EQ(Grid()->rowCount(), 3);
+  Press(Qt::Key_F11);
+  EXPECT_EQ(Results("EMPTY"), (std::vector<std::string>{";31;;;", ";;;;"}));
+  // The file keeps the lines that hold something.
+  EXPECT_TRUE(Section("EMPTY").find("1=;31;;;\r\n") != std::string::npos) << File();
+}
+
+TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
+  Show("CUP");
+  Find<QRadioButton>(&editor_, "RGtype1")->click();  // net: a post happens first
+  EXPECT_TRUE(Posting());
+  Find<QPushButton>(&editor_, "Bresults")->click();
+  EXPECT_TRUE(Posting());
+  EXPECT_TRUE(Section("CUP").find("Type=1") != std::string::npos) << Section("CUP");
+  EXPECT_EQ(Grid()->Text(1, 2), "AB");
+  EXPECT_EQ(Grid()->Text(1, 1), "71");
+  EXPECT_EQ(Grid()->Text(2, 2), "JS");
+  Press(Qt::Key_F11);
+  EXPECT_TRUE(Section("CUP").find("1=1;71;AB;260510-0910-AB;") != std::string::npos)
+      << Section("CUP");
+}
+
+TEST_F(EventEditorTest, ABadDateStopsThePost) {
+  Show("CUP");
+  Find<QLineEdit>(&editor_, "Eedate")->setText("2026-02-30");
+  Press(Qt::Key_F11);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(File(), kEvents);
+}
+
+}  // namespace
+}  // namespace cardwise::testing

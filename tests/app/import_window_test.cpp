@@ -1,0 +1,104 @@
+// The import window: the four steps on the shipped sample DX files, a missing file, and a record
+// with a date that cannot be read.
+
+#include "app/import_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/status_panel.h"
+#include "app_fixture.h"
+#include "platform/files.h"
+#include "results/database.h"
+
+namespace cardwise::testing {
+namespace {
+
+// The records of a list, its placeholder not counted.
+template <class List>
+int Imported(const List& list) {
+  int index = 0;
+  return list.Count() - (list.Find("??", index) ? 1 : 0);
+}
+
+class ImportWindowTest : public AppTest {
+ protected:
+  ImportWindowTest() {
+    Settings().DataDir = dir_.Path();
+    LoadDatabase(ProcessDatabase(), Settings());  // the lists know their files, as at start-up
+    app::StatusPanel::InstallCoreSink();
+    ShowActive(&window_);
+  }
+
+  void SetPaths(const QString& bana, const QString& rond) {
+    Find<QLineEdit>(&window_, "Ebanafname")->setText(bana);
+    Find<QLineEdit>(&window_, "Erondfname")->setText(rond);
+  }
+  void Click(const char* name) { Find<QPushButton>(&window_, name)->click(); }
+
+  app::TFimport window_;
+};
+
+TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
+  EXPECT_TRUE(Find<QLineEdit>(&window_, "Ebanafname")->text().endsWith("/CARDWS/BANA.DX"));
+  const QString dx = QString(CARDWISE_DATA_DIR) + "dx/";
+  SetPaths(dx + "BANA.DX", dx + "ROND.DX");
+  const struct {
+    const char* Button;
+    const char* Opened;  // the data file shown in the text editor, none after the rounds
+    int (*Count)();
+    int Expected;
+  } steps[] = {
+      {"Bbana", "COURSES.DAT", [] { return Imported(Courses()); }, 0},  // not reloaded
+      {"Brondplayers", "PLAYERS.DAT", [] { return Imported(Players()); }, 5},
+      {"Brondevents", "EVENTS.DAT", [] { return Imported(Events()); }, 3},
+      {"Brond", nullptr, [] { return Imported(Rounds()); }, 12},
+  };
+  for (const auto& step : steps) {
+    prompts_->Opened.clear();
+    Click(step.Button);
+    EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+    if (step.Opened) {
+      ASSERT_EQ(prompts_->Opened.size(), 1) << step.Button;
+      EXPECT_EQ(prompts_->Opened[0], QString::fromStdString(dir_.File(step.Opened)));
+    } else {
+      EXPECT_TRUE(prompts_->Opened.isEmpty());
+    }
+    EXPECT_EQ(step.Count(), step.Expected) << step.Button;
+  }
+  EXPECT_FALSE(Find<app::StatusPanel>(&window_, "Pstatus")->text().isEmpty());
+}
+
+TEST_F(ImportWindowTest, AMissingFileIsReportedAndNothingChanges) {
+  const QString missing = QString::fromStdString(dir_.File("NONE.DX"));
+  SetPaths(missing, missing);
+  for (const char* button : {"Bbana", "Brond"}) {
+    prompts_->Shown.clear();
+    Click(button);
+    ASSERT_EQ(prompts_->Shown.size(), 1);
+    EXPECT_EQ(prompts_->Shown[0],
+              "Cardwise: File not found:\r" + missing + "\rIs the filename correct ?");
+  }
+  EXPECT_TRUE(prompts_->Opened.isEmpty());
+  EXPECT_FALSE(FileExists(dir_.File("COURSES.DAT")));
+}
+
+TEST_F(ImportWindowTest, ARecordWithABadDateIsListedAndTheRestStays) {
+  const std::string rond = dir_.Write(
+      "ROND.DX",
+      "Spelare=Al Adams\r\nTavling=Cup\r\nDatum=020511\r\n*EOR\r\n"
+      "Spelare=Bo Berg\r\nTavling=Bad Day\r\nDatum=0213x9\r\n*EOR\r\n");
+  SetPaths(QString(), QString::fromStdString(rond));
+  Click("Brondevents");
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown[0].contains(QString::fromStdString(rond) + ":7"))
+      << prompts_->Shown[0].toStdString();
+  EXPECT_TRUE(prompts_->Shown[0].contains("0213x9"));
+  int index = -1;
+  EXPECT_TRUE(Events().FindByName("Cup", index));
+  EXPECT_FALSE(Events().FindByName("Bad Day", index));
+}
+
+}  // namespace
+}  // namespace cardwise::testing

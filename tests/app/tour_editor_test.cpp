@@ -1,0 +1,186 @@
+// The tour editor with its weights dialog and "Save as Event...", and a tour made from the app
+// alone.
+
+#include "app/tour_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/event_editor.h"
+#include "app/weights_dialog.h"
+#include "app_fixture.h"
+#include "results/database.h"
+#include "results/recalc.h"
+
+namespace cardwise::testing {
+namespace {
+
+using app::TResultsGrid;
+
+constexpr const char* kEvents =
+    "[E1]\r\nID=E1\r\nEvent=First\r\nType=4\r\n1=1;30;JS;;\r\n2=2;20;AB;;\r\n"
+    "[E2]\r\nID=E2\r\nEvent=Second\r\nType=4\r\n1=1;25;AB;;\r\n2=2;24;JS;;\r\n"
+    "[E3]\r\nID=E3\r\nEvent=Third\r\nType=4\r\n1=1;40;JS;;\r\n";
+constexpr const char* kTours =
+    "[T1]\r\nID=T1\r\nTour=Summer Tour\r\nEvents=E1;E2;E3;\r\nWeights=2\r\nType=1\r\n";
+
+class TourEditorTest : public AppTest {
+ protected:
+  TourEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Events().LoadFromFile(dir_.Write("EVENTS.DAT", kEvents));
+    Tours().LoadFromFile(dir_.Write("TOURS.DAT", kTours));
+    ShowActive(&editor_);
+  }
+
+  QListWidget* Checks() { return Find<QListWidget>(&editor_, "CLBevents"); }
+  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
+  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  std::string File(const char* name) { return dir_.Read(name); }
+  void Check(int item, bool on) {
+    Checks()->item(item)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+  }
+
+  // Answers the weights dialog: `weight` into the row of `row`, then OK (Cancel when empty).
+  void AnswerWeights(int row, const QString& weight, QStringList* shown = nullptr) {
+    QTimer::singleShot(0, &editor_, [=] {
+      auto* dialog = qobject_cast<app::TFtourwt*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      auto* grid = dialog->findChild<QTableWidget*>("SG");
+      if (shown)
+        for (int r = 0; r < grid->rowCount(); ++r)
+          *shown << grid->item(r, 0)->text() + "=" + grid->item(r, 1)->text();
+      if (weight.isEmpty()) return dialog->reject();
+      grid->item(row, 1)->setText(weight);
+      dialog->accept();
+    });
+    Find<QPushButton>(&editor_, "Bweights")->click();
+  }
+
+  app::TFTour editor_;
+};
+
+TEST_F(TourEditorTest, CheckedEventsAreStoredInListOrder) {
+  ASSERT_EQ(Checks()->count(), 3);
+  EXPECT_EQ(Checks()->item(0)->text(), "E1 First");
+  EXPECT_EQ(Checks()->item(2)->checkState(), Qt::Checked);
+  Press(Qt::Key_F9);
+  Type("T2");
+  Check(2, true);
+  Check(0, true);
+  EXPECT_TRUE(Posting());
+  Press(Qt::Key_F11);
+  EXPECT_EQ(Tours().FindRecord("T2")->Events, "E1;E3;");
+  EXPECT_NE(File("TOURS.DAT").find("[T2]\r\nID=T2\r\nEvents=E1;E3;\r\n"), std::string::npos)
+      << File("TOURS.DAT");
+}
+
+TEST_F(TourEditorTest, WeightsShowOneWhereMissingAndOkStoresAll) {
+  QStringList shown;
+  AnswerWeights(2, "", &shown);  // Cancel changes nothing
+  EXPECT_EQ(shown, (QStringList{"Event=Weight", "E1=2", "E2=1", "E3=1"}));
+  EXPECT_EQ(Tours().FindRecord("T1")->Weights, "2");
+  EXPECT_FALSE(Posting());
+
+  AnswerWeights(2, "3");
+  EXPECT_EQ(Tours().FindRecord("T1")->Weights, "2;3;1");
+  EXPECT_TRUE(Posting());
+}
+
+TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
+  prompts_->Texts.push_back("ZT1");
+  Find<QAction>(&editor_, "MIfsaveaseid")->trigger();
+  ASSERT_EQ(prompts_->Shown.size(), 2);
+  EXPECT_EQ(prompts_->Shown[0], "Save TourID as EventID: TourID=EventID=ZT1");
+  EXPECT_TRUE(prompts_->Shown[1].contains("ZT1")) << prompts_->Shown[1].toStdString();
+  EXPECT_FALSE(prompts_->Shown[1].contains("restart"));
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "Eid")->text(), "T1");
+  EXPECT_NE(Tours().FindRecord("T1"), nullptr);
+  EXPECT_NE(File("EVENTS.DAT").find("[ZT1]"), std::string::npos);
+  ASSERT_NE(Events().FindRecord("ZT1"), nullptr);
+  EXPECT_EQ(Checks()->count(), 4);
+
+  // The same ID again asks first; No changes nothing.
+  const std::string events = File("EVENTS.DAT");
+  prompts_->Texts.push_back("zt1");
+  prompts_->Answers.push_back(false);
+  Find<QAction>(&editor_, "MIfsaveaseid")->trigger();
+  EXPECT_EQ(prompts_->Shown.back(), "Confirm: Event ZT1 exists. Replace it?");
+  EXPECT_EQ(File("EVENTS.DAT"), events);
+}
+
+TEST_F(TourEditorTest, FreshStandingsShowAtOnceInTheEditState) {
+  Find<QPushButton>(&editor_, "Bresult")->click();
+  EXPECT_TRUE(Posting());
+  EXPECT_EQ(Grid()->rowCount(), 3);
+  EXPECT_EQ(Grid()->Text(1, 3), "JS");
+  EXPECT_EQ(Grid()->Text(0, 2), "#");
+}
+
+// Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
+// its standings computed and posted: the tours file holds what "recalc tours" computes.
+TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
+  app::TFEvent events;
+  ShowActive(&events);
+  const struct {
+    const char* ID;
+    std::vector<std::pair<const char*, const char*>> Results;
+  } made[] = {{"M1", {{"70", "JS"}, {"72", "AB"}, {"75", "CD"}}},
+              {"M2", {{"68", "AB"}, {"71", "JS"}, {"74", "CD"}}}};
+  for (const auto& event : made) {
+    Press(Qt::Key_F9);
+    Type(event.ID);
+    Find<QRadioButton>(&events, "RGtype3")->click();
+    Find<TResultsGrid>(&events, "SG")->setFocus();
+    for (const auto& [result, player] : event.Results) {
+      Type(result);
+      Press(Qt::Key_Right);
+      Type(player);
+      Press(Qt::Key_Down);  // a new row, left empty after the last player
+      Press(Qt::Key_Left);
+    }
+    Find<QPushButton>(&events, "Bresults")->click();
+    ShowActive(&events);
+    Press(Qt::Key_F11);
+    ASSERT_NE(Events().FindRecord(event.ID), nullptr);
+    EXPECT_EQ(Events().FindRecord(event.ID)->Results.front().substr(0, 2), "1;") << event.ID;
+  }
+
+  events.hide();
+  ShowActive(&editor_);
+  Press(Qt::Key_F9);
+  Type("PT");
+  for (int item = 0; item < Checks()->count(); ++item)
+    Check(item, Checks()->item(item)->text().startsWith("M"));
+  Find<QRadioButton>(&editor_, "RGtype4")->click();
+  AnswerWeights(2, "2");
+  Find<QPushButton>(&editor_, "Bresult")->click();
+  ShowActive(&editor_);
+  Press(Qt::Key_F11);
+  ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
+  const std::string posted = File("TOURS.DAT");
+  ASSERT_NE(posted.find("[PT]"), std::string::npos);
+  EXPECT_NE(posted.find("Events=M1;M2;\r\n"), std::string::npos) << posted;
+  EXPECT_NE(posted.find("Weights=1;2\r\n"), std::string::npos) << posted;
+  EXPECT_NE(posted.find("1=1;"), std::string::npos) << posted;
+
+  TDatabase database = ProcessDatabase();
+  ASSERT_TRUE(RecalcAllTours(database, dir_.File("TOURS.DAT")).ok());
+  const auto section = [](const std::string& file) {
+    const std::size_t at = file.find("[PT]");
+    std::string text = file.substr(at, file.find("\r\n[", at + 1) - at);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+      text.pop_back();
+    return text;
+  };
+  EXPECT_EQ(section(File("TOURS.DAT")), section(posted));
+}
+
+}  // namespace
+}  // namespace cardwise::testing
