@@ -42,6 +42,7 @@ package: deps
 
 install-check: PACKAGES += desktop-file-utils appstream
 install-check: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	tools/check-install.sh $(BUILD_DIR)
 
