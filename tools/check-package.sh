@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Checks a built Debian package: its name, the files it installs under /usr and its
-# dependencies (found by dpkg-shlibdeps: the C++ runtime and Qt 6).
+# Checks a built Debian package: its name, the files it installs under /usr, its dependencies
+# (found by dpkg-shlibdeps: the C++ runtime and Qt 6), and that its programs run unpacked.
 #   tools/check-package.sh build-release/cardwise_VERSION_amd64.deb
 set -euo pipefail
 deb=$1
@@ -23,4 +23,9 @@ echo "Depends: $depends"
 for package in libc6 libstdc++6 libqt6widgets6 libqt6core6 qt6-qpa-plugins; do
   grep -q "\b$package\b" <<< "$depends" || { echo "no dependency on $package" >&2; exit 1; }
 done
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb --extract "$deb" "$root"
+"$root/usr/bin/cardwise-cli" --version
+"$root/usr/bin/cardwise" --version
 echo "package check passed"
