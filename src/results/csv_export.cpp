@@ -163,14 +163,10 @@ CsvRow StatsRow(const TDatabase& database, const TStatList& list, int i,
   return row;
 }
 
-}  // namespace
-
-CsvTable YearStatsTable(TDatabase database, int year, int minRounds) {
-  TStatList list;
-  list.Generate(database, "", year);
-  // Ranked in the pages' order, so that tied players come out as there. The rows follow the
-  // first ranking: the list order it leaves, every player once.
-  std::vector<RanksOfPlayers> ranks;
+// Ranks the list by every ranking in the pages' order, so that tied players come out as there;
+// returns the player IDs in the order of the first ranking.
+std::vector<std::string> RankAll(TStatList& list, int minRounds,
+                                 std::vector<RanksOfPlayers>& ranks) {
   std::vector<std::string> order;
   for (const TRanking& ranking : Rankings()) {
     RanksOfPlayers& ofPlayers = ranks.emplace_back();
@@ -180,7 +176,17 @@ CsvTable YearStatsTable(TDatabase database, int year, int minRounds) {
       for (int i = 0; i < list.Count(); ++i)
         order.push_back(list.ID(i));
   }
-  std::map<std::string, int> indexOf;
+  return order;
+}
+
+}  // namespace
+
+CsvTable YearStatsTable(TDatabase database, int year, int minRounds) {
+  TStatList list;
+  list.Generate(database, "", year);
+  std::vector<RanksOfPlayers> ranks;
+  const std::vector<std::string> order = RankAll(list, minRounds, ranks);
+  std::map<std::string, int> indexOf;  // where each player is after the last ranking
   for (int i = 0; i < list.Count(); ++i)
     indexOf[list.ID(i)] = i;
   CsvTable table{StatsHeader(), {}};
