@@ -2,13 +2,15 @@
 #   make run   build in Release and start the desktop app (without a display: make the demo
 #              web site with cardwise-cli and print where it is)
 #   make test  build and run every test through CTest
+#   make package        the Debian package (Release build, CPack)
+#   make install-check  install the test build into a scratch root and try it there
 
-PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev help2man
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2
 
-.PHONY: run test deps bench format clean
+.PHONY: run test deps bench format clean package install-check
 
 run: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
@@ -29,6 +31,20 @@ bench: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCARDWISE_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 	$(RELEASE_DIR)/bench/cardwise-bench
+
+# The install layout and the Debian package; each target adds the Debian tools it needs.
+package: PACKAGES += dpkg-dev
+package: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+	cd $(RELEASE_DIR) && cpack
+	@ls $(RELEASE_DIR)/cardwise_*.deb
+
+install-check: PACKAGES += desktop-file-utils appstream
+install-check: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+	tools/check-install.sh $(BUILD_DIR)
 
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
 deps:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstring>
+#include <iostream>
 #include <memory>
 
 #include "app/about_window.h"
@@ -121,6 +122,33 @@ std::string IniOption(int argc, char** argv) {
   return {};
 }
 
+// The desktop entry the window system matches the program's windows with.
+const char kDesktopFileName[] = "org.hollowfen.Cardwise";
+
+const char kUsage[] =
+    "usage: cardwise [--ini FILE] [Qt options]\n"
+    "\n"
+    "The desktop program of Cardwise: players, courses, scorecards, events and tours, their\n"
+    "results, standings and statistics, and the web site made from them.\n"
+    "\n"
+    "options:\n"
+    "  --ini FILE            the settings file (else $CARDWISE_INI, else\n"
+    "                        $XDG_CONFIG_HOME/cardwise/cardwise.ini)\n"
+    "  --version             the program's name, version and build date\n"
+    "  --help                this text\n";
+
+// "--help" and "--version" are answered on stdout before any window exists (no display is
+// needed); -1 when neither is given.
+int AnswerInfoOption(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0) return std::cout << kUsage, 0;
+    if (std::strcmp(argv[i], "--version") != 0) continue;
+    SetVersion(kProductName, kProductVersion);
+    return std::cout << VersionLine("cardwise") << "\n", 0;
+  }
+  return -1;
+}
+
 }  // namespace
 
 AppWindows& Windows() {
@@ -183,8 +211,10 @@ void ShutDown() {
 int RunApplication(int argc, char** argv) {
   const std::string ini = IniOption(argc, argv);
   InitProcessInfo();
+  if (const int answered = AnswerInfoOption(argc, argv); answered >= 0) return answered;
   SetAppPaths(ResolveSettingsPaths(ini));
   QApplication application(argc, argv);
+  QGuiApplication::setDesktopFileName(kDesktopFileName);
   StartUp(true);
   windows.Main->show();
   const int code = QApplication::exec();

@@ -14,11 +14,12 @@ namespace {
 
 const char kContentsPage[] = "contents.htm";
 
-// The folder holding the help pages: installed beside the program, else the source tree's
-// docs/help (a program run from its build folder). Empty when there is none.
+// The folder holding the help pages: installed as the program's documentation
+// (share/doc/cardwise/help beside its bin folder), else the source tree's docs/help (a program
+// run from its build folder). Empty when there is none.
 QString HelpDir() {
   const QString exeDir = QCoreApplication::applicationDirPath();
-  QStringList candidates = {exeDir + "/../share/cardwise/help", exeDir + "/share/cardwise/help"};
+  QStringList candidates = {exeDir + "/../share/doc/cardwise/help"};
 #ifdef CARDWISE_SOURCE_HELP
   candidates << QStringLiteral(CARDWISE_SOURCE_HELP);
 #endif
@@ -51,8 +52,8 @@ void OpenHelp(const QString& topic) {
   const QString page = HelpPagePath(topic);
   if (page.isEmpty()) {
     Prompts().ShowError(nullptr, "Help",
-                        "The help pages are not installed (share/cardwise/help beside the "
-                        "program).");
+                        "The help pages are not installed (share/doc/cardwise/help beside "
+                        "the program's folder).");
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))

@@ -6,8 +6,8 @@
 
 namespace cardwise::app {
 
-// The help page of the topic: docs/help/<topic in lower case>.htm beside the program (or in the
-// source tree when run from the build folder); the contents page for an unknown topic.
+// The help page of the topic: <topic in lower case>.htm in share/doc/cardwise/help/ beside the
+// program's bin folder (docs/help/ of the source tree when run from the build folder); the contents page for an unknown topic.
 QString HelpPagePath(const QString& topic);
 void OpenHelp(const QString& topic);
 

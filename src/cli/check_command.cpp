@@ -19,6 +19,12 @@ void PrintCount(std::ostream& out, DataKind kind, const LoadReport& report) {
 
 }  // namespace
 
+void PrintLoadWarnings(const LoadReports& reports, std::ostream& err) {
+  for (const LoadReport& report : reports)
+    for (const std::string& message : report.Messages())
+      err << "warning: " << Windows1252ToUtf8(message) << "\n";
+}
+
 int RunCheck(CliContext& context) {
   const LoadReports reports = LoadDatabase(ProcessDatabase(), context.Settings);
   for (int kind = 0; kind < kDataKinds; ++kind)

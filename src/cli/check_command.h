@@ -2,10 +2,16 @@
 // `cardwise-cli check`: loads the five data files and reports, per file, how many records it
 // read, then every line that could not be read as written (file, line, text).
 
+#include <iosfwd>
+
 #include "cli/cli.h"
+#include "results/database.h"
 
 namespace cardwise {
 
 int RunCheck(CliContext& context);
+
+// For the commands that go on past unreadable lines: each as "warning: file:line: ...".
+void PrintLoadWarnings(const LoadReports& reports, std::ostream& err);
 
 }  // namespace cardwise

@@ -8,6 +8,7 @@
 
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
+#include "cli/export_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
 #include "cli/recalc_command.h"
@@ -43,11 +44,18 @@ const Command kCommands[] = {
      "demo load|unload       switch to the demo data and back (stored in the settings file)",
      RunDemo},
     {"make-pages",
-     "make-pages [--long-names|--short-names] [--all-rounds] [--all-players] [--all-events]\n"
-     "           [--all-tours]\n"
-     "                        make the web site; the flags hold for this run only and rewrite\n"
-     "                        existing pages of rounds, player years, events or tours",
+     "make-pages [FLAGS]    make the web site; the flags hold for this run only: --long-names\n"
+     "                        or --short-names (the page names); --all-rounds, --all-players,\n"
+     "                        --all-events, --all-tours rewrite existing pages of rounds,\n"
+     "                        player years, events or tours",
      RunMakePages},
+    {"export",
+     "export KIND [ID|YEAR] [--output FILE]\n"
+     "                        CSV for spreadsheets, to stdout or into FILE: an event's results\n"
+     "                        (results EVENT_ID), a tour's standings (standings TOUR_ID), a\n"
+     "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
+     "                        of all years (rounds [YEAR])",
+     RunExport},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -57,7 +65,20 @@ void PrintUsage(std::ostream& out) {
   out << "\noptions:\n"
          "  --ini FILE            the settings file (else $CARDWISE_INI, else\n"
          "                        $XDG_CONFIG_HOME/cardwise/cardwise.ini)\n"
-         "  --help                this text\n";
+         "  --version             the program's name, version and build date\n"
+         "  --help                this text\n"
+         "\nexit status:\n"
+         "  0                     success\n"
+         "  1                     the job failed, or check found lines it could not read\n"
+         "  2                     the command line was wrong, or export named an event, tour\n"
+         "                        or year that is not there\n";
+}
+
+// The name and version text of the pages and the about window, on one line.
+void PrintVersion(std::ostream& out) {
+  InitProcessInfo();
+  SetVersion(kProductName, kProductVersion);
+  out << Windows1252ToUtf8(VersionLine("cardwise-cli")) << "\n";
 }
 
 const Command* FindCommand(const std::string& name) {
@@ -95,6 +116,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   std::size_t i = 0;
   for (; i < args.size() && args[i].starts_with("--"); ++i) {
     if (args[i] == "--help") return PrintUsage(out), kExitOk;
+    if (args[i] == "--version") return PrintVersion(out), kExitOk;
     if (args[i] != "--ini" || i + 1 == args.size()) return PrintUsage(err), kExitUsage;
     ini = args[++i];
   }

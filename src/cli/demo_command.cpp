@@ -3,6 +3,7 @@
 #include <iomanip>
 #include <ostream>
 
+#include "cli/check_command.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
@@ -63,9 +64,7 @@ int RunDemo(CliContext& context) {
   PrintLoaded(context.Out, result.Reports);
   context.Out << "web site: " << Windows1252ToUtf8(context.Settings.HtmlRootDir) << "\n";
   if (load) HintWhenNoDemoFiles(context.Err, result.Reports);
-  for (const LoadReport& report : result.Reports)
-    for (const std::string& message : report.Messages())
-      context.Err << "warning: " << Windows1252ToUtf8(message) << "\n";
+  PrintLoadWarnings(result.Reports, context.Err);
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/check_command.h"
 #include "platform/codepage.h"
 #include "records/dates.h"
 #include "results/database.h"
@@ -49,12 +50,6 @@ bool ApplyFlags(const std::vector<std::string>& args, TSettings& settings) {
   return nameForms <= 1;
 }
 
-void ReportUnreadLines(const LoadReports& reports, std::ostream& err) {
-  for (const LoadReport& report : reports)
-    for (const std::string& message : report.Messages())
-      err << "warning: " << Windows1252ToUtf8(message) << "\n";
-}
-
 void PrintSummary(const MakePagesReport& report, std::ostream& out) {
   out << "pages written: " << report.Written << "\n"
       << "pages kept: " << report.Kept << "\n"
@@ -76,7 +71,7 @@ int RunMakePages(CliContext& context) {
     return kExitUsage;
   }
   TDatabase database = ProcessDatabase();
-  ReportUnreadLines(LoadDatabase(database, settings), context.Err);
+  PrintLoadWarnings(LoadDatabase(database, settings), context.Err);
   const MakePagesReport report = MakeAllPages(TWebContext{settings, database, Today()});
   PrintSummary(report, context.Out);
   return report.Skipped.empty() ? kExitOk : kExitFailure;

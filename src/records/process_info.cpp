@@ -139,4 +139,8 @@ void SetVersion(const std::string& productName, const std::string& version) {
   ApplyVersion(Instance(), productName, version);
 }
 
+std::string VersionLine(std::string_view program) {
+  return std::string(program) + " (" + Process().ProductName + ") " + Process().VersionText;
+}
+
 }  // namespace cardwise

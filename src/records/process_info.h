@@ -3,6 +3,9 @@
 // window exists, and read everywhere afterwards.
 
 #include <string>
+#include <string_view>
+
+#include "records/version.h"
 
 namespace cardwise {
 
@@ -22,7 +25,7 @@ struct ProcessInfo {
 
 // The product's name and version as the web pages and the about window print them.
 inline constexpr const char* kProductName = "Cardwise/32";
-inline constexpr const char* kProductVersion = "1.72";
+inline constexpr const char* kProductVersion = CARDWISE_VERSION;
 
 // Fills the process-wide values from the environment and runs SetVersion("Not Set Yet", "0.0").
 void InitProcessInfo();
@@ -31,6 +34,10 @@ const ProcessInfo& Process();
 // Registers the product name (trimmed, at most 32 characters) and version; the version text
 // becomes "Ver. " + version + " Rel " + ExeBuildDate, at most 24 characters.
 void SetVersion(const std::string& productName, const std::string& version);
+
+// What --version prints, the texts the about window shows: program + " (" + product name +
+// ") " + version text, as in "cardwise-cli (Cardwise/32) Ver. 1.72 Rel 261206".
+std::string VersionLine(std::string_view program);
 
 // For tests: builds the values from the current environment without storing them.
 ProcessInfo ReadProcessInfo();

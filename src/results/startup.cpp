@@ -30,13 +30,17 @@ void CopyShipped(const std::string& from, const std::string& prefix) {
 }  // namespace
 
 std::string ShippedFilesDir() {
-  if (const std::string exe = ExecutablePath(); !exe.empty()) {
+  const std::string exe = ExecutablePath();
+  if (!exe.empty()) {
     const std::string installed = DirectoryOf(exe) + "../share/cardwise/";
     if (DirectoryExists(installed)) return installed;
   }
-#ifdef CARDWISE_SOURCE_DATA
+#if defined(CARDWISE_SOURCE_DATA) && defined(CARDWISE_BUILD_DIR)
+  // Only a program in its build folder takes the source tree's files: an installed program
+  // whose files are missing must not quietly use whatever a source tree holds.
   const std::string source = IncludeTrailingSlash(CARDWISE_SOURCE_DATA);
-  if (DirectoryExists(source)) return source;
+  if (exe.starts_with(IncludeTrailingSlash(CARDWISE_BUILD_DIR)) && DirectoryExists(source))
+    return source;
 #endif
   return {};
 }

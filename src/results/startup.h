@@ -10,8 +10,8 @@ namespace cardwise {
 
 // The folder of the files shipped with the program, ending with "/", holding "demo/" (the demo
 // data files) and "template/" (the page templates): share/cardwise/ beside the bin folder of the
-// executable when installed, else the source tree's data/ folder (a program run from its build
-// folder); empty when neither exists.
+// executable when installed, else the source tree's data/ folder for a program inside the build
+// folder it was built in; empty when neither exists.
 std::string ShippedFilesDir();
 
 // Creates DataDir, TemplateDir and HtmlRootDir, in this order, with all missing parents. A data

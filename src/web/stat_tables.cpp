@@ -3,7 +3,9 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "results/stat_rankings.h"
 #include "web/tables.h"
 
 namespace cardwise {
@@ -105,125 +107,38 @@ const std::array<MoreStatsRow, 9>& MoreStatsRows() {
 
 // --- ranking tables ---
 
-struct RankingTable {
-  const char* Heading;
-  int Key;
-  TSumStat TRoundStats::*Stat;
-  int Width, Decimals;
-  bool HigherFirst = false;  // the order SortList gives the key
-  bool TotalColumn = false;
-  bool NeedsSum = false;  // qualifies only with a sum above 0
-  bool Always = false;    // heading and table written even when nobody qualifies
-  bool Percent = false;   // the mean is a share, shown as a percentage
-};
-
-constexpr std::array<RankingTable, 6> kRankingTables = {{
-    {.Heading = "<H3>Scoring Average</H3>",
-     .Key = SortStrokes,
-     .Stat = &TRoundStats::StrokesPerRound,
-     .Width = 3,
-     .Decimals = 2,
-     .Always = true},
-    {.Heading = "<H3>Birdie Average</H3>",
-     .Key = SortBirdies,
-     .Stat = &TRoundStats::Birdies,
-     .Width = 3,
-     .Decimals = 2,
-     .HigherFirst = true,
-     .TotalColumn = true,
-     .NeedsSum = true},
-    {.Heading = "<H3>Putting Average (GIR)</H3>",
-     .Key = SortPuttsGIR,
-     .Stat = &TRoundStats::PuttsPerGIR,
-     .Width = 4,
-     .Decimals = 3},
-    {.Heading = "<H3>Putts Per Round</H3>",
-     .Key = SortPutts,
-     .Stat = &TRoundStats::PuttsPerRound,
-     .Width = 2,
-     .Decimals = 1,
-     .TotalColumn = true},
-    {.Heading = "<H3>Greens in Regulation (GIR)</H3>",
-     .Key = SortGreens,
-     .Stat = &TRoundStats::GreensShare,
-     .Width = 2,
-     .Decimals = 1,
-     .HigherFirst = true,
-     .Percent = true},
-    {.Heading = "<H3>Driving Accuracy</H3>",
-     .Key = SortFairways,
-     .Stat = &TRoundStats::FairwaysShare,
-     .Width = 2,
-     .Decimals = 1,
-     .HigherFirst = true,
-     .Percent = true},
-}};
-
-bool Qualifies(const RankingTable& table, const TSumStat& stat, int minRounds) {
-  return stat.Samples >= minRounds && (!table.NeedsSum || stat.Sum > 0);
-}
-
-bool AnyQualifies(const RankingTable& table, TStatList& list, int minRounds) {
-  for (int i = 0; i < list.Count(); ++i)
-    if (Qualifies(table, list.RS(i).*table.Stat, minRounds)) return true;
-  return false;
-}
-
-std::string RankingValue(const RankingTable& table, const TSumStat& stat) {
-  if (table.Percent) return FixedText(stat.Mean() * 100.0, table.Decimals, table.Width) + "%";
-  return FixedText(stat.Mean(), table.Decimals, table.Width);
-}
-
-void WriteRankingHeading(TPage& page, const RankingTable& table) {
-  page.Line(table.Heading);
+void WriteRankingHeading(TPage& page, const TRanking& ranking) {
+  page.Line(std::string("<H3>") + ranking.Name + "</H3>");
   page.Line("<TABLE border=0>");
   std::string row = " <TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
                     page.CaptionText(Caption::Rank) + "<TH>" + page.CaptionText(Caption::Player) +
                     "<TH>" + page.CaptionText(Caption::Round) + "<TH>" +
                     page.CaptionText(Caption::Average);
-  if (table.TotalColumn) row += "<TH>" + page.CaptionText(Caption::Total);
+  if (ranking.TotalColumn) row += "<TH>" + page.CaptionText(Caption::Total);
   page.Line(row);
 }
 
-void WriteRankingRow(TPage& page, const RankingTable& table, const TStatList& list, int i,
-                     int shown, int rank) {
-  const TSumStat& stat = list.RS(i).*table.Stat;
+void WriteRankingRow(TPage& page, const TRanking& ranking, const TStatList& list,
+                     const TRankedEntry& entry, int shown) {
+  const TSumStat& stat = list.RS(entry.Index).*ranking.Stat;
   std::string row = shown % 2 == 1 ? std::string(" <TR>")
                                    : " <TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
-  row += "<TD align=\"center\"><B>" + std::to_string(rank) + "</B>";
-  row += "<TD>" + PlayerAnchor(page.Context(), list.P(i, page.Context().Database));
+  row += "<TD align=\"center\"><B>" + std::to_string(entry.Rank) + "</B>";
+  row += "<TD>" + PlayerAnchor(page.Context(), list.P(entry.Index, page.Context().Database));
   row += "<TD align=\"center\">" + std::to_string(stat.Samples);
-  row += "<TD align=\"center\"><B>" + RankingValue(table, stat) + "</B>";
-  if (table.TotalColumn) row += "<TD align=\"center\">" + FixedText(stat.Sum, 0, 1);
+  row += "<TD align=\"center\"><B>" + RankingValue(ranking, stat) + "</B>";
+  if (ranking.TotalColumn) row += "<TD align=\"center\">" + FixedText(stat.Sum, 0, 1);
   page.Line(row);
 }
 
-// Ranks follow the shown rows, ties sharing a place. An entry left out for too few rounds still
-// counts as the one before: its mean is what the next shown entry is compared with.
-void WriteRankingRows(TPage& page, const RankingTable& table, const TStatList& list,
-                      int minRounds) {
+void WriteRankingTable(TPage& page, const TRanking& ranking, TStatList& list) {
+  // Ranked even when left out: the order of tied entries carries over to the next table.
+  const std::vector<TRankedEntry> ranked = RankEntries(ranking, list, page.Settings().nStatList);
+  if (!ranking.Always && ranked.empty()) return;
+  WriteRankingHeading(page, ranking);
   int shown = 0;
-  int rank = 1;
-  for (int i = 0; i < list.Count(); ++i) {
-    const TSumStat& stat = list.RS(i).*table.Stat;
-    if (!Qualifies(table, stat, minRounds)) continue;
-    ++shown;
-    if (shown > 1) {
-      const float before = (list.RS(i - 1).*table.Stat).Mean();
-      const float mean = stat.Mean();
-      if (table.HigherFirst ? mean < before : mean > before) rank = shown;
-    }
-    WriteRankingRow(page, table, list, i, shown, rank);
-  }
-}
-
-void WriteRankingTable(TPage& page, const RankingTable& table, TStatList& list) {
-  const int minRounds = page.Settings().nStatList;
-  // Sorted even when left out: the order of tied entries carries over to the next table.
-  list.SortList(table.Key);
-  if (!table.Always && !AnyQualifies(table, list, minRounds)) return;
-  WriteRankingHeading(page, table);
-  WriteRankingRows(page, table, list, minRounds);
+  for (const TRankedEntry& entry : ranked)
+    WriteRankingRow(page, ranking, list, entry, ++shown);
   page.Line("</TABLE>");
 }
 
@@ -261,8 +176,8 @@ void WriteMoreStatsTable(TPage& page, const TRoundStats& stats) {
 
 void WriteRankingTables(TPage& page, TStatList& list) {
   if (list.Count() == 0) return;
-  for (const RankingTable& table : kRankingTables)
-    WriteRankingTable(page, table, list);
+  for (const TRanking& ranking : Rankings())
+    WriteRankingTable(page, ranking, list);
 }
 
 void WriteYearStats(TPage& page, int year) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "support/temp_dir.h"
 
@@ -152,6 +153,52 @@ TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitches
   EXPECT_THAT(dir_.Read("cardwise.ini"),
               HasSubstr("HtmlRootDir=" + dir_.File("share/cardwise/Web-Docs/")));
   EXPECT_EQ(Run(ini + "demo").ExitCode, 2);
+}
+
+// --- --version and export ---
+
+TEST_F(CliTest, VersionNamesTheProgramVersionAndBuildDate) {
+  const RunResult result = Run("--version");
+  EXPECT_EQ(result.ExitCode, 0);
+  EXPECT_THAT(result.Output, ::testing::MatchesRegex(
+                                 "cardwise-cli \\(Cardwise/32\\) Ver\\. [0-9.]+ Rel [0-9]{6}\n"));
+}
+
+TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  dir_.Write("Data/PLAYERS.DAT", "[A]\r\nID=A\r\nPlayer=J\xFCrgen, Jr.\r\n");
+  dir_.Write("Data/ROUNDS.DAT",
+             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nEventID=EV\r\n"
+             "Date=2025-06-01\r\nScore=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
+  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nType=0\r\n");
+  const RunResult results = Run(ini + "export results ev");
+  EXPECT_EQ(results.ExitCode, 0) << results.Output;
+  EXPECT_THAT(results.Output, HasSubstr("1,72,A,\"J\xC3\xBCrgen, Jr.\",0.0,0,250601-0900-A,\r\n"));
+
+  EXPECT_EQ(Run(ini + "export rounds --output " + dir_.File("r.csv") + " 2025").ExitCode, 0);
+  EXPECT_THAT(dir_.Read("r.csv"), HasSubstr("250601-0900-A,2025-06-01,"));
+  EXPECT_THAT(dir_.Read("Data/EVENTS.DAT"), Not(HasSubstr("1=")));  // nothing saved
+
+  // The arguments, the exit status and what stderr says.
+  const std::pair<std::string, std::string> failures[] = {
+      {"export results NONE", "no event \"NONE\" in " + dir_.File("Data/EVENTS.DAT")},
+      {"export standings T", "no tour \"T\" in "},
+      {"export stats 2024", "no rounds of 2024 in " + dir_.File("Data/ROUNDS.DAT")},
+      {"export rounds 2030", "no rounds of 2030"},
+      {"export stats", "usage: cardwise-cli export"},
+      {"export rounds 20x5", "usage: cardwise-cli export"},
+      {"export results", "usage: cardwise-cli export"},
+      {"export rounds --output", "usage: cardwise-cli export"},
+      {"export scores 2025", "usage: cardwise-cli export"},
+  };
+  for (const auto& [args, message] : failures) {
+    const RunResult result = Run(ini + args);
+    EXPECT_EQ(result.ExitCode, 2) << args;
+    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
+  }
+  const RunResult unwritable = Run(ini + "export rounds --output " + dir_.File("no/such/r.csv"));
+  EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
+  EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/r.csv")));
 }
 
 }  // namespace

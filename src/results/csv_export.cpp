@@ -1,0 +1,252 @@
+#include "results/csv_export.h"
+
+#include <map>
+
+#include "platform/codepage.h"
+#include "records/dates.h"
+#include "records/text.h"
+#include "results/event_results.h"
+#include "results/stat_rankings.h"
+#include "results/tour_scoring.h"
+#include "results/tour_standings.h"
+
+namespace cardwise {
+
+namespace {
+
+std::string Utf8(std::string_view text) {
+  return Windows1252ToUtf8(text);
+}
+
+// A result or standing line's field, as UTF-8.
+std::string FieldOf(const std::string& line, int field) {
+  return Utf8(ExtractField(line, field, ';'));
+}
+
+std::string PlayerName(const TDatabase& database, std::string_view playerID) {
+  const TPlayer* player = database.Players.FindRecord(playerID);
+  return player ? Utf8(player->Player) : std::string();
+}
+
+std::string NumberOrEmpty(int value) {
+  return value > 0 ? std::to_string(value) : std::string();
+}
+
+bool IsPlaceholder(const TRound& round) {
+  return round.ID == kPlaceholderID;
+}
+
+std::string DateOrEmpty(DateTime value, std::string_view pattern) {
+  return value != 0 ? FormatDateTime(pattern, value) : std::string();
+}
+
+// Manual results have no rounds behind them, so their table has no round columns.
+bool HasRoundColumns(const TEvent& event) {
+  return event.Type != kManualAscending && event.Type != kManualDescending;
+}
+
+CsvRow RoundCells(const TDatabase& database, const std::string& line) {
+  const TRound* round = database.Rounds.FindRecord(ExtractField(line, 4, ';'));
+  if (round == nullptr) return {"", "", FieldOf(line, 4), FieldOf(line, 5)};
+  return {Trim(FixedText(round->Hcp, 1, 0)), std::to_string(round->Strokes), Utf8(round->ID),
+          FieldOf(line, 5)};
+}
+
+}  // namespace
+
+CsvTable EventResultsTable(TEvent& event, TDatabase database) {
+  CalcResults(event, database.Rounds);
+  const bool rounds = HasRoundColumns(event);
+  CsvTable table{{"Place", "Result", "Player ID", "Player"}, {}};
+  if (rounds) table.Header.insert(table.Header.end(), {"Hcp", "Strokes", "Round ID", "Note"});
+  for (const std::string& line : event.Results) {
+    const std::string playerID = ExtractField(line, 3, ';');
+    CsvRow row{FieldOf(line, 1), FieldOf(line, 2), Utf8(playerID), PlayerName(database, playerID)};
+    if (rounds) {
+      const CsvRow cells = RoundCells(database, line);
+      row.insert(row.end(), cells.begin(), cells.end());
+    }
+    table.Rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+namespace {
+
+// The tour's events whose pages are made get their results computed first, as a run of the
+// pages computes them before the tour's standings.
+void CalcTourEvents(const TTour& tour, TDatabase database) {
+  for (int k = 1; k <= tour.EventCount(); ++k) {
+    TEvent* event = database.Events.FindRecord(tour.EventAt(k));
+    if (event != nullptr && event->Make) CalcResults(*event, database.Rounds);
+  }
+}
+
+void AddEventHeader(const TTour& tour, CsvRow& header) {
+  for (int k = 1; k <= tour.EventCount(); ++k) {
+    const std::string id = Utf8(tour.EventAt(k));
+    header.insert(header.end(), {id + " Place", id + " Result"});
+    if (IsDecimalType(tour)) header.push_back(id + " Points");
+  }
+}
+
+// Place and result of the player's line in event k (empty when there is none), and the value.
+void AddEventCells(const TTour& tour, int k, const std::string& playerID, TDatabase database,
+                   CsvRow& row) {
+  const TEvent* event = database.Events.FindRecord(tour.EventAt(k));
+  int index = -1;
+  const bool found = event != nullptr && event->FindResult(playerID, index);
+  const std::string* line = found ? &event->Results[static_cast<std::size_t>(index)] : nullptr;
+  row.push_back(line ? FieldOf(*line, 1) : "");
+  row.push_back(line ? FieldOf(*line, 2) : "");
+  if (IsDecimalType(tour))
+    row.push_back(event ? EventValueText(tour, event->ID, playerID, database) : "");
+}
+
+std::string DroppedEvents(const TTour& tour, const TStandingLine& line) {
+  std::string dropped;
+  const TTourResults* results = line.Attached.get();
+  for (int k = 1; results != nullptr && k <= tour.EventCount(); ++k) {
+    if (!results->IsDropped(k, tour.Worst)) continue;
+    if (!dropped.empty()) dropped += ' ';
+    dropped += Utf8(tour.EventAt(k));
+  }
+  return dropped;
+}
+
+}  // namespace
+
+CsvTable TourStandingsTable(TTour& tour, TDatabase database) {
+  CalcTourEvents(tour, database);
+  CalcTour(tour, database);
+  CsvTable table{{"Place", "Total", "Events", "Player ID", "Player"}, {}};
+  AddEventHeader(tour, table.Header);
+  table.Header.push_back("Not counted");
+  for (const TStandingLine& line : tour.Standings) {
+    const std::string playerID = ExtractField(line.Text, 4, ';');
+    CsvRow row{FieldOf(line.Text, 1), FieldOf(line.Text, 2), FieldOf(line.Text, 3), Utf8(playerID),
+               PlayerName(database, playerID)};
+    for (int k = 1; k <= tour.EventCount(); ++k)
+      AddEventCells(tour, k, playerID, database, row);
+    row.push_back(DroppedEvents(tour, line));
+    table.Rows.push_back(std::move(row));
+  }
+  return table;
+}
+
+namespace {
+
+// The rank of each player ID in one ranking.
+using RanksOfPlayers = std::map<std::string, int>;
+
+CsvRow StatsHeader() {
+  CsvRow header{"Player ID", "Player"};
+  for (const TRanking& ranking : Rankings()) {
+    const std::string name = ranking.Name;
+    header.insert(header.end(), {name + " Rank", name, name + " Rounds"});
+  }
+  return header;
+}
+
+CsvRow StatsRow(const TDatabase& database, const TStatList& list, int i,
+                const std::vector<RanksOfPlayers>& ranks) {
+  const TPlayer* player = list.P(i, database);
+  CsvRow row{Utf8(list.ID(i)), player ? Utf8(player->Player) : ""};
+  for (std::size_t r = 0; r < Rankings().size(); ++r) {
+    const TRanking& ranking = Rankings()[r];
+    const TSumStat& stat = list.RS(i).*ranking.Stat;
+    const auto rank = ranks[r].find(list.ID(i));
+    row.push_back(rank != ranks[r].end() ? std::to_string(rank->second) : "");
+    row.push_back(stat.Samples > 0 ? Trim(RankingValue(ranking, stat)) : "");
+    row.push_back(NumberOrEmpty(stat.Samples));
+  }
+  return row;
+}
+
+// Ranks the list by every ranking in the pages' order, so that tied players come out as there;
+// returns the player IDs in the order of the first ranking.
+std::vector<std::string> RankAll(TStatList& list, int minRounds,
+                                 std::vector<RanksOfPlayers>& ranks) {
+  std::vector<std::string> order;
+  for (const TRanking& ranking : Rankings()) {
+    RanksOfPlayers& ofPlayers = ranks.emplace_back();
+    for (const TRankedEntry& entry : RankEntries(ranking, list, minRounds))
+      ofPlayers[list.ID(entry.Index)] = entry.Rank;
+    if (order.empty())
+      for (int i = 0; i < list.Count(); ++i)
+        order.push_back(list.ID(i));
+  }
+  return order;
+}
+
+}  // namespace
+
+CsvTable YearStatsTable(TDatabase database, int year, int minRounds) {
+  TStatList list;
+  list.Generate(database, "", year);
+  std::vector<RanksOfPlayers> ranks;
+  const std::vector<std::string> order = RankAll(list, minRounds, ranks);
+  std::map<std::string, int> indexOf;  // where each player is after the last ranking
+  for (int i = 0; i < list.Count(); ++i)
+    indexOf[list.ID(i)] = i;
+  CsvTable table{StatsHeader(), {}};
+  for (const std::string& id : order)
+    table.Rows.push_back(StatsRow(database, list, indexOf[id], ranks));
+  return table;
+}
+
+namespace {
+
+CsvRow RoundsHeader() {
+  CsvRow header{"Round ID", "Date",  "Tee time", "Player ID", "Player", "Course ID", "Course",
+                "Event ID", "Event", "Hcp",      "Strokes",   "Gross",  "Nett",      "Points"};
+  for (int hole = 1; hole <= kHoles; ++hole)
+    header.push_back(std::to_string(hole));
+  return header;
+}
+
+CsvRow RoundRow(const TRound& round) {
+  const int gross = round.Score.TotalIfComplete();
+  CsvRow row{Utf8(round.ID),
+             DateOrEmpty(round.Date, "yyyy-mm-dd"),
+             DateOrEmpty(round.Start, "hh:nn"),
+             Utf8(round.PlayerID),
+             Utf8(round.Player),
+             Utf8(round.CourseID),
+             Utf8(round.Course),
+             Utf8(round.EventID),
+             Utf8(round.Event),
+             Trim(FixedText(round.Hcp, 1, 0)),
+             std::to_string(round.Strokes),
+             NumberOrEmpty(gross),
+             gross > 0 ? std::to_string(gross - round.Strokes) : "",
+             std::to_string(round.PointsTotal())};
+  for (int hole = 1; hole <= kHoles; ++hole)
+    row.push_back(round.Score.HoleText(hole));
+  return row;
+}
+
+DateTime YearDate(int year) {
+  return year == 0 ? 0 : EncodeDate(year, 1, 1).value_or(-1);
+}
+
+}  // namespace
+
+CsvTable RoundsTable(TDatabase database, int year) {
+  const DateTime inYear = YearDate(year);
+  CsvTable table{RoundsHeader(), {}};
+  for (int i = 0; i < database.Rounds.Count(); ++i) {
+    const TRound& round = database.Rounds.RecordAt(i);
+    if (!IsPlaceholder(round) && round.InYear(inYear)) table.Rows.push_back(RoundRow(round));
+  }
+  return table;
+}
+
+bool HasRoundsIn(const TRoundList& rounds, int year) {
+  const DateTime inYear = YearDate(year);
+  for (int i = 0; i < rounds.Count(); ++i)
+    if (!IsPlaceholder(rounds.RecordAt(i)) && rounds.RecordAt(i).InYear(inYear)) return true;
+  return false;
+}
+
+}  // namespace cardwise

@@ -1,0 +1,43 @@
+#pragma once
+// The lists of the web pages as tables for spreadsheets: an event's results, a tour's
+// standings, the year statistics and the scorecards. Each table has a header row of fixed
+// English names (not the page captions, which are HTML and set by the user), its texts in
+// UTF-8, numbers with "." as the decimal point and dates as yyyy-mm-dd. Write them with
+// CsvText.
+//
+// Results and standings are computed just before, as for their pages; the data files are not
+// written.
+
+#include <string_view>
+
+#include "platform/csv.h"
+#include "results/database.h"
+
+namespace cardwise {
+
+// The event's results, computed from its rounds (types 0 to 2) or re-sorted (manual types),
+// one row per result line: place (tied lines share it), result, player ID and name, and unless
+// the results are manual, the round's handicap and received strokes, the round ID and the tie
+// note.
+CsvTable EventResultsTable(TEvent& event, TDatabase database);
+
+// The tour's standings, computed after the results of its events whose pages are made: place,
+// total, events counted, player ID and name; per event of the tour its place and result (and
+// the value the tour gives it, for the tour types that show one); last the IDs of the events
+// that do not count, separated by spaces.
+CsvTable TourStandingsTable(TTour& tour, TDatabase database);
+
+// One row per player with rounds in the year, in the order of the scoring average: player ID
+// and name, then per ranking of the statistics pages its rank (empty when the player has fewer
+// than `minRounds` rounds for it, as on the page), average and rounds.
+CsvTable YearStatsTable(TDatabase database, int year, int minRounds);
+
+// One row per round of the year (0: every year), in list order: round ID, date, tee time,
+// player, course and event (ID and name), handicap, received strokes, gross and nett (empty
+// for an incomplete card), Stableford points and the strokes of holes 1 to 18.
+CsvTable RoundsTable(TDatabase database, int year);
+
+// Whether some round was played in the year.
+bool HasRoundsIn(const TRoundList& rounds, int year);
+
+}  // namespace cardwise

@@ -1,0 +1,36 @@
+#include "platform/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+namespace cardwise {
+namespace {
+
+TEST(CsvTest, QuotesOnlyTheFieldsThatNeedIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"Mill Brook", "Mill Brook"},
+      {"72.5", "72.5"},
+      {" spaced ", " spaced "},
+      {"Smith, John", "\"Smith, John\""},
+      {"Jo; Anne", "\"Jo; Anne\""},
+      {"Bill \"Bomber\" Bo", "\"Bill \"\"Bomber\"\" Bo\""},
+      {"\"", "\"\"\"\""},
+      {"two\nlines", "\"two\nlines\""},
+      {"two\r\nlines", "\"two\r\nlines\""},
+      {"J\xC3\xBCrgen", "J\xC3\xBCrgen"},
+  };
+  for (const auto& [text, field] : cases)
+    EXPECT_EQ(CsvField(text), field) << text;
+}
+
+TEST(CsvTest, WritesTheHeaderThenEveryRowEndedByCrLf) {
+  const CsvTable table{{"Place", "Player"}, {{"1", "Smith, John"}, {"", ""}, {"3"}}};
+  EXPECT_EQ(CsvText(table), "Place,Player\r\n1,\"Smith, John\"\r\n,\r\n3\r\n");
+  EXPECT_EQ(CsvText(CsvTable{}), "\r\n");
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -1,0 +1,191 @@
+#include "results/csv_export.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "platform/locale_formats.h"
+#include "platform/status_sink.h"
+#include "records/dates.h"
+#include "results/event.h"
+#include "results/tour_scoring.h"
+#include "support/test_database.h"
+
+namespace cardwise {
+namespace {
+
+using Rows = std::vector<CsvRow>;
+
+// A name with every character a CSV field must guard, in Windows-1252 and in UTF-8.
+const std::string kAwkwardName = "J\xFCrgen \"JJ\" Bl\xE5, Jr.; Captain";
+const std::string kAwkwardUtf8 = "J\xC3\xBCrgen \"JJ\" Bl\xC3\xA5, Jr.; Captain";
+
+class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
+ protected:
+  void SetUp() override {
+    SetCurrentFormats(IsoFormats());
+    previous_ = SetStatusSink([](const std::string&) {});
+    AddPlayer("A", kAwkwardName);
+    AddPlayer("B", "Bea Bloom");
+    AddPlayer("C", "Cy Cole");
+  }
+  void TearDown() override { SetStatusSink(previous_); }
+
+  void AddPlayer(const std::string& id, const std::string& name) {
+    auto player = std::make_unique<TPlayer>();
+    player->ID = id;
+    player->Player = name;
+    players_.Add(std::move(player));
+  }
+
+  // A par-72 card of 4s on every hole, but for the (hole, strokes) changes; 0 leaves a hole out.
+  TRound& AddRound(const std::string& id, const std::string& playerID, const std::string& eventID,
+                   std::vector<std::pair<int, int>> changes = {}, int year = 2025) {
+    auto round = std::make_unique<TRound>();
+    round->ID = id;
+    round->PlayerID = playerID;
+    round->EventID = eventID;
+    round->Date = *EncodeDate(year, 6, 1);
+    round->Hcp = 12.4f;
+    round->Strokes = 12;
+    for (int hole = 1; hole <= kHoles; ++hole) {
+      round->CPar.SetHoleValue(hole, 4);
+      round->CHcp.SetHoleValue(hole, hole);
+      round->Score.SetHoleValue(hole, 4);
+    }
+    for (const auto& [hole, strokes] : changes)
+      round->Score.SetHoleValue(hole, strokes);
+    round->Score.StrictTotal = true;
+    return rounds_.RecordAt(rounds_.Add(std::move(round)));
+  }
+
+  TEvent& AddEvent(const std::string& id, int type, std::vector<std::string> results = {}) {
+    auto event = std::make_unique<TEvent>();
+    event->ID = id;
+    event->Type = type;
+    event->Results = std::move(results);
+    return events_.RecordAt(events_.Add(std::move(event)));
+  }
+
+  StatusSink previous_;
+};
+
+TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
+  AddRound("R1", "A", "EV");
+  AddRound("R2", "B", "EV", {{1, 5}});
+  AddRound("R3", "C", "EV", {{18, 0}});  // incomplete: no score, last
+  AddRound("R4", "GONE", "EV", {{1, 3}});
+  TEvent& event = AddEvent("EV", kStrokesGross, {"stale;line"});
+  const CsvTable table = EventResultsTable(event, database_);
+  EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player", "Hcp", "Strokes",
+                                  "Round ID", "Note"}));
+  EXPECT_EQ(table.Rows, (Rows{{"1", "71", "GONE", "", "12.4", "12", "R4", ""},
+                              {"2", "72", "A", kAwkwardUtf8, "12.4", "12", "R1", ""},
+                              {"3", "73", "B", "Bea Bloom", "12.4", "12", "R2", ""},
+                              {"4", "", "C", "Cy Cole", "12.4", "12", "R3", ""}}));
+  EXPECT_NE(CsvText(table).find(",\"J\xC3\xBCrgen \"\"JJ\"\" Bl\xC3\xA5, Jr.; Captain\","),
+            std::string::npos);
+}
+
+TEST_F(CsvExportTest, TiesShareAPlaceAndManualResultsHaveNoRoundColumns) {
+  AddRound("R1", "A", "EV");
+  AddRound("R2", "B", "EV");
+  const CsvTable tied = EventResultsTable(AddEvent("EV", kStrokesGross), database_);
+  ASSERT_EQ(tied.Rows.size(), 2u);
+  for (const CsvRow& row : tied.Rows)
+    EXPECT_EQ((CsvRow{row[0], row[1], row[7]}), (CsvRow{"1", "72", "="}));
+
+  TEvent& manual = AddEvent("MAN", kManualAscending, {";3;A;", ";1;B;", ";2;C;", ";1;X;"});
+  const CsvTable table = EventResultsTable(manual, database_);
+  EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player"}));
+  Rows places;
+  for (const CsvRow& row : table.Rows)
+    places.push_back({row[0], row[1]});
+  EXPECT_EQ(places, (Rows{{"1", "1"}, {"1", "1"}, {"3", "2"}, {"4", "3"}}));
+}
+
+TEST_F(CsvExportTest, TourStandingsShowEachEventAndWhatDoesNotCount) {
+  AddRound("R1", "A", "E1");
+  AddRound("R2", "B", "E1", {{1, 6}});
+  AddRound("R3", "A", "E2", {{1, 7}});
+  AddRound("R4", "B", "E2", {{1, 5}});
+  AddEvent("E1", kStrokesGross);
+  AddEvent("E2", kStrokesGross);
+  auto tour = std::make_unique<TTour>();
+  tour->ID = "T";
+  tour->Events = "E1;E2;";
+  TTour& added = tours_.RecordAt(tours_.Add(std::move(tour)));
+  // The tour type, the worst results left out, and the header and rows.
+  const std::tuple<int, int, CsvRow, Rows> cases[] = {
+      {kResultAscending,
+       1,
+       {"Place", "Total", "Events", "Player ID", "Player", "E1 Place", "E1 Result", "E2 Place",
+        "E2 Result", "Not counted"},
+       {{"1", "72", "2", "A", kAwkwardUtf8, "1", "72", "2", "75", "E2"},
+        {"2", "73", "2", "B", "Bea Bloom", "2", "74", "1", "73", "E1"}}},
+      {kF1System,
+       0,
+       {"Place", "Total", "Events", "Player ID", "Player", "E1 Place", "E1 Result", "E1 Points",
+        "E2 Place", "E2 Result", "E2 Points", "Not counted"},
+       {{"1", "45", "2", "B", "Bea Bloom", "2", "74", "20", "1", "73", "25", ""},
+        {"1", "45", "2", "A", kAwkwardUtf8, "1", "72", "25", "2", "75", "20", ""}}},
+  };
+  for (const auto& [type, worst, header, rows] : cases) {
+    added.Type = type;
+    added.Worst = worst;
+    const CsvTable table = TourStandingsTable(added, database_);
+    EXPECT_EQ(table.Header, header) << type;
+    EXPECT_EQ(table.Rows, rows) << type;
+  }
+}
+
+TEST_F(CsvExportTest, YearStatisticsRankOnlyPlayersWithEnoughRounds) {
+  AddRound("R1", "A", "", {{1, 3}});
+  AddRound("R2", "A", "", {{1, 5}, {2, 5}, {3, 5}});
+  AddRound("R3", "B", "", {{1, 2}});
+  AddRound("R4", "C", "", {{1, 5}});
+  AddRound("R5", "C", "");
+  AddRound("R6", "B", "", {{1, 5}}, 2026);
+  const CsvTable table = YearStatsTable(database_, 2025, 2);
+  ASSERT_EQ(table.Header.size(), 2u + 6 * 3);
+  EXPECT_EQ((CsvRow{table.Header[2], table.Header[3], table.Header[4]}),
+            (CsvRow{"Scoring Average Rank", "Scoring Average", "Scoring Average Rounds"}));
+  // Player, then the scoring and birdie averages: rank, average, rounds.
+  Rows shown;
+  for (const CsvRow& row : table.Rows)
+    shown.push_back({row[0], row[2], row[3], row[4], row[5], row[6], row[7], row[10]});
+  EXPECT_EQ(shown, (Rows{{"B", "", "70.00", "1", "", "1.00", "1", ""},
+                         {"C", "1", "72.50", "2", "", "0.00", "2", ""},
+                         {"A", "2", "73.00", "2", "1", "0.50", "2", ""}}));
+}
+
+TEST_F(CsvExportTest, RoundsOfAYearWithTheirCards) {
+  TRound& played = AddRound("250601-1030-A", "A", "EV", {{3, 12}});
+  played.Player = kAwkwardName;
+  played.Start = *EncodeTime(10, 30, 0);
+  std::tie(played.CourseID, played.Course, played.Event) =
+      std::make_tuple("MB", "Mill Brook", "Spring Cup");
+  AddRound("250602-0900-B", "B", "", {{18, 0}});
+  AddRound("260601-0900-C", "C", "", {}, 2026);
+  const CsvTable table = RoundsTable(database_, 2025);
+  ASSERT_EQ(table.Header.size(), 14u + kHoles);
+  EXPECT_EQ(table.Header[13], "Points");
+  CsvRow first{"250601-1030-A", "2025-06-01", "10:30", "A",  kAwkwardUtf8, "MB", "Mill Brook", "EV",
+               "Spring Cup",    "12.4",       "12",    "80", "68",         "45"};
+  for (int hole = 1; hole <= kHoles; ++hole)
+    first.push_back(hole == 3 ? "12" : "4");
+  ASSERT_EQ(table.Rows.size(), 2u);
+  EXPECT_EQ(table.Rows[0], first);
+  EXPECT_EQ((CsvRow{table.Rows[1][11], table.Rows[1][12], table.Rows[1].back()}),
+            (CsvRow{"", "", ""}));
+  EXPECT_EQ(RoundsTable(database_, 0).Rows.size(), 3u);
+  EXPECT_TRUE(HasRoundsIn(rounds_, 2026));
+  EXPECT_FALSE(HasRoundsIn(rounds_, 2024));
+}
+
+}  // namespace
+}  // namespace cardwise
