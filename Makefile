@@ -4,6 +4,8 @@
 #   make test  build and run every test through CTest
 
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+# Publishing the site: rsync copies it, ssh reaches a server.
+PACKAGES += rsync openssh-client
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2

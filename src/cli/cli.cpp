@@ -10,6 +10,7 @@
 #include "cli/demo_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
+#include "cli/publish_command.h"
 #include "cli/recalc_command.h"
 #include "platform/codepage.h"
 #include "platform/status_sink.h"
@@ -44,10 +45,14 @@ const Command kCommands[] = {
      RunDemo},
     {"make-pages",
      "make-pages [--long-names|--short-names] [--all-rounds] [--all-players] [--all-events]\n"
-     "           [--all-tours]\n"
+     "           [--all-tours] [--publish]\n"
      "                        make the web site; the flags hold for this run only and rewrite\n"
-     "                        existing pages of rounds, player years, events or tours",
+     "                        existing pages of rounds, player years, events or tours;\n"
+     "                        --publish then publishes it",
      RunMakePages},
+    {"publish",
+     "publish [--dry-run]    copy the web site to [Web] PublishTo with rsync (only what changed)",
+     RunPublish},
 };
 
 void PrintUsage(std::ostream& out) {
