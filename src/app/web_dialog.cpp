@@ -193,8 +193,9 @@ void TFhtml::RunWithProgress(int expectedTexts, const std::function<void()>& job
 MakePagesReport TFhtml::MakePages() {
   TDatabase database = ProcessDatabase();
   MakePagesReport report;
-  RunWithProgress(ExpectedStatusTexts(database),
-                  [&] { report = MakeAllPages({Settings(), database, Today()}); });
+  RunWithProgress(ExpectedStatusTexts(database), [&] {
+    report = MakeAllPages({Settings(), database, Today()});
+  });
   return report;
 }
 

@@ -43,8 +43,7 @@ class LineSplitter {
   void Add(std::string_view bytes) {
     pending_.append(bytes);
     std::size_t start = 0;
-    for (std::size_t end; (end = pending_.find('\n', start)) != std::string::npos;
-         start = end + 1)
+    for (std::size_t end; (end = pending_.find('\n', start)) != std::string::npos; start = end + 1)
       Emit(std::string_view(pending_).substr(start, end - start));
     pending_.erase(0, start);
   }

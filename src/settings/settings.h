@@ -86,7 +86,7 @@ struct TSettings {
   std::array<WindowPlace, kWindowCount> Windows;
   bool UseLongFileNames = false, CopyInFooter = false, AllPlayers = false, AllCourses = false,
        AllRounds = false, AllEvents = false, AllTours = false;
-  bool PublishAfterMake = false;  // the web dialog's "Publish after making pages"
+  bool PublishAfterMake = false;          // the web dialog's "Publish after making pages"
   std::vector<std::string> CustomColors;  // "ColorA=ffffff", ...
 
   const std::string& Color(ColorKey key) const { return ColorText[static_cast<int>(key)]; }

@@ -47,8 +47,8 @@ Status CheckPublishTarget(std::string_view target) {
     if (byte <= ' ' || byte == 0x7f)
       return Refused(target, "it holds a space or a control character");
     if (kShellCharacters.find(c) != std::string_view::npos)
-      return Refused(target, "it holds " + Quoted(std::string(1, c)) +
-                                 ", which a shell would interpret");
+      return Refused(target,
+                     "it holds " + Quoted(std::string(1, c)) + ", which a shell would interpret");
   }
   return Status::Ok();
 }
@@ -103,8 +103,8 @@ Status PublishSite(const TSettings& settings, bool dryRun, PublishReport& report
   if (Status status = RunProcess(PublishArguments(settings, dryRun), onLine, outcome); !status)
     return Status::Error(status.message() + " (install the package rsync to publish)");
   if (outcome.ExitCode != 0)
-    return Status::Error("publishing to " + settings.PublishTo + " failed: " +
-                         RsyncMessage(outcome));
+    return Status::Error("publishing to " + settings.PublishTo +
+                         " failed: " + RsyncMessage(outcome));
   ShowStatus("Published to " + settings.PublishTo + ".");
   return Status::Ok();
 }

@@ -18,9 +18,9 @@
 namespace cardwise {
 
 struct PublishReport {
-  int FilesSent = 0;            // regular files copied (or, on a dry run, to be copied)
+  int FilesSent = 0;             // regular files copied (or, on a dry run, to be copied)
   std::uintmax_t BytesSent = 0;  // their sizes
-  int FilesDeleted = 0;         // files removed from the target (or to be)
+  int FilesDeleted = 0;          // files removed from the target (or to be)
 };
 
 // Ok when `target` may be handed on: not empty, not beginning with "-" (rsync would read an

@@ -184,8 +184,8 @@ class PublishCliTest : public CliTest {
                "[Dirs]\r\nDataDir=" + dir_.File("Data/") + "\r\nHtmlRootDir=" + dir_.File("web/") +
                    "\r\n[Files]\r\nPlayerFName=DEMOP.DAT\r\nCourseFName=DEMOC.DAT\r\n"
                    "EventFName=DEMOE.DAT\r\nTourFName=DEMOT.DAT\r\nRoundFName=DEMOR.DAT\r\n"
-                   "[Web]\r\nPublishTo=" + target + "\r\nPublishDelete=" + (remove ? "1" : "0") +
-                   "\r\n");
+                   "[Web]\r\nPublishTo=" +
+                   target + "\r\nPublishDelete=" + (remove ? "1" : "0") + "\r\n");
   }
   RunResult Cli(const std::string& args, const std::string& env = "") const {
     return Run("--ini " + dir_.File("cardwise.ini") + " " + args, env);

@@ -46,8 +46,9 @@ TEST(RunProcess, ArgumentsArePassedLiterally) {
 
 // Much more on stderr than a pipe holds, while stdout stays open: no deadlock.
 TEST(RunProcess, LargeOutputOnBothStreams) {
-  const ChildRun run = RunSh("i=0; while [ $i -lt 3000 ]; do echo $i; echo error-line-$i >&2; "
-                        "i=$((i+1)); done");
+  const ChildRun run = RunSh(
+      "i=0; while [ $i -lt 3000 ]; do echo $i; echo error-line-$i >&2; "
+      "i=$((i+1)); done");
   ASSERT_TRUE(run.Started) << run.Started.message();
   ASSERT_EQ(run.Lines.size(), 3000u);
   EXPECT_EQ(run.Lines.back(), "2999");
@@ -61,7 +62,8 @@ TEST(RunProcess, FailuresToStartOrToEndAreErrors) {
   EXPECT_FALSE(RunProcess({}, nullptr, outcome));
   const ChildRun killed = RunSh("kill -9 $$");
   EXPECT_THAT(killed.Started.message(), HasSubstr("ended abnormally"));
-  const ChildRun noInput = RunSh("read line; echo \"read $?\"");  // stdin is empty, not the terminal
+  const ChildRun noInput =
+      RunSh("read line; echo \"read $?\"");  // stdin is empty, not the terminal
   EXPECT_THAT(noInput.Lines, ElementsAre("read 1"));
 }
 

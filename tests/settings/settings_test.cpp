@@ -179,7 +179,8 @@ TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
   EXPECT_EQ(dir.Read("copy-store.ini"),
             Crlf("[cardwise]|MainLeft=10|PlayerTop=-5|HtmlLeft=7|UseLongFileNames=0|"
                  "CopyInFooter=0|AllPlayers=0|AllCourses=0|AllRounds=1|AllEvents=0|AllTours=1|"
-                 "PublishAfterMake=0|[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|ColorF=f|"));
+                 "PublishAfterMake=0|[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|"
+                 "ColorF=f|"));
 }
 
 TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
