@@ -1,6 +1,8 @@
 #include "web/publish.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 
 #include "platform/files.h"
 #include "platform/process.h"
@@ -35,6 +37,23 @@ bool IsItem(std::string_view item) {
   if (item.starts_with("*deleting")) return true;
   return std::string_view("<>ch.").find(item[0]) != std::string_view::npos &&
          std::string_view("fdLDS").find(item[1]) != std::string_view::npos;
+}
+
+// rsync reads a target with ":" before any "/" as a server's.
+bool IsLocal(const std::string& target) {
+  const std::size_t colon = target.find(':');
+  return colon == std::string::npos || target.find('/') < colon;
+}
+
+// A folder target within the web root would receive the site, itself included, on every run.
+bool InsideSite(const std::string& target, const std::string& root) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path site = fs::weakly_canonical(fs::absolute(root, error), error);
+  const fs::path place = fs::weakly_canonical(fs::absolute(target, error), error);
+  if (error) return false;
+  auto [inSite, inPlace] = std::mismatch(site.begin(), site.end(), place.begin(), place.end());
+  return inSite == site.end() || (std::next(inSite) == site.end() && inSite->empty());
 }
 
 }  // namespace
@@ -94,6 +113,8 @@ Status PublishSite(const TSettings& settings, bool dryRun, PublishReport& report
   if (Status status = CheckPublishTarget(settings.PublishTo); !status) return status;
   if (!DirectoryExists(settings.HtmlRootDir))
     return Status::ErrorAt(settings.HtmlRootDir, 0, "no such folder: make the pages first");
+  if (IsLocal(settings.PublishTo) && InsideSite(settings.PublishTo, settings.HtmlRootDir))
+    return Refused(settings.PublishTo, "it lies inside the web root");
   ShowStatus("Publishing to " + settings.PublishTo + " ...");
   ProcessOutcome outcome;
   const auto onLine = [&report](std::string_view line) {

@@ -147,6 +147,14 @@ TEST_F(PublishTest, FailuresNameTheirCause) {
   EXPECT_THAT(failed.message(), HasSubstr("publishing to " + settings_.PublishTo + " failed: "));
   EXPECT_THAT(failed.message(), HasSubstr("rsync"));
 
+  for (const char* inside : {"web/", "web/mirror/", "web/2026"}) {
+    settings_.PublishTo = dir_.File(inside);
+    EXPECT_THAT(PublishSite(settings_, false, report).message(), HasSubstr("inside the web root"));
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("web/mirror")));
+  settings_.PublishTo = dir_.File("website/");  // a name that only begins like the root's
+  EXPECT_TRUE(PublishSite(settings_, false, report));
+
   settings_.HtmlRootDir = dir_.File("no-site/");
   EXPECT_THAT(PublishSite(settings_, false, report).message(), HasSubstr("make the pages first"));
 }
