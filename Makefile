@@ -6,6 +6,8 @@
 #   make install-check  install the test build into a scratch root and try it there
 
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev help2man
+# Publishing the site: rsync copies it, ssh reaches a server.
+PACKAGES += rsync openssh-client
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2

@@ -188,6 +188,8 @@ void TFsetup::createTextFields() {
        "Filename in Template directory for html-footer, see example"},
       {&Eowner_, "Eowner", "Email &owner", nullptr},
       {&Eauthor_, "Eauthor", "&Author", nullptr},
+      {&Epublishto_, "Epublishto", "Publish to",
+       "A folder, or user@host:path/ reached with your SSH key; empty: no publishing"},
   };
   auto* form = new QFormLayout;
   for (const auto& entry : fields) {
@@ -196,6 +198,9 @@ void TFsetup::createTextFields() {
     if (entry.Hint) (*entry.Field)->setToolTip(entry.Hint);
     form->addRow(BuddyLabel(entry.Label, *entry.Field), *entry.Field);
   }
+  CBpublishdelete_ = new QCheckBox("Remove old files on the server", this);
+  CBpublishdelete_->setObjectName("CBpublishdelete");
+  form->addRow(QString(), CBpublishdelete_);
   Erootdir_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
 }
@@ -262,6 +267,8 @@ void TFsetup::FormActivate() {
   Efooter_->setText(ToQString(settings.StdFooter));
   Eowner_->setText(ToQString(settings.EmailOwner));
   Eauthor_->setText(ToQString(settings.Author));
+  Epublishto_->setText(ToQString(settings.PublishTo));
+  CBpublishdelete_->setChecked(settings.PublishDelete);
   CBcopy_->setChecked(settings.CopyInFooter);
   CBicons_->setChecked(settings.TrueColorIcons);
 }
@@ -321,6 +328,8 @@ void TFsetup::BokClick() {
   settings.StdFooter = FromQString(Efooter_->text());
   settings.EmailOwner = FromQString(Eowner_->text());
   settings.Author = FromQString(Eauthor_->text());
+  settings.PublishTo = FromQString(Epublishto_->text());
+  settings.PublishDelete = CBpublishdelete_->isChecked();
   settings.CopyInFooter = CBcopy_->isChecked();
   if (CBicons_->isChecked() != settings.TrueColorIcons) {
     settings.TrueColorIcons = CBicons_->isChecked();

@@ -1,6 +1,7 @@
 #pragma once
 // The setup dialog: colours with their samples and the colour dialog, folders, templates,
-// owner and author, "True color icons" and "Copy in footer".
+// owner and author, where to publish the site ("Publish to", "Remove old files on the
+// server"), "True color icons" and "Copy in footer".
 //
 // Every activation (showing it, or coming back to it from another window of the program) shows
 // the settings as they are, so changes not confirmed with OK are dropped; Reset puts the default
@@ -54,6 +55,8 @@ class TFsetup : public QDialog {
   ColorField* Etot_ = nullptr;
   QLineEdit *Erootdir_ = nullptr, *Eheader_ = nullptr, *Efooter_ = nullptr, *Eowner_ = nullptr,
             *Eauthor_ = nullptr;
+  QLineEdit* Epublishto_ = nullptr;  // with CBpublishdelete_: where and how to publish
+  QCheckBox* CBpublishdelete_ = nullptr;
   QCheckBox *CBcopy_ = nullptr, *CBicons_ = nullptr;
   QColorDialog* CD_ = nullptr;
   bool refreshOnActivate_ = false;

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -20,6 +22,7 @@
 #include "results/database.h"
 #include "settings/settings.h"
 #include "web/make_pages.h"
+#include "web/publish.h"
 
 namespace cardwise::app {
 
@@ -63,6 +66,24 @@ int ExpectedStatusTexts(const TDatabase& database) {
   return database.Rounds.Count() + static_cast<int>(playerYears.size()) + 2 * records;
 }
 
+// The files below the web root: what a first publish sends, the most any publish sends.
+int FilesBelow(const std::string& root) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  int count = 0;
+  for (fs::recursive_directory_iterator it(root, error), end; !error && it != end;
+       it.increment(error))
+    count += it->is_regular_file(error) ? 1 : 0;
+  return count;
+}
+
+QString PublishSummary(const PublishReport& report) {
+  return QString("Published: %1 file(s) sent (%2 bytes), %3 deleted.")
+      .arg(report.FilesSent)
+      .arg(report.BytesSent)
+      .arg(report.FilesDeleted);
+}
+
 }  // namespace
 
 TFhtml::TFhtml(QWidget* parent) : QDialog(parent) {
@@ -84,6 +105,9 @@ void TFhtml::createCheckBoxes() {
     boxes_[i]->setObjectName(kBoxes[i].Name);
     grid->addWidget(boxes_[i], i, 0);
   }
+  CBpublish_ = new QCheckBox("Publish after making pages", this);
+  CBpublish_->setObjectName("CBpublish");
+  grid->addWidget(CBpublish_, 5, 0);
 }
 
 void TFhtml::createButtons() {
@@ -122,6 +146,10 @@ void TFhtml::showEvent(QShowEvent* event) {
 void TFhtml::FormActivate() {
   for (int i = 0; i < 5; ++i)
     boxes_[i]->setChecked(Settings().*kBoxes[i].Setting);
+  CBpublish_->setChecked(Settings().PublishAfterMake);
+  CBpublish_->setEnabled(!Settings().PublishTo.empty());
+  CBpublish_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
+                                                      : ToQString(Settings().PublishTo));
   Pstatus_->SetStatus(Pstatus_->text());
   PBprogress_->setValue(0);
 }
@@ -131,43 +159,68 @@ void TFhtml::BBokClick() {
   TSettings& settings = Settings();
   for (int i = 0; i < 5; ++i)
     settings.*kBoxes[i].Setting = boxes_[i]->isChecked();
+  settings.PublishAfterMake = CBpublish_->isChecked();
   if (settings.HtmlRootDir.empty()) {
     Prompts().ShowError(this, kTitle, "No root folder for the web pages is set (see Setup).");
     return;
   }
-  MakePages();
+  const bool publish = CBpublish_->isEnabled() && CBpublish_->isChecked();
+  const MakePagesReport report = MakePages();
+  ReportSkipped(report, publish);
+  if (publish && report.Skipped.empty()) Publish();
   accept();
 }
 
-void TFhtml::MakePages() {
+void TFhtml::RunWithProgress(int expectedTexts, const std::function<void()>& job) {
   Pstatus_->MakeCurrent();
   Pstatus_->SetStatus(Pstatus_->text(), kRunning);
-  TDatabase database = ProcessDatabase();
-  PBprogress_->setRange(0, std::max(1, ExpectedStatusTexts(database)));
+  PBprogress_->setRange(0, std::max(1, expectedTexts));
   PBprogress_->setValue(0);
-  MakePagesReport report;
   {
     WaitCursor wait;
-    // While the run lasts the status texts keep the panel yellow and move the bar on.
+    // While the job lasts the status texts keep the panel yellow and move the bar on.
     const StatusSink previous = SetStatusSink([this](const std::string& text) {
       Pstatus_->SetStatus(ToQString(text), kRunning);
       PBprogress_->setValue(std::min(PBprogress_->value() + 1, PBprogress_->maximum()));
       PBprogress_->repaint();
     });
-    report = MakeAllPages({Settings(), database, Today()});
+    job();
     SetStatusSink(previous);
   }
   PBprogress_->setValue(PBprogress_->maximum());
-  ReportSkipped(report);
 }
 
-void TFhtml::ReportSkipped(const MakePagesReport& report) {
+MakePagesReport TFhtml::MakePages() {
+  TDatabase database = ProcessDatabase();
+  MakePagesReport report;
+  RunWithProgress(ExpectedStatusTexts(database), [&] {
+    report = MakeAllPages({Settings(), database, Today()});
+  });
+  return report;
+}
+
+// rsync lists each file it sends or deletes: at most every file of the site.
+void TFhtml::Publish() {
+  PublishReport report;
+  cardwise::Status status = cardwise::Status::Ok();
+  RunWithProgress(FilesBelow(Settings().HtmlRootDir),
+                  [&] { status = PublishSite(Settings(), false, report); });
+  if (!status) {
+    Pstatus_->SetStatus("Not published.", kRunning);
+    Prompts().ShowError(this, kTitle, ToQString(status.message()));
+    return;
+  }
+  Pstatus_->SetStatus(PublishSummary(report));
+}
+
+void TFhtml::ReportSkipped(const MakePagesReport& report, bool publishWanted) {
   if (report.Skipped.empty()) return;
   const int count = static_cast<int>(report.Skipped.size());
   QString text = QString("%1 page(s) could not be written:").arg(count);
   for (int i = 0; i < std::min(count, kSkippedListed); ++i)
     text += "\n" + ToQString(report.Skipped[static_cast<std::size_t>(i)]);
   if (count > kSkippedListed) text += QString("\n... and %1 more.").arg(count - kSkippedListed);
+  if (publishWanted) text += "\nThe site was not published.";
   Prompts().ShowError(this, kTitle, text);
 }
 

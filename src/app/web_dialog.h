@@ -5,8 +5,14 @@
 // Settings(), makes the site with the hourglass cursor while the status line (yellow) and the
 // progress bar follow the run, reports the pages that could not be written in one message box,
 // and closes the dialog with Accepted.
+//
+// "Publish after making pages" (enabled when Setup has a "Publish to" target) then publishes
+// the site (src/web/publish.h), the status line and the bar following each file sent; a
+// failure is shown in one message box. A site with pages that could not be written is not
+// published.
 
 #include <QDialog>
+#include <functional>
 
 class QCheckBox;
 class QProgressBar;
@@ -37,10 +43,15 @@ class TFhtml : public QDialog {
 
   void FormActivate();
   void BBokClick();
-  void MakePages();
-  void ReportSkipped(const MakePagesReport& report);
+  // Runs `job` with the hourglass cursor, the status texts moving the bar towards
+  // `expectedTexts`.
+  void RunWithProgress(int expectedTexts, const std::function<void()>& job);
+  MakePagesReport MakePages();
+  void Publish();
+  void ReportSkipped(const MakePagesReport& report, bool publishWanted);
 
   QCheckBox* boxes_[5] = {};  // in the order of the box table
+  QCheckBox* CBpublish_ = nullptr;
   QProgressBar* PBprogress_ = nullptr;
   StatusPanel* Pstatus_ = nullptr;
 };

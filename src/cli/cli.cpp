@@ -11,6 +11,7 @@
 #include "cli/export_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
+#include "cli/publish_command.h"
 #include "cli/recalc_command.h"
 #include "platform/codepage.h"
 #include "platform/status_sink.h"
@@ -47,8 +48,11 @@ const Command kCommands[] = {
      "make-pages [FLAGS]    make the web site; the flags hold for this run only: --long-names\n"
      "                        or --short-names (the page names); --all-rounds, --all-players,\n"
      "                        --all-events, --all-tours rewrite existing pages of rounds,\n"
-     "                        player years, events or tours",
+     "                        player years, events or tours; --publish then publishes it",
      RunMakePages},
+    {"publish",
+     "publish [--dry-run]    copy the web site to [Web] PublishTo with rsync (only what changed)",
+     RunPublish},
     {"export",
      "export KIND [ID|YEAR] [--output FILE]\n"
      "                        CSV for spreadsheets, to stdout or into FILE: an event's results\n"

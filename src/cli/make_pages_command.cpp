@@ -2,7 +2,10 @@
 
 #include <ostream>
 
+#include <algorithm>
+
 #include "cli/check_command.h"
+#include "cli/publish_command.h"
 #include "platform/codepage.h"
 #include "records/dates.h"
 #include "results/database.h"
@@ -15,7 +18,7 @@ namespace {
 constexpr std::size_t kSkippedShown = 10;
 constexpr const char* kUsage =
     "usage: cardwise-cli make-pages [--long-names | --short-names] [--all-rounds] "
-    "[--all-players] [--all-events] [--all-tours]\n";
+    "[--all-players] [--all-events] [--all-tours] [--publish]\n";
 
 struct Flag {
   const char* Name;
@@ -66,7 +69,9 @@ void PrintSummary(const MakePagesReport& report, std::ostream& out) {
 int RunMakePages(CliContext& context) {
   // A copy: the flags hold for this run and never reach the settings file.
   TSettings settings = context.Settings;
-  if (!ApplyFlags(context.Args, settings)) {
+  std::vector<std::string> args = context.Args;
+  const bool publish = std::erase(args, "--publish") > 0;
+  if (!ApplyFlags(args, settings)) {
     context.Err << kUsage;
     return kExitUsage;
   }
@@ -74,7 +79,12 @@ int RunMakePages(CliContext& context) {
   PrintLoadWarnings(LoadDatabase(database, settings), context.Err);
   const MakePagesReport report = MakeAllPages(TWebContext{settings, database, Today()});
   PrintSummary(report, context.Out);
-  return report.Skipped.empty() ? kExitOk : kExitFailure;
+  if (!report.Skipped.empty()) {
+    // A site with holes is not published: with PublishDelete the server would lose those pages.
+    if (publish) context.Err << "cardwise-cli: not published, as some pages were not written\n";
+    return kExitFailure;
+  }
+  return publish ? PublishAndReport(settings, false, context) : kExitOk;
 }
 
 }  // namespace cardwise

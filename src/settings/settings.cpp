@@ -27,6 +27,7 @@ constexpr std::size_t kColorTextMax = 9;
 constexpr char kColors[] = "Colors";
 constexpr char kSetUp[] = "SetUp";
 constexpr char kHeadings[] = "Html-Headings";
+constexpr char kWeb[] = "Web";
 constexpr char kStoreKey[] = "cardwise";
 constexpr char kCustomColorsKey[] = "CustomColors";
 
@@ -80,6 +81,7 @@ constexpr FlagField kFlags[] = {
     {"AllRounds", &TSettings::AllRounds},
     {"AllEvents", &TSettings::AllEvents},
     {"AllTours", &TSettings::AllTours},
+    {"PublishAfterMake", &TSettings::PublishAfterMake},
 };
 
 // A whole decimal number with an optional sign and nothing else; false leaves `value` alone.
@@ -156,6 +158,15 @@ void ReadCaptions(const IniFile& ini, TSettings& settings) {
   }
 }
 
+// Section "Web", publishing: PublishDelete is 0 or 1 (any other number is on, a text that is
+// not a number leaves the default).
+void ReadPublishing(const IniFile& ini, TSettings& settings) {
+  settings.PublishTo = ini.ReadString(kWeb, "PublishTo", settings.PublishTo);
+  int remove = 0;
+  if (ParseInteger(ini.ReadString(kWeb, "PublishDelete", ""), remove))
+    settings.PublishDelete = remove != 0;
+}
+
 // ----- reading the per-user store -----
 
 void ReadWindowPlaces(const UserStore& store, TSettings& settings) {
@@ -216,6 +227,11 @@ void WriteCaptions(IniFile& ini, const TSettings& settings) {
   }
 }
 
+void WritePublishing(IniFile& ini, const TSettings& settings) {
+  ini.WriteString(kWeb, "PublishTo", settings.PublishTo);
+  ini.WriteString(kWeb, "PublishDelete", settings.PublishDelete ? "1" : "0");
+}
+
 // A failed Status whose message names `path`.
 Status NamingFile(Status status, const std::string& path) {
   if (status || status.message().find(path) != std::string::npos) return status;
@@ -235,6 +251,7 @@ Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
   }
   WriteSetUp(ini, settings);
   WriteCaptions(ini, settings);
+  WritePublishing(ini, settings);
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
   if (Status status = CreateDirectories(folder); !folder.empty() && !status) {
@@ -336,6 +353,7 @@ Status LoadSettings(TSettings& settings, const SettingsPaths& paths) {
     ReadTexts(ini, settings);
     ReadSetUp(ini, settings);
     ReadCaptions(ini, settings);
+    ReadPublishing(ini, settings);
   }
   ColorsFromText(settings);
   Status storeStatus = NamingFile(ReadStore(paths.UserStore, settings), paths.UserStore);

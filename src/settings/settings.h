@@ -78,10 +78,15 @@ struct TSettings {
   // Section "Html-Headings".
   TCaptions Captions;
 
+  // Section "Web": publishing the site (src/web/publish.h). An empty target: publishing is off.
+  std::string PublishTo;
+  bool PublishDelete = false;  // remove files from the target that the site no longer has
+
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;
   bool UseLongFileNames = false, CopyInFooter = false, AllPlayers = false, AllCourses = false,
        AllRounds = false, AllEvents = false, AllTours = false;
+  bool PublishAfterMake = false;          // the web dialog's "Publish after making pages"
   std::vector<std::string> CustomColors;  // "ColorA=ffffff", ...
 
   const std::string& Color(ColorKey key) const { return ColorText[static_cast<int>(key)]; }

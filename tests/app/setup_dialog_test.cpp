@@ -144,6 +144,8 @@ TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   Find<QLineEdit>(&setup_, "Eauthor")->setText("J\u00f6rg");
   Find<QCheckBox>(&setup_, "CBcopy")->setChecked(true);
   Find<QCheckBox>(&setup_, "CBicons")->setChecked(true);
+  Find<QLineEdit>(&setup_, "Epublishto")->setText("golf@club.example:www/");
+  Find<QCheckBox>(&setup_, "CBpublishdelete")->setChecked(true);
   ClickOk();
   const TSettings& settings = Settings();
   EXPECT_EQ(settings.HtmlRootDir, "/srv/golf");  // as typed, no "/" added
@@ -153,6 +155,8 @@ TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   EXPECT_EQ(settings.Author, "J\xf6rg");
   EXPECT_TRUE(settings.CopyInFooter);
   EXPECT_TRUE(settings.TrueColorIcons);
+  EXPECT_EQ(settings.PublishTo, "golf@club.example:www/");
+  EXPECT_TRUE(settings.PublishDelete);
   EXPECT_FALSE(setup_.isVisible());
 }
 

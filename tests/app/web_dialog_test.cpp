@@ -95,5 +95,38 @@ TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
   EXPECT_FALSE(FileExists(Page('p')));
 }
 
+TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
+  html_.show();
+  auto* publish = Find<QCheckBox>(&html_, "CBpublish");
+  EXPECT_FALSE(publish->isEnabled());  // no target yet
+
+  Settings().PublishTo = dir_.File("server/");
+  html_.hide();
+  html_.show();
+  ASSERT_TRUE(publish->isEnabled());
+  publish->setChecked(true);
+  MakePages();
+  EXPECT_TRUE(Settings().PublishAfterMake);
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  const std::string page = Page('p').substr(Settings().HtmlRootDir.size());
+  EXPECT_TRUE(FileExists(dir_.File("server/") + page)) << page;
+  const QString status = html_.Status()->text();
+  EXPECT_TRUE(status.startsWith("Published: ")) << status.toStdString();
+  EXPECT_TRUE(status.contains(" file(s) sent")) << status.toStdString();
+  auto* bar = Find<QProgressBar>(&html_, "PBprogress");
+  EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST_F(WebDialogTest, AFailedPublishIsOneMessage) {
+  Settings().PublishTo = dir_.File("missing/server/");
+  Settings().PublishAfterMake = true;
+  html_.show();
+  MakePages();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown.front().contains("failed")) << prompts_->Shown.front().toStdString();
+  EXPECT_EQ(html_.Status()->text(), "Not published.");
+  EXPECT_TRUE(FileExists(Page('p')));  // the pages are made all the same
+}
+
 }  // namespace
 }  // namespace cardwise::testing

@@ -7,6 +7,10 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <utility>
 
@@ -199,6 +203,111 @@ TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
   const RunResult unwritable = Run(ini + "export rounds --output " + dir_.File("no/such/r.csv"));
   EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/r.csv")));
+
+// Every regular file below `root` by its relative path, with its bytes.
+std::map<std::string, std::string> FilesBelow(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string path = entry.path().string();
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    files[path.substr(root.size())] = bytes.str();
+  }
+  return files;
+}
+
+// The demo data in the data folder, the site in web/, published to server/www/.
+class PublishCliTest : public CliTest {
+ protected:
+  void SetUp() override {
+    Settings(dir_.File("server/www/"), false);
+    std::filesystem::create_directories(dir_.File("server"));  // rsync makes only the last folder
+  }
+
+  void Settings(const std::string& target, bool remove) const {
+    dir_.Write("cardwise.ini",
+               "[Dirs]\r\nDataDir=" + dir_.File("Data/") + "\r\nHtmlRootDir=" + dir_.File("web/") +
+                   "\r\n[Files]\r\nPlayerFName=DEMOP.DAT\r\nCourseFName=DEMOC.DAT\r\n"
+                   "EventFName=DEMOE.DAT\r\nTourFName=DEMOT.DAT\r\nRoundFName=DEMOR.DAT\r\n"
+                   "[Web]\r\nPublishTo=" +
+                   target + "\r\nPublishDelete=" + (remove ? "1" : "0") + "\r\n");
+  }
+  RunResult Cli(const std::string& args, const std::string& env = "") const {
+    return Run("--ini " + dir_.File("cardwise.ini") + " " + args, env);
+  }
+  // The files of the site that the server does not have as they are.
+  int Differing() const {
+    const auto site = FilesBelow(dir_.File("web/")), server = FilesBelow(dir_.File("server/www/"));
+    int count = 0;
+    for (const auto& [path, bytes] : site)
+      count += server.count(path) == 0 || server.at(path) != bytes ? 1 : 0;
+    return count;
+  }
+};
+
+TEST_F(PublishCliTest, FirstPublishCopiesEverythingThenOnlyTheChangedPages) {
+  const RunResult first = Cli("make-pages --publish");
+  ASSERT_EQ(first.ExitCode, 0) << first.Output;
+  const auto site = FilesBelow(dir_.File("web/"));
+  ASSERT_GT(site.size(), 400u);
+  EXPECT_THAT(first.Output, HasSubstr("files sent: " + std::to_string(site.size()) + "\n"));
+  EXPECT_EQ(FilesBelow(dir_.File("server/www/")), site);
+
+  // One score of one round: every page is rewritten, a few of them differ.
+  std::string rounds = dir_.Read("Data/DEMOR.DAT");
+  rounds.replace(rounds.find("Score=6,6,4,8"), 13, "Score=5,6,4,8");
+  dir_.Write("Data/DEMOR.DAT", rounds);
+  ASSERT_EQ(Cli("make-pages --all-rounds --all-players --all-events --all-tours").ExitCode, 0);
+  const int changed = Differing();
+  EXPECT_GT(changed, 0);
+  EXPECT_LT(changed, 40);
+  const RunResult second = Cli("publish");
+  EXPECT_EQ(second.ExitCode, 0) << second.Output;
+  EXPECT_THAT(second.Output, HasSubstr("files sent: " + std::to_string(changed) + "\n"));
+  EXPECT_EQ(Differing(), 0);
+}
+
+TEST_F(PublishCliTest, OldPagesStayUnlessDeletingAndADryRunChangesNothing) {
+  ASSERT_EQ(Cli("make-pages --publish").ExitCode, 0);
+  const std::string page = "index/help.htm";
+  ASSERT_TRUE(std::filesystem::remove(dir_.File("web/" + page)));
+  dir_.Write("web/index/new.htm", "new");
+  const auto server = FilesBelow(dir_.File("server/www/"));
+
+  Settings(dir_.File("server/www/"), true);
+  const RunResult dry = Cli("publish --dry-run");
+  EXPECT_EQ(dry.ExitCode, 0) << dry.Output;
+  EXPECT_THAT(dry.Output, HasSubstr("files to send: 1\nbytes to send: 3\nfiles to delete: 1\n"));
+  EXPECT_EQ(FilesBelow(dir_.File("server/www/")), server);
+
+  Settings(dir_.File("server/www/"), false);
+  EXPECT_THAT(Cli("publish").Output, HasSubstr("files sent: 1\nbytes sent: 3\nfiles deleted: 0\n"));
+  EXPECT_EQ(dir_.Read("server/www/" + page), server.at(page));
+  Settings(dir_.File("server/www/"), true);
+  EXPECT_THAT(Cli("publish").Output, HasSubstr("files sent: 0\nbytes sent: 0\nfiles deleted: 1\n"));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("server/www/" + page)));
+}
+
+// A stand-in rsync that leaves a mark shows whether anything ran.
+TEST_F(PublishCliTest, RefusedTargetsAndAMissingRsyncRunNothing) {
+  const std::string bin = dir_.File("bin/");
+  dir_.Write("bin/rsync", "#!/bin/sh\ntouch " + dir_.File("rsync-ran") + "\n");
+  std::filesystem::permissions(bin + "rsync", std::filesystem::perms::owner_all);
+  const std::string path = "PATH=" + bin + ":/usr/bin:/bin";
+  for (const char* target : {"-e sh", "x;rm", "$(id)", ""}) {
+    Settings(target, true);
+    const RunResult result = Cli("publish", path);
+    EXPECT_EQ(result.ExitCode, 1) << target;
+    EXPECT_THAT(result.Output, HasSubstr(*target ? "refused" : "no publish target")) << target;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("rsync-ran")));
+
+  Settings(dir_.File("server/www/"), false);
+  const RunResult missing = Cli("make-pages --publish", "PATH=" + dir_.File("nothing"));
+  EXPECT_EQ(missing.ExitCode, 1);
+  EXPECT_THAT(missing.Output, HasSubstr("rsync: not found in PATH"));
+  EXPECT_EQ(Cli("publish --now").ExitCode, 2);
 }
 
 }  // namespace

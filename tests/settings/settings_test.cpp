@@ -78,11 +78,12 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
+  expected += Crlf("[Web]|PublishTo=|PublishDelete=0|");
   EXPECT_EQ(text.substr(headings), expected);
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
             Crlf("[cardwise]|UseLongFileNames=0|CopyInFooter=0|AllPlayers=0|AllCourses=0|"
-                 "AllRounds=0|AllEvents=0|AllTours=0|"));
+                 "AllRounds=0|AllEvents=0|AllTours=0|PublishAfterMake=0|"));
 }
 
 TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
@@ -97,11 +98,14 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.Windows[static_cast<int>(WindowId::Player)].Top = 5;
   settings.AllCourses = settings.CopyInFooter = true;
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
+  settings.PublishTo = "golf@club.example:www/";
+  settings.PublishDelete = settings.PublishAfterMake = true;
   Save(settings);
+  EXPECT_EQ(Saved("Web", "PublishDelete"), "1");
   EXPECT_EQ(dir.Read(kStore),
             Crlf("[cardwise]|PlayerTop=5|HtmlLeft=-20|HtmlTop=300|UseLongFileNames=0|"
                  "CopyInFooter=1|AllPlayers=0|AllCourses=1|AllRounds=0|AllEvents=0|AllTours=0|"
-                 "[CustomColors]|ColorA=ffffff|ColorB=00ff00|"));
+                 "PublishAfterMake=1|[CustomColors]|ColorA=ffffff|ColorB=00ff00|"));
 
   // A record loaded from those files and saved elsewhere writes the very same files; with the
   // store pinned above, that leaves the values of the settings file to check.
@@ -116,6 +120,8 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(loaded.nStatList, -4);
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
+  EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");
+  EXPECT_TRUE(loaded.PublishDelete);
 }
 
 TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
@@ -173,7 +179,8 @@ TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
   EXPECT_EQ(dir.Read("copy-store.ini"),
             Crlf("[cardwise]|MainLeft=10|PlayerTop=-5|HtmlLeft=7|UseLongFileNames=0|"
                  "CopyInFooter=0|AllPlayers=0|AllCourses=0|AllRounds=1|AllEvents=0|AllTours=1|"
-                 "[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|ColorF=f|"));
+                 "PublishAfterMake=0|[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|"
+                 "ColorF=f|"));
 }
 
 TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
@@ -184,7 +191,8 @@ TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
       {"AllCourses", &TSettings::AllCourses},
       {"AllRounds", &TSettings::AllRounds},
       {"AllEvents", &TSettings::AllEvents},
-      {"AllTours", &TSettings::AllTours}};
+      {"AllTours", &TSettings::AllTours},
+      {"PublishAfterMake", &TSettings::PublishAfterMake}};
   for (const auto& [name, field] : flags) {
     dir.Write(kStore, std::string("[cardwise]\r\n") + name + "=1\r\n");
     const TSettings settings = Loaded();
