@@ -20,10 +20,11 @@ _cardwise_cli() {
     esac
   done
   case $command in
-    "") words="--ini --help --version check recalc import-dx demo make-pages export" ;;
+    "") words="--ini --help --version check recalc import-dx demo make-pages publish export" ;;
     recalc) ((argument == 0)) && words="events tours hcp" ;;
     demo) ((argument == 0)) && words="load unload" ;;
-    make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours" ;;
+    make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours --publish" ;;
+    publish) words="--dry-run" ;;
     export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds" ;;
     import-dx)
       if ((argument == 1)); then

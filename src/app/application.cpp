@@ -13,8 +13,8 @@
 #include "app/main_window.h"
 #include "app/player_editor.h"
 #include "app/prompts.h"
-#include "app/round_editor.h"
 #include "app/qt_text.h"
+#include "app/round_editor.h"
 #include "app/setup_dialog.h"
 #include "app/splash_window.h"
 #include "app/status_panel.h"
@@ -35,14 +35,10 @@ SettingsPaths appPaths;
 
 // The windows whose places the per-user store keeps.
 std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
-  return {{WindowId::Main, windows.Main},
-          {WindowId::Player, windows.Player},
-          {WindowId::Course, windows.Course},
-          {WindowId::Round, windows.Round},
-          {WindowId::Event, windows.Event},
-          {WindowId::Tour, windows.Tour},
-          {WindowId::Setup, windows.Setup},
-          {WindowId::Html, windows.Html}};
+  return {{WindowId::Main, windows.Main},     {WindowId::Player, windows.Player},
+          {WindowId::Course, windows.Course}, {WindowId::Round, windows.Round},
+          {WindowId::Event, windows.Event},   {WindowId::Tour, windows.Tour},
+          {WindowId::Setup, windows.Setup},   {WindowId::Html, windows.Html}};
 }
 
 void CreateWindows() {

@@ -23,7 +23,7 @@ using CourseAdapter = TRecordListAdapter<TCourse>;
 enum Row { kLenRow = 1, kParRow = 2, kHcpRow = 3 };
 
 // The card's rows in grid order.
-constexpr TResult TCourse::* kHoleRows[] = {nullptr, &TCourse::Len, &TCourse::Par, &TCourse::Hcp};
+constexpr TResult TCourse::*kHoleRows[] = {nullptr, &TCourse::Len, &TCourse::Par, &TCourse::Hcp};
 
 EditorTraits CourseTraits() {
   EditorTraits traits = MakeEditorTraits("course", "Course", kCoursesFile);
@@ -89,8 +89,7 @@ void TFCourse::createFields() {
 }
 
 THoleGrid* TFCourse::createGrid(int firstHole, const QString& totalTitle) {
-  const std::vector<HoleRow> rows = {
-      {"Len", {3, false}}, {"Par", {1, false}}, {"Hcp", {1, true}}};
+  const std::vector<HoleRow> rows = {{"Len", {3, false}}, {"Par", {1, false}}, {"Hcp", {1, true}}};
   auto* grid = new THoleGrid(firstHole, totalTitle, rows);
   grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
   grid->Look = [this](int row, int column, const QString& text) {

@@ -1,7 +1,7 @@
 #pragma once
-// Field helpers the editors share: field texts and settings colours, numbers shown as the grids and labels show them, a hole row
-// copied between a record and a grid, double-click actions, and the date and time readers of a
-// post with their messages.
+// Field helpers the editors share: field texts and settings colours, numbers shown as the grids and
+// labels show them, a hole row copied between a record and a grid, double-click actions, and the
+// date and time readers of a post with their messages.
 
 #include <QColor>
 #include <QString>

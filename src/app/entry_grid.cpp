@@ -39,7 +39,7 @@ class EntryGridDelegate : public QStyledItemDelegate {
     editor->setObjectName("cellEditor");
     editor->setFrame(false);
     editor->setAlignment(grid_->LeftAligned.contains(index.column()) ? Qt::AlignLeft
-                                                                      : Qt::AlignCenter);
+                                                                     : Qt::AlignCenter);
     const int row = index.row();
     const int column = index.column();
     TEntryGrid* grid = grid_;
@@ -120,8 +120,7 @@ void TEntryGrid::SetText(int row, int column, const QString& text) {
 // keys put the cursor there.
 void TEntryGrid::SetEditable(int row, int column, bool editable) {
   if (!item(row, column)) setItem(row, column, new QTableWidgetItem);
-  item(row, column)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable
-                                       : Qt::NoItemFlags);
+  item(row, column)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 QWidget* TEntryGrid::CellEditor() const {

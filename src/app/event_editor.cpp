@@ -19,6 +19,7 @@
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "records/round.h"
+#include "results/csv_export.h"
 #include "results/event_results.h"
 #include "settings/settings.h"
 #include "web/site.h"
@@ -35,8 +36,9 @@ const char kPlayerTitle[] = "Player";
 EditorTraits EventTraits() {
   EditorTraits traits = MakeEditorTraits("event", "Event", kEventsFile);
   traits.Caption = "Add/Edit Events";
-  traits.BrowseHint = "Show Event Index Page, Start Web-Browser... (You must make the web page "
-                      "first)";
+  traits.BrowseHint =
+      "Show Event Index Page, Start Web-Browser... (You must make the web page "
+      "first)";
   return traits;
 }
 
@@ -66,6 +68,11 @@ TFEvent::TFEvent(QWidget* parent)
   setObjectName("TFEvent");
   createFields();
   createMenuItems();
+  // On a copy: the export ranks the results without changing the event being shown.
+  AddCsvExport([this](int index) {
+    TEvent event = static_cast<EventAdapter&>(List()).RecordAt(index);
+    return EventResultsTable(event, ProcessDatabase());
+  });
 }
 
 // ---- construction

@@ -133,7 +133,8 @@ void TFimport::ShowOutcome(DXStep step, const DXImportReport& report) {
     lines << ToQString(message);
   if (!lines.isEmpty()) {
     QString text = "Some records were not imported:\r\r" + lines.mid(0, kMaxListed).join('\r');
-    if (lines.size() > kMaxListed) text += QString("\r... and %1 more.").arg(lines.size() - kMaxListed);
+    if (lines.size() > kMaxListed)
+      text += QString("\r... and %1 more.").arg(lines.size() - kMaxListed);
     Prompts().ShowError(this, kTitle, text);
   }
   if (step != DXStep::Rounds && FileExists(report.Target))

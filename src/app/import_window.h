@@ -28,8 +28,8 @@ class TFimport : public QDialog {
 
  private:
   void createWidgets();
-  QLineEdit* createPathRow(QGridLayout* form, int row, const char* name,
-                           const QString& label, const QString& file);
+  QLineEdit* createPathRow(QGridLayout* form, int row, const char* name, const QString& label,
+                           const QString& file);
   QPushButton* createStepButton(const char* name, const QString& caption, const QString& hint,
                                 DXStep step);
   void PickFile(QLineEdit* field);

@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
-#include "app/course_editor.h"
-#include "app/event_editor.h"
-#include "app/import_window.h"
 #include "app/application.h"
 #include "app/button_images.h"
+#include "app/course_editor.h"
 #include "app/demo_dialog.h"
+#include "app/event_editor.h"
 #include "app/help.h"
+#include "app/import_window.h"
 #include "app/player_editor.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"

@@ -46,8 +46,7 @@ void Prompter::ShowInfoWithHelp(QWidget* parent, const QString& title, const QSt
 bool Prompter::AskText(QWidget* parent, const QString& title, const QString& prompt,
                        QString& text) {
   bool ok = false;
-  const QString answer =
-      QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
+  const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
   if (ok) text = answer;
   return ok;
 }
@@ -66,7 +65,9 @@ QString Prompter::SaveFileName(QWidget* parent, const QString& title, const QStr
   return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }
 
-Prompter& Prompts() { return *Current(); }
+Prompter& Prompts() {
+  return *Current();
+}
 
 std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
   std::swap(Current(), prompter);

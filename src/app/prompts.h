@@ -22,8 +22,7 @@ class Prompter {
   virtual void ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
                                 const QString& topic);
   // An input box with one line of text; false when the user cancels (`text` is then unchanged).
-  virtual bool AskText(QWidget* parent, const QString& title, const QString& prompt,
-                       QString& text);
+  virtual bool AskText(QWidget* parent, const QString& title, const QString& prompt, QString& text);
   // Opens a file in the desktop's program for it (a text file in the text editor).
   virtual void OpenDocument(const QString& path);
   // File dialogs; an empty text when the user cancels.

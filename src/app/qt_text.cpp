@@ -8,7 +8,9 @@ QString ToQString(std::string_view windows1252) {
   return QString::fromStdString(Windows1252ToUtf8(windows1252));
 }
 
-std::string FromQString(const QString& text) { return Utf8ToWindows1252(text.toStdString()); }
+std::string FromQString(const QString& text) {
+  return Utf8ToWindows1252(text.toStdString());
+}
 
 QColor ToQColor(ColorValue value) {
   return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);

@@ -523,6 +523,30 @@ void TRecordEditor::DoSaveAs() {
   ShowFailure("The " + traits_.Title + " data could not be saved in " + PathText(failed), status);
 }
 
+void TRecordEditor::AddCsvExport(std::function<CsvTable(int index)> table) {
+  auto* item = new QAction("E&xport CSV...", this);
+  item->setObjectName("MIfexport");
+  fileMenu_->insertAction(MIfclose, item);
+  connect(item, &QAction::triggered, this,
+          [this, table = std::move(table)] { DoExportCsv(table); });
+}
+
+void TRecordEditor::DoExportCsv(const std::function<CsvTable(int index)>& table) {
+  if (!list_->IsValidIndex(index_)) return;
+  const QString suggested =
+      PathText(Settings().DataDir) + ToQString(list_->KeyAt(index_)).toLower() + ".csv";
+  const std::string path = PathBytes(Prompts().SaveFileName(
+      this, "Export " + traits_.Title + " as CSV", suggested, "CSV files (*.csv);;All files (*)"));
+  if (path.empty()) return;
+  Status status = Status::Ok();
+  {
+    const WaitCursor wait;
+    status = WriteFileAtomically(path, CsvText(table(index_)));
+  }
+  if (!status) return ShowFailure("The CSV file could not be written", status);
+  SetStatus(PathText(path) + " written.");
+}
+
 void TRecordEditor::DoClose() {
   hide();
 }

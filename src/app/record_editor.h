@@ -12,10 +12,12 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/record_list_adapter.h"
+#include "platform/csv.h"
 #include "results/database.h"
 
 class QAbstractButton;
@@ -134,6 +136,9 @@ class TRecordEditor : public QMainWindow {
   static void FocusField(QLineEdit* field);
   // Whatever is typed into the field comes out in upper case (IDs).
   static void UpperCaseInput(QLineEdit* field);
+  // Adds "Export CSV..." to the File menu: the table of the shown record, written (atomically)
+  // into the file the user picks.
+  void AddCsvExport(std::function<CsvTable(int index)> table);
 
   // The area between the ID row and the buttons where the subclass puts its fields.
   QWidget* FieldArea() const { return fields_; }
@@ -194,6 +199,7 @@ class TRecordEditor : public QMainWindow {
   void ReportEnd(const QString& which);
   void ShowFailure(const QString& text, const Status& status);
   QString AskFileName(bool save, const QString& title);
+  void DoExportCsv(const std::function<CsvTable(int index)>& table);
 
   EditorTraits traits_;
   std::unique_ptr<RecordListAdapter> list_;

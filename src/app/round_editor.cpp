@@ -25,9 +25,9 @@ enum Row { kLen = 1, kPar, kHcp, kScore, kPutts, kGreen, kFairW, kStats };
 constexpr int kTotal = THoleGrid::kTotalColumn;
 
 // The round's rows in grid order; the Stats row holds texts.
-constexpr TResult TRound::* kHoleRows[] = {nullptr,        &TRound::CLen,   &TRound::CPar,
-                                           &TRound::CHcp,  &TRound::Score,  &TRound::Putts,
-                                           &TRound::Greens, &TRound::Fairways};
+constexpr TResult TRound::*kHoleRows[] = {nullptr,         &TRound::CLen,    &TRound::CPar,
+                                          &TRound::CHcp,   &TRound::Score,   &TRound::Putts,
+                                          &TRound::Greens, &TRound::Fairways};
 constexpr int kLastNumberRow = kFairW;
 constexpr int kStablefordPar = 36;
 constexpr int kPuttsPar = 18;
@@ -194,9 +194,9 @@ void TFRound::createResultLabels(QGridLayout* form) {
 THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
   const CompletionRule oneDigit{1, false};
   const CompletionRule oneWaits{1, true};
-  const std::vector<HoleRow> rows = {
-      {"Len", {3, false}}, {"Par", oneDigit},   {"Hcp", oneWaits},   {"Score", oneWaits},
-      {"Putts", oneDigit}, {"Green", oneDigit}, {"FairW", oneDigit}, {"Stats", {0, false}}};
+  const std::vector<HoleRow> rows = {{"Len", {3, false}}, {"Par", oneDigit},    {"Hcp", oneWaits},
+                                     {"Score", oneWaits}, {"Putts", oneDigit},  {"Green", oneDigit},
+                                     {"FairW", oneDigit}, {"Stats", {0, false}}};
   auto* grid = new THoleGrid(firstHole, totalTitle, rows);
   grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
   grid->Look = [this, grid](int row, int column, const QString& text) {
@@ -373,8 +373,8 @@ CellLook TFRound::DoDrawHoriz(const THoleGrid* grid, int row, int column, const 
     case kLen: {
       // The tee colour of the course typed, which the round takes on post.
       TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
-      look.Background = ToQColor(course ? course->LenColorOf(Settings())
-                                        : Settings().Value(ColorKey::Len));
+      look.Background =
+          ToQColor(course ? course->LenColorOf(Settings()) : Settings().Value(ColorKey::Len));
       break;
     }
     case 0:

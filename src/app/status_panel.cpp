@@ -23,13 +23,18 @@ StatusPanel::~StatusPanel() {
   if (current == this) current = nullptr;
 }
 
-void StatusPanel::MakeCurrent() { current = this; }
+void StatusPanel::MakeCurrent() {
+  current = this;
+}
 
-StatusPanel* StatusPanel::Current() { return current; }
+StatusPanel* StatusPanel::Current() {
+  return current;
+}
 
 void StatusPanel::SetStatus(const QString& text, const QColor& color) {
   QPalette colors = palette();
-  colors.setColor(QPalette::Window, color.isValid() ? color : QApplication::palette().color(QPalette::Button));
+  colors.setColor(QPalette::Window,
+                  color.isValid() ? color : QApplication::palette().color(QPalette::Button));
   setPalette(colors);
   setText(text);
   repaint();

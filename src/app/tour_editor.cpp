@@ -21,6 +21,7 @@
 #include "app/weights_dialog.h"
 #include "records/numbers.h"
 #include "records/text.h"
+#include "results/csv_export.h"
 #include "results/database.h"
 #include "results/tour_standings.h"
 #include "settings/settings.h"
@@ -71,6 +72,10 @@ TFTour::TFTour(QWidget* parent)
   setObjectName("TFTour");
   createFields();
   createMenuItems();
+  AddCsvExport([this](int index) {
+    TTour tour = static_cast<TourAdapter&>(List()).RecordAt(index);
+    return TourStandingsTable(tour, ProcessDatabase());
+  });
 }
 
 // ---- construction
@@ -288,14 +293,12 @@ void TFTour::MIfsaveaseidClick() {
   const std::string eventID = UpperCase(Trim(FromQString(typed)));
   if (eventID.empty()) return;
   if (Events().FindRecord(eventID) &&
-      !Prompts().AskYesNo(this, "Confirm",
-                          "Event " + ToQString(eventID) + " exists. Replace it?"))
+      !Prompts().AskYesNo(this, "Confirm", "Event " + ToQString(eventID) + " exists. Replace it?"))
     return;
   if (!SaveAsEventID(*tour, eventID)) return;
-  Prompts().ShowInfoWithHelp(this, "Cardwise",
-                             "Saved as event: " + ToQString(eventID) +
-                                 "\rIt is in the event list now.",
-                             "TOURASEVENT");
+  Prompts().ShowInfoWithHelp(
+      this, "Cardwise", "Saved as event: " + ToQString(eventID) + "\rIt is in the event list now.",
+      "TOURASEVENT");
 }
 
 // Writes the tour's standing as the event `eventID` and takes that event into the event list
@@ -315,9 +318,9 @@ bool TFTour::SaveAsEventID(TTour& tour, const std::string& eventID) {
   }
   if (status) status = ReloadRecord(*event, path);
   if (!status) {
-    Prompts().ShowError(this, "Cardwise",
-                        "The event " + ToQString(eventID) + " could not be saved:\r" +
-                            ToQString(status.message()));
+    Prompts().ShowError(
+        this, "Cardwise",
+        "The event " + ToQString(eventID) + " could not be saved:\r" + ToQString(status.message()));
     return false;
   }
   FillEventList();

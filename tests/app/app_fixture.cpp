@@ -36,8 +36,8 @@ QString ScriptedPrompter::OpenFileName(QWidget*, const QString& title, const QSt
   return name;
 }
 
-QString ScriptedPrompter::SaveFileName(QWidget* parent, const QString& title,
-                                       const QString& dir, const QString& filter) {
+QString ScriptedPrompter::SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+                                       const QString& filter) {
   return OpenFileName(parent, title, dir, filter);
 }
 

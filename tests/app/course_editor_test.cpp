@@ -63,9 +63,9 @@ TEST_F(CourseEditorTest, HoleCellsCompleteByTheirRowAndMoveOn) {
     int ThenRow, ThenColumn;  // the cursor afterwards
     const char* Stored;
   } cases[] = {
-      {kLenRow, 1, "34", kLenRow, 1, ""},      {kLenRow, 1, "345", kLenRow, 2, "345"},
-      {kHcpRow, 1, "1", kHcpRow, 1, ""},       {kHcpRow, 1, "14", kHcpRow, 2, "14"},
-      {kHcpRow, 1, "7", kHcpRow, 2, "7"},      {kParRow, 9, "5", kHcpRow, 1, "5"},
+      {kLenRow, 1, "34", kLenRow, 1, ""}, {kLenRow, 1, "345", kLenRow, 2, "345"},
+      {kHcpRow, 1, "1", kHcpRow, 1, ""},  {kHcpRow, 1, "14", kHcpRow, 2, "14"},
+      {kHcpRow, 1, "7", kHcpRow, 2, "7"}, {kParRow, 9, "5", kHcpRow, 1, "5"},
       {kHcpRow, 9, "9", kHcpRow, 9, "9"},  // the last cell: the cursor stays
   };
   for (const auto& c : cases) {
@@ -124,8 +124,7 @@ TEST_F(CourseEditorTest, TeeColourIsTheCoursesOrTheLengthColourAndIsStored) {
   EXPECT_EQ(Tee(), length);
   Find<QAction>(&editor_, "MIpedit")->trigger();
   Press(Qt::Key_F11);
-  EXPECT_TRUE(Has(File(), "LenRGB=" + ColorToHtml(Settings().Value(ColorKey::Len))))
-      << File();
+  EXPECT_TRUE(Has(File(), "LenRGB=" + ColorToHtml(Settings().Value(ColorKey::Len)))) << File();
 }
 
 TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {

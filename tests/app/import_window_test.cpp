@@ -85,10 +85,10 @@ TEST_F(ImportWindowTest, AMissingFileIsReportedAndNothingChanges) {
 }
 
 TEST_F(ImportWindowTest, ARecordWithABadDateIsListedAndTheRestStays) {
-  const std::string rond = dir_.Write(
-      "ROND.DX",
-      "Spelare=Al Adams\r\nTavling=Cup\r\nDatum=020511\r\n*EOR\r\n"
-      "Spelare=Bo Berg\r\nTavling=Bad Day\r\nDatum=0213x9\r\n*EOR\r\n");
+  const std::string rond =
+      dir_.Write("ROND.DX",
+                 "Spelare=Al Adams\r\nTavling=Cup\r\nDatum=020511\r\n*EOR\r\n"
+                 "Spelare=Bo Berg\r\nTavling=Bad Day\r\nDatum=0213x9\r\n*EOR\r\n");
   SetPaths(QString(), QString::fromStdString(rond));
   Click("Brondevents");
   ASSERT_EQ(prompts_->Shown.size(), 1);

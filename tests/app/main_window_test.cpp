@@ -95,18 +95,12 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
     const char* Caption;
     bool Enabled;
   } const items[] = {
-      {"MIload", "Load more Rounds...", true},
-      {"MIfimport", "Import CARDWS DX files...", true},
-      {"MIfdemo", "Demo-data...", true},
-      {"MIfsetup", "&Setup...", true},
-      {"MIficons", "True color icons", true},
-      {"MIfexit", "E&xit", true},
-      {"MIduhcp", "Update players hcp", true},
-      {"MIde", "Recalc all events", true},
-      {"MIdt", "Recalc all tours", true},
-      {"MIhcontents", "Contents", true},
-      {"MIhindex", "Cardwise Home Page...", true},
-      {"MIhabout", "About", true},
+      {"MIload", "Load more Rounds...", true},     {"MIfimport", "Import CARDWS DX files...", true},
+      {"MIfdemo", "Demo-data...", true},           {"MIfsetup", "&Setup...", true},
+      {"MIficons", "True color icons", true},      {"MIfexit", "E&xit", true},
+      {"MIduhcp", "Update players hcp", true},     {"MIde", "Recalc all events", true},
+      {"MIdt", "Recalc all tours", true},          {"MIhcontents", "Contents", true},
+      {"MIhindex", "Cardwise Home Page...", true}, {"MIhabout", "About", true},
   };
   for (const auto& expected : items) {
     auto* item = Find<QAction>(Main(), expected.Name);
@@ -180,13 +174,19 @@ TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
   const struct {
     const char* Topic;
     const char* Page;
-  } cases[] = {{"CONTENTS", "contents.htm"},       {"PLAYER", "player.htm"},
-               {"ROUND", "round.htm"},             {"COURSE", "course.htm"},
-               {"EVENT", "event.htm"},             {"TOUR", "tour.htm"},
-               {"WEIGHTS", "weights.htm"},         {"IMPORT", "import.htm"},
+  } cases[] = {{"CONTENTS", "contents.htm"},
+               {"PLAYER", "player.htm"},
+               {"ROUND", "round.htm"},
+               {"COURSE", "course.htm"},
+               {"EVENT", "event.htm"},
+               {"TOUR", "tour.htm"},
+               {"WEIGHTS", "weights.htm"},
+               {"IMPORT", "import.htm"},
                {"TOURASEVENT", "tourasevent.htm"},
-               {"MakePages", "makepages.htm"},     {"NOSUCHTOPIC", "contents.htm"},
-               {"../help/player", "contents.htm"}, {"", "contents.htm"}};
+               {"MakePages", "makepages.htm"},
+               {"NOSUCHTOPIC", "contents.htm"},
+               {"../help/player", "contents.htm"},
+               {"", "contents.htm"}};
   for (const auto& c : cases) {
     const QString path = app::HelpPagePath(c.Topic);
     EXPECT_TRUE(path.endsWith(QString("/") + c.Page)) << c.Topic << " -> " << path.toStdString();

@@ -23,10 +23,10 @@ using app::THoleGrid;
 constexpr const char* kPar = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
 constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
 
-const std::string kCourses = std::string("[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\n") +
-                             "LenRGB=ffff00\r\nCR=70.1\r\nSlope=125.0\r\nPar=" + kPar +
-                             "\r\nHcp=" + kIndex + "\r\n[FL]\r\nID=FL\r\nCourse=Flat Links\r\nPar=" +
-                             kPar + "\r\nHcp=" + kIndex + "\r\n";
+const std::string kCourses =
+    std::string("[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\n") +
+    "LenRGB=ffff00\r\nCR=70.1\r\nSlope=125.0\r\nPar=" + kPar + "\r\nHcp=" + kIndex +
+    "\r\n[FL]\r\nID=FL\r\nCourse=Flat Links\r\nPar=" + kPar + "\r\nHcp=" + kIndex + "\r\n";
 constexpr const char* kPlayers =
     "[AB]\r\nID=AB\r\nPlayer=Ann Brown\r\nHcp=10.5\r\n"
     "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\n";
@@ -52,7 +52,9 @@ class RoundEditorTest : public AppTest {
   QString Label(const char* name) { return Find<QLabel>(&editor_, name)->text(); }
   bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
   std::string File() { return dir_.Read("ROUNDS.DAT"); }
-  QPoint Cursor(const char* grid) { return {Grid(grid)->currentColumn(), Grid(grid)->currentRow()}; }
+  QPoint Cursor(const char* grid) {
+    return {Grid(grid)->currentColumn(), Grid(grid)->currentRow()};
+  }
   static QColor Color(ColorKey key) { return app::ToQColor(Settings().Value(key)); }
 
   // "New", then the event, player and tee time from the keyboard.
@@ -196,8 +198,11 @@ TEST(RoundColors, TotalsAgainstTheirReference) {
   const struct {
     int Value, Reference;
     ColorKey Expected;
-  } cases[] = {{36, 36, ColorKey::Tot0}, {37, 36, ColorKey::Tot1}, {35, 36, ColorKey::Tot_1},
-               {0, 36, ColorKey::Total}, {5, 0, ColorKey::Total}};
+  } cases[] = {{36, 36, ColorKey::Tot0},
+               {37, 36, ColorKey::Tot1},
+               {35, 36, ColorKey::Tot_1},
+               {0, 36, ColorKey::Total},
+               {5, 0, ColorKey::Total}};
   for (const auto& c : cases)
     EXPECT_EQ(app::TotalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
   EXPECT_EQ(app::ScoreColor(9, 3), Settings().Value(ColorKey::Score3));
@@ -246,7 +251,8 @@ TEST_F(RoundEditorTest, AFailedWriteKeepsTheCardUntilALaterPostSucceeds) {
   Type("4");
   Press(Qt::Key_Return);
   ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].contains("missing/ROUNDS.DAT")) << prompts_->Shown[0].toStdString();
+  EXPECT_TRUE(prompts_->Shown[0].contains("missing/ROUNDS.DAT"))
+      << prompts_->Shown[0].toStdString();
   EXPECT_TRUE(Posting());
 
   Settings().DataDir = dir_.Path();
@@ -287,9 +293,10 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
 }
 
 TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
-  Rounds().LoadFromFile(dir_.Write(
-      "ROUNDS.DAT", "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\nScore=5\r\n"
-                    "[260510-1000-JS]\r\nID=260510-1000-JS\r\nPlayerID=JS\r\nScore=4\r\n"));
+  Rounds().LoadFromFile(
+      dir_.Write("ROUNDS.DAT",
+                 "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\nScore=5\r\n"
+                 "[260510-1000-JS]\r\nID=260510-1000-JS\r\nPlayerID=JS\r\nScore=4\r\n"));
   editor_.FormActivate();
   Edit("Efid")->setFocus();
   EXPECT_EQ(Text("Eid"), "260510-0900-AB");
@@ -320,8 +327,8 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
       "Score=4,5,3,6,5,4,3,5,4,4,4,4,5,5,3,4,4,4\r\n" +
       "Greens=1,1,0,1,0,0,1,0,1,1,1,1,0,0,0,1,1,1\r\n" +
       "Fairways=1,0,1,1,1,0,0,1,1,1,1,0,0,1,1,0,0,1\r\n" +
-      "Putts=2,2,2,2,1,2,2,2,2,2,2,2,2,2,2,1,2,2\r\n" + "CPar=" + kPar + "\r\n" + "CHcp=" +
-      kIndex + "\r\n" + "Stats=bunker" + std::string(17, ';') + "\r\n";
+      "Putts=2,2,2,2,1,2,2,2,2,2,2,2,2,2,2,1,2,2\r\n" + "CPar=" + kPar + "\r\n" + "CHcp=" + kIndex +
+      "\r\n" + "Stats=bunker" + std::string(17, ';') + "\r\n";
   const std::string written = File();
   for (const char* key : {"ID=", "PlayerID=", "Hcp=", "Strokes=", "Date=", "Start=", "Score=",
                           "Greens=", "Fairways=", "Putts=", "CPar=", "Stats="}) {

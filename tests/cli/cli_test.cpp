@@ -203,6 +203,7 @@ TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
   const RunResult unwritable = Run(ini + "export rounds --output " + dir_.File("no/such/r.csv"));
   EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/r.csv")));
+}
 
 // Every regular file below `root` by its relative path, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& root) {
