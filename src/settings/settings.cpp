@@ -27,6 +27,7 @@ constexpr std::size_t kColorTextMax = 9;
 constexpr char kColors[] = "Colors";
 constexpr char kSetUp[] = "SetUp";
 constexpr char kHeadings[] = "Html-Headings";
+constexpr char kWeb[] = "Web";
 constexpr char kStoreKey[] = "cardwise";
 constexpr char kCustomColorsKey[] = "CustomColors";
 
@@ -156,6 +157,13 @@ void ReadCaptions(const IniFile& ini, TSettings& settings) {
   }
 }
 
+// A whole number, 0 for off; a value that is not one leaves the default.
+void ReadWeb(const IniFile& ini, TSettings& settings) {
+  int handicapPage = 0;
+  if (ParseInteger(ini.ReadString(kWeb, "HandicapPage", ""), handicapPage))
+    settings.HandicapPage = handicapPage != 0;
+}
+
 // ----- reading the per-user store -----
 
 void ReadWindowPlaces(const UserStore& store, TSettings& settings) {
@@ -235,6 +243,7 @@ Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
   }
   WriteSetUp(ini, settings);
   WriteCaptions(ini, settings);
+  ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
   if (Status status = CreateDirectories(folder); !folder.empty() && !status) {
@@ -336,6 +345,7 @@ Status LoadSettings(TSettings& settings, const SettingsPaths& paths) {
     ReadTexts(ini, settings);
     ReadSetUp(ini, settings);
     ReadCaptions(ini, settings);
+    ReadWeb(ini, settings);
   }
   ColorsFromText(settings);
   Status storeStatus = NamingFile(ReadStore(paths.UserStore, settings), paths.UserStore);

@@ -78,6 +78,9 @@ struct TSettings {
   // Section "Html-Headings".
   TCaptions Captions;
 
+  // Section "Web": HandicapPage makes the site's handicap index page "index/handicaps.htm".
+  bool HandicapPage = false;
+
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;
   bool UseLongFileNames = false, CopyInFooter = false, AllPlayers = false, AllCourses = false,

@@ -78,7 +78,7 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
-  EXPECT_EQ(text.substr(headings), expected);
+  EXPECT_EQ(text.substr(headings), expected + Crlf("[Web]|HandicapPage=0|"));
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
             Crlf("[cardwise]|UseLongFileNames=0|CopyInFooter=0|AllPlayers=0|AllCourses=0|"
@@ -95,7 +95,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.Captions.SetText(Caption::PlayerIndex, "Spelare <I>index</I>");
   settings.Windows[static_cast<int>(WindowId::Html)] = {-20, 300};
   settings.Windows[static_cast<int>(WindowId::Player)].Top = 5;
-  settings.AllCourses = settings.CopyInFooter = true;
+  settings.AllCourses = settings.CopyInFooter = settings.HandicapPage = true;
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
   Save(settings);
   EXPECT_EQ(dir.Read(kStore),
@@ -114,6 +114,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(loaded.DataDir, "/srv/golf");
   EXPECT_TRUE(loaded.TrueColorIcons);
   EXPECT_EQ(loaded.nStatList, -4);
+  EXPECT_TRUE(loaded.HandicapPage);
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
 }
