@@ -8,6 +8,7 @@
 
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
+#include "cli/handicap_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
 #include "cli/recalc_command.h"
@@ -48,6 +49,11 @@ const Command kCommands[] = {
      "                        make the web site; the flags hold for this run only and rewrite\n"
      "                        existing pages of rounds, player years, events or tours",
      RunMakePages},
+    {"handicap",
+     "handicap [--as-of DATE] [PLAYER_ID...]\n"
+     "                        the players' handicap index from their rounds up to DATE (default\n"
+     "                        today); with one player ID, also the player's 20 differentials",
+     RunHandicap},
 };
 
 void PrintUsage(std::ostream& out) {
