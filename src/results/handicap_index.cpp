@@ -134,12 +134,14 @@ class ScoringRecord {
     return std::nullopt;
   }
 
-  // The lowest index of the days of the year before `day`.
+  // The lowest index of the days of the year before `day`. Revisions are in order of days: the
+  // walk back stops at the first one older than the year.
   std::optional<Tenths> LowIndex(long long day) const {
     std::optional<Tenths> low;
-    for (const Revision& revision : revisions_)
-      if (revision.Day < day && revision.Day >= day - kDaysOfLowIndex)
-        low = std::min(revision.Index, low.value_or(revision.Index));
+    for (auto it = revisions_.rbegin(); it != revisions_.rend(); ++it) {
+      if (it->Day < day - kDaysOfLowIndex) break;
+      if (it->Day < day) low = std::min(it->Index, low.value_or(it->Index));
+    }
     return low;
   }
 
