@@ -12,8 +12,6 @@
 namespace cardwise {
 namespace {
 
-constexpr const char* kHandicapTitle = "Handicap Index";
-
 std::string RowStart(const TSettings& settings, int number) {
   if (number % 2 == 1) return "<TR>";
   return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
@@ -119,7 +117,7 @@ void WritePlayerList(TPage& page) {
   }
   page.Line("</TABLE>");
   if (context.Settings.HandicapPage)
-    page.Line("<P><A href=\"" + HandicapListPage().Name + "\">" + kHandicapTitle + "</A>");
+    page.Line("<P><A href=\"" + HandicapListPage().Name + "\">" + kHandicapPageTitle + "</A>");
 }
 
 void WriteEventList(TPage& page) {
@@ -153,7 +151,7 @@ void WriteCourseList(TPage& page) {
 void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
   const TWebContext& context = page.Context();
   const TSettings& settings = context.Settings;
-  page.Line(std::string("<H3>") + kHandicapTitle + "</H3>");
+  page.Line(std::string("<H3>") + kHandicapPageTitle + "</H3>");
   page.Line("<!-- List with handicap indexes -->");
   page.Line("<TABLE>");
   page.Line(ListHeading(settings, {Caption::Player, Caption::Hcp}) + "<TD>Rounds<TD>" +

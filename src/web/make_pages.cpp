@@ -449,7 +449,7 @@ void MakeHandicapPage(SiteWriter& writer) {
   const auto path = writer.Admit(HandicapListPage(), StdHeaderChoice(settings).Safe);
   if (!path) return;
   const std::vector<THandicapRow> rows = HandicapRows(context.Database, context.Today);
-  writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotIndex, "Handicap Index", false},
+  writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotIndex, kHandicapPageTitle, false},
                [&](TPage& page) { WriteHandicapList(page, rows); });
 }
 

@@ -35,6 +35,7 @@ void WritePtsPTable(TPage& page, int ntour);
 void WriteF1Table(TPage& page, int ntour);
 // The handicap index page: a row per player with the index, the rounds counted and the day of
 // the latest of them. The player list links it when the setting HandicapPage is on.
+inline constexpr const char* kHandicapPageTitle = "Handicap Index";
 void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows);
 
 // The rounds a record page shows, in list order: those whose PlayerID and CourseID equal the
