@@ -17,6 +17,7 @@
 #include "platform/locale_formats.h"
 #include "records/text.h"
 #include "results/event_results.h"
+#include "results/handicap_index.h"
 #include "results/stat_list.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
@@ -201,6 +202,19 @@ void BM_RecalcAllTours(benchmark::State& state) {
   state.counters["tours"] = database.Tours.Count();
 }
 BENCHMARK(BM_RecalcAllTours)->Unit(benchmark::kMillisecond);
+
+// Every player's index from every round, as the handicap page and command compute it.
+void BM_HandicapRows(benchmark::State& state) {
+  const TDatabase database = Database().View();
+  std::size_t rows = 0;
+  for (auto _ : state) {
+    const std::vector<THandicapRow> computed = HandicapRows(database, 1e6);
+    rows = computed.size();
+  }
+  state.counters["players"] = static_cast<double>(rows);
+  state.counters["rounds"] = database.Rounds.Count();
+}
+BENCHMARK(BM_HandicapRows)->Unit(benchmark::kMillisecond);
 
 // The five files as the program finds them at start-up, read into empty lists.
 void BM_LoadDatabase(benchmark::State& state) {

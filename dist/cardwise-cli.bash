@@ -20,11 +20,12 @@ _cardwise_cli() {
     esac
   done
   case $command in
-    "") words="--ini --help --version check recalc import-dx demo make-pages publish export" ;;
+    "") words="--ini --help --version check recalc import-dx demo make-pages publish export handicap" ;;
     recalc) ((argument == 0)) && words="events tours hcp" ;;
     demo) ((argument == 0)) && words="load unload" ;;
     make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours --publish" ;;
     publish) words="--dry-run" ;;
+    handicap) words="--as-of" ;;
     export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds" ;;
     import-dx)
       if ((argument == 1)); then

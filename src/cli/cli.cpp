@@ -9,6 +9,7 @@
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
 #include "cli/export_command.h"
+#include "cli/handicap_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
 #include "cli/publish_command.h"
@@ -60,6 +61,11 @@ const Command kCommands[] = {
      "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
      "                        of all years (rounds [YEAR])",
      RunExport},
+    {"handicap",
+     "handicap [--as-of DATE] [PLAYER_ID...]\n"
+     "                        the players' handicap index from their rounds up to DATE (default\n"
+     "                        today); with one player ID, also the player's 20 differentials",
+     RunHandicap},
 };
 
 void PrintUsage(std::ostream& out) {

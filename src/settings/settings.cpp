@@ -158,13 +158,18 @@ void ReadCaptions(const IniFile& ini, TSettings& settings) {
   }
 }
 
-// Section "Web", publishing: PublishDelete is 0 or 1 (any other number is on, a text that is
-// not a number leaves the default).
-void ReadPublishing(const IniFile& ini, TSettings& settings) {
+// A switch of section "Web": a whole number, 0 for off (any other number is on); a text that is
+// not a number leaves the default.
+void ReadSwitch(const IniFile& ini, const char* key, bool& value) {
+  int number = 0;
+  if (ParseInteger(ini.ReadString(kWeb, key, ""), number)) value = number != 0;
+}
+
+// Section "Web": publishing the site, and the handicap page.
+void ReadWeb(const IniFile& ini, TSettings& settings) {
   settings.PublishTo = ini.ReadString(kWeb, "PublishTo", settings.PublishTo);
-  int remove = 0;
-  if (ParseInteger(ini.ReadString(kWeb, "PublishDelete", ""), remove))
-    settings.PublishDelete = remove != 0;
+  ReadSwitch(ini, "PublishDelete", settings.PublishDelete);
+  ReadSwitch(ini, "HandicapPage", settings.HandicapPage);
 }
 
 // ----- reading the per-user store -----
@@ -227,9 +232,10 @@ void WriteCaptions(IniFile& ini, const TSettings& settings) {
   }
 }
 
-void WritePublishing(IniFile& ini, const TSettings& settings) {
+void WriteWeb(IniFile& ini, const TSettings& settings) {
   ini.WriteString(kWeb, "PublishTo", settings.PublishTo);
   ini.WriteString(kWeb, "PublishDelete", settings.PublishDelete ? "1" : "0");
+  ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
 }
 
 // A failed Status whose message names `path`.
@@ -251,7 +257,7 @@ Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
   }
   WriteSetUp(ini, settings);
   WriteCaptions(ini, settings);
-  WritePublishing(ini, settings);
+  WriteWeb(ini, settings);
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
   if (Status status = CreateDirectories(folder); !folder.empty() && !status) {
@@ -353,7 +359,7 @@ Status LoadSettings(TSettings& settings, const SettingsPaths& paths) {
     ReadTexts(ini, settings);
     ReadSetUp(ini, settings);
     ReadCaptions(ini, settings);
-    ReadPublishing(ini, settings);
+    ReadWeb(ini, settings);
   }
   ColorsFromText(settings);
   Status storeStatus = NamingFile(ReadStore(paths.UserStore, settings), paths.UserStore);

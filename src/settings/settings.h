@@ -81,6 +81,8 @@ struct TSettings {
   // Section "Web": publishing the site (src/web/publish.h). An empty target: publishing is off.
   std::string PublishTo;
   bool PublishDelete = false;  // remove files from the target that the site no longer has
+  // Section "Web": HandicapPage makes the site's handicap index page "index/handicaps.htm".
+  bool HandicapPage = false;
 
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;

@@ -1,4 +1,5 @@
-// The four list pages of the index folder and the tables of the two tour scoring functions.
+// The four list pages of the index folder, the handicap index page and the tables of the two
+// tour scoring functions.
 
 #include <initializer_list>
 #include <string>
@@ -83,6 +84,12 @@ std::string PtsPRow(const TSettings& settings, int place, int ntour) {
   return row;
 }
 
+std::string HandicapRow(const TWebContext& context, const THandicapRow& row) {
+  return "<TD>" + PlayerAnchorOrID(context, row.PlayerID) + "<TD align=center>" +
+         IndexText(row.Index) + "<TD align=center>" + std::to_string(row.RoundsCounted) + "<TD>" +
+         (row.LatestRound > 0 ? ShortDateText(row.LatestRound) : "");
+}
+
 }  // namespace
 
 void WriteTourList(TPage& page) {
@@ -109,6 +116,8 @@ void WritePlayerList(TPage& page) {
     page.Line(RowStart(context.Settings, i + 1) + PlayerRow(context, player));
   }
   page.Line("</TABLE>");
+  if (context.Settings.HandicapPage)
+    page.Line("<P><A href=\"" + HandicapListPage().Name + "\">" + kHandicapPageTitle + "</A>");
 }
 
 void WriteEventList(TPage& page) {
@@ -137,6 +146,25 @@ void WriteCourseList(TPage& page) {
     page.Line(RowStart(context.Settings, i + 1) + CourseRow(context, course));
   }
   page.Line("</TABLE>");
+}
+
+void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
+  const TWebContext& context = page.Context();
+  const TSettings& settings = context.Settings;
+  page.Line(std::string("<H3>") + kHandicapPageTitle + "</H3>");
+  page.Line("<!-- List with handicap indexes -->");
+  page.Line("<TABLE>");
+  page.Line(ListHeading(settings, {Caption::Player, Caption::Hcp}) + "<TD>Rounds<TD>" +
+            settings.CaptionText(Caption::Date));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    ShowStatus(rows[i].Player);
+    page.Line(RowStart(settings, static_cast<int>(i) + 1) + HandicapRow(context, rows[i]));
+  }
+  page.Line("</TABLE>");
+  page.Line(
+      "<P><SMALL>World Handicap System: the lowest 8 of the latest 20 score differentials "
+      "(fewer for fewer rounds), from the scorecards up to " +
+      ShortDateText(context.Today) + ".</SMALL>");
 }
 
 void WritePtsPTable(TPage& page, int ntour) {

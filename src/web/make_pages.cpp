@@ -26,6 +26,7 @@
 #include "platform/files.h"
 #include "records/text.h"
 #include "results/event_results.h"
+#include "results/handicap_index.h"
 #include "results/startup.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
@@ -440,6 +441,18 @@ void MakeIndexPages(SiteWriter& writer) {
   }
 }
 
+// Made only when the setting is on, so that a site without it stays as it was.
+void MakeHandicapPage(SiteWriter& writer) {
+  const TWebContext& context = writer.Context();
+  const TSettings& settings = context.Settings;
+  if (!settings.HandicapPage) return;
+  const auto path = writer.Admit(HandicapListPage(), StdHeaderChoice(settings).Safe);
+  if (!path) return;
+  const std::vector<THandicapRow> rows = HandicapRows(context.Database, context.Today);
+  writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotIndex, kHandicapPageTitle, false},
+               [&](TPage& page) { WriteHandicapList(page, rows); });
+}
+
 // The current year's page, and those of the years before it back to the first gap in the
 // year folders.
 void MakeYearStatsPages(SiteWriter& writer) {
@@ -521,6 +534,7 @@ MakePagesReport MakeAllPages(const TWebContext& context) {
   writer.Flush();  // the player pages link the year pages that exist
   MakePlayerPages(writer);
   MakeIndexPages(writer);
+  MakeHandicapPage(writer);
   writer.Flush();  // the year statistics look for the year folders; new folders are in place
   CopyTemplates(indexed, report);
   MakeYearStatsPages(writer);

@@ -1,9 +1,10 @@
 #pragma once
 // Writes the whole web site from the lists in memory: course pages, the pages of every round
 // (scorecard, player on the course in that year, the player's year), event pages, scoring
-// tables and tour pages, player pages, the four index pages, the template copies and the
-// year statistics pages, in that order. Pages of rounds, player years, events and tours that
-// exist already are rewritten only when the matching update-all setting is on.
+// tables and tour pages, player pages, the four index pages (and the handicap index page when
+// the setting HandicapPage is on), the template copies and the year statistics pages, in that
+// order. Pages of rounds, player years, events and tours that exist already are rewritten only
+// when the matching update-all setting is on.
 
 #include <string>
 #include <vector>

@@ -9,6 +9,7 @@
 
 #include "records/dates.h"
 #include "records/round.h"
+#include "results/handicap_index.h"
 #include "results/round_stats.h"
 #include "web/page.h"
 
@@ -32,6 +33,10 @@ void WriteEventList(TPage& page);
 void WriteCourseList(TPage& page);
 void WritePtsPTable(TPage& page, int ntour);
 void WriteF1Table(TPage& page, int ntour);
+// The handicap index page: a row per player with the index, the rounds counted and the day of
+// the latest of them. The player list links it when the setting HandicapPage is on.
+inline constexpr const char* kHandicapPageTitle = "Handicap Index";
+void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows);
 
 // The rounds a record page shows, in list order: those whose PlayerID and CourseID equal the
 // filter's (exactly; an empty filter ID takes any) and that lie in the year of Date (every year

@@ -120,6 +120,10 @@ PageLocation IndexPage(const TSettings& settings, char kind) {
   return {"index", FixedName(settings, std::string(1, kind) + "index")};
 }
 
+PageLocation HandicapListPage() {
+  return {"index", "handicaps.htm"};
+}
+
 PageLocation PtsPPage(const TSettings& settings, int ntour) {
   return {"index", FixedName(settings, "ptsp" + std::to_string(ntour))};
 }

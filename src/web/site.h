@@ -63,6 +63,8 @@ PageLocation YearStatsPage(int year);  // "yyyy/stat.htm" in both name forms
 PageLocation IndexPage(const TSettings& settings, char kind);
 PageLocation PtsPPage(const TSettings& settings, int ntour);
 PageLocation F1Page(const TSettings& settings);
+// The handicap index page, "index/handicaps.htm" in both name forms (setting HandicapPage).
+PageLocation HandicapListPage();
 
 // The full path: web root + folder + "/" + name.
 std::string PagePath(const TSettings& settings, const PageLocation& location);

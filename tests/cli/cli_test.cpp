@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -309,6 +310,53 @@ TEST_F(PublishCliTest, RefusedTargetsAndAMissingRsyncRunNothing) {
   EXPECT_EQ(missing.ExitCode, 1);
   EXPECT_THAT(missing.Output, HasSubstr("rsync: not found in PATH"));
   EXPECT_EQ(Cli("publish --now").ExitCode, 2);
+}
+
+// Three counted rounds of John Smith on a course of rating 72.0 and slope 113 (18.0, 18.0,
+// 8.0: the lowest minus 2.0 gives 6.0) and a fourth with a hole missing.
+TEST_F(CliTest, HandicapListsThePlayersAndOnePlayersDifferentials) {
+  const std::string par = "Par=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n";
+  const std::string index = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n";
+  dir_.Write("Data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n[AB]\r\nID=AB\r\n");
+  dir_.Write("Data/COURSES.DAT",
+             "[MB]\r\nID=MB\r\nCR=72.0\r\nSlope=113.0\r\n" + par + "Hcp=" + index);
+  std::string rounds;
+  const char* const cards[][2] = {{"01", "5,5,4,6,5,5,4,5,6,5,5,4,6,5,5,4,5,6"},
+                                  {"02", "5,5,4,6,5,5,4,5,6,5,5,4,6,5,5,4,5,6"},
+                                  {"03", "5,5,4,6,5,5,4,5,5,4,4,3,5,4,4,3,4,5"},
+                                  {"04", "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4"}};
+  for (const auto& [day, scores] : cards)
+    rounds += std::string("[2605") + day + "-1030-JS]\r\nID=2605" + day +
+              "-1030-JS\r\nPlayerID=JS\r\nCourseID=MB\r\nStrokes=18\r\nDate=2026-05-" + day +
+              "\r\nStart=10:30:00\r\nScore=" + scores + "\r\nC" + par + "CHcp=" + index;
+  dir_.Write("Data/ROUNDS.DAT", rounds);
+  const std::string handicap = "--ini " + dir_.File("cardwise.ini") + " handicap ";
+  const struct {
+    std::string Args;
+    int ExitCode;
+    std::vector<std::string> Shown;
+  } cases[] = {
+      {"--as-of 2026-06-01",
+       0,
+       {"JS         John Smith                     6.0    3\n",
+        "AB                                          -    0\n"}},
+      {"--as-of 2026-05-02 js", 0, {"-    2\n", "no index: 2 rounds counted, 3 needed\n"}},
+      {"--as-of 2026-06-01 JS",
+       0,
+       {"  260501-1030-JS     2026-05-01    90   18.0\n",
+        "* 260503-1030-JS     2026-05-03    80    8.0\n",
+        "  260504-1030-JS     2026-05-04  not counted: no score on hole 18\n"}},
+      {"JS XX", 1, {"6.0    3\n", "cardwise-cli: no player \"XX\" in "}},
+      {"--as-of", 2, {"usage: cardwise-cli handicap"}},
+      {"--as-of 2026-13-45", 2, {"usage: cardwise-cli handicap"}},
+      {"--all", 2, {"usage: cardwise-cli handicap"}},
+  };
+  for (const auto& c : cases) {
+    const RunResult result = Run(handicap + c.Args);
+    EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Args << "\n" << result.Output;
+    for (const std::string& shown : c.Shown)
+      EXPECT_THAT(result.Output, HasSubstr(shown)) << c.Args;
+  }
 }
 
 }  // namespace

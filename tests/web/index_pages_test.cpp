@@ -43,6 +43,37 @@ TEST_F(IndexPagesTest, PlayerListEscapesTextsAndKeepsEmptyLinks) {
   EXPECT_EQ(BodyLines(), expected);
 }
 
+// Rows of the report as given; a player missing from the list keeps a bare ID.
+TEST_F(IndexPagesTest, HandicapListShowsIndexRoundsAndLatestDay) {
+  AddPlayer("A", "ann & lee");
+  std::vector<THandicapRow> rows(3);
+  const struct {
+    const char* ID;
+    std::optional<Tenths> Index;
+    int Rounds;
+    DateTime Latest;
+  } plans[] = {
+      {"A", 123, 20, Day(2026, 5, 1)}, {"GONE", -12, 3, Day(2026, 4, 2)}, {"Z<", {}, 0, 0}};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    rows[i].PlayerID = plans[i].ID, rows[i].Index = plans[i].Index;
+    rows[i].RoundsCounted = plans[i].Rounds, rows[i].LatestRound = plans[i].Latest;
+  }
+  WriteHandicapList(page_, rows);
+  const std::vector<std::string> expected = {
+      "<H3>Handicap Index</H3>",
+      "<!-- List with handicap indexes -->",
+      "<TABLE>",
+      "<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Rounds<TD>Date",
+      "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
+          "<TD align=center>12.3<TD align=center>20<TD>2026-05-01",
+      kTotal + std::string("<TD>GONE<TD align=center>+1.2<TD align=center>3<TD>2026-04-02"),
+      "<TR><TD>Z&lt;<TD align=center>-<TD align=center>0<TD>",
+      "</TABLE>",
+      "<P><SMALL>World Handicap System: the lowest 8 of the latest 20 score differentials "
+      "(fewer for fewer rounds), from the scorecards up to 2026-06-15.</SMALL>"};
+  EXPECT_EQ(BodyLines(), expected);
+}
+
 TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
   TCourse& mill = AddCourse("MILL", "Mill", kPar72);
   mill.Len.FromText("300,400", 1, ',');

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,6 +28,7 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using ::testing::UnorderedElementsAreArray;
 
 constexpr const char* kOld = "OLD";
@@ -372,6 +374,7 @@ TEST_F(DemoSiteTest, EveryLinkOfTheSiteLeadsToAFile) {
   for (const bool longNames : {false, true}) {
     fs::remove_all(settings_.HtmlRootDir);
     settings_.UseLongFileNames = longNames;
+    settings_.HandicapPage = true;
     LoadDemo();
     const MakePagesReport report = MakeAllPages(context_);
     EXPECT_THAT(report.Skipped, IsEmpty());
@@ -396,6 +399,35 @@ TEST_F(DemoSiteTest, EveryLinkOfTheSiteLeadsToAFile) {
     EXPECT_GT(checked, 20 * rounds_.Count());
     EXPECT_TRUE(FileExists(PathOf({"index", "cardwise.css"})));
     EXPECT_TRUE(FileExists(PathOf({"index", "help.htm"})));
+    EXPECT_TRUE(FileExists(PathOf(HandicapListPage())));
+  }
+}
+
+// The setting adds the handicap page and its link below the player list, and changes nothing
+// else: with it off the site is the one the walk above writes.
+TEST_F(DemoSiteTest, TheHandicapPageIsAddedOnlyWhenItsSettingIsOn) {
+  for (const bool longNames : {false, true}) {
+    settings_.UseLongFileNames = longNames;
+    std::map<std::string, std::string> sites[2];
+    for (const bool on : {false, true}) {
+      settings_.HtmlRootDir = dir_.File(on ? "On/" : "Off/");
+      settings_.HandicapPage = on;
+      LoadDemo();
+      EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
+      for (const std::string& file : SiteFiles())
+        sites[on][file.substr(settings_.HtmlRootDir.size())] = Read(file);
+      fs::remove_all(settings_.HtmlRootDir);
+    }
+    std::map<std::string, std::string> expected = sites[false];
+    const std::string playerList = IndexPage(settings_, 'p').Name;
+    std::string& list = expected.at("index/" + playerList);
+    list.insert(list.find("</TABLE>\r\n") + 10,
+                "<P><A href=\"handicaps.htm\">Handicap Index</A>\r\n");
+    const std::string handicaps = sites[true]["index/handicaps.htm"];
+    expected["index/handicaps.htm"] = handicaps;
+    EXPECT_TRUE(sites[true] == expected);
+    EXPECT_THAT(handicaps, HasSubstr("<TITLE>Handicap Index</TITLE>"));
+    EXPECT_THAT(handicaps, Not(HasSubstr("<TD align=center>-<TD")));
   }
 }
 
