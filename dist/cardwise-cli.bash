@@ -26,7 +26,7 @@ _cardwise_cli() {
     make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours --publish" ;;
     publish) words="--dry-run" ;;
     handicap) words="--as-of" ;;
-    export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds" ;;
+    export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds handicaps" ;;
     import-dx)
       if ((argument == 1)); then
         COMPREPLY=($(compgen -f -- "$cur"))

@@ -59,7 +59,8 @@ const Command kCommands[] = {
      "                        CSV for spreadsheets, to stdout or into FILE: an event's results\n"
      "                        (results EVENT_ID), a tour's standings (standings TOUR_ID), a\n"
      "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
-     "                        of all years (rounds [YEAR])",
+     "                        of all years (rounds [YEAR]), the players' handicap index\n"
+     "                        (handicaps)",
      RunExport},
     {"handicap",
      "handicap [--as-of DATE] [PLAYER_ID...]\n"

@@ -7,6 +7,7 @@
 #include "cli/check_command.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "records/dates.h"
 #include "results/csv_export.h"
 
 namespace cardwise {
@@ -15,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: cardwise-cli export results EVENT_ID | standings TOUR_ID | stats YEAR | "
-    "rounds [YEAR]  [--output FILE]\n";
+    "rounds [YEAR] | handicaps  [--output FILE]\n";
 constexpr int kLastYear = 9999;
 
 struct ExportArgs {
@@ -71,6 +72,7 @@ Made MakeTable(const std::vector<std::string>& words, TDatabase database,
     if (!tour) return Unknown("no tour \"" + id + "\" in " + DataFilePath(settings, kToursFile));
     return {TourStandingsTable(*tour, database), {}};
   }
+  if (kind == "handicaps") return {HandicapsTable(database, Today()), {}};
   const int year = words.size() > 1 ? *ParseYear(words[1]) : 0;
   if (year != 0 && !HasRoundsIn(database.Rounds, year))
     return Unknown("no rounds of " + words[1] + " in " + DataFilePath(settings, kRoundsFile));
@@ -85,6 +87,7 @@ bool IsExport(const std::vector<std::string>& words) {
   if (kind == "results" || kind == "standings") return words.size() == 2;
   const bool yearGiven = words.size() == 2 && ParseYear(words[1]).has_value();
   if (kind == "stats") return yearGiven;
+  if (kind == "handicaps") return words.size() == 1;
   return kind == "rounds" && (words.size() == 1 || yearGiven);
 }
 

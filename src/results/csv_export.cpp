@@ -6,6 +6,7 @@
 #include "records/dates.h"
 #include "records/text.h"
 #include "results/event_results.h"
+#include "results/handicap_index.h"
 #include "results/stat_rankings.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
@@ -247,6 +248,15 @@ bool HasRoundsIn(const TRoundList& rounds, int year) {
   for (int i = 0; i < rounds.Count(); ++i)
     if (!IsPlaceholder(rounds.RecordAt(i)) && rounds.RecordAt(i).InYear(inYear)) return true;
   return false;
+}
+
+CsvTable HandicapsTable(const TDatabase& database, DateTime asOf) {
+  CsvTable table{{"Player ID", "Player", "Index", "Rounds counted", "Latest round", "No index"}, {}};
+  for (const THandicapRow& row : HandicapRows(database, asOf))
+    table.Rows.push_back({Utf8(row.PlayerID), Utf8(row.Player), IndexText(row.Index),
+                          std::to_string(row.RoundsCounted),
+                          DateOrEmpty(row.LatestRound, "yyyy-mm-dd"), Utf8(row.NoIndex)});
+  return table;
 }
 
 }  // namespace cardwise

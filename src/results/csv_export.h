@@ -37,6 +37,11 @@ CsvTable YearStatsTable(TDatabase database, int year, int minRounds);
 // for an incomplete card), Stableford points and the strokes of holes 1 to 18.
 CsvTable RoundsTable(TDatabase database, int year);
 
+// One row per player (as `cardwise-cli handicap` lists them) from the rounds up to `asOf`:
+// player ID and name, handicap index ("-" for none, "+1.2" for a plus index), rounds counted,
+// the date of the latest of them, and why there is no index.
+CsvTable HandicapsTable(const TDatabase& database, DateTime asOf);
+
 // Whether some round was played in the year.
 bool HasRoundsIn(const TRoundList& rounds, int year);
 

@@ -357,6 +357,11 @@ TEST_F(CliTest, HandicapListsThePlayersAndOnePlayersDifferentials) {
     for (const std::string& shown : c.Shown)
       EXPECT_THAT(result.Output, HasSubstr(shown)) << c.Args;
   }
+  // The same list for spreadsheets.
+  const RunResult csv = Run("--ini " + dir_.File("cardwise.ini") + " export handicaps");
+  EXPECT_EQ(csv.ExitCode, 0) << csv.Output;
+  EXPECT_THAT(csv.Output, HasSubstr("Player ID,Player,Index,Rounds counted,Latest round"));
+  EXPECT_THAT(csv.Output, HasSubstr("JS,John Smith,6.0,3,2026-05-03,\r\n"));
 }
 
 }  // namespace
