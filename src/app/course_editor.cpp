@@ -56,12 +56,7 @@ void TFCourse::createFields() {
   // in columns 2 and 3.
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, int column,
                    bool span = false) {
-    edit = new QLineEdit;
-    edit->setObjectName(name);
-    auto* caption = new QLabel(label);
-    caption->setBuddy(edit);
-    form->addWidget(caption, row, column);
-    form->addWidget(edit, row, column + 1, 1, span ? 3 : 1);
+    edit = AddField(form, name, label, QString(), row, column, span ? 3 : 1);
     WatchField(edit);
   };
   field(Ecourse, "Ecourse", "Course &name", 0, true), ++row;

@@ -1,7 +1,13 @@
 #include "app/editor_fields.h"
 
+#include <QButtonGroup>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 #include "app/hole_grid.h"
 #include "app/prompts.h"
@@ -55,6 +61,41 @@ void ShowHoleRow(THoleGrid& grid, int row, const TResult& values) {
 void ReadHoleRow(const THoleGrid& grid, int row, TResult& values) {
   for (int column = 1; column <= 9; ++column)
     values.SetHole(grid.FirstHole() + column - 1, FromQString(grid.Text(row, column)));
+}
+
+QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
+                    int row, int column, int span) {
+  auto* field = new QLineEdit;
+  field->setObjectName(name);
+  field->setToolTip(hint);
+  auto* caption = new QLabel(label);
+  caption->setBuddy(field);
+  form->addWidget(caption, row, column);
+  form->addWidget(field, row, column + 1, 1, span);
+  return field;
+}
+
+QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
+                           const QStringList& names) {
+  auto* box = new QGroupBox(title);
+  auto* column = new QVBoxLayout(box);
+  auto* group = new QButtonGroup(owner);
+  for (int type = 0; type < names.size(); ++type) {
+    auto* button = new QRadioButton(names[type]);
+    button->setObjectName(QString("RGtype%1").arg(type));
+    group->addButton(button, type);
+    column->addWidget(button);
+  }
+  form->addWidget(box, row, 0, 1, 2);
+  return group;
+}
+
+// An exclusive group cannot uncheck its last checked button.
+void ShowType(QButtonGroup* group, int type) {
+  group->setExclusive(false);
+  for (QAbstractButton* button : group->buttons())
+    button->setChecked(group->id(button) == type);
+  group->setExclusive(true);
 }
 
 void OnDoubleClick(QLineEdit* field, std::function<void()> action) {

@@ -12,6 +12,8 @@
 #include "records/hole_row.h"
 #include "settings/settings.h"
 
+class QButtonGroup;
+class QGridLayout;
 class QLineEdit;
 class QWidget;
 
@@ -32,6 +34,18 @@ QString NumberText(int value);
 // number counts as 0).
 void ShowHoleRow(THoleGrid& grid, int row, const TResult& values);
 void ReadHoleRow(const THoleGrid& grid, int row, TResult& values);
+
+// A line edit and its label in a grid layout: the label in `column`, the field beside it over
+// `span` columns. The label's "&" letter reaches the field.
+QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
+                    int row, int column, int span = 1);
+
+// A titled group of radio buttons, one per name, the button of name i with the id i and the
+// object name "RGtype<i>", over two columns of the layout's row.
+QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
+                           const QStringList& names);
+// Checks the button of `type`, or none when no button has that id.
+void ShowType(QButtonGroup* group, int type);
 
 // Runs `action` when the field is double-clicked.
 void OnDoubleClick(QLineEdit* field, std::function<void()> action);

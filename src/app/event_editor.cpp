@@ -6,14 +6,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 #include "app/editor_fields.h"
 #include "app/prompts.h"
@@ -82,13 +79,7 @@ void TFEvent::createFields() {
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& hint) {
-    edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setToolTip(hint);
-    auto* caption = new QLabel(label);
-    caption->setBuddy(edit);
-    form->addWidget(caption, row, 0);
-    form->addWidget(edit, row++, 1);
+    edit = AddField(form, name, label, hint, row++, 0);
     WatchField(edit);
   };
   field(Eevent, "Eevent", "E&vent", QString());
@@ -118,16 +109,7 @@ void TFEvent::createFields() {
 }
 
 void TFEvent::createTypeGroup(QGridLayout* form, int row) {
-  auto* box = new QGroupBox("Event type");
-  auto* column = new QVBoxLayout(box);
-  RGtype = new QButtonGroup(this);
-  for (int type = 0; type < TypeNames().size(); ++type) {
-    auto* button = new QRadioButton(TypeNames()[type]);
-    button->setObjectName(QString("RGtype%1").arg(type));
-    RGtype->addButton(button, type);
-    column->addWidget(button);
-  }
-  form->addWidget(box, row, 0, 1, 2);
+  RGtype = AddTypeGroup(this, form, row, "Event type", TypeNames());
   connect(RGtype, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) DoTypeChanged();
   });
@@ -164,10 +146,7 @@ void TFEvent::ShowFields(int index) {
   Eedate->setText(event.Date > 0 ? ToQString(ShortDateText(event.Date)) : QString());
   EcourseID->setText(ToQString(event.CourseID));
   CBmake->setChecked(event.Make);
-  RGtype->setExclusive(false);
-  for (QAbstractButton* button : RGtype->buttons())
-    button->setChecked(RGtype->id(button) == event.Type);
-  RGtype->setExclusive(true);
+  ShowType(RGtype, event.Type);
   EnablePastePlayers();
   SG->ShowLines(event.Results);
 }

@@ -134,8 +134,9 @@ class TRecordEditor : public QMainWindow {
   virtual void ModeChanged(bool editing);
   // Puts the focus in a field with its text selected, so that typing replaces it.
   static void FocusField(QLineEdit* field);
-  // Whatever is typed into the field comes out in upper case (IDs).
+  // Whatever is typed into the field comes out in upper case (IDs), or in lower case.
   static void UpperCaseInput(QLineEdit* field);
+  static void LowerCaseInput(QLineEdit* field);
   // Adds "Export CSV..." to the File menu: the table of the shown record, written (atomically)
   // into the file the user picks.
   void AddCsvExport(std::function<CsvTable(int index)> table);

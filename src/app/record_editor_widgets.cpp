@@ -23,14 +23,17 @@ namespace cardwise::app {
 
 namespace {
 
-// Upper-cases whatever is typed or set, so IDs and find texts are always upper case.
-class UpperCaseValidator : public QValidator {
+// Upper- or lower-cases whatever is typed, so IDs and find texts are always upper case.
+class CaseValidator : public QValidator {
  public:
-  using QValidator::QValidator;
+  CaseValidator(QObject* parent, bool upper) : QValidator(parent), upper_(upper) {}
   State validate(QString& input, int&) const override {
-    input = input.toUpper();
+    input = upper_ ? input.toUpper() : input.toLower();
     return Acceptable;
   }
+
+ private:
+  bool upper_;
 };
 
 }  // namespace
@@ -186,7 +189,11 @@ void TRecordEditor::connectSignals() {
 }
 
 void TRecordEditor::UpperCaseInput(QLineEdit* field) {
-  field->setValidator(new UpperCaseValidator(field));
+  field->setValidator(new CaseValidator(field, true));
+}
+
+void TRecordEditor::LowerCaseInput(QLineEdit* field) {
+  field->setValidator(new CaseValidator(field, false));
 }
 
 void TRecordEditor::WatchField(QLineEdit* field) {

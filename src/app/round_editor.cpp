@@ -102,18 +102,6 @@ void TFRound::createFields() {
 
 namespace {
 
-QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
-                    int row, int column, int span = 1) {
-  auto* field = new QLineEdit;
-  field->setObjectName(name);
-  field->setToolTip(hint);
-  auto* caption = new QLabel(label);
-  caption->setBuddy(field);
-  form->addWidget(caption, row, column);
-  form->addWidget(field, row, column + 1, 1, span);
-  return field;
-}
-
 // A name filled in by a look-up: read-only, and passed over by Tab.
 QLineEdit* AddNameField(QGridLayout* form, const char* name, const QString& label, int row) {
   QLineEdit* field = AddField(form, name, label, QString(), row, 2, 5);

@@ -4,15 +4,11 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
-#include <QValidator>
 
 #include "app/application.h"
 #include "app/editor_fields.h"
@@ -43,16 +39,6 @@ EditorTraits TourTraits() {
 std::string TourName(const TTour& tour) {
   return tour.Tour;
 }
-
-// Folder and file names of the web site are typed in lower case.
-class LowerCaseValidator : public QValidator {
- public:
-  using QValidator::QValidator;
-  State validate(QString& input, int&) const override {
-    input = input.toLower();
-    return Acceptable;
-  }
-};
 
 QString Caption(Caption id) {
   return ToQString(Settings().CaptionText(id));
@@ -85,13 +71,7 @@ void TFTour::createFields() {
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& hint) {
-    edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setToolTip(hint);
-    auto* caption = new QLabel(label);
-    caption->setBuddy(edit);
-    form->addWidget(caption, row, 0);
-    form->addWidget(edit, row++, 1);
+    edit = AddField(form, name, label, hint, row++, 0);
     WatchField(edit);
   };
   field(Etour, "Etour", "Tour", QString());
@@ -102,8 +82,9 @@ void TFTour::createFields() {
   field(Emeids, "Emeids", "Mandatory Event IDs", QString());
   En->setReadOnly(true);
   En->setFocusPolicy(Qt::ClickFocus);
+  // Folder and file names of the web site are typed in lower case.
   for (QLineEdit* lower : {Edir, Eheader})
-    lower->setValidator(new LowerCaseValidator(lower));
+    LowerCaseInput(lower);
   Etour->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
   createTypeGroup(form, row++);
   createButtons(form, row++);
@@ -123,16 +104,7 @@ void TFTour::createFields() {
 }
 
 void TFTour::createTypeGroup(QGridLayout* form, int row) {
-  auto* box = new QGroupBox("Tour type");
-  auto* column = new QVBoxLayout(box);
-  RGtype = new QButtonGroup(this);
-  for (int type = 0; type < TypeNames().size(); ++type) {
-    auto* button = new QRadioButton(TypeNames()[type]);
-    button->setObjectName(QString("RGtype%1").arg(type));
-    RGtype->addButton(button, type);
-    column->addWidget(button);
-  }
-  form->addWidget(box, row, 0, 1, 2);
+  RGtype = AddTypeGroup(this, form, row, "Tour type", TypeNames());
   connect(RGtype, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) DoFlagEdit();
   });
@@ -223,10 +195,7 @@ void TFTour::ShowFields(int index) {
   Edir->setText(ToQString(tour.Dir));
   En->setText(QString::number(tour.Ntot));
   Ew->setText(QString::number(tour.Worst));
-  RGtype->setExclusive(false);
-  for (QAbstractButton* button : RGtype->buttons())
-    button->setChecked(RGtype->id(button) == tour.Type);
-  RGtype->setExclusive(true);
+  ShowType(RGtype, tour.Type);
   std::vector<std::string> lines;
   for (const TStandingLine& line : tour.Standings)
     lines.push_back(line.Text);
