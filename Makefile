@@ -36,8 +36,7 @@ bench: deps
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
 CHECK_PACKAGES := clang libclang-rt-14-dev
-SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
 
 sanitize-build:
 	$(MAKE) deps PACKAGES="$(PACKAGES) $(CHECK_PACKAGES)"
