@@ -12,7 +12,7 @@ BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2
 
-.PHONY: run test deps bench format clean package install-check
+.PHONY: run test deps bench format clean package install-check test-sanitize fuzz sanitize-build
 
 run: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
@@ -48,6 +48,26 @@ install-check: deps
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 	tools/check-install.sh $(BUILD_DIR)
 
+# The checked builds, in one clang build folder: the whole suite (GUI tests too) under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the libFuzzer targets of tests/fuzz/, run
+# one after the other for FUZZ_SECONDS each. clang comes only for these two targets.
+SANITIZE_DIR ?= build-sanitize
+FUZZ_SECONDS ?= 60
+CHECK_PACKAGES := clang libclang-rt-14-dev
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+
+sanitize-build:
+	$(MAKE) deps PACKAGES="$(PACKAGES) $(CHECK_PACKAGES)"
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+	  -DBUILD_TESTING=ON -DCARDWISE_FUZZ=ON
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j$(JOBS)
+
+test-sanitize: sanitize-build
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS)
+
+fuzz: sanitize-build
+	$(SANITIZE_ENV) tests/fuzz/run.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
+
 # Installs the Debian packages that are not installed yet; does nothing when all are there.
 deps:
 	@missing=""; \
@@ -64,4 +84,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(RELEASE_DIR)
+	rm -rf $(BUILD_DIR) $(RELEASE_DIR) $(SANITIZE_DIR)

@@ -73,16 +73,43 @@ QString HomePageUrl() {
   return contents.isEmpty() ? QString() : QUrl::fromLocalFile(contents).toString();
 }
 
+namespace {
+
+// The heading and the first lines of a listing, with the count of those left out.
+QString Listing(const QString& heading, const QStringList& lines) {
+  QString text = heading + "\n\n" + lines.mid(0, kMaxListedProblems).join('\n');
+  if (lines.size() > kMaxListedProblems)
+    text += QString("\n... and %1 more.").arg(lines.size() - kMaxListedProblems);
+  return text;
+}
+
+// A batch command under the hourglass; one box lists the records it left as they were (or
+// says why it could not save).
+void RunBatch(QWidget* parent, const std::function<BatchReport()>& command) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const BatchReport report = command();
+  QApplication::restoreOverrideCursor();
+  if (!report.Outcome)
+    return Prompts().ShowError(parent, kTitle, ToQString(report.Outcome.message()));
+  QStringList lines;
+  for (const std::string& message : report.Messages())
+    lines << ToQString(message);
+  if (lines.isEmpty()) return;
+  Prompts().ShowError(parent, kTitle,
+                      Listing("These records hold lines that could not be read and were left as "
+                              "they were; all others were recalculated and saved:",
+                              lines));
+}
+
+}  // namespace
+
 void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
   QStringList lines;
   for (const LoadReport& report : reports)
     for (const std::string& message : report.Messages())
       lines << ToQString(message);
   if (lines.isEmpty()) return;
-  QString text = "Some data could not be read:\n\n" + lines.mid(0, kMaxListedProblems).join('\n');
-  if (lines.size() > kMaxListedProblems)
-    text += QString("\n... and %1 more.").arg(lines.size() - kMaxListedProblems);
-  Prompts().ShowError(parent, kTitle, text);
+  Prompts().ShowError(parent, kTitle, Listing("Some data could not be read:", lines));
 }
 
 void RunWithHourglass(QWidget* parent, const std::function<Status()>& command) {
@@ -288,20 +315,20 @@ void TFmain::toggleIcons() {
 }
 
 void TFmain::updatePlayersHcp() {
-  RunWithHourglass(this, [] {
+  RunBatch(this, [] {
     TDatabase database = ProcessDatabase();
     return UpdatePlayersHcp(database, DataFilePath(Settings(), kPlayersFile));
   });
 }
 
 void TFmain::recalcEvents() {
-  RunWithHourglass(this, [] {
+  RunBatch(this, [] {
     return RecalcAllEvents(Events(), Rounds(), DataFilePath(Settings(), kEventsFile));
   });
 }
 
 void TFmain::recalcTours() {
-  RunWithHourglass(this, [] {
+  RunBatch(this, [] {
     TDatabase database = ProcessDatabase();
     return RecalcAllTours(database, DataFilePath(Settings(), kToursFile));
   });

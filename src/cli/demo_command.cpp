@@ -16,15 +16,14 @@ namespace {
 
 // What the app writes at shutdown, reduced to the keys the switch changed.
 Status StoreSwitch(const TSettings& settings, const std::string& settingsFile) {
-  IniFile ini;
-  if (Status status = ini.Load(settingsFile); !status) return status;
-  ini.WriteString("Dirs", "HtmlRootDir", settings.HtmlRootDir);
-  ini.WriteString("Files", "PlayerFName", settings.PlayerFName);
-  ini.WriteString("Files", "CourseFName", settings.CourseFName);
-  ini.WriteString("Files", "EventFName", settings.EventFName);
-  ini.WriteString("Files", "TourFName", settings.TourFName);
-  ini.WriteString("Files", "RoundFName", settings.RoundFName);
-  return ini.Save();
+  return IniUpdate(settingsFile, [&](IniFile& ini) {
+    ini.WriteString("Dirs", "HtmlRootDir", settings.HtmlRootDir);
+    ini.WriteString("Files", "PlayerFName", settings.PlayerFName);
+    ini.WriteString("Files", "CourseFName", settings.CourseFName);
+    ini.WriteString("Files", "EventFName", settings.EventFName);
+    ini.WriteString("Files", "TourFName", settings.TourFName);
+    ini.WriteString("Files", "RoundFName", settings.RoundFName);
+  });
 }
 
 void PrintLoaded(std::ostream& out, const LoadReports& reports) {

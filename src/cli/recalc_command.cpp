@@ -1,6 +1,7 @@
 #include "cli/recalc_command.h"
 
 #include <ostream>
+#include <set>
 
 #include "platform/codepage.h"
 #include "results/database.h"
@@ -13,7 +14,7 @@ namespace {
 struct RecalcJob {
   const char* Name;
   DataKind Writes;
-  Status (*Run)(TDatabase database, const TSettings& settings);
+  BatchReport (*Run)(TDatabase database, const TSettings& settings);
 };
 
 const RecalcJob kJobs[] = {
@@ -39,12 +40,26 @@ const RecalcJob* FindJob(const std::vector<std::string>& args) {
   return nullptr;
 }
 
-// Lists every problem of the loaded files; false when the file the job rewrites has any.
-bool ReportProblems(const LoadReports& reports, DataKind writes, std::ostream& err) {
-  for (int kind = 0; kind < kDataKinds; ++kind)
-    for (const std::string& message : reports[kind].Messages())
-      err << (kind == writes ? "" : "warning: ") << Windows1252ToUtf8(message) << "\n";
-  return reports[writes].Clean();
+// The lines of the rewritten file that the report lists already.
+std::set<int> KeptLines(const BatchReport& report) {
+  std::set<int> lines;
+  for (const LeftAlone& record : report.Kept)
+    for (const LoadProblem& problem : record.Problems)
+      lines.insert(problem.Line);
+  return lines;
+}
+
+// Every line of the loaded files that could not be read and that the report does not list.
+void ReportWarnings(const LoadReports& reports, DataKind writes, const BatchReport& report,
+                    std::ostream& err) {
+  const std::set<int> kept = KeptLines(report);
+  for (int kind = 0; kind < kDataKinds; ++kind) {
+    LoadReport shown = reports[kind];
+    if (kind == writes)
+      std::erase_if(shown.Problems, [&](const LoadProblem& p) { return kept.contains(p.Line); });
+    for (const std::string& message : shown.Messages())
+      err << "warning: " << Windows1252ToUtf8(message) << "\n";
+  }
 }
 
 }  // namespace
@@ -57,14 +72,17 @@ int RunRecalc(CliContext& context) {
   }
   const TDatabase database = ProcessDatabase();
   const LoadReports reports = LoadDatabase(database, context.Settings);
-  if (!ReportProblems(reports, job->Writes, context.Err)) {
-    context.Err << "cardwise-cli: nothing recalculated: the lines above of "
-                << Windows1252ToUtf8(reports[job->Writes].File)
-                << " could not be read and would be lost when the file is rewritten\n";
+  const BatchReport report = job->Run(database, context.Settings);
+  ReportWarnings(reports, job->Writes, report, context.Err);
+  if (!report.Outcome) {
+    context.Err << "cardwise-cli: " << Windows1252ToUtf8(report.Outcome.message()) << "\n";
     return kExitFailure;
   }
-  if (Status status = job->Run(database, context.Settings); !status) {
-    context.Err << "cardwise-cli: " << Windows1252ToUtf8(status.message()) << "\n";
+  for (const std::string& message : report.Messages())
+    context.Err << Windows1252ToUtf8(message) << "\n";
+  if (!report.Kept.empty()) {
+    context.Err << "cardwise-cli: " << report.Kept.size()
+                << " record(s) left as they were; fix the lines above and run it again\n";
     return kExitFailure;
   }
   return kExitOk;

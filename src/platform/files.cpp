@@ -47,15 +47,6 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
-// A symbolic link is written through: the file it points at is replaced, the link stays.
-std::string ResolvedTarget(const std::string& path) {
-  struct stat info {};
-  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-  char resolved[PATH_MAX];
-  if (::realpath(path.c_str(), resolved) == nullptr) return path;
-  return resolved;
-}
-
 // Creates "<path>.tmp<unique>" exclusively, with the permissions a new file gets (0666 less
 // the umask), or those of the file it is going to replace.
 int CreateTempBeside(const std::string& path, std::string& tempPath) {
@@ -72,6 +63,14 @@ int CreateTempBeside(const std::string& path, std::string& tempPath) {
 }
 
 }  // namespace
+
+std::string LinkTarget(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char resolved[PATH_MAX];
+  if (::realpath(path.c_str(), resolved) == nullptr) return path;
+  return resolved;
+}
 
 bool FileExists(const std::string& path) {
   std::error_code error;
@@ -189,7 +188,8 @@ Status ReadWholeFile(const std::string& path, std::string& contents) {
 }
 
 Status WriteFileAtomically(const std::string& path, std::string_view contents) {
-  const std::string target = ResolvedTarget(path);
+  // A symbolic link is written through: the file it points at is replaced, the link stays.
+  const std::string target = LinkTarget(path);
   std::string tempPath;
   const int fd = CreateTempBeside(target, tempPath);
   if (fd < 0) return ErrnoError(path, errno);

@@ -43,6 +43,9 @@ Status WriteFileAtomically(const std::string& path, std::string_view contents);
 // while they are written, such as those of a folder not yet published.
 Status WriteFileInPlace(const std::string& path, std::string_view contents);
 
+// The file a symbolic link points at; the path itself when it is no link (or a broken one).
+std::string LinkTarget(const std::string& path);
+
 // The folder part of a path including its final "/" ("" when there is none), and the rest.
 std::string DirectoryOf(const std::string& path);
 std::string FileNameOf(const std::string& path);

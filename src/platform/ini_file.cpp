@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "platform/codepage.h"
+#include "platform/file_lock.h"
 #include "platform/files.h"
 
 namespace cardwise {
@@ -313,21 +314,26 @@ void IniFile::ReplaceSections(const std::vector<SectionWrite>& sections) {
   }
 }
 
+std::optional<std::string_view> IniSectionName(std::string_view line) {
+  return SectionName(line);
+}
+
+Status IniUpdate(const std::string& path, const std::function<void(IniFile&)>& change) {
+  return WithFileLock(path, [&] {
+    IniFile file;
+    if (Status status = file.Load(path); !status) return status;
+    change(file);
+    return file.Save();
+  });
+}
+
 Status IniWriteString(const std::string& path, std::string_view section, std::string_view key,
                       std::string_view value) {
-  IniFile file;
-  Status status = file.Load(path);
-  if (!status) return status;
-  file.WriteString(section, key, value);
-  return file.Save();
+  return IniUpdate(path, [&](IniFile& file) { file.WriteString(section, key, value); });
 }
 
 Status IniEraseSection(const std::string& path, std::string_view section) {
-  IniFile file;
-  Status status = file.Load(path);
-  if (!status) return status;
-  file.EraseSection(section);
-  return file.Save();
+  return IniUpdate(path, [&](IniFile& file) { file.EraseSection(section); });
 }
 
 }  // namespace cardwise

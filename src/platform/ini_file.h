@@ -11,6 +11,8 @@
 // of that name); a new key is appended after the last non-blank line of its section; a new
 // section is appended at the end of the file.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -68,7 +70,16 @@ class IniFile {
   std::string text_;
 };
 
-// One change to the file at `path`: read it, change it, replace it atomically.
+// The name of a "[name]" line as this class matches it (leading blanks allowed, the name ends
+// at the last "]", trimmed); nullopt for any other line.
+std::optional<std::string_view> IniSectionName(std::string_view line);
+
+// A read-modify-write of the file at `path` that no other such change can lose: holding the
+// file's lock (file_lock.h), reads it, lets `change` change the document, and replaces the file
+// atomically. Nothing is written when the lock cannot be had or the file cannot be read.
+Status IniUpdate(const std::string& path, const std::function<void(IniFile&)>& change);
+
+// One change to the file at `path` through IniUpdate.
 Status IniWriteString(const std::string& path, std::string_view section, std::string_view key,
                       std::string_view value);
 Status IniEraseSection(const std::string& path, std::string_view section);

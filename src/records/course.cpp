@@ -21,8 +21,8 @@ void AddRow(std::vector<KeyValue>& keys, const char* key, const TResult& row) {
 }  // namespace
 
 FieldResult ReadDecimalField(std::string_view value, float& number) {
-  const std::optional<double> parsed = ParseDecimal(value);
-  number = static_cast<float>(parsed.value_or(0));
+  const std::optional<float> parsed = ParseSingle(value);
+  number = parsed.value_or(0);
   return parsed || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
 }
 

@@ -27,7 +27,7 @@ std::int16_t Whole(std::string_view value) {
 }
 
 float Decimal(std::string_view value) {
-  return static_cast<float>(DecimalOrZero(value));
+  return ParseSingle(value).value_or(0);
 }
 
 // Reads a "...UT" or "...IN" half into the row; false when the key is neither half of `stem`.
@@ -172,12 +172,7 @@ namespace detail {
 
 Status WriteSections(const std::string& path, const std::vector<SectionWrite>& sections) {
   if (sections.empty()) return Status::Ok();
-  IniFile file;
-  Status status = file.Load(path);
-  if (status) {
-    file.ReplaceSections(sections);
-    status = file.Save();
-  }
+  const Status status = IniUpdate(path, [&](IniFile& file) { file.ReplaceSections(sections); });
   ShowStatus(sections.back().Name + (status ? " saved." : " not saved."));
   return status;
 }

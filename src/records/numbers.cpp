@@ -3,6 +3,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "platform/locale_formats.h"
 
@@ -75,6 +76,12 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
 double DecimalOrZero(std::string_view text) {
   return ParseDecimal(text).value_or(0.0);
+}
+
+std::optional<float> ParseSingle(std::string_view text) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*value);
 }
 
 std::optional<int> ParseWholeNumber(std::string_view text) {

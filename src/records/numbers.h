@@ -16,6 +16,9 @@ std::string FormatOneDecimal(double value);
 std::optional<double> ParseDecimal(std::string_view text);
 // ParseDecimal, with 0 for a text that holds no number.
 double DecimalOrZero(std::string_view text);
+// ParseDecimal for the single-precision fields (handicaps, course rating, slope): nullopt also
+// for a number beyond their range, which would be kept as infinity and written as "inf".
+std::optional<float> ParseSingle(std::string_view text);
 
 // A whole number: optional sign and decimal digits, blanks around it ignored, in the range of
 // int. nullopt when the text is anything else.

@@ -9,8 +9,8 @@ namespace {
 
 // Reads a handicap: a number with "," or "." as decimal point, 0 when there is none.
 FieldResult ReadHcp(std::string_view value, float& hcp) {
-  const std::optional<double> number = ParseDecimal(value);
-  hcp = static_cast<float>(number.value_or(0));
+  const std::optional<float> number = ParseSingle(value);
+  hcp = number.value_or(0);
   return number || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
 }
 

@@ -45,6 +45,16 @@ std::vector<std::string> LoadReport::Messages() const {
   return messages;
 }
 
+std::vector<std::string> BatchReport::Messages() const {
+  std::vector<std::string> messages;
+  if (!Outcome.ok()) messages.push_back(Outcome.message());
+  for (const LeftAlone& record : Kept)
+    for (const LoadProblem& problem : record.Problems)
+      messages.push_back(FormatLocation(File, problem.Line, problem.Message) + ": " + problem.Text +
+                         " (" + record.ID + " left as it was)");
+  return messages;
+}
+
 ClipboardText::ClipboardText(std::string_view text) {
   DataLineLexer lexer(text);
   DataLine line;

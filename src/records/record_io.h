@@ -72,6 +72,28 @@ struct LoadReport {
   std::vector<std::string> Messages() const;
 };
 
+// A record that a batch save left as it was: its section in the file holds lines its kind
+// cannot read, which rewriting the section would drop.
+struct LeftAlone {
+  std::string ID;
+  std::vector<LoadProblem> Problems;
+};
+
+// The outcome of a batch save (TRecordList::UpdateRecords): whether the file could be written,
+// and the records it left as they were. Every other record was changed and saved.
+struct BatchReport {
+  std::string File;
+  Status Outcome = Status::Ok();
+  std::vector<LeftAlone> Kept;
+
+  // True when every record was saved.
+  bool ok() const { return Outcome.ok() && Kept.empty(); }
+  explicit operator bool() const { return ok(); }
+  // The failure, then one text per unreadable line of a record left alone:
+  // "file:line: what: text (ID left as it was)".
+  std::vector<std::string> Messages() const;
+};
+
 // The text of one record on the clipboard: its section line and key lines.
 class ClipboardText {
  public:

@@ -22,9 +22,12 @@
 // held there. "??" is the ID of a placeholder: a record not yet given an ID.
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -85,11 +88,22 @@ class TRecordList {
   // Reads the file and adds its records (merging: a record whose key is present replaces it);
   // adds a placeholder when the list is then empty. A missing file is no error.
   LoadReport LoadFromFile(const std::string& path);
+  // LoadFromFile with the file's text given: `path` names it in FileName and the report.
+  LoadReport LoadFromText(const std::string& path, std::string_view text);
   // Writes every record in list order into the file, in one atomic rewrite.
   Status SaveAll(const std::string& path);
   // SaveRecord of the records at these indexes, in this order, in one atomic rewrite of the
   // file; the file ends up as saving them one by one leaves it.
   Status SaveRecords(const std::vector<int>& indexes, const std::string& path);
+
+  // A batch change of records, saved so that nothing in the file is lost: holding the file's
+  // lock, reads the file; each record at `indexes` (in this order) whose sections in it (those
+  // named by its ID) hold only lines this kind can read is passed to `change`, and saved when
+  // that returns true, as SaveRecords saves. A record whose section holds a line this kind
+  // cannot read is neither changed nor saved: its section stays as it is, and the record is
+  // listed in the report. Lines outside the rewritten sections are kept where they are.
+  BatchReport UpdateRecords(const std::vector<int>& indexes, const std::string& path,
+                            const std::function<bool(int index)>& change);
 
   // Erases the record's section from FileName and removes it. When the file cannot be written
   // nothing is removed and the failure is returned.
@@ -111,7 +125,7 @@ class TRecordList {
     std::unique_ptr<T> Record;
   };
 
-  std::vector<Entry> ReadEntries(const std::string& path, LoadReport& report) const;
+  std::vector<Entry> ReadEntries(std::string_view text, LoadReport& report) const;
   void Merge(std::vector<Entry> sorted);
   Status EraseFromFile(std::string_view id) const;
   int PasteTarget(const ClipboardText& clip, int index);

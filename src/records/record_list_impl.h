@@ -5,6 +5,41 @@ namespace cardwise {
 
 namespace detail {
 
+// What reading one key line into the record says: nothing when it was read, else what is wrong.
+template <class T>
+std::optional<std::string> ReadLine(T& record, const DataLine& line) {
+  // A line without "=" still counts as its key with an empty value.
+  const FieldResult result = record.ReadField(line.Key, line.Value);
+  if (!line.HasEquals) return "no \"=\" in the line";
+  if (result.Outcome != FieldResult::Read) return result.Message;
+  return std::nullopt;
+}
+
+// The lines of the text that kind T cannot read, by the upper-cased name of the section that
+// holds them, sections told apart as the INI writer tells them (which decides what a rewrite
+// of a section drops). A section line the line reader would not take for one counts too.
+template <class T>
+std::unordered_map<std::string, std::vector<LoadProblem>> UnreadableSections(
+    std::string_view text) {
+  std::unordered_map<std::string, std::vector<LoadProblem>> sections;
+  std::optional<std::string> section;  // none before the first section line
+  T scratch;
+  const auto add = [&](const DataLine& line, std::string message) {
+    if (section) sections[*section].push_back({line.Number, std::string(line.Text), message});
+  };
+  DataLineLexer lexer(text);
+  for (DataLine line; lexer.Next(line);) {
+    if (const auto name = IniSectionName(line.Text)) {
+      section = UpperCase(*name);
+      scratch = T();
+      if (line.Kind != LineKind::Section) add(line, "section line not at the start of the line");
+    } else if (line.Kind == LineKind::Key) {
+      if (auto problem = ReadLine(scratch, line)) add(line, std::move(*problem));
+    }
+  }
+  return sections;
+}
+
 // Builds records from the lines of one data file, one small step per line kind.
 template <class T>
 class RecordReader {
@@ -32,12 +67,7 @@ class RecordReader {
 
   void KeyLine(const DataLine& line) {
     if (!current_) return report_.Add(line, "line before the first record, ignored");
-    // A line without "=" still counts as its key with an empty value.
-    const FieldResult result = current_->ReadField(line.Key, line.Value);
-    if (!line.HasEquals)
-      report_.Add(line, "no \"=\" in the line");
-    else if (result.Outcome != FieldResult::Read)
-      report_.Add(line, result.Message);
+    if (auto problem = ReadLine(*current_, line)) report_.Add(line, std::move(*problem));
   }
 
   void FinishRecord() {
@@ -64,12 +94,8 @@ Status SaveRecord(T& record, const std::string& path) {
   if (record.ID.empty()) record.MakeID();
   record.PrepareSave();
   ShowStatus(T::kSavingPrefix + record.ID + " ...");
-  IniFile file;
-  Status status = file.Load(path);
-  if (status) {
-    file.ReplaceSection(record.ID, record.FileKeys());
-    status = file.Save();
-  }
+  const Status status =
+      IniUpdate(path, [&](IniFile& file) { file.ReplaceSection(record.ID, record.FileKeys()); });
   ShowStatus(record.ID + (status ? " saved." : " not saved."));
   return status;
 }
@@ -140,23 +166,30 @@ int TRecordList<T>::AddPlaceholder() {
 
 template <class T>
 LoadReport TRecordList<T>::LoadFromFile(const std::string& path) {
+  std::string text;
+  Status read = Status::Ok();
+  if (FileExists(path)) read = ReadWholeFile(path, text);
+  LoadReport report = LoadFromText(path, text);
+  report.ReadStatus = read;
+  return report;
+}
+
+template <class T>
+LoadReport TRecordList<T>::LoadFromText(const std::string& path, std::string_view text) {
   FileName = path;
   LoadReport report;
   report.File = path;
-  std::vector<Entry> read = ReadEntries(path, report);
+  std::vector<Entry> read = ReadEntries(text, report);
   report.RecordsRead = static_cast<int>(read.size());
   Merge(std::move(read));
   if (entries_.empty()) AddPlaceholder();
   return report;
 }
 
-// Returns the file's records sorted by key, one per key: the one read last.
+// Returns the text's records sorted by key, one per key: the one read last.
 template <class T>
-std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(const std::string& path,
+std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(std::string_view text,
                                                                         LoadReport& report) const {
-  std::string text;
-  if (!FileExists(path)) return {};
-  if (report.ReadStatus = ReadWholeFile(path, text); !report.ReadStatus) return {};
   detail::RecordReader<T> reader(report);
   DataLineLexer lexer(text);
   for (DataLine line; lexer.Next(line);)
@@ -199,7 +232,8 @@ void TRecordList<T>::Merge(std::vector<Entry> sorted) {
 template <class T>
 Status TRecordList<T>::SaveAll(const std::string& path) {
   std::vector<int> all(entries_.size());
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+  for (std::size_t i = 0; i < all.size(); ++i)
+    all[i] = static_cast<int>(i);
   return SaveRecords(all, path);
 }
 
@@ -214,14 +248,36 @@ Status TRecordList<T>::SaveRecords(const std::vector<int>& indexes, const std::s
     ShowStatus(T::kSavingPrefix + record.ID + " ...");
     sections.push_back(SectionWrite{record.ID, record.FileKeys()});
   }
-  IniFile file;
-  Status status = file.Load(path);
-  if (status) {
-    file.ReplaceSections(sections);
-    status = file.Save();
-  }
+  const Status status = IniUpdate(path, [&](IniFile& file) { file.ReplaceSections(sections); });
   if (!sections.empty()) ShowStatus(sections.back().Name + (status ? " saved." : " not saved."));
   return status;
+}
+
+template <class T>
+BatchReport TRecordList<T>::UpdateRecords(const std::vector<int>& indexes, const std::string& path,
+                                          const std::function<bool(int index)>& change) {
+  BatchReport report;
+  report.File = path;
+  std::vector<SectionWrite> sections;
+  report.Outcome = IniUpdate(path, [&](IniFile& file) {
+    const auto unreadable = detail::UnreadableSections<T>(file.Text());
+    for (int index : indexes) {
+      T& record = RecordAt(index);
+      if (record.ID.empty()) record.MakeID();
+      if (const auto kept = unreadable.find(UpperCase(record.ID)); kept != unreadable.end()) {
+        report.Kept.push_back({record.ID, kept->second});
+        continue;
+      }
+      if (!change(index) || !record.ShouldSave()) continue;
+      record.PrepareSave();
+      ShowStatus(T::kSavingPrefix + record.ID + " ...");
+      sections.push_back(SectionWrite{record.ID, record.FileKeys()});
+    }
+    file.ReplaceSections(sections);
+  });
+  if (!sections.empty())
+    ShowStatus(sections.back().Name + (report.Outcome ? " saved." : " not saved."));
+  return report;
 }
 
 template <class T>

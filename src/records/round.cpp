@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/codepage.h"
+#include "platform/file_lock.h"
 #include "platform/files.h"
 #include "records/numbers.h"
 #include "settings/settings.h"
@@ -342,10 +343,12 @@ Status TRoundList::SaveToFile(const std::string& path) {
     round.PrepareSave();
     text += SectionText(round.ID, round.FileKeys());
   }
-  if (FileExists(path)) {
-    if (Status status = CopyFile(path, BackupPath(path)); !status) return status;
-  }
-  return WriteFileAtomically(path, text);
+  return WithFileLock(path, [&] {
+    if (FileExists(path)) {
+      if (Status status = CopyFile(path, BackupPath(path)); !status) return status;
+    }
+    return WriteFileAtomically(path, text);
+  });
 }
 
 std::string BackupPath(const std::string& path) {

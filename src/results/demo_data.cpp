@@ -38,14 +38,13 @@ Status WriteUnloadSection(const TSettings& settings, const std::string& settings
   // A first start has no settings file yet, and perhaps no folder for it either.
   if (const std::string folder = DirectoryOf(settingsFile); !folder.empty())
     CreateDirectories(folder);
-  IniFile ini;
-  if (Status status = ini.Load(settingsFile); !status) return status;
-  for (DataKind kind : kUnloadKeyOrder) {
-    const DemoFile& file = FileOf(kind);
-    ini.WriteString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
-  }
-  ini.WriteString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
-  return ini.Save();
+  return IniUpdate(settingsFile, [&](IniFile& ini) {
+    for (DataKind kind : kUnloadKeyOrder) {
+      const DemoFile& file = FileOf(kind);
+      ini.WriteString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
+    }
+    ini.WriteString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
+  });
 }
 
 LoadReport ReloadList(TDatabase database, DataKind kind, const std::string& path) {

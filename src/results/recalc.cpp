@@ -1,24 +1,45 @@
 #include "results/recalc.h"
 
-#include "platform/status_sink.h"
+#include <numeric>
+#include <unordered_map>
+#include <vector>
+
 #include "results/event_results.h"
 #include "results/tour_standings.h"
 
 namespace cardwise {
 
-Status RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path) {
-  for (int i = 0; i < events.Count(); ++i) CalcResults(events.RecordAt(i), rounds);
-  return events.SaveAll(path);
+namespace {
+
+std::vector<int> AllIndexes(int count) {
+  std::vector<int> indexes(static_cast<std::size_t>(count));
+  std::iota(indexes.begin(), indexes.end(), 0);
+  return indexes;
 }
 
-Status RecalcAllTours(TDatabase& database, const std::string& path) {
-  for (int i = 0; i < database.Tours.Count(); ++i) CalcTour(database.Tours.RecordAt(i), database);
-  return database.Tours.SaveAll(path);
+}  // namespace
+
+BatchReport RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path) {
+  return events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
+    CalcResults(events.RecordAt(index), rounds);
+    return true;
+  });
 }
 
-Status UpdatePlayersHcp(TDatabase& database, const std::string& path) {
+BatchReport RecalcAllTours(TDatabase& database, const std::string& path) {
+  TTourList& tours = database.Tours;
+  return tours.UpdateRecords(AllIndexes(tours.Count()), path, [&](int index) {
+    CalcTour(tours.RecordAt(index), database);
+    return true;
+  });
+}
+
+BatchReport UpdatePlayersHcp(TDatabase& database, const std::string& path) {
+  // The handicap each player takes over, found before anything changes: a player whose section
+  // cannot be rewritten keeps the handicap it has.
   database.Players.ClearUsed();
   std::vector<int> updated;
+  std::unordered_map<int, float> latestHcp;
   for (int i = database.Rounds.Count() - 1; i >= 0; --i) {
     const TRound& round = database.Rounds.RecordAt(i);
     int index = 0;
@@ -26,10 +47,13 @@ Status UpdatePlayersHcp(TDatabase& database, const std::string& path) {
     TPlayer& player = database.Players.RecordAt(index);
     if (player.Used) continue;
     player.Used = true;
-    player.Hcp = round.Hcp;
+    latestHcp[index] = round.Hcp;
     updated.push_back(index);
   }
-  return database.Players.SaveRecords(updated, path);
+  return database.Players.UpdateRecords(updated, path, [&](int index) {
+    database.Players.RecordAt(index).Hcp = latestHcp[index];
+    return true;
+  });
 }
 
 }  // namespace cardwise

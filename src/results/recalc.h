@@ -1,10 +1,16 @@
 #pragma once
 // The batch commands of the Database menu, shared by the app and cardwise-cli. Each runs to
 // the end without asking anything and reports progress through the status texts of its saves.
+//
+// Each changes and saves its records in one rewrite of its file, under the file's lock
+// (TRecordList::UpdateRecords): a record whose section in the file holds a line the program
+// cannot read is neither recalculated nor saved, and is listed in the report; every other
+// record is recalculated and saved. The report's Outcome is the failure when the file cannot be
+// read or written.
 
 #include <string>
 
-#include "platform/status.h"
+#include "records/record_io.h"
 #include "records/round.h"
 #include "results/database.h"
 #include "results/event.h"
@@ -12,18 +18,17 @@
 namespace cardwise {
 
 // "Recalc all events": the results of every event, in list order, computed again from the
-// rounds and saved into the events file (in one rewrite of the file; the file ends up as
-// saving each event in turn leaves it). Returns the failure when the file cannot be written.
-Status RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path);
+// rounds and saved into the events file.
+BatchReport RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path);
 
 // "Recalc all tours": the standings of every tour, in list order, computed again from the
 // event results as they are in memory, and saved into the tours file (Ntot becomes the number
 // of standing lines).
-Status RecalcAllTours(TDatabase& database, const std::string& path);
+BatchReport RecalcAllTours(TDatabase& database, const std::string& path);
 
 // "Update players hcp": every player with rounds takes the handicap of the latest one (the
 // round list is in date order, so walking it from its end meets each player's latest round
 // first) and is saved into the players file; players without rounds are left alone.
-Status UpdatePlayersHcp(TDatabase& database, const std::string& path);
+BatchReport UpdatePlayersHcp(TDatabase& database, const std::string& path);
 
 }  // namespace cardwise

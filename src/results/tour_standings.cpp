@@ -258,12 +258,8 @@ Status SaveAsEvent(TTour& tour, const std::string& path) {
   ShowStatus(TTour::kSavingPrefix + tour.ID + " as event...");
   // A section without a name cannot be read back as an event; nothing is written.
   Status status = tour.ID.empty() ? Status::Error(path + ": the tour has no ID") : Status::Ok();
-  IniFile file;
-  if (status) status = file.Load(path);
-  if (status) {
-    file.ReplaceSection(tour.ID, EventKeys(tour));
-    status = file.Save();
-  }
+  if (status)
+    status = IniUpdate(path, [&](IniFile& file) { file.ReplaceSection(tour.ID, EventKeys(tour)); });
   ShowStatus(tour.ID + (status ? " saved as event." : " not saved as event."));
   return status;
 }

@@ -245,25 +245,27 @@ Status NamingFile(Status status, const std::string& path) {
 }
 
 Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
-  // Load first so that every line this record does not own survives; an unreadable file is
-  // left alone rather than replaced by a file holding only our keys.
-  IniFile ini;
-  if (Status status = ini.Load(path); !status) return NamingFile(status, path);
-  for (const TextField& field : kTextFields) {
-    ini.WriteString(field.Section, field.Key, settings.*field.Field);
-  }
-  for (std::size_t i = 0; i < kColorCount; ++i) {
-    ini.WriteString(kColors, kColorKeyNames[i], settings.ColorText[i]);
-  }
-  WriteSetUp(ini, settings);
-  WriteCaptions(ini, settings);
-  WriteWeb(ini, settings);
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
   if (Status status = CreateDirectories(folder); !folder.empty() && !status) {
     return NamingFile(status, path);
   }
-  return NamingFile(ini.Save(), path);
+  // The file is read first so that every line this record does not own survives; an unreadable
+  // file is left alone rather than replaced by a file holding only our keys.
+  return NamingFile(IniUpdate(path,
+                              [&](IniFile& ini) {
+                                for (const TextField& field : kTextFields) {
+                                  ini.WriteString(field.Section, field.Key, settings.*field.Field);
+                                }
+                                for (std::size_t i = 0; i < kColorCount; ++i) {
+                                  ini.WriteString(kColors, kColorKeyNames[i],
+                                                  settings.ColorText[i]);
+                                }
+                                WriteSetUp(ini, settings);
+                                WriteCaptions(ini, settings);
+                                WriteWeb(ini, settings);
+                              }),
+                    path);
 }
 
 // ----- writing the per-user store -----

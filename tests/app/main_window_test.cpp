@@ -110,6 +110,40 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
   }
 }
 
+// Each Database command saves what it can; one box lists the records it left as they were.
+TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) {
+  const std::string data = UseDataDir(dir_.File("data/"));
+  CreateDirectories(data);
+  const std::string bad = "[BAD]\r\nID=BAD\r\nType=none\r\n";
+  dir_.Write("data/EVENTS.DAT", bad + "[CUP]\r\nID=CUP\r\nType=0\r\n");
+  dir_.Write("data/PLAYERS.DAT", "[A]\r\nID=A\r\nNick=Al\r\n");
+  dir_.Write("data/ROUNDS.DAT",
+             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=CUP\r\n"
+             "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
+  ASSERT_TRUE(app::StartUp(false));
+  const struct {
+    const char* Item;
+    std::string Listed;  // "" when nothing is left alone
+  } cases[] = {{"MIde", data + "EVENTS.DAT:3: not a whole number: Type=none (BAD left as it was)"},
+               {"MIduhcp", data + "PLAYERS.DAT:3: unknown key: Nick=Al (A left as it was)"},
+               {"MIdt", ""}};
+  for (const auto& c : cases) {
+    prompts_->Shown.clear();
+    Find<QAction>(Main(), c.Item)->trigger();
+    if (c.Listed.empty()) {
+      EXPECT_TRUE(prompts_->Shown.isEmpty()) << c.Item;
+      continue;
+    }
+    ASSERT_EQ(prompts_->Shown.size(), 1) << c.Item;
+    EXPECT_TRUE(prompts_->Shown.front().contains(QString::fromStdString(c.Listed)))
+        << prompts_->Shown.front().toStdString();
+  }
+  const std::string events = dir_.Read("data/EVENTS.DAT");
+  EXPECT_EQ(events.rfind(bad, 0), 0u) << events;
+  EXPECT_NE(events.find("1=1;72;A;250601-0900-A;"), std::string::npos) << events;
+  EXPECT_EQ(dir_.Read("data/PLAYERS.DAT"), "[A]\r\nID=A\r\nNick=Al\r\n");
+}
+
 TEST_F(ShellTest, TrueColorIconsItemSwitchesTheSettingAndThePictures) {
   ASSERT_TRUE(app::StartUp(false));
   auto* item = Find<QAction>(Main(), "MIficons");

@@ -86,20 +86,26 @@ TEST_F(CliTest, CheckCountsRecordsAndReportsEveryUnreadableLine) {
               HasSubstr(dir_.File("Data/PLAYERS.DAT") + ":3: not a number: Hcp=abc"));
 }
 
-TEST_F(CliTest, RecalcRewritesItsFileOrRefusesWhenLinesWouldBeLost) {
+TEST_F(CliTest, RecalcKeepsTheRecordsItCannotReadAndSavesTheRest) {
   const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
-  dir_.Write("Data/PLAYERS.DAT", "[A]\r\nID=A\r\n");
+  dir_.Write("Data/PLAYERS.DAT", "stray line\r\n[A]\r\nID=A\r\n");
   dir_.Write("Data/ROUNDS.DAT",
-             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\n"
+             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=F\r\n"
              "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
-  EXPECT_EQ(Run(ini + "recalc hcp").ExitCode, 0);
-  EXPECT_THAT(dir_.Read("Data/PLAYERS.DAT"), HasSubstr("Hcp=4.0"));
+  const RunResult hcp = Run(ini + "recalc hcp");
+  EXPECT_EQ(hcp.ExitCode, 0) << "a line before the first section stops nothing";
+  EXPECT_THAT(hcp.Output, HasSubstr("warning: " + dir_.File("Data/PLAYERS.DAT") + ":1:"));
+  EXPECT_EQ(dir_.Read("Data/PLAYERS.DAT"), "stray line\r\n[A]\r\nID=A\r\nHcp=4.0\r\n");
 
-  dir_.Write("Data/EVENTS.DAT", "[E]\r\nID=E\r\nDate=31.31.31\r\n");
-  const RunResult refused = Run(ini + "recalc events");
-  EXPECT_EQ(refused.ExitCode, 1);
-  EXPECT_THAT(refused.Output, HasSubstr("EVENTS.DAT:3: not a date"));
-  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), "[E]\r\nID=E\r\nDate=31.31.31\r\n");
+  const std::string bad = "[E]\r\nID=E\r\nDate=31.31.31\r\n";
+  dir_.Write("Data/EVENTS.DAT", bad + "[F]\r\nID=F\r\nType=0\r\n");
+  const RunResult events = Run(ini + "recalc events");
+  EXPECT_EQ(events.ExitCode, 1);
+  EXPECT_THAT(events.Output, HasSubstr(dir_.File("Data/EVENTS.DAT") +
+                                       ":3: not a date: Date=31.31.31 (E left as it was)"));
+  EXPECT_THAT(events.Output, Not(HasSubstr("warning: " + dir_.File("Data/EVENTS.DAT"))));
+  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"),
+            bad + "[F]\r\nID=F\r\nType=0\r\nMake=1\r\n1=1;72;A;250601-0900-A;\r\n");
 
   EXPECT_EQ(Run(ini + "recalc").ExitCode, 2);
   EXPECT_EQ(Run(ini + "recalc players").ExitCode, 2);

@@ -147,7 +147,9 @@ TEST(IniFileOnDisk, LoadKeepsBytesAndChangesReplaceTheFileAtomically) {
   EXPECT_THAT(failed.message(), HasSubstr(path));
   EXPECT_EQ(dir.Read("data.dat"), changed);
   EXPECT_THAT(IniWriteString(path + "/x.ini", "A", "x", "1").message(), HasSubstr(path));
-  EXPECT_THAT(FilesMatching(dir.Path(), "*"), ElementsAre("data.dat", "new.dat"));
+  // No temporary file is left behind; the lock files of the changes stay.
+  EXPECT_THAT(FilesMatching(dir.Path(), "*"),
+              ElementsAre("data.dat", "data.dat.lock", "new.dat", "new.dat.lock"));
 }
 
 }  // namespace

@@ -5,8 +5,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/file_lock.h"
 
 #include "records/player.h"
 #include "records_fixture.h"
@@ -149,6 +157,61 @@ TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenNameElseFilesANewReco
   EXPECT_EQ(index, 1);
   EXPECT_FLOAT_EQ(list.RecordAt(1).Hcp, 3.5f);
   EXPECT_FALSE(list.PasteFromClipboard("", index));
+}
+
+TEST_F(RecordListTest, AHeldLockFailsEverySaveAndKeepsTheFileAndTheList) {
+  const std::string text = "[A]\r\nID=A\r\nPlayer=Ay\r\n[B]\r\nID=B\r\n";
+  TPlayerList list = Load(text);
+  const std::string path = dir_.File("LIST.DAT");
+  const auto saved = LockWait();
+  SetLockWait(std::chrono::milliseconds(20));
+  FileLock held;
+  ASSERT_TRUE(FileLock::Acquire(path, held));
+  list.RecordAt(0).Player = "Changed";
+  const std::pair<const char*, std::function<Status()>> saves[] = {
+      {"SaveRecord", [&] { return SaveRecord(list.RecordAt(0), path); }},
+      {"SaveAll", [&] { return list.SaveAll(path); }},
+      {"DeleteAt", [&] { return list.DeleteAt(1).Outcome; }},
+      {"DeleteByID", [&] { return list.DeleteByID("B"); }},
+      {"UpdateRecords", [&] {
+         return list.UpdateRecords({0, 1}, path, [](int) { return true; }).Outcome;
+       }}};
+  for (const auto& [name, save] : saves)
+    EXPECT_THAT(save().message(), HasSubstr(path + ": in use")) << name;
+  SetLockWait(saved);
+  EXPECT_EQ(dir_.Read("LIST.DAT"), text);
+  EXPECT_EQ(Contents(list), "A:Changed,B:") << "the records stay, to be saved again";
+}
+
+// Each process saves its own thousand players into one file, one save (a read, a change and a
+// rename of the whole file) at a time: without the lock, saves that overlap lose each other.
+TEST_F(RecordListTest, TwoProcessesSavingIntoOneFileLoseNoRecord) {
+  constexpr int kSaves = 1000;
+  const std::string path = dir_.File("PLAYERS.DAT");
+  const auto saveAll = [&](const std::string& prefix) {
+    int failures = 0;
+    for (int i = 0; i < kSaves; ++i) {
+      TPlayer player;
+      player.ID = prefix + std::to_string(i);
+      player.Player = "Player " + player.ID;
+      failures += SaveRecord(player, path) ? 0 : 1;
+    }
+    return failures;
+  };
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) ::_exit(saveAll("B") == 0 ? 0 : 1);
+  const int failures = saveAll("A");
+  int childStatus = 0;
+  ASSERT_EQ(::waitpid(child, &childStatus, 0), child);
+  EXPECT_EQ(failures, 0);
+  EXPECT_TRUE(WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0);
+
+  TPlayerList list;
+  EXPECT_TRUE(list.LoadFromFile(path).Clean());
+  EXPECT_EQ(list.Count(), 2 * kSaves);
+  EXPECT_NE(list.FindRecord("A999"), nullptr);
+  EXPECT_NE(list.FindRecord("B999"), nullptr);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/locale_formats.h"
 #include "results/database.h"
@@ -83,10 +85,55 @@ TEST_F(RecalcTest, RecalcAllEventsRanksAndSavesEveryEvent) {
   EXPECT_THAT(reloaded.FindRecord("MAN")->Results, ::testing::ElementsAre("1;3;Q;;", "2;5;P;;"));
 }
 
+// Sections with lines the program cannot read stay byte for byte and are listed; every other
+// record is recalculated and saved; lines elsewhere (before the first section, in sections that
+// are not rewritten) stop nothing and stay where they are.
+TEST_F(RecalcTest, RecordsWithUnreadableLinesAreLeftAsTheyWere) {
+  const std::string badEvent = "[BAD]\r\nID=BAD\r\nType=none\r\nMake=1\r\n";
+  const std::string noteEvent = "[NOTE]\r\nID=NOTE\r\nType=1\r\nNote=late entry\r\n";
+  const std::string badPlayer = "[A]\r\nID=A\r\nHcp=30.0\r\nNick=Al\r\n";
+  const std::string idlePlayer = "[C]\r\nID=C\r\nShoe=42\r\n";  // no rounds: not rewritten
+  const std::string badTour = "[T2]\r\nID=T2\r\nType=1\r\nEvents=CUP;\r\nNtot=many\r\n";
+  Load("# players\r\n" + badPlayer + "[B]\r\nID=B\r\n" + idlePlayer,
+       Round("250601-0900-A", "A", "1.0", "EventID=CUP\r\n") +
+           Round("250601-0910-B", "B", "2.0", "EventID=CUP\r\n"),
+       "stray line\r\n" + badEvent + "[CUP]\r\nID=CUP\r\nType=1\r\nMake=1\r\n" + noteEvent);
+  dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nType=1\r\nEvents=CUP;\r\n" + badTour);
+  tours_.LoadFromFile(dir_.File("TOURS.DAT"));
+
+  const BatchReport events = RecalcAllEvents(events_, rounds_, dir_.File("EVENTS.DAT"));
+  const BatchReport tours = RecalcAllTours(database_, dir_.File("TOURS.DAT"));
+  const BatchReport players = UpdatePlayersHcp(database_, dir_.File("PLAYERS.DAT"));
+
+  const std::pair<const BatchReport*, std::vector<std::string>> expected[] = {
+      {&events,
+       {dir_.File("EVENTS.DAT") + ":4: not a whole number: Type=none (BAD left as it was)",
+        dir_.File("EVENTS.DAT") + ":13: unknown key: Note=late entry (NOTE left as it was)"}},
+      {&tours, {dir_.File("TOURS.DAT") + ":9: not a whole number: Ntot=many (T2 left as it was)"}},
+      {&players, {dir_.File("PLAYERS.DAT") + ":5: unknown key: Nick=Al (A left as it was)"}}};
+  for (const auto& [report, messages] : expected) {
+    EXPECT_TRUE(report->Outcome) << report->File;
+    EXPECT_FALSE(report->ok());
+    EXPECT_EQ(report->Messages(), messages);
+  }
+  const std::string eventsFile = dir_.Read("EVENTS.DAT");
+  EXPECT_THAT(eventsFile, ::testing::StartsWith("stray line\r\n" + badEvent));
+  EXPECT_THAT(eventsFile, HasSubstr(noteEvent));
+  EXPECT_THAT(eventsFile, HasSubstr("1=1;70;B;250601-0910-B;"));
+  EXPECT_THAT(dir_.Read("TOURS.DAT"), HasSubstr(badTour));
+  EXPECT_THAT(dir_.Read("TOURS.DAT"), HasSubstr("Ntot=2\r\n"));
+  const std::string playersFile = dir_.Read("PLAYERS.DAT");
+  EXPECT_THAT(playersFile, ::testing::StartsWith("# players\r\n" + badPlayer));
+  EXPECT_THAT(playersFile, HasSubstr(idlePlayer));
+  EXPECT_THAT(playersFile, HasSubstr("[B]\r\nID=B\r\nHcp=2.0\r\n"));
+  EXPECT_FLOAT_EQ(players_.FindRecord("A")->Hcp, 30.0f) << "left alone in memory too";
+  EXPECT_TRUE(events_.FindRecord("BAD")->Results.empty());
+}
+
 TEST_F(RecalcTest, AFileThatCannotBeWrittenIsReported) {
   Load("", "", "[E]\r\nID=E\r\n");
   dir_.Write("blocker", "a file");
-  EXPECT_THAT(RecalcAllEvents(events_, rounds_, dir_.File("blocker/EVENTS.DAT")).message(),
+  EXPECT_THAT(RecalcAllEvents(events_, rounds_, dir_.File("blocker/EVENTS.DAT")).Outcome.message(),
               HasSubstr("blocker/EVENTS.DAT"));
 }
 
