@@ -205,8 +205,8 @@ bool TFCourse::StoreFields(int index) {
   course.Course = FieldText(Ecourse);
   course.Phone = FieldText(Ephone);
   course.URL = FieldText(Eurl);
-  course.CR = static_cast<float>(DecimalOrZero(FieldText(Ecr)));
-  course.Slope = static_cast<float>(DecimalOrZero(FieldText(Eslope)));
+  course.CR = FieldSingle(Ecr);
+  course.Slope = FieldSingle(Eslope);
   const std::optional<DateTime> changed = ReadDateField(this, Echanged, true);
   if (!changed) return false;
   course.Changed = *changed;

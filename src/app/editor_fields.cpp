@@ -12,6 +12,7 @@
 #include "app/hole_grid.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "records/numbers.h"
 #include "records/text.h"
 
 namespace cardwise::app {
@@ -43,6 +44,10 @@ void NotValid(QWidget* parent, const QLineEdit* field, const char* what) {
 
 std::string FieldText(const QLineEdit* field) {
   return Trim(FromQString(field->text()));
+}
+
+float FieldSingle(const QLineEdit* field) {
+  return ParseSingle(FieldText(field)).value_or(0.0f);
 }
 
 QColor SettingsColor(ColorKey key) {

@@ -24,6 +24,10 @@ class THoleGrid;
 // A field's text as the core keeps it: Windows-1252, blanks trimmed.
 std::string FieldText(const QLineEdit* field);
 
+// A field's number as a record keeps it (a handicap, a rating): "," read as "."; 0 for a text
+// that is no number or lies beyond single precision (which no data file could read back).
+float FieldSingle(const QLineEdit* field);
+
 // A colour of the settings.
 QColor SettingsColor(ColorKey key);
 

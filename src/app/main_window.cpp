@@ -112,13 +112,6 @@ void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
   Prompts().ShowError(parent, kTitle, Listing("Some data could not be read:", lines));
 }
 
-void RunWithHourglass(QWidget* parent, const std::function<Status()>& command) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const Status outcome = command();
-  QApplication::restoreOverrideCursor();
-  if (!outcome) Prompts().ShowError(parent, kTitle, ToQString(outcome.message()));
-}
-
 TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TFmain");
   setWindowTitle("Cardwise in Web format");

@@ -4,7 +4,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <functional>
 #include <span>
 
 #include "records/record_io.h"
@@ -24,9 +23,6 @@ QString HomePageUrl();
 // One error box listing every line the loads could not read ("file:line: what: text"), and
 // every file that could not be read; nothing when all loads were clean.
 void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports);
-
-// Runs a core command with the hourglass cursor and shows its failure in one error box.
-void RunWithHourglass(QWidget* parent, const std::function<Status()>& command);
 
 class TFmain : public QMainWindow {
   Q_OBJECT

@@ -71,7 +71,7 @@ void TFPlayer::ClearFields() {
 bool TFPlayer::StoreFields(int index) {
   TPlayer& player = PlayerAt(index);
   player.Player = FieldText(Eplayer);
-  player.Hcp = static_cast<float>(DecimalOrZero(FieldText(Ehcp)));
+  player.Hcp = FieldSingle(Ehcp);
   player.Phone = FieldText(Ephone);
   player.Email = FieldText(Eemail);
   player.URL = FieldText(Eurlhome);

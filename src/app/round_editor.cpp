@@ -32,6 +32,7 @@ constexpr int kLastNumberRow = kFairW;
 constexpr int kStablefordPar = 36;
 constexpr int kPuttsPar = 18;
 constexpr int kResultPixels = 24;
+constexpr double kMaxStrokes = 999;
 
 EditorTraits RoundTraits() {
   EditorTraits traits = MakeEditorTraits("round", "Round", kRoundsFile);
@@ -259,14 +260,15 @@ void TFRound::EplayerIDChange() {
 void TFRound::DoCalcSlope() {
   const TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
   if (!course) return;
-  const double hcp = DecimalOrZero(FieldText(Ehcp));
+  const double hcp = FieldSingle(Ehcp);
   int par = 0;
   for (int hole = 1; hole <= kHoles; ++hole)
     par += course->Par.Hole(hole);
   double strokes = RoundHalfEven(hcp);
   if (course->Slope != 0 && course->CR != 0)
     strokes = static_cast<double>(course->CR) - par + hcp * course->Slope / 113.0;
-  Ens->setText(QString::number(RoundHalfEven(strokes)));
+  // A handicap no golfer has must not overflow the whole number it is rounded to.
+  Ens->setText(QString::number(RoundHalfEven(std::clamp(strokes, -kMaxStrokes, kMaxStrokes))));
 }
 
 // The labels follow the strokes as they are typed; the round takes them for good on post.
@@ -447,7 +449,7 @@ bool TFRound::StoreFields(int index) {
   round.EventID = FieldText(Eeventid);
   round.Event = FieldText(Eevent);
   const int previousStrokes = RoundHalfEven(round.Hcp);
-  round.Hcp = static_cast<float>(DecimalOrZero(FieldText(Ehcp)));
+  round.Hcp = FieldSingle(Ehcp);
   int strokes = WholeNumberOr(FieldText(Ens), previousStrokes);
   if (strokes == 0) strokes = RoundHalfEven(round.Hcp);
   round.Strokes = static_cast<std::int16_t>(strokes);

@@ -107,6 +107,15 @@ TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
   EXPECT_TRUE(Has(File(), "[BD]\r\nID=BD\r\nPlayer=Bo Dane\r\nHcp=12.5\r\n"));
 }
 
+// A number beyond single precision would be saved as "inf", which no load reads back.
+TEST_F(PlayerEditorTest, AHandicapNoFileCouldHoldIsSavedAsZero) {
+  Show("BC");
+  Edit("Ehcp")->setText("1e40");
+  Post();
+  EXPECT_TRUE(Has(File(), "[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\nClub=Mill Brook\r\n")) << File();
+  EXPECT_EQ(Players().FindRecord("BC")->Hcp, 0.0f);
+}
+
 TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
   Trigger("MIpnew");
   Post();
