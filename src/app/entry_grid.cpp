@@ -72,10 +72,9 @@ class EntryGridDelegate : public QStyledItemDelegate {
       // Left at the start and Right at the end of a cell's text go to the next cell.
       auto* line = qobject_cast<QLineEdit*>(object);
       if (line && !line->hasSelectedText()) {
-        if (key == Qt::Key_Right && line->cursorPosition() == line->text().size())
-          return grid_->Step(QAbstractItemView::MoveRight);
-        if (key == Qt::Key_Left && line->cursorPosition() == 0)
-          return grid_->Step(QAbstractItemView::MoveLeft);
+        if ((key == Qt::Key_Right && line->cursorPosition() == line->text().size()) ||
+            (key == Qt::Key_Left && line->cursorPosition() == 0))
+          return grid_->Step(key == Qt::Key_Right);
       }
     }
     return QStyledItemDelegate::eventFilter(object, event);
@@ -132,8 +131,8 @@ void TEntryGrid::CommitEdit() {
     SetText(currentRow(), currentColumn(), editor->text());
 }
 
-bool TEntryGrid::Step(CursorAction action) {
-  const QModelIndex next = moveCursor(action, Qt::NoModifier);
+bool TEntryGrid::Step(bool right) {
+  const QModelIndex next = moveCursor(right ? MoveRight : MoveLeft, Qt::NoModifier);
   if (next.isValid() && next != currentIndex()) setCurrentIndex(next);
   return true;
 }

@@ -72,8 +72,8 @@ class TEntryGrid : public QTableWidget {
   bool contains(QWidget* widget) const;
   void openEditor();
   void leaveBy(bool forward);
-  // Moves the cursor as an arrow key would; true (the key is used up).
-  bool Step(CursorAction action);
+  // Moves the cursor one cell right or left, as the arrow key would; true (the key is used up).
+  bool Step(bool right);
 
   bool active_ = false;
   QPointer<QWidget> editor_;
