@@ -124,6 +124,16 @@ TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
       << Section("CUP");
 }
 
+TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
+  Show("CUP");
+  prompts_->FileNames.push_back(QString::fromStdString(dir_.File("cup.csv")));
+  Trigger("MIfexport");
+  EXPECT_EQ(dir_.Read("cup.csv").substr(0, 27), "Place,Result,Player ID,Play");
+  EXPECT_NE(dir_.Read("cup.csv").find("1,71,AB,"), std::string::npos) << dir_.Read("cup.csv");
+  EXPECT_EQ(Results("CUP")[0], "1;72;JS;260510-0900-JS;");  // ranked on a copy
+  EXPECT_FALSE(Posting());
+}
+
 TEST_F(EventEditorTest, ABadDateStopsThePost) {
   Show("CUP");
   Find<QLineEdit>(&editor_, "Eedate")->setText("2026-02-30");
