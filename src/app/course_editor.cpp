@@ -96,15 +96,10 @@ THoleGrid* TFCourse::createGrid(int firstHole, const QString& totalTitle) {
   return grid;
 }
 
-TCourse* TFCourse::ShownCourse() {
-  if (!List().IsValidIndex(CurrentIndex())) return nullptr;
-  return &static_cast<CourseAdapter&>(List()).RecordAt(CurrentIndex());
-}
-
 // ---- showing
 
 void TFCourse::ShowFields(int index) {
-  TCourse& course = static_cast<CourseAdapter&>(List()).RecordAt(index);
+  TCourse& course = RecordAt<TCourse>(index);
   Ecourse->setText(ToQString(course.Course));
   Ephone->setText(ToQString(course.Phone));
   Eurl->setText(ToQString(course.URL));
@@ -174,7 +169,7 @@ void TFCourse::DoSGEnter(THoleGrid* grid) {
 }
 
 void TFCourse::DoCellCompleted() {
-  TCourse* course = ShownCourse();
+  TCourse* course = ShownRecord<TCourse>();
   if (!course) return;
   ReadHoles(*course);
   ShowSums(*course);
@@ -192,7 +187,7 @@ void TFCourse::DoColorPick() {
   QColor color = Etee->palette().color(QPalette::Base);
   if (!PickColorWithCustomColors(CD, color)) return;
   SetTeeColor(color);
-  if (TCourse* course = ShownCourse()) course->LenColor = FromQColor(color);
+  if (TCourse* course = ShownRecord<TCourse>()) course->LenColor = FromQColor(color);
   DoFlagEdit();
 }
 
@@ -201,7 +196,7 @@ void TFCourse::DoSetToday() {
 }
 
 bool TFCourse::StoreFields(int index) {
-  TCourse& course = static_cast<CourseAdapter&>(List()).RecordAt(index);
+  TCourse& course = RecordAt<TCourse>(index);
   course.Course = FieldText(Ecourse);
   course.Phone = FieldText(Ephone);
   course.URL = FieldText(Eurl);

@@ -36,7 +36,6 @@ class TFCourse : public TRecordEditor {
  private:
   void createFields();
   THoleGrid* createGrid(int firstHole, const QString& totalTitle);
-  TCourse* ShownCourse();
   void SetTeeColor(const QColor& color);
   void ShowHoles(const TCourse& course);
   void ShowSums(const TCourse& course);

@@ -50,6 +50,10 @@ float FieldSingle(const QLineEdit* field) {
   return ParseSingle(FieldText(field)).value_or(0.0f);
 }
 
+QString CaptionOf(Caption id) {
+  return ToQString(Settings().CaptionText(id));
+}
+
 QColor SettingsColor(ColorKey key) {
   return ToQColor(Settings().Value(key));
 }

@@ -28,6 +28,9 @@ std::string FieldText(const QLineEdit* field);
 // that is no number or lies beyond single precision (which no data file could read back).
 float FieldSingle(const QLineEdit* field);
 
+// A caption of the settings' table (grid titles follow a changed caption).
+QString CaptionOf(Caption id);
+
 // A colour of the settings.
 QColor SettingsColor(ColorKey key);
 

@@ -47,10 +47,6 @@ bool IsManual(int type) {
   return type == kManualAscending || type == kManualDescending;
 }
 
-QString Caption(Caption id) {
-  return ToQString(Settings().CaptionText(id));
-}
-
 }  // namespace
 
 const QStringList& TFEvent::TypeNames() {
@@ -67,7 +63,7 @@ TFEvent::TFEvent(QWidget* parent)
   createMenuItems();
   // On a copy: the export ranks the results without changing the event being shown.
   AddCsvExport([this](int index) {
-    TEvent event = static_cast<EventAdapter&>(List()).RecordAt(index);
+    TEvent event = RecordAt<TEvent>(index);
     return EventResultsTable(event, ProcessDatabase());
   });
 }
@@ -125,21 +121,16 @@ void TFEvent::createMenuItems() {
   connect(MIepastep, &QAction::triggered, this, &TFEvent::MIepastepClick);
 }
 
-TEvent* TFEvent::ShownEvent() {
-  if (!List().IsValidIndex(CurrentIndex())) return nullptr;
-  return &static_cast<EventAdapter&>(List()).RecordAt(CurrentIndex());
-}
-
 // ---- showing
 
 // The titles come from the caption table every time, so that a changed caption shows.
 void TFEvent::SetUpGrid() {
-  SG->SetTitles({Caption(Caption::Pos), Caption(Caption::Res), Caption(Caption::Player),
-                 Caption(Caption::Round), Caption(Caption::Notes)});
+  SG->SetTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), CaptionOf(Caption::Player),
+                 CaptionOf(Caption::Round), CaptionOf(Caption::Notes)});
 }
 
 void TFEvent::ShowFields(int index) {
-  const TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  const TEvent& event = RecordAt<TEvent>(index);
   SetUpGrid();
   Eevent->setText(ToQString(event.Event));
   Eheader->setText(ToQString(event.Header));
@@ -182,7 +173,7 @@ void TFEvent::DoSGEnter() {
 
 void TFEvent::DoSetResults() {
   if (!PostPending()) return;
-  TEvent* event = ShownEvent();
+  TEvent* event = ShownRecord<TEvent>();
   if (!event) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // An empty row of the grid is no result: ranked, it would become a place without a player.
@@ -223,7 +214,7 @@ void TFEvent::MIepastepClick() {
 // ---- posting
 
 bool TFEvent::StoreFields(int index) {
-  TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  TEvent& event = RecordAt<TEvent>(index);
   event.Event = FieldText(Eevent);
   event.Header = FieldText(Eheader);
   const std::optional<DateTime> date = ReadDateField(this, Eedate, true);
@@ -244,7 +235,7 @@ bool TFEvent::StoreFields(int index) {
 }
 
 std::string TFEvent::PagePathOf(int index) {
-  const TEvent& event = static_cast<EventAdapter&>(List()).RecordAt(index);
+  const TEvent& event = RecordAt<TEvent>(index);
   return PagePath(Settings(), EventPage(Settings(), event));
 }
 

@@ -43,7 +43,6 @@ class TFEvent : public TRecordEditor {
   void createFields();
   void createTypeGroup(QGridLayout* form, int row);
   void createMenuItems();
-  TEvent* ShownEvent();
   void SetUpGrid();
   void DoSGEnter();
   void DoTypeChanged();

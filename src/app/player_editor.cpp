@@ -50,12 +50,8 @@ void TFPlayer::createFields() {
   Eplayer->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 }
 
-TPlayer& TFPlayer::PlayerAt(int index) {
-  return static_cast<PlayerAdapter&>(List()).RecordAt(index);
-}
-
 void TFPlayer::ShowFields(int index) {
-  const TPlayer& player = PlayerAt(index);
+  const TPlayer& player = RecordAt<TPlayer>(index);
   Eplayer->setText(ToQString(player.Player));
   Ehcp->setText(ToQString(FormatOneDecimal(player.Hcp)));
   Ephone->setText(ToQString(player.Phone));
@@ -69,7 +65,7 @@ void TFPlayer::ClearFields() {
 }
 
 bool TFPlayer::StoreFields(int index) {
-  TPlayer& player = PlayerAt(index);
+  TPlayer& player = RecordAt<TPlayer>(index);
   player.Player = FieldText(Eplayer);
   player.Hcp = FieldSingle(Ehcp);
   player.Phone = FieldText(Ephone);

@@ -24,7 +24,6 @@ class TFPlayer : public TRecordEditor {
 
  private:
   void createFields();
-  TPlayer& PlayerAt(int index);
 
   QLineEdit* Eplayer = nullptr;
   QLineEdit* Ehcp = nullptr;

@@ -147,6 +147,15 @@ class TRecordEditor : public QMainWindow {
   QMenu* FileMenu() const { return fileMenu_; }
   QMenu* EditMenu() const { return editMenu_; }
   RecordListAdapter& List() { return *list_; }
+  // The record at an index of the list (inside it), and the shown one (nullptr when none is).
+  template <class T>
+  T& RecordAt(int index) {
+    return static_cast<TRecordListAdapter<T>&>(*list_).RecordAt(index);
+  }
+  template <class T>
+  T* ShownRecord() {
+    return list_->IsValidIndex(index_) ? &RecordAt<T>(index_) : nullptr;
+  }
   // Field edits call DoFlagEdit, and the frame's menu shortcuts win over the line edit's own.
   void WatchField(QLineEdit* field);
 

@@ -211,11 +211,6 @@ void TFRound::connectLookups() {
   connect(Ehcp, &QLineEdit::editingFinished, this, &TFRound::DoCalcSlope);
 }
 
-TRound* TFRound::ShownRound() {
-  if (!List().IsValidIndex(CurrentIndex())) return nullptr;
-  return &static_cast<RoundAdapter&>(List()).RecordAt(CurrentIndex());
-}
-
 // ---- look-ups
 
 void TFRound::EeventidChange() {
@@ -234,7 +229,7 @@ void TFRound::EcourseidChange() {
     Ecourse->setText(ToQString(course->Course));
   else
     Ecourse->clear();
-  TRound* round = ShownRound();
+  TRound* round = ShownRecord<TRound>();
   if (!round) return;
   for (TResult TRound::*row : {&TRound::CPar, &TRound::CLen, &TRound::CHcp})
     (round->*row).Clear();
@@ -273,7 +268,7 @@ void TFRound::DoCalcSlope() {
 
 // The labels follow the strokes as they are typed; the round takes them for good on post.
 void TFRound::EnsChange() {
-  TRound* round = ShownRound();
+  TRound* round = ShownRecord<TRound>();
   if (Loading() || !round) return;
   round->Strokes = static_cast<std::int16_t>(WholeNumberOr(FieldText(Ens), round->Strokes));
   ShowResults(*round);
@@ -290,7 +285,7 @@ void TFRound::DoSetTime() {
 // ---- showing
 
 void TFRound::ShowFields(int index) {
-  const TRound& round = static_cast<RoundAdapter&>(List()).RecordAt(index);
+  const TRound& round = RecordAt<TRound>(index);
   // The IDs first: their look-ups fill names, date, card and strokes, which the round's own
   // values then replace.
   Eeventid->setText(ToQString(round.EventID));
@@ -420,7 +415,7 @@ void TFRound::DoSGOne(THoleGrid* grid, int row, int column) {
 }
 
 void TFRound::TakeCells() {
-  TRound* round = ShownRound();
+  TRound* round = ShownRecord<TRound>();
   if (!round) return;
   ReadGrids(*round);
   ShowTotals(*round);
@@ -441,7 +436,7 @@ void TFRound::ReadGrids(TRound& round) {
 // ---- posting
 
 bool TFRound::StoreFields(int index) {
-  TRound& round = static_cast<RoundAdapter&>(List()).RecordAt(index);
+  TRound& round = RecordAt<TRound>(index);
   round.PlayerID = FieldText(EplayerID);
   round.Player = FieldText(Eplayer);
   round.CourseID = FieldText(Ecourseid);
@@ -467,7 +462,7 @@ bool TFRound::StoreFields(int index) {
 
 bool TFRound::PostRecord() {
   if (!TRecordEditor::PostRecord()) return false;
-  if (const TRound* round = ShownRound())
+  if (const TRound* round = ShownRecord<TRound>())
     last_ = {round->EventID, round->CourseID, round->Date, round->Start};
   return true;
 }
@@ -493,7 +488,7 @@ void TFRound::ModeChanged(bool editing) {
 }
 
 std::string TFRound::PagePathOf(int index) {
-  const TRound& round = static_cast<RoundAdapter&>(List()).RecordAt(index);
+  const TRound& round = RecordAt<TRound>(index);
   return PagePath(Settings(), RoundPage(Settings(), round));
 }
 

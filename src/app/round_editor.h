@@ -60,7 +60,6 @@ class TFRound : public TRecordEditor {
   void createResultLabels(QGridLayout* form);
   THoleGrid* createGrid(int firstHole, const QString& totalTitle);
   void connectLookups();
-  TRound* ShownRound();
 
   void EeventidChange();
   void EcourseidChange();

@@ -40,10 +40,6 @@ std::string TourName(const TTour& tour) {
   return tour.Tour;
 }
 
-QString Caption(Caption id) {
-  return ToQString(Settings().CaptionText(id));
-}
-
 }  // namespace
 
 const QStringList& TFTour::TypeNames() {
@@ -59,7 +55,7 @@ TFTour::TFTour(QWidget* parent)
   createFields();
   createMenuItems();
   AddCsvExport([this](int index) {
-    TTour tour = static_cast<TourAdapter&>(List()).RecordAt(index);
+    TTour tour = RecordAt<TTour>(index);
     return TourStandingsTable(tour, ProcessDatabase());
   });
 }
@@ -138,11 +134,6 @@ void TFTour::createMenuItems() {
   connect(MIfsaveaseid, &QAction::triggered, this, &TFTour::MIfsaveaseidClick);
 }
 
-TTour* TFTour::ShownTour() {
-  if (!List().IsValidIndex(CurrentIndex())) return nullptr;
-  return &static_cast<TourAdapter&>(List()).RecordAt(CurrentIndex());
-}
-
 // ---- showing
 
 void TFTour::FormActivate() {
@@ -182,12 +173,12 @@ std::string TFTour::CheckedEvents() const {
 }
 
 void TFTour::SetUpGrid() {
-  SG->SetTitles({Caption(Caption::Pos), Caption(Caption::Res), "#", Caption(Caption::Player),
-                 Caption(Caption::Notes)});
+  SG->SetTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), "#", CaptionOf(Caption::Player),
+                 CaptionOf(Caption::Notes)});
 }
 
 void TFTour::ShowFields(int index) {
-  const TTour& tour = static_cast<TourAdapter&>(List()).RecordAt(index);
+  const TTour& tour = RecordAt<TTour>(index);
   SetUpGrid();
   Etour->setText(ToQString(tour.Tour));
   Eheader->setText(ToQString(tour.Header));
@@ -222,7 +213,7 @@ void TFTour::DoSGEnter() {
 // What is on screen goes into the tour first: a new tour's checked events and type count in
 // the standings without a post, and are not lost when the standings are shown.
 void TFTour::DoSetResults() {
-  TTour* tour = ShownTour();
+  TTour* tour = ShownRecord<TTour>();
   if (!tour) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   TakeScreen(*tour);
@@ -249,13 +240,13 @@ TFtourwt* TFTour::WeightsDialog() {
 
 // The weights follow the events as checked on screen.
 void TFTour::DoSetWeights() {
-  TTour* tour = ShownTour();
+  TTour* tour = ShownRecord<TTour>();
   if (!tour) return;
   if (WeightsDialog()->EditWeights(CheckedEvents(), tour->Weights)) DoFlagEdit();
 }
 
 void TFTour::MIfsaveaseidClick() {
-  TTour* tour = ShownTour();
+  TTour* tour = ShownRecord<TTour>();
   if (!tour) return;
   QString typed = ToQString(Settings().TourEventPrefix + tour->ID);
   if (!Prompts().AskText(this, "Save TourID as EventID", "TourID=EventID", typed)) return;
@@ -319,12 +310,12 @@ void TFTour::TakeScreen(TTour& tour) {
 }
 
 bool TFTour::StoreFields(int index) {
-  TakeScreen(static_cast<TourAdapter&>(List()).RecordAt(index));
+  TakeScreen(RecordAt<TTour>(index));
   return true;
 }
 
 std::string TFTour::PagePathOf(int index) {
-  const TTour& tour = static_cast<TourAdapter&>(List()).RecordAt(index);
+  const TTour& tour = RecordAt<TTour>(index);
   return PagePath(Settings(), TourPage(Settings(), tour));
 }
 

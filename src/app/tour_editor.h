@@ -48,7 +48,6 @@ class TFTour : public TRecordEditor {
   void createTypeGroup(QGridLayout* form, int row);
   void createButtons(QGridLayout* form, int row);
   void createMenuItems();
-  TTour* ShownTour();
   void FillEventList();
   void ShowChecks(const TTour& tour);
   void SetUpGrid();
