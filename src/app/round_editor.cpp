@@ -136,8 +136,10 @@ void TFRound::createCardFields(QGridLayout* form) {
   Ens = AddField(form, "Ens", "Strokes", "Exact hcp", 3, 6);
   for (QLineEdit* field : {Esdate, Estart, Ehcp, Ens, Eeventid, Ecourseid, EplayerID})
     WatchField(field);
-  for (QLineEdit* field : {Estart, Ehcp, Ens})
+  for (QLineEdit* field : {Ehcp, Ens})
     field->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
+  // "New" puts the remembered tee time in the long time format (hh:nn:ss).
+  Estart->setMaximumWidth(fontMetrics().averageCharWidth() * 11);
   SGout = createGrid(1, "Out");
   SGin = createGrid(10, "In");
   auto* outLabel = new QLabel("Score &OUT");
