@@ -72,14 +72,12 @@ void SetLabel(QLabel* label, int value, ColorValue font) {
 
 ColorValue ScoreColor(int score, int par) {
   if (score == 0 || par == 0) return Settings().Value(ColorKey::Back);
-  const int difference = std::clamp(score - par, -2, 3);
-  return Settings().Value(static_cast<ColorKey>(static_cast<int>(ColorKey::Score0) + difference));
+  return Settings().Value(ScoreColorKey(score - par));
 }
 
 ColorValue TotalColor(int value, int reference) {
   if (value == 0 || reference == 0) return Settings().Value(ColorKey::Total);
-  if (value < reference) return Settings().Value(ColorKey::Tot_1);
-  return Settings().Value(value == reference ? ColorKey::Tot0 : ColorKey::Tot1);
+  return Settings().Value(TotColorKey(value - reference));
 }
 
 TFRound::TFRound(QWidget* parent)

@@ -313,14 +313,21 @@ TSettings::TSettings() {
   SetDefaultFolders(*this);
 }
 
+ColorKey ScoreColorKey(int differenceToPar) {
+  return static_cast<ColorKey>(static_cast<int>(ColorKey::Score0) +
+                               std::clamp(differenceToPar, -2, 3));
+}
+
+ColorKey TotColorKey(int difference) {
+  return static_cast<ColorKey>(static_cast<int>(ColorKey::Tot0) + std::clamp(difference, -1, 1));
+}
+
 const std::string& TSettings::ScoreColor(int differenceToPar) const {
-  const int index = static_cast<int>(ColorKey::Score0) + std::clamp(differenceToPar, -2, 3);
-  return ColorText[static_cast<std::size_t>(index)];
+  return Color(ScoreColorKey(differenceToPar));
 }
 
 const std::string& TSettings::TotColor(int difference) const {
-  const int index = static_cast<int>(ColorKey::Tot0) + std::clamp(difference, -1, 1);
-  return ColorText[static_cast<std::size_t>(index)];
+  return Color(TotColorKey(difference));
 }
 
 TSettings& Settings() {

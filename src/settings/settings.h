@@ -39,6 +39,11 @@ enum class ColorKey {
 inline constexpr std::size_t kColorCount = 13;
 const char* ColorKeyName(ColorKey key);  // "Score-2", ..., "Total"
 
+// The colour of a score's difference to par (clamped to -2..3: eagle .. other), and the total
+// font colour of a difference to a reference (clamped to -1..1).
+ColorKey ScoreColorKey(int differenceToPar);
+ColorKey TotColorKey(int difference);
+
 // The window positions of the per-user store, in its order ("MainLeft", "MainTop", ...).
 enum class WindowId { Main, Player, Course, Event, Tour, Round, Setup, Html };
 inline constexpr std::size_t kWindowCount = 8;
