@@ -108,6 +108,7 @@ bool LoadEverything() {
   const LoadReports reports = LoadDatabase(ProcessDatabase(), Settings());
   ShowLoadProblems(main, reports);
   main->ApplyButtonImages(Settings().TrueColorIcons);
+  main->ShowDatabaseState();
   return true;
 }
 
@@ -173,6 +174,16 @@ EditorsListChange::EditorsListChange() {
 EditorsListChange::~EditorsListChange() {
   for (const auto& [editor, key] : shown_)
     editor->ShowKey(key);
+}
+
+bool SettleEveryEdit() {
+  for (TRecordEditor* editor : Editors()) {
+    if (!editor->Edited()) continue;
+    editor->show();
+    editor->raise();
+    if (!editor->SettleEdit(false)) return false;
+  }
+  return true;
 }
 
 const SettingsPaths& AppPaths() {

@@ -61,6 +61,10 @@ class EditorsListChange {
   bool ready_ = true;
 };
 
+// Before the program ends: every editor with an edit in progress is shown and asks Save /
+// Discard / Cancel; false when the user cancelled (or a save failed), and the program goes on.
+bool SettleEveryEdit();
+
 // Where the settings live (from --ini, $CARDWISE_INI or the default), set at start-up.
 const SettingsPaths& AppPaths();
 void SetAppPaths(const SettingsPaths& paths);

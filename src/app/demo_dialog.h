@@ -12,6 +12,8 @@ class TFdemo : public QDialog {
 
  public:
   explicit TFdemo(QWidget* parent = nullptr);
+  // "Load Demo": switches to the demo data (the user is told when that failed).
+  void BBloadClick();
 
  protected:
   // Both switches are offered again each time the dialog opens.
@@ -19,7 +21,6 @@ class TFdemo : public QDialog {
 
  private:
   void createWidgets();
-  void BBloadClick();
   void BBunloadClick();
 
   QPushButton* load_ = nullptr;

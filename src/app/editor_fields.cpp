@@ -1,6 +1,8 @@
 #include "app/editor_fields.h"
 
 #include <QButtonGroup>
+#include <QCompleter>
+#include <QStringListModel>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "records/numbers.h"
+#include "records/player.h"
 #include "records/text.h"
 
 namespace cardwise::app {
@@ -34,6 +37,33 @@ class DoubleClickFilter : public QObject {
 
  private:
   std::function<void()> action_;
+};
+
+// Puts only the ID of a chosen "ID  Name" entry into the field, and matches the whole text typed.
+class IdCompleter : public QCompleter {
+ public:
+  IdCompleter(QLineEdit* field, std::function<QStringList()> entries)
+      : QCompleter(field), entries_(std::move(entries)) {
+    setModel(new QStringListModel(this));
+    setCaseSensitivity(Qt::CaseInsensitive);
+    setFilterMode(Qt::MatchContains);
+    setCompletionMode(QCompleter::PopupCompletion);
+    field->installEventFilter(this);
+  }
+
+  QString pathFromIndex(const QModelIndex& index) const override {
+    return index.data().toString().section("  ", 0, 0);
+  }
+  QStringList splitPath(const QString& path) const override { return {path}; }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn && watched == parent())
+      static_cast<QStringListModel*>(model())->setStringList(entries_());
+    return QCompleter::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<QStringList()> entries_;
 };
 
 void NotValid(QWidget* parent, const QLineEdit* field, const char* what) {
@@ -105,6 +135,23 @@ void ShowType(QButtonGroup* group, int type) {
   for (QAbstractButton* button : group->buttons())
     button->setChecked(group->id(button) == type);
   group->setExclusive(true);
+}
+
+void AddIdCompleter(QLineEdit* field, std::function<QStringList()> entries) {
+  field->setCompleter(new IdCompleter(field, std::move(entries)));
+}
+
+QString PlayerNameOf(const QString& id) {
+  const TPlayer* player = Players().FindRecord(FromQString(id));
+  return player ? ToQString(player->Player) : QString();
+}
+
+void FlagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName) {
+  const bool flagged = !known && !idField->text().trimmed().isEmpty();
+  idField->setStyleSheet(flagged ? "QLineEdit { color: #c00000; }" : QString());
+  const QString note = idField->text().trimmed() + " is not in the " + listName;
+  idField->setToolTip(flagged ? note : QString());
+  nameField->setPlaceholderText(flagged ? note : QString());
 }
 
 void OnDoubleClick(QLineEdit* field, std::function<void()> action) {

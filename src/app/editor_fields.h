@@ -4,10 +4,12 @@
 // date and time readers of a post with their messages.
 
 #include <QColor>
+#include <QStringList>
 #include <QString>
 #include <functional>
 #include <optional>
 
+#include "app/qt_text.h"
 #include "records/dates.h"
 #include "records/hole_row.h"
 #include "settings/settings.h"
@@ -53,6 +55,25 @@ QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QSt
                            const QStringList& names);
 // Checks the button of `type`, or none when no button has that id.
 void ShowType(QButtonGroup* group, int type);
+
+// Completes an ID field from entries "ID  Name" as the user types, matching the ID or the name
+// anywhere; choosing an entry puts its ID into the field. The entries are read again whenever
+// the field gets the focus, so that they follow the lists.
+void AddIdCompleter(QLineEdit* field, std::function<QStringList()> entries);
+// The entries of a record list for AddIdCompleter: "ID  Name" in list order.
+template <class List, class NameOf>
+QStringList IdEntries(const List& list, NameOf nameOf) {
+  QStringList entries;
+  for (int i = 0; i < list.Count(); ++i)
+    entries << ToQString(list.RecordAt(i).ID) + "  " + ToQString(nameOf(list.RecordAt(i)));
+  return entries;
+}
+// The name of the player with the ID, empty when there is none (the results grids show it).
+QString PlayerNameOf(const QString& id);
+// Marks a typed ID that is not in its list ("player list"): the ID in red, and in the empty
+// `nameField` (as its placeholder, so that nothing of it is stored) "QQ is not in the player
+// list". A known or empty ID is shown plain.
+void FlagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName);
 
 // Runs `action` when the field is double-clicked.
 void OnDoubleClick(QLineEdit* field, std::function<void()> action);

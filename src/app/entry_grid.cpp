@@ -38,6 +38,9 @@ class EntryGridDelegate : public QStyledItemDelegate {
     auto* editor = new QLineEdit(parent);
     editor->setObjectName("cellEditor");
     editor->setFrame(false);
+    // The cell being typed stands out from its neighbours: a frame in the selection colour.
+    editor->setStyleSheet(
+        "QLineEdit { border: 2px solid palette(highlight); padding: 0px; margin: 0px; }");
     editor->setAlignment(grid_->LeftAligned.contains(index.column()) ? Qt::AlignLeft
                                                                      : Qt::AlignCenter);
     const int row = index.row();
@@ -50,6 +53,12 @@ class EntryGridDelegate : public QStyledItemDelegate {
     editor->installEventFilter(grid);
     grid->editor_ = editor;
     return editor;
+  }
+
+  // The text is selected, so that typing replaces it.
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    QStyledItemDelegate::setEditorData(editor, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->selectAll();
   }
 
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,

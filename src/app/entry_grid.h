@@ -6,7 +6,8 @@
 // fills the cell and writes the text 1 pixel below the top, centred, or left-aligned with a
 // 1-pixel margin in the columns the owner names.
 //
-// Entry: while the grid has the focus the cell editor is always shown. The user can put the
+// Entry: while the grid has the focus the cell editor is always shown, framed in the selection
+// colour, with its text selected so that typing replaces it. The user can put the
 // cursor only on editable cells (titles and totals are not); the program can put it anywhere
 // with SetCursor. The arrow keys move between cells (Left and Right once the text cursor is at
 // the start or end of the cell), Tab leaves the grid, Enter goes on to the window (whose default

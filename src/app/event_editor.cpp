@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +16,7 @@
 #include "app/editor_fields.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "records/course.h"
 #include "records/round.h"
 #include "results/csv_export.h"
 #include "results/event_results.h"
@@ -81,15 +83,22 @@ void TFEvent::createFields() {
   field(Eevent, "Eevent", "E&vent", QString());
   field(Eedate, "Eedate", "Date", QString());
   field(EcourseID, "EcourseID", "&Course ID", "The ID should be short");
-  field(Eheader, "Eheader", "&Header", "Header file in Template directory");
+  Ecourse = AddField(form, "Ecourse", "Course", QString(), row++, 0);
+  Ecourse->setReadOnly(true);
+  Ecourse->setFocusPolicy(Qt::ClickFocus);
+  field(Eheader, "Eheader", "He&ader", "Header file in Template directory");
   UpperCaseInput(EcourseID);
+  AddIdCompleter(EcourseID,
+                 [] { return IdEntries(Courses(), [](const TCourse& c) { return c.Course; }); });
+  connect(EcourseID, &QLineEdit::textChanged, this, &TFEvent::LookUpCourse);
   Eevent->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
   OnDoubleClick(Eedate, [this] { DoSetToday(); });
   CBmake = new QCheckBox("Make Web-Page");
   CBmake->setObjectName("CBmake");
   form->addWidget(CBmake, row++, 1);
   createTypeGroup(form, row++);
-  SG = new TResultsGrid({{24, 36, 40, 112, 40}, {2, 3}, true});
+  SG = new TResultsGrid({{24, 36, 130, 112, 40}, {2, 3}, true, kPlayerColumn});
+  SG->PlayerName = PlayerNameOf;
   SG->setObjectName("SG");
   SG->setMinimumHeight(SG->verticalHeader()->defaultSectionSize() * 8);
   form->addWidget(SG, 0, 2, row + 1, 1);
@@ -113,6 +122,10 @@ void TFEvent::createTypeGroup(QGridLayout* form, int row) {
 
 void TFEvent::createMenuItems() {
   EditMenu()->addSeparator();
+  QAction* results = EditMenu()->addAction("&Results / Sort");
+  results->setObjectName("MIeresults");
+  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(results, &QAction::triggered, this, &TFEvent::DoSetResults);
   MIecopyp = EditMenu()->addAction("Copy players");
   MIecopyp->setObjectName("MIecopyp");
   MIepastep = EditMenu()->addAction("Paste players");
@@ -148,6 +161,20 @@ void TFEvent::ClearFields() {
     field->clear();
   SG->ShowLines({});
   EnablePastePlayers();
+}
+
+void TFEvent::LookUpCourse() {
+  const TCourse* course = Courses().FindRecord(FieldText(EcourseID));
+  Ecourse->setText(course ? ToQString(course->Course) : QString());
+  FlagUnknownId(EcourseID, Ecourse, course, "course list");
+}
+
+// A new event starts with the type of the event posted last (Strokes gross at first), so that
+// no event is posted without one.
+void TFEvent::NewRecordShown() {
+  ShowType(RGtype, lastType_);
+  EnablePastePlayers();
+  TRecordEditor::NewRecordShown();
 }
 
 void TFEvent::EnablePastePlayers() {
@@ -221,7 +248,7 @@ bool TFEvent::StoreFields(int index) {
   if (!date) return false;
   event.Date = *date;
   event.CourseID = FieldText(EcourseID);
-  if (RGtype->checkedId() >= 0) event.Type = RGtype->checkedId();
+  if (RGtype->checkedId() >= 0) event.Type = lastType_ = RGtype->checkedId();
   event.Make = CBmake->isChecked();
   SG->CommitEdit();
   const std::vector<std::string> lines = SG->Lines();

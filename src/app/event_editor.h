@@ -38,6 +38,7 @@ class TFEvent : public TRecordEditor {
   void ClearFields() override;
   bool StoreFields(int index) override;
   std::string PagePathOf(int index) override;
+  void NewRecordShown() override;
 
  private:
   void createFields();
@@ -47,10 +48,12 @@ class TFEvent : public TRecordEditor {
   void DoSGEnter();
   void DoTypeChanged();
   void EnablePastePlayers();
+  void LookUpCourse();
 
   QLineEdit* Eevent = nullptr;
   QLineEdit* Eedate = nullptr;
   QLineEdit* EcourseID = nullptr;
+  QLineEdit* Ecourse = nullptr;  // the course's name, or why there is none
   QLineEdit* Eheader = nullptr;
   QCheckBox* CBmake = nullptr;
   QButtonGroup* RGtype = nullptr;
@@ -58,6 +61,7 @@ class TFEvent : public TRecordEditor {
   QPushButton* Bresults = nullptr;
   QAction* MIecopyp = nullptr;
   QAction* MIepastep = nullptr;
+  int lastType_ = 0;  // the type a new event starts with
 };
 
 }  // namespace cardwise::app

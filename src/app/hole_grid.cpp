@@ -15,6 +15,17 @@ constexpr int kMinTotalWidth = 36;
 
 }  // namespace
 
+QString KeepAccepted(const QString& text, CellChars chars) {
+  if (chars == CellChars::Any) return text;
+  QString kept;
+  for (const QChar c : text) {
+    const bool letter = c.unicode() < 128 && c.isLetter();
+    if (c.isDigit() && c.unicode() < 128) kept += c;
+    else if (letter && chars == CellChars::DigitsAndLetters) kept += c;
+  }
+  return kept;
+}
+
 bool CompletionRule::Complete(const QString& text) const {
   if (MinLength <= 0) return false;
   if (OneWaits && text == "1") return false;
@@ -68,10 +79,18 @@ void THoleGrid::fitCellSizes() {
                rowCount() * rowHeight + frame);
 }
 
-void THoleGrid::EditorTextEdited(QWidget* editor, int row, int column, const QString& text) {
+void THoleGrid::EditorTextEdited(QWidget* editor, int row, int column, const QString& typed) {
+  const CellChars chars = rows_[static_cast<std::size_t>(row - 1)].Chars;
+  const QString text = KeepAccepted(typed, chars);
+  if (text != typed) {
+    QString left = typed;
+    for (const QChar c : text)
+      left.remove(left.indexOf(c), 1);
+    emit refused(row, column, left);
+  }
   TEntryGrid::EditorTextEdited(editor, row, column, text);
   const QString kept = Adjust ? Adjust(row, column, text) : text;
-  if (auto* line = qobject_cast<QLineEdit*>(editor); line && kept != text) line->setText(kept);
+  if (auto* line = qobject_cast<QLineEdit*>(editor); line && kept != typed) line->setText(kept);
   if (!rows_[static_cast<std::size_t>(row - 1)].Rule.Complete(kept)) return;
   SetText(row, column, kept);
   emit cellCompleted(row, column);

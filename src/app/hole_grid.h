@@ -3,7 +3,8 @@
 // nine-hole total) and one row per per-hole value, with the hole numbers in row 0. Only the hole
 // cells take the user's cursor.
 //
-// Every keystroke passes the cell's text to the Adjust function (which may replace it: a letter
+// Every keystroke first loses the characters its row does not take (reported by refused), then
+// passes the cell's text to the Adjust function (which may replace it: a letter
 // for a score), then to the row's completion rule; a complete cell is stored, reported by
 // cellCompleted, and the cursor moves on by itself: to the next hole, after hole 9 of a row to
 // the first hole of the next row, and not past the last row.
@@ -23,10 +24,17 @@ struct CompletionRule {
   bool Complete(const QString& text) const;
 };
 
+// The characters a row's cells take; anything else typed or pasted is refused at once.
+enum class CellChars { Digits, DigitsAndLetters, Any };
+
 struct HoleRow {
   QString Title;  // column 0: "Len", "Par", ...
   CompletionRule Rule;
+  CellChars Chars = CellChars::Digits;
 };
+
+// `text` without the characters `chars` does not take.
+QString KeepAccepted(const QString& text, CellChars chars);
 
 class THoleGrid : public TEntryGrid {
   Q_OBJECT
@@ -45,6 +53,8 @@ class THoleGrid : public TEntryGrid {
 
  signals:
   void cellCompleted(int row, int column);
+  // Characters typed or pasted into a cell that its row does not take, and were left out.
+  void refused(int row, int column, const QString& characters);
 
  protected:
   void EditorTextEdited(QWidget* editor, int row, int column, const QString& text) override;

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -30,6 +32,7 @@
 #include "records/dates.h"
 #include "records/process_info.h"
 #include "results/database.h"
+#include "results/demo_data.h"
 #include "results/recalc.h"
 
 namespace cardwise::app {
@@ -64,6 +67,12 @@ void ShowWindow(QWidget* window) {
   window->show();
   window->raise();
   window->activateWindow();
+}
+
+// A list read from no file holds only the placeholder of a new record.
+template <class List>
+bool HoldsRecords(const List& list) {
+  return list.Count() > 1 || (list.Count() == 1 && list.RecordAt(0).ID != kPlaceholderID);
 }
 
 }  // namespace
@@ -124,8 +133,9 @@ TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
   createWidgets();
   createTimer();
   setOwnImages(false);
-  setFixedSize(sizeHint());
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
   status_->MakeCurrent();
+  showClock();
 }
 
 QAction* TFmain::AddAction(QMenu* menu, const char* name, const QString& caption,
@@ -207,10 +217,57 @@ void TFmain::createWidgets() {
   status_ = new StatusPanel(this);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
+  layout->addWidget(createFirstSteps());
   layout->addLayout(grid);
   layout->addWidget(status_);
   setCentralWidget(central);
   findChild<QToolButton*>("BBround")->setFocus();
+}
+
+// What a first start offers: look around in the demo data, bring in the DOS program's files, or
+// begin with the club's own courses and players.
+QWidget* TFmain::createFirstSteps() {
+  firstSteps_ = new QWidget(this);
+  firstSteps_->setObjectName("firstSteps");
+  auto* layout = new QVBoxLayout(firstSteps_);
+  auto* text = new QLabel(
+      "There are no players, courses or scorecards yet. To begin:", firstSteps_);
+  layout->addWidget(text);
+  const struct {
+    const char* Name;
+    const char* Caption;
+    void (TFmain::*Slot)();
+  } steps[] = {{"loadDemoButton", "&Look around in the demo data", &TFmain::loadDemo},
+               {"importButton", "&Import the DOS program's files...", &TFmain::showImport},
+               {"beginButton", "&Begin with the club's courses and players",
+                &TFmain::beginWithCourses}};
+  for (const auto& step : steps) {
+    auto* button = new QPushButton(step.Caption, firstSteps_);
+    button->setObjectName(step.Name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, step.Slot);
+    layout->addWidget(button);
+  }
+  firstSteps_->hide();
+  return firstSteps_;
+}
+
+void TFmain::ShowDatabaseState() {
+  const bool demo = Settings().RoundFName == kDemoRoundFName;
+  setWindowTitle(demo ? "Cardwise in Web format - demo data" : "Cardwise in Web format");
+  const bool empty = !HoldsRecords(Players()) && !HoldsRecords(Courses()) &&
+                     !HoldsRecords(Rounds()) && !HoldsRecords(Events()) && !HoldsRecords(Tours());
+  firstSteps_->setVisible(empty);
+}
+
+void TFmain::loadDemo() {
+  if (Windows().Demo) Windows().Demo->BBloadClick();
+  ShowDatabaseState();
+}
+
+void TFmain::beginWithCourses() {
+  showCourses();
+  if (Windows().Course) Windows().Course->DoNew();
 }
 
 void TFmain::createTimer() {
@@ -241,11 +298,15 @@ void TFmain::SetIconsChecked(bool trueColor) {
 }
 
 void TFmain::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) status_->MakeCurrent();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    status_->MakeCurrent();
+    ShowDatabaseState();
+  }
   QMainWindow::changeEvent(event);
 }
 
 void TFmain::closeEvent(QCloseEvent* event) {
+  if (!SettleEveryEdit()) return event->ignore();
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) QCoreApplication::quit();
 }
@@ -296,6 +357,7 @@ void TFmain::loadMoreRounds() {
 
 void TFmain::showDemo() {
   if (Windows().Demo) Windows().Demo->exec();
+  ShowDatabaseState();
 }
 
 void TFmain::showSetup() {

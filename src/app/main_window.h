@@ -36,6 +36,9 @@ class TFmain : public QMainWindow {
   void ApplyButtonImages(bool trueColor);
   // Sets the "True color icons" check mark only.
   void SetIconsChecked(bool trueColor);
+  // The title says whether the demo data is loaded, and a database without any record shows
+  // the first steps instead of an empty window. Runs on every activation.
+  void ShowDatabaseState();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -51,6 +54,7 @@ class TFmain : public QMainWindow {
   void createHelpMenu();
   void createWidgets();
   void createTimer();
+  QWidget* createFirstSteps();
   void setOwnImages(bool trueColor);
 
   void showRounds();
@@ -70,11 +74,14 @@ class TFmain : public QMainWindow {
   void showContents();
   void showHomePage();
   void showAbout();
+  void loadDemo();
+  void beginWithCourses();
   void showClock();
 
   StatusPanel* status_ = nullptr;
   QAction* iconsItem_ = nullptr;
   QTimer* timer_ = nullptr;
+  QWidget* firstSteps_ = nullptr;
 };
 
 }  // namespace cardwise::app

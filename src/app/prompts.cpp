@@ -28,6 +28,19 @@ bool Prompter::AskYesNo(QWidget* parent, const QString& title, const QString& te
          QMessageBox::Yes;
 }
 
+EditChoice Prompter::AskSaveDiscard(QWidget* parent, const QString& title, const QString& text) {
+  switch (QMessageBox::question(parent, title, Lines(text),
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+      return EditChoice::Save;
+    case QMessageBox::Discard:
+      return EditChoice::Discard;
+    default:
+      return EditChoice::Cancel;
+  }
+}
+
 void Prompter::ShowError(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::critical(parent, title, Lines(text), QMessageBox::Ok);
 }

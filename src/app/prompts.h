@@ -9,11 +9,16 @@
 
 namespace cardwise::app {
 
+// The answers to a question about an edit that is not saved yet.
+enum class EditChoice { Save, Discard, Cancel };
+
 class Prompter {
  public:
   virtual ~Prompter() = default;
   // A confirmation with Yes and No; true for Yes.
   virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+  // Save, Discard and Cancel (the default: Escape and closing the box cancel too).
+  virtual EditChoice AskSaveDiscard(QWidget* parent, const QString& title, const QString& text);
   // An error box with one OK button.
   virtual void ShowError(QWidget* parent, const QString& title, const QString& text);
   // An information box with one OK button.

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
@@ -102,7 +103,24 @@ void TRecordEditor::SetStatus(const QString& text, const QColor& color) {
 // used a dialog) meanwhile.
 void TRecordEditor::FormActivate() {
   Pstatus->MakeCurrent();
-  if (!edited_) ShowRecord();
+  if (edited_) return;
+  ShowRecord();
+  if (OnlyPlaceholder()) TakePlaceholderAsNew();
+}
+
+// A list read from no file holds just the placeholder "??": where the user types the ID, the
+// editor offers it as the new record it stands for, rather than showing "??" as if it were one
+// (left untyped, a post or a change of the lists removes it again).
+bool TRecordEditor::OnlyPlaceholder() const {
+  return traits_.GiveID && list_->Count() == 1 && list_->KeyAt(0) == kPlaceholderID;
+}
+
+void TRecordEditor::TakePlaceholderAsNew() {
+  index_ = 0;
+  adding_ = edited_ = true;
+  Eid->setReadOnly(!traits_.GiveID);
+  EditMode();
+  ShowNewRecord();
 }
 
 int TRecordEditor::CheckedIndex(int index) const {
@@ -151,9 +169,9 @@ void TRecordEditor::EditMode() {
   SBwww->setEnabled(false);
   SBnew->setVisible(false);
   BBpost->setVisible(true);
-  fileMenu_->menuAction()->setEnabled(false);
+  // Only Close stays: it asks what to do with the edit.
   for (QAction* action : fileMenu_->actions())
-    action->setEnabled(false);
+    action->setEnabled(action == MIfclose);
   MIpnew->setEnabled(false);
   MIpcancel->setEnabled(true);
   MIeundo->setEnabled(true);
@@ -181,8 +199,12 @@ void TRecordEditor::AddRecord() {
 }
 
 void TRecordEditor::DoNew() {
-  if (edited_ && !PostRecord()) return;
+  if (!SettleEdit(true)) return;
   AddRecord();
+  ShowNewRecord();
+}
+
+void TRecordEditor::ShowNewRecord() {
   ShowRecord();
   if (traits_.GiveID) {
     SetStatus("New " + traits_.Word + " added, Give ID", kNewColor);
@@ -318,18 +340,11 @@ void TRecordEditor::DoPost() {
 
 void TRecordEditor::DoUndo() {
   if (adding_) {
-    RemovePlaceholder();
-    ShowRecord();
-    EndEdit();
+    DiscardEdit();
     SetStatus("Add " + traits_.Word + " canceled");
   } else if (edited_) {
     SetStatus("");
-    if (list_->IsValidIndex(index_)) {
-      const Status status = list_->ReloadRecord(index_, DataPath());
-      if (!status) ShowFailure(ToQString(list_->KeyAt(index_)) + " could not be read", status);
-    }
-    ShowRecord();
-    EndEdit();
+    DiscardEdit();
   } else {
     SetStatus("Nothing to Undo!");
   }
@@ -369,8 +384,41 @@ void TRecordEditor::ShowKey(const std::string& key) {
 
 // ---- navigation
 
-bool TRecordEditor::PostFirst() {
-  return !(traits_.NavigationPosts && edited_) || PostRecord();
+// Rounds post on navigation (a card is typed in one go and Enter moves on); the other editors
+// ask, so that an edit never goes unnoticed.
+bool TRecordEditor::SettleEdit(bool navigating) {
+  if (!edited_) return true;
+  if (navigating && traits_.NavigationPosts) return PostRecord();
+  switch (Prompts().AskSaveDiscard(this, kAppTitle, PendingEditText())) {
+    case EditChoice::Save:
+      SetStatus("");
+      return PostRecord();
+    case EditChoice::Discard:
+      DiscardEdit();
+      return true;
+    case EditChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+QString TRecordEditor::PendingEditText() const {
+  if (adding_) return "The new " + traits_.Word + " has not been saved.\rSave it?";
+  return "The changes to " + traits_.Word + " " + ToQString(ShownKey()) +
+         " have not been saved.\rSave them?";
+}
+
+// A new record goes; an edited one is read back from its file, since editors may have changed
+// the record in memory while it was typed (the round's card, the tour's standings).
+void TRecordEditor::DiscardEdit() {
+  if (adding_) {
+    RemovePlaceholder();
+  } else if (list_->IsValidIndex(index_)) {
+    const Status status = list_->ReloadRecord(index_, DataPath());
+    if (!status) ShowFailure(ToQString(list_->KeyAt(index_)) + " could not be read", status);
+  }
+  ShowRecord();
+  EndEdit();
 }
 
 void TRecordEditor::ReportEnd(const QString& which) {
@@ -378,13 +426,13 @@ void TRecordEditor::ReportEnd(const QString& which) {
 }
 
 void TRecordEditor::DoFirst() {
-  if (!PostFirst()) return;
+  if (!SettleEdit(true)) return;
   index_ = 0;
   ShowRecord();
 }
 
 void TRecordEditor::DoPrev() {
-  if (!PostFirst()) return;
+  if (!SettleEdit(true)) return;
   if (index_ - 1 < 0) {
     index_ = std::min(0, list_->Count() - 1);
     ReportEnd("first");
@@ -395,7 +443,7 @@ void TRecordEditor::DoPrev() {
 }
 
 void TRecordEditor::DoNext() {
-  if (!PostFirst()) return;
+  if (!SettleEdit(true)) return;
   if (index_ + 1 >= list_->Count()) {
     index_ = list_->Count() - 1;
     ReportEnd("last");
@@ -406,19 +454,19 @@ void TRecordEditor::DoNext() {
 }
 
 void TRecordEditor::DoLast() {
-  if (!PostFirst()) return;
+  if (!SettleEdit(true)) return;
   index_ = list_->Count() - 1;
   ShowRecord();
 }
 
 void TRecordEditor::DoFind() {
-  if (!PostFirst()) return;
+  if (!SettleEdit(true)) return;
   list_->Find(FromQString(Efid->text()), index_);
   ShowRecord();
 }
 
 void TRecordEditor::SBScroll(int position) {
-  if (edited_ && !PostRecord()) {
+  if (!SettleEdit(true)) {
     UpdateScrollBar();
     return;
   }
@@ -548,7 +596,14 @@ void TRecordEditor::DoExportCsv(const std::function<CsvTable(int index)>& table)
 }
 
 void TRecordEditor::DoClose() {
-  hide();
+  close();
+}
+
+void TRecordEditor::closeEvent(QCloseEvent* event) {
+  if (SettleEdit(false))
+    QMainWindow::closeEvent(event);
+  else
+    event->ignore();
 }
 
 }  // namespace cardwise::app

@@ -86,6 +86,10 @@ class TRecordEditor : public QMainWindow {
   // is posted first (false when that failed: leave the list alone), and afterwards the record
   // shown before is shown again at its new place.
   bool PostPending();
+  // Before the editor shows another record or closes: an edit in progress is posted (rounds, on
+  // navigation) or the user is asked Save / Discard / Cancel. false: the user cancelled or the
+  // post failed, and everything stays as it was.
+  bool SettleEdit(bool navigating);
   std::string ShownKey() const;
   void ShowKey(const std::string& key);
 
@@ -172,6 +176,7 @@ class TRecordEditor : public QMainWindow {
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
   QLineEdit* Eid = nullptr;
@@ -199,7 +204,12 @@ class TRecordEditor : public QMainWindow {
   void UpdateScrollBar();
   void AddRecord();
   void EndEdit();
-  bool PostFirst();
+  QString PendingEditText() const;
+  void PutFindLast();
+  bool OnlyPlaceholder() const;
+  void TakePlaceholderAsNew();
+  void ShowNewRecord();
+  void DiscardEdit();
   bool RemovesID(const std::string& id) const;
   bool AcceptID(const std::string& oldID, const std::string& newID);
   bool SaveShown(const std::string& id);
@@ -220,6 +230,7 @@ class TRecordEditor : public QMainWindow {
   // Set when the window lost the focus to one of its own message boxes or dialogs: their
   // closing re-activates the window, which must not re-display the record being edited.
   bool skipNextActivate_ = false;
+  bool findIsLast_ = false;
 
   QWidget* fields_ = nullptr;
   QMenu* fileMenu_ = nullptr;

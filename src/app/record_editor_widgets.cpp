@@ -99,7 +99,7 @@ void TRecordEditor::createRecordMenu() {
   QMenu* menu = menuBar()->addMenu("&" + traits_.Title);
   using Keys = QKeySequence;
   MIpfirst = menuItem(menu, "MIpfirst", "&First", Keys(Qt::Key_F5), &TRecordEditor::DoFirst);
-  MIpprev = menuItem(menu, "MIpprev", "&Previuos", Keys(Qt::Key_F6), &TRecordEditor::DoPrev);
+  MIpprev = menuItem(menu, "MIpprev", "&Previous", Keys(Qt::Key_F6), &TRecordEditor::DoPrev);
   MIpnext = menuItem(menu, "MIpnext", "&Next", Keys(Qt::Key_F7), &TRecordEditor::DoNext);
   MIplast = menuItem(menu, "MIplast", "&Last", Keys(Qt::Key_F8), &TRecordEditor::DoLast);
   MIpnew = menuItem(menu, "MIpnew", "New", Keys(Qt::Key_F9), &TRecordEditor::DoNew);
@@ -227,6 +227,7 @@ void TRecordEditor::changeEvent(QEvent* event) {
 
 void TRecordEditor::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (!findIsLast_) PutFindLast();
   FormActivate();
 }
 
@@ -237,6 +238,18 @@ void TRecordEditor::keyPressEvent(QKeyEvent* event) {
     button->click();
   else
     QMainWindow::keyPressEvent(event);
+}
+
+// Tab goes from the ID to the record's own fields; the find box, used to move between records,
+// comes last. The subclass's fields exist only once its constructor is done, hence the first
+// showing.
+void TRecordEditor::PutFindLast() {
+  findIsLast_ = true;
+  QWidget* last = Efid;
+  for (QWidget* next = Efid->nextInFocusChain(); next != this && next != Efid;
+       next = next->nextInFocusChain())
+    last = next;
+  if (last != Efid) setTabOrder(last, Efid);
 }
 
 QAbstractButton* TRecordEditor::DefaultButton() {

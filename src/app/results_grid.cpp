@@ -33,9 +33,13 @@ TResultsGrid::TResultsGrid(ResultsGridLayout layout, QWidget* parent)
   LeftAligned = layout_.LeftAligned;
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Look = [](int row, int column, const QString& text) {
+  Look = [this](int row, int column, const QString& text) {
     CellLook look;
     look.Text = text;
+    if (row > 0 && column == layout_.PlayerColumn && PlayerName && !text.isEmpty()) {
+      const QString name = PlayerName(text.trimmed());
+      if (!name.isEmpty()) look.Text += "  " + name;
+    }
     look.Bold = row == 0 || column == kPlaceColumn || column == kResultColumn;
     look.Background = SettingsColor(row == 0 ? ColorKey::Green : ColorKey::Back);
     return look;

@@ -19,6 +19,7 @@ struct ResultsGridLayout {
   std::array<int, 5> Widths{};  // pixels at the classic font; they grow with the font
   QSet<int> LeftAligned;        // the player (and round) columns
   bool DownAddsRow = false;
+  int PlayerColumn = -1;  // shown with the player's name beside the ID
 };
 
 class TResultsGrid : public TEntryGrid {
@@ -30,6 +31,9 @@ class TResultsGrid : public TEntryGrid {
   explicit TResultsGrid(ResultsGridLayout layout, QWidget* parent = nullptr);
 
   void SetTitles(const QStringList& titles);
+  // The name shown beside a player ID in the player column (the cell itself keeps the ID);
+  // empty for an ID no player has.
+  std::function<QString(const QString& id)> PlayerName;
   // One row per line below the titles.
   void ShowLines(const std::vector<std::string>& lines);
   // Rows 1 to the last as lines: the five cells joined by ";".

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/editor_fields.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 #include "records/numbers.h"
 #include "records/text.h"
@@ -183,9 +184,14 @@ void TFRound::createResultLabels(QGridLayout* form) {
 THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
   const CompletionRule oneDigit{1, false};
   const CompletionRule oneWaits{1, true};
-  const std::vector<HoleRow> rows = {{"Len", {3, false}}, {"Par", oneDigit},    {"Hcp", oneWaits},
-                                     {"Score", oneWaits}, {"Putts", oneDigit},  {"Green", oneDigit},
-                                     {"FairW", oneDigit}, {"Stats", {0, false}}};
+  const std::vector<HoleRow> rows = {{"Len", {3, false}},
+                                     {"Par", oneDigit},
+                                     {"Hcp", oneWaits},
+                                     {"Score", oneWaits, CellChars::DigitsAndLetters},
+                                     {"Putts", oneDigit},
+                                     {"Green", oneDigit},
+                                     {"FairW", oneDigit},
+                                     {"Stats", {0, false}, CellChars::Any}};
   auto* grid = new THoleGrid(firstHole, totalTitle, rows);
   grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
   grid->Look = [this, grid](int row, int column, const QString& text) {
@@ -198,12 +204,19 @@ THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
   connect(grid, &THoleGrid::cellEdited, this, &TFRound::DoFlagEdit);
   connect(grid, &THoleGrid::cellCompleted, this,
           [this, grid](int row, int column) { DoCellCompleted(grid, row, column); });
+  connect(grid, &THoleGrid::refused, this,
+          [this](int row, int, const QString& characters) { ReportRefused(row, characters); });
   connect(grid, &THoleGrid::doubleClickedAt, this,
           [this, grid](int row, int column) { DoSGOne(grid, row, column); });
   return grid;
 }
 
 void TFRound::connectLookups() {
+  AddIdCompleter(Eeventid, [] { return IdEntries(Events(), [](const TEvent& e) { return e.Event; }); });
+  AddIdCompleter(Ecourseid,
+                 [] { return IdEntries(Courses(), [](const TCourse& c) { return c.Course; }); });
+  AddIdCompleter(EplayerID,
+                 [] { return IdEntries(Players(), [](const TPlayer& p) { return p.Player; }); });
   connect(Eeventid, &QLineEdit::textChanged, this, &TFRound::EeventidChange);
   connect(Ecourseid, &QLineEdit::textChanged, this, &TFRound::EcourseidChange);
   connect(EplayerID, &QLineEdit::textChanged, this, &TFRound::EplayerIDChange);
@@ -216,6 +229,7 @@ void TFRound::connectLookups() {
 void TFRound::EeventidChange() {
   DoFlagEdit();
   const TEvent* event = Events().FindRecord(FieldText(Eeventid));
+  FlagUnknownId(Eeventid, Eevent, event, "event list");
   if (!event) return Eevent->clear();
   Eevent->setText(ToQString(event->Event));
   if (event->Date > 0) Esdate->setText(ToQString(ShortDateText(event->Date)));
@@ -225,6 +239,7 @@ void TFRound::EeventidChange() {
 void TFRound::EcourseidChange() {
   DoFlagEdit();
   const TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
+  FlagUnknownId(Ecourseid, Ecourse, course, "course list");
   if (course)
     Ecourse->setText(ToQString(course->Course));
   else
@@ -244,6 +259,7 @@ void TFRound::EcourseidChange() {
 void TFRound::EplayerIDChange() {
   DoFlagEdit();
   const TPlayer* player = Players().FindRecord(FieldText(EplayerID));
+  FlagUnknownId(EplayerID, Eplayer, player, "player list");
   if (!player) return Eplayer->clear();
   Eplayer->setText(ToQString(player->Player));
   Ehcp->setText(ToQString(FormatOneDecimal(player->Hcp)));
@@ -395,21 +411,32 @@ QString TFRound::DoSetEditText(int row, int, const QString& text) const {
   return text;
 }
 
-// On the green in par - 2 strokes or fewer is a green in regulation. A hole without a score
-// says nothing about its green.
+void TFRound::ReportRefused(int row, const QString& characters) {
+  const QString what = row == kScore ? "a score: type its strokes, or A to Z for 10 to 35"
+                                     : "this row: type a number";
+  SetStatus("\"" + characters + "\" cannot be in " + what, QColor(255, 0, 0));
+}
+
+// The putts decide the green: on the green in par - 2 strokes or fewer is a green in
+// regulation, so a correction of the putts may take the mark away again. A hole without a score
+// or without putts says nothing about its green.
+void TFRound::ApplyGreenRule(THoleGrid* grid, int column) {
+  const int score = CellNumber(*grid, kScore, column);
+  if (score <= 0 || grid->Text(kPutts, column).trimmed().isEmpty()) return;
+  const int par = CellNumber(*grid, kPar, column);
+  const int putts = CellNumber(*grid, kPutts, column);
+  grid->SetText(kGreen, column, score - par - putts < -1 ? "1" : "");
+}
+
 void TFRound::DoCellCompleted(THoleGrid* grid, int row, int column) {
-  if (row == kPutts) {
-    const int score = CellNumber(*grid, kScore, column);
-    const int par = CellNumber(*grid, kPar, column);
-    const int putts = CellNumber(*grid, kPutts, column);
-    if (score > 0 && score - par - putts < -1) grid->SetText(kGreen, column, "1");
-  }
+  if (row == kPutts) ApplyGreenRule(grid, column);
   TakeCells();
 }
 
 void TFRound::DoSGOne(THoleGrid* grid, int row, int column) {
   if (row == kStats) return;  // free text, not a count
   grid->SetText(row, column, QString::number(CellNumber(*grid, row, column) + 1));
+  if (row == kPutts) ApplyGreenRule(grid, column);
   DoFlagEdit();
   TakeCells();
 }
@@ -435,7 +462,63 @@ void TFRound::ReadGrids(TRound& round) {
 
 // ---- posting
 
+// The files allow all of these, so the user is asked rather than refused.
+bool TFRound::ConfirmIds() {
+  const struct {
+    QLineEdit* Field;
+    bool Known;
+    const char* Kind;
+  } ids[] = {{EplayerID, Players().FindRecord(FieldText(EplayerID)) != nullptr, "player"},
+             {Ecourseid, Courses().FindRecord(FieldText(Ecourseid)) != nullptr, "course"},
+             {Eeventid, Events().FindRecord(FieldText(Eeventid)) != nullptr, "event"}};
+  for (const auto& id : ids) {
+    const QString kind = id.Kind;
+    if (id.Known || FieldText(id.Field).empty()) continue;
+    const QString text = kind.left(1).toUpper() + kind.mid(1) + " " + id.Field->text().trimmed() +
+                         " is not in the " + kind + " list. Post anyway?";
+    if (!Prompts().AskYesNo(this, "Confirm", text)) return false;
+  }
+  return true;
+}
+
+bool TFRound::ConfirmEventRound(int index, DateTime date) {
+  const TEvent* event = Events().FindRecord(FieldText(Eeventid));
+  if (!event) return true;
+  const QString eventID = ToQString(event->ID);
+  if (event->Date > 0 && static_cast<long>(event->Date) != static_cast<long>(date) &&
+      !Prompts().AskYesNo(this, "Confirm",
+                          "The round's date " + ToQString(ShortDateText(date)) +
+                              " is not the date of event " + eventID + ", " +
+                              ToQString(ShortDateText(event->Date)) + ". Post anyway?"))
+    return false;
+  const std::string other = OtherRoundInEvent(index, event->ID, FieldText(EplayerID));
+  return other.empty() ||
+         Prompts().AskYesNo(this, "Confirm",
+                            "Player " + EplayerID->text().trimmed() + " already has a round in event " +
+                                eventID + ": " + ToQString(other) +
+                                ".\rBoth will count in its results. Post anyway?");
+}
+
+// The ID of another round of the player in the event; empty when there is none.
+std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID,
+                                       const std::string& playerID) {
+  const TRoundList& rounds = Rounds();
+  for (int i = 0; i < rounds.Count(); ++i) {
+    const TRound& round = rounds.RecordAt(i);
+    if (i != index && CompareText(round.EventID, eventID) == 0 &&
+        CompareText(round.PlayerID, playerID) == 0)
+      return round.ID;
+  }
+  return {};
+}
+
 bool TFRound::StoreFields(int index) {
+  if (!ConfirmIds()) return false;
+  const std::optional<DateTime> date = ReadDateField(this, Esdate, false);
+  if (!date) return false;
+  const std::optional<DateTime> start = ReadTimeField(this, Estart);
+  if (!start) return false;
+  if (!ConfirmEventRound(index, *date)) return false;
   TRound& round = RecordAt<TRound>(index);
   round.PlayerID = FieldText(EplayerID);
   round.Player = FieldText(Eplayer);
@@ -448,10 +531,6 @@ bool TFRound::StoreFields(int index) {
   int strokes = WholeNumberOr(FieldText(Ens), previousStrokes);
   if (strokes == 0) strokes = RoundHalfEven(round.Hcp);
   round.Strokes = static_cast<std::int16_t>(strokes);
-  const std::optional<DateTime> date = ReadDateField(this, Esdate, false);
-  if (!date) return false;
-  const std::optional<DateTime> start = ReadTimeField(this, Estart);
-  if (!start) return false;
   round.Date = *date;
   round.Start = *start;
   round.ID.clear();

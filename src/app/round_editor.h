@@ -68,8 +68,15 @@ class TFRound : public TRecordEditor {
   void DoSGEnter(THoleGrid* grid);
   void DoSGOne(THoleGrid* grid, int row, int column);
   void DoCellCompleted(THoleGrid* grid, int row, int column);
+  void ApplyGreenRule(THoleGrid* grid, int column);
+  void ReportRefused(int row, const QString& characters);
   QString DoSetEditText(int row, int column, const QString& text) const;
   CellLook DoDrawHoriz(const THoleGrid* grid, int row, int column, const QString& text);
+
+  bool ConfirmIds();
+  bool ConfirmEventRound(int index, DateTime date);
+  static std::string OtherRoundInEvent(int index, const std::string& eventID,
+                                       const std::string& playerID);
 
   void ShowGrids(const TRound& round);
   void ShowTotals(const TRound& round);

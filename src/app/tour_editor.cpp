@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,7 +75,7 @@ void TFTour::createFields() {
   field(En, "En", "Players", "Total number of players in Tour");
   field(Ew, "Ew", "Worst", "Dont count the x worst events");
   field(Edir, "Edir", "Directory", "The directory where the tour html-files should be created");
-  field(Eheader, "Eheader", "&Header", "Header file in Template directory for html files");
+  field(Eheader, "Eheader", "He&ader", "Header file in Template directory for html files");
   field(Emeids, "Emeids", "Mandatory Event IDs", QString());
   En->setReadOnly(true);
   En->setFocusPolicy(Qt::ClickFocus);
@@ -88,7 +89,8 @@ void TFTour::createFields() {
   CLBevents->setObjectName("CLBevents");
   auto* eventsLabel = new QLabel("E&vents in tour");
   eventsLabel->setBuddy(CLBevents);
-  SG = new TResultsGrid({{24, 40, 18, 48, 36}, {3}, false});
+  SG = new TResultsGrid({{24, 40, 18, 130, 36}, {3}, false, 3});
+  SG->PlayerName = PlayerNameOf;
   SG->setObjectName("SG");
   form->addWidget(eventsLabel, 0, 2);
   form->addWidget(CLBevents, 1, 2, row - 1, 1);
@@ -132,6 +134,11 @@ void TFTour::createMenuItems() {
   FileMenu()->insertAction(close, MIfsaveaseid);
   FileMenu()->insertSeparator(close);
   connect(MIfsaveaseid, &QAction::triggered, this, &TFTour::MIfsaveaseidClick);
+  EditMenu()->addSeparator();
+  QAction* results = EditMenu()->addAction("&Results");
+  results->setObjectName("MIeresults");
+  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(results, &QAction::triggered, this, &TFTour::DoSetResults);
 }
 
 // ---- showing

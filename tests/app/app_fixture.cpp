@@ -19,6 +19,15 @@ bool ScriptedPrompter::AskYesNo(QWidget*, const QString& title, const QString& t
   return answer;
 }
 
+app::EditChoice ScriptedPrompter::AskSaveDiscard(QWidget*, const QString& title,
+                                                const QString& text) {
+  Shown << title + ": " + text;
+  if (Choices.empty()) return app::EditChoice::Cancel;
+  const app::EditChoice choice = Choices.front();
+  Choices.pop_front();
+  return choice;
+}
+
 void ScriptedPrompter::ShowError(QWidget*, const QString& title, const QString& text) {
   Shown << title + ": " + text;
 }

@@ -9,11 +9,17 @@
 #include <QStringList>
 #include <QWidget>
 #include <deque>
+#include <ostream>
 #include <string>
 
 #include "app/prompts.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
+
+// Failures show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 namespace cardwise::testing {
 
@@ -21,6 +27,8 @@ namespace cardwise::testing {
 class ScriptedPrompter : public app::Prompter {
  public:
   bool AskYesNo(QWidget*, const QString& title, const QString& text) override;
+  // Keeps the question and answers with the next of Choices (Cancel when there is none).
+  app::EditChoice AskSaveDiscard(QWidget*, const QString& title, const QString& text) override;
   void ShowError(QWidget*, const QString& title, const QString& text) override;
   void ShowInfo(QWidget*, const QString& title, const QString& text) override;
   QString OpenFileName(QWidget*, const QString& title, const QString& dir,
@@ -34,6 +42,7 @@ class ScriptedPrompter : public app::Prompter {
   void OpenDocument(const QString& path) override;
 
   std::deque<bool> Answers;
+  std::deque<app::EditChoice> Choices;
   std::deque<QString> Texts;
   QStringList Opened;  // the files handed to the desktop
   std::deque<QString> FileNames;

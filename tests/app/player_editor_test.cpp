@@ -1,6 +1,7 @@
 #include "app/player_editor.h"
 
 #include <QAction>
+#include <functional>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -40,7 +41,10 @@ class PlayerEditorTest : public AppTest {
     return Find<app::StatusPanel>(&editor_, "Pstatus")->palette().color(QPalette::Window);
   }
   std::string File() { return dir_.Read("PLAYERS.DAT"); }
-  void Show(const char* id) { Edit("Efid")->setText(id); }
+  void Show(const char* id) {
+    Edit("Efid")->clear();
+    Edit("Efid")->setText(id);
+  }
 
   app::TFPlayer editor_;
 };
@@ -186,21 +190,56 @@ TEST_F(PlayerEditorTest, PrevAndNextStopAtTheEndsInRed) {
   EXPECT_EQ(Text("Eid"), "BC");
 }
 
-TEST_F(PlayerEditorTest, ScrollBarPostsTheEditWhileF7DropsIt) {
-  Edit("Eplayer")->setText("Al Changed");
-  EXPECT_EQ(Status(), "Editing: AA");
-  Bar()->setValue(1);
-  EXPECT_EQ(Text("Eid"), "BC");
-  EXPECT_FALSE(Posting());
-  EXPECT_TRUE(Has(File(), "Player=Al Changed"));
+// Every way away from an edit asks, and each answer does what it says: nothing typed goes
+// without the user's word.
+TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
+  using app::EditChoice;
+  const std::pair<const char*, std::function<void()>> ways[] = {
+      {"scroll bar", [&] { Bar()->setValue(1); }},
+      {"F7", [&] { Trigger("MIpnext"); }},
+      {"Find ID", [&] { Show("BC"); }},
+      {"Ctrl+F4", [&] { Trigger("MIfclose"); }},
+      {"close button", [&] { editor_.close(); }},
+  };
+  int n = 0;
+  for (const auto& [way, leave] : ways) {
+    for (const EditChoice choice : {EditChoice::Cancel, EditChoice::Discard, EditChoice::Save}) {
+      SCOPED_TRACE(std::string(way) + " " + std::to_string(static_cast<int>(choice)));
+      ShowActive(&editor_);
+      Show("AA");
+      const QString typed = QString("Al Typed %1").arg(++n);
+      Edit("Eplayer")->setText(typed);
+      prompts_->Choices = {choice};
+      leave();
+      EXPECT_EQ(prompts_->Shown.last(),
+                "Cardwise: The changes to player AA have not been saved.\rSave them?");
+      const bool saved = Has(File(), "Player=" + typed.toStdString());
+      EXPECT_EQ(saved, choice == EditChoice::Save);
+      if (choice == EditChoice::Cancel) {
+        EXPECT_TRUE(editor_.isVisible());
+        EXPECT_TRUE(Posting());
+        EXPECT_EQ(Text("Eid"), "AA");
+        EXPECT_EQ(Text("Eplayer"), typed);
+      }
+      EXPECT_EQ(Players().FindRecord("AA")->Player == typed.toStdString(), saved);
+      if (editor_.Edited()) Trigger("MIpcancel");
+    }
+  }
+}
 
-  Edit("Eplayer")->setText("Bea Dropped");
-  Trigger("MIpnext");
+TEST_F(PlayerEditorTest, FindWhileAddingAsksAndDiscardRemovesTheNewRecord) {
+  Trigger("MIpnew");
+  Type("ZZ");
+  prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Discard};
+  Show("BC");
+  EXPECT_EQ(prompts_->Shown.last(), "Cardwise: The new player has not been saved.\rSave it?");
+  EXPECT_EQ(Text("Eid"), "ZZ");
+  EXPECT_TRUE(editor_.Adding());
+  Show("C");
   EXPECT_EQ(Text("Eid"), "CA");
-  EXPECT_EQ(Text("Eplayer"), "Cy Abel");
-  EXPECT_EQ(Players().FindRecord("BC")->Player, "Bea Clark");
-  EXPECT_FALSE(Has(File(), "Dropped"));
-  EXPECT_TRUE(Posting());  // still editing, now the record shown
+  EXPECT_FALSE(editor_.Adding());
+  EXPECT_FALSE(Posting());
+  EXPECT_EQ(Players().Count(), 3);
 }
 
 TEST_F(PlayerEditorTest, DeleteAsksFirstAndOnlyYesDeletes) {
