@@ -35,6 +35,7 @@ const char kPlayerTitle[] = "Player";
 EditorTraits EventTraits() {
   EditorTraits traits = MakeEditorTraits("event", "Event", kEventsFile);
   traits.Caption = "Add/Edit Events";
+  traits.MenuTitle = "E&vent";  // Alt+E is the Edit menu
   traits.BrowseHint =
       "Show Event Index Page, Start Web-Browser... (You must make the web page "
       "first)";
@@ -80,7 +81,7 @@ void TFEvent::createFields() {
     edit = AddField(form, name, label, hint, row++, 0);
     WatchField(edit);
   };
-  field(Eevent, "Eevent", "E&vent", QString());
+  field(Eevent, "Eevent", "Event &name", QString());
   field(Eedate, "Eedate", "Date", QString());
   field(EcourseID, "EcourseID", "&Course ID", "The ID should be short");
   Ecourse = AddField(form, "Ecourse", "Course", QString(), row++, 0);

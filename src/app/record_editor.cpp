@@ -82,6 +82,7 @@ EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKin
   EditorTraits traits;
   traits.Word = word;
   traits.Title = title;
+  traits.MenuTitle = "&" + title;
   traits.HelpTopic = word.toUpper();
   traits.FilePattern = title.left(1) + "*.DAT";
   traits.IdLabel = title + " &ID";

@@ -43,6 +43,7 @@ struct EditorTraits {
   QString Caption;      // the window caption: "Edit Players"
   QString Word;         // in the status texts: "player"
   QString Title;        // the record menu ("&" + Title), dialog titles, paste hint: "Player"
+  QString MenuTitle;    // the record menu: "&Player"
   QString HelpTopic;    // "PLAYER"
   QString FilePattern;  // the file dialogs' pattern: "P*.DAT"
   QString IdLabel;      // the label of Eid: "Player &ID"

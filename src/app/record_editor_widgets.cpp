@@ -96,7 +96,7 @@ void TRecordEditor::createEditMenu() {
 }
 
 void TRecordEditor::createRecordMenu() {
-  QMenu* menu = menuBar()->addMenu("&" + traits_.Title);
+  QMenu* menu = menuBar()->addMenu(traits_.MenuTitle);
   using Keys = QKeySequence;
   MIpfirst = menuItem(menu, "MIpfirst", "&First", Keys(Qt::Key_F5), &TRecordEditor::DoFirst);
   MIpprev = menuItem(menu, "MIpprev", "&Previous", Keys(Qt::Key_F6), &TRecordEditor::DoPrev);

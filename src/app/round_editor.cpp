@@ -113,7 +113,7 @@ QLineEdit* AddNameField(QGridLayout* form, const char* name, const QString& labe
 }  // namespace
 
 void TFRound::createIdFields(QGridLayout* form) {
-  Eeventid = AddField(form, "Eeventid", "&Event ID",
+  Eeventid = AddField(form, "Eeventid", "E&vent ID",
                       "Event ID or leave blank for \"non- event-rounds\"", 0, 0);
   Eevent = AddNameField(form, "Eevent", "Event", 0);
   Ecourseid = AddField(form, "Ecourseid", "&Course ID",
@@ -131,7 +131,8 @@ void TFRound::createIdFields(QGridLayout* form) {
 void TFRound::createCardFields(QGridLayout* form) {
   Esdate = AddField(form, "Esdate", "Date", "Date of round", 3, 0);
   Estart = AddField(form, "Estart", "&Start", "Teetime", 3, 2);
-  Ehcp = AddField(form, "Ehcp", "&Hcp", "Exact hcp", 3, 4);
+  // No letter of its own: "H" is the Help menu's, "C" and "P" reach the course and the player.
+  Ehcp = AddField(form, "Ehcp", "Hcp", "Exact hcp", 3, 4);
   Ens = AddField(form, "Ens", "Strokes", "Exact hcp", 3, 6);
   for (QLineEdit* field : {Esdate, Estart, Ehcp, Ens, Eeventid, Ecourseid, EplayerID})
     WatchField(field);

@@ -94,9 +94,9 @@ constexpr ColorFieldSpec kColorFields[] = {
     {"Eeagle", "&Eagle", ColorKey::Score_2, Shown::Background, "", 2, 0},
     {"Ebirdie", "&Birdie", ColorKey::Score_1, Shown::Background, "", 2, 1},
     {"Epar", "&Par", ColorKey::Score0, Shown::Background, "", 2, 2},
-    {"Ebogie", "B&ogie", ColorKey::Score1, Shown::Background, "", 3, 0},
+    {"Ebogie", "Bo&gie", ColorKey::Score1, Shown::Background, "", 3, 0},
     {"Edouble", "&Double", ColorKey::Score2, Shown::Background, "", 3, 1},
-    {"Eother", "O&ther", ColorKey::Score3, Shown::Background, "", 3, 2},
+    {"Eother", "&Other", ColorKey::Score3, Shown::Background, "", 3, 2},
 };
 
 constexpr char kHelpTopic[] = "SETUP";
@@ -186,7 +186,7 @@ void TFsetup::createTextFields() {
        "Filename in Template directory for html-header, see example"},
       {&Efooter_, "Efooter", "Standard &footer",
        "Filename in Template directory for html-footer, see example"},
-      {&Eowner_, "Eowner", "Email &owner", nullptr},
+      {&Eowner_, "Eowner", "E&mail owner", nullptr},
       {&Eauthor_, "Eauthor", "&Author", nullptr},
       {&Epublishto_, "Epublishto", "Publish to",
        "A folder, or user@host:path/ reached with your SSH key; empty: no publishing"},

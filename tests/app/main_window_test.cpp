@@ -1,13 +1,26 @@
 // Start-up, shutdown and the main window, on temporary settings and data folders.
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
 #include "app/application.h"
 #include "app/button_images.h"
+#include "app/course_editor.h"
 #include "app/demo_dialog.h"
+#include "app/event_editor.h"
+#include "app/import_window.h"
+#include "app/player_editor.h"
+#include "app/setup_dialog.h"
+#include "app/tour_editor.h"
+#include "app/web_dialog.h"
+#include "app/weights_dialog.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/round_editor.h"
@@ -228,5 +241,50 @@ TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
   }
 }
 
+// The "&" letter of a caption; 0 for none ("&&" is a plain "&").
+QChar MnemonicOf(const QString& caption) {
+  for (int i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] != '&') return caption[i + 1].toUpper();
+    ++i;
+  }
+  return QChar();
+}
+
+// The letters Alt reaches in one window: its menu bar, labels, buttons and group titles.
+QStringList MnemonicsOf(QWidget* window) {
+  QStringList captions;
+  if (auto* main = qobject_cast<QMainWindow*>(window))
+    for (QAction* menu : main->menuBar()->actions())
+      captions << menu->text();
+  for (QLabel* label : window->findChildren<QLabel*>())
+    if (label->buddy() && label->window() == window) captions << label->text();
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+    if (button->window() == window) captions << button->text();
+  for (QGroupBox* box : window->findChildren<QGroupBox*>())
+    if (box->window() == window) captions << box->title();
+  QStringList letters;
+  for (const QString& caption : captions)
+    if (const QChar letter = MnemonicOf(caption); !letter.isNull())
+      letters << QString(letter) + " " + caption;
+  letters.sort();
+  return letters;
+}
+
+TEST_F(ShellTest, NoWindowUsesALetterTwice) {
+  ASSERT_TRUE(app::StartUp(false));
+  const app::AppWindows& w = app::Windows();
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           w.Main, w.Round, w.Player, w.Course, w.Event, w.Tour, w.Html, w.Weights, w.Import,
+           w.Demo, w.Setup}) {
+    const QStringList letters = MnemonicsOf(window);
+    for (int i = 1; i < letters.size(); ++i)
+      EXPECT_NE(letters[i - 1][0], letters[i][0])
+          << window->objectName().toStdString() << ": " << letters[i - 1].toStdString()
+          << " / " << letters[i].toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace cardwise::testing
+

@@ -2,7 +2,10 @@
 
 #include "app/round_editor.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCompleter>
+#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,8 +125,8 @@ TEST_F(RoundEditorTest, LabelLettersReachTheirFields) {
   const struct {
     char Letter;
     const char* Field;
-  } cases[] = {{'E', "Eeventid"}, {'C', "Ecourseid"}, {'P', "EplayerID"}, {'S', "Estart"},
-               {'H', "Ehcp"},     {'O', "SGout"},     {'I', "SGin"},      {'E', "Eeventid"}};
+  } cases[] = {{'V', "Eeventid"}, {'C', "Ecourseid"}, {'P', "EplayerID"}, {'S', "Estart"},
+               {'O', "SGout"},    {'I', "SGin"},      {'V', "Eeventid"}};
   for (const auto& c : cases) {
     Alt(c.Letter);
     QWidget* focus = QApplication::focusWidget();
@@ -155,6 +158,31 @@ TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
   }
 }
 
+// A score cell takes digits and the letters for 10 and more; anything else is refused at once
+// with a word in the status line, and never reaches the cell or the file.
+TEST_F(RoundEditorTest, CellsRefuseWhatTheirRowCannotHold) {
+  StartCard("E1", "JS");
+  Alt('O');
+  for (const char* junk : {"/", "*", " "}) {
+    Type(junk);
+    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "") << junk;
+    EXPECT_EQ(Cursor("SGout"), QPoint(1, kScoreRow)) << junk;
+    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "Pstatus")->text().startsWith(
+        QString("\"%1\" cannot be in a score").arg(junk)));
+  }
+  Type("5");
+  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "5");
+  Grid("SGout")->SetCursor(kScoreRow, 1);
+  Type("4");  // typing replaces the cell's text
+  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
+  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  Type("x2");
+  EXPECT_EQ(Grid("SGout")->Text(kPuttsRow, 1), "2");
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(Has(File(), "Score=4\r\n"));
+  EXPECT_TRUE(Has(File(), "Putts=2\r\n"));
+}
+
 TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
   StartCard("E1", "JS");
   Alt('O');
@@ -164,6 +192,15 @@ TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
   EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
   EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
   EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 3), "");   // no score, no green
+  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  Type("2");  // corrected: 3 - 4 - 2 = -3, still on in regulation
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 1), "1");
+  Grid("SGout")->SetCursor(kPuttsRow, 2);
+  Type("5");  // 5 - 4 - 5 < -1
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "1");
+  Grid("SGout")->SetCursor(kPuttsRow, 2);
+  Type("2");  // corrected back: the mark goes again
+  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "");
   Grid("SGout")->SetCursor(kGreenRow, 2);
   Type("7");
   EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "1");
@@ -219,6 +256,70 @@ TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
     emit grid->doubleClickedAt(kPuttsRow, 2);
     EXPECT_EQ(grid->Text(kPuttsRow, 2), "2") << name;
   }
+}
+
+// The files allow these slips, so a post asks; No keeps the card as typed, Yes posts it.
+TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
+  dir_.Write("ROUNDS.DAT", "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\n"
+                           "EventID=E1\r\nDate=2026-05-10\r\nStart=09:00\r\nScore=4\r\n");
+  Rounds().LoadFromFile(dir_.File("ROUNDS.DAT"));
+  const struct {
+    const char* Event;
+    const char* Player;
+    const char* Date;  // empty: the event's
+    const char* Question;
+    const char* Posted;
+  } cases[] = {
+      {"E1", "QQ", "2026-05-10", "Player QQ is not in the player list. Post anyway?", "[260510-1030-QQ]"},
+      {"E9", "JS", "2026-05-10", "Event E9 is not in the event list. Post anyway?",
+       "[260510-1030-JS]"},
+      {"E1", "JS", "2026-05-11",
+       "The round's date 2026-05-11 is not the date of event E1, 2026-05-10. Post anyway?",
+       "[260511-1030-JS]"},
+      {"E1", "AB", "2026-05-10",
+       "Player AB already has a round in event E1: 260510-0900-AB.\rBoth will count in its "
+       "results. Post anyway?",
+       "[260510-1030-AB]"},
+  };
+  for (const auto& c : cases) {
+    for (const bool answer : {false, true}) {
+      StartCard("", c.Player);
+      Edit("Eeventid")->setText(c.Event);
+      Edit("Esdate")->setText(c.Date);
+      Alt('O');
+      Type("4");
+      prompts_->Answers = {answer};
+      Press(Qt::Key_Return);
+      EXPECT_TRUE(prompts_->Shown.contains(QString("Confirm: ") + c.Question))
+          << prompts_->Shown.join("\n").toStdString();
+      EXPECT_EQ(Posting(), !answer) << c.Question;
+      EXPECT_EQ(Has(File(), c.Posted), answer) << c.Question;
+      prompts_->Shown.clear();
+      if (Posting()) Press(Qt::Key_F12);
+      if (!answer) continue;
+      prompts_->Answers = {true};
+      Find<QAction>(&editor_, "MIpdelete")->trigger();
+    }
+  }
+}
+
+TEST_F(RoundEditorTest, IdFieldsCompleteFromNamesAndFlagUnknownIds) {
+  Press(Qt::Key_F9);
+  Alt('P');
+  Type("smi");
+  QCompleter* completer = Edit("EplayerID")->completer();
+  ASSERT_NE(completer, nullptr);
+  EXPECT_EQ(completer->completionCount(), 1);
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(Text("EplayerID"), "JS");
+  EXPECT_EQ(Text("Eplayer"), "John Smith");
+  Edit("EplayerID")->selectAll();
+  Type("QQ");
+  EXPECT_EQ(Text("Eplayer"), "");
+  EXPECT_EQ(Edit("Eplayer")->placeholderText(), "QQ is not in the player list");
+  Edit("EplayerID")->setText("AB");
+  EXPECT_EQ(Edit("Eplayer")->placeholderText(), "");
 }
 
 TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
