@@ -150,6 +150,7 @@ void TFEvent::ShowFields(int index) {
   Eheader->setText(ToQString(event.Header));
   Eedate->setText(event.Date > 0 ? ToQString(ShortDateText(event.Date)) : QString());
   EcourseID->setText(ToQString(event.CourseID));
+  LookUpCourse();  // the same ID may name another course by now
   CBmake->setChecked(event.Make);
   ShowType(RGtype, event.Type);
   EnablePastePlayers();

@@ -206,7 +206,7 @@ class TRecordEditor : public QMainWindow {
   void AddRecord();
   void EndEdit();
   QString PendingEditText() const;
-  void PutFindLast();
+  void LeadTabToFields();
   bool OnlyPlaceholder() const;
   void TakePlaceholderAsNew();
   void ShowNewRecord();
@@ -231,7 +231,7 @@ class TRecordEditor : public QMainWindow {
   // Set when the window lost the focus to one of its own message boxes or dialogs: their
   // closing re-activates the window, which must not re-display the record being edited.
   bool skipNextActivate_ = false;
-  bool findIsLast_ = false;
+  bool tabLeadsToFields_ = false;
 
   QWidget* fields_ = nullptr;
   QMenu* fileMenu_ = nullptr;

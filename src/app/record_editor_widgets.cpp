@@ -227,7 +227,7 @@ void TRecordEditor::changeEvent(QEvent* event) {
 
 void TRecordEditor::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!findIsLast_) PutFindLast();
+  if (!tabLeadsToFields_) LeadTabToFields();
   FormActivate();
 }
 
@@ -240,16 +240,16 @@ void TRecordEditor::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// Tab goes from the ID to the record's own fields; the find box, used to move between records,
-// comes last. The subclass's fields exist only once its constructor is done, hence the first
-// showing.
-void TRecordEditor::PutFindLast() {
-  findIsLast_ = true;
-  QWidget* last = Efid;
-  for (QWidget* next = Efid->nextInFocusChain(); next != this && next != Efid;
-       next = next->nextInFocusChain())
-    last = next;
-  if (last != Efid) setTabOrder(last, Efid);
+// Tab goes from the ID straight to the record's own fields, not to the find box. The
+// subclass's fields exist only once its constructor is done, hence the first showing.
+void TRecordEditor::LeadTabToFields() {
+  tabLeadsToFields_ = true;
+  for (QWidget* next = Eid->nextInFocusChain(); next != Eid; next = next->nextInFocusChain()) {
+    if (fields_->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus)) {
+      setTabOrder(Eid, next);
+      return;
+    }
+  }
 }
 
 QAbstractButton* TRecordEditor::DefaultButton() {

@@ -4,6 +4,7 @@
 #include "app/event_editor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 
 #include "app_fixture.h"
+#include "records/course.h"
+#include "records/player.h"
 #include "records/round.h"
 
 namespace cardwise::testing {
@@ -142,6 +145,40 @@ TEST_F(EventEditorTest, ABadDateStopsThePost) {
   EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
   EXPECT_TRUE(Posting());
   EXPECT_EQ(File(), kEvents);
+}
+
+// The keyboard reaches everything: Tab from the ID to the name, the arrows through the types,
+// Ctrl+R for the results; a new event starts with a type, the course is looked up as typed and
+// the grid names its players.
+TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
+  Players().LoadFromFile(
+      dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n"));
+  Courses().LoadFromFile(dir_.Write("COURSES.DAT", "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\n"));
+  Show("CUP");
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "Ecourse")->text(), "Mill Brook");
+  EXPECT_EQ(Grid()->Look(1, 2, "JS").Text, "JS  John Smith");
+  EXPECT_EQ(Grid()->Look(2, 2, "AB").Text, "AB");
+  Press(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(Posting());  // computed, shown for the next post
+  Press(Qt::Key_F12);
+
+  Press(Qt::Key_F9);
+  Type("SUM");
+  Press(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(&editor_, "Eevent"));
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype0")->isChecked());
+  Alt('C');
+  Type("QQ");
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "Ecourse")->placeholderText(),
+            "QQ is not in the course list");
+  Find<QRadioButton>(&editor_, "RGtype0")->setFocus();
+  Press(Qt::Key_Down);
+  Press(Qt::Key_Down);
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype2")->isChecked());
+  Press(Qt::Key_F11);
+  EXPECT_NE(Section("SUM").find("Type=2"), std::string::npos) << Section("SUM");
+  Press(Qt::Key_F9);
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype2")->isChecked());  // the last one used
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -56,6 +57,51 @@ TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
     EXPECT_TRUE(DirectoryExists(*dir)) << *dir;
   EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
   EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "??");
+}
+
+// A first start says what to do next; the player editor offers the first player to add, not a
+// record "??"; the demo button loads the demo, which the title then names.
+TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
+  ASSERT_TRUE(app::StartUp(false));
+  ShowActive(Main());
+  EXPECT_TRUE(Find<QWidget>(Main(), "firstSteps")->isVisible());
+  EXPECT_FALSE(Find<QLabel>(Main(), "Pstatus")->text().isEmpty());
+  Find<QToolButton>(Main(), "BBplayer")->click();
+  app::TFPlayer* players = app::Windows().Player;
+  ShowActive(players);
+  EXPECT_TRUE(players->Adding());
+  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(players, "Eid"));
+  Type("TR");
+  EXPECT_EQ(Find<QLineEdit>(players, "Eid")->text(), "TR");
+  Press(Qt::Key_F12);  // cancelled: the list is empty, and so is the editor
+  EXPECT_EQ(Find<QLineEdit>(players, "Eid")->text(), "");
+  players->close();
+
+  Find<QPushButton>(Main(), "loadDemoButton")->click();
+  EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
+  EXPECT_EQ(Main()->windowTitle(), "Cardwise in Web format - demo data");
+  EXPECT_FALSE(Find<QWidget>(Main(), "firstSteps")->isVisible());
+}
+
+// Exit with an edit pending: the editor comes up and asks; Cancel keeps the program running.
+TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
+  ASSERT_TRUE(app::StartUp(false));
+  ShowActive(Main());
+  Find<QPushButton>(Main(), "loadDemoButton")->click();
+  app::TFPlayer* players = app::Windows().Player;
+  ShowActive(players);
+  Find<QLineEdit>(players, "Ephone")->setText("555 0101");
+  players->hide();  // out of sight, still editing
+  prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Save};
+  Find<QAction>(Main(), "MIfexit")->trigger();
+  EXPECT_TRUE(Main()->isVisible());
+  EXPECT_TRUE(players->isVisible());
+  EXPECT_TRUE(players->Edited());
+  Find<QAction>(Main(), "MIfexit")->trigger();
+  EXPECT_FALSE(Main()->isVisible());
+  std::string saved;
+  ASSERT_TRUE(ReadWholeFile(DataFilePath(Settings(), kPlayersFile), saved).ok());
+  EXPECT_NE(saved.find("555 0101"), std::string::npos);
 }
 
 TEST_F(ShellTest, EmptyFolderSettingStopsBeforeTheDataFiles) {
