@@ -240,16 +240,18 @@ void TRecordEditor::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-// Tab goes from the ID straight to the record's own fields, not to the find box. The
+// Tab goes from the ID straight to the record's own fields, and the find box comes last. The
 // subclass's fields exist only once its constructor is done, hence the first showing.
 void TRecordEditor::LeadTabToFields() {
   tabLeadsToFields_ = true;
+  QList<QWidget*> fields, others;
   for (QWidget* next = Eid->nextInFocusChain(); next != Eid; next = next->nextInFocusChain()) {
-    if (fields_->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus)) {
-      setTabOrder(Eid, next);
-      return;
-    }
+    if (next == Efid || next->window() != this || !(next->focusPolicy() & Qt::TabFocus)) continue;
+    (fields_->isAncestorOf(next) ? fields : others) << next;
   }
+  const QList<QWidget*> order = QList<QWidget*>{Eid} + fields + others + QList<QWidget*>{Efid};
+  for (qsizetype i = 1; i < order.size(); ++i)
+    setTabOrder(order[i - 1], order[i]);
 }
 
 QAbstractButton* TRecordEditor::DefaultButton() {
