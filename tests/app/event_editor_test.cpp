@@ -9,9 +9,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 
 #include "app_fixture.h"
 #include "records/round.h"
+#include "records/text.h"
+#include "results/csv_export.h"
+#include "results/recalc.h"
+#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -142,6 +147,51 @@ TEST_F(EventEditorTest, ABadDateStopsThePost) {
   EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
   EXPECT_TRUE(Posting());
   EXPECT_EQ(File(), kEvents);
+}
+
+// The demo data: in the editor's lists, and in lists of their own for the batch computations.
+class DemoEventEditorTest : public AppTest, protected TestDatabase {
+ protected:
+  DemoEventEditorTest() {
+    LoadDemoCopy();
+    LoadDatabase(database_, Settings());
+    ShowActive(&editor_);
+  }
+
+  app::TFEvent editor_;
+};
+
+// Place, result and player of each line.
+std::vector<std::string> Ranking(const std::vector<std::string>& lines) {
+  std::vector<std::string> ranking;
+  for (const std::string& line : lines)
+    ranking.push_back(ExtractField(line, 1, ';') + ";" + ExtractField(line, 2, ';') + ";" +
+                      ExtractField(line, 3, ';'));
+  return ranking;
+}
+
+// "Results / Sort" on an unchanged event gives what "recalc events" stores and the CSV export
+// lists, both from the data as loaded.
+TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent) {
+  ASSERT_GE(Events().Count(), 4);
+  std::map<std::string, std::vector<std::string>> listed;
+  for (int i = 0; i < events_.Count(); ++i) {
+    TEvent event = events_.RecordAt(i);
+    for (const CsvRow& row : EventResultsTable(event, database_).Rows)
+      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
+  }
+  ASSERT_TRUE(
+      RecalcAllEvents(events_, rounds_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
+  for (int i = 0; i < Events().Count(); ++i) {
+    const std::string id = Events().KeyAt(i);
+    Find<QLineEdit>(&editor_, "Efid")->setText(QString::fromStdString(id));
+    ASSERT_EQ(Find<QLineEdit>(&editor_, "Eid")->text().toStdString(), id);
+    Find<QPushButton>(&editor_, "Bresults")->click();
+    const std::vector<std::string> shown = Find<TResultsGrid>(&editor_, "SG")->Lines();
+    EXPECT_EQ(shown, events_.FindRecord(id)->Results) << id;
+    EXPECT_EQ(Ranking(shown), listed[id]) << id;
+    Find<QAction>(&editor_, "MIpcancel")->trigger();
+  }
 }
 
 }  // namespace
