@@ -18,6 +18,7 @@ using PlayerAdapter = TRecordListAdapter<TPlayer>;
 EditorTraits PlayerTraits() {
   EditorTraits traits = MakeEditorTraits("player", "Player", kPlayersFile);
   traits.Caption = "Edit Players";
+  traits.UsesOf = [](const std::string& id) { return PlayerUses(ProcessDatabase(), id); };
   return traits;
 }
 

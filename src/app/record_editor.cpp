@@ -338,12 +338,19 @@ void TRecordEditor::DoUndo() {
 
 void TRecordEditor::DoDel() {
   SetStatus("");
-  if (list_->IsValidIndex(index_) &&
-      Prompts().AskYesNo(
-          this, "Confirm",
-          "About to delete: " + ToQString(list_->NameAt(index_)) + "\rAre you sure?"))
+  if (list_->IsValidIndex(index_) && Prompts().AskYesNo(this, "Confirm", DeleteQuestion()))
     DeleteShown();
   ShowRecord();
+}
+
+// The records that use the one to delete are not touched: the question says how many there are.
+QString TRecordEditor::DeleteQuestion() const {
+  const std::string key = list_->KeyAt(index_);
+  const QString name = ToQString(list_->NameAt(index_));
+  const std::string uses = traits_.UsesOf ? UsesText(traits_.UsesOf(key)) : std::string();
+  if (uses.empty()) return "About to delete: " + name + "\rAre you sure?";
+  return (name.isEmpty() ? ToQString(key) : name) + " has " + ToQString(uses) +
+         "; they stay and will show the ID only. Delete the " + traits_.Word + "?";
 }
 
 void TRecordEditor::DeleteShown() {

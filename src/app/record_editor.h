@@ -19,6 +19,7 @@
 #include "app/record_list_adapter.h"
 #include "platform/csv.h"
 #include "results/database.h"
+#include "results/record_uses.h"
 
 class QAbstractButton;
 class QAction;
@@ -56,6 +57,9 @@ struct EditorTraits {
   IndexCheck Check = IndexCheck::Clamp;
   // First, Previous, Next, Last and Find post an edited record first.
   bool NavigationPosts = false;
+  // The records that hold the ID of the record to delete (none when unset): the delete question
+  // names them.
+  std::function<RecordUses(const std::string& id)> UsesOf;
 };
 
 // The traits with the hints and words every editor derives from its record word ("course")
@@ -202,6 +206,7 @@ class TRecordEditor : public QMainWindow {
   bool PostFirst();
   bool RemovesID(const std::string& id) const;
   bool AcceptID(const std::string& oldID, const std::string& newID);
+  QString DeleteQuestion() const;
   bool SaveShown(const std::string& id);
   void Rename(const std::string& oldID, const std::string& newID);
   void RemovePlaceholder();

@@ -16,6 +16,7 @@
 #include "records/text.h"
 #include "results/csv_export.h"
 #include "results/recalc.h"
+#include "results/tour.h"
 #include "support/test_database.h"
 
 namespace cardwise::testing {
@@ -147,6 +148,20 @@ TEST_F(EventEditorTest, ABadDateStopsThePost) {
   EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
   EXPECT_TRUE(Posting());
   EXPECT_EQ(File(), kEvents);
+}
+
+TEST_F(EventEditorTest, DeleteCountsTheRoundsAndToursOfTheEventAndKeepsThem) {
+  Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nEvents=MAN;CUP;\r\n"));
+  Show("CUP");
+  prompts_->Answers = {true};
+  Trigger("MIpdelete");
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0],
+            "Confirm: Spring Cup has 2 rounds and 1 tour; they stay and will show the ID only. "
+            "Delete the event?");
+  EXPECT_EQ(Section("CUP"), "");
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), kRounds);
+  EXPECT_EQ(Tours().FindRecord("T1")->Events, "MAN;CUP;");
 }
 
 // The demo data: in the editor's lists, and in lists of their own for the batch computations.

@@ -10,6 +10,9 @@
 #include "app/status_panel.h"
 #include "app_fixture.h"
 #include "records/player.h"
+#include "records/round.h"
+#include "results/event.h"
+#include "results/tour.h"
 
 namespace cardwise::testing {
 namespace {
@@ -203,23 +206,38 @@ TEST_F(PlayerEditorTest, ScrollBarPostsTheEditWhileF7DropsIt) {
   EXPECT_TRUE(Posting());  // still editing, now the record shown
 }
 
-TEST_F(PlayerEditorTest, DeleteAsksFirstAndOnlyYesDeletes) {
+// The records that use a player are counted in the question and left as they are.
+TEST_F(PlayerEditorTest, DeleteAsksFirstCountingWhatUsesThePlayerAndOnlyYesDeletes) {
+  const std::string rounds = "[260510-0900-AA]\r\nID=260510-0900-AA\r\nPlayerID=aa\r\n";
+  Rounds().LoadFromFile(dir_.Write("ROUNDS.DAT", rounds));
+  Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[E1]\r\nID=E1\r\n1=1;72;AA;;\r\n"));
+  Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\n1=1;25;1;AA;\r\n"));
+  const char* used =
+      "Confirm: Al Adams has 1 round, 1 event result and 1 tour line; they stay and will show "
+      "the ID only. Delete the player?";
+  const char* unused = "Confirm: About to delete: Bea Clark\rAre you sure?";
   const struct {
+    const char* id;
     bool answer;
-    int count;
+    const char* question;
     const char* shownAfter;
-  } cases[] = {{false, 3, "BC"}, {true, 2, "CA"}};
+  } cases[] = {{"AA", false, used, "AA"},
+               {"BC", false, unused, "BC"},
+               {"BC", true, unused, "CA"},
+               {"AA", true, used, "CA"}};
   for (const auto& c : cases) {
-    Show("BC");
+    Show(c.id);
     prompts_->Shown.clear();
     prompts_->Answers = {c.answer};
     Trigger("MIpdelete");
     ASSERT_EQ(prompts_->Shown.size(), 1);
-    EXPECT_EQ(prompts_->Shown[0], "Confirm: About to delete: Bea Clark\rAre you sure?");
-    EXPECT_EQ(Players().Count(), c.count);
-    EXPECT_EQ(Has(File(), "[BC]"), !c.answer);
+    EXPECT_EQ(prompts_->Shown[0], c.question);
+    EXPECT_EQ(Has(File(), std::string("[") + c.id + "]"), !c.answer) << c.id;
     EXPECT_EQ(Text("Eid"), c.shownAfter);
   }
+  EXPECT_EQ(Players().Count(), 1);
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), rounds);
+  EXPECT_EQ(Rounds().Count(), 1);
 }
 
 TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {
