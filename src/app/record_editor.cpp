@@ -88,6 +88,7 @@ EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKin
   traits.DelHint = "Delete current " + word;
   traits.BrowseHint = "Show " + title + " Index Page, Start Web-Browser...";
   traits.PostHint = "Post changes to current " + word;
+  traits.DuplicateIdAdvice = "Give this " + word + " another ID.";
   traits.File = file;
   return traits;
 }
@@ -263,8 +264,8 @@ bool TRecordEditor::AcceptID(const std::string& oldID, const std::string& newID)
   if (newID.empty())
     problem = "Give the " + traits_.Word + " an ID.";
   else if (CompareText(oldID, newID) != 0 && list_->Find(newID, other))
-    problem = "The ID " + ToQString(newID) + " belongs to another " + traits_.Word +
-              ".\rGive this " + traits_.Word + " another ID.";
+    problem = "The ID " + ToQString(newID) + " belongs to another " + traits_.Word + ".\r" +
+              traits_.DuplicateIdAdvice;
   if (problem.isEmpty()) return true;
   Prompts().ShowError(this, kAppTitle, problem);
   return false;

@@ -57,6 +57,9 @@ struct EditorTraits {
   IndexCheck Check = IndexCheck::Clamp;
   // First, Previous, Next, Last and Find post an edited record first.
   bool NavigationPosts = false;
+  // What to change when a post gives the record the ID of another one: "Give this player
+  // another ID." (the default of MakeEditorTraits).
+  QString DuplicateIdAdvice;
   // The records that hold the ID of the record to delete (none when unset): the delete question
   // names them.
   std::function<RecordUses(const std::string& id)> UsesOf;
@@ -64,7 +67,8 @@ struct EditorTraits {
 
 // The traits with the hints and words every editor derives from its record word ("course")
 // and title ("Course"): "Add new course", "Delete current course", "Show Course Index Page,
-// Start Web-Browser...", "Post changes to current course", help topic "COURSE", "Course &ID".
+// Start Web-Browser...", "Post changes to current course", help topic "COURSE", "Course &ID",
+// "Give this course another ID.".
 EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKind file);
 
 class TRecordEditor : public QMainWindow {

@@ -44,6 +44,8 @@ EditorTraits RoundTraits() {
   traits.GiveID = false;
   traits.Removes = PostRemoves::Never;
   traits.NavigationPosts = true;
+  traits.DuplicateIdAdvice =
+      "Change the start time: the ID is made from date, start time and player.";
   return traits;
 }
 

@@ -290,6 +290,24 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   Type("AB");
   EXPECT_EQ(Text("EplayerID"), "AB");
   EXPECT_EQ(Text("Eplayer"), "Ann Brown");
+
+  // The same player again at the same tee time: the ID is taken, and the message says what
+  // makes it.
+  Press(Qt::Key_F12);
+  StartCard("", "JS", "09:40");
+  Alt('O');
+  Type("5");
+  Press(Qt::Key_Return);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0],
+            "Cardwise: The ID 260510-0940-JS belongs to another round.\rChange the start time: "
+            "the ID is made from date, start time and player.");
+  EXPECT_TRUE(Posting());
+  Alt('S');
+  Type("09:50");
+  Press(Qt::Key_Return);
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "[260510-0950-JS]")) << File();
 }
 
 TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
