@@ -75,6 +75,14 @@ bool TFPlayer::StoreFields(int index) {
   return true;
 }
 
+// A handicap typed "18,45" is the number 18.45 (a comma always reads as a decimal point) and is
+// written "18.5" where the decimal separator is ".": the field must not keep the typed text.
+bool TFPlayer::PostRecord() {
+  if (!TRecordEditor::PostRecord()) return false;
+  ShowRecord();
+  return true;
+}
+
 std::string TFPlayer::PagePathOf(int index) {
   return PagePath(Settings(), PlayerPage(Settings(), List().KeyAt(index)));
 }

@@ -136,10 +136,8 @@ void TFRound::createCardFields(QGridLayout* form) {
   Ens = AddField(form, "Ens", "Strokes", "Exact hcp", 3, 6);
   for (QLineEdit* field : {Esdate, Estart, Ehcp, Ens, Eeventid, Ecourseid, EplayerID})
     WatchField(field);
-  for (QLineEdit* field : {Ehcp, Ens})
+  for (QLineEdit* field : {Estart, Ehcp, Ens})
     field->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
-  // "New" puts the remembered tee time in the long time format (hh:nn:ss).
-  Estart->setMaximumWidth(fontMetrics().averageCharWidth() * 11);
   SGout = createGrid(1, "Out");
   SGin = createGrid(10, "In");
   auto* outLabel = new QLabel("Score &OUT");
@@ -478,7 +476,8 @@ void TFRound::NewRecordShown() {
   }
   if (!last_.CourseID.empty()) Ecourseid->setText(ToQString(last_.CourseID));
   if (last_.Date > 1.0) Esdate->setText(ToQString(ShortDateText(last_.Date)));
-  if (last_.Start != 0) Estart->setText(ToQString(LongTimeText(last_.Start)));
+  // As every round shows its tee time: hh:nn, the seconds are never typed.
+  if (last_.Start != 0) Estart->setText(ToQString(FormatDateTime("hh:nn", last_.Start)));
 }
 
 QAbstractButton* TFRound::DefaultButton() {

@@ -92,6 +92,9 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   EnterCell(kParRow, 1);
   Type("5");
   EXPECT_EQ(Out()->Text(kParRow, THoleGrid::kTotalColumn), "37");
+  Out()->SetCursor(kHcpRow, 1);
+  Type("7");
+  EXPECT_EQ(Out()->Text(kHcpRow, THoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
   Press(Qt::Key_Return);
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();

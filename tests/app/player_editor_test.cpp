@@ -9,6 +9,7 @@
 
 #include "app/status_panel.h"
 #include "app_fixture.h"
+#include "platform/locale_formats.h"
 #include "records/player.h"
 #include "records/round.h"
 #include "results/event.h"
@@ -110,13 +111,33 @@ TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
   EXPECT_TRUE(Has(File(), "[BD]\r\nID=BD\r\nPlayer=Bo Dane\r\nHcp=12.5\r\n"));
 }
 
-// A number beyond single precision would be saved as "inf", which no load reads back.
-TEST_F(PlayerEditorTest, AHandicapNoFileCouldHoldIsSavedAsZero) {
-  Show("BC");
-  Edit("Ehcp")->setText("1e40");
-  Post();
-  EXPECT_TRUE(Has(File(), "[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\nClub=Mill Brook\r\n")) << File();
-  EXPECT_EQ(Players().FindRecord("BC")->Hcp, 0.0f);
+// After a post the handicap field shows what the file holds, whatever was typed: a comma is
+// always a decimal point, one decimal is kept, and the locale's separator is written. A number
+// beyond single precision would be saved as "inf", which no load reads back: it is 0, not saved.
+TEST_F(PlayerEditorTest, TheHandicapShowsAsTheFileHoldsIt) {
+  LocaleFormats comma = IsoFormats();
+  comma.DecimalSeparator = ',';
+  const struct {
+    const char* Typed;
+    char Separator;
+    const char* Stored;  // the Hcp line of the file, "" for none
+    const char* Shown;
+  } cases[] = {{"18,4", '.', "Hcp=18.4\r\n", "18.4"}, {"18,45", '.', "Hcp=18.5\r\n", "18.5"},
+               {" 7 ", '.', "Hcp=7.0\r\n", "7.0"},    {"18.4", ',', "Hcp=18,4\r\n", "18,4"},
+               {"18,4", ',', "Hcp=18,4\r\n", "18,4"}, {"1e40", '.', "", "0.0"}};
+  for (const auto& c : cases) {
+    SetCurrentFormats(c.Separator == ',' ? comma : IsoFormats());
+    Show("BC");
+    Edit("Ehcp")->setText(c.Typed);
+    Post();
+    EXPECT_TRUE(Has(File(), std::string("[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\n") + c.Stored +
+                                "Club=Mill Brook\r\n"))
+        << c.Typed << "\n"
+        << File();
+    EXPECT_EQ(Text("Ehcp"), c.Shown) << c.Typed;
+    EXPECT_FALSE(Posting());
+  }
+  SetCurrentFormats(IsoFormats());
 }
 
 TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
