@@ -29,6 +29,7 @@ EditorTraits CourseTraits() {
   EditorTraits traits = MakeEditorTraits("course", "Course", kCoursesFile);
   traits.Caption = "Edit Course";
   traits.Removes = PostRemoves::PlaceholderOrEmpty;
+  traits.UsesOf = [](const std::string& id) { return CourseUses(ProcessDatabase(), id); };
   return traits;
 }
 

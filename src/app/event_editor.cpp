@@ -39,6 +39,7 @@ EditorTraits EventTraits() {
   traits.BrowseHint =
       "Show Event Index Page, Start Web-Browser... (You must make the web page "
       "first)";
+  traits.UsesOf = [](const std::string& id) { return EventUses(ProcessDatabase(), id); };
   return traits;
 }
 

@@ -18,6 +18,7 @@ using PlayerAdapter = TRecordListAdapter<TPlayer>;
 EditorTraits PlayerTraits() {
   EditorTraits traits = MakeEditorTraits("player", "Player", kPlayersFile);
   traits.Caption = "Edit Players";
+  traits.UsesOf = [](const std::string& id) { return PlayerUses(ProcessDatabase(), id); };
   return traits;
 }
 
@@ -71,6 +72,14 @@ bool TFPlayer::StoreFields(int index) {
   player.Phone = FieldText(Ephone);
   player.Email = FieldText(Eemail);
   player.URL = FieldText(Eurlhome);
+  return true;
+}
+
+// A handicap typed "18,45" is the number 18.45 (a comma always reads as a decimal point) and is
+// written "18.5" where the decimal separator is ".": the field must not keep the typed text.
+bool TFPlayer::PostRecord() {
+  if (!TRecordEditor::PostRecord()) return false;
+  ShowRecord();
   return true;
 }
 

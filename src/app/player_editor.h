@@ -21,6 +21,9 @@ class TFPlayer : public TRecordEditor {
   void ClearFields() override;
   bool StoreFields(int index) override;
   std::string PagePathOf(int index) override;
+  // After a post the fields show the player as stored: the handicap with one decimal and the
+  // locale's decimal separator, as the file holds it, whatever was typed.
+  bool PostRecord() override;
 
  private:
   void createFields();

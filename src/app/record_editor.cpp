@@ -90,6 +90,7 @@ EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKin
   traits.DelHint = "Delete current " + word;
   traits.BrowseHint = "Show " + title + " Index Page, Start Web-Browser...";
   traits.PostHint = "Post changes to current " + word;
+  traits.DuplicateIdAdvice = "Give this " + word + " another ID.";
   traits.File = file;
   return traits;
 }
@@ -286,8 +287,8 @@ bool TRecordEditor::AcceptID(const std::string& oldID, const std::string& newID)
   if (newID.empty())
     problem = "Give the " + traits_.Word + " an ID.";
   else if (CompareText(oldID, newID) != 0 && list_->Find(newID, other))
-    problem = "The ID " + ToQString(newID) + " belongs to another " + traits_.Word +
-              ".\rGive this " + traits_.Word + " another ID.";
+    problem = "The ID " + ToQString(newID) + " belongs to another " + traits_.Word + ".\r" +
+              traits_.DuplicateIdAdvice;
   if (problem.isEmpty()) return true;
   Prompts().ShowError(this, kAppTitle, problem);
   return false;
@@ -354,12 +355,19 @@ void TRecordEditor::DoUndo() {
 
 void TRecordEditor::DoDel() {
   SetStatus("");
-  if (list_->IsValidIndex(index_) &&
-      Prompts().AskYesNo(
-          this, "Confirm",
-          "About to delete: " + ToQString(list_->NameAt(index_)) + "\rAre you sure?"))
+  if (list_->IsValidIndex(index_) && Prompts().AskYesNo(this, "Confirm", DeleteQuestion()))
     DeleteShown();
   ShowRecord();
+}
+
+// The records that use the one to delete are not touched: the question says how many there are.
+QString TRecordEditor::DeleteQuestion() const {
+  const std::string key = list_->KeyAt(index_);
+  const QString name = ToQString(list_->NameAt(index_));
+  const std::string uses = traits_.UsesOf ? UsesText(traits_.UsesOf(key)) : std::string();
+  if (uses.empty()) return "About to delete: " + name + "\rAre you sure?";
+  return (name.isEmpty() ? ToQString(key) : name) + " has " + ToQString(uses) +
+         "; they stay and will show the ID only. Delete the " + traits_.Word + "?";
 }
 
 void TRecordEditor::DeleteShown() {

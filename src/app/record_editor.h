@@ -19,6 +19,7 @@
 #include "app/record_list_adapter.h"
 #include "platform/csv.h"
 #include "results/database.h"
+#include "results/record_uses.h"
 
 class QAbstractButton;
 class QAction;
@@ -57,11 +58,18 @@ struct EditorTraits {
   IndexCheck Check = IndexCheck::Clamp;
   // First, Previous, Next, Last and Find post an edited record first.
   bool NavigationPosts = false;
+  // What to change when a post gives the record the ID of another one: "Give this player
+  // another ID." (the default of MakeEditorTraits).
+  QString DuplicateIdAdvice;
+  // The records that hold the ID of the record to delete (none when unset): the delete question
+  // names them.
+  std::function<RecordUses(const std::string& id)> UsesOf;
 };
 
 // The traits with the hints and words every editor derives from its record word ("course")
 // and title ("Course"): "Add new course", "Delete current course", "Show Course Index Page,
-// Start Web-Browser...", "Post changes to current course", help topic "COURSE", "Course &ID".
+// Start Web-Browser...", "Post changes to current course", help topic "COURSE", "Course &ID",
+// "Give this course another ID.".
 EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKind file);
 
 class TRecordEditor : public QMainWindow {
@@ -213,6 +221,7 @@ class TRecordEditor : public QMainWindow {
   void DiscardEdit();
   bool RemovesID(const std::string& id) const;
   bool AcceptID(const std::string& oldID, const std::string& newID);
+  QString DeleteQuestion() const;
   bool SaveShown(const std::string& id);
   void Rename(const std::string& oldID, const std::string& newID);
   void RemovePlaceholder();

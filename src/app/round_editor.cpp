@@ -45,6 +45,8 @@ EditorTraits RoundTraits() {
   traits.GiveID = false;
   traits.Removes = PostRemoves::Never;
   traits.NavigationPosts = true;
+  traits.DuplicateIdAdvice =
+      "Change the start time: the ID is made from date, start time and player.";
   return traits;
 }
 
@@ -136,10 +138,8 @@ void TFRound::createCardFields(QGridLayout* form) {
   Ens = AddField(form, "Ens", "Strokes", "Exact hcp", 3, 6);
   for (QLineEdit* field : {Esdate, Estart, Ehcp, Ens, Eeventid, Ecourseid, EplayerID})
     WatchField(field);
-  for (QLineEdit* field : {Ehcp, Ens})
+  for (QLineEdit* field : {Estart, Ehcp, Ens})
     field->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
-  // "New" puts the remembered tee time in the long time format (hh:nn:ss).
-  Estart->setMaximumWidth(fontMetrics().averageCharWidth() * 11);
   SGout = createGrid(1, "Out");
   SGin = createGrid(10, "In");
   auto* outLabel = new QLabel("Score &OUT");
@@ -482,7 +482,7 @@ bool TFRound::ConfirmIds() {
   return true;
 }
 
-bool TFRound::ConfirmEventRound(int index, DateTime date) {
+bool TFRound::ConfirmEventRound(int index, DateTime date, DateTime start) {
   const TEvent* event = Events().FindRecord(FieldText(Eeventid));
   if (!event) return true;
   const QString eventID = ToQString(event->ID);
@@ -492,7 +492,13 @@ bool TFRound::ConfirmEventRound(int index, DateTime date) {
                               " is not the date of event " + eventID + ", " +
                               ToQString(ShortDateText(event->Date)) + ". Post anyway?"))
     return false;
-  const std::string other = OtherRoundInEvent(index, event->ID, FieldText(EplayerID));
+  // A round under the very ID this one gets is refused on its own, with its own advice.
+  TRound probe;
+  probe.PlayerID = FieldText(EplayerID);
+  probe.Date = date;
+  probe.Start = start;
+  probe.MakeID();
+  const std::string other = OtherRoundInEvent(index, event->ID, probe);
   return other.empty() ||
          Prompts().AskYesNo(this, "Confirm",
                             "Player " + EplayerID->text().trimmed() + " already has a round in event " +
@@ -500,14 +506,13 @@ bool TFRound::ConfirmEventRound(int index, DateTime date) {
                                 ".\rBoth will count in its results. Post anyway?");
 }
 
-// The ID of another round of the player in the event; empty when there is none.
 std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID,
-                                       const std::string& playerID) {
+                                       const TRound& probe) {
   const TRoundList& rounds = Rounds();
   for (int i = 0; i < rounds.Count(); ++i) {
     const TRound& round = rounds.RecordAt(i);
     if (i != index && CompareText(round.EventID, eventID) == 0 &&
-        CompareText(round.PlayerID, playerID) == 0)
+        CompareText(round.PlayerID, probe.PlayerID) == 0 && CompareText(round.ID, probe.ID) != 0)
       return round.ID;
   }
   return {};
@@ -519,7 +524,7 @@ bool TFRound::StoreFields(int index) {
   if (!date) return false;
   const std::optional<DateTime> start = ReadTimeField(this, Estart);
   if (!start) return false;
-  if (!ConfirmEventRound(index, *date)) return false;
+  if (!ConfirmEventRound(index, *date, *start)) return false;
   TRound& round = RecordAt<TRound>(index);
   round.PlayerID = FieldText(EplayerID);
   round.Player = FieldText(Eplayer);
@@ -556,7 +561,8 @@ void TFRound::NewRecordShown() {
   }
   if (!last_.CourseID.empty()) Ecourseid->setText(ToQString(last_.CourseID));
   if (last_.Date > 1.0) Esdate->setText(ToQString(ShortDateText(last_.Date)));
-  if (last_.Start != 0) Estart->setText(ToQString(LongTimeText(last_.Start)));
+  // As every round shows its tee time: hh:nn, the seconds are never typed.
+  if (last_.Start != 0) Estart->setText(ToQString(FormatDateTime("hh:nn", last_.Start)));
 }
 
 QAbstractButton* TFRound::DefaultButton() {

@@ -74,9 +74,10 @@ class TFRound : public TRecordEditor {
   CellLook DoDrawHoriz(const THoleGrid* grid, int row, int column, const QString& text);
 
   bool ConfirmIds();
-  bool ConfirmEventRound(int index, DateTime date);
-  static std::string OtherRoundInEvent(int index, const std::string& eventID,
-                                       const std::string& playerID);
+  bool ConfirmEventRound(int index, DateTime date, DateTime start);
+  // The ID of another round of the probe's player in the event, under another ID than the
+  // probe's; empty when there is none.
+  static std::string OtherRoundInEvent(int index, const std::string& eventID, const TRound& probe);
 
   void ShowGrids(const TRound& round);
   void ShowTotals(const TRound& round);

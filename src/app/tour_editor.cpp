@@ -171,12 +171,14 @@ void TFTour::ShowChecks(const TTour& tour) {
   }
 }
 
-std::string TFTour::CheckedEvents() const {
-  std::string ids;
-  for (int i = 0; i < CLBevents->count(); ++i)
-    if (CLBevents->item(i)->checkState() == Qt::Checked)
-      ids += FromQString(CLBevents->item(i)->text().section(' ', 0, 0)) + ";";
-  return ids;
+std::vector<EventCheck> TFTour::EventChecks() const {
+  std::vector<EventCheck> checks;
+  for (int i = 0; i < CLBevents->count(); ++i) {
+    const QListWidgetItem* item = CLBevents->item(i);
+    checks.push_back(
+        {FromQString(item->text().section(' ', 0, 0)), item->checkState() == Qt::Checked});
+  }
+  return checks;
 }
 
 void TFTour::SetUpGrid() {
@@ -245,11 +247,11 @@ TFtourwt* TFTour::WeightsDialog() {
   return weights_;
 }
 
-// The weights follow the events as checked on screen.
+// The dialog shows the events as checked on screen, each with its own weight.
 void TFTour::DoSetWeights() {
   TTour* tour = ShownRecord<TTour>();
   if (!tour) return;
-  if (WeightsDialog()->EditWeights(CheckedEvents(), tour->Weights)) DoFlagEdit();
+  if (WeightsDialog()->EditWeights(*tour, EventChecks())) DoFlagEdit();
 }
 
 void TFTour::MIfsaveaseidClick() {
@@ -313,7 +315,7 @@ void TFTour::TakeScreen(TTour& tour) {
       tour.Standings.push_back(TStandingLine{lines[i], nullptr});
   }
   tour.Ntot = static_cast<int>(tour.Standings.size());
-  tour.Events = CheckedEvents();
+  SetCheckedEvents(tour, EventChecks());
 }
 
 bool TFTour::StoreFields(int index) {

@@ -1,8 +1,8 @@
 #pragma once
 // The tour editor ("Add/Edit Tours"): the record editor frame over the tour list with the tour's
 // name, scoring type, worst results not counted, web folder and header, mandatory events, the
-// check list of all events (the checked ones are the tour's, in event-list order), the standings
-// grid, the weights dialog and "Save as Event...".
+// check list of all events (the checked ones are the tour's: it keeps its own order, newly checked
+// events joining at the end), the standings grid, the weights dialog and "Save as Event...".
 //
 // "Results" computes the standings from the events' results as they are in memory, with the
 // tour as it stands on screen (checked events, type, worst count), shows them and enters the
@@ -52,7 +52,7 @@ class TFTour : public TRecordEditor {
   void ShowChecks(const TTour& tour);
   void SetUpGrid();
   void TakeScreen(TTour& tour);
-  std::string CheckedEvents() const;
+  std::vector<EventCheck> EventChecks() const;
   void DoSGEnter();
   bool SaveAsEventID(TTour& tour, const std::string& eventID);
 

@@ -77,10 +77,15 @@ std::string TFtourwt::TakeWeights() const {
   return FromQString(weights.join(';'));
 }
 
-bool TFtourwt::EditWeights(const std::string& eventIDs, std::string& weights) {
-  ShowRows(eventIDs, weights);
+bool TFtourwt::EditWeights(TTour& tour, const std::vector<EventCheck>& checks) {
+  TTour checked;
+  checked.Events = tour.Events;
+  checked.Weights = tour.Weights;
+  SetCheckedEvents(checked, checks);
+  ShowRows(checked.Events, checked.Weights);
   if (exec() != QDialog::Accepted) return false;
-  weights = TakeWeights();
+  tour.Events = checked.Events;
+  tour.Weights = TakeWeights();
   return true;
 }
 

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 #include <string>
+#include <vector>
+
+#include "results/tour.h"
 
 class QTableWidget;
 
@@ -15,8 +18,10 @@ class TFtourwt : public QDialog {
  public:
   explicit TFtourwt(QWidget* parent = nullptr);
 
-  // `eventIDs` as a tour keeps them ("E1;E2;"); true, with `weights` replaced, on OK.
-  bool EditWeights(const std::string& eventIDs, std::string& weights);
+  // Shows the tour's events as `checks` make them (SetCheckedEvents), each with its weight. On
+  // OK, true: the tour takes those events and the weights of the rows; on Cancel it is left as
+  // it was.
+  bool EditWeights(TTour& tour, const std::vector<EventCheck>& checks);
 
  private:
   void createWidgets();

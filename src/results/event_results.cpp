@@ -16,13 +16,6 @@ bool IsRanked(int type) {
   return IsComputed(type) || type == kManualAscending || type == kManualDescending;
 }
 
-// An empty event ID would occur in every EventIDs text and equal every empty EventID: such an
-// event takes no rounds rather than all rounds outside events.
-bool BelongsTo(const TRound& round, const std::string& eventID) {
-  if (eventID.empty()) return false;
-  return round.EventID == eventID || round.EventIDs.find(eventID) != std::string::npos;
-}
-
 // The score text of a round in an event of a computed type.
 std::string ScoreText(int type, const TRound& round) {
   const int total = round.Score.TotalIfComplete();
@@ -99,6 +92,13 @@ bool RoundTieBefore(int type, std::string& a, std::string& b, const TRoundList& 
 
 }  // namespace
 
+// An empty event ID would occur in every EventIDs text and equal every empty EventID: such an
+// event takes no rounds rather than all rounds outside events.
+bool IsRoundOfEvent(const TRound& round, std::string_view eventID) {
+  if (eventID.empty()) return false;
+  return round.EventID == eventID || round.EventIDs.find(eventID) != std::string::npos;
+}
+
 const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds) {
   return rounds.FindRecord(ExtractField(line, 4, ';'));
 }
@@ -122,7 +122,7 @@ void CalcResults(TEvent& event, const TRoundList& rounds) {
     event.Results.clear();
     for (int i = 0; i < rounds.Count(); ++i) {
       const TRound& round = rounds.RecordAt(i);
-      if (BelongsTo(round, event.ID))
+      if (IsRoundOfEvent(round, event.ID))
         event.Results.push_back(ResultLine(ScoreText(type, round), round));
     }
   }

@@ -2,11 +2,16 @@
 // Computing and ranking an event's results from its rounds.
 
 #include <string>
+#include <string_view>
 
 #include "records/round.h"
 #include "results/event.h"
 
 namespace cardwise {
+
+// Whether the round is one of the event's: its EventID is the event's ID, or its EventIDs text
+// contains it (letter case counts). No round is one of an event with an empty ID.
+bool IsRoundOfEvent(const TRound& round, std::string_view eventID);
 
 // Types 0 to 2: the results become one line ";score;playerID;roundID" per round of the event
 // (its EventID is the event's ID, or its EventIDs text contains it), in round-list order. Every

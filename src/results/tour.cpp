@@ -1,5 +1,8 @@
 #include "results/tour.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "platform/codepage.h"
 #include "records/numbers.h"
 #include "records/text.h"
@@ -175,6 +178,84 @@ bool TTourList::FindTourOfEvent(std::string_view eventID, int& index) const {
     if (RecordAt(index).HasEvent(eventID)) return true;
   index = -1;
   return false;
+}
+
+namespace {
+
+const EventCheck* CheckOf(const std::vector<EventCheck>& checks, std::string_view id) {
+  const auto found = std::find_if(checks.begin(), checks.end(),
+                                  [id](const EventCheck& check) { return check.ID == id; });
+  return found == checks.end() ? nullptr : &*found;
+}
+
+// The fields of a ";"-separated text, all of them (ExtractField stops at 255 characters).
+std::vector<std::string> SplitFields(const std::string& text) {
+  std::vector<std::string> fields;
+  if (text.empty()) return fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(';', start);
+    fields.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return fields;
+    start = end + 1;
+  }
+}
+
+// An event with its weight field; nullopt where the weights text ended before the event.
+struct WeightedEvent {
+  std::string ID;
+  std::optional<std::string> Weight;
+};
+
+// The weights up to the last one present, so that events that had none still have none.
+std::string JoinWeights(const std::vector<WeightedEvent>& events) {
+  std::size_t count = events.size();
+  while (count > 0 && !events[count - 1].Weight)
+    --count;
+  std::string weights;
+  for (std::size_t i = 0; i < count; ++i)
+    weights += (i > 0 ? ";" : "") + events[i].Weight.value_or("");
+  return weights;
+}
+
+// The tour's events in its order with their weights, the unchecked ones left out.
+std::vector<WeightedEvent> KeptEvents(const TTour& tour, const std::vector<EventCheck>& checks) {
+  const std::vector<std::string> weights = SplitFields(tour.Weights);
+  std::vector<WeightedEvent> kept;
+  for (int k = 1; k <= tour.EventCount(); ++k) {
+    std::string id = tour.EventAt(k);
+    const EventCheck* check = CheckOf(checks, id);
+    if (check && !check->Checked) continue;
+    const auto at = static_cast<std::size_t>(k - 1);
+    kept.push_back(
+        {std::move(id), at < weights.size() ? std::optional(weights[at]) : std::nullopt});
+  }
+  return kept;
+}
+
+void AddNewlyChecked(const TTour& tour, const std::vector<EventCheck>& checks,
+                     std::vector<WeightedEvent>& events) {
+  const std::optional<std::string> weight =
+      tour.Weights.empty() ? std::nullopt : std::optional<std::string>("1");
+  for (const EventCheck& check : checks) {
+    const bool known = std::any_of(events.begin(), events.end(), [&](const WeightedEvent& event) {
+      return event.ID == check.ID;
+    });
+    if (check.Checked && !known) events.push_back({check.ID, weight});
+  }
+}
+
+}  // namespace
+
+void SetCheckedEvents(TTour& tour, const std::vector<EventCheck>& checks) {
+  std::vector<WeightedEvent> kept = KeptEvents(tour, checks);
+  AddNewlyChecked(tour, checks, kept);
+  std::string events;
+  for (const WeightedEvent& event : kept)
+    events += event.ID + ";";
+  // Unchanged events keep their weights text as it is, even one with more fields than events.
+  if (events == tour.Events) return;
+  tour.Events = std::move(events);
+  tour.Weights = JoinWeights(kept);
 }
 
 TTourList& Tours() {

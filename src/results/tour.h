@@ -30,7 +30,7 @@ struct TTour {
   std::string Tour;             // the tour's name
   std::string Events;           // event IDs in tour order, each followed by ";" ("E1;E2;")
   std::string MandatoryEvents;  // free text naming the mandatory event IDs
-  std::string Weights;          // one weight per event, ";"-separated
+  std::string Weights;          // one weight per event of Events, in its order, ";"-separated
   std::string Dir;              // folder of the tour's pages below the web root
   std::string Header;           // header template of the tour's pages
   int Type = -1;                // scoring system 0..6
@@ -52,8 +52,8 @@ struct TTour {
   void PasteFrom(const ClipboardText& clip);
   bool MatchesName(std::string_view name) const;  // Tour, without regard to letter case
 
-  int EventCount() const;                // the ";" in Events
-  std::string EventAt(int k) const;      // event k (from 1) of Events; empty past the end
+  int EventCount() const;            // the ";" in Events
+  std::string EventAt(int k) const;  // event k (from 1) of Events; empty past the end
   // Events starts with the ID and ";" or holds ";" + ID + ";" (letter case counts).
   bool HasEvent(std::string_view eventID) const;
   // The one course all the tour's existing events share (events without a course do not
@@ -61,6 +61,20 @@ struct TTour {
   const TCourse* CommonCourse(const TEventList& events, const TCourseList& courses) const;
   void Clear();
 };
+
+// One item of a check list of events: an event of the event list and whether it is checked.
+struct EventCheck {
+  std::string ID;
+  bool Checked = false;
+};
+
+// Makes the tour's Events those checked in `checks` (the event list, in its order), each weight
+// staying with its event ID. The events the tour has and that stay checked keep the tour's order
+// and their weights; newly checked ones follow in the order of `checks`, with weight "1" when
+// the tour has Weights; unchecked ones leave with their weight. An event of the tour that
+// `checks` does not list (one no longer in the event list) stays where it is. A tour without
+// Weights keeps none, and a tour whose events do not change stays exactly as it was.
+void SetCheckedEvents(TTour& tour, const std::vector<EventCheck>& checks);
 
 class TTourList : public TRecordList<TTour> {
  public:

@@ -6,8 +6,10 @@
 #include <cstdlib>
 
 #include "app/application.h"
+#include "platform/files.h"
 #include "platform/locale_formats.h"
 #include "results/database.h"
+#include "results/startup.h"
 
 namespace cardwise::testing {
 
@@ -106,6 +108,19 @@ void AppTest::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 void AppTest::Alt(char letter) {
   Press(static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')), Qt::AltModifier);
+}
+
+void AppTest::LoadDemoCopy() {
+  TSettings& settings = Settings();
+  settings.DataDir = dir_.Path();
+  settings.PlayerFName = "DEMOP.DAT";
+  settings.CourseFName = "DEMOC.DAT";
+  settings.RoundFName = "DEMOR.DAT";
+  settings.EventFName = "DEMOE.DAT";
+  settings.TourFName = "DEMOT.DAT";
+  for (const char* name : {"DEMOP.DAT", "DEMOC.DAT", "DEMOR.DAT", "DEMOE.DAT", "DEMOT.DAT"})
+    ASSERT_TRUE(CopyFile(ShippedFilesDir() + "demo/" + name, dir_.File(name)).ok()) << name;
+  LoadDatabase(ProcessDatabase(), settings);
 }
 
 AppTest::~AppTest() {

@@ -69,6 +69,9 @@ class AppTest : public ::testing::Test {
   static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // Alt + the letter of a label or menu.
   static void Alt(char letter);
+  // The demo data shipped with the program, copied into the test's folder (the data folder,
+  // under their own names) and loaded into the process-wide lists.
+  void LoadDemoCopy();
 
   TempDir dir_;
   ScopedEnv config_{"XDG_CONFIG_HOME", nullptr};

@@ -14,6 +14,8 @@
 #include "app/qt_text.h"
 #include "app_fixture.h"
 #include "records/dates.h"
+#include "records/round.h"
+#include "results/event.h"
 #include "settings/colors.h"
 
 namespace cardwise::testing {
@@ -90,6 +92,9 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   EnterCell(kParRow, 1);
   Type("5");
   EXPECT_EQ(Out()->Text(kParRow, THoleGrid::kTotalColumn), "37");
+  Out()->SetCursor(kHcpRow, 1);
+  Type("7");
+  EXPECT_EQ(Out()->Text(kHcpRow, THoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
   Press(Qt::Key_Return);
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();
@@ -158,12 +163,24 @@ TEST_F(CourseEditorTest, ChangedDateDoubleClickAndBadDate) {
   EXPECT_EQ(File(), kCourses);
 }
 
-TEST_F(CourseEditorTest, DeleteAsksWithTheCourseName) {
-  Show("PL");
-  Find<QToolButton>(&editor_, "SBdel")->click();
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_EQ(prompts_->Shown[0], "Confirm: About to delete: Plain Links\rAre you sure?");
-  EXPECT_EQ(Courses().Count(), 2);
+TEST_F(CourseEditorTest, DeleteAsksWithTheCourseNameAndWhatIsPlayedOnIt) {
+  Rounds().LoadFromFile(dir_.Write("ROUNDS.DAT",
+                                   "[R1]\r\nID=R1\r\nCourseID=MB\r\n"
+                                   "[R2]\r\nID=R2\r\nCourseID=MB\r\n"));
+  Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[E1]\r\nID=E1\r\nCourseID=MB\r\n"));
+  const std::pair<const char*, const char*> cases[] = {
+      {"PL", "Confirm: About to delete: Plain Links\rAre you sure?"},
+      {"MB",
+       "Confirm: Mill Brook has 2 rounds and 1 event; they stay and will show the ID only. "
+       "Delete the course?"}};
+  for (const auto& [id, question] : cases) {
+    Show(id);
+    prompts_->Shown.clear();
+    Find<QToolButton>(&editor_, "SBdel")->click();
+    ASSERT_EQ(prompts_->Shown.size(), 1);
+    EXPECT_EQ(prompts_->Shown[0], question);
+    EXPECT_EQ(Courses().Count(), 2);
+  }
 }
 
 }  // namespace

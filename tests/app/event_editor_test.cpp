@@ -10,11 +10,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 
 #include "app_fixture.h"
 #include "records/course.h"
 #include "records/player.h"
 #include "records/round.h"
+#include "records/text.h"
+#include "results/csv_export.h"
+#include "results/recalc.h"
+#include "results/tour.h"
+#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -179,6 +185,65 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   EXPECT_NE(Section("SUM").find("Type=2"), std::string::npos) << Section("SUM");
   Press(Qt::Key_F9);
   EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype2")->isChecked());  // the last one used
+}
+
+TEST_F(EventEditorTest, DeleteCountsTheRoundsAndToursOfTheEventAndKeepsThem) {
+  Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nEvents=MAN;CUP;\r\n"));
+  Show("CUP");
+  prompts_->Answers = {true};
+  Trigger("MIpdelete");
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0],
+            "Confirm: Spring Cup has 2 rounds and 1 tour; they stay and will show the ID only. "
+            "Delete the event?");
+  EXPECT_EQ(Section("CUP"), "");
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), kRounds);
+  EXPECT_EQ(Tours().FindRecord("T1")->Events, "MAN;CUP;");
+}
+
+// The demo data: in the editor's lists, and in lists of their own for the batch computations.
+class DemoEventEditorTest : public AppTest, protected TestDatabase {
+ protected:
+  DemoEventEditorTest() {
+    LoadDemoCopy();
+    LoadDatabase(database_, Settings());
+    ShowActive(&editor_);
+  }
+
+  app::TFEvent editor_;
+};
+
+// Place, result and player of each line.
+std::vector<std::string> Ranking(const std::vector<std::string>& lines) {
+  std::vector<std::string> ranking;
+  for (const std::string& line : lines)
+    ranking.push_back(ExtractField(line, 1, ';') + ";" + ExtractField(line, 2, ';') + ";" +
+                      ExtractField(line, 3, ';'));
+  return ranking;
+}
+
+// "Results / Sort" on an unchanged event gives what "recalc events" stores and the CSV export
+// lists, both from the data as loaded.
+TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent) {
+  ASSERT_GE(Events().Count(), 4);
+  std::map<std::string, std::vector<std::string>> listed;
+  for (int i = 0; i < events_.Count(); ++i) {
+    TEvent event = events_.RecordAt(i);
+    for (const CsvRow& row : EventResultsTable(event, database_).Rows)
+      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
+  }
+  ASSERT_TRUE(
+      RecalcAllEvents(events_, rounds_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
+  for (int i = 0; i < Events().Count(); ++i) {
+    const std::string id = Events().KeyAt(i);
+    Find<QLineEdit>(&editor_, "Efid")->setText(QString::fromStdString(id));
+    ASSERT_EQ(Find<QLineEdit>(&editor_, "Eid")->text().toStdString(), id);
+    Find<QPushButton>(&editor_, "Bresults")->click();
+    const std::vector<std::string> shown = Find<TResultsGrid>(&editor_, "SG")->Lines();
+    EXPECT_EQ(shown, events_.FindRecord(id)->Results) << id;
+    EXPECT_EQ(Ranking(shown), listed[id]) << id;
+    Find<QAction>(&editor_, "MIpcancel")->trigger();
+  }
 }
 
 }  // namespace

@@ -10,7 +10,11 @@
 
 #include "app/status_panel.h"
 #include "app_fixture.h"
+#include "platform/locale_formats.h"
 #include "records/player.h"
+#include "records/round.h"
+#include "results/event.h"
+#include "results/tour.h"
 
 namespace cardwise::testing {
 namespace {
@@ -111,13 +115,33 @@ TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
   EXPECT_TRUE(Has(File(), "[BD]\r\nID=BD\r\nPlayer=Bo Dane\r\nHcp=12.5\r\n"));
 }
 
-// A number beyond single precision would be saved as "inf", which no load reads back.
-TEST_F(PlayerEditorTest, AHandicapNoFileCouldHoldIsSavedAsZero) {
-  Show("BC");
-  Edit("Ehcp")->setText("1e40");
-  Post();
-  EXPECT_TRUE(Has(File(), "[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\nClub=Mill Brook\r\n")) << File();
-  EXPECT_EQ(Players().FindRecord("BC")->Hcp, 0.0f);
+// After a post the handicap field shows what the file holds, whatever was typed: a comma is
+// always a decimal point, one decimal is kept, and the locale's separator is written. A number
+// beyond single precision would be saved as "inf", which no load reads back: it is 0, not saved.
+TEST_F(PlayerEditorTest, TheHandicapShowsAsTheFileHoldsIt) {
+  LocaleFormats comma = IsoFormats();
+  comma.DecimalSeparator = ',';
+  const struct {
+    const char* Typed;
+    char Separator;
+    const char* Stored;  // the Hcp line of the file, "" for none
+    const char* Shown;
+  } cases[] = {{"18,4", '.', "Hcp=18.4\r\n", "18.4"}, {"18,45", '.', "Hcp=18.5\r\n", "18.5"},
+               {" 7 ", '.', "Hcp=7.0\r\n", "7.0"},    {"18.4", ',', "Hcp=18,4\r\n", "18,4"},
+               {"18,4", ',', "Hcp=18,4\r\n", "18,4"}, {"1e40", '.', "", "0.0"}};
+  for (const auto& c : cases) {
+    SetCurrentFormats(c.Separator == ',' ? comma : IsoFormats());
+    Show("BC");
+    Edit("Ehcp")->setText(c.Typed);
+    Post();
+    EXPECT_TRUE(Has(File(), std::string("[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\n") + c.Stored +
+                                "Club=Mill Brook\r\n"))
+        << c.Typed << "\n"
+        << File();
+    EXPECT_EQ(Text("Ehcp"), c.Shown) << c.Typed;
+    EXPECT_FALSE(Posting());
+  }
+  SetCurrentFormats(IsoFormats());
 }
 
 TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
@@ -242,23 +266,38 @@ TEST_F(PlayerEditorTest, FindWhileAddingAsksAndDiscardRemovesTheNewRecord) {
   EXPECT_EQ(Players().Count(), 3);
 }
 
-TEST_F(PlayerEditorTest, DeleteAsksFirstAndOnlyYesDeletes) {
+// The records that use a player are counted in the question and left as they are.
+TEST_F(PlayerEditorTest, DeleteAsksFirstCountingWhatUsesThePlayerAndOnlyYesDeletes) {
+  const std::string rounds = "[260510-0900-AA]\r\nID=260510-0900-AA\r\nPlayerID=aa\r\n";
+  Rounds().LoadFromFile(dir_.Write("ROUNDS.DAT", rounds));
+  Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[E1]\r\nID=E1\r\n1=1;72;AA;;\r\n"));
+  Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\n1=1;25;1;AA;\r\n"));
+  const char* used =
+      "Confirm: Al Adams has 1 round, 1 event result and 1 tour line; they stay and will show "
+      "the ID only. Delete the player?";
+  const char* unused = "Confirm: About to delete: Bea Clark\rAre you sure?";
   const struct {
+    const char* id;
     bool answer;
-    int count;
+    const char* question;
     const char* shownAfter;
-  } cases[] = {{false, 3, "BC"}, {true, 2, "CA"}};
+  } cases[] = {{"AA", false, used, "AA"},
+               {"BC", false, unused, "BC"},
+               {"BC", true, unused, "CA"},
+               {"AA", true, used, "CA"}};
   for (const auto& c : cases) {
-    Show("BC");
+    Show(c.id);
     prompts_->Shown.clear();
     prompts_->Answers = {c.answer};
     Trigger("MIpdelete");
     ASSERT_EQ(prompts_->Shown.size(), 1);
-    EXPECT_EQ(prompts_->Shown[0], "Confirm: About to delete: Bea Clark\rAre you sure?");
-    EXPECT_EQ(Players().Count(), c.count);
-    EXPECT_EQ(Has(File(), "[BC]"), !c.answer);
+    EXPECT_EQ(prompts_->Shown[0], c.question);
+    EXPECT_EQ(Has(File(), std::string("[") + c.id + "]"), !c.answer) << c.id;
     EXPECT_EQ(Text("Eid"), c.shownAfter);
   }
+  EXPECT_EQ(Players().Count(), 1);
+  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), rounds);
+  EXPECT_EQ(Rounds().Count(), 1);
 }
 
 TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {

@@ -385,12 +385,32 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   EXPECT_EQ(Text("Eeventid"), "E1");
   EXPECT_EQ(Text("Ecourseid"), "MB");
   EXPECT_EQ(Text("Esdate"), "2026-05-10");
-  EXPECT_EQ(Text("Estart"), "09:40:00");
+  EXPECT_EQ(Text("Estart"), "09:40");  // as every round shows it, not in the long time format
   EXPECT_EQ(QApplication::focusWidget(), Edit("EplayerID"));
   EXPECT_FALSE(Find<QPushButton>(&editor_, "Bnext")->isEnabled());
   Type("AB");
   EXPECT_EQ(Text("EplayerID"), "AB");
   EXPECT_EQ(Text("Eplayer"), "Ann Brown");
+
+  // The same player again at the same tee time: the ID is taken, and the message says what
+  // makes it.
+  Press(Qt::Key_F12);
+  StartCard("", "JS", "09:40");
+  Alt('O');
+  Type("5");
+  Press(Qt::Key_Return);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0],
+            "Cardwise: The ID 260510-0940-JS belongs to another round.\rChange the start time: "
+            "the ID is made from date, start time and player.");
+  EXPECT_TRUE(Posting());
+  Alt('S');
+  Type("09:50");
+  prompts_->Answers = {true};  // yes, the player's second round in the event
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(prompts_->Shown.last().startsWith("Confirm: Player JS already has a round"));
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "[260510-0950-JS]")) << File();
 }
 
 TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {

@@ -11,12 +11,15 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <map>
 
 #include "app/event_editor.h"
 #include "app/weights_dialog.h"
 #include "app_fixture.h"
+#include "results/csv_export.h"
 #include "results/database.h"
 #include "results/recalc.h"
+#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -180,6 +183,90 @@ TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
     return text;
   };
   EXPECT_EQ(section(File("TOURS.DAT")), section(posted));
+}
+
+// The demo data: in the editor's lists, and in lists of their own for the batch computations.
+class DemoTourEditorTest : public AppTest, protected TestDatabase {
+ protected:
+  DemoTourEditorTest() {
+    LoadDemoCopy();
+    LoadDatabase(database_, Settings());
+    ShowActive(&editor_);
+  }
+
+  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
+  void Show(const std::string& id) {
+    Find<QLineEdit>(&editor_, "Efid")->setText(QString::fromStdString(id));
+    ASSERT_EQ(Find<QLineEdit>(&editor_, "Eid")->text().toStdString(), id);
+  }
+  void Results() { Find<QPushButton>(&editor_, "Bresult")->click(); }
+
+  app::TFTour editor_;
+};
+
+// Place, total, count and player of each line.
+std::vector<std::string> Standing(const std::vector<std::string>& lines) {
+  std::vector<std::string> standing;
+  for (const std::string& line : lines)
+    standing.push_back(line.substr(0, line.rfind(';')));
+  return standing;
+}
+
+std::vector<std::string> Standing(const CsvTable& table) {
+  std::vector<std::string> standing;
+  for (const CsvRow& row : table.Rows)
+    standing.push_back(row[0] + ";" + row[1] + ";" + row[2] + ";" + row[3]);
+  return standing;
+}
+
+// "Results" on an unchanged tour gives what "recalc tours" stores and the CSV export lists, both
+// from the data as loaded (the export computes the results of the tour's events first).
+TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcAndExportGiveForEveryTour) {
+  ASSERT_GE(Tours().Count(), 4);
+  const auto loadEvents = [this] { events_.LoadFromFile(dir_.File("DEMOE.DAT")); };
+  std::map<std::string, std::vector<std::string>> listed;
+  for (int i = 0; i < tours_.Count(); ++i) {
+    loadEvents();
+    TTour tour = tours_.RecordAt(i);
+    listed[tour.ID] = Standing(TourStandingsTable(tour, database_));
+  }
+  loadEvents();
+  ASSERT_TRUE(RecalcAllTours(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOT.DAT"))).ok());
+  for (int i = 0; i < Tours().Count(); ++i) {
+    const std::string id = Tours().KeyAt(i);
+    Show(id);
+    Results();
+    const std::vector<std::string> shown = Grid()->Lines();
+    std::vector<std::string> recalculated;
+    for (const TStandingLine& line : tours_.FindRecord(id)->Standings)
+      recalculated.push_back(line.Text);
+    EXPECT_EQ(shown, recalculated) << id;
+    EXPECT_EQ(Standing(shown), listed[id]) << id;
+    Find<QAction>(&editor_, "MIpcancel")->trigger();
+  }
+}
+
+// The F1 tour weighs its last event double: Results, the weights dialog and the post keep that
+// weight with that event, and the tour is written as it was.
+TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
+  const std::string before = dir_.Read("DEMOT.DAT");
+  Show("F126");
+  Results();
+  EXPECT_EQ(Grid()->Text(1, 1), "119");
+  EXPECT_EQ(Grid()->Text(1, 3), "EJ");
+  QStringList shown;
+  QTimer::singleShot(0, &editor_, [&] {
+    auto* dialog = qobject_cast<app::TFtourwt*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* grid = dialog->findChild<QTableWidget*>("SG");
+    for (int row = 1; row < grid->rowCount(); ++row)
+      shown << grid->item(row, 0)->text() + "=" + grid->item(row, 1)->text();
+    dialog->accept();
+  });
+  Find<QPushButton>(&editor_, "Bweights")->click();
+  EXPECT_EQ(shown, (QStringList{"SPR26=1", "STB26=1", "MID26=1", "HAR26=1", "PIN26=1", "CC26=2"}));
+  Press(Qt::Key_F11);
+  EXPECT_EQ(dir_.Read("DEMOT.DAT"), before);
 }
 
 }  // namespace

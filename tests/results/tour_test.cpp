@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -54,6 +55,48 @@ TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
   for (const auto& [list, expected] : cases) {
     const TCourse* course = TourOf(list).CommonCourse(events, courses);
     EXPECT_EQ(course ? course->ID : "", expected) << list;
+  }
+}
+
+// The event list as a check list: "A* B C*" lists A, B and C, A and C checked.
+std::vector<EventCheck> ChecksOf(const std::string& items) {
+  std::vector<EventCheck> checks;
+  std::istringstream words(items);
+  for (std::string item; words >> item;) {
+    const bool checked = item.ends_with('*');
+    if (checked) item.pop_back();
+    checks.push_back({item, checked});
+  }
+  return checks;
+}
+
+TEST(TourEventsTest, CheckedEventsKeepTheirWeightsAndTheTourItsOrder) {
+  const struct {
+    const char *Events, *Weights, *Checks, *ThenEvents, *ThenWeights;
+  } cases[] = {
+      // Nothing changed: the tour's order is not the list's, and stays.
+      {"SPR;STB;CC;", "1;1;2", "CC* LD SPR* STB*", "SPR;STB;CC;", "1;1;2"},
+      {"E1;", "1;2;3", "E1*", "E1;", "1;2;3"},
+      {"E1;E2;", "", "E1* E2*", "E1;E2;", ""},
+      // Unchecked events leave with their weight, newly checked ones come last with 1.
+      {"SPR;STB;CC;", "1;1;2", "CC* LD SPR* STB", "SPR;CC;", "1;2"},
+      {"SPR;STB;CC;", "1;1;2", "CC* LD* SPR* STB*", "SPR;STB;CC;LD;", "1;1;2;1"},
+      {"E3;E1;", "", "E1* E2* E3*", "E3;E1;E2;", ""},
+      {"", "", "E1* E2 E3*", "E1;E3;", ""},
+      {"E1;E2;", "2;3", "E1 E2", "", ""},
+      // Events that had no weight still have none.
+      {"E3;E1;", "2", "E1* E2* E3*", "E3;E1;E2;", "2;;1"},
+      {"E1;E2;E3;", "2;3", "E1 E2* E3*", "E2;E3;", "3"},
+      {"E1;E2;E3;", "2;;4", "E1* E2* E3", "E1;E2;", "2;"},
+      // An event the list no longer has stays in its place.
+      {"GONE;E1;E2;", "5;6;7", "E1 E2* E3*", "GONE;E2;E3;", "5;7;1"},
+  };
+  for (const auto& c : cases) {
+    TTour tour = TourOf(c.Events);
+    tour.Weights = c.Weights;
+    SetCheckedEvents(tour, ChecksOf(c.Checks));
+    EXPECT_EQ(tour.Events, c.ThenEvents) << c.Events << " / " << c.Checks;
+    EXPECT_EQ(tour.Weights, c.ThenWeights) << c.Events << " / " << c.Checks;
   }
 }
 

@@ -1,0 +1,81 @@
+#include "results/record_uses.h"
+
+#include <utility>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "records/text.h"
+#include "results/event_results.h"
+
+namespace cardwise {
+
+namespace {
+
+// The records of a list for which `uses` holds.
+template <class List, class Uses>
+int CountOf(const List& list, Uses&& uses) {
+  int count = 0;
+  for (int i = 0; i < list.Count(); ++i)
+    if (uses(list.RecordAt(i))) ++count;
+  return count;
+}
+
+// The lines of the lists whose field `field` is the ID (letter case aside).
+template <class Lines>
+int LinesNaming(const Lines& lines, int field, std::string_view id) {
+  int count = 0;
+  for (const auto& line : lines)
+    if (SameText(ExtractFieldView(LineText(line), field, ';'), id)) ++count;
+  return count;
+}
+
+std::string Counted(int count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+RecordUses PlayerUses(const TDatabase& database, std::string_view playerID) {
+  RecordUses uses;
+  uses.Rounds = CountOf(database.Rounds,
+                        [&](const TRound& round) { return SameText(round.PlayerID, playerID); });
+  for (int i = 0; i < database.Events.Count(); ++i)
+    uses.EventResults += LinesNaming(database.Events.RecordAt(i).Results, 3, playerID);
+  for (int i = 0; i < database.Tours.Count(); ++i)
+    uses.TourLines += LinesNaming(database.Tours.RecordAt(i).Standings, 4, playerID);
+  return uses;
+}
+
+RecordUses CourseUses(const TDatabase& database, std::string_view courseID) {
+  RecordUses uses;
+  uses.Rounds = CountOf(database.Rounds,
+                        [&](const TRound& round) { return SameText(round.CourseID, courseID); });
+  uses.Events = CountOf(database.Events,
+                        [&](const TEvent& event) { return SameText(event.CourseID, courseID); });
+  return uses;
+}
+
+RecordUses EventUses(const TDatabase& database, std::string_view eventID) {
+  RecordUses uses;
+  uses.Rounds =
+      CountOf(database.Rounds, [&](const TRound& round) { return IsRoundOfEvent(round, eventID); });
+  uses.Tours = CountOf(database.Tours, [&](const TTour& tour) { return tour.HasEvent(eventID); });
+  return uses;
+}
+
+std::string UsesText(const RecordUses& uses) {
+  const std::pair<int, const char*> counts[] = {{uses.Rounds, "round"},
+                                                {uses.EventResults, "event result"},
+                                                {uses.TourLines, "tour line"},
+                                                {uses.Events, "event"},
+                                                {uses.Tours, "tour"}};
+  std::vector<std::string> parts;
+  for (const auto& [count, noun] : counts)
+    if (count > 0) parts.push_back(Counted(count, noun));
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i)
+    text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
+  return text;
+}
+
+}  // namespace cardwise
