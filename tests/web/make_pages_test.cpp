@@ -431,5 +431,39 @@ TEST_F(DemoSiteTest, TheHandicapPageIsAddedOnlyWhenItsSettingIsOn) {
   }
 }
 
+// Unpublished contact details change the player pages and the player list and nothing else,
+// and leave no player's phone number or e-mail address anywhere on the site.
+TEST_F(DemoSiteTest, ContactDetailsAreOnTheSiteOnlyWhenPublished) {
+  std::map<std::string, std::string> sites[2];
+  for (const bool on : {false, true}) {
+    settings_.HtmlRootDir = dir_.File(on ? "On/" : "Off/");
+    settings_.PublishContacts = on;
+    LoadDemo();
+    EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
+    for (const std::string& file : SiteFiles())
+      sites[on][file.substr(settings_.HtmlRootDir.size())] = Read(file);
+  }
+  const auto relative = [](const PageLocation& at) { return at.Dir + "/" + at.Name; };
+  std::set<std::string> differing, expected = {relative(IndexPage(settings_, 'p'))};
+  for (const auto& [name, page] : sites[true])
+    if (sites[false].at(name) != page) differing.insert(name);
+  for (int i = 0; i < players_.Count(); ++i)
+    expected.insert(relative(PlayerPage(settings_, players_.RecordAt(i).ID)));
+  EXPECT_EQ(differing, expected);
+
+  const std::string& list = sites[true].at(relative(IndexPage(settings_, 'p')));
+  int contacts = 0;
+  for (int i = 0; i < players_.Count(); ++i) {
+    for (const std::string* detail : {&players_.RecordAt(i).Phone, &players_.RecordAt(i).Email}) {
+      if (detail->empty()) continue;
+      ++contacts;
+      EXPECT_THAT(list, HasSubstr(*detail));
+      for (const auto& [name, page] : sites[false])
+        EXPECT_THAT(page, Not(HasSubstr(*detail))) << name;
+    }
+  }
+  EXPECT_GT(contacts, 10);
+}
+
 }  // namespace
 }  // namespace cardwise::testing
