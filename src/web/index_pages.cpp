@@ -176,6 +176,16 @@ void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
       ShortDateText(context.Today) + ".</SMALL>");
 }
 
+std::string RootPageText(const TSettings& settings) {
+  const PageLocation list = IndexPage(settings, 'p');
+  const std::string target = list.Dir + "/" + list.Name;  // from the root
+  const std::string& title = settings.CaptionText(Caption::PlayerIndex);
+  return AsTextLines("<HTML>\n<HEAD>\n  <TITLE>" + title +
+                     "</TITLE>\n  <META http-equiv=\"refresh\" content=\"0; url=" + target +
+                     "\">\n</HEAD>\n<BODY>\n" + kRootPageMark + "\n<P><A href=\"" + target + "\">" +
+                     title + "</A>\n</BODY>\n</HTML>\n");
+}
+
 void WritePtsPTable(TPage& page, int ntour) {
   const TSettings& settings = page.Context().Settings;
   const std::string n = std::to_string(ntour);
