@@ -147,6 +147,24 @@ TEST_F(CliTest, ImportDXRunsEachStepOnTheShippedSampleFiles) {
   EXPECT_EQ(Run(ini + "teams " + dx + "ROND.DX").ExitCode, 2);
 }
 
+// A data folder of the user's, set in the settings, gets the demo files it lacks; one they
+// cannot be copied into leaves the settings as they were.
+TEST_F(CliTest, DemoLoadCopiesTheDemoFilesIntoTheDataFolderOrChangesNothing) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  dir_.Write("Data/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
+  const RunResult load = Run(ini + "demo load");
+  EXPECT_EQ(load.ExitCode, 0) << load.Output;
+  EXPECT_THAT(load.Output, HasSubstr("players       14  " + dir_.File("Data/DEMOP.DAT")));
+  EXPECT_THAT(Run(ini + "export standings F126").Output, HasSubstr("Place,Total,"));
+
+  const std::string settings = "[Dirs]\r\nDataDir=" + dir_.Write("file", "") + "/\r\n";
+  dir_.Write("cardwise.ini", settings);
+  const RunResult refused = Run(ini + "demo load");
+  EXPECT_EQ(refused.ExitCode, 1) << refused.Output;
+  EXPECT_THAT(refused.Output, HasSubstr("could not be copied into the data folder"));
+  EXPECT_EQ(dir_.Read("cardwise.ini"), settings);
+}
+
 TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitchesBack) {
   const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   const RunResult load = Run(ini + "demo load");
