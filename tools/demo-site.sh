@@ -23,4 +23,4 @@ INI
 XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/share" \
   "$build/src/cli/cardwise-cli" --ini "$demo/cardwise.ini" make-pages --long-names \
   --all-rounds --all-players --all-events --all-tours
-echo "Demo web site: $demo/Web/index/pindex.html"
+echo "Demo web site: $demo/Web/index.html"

@@ -194,6 +194,12 @@ void SetAppPaths(const SettingsPaths& paths) {
   appPaths = paths;
 }
 
+bool SaveSettingsNow(QWidget* parent) {
+  const Status saved = SaveSettings(Settings(), appPaths);
+  if (!saved) Prompts().ShowError(parent, kTitle, ToQString(saved.message()));
+  return saved.ok();
+}
+
 bool StartUp(bool showSplash) {
   if (windows.Main) return true;  // start-up runs once; ShutDown ends it
   std::unique_ptr<TFsplash> splash;

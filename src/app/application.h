@@ -11,6 +11,8 @@
 #include "results/database.h"
 #include "settings/settings.h"
 
+class QWidget;
+
 namespace cardwise::app {
 
 class TFmain;
@@ -68,6 +70,12 @@ bool SettleEveryEdit();
 // Where the settings live (from --ini, $CARDWISE_INI or the default), set at start-up.
 const SettingsPaths& AppPaths();
 void SetAppPaths(const SettingsPaths& paths);
+
+// Writes the settings file (under its lock, keeping the lines of others) and the per-user store
+// now, so that cardwise-cli run beside the app works on the files and folders the app shows.
+// Called where a window changes the settings (Setup's OK, the demo switch, the web dialog); a
+// failure is one message box naming the file. False when something could not be written.
+bool SaveSettingsNow(QWidget* parent);
 
 // Creates the windows and runs the start-up steps; returns false when start-up stopped (the
 // user was told why). `showSplash` is false in tests.

@@ -19,7 +19,9 @@ namespace {
 
 using Switch = DemoSwitch (*)(TDatabase, TSettings&, const std::string&);
 
-// Runs one switch with the hourglass; false (the user told) when the settings file failed.
+// Runs one switch with the hourglass; false (the user told) when it did not switch. The files
+// and web root it switched to are written to the settings at once, so that cardwise-cli run
+// beside the app works on the data the app shows.
 bool RunSwitch(QWidget* parent, Switch run) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const DemoSwitch outcome = run(ProcessDatabase(), Settings(), AppPaths().SettingsFile);
@@ -28,6 +30,7 @@ bool RunSwitch(QWidget* parent, Switch run) {
     Prompts().ShowError(parent, "Cardwise", ToQString(outcome.Outcome.message()));
     return false;
   }
+  SaveSettingsNow(parent);
   ShowLoadProblems(parent, outcome.Reports);
   return true;
 }

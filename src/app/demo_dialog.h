@@ -1,5 +1,7 @@
 #pragma once
-// The demo-data dialog: switch to the demo data and back.
+// The demo-data dialog: switch to the demo data and back (results/demo_data.h). A switch is
+// written to the settings at once; one that cannot be made (the demo files are missing and
+// cannot be copied into the data folder) is one message box and changes nothing.
 
 #include <QDialog>
 

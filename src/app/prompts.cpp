@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include "app/help.h"
@@ -54,6 +55,15 @@ void Prompter::ShowInfoWithHelp(QWidget* parent, const QString& title, const QSt
   if (QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok | QMessageBox::Help) ==
       QMessageBox::Help)
     OpenHelp(topic);
+}
+
+bool Prompter::ShowInfoWithAction(QWidget* parent, const QString& title, const QString& text,
+                                  const QString& action) {
+  QMessageBox box(QMessageBox::Information, title, Lines(text), QMessageBox::Ok, parent);
+  const QAbstractButton* chosen = box.addButton(action, QMessageBox::ActionRole);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+  return box.clickedButton() == chosen;
 }
 
 bool Prompter::AskText(QWidget* parent, const QString& title, const QString& prompt,

@@ -26,6 +26,10 @@ class Prompter {
   // An information box with OK and Help; Help opens the help page of `topic`.
   virtual void ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
                                 const QString& topic);
+  // An information box with OK and one more button, `action` ("Open site"); true when the user
+  // chose that button.
+  virtual bool ShowInfoWithAction(QWidget* parent, const QString& title, const QString& text,
+                                  const QString& action);
   // An input box with one line of text; false when the user cancels (`text` is then unchanged).
   virtual bool AskText(QWidget* parent, const QString& title, const QString& prompt, QString& text);
   // Opens a file in the desktop's program for it (a text file in the text editor).

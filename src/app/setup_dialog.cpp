@@ -340,6 +340,7 @@ void TFsetup::BokClick() {
     else if (Windows().Player)
       Windows().Player->ApplyButtonImages(settings.TrueColorIcons);
   }
+  SaveSettingsNow(this);  // cardwise-cli run meanwhile sees them too
   accept();
 }
 

@@ -5,8 +5,8 @@
 //
 // Every activation (showing it, or coming back to it from another window of the program) shows
 // the settings as they are, so changes not confirmed with OK are dropped; Reset puts the default
-// colours into the settings at once. OK stores the fields into Settings() only: the settings
-// file is written at shutdown.
+// colours into the settings at once. OK stores the fields into Settings() and writes the
+// settings (a failure is one message box; the dialog closes all the same).
 
 #include <QDialog>
 #include <string>

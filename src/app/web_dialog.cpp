@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <set>
 #include <utility>
 
+#include "app/application.h"
 #include "app/help.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
@@ -77,6 +79,14 @@ int FilesBelow(const std::string& root) {
   return count;
 }
 
+// What a run made, and where: the first line of its last message.
+QString MadeSummary(const MakePagesReport& report, const std::string& root) {
+  return QString("%1 page(s) written and %2 kept in %3")
+      .arg(report.Written)
+      .arg(report.Kept)
+      .arg(ToQString(root));
+}
+
 QString PublishSummary(const PublishReport& report) {
   return QString("Published: %1 file(s) sent (%2 bytes), %3 deleted.")
       .arg(report.FilesSent)
@@ -105,9 +115,13 @@ void TFhtml::createCheckBoxes() {
     boxes_[i]->setObjectName(kBoxes[i].Name);
     grid->addWidget(boxes_[i], i, 0);
   }
+  CBcontacts_ = new QCheckBox("Publish players' &contact details", this);
+  CBcontacts_->setObjectName("CBcontacts");
+  CBcontacts_->setToolTip("Their phone numbers and e-mail addresses on the player pages and list");
+  grid->addWidget(CBcontacts_, 5, 0);
   CBpublish_ = new QCheckBox("Publish after making pages", this);
   CBpublish_->setObjectName("CBpublish");
-  grid->addWidget(CBpublish_, 5, 0);
+  grid->addWidget(CBpublish_, 6, 0);
 }
 
 void TFhtml::createButtons() {
@@ -146,6 +160,7 @@ void TFhtml::showEvent(QShowEvent* event) {
 void TFhtml::FormActivate() {
   for (int i = 0; i < 5; ++i)
     boxes_[i]->setChecked(Settings().*kBoxes[i].Setting);
+  CBcontacts_->setChecked(Settings().PublishContacts);
   CBpublish_->setChecked(Settings().PublishAfterMake);
   CBpublish_->setEnabled(!Settings().PublishTo.empty());
   CBpublish_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
@@ -154,21 +169,39 @@ void TFhtml::FormActivate() {
   PBprogress_->setValue(0);
 }
 
-// An empty root would put the site into whatever folder the program was started in.
-void TFhtml::BBokClick() {
+void TFhtml::StoreBoxes() {
   TSettings& settings = Settings();
   for (int i = 0; i < 5; ++i)
     settings.*kBoxes[i].Setting = boxes_[i]->isChecked();
+  settings.PublishContacts = CBcontacts_->isChecked();
   settings.PublishAfterMake = CBpublish_->isChecked();
-  if (settings.HtmlRootDir.empty()) {
+}
+
+// The boxes are written to the settings before the run, so that cardwise-cli makes the same
+// site. An empty root would put the site into whatever folder the program was started in.
+void TFhtml::BBokClick() {
+  StoreBoxes();
+  SaveSettingsNow(this);
+  if (Settings().HtmlRootDir.empty()) {
     Prompts().ShowError(this, kTitle, "No root folder for the web pages is set (see Setup).");
     return;
   }
   const bool publish = CBpublish_->isEnabled() && CBpublish_->isChecked();
   const MakePagesReport report = MakePages();
-  ReportSkipped(report, publish);
-  if (publish && report.Skipped.empty()) Publish();
+  const QString made = MadeSummary(report, Settings().HtmlRootDir);
+  if (!report.Skipped.empty())
+    ReportSkipped(made, report, publish);
+  else if (!publish)
+    OfferSite(made);
+  else if (const std::optional<QString> published = Publish(made))
+    OfferSite(made + "\n" + *published);
   accept();
+}
+
+// The last word of a run that went well, with the way to look at what it made.
+void TFhtml::OfferSite(const QString& text) {
+  if (Prompts().ShowInfoWithAction(this, kTitle, text, "Open site"))
+    Prompts().OpenDocument(ToQString(PagePath(Settings(), RootPage())));
 }
 
 void TFhtml::RunWithProgress(int expectedTexts, const std::function<void()>& job) {
@@ -199,24 +232,25 @@ MakePagesReport TFhtml::MakePages() {
   return report;
 }
 
-// rsync lists each file it sends or deletes: at most every file of the site.
-void TFhtml::Publish() {
+// rsync lists each file it sends or deletes: at most every file of the site. A failure is
+// shown after what the run made.
+std::optional<QString> TFhtml::Publish(const QString& made) {
   PublishReport report;
   cardwise::Status status = cardwise::Status::Ok();
   RunWithProgress(FilesBelow(Settings().HtmlRootDir),
                   [&] { status = PublishSite(Settings(), false, report); });
   if (!status) {
     Pstatus_->SetStatus("Not published.", kRunning);
-    Prompts().ShowError(this, kTitle, ToQString(status.message()));
-    return;
+    Prompts().ShowError(this, kTitle, made + "\n" + ToQString(status.message()));
+    return std::nullopt;
   }
   Pstatus_->SetStatus(PublishSummary(report));
+  return PublishSummary(report);
 }
 
-void TFhtml::ReportSkipped(const MakePagesReport& report, bool publishWanted) {
-  if (report.Skipped.empty()) return;
+void TFhtml::ReportSkipped(const QString& made, const MakePagesReport& report, bool publishWanted) {
   const int count = static_cast<int>(report.Skipped.size());
-  QString text = QString("%1 page(s) could not be written:").arg(count);
+  QString text = made + QString("\n%1 page(s) could not be written:").arg(count);
   for (int i = 0; i < std::min(count, kSkippedListed); ++i)
     text += "\n" + ToQString(report.Skipped[static_cast<std::size_t>(i)]);
   if (count > kSkippedListed) text += QString("\n... and %1 more.").arg(count - kSkippedListed);

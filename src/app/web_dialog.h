@@ -2,17 +2,21 @@
 // "Make Web-Pages": the file-name form and the update-all boxes, then the whole site made.
 //
 // Showing the dialog sets the boxes from Settings(). "&Make Pages" stores the boxes into
-// Settings(), makes the site with the hourglass cursor while the status line (yellow) and the
-// progress bar follow the run, reports the pages that could not be written in one message box,
-// and closes the dialog with Accepted.
+// Settings() and writes the settings, makes the site with the hourglass cursor while the status
+// line (yellow) and the progress bar follow the run, and closes the dialog with Accepted. The
+// run ends with one message: the pages written and kept and the web root, and either the pages
+// that could not be written or an "Open site" button that opens the site's front page in the
+// browser. "Publish players' &contact details" is the setting PublishContacts.
 //
 // "Publish after making pages" (enabled when Setup has a "Publish to" target) then publishes
-// the site (src/web/publish.h), the status line and the bar following each file sent; a
-// failure is shown in one message box. A site with pages that could not be written is not
-// published.
+// the site (src/web/publish.h), the status line and the bar following each file sent; the last
+// message tells what was sent, or why publishing failed. A site with pages that could not be
+// written is not published.
 
 #include <QDialog>
+#include <QString>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QProgressBar;
@@ -42,15 +46,20 @@ class TFhtml : public QDialog {
   void createStatusLine();
 
   void FormActivate();
+  void StoreBoxes();
   void BBokClick();
   // Runs `job` with the hourglass cursor, the status texts moving the bar towards
   // `expectedTexts`.
   void RunWithProgress(int expectedTexts, const std::function<void()>& job);
   MakePagesReport MakePages();
-  void Publish();
-  void ReportSkipped(const MakePagesReport& report, bool publishWanted);
+  // The publish summary, or nullopt when publishing failed (shown after `made`, what the run
+  // made).
+  std::optional<QString> Publish(const QString& made);
+  void ReportSkipped(const QString& made, const MakePagesReport& report, bool publishWanted);
+  void OfferSite(const QString& text);
 
   QCheckBox* boxes_[5] = {};  // in the order of the box table
+  QCheckBox* CBcontacts_ = nullptr;
   QCheckBox* CBpublish_ = nullptr;
   QProgressBar* PBprogress_ = nullptr;
   StatusPanel* Pstatus_ = nullptr;

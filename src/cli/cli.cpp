@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <chrono>
 #include <memory>
 #include <ostream>
 
@@ -12,6 +11,7 @@
 #include "cli/handicap_command.h"
 #include "cli/import_command.h"
 #include "cli/make_pages_command.h"
+#include "cli/progress.h"
 #include "cli/publish_command.h"
 #include "cli/recalc_command.h"
 #include "platform/codepage.h"
@@ -98,31 +98,23 @@ const Command* FindCommand(const std::string& name) {
   return nullptr;
 }
 
-// Progress texts go to stderr, at most a few a second: on a terminal each replaces the last,
-// elsewhere each is a line of its own.
-StatusSink ProgressPrinter(std::ostream& err) {
-  const bool terminal = isatty(STDERR_FILENO) != 0;
-  auto last = std::make_shared<std::chrono::steady_clock::time_point>();
-  return [&err, terminal, last](const std::string& text) {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - *last < std::chrono::milliseconds(terminal ? 100 : 1000)) return;
-    *last = now;
-    err << (terminal ? "\r\033[K" : "") << Windows1252ToUtf8(text) << (terminal ? "" : "\n")
-        << std::flush;
-  };
-}
-
-int RunCommand(const Command& command, CliContext& context) {
-  const StatusSink previous = SetStatusSink(ProgressPrinter(context.Err));
+// Progress texts go to stderr (cli/progress.h); the command's own output is left alone.
+int RunCommand(const Command& command, CliContext& context,
+               TProgressPrinter::Clock::time_point started) {
+  const auto printer =
+      std::make_shared<TProgressPrinter>(context.Err, isatty(STDERR_FILENO) != 0, started);
+  const StatusSink previous = SetStatusSink(
+      [printer](const std::string& text) { printer->Show(text, TProgressPrinter::Clock::now()); });
   const int code = command.Run(context);
   SetStatusSink(previous);
-  if (isatty(STDERR_FILENO)) context.Err << "\r\033[K" << std::flush;
+  printer->Finish();
   return code;
 }
 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const auto started = TProgressPrinter::Clock::now();
   std::string ini;
   std::size_t i = 0;
   for (; i < args.size() && args[i].starts_with("--"); ++i) {
@@ -152,7 +144,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << "cardwise-cli: " << status.message() << "\n";
     return kExitFailure;
   }
-  return RunCommand(*command, context);
+  return RunCommand(*command, context, started);
 }
 
 }  // namespace cardwise

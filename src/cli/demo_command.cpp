@@ -8,13 +8,12 @@
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "results/demo_data.h"
-#include "results/startup.h"
 
 namespace cardwise {
 
 namespace {
 
-// What the app writes at shutdown, reduced to the keys the switch changed.
+// What the app writes after a switch, reduced to the keys the switch changed.
 Status StoreSwitch(const TSettings& settings, const std::string& settingsFile) {
   return IniUpdate(settingsFile, [&](IniFile& ini) {
     ini.WriteString("Dirs", "HtmlRootDir", settings.HtmlRootDir);
@@ -33,14 +32,6 @@ void PrintLoaded(std::ostream& out, const LoadReports& reports) {
         << Windows1252ToUtf8(reports[kind].File)
         << (FileExists(reports[kind].File) ? "" : " (no such file)") << "\n";
   }
-}
-
-// A data folder made before the demo data were shipped has none of them.
-void HintWhenNoDemoFiles(std::ostream& err, const LoadReports& reports) {
-  for (const LoadReport& report : reports)
-    if (FileExists(report.File)) return;
-  err << "cardwise-cli: warning: the data folder holds no demo files; they are shipped in "
-      << Windows1252ToUtf8(ShippedFilesDir()) << "demo/\n";
 }
 
 }  // namespace
@@ -62,7 +53,6 @@ int RunDemo(CliContext& context) {
   }
   PrintLoaded(context.Out, result.Reports);
   context.Out << "web site: " << Windows1252ToUtf8(context.Settings.HtmlRootDir) << "\n";
-  if (load) HintWhenNoDemoFiles(context.Err, result.Reports);
   PrintLoadWarnings(result.Reports, context.Err);
   return kExitOk;
 }

@@ -23,6 +23,17 @@ bool StartsWord(char previous) {
   return previous == ' ' || previous == '-' || previous == '.';
 }
 
+// Whether the text holds both a capital and a small letter: it was typed with care.
+bool HasMixedCase(std::string_view text) {
+  bool upper = false, lower = false;
+  for (const char c : text) {
+    const auto letter = static_cast<unsigned char>(c);
+    upper = upper || LowerChar(letter) != letter;
+    lower = lower || UpperChar(letter) != letter;
+  }
+  return upper && lower;
+}
+
 }  // namespace
 
 std::string ExtractField(std::string_view text, int n, char separator) {
@@ -109,6 +120,9 @@ std::string IncludeTrailingSlash(std::string_view path) {
 
 std::string ProperCase(std::string_view text) {
   std::string result(text.substr(0, kProperCaseLimit));
+  // "McAllister", "van der Berg" and "O'Neil" are right as typed; only a name typed all in
+  // capitals or all in small letters is given its capitals here.
+  if (HasMixedCase(result)) return result;
   for (std::size_t i = 0; i < result.size(); ++i) {
     const auto c = static_cast<unsigned char>(result[i]);
     const bool upper = i == 0 || StartsWord(result[i - 1]);

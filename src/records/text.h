@@ -38,8 +38,10 @@ std::string ReplaceAll(std::string_view pattern, std::string_view replacement,
 // The path with a "/" appended unless it ends with one (an empty path stays empty).
 std::string IncludeTrailingSlash(std::string_view path);
 
-// Upper-cases the first character and every character after a space, "-" or "."; lower-cases
-// the others (Windows-1252 case mapping). Only the first 80 characters are kept.
+// A name typed all in capitals or all in small letters with the first character and every
+// character after a space, "-" or "." upper-cased and the others lower-cased (Windows-1252 case
+// mapping); a text that holds both capitals and small letters stays as typed. Only the first 80
+// characters are kept.
 std::string ProperCase(std::string_view text);
 
 // The DOS code-page letters of the legacy files replaced by the Windows letters.

@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 #include "platform/ini_file.h"
+#include "records/text.h"
+#include "results/startup.h"
 
 namespace cardwise {
 
@@ -47,6 +49,25 @@ Status WriteUnloadSection(const TSettings& settings, const std::string& settings
   });
 }
 
+// A data folder made before the demo data were shipped, or chosen in the settings later, has
+// none of them: the missing ones are copied in, so that the switch never leads to empty lists.
+Status CopyMissingDemoFiles(const TSettings& settings, const std::string& shippedDir) {
+  for (const DemoFile& file : kDemoFiles) {
+    const std::string target = settings.DataDir + file.DemoName;
+    if (FileExists(target)) continue;
+    if (shippedDir.empty())
+      return Status::ErrorAt(target, 0,
+                             "no demo file, and the program's shipped files were not found");
+    const std::string source = IncludeTrailingSlash(shippedDir) + "demo/" + file.DemoName;
+    if (!FileExists(source))
+      return Status::ErrorAt(target, 0, "no demo file, and " + source + " is not there either");
+    if (Status copied = CopyFile(source, target); !copied)
+      return Status::Error("the demo files could not be copied into the data folder: " +
+                           copied.message());
+  }
+  return Status::Ok();
+}
+
 LoadReport ReloadList(TDatabase database, DataKind kind, const std::string& path) {
   const auto reload = [&path](auto& list) {
     list.Clear();
@@ -74,7 +95,13 @@ void ReloadAll(TDatabase database, const TSettings& settings, DemoSwitch& result
 }  // namespace
 
 DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile) {
+  return LoadDemo(database, settings, settingsFile, ShippedFilesDir());
+}
+
+DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile,
+                    const std::string& shippedDir) {
   DemoSwitch result;
+  if (result.Outcome = CopyMissingDemoFiles(settings, shippedDir); !result.Outcome) return result;
   if (settings.RoundFName != kDemoRoundFName) {
     result.Outcome = WriteUnloadSection(settings, settingsFile);
     if (!result.Outcome) return result;

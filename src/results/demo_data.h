@@ -1,6 +1,6 @@
 #pragma once
-// Switching the whole database to the demo data shipped in the data folder, and back to the
-// user's own files.
+// Switching the whole database to the demo data in the data folder (copied there from the
+// shipped files when missing), and back to the user's own files.
 //
 // The demo files are "DEMOP.DAT", "DEMOC.DAT", "DEMOR.DAT", "DEMOE.DAT" and "DEMOT.DAT" in
 // DataDir. While they are loaded the web site goes to DefaultDemoWebRoot(). The names and web
@@ -24,12 +24,16 @@ struct DemoSwitch {
   LoadReports Reports;            // the five files loaded, by DataKind
 };
 
-// "Load Demo": unless RoundFName already is "DEMOR.DAT" (exact), writes the section
-// "DemoUnload" into the settings file; sets HtmlRootDir to the demo web root; then for rounds,
-// players, courses, events and tours in this order empties the list, sets the file name setting
-// to the demo file and loads it. When the section cannot be written nothing is switched: the way
-// back would be lost.
+// "Load Demo": first copies each demo file that DataDir lacks from the "demo/" folder of the
+// shipped files (ShippedFilesDir(), or `shippedDir`), never over a file that is there; then,
+// unless RoundFName already is "DEMOR.DAT" (exact), writes the section "DemoUnload" into the
+// settings file; sets HtmlRootDir to the demo web root; then for rounds, players, courses,
+// events and tours in this order empties the list, sets the file name setting to the demo file
+// and loads it. When a demo file can be neither found nor copied, or the section cannot be
+// written, nothing is switched (the settings and lists stay as they were) and Outcome says why.
 DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile);
+DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile,
+                    const std::string& shippedDir);
 
 // "Unload Demo": the six values of "DemoUnload" (each defaulting to the value in force) become
 // the five file name settings and HtmlRootDir; the five lists are emptied and loaded from them

@@ -165,11 +165,12 @@ void ReadSwitch(const IniFile& ini, const char* key, bool& value) {
   if (ParseInteger(ini.ReadString(kWeb, key, ""), number)) value = number != 0;
 }
 
-// Section "Web": publishing the site, and the handicap page.
+// Section "Web": publishing the site, the handicap page and the players' contact details.
 void ReadWeb(const IniFile& ini, TSettings& settings) {
   settings.PublishTo = ini.ReadString(kWeb, "PublishTo", settings.PublishTo);
   ReadSwitch(ini, "PublishDelete", settings.PublishDelete);
   ReadSwitch(ini, "HandicapPage", settings.HandicapPage);
+  ReadSwitch(ini, "PublishContacts", settings.PublishContacts);
 }
 
 // ----- reading the per-user store -----
@@ -236,6 +237,7 @@ void WriteWeb(IniFile& ini, const TSettings& settings) {
   ini.WriteString(kWeb, "PublishTo", settings.PublishTo);
   ini.WriteString(kWeb, "PublishDelete", settings.PublishDelete ? "1" : "0");
   ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
+  ini.WriteString(kWeb, "PublishContacts", settings.PublishContacts ? "1" : "0");
 }
 
 // A failed Status whose message names `path`.

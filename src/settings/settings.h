@@ -88,6 +88,9 @@ struct TSettings {
   bool PublishDelete = false;  // remove files from the target that the site no longer has
   // Section "Web": HandicapPage makes the site's handicap index page "index/handicaps.htm".
   bool HandicapPage = false;
+  // Section "Web": PublishContacts puts the players' phone numbers and e-mail addresses on the
+  // pages (the web dialog's "Publish players' contact details"); off, the pages leave them out.
+  bool PublishContacts = false;
 
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;

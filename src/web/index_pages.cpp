@@ -36,10 +36,20 @@ std::string LinkCell(std::string_view prefix, std::string_view address) {
   return "<TD><SMALL><A href=\"" + std::string(prefix) + text + "\">" + text + "</A></SMALL>";
 }
 
+// The phone and e-mail cells only when the players' contact details are published.
 std::string PlayerRow(const TWebContext& context, const TPlayer& player) {
-  return "<TD>" + PlayerAnchor(context, &player) + "<TD align=center>" +
-         FixedText(player.Hcp, 1, 2) + "<TD>" + HtmlEscape(player.Phone) +
-         LinkCell("mailto:", player.Email) + LinkCell("", player.URL);
+  std::string row =
+      "<TD>" + PlayerAnchor(context, &player) + "<TD align=center>" + FixedText(player.Hcp, 1, 2);
+  if (context.Settings.PublishContacts)
+    row += "<TD>" + HtmlEscape(player.Phone) + LinkCell("mailto:", player.Email);
+  return row + LinkCell("", player.URL);
+}
+
+std::string PlayerListHeading(const TSettings& settings) {
+  if (!settings.PublishContacts)
+    return ListHeading(settings, {Caption::Player, Caption::Hcp, Caption::URL});
+  return ListHeading(settings,
+                     {Caption::Player, Caption::Hcp, Caption::Phone, Caption::Email, Caption::URL});
 }
 
 // Numbers on pages always use "." whatever the user's locale, so the record's own rating text
@@ -108,8 +118,7 @@ void WritePlayerList(TPage& page) {
   const TWebContext& context = page.Context();
   const TPlayerList& players = context.Database.Players;
   OpenList(page, Caption::PlayerIndex, "<!-- List with Players -->");
-  page.Line(ListHeading(context.Settings, {Caption::Player, Caption::Hcp, Caption::Phone,
-                                           Caption::Email, Caption::URL}));
+  page.Line(PlayerListHeading(context.Settings));
   for (int i = 0; i < players.Count(); ++i) {
     const TPlayer& player = players.RecordAt(i);
     ShowStatus(player.Player);
@@ -165,6 +174,16 @@ void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
       "<P><SMALL>World Handicap System: the lowest 8 of the latest 20 score differentials "
       "(fewer for fewer rounds), from the scorecards up to " +
       ShortDateText(context.Today) + ".</SMALL>");
+}
+
+std::string RootPageText(const TSettings& settings) {
+  const PageLocation list = IndexPage(settings, 'p');
+  const std::string target = list.Dir + "/" + list.Name;  // from the root
+  const std::string& title = settings.CaptionText(Caption::PlayerIndex);
+  return AsTextLines("<HTML>\n<HEAD>\n  <TITLE>" + title +
+                     "</TITLE>\n  <META http-equiv=\"refresh\" content=\"0; url=" + target +
+                     "\">\n</HEAD>\n<BODY>\n" + kRootPageMark + "\n<P><A href=\"" + target + "\">" +
+                     title + "</A>\n</BODY>\n</HTML>\n");
 }
 
 void WritePtsPTable(TPage& page, int ntour) {

@@ -502,6 +502,20 @@ void PlaceStyleSheet(const TSettings& settings, MakePagesReport& report) {
   if (!status) report.Skipped.push_back(status.message());
 }
 
+// The front page is rewritten on every run, as the index pages are; a file of that name that
+// the run did not make (the club's own front page, or a tour page in the root) is left alone.
+void MakeRootPage(const TSettings& settings, MakePagesReport& report) {
+  const std::string path = PagePath(settings, RootPage());
+  std::string existing;
+  if (FileExists(path) &&
+      (!ReadWholeFile(path, existing) || existing.find(kRootPageMark) == std::string::npos))
+    return;
+  if (const Status status = WritePageFile(path, RootPageText(settings)); !status)
+    report.Skipped.push_back(status.message());
+  else
+    ++report.Written;
+}
+
 }  // namespace
 
 void CopyTemplates(const TWebContext& context, MakePagesReport& report) {
@@ -540,6 +554,7 @@ MakePagesReport MakeAllPages(const TWebContext& context) {
   MakeYearStatsPages(writer);
   writer.Flush();
   if (newSite) PlaceStyleSheet(settings, report);
+  MakeRootPage(settings, report);
   return report;
 }
 

@@ -2,9 +2,10 @@
 // Writes the whole web site from the lists in memory: course pages, the pages of every round
 // (scorecard, player on the course in that year, the player's year), event pages, scoring
 // tables and tour pages, player pages, the four index pages (and the handicap index page when
-// the setting HandicapPage is on), the template copies and the year statistics pages, in that
-// order. Pages of rounds, player years, events and tours that exist already are rewritten only
-// when the matching update-all setting is on.
+// the setting HandicapPage is on), the template copies, the year statistics pages and the front
+// page "index.html" in the web root, in that order. Pages of rounds, player years, events and
+// tours that exist already are rewritten only when the matching update-all setting is on; a
+// front page the program did not write is never replaced.
 
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace cardwise {
 
 struct MakePagesReport {
-  int Written = 0;  // page files written (each counted once)
+  int Written = 0;  // page files written (each counted once), the front page among them
   int Kept = 0;     // pages from earlier runs left as they were (update-all off)
   int TemplatesCopied = 0;
   // "path: why" of every page (or template copy, or style sheet) that could not be written,

@@ -38,6 +38,12 @@ void WriteF1Table(TPage& page, int ntour);
 inline constexpr const char* kHandicapPageTitle = "Handicap Index";
 void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows);
 
+// The front page in the web root: a page that sends the browser on to the player list at once
+// (a meta refresh) and links it for a browser that does not follow. It carries kRootPageMark,
+// by which a later run knows the file as its own.
+inline constexpr const char* kRootPageMark = "<!-- Cardwise front page: opens the player list -->";
+std::string RootPageText(const TSettings& settings);
+
 // The rounds a record page shows, in list order: those whose PlayerID and CourseID equal the
 // filter's (exactly; an empty filter ID takes any) and that lie in the year of Date (every year
 // when Date is 0). The page bodies find their rounds only through this, so an indexed lookup

@@ -39,11 +39,13 @@ void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name
   page.Line("<H3>" + page.CaptionText(Caption::PlayerInfo) + " " + name + "</H3>");
   page.Line("<!-- Table with player info -->");
   page.Line("<TABLE>");
+  // A member's phone and e-mail address are published only when the club has chosen to.
+  const bool contacts = page.Settings().PublishContacts;
   AlternatingRows rows(page);
-  rows.Add(Caption::Phone, HtmlEscape(player.Phone));
+  if (contacts) rows.Add(Caption::Phone, HtmlEscape(player.Phone));
   rows.Add(Caption::Hcp, FixedText(player.Hcp, 1, 2));
   const std::string email = HtmlEscape(player.Email);
-  rows.Add(Caption::Email, "<A href=\"mailto:" + email + "\">" + email + "</A>");
+  if (contacts) rows.Add(Caption::Email, "<A href=\"mailto:" + email + "\">" + email + "</A>");
   if (!player.URL.empty()) {
     const std::string url = HtmlEscape(player.URL);
     rows.Add(Caption::URL, "<A href=\"" + url + "\">" + url + "</A>");

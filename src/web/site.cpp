@@ -124,6 +124,10 @@ PageLocation HandicapListPage() {
   return {"index", "handicaps.htm"};
 }
 
+PageLocation RootPage() {
+  return {"", "index.html"};
+}
+
 PageLocation PtsPPage(const TSettings& settings, int ntour) {
   return {"index", FixedName(settings, "ptsp" + std::to_string(ntour))};
 }

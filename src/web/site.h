@@ -65,6 +65,9 @@ PageLocation PtsPPage(const TSettings& settings, int ntour);
 PageLocation F1Page(const TSettings& settings);
 // The handicap index page, "index/handicaps.htm" in both name forms (setting HandicapPage).
 PageLocation HandicapListPage();
+// The site's front page, "index.html" in the web root itself (both name forms): it opens the
+// player list, so that the address of the site (and the links bar's "../") shows a page.
+PageLocation RootPage();
 
 // The full path: web root + folder + "/" + name.
 std::string PagePath(const TSettings& settings, const PageLocation& location);

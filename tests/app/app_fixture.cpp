@@ -70,6 +70,15 @@ void ScriptedPrompter::ShowInfoWithHelp(QWidget*, const QString& title, const QS
   Shown << title + ": " + text + " [help " + topic + "]";
 }
 
+bool ScriptedPrompter::ShowInfoWithAction(QWidget*, const QString& title, const QString& text,
+                                          const QString& action) {
+  Shown << title + ": " + text + " [" + action + "]";
+  if (Answers.empty()) return false;
+  const bool answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
 bool ScriptedPrompter::AskText(QWidget*, const QString& title, const QString& prompt,
                                QString& text) {
   Shown << title + ": " + prompt + "=" + text;

@@ -37,6 +37,9 @@ class ScriptedPrompter : public app::Prompter {
                        const QString& filter) override;
   void ShowInfoWithHelp(QWidget*, const QString& title, const QString& text,
                         const QString& topic) override;
+  // Keeps "title: text [action]" and answers with the next of Answers (OK when none is left).
+  bool ShowInfoWithAction(QWidget*, const QString& title, const QString& text,
+                          const QString& action) override;
   // Keeps "title: prompt=proposed" and answers with the next of Texts (cancels when none).
   bool AskText(QWidget*, const QString& title, const QString& prompt, QString& text) override;
   void OpenDocument(const QString& path) override;

@@ -158,6 +158,11 @@ TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   EXPECT_EQ(settings.PublishTo, "golf@club.example:www/");
   EXPECT_TRUE(settings.PublishDelete);
   EXPECT_FALSE(setup_.isVisible());
+  // Written at once, for cardwise-cli run beside the app.
+  const std::string file = dir_.Read("cardwise.ini");
+  for (const char* line :
+       {"HtmlRootDir=/srv/golf\r\n", "Author=J\xf6rg\r\n", "PublishDelete=1\r\n"})
+    EXPECT_NE(file.find(line), std::string::npos) << line;
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "app/web_dialog.h"
 
+#include <gmock/gmock.h>
+
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/status_panel.h"
 #include "app_fixture.h"
@@ -15,6 +19,8 @@ namespace cardwise::testing {
 namespace {
 
 using app::TFhtml;
+using ::testing::HasSubstr;
+using ::testing::MatchesRegex;
 
 constexpr const char* kBoxNames[] = {"CBuselongfilenames", "CBallrounds", "CBallplayers",
                                      "CBallevents", "CBalltours"};
@@ -50,27 +56,56 @@ class WebDialogTest : public AppTest {
   TFhtml html_;
 };
 
-TEST_F(WebDialogTest, MakesTheDemoSiteAndStoresTheBoxes) {
+// The boxes reach the settings file before the run; the run ends with one message that tells
+// what was made where and offers the site, whose front page "Open site" hands to the browser.
+TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   ASSERT_GT(ProcessDatabase().Rounds.Count(), 1) << "no demo data in " << Settings().DataDir;
   Settings().AllRounds = true;
   html_.show();
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Find<QCheckBox>(&html_, kBoxNames[i])->isChecked(), i == 1) << kBoxNames[i];
+  EXPECT_FALSE(Find<QCheckBox>(&html_, "CBcontacts")->isChecked());
 
   const bool boxes[] = {true, false, true, false, true};
   SetBoxes(boxes);
+  Find<QCheckBox>(&html_, "CBcontacts")->setChecked(true);
+  prompts_->Answers = {true};
   MakePages();
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Settings().*kBoxSettings[i], boxes[i]) << kBoxNames[i];
+  EXPECT_TRUE(Settings().PublishContacts);
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("PublishContacts=1\r\n"));
+  EXPECT_THAT(dir_.Read("config/Hollowfen/cardwise.ini"), HasSubstr("AllTours=1\r\n"));
   for (char kind : {'t', 'p', 'e', 'c'})
     EXPECT_TRUE(FileExists(Page(kind))) << Page(kind);
   EXPECT_EQ(Page('p').substr(Page('p').size() - 5), ".html");  // long names were chosen
+  EXPECT_THAT(dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size())),
+              HasSubstr("mailto:"));
   EXPECT_EQ(html_.result(), QDialog::Accepted);
   EXPECT_FALSE(html_.isVisible());
-  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_THAT(prompts_->Shown.front().toStdString(),
+              MatchesRegex("Cardwise: [0-9]{3,} page\\(s\\) written and 0 kept in " +
+                           Settings().HtmlRootDir + " \\[Open site\\]"));
+  EXPECT_EQ(prompts_->Opened, QStringList{QString::fromStdString(dir_.File("web/index.html"))});
+  EXPECT_TRUE(FileExists(dir_.File("web/index.html")));
   auto* bar = Find<QProgressBar>(&html_, "PBprogress");
   EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(app::StatusPanel::Current(), html_.Status());
+}
+
+// Alt and the box's letter reach it, and no other control of the dialog has that letter.
+TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
+  ShowActive(&html_);
+  QString letters;
+  for (const QAbstractButton* button : html_.findChildren<QAbstractButton*>()) {
+    const qsizetype amp = button->text().indexOf('&');
+    if (amp >= 0) letters += button->text().at(amp + 1).toLower();
+  }
+  EXPECT_EQ(letters.count('c'), 1) << letters.toStdString();
+  auto* box = Find<QCheckBox>(&html_, "CBcontacts");
+  Alt('C');
+  EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); }));  // an animated click
 }
 
 TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
@@ -79,11 +114,15 @@ TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
   MakePages();
   ASSERT_EQ(prompts_->Shown.size(), 1);
   const QString message = prompts_->Shown.front();
+  EXPECT_TRUE(message.startsWith("Cardwise: 0 page(s) written and 0 kept in "))
+      << message.toStdString();
   EXPECT_TRUE(message.contains("could not be written")) << message.toStdString();
   EXPECT_TRUE(message.contains(QString::fromStdString(Settings().HtmlRootDir)));
   EXPECT_TRUE(message.contains("... and ")) << message.toStdString();
-  EXPECT_EQ(message.count('\n'), 6);  // the heading, five pages and the count of the rest
+  // What was made, the heading, five pages and the count of the rest.
+  EXPECT_EQ(message.count('\n'), 7);
   EXPECT_EQ(html_.result(), QDialog::Accepted);
+  EXPECT_TRUE(prompts_->Opened.isEmpty());
 }
 
 TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
@@ -107,7 +146,10 @@ TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   publish->setChecked(true);
   MakePages();
   EXPECT_TRUE(Settings().PublishAfterMake);
-  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_THAT(prompts_->Shown.front().toStdString(),
+              MatchesRegex("Cardwise: .* kept in .*\nPublished: [0-9]+ file\\(s\\) sent .*"));
+  EXPECT_TRUE(prompts_->Opened.isEmpty()) << "the site is opened only when asked to";
   const std::string page = Page('p').substr(Settings().HtmlRootDir.size());
   EXPECT_TRUE(FileExists(dir_.File("server/") + page)) << page;
   const QString status = html_.Status()->text();
@@ -124,6 +166,7 @@ TEST_F(WebDialogTest, AFailedPublishIsOneMessage) {
   MakePages();
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown.front().contains("failed")) << prompts_->Shown.front().toStdString();
+  EXPECT_TRUE(prompts_->Shown.front().contains(" kept in ")) << "what was made comes first";
   EXPECT_EQ(html_.Status()->text(), "Not published.");
   EXPECT_TRUE(FileExists(Page('p')));  // the pages are made all the same
 }

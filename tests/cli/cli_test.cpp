@@ -34,11 +34,14 @@ class CliTest : public ::testing::Test {
     dir_.Write("cardwise.ini", "[Dirs]\r\nDataDir=" + dir_.File("Data/") + "\r\n");
   }
 
-  // Runs the tool with `args`; `env` adds "NAME=value" assignments to its environment.
-  RunResult Run(const std::string& args, const std::string& env = "") const {
-    const std::string command =
-        "env -u CARDWISE_INI LC_ALL=C " + env + " XDG_CONFIG_HOME=" + dir_.File("config") +
-        " XDG_DATA_HOME=" + dir_.File("share") + " " + CARDWISE_CLI_PATH + " " + args + " 2>&1";
+  // Runs the tool with `args`; `env` adds "NAME=value" assignments to its environment;
+  // `streams` says where stderr goes (by default into the output with stdout).
+  RunResult Run(const std::string& args, const std::string& env = "",
+                const std::string& streams = "2>&1") const {
+    const std::string command = "env -u CARDWISE_INI LC_ALL=C " + env +
+                                " XDG_CONFIG_HOME=" + dir_.File("config") +
+                                " XDG_DATA_HOME=" + dir_.File("share") + " " + CARDWISE_CLI_PATH +
+                                " " + args + " " + streams;
     RunResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return result;
@@ -145,6 +148,35 @@ TEST_F(CliTest, ImportDXRunsEachStepOnTheShippedSampleFiles) {
   EXPECT_THAT(missing.Output,
               HasSubstr("File not found: " + dir_.File("NONE.DX") + " Is the filename correct ?"));
   EXPECT_EQ(Run(ini + "teams " + dx + "ROND.DX").ExitCode, 2);
+}
+
+// A data folder of the user's, set in the settings, gets the demo files it lacks; one they
+// cannot be copied into leaves the settings as they were.
+TEST_F(CliTest, DemoLoadCopiesTheDemoFilesIntoTheDataFolderOrChangesNothing) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  dir_.Write("Data/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
+  const RunResult load = Run(ini + "demo load");
+  EXPECT_EQ(load.ExitCode, 0) << load.Output;
+  EXPECT_THAT(load.Output, HasSubstr("players       14  " + dir_.File("Data/DEMOP.DAT")));
+  EXPECT_THAT(Run(ini + "export standings F126").Output, HasSubstr("Place,Total,"));
+
+  const std::string settings = "[Dirs]\r\nDataDir=" + dir_.Write("file", "") + "/\r\n";
+  dir_.Write("cardwise.ini", settings);
+  const RunResult refused = Run(ini + "demo load");
+  EXPECT_EQ(refused.ExitCode, 1) << refused.Output;
+  EXPECT_THAT(refused.Output, HasSubstr("could not be copied into the data folder"));
+  EXPECT_EQ(dir_.Read("cardwise.ini"), settings);
+}
+
+// Progress texts are for a person watching: a command done within a second writes none into
+// a pipe (the demo's 340 rounds load in a few milliseconds).
+TEST_F(CliTest, AQuickCommandWritesNoProgressIntoAPipe) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  ASSERT_EQ(Run(ini + "demo load").ExitCode, 0);
+  const RunResult check = Run(ini + "check", "", "2>" + dir_.File("stderr.txt"));
+  EXPECT_EQ(check.ExitCode, 0) << check.Output;
+  EXPECT_THAT(check.Output, HasSubstr("rounds       340  "));
+  EXPECT_EQ(dir_.Read("stderr.txt"), "");
 }
 
 TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitchesBack) {

@@ -31,15 +31,29 @@ TEST(TextTest, LeadingNumber) {
     EXPECT_EQ(LeadingNumber(text), expected) << text;
 }
 
-TEST(TextTest, ReplaceAllTrailingSlashAndProperCase) {
+TEST(TextTest, ReplaceAllAndTrailingSlash) {
   EXPECT_EQ(ReplaceAll(" ", "&nbsp;", " a  b"), "&nbsp;a&nbsp;&nbsp;b");
   EXPECT_EQ(ReplaceAll("ab", "x", "aabab"), "axx");
   EXPECT_EQ(IncludeTrailingSlash("") + "|" + IncludeTrailingSlash("/tmp/"), "|/tmp/");
+}
+
+// Only a name typed in one case is changed; one with capitals and small letters is as typed.
+TEST(TextTest, ProperCase) {
   const std::pair<std::string, std::string> names[] = {
-      {"JOHN o'neil-smith", "John O'neil-Smith"},
+      {"JOHN O'NEIL-SMITH", "John O'neil-Smith"},
       {"st.andrews  links", "St.Andrews  Links"},
-      {"\xC9MILE \xF6STERBERG", "\xC9mile \xD6sterberg"},  // Windows-1252 letters
-      {std::string(100, 'A'), "A" + std::string(79, 'a')}};
+      {"\xC9MILE \xD6STERBERG", "\xC9mile \xD6sterberg"},  // Windows-1252 letters
+      {"\xE9mile \xF6sterberg", "\xC9mile \xD6sterberg"},
+      {"Fiona McAllister", "Fiona McAllister"},
+      {"van der Berg", "van der Berg"},
+      {"O'Neil", "O'Neil"},
+      {"JOHN o'neil", "JOHN o'neil"},
+      {"\xC9mile \xF6sterberg", "\xC9mile \xF6sterberg"},
+      {"J. 2nd", "J. 2nd"},
+      {"123 - 45", "123 - 45"},
+      {std::string(100, 'A'), "A" + std::string(79, 'a')},
+      {std::string(80, 'a') + "B", "A" + std::string(79, 'a')},  // the capital is cut off first
+  };
   for (const auto& [text, expected] : names)
     EXPECT_EQ(ProperCase(text), expected) << text;
 }

@@ -78,7 +78,7 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
-  expected += Crlf("[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|");
+  expected += Crlf("[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|");
   EXPECT_EQ(text.substr(headings), expected);
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
@@ -97,6 +97,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.Windows[static_cast<int>(WindowId::Html)] = {-20, 300};
   settings.Windows[static_cast<int>(WindowId::Player)].Top = 5;
   settings.AllCourses = settings.CopyInFooter = settings.HandicapPage = true;
+  settings.PublishContacts = true;
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
   settings.PublishTo = "golf@club.example:www/";
   settings.PublishDelete = settings.PublishAfterMake = true;
@@ -119,6 +120,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_TRUE(loaded.TrueColorIcons);
   EXPECT_EQ(loaded.nStatList, -4);
   EXPECT_TRUE(loaded.HandicapPage);
+  EXPECT_TRUE(loaded.PublishContacts);
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
   EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");

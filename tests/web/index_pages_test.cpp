@@ -20,27 +20,40 @@ class IndexPagesTest : public WebTest {
 
 const char* const kTotal = "<TR bgcolor=\"#eeeeaa\">";
 
-TEST_F(IndexPagesTest, PlayerListEscapesTextsAndKeepsEmptyLinks) {
+// Published contact details keep their cells, empty links too; unpublished ones have neither
+// cells nor headings.
+TEST_F(IndexPagesTest, PlayerListEscapesTextsAndShowsContactsOnlyWhenPublished) {
   TPlayer& ann = AddPlayer("A", "ann & lee", 5);
   ann.Phone = "555 <1>";
   ann.Email = "a@x.org";
   ann.URL = "http://x/?a&b";
   AddPlayer("B", "bob", -1.5f);
-  WritePlayerList(page_);
-  const std::vector<std::string> expected = {
-      "<H3>Player Index</H3>",
-      "<!-- List with Players -->",
-      "<TABLE>",
-      "<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL",
-      "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
-          "<TD align=center>5.0<TD>555 &lt;1&gt;"
-          "<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>"
-          "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>",
-      kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) +
-          "<TD align=center>-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>"
-          "<TD><SMALL><A href=\"\"></A></SMALL>",
-      "</TABLE>"};
-  EXPECT_EQ(BodyLines(), expected);
+  const std::string annURL =
+      "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>";
+  const std::string bobURL = "<TD><SMALL><A href=\"\"></A></SMALL>";
+  const struct {
+    bool Contacts;
+    std::string Heading, Ann, Bob;
+  } cases[] = {
+      {true, "<TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL",
+       "5.0<TD>555 &lt;1&gt;<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>" + annURL,
+       "-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>" + bobURL},
+      {false, "<TD>Player<TD>Hcp<TD>URL", "5.0" + annURL, "-1.5" + bobURL},
+  };
+  for (const auto& c : cases) {
+    settings_.PublishContacts = c.Contacts;
+    OpenPage("index/x.htm");
+    WritePlayerList(page_);
+    const std::vector<std::string> expected = {
+        "<H3>Player Index</H3>",
+        "<!-- List with Players -->",
+        "<TABLE>",
+        "<TR bgcolor=\"#55ee55\">" + c.Heading,
+        "<TR><TD>" + PlayerAnchorOrID(context_, "A") + "<TD align=center>" + c.Ann,
+        kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) + "<TD align=center>" + c.Bob,
+        "</TABLE>"};
+    EXPECT_EQ(BodyLines(), expected) << c.Contacts;
+  }
 }
 
 // Rows of the report as given; a player missing from the list keeps a bare ID.

@@ -60,14 +60,18 @@ class MakePagesTest : public WebTest {
       if (entry.is_regular_file()) files.push_back(entry.path().string());
     return files;
   }
+  // The front page stays one the run knows as its own.
+  std::string OldText(const std::string& file) const {
+    return file == PathOf(RootPage()) ? kOld + std::string(kRootPageMark) : kOld;
+  }
   void MarkSiteOld() const {
     for (const std::string& file : SiteFiles())
-      WriteFileAtomically(file, kOld);
+      WriteFileAtomically(file, OldText(file));
   }
   std::vector<std::string> RewrittenFiles() const {
     std::vector<std::string> rewritten;
     for (const std::string& file : SiteFiles())
-      if (Read(file) != kOld) rewritten.push_back(file);
+      if (Read(file) != OldText(file)) rewritten.push_back(file);
     return rewritten;
   }
 };
@@ -81,7 +85,7 @@ TEST_F(MakePagesTest, SecondRunRewritesOnlyWhatItMust) {
       PathOf(IndexPage(settings_, 't')),   PathOf(IndexPage(settings_, 'p')),
       PathOf(IndexPage(settings_, 'e')),   PathOf(IndexPage(settings_, 'c')),
       PathOf(YearStatsPage(2025)),         PathOf(YearStatsPage(2026)),
-      PathOf({"index", "help.htm"})};
+      PathOf({"index", "help.htm"}),       PathOf(RootPage())};
   std::vector<std::string> scorecards, playerYears;
   for (int i = 0; i < rounds_.Count(); ++i) {
     const TRound& round = rounds_.RecordAt(i);
@@ -176,6 +180,36 @@ TEST_F(MakePagesTest, StyleSheetIsPlacedInANewSiteOnly) {
     MakeAllPages(context_);
     EXPECT_EQ(dir_.Read("Web/index/cardwise.css"), c.Expected);
   }
+}
+
+// The front page opens the player list in either name form and counts as a page written; a
+// file of its name that no run made (the club's own front page) is left as it is.
+TEST_F(MakePagesTest, TheFrontPageOpensThePlayerListAndLeavesAPageOfTheClubAlone) {
+  const struct {
+    bool LongNames;
+    const char* Existing;  // nullptr: none
+    const char* Target;    // nullptr: the file is kept
+  } cases[] = {{false, nullptr, "index/pindex.htm"},
+               {true, nullptr, "index/pindex.html"},
+               {true, "<P>Our club\r\n", nullptr}};
+  int written[2] = {};
+  for (const auto& c : cases) {
+    fs::remove_all(settings_.HtmlRootDir);
+    if (c.Existing) dir_.Write("Web/index.html", c.Existing);
+    settings_.UseLongFileNames = c.LongNames;
+    const MakePagesReport report = MakeAllPages(context_);
+    written[c.Target != nullptr] = report.Written;
+    const std::string page = dir_.Read("Web/index.html");
+    if (c.Target == nullptr) {
+      EXPECT_EQ(page, c.Existing);
+      continue;
+    }
+    EXPECT_TRUE(FileExists(dir_.File("Web/") + c.Target)) << c.Target;
+    EXPECT_THAT(page, HasSubstr("<META http-equiv=\"refresh\" content=\"0; url=" +
+                                std::string(c.Target) + "\">\r\n"));
+    EXPECT_THAT(page, HasSubstr("<A href=\"" + std::string(c.Target) + "\">Player Index</A>"));
+  }
+  EXPECT_EQ(written[true], written[false] + 1);
 }
 
 TEST_F(MakePagesTest, PagesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
@@ -336,8 +370,9 @@ TEST_F(DemoSiteTest, DriverWritesWhatThePageByPageWalkWrites) {
         walkedFiles.insert(file.substr(walked.size()));
       for (const std::string& file : SiteFiles(made)) {
         const std::string name = file.substr(made.size());
-        // The walk leaves out the template copy and the style sheet.
-        if (name == "index/help.htm" || name == "index/cardwise.css") continue;
+        // The walk leaves out the template copy, the style sheet and the front page.
+        if (name == "index/help.htm" || name == "index/cardwise.css" || name == "index.html")
+          continue;
         madeFiles.insert(name);
         EXPECT_TRUE(Read(file) == Read(walked + name)) << name;
       }
@@ -429,6 +464,40 @@ TEST_F(DemoSiteTest, TheHandicapPageIsAddedOnlyWhenItsSettingIsOn) {
     EXPECT_THAT(handicaps, HasSubstr("<TITLE>Handicap Index</TITLE>"));
     EXPECT_THAT(handicaps, Not(HasSubstr("<TD align=center>-<TD")));
   }
+}
+
+// Unpublished contact details change the player pages and the player list and nothing else,
+// and leave no player's phone number or e-mail address anywhere on the site.
+TEST_F(DemoSiteTest, ContactDetailsAreOnTheSiteOnlyWhenPublished) {
+  std::map<std::string, std::string> sites[2];
+  for (const bool on : {false, true}) {
+    settings_.HtmlRootDir = dir_.File(on ? "On/" : "Off/");
+    settings_.PublishContacts = on;
+    LoadDemo();
+    EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
+    for (const std::string& file : SiteFiles())
+      sites[on][file.substr(settings_.HtmlRootDir.size())] = Read(file);
+  }
+  const auto relative = [](const PageLocation& at) { return at.Dir + "/" + at.Name; };
+  std::set<std::string> differing, expected = {relative(IndexPage(settings_, 'p'))};
+  for (const auto& [name, page] : sites[true])
+    if (sites[false].at(name) != page) differing.insert(name);
+  for (int i = 0; i < players_.Count(); ++i)
+    expected.insert(relative(PlayerPage(settings_, players_.RecordAt(i).ID)));
+  EXPECT_EQ(differing, expected);
+
+  const std::string& list = sites[true].at(relative(IndexPage(settings_, 'p')));
+  int contacts = 0;
+  for (int i = 0; i < players_.Count(); ++i) {
+    for (const std::string* detail : {&players_.RecordAt(i).Phone, &players_.RecordAt(i).Email}) {
+      if (detail->empty()) continue;
+      ++contacts;
+      EXPECT_THAT(list, HasSubstr(*detail));
+      for (const auto& [name, page] : sites[false])
+        EXPECT_THAT(page, Not(HasSubstr(*detail))) << name;
+    }
+  }
+  EXPECT_GT(contacts, 10);
 }
 
 }  // namespace

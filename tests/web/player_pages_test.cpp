@@ -26,16 +26,31 @@ class PlayerPagesTest : public WebTest {
   }
 };
 
-// The info rows alternate their colours over the rows shown (no URL here).
+// The info rows alternate their colours over the rows shown (no URL here); the phone and the
+// e-mail address are rows only while the contact details are published.
 TEST_F(PlayerPagesTest, PlayerWithoutRoundsHasInfoRowsAndNoMerits) {
   players_.FindRecord("JS")->Club = "MBGC";
-  WritePlayerPage(page_, "JS");
-  EXPECT_THAT(Body(), HasSubstr("<TABLE>\r\n<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555 &amp; 1\r\n"
-                                "<TR bgcolor=\"#eeeeaa\"><TD>Hcp<TD>12.4\r\n"
-                                "<TR bgcolor=\"#55ee55\"><TD>Email<TD><A href=\"mailto:js@x.org\">"
-                                "js@x.org</A>\r\n<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"
-                                "</TABLE>\r\n"));
-  EXPECT_THAT(Body(), Not(HasSubstr("Merits")));
+  const struct {
+    bool Contacts;
+    std::string Rows;
+  } cases[] = {
+      {true,
+       "<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555 &amp; 1\r\n"
+       "<TR bgcolor=\"#eeeeaa\"><TD>Hcp<TD>12.4\r\n"
+       "<TR bgcolor=\"#55ee55\"><TD>Email<TD><A href=\"mailto:js@x.org\">js@x.org</A>\r\n"
+       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
+      {false,
+       "<TR bgcolor=\"#55ee55\"><TD>Hcp<TD>12.4\r\n"
+       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
+  };
+  for (const auto& c : cases) {
+    settings_.PublishContacts = c.Contacts;
+    OpenPage();
+    WritePlayerPage(page_, "JS");
+    EXPECT_THAT(Body(), HasSubstr("<TABLE>\r\n" + c.Rows + "</TABLE>\r\n")) << c.Contacts;
+    EXPECT_EQ(Body().find("js@x.org") != std::string::npos, c.Contacts);
+    EXPECT_THAT(Body(), Not(HasSubstr("Merits")));
+  }
 }
 
 TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
