@@ -1,6 +1,7 @@
 #include "app/editor_fields.h"
 
 #include <QButtonGroup>
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QStringListModel>
 #include <QEvent>
@@ -48,6 +49,8 @@ class IdCompleter : public QCompleter {
     setCaseSensitivity(Qt::CaseInsensitive);
     setFilterMode(Qt::MatchContains);
     setCompletionMode(QCompleter::PopupCompletion);
+    // The names need more room than the IDs' field gives.
+    popup()->setMinimumWidth(field->fontMetrics().averageCharWidth() * 36);
     field->installEventFilter(this);
   }
 
