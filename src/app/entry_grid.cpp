@@ -111,6 +111,12 @@ TEntryGrid::TEntryGrid(int rows, int columns, QWidget* parent)
   });
 }
 
+// The focus leaves the cell editor while the base class destroys it, when this grid is no
+// longer one: the focus watch must end before that.
+TEntryGrid::~TEntryGrid() {
+  disconnect(qApp, &QApplication::focusChanged, this, &TEntryGrid::focusMoved);
+}
+
 QString TEntryGrid::Text(int row, int column) const {
   const QTableWidgetItem* cell = item(row, column);
   return cell ? cell->text() : QString();

@@ -32,6 +32,7 @@ class TEntryGrid : public QTableWidget {
 
  public:
   TEntryGrid(int rows, int columns, QWidget* parent = nullptr);
+  ~TEntryGrid() override;
 
   // The look of a cell with its current text; the default is its text black on white.
   std::function<CellLook(int row, int column, const QString& text)> Look;
