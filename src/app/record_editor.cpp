@@ -123,6 +123,7 @@ void TRecordEditor::TakePlaceholderAsNew() {
   Eid->setReadOnly(!traits_.GiveID);
   EditMode();
   ShowNewRecord();
+  untouched_ = true;
 }
 
 int TRecordEditor::CheckedIndex(int index) const {
@@ -186,6 +187,7 @@ void TRecordEditor::ModeChanged(bool) {}
 
 void TRecordEditor::DoFlagEdit() {
   if (loading_) return;
+  untouched_ = false;
   if (!edited_) {
     SetStatus("Editing: " + Eid->text(), kEditColor);
     EditMode();
@@ -397,6 +399,10 @@ void TRecordEditor::ShowKey(const std::string& key) {
 // ask, so that an edit never goes unnoticed.
 bool TRecordEditor::SettleEdit(bool navigating) {
   if (!edited_) return true;
+  if (untouched_) {  // only the offered first record: nothing was typed
+    DiscardEdit();
+    return true;
+  }
   if (navigating && traits_.NavigationPosts) return PostRecord();
   switch (Prompts().AskSaveDiscard(this, kAppTitle, PendingEditText())) {
     case EditChoice::Save:

@@ -241,6 +241,8 @@ class TRecordEditor : public QMainWindow {
   // closing re-activates the window, which must not re-display the record being edited.
   bool skipNextActivate_ = false;
   bool tabLeadsToFields_ = false;
+  // The first record offered in an empty list, and nothing typed into it yet.
+  bool untouched_ = false;
 
   QWidget* fields_ = nullptr;
   QMenu* fileMenu_ = nullptr;

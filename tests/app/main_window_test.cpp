@@ -76,6 +76,12 @@ TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   Press(Qt::Key_F12);  // cancelled: the list is empty, and so is the editor
   EXPECT_EQ(Find<QLineEdit>(players, "Eid")->text(), "");
   players->close();
+  Find<QToolButton>(Main(), "BBcourse")->click();
+  ShowActive(app::Windows().Course);
+  EXPECT_TRUE(app::Windows().Course->Adding());
+  app::Windows().Course->close();  // offered, nothing typed: it goes without a question
+  EXPECT_FALSE(app::Windows().Course->isVisible());
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
 
   Find<QPushButton>(Main(), "loadDemoButton")->click();
   EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
