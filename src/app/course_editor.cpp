@@ -94,6 +94,9 @@ THoleGrid* TFCourse::createGrid(int firstHole, const QString& totalTitle) {
   connect(grid, &THoleGrid::entered, this, [this, grid] { DoSGEnter(grid); });
   connect(grid, &THoleGrid::cellEdited, this, &TFCourse::DoFlagEdit);
   connect(grid, &THoleGrid::cellCompleted, this, &TFCourse::DoCellCompleted);
+  connect(grid, &THoleGrid::refused, this, [this](int, int, const QString& characters) {
+    SetStatus("\"" + characters + "\" cannot be in the card: type a number", QColor(255, 0, 0));
+  });
   return grid;
 }
 

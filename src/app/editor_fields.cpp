@@ -1,15 +1,15 @@
 #include "app/editor_fields.h"
 
-#include <QButtonGroup>
 #include <QAbstractItemView>
+#include <QButtonGroup>
 #include <QCompleter>
-#include <QStringListModel>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include "app/hole_grid.h"

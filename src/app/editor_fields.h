@@ -4,8 +4,8 @@
 // date and time readers of a post with their messages.
 
 #include <QColor>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 

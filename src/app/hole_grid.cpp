@@ -20,8 +20,10 @@ QString KeepAccepted(const QString& text, CellChars chars) {
   QString kept;
   for (const QChar c : text) {
     const bool letter = c.unicode() < 128 && c.isLetter();
-    if (c.isDigit() && c.unicode() < 128) kept += c;
-    else if (letter && chars == CellChars::DigitsAndLetters) kept += c;
+    if (c.isDigit() && c.unicode() < 128)
+      kept += c;
+    else if (letter && chars == CellChars::DigitsAndLetters)
+      kept += c;
   }
   return kept;
 }

@@ -230,17 +230,17 @@ QWidget* TFmain::createFirstSteps() {
   firstSteps_ = new QWidget(this);
   firstSteps_->setObjectName("firstSteps");
   auto* layout = new QVBoxLayout(firstSteps_);
-  auto* text = new QLabel(
-      "There are no players, courses or scorecards yet. To begin:", firstSteps_);
+  auto* text =
+      new QLabel("There are no players, courses or scorecards yet. To begin:", firstSteps_);
   layout->addWidget(text);
   const struct {
     const char* Name;
     const char* Caption;
     void (TFmain::*Slot)();
-  } steps[] = {{"loadDemoButton", "&Look around in the demo data", &TFmain::loadDemo},
-               {"importButton", "&Import the DOS program's files...", &TFmain::showImport},
-               {"beginButton", "&Begin with the club's courses and players",
-                &TFmain::beginWithCourses}};
+  } steps[] = {
+      {"loadDemoButton", "&Look around in the demo data", &TFmain::loadDemo},
+      {"importButton", "&Import the DOS program's files...", &TFmain::showImport},
+      {"beginButton", "&Begin with the club's courses and players", &TFmain::beginWithCourses}};
   for (const auto& step : steps) {
     auto* button = new QPushButton(step.Caption, firstSteps_);
     button->setObjectName(step.Name);

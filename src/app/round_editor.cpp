@@ -185,14 +185,11 @@ void TFRound::createResultLabels(QGridLayout* form) {
 THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
   const CompletionRule oneDigit{1, false};
   const CompletionRule oneWaits{1, true};
-  const std::vector<HoleRow> rows = {{"Len", {3, false}},
-                                     {"Par", oneDigit},
-                                     {"Hcp", oneWaits},
-                                     {"Score", oneWaits, CellChars::DigitsAndLetters},
-                                     {"Putts", oneDigit},
-                                     {"Green", oneDigit},
-                                     {"FairW", oneDigit},
-                                     {"Stats", {0, false}, CellChars::Any}};
+  const std::vector<HoleRow> rows = {
+      {"Len", {3, false}}, {"Par", oneDigit},
+      {"Hcp", oneWaits},   {"Score", oneWaits, CellChars::DigitsAndLetters},
+      {"Putts", oneDigit}, {"Green", oneDigit},
+      {"FairW", oneDigit}, {"Stats", {0, false}, CellChars::Any}};
   auto* grid = new THoleGrid(firstHole, totalTitle, rows);
   grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
   grid->Look = [this, grid](int row, int column, const QString& text) {
@@ -213,7 +210,8 @@ THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
 }
 
 void TFRound::connectLookups() {
-  AddIdCompleter(Eeventid, [] { return IdEntries(Events(), [](const TEvent& e) { return e.Event; }); });
+  AddIdCompleter(Eeventid,
+                 [] { return IdEntries(Events(), [](const TEvent& e) { return e.Event; }); });
   AddIdCompleter(Ecourseid,
                  [] { return IdEntries(Courses(), [](const TCourse& c) { return c.Course; }); });
   AddIdCompleter(EplayerID,
@@ -500,14 +498,13 @@ bool TFRound::ConfirmEventRound(int index, DateTime date, DateTime start) {
   probe.MakeID();
   const std::string other = OtherRoundInEvent(index, event->ID, probe);
   return other.empty() ||
-         Prompts().AskYesNo(this, "Confirm",
-                            "Player " + EplayerID->text().trimmed() + " already has a round in event " +
-                                eventID + ": " + ToQString(other) +
-                                ".\rBoth will count in its results. Post anyway?");
+         Prompts().AskYesNo(
+             this, "Confirm",
+             "Player " + EplayerID->text().trimmed() + " already has a round in event " + eventID +
+                 ": " + ToQString(other) + ".\rBoth will count in its results. Post anyway?");
 }
 
-std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID,
-                                       const TRound& probe) {
+std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID, const TRound& probe) {
   const TRoundList& rounds = Rounds();
   for (int i = 0; i < rounds.Count(); ++i) {
     const TRound& round = rounds.RecordAt(i);

@@ -10,8 +10,12 @@
 // round while browsing ("Next" is the default button) and posts while editing.
 //
 // The grids move on by themselves: a score is complete at one digit other than "1" or at two
-// ("A" to "Z" stand for 10 to 35), a length at three, the other rows at one; a putt count that
-// means the green was reached in regulation marks "Green"; greens and fairways above 1 become 1.
+// ("A" to "Z" stand for 10 to 35), a length at three, the other rows at one; a cell takes only
+// what its row can hold. The putts decide "Green": a count that means the green was reached in
+// regulation marks it, a corrected count that does not clears it; greens and fairways above 1
+// become 1. Unknown IDs are flagged as they are typed, and a post asks before it files a round
+// of an unknown player, course or event, on another day than its event, or a second round of a
+// player in one event.
 // A double-click adds 1 to a cell of either grid.
 
 #include <QString>

@@ -22,7 +22,7 @@ bool ScriptedPrompter::AskYesNo(QWidget*, const QString& title, const QString& t
 }
 
 app::EditChoice ScriptedPrompter::AskSaveDiscard(QWidget*, const QString& title,
-                                                const QString& text) {
+                                                 const QString& text) {
   Shown << title + ": " + text;
   if (Choices.empty()) return app::EditChoice::Cancel;
   const app::EditChoice choice = Choices.front();

@@ -157,8 +157,7 @@ TEST_F(EventEditorTest, ABadDateStopsThePost) {
 // Ctrl+R for the results; a new event starts with a type, the course is looked up as typed and
 // the grid names its players.
 TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
-  Players().LoadFromFile(
-      dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n"));
+  Players().LoadFromFile(dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n"));
   Courses().LoadFromFile(dir_.Write("COURSES.DAT", "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\n"));
   Show("CUP");
   EXPECT_EQ(Find<QLineEdit>(&editor_, "Ecourse")->text(), "Mill Brook");

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -16,15 +16,15 @@
 #include "app/course_editor.h"
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
+#include "app/help.h"
 #include "app/import_window.h"
+#include "app/main_window.h"
 #include "app/player_editor.h"
+#include "app/round_editor.h"
 #include "app/setup_dialog.h"
 #include "app/tour_editor.h"
 #include "app/web_dialog.h"
 #include "app/weights_dialog.h"
-#include "app/help.h"
-#include "app/main_window.h"
-#include "app/round_editor.h"
 #include "app_fixture.h"
 #include "platform/files.h"
 #include "results/database.h"
@@ -326,17 +326,16 @@ QStringList MnemonicsOf(QWidget* window) {
 TEST_F(ShellTest, NoWindowUsesALetterTwice) {
   ASSERT_TRUE(app::StartUp(false));
   const app::AppWindows& w = app::Windows();
-  for (QWidget* window : std::initializer_list<QWidget*>{
-           w.Main, w.Round, w.Player, w.Course, w.Event, w.Tour, w.Html, w.Weights, w.Import,
-           w.Demo, w.Setup}) {
+  for (QWidget* window :
+       std::initializer_list<QWidget*>{w.Main, w.Round, w.Player, w.Course, w.Event, w.Tour, w.Html,
+                                       w.Weights, w.Import, w.Demo, w.Setup}) {
     const QStringList letters = MnemonicsOf(window);
     for (int i = 1; i < letters.size(); ++i)
       EXPECT_NE(letters[i - 1][0], letters[i][0])
-          << window->objectName().toStdString() << ": " << letters[i - 1].toStdString()
-          << " / " << letters[i].toStdString();
+          << window->objectName().toStdString() << ": " << letters[i - 1].toStdString() << " / "
+          << letters[i].toStdString();
   }
 }
 
 }  // namespace
 }  // namespace cardwise::testing
-

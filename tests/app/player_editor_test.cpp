@@ -1,12 +1,12 @@
 #include "app/player_editor.h"
 
 #include <QAction>
-#include <functional>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <functional>
 
 #include "app/status_panel.h"
 #include "app_fixture.h"

@@ -5,10 +5,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCompleter>
-#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/qt_text.h"
 #include "app/status_panel.h"
@@ -167,8 +167,9 @@ TEST_F(RoundEditorTest, CellsRefuseWhatTheirRowCannotHold) {
     Type(junk);
     EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "") << junk;
     EXPECT_EQ(Cursor("SGout"), QPoint(1, kScoreRow)) << junk;
-    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "Pstatus")->text().startsWith(
-        QString("\"%1\" cannot be in a score").arg(junk)));
+    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "Pstatus")
+                    ->text()
+                    .startsWith(QString("\"%1\" cannot be in a score").arg(junk)));
   }
   Type("5");
   EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "5");
@@ -260,8 +261,9 @@ TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
 
 // The files allow these slips, so a post asks; No keeps the card as typed, Yes posts it.
 TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
-  dir_.Write("ROUNDS.DAT", "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\n"
-                           "EventID=E1\r\nDate=2026-05-10\r\nStart=09:00\r\nScore=4\r\n");
+  dir_.Write("ROUNDS.DAT",
+             "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\n"
+             "EventID=E1\r\nDate=2026-05-10\r\nStart=09:00\r\nScore=4\r\n");
   Rounds().LoadFromFile(dir_.File("ROUNDS.DAT"));
   const struct {
     const char* Event;
@@ -270,7 +272,8 @@ TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
     const char* Question;
     const char* Posted;
   } cases[] = {
-      {"E1", "QQ", "2026-05-10", "Player QQ is not in the player list. Post anyway?", "[260510-1030-QQ]"},
+      {"E1", "QQ", "2026-05-10", "Player QQ is not in the player list. Post anyway?",
+       "[260510-1030-QQ]"},
       {"E9", "JS", "2026-05-10", "Event E9 is not in the event list. Post anyway?",
        "[260510-1030-JS]"},
       {"E1", "JS", "2026-05-11",
