@@ -47,7 +47,8 @@ std::string ListDigest(const DigestList& list) {
 }  // namespace
 
 std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash) {
-  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
+  for (const char c : bytes)
+    hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
   return hash;
 }
 
@@ -64,7 +65,8 @@ std::string GoldenText(const DigestList& list) {
   std::string text =
       "# Regenerate deliberately, after a change meant to alter these files: "
       "CARDWISE_UPDATE_GOLDEN=1 ctest -R Golden\n";
-  for (const auto& [path, digest] : list) text += digest + " " + path + "\n";
+  for (const auto& [path, digest] : list)
+    text += digest + " " + path + "\n";
   return text + ListDigest(list) + " *\n";
 }
 
@@ -80,8 +82,10 @@ std::string CompareWithGolden(const DigestList& list, const std::string& path) {
   std::string differences;
   for (const auto& [file, digest] : list) {
     const auto found = golden.find(file);
-    if (found == golden.end()) differences += "added:   " + file + "\n";
-    else if (found->second != digest) differences += "changed: " + file + "\n";
+    if (found == golden.end())
+      differences += "added:   " + file + "\n";
+    else if (found->second != digest)
+      differences += "changed: " + file + "\n";
   }
   for (const auto& [file, digest] : golden)
     if (!list.contains(file)) differences += "missing: " + file + "\n";

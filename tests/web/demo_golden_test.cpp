@@ -32,9 +32,8 @@ struct Loaded : TestDatabase {
 class DemoGoldenTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_.Write("cardwise.ini", "[Dirs]\nDataDir=" + dir_.File("Data/") +
-                                   "\nTemplateDir=" + dir_.File("Template/") +
-                                   "\nHtmlRootDir=" + dir_.File("Web/") +
+    dir_.Write("cardwise.ini", "[Dirs]\nDataDir=" + dir_.File("Data/") + "\nTemplateDir=" +
+                                   dir_.File("Template/") + "\nHtmlRootDir=" + dir_.File("Web/") +
                                    "\n[Files]\nPlayerFName=DEMOP.DAT\nCourseFName=DEMOC.DAT\n"
                                    "RoundFName=DEMOR.DAT\nEventFName=DEMOE.DAT\n"
                                    "TourFName=DEMOT.DAT\n");
@@ -95,12 +94,12 @@ TEST_F(DemoGoldenTest, DemoSiteAndRecalculatedFilesAreAsStored) {
   Export("handicaps.csv", [&](TDatabase& db) { return HandicapsTable(db, today_); });
 
   DigestList digests;
-  for (const char* folder : {"Data", "Web", "Csv"}) AddFolderDigests(dir_.Path(), folder, digests);
+  for (const char* folder : {"Data", "Web", "Csv"})
+    AddFolderDigests(dir_.Path(), folder, digests);
   EXPECT_GT(digests.size(), 800u);
   const std::string differences =
       CompareWithGolden(digests, CARDWISE_GOLDEN_DIR "demo_site.digest");
-  EXPECT_TRUE(differences.empty()) << "files that differ from the stored digests:\n"
-                                   << differences;
+  EXPECT_TRUE(differences.empty()) << "files that differ from the stored digests:\n" << differences;
 }
 
 }  // namespace
