@@ -7,6 +7,7 @@
 #include "records/text.h"
 #include "results/event_results.h"
 #include "results/handicap_index.h"
+#include "results/result_line.h"
 #include "results/stat_rankings.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
@@ -17,11 +18,6 @@ namespace {
 
 std::string Utf8(std::string_view text) {
   return Windows1252ToUtf8(text);
-}
-
-// A result or standing line's field, as UTF-8.
-std::string FieldOf(const std::string& line, int field) {
-  return Utf8(ExtractField(line, field, ';'));
 }
 
 std::string PlayerName(const TDatabase& database, std::string_view playerID) {
@@ -46,11 +42,11 @@ bool HasRoundColumns(const TEvent& event) {
   return event.Type != kManualAscending && event.Type != kManualDescending;
 }
 
-CsvRow RoundCells(const TDatabase& database, const std::string& line) {
-  const TRound* round = database.Rounds.FindRecord(ExtractField(line, 4, ';'));
-  if (round == nullptr) return {"", "", FieldOf(line, 4), FieldOf(line, 5)};
+CsvRow RoundCells(const TDatabase& database, const ResultFields& line) {
+  const TRound* round = database.Rounds.FindRecord(line.RoundID);
+  if (round == nullptr) return {"", "", Utf8(line.RoundID), Utf8(line.Note)};
   return {Trim(FixedText(round->Hcp, 1, 0)), std::to_string(round->Strokes), Utf8(round->ID),
-          FieldOf(line, 5)};
+          Utf8(line.Note)};
 }
 
 }  // namespace
@@ -60,9 +56,10 @@ CsvTable EventResultsTable(TEvent& event, TDatabase database) {
   const bool rounds = HasRoundColumns(event);
   CsvTable table{{"Place", "Result", "Player ID", "Player"}, {}};
   if (rounds) table.Header.insert(table.Header.end(), {"Hcp", "Strokes", "Round ID", "Note"});
-  for (const std::string& line : event.Results) {
-    const std::string playerID = ExtractField(line, 3, ';');
-    CsvRow row{FieldOf(line, 1), FieldOf(line, 2), Utf8(playerID), PlayerName(database, playerID)};
+  for (const std::string& text : event.Results) {
+    const ResultFields line = ResultFields::Parse(text);
+    CsvRow row{Utf8(line.Place), Utf8(line.Result), Utf8(line.PlayerID),
+               PlayerName(database, line.PlayerID)};
     if (rounds) {
       const CsvRow cells = RoundCells(database, line);
       row.insert(row.end(), cells.begin(), cells.end());
@@ -97,9 +94,10 @@ void AddEventCells(const TTour& tour, int k, const std::string& playerID, TDatab
   const TEvent* event = database.Events.FindRecord(tour.EventAt(k));
   int index = -1;
   const bool found = event != nullptr && event->FindResult(playerID, index);
-  const std::string* line = found ? &event->Results[static_cast<std::size_t>(index)] : nullptr;
-  row.push_back(line ? FieldOf(*line, 1) : "");
-  row.push_back(line ? FieldOf(*line, 2) : "");
+  const ResultFields line =
+      found ? ResultFields::Parse(event->Results[static_cast<std::size_t>(index)]) : ResultFields();
+  row.push_back(Utf8(line.Place));
+  row.push_back(Utf8(line.Result));
   if (IsDecimalType(tour))
     row.push_back(event ? EventValueText(tour, event->ID, playerID, database) : "");
 }
@@ -124,8 +122,9 @@ CsvTable TourStandingsTable(TTour& tour, TDatabase database) {
   AddEventHeader(tour, table.Header);
   table.Header.push_back("Not counted");
   for (const TStandingLine& line : tour.Standings) {
-    const std::string playerID = ExtractField(line.Text, 4, ';');
-    CsvRow row{FieldOf(line.Text, 1), FieldOf(line.Text, 2), FieldOf(line.Text, 3), Utf8(playerID),
+    const StandingFields fields = StandingFields::Parse(line.Text);
+    const std::string& playerID = fields.PlayerID;
+    CsvRow row{Utf8(fields.Place), Utf8(fields.Total), Utf8(fields.Events), Utf8(playerID),
                PlayerName(database, playerID)};
     for (int k = 1; k <= tour.EventCount(); ++k)
       AddEventCells(tour, k, playerID, database, row);
@@ -251,7 +250,8 @@ bool HasRoundsIn(const TRoundList& rounds, int year) {
 }
 
 CsvTable HandicapsTable(const TDatabase& database, DateTime asOf) {
-  CsvTable table{{"Player ID", "Player", "Index", "Rounds counted", "Latest round", "No index"}, {}};
+  CsvTable table{{"Player ID", "Player", "Index", "Rounds counted", "Latest round", "No index"},
+                 {}};
   for (const THandicapRow& row : HandicapRows(database, asOf))
     table.Rows.push_back({Utf8(row.PlayerID), Utf8(row.Player), IndexText(row.Index),
                           std::to_string(row.RoundsCounted),

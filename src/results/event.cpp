@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "records/numbers.h"
 #include "records/text.h"
+#include "results/result_line.h"
 
 namespace cardwise {
 
@@ -45,7 +46,8 @@ FieldResult ReadType(std::string_view value, int& type) {
 }  // namespace
 
 bool IsBlankResult(const std::string& line) {
-  return ExtractField(line, 2, ';').empty() && ExtractField(line, 3, ';').empty();
+  const ResultFields fields = ResultFields::Parse(line);
+  return fields.Result.empty() && fields.PlayerID.empty();
 }
 
 FieldResult TEvent::ReadField(std::string_view key, std::string_view value) {
@@ -127,7 +129,7 @@ bool TEvent::MatchesName(std::string_view name) const {
 
 bool TEvent::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
-    if (SameText(ExtractFieldView(Results[static_cast<std::size_t>(index)], 3, ';'), playerID))
+    if (SameText(ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID, playerID))
       return true;
   }
   index = -1;

@@ -3,6 +3,7 @@
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/line_sort.h"
+#include "results/result_line.h"
 
 namespace cardwise {
 
@@ -42,7 +43,7 @@ void AppendNote(std::string& line, const char* note) {
 }
 
 double ScoreOf(const std::string& line) {
-  return DecimalOrZero(ExtractField(line, 2, ';'));
+  return DecimalOrZero(ResultFields::Parse(line).Result);
 }
 
 // Lower is better, and a score of 0 or below (an incomplete card) comes after every other.
@@ -100,7 +101,7 @@ bool IsRoundOfEvent(const TRound& round, std::string_view eventID) {
 }
 
 const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds) {
-  return rounds.FindRecord(ExtractField(line, 4, ';'));
+  return rounds.FindRecord(ResultFields::Parse(line).RoundID);
 }
 
 bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& rounds) {

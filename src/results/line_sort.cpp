@@ -1,16 +1,15 @@
 #include "results/line_sort.h"
-
-#include "records/text.h"
+#include "results/result_line.h"
 
 namespace cardwise {
 
 PlaceParts SplitForPlace(const std::string& line) {
-  PlaceParts parts;
-  parts.Score = ExtractField(line, 2, ';');
-  parts.Note = ExtractField(line, 5, ';');
+  // Standing lines have their total and note where result lines have theirs.
+  ResultFields fields = ResultFields::Parse(line);
+  PlaceParts parts{fields.Result, fields.Note, {}};
   // The rebuilt text always has its four separators, so an empty note still ends in ";".
-  parts.Rebuilt = ";" + parts.Score + ";" + ExtractField(line, 3, ';') + ";" +
-                  ExtractField(line, 4, ';') + ";" + parts.Note;
+  fields.Place.clear(), fields.Extra.clear(), fields.Present = 5;
+  parts.Rebuilt = fields.Text();
   return parts;
 }
 

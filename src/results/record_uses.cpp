@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "records/text.h"
 #include "results/event_results.h"
+#include "results/result_line.h"
 
 namespace cardwise {
 
@@ -20,12 +21,12 @@ int CountOf(const List& list, Uses&& uses) {
   return count;
 }
 
-// The lines of the lists whose field `field` is the ID (letter case aside).
-template <class Lines>
-int LinesNaming(const Lines& lines, int field, std::string_view id) {
+// The lines of the lists whose player ID, as `Fields` reads it, is the ID (letter case aside).
+template <class Fields, class Lines>
+int LinesNaming(const Lines& lines, std::string_view id) {
   int count = 0;
   for (const auto& line : lines)
-    if (SameText(ExtractFieldView(LineText(line), field, ';'), id)) ++count;
+    if (SameText(Fields::Parse(LineText(line)).PlayerID, id)) ++count;
   return count;
 }
 
@@ -40,9 +41,9 @@ RecordUses PlayerUses(const TDatabase& database, std::string_view playerID) {
   uses.Rounds = CountOf(database.Rounds,
                         [&](const TRound& round) { return SameText(round.PlayerID, playerID); });
   for (int i = 0; i < database.Events.Count(); ++i)
-    uses.EventResults += LinesNaming(database.Events.RecordAt(i).Results, 3, playerID);
+    uses.EventResults += LinesNaming<ResultFields>(database.Events.RecordAt(i).Results, playerID);
   for (int i = 0; i < database.Tours.Count(); ++i)
-    uses.TourLines += LinesNaming(database.Tours.RecordAt(i).Standings, 4, playerID);
+    uses.TourLines += LinesNaming<StandingFields>(database.Tours.RecordAt(i).Standings, playerID);
   return uses;
 }
 

@@ -6,6 +6,7 @@
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/database.h"
+#include "results/result_line.h"
 #include "results/round_stats.h"
 #include "results/tour_standings.h"
 
@@ -54,12 +55,13 @@ struct LineTerms {
 LineTerms TermsOf(const TEvent& event, int index) {
   const std::string& line = event.Results[static_cast<std::size_t>(index)];
   LineTerms terms;
-  terms.Place = LeadingNumber(ExtractField(line, 1, ';'));
-  terms.Score = DecimalOrZero(ExtractField(line, 2, ';'));
+  const ResultFields fields = ResultFields::Parse(line);
+  terms.Place = LeadingNumber(fields.Place);
+  terms.Score = DecimalOrZero(fields.Result);
   terms.Field = static_cast<int>(event.Results.size());
   terms.Tied = 0;
   for (const std::string& other : event.Results)
-    if (LeadingNumber(ExtractField(other, 1, ';')) == terms.Place) ++terms.Tied;
+    if (LeadingNumber(ResultFields::Parse(other).Place) == terms.Place) ++terms.Tied;
   return terms;
 }
 

@@ -11,6 +11,7 @@
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/database.h"
+#include "results/result_line.h"
 #include "results/tour_scoring.h"
 
 namespace cardwise {
@@ -29,15 +30,15 @@ bool IsDescendingType(int type) {
 }
 
 double TotalOf(const std::string& line) {
-  return DecimalOrZero(ExtractField(line, 2, ';'));
+  return DecimalOrZero(StandingFields::Parse(line).Total);
 }
 
 int CountOf(const std::string& line) {
-  return WholeNumberOr(ExtractField(line, 3, ';'), 0);
+  return WholeNumberOr(StandingFields::Parse(line).Events, 0);
 }
 
 std::string StandingText(const std::string& total, int count, std::string_view playerID) {
-  return ";" + total + ";" + std::to_string(count) + ";" + std::string(playerID);
+  return StandingFields{"", total, std::to_string(count), std::string(playerID), "", "", 4}.Text();
 }
 
 void MarkTied(TStandingLine& a, TStandingLine& b) {
@@ -101,8 +102,9 @@ void SetDirFromRound(TTour& tour, const std::string& roundID, const TRoundList& 
 void AddEventLines(TTour& tour, int k, const TEvent& event, TDatabase& database,
                    const TRoundsByPlayer* byPlayer, StandingBuilder& builder) {
   for (const std::string& line : event.Results) {
-    const std::string playerID = ExtractField(line, 3, ';');
-    SetDirFromRound(tour, ExtractField(line, 4, ';'), database.Rounds);
+    const ResultFields fields = ResultFields::Parse(line);
+    const std::string& playerID = fields.PlayerID;
+    SetDirFromRound(tour, fields.RoundID, database.Rounds);
     // One eclectic value per player: it covers every round of the tour already. A player ID
     // without a player record counts once too; otherwise it would gather a line per event and,
     // with more results than anyone, head the standing with a total of 0.
@@ -117,7 +119,7 @@ void DropWorst(TTour& tour) {
   for (TStandingLine& line : tour.Standings) {
     if (!line.Attached) continue;
     const std::string total = NumberText(line.Attached->CountedTotal(tour.Worst));
-    line.Text = StandingText(total, CountOf(line.Text), ExtractField(line.Text, 4, ';'));
+    line.Text = StandingText(total, CountOf(line.Text), StandingFields::Parse(line.Text).PlayerID);
   }
 }
 
@@ -126,10 +128,10 @@ std::vector<KeyValue> EventKeys(const TTour& tour) {
   std::vector<KeyValue> keys{
       {"ID", tour.ID}, {"Event", tour.Tour}, {"Make", "0"}, {"Type", std::to_string(type)}};
   for (std::size_t i = 0; i < tour.Standings.size(); ++i) {
-    const std::string& line = tour.Standings[i].Text;
-    keys.emplace_back(std::to_string(i + 1),
-                      ExtractField(line, 1, ';') + ";" + ExtractField(line, 2, ';') + ";" +
-                          ExtractField(line, 4, ';') + ";;" + ExtractField(line, 5, ';'));
+    const StandingFields standing = StandingFields::Parse(tour.Standings[i].Text);
+    const ResultFields result{
+        standing.Place, standing.Total, standing.PlayerID, "", standing.Note, "", 5};
+    keys.emplace_back(std::to_string(i + 1), result.Text());
   }
   return keys;
 }

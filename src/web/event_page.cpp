@@ -7,6 +7,7 @@
 
 #include "platform/status_sink.h"
 #include "records/text.h"
+#include "results/result_line.h"
 #include "results/round_stats.h"
 #include "web/pages.h"
 #include "web/round_index.h"
@@ -38,8 +39,8 @@ std::string ResultHeading(const TSettings& settings, const TEvent& event) {
 }
 
 // The handicap, strokes and round cells; a round that is gone leaves its ID as plain text.
-std::string RoundCells(const TWebContext& context, const std::string& line) {
-  const std::string roundID = ExtractField(line, 4, ';');
+std::string RoundCells(const TWebContext& context, const ResultFields& line) {
+  const std::string& roundID = line.RoundID;
   const TRound* round = context.Database.Rounds.FindRecord(roundID);
   std::string hcp, strokes, anchor = HtmlEscape(roundID);
   if (round != nullptr) {
@@ -48,7 +49,7 @@ std::string RoundCells(const TWebContext& context, const std::string& line) {
     anchor = RoundIDAnchor(context, *round);
   }
   return "<TD align=center><SMALL>" + hcp + "</SMALL><TD align=center><B>" + strokes + "</B><TD>" +
-         anchor + "<TD>" + HtmlEscape(ExtractField(line, 5, ';'));
+         anchor + "<TD>" + HtmlEscape(line.Note);
 }
 
 void WriteResultTable(TPage& page, const TEvent& event) {
@@ -57,11 +58,10 @@ void WriteResultTable(TPage& page, const TEvent& event) {
   page.Line("<TABLE border=0>");
   page.Line(ResultHeading(context.Settings, event));
   for (std::size_t i = 0; i < event.Results.size(); ++i) {
-    const std::string& line = event.Results[i];
-    std::string row = RowStart(context.Settings, i + 1) + "<TH>" +
-                      HtmlEscape(ExtractField(line, 1, ';')) + "<TH><FONT size=+1>" +
-                      HtmlEscape(ExtractField(line, 2, ';')) + "</FONT><TD>" +
-                      PlayerAnchorOrID(context, ExtractField(line, 3, ';'));
+    const ResultFields line = ResultFields::Parse(event.Results[i]);
+    std::string row = RowStart(context.Settings, i + 1) + "<TH>" + HtmlEscape(line.Place) +
+                      "<TH><FONT size=+1>" + HtmlEscape(line.Result) + "</FONT><TD>" +
+                      PlayerAnchorOrID(context, line.PlayerID);
     if (HasRoundColumns(event)) row += RoundCells(context, line);
     page.Line(row);
   }

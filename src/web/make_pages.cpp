@@ -27,6 +27,7 @@
 #include "records/text.h"
 #include "results/event_results.h"
 #include "results/handicap_index.h"
+#include "results/result_line.h"
 #include "results/startup.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
@@ -370,7 +371,8 @@ std::vector<int> TourRoundPositions(const TWebContext& context, const TTour& tou
     if (event == nullptr) continue;
     for (const std::string& line : event->Results) {
       int position = -1;
-      if (index.List().Find(ExtractField(line, 4, ';'), position)) positions.push_back(position);
+      if (index.List().Find(ResultFields::Parse(line).RoundID, position))
+        positions.push_back(position);
     }
   }
   std::sort(positions.begin(), positions.end());

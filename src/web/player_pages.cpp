@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/status_sink.h"
 #include "records/text.h"
+#include "results/result_line.h"
 #include "web/pages.h"
 #include "web/tables.h"
 
@@ -116,9 +117,9 @@ void WriteTourMerits(TPage& page, std::string_view playerID, const std::string& 
     const int lines =
         std::min(static_cast<int>(tour.Standings.size()), context.Settings.MaxTourMerits);
     for (int i = 0; i < lines; ++i) {
-      const std::string& text = LineText(tour.Standings[static_cast<std::size_t>(i)]);
-      if (ExtractField(text, 4, ';') == playerID)
-        table.Add(TourAnchor(context, tour), ExtractField(text, 1, ';'));
+      const StandingFields line =
+          StandingFields::Parse(LineText(tour.Standings[static_cast<std::size_t>(i)]));
+      if (line.PlayerID == playerID) table.Add(TourAnchor(context, tour), line.Place);
     }
   }
   table.Close();
@@ -135,10 +136,9 @@ void WriteEventMerits(TPage& page, std::string_view playerID, const std::string&
     const TEvent& event = events.RecordAt(e);
     const int lines = std::min(static_cast<int>(event.Results.size()), maxPlace);
     for (int i = 0; i < lines; ++i) {
-      const std::string& text = event.Results[static_cast<std::size_t>(i)];
-      const std::string place = ExtractField(text, 1, ';');
-      if (ExtractField(text, 3, ';') == playerID && LeadingNumber(place) <= maxPlace)
-        table.Add(EventAnchor(context, &event), place);
+      const ResultFields line = ResultFields::Parse(event.Results[static_cast<std::size_t>(i)]);
+      if (line.PlayerID == playerID && LeadingNumber(line.Place) <= maxPlace)
+        table.Add(EventAnchor(context, &event), line.Place);
     }
   }
   table.Close();

@@ -10,6 +10,7 @@
 #include "platform/codepage.h"
 #include "platform/status_sink.h"
 #include "records/text.h"
+#include "results/result_line.h"
 #include "results/round_stats.h"
 #include "results/stat_list.h"
 #include "results/tour_scoring.h"
@@ -34,7 +35,7 @@ class TourEvents {
       if (event == nullptr) continue;
       // The first line of a player counts, as TEvent::FindResult finds it.
       for (const std::string& line : event->Results)
-        lines.try_emplace(UpperCase(ExtractField(line, 3, ';')), &line);
+        lines.try_emplace(UpperCase(ResultFields::Parse(line).PlayerID), &line);
     }
   }
 
@@ -126,11 +127,12 @@ void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
     page.EndLine();
   }
   for (const TStandingLine& line : view.Tour.Standings) {
-    const std::string playerID = ExtractField(line.Text, 4, ';');
+    const StandingFields fields = StandingFields::Parse(line.Text);
+    const std::string& playerID = fields.PlayerID;
     TRoundStats player;
     AddTourPlayerRounds(view, playerID, player);
-    const std::string label = "<B>" + HtmlEscape(ExtractField(line.Text, 1, ';')) + "</B>&nbsp;" +
-                              PlayerAnchorOrID(view.Context, playerID);
+    const std::string label =
+        "<B>" + HtmlEscape(fields.Place) + "</B>&nbsp;" + PlayerAnchorOrID(view.Context, playerID);
     WriteScoreRow(page, label, player.Eclectic, course != nullptr ? &course->Par : nullptr);
     page.EndLine();
   }
@@ -185,8 +187,9 @@ struct EventMarks {
 std::string ResultCells(const std::string* line, const EventMarks& marks) {
   const std::string space = marks.Dropped.empty() ? "" : " " + marks.Dropped;
   if (line == nullptr) return "<TD" + space + ">&nbsp;<TD" + space + ">&nbsp;";
-  std::string place = HtmlEscape(ExtractField(*line, 1, ';'));
-  std::string result = HtmlEscape(ExtractField(*line, 2, ';'));
+  const ResultFields fields = ResultFields::Parse(*line);
+  std::string place = HtmlEscape(fields.Place);
+  std::string result = HtmlEscape(fields.Result);
   if (marks.Mandatory) {
     place = "<U>" + place + "</U>";
     result = "<U>" + result + "</U>";
@@ -222,7 +225,7 @@ std::string EventCells(const TourView& view, const TStandingLine& line, int k) {
       marks.Dropped = "bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"";
     marks.Mandatory = results->IsMandatory(k);
   }
-  const std::string playerID = ExtractField(line.Text, 4, ';');
+  const std::string playerID = StandingFields::Parse(line.Text).PlayerID;
   std::string cells = ResultCells(view.Events.ResultOf(k, playerID), marks);
   if (view.Columns == 3) cells += ValueCell(view, *event, playerID, marks);
   return cells;
@@ -234,12 +237,11 @@ void WriteStandings(TPage& page, const TourView& view) {
   WriteStandingsHeading(page, view);
   int number = 0;
   for (const TStandingLine& line : view.Tour.Standings) {
-    const std::string& text = line.Text;
-    std::string row = RowStart(view, ++number) + "<TH>" + HtmlEscape(ExtractField(text, 1, ';')) +
-                      "<TH><FONT size=+1>" + HtmlEscape(ExtractField(text, 2, ';')) +
-                      "</FONT><TD>" + PlayerAnchorOrID(view.Context, ExtractField(text, 4, ';')) +
-                      "<TD align=center><SMALL><I>" + HtmlEscape(ExtractField(text, 3, ';')) +
-                      "</I></SMALL>";
+    const StandingFields fields = StandingFields::Parse(line.Text);
+    std::string row = RowStart(view, ++number) + "<TH>" + HtmlEscape(fields.Place) +
+                      "<TH><FONT size=+1>" + HtmlEscape(fields.Total) + "</FONT><TD>" +
+                      PlayerAnchorOrID(view.Context, fields.PlayerID) +
+                      "<TD align=center><SMALL><I>" + HtmlEscape(fields.Events) + "</I></SMALL>";
     for (int k = 1; k <= view.Tour.EventCount(); ++k)
       row += EventCells(view, line, k);
     page.Line(row);

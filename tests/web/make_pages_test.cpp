@@ -13,11 +13,8 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "records/text.h"
-#include "results/event_results.h"
 #include "results/startup.h"
-#include "results/tour_standings.h"
 #include "web/pages.h"
-#include "web/tables.h"
 #include "web_fixture.h"
 
 namespace cardwise::testing {
@@ -243,88 +240,21 @@ TEST_F(MakePagesTest, PagesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
 
 // --- the whole site from the demo data ---
 
-// The site as a page-by-page walk of the lists writes it: each page when its turn comes, the
-// bodies reading the whole round list.
-void WriteSiteByWalk(const TWebContext& context) {
-  const TSettings& s = context.Settings;
-  TDatabase& db = context.Database;
-  const auto write = [&](const PageLocation& at, const std::string& header, std::string keywords,
-                         std::string_view robots, std::string title, bool inYear, auto body) {
-    TPage page;
-    page.Open(context, PagePath(s, at), header, keywords, robots, title, inYear);
-    body(page);
-    page.Close(StdFooterPath(s));
-  };
-  const auto exists = [&](const PageLocation& at) { return FileExists(PagePath(s, at)); };
-  const std::string std = StdHeaderPath(s);
-  for (int i = 0; i < db.Courses.Count(); ++i) {
-    const TCourse& c = db.Courses.RecordAt(i);
-    write(CoursePage(s, c.ID), std, c.Course, s.RobotIndex, c.Course, false,
-          [&](TPage& p) { WriteCoursePage(p, UpperCase(c.ID), 0); });
-  }
-  db.Rounds.ClearUsed();
-  for (int i = 0; i < db.Rounds.Count(); ++i) {
-    const TRound& r = db.Rounds.RecordAt(i);
-    if (s.AllRounds || !exists(RoundPage(s, r)))
-      write(RoundPage(s, r), HeaderFor(context, r.EventID), r.Summary(), s.RobotRounds,
-            r.DateText() + " / " + r.Player, true, [&](TPage& p) { WriteScorecard(p, r); });
-    const std::string year = FormatDateTime("yyyy", r.Date);
-    if (!r.Used && !r.CourseID.empty() && !r.PlayerID.empty())
-      write(PlayerCourseYearPage(s, r), std, r.Player + "," + r.Course + "," + year, s.RobotRounds,
-            r.Player + "/" + r.Course + "/" + year, true, [&](TPage& p) {
-              WritePlayerCourse(p, UpperCase(r.PlayerID), UpperCase(r.CourseID), r.Date);
-            });
-    const TPlayer* player = db.Players.FindRecord(r.PlayerID);
-    const PageLocation py = PlayerYearPage(s, r.PlayerID, DecodeDate(r.Date).year);
-    if (player && (s.AllPlayers || !exists(py)))
-      write(py, std, player->Player, s.RobotIndex, player->Player, true,
-            [&](TPage& p) { WritePlayerYear(p, UpperCase(r.PlayerID), r.Date); });
-  }
-  for (int i = 0; i < db.Events.Count(); ++i) {
-    TEvent& e = db.Events.RecordAt(i);
-    if (!e.Make || (!s.AllEvents && exists(EventPage(s, e)))) continue;
-    CalcResults(e, db.Rounds);
-    write(EventPage(s, e), HeaderFor(context, e.ID), e.Event, s.RobotIndex, e.Event, true,
-          [&](TPage& p) { WriteEventPage(p, UpperCase(e.ID)); });
-  }
-  for (int i = 0; i < db.Tours.Count(); ++i) {
-    TTour& t = db.Tours.RecordAt(i);
-    const std::string header = t.Header.empty() ? std : TemplatePath(s, t.Header);
-    if (t.Type == 4)
-      write(PtsPPage(s, t.Ntot), header, t.Tour, s.RobotIndex, "Tour Scoring System: Pts(p)", false,
-            [&](TPage& p) { WritePtsPTable(p, t.Ntot); });
-    if (t.Type == 3)
-      write(F1Page(s), header, t.Tour, s.RobotIndex, "Tour Scoring System: F1(p)", false,
-            [&](TPage& p) { WriteF1Table(p, t.Ntot); });
-    if (!s.AllTours && exists(TourPage(s, t))) continue;
-    CalcTour(t, db);
-    write(TourPage(s, t), header, t.Tour, s.RobotIndex, t.Tour, false,
-          [&](TPage& p) { WriteTourPage(p, UpperCase(t.ID)); });
-  }
-  for (int i = 0; i < db.Players.Count(); ++i) {
-    const TPlayer& player = db.Players.RecordAt(i);
-    write(PlayerPage(s, player.ID), std, player.Player, s.RobotIndex, player.Player, false,
-          [&](TPage& p) { WritePlayerPage(p, UpperCase(player.ID)); });
-  }
-  const std::pair<char, Caption> lists[] = {{'t', Caption::TourIndex},
-                                            {'p', Caption::PlayerIndex},
-                                            {'e', Caption::EventIndex},
-                                            {'c', Caption::CourseIndex}};
-  void (*bodies[])(TPage&) = {WriteTourList, WritePlayerList, WriteEventList, WriteCourseList};
-  for (int i = 0; i < 4; ++i)
-    write(IndexPage(s, lists[i].first), std, "", s.RobotIndex, s.CaptionText(lists[i].second),
-          false, bodies[i]);
-  int first = context.CurrentYear();
-  while (DirectoryExists(IncludeTrailingSlash(s.HtmlRootDir) + std::to_string(first - 1)))
-    --first;
-  for (int year = first; year <= context.CurrentYear(); ++year)
-    write(YearStatsPage(year), std, "", s.RobotRounds, "Stats: " + std::to_string(year), true,
-          [&](TPage& p) { WriteYearStats(p, year); });
-}
+// The site by the path below its root, with the bytes of each file.
+using Site = std::map<std::string, std::string>;
+
+// The settings a demo site is made with.
+struct SiteVariant {
+  bool LongNames = false;
+  bool HandicapPage = false;
+  bool PublishContacts = false;
+  auto operator<=>(const SiteVariant&) const = default;
+};
 
 // The demo data loaded into the lists, with the shipped templates, own headers and a round whose
 // IDs differ in letter case from those of the page it shares, and the run dated in the year of the
-// last round (so that every year of the data has its statistics page).
+// last round (so that every year of the data has its statistics page). Each variant of the site
+// is made once per test binary (the golden digest test checks the site byte for byte).
 class DemoSiteTest : public MakePagesTest {
  protected:
   void LoadDemo() {
@@ -348,39 +278,27 @@ class DemoSiteTest : public MakePagesTest {
         "Other Name";
     context_.Today = *EncodeDate(DecodeDate(last.Date).year, 12, 31);
   }
-};
 
-// The driver writes the files the walk writes, byte for byte, though it writes each page once
-// and its bodies find their rounds through the index.
-TEST_F(DemoSiteTest, DriverWritesWhatThePageByPageWalkWrites) {
-  for (const bool longNames : {false, true}) {
-    for (const bool updateAll : {false, true}) {
-      settings_.UseLongFileNames = longNames;
-      settings_.AllRounds = settings_.AllPlayers = updateAll;
-      settings_.AllEvents = settings_.AllTours = updateAll;
-      const std::string made = dir_.File("Made/"), walked = dir_.File("Walked/");
-      settings_.HtmlRootDir = walked;
-      LoadDemo();
-      WriteSiteByWalk(context_);
-      settings_.HtmlRootDir = made;
-      LoadDemo();
+  // Loads the demo data with the settings of `variant` and returns the site they make.
+  const Site& DemoSite(SiteVariant variant) {
+    static std::map<SiteVariant, Site> made;
+    settings_.UseLongFileNames = variant.LongNames;
+    settings_.HandicapPage = variant.HandicapPage;
+    settings_.PublishContacts = variant.PublishContacts;
+    LoadDemo();
+    if (!made.contains(variant)) {
       EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
-      std::set<std::string> madeFiles, walkedFiles;
-      for (const std::string& file : SiteFiles(walked))
-        walkedFiles.insert(file.substr(walked.size()));
-      for (const std::string& file : SiteFiles(made)) {
-        const std::string name = file.substr(made.size());
-        // The walk leaves out the template copy, the style sheet and the front page.
-        if (name == "index/help.htm" || name == "index/cardwise.css" || name == "index.html")
-          continue;
-        madeFiles.insert(name);
-        EXPECT_TRUE(Read(file) == Read(walked + name)) << name;
-      }
-      EXPECT_EQ(madeFiles, walkedFiles);
-      fs::remove_all(made), fs::remove_all(walked);
+      Site& site = made[variant];
+      for (const std::string& file : SiteFiles())
+        site[file.substr(settings_.HtmlRootDir.size())] = Read(file);
+      fs::remove_all(settings_.HtmlRootDir);
     }
+    return made.at(variant);
   }
-}
+
+  // The path below the web root.
+  std::string RelativeOf(const PageLocation& at) const { return at.Dir + "/" + at.Name; }
+};
 
 // The relative links and pictures of a page outside its comments, without fragments.
 std::vector<std::string> RelativeLinks(const std::string& page) {
@@ -402,65 +320,56 @@ std::vector<std::string> RelativeLinks(const std::string& page) {
   return links;
 }
 
+// Whether `target` (normalised, relative to the root) is a file of the site or a folder holding
+// some.
+bool InSite(const Site& site, std::string target) {
+  if (target == "." || target == "./") target.clear();
+  if (!target.empty() && !target.ends_with('/')) return site.contains(target);
+  const auto below = site.lower_bound(target);
+  return below != site.end() && below->first.starts_with(target);
+}
+
 // Every relative link, picture and style sheet of every page leads to a file of the site, apart
 // from the links the tour tables make to every event of the tour, also to events whose page is
 // switched off.
 TEST_F(DemoSiteTest, EveryLinkOfTheSiteLeadsToAFile) {
   for (const bool longNames : {false, true}) {
-    fs::remove_all(settings_.HtmlRootDir);
-    settings_.UseLongFileNames = longNames;
-    settings_.HandicapPage = true;
-    LoadDemo();
-    const MakePagesReport report = MakeAllPages(context_);
-    EXPECT_THAT(report.Skipped, IsEmpty());
-    EXPECT_GT(report.Written, rounds_.Count());
-
+    const Site& site = DemoSite({.LongNames = longNames, .HandicapPage = true});
     std::set<std::string> switchedOff;
     for (int i = 0; i < events_.Count(); ++i)
       if (!events_.RecordAt(i).Make)
-        switchedOff.insert(PathOf(EventPage(settings_, events_.RecordAt(i))));
+        switchedOff.insert(RelativeOf(EventPage(settings_, events_.RecordAt(i))));
     std::set<std::string> broken;
     int checked = 0;
-    for (const std::string& file : SiteFiles()) {
+    for (const auto& [file, page] : site) {
       if (!file.ends_with(".htm") && !file.ends_with(".html")) continue;
-      for (const std::string& link : RelativeLinks(Read(file))) {
-        const fs::path target = (fs::path(file).parent_path() / link).lexically_normal();
+      for (const std::string& link : RelativeLinks(page)) {
+        const std::string target = (fs::path(file).parent_path() / link).lexically_normal();
         ++checked;
-        if (!fs::exists(target) && !switchedOff.contains(target.string()))
+        if (!InSite(site, target) && !switchedOff.contains(target))
           broken.insert(file + " -> " + link);
       }
     }
     EXPECT_THAT(broken, IsEmpty());
     EXPECT_GT(checked, 20 * rounds_.Count());
-    EXPECT_TRUE(FileExists(PathOf({"index", "cardwise.css"})));
-    EXPECT_TRUE(FileExists(PathOf({"index", "help.htm"})));
-    EXPECT_TRUE(FileExists(PathOf(HandicapListPage())));
+    for (const PageLocation& at : {PageLocation{"index", "cardwise.css"},
+                                   PageLocation{"index", "help.htm"}, HandicapListPage()})
+      EXPECT_TRUE(site.contains(RelativeOf(at))) << at.Name;
   }
 }
 
 // The setting adds the handicap page and its link below the player list, and changes nothing
-// else: with it off the site is the one the walk above writes.
+// else.
 TEST_F(DemoSiteTest, TheHandicapPageIsAddedOnlyWhenItsSettingIsOn) {
   for (const bool longNames : {false, true}) {
-    settings_.UseLongFileNames = longNames;
-    std::map<std::string, std::string> sites[2];
-    for (const bool on : {false, true}) {
-      settings_.HtmlRootDir = dir_.File(on ? "On/" : "Off/");
-      settings_.HandicapPage = on;
-      LoadDemo();
-      EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
-      for (const std::string& file : SiteFiles())
-        sites[on][file.substr(settings_.HtmlRootDir.size())] = Read(file);
-      fs::remove_all(settings_.HtmlRootDir);
-    }
-    std::map<std::string, std::string> expected = sites[false];
-    const std::string playerList = IndexPage(settings_, 'p').Name;
-    std::string& list = expected.at("index/" + playerList);
+    const Site& on = DemoSite({.LongNames = longNames, .HandicapPage = true});
+    Site expected = DemoSite({.LongNames = longNames});
+    std::string& list = expected.at(RelativeOf(IndexPage(settings_, 'p')));
     list.insert(list.find("</TABLE>\r\n") + 10,
                 "<P><A href=\"handicaps.htm\">Handicap Index</A>\r\n");
-    const std::string handicaps = sites[true]["index/handicaps.htm"];
+    const std::string handicaps = on.at("index/handicaps.htm");
     expected["index/handicaps.htm"] = handicaps;
-    EXPECT_TRUE(sites[true] == expected);
+    EXPECT_TRUE(on == expected);
     EXPECT_THAT(handicaps, HasSubstr("<TITLE>Handicap Index</TITLE>"));
     EXPECT_THAT(handicaps, Not(HasSubstr("<TD align=center>-<TD")));
   }
@@ -469,31 +378,23 @@ TEST_F(DemoSiteTest, TheHandicapPageIsAddedOnlyWhenItsSettingIsOn) {
 // Unpublished contact details change the player pages and the player list and nothing else,
 // and leave no player's phone number or e-mail address anywhere on the site.
 TEST_F(DemoSiteTest, ContactDetailsAreOnTheSiteOnlyWhenPublished) {
-  std::map<std::string, std::string> sites[2];
-  for (const bool on : {false, true}) {
-    settings_.HtmlRootDir = dir_.File(on ? "On/" : "Off/");
-    settings_.PublishContacts = on;
-    LoadDemo();
-    EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
-    for (const std::string& file : SiteFiles())
-      sites[on][file.substr(settings_.HtmlRootDir.size())] = Read(file);
-  }
-  const auto relative = [](const PageLocation& at) { return at.Dir + "/" + at.Name; };
-  std::set<std::string> differing, expected = {relative(IndexPage(settings_, 'p'))};
-  for (const auto& [name, page] : sites[true])
-    if (sites[false].at(name) != page) differing.insert(name);
+  const Site& on = DemoSite({.PublishContacts = true});
+  const Site& off = DemoSite({});
+  std::set<std::string> differing, expected = {RelativeOf(IndexPage(settings_, 'p'))};
+  for (const auto& [name, page] : on)
+    if (off.at(name) != page) differing.insert(name);
   for (int i = 0; i < players_.Count(); ++i)
-    expected.insert(relative(PlayerPage(settings_, players_.RecordAt(i).ID)));
+    expected.insert(RelativeOf(PlayerPage(settings_, players_.RecordAt(i).ID)));
   EXPECT_EQ(differing, expected);
 
-  const std::string& list = sites[true].at(relative(IndexPage(settings_, 'p')));
+  const std::string& list = on.at(RelativeOf(IndexPage(settings_, 'p')));
   int contacts = 0;
   for (int i = 0; i < players_.Count(); ++i) {
     for (const std::string* detail : {&players_.RecordAt(i).Phone, &players_.RecordAt(i).Email}) {
       if (detail->empty()) continue;
       ++contacts;
       EXPECT_THAT(list, HasSubstr(*detail));
-      for (const auto& [name, page] : sites[false])
+      for (const auto& [name, page] : off)
         EXPECT_THAT(page, Not(HasSubstr(*detail))) << name;
     }
   }

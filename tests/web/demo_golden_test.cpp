@@ -1,0 +1,106 @@
+// The whole demo site and the recalculated demo files, byte for byte, against the digests kept
+// in tests/golden/demo_site.digest. The run is the one of tools/demo-site.sh followed by the
+// recalculations and exports of cardwise-cli, made in process on a fixed date: the program
+// stamps the date of the run and its build date into the pages.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/csv.h"
+#include "records/dates.h"
+#include "results/csv_export.h"
+#include "results/database.h"
+#include "results/recalc.h"
+#include "results/startup.h"
+#include "settings/settings.h"
+#include "settings/settings_paths.h"
+#include "support/golden.h"
+#include "support/temp_dir.h"
+#include "support/test_database.h"
+#include "web/make_pages.h"
+
+namespace cardwise::testing {
+namespace {
+
+// The five lists loaded afresh from the data folder, as each run of the tool loads them.
+struct Loaded : TestDatabase {
+  explicit Loaded(const TSettings& settings) { LoadDatabase(database_, settings); }
+  TDatabase& Database() { return database_; }
+};
+
+class DemoGoldenTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.Write("cardwise.ini", "[Dirs]\nDataDir=" + dir_.File("Data/") + "\nTemplateDir=" +
+                                   dir_.File("Template/") + "\nHtmlRootDir=" + dir_.File("Web/") +
+                                   "\n[Files]\nPlayerFName=DEMOP.DAT\nCourseFName=DEMOC.DAT\n"
+                                   "RoundFName=DEMOR.DAT\nEventFName=DEMOE.DAT\n"
+                                   "TourFName=DEMOT.DAT\n");
+    ASSERT_TRUE(LoadSettings(settings_, ResolveSettingsPaths(dir_.File("cardwise.ini"))));
+    ASSERT_FALSE(ShippedFilesDir().empty());
+    ASSERT_TRUE(PrepareFolders(settings_));
+  }
+
+  // make-pages with every page rewritten, into HtmlRootDir + `folder`.
+  void MakeSite(const std::string& folder, bool longNames) {
+    TSettings settings = settings_;
+    settings.HtmlRootDir += folder;
+    settings.UseLongFileNames = longNames;
+    settings.AllRounds = settings.AllPlayers = settings.AllEvents = settings.AllTours = true;
+    Loaded lists(settings);
+    const MakePagesReport report = MakeAllPages(TWebContext{settings, lists.Database(), today_});
+    EXPECT_TRUE(report.Skipped.empty()) << report.Skipped.front();
+  }
+
+  void Recalc(BatchReport (*job)(TDatabase&, const TSettings&)) {
+    Loaded lists(settings_);
+    const BatchReport report = job(lists.Database(), settings_);
+    EXPECT_TRUE(report.Outcome) << report.Outcome.message();
+    EXPECT_TRUE(report.Kept.empty());
+  }
+
+  void Export(const std::string& name, const std::function<CsvTable(TDatabase&)>& table) {
+    Loaded lists(settings_);
+    dir_.Write("Csv/" + name, CsvText(table(lists.Database())));
+  }
+
+  TempDir dir_;
+  ScopedEnv config_{"XDG_CONFIG_HOME", dir_.File("config").c_str()};
+  ScopedEnv data_{"XDG_DATA_HOME", dir_.File("share").c_str()};
+  TSettings settings_;
+  DateTime today_ = *EncodeDate(2026, 12, 31);
+};
+
+TEST_F(DemoGoldenTest, DemoSiteAndRecalculatedFilesAreAsStored) {
+  MakeSite("long/", true);
+  MakeSite("short/", false);
+  Recalc([](TDatabase& db, const TSettings& s) {
+    return RecalcAllEvents(db.Events, db.Rounds, DataFilePath(s, kEventsFile));
+  });
+  Recalc([](TDatabase& db, const TSettings& s) {
+    return RecalcAllTours(db, DataFilePath(s, kToursFile));
+  });
+  Recalc([](TDatabase& db, const TSettings& s) {
+    return UpdatePlayersHcp(db, DataFilePath(s, kPlayersFile));
+  });
+  Export("results-LD26.csv",
+         [](TDatabase& db) { return EventResultsTable(*db.Events.FindRecord("LD26"), db); });
+  Export("standings-F126.csv",
+         [](TDatabase& db) { return TourStandingsTable(*db.Tours.FindRecord("F126"), db); });
+  Export("stats-2026.csv",
+         [&](TDatabase& db) { return YearStatsTable(db, 2026, settings_.nStatList); });
+  Export("rounds.csv", [](TDatabase& db) { return RoundsTable(db, 0); });
+  Export("handicaps.csv", [&](TDatabase& db) { return HandicapsTable(db, today_); });
+
+  DigestList digests;
+  for (const char* folder : {"Data", "Web", "Csv"})
+    AddFolderDigests(dir_.Path(), folder, digests);
+  EXPECT_GT(digests.size(), 800u);
+  const std::string differences =
+      CompareWithGolden(digests, CARDWISE_GOLDEN_DIR "demo_site.digest");
+  EXPECT_TRUE(differences.empty()) << "files that differ from the stored digests:\n" << differences;
+}
+
+}  // namespace
+}  // namespace cardwise::testing
