@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/application.h"
 #include "app/editor_fields.h"
+#include "app/list_change.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/weights_dialog.h"
