@@ -7,7 +7,6 @@
 #include "records/text.h"
 #include "results/database.h"
 #include "results/round_stats.h"
-#include "results/tour_standings.h"
 
 namespace cardwise {
 
@@ -66,6 +65,18 @@ LineTerms TermsOf(const TEvent& event, int index) {
 bool InTour(const TTour& tour, const TRound& round, std::string_view playerID) {
   return round.PlayerID == playerID && tour.HasEvent(round.EventID);
 }
+
+}  // namespace
+
+void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
+                     const TRoundList& rounds) {
+  for (int index = 0; index < rounds.Count(); ++index) {
+    const TRound& round = rounds.RecordAt(index);
+    if (InTour(tour, round, playerID)) stats.AddRound(round);
+  }
+}
+
+namespace {
 
 float EclecticValue(const TTour& tour, std::string_view playerID, TDatabase& database,
                     const TRoundsByPlayer* byPlayer) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "records/round.h"
+#include "results/round_stats.h"
 #include "results/tour.h"
 
 namespace cardwise {
@@ -28,6 +29,11 @@ class TRoundsByPlayer {
  private:
   std::map<std::string, std::vector<int>, std::less<>> byPlayer_;
 };
+
+// Adds to the statistics every round of the player (PlayerID equal, letter case counts) whose
+// EventID belongs to the tour.
+void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
+                     const TRoundList& rounds);
 
 // Tour types.
 enum TourType : int {

@@ -245,14 +245,6 @@ bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b) {
   return false;
 }
 
-void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
-                     const TRoundList& rounds) {
-  for (int index = 0; index < rounds.Count(); ++index) {
-    const TRound& round = rounds.RecordAt(index);
-    if (round.PlayerID == playerID && tour.HasEvent(round.EventID)) stats.AddRound(round);
-  }
-}
-
 Status SaveAsEvent(TTour& tour, const std::string& path) {
   tour.MakeID();
   ShowStatus(TTour::kSavingPrefix + tour.ID + " as event...");
