@@ -30,7 +30,6 @@ constexpr TResult TRound::*kHoleRows[] = {nullptr,         &TRound::CLen,    &TR
                                           &TRound::CHcp,   &TRound::Score,   &TRound::Putts,
                                           &TRound::Greens, &TRound::Fairways};
 constexpr int kLastNumberRow = kFairW;
-constexpr int kStablefordPar = 36;
 constexpr int kPuttsPar = 18;
 constexpr int kResultPixels = 24;
 

@@ -11,6 +11,9 @@ namespace cardwise {
 // The slope of a course of standard difficulty; a course's slope rating is relative to it.
 inline constexpr int kStandardSlope = 113;
 
+// The Stableford points of a round played to handicap: 2 on every hole.
+inline constexpr int kStablefordPar = 36;
+
 // The strokes a player of handicap `hcp` receives on the course: course rating - par +
 // hcp x slope / 113 on a course with both a rating and a slope, else the handicap; rounded
 // half to even and kept within -999..999.
