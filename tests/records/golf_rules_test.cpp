@@ -44,13 +44,12 @@ TEST(GolfRulesTest, StrokesReceivedFollowTheStrokeIndex) {
 }
 
 TEST(GolfRulesTest, PointsGiveStrokesByStrokeIndexAndNeverGoNegative) {
-  // Strokes received, stroke index, par and score of the hole; the points.
+  // Strokes received, stroke index, par and score of the hole; the points. A plus handicap
+  // below 18 gives nothing back on the points (-3 on stroke index 17).
   const std::array<int, 5> cases[] = {
-      {20, 2, 4, 5, 3},   {20, 3, 4, 5, 2},  {0, 0, 4, 5, 2},   {36, 1, 5, 0, 0},
-      {0, 5, 3, 9, 0},    {-3, 1, 4, 4, 2},  {-20, 1, 4, 4, 1}, {40, 4, 4, 6, 3},
-      {40, 5, 4, 6, 2},   {18, 18, 4, 4, 3}, {-3, 17, 4, 4, 2},  // a plus handicap below 18 gives
-                                                                 // nothing back on the points
-      {-18, 18, 4, 4, 1},
+      {20, 2, 4, 5, 3}, {20, 3, 4, 5, 2},  {0, 0, 4, 5, 2},   {36, 1, 5, 0, 0},
+      {0, 5, 3, 9, 0},  {-3, 1, 4, 4, 2},  {-20, 1, 4, 4, 1}, {40, 4, 4, 6, 3},
+      {40, 5, 4, 6, 2}, {18, 18, 4, 4, 3}, {-3, 17, 4, 4, 2}, {-18, 18, 4, 4, 1},
   };
   for (const auto& [strokes, strokeIndex, par, score, points] : cases)
     EXPECT_EQ(StablefordPoints(par, strokeIndex, strokes, score), points)
