@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/button_images.h"
-#include "app/main_window.h"
+#include "app/help.h"
 #include "app/qt_text.h"
 #include "records/process_info.h"
 

@@ -4,14 +4,18 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/about_window.h"
+#include "app/app_settings.h"
 #include "app/course_editor.h"
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
 #include "app/import_window.h"
 #include "app/main_window.h"
 #include "app/player_editor.h"
+#include "app/problem_list.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/round_editor.h"
@@ -30,8 +34,7 @@ namespace {
 
 const char kTitle[] = "Cardwise";
 
-AppWindows windows;
-SettingsPaths appPaths;
+AppWindows& windows = Windows();
 
 // The windows whose places the per-user store keeps.
 std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
@@ -54,6 +57,10 @@ void CreateWindows() {
   windows.Demo = new TFdemo(windows.Main);
   windows.About = new TFabout(windows.Main);
   windows.Setup = new TFsetup(windows.Main);
+  windows.Editors = {windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour};
+  // The main window switches its own buttons and the editors'.
+  QObject::connect(windows.Setup, &TFsetup::IconsSwitched, windows.Main,
+                   &TFmain::ApplyButtonImages);
 }
 
 // Destroyed in the reverse order of creation.
@@ -96,7 +103,7 @@ void StoreWindowPositions() {
 // which case no data file is loaded.
 bool LoadEverything() {
   TFmain* main = windows.Main;
-  if (Status loaded = LoadSettings(Settings(), appPaths); !loaded)
+  if (Status loaded = LoadSettings(Settings(), AppPaths()); !loaded)
     Prompts().ShowError(main, kTitle, ToQString(loaded.message()));
   ApplyWindowPositions();
   FillCustomColors(Settings());
@@ -148,58 +155,6 @@ int AnswerInfoOption(int argc, char** argv) {
 
 }  // namespace
 
-AppWindows& Windows() {
-  return windows;
-}
-
-namespace {
-
-std::vector<TRecordEditor*> Editors() {
-  std::vector<TRecordEditor*> editors;
-  for (TRecordEditor* editor : std::initializer_list<TRecordEditor*>{
-           windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour})
-    if (editor) editors.push_back(editor);
-  return editors;
-}
-
-}  // namespace
-
-EditorsListChange::EditorsListChange() {
-  for (TRecordEditor* editor : Editors()) {
-    if (!editor->PostPending()) ready_ = false;
-    shown_.emplace_back(editor, editor->ShownKey());
-  }
-}
-
-EditorsListChange::~EditorsListChange() {
-  for (const auto& [editor, key] : shown_)
-    editor->ShowKey(key);
-}
-
-bool SettleEveryEdit() {
-  for (TRecordEditor* editor : Editors()) {
-    if (!editor->Edited()) continue;
-    editor->show();
-    editor->raise();
-    if (!editor->SettleEdit(false)) return false;
-  }
-  return true;
-}
-
-const SettingsPaths& AppPaths() {
-  return appPaths;
-}
-
-void SetAppPaths(const SettingsPaths& paths) {
-  appPaths = paths;
-}
-
-bool SaveSettingsNow(QWidget* parent) {
-  const Status saved = SaveSettings(Settings(), appPaths);
-  if (!saved) Prompts().ShowError(parent, kTitle, ToQString(saved.message()));
-  return saved.ok();
-}
-
 bool StartUp(bool showSplash) {
   if (windows.Main) return true;  // start-up runs once; ShutDown ends it
   std::unique_ptr<TFsplash> splash;
@@ -216,8 +171,7 @@ bool StartUp(bool showSplash) {
 void ShutDown() {
   if (!windows.Main) return;
   StoreWindowPositions();
-  if (Status saved = SaveSettings(Settings(), appPaths); !saved)
-    Prompts().ShowError(windows.Main, kTitle, ToQString(saved.message()));
+  SaveSettingsNow(windows.Main);
   DestroyWindows();
 }
 

@@ -6,9 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/application.h"
-#include "app/help.h"
-#include "app/main_window.h"
+#include "app/app_settings.h"
+#include "app/problem_list.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "results/demo_data.h"

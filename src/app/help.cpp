@@ -1,12 +1,9 @@
 #include "app/help.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-
-#include "app/prompts.h"
 
 namespace cardwise::app {
 
@@ -48,16 +45,9 @@ QString HelpPagePath(const QString& topic) {
   return dir + "/" + kContentsPage;
 }
 
-void OpenHelp(const QString& topic) {
-  const QString page = HelpPagePath(topic);
-  if (page.isEmpty()) {
-    Prompts().ShowError(nullptr, "Help",
-                        "The help pages are not installed (share/doc/cardwise/help beside "
-                        "the program's folder).");
-    return;
-  }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-    Prompts().ShowError(nullptr, "Help", "No web browser could open " + page);
+QString HomePageUrl() {
+  const QString contents = HelpPagePath("CONTENTS");
+  return contents.isEmpty() ? QString() : QUrl::fromLocalFile(contents).toString();
 }
 
 }  // namespace cardwise::app

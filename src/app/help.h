@@ -1,6 +1,6 @@
 #pragma once
-// The help pages (docs/help/*.htm, shipped with the program) opened in the web browser at a
-// topic: "CONTENTS", "MAKEPAGES", "DEMODATA", "PLAYER", ...
+// Where the help pages are (docs/help/*.htm, shipped with the program), by topic: "CONTENTS",
+// "MAKEPAGES", "DEMODATA", "PLAYER", ... OpenHelp (prompts.h) opens one in the web browser.
 
 #include <QString>
 
@@ -10,6 +10,8 @@ namespace cardwise::app {
 // program's bin folder (docs/help/ of the source tree when run from the build folder); the contents
 // page for an unknown topic.
 QString HelpPagePath(const QString& topic);
-void OpenHelp(const QString& topic);
+
+// The product's home page: the contents page of the help (a file: URL); empty without help.
+QString HomePageUrl();
 
 }  // namespace cardwise::app

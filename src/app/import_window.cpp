@@ -10,8 +10,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/application.h"
-#include "app/help.h"
+#include "app/list_change.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/status_panel.h"

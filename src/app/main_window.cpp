@@ -13,14 +13,14 @@
 #include <QVBoxLayout>
 
 #include "app/about_window.h"
-#include "app/application.h"
 #include "app/button_images.h"
 #include "app/course_editor.h"
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
-#include "app/help.h"
 #include "app/import_window.h"
+#include "app/list_change.h"
 #include "app/player_editor.h"
+#include "app/problem_list.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/round_editor.h"
@@ -28,6 +28,7 @@
 #include "app/status_panel.h"
 #include "app/tour_editor.h"
 #include "app/web_dialog.h"
+#include "app/window_registry.h"
 #include "platform/env.h"
 #include "records/dates.h"
 #include "records/process_info.h"
@@ -41,7 +42,6 @@ namespace {
 
 const char kTitle[] = "Cardwise";
 constexpr int kClockInterval = 15000;  // ms
-constexpr int kMaxListedProblems = 30;
 
 // The editor buttons and the image each takes (true colour; the plain image follows it).
 struct EditorButton {
@@ -75,23 +75,6 @@ bool HoldsRecords(const List& list) {
   return list.Count() > 1 || (list.Count() == 1 && list.RecordAt(0).ID != kPlaceholderID);
 }
 
-}  // namespace
-
-QString HomePageUrl() {
-  const QString contents = HelpPagePath("CONTENTS");
-  return contents.isEmpty() ? QString() : QUrl::fromLocalFile(contents).toString();
-}
-
-namespace {
-
-// The heading and the first lines of a listing, with the count of those left out.
-QString Listing(const QString& heading, const QStringList& lines) {
-  QString text = heading + "\n\n" + lines.mid(0, kMaxListedProblems).join('\n');
-  if (lines.size() > kMaxListedProblems)
-    text += QString("\n... and %1 more.").arg(lines.size() - kMaxListedProblems);
-  return text;
-}
-
 // A batch command under the hourglass; one box lists the records it left as they were (or
 // says why it could not save).
 void RunBatch(QWidget* parent, const std::function<BatchReport()>& command) {
@@ -104,22 +87,14 @@ void RunBatch(QWidget* parent, const std::function<BatchReport()>& command) {
   for (const std::string& message : report.Messages())
     lines << ToQString(message);
   if (lines.isEmpty()) return;
-  Prompts().ShowError(parent, kTitle,
-                      Listing("These records hold lines that could not be read and were left as "
-                              "they were; all others were recalculated and saved:",
-                              lines));
+  Prompts().ShowError(
+      parent, kTitle,
+      ProblemListing("These records hold lines that could not be read and were left as "
+                     "they were; all others were recalculated and saved:",
+                     lines));
 }
 
 }  // namespace
-
-void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
-  QStringList lines;
-  for (const LoadReport& report : reports)
-    for (const std::string& message : report.Messages())
-      lines << ToQString(message);
-  if (lines.isEmpty()) return;
-  Prompts().ShowError(parent, kTitle, Listing("Some data could not be read:", lines));
-}
 
 TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TFmain");

@@ -4,9 +4,6 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <span>
-
-#include "records/record_io.h"
 
 class QAction;
 class QMenu;
@@ -16,13 +13,6 @@ class QToolButton;
 namespace cardwise::app {
 
 class StatusPanel;
-
-// The product's home page: the contents page of the help (a file: URL).
-QString HomePageUrl();
-
-// One error box listing every line the loads could not read ("file:line: what: text"), and
-// every file that could not be read; nothing when all loads were clean.
-void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports);
 
 class TFmain : public QMainWindow {
   Q_OBJECT

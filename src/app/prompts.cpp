@@ -97,4 +97,16 @@ std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
   return prompter;
 }
 
+void OpenHelp(const QString& topic) {
+  const QString page = HelpPagePath(topic);
+  if (page.isEmpty()) {
+    Prompts().ShowError(nullptr, "Help",
+                        "The help pages are not installed (share/doc/cardwise/help beside "
+                        "the program's folder).");
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
+    Prompts().ShowError(nullptr, "Help", "No web browser could open " + page);
+}
+
 }  // namespace cardwise::app

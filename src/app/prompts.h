@@ -45,4 +45,8 @@ class Prompter {
 Prompter& Prompts();
 std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter);
 
+// Opens the help page of the topic (help.h) in the web browser; an error box says why when
+// the pages are not installed or no browser could open them.
+void OpenHelp(const QString& topic);
+
 }  // namespace cardwise::app

@@ -14,7 +14,6 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "app/help.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/status_panel.h"

@@ -5,11 +5,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 #include "app/editor_fields.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "records/golf_rules.h"
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/event.h"
@@ -30,10 +30,8 @@ constexpr TResult TRound::*kHoleRows[] = {nullptr,         &TRound::CLen,    &TR
                                           &TRound::CHcp,   &TRound::Score,   &TRound::Putts,
                                           &TRound::Greens, &TRound::Fairways};
 constexpr int kLastNumberRow = kFairW;
-constexpr int kStablefordPar = 36;
 constexpr int kPuttsPar = 18;
 constexpr int kResultPixels = 24;
-constexpr double kMaxStrokes = 999;
 
 EditorTraits RoundTraits() {
   EditorTraits traits = MakeEditorTraits("round", "Round", kRoundsFile);
@@ -265,20 +263,9 @@ void TFRound::EplayerIDChange() {
   DoCalcSlope();
 }
 
-// Strokes received: course rating - par + hcp x slope / 113 on a rated course, else the
-// handicap; rounded half to even.
 void TFRound::DoCalcSlope() {
   const TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
-  if (!course) return;
-  const double hcp = FieldSingle(Ehcp);
-  int par = 0;
-  for (int hole = 1; hole <= kHoles; ++hole)
-    par += course->Par.Hole(hole);
-  double strokes = RoundHalfEven(hcp);
-  if (course->Slope != 0 && course->CR != 0)
-    strokes = static_cast<double>(course->CR) - par + hcp * course->Slope / 113.0;
-  // A handicap no golfer has must not overflow the whole number it is rounded to.
-  Ens->setText(QString::number(RoundHalfEven(std::clamp(strokes, -kMaxStrokes, kMaxStrokes))));
+  if (course) Ens->setText(QString::number(CourseStrokes(*course, FieldSingle(Ehcp))));
 }
 
 // The labels follow the strokes as they are typed; the round takes them for good on post.
@@ -416,15 +403,14 @@ void TFRound::ReportRefused(int row, const QString& characters) {
   SetStatus("\"" + characters + "\" cannot be in " + what, QColor(255, 0, 0));
 }
 
-// The putts decide the green: on the green in par - 2 strokes or fewer is a green in
-// regulation, so a correction of the putts may take the mark away again. A hole without a score
-// or without putts says nothing about its green.
+// A correction of the putts may take the mark away again; a hole without a score or without
+// putts leaves its mark as it is.
 void TFRound::ApplyGreenRule(THoleGrid* grid, int column) {
-  const int score = CellNumber(*grid, kScore, column);
-  if (score <= 0 || grid->Text(kPutts, column).trimmed().isEmpty()) return;
-  const int par = CellNumber(*grid, kPar, column);
-  const int putts = CellNumber(*grid, kPutts, column);
-  grid->SetText(kGreen, column, score - par - putts < -1 ? "1" : "");
+  std::optional<int> putts;
+  if (!grid->Text(kPutts, column).trimmed().isEmpty()) putts = CellNumber(*grid, kPutts, column);
+  const std::optional<bool> green =
+      GreenInRegulation(CellNumber(*grid, kScore, column), CellNumber(*grid, kPar, column), putts);
+  if (green) grid->SetText(kGreen, column, *green ? "1" : "");
 }
 
 void TFRound::DoCellCompleted(THoleGrid* grid, int row, int column) {

@@ -18,10 +18,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "app/application.h"
-#include "app/help.h"
-#include "app/main_window.h"
-#include "app/player_editor.h"
+#include "app/app_settings.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 
 namespace cardwise::app {
@@ -333,12 +331,7 @@ void TFsetup::BokClick() {
   settings.CopyInFooter = CBcopy_->isChecked();
   if (CBicons_->isChecked() != settings.TrueColorIcons) {
     settings.TrueColorIcons = CBicons_->isChecked();
-    // The main window switches its own buttons and the editors'; without it (tests) the
-    // editors are switched directly.
-    if (Windows().Main)
-      Windows().Main->ApplyButtonImages(settings.TrueColorIcons);
-    else if (Windows().Player)
-      Windows().Player->ApplyButtonImages(settings.TrueColorIcons);
+    emit IconsSwitched(settings.TrueColorIcons);
   }
   SaveSettingsNow(this);  // cardwise-cli run meanwhile sees them too
   accept();

@@ -28,6 +28,10 @@ class TFsetup : public QDialog {
  public:
   explicit TFsetup(QWidget* parent = nullptr);
 
+ signals:
+  // OK switched between the true-colour and the plain button images.
+  void IconsSwitched(bool trueColor);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

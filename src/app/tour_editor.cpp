@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/application.h"
 #include "app/editor_fields.h"
+#include "app/list_change.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/weights_dialog.h"
@@ -20,6 +20,7 @@
 #include "records/text.h"
 #include "results/csv_export.h"
 #include "results/database.h"
+#include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 #include "settings/settings.h"
 #include "web/site.h"
@@ -44,9 +45,12 @@ std::string TourName(const TTour& tour) {
 }  // namespace
 
 const QStringList& TFTour::TypeNames() {
-  static const QStringList names = {"Result ascending", "Result descending", "Pos/Place/Order",
-                                    "F1 system",        "Pts(p) system",     "Eclectic",
-                                    "Nominell"};
+  static const QStringList names = [] {
+    QStringList captions;
+    for (const TourScoringSystem& system : TourScoringSystems())
+      captions << system.Caption;
+    return captions;
+  }();
   return names;
 }
 

@@ -13,8 +13,7 @@
 #include <set>
 #include <utility>
 
-#include "app/application.h"
-#include "app/help.h"
+#include "app/app_settings.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/status_panel.h"

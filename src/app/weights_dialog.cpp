@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/help.h"
+#include "app/prompts.h"
 #include "app/qt_text.h"
 
 namespace cardwise::app {

@@ -4,7 +4,7 @@
 
 #include <iosfwd>
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 #include "results/database.h"
 
 namespace cardwise {

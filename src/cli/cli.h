@@ -1,30 +1,15 @@
 #pragma once
 // cardwise-cli: the batch jobs of the program, on the same settings and data as the app,
-// without a display. Results go to `out`, progress and errors to `err`.
-//
-// Exit status: 0 success; 1 the job failed or found problems (the message says which file
-// and line); 2 the command line was wrong.
+// without a display. Results go to `out`, progress and errors to `err`; the exit statuses are
+// those of cli_context.h.
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
-
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitUsage = 2;
-
-// What every command works on: the loaded settings and the streams.
-struct CliContext {
-  TSettings& Settings;
-  SettingsPaths Paths;
-  std::vector<std::string> Args;  // the command's own arguments
-  std::ostream& Out;
-  std::ostream& Err;
-};
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -5,7 +5,7 @@
 // the settings file is written. `demo load` first copies the demo files the data folder lacks
 // from the shipped ones; when it cannot, it exits 1 and leaves the settings alone.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

@@ -9,7 +9,7 @@
 // Exit status: 0 written; 1 the file could not be written; 2 a wrong command line, or an event,
 // tour or year (one without rounds) that is not there.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

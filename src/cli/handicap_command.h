@@ -11,7 +11,7 @@
 // Exit status: 0 success; 1 when a named player is not in the players file (the others are
 // still listed); 2 for a wrong command line or a date that cannot be read.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

@@ -5,7 +5,7 @@
 // Exit status 1 when the file is missing, when the data file cannot be written, or when records
 // were left out (each is listed with its file, line and text; the others are imported).
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

@@ -12,7 +12,7 @@
 // Exit status: 0 when every page was written (and published), 1 when some page could not be
 // (or publishing failed), 2 for a wrong command line.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

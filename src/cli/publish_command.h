@@ -7,7 +7,7 @@
 // Exit status: 0 when the target is up to date, 1 when no target is set, it is refused, rsync
 // is missing or the copy failed (rsync's message on stderr), 2 for a wrong command line.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

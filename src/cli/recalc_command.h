@@ -6,7 +6,7 @@
 // as it was (results/recalc.h): its lines are listed with "left as it was", every other record
 // is recalculated and saved, and the command exits 1. It exits 0 when it left nothing alone.
 
-#include "cli/cli.h"
+#include "cli/cli_context.h"
 
 namespace cardwise {
 

@@ -9,6 +9,7 @@
 #include "platform/codepage.h"
 #include "platform/file_lock.h"
 #include "platform/files.h"
+#include "records/golf_rules.h"
 #include "records/numbers.h"
 #include "settings/settings.h"
 
@@ -259,13 +260,7 @@ void TRound::PasteFrom(const ClipboardText& clip) {
 }
 
 int TRound::Points(int hole) const {
-  const int score = Score.Hole(hole);
-  if (score == 0) return 0;
-  // C++ division and remainder truncate toward zero: a negative Strokes never reaches a stroke
-  // index of 1 to 18 and gives strokes back through Strokes / 18.
-  const int extra = CHcp.Hole(hole) <= Strokes % 18 ? 3 : 2;
-  const int points = CPar.Hole(hole) + extra + Strokes / 18 - score;
-  return points < 0 ? 0 : points;
+  return StablefordPoints(CPar.Hole(hole), CHcp.Hole(hole), Strokes, Score.Hole(hole));
 }
 
 namespace {

@@ -8,11 +8,11 @@
 #include <unordered_map>
 
 #include "platform/codepage.h"
+#include "records/golf_rules.h"
 
 namespace cardwise {
 namespace {
 
-constexpr int kStandardSlope = 113;
 constexpr int kDaysOfLowIndex = 365;
 constexpr Tenths kSoftCap = 30, kHardCap = 50;
 constexpr Tenths kExceptional = 70, kVeryExceptional = 100;
@@ -173,12 +173,6 @@ class ScoringRecord {
 };
 
 }  // namespace
-
-int StrokesReceived(int strokes, int strokeIndex) {
-  if (strokes >= 0) return strokes / kHoles + (strokeIndex <= strokes % kHoles ? 1 : 0);
-  const int back = -strokes;
-  return -(back / kHoles + (strokeIndex > kHoles - back % kHoles ? 1 : 0));
-}
 
 std::optional<int> AdjustedGrossScore(const TRound& round, std::string& reason) {
   int total = 0;

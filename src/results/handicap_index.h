@@ -38,10 +38,6 @@ inline constexpr int kHandicapRecordSize = 20;  // the most recent differentials
 inline constexpr int kFewestHandicapScores = 3;
 inline constexpr Tenths kMaxHandicapIndex = 540;
 
-// Strokes received on the hole of stroke index 1..18 by a player receiving `strokes` on the
-// course; negative for strokes given back.
-int StrokesReceived(int strokes, int strokeIndex);
-
 // The card's adjusted gross score; nullopt with `reason` set when the card lacks a score, a par
 // or a stroke index on some hole.
 std::optional<int> AdjustedGrossScore(const TRound& round, std::string& reason);

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "records/golf_rules.h"
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/database.h"
 #include "results/result_line.h"
 #include "results/round_stats.h"
-#include "results/tour_standings.h"
 
 namespace cardwise {
 
@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kF1Table[] = {25, 20, 16, 13, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 constexpr int kF1Places = static_cast<int>(std::size(kF1Table));
-constexpr int kStablefordPar = 36;
 
 float F1Place(int place) {
   return place >= 1 && place <= kF1Places ? static_cast<float>(kF1Table[place - 1]) : 0.0f;
@@ -52,6 +51,19 @@ struct LineTerms {
   int Field = 0;     // n
 };
 
+}  // namespace
+
+struct TourValueArgs {
+  const TTour& Tour;
+  const TEvent& Event;
+  const LineTerms& Terms;
+  std::string_view PlayerID;
+  TDatabase& Database;
+  const TRoundsByPlayer* ByPlayer;
+};
+
+namespace {
+
 LineTerms TermsOf(const TEvent& event, int index) {
   const std::string& line = event.Results[static_cast<std::size_t>(index)];
   LineTerms terms;
@@ -68,6 +80,18 @@ LineTerms TermsOf(const TEvent& event, int index) {
 bool InTour(const TTour& tour, const TRound& round, std::string_view playerID) {
   return round.PlayerID == playerID && tour.HasEvent(round.EventID);
 }
+
+}  // namespace
+
+void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
+                     const TRoundList& rounds) {
+  for (int index = 0; index < rounds.Count(); ++index) {
+    const TRound& round = rounds.RecordAt(index);
+    if (InTour(tour, round, playerID)) stats.AddRound(round);
+  }
+}
+
+namespace {
 
 float EclecticValue(const TTour& tour, std::string_view playerID, TDatabase& database,
                     const TRoundsByPlayer* byPlayer) {
@@ -96,27 +120,59 @@ float NominalValue(const TEvent& event, double score, TDatabase& database) {
   return 0;
 }
 
-float UnweightedValue(const TTour& tour, const TEvent& event, const LineTerms& terms,
-                      std::string_view playerID, TDatabase& database,
-                      const TRoundsByPlayer* byPlayer) {
-  switch (tour.Type) {
-    case kResultAscending:
-    case kResultDescending:
-      return static_cast<float>(terms.Score);
-    case kPlaceOrder:
-      return PlaceAverage(terms.Place, terms.Tied);
-    case kF1System:
-      return F1Points(terms.Place, terms.Tied);
-    case kPtsPSystem:
-      return PtsP(terms.Place, terms.Field, tour.Ntot, terms.Tied);
-    case kEclectic:
-      return EclecticValue(tour, playerID, database, byPlayer);
-    case kNominell:
-      return NominalValue(event, terms.Score, database);
-    default:
-      return 0;
-  }
+// The value functions of the systems, before the event's weight.
+float ResultValue(const TourValueArgs& args) {
+  return static_cast<float>(args.Terms.Score);
 }
+
+float PlaceValue(const TourValueArgs& args) {
+  return PlaceAverage(args.Terms.Place, args.Terms.Tied);
+}
+
+float F1Value(const TourValueArgs& args) {
+  return F1Points(args.Terms.Place, args.Terms.Tied);
+}
+
+float PtsPValue(const TourValueArgs& args) {
+  return PtsP(args.Terms.Place, args.Terms.Field, args.Tour.Ntot, args.Terms.Tied);
+}
+
+float EclecticTourValue(const TourValueArgs& args) {
+  return EclecticValue(args.Tour, args.PlayerID, args.Database, args.ByPlayer);
+}
+
+float NominalTourValue(const TourValueArgs& args) {
+  return NominalValue(args.Event, args.Terms.Score, args.Database);
+}
+
+float NoValue(const TourValueArgs&) {
+  return 0;
+}
+
+using enum TourOrder;
+using enum TourValueText;
+using enum TourPointsTable;
+
+// The tour scoring systems: caption, Pts heading, order, value text, the event type the
+// standings are saved as, the points table page and the value function.
+constexpr TourScoringSystem kSystems[] = {
+    {kResultAscending, "Result ascending", false, kAscending, kWhole, kManualAscending, kNone,
+     ResultValue},
+    {kResultDescending, "Result descending", false, kDescending, kWhole, kManualDescending, kNone,
+     ResultValue},
+    {kPlaceOrder, "Pos/Place/Order", true, kAscending, kOneDecimalTrimmed, kManualAscending, kNone,
+     PlaceValue},
+    {kF1System, "F1 system", true, kDescending, kOneDecimalTrimmed, kManualDescending, kF1,
+     F1Value},
+    {kPtsPSystem, "Pts(p) system", true, kDescending, kOneDecimal, kManualDescending, kPtsP,
+     PtsPValue},
+    {kEclectic, "Eclectic", false, kAscending, kWhole, kManualAscending, kNone, EclecticTourValue},
+    {kNominell, "Nominell", false, kDescending, kOneDecimal, kManualDescending, kNone,
+     NominalTourValue},
+};
+
+constexpr TourScoringSystem kUnknownSystem = {
+    static_cast<TourType>(-1), "", false, kUnordered, kWhole, kManualDescending, kNone, NoValue};
 
 std::string Printed(double value, const char* format) {
   char buffer[64];
@@ -125,6 +181,16 @@ std::string Printed(double value, const char* format) {
 }
 
 }  // namespace
+
+std::span<const TourScoringSystem> TourScoringSystems() {
+  return kSystems;
+}
+
+const TourScoringSystem& ScoringOf(int type) {
+  for (const TourScoringSystem& system : kSystems)
+    if (system.Type == type) return system;
+  return kUnknownSystem;
+}
 
 TRoundsByPlayer::TRoundsByPlayer(const TRoundList& rounds) {
   for (int index = 0; index < rounds.Count(); ++index)
@@ -188,13 +254,13 @@ float EventValue(const TTour& tour, std::string_view eventID, std::string_view p
   int index = -1;
   if (event == nullptr || !event->FindResult(playerID, index)) return 0;
   const LineTerms terms = TermsOf(*event, index);
-  const float value = UnweightedValue(tour, *event, terms, playerID, database, byPlayer);
+  const TourValueArgs args{tour, *event, terms, playerID, database, byPlayer};
+  const float value = ScoringOf(tour.Type).Value(args);
   return value * EventWeight(tour, eventID);
 }
 
 bool IsDecimalType(const TTour& tour) {
-  return tour.Type == kPlaceOrder || tour.Type == kF1System || tour.Type == kPtsPSystem ||
-         tour.Type == kNominell;
+  return ScoringOf(tour.Type).ValueText != TourValueText::kWhole;
 }
 
 std::string EventValueText(const TTour& tour, std::string_view eventID, std::string_view playerID,
@@ -206,8 +272,8 @@ std::string EventValueText(const TTour& tour, std::string_view eventID, std::str
     return Printed(whole == 0 ? 0.0 : whole, "%.0f");  // no "-0"
   }
   std::string text = Printed(value, "%.1f");
-  const bool dropsZero = tour.Type == kPlaceOrder || tour.Type == kF1System;
-  if (dropsZero && text.ends_with('0')) text.resize(text.size() - 2);
+  const bool trimmed = ScoringOf(tour.Type).ValueText == TourValueText::kOneDecimalTrimmed;
+  if (trimmed && text.ends_with('0')) text.resize(text.size() - 2);
   return text;
 }
 

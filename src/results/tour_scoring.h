@@ -4,11 +4,13 @@
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "records/round.h"
+#include "results/round_stats.h"
 #include "results/tour.h"
 
 namespace cardwise {
@@ -29,6 +31,11 @@ class TRoundsByPlayer {
   std::map<std::string, std::vector<int>, std::less<>> byPlayer_;
 };
 
+// Adds to the statistics every round of the player (PlayerID equal, letter case counts) whose
+// EventID belongs to the tour.
+void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
+                     const TRoundList& rounds);
+
 // Tour types.
 enum TourType : int {
   kResultAscending = 0,   // the event score, lower is better
@@ -39,6 +46,46 @@ enum TourType : int {
   kEclectic = 5,          // the eclectic score over the tour's rounds, lower is better
   kNominell = 6,          // strokes under par, or Stableford points over 36
 };
+
+// How the standings order the players by their totals.
+enum class TourOrder {
+  kAscending,   // lower is better; a zero total ranks last
+  kDescending,  // higher is better
+  kUnordered,   // an unknown type: the lines keep their order
+};
+
+// How a value is written in the tour table and the CSV.
+enum class TourValueText {
+  kWhole,              // a whole number, a half rounded away from zero
+  kOneDecimal,         // "12.5", "12.0"
+  kOneDecimalTrimmed,  // "12.5", "12" (a trailing ".0" dropped)
+};
+
+// The points table page a tour's value column links to.
+enum class TourPointsTable { kNone, kF1, kPtsP };
+
+// What a value function is given; defined in tour_scoring.cpp.
+struct TourValueArgs;
+
+// One tour scoring system. To add one: a TourType, its row in the table of tour_scoring.cpp and
+// its value function there.
+struct TourScoringSystem {
+  TourType Type;
+  const char* Caption;  // the tour editor's radio button
+  bool PtsHeading;      // the tour page heads the value column with the Pts caption
+  TourOrder Order;
+  TourValueText ValueText;
+  int SavedEventType;  // the event type the standings are saved as (kManualAscending, ...)
+  TourPointsTable PointsTable;
+  // The player's value in one event, before the event's weight.
+  float (*Value)(const TourValueArgs& args);
+};
+
+// Every system, in the order of the types (the tour editor's order).
+std::span<const TourScoringSystem> TourScoringSystems();
+// The system of the type; for an unknown type one without caption, order, heading or table,
+// whose values are 0 and which saves as kManualDescending.
+const TourScoringSystem& ScoringOf(int type);
 
 // Pts(p) points of place p in an event of `nevent` players in a tour of `ntour` players,
 // averaged over t tied places (32-bit float steps).
@@ -60,10 +107,9 @@ float EventWeight(const TTour& tour, std::string_view eventID);
 float EventValue(const TTour& tour, std::string_view eventID, std::string_view playerID,
                  TDatabase& database, const TRoundsByPlayer* byPlayer = nullptr);
 
-// Types 2, 3, 4 and 6 show values with one decimal.
+// Types 2, 3, 4 and 6 show values with one decimal (the table below says which).
 bool IsDecimalType(const TTour& tour);
-// EventValue as the tour table shows it: 1 decimal for decimal types (types 2 and 3 drop a
-// trailing ".0"), else a whole number (a half rounded away from zero); empty for 0. "." is the
+// EventValue as the tour table shows it, by the system's ValueText; empty for 0. "." is the
 // decimal point.
 std::string EventValueText(const TTour& tour, std::string_view eventID, std::string_view playerID,
                            TDatabase& database);

@@ -22,11 +22,11 @@ namespace {
 constexpr double kMissingAscending = 2147483648.0;
 
 bool IsAscendingType(int type) {
-  return type == kResultAscending || type == kPlaceOrder || type == kEclectic;
+  return ScoringOf(type).Order == TourOrder::kAscending;
 }
 
 bool IsDescendingType(int type) {
-  return type == kResultDescending || type == kF1System || type == kPtsPSystem || type == kNominell;
+  return ScoringOf(type).Order == TourOrder::kDescending;
 }
 
 double TotalOf(const std::string& line) {
@@ -124,7 +124,7 @@ void DropWorst(TTour& tour) {
 }
 
 std::vector<KeyValue> EventKeys(const TTour& tour) {
-  const int type = IsAscendingType(tour.Type) ? kManualAscending : kManualDescending;
+  const int type = ScoringOf(tour.Type).SavedEventType;
   std::vector<KeyValue> keys{
       {"ID", tour.ID}, {"Event", tour.Tour}, {"Make", "0"}, {"Type", std::to_string(type)}};
   for (std::size_t i = 0; i < tour.Standings.size(); ++i) {
@@ -245,14 +245,6 @@ bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b) {
     return ti > tj;
   }
   return false;
-}
-
-void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
-                     const TRoundList& rounds) {
-  for (int index = 0; index < rounds.Count(); ++index) {
-    const TRound& round = rounds.RecordAt(index);
-    if (round.PlayerID == playerID && tour.HasEvent(round.EventID)) stats.AddRound(round);
-  }
 }
 
 Status SaveAsEvent(TTour& tour, const std::string& path) {

@@ -51,11 +51,6 @@ void CalcTour(TTour& tour, TDatabase& database);
 // Whether standing line a ranks before line b; equal totals get the note "=" on both.
 bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b);
 
-// Adds to the statistics every round of the player (PlayerID equal, letter case counts) whose
-// EventID belongs to the tour.
-void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
-                     const TRoundList& rounds);
-
 // Writes the standing as an event section (type 3 for ascending tours, else 4; Make=0) into
 // an events file. The event list in memory is not changed.
 Status SaveAsEvent(TTour& tour, const std::string& path);

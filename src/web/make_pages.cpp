@@ -342,8 +342,9 @@ void MakeEventPages(SiteWriter& writer) {
 // The scoring table a tour's value columns link to, rewritten before each tour page.
 void MakeScoringPage(SiteWriter& writer, const TTour& tour) {
   const TSettings& settings = writer.Settings();
-  const bool ptsp = tour.Type == kPtsPSystem;
-  if (!ptsp && tour.Type != kF1System) return;
+  const TourPointsTable table = ScoringOf(tour.Type).PointsTable;
+  if (table == TourPointsTable::kNone) return;
+  const bool ptsp = table == TourPointsTable::kPtsP;
   const HeaderChoice header = TourHeader(settings, tour);
   const auto path =
       writer.Admit(ptsp ? PtsPPage(settings, tour.Ntot) : F1Page(settings), header.Safe);

@@ -5,6 +5,7 @@
 
 #include "platform/files.h"
 #include "platform/status_sink.h"
+#include "records/golf_rules.h"
 #include "records/text.h"
 #include "results/result_line.h"
 #include "web/pages.h"
@@ -173,7 +174,7 @@ std::string SmallSumCell(const TPage& page, int value, int reference) {
          std::to_string(value) + "</SMALL></FONT>";
 }
 
-constexpr int kPointsReference = -36;  // 36 Stableford points, more is better
+constexpr int kPointsReference = -kStablefordPar;  // more is better
 constexpr int kPuttsReference = 36;
 
 // Line n of the year table: the round's links, handicap, score sums and totals.

@@ -142,16 +142,16 @@ void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
 std::string ValueHeading(const TourView& view) {
   const TSettings& settings = view.Context.Settings;
   const std::string& pts = CaptionOf(view, Caption::Pts);
-  switch (view.Tour.Type) {
-    case kPlaceOrder:
-      return "<TD><SMALL>" + pts + "</SMALL>";
-    case kPtsPSystem:
+  const TourScoringSystem& system = ScoringOf(view.Tour.Type);
+  if (!system.PtsHeading) return std::string();
+  switch (system.PointsTable) {
+    case TourPointsTable::kPtsP:
       return "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings, view.Tour.Ntot)) + "\">" + pts +
              "</A></SMALL>";
-    case kF1System:
+    case TourPointsTable::kF1:
       return "<TD><SMALL><A href=\"" + PageLink(F1Page(settings)) + "\">" + pts + "</A></SMALL>";
     default:
-      return std::string();
+      return "<TD><SMALL>" + pts + "</SMALL>";
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -219,6 +220,12 @@ TEST_F(ShellTest, TrueColorIconsItemSwitchesTheSettingAndThePictures) {
     EXPECT_EQ(item->isChecked(), trueColor);
     EXPECT_EQ(players->icon().cacheKey(), app::MainImage(trueColor ? 2 : 3).cacheKey());
   }
+  // Setup's switch reaches the main window's buttons and check mark too.
+  app::Windows().Setup->show();
+  Find<QCheckBox>(app::Windows().Setup, "CBicons")->setChecked(true);
+  Find<QPushButton>(app::Windows().Setup, "Bok")->click();
+  EXPECT_TRUE(item->isChecked());
+  EXPECT_EQ(players->icon().cacheKey(), app::MainImage(2).cacheKey());
 }
 
 TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <tuple>
@@ -64,21 +63,6 @@ TEST_F(RoundTest, MissingStrokesComeFromTheHandicapRoundedHalfToEven) {
   const std::vector<int> strokes = {12, 14, -1, 18, 7};
   for (int i = 0; i < list.Count(); ++i)
     EXPECT_EQ(list.RecordAt(i).Strokes, strokes[static_cast<std::size_t>(i)]) << i;
-}
-
-TEST_F(RoundTest, PointsGiveStrokesByStrokeIndexAndNeverGoNegative) {
-  // Strokes received, stroke index, par and score of hole 7; the points.
-  const std::array<int, 5> cases[] = {
-      {20, 2, 4, 5, 3}, {20, 3, 4, 5, 2},  {0, 0, 4, 5, 2},  {36, 1, 5, 0, 0}, {0, 5, 3, 9, 0},
-      {-3, 1, 4, 4, 2}, {-20, 1, 4, 4, 1}, {40, 4, 4, 6, 3}, {40, 5, 4, 6, 2}, {18, 18, 4, 4, 3}};
-  for (const auto& [strokes, strokeIndex, par, score, points] : cases) {
-    TRound round;
-    round.Strokes = static_cast<std::int16_t>(strokes);
-    round.CHcp.SetHoleValue(7, strokeIndex);
-    round.CPar.SetHoleValue(7, par);
-    round.Score.SetHoleValue(7, score);
-    EXPECT_EQ(round.Points(7), points) << strokes << " strokes, index " << strokeIndex;
-  }
 }
 
 // The initials of the player's name are covered by the legacy import, which names rounds so.

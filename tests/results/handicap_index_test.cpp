@@ -36,19 +36,6 @@ TRound Card(int strokes, std::vector<std::pair<int, int>> changes) {
   return round;
 }
 
-TEST(HandicapRulesTest, StrokesReceivedFollowTheStrokeIndex) {
-  const struct {
-    int Strokes, StrokeIndex, Received;
-  } cases[] = {
-      {0, 1, 0},    {12, 12, 1},  {12, 13, 0}, {18, 18, 1},  {20, 2, 2},
-      {20, 3, 1},   {36, 18, 2},  {40, 4, 3},  {40, 5, 2},   {-2, 16, 0},
-      {-2, 17, -1}, {-1, 18, -1}, {-1, 17, 0}, {-20, 1, -1}, {-20, 17, -2},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(StrokesReceived(c.Strokes, c.StrokeIndex), c.Received)
-        << c.Strokes << " strokes, stroke index " << c.StrokeIndex;
-}
-
 // Hole 4 (par 5, stroke index 1) taken in 11 and hole 12 (par 3, stroke index 18) in 9, the
 // rest in par: each blow-up is cut to par + 2 + the strokes received there.
 TEST(HandicapRulesTest, EachHoleIsCappedAtNetDoubleBogey) {

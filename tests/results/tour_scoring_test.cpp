@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -36,6 +37,28 @@ TEST(TourScoringTest, F1PointsAndPlaceAverageShareTiedPlaces) {
   for (const auto& [place, tied, f1, average] : cases) {
     EXPECT_FLOAT_EQ(F1Points(place, tied), f1) << place << "/" << tied;
     EXPECT_FLOAT_EQ(PlaceAverage(place, tied), average) << place << "/" << tied;
+  }
+}
+
+// The editor numbers its buttons by position and the files store the type: the table must
+// hold every type once, in type order; a row saves as the manual type of its own order.
+TEST(TourScoringTest, TheTableHoldsEachTypeOnceInOrderAndSavesByItsOrder) {
+  const auto systems = TourScoringSystems();
+  ASSERT_EQ(systems.size(), 7u);
+  std::set<std::string> captions;
+  for (std::size_t i = 0; i < systems.size(); ++i) {
+    const TourScoringSystem& system = systems[i];
+    EXPECT_EQ(system.Type, static_cast<int>(i));
+    EXPECT_EQ(&ScoringOf(system.Type), &system);
+    EXPECT_TRUE(captions.insert(system.Caption).second) << system.Caption;
+    EXPECT_NE(system.Order, TourOrder::kUnordered) << system.Caption;
+    EXPECT_EQ(system.SavedEventType,
+              system.Order == TourOrder::kAscending ? kManualAscending : kManualDescending)
+        << system.Caption;
+  }
+  for (int unknown : {-1, 7}) {
+    EXPECT_EQ(ScoringOf(unknown).Order, TourOrder::kUnordered);
+    EXPECT_EQ(ScoringOf(unknown).SavedEventType, kManualDescending);
   }
 }
 
