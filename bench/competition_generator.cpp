@@ -167,7 +167,7 @@ void DrawFields(Plan& plan, int roundsTarget) {
       std::clamp(kEventRoundShare * roundsTarget / std::max(1.0, slots), 0.02, 0.75);
   for (std::size_t e = 0; e < plan.Events.size(); ++e) {
     PlannedEvent& event = plan.Events[e];
-    const TCourse* course = plan.Clubs[static_cast<std::size_t>(event.Club)].Tees.front();
+    const Course* course = plan.Clubs[static_cast<std::size_t>(event.Club)].Tees.front();
     const double boost = event.Kind == EventKind::Championship ? 1.3 : 1.0;
     for (int m : eligible[e]) {
       if (!plan.Random.Chance(chance * boost) || !plan.TakeDay(m, event.Day)) continue;
@@ -197,11 +197,11 @@ std::string TypedScore(EventKind kind, const Member& member, SeededRandom& rando
   return score;
 }
 
-std::unique_ptr<TEvent> EventRecord(const Plan& plan, const PlannedEvent& planned,
-                                    SeededRandom& random) {
-  auto event = std::make_unique<TEvent>();
+std::unique_ptr<Event> EventRecord(const Plan& plan, const PlannedEvent& planned,
+                                   SeededRandom& random) {
+  auto event = std::make_unique<Event>();
   event->ID = planned.ID;
-  event->Event = planned.Name;
+  event->Name = planned.Name;
   if (planned.Kind != EventKind::Putting || random.Chance(0.5))
     event->CourseID = plan.Clubs[static_cast<std::size_t>(planned.Club)].Tees.front()->ID;
   event->Date = planned.Day;
@@ -283,22 +283,22 @@ std::string MandatoryText(const std::vector<const PlannedEvent*>& events, Seeded
   return text;
 }
 
-int DistinctPlayers(const TTour& tour, const TEventList& events) {
+int DistinctPlayers(const Tour& tour, const EventList& events) {
   std::set<std::string> players;
   for (int k = 1; k <= tour.EventCount(); ++k)
-    if (const TEvent* event = events.FindRecord(tour.EventAt(k)))
+    if (const Event* event = events.FindRecord(tour.EventAt(k)))
       for (const std::string& line : event->Results)
         players.insert(ExtractField(line, 3, ';'));
   return static_cast<int>(players.size());
 }
 
-std::unique_ptr<TTour> TourRecord(const Club& club, int season, const TourKind& kind,
-                                  const std::vector<const PlannedEvent*>& events,
-                                  SeededRandom& random) {
-  auto tour = std::make_unique<TTour>();
+std::unique_ptr<Tour> TourRecord(const Club& club, int season, const TourKind& kind,
+                                 const std::vector<const PlannedEvent*>& events,
+                                 SeededRandom& random) {
+  auto tour = std::make_unique<Tour>();
   const std::string year = std::to_string(season);
   tour->ID = club.Code + year + kind.Suffix;
-  tour->Tour = club.Short + " " + kind.Caption + " " + year;
+  tour->Name = club.Short + " " + kind.Caption + " " + year;
   for (const PlannedEvent* event : events)
     tour->Events += event->ID + ";";
   tour->Type = kind.Type;
@@ -361,7 +361,7 @@ void MakeTours(Plan& plan, GeneratedDatabase& database) {
   for (int club = 0; club < static_cast<int>(plan.Clubs.size()); ++club)
     for (int season = plan.FirstYear; season <= plan.LastYear; ++season)
       AddSeasonTours(plan, club, season, database, random);
-  TDatabase view = database.View();
+  Database view = database.View();
   for (int i = 0; i < database.Tours.Count(); ++i) {
     CalcTour(database.Tours.RecordAt(i), view);
     database.Tours.RecordAt(i).PrepareSave();

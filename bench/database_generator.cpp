@@ -56,8 +56,8 @@ std::vector<int> TeesPerClub(int clubs, SeededRandom& random) {
 
 // The ID of a course made as the course editor makes it, unique among the clubs.
 std::string CourseID(const std::string& name, std::set<std::string>& taken) {
-  TCourse probe;
-  probe.Course = name;
+  Course probe;
+  probe.Name = name;
   probe.MakeID();
   std::string id = UpperCase(probe.ID);
   for (int n = 2; !taken.insert(id).second; ++n)
@@ -72,7 +72,7 @@ std::string ClubCode(const std::string& courseID, std::set<std::string>& taken) 
   return code;
 }
 
-void MakeClubs(Plan& plan, int clubs, TCourseList& courses) {
+void MakeClubs(Plan& plan, int clubs, CourseList& courses) {
   std::vector<int> order(std::size(kClubNames));
   for (std::size_t i = 0; i < order.size(); ++i)
     order[i] = static_cast<int>(i);
@@ -144,13 +144,13 @@ void MakeMembers(Plan& plan) {
 
 // The player list as the members leave it: the handicap of each one's latest round, contact
 // details on some; deleted members are missing.
-void MakePlayers(Plan& plan, TPlayerList& players) {
+void MakePlayers(Plan& plan, PlayerList& players) {
   SeededRandom random(plan.Random.Next());
   for (const Member& member : plan.Members) {
     if (member.Deleted) continue;
-    auto player = std::make_unique<TPlayer>();
+    auto player = std::make_unique<Player>();
     player->ID = member.ID;
-    player->Player = member.Name;
+    player->Name = member.Name;
     player->Hcp = static_cast<float>(member.LastRoundHcp > -100 ? member.LastRoundHcp : member.Hcp);
     player->Club = plan.Clubs[static_cast<std::size_t>(member.Club)].Name;
     if (random.Chance(0.4)) player->Phone = "555 " + std::to_string(random.Uniform(1000, 9999));
@@ -195,7 +195,7 @@ std::unique_ptr<GeneratedDatabase> GenerateDatabase(const DatabaseParams& params
 }
 
 Status GeneratedDatabase::SaveAll(const std::string& folder) {
-  TSettings settings;
+  AppSettings settings;
   settings.DataDir = IncludeTrailingSlash(folder);
   Status status = Players.SaveAll(DataFilePath(settings, kPlayersFile));
   if (status) status = Courses.SaveAll(DataFilePath(settings, kCoursesFile));
@@ -213,20 +213,20 @@ DatabaseShape ShapeOf(const GeneratedDatabase& database) {
   shape.Events = database.Events.Count();
   shape.Tours = database.Tours.Count();
   for (int i = 0; i < shape.Rounds; ++i) {
-    const TRound& round = database.Rounds.RecordAt(i);
+    const Round& round = database.Rounds.RecordAt(i);
     const int year = static_cast<int>(DateOfSerial(static_cast<int>(round.Date)).year());
     shape.FirstYear = i == 0 ? year : std::min(shape.FirstYear, year);
     shape.LastYear = std::max(shape.LastYear, year);
     if (!round.EventID.empty()) ++shape.EventRounds;
   }
   for (int i = 0; i < shape.Events; ++i) {
-    const TEvent& event = database.Events.RecordAt(i);
+    const Event& event = database.Events.RecordAt(i);
     shape.ResultLines += static_cast<int>(event.Results.size());
     if (event.Type >= 0 && event.Type < 5)
       ++shape.EventsOfType[static_cast<std::size_t>(event.Type)];
   }
   for (int i = 0; i < shape.Tours; ++i) {
-    const TTour& tour = database.Tours.RecordAt(i);
+    const Tour& tour = database.Tours.RecordAt(i);
     shape.StandingLines += static_cast<int>(tour.Standings.size());
     if (tour.Type >= 0 && tour.Type < 7) ++shape.ToursOfType[static_cast<std::size_t>(tour.Type)];
   }

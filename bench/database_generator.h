@@ -42,13 +42,13 @@ struct DatabaseParams {
 };
 
 struct GeneratedDatabase {
-  TPlayerList Players;
-  TCourseList Courses;
-  TRoundList Rounds;
-  TEventList Events;
-  TTourList Tours;
+  PlayerList Players;
+  CourseList Courses;
+  RoundList Rounds;
+  EventList Events;
+  TourList Tours;
 
-  TDatabase View() { return {Players, Courses, Rounds, Events, Tours}; }
+  Database View() { return {Players, Courses, Rounds, Events, Tours}; }
 
   // Writes the five data files under their default names (PLAYERS.DAT, ...) into the folder,
   // which must exist. Dates are written in the current formats.

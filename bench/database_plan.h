@@ -15,10 +15,10 @@
 namespace cardwise::bench {
 
 struct Club {
-  std::string Name;                  // "Mill Brook Golf Club"
-  std::string Short;                 // "Mill Brook"
-  std::string Code;                  // three letters that start the club's event and tour IDs
-  std::vector<const TCourse*> Tees;  // the standard tee first
+  std::string Name;                 // "Mill Brook Golf Club"
+  std::string Short;                // "Mill Brook"
+  std::string Code;                 // three letters that start the club's event and tour IDs
+  std::vector<const Course*> Tees;  // the standard tee first
   int Members = 0;
 };
 
@@ -57,7 +57,7 @@ struct PlannedEvent {
 
 struct PlannedRound {
   int Member = 0;
-  const TCourse* Course = nullptr;
+  const Course* Venue = nullptr;
   int Day = 0;
   int Event = -1;  // index into the events
   int Minutes = 0;
@@ -94,7 +94,7 @@ void PlanEvents(Plan& plan, int roundsTarget);
 // The rounds outside events, up to the target, and every round's tee time and ID.
 void PlanRounds(Plan& plan, int roundsTarget);
 // Plays the rounds in date order into the list.
-void PlayRounds(Plan& plan, TRoundList& rounds);
+void PlayRounds(Plan& plan, RoundList& rounds);
 // The event and tour records, with results and standings computed.
 void MakeEvents(Plan& plan, GeneratedDatabase& database);
 void MakeTours(Plan& plan, GeneratedDatabase& database);

@@ -25,7 +25,7 @@ struct PlayersFile {
     text = GeneratePlayersFile(kPlayers, 20261206);
     WriteFileAtomically(path, text);
     // The same records as saving the whole list writes them: sorted by ID.
-    TPlayerList list;
+    PlayerList list;
     list.LoadFromFile(path);
     sortedPath = path + ".sorted";
     list.SaveAll(sortedPath);
@@ -75,7 +75,7 @@ void BM_LoadFromFile(benchmark::State& state) {
   File();  // made before the timing starts
   const std::string& path = state.range(0) == 0 ? File().path : File().sortedPath;
   for (auto _ : state) {
-    auto list = std::make_unique<TPlayerList>();
+    auto list = std::make_unique<PlayerList>();
     list->LoadFromFile(path);
     benchmark::DoNotOptimize(list->Count());
     state.PauseTiming();  // freeing the list is not part of loading it
@@ -90,9 +90,9 @@ void BM_SaveRecord(benchmark::State& state) {
   File();  // made before the timing starts
   const std::string path = File().path + ".save";
   WriteFileAtomically(path, File().text);
-  TPlayerList list;
+  PlayerList list;
   list.LoadFromFile(path);
-  TPlayer& player = list.RecordAt(kPlayers / 2);
+  Player& player = list.RecordAt(kPlayers / 2);
   for (auto _ : state) {
     player.Hcp += 0.1f;
     benchmark::DoNotOptimize(SaveRecord(player, path).ok());

@@ -35,7 +35,7 @@ DatabaseParams BenchParams() {
 
 // The database, generated once per process. Its shape goes to the error stream so the figures
 // can be read against it.
-GeneratedDatabase& Database() {
+GeneratedDatabase& Club() {
   static const std::unique_ptr<GeneratedDatabase> database = [] {
     SetCurrentFormats(IsoFormats());
     auto generated = GenerateDatabase(BenchParams());
@@ -46,10 +46,10 @@ GeneratedDatabase& Database() {
 }
 
 // The event of the type with the most result lines; nullptr when there is none.
-TEvent* LargestEvent(int type) {
-  TEvent* largest = nullptr;
-  for (int i = 0; i < Database().Events.Count(); ++i) {
-    TEvent& event = Database().Events.RecordAt(i);
+Event* LargestEvent(int type) {
+  Event* largest = nullptr;
+  for (int i = 0; i < Club().Events.Count(); ++i) {
+    Event& event = Club().Events.RecordAt(i);
     if (event.Type == type &&
         (largest == nullptr || event.Results.size() > largest->Results.size()))
       largest = &event;
@@ -57,9 +57,9 @@ TEvent* LargestEvent(int type) {
   return largest;
 }
 
-std::set<std::string> PlayersOf(const std::vector<const TEvent*>& events) {
+std::set<std::string> PlayersOf(const std::vector<const Event*>& events) {
   std::set<std::string> players;
-  for (const TEvent* event : events)
+  for (const Event* event : events)
     for (const std::string& line : event->Results)
       players.insert(ExtractField(line, 3, ';'));
   return players;
@@ -67,21 +67,21 @@ std::set<std::string> PlayersOf(const std::vector<const TEvent*>& events) {
 
 // An eclectic tour over `count` consecutive events with cards of one course, chosen so that
 // the number of players comes as near to `players` as the database allows.
-TTour EclecticTour(int count, int players) {
-  std::map<std::string, std::vector<const TEvent*>> byCourse;
-  const TEventList& events = Database().Events;
+Tour EclecticTour(int count, int players) {
+  std::map<std::string, std::vector<const Event*>> byCourse;
+  const EventList& events = Club().Events;
   for (int i = 0; i < events.Count(); ++i) {
-    const TEvent& event = events.RecordAt(i);
+    const Event& event = events.RecordAt(i);
     const bool cards = event.Type == kStrokesGross || event.Type == kStableford;
     if (cards && !event.Results.empty()) byCourse[event.CourseID].push_back(&event);
   }
-  std::vector<const TEvent*> best;
+  std::vector<const Event*> best;
   int bestDistance = -1;
   for (auto& [course, list] : byCourse) {
     std::stable_sort(list.begin(), list.end(),
-                     [](const TEvent* a, const TEvent* b) { return a->Date < b->Date; });
+                     [](const Event* a, const Event* b) { return a->Date < b->Date; });
     for (std::size_t first = 0; first + static_cast<std::size_t>(count) <= list.size(); ++first) {
-      const std::vector<const TEvent*> window(
+      const std::vector<const Event*> window(
           list.begin() + static_cast<std::ptrdiff_t>(first),
           list.begin() + static_cast<std::ptrdiff_t>(first) + count);
       const int distance = std::abs(static_cast<int>(PlayersOf(window).size()) - players);
@@ -91,11 +91,11 @@ TTour EclecticTour(int count, int players) {
       }
     }
   }
-  TTour tour;
+  Tour tour;
   tour.ID = "BENCHECL";
-  tour.Tour = "Benchmark Eclectic";
+  tour.Name = "Benchmark Eclectic";
   tour.Type = kEclectic;
-  for (const TEvent* event : best)
+  for (const Event* event : best)
     tour.Events += event->ID + ";";
   return tour;
 }
@@ -103,16 +103,16 @@ TTour EclecticTour(int count, int players) {
 // The year with the most rounds.
 int BusiestYear() {
   std::map<int, int> rounds;
-  for (int i = 0; i < Database().Rounds.Count(); ++i)
-    ++rounds[std::stoi(FormatDateTime("yyyy", Database().Rounds.RecordAt(i).Date))];
+  for (int i = 0; i < Club().Rounds.Count(); ++i)
+    ++rounds[std::stoi(FormatDateTime("yyyy", Club().Rounds.RecordAt(i).Date))];
   return std::max_element(rounds.begin(), rounds.end(),
                           [](const auto& a, const auto& b) { return a.second < b.second; })
       ->first;
 }
 
 // The tour with the most events.
-const TTour& LongestTour() {
-  const TTourList& tours = Database().Tours;
+const Tour& LongestTour() {
+  const TourList& tours = Club().Tours;
   int longest = 0;
   for (int i = 1; i < tours.Count(); ++i)
     if (tours.RecordAt(i).EventCount() > tours.RecordAt(longest).EventCount()) longest = i;
@@ -132,10 +132,10 @@ BENCHMARK(BM_GenerateDatabase)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The largest event of the type (arg): gross, net or Stableford.
 void BM_CalcResultsOneEvent(benchmark::State& state) {
-  TEvent* event = LargestEvent(static_cast<int>(state.range(0)));
+  Event* event = LargestEvent(static_cast<int>(state.range(0)));
   if (event == nullptr) return state.SkipWithError("no event of the type");
   for (auto _ : state) {
-    CalcResults(*event, Database().Rounds);
+    CalcResults(*event, Club().Rounds);
     benchmark::DoNotOptimize(event->Results.data());
   }
   state.counters["lines"] = static_cast<double>(event->Results.size());
@@ -143,8 +143,8 @@ void BM_CalcResultsOneEvent(benchmark::State& state) {
 BENCHMARK(BM_CalcResultsOneEvent)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_EclecticTour(benchmark::State& state) {
-  TTour tour = EclecticTour(20, 200);
-  TDatabase database = Database().View();
+  Tour tour = EclecticTour(20, 200);
+  Database database = Club().View();
   for (auto _ : state) {
     CalcTour(tour, database);
     benchmark::DoNotOptimize(tour.Standings.data());
@@ -156,10 +156,10 @@ BENCHMARK(BM_EclecticTour)->Unit(benchmark::kMillisecond);
 
 void BM_YearStatList(benchmark::State& state) {
   const int year = BusiestYear();
-  const TDatabase database = Database().View();
+  const Database database = Club().View();
   int players = 0;
   for (auto _ : state) {
-    TStatList list;
+    StatList list;
     list.Generate(database, "", year);
     for (int key = SortBirdies; key <= SortFairways; ++key)
       list.SortList(key);
@@ -171,11 +171,11 @@ void BM_YearStatList(benchmark::State& state) {
 BENCHMARK(BM_YearStatList)->Unit(benchmark::kMillisecond);
 
 void BM_TourStatList(benchmark::State& state) {
-  const TTour& tour = LongestTour();
-  const TDatabase database = Database().View();
+  const Tour& tour = LongestTour();
+  const Database database = Club().View();
   int players = 0;
   for (auto _ : state) {
-    TStatList list;
+    StatList list;
     list.Generate(database, tour.ID, 0);
     players = list.Count();
   }
@@ -186,16 +186,16 @@ void BM_TourStatList(benchmark::State& state) {
 BENCHMARK(BM_TourStatList)->Unit(benchmark::kMillisecond);
 
 void BM_RecalcAllEvents(benchmark::State& state) {
-  TEventList& events = Database().Events;
+  EventList& events = Club().Events;
   for (auto _ : state)
     for (int i = 0; i < events.Count(); ++i)
-      CalcResults(events.RecordAt(i), Database().Rounds);
+      CalcResults(events.RecordAt(i), Club().Rounds);
   state.counters["events"] = events.Count();
 }
 BENCHMARK(BM_RecalcAllEvents)->Unit(benchmark::kMillisecond);
 
 void BM_RecalcAllTours(benchmark::State& state) {
-  TDatabase database = Database().View();
+  Database database = Club().View();
   for (auto _ : state)
     for (int i = 0; i < database.Tours.Count(); ++i)
       CalcTour(database.Tours.RecordAt(i), database);
@@ -205,10 +205,10 @@ BENCHMARK(BM_RecalcAllTours)->Unit(benchmark::kMillisecond);
 
 // Every player's index from every round, as the handicap page and command compute it.
 void BM_HandicapRows(benchmark::State& state) {
-  const TDatabase database = Database().View();
+  const Database database = Club().View();
   std::size_t rows = 0;
   for (auto _ : state) {
-    const std::vector<THandicapRow> computed = HandicapRows(database, 1e6);
+    const std::vector<HandicapRow> computed = HandicapRows(database, 1e6);
     rows = computed.size();
   }
   state.counters["players"] = static_cast<double>(rows);
@@ -221,16 +221,15 @@ void BM_LoadDatabase(benchmark::State& state) {
   const std::filesystem::path folder =
       std::filesystem::temp_directory_path() / "cardwise-bench-database";
   std::filesystem::create_directories(folder);
-  if (!Database().SaveAll(folder.string()))
-    return state.SkipWithError("the files were not written");
-  TSettings settings;
+  if (!Club().SaveAll(folder.string())) return state.SkipWithError("the files were not written");
+  AppSettings settings;
   settings.DataDir = IncludeTrailingSlash(folder.string());
   for (auto _ : state) {
     auto loaded = std::make_unique<GeneratedDatabase>();
     const LoadReports reports = LoadDatabase(loaded->View(), settings);
     for (const LoadReport& report : reports)
       if (!report.Clean()) state.SkipWithError("the files did not load cleanly");
-    if (loaded->Rounds.Count() != Database().Rounds.Count()) state.SkipWithError("rounds lost");
+    if (loaded->Rounds.Count() != Club().Rounds.Count()) state.SkipWithError("rounds lost");
     state.PauseTiming();  // freeing the lists is not part of loading them
     loaded.reset();
     state.ResumeTiming();

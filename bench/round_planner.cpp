@@ -96,7 +96,7 @@ int PickDay(Plan& plan, int member, int season) {
 }
 
 // Mostly the member's own tee at home, now and then the standard tee of another club.
-const TCourse* CourseOf(const Plan& plan, const Member& member, SeededRandom& random) {
+const Course* CourseOf(const Plan& plan, const Member& member, SeededRandom& random) {
   const Club& home = plan.Clubs[static_cast<std::size_t>(member.Club)];
   if (plan.Clubs.size() == 1 || random.Chance(kHomeCourseShare))
     return home.Tees[static_cast<std::size_t>(member.Tee)];
@@ -106,7 +106,7 @@ const TCourse* CourseOf(const Plan& plan, const Member& member, SeededRandom& ra
 }
 
 bool SameSlotGroup(const PlannedRound& a, const PlannedRound& b) {
-  return a.Day == b.Day && a.Course == b.Course;
+  return a.Day == b.Day && a.Venue == b.Venue;
 }
 
 // A day's rounds on a course go out in groups of four, ten minutes apart: an event's field from
@@ -115,7 +115,7 @@ void AssignTeeTimes(Plan& plan) {
   std::vector<PlannedRound>& rounds = plan.Rounds;
   std::sort(rounds.begin(), rounds.end(), [](const PlannedRound& a, const PlannedRound& b) {
     if (a.Day != b.Day) return a.Day < b.Day;
-    if (a.Course != b.Course) return a.Course->ID < b.Course->ID;
+    if (a.Venue != b.Venue) return a.Venue->ID < b.Venue->ID;
     if ((a.Event < 0) != (b.Event < 0)) return a.Event >= 0;
     return a.Order < b.Order;
   });
@@ -150,18 +150,18 @@ void AgeLevel(Member& member, int season, SeededRandom& random) {
 }
 
 // A round with everything but the card: who, where, when and in which events.
-std::unique_ptr<TRound> RoundRecord(const Plan& plan, const PlannedRound& planned) {
+std::unique_ptr<Round> RoundRecord(const Plan& plan, const PlannedRound& planned) {
   const Member& member = plan.Members[static_cast<std::size_t>(planned.Member)];
-  auto round = std::make_unique<TRound>();
+  auto round = std::make_unique<Round>();
   round->ID = planned.ID;
   round->PlayerID = member.ID;
-  round->Player = member.Name;
-  round->CourseID = planned.Course->ID;
-  round->Course = planned.Course->Course;
+  round->PlayerName = member.Name;
+  round->CourseID = planned.Venue->ID;
+  round->CourseName = planned.Venue->Name;
   if (planned.Event >= 0) {
     const PlannedEvent& event = plan.Events[static_cast<std::size_t>(planned.Event)];
     round->EventID = event.ID;
-    round->Event = event.Name;
+    round->EventName = event.Name;
     if (event.Net >= 0) round->EventIDs = plan.Events[static_cast<std::size_t>(event.Net)].ID;
   }
   round->Date = planned.Day;
@@ -192,7 +192,7 @@ void PlanRounds(Plan& plan, int roundsTarget) {
       [](const PlannedRound& a, const PlannedRound& b) { return CompareText(a.ID, b.ID) < 0; });
 }
 
-void PlayRounds(Plan& plan, TRoundList& rounds) {
+void PlayRounds(Plan& plan, RoundList& rounds) {
   SeededRandom& random = plan.Random;
   for (const PlannedRound& planned : plan.Rounds) {
     Member& member = plan.Members[static_cast<std::size_t>(planned.Member)];
@@ -201,9 +201,9 @@ void PlayRounds(Plan& plan, TRoundList& rounds) {
         planned.Event >= 0 &&
         plan.Events[static_cast<std::size_t>(planned.Event)].Type == kStableford;
     AgeLevel(member, static_cast<int>(DateOfSerial(planned.Day).year()), random);
-    PlayCard(*round, *planned.Course, member.Hcp, member.Level, stableford, member.Habits, random);
+    PlayCard(*round, *planned.Venue, member.Hcp, member.Level, stableford, member.Habits, random);
     member.LastRoundHcp = member.Hcp;
-    member.Hcp = NextHandicap(member.Hcp, *round, *planned.Course);
+    member.Hcp = NextHandicap(member.Hcp, *round, *planned.Venue);
     // In list order, so every round goes to the end of the list.
     rounds.Add(std::move(round));
   }

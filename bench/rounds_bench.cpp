@@ -60,7 +60,7 @@ BENCHMARK(BM_RoundsPlainGetline)->Unit(benchmark::kMillisecond);
 void BM_RoundsLoadFromFile(benchmark::State& state) {
   File();  // made before the timing starts
   for (auto _ : state) {
-    auto list = std::make_unique<TRoundList>();
+    auto list = std::make_unique<RoundList>();
     const LoadReport report = list->LoadFromFile(File().path);
     if (!report.Clean() || list->Count() != kRounds) state.SkipWithError("the load lost rounds");
     state.PauseTiming();  // freeing the list is not part of loading it
@@ -75,7 +75,7 @@ BENCHMARK(BM_RoundsLoadFromFile)->Unit(benchmark::kMillisecond);
 void BM_RoundsSaveToFile(benchmark::State& state) {
   File();  // made before the timing starts
   const std::string path = File().path + ".save";
-  TRoundList list;
+  RoundList list;
   list.LoadFromFile(File().path);
   for (auto _ : state)
     benchmark::DoNotOptimize(list.SaveToFile(path).ok());

@@ -57,12 +57,12 @@ void IndexNine(Layout& layout, int first, int firstIndex, SeededRandom& random) 
         firstIndex + 2 * rank;
 }
 
-void SetRow(TResult& row, const HoleValues& values) {
+void SetRow(Result& row, const HoleValues& values) {
   for (int h = 1; h <= kHoles; ++h)
     row.SetHoleValue(h, values[static_cast<std::size_t>(h - 1)]);
 }
 
-HoleValues RowValues(const TResult& row) {
+HoleValues RowValues(const Result& row) {
   HoleValues values{};
   for (int h = 1; h <= kHoles; ++h)
     values[static_cast<std::size_t>(h - 1)] = row.Hole(h);
@@ -99,7 +99,7 @@ std::string Notes(SeededRandom& random) {
 }
 
 // The putts, greens and fairways of a card, on the share of cards the habits give.
-void AddShotDetail(TRound& round, const HoleValues& score, const HoleValues& par, double hcp,
+void AddShotDetail(Round& round, const HoleValues& score, const HoleValues& par, double hcp,
                    const CardHabits& habits, SeededRandom& random) {
   if (!random.Chance(habits.PuttsShare)) {
     // Some cards keep only the putts total.
@@ -172,13 +172,13 @@ Layout MakeLayout(SeededRandom& random) {
   return layout;
 }
 
-std::unique_ptr<TCourse> MakeTee(const Layout& layout, const std::string& id,
-                                 const std::string& clubName, int tee, DateTime changed,
-                                 SeededRandom& random) {
+std::unique_ptr<Course> MakeTee(const Layout& layout, const std::string& id,
+                                const std::string& clubName, int tee, DateTime changed,
+                                SeededRandom& random) {
   const TeeKind& kind = kTees[static_cast<std::size_t>(tee) % std::size(kTees)];
-  auto course = std::make_unique<TCourse>();
+  auto course = std::make_unique<Course>();
   course->ID = id;
-  course->Course = clubName;
+  course->Name = clubName;
   course->Tee = kind.Name;
   course->LenRGB = kind.Colour;
   course->Changed = changed;
@@ -198,12 +198,12 @@ std::unique_ptr<TCourse> MakeTee(const Layout& layout, const std::string& id,
   return course;
 }
 
-int PlayingHandicap(double hcp, const TCourse& course) {
+int PlayingHandicap(double hcp, const Course& course) {
   return static_cast<int>(
       std::lround(hcp * course.Slope / 113 + course.CR - course.Par.TotalIfComplete()));
 }
 
-void PlayCard(TRound& round, const TCourse& course, double hcp, double level, bool stableford,
+void PlayCard(Round& round, const Course& course, double hcp, double level, bool stableford,
               const CardHabits& habits, SeededRandom& random) {
   const int levelStrokes = PlayingHandicap(level, course);
   round.Hcp = static_cast<float>(hcp);
@@ -220,7 +220,7 @@ void PlayCard(TRound& round, const TCourse& course, double hcp, double level, bo
   if (random.Chance(0.04)) round.Stats.FromText(Notes(random));
 }
 
-double NextHandicap(double hcp, const TRound& round, const TCourse& course) {
+double NextHandicap(double hcp, const Round& round, const Course& course) {
   const int gross = round.Score.TotalIfComplete();
   if (gross == 0) return hcp;
   const double differential = (gross - course.CR) * 113 / course.Slope;

@@ -54,8 +54,8 @@ DateTime Clock(int hour, int minute) {
   return EncodeTime(hour, minute, 0).value_or(0);
 }
 
-TResult Row(std::initializer_list<int> values) {
-  TResult row;
+Result Row(std::initializer_list<int> values) {
+  Result row;
   int hole = 1;
   for (int value : values)
     row.SetHoleValue(hole++, value);
@@ -67,7 +67,7 @@ TResult Row(std::initializer_list<int> values) {
 struct CoursePlan {
   const char *ID, *Name, *Alias, *Tee, *Color, *Phone, *URL;
   float CR, Slope;
-  TResult Par, Hcp, Len;
+  Result Par, Hcp, Len;
 };
 
 std::vector<CoursePlan> CoursePlans() {
@@ -92,11 +92,11 @@ std::vector<CoursePlan> CoursePlans() {
   };
 }
 
-void AddCourses(TCourseList& courses) {
+void AddCourses(CourseList& courses) {
   for (const CoursePlan& plan : CoursePlans()) {
-    auto course = std::make_unique<TCourse>();
+    auto course = std::make_unique<Course>();
     course->ID = plan.ID;
-    course->Course = plan.Name;
+    course->Name = plan.Name;
     course->Alias = plan.Alias;
     course->Tee = plan.Tee;
     course->LenRGB = plan.Color;
@@ -140,12 +140,12 @@ const PlayerPlan kPlayers[] = {
     {"NQ", "Nora Quinn", "Pine Ridge GC", 32.5, 3, 0.40},
 };
 
-void AddPlayers(TPlayerList& players) {
+void AddPlayers(PlayerList& players) {
   int number = 0;
   for (const PlayerPlan& plan : kPlayers) {
-    auto player = std::make_unique<TPlayer>();
+    auto player = std::make_unique<Player>();
     player->ID = plan.ID;
-    player->Player = plan.Name;
+    player->Name = plan.Name;
     player->Club = plan.Club;
     player->Phone = "555 01" + std::to_string(10 + number);
     std::string mail = plan.ID;
@@ -200,11 +200,11 @@ int YearOf(const EventPlan& plan) {
   return plan.ID.ends_with("25") ? 2025 : 2026;
 }
 
-void AddEvents(TEventList& events) {
+void AddEvents(EventList& events) {
   for (const EventPlan& plan : AllEvents()) {
-    auto event = std::make_unique<TEvent>();
+    auto event = std::make_unique<Event>();
     event->ID = plan.ID;
-    event->Event = plan.Name;
+    event->Name = plan.Name;
     event->CourseID = plan.CourseID;
     event->Date = DateOf(plan, YearOf(plan));
     event->Type = plan.Type;
@@ -289,8 +289,8 @@ HoleStats PlayHole(Dice& dice, double hcp, int par, int score) {
   return stats;
 }
 
-int PlayingStrokes(const TCourse& course, double hcp) {
-  TResult par = course.Par;
+int PlayingStrokes(const Course& course, double hcp) {
+  Result par = course.Par;
   return RoundHalfEven(course.CR - par.Total() + hcp * course.Slope / 113);
 }
 
@@ -299,7 +299,7 @@ const char* const kNotes[] = {"Bunker", "Water", "OB", "Lost ball", "Trees"};
 
 // Scores the card hole by hole; most cards carry putts, greens and fairways, some only the
 // number of putts, a few nothing but the score.
-void PlayRound(Dice& dice, TRound& round, double hcp) {
+void PlayRound(Dice& dice, Round& round, double hcp) {
   const double form = dice.Wobble() * 0.35;
   const bool detailed = dice.Chance(0.86);
   const bool puttsOnly = !detailed && dice.Chance(0.55);
@@ -329,7 +329,7 @@ double NextHcp(double hcp, int points) {
   return std::clamp(std::round(hcp * 10) / 10, 0.0, 36.0);
 }
 
-void AddRounds(Dice& dice, TDatabase& db, std::vector<double>& hcps) {
+void AddRounds(Dice& dice, Database& db, std::vector<double>& hcps) {
   std::vector<Tee> tees;
   std::set<std::pair<int, int>> busy;
   ScheduleEvents(dice, tees, busy);
@@ -337,15 +337,15 @@ void AddRounds(Dice& dice, TDatabase& db, std::vector<double>& hcps) {
   std::sort(tees.begin(), tees.end(), TeeBefore);
   for (const Tee& tee : tees) {
     const PlayerPlan& player = kPlayers[tee.Player];
-    const TCourse& course = *db.Courses.FindRecord(tee.CourseID);
-    auto round = std::make_unique<TRound>();
+    const Course& course = *db.Courses.FindRecord(tee.CourseID);
+    auto round = std::make_unique<Round>();
     round->PlayerID = player.ID;
-    round->Player = player.Name;
+    round->PlayerName = player.Name;
     round->CourseID = course.ID;
-    round->Course = course.Course;
-    if (const TEvent* event = db.Events.FindRecord(tee.EventID)) {
+    round->CourseName = course.Name;
+    if (const Event* event = db.Events.FindRecord(tee.EventID)) {
       round->EventID = event->ID;
-      round->Event = event->Event;
+      round->EventName = event->Name;
     }
     round->Date = tee.Date;
     round->Start = tee.Start;
@@ -364,12 +364,12 @@ void AddRounds(Dice& dice, TDatabase& db, std::vector<double>& hcps) {
 // ---- ties ----------------------------------------------------------------------------------
 
 // The event's rounds ranked by the event's own measure, best first.
-std::vector<TRound*> EventRounds(TDatabase& db, const TEvent& event) {
-  std::vector<TRound*> rounds;
+std::vector<Round*> EventRounds(Database& db, const Event& event) {
+  std::vector<Round*> rounds;
   for (int i = 0; i < db.Rounds.Count(); ++i)
     if (db.Rounds.RecordAt(i).EventID == event.ID) rounds.push_back(&db.Rounds.RecordAt(i));
   const bool points = event.Type == kStableford;
-  std::sort(rounds.begin(), rounds.end(), [points](TRound* a, TRound* b) {
+  std::sort(rounds.begin(), rounds.end(), [points](Round* a, Round* b) {
     return points ? a->PointsTotal() > b->PointsTotal()
                   : a->Score.TotalIfComplete() < b->Score.TotalIfComplete();
   });
@@ -378,13 +378,13 @@ std::vector<TRound*> EventRounds(TDatabase& db, const TEvent& event) {
 
 // Makes the runner-up's card equal the winner's measure on the front nine only, so that the
 // tie is settled by the count-back over the last holes.
-void ForceTieForFirst(TDatabase& db, const std::string& eventID) {
-  const TEvent& event = *db.Events.FindRecord(eventID);
+void ForceTieForFirst(Database& db, const std::string& eventID) {
+  const Event& event = *db.Events.FindRecord(eventID);
   const bool points = event.Type == kStableford;
-  std::vector<TRound*> rounds = EventRounds(db, event);
+  std::vector<Round*> rounds = EventRounds(db, event);
   if (rounds.size() < 2) return;
-  TRound& second = *rounds[1];
-  const auto measure = [points](TRound& r) {
+  Round& second = *rounds[1];
+  const auto measure = [points](Round& r) {
     return points ? r.PointsTotal() : r.Score.TotalIfComplete();
   };
   const int target = measure(*rounds[0]);
@@ -405,9 +405,9 @@ void ForceTieForFirst(TDatabase& db, const std::string& eventID) {
 // ---- manual events and tours ---------------------------------------------------------------
 
 // Typed-in results: metres of the longest drive, or putts over eighteen greens.
-void AddManualResults(Dice& dice, TEventList& events) {
+void AddManualResults(Dice& dice, EventList& events) {
   for (int i = 0; i < events.Count(); ++i) {
-    TEvent& event = events.RecordAt(i);
+    Event& event = events.RecordAt(i);
     if (!IsManual(event.Type)) continue;
     for (const PlayerPlan& player : kPlayers) {
       if (dice.Chance(player.Absent)) continue;
@@ -439,11 +439,11 @@ std::vector<TourPlan> TourPlans() {
   };
 }
 
-void AddTours(TTourList& tours) {
+void AddTours(TourList& tours) {
   for (const TourPlan& plan : TourPlans()) {
-    auto tour = std::make_unique<TTour>();
+    auto tour = std::make_unique<Tour>();
     tour->ID = plan.ID;
-    tour->Tour = plan.Name;
+    tour->Name = plan.Name;
     tour->Type = plan.Type;
     tour->Events = plan.Events;
     tour->MandatoryEvents = plan.Mandatory;
@@ -454,9 +454,9 @@ void AddTours(TTourList& tours) {
 }
 
 // Each player has the handicap of the latest round, as "Update players hcp" sets it.
-void SetPlayerHcps(TDatabase& db) {
+void SetPlayerHcps(Database& db) {
   for (int i = 0; i < db.Rounds.Count(); ++i) {
-    const TRound& round = db.Rounds.RecordAt(i);
+    const Round& round = db.Rounds.RecordAt(i);
     db.Players.FindRecord(round.PlayerID)->Hcp = round.Hcp;
   }
 }
@@ -468,7 +468,7 @@ bool Report(const Status& status) {
   return status.ok();
 }
 
-bool Write(TDatabase& db, const TSettings& settings) {
+bool Write(Database& db, const AppSettings& settings) {
   for (int kind = 0; kind < kDataKinds; ++kind)
     DeleteFile(DataFilePath(settings, static_cast<DataKind>(kind)));
   bool ok = Report(db.Players.SaveAll(DataFilePath(settings, kPlayersFile))) &&
@@ -482,8 +482,8 @@ bool Write(TDatabase& db, const TSettings& settings) {
   return ok;
 }
 
-TSettings DemoSettings(const std::string& folder) {
-  TSettings settings;
+AppSettings DemoSettings(const std::string& folder) {
+  AppSettings settings;
   settings.DataDir = folder.ends_with('/') ? folder : folder + "/";
   settings.PlayerFName = "DEMOP.DAT";
   settings.CourseFName = "DEMOC.DAT";
@@ -493,7 +493,7 @@ TSettings DemoSettings(const std::string& folder) {
   return settings;
 }
 
-void MakeSeasons(TDatabase& db) {
+void MakeSeasons(Database& db) {
   Dice dice;
   std::vector<double> hcps;
   for (const PlayerPlan& plan : kPlayers)
@@ -511,13 +511,13 @@ void MakeSeasons(TDatabase& db) {
 
 int Run(const std::string& folder) {
   SetCurrentFormats(IsoFormats());
-  const TSettings settings = DemoSettings(folder);
-  TPlayerList players;
-  TCourseList courses;
-  TRoundList rounds;
-  TEventList events;
-  TTourList tours;
-  TDatabase db{players, courses, rounds, events, tours};
+  const AppSettings settings = DemoSettings(folder);
+  PlayerList players;
+  CourseList courses;
+  RoundList rounds;
+  EventList events;
+  TourList tours;
+  Database db{players, courses, rounds, events, tours};
   MakeSeasons(db);
   if (!Write(db, settings)) return 1;
   std::cout << players.Count() << " players, " << courses.Count() << " courses, " << rounds.Count()

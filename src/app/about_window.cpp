@@ -30,7 +30,7 @@ struct MemoryFigures {
 };
 
 // Memory in use, as the share of physical memory that is neither free nor buffers.
-bool ReadMemory(MemoryFigures& figures) {
+bool readMemory(MemoryFigures& figures) {
   struct sysinfo info {};
   if (sysinfo(&info) != 0 || info.totalram == 0) return false;
   const unsigned long long unit = info.mem_unit ? info.mem_unit : 1;
@@ -40,12 +40,12 @@ bool ReadMemory(MemoryFigures& figures) {
   return true;
 }
 
-QString MegaBytes(unsigned long long bytes) {
+QString megaBytes(unsigned long long bytes) {
   return QString::number(bytes >> 20);
 }
 
 // Free space on the file system that holds the program.
-QString DiskText() {
+QString diskText() {
   struct statvfs fs {};
   const std::string dir = Process().ProgramDir.empty() ? "/" : Process().ProgramDir;
   if (statvfs(dir.c_str(), &fs) != 0) return kDiskDesignText;
@@ -56,36 +56,36 @@ QString DiskText() {
 
 }  // namespace
 
-TFabout::TFabout(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFabout");
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("AboutWindow");
   setWindowTitle("About");
-  setWindowIcon(MainImage(0));
+  setWindowIcon(mainImage(0));
   createWidgets();
 }
 
-QLabel* TFabout::AddLabel(const char* name, const QString& text) {
+QLabel* AboutWindow::addLabel(const char* name, const QString& text) {
   auto* label = new QLabel(text, this);
   label->setObjectName(name);
   return label;
 }
 
-void TFabout::createWidgets() {
-  programName_ = AddLabel("Lprogramname");
+void AboutWindow::createWidgets() {
+  programName_ = addLabel("programNameLabel");
   QFont bold = programName_->font();
   bold.setBold(true);
   bold.setPointSizeF(bold.pointSizeF() * 1.4);
   programName_->setFont(bold);
-  version_ = AddLabel("Lversion");
-  memLoad_ = AddLabel("Lmemload");
-  mem_ = AddLabel("Lmem");
-  disk_ = AddLabel("Ldisk", kDiskDesignText);
-  info_ = AddLabel("Linfo");
-  www_ = AddLabel("Lwww");
+  version_ = addLabel("versionLabel");
+  memLoad_ = addLabel("memoryLoadLabel");
+  mem_ = addLabel("memoryLabel");
+  disk_ = addLabel("diskLabel", kDiskDesignText);
+  info_ = addLabel("infoLabel");
+  www_ = addLabel("webLabel");
   www_->setCursor(Qt::PointingHandCursor);
   connect(www_, &QLabel::linkActivated, this, [this] { openHomePage(); });
 
   auto* icon = new QLabel(this);
-  icon->setPixmap(MainImage(0).pixmap(50, 54));
+  icon->setPixmap(mainImage(0).pixmap(50, 54));
   auto* names = new QVBoxLayout;
   names->addWidget(programName_);
   names->addWidget(version_);
@@ -94,7 +94,7 @@ void TFabout::createWidgets() {
   top->addLayout(names, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("BBok");
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("okButton");
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -106,31 +106,31 @@ void TFabout::createWidgets() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFabout::showEvent(QShowEvent* event) {
+void AboutWindow::showEvent(QShowEvent* event) {
   showFigures();
   QDialog::showEvent(event);
   if (const QScreen* screen = this->screen())
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void TFabout::showFigures() {
-  programName_->setText(ToQString(Process().ProductName));
-  version_->setText(ToQString(Process().VersionText));
+void AboutWindow::showFigures() {
+  programName_->setText(toQString(Process().ProductName));
+  version_->setText(toQString(Process().VersionText));
   info_->clear();
   MemoryFigures memory;
-  if (ReadMemory(memory)) {
+  if (readMemory(memory)) {
     memLoad_->setText("Memory load: " + QString::number(memory.LoadPercent) + "%");
-    mem_->setText("Available memory: " + MegaBytes(memory.Available) + " MB (" +
-                  MegaBytes(memory.Total) + " MB)");
+    mem_->setText("Available memory: " + megaBytes(memory.Available) + " MB (" +
+                  megaBytes(memory.Total) + " MB)");
   }
-  disk_->setText(DiskText());
-  const QString url = HomePageUrl();
+  disk_->setText(diskText());
+  const QString url = homePageUrl();
   www_->setText("<a href=\"" + url.toHtmlEscaped() + "\">" + url.toHtmlEscaped() + "</a>");
 }
 
-void TFabout::openHomePage() {
+void AboutWindow::openHomePage() {
   QApplication::setOverrideCursor(Qt::BusyCursor);
-  QDesktopServices::openUrl(QUrl(HomePageUrl()));
+  QDesktopServices::openUrl(QUrl(homePageUrl()));
   QApplication::restoreOverrideCursor();
 }
 

@@ -7,18 +7,18 @@ class QLabel;
 
 namespace cardwise::app {
 
-class TFabout : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFabout(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
  protected:
   // The figures are read afresh each time the window is shown.
   void showEvent(QShowEvent* event) override;
 
  private:
-  QLabel* AddLabel(const char* name, const QString& text = {});
+  QLabel* addLabel(const char* name, const QString& text = {});
   void createWidgets();
   void showFigures();
   void openHomePage();

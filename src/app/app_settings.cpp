@@ -16,17 +16,17 @@ SettingsPaths& Paths() {
 
 }  // namespace
 
-const SettingsPaths& AppPaths() {
+const SettingsPaths& appPaths() {
   return Paths();
 }
 
-void SetAppPaths(const SettingsPaths& paths) {
+void setAppPaths(const SettingsPaths& paths) {
   Paths() = paths;
 }
 
-bool SaveSettingsNow(QWidget* parent) {
+bool saveSettingsNow(QWidget* parent) {
   const Status saved = SaveSettings(Settings(), Paths());
-  if (!saved) Prompts().ShowError(parent, kTitle, ToQString(saved.message()));
+  if (!saved) Prompts().showError(parent, kTitle, toQString(saved.message()));
   return saved.ok();
 }
 

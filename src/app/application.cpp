@@ -37,52 +37,53 @@ const char kTitle[] = "Cardwise";
 AppWindows& windows = Windows();
 
 // The windows whose places the per-user store keeps.
-std::vector<std::pair<WindowId, QWidget*>> PlacedWindows() {
-  return {{WindowId::Main, windows.Main},     {WindowId::Player, windows.Player},
-          {WindowId::Course, windows.Course}, {WindowId::Round, windows.Round},
-          {WindowId::Event, windows.Event},   {WindowId::Tour, windows.Tour},
-          {WindowId::Setup, windows.Setup},   {WindowId::Html, windows.Html}};
+std::vector<std::pair<WindowId, QWidget*>> placedWindows() {
+  return {{WindowId::Main, windows.mainWindow},     {WindowId::Player, windows.playerEditor},
+          {WindowId::Course, windows.courseEditor}, {WindowId::Round, windows.roundEditor},
+          {WindowId::Event, windows.eventEditor},   {WindowId::Tour, windows.tourEditor},
+          {WindowId::Setup, windows.setupDialog},   {WindowId::Html, windows.webDialog}};
 }
 
-void CreateWindows() {
-  windows.Main = new TFmain;
-  windows.Round = new TFRound;
-  windows.Player = new TFPlayer;
-  windows.Course = new TFCourse;
-  windows.Event = new TFEvent;
-  windows.Tour = new TFTour;
-  windows.Html = new TFhtml(windows.Main);
-  windows.Weights = windows.Tour->WeightsDialog();
-  windows.Import = new TFimport(windows.Main);
-  windows.Demo = new TFdemo(windows.Main);
-  windows.About = new TFabout(windows.Main);
-  windows.Setup = new TFsetup(windows.Main);
-  windows.Editors = {windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour};
+void createWindows() {
+  windows.mainWindow = new MainWindow;
+  windows.roundEditor = new RoundEditor;
+  windows.playerEditor = new PlayerEditor;
+  windows.courseEditor = new CourseEditor;
+  windows.eventEditor = new EventEditor;
+  windows.tourEditor = new TourEditor;
+  windows.webDialog = new WebDialog(windows.mainWindow);
+  windows.weightsDialog = windows.tourEditor->weightsDialog();
+  windows.importWindow = new ImportWindow(windows.mainWindow);
+  windows.demoDialog = new DemoDialog(windows.mainWindow);
+  windows.aboutWindow = new AboutWindow(windows.mainWindow);
+  windows.setupDialog = new SetupDialog(windows.mainWindow);
+  windows.Editors = {windows.roundEditor, windows.playerEditor, windows.courseEditor,
+                     windows.eventEditor, windows.tourEditor};
   // The main window switches its own buttons and the editors'.
-  QObject::connect(windows.Setup, &TFsetup::IconsSwitched, windows.Main,
-                   &TFmain::ApplyButtonImages);
+  QObject::connect(windows.setupDialog, &SetupDialog::iconsSwitched, windows.mainWindow,
+                   &MainWindow::applyButtonImages);
 }
 
 // Destroyed in the reverse order of creation.
-void DestroyWindows() {
-  delete windows.Setup;
-  delete windows.About;
-  delete windows.Demo;
-  delete windows.Import;
-  delete windows.Html;
-  delete windows.Tour;
-  delete windows.Event;
-  delete windows.Course;
-  delete windows.Player;
-  delete windows.Round;
-  delete windows.Main;
+void destroyWindows() {
+  delete windows.setupDialog;
+  delete windows.aboutWindow;
+  delete windows.demoDialog;
+  delete windows.importWindow;
+  delete windows.webDialog;
+  delete windows.tourEditor;
+  delete windows.eventEditor;
+  delete windows.courseEditor;
+  delete windows.playerEditor;
+  delete windows.roundEditor;
+  delete windows.mainWindow;
   windows = AppWindows();
 }
 
 // A place saved on a screen that is no longer there is passed over, so that no window opens
 // where it cannot be seen.
-void ApplyWindowPositions() {
-  for (const auto& [id, window] : PlacedWindows()) {
+void applyWindowPositions() {
+  for (const auto& [id, window] : placedWindows()) {
     const WindowPlace& place = Settings().Windows[static_cast<std::size_t>(id)];
     if (!window || !(place.Left || place.Top)) continue;
     const QPoint target(place.Left.value_or(window->x()), place.Top.value_or(window->y()));
@@ -90,8 +91,8 @@ void ApplyWindowPositions() {
   }
 }
 
-void StoreWindowPositions() {
-  for (const auto& [id, window] : PlacedWindows()) {
+void storeWindowPositions() {
+  for (const auto& [id, window] : placedWindows()) {
     if (!window) continue;
     WindowPlace& place = Settings().Windows[static_cast<std::size_t>(id)];
     place.Left = window->x();
@@ -101,26 +102,26 @@ void StoreWindowPositions() {
 
 // The start-up steps after the windows exist; false when the folders could not be made, in
 // which case no data file is loaded.
-bool LoadEverything() {
-  TFmain* main = windows.Main;
-  if (Status loaded = LoadSettings(Settings(), AppPaths()); !loaded)
-    Prompts().ShowError(main, kTitle, ToQString(loaded.message()));
-  ApplyWindowPositions();
-  FillCustomColors(Settings());
-  main->SetIconsChecked(Settings().TrueColorIcons);
+bool loadEverything() {
+  MainWindow* main = windows.mainWindow;
+  if (Status loaded = LoadSettings(Settings(), appPaths()); !loaded)
+    Prompts().showError(main, kTitle, toQString(loaded.message()));
+  applyWindowPositions();
+  fillCustomColors(Settings());
+  main->setIconsChecked(Settings().TrueColorIcons);
   if (Status folders = PrepareFolders(Settings()); !folders) {
-    Prompts().ShowError(main, kTitle, ToQString(folders.message()));
+    Prompts().showError(main, kTitle, toQString(folders.message()));
     return false;
   }
   const LoadReports reports = LoadDatabase(ProcessDatabase(), Settings());
-  ShowLoadProblems(main, reports);
-  main->ApplyButtonImages(Settings().TrueColorIcons);
-  main->ShowDatabaseState();
+  showLoadProblems(main, reports);
+  main->applyButtonImages(Settings().TrueColorIcons);
+  main->showDatabaseState();
   return true;
 }
 
 // "--ini FILE"; other arguments are left to Qt.
-std::string IniOption(int argc, char** argv) {
+std::string iniOption(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; ++i)
     if (std::strcmp(argv[i], "--ini") == 0) return argv[i + 1];
   return {};
@@ -143,7 +144,7 @@ const char kUsage[] =
 
 // "--help" and "--version" are answered on stdout before any window exists (no display is
 // needed); -1 when neither is given.
-int AnswerInfoOption(int argc, char** argv) {
+int answerInfoOption(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--help") == 0) return std::cout << kUsage, 0;
     if (std::strcmp(argv[i], "--version") != 0) continue;
@@ -155,37 +156,37 @@ int AnswerInfoOption(int argc, char** argv) {
 
 }  // namespace
 
-bool StartUp(bool showSplash) {
-  if (windows.Main) return true;  // start-up runs once; ShutDown ends it
-  std::unique_ptr<TFsplash> splash;
+bool startUp(bool showSplash) {
+  if (windows.mainWindow) return true;  // start-up runs once; shutDown ends it
+  std::unique_ptr<SplashWindow> splash;
   if (showSplash) {
-    splash = std::make_unique<TFsplash>();
-    splash->ShowNow();
+    splash = std::make_unique<SplashWindow>();
+    splash->showNow();
   }
   QApplication::setApplicationName(kTitle);
-  CreateWindows();
-  StatusPanel::InstallCoreSink();
-  return LoadEverything();
+  createWindows();
+  StatusPanel::installCoreSink();
+  return loadEverything();
 }
 
-void ShutDown() {
-  if (!windows.Main) return;
-  StoreWindowPositions();
-  SaveSettingsNow(windows.Main);
-  DestroyWindows();
+void shutDown() {
+  if (!windows.mainWindow) return;
+  storeWindowPositions();
+  saveSettingsNow(windows.mainWindow);
+  destroyWindows();
 }
 
-int RunApplication(int argc, char** argv) {
-  const std::string ini = IniOption(argc, argv);
+int runApplication(int argc, char** argv) {
+  const std::string ini = iniOption(argc, argv);
   InitProcessInfo();
-  if (const int answered = AnswerInfoOption(argc, argv); answered >= 0) return answered;
-  SetAppPaths(ResolveSettingsPaths(ini));
+  if (const int answered = answerInfoOption(argc, argv); answered >= 0) return answered;
+  setAppPaths(ResolveSettingsPaths(ini));
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(kDesktopFileName);
-  StartUp(true);
-  windows.Main->show();
+  startUp(true);
+  windows.mainWindow->show();
   const int code = QApplication::exec();
-  ShutDown();
+  shutDown();
   return code;
 }
 

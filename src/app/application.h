@@ -10,11 +10,11 @@ namespace cardwise::app {
 
 // Creates the windows and runs the start-up steps; returns false when start-up stopped (the
 // user was told why). `showSplash` is false in tests.
-bool StartUp(bool showSplash);
+bool startUp(bool showSplash);
 // Writes the settings and window positions; the message box names the file that failed.
-void ShutDown();
+void shutDown();
 
-// The whole program: arguments ("--ini FILE"), QApplication, StartUp, the event loop, ShutDown.
-int RunApplication(int argc, char** argv);
+// The whole program: arguments ("--ini FILE"), QApplication, startUp, the event loop, shutDown.
+int runApplication(int argc, char** argv);
 
 }  // namespace cardwise::app

@@ -35,7 +35,7 @@ struct Style {
   }
 };
 
-void DrawScorecard(QPainter& p, const Style& s) {
+void drawScorecard(QPainter& p, const Style& s) {
   const QRectF card(8, 5, 32, 43);
   p.setPen(s.Outline());
   p.setBrush(s.Fill(QColor(0xf4, 0xf4, 0xe8), card));
@@ -54,7 +54,7 @@ void DrawScorecard(QPainter& p, const Style& s) {
   p.drawLine(QPointF(30, 50), QPointF(32, 47.5));
 }
 
-void DrawPerson(QPainter& p, const Style& s) {
+void drawPerson(QPainter& p, const Style& s) {
   const QColor shirt = s.TrueColor ? QColor(0x2a, 0x6f, 0xd6) : QColor(Qt::blue);
   QPainterPath body;
   body.moveTo(9, 50);
@@ -72,7 +72,7 @@ void DrawPerson(QPainter& p, const Style& s) {
   p.drawRect(QRectF(30, 10, 8, 2));
 }
 
-void DrawFlag(QPainter& p, const Style& s) {
+void drawFlag(QPainter& p, const Style& s) {
   const QRectF green(4, 38, 42, 13);
   p.setPen(s.Outline());
   p.setBrush(s.Fill(QColor(0x40, 0xc0, 0x40), green));
@@ -93,7 +93,7 @@ void DrawFlag(QPainter& p, const Style& s) {
   p.drawEllipse(QRectF(33, 41, 6, 6));
 }
 
-void DrawTrophy(QPainter& p, const Style& s) {
+void drawTrophy(QPainter& p, const Style& s) {
   const QColor gold = s.TrueColor ? QColor(0xf0, 0xc0, 0x20) : QColor(Qt::yellow);
   p.setPen(QPen(s.TrueColor ? gold.darker(140) : QColor(Qt::black), 3));
   p.setBrush(Qt::NoBrush);
@@ -113,7 +113,7 @@ void DrawTrophy(QPainter& p, const Style& s) {
   p.drawRect(QRectF(13, 40, 24, 10));
 }
 
-void DrawCalendar(QPainter& p, const Style& s) {
+void drawCalendar(QPainter& p, const Style& s) {
   const QRectF sheet(5, 9, 40, 40);
   p.setPen(s.Outline());
   p.setBrush(s.Fill(Qt::white, sheet));
@@ -133,7 +133,7 @@ void DrawCalendar(QPainter& p, const Style& s) {
   }
 }
 
-void DrawGlobe(QPainter& p, const Style& s) {
+void drawGlobe(QPainter& p, const Style& s) {
   const QRectF globe(5, 7, 40, 40);
   if (s.TrueColor) {
     QRadialGradient sea(QPointF(18, 18), 34);
@@ -153,7 +153,7 @@ void DrawGlobe(QPainter& p, const Style& s) {
     p.drawLine(QPointF(7, y), QPointF(43, y));
 }
 
-void DrawSheet(QPainter& p, const Style& s) {
+void drawSheet(QPainter& p, const Style& s) {
   QPainterPath sheet;
   sheet.moveTo(4, 4);
   sheet.lineTo(18, 4);
@@ -167,23 +167,23 @@ void DrawSheet(QPainter& p, const Style& s) {
   p.drawPolyline(QPolygonF({QPointF(18, 4), QPointF(18, 10), QPointF(24, 10)}));
 }
 
-void DrawNew(QPainter& p, const Style& s) {
-  DrawSheet(p, s);
+void drawNew(QPainter& p, const Style& s) {
+  drawSheet(p, s);
   const QColor plus = s.TrueColor ? QColor(0x20, 0xa0, 0x30) : QColor(Qt::darkGreen);
   p.setPen(QPen(plus, 4, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(QPointF(20, 22), QPointF(20, 36));
   p.drawLine(QPointF(13, 29), QPointF(27, 29));
 }
 
-void DrawDelete(QPainter& p, const Style& s) {
-  DrawSheet(p, s);
+void drawDelete(QPainter& p, const Style& s) {
+  drawSheet(p, s);
   p.setPen(QPen(s.TrueColor ? QColor(0xd8, 0x18, 0x18) : QColor(Qt::red), 4, Qt::SolidLine,
                 Qt::RoundCap));
   p.drawLine(QPointF(14, 24), QPointF(26, 36));
   p.drawLine(QPointF(26, 24), QPointF(14, 36));
 }
 
-void DrawPost(QPainter& p, const Style& s) {
+void drawPost(QPainter& p, const Style& s) {
   p.setPen(QPen(s.TrueColor ? QColor(0x20, 0xa0, 0x30) : QColor(Qt::darkGreen), 5, Qt::SolidLine,
                 Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
@@ -206,7 +206,7 @@ QIcon Paint(QSize size, Drawing draw, bool trueColor) {
 
 // Each picture twice: even index true colour, odd index plain.
 template <std::size_t N>
-std::array<QIcon, 2 * N> PaintSet(QSize size, const std::array<Drawing, N>& drawings) {
+std::array<QIcon, 2 * N> paintSet(QSize size, const std::array<Drawing, N>& drawings) {
   std::array<QIcon, 2 * N> icons;
   for (std::size_t i = 0; i < N; ++i) {
     icons[2 * i] = Paint(size, drawings[i], true);
@@ -224,14 +224,14 @@ QIcon Pick(const std::array<QIcon, N>& icons, int index) {
 }  // namespace
 
 // Indexes 10 and 11 are the web button's globe, which keeps its picture in both sets.
-QIcon MainImage(int index) {
-  static const auto icons = PaintSet<6>(
-      kMainSize, {DrawScorecard, DrawPerson, DrawFlag, DrawTrophy, DrawCalendar, DrawGlobe});
+QIcon mainImage(int index) {
+  static const auto icons = paintSet<6>(
+      kMainSize, {drawScorecard, drawPerson, drawFlag, drawTrophy, drawCalendar, drawGlobe});
   return Pick(icons, index);
 }
 
-QIcon DialogImage(int index) {
-  static const auto icons = PaintSet<3>(kDialogSize, {DrawNew, DrawDelete, DrawPost});
+QIcon dialogImage(int index) {
+  static const auto icons = paintSet<3>(kDialogSize, {drawNew, drawDelete, drawPost});
   return Pick(icons, index);
 }
 

@@ -8,7 +8,7 @@
 
 namespace cardwise::app {
 
-QIcon MainImage(int index);
-QIcon DialogImage(int index);
+QIcon mainImage(int index);
+QIcon dialogImage(int index);
 
 }  // namespace cardwise::app

@@ -18,83 +18,83 @@ namespace cardwise::app {
 
 namespace {
 
-using CourseAdapter = TRecordListAdapter<TCourse>;
+using CourseAdapter = RecordListAdapterOf<Course>;
 
 enum Row { kLenRow = 1, kParRow = 2, kHcpRow = 3 };
 
 // The card's rows in grid order.
-constexpr TResult TCourse::*kHoleRows[] = {nullptr, &TCourse::Len, &TCourse::Par, &TCourse::Hcp};
+constexpr Result Course::*kHoleRows[] = {nullptr, &Course::Len, &Course::Par, &Course::Hcp};
 
-EditorTraits CourseTraits() {
-  EditorTraits traits = MakeEditorTraits("course", "Course", kCoursesFile);
+EditorTraits courseTraits() {
+  EditorTraits traits = makeEditorTraits("course", "Course", kCoursesFile);
   traits.Caption = "Edit Course";
   traits.Removes = PostRemoves::PlaceholderOrEmpty;
   traits.UsesOf = [](const std::string& id) { return CourseUses(ProcessDatabase(), id); };
   return traits;
 }
 
-std::string CourseName(const TCourse& course) {
-  return course.Course;
+std::string CourseName(const Course& course) {
+  return course.Name;
 }
 
 }  // namespace
 
-TFCourse::TFCourse(QWidget* parent)
-    : TRecordEditor(CourseTraits(), std::make_unique<CourseAdapter>(Courses(), &CourseName),
-                    parent) {
-  setObjectName("TFCourse");
-  CD = new QColorDialog(this);
-  CD->setObjectName("CD");
-  CD->setOption(QColorDialog::DontUseNativeDialog);
+CourseEditor::CourseEditor(QWidget* parent)
+    : RecordEditor(courseTraits(), std::make_unique<CourseAdapter>(Courses(), &CourseName),
+                   parent) {
+  setObjectName("CourseEditor");
+  colorDialog = new QColorDialog(this);
+  colorDialog->setObjectName("colorDialog");
+  colorDialog->setOption(QColorDialog::DontUseNativeDialog);
   createFields();
 }
 
-void TFCourse::createFields() {
-  auto* form = new QGridLayout(FieldArea());
+void CourseEditor::createFields() {
+  auto* form = new QGridLayout(fieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   // Label and field in columns 0 and 1 (the field spanning to the right edge when `span`), or
   // in columns 2 and 3.
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, int column,
                    bool span = false) {
-    edit = AddField(form, name, label, QString(), row, column, span ? 3 : 1);
-    WatchField(edit);
+    edit = addField(form, name, label, QString(), row, column, span ? 3 : 1);
+    watchField(edit);
   };
-  field(Ecourse, "Ecourse", "Course &name", 0, true), ++row;
-  field(Ephone, "Ephone", "Ph&one", 0, true), ++row;
-  field(Eurl, "Eurl", "&URL to course homepage", 0, true), ++row;
-  field(Ecr, "Ecr", "CR", 0);
-  field(Eslope, "Eslope", "&Slope", 2), ++row;
-  field(Etee, "Etee", "&Tee", 0);
-  Bcolor = new QPushButton("Color");
-  Bcolor->setObjectName("Bcolor");
-  form->addWidget(Bcolor, row, 2);
+  field(courseEdit, "courseEdit", "Course &name", 0, true), ++row;
+  field(phoneEdit, "phoneEdit", "Ph&one", 0, true), ++row;
+  field(urlEdit, "urlEdit", "&URL to course homepage", 0, true), ++row;
+  field(ratingEdit, "ratingEdit", "CR", 0);
+  field(slopeEdit, "slopeEdit", "&Slope", 2), ++row;
+  field(teeEdit, "teeEdit", "&Tee", 0);
+  teeColorButton = new QPushButton("Color");
+  teeColorButton->setObjectName("teeColorButton");
+  form->addWidget(teeColorButton, row, 2);
   ++row;
-  field(Echanged, "Echanged", "Changed", 0), ++row;
-  SGout = createGrid(1, "Out");
-  SGin = createGrid(10, "In");
+  field(changedEdit, "changedEdit", "Changed", 0), ++row;
+  frontNineGrid = createGrid(1, "Out");
+  backNineGrid = createGrid(10, "In");
   form->addWidget(new QLabel("Course OUT"), row++, 0, 1, 4);
-  form->addWidget(SGout, row++, 0, 1, 4);
+  form->addWidget(frontNineGrid, row++, 0, 1, 4);
   form->addWidget(new QLabel("Course IN"), row++, 0, 1, 4);
-  form->addWidget(SGin, row++, 0, 1, 4);
-  Ecourse->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
-  Ecr->setToolTip("Course rating");
-  Etee->setAutoFillBackground(true);
-  connect(Bcolor, &QPushButton::clicked, this, &TFCourse::DoColorPick);
-  OnDoubleClick(Echanged, [this] { DoSetToday(); });
+  form->addWidget(backNineGrid, row++, 0, 1, 4);
+  courseEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
+  ratingEdit->setToolTip("Course rating");
+  teeEdit->setAutoFillBackground(true);
+  connect(teeColorButton, &QPushButton::clicked, this, &CourseEditor::pickTeeColor);
+  onDoubleClick(changedEdit, [this] { setToday(); });
 }
 
-THoleGrid* TFCourse::createGrid(int firstHole, const QString& totalTitle) {
+HoleGrid* CourseEditor::createGrid(int firstHole, const QString& totalTitle) {
   const std::vector<HoleRow> rows = {{"Len", {3, false}}, {"Par", {1, false}}, {"Hcp", {1, true}}};
-  auto* grid = new THoleGrid(firstHole, totalTitle, rows);
-  grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
+  auto* grid = new HoleGrid(firstHole, totalTitle, rows);
+  grid->setObjectName(firstHole == 1 ? "frontNineGrid" : "backNineGrid");
   grid->Look = [this](int row, int column, const QString& text) {
-    return DoDrawHoriz(row, column, text);
+    return cellLook(row, column, text);
   };
-  connect(grid, &THoleGrid::entered, this, [this, grid] { DoSGEnter(grid); });
-  connect(grid, &THoleGrid::cellEdited, this, &TFCourse::DoFlagEdit);
-  connect(grid, &THoleGrid::cellCompleted, this, &TFCourse::DoCellCompleted);
-  connect(grid, &THoleGrid::refused, this, [this](int, int, const QString& characters) {
+  connect(grid, &HoleGrid::entered, this, [this, grid] { enterGrid(grid); });
+  connect(grid, &HoleGrid::cellEdited, this, &CourseEditor::markEdited);
+  connect(grid, &HoleGrid::cellCompleted, this, &CourseEditor::completeCell);
+  connect(grid, &HoleGrid::refused, this, [this](int, int, const QString& characters) {
     SetStatus("\"" + characters + "\" cannot be in the card: type a number", QColor(255, 0, 0));
   });
   return grid;
@@ -102,62 +102,63 @@ THoleGrid* TFCourse::createGrid(int firstHole, const QString& totalTitle) {
 
 // ---- showing
 
-void TFCourse::ShowFields(int index) {
-  TCourse& course = RecordAt<TCourse>(index);
-  Ecourse->setText(ToQString(course.Course));
-  Ephone->setText(ToQString(course.Phone));
-  Eurl->setText(ToQString(course.URL));
-  Etee->setText(ToQString(course.Tee));
-  SetTeeColor(ToQColor(course.LenColorOf(Settings())));
-  Echanged->setText(course.Changed > 0 ? ToQString(ShortDateText(course.Changed)) : QString());
-  Ecr->setText(ToQString(FormatOneDecimal(course.CR)));
-  Eslope->setText(ToQString(FormatOneDecimal(course.Slope)));
-  ShowHoles(course);
+void CourseEditor::showFields(int index) {
+  Course& course = RecordAt<Course>(index);
+  courseEdit->setText(toQString(course.Name));
+  phoneEdit->setText(toQString(course.Phone));
+  urlEdit->setText(toQString(course.URL));
+  teeEdit->setText(toQString(course.Tee));
+  setTeeColor(toQColor(course.LenColorOf(Settings())));
+  changedEdit->setText(course.Changed > 0 ? toQString(ShortDateText(course.Changed)) : QString());
+  ratingEdit->setText(toQString(FormatOneDecimal(course.CR)));
+  slopeEdit->setText(toQString(FormatOneDecimal(course.Slope)));
+  showHoles(course);
 }
 
-void TFCourse::ClearFields() {
-  for (QLineEdit* field : {Ecourse, Ephone, Eurl, Etee, Echanged, Ecr, Eslope})
+void CourseEditor::clearFields() {
+  for (QLineEdit* field :
+       {courseEdit, phoneEdit, urlEdit, teeEdit, changedEdit, ratingEdit, slopeEdit})
     field->clear();
-  SetTeeColor(SettingsColor(ColorKey::Len));
-  ShowHoles(TCourse());
+  setTeeColor(settingsColor(ColorKey::Len));
+  showHoles(Course());
 }
 
-void TFCourse::SetTeeColor(const QColor& color) {
-  QPalette palette = Etee->palette();
+void CourseEditor::setTeeColor(const QColor& color) {
+  QPalette palette = teeEdit->palette();
   palette.setColor(QPalette::Base, color);
-  Etee->setPalette(palette);
-  SGout->viewport()->update();
-  SGin->viewport()->update();
+  teeEdit->setPalette(palette);
+  frontNineGrid->viewport()->update();
+  backNineGrid->viewport()->update();
 }
 
-void TFCourse::ShowHoles(const TCourse& course) {
-  for (THoleGrid* grid : {SGout, SGin})
+void CourseEditor::showHoles(const Course& course) {
+  for (HoleGrid* grid : {frontNineGrid, backNineGrid})
     for (int row = kLenRow; row <= kHcpRow; ++row)
-      ShowHoleRow(*grid, row, course.*kHoleRows[row]);
-  ShowSums(course);
+      showHoleRow(*grid, row, course.*kHoleRows[row]);
+  showSums(course);
 }
 
-void TFCourse::ShowSums(const TCourse& course) {
+void CourseEditor::showSums(const Course& course) {
   for (int row : {kLenRow, kParRow}) {
-    const TResult& values = course.*kHoleRows[row];
-    SGout->SetText(row, THoleGrid::kTotalColumn, NumberText(values.Out()));
-    SGin->SetText(row, THoleGrid::kTotalColumn, NumberText(values.In()));
+    const Result& values = course.*kHoleRows[row];
+    frontNineGrid->SetText(row, HoleGrid::kTotalColumn, NumberText(values.Out()));
+    backNineGrid->SetText(row, HoleGrid::kTotalColumn, NumberText(values.In()));
   }
 }
 
-CellLook TFCourse::DoDrawHoriz(int row, int column, const QString& text) const {
+CellLook CourseEditor::cellLook(int row, int column, const QString& text) const {
   CellLook look;
   look.Text = text;
-  look.Bold = column == THoleGrid::kTotalColumn;
+  look.Bold = column == HoleGrid::kTotalColumn;
   switch (row) {
     case 0:
-      look.Background = SettingsColor(ColorKey::Green);
+      look.Background = settingsColor(ColorKey::Green);
       break;
     case kLenRow:
-      look.Background = Etee->palette().color(QPalette::Base);
+      look.Background = teeEdit->palette().color(QPalette::Base);
       break;
     case kParRow:
-      look.Background = SettingsColor(ColorKey::Score0);
+      look.Background = settingsColor(ColorKey::Score0);
       break;
     default:
       look.Background = Qt::white;
@@ -167,55 +168,55 @@ CellLook TFCourse::DoDrawHoriz(int row, int column, const QString& text) const {
 
 // ---- editing
 
-void TFCourse::DoSGEnter(THoleGrid* grid) {
-  DoFlagEdit();
+void CourseEditor::enterGrid(HoleGrid* grid) {
+  markEdited();
   grid->SetCursor(kLenRow, 1);
 }
 
-void TFCourse::DoCellCompleted() {
-  TCourse* course = ShownRecord<TCourse>();
+void CourseEditor::completeCell() {
+  Course* course = shownRecord<Course>();
   if (!course) return;
-  ReadHoles(*course);
-  ShowSums(*course);
+  readHoles(*course);
+  showSums(*course);
 }
 
-void TFCourse::ReadHoles(TCourse& course) {
-  for (THoleGrid* grid : {SGout, SGin}) {
-    grid->CommitEdit();
+void CourseEditor::readHoles(Course& course) {
+  for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
+    grid->commitEdit();
     for (int row = kLenRow; row <= kHcpRow; ++row)
       ReadHoleRow(*grid, row, course.*kHoleRows[row]);
   }
 }
 
-void TFCourse::DoColorPick() {
-  QColor color = Etee->palette().color(QPalette::Base);
-  if (!PickColorWithCustomColors(CD, color)) return;
-  SetTeeColor(color);
-  if (TCourse* course = ShownRecord<TCourse>()) course->LenColor = FromQColor(color);
-  DoFlagEdit();
+void CourseEditor::pickTeeColor() {
+  QColor color = teeEdit->palette().color(QPalette::Base);
+  if (!pickColorWithCustomColors(colorDialog, color)) return;
+  setTeeColor(color);
+  if (Course* course = shownRecord<Course>()) course->LenColor = fromQColor(color);
+  markEdited();
 }
 
-void TFCourse::DoSetToday() {
-  Echanged->setText(ToQString(ShortDateText(Today())));
+void CourseEditor::setToday() {
+  changedEdit->setText(toQString(ShortDateText(Today())));
 }
 
-bool TFCourse::StoreFields(int index) {
-  TCourse& course = RecordAt<TCourse>(index);
-  course.Course = FieldText(Ecourse);
-  course.Phone = FieldText(Ephone);
-  course.URL = FieldText(Eurl);
-  course.CR = FieldSingle(Ecr);
-  course.Slope = FieldSingle(Eslope);
-  const std::optional<DateTime> changed = ReadDateField(this, Echanged, true);
+bool CourseEditor::storeFields(int index) {
+  Course& course = RecordAt<Course>(index);
+  course.Name = fieldText(courseEdit);
+  course.Phone = fieldText(phoneEdit);
+  course.URL = fieldText(urlEdit);
+  course.CR = fieldSingle(ratingEdit);
+  course.Slope = fieldSingle(slopeEdit);
+  const std::optional<DateTime> changed = ReadDateField(this, changedEdit, true);
   if (!changed) return false;
   course.Changed = *changed;
-  course.Tee = FieldText(Etee);
-  course.LenColor = FromQColor(Etee->palette().color(QPalette::Base));
-  ReadHoles(course);
+  course.Tee = fieldText(teeEdit);
+  course.LenColor = fromQColor(teeEdit->palette().color(QPalette::Base));
+  readHoles(course);
   return true;
 }
 
-std::string TFCourse::PagePathOf(int index) {
+std::string CourseEditor::pagePathOf(int index) {
   return PagePath(Settings(), CoursePage(Settings(), List().KeyAt(index)));
 }
 

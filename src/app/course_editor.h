@@ -18,43 +18,43 @@ class QPushButton;
 
 namespace cardwise::app {
 
-class TFCourse : public TRecordEditor {
+class CourseEditor : public RecordEditor {
   Q_OBJECT
 
  public:
-  explicit TFCourse(QWidget* parent = nullptr);
+  explicit CourseEditor(QWidget* parent = nullptr);
 
-  void DoColorPick();
-  void DoSetToday();
+  void pickTeeColor();
+  void setToday();
 
  protected:
-  void ShowFields(int index) override;
-  void ClearFields() override;
-  bool StoreFields(int index) override;
-  std::string PagePathOf(int index) override;
+  void showFields(int index) override;
+  void clearFields() override;
+  bool storeFields(int index) override;
+  std::string pagePathOf(int index) override;
 
  private:
   void createFields();
-  THoleGrid* createGrid(int firstHole, const QString& totalTitle);
-  void SetTeeColor(const QColor& color);
-  void ShowHoles(const TCourse& course);
-  void ShowSums(const TCourse& course);
-  void ReadHoles(TCourse& course);
-  void DoSGEnter(THoleGrid* grid);
-  void DoCellCompleted();
-  CellLook DoDrawHoriz(int row, int column, const QString& text) const;
+  HoleGrid* createGrid(int firstHole, const QString& totalTitle);
+  void setTeeColor(const QColor& color);
+  void showHoles(const Course& course);
+  void showSums(const Course& course);
+  void readHoles(Course& course);
+  void enterGrid(HoleGrid* grid);
+  void completeCell();
+  CellLook cellLook(int row, int column, const QString& text) const;
 
-  QLineEdit* Ecourse = nullptr;
-  QLineEdit* Ephone = nullptr;
-  QLineEdit* Eurl = nullptr;
-  QLineEdit* Ecr = nullptr;
-  QLineEdit* Eslope = nullptr;
-  QLineEdit* Etee = nullptr;
-  QPushButton* Bcolor = nullptr;
-  QLineEdit* Echanged = nullptr;
-  THoleGrid* SGout = nullptr;
-  THoleGrid* SGin = nullptr;
-  QColorDialog* CD = nullptr;
+  QLineEdit* courseEdit = nullptr;
+  QLineEdit* phoneEdit = nullptr;
+  QLineEdit* urlEdit = nullptr;
+  QLineEdit* ratingEdit = nullptr;
+  QLineEdit* slopeEdit = nullptr;
+  QLineEdit* teeEdit = nullptr;
+  QPushButton* teeColorButton = nullptr;
+  QLineEdit* changedEdit = nullptr;
+  HoleGrid* frontNineGrid = nullptr;
+  HoleGrid* backNineGrid = nullptr;
+  QColorDialog* colorDialog = nullptr;
 };
 
 }  // namespace cardwise::app

@@ -16,35 +16,35 @@ namespace cardwise::app {
 
 namespace {
 
-using Switch = DemoSwitch (*)(TDatabase, TSettings&, const std::string&);
+using Switch = DemoSwitch (*)(Database, AppSettings&, const std::string&);
 
 // Runs one switch with the hourglass; false (the user told) when it did not switch. The files
 // and web root it switched to are written to the settings at once, so that cardwise-cli run
 // beside the app works on the data the app shows.
-bool RunSwitch(QWidget* parent, Switch run) {
+bool runSwitch(QWidget* parent, Switch run) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const DemoSwitch outcome = run(ProcessDatabase(), Settings(), AppPaths().SettingsFile);
+  const DemoSwitch outcome = run(ProcessDatabase(), Settings(), appPaths().SettingsFile);
   QApplication::restoreOverrideCursor();
   if (!outcome.Outcome) {
-    Prompts().ShowError(parent, "Cardwise", ToQString(outcome.Outcome.message()));
+    Prompts().showError(parent, "Cardwise", toQString(outcome.Outcome.message()));
     return false;
   }
-  SaveSettingsNow(parent);
-  ShowLoadProblems(parent, outcome.Reports);
+  saveSettingsNow(parent);
+  showLoadProblems(parent, outcome.Reports);
   return true;
 }
 
 }  // namespace
 
-TFdemo::TFdemo(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFdemo");
+DemoDialog::DemoDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("DemoDialog");
   setWindowTitle("Welcome to Cardwise");
   createWidgets();
 }
 
-void TFdemo::createWidgets() {
+void DemoDialog::createWidgets() {
   auto* panel = new QLabel("Demo Data Files", this);
-  panel->setObjectName("Ptop");
+  panel->setObjectName("topPanel");
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setAlignment(Qt::AlignCenter);
   QFont big = panel->font();
@@ -55,15 +55,15 @@ void TFdemo::createWidgets() {
 
   auto* buttons = new QDialogButtonBox(this);
   load_ = buttons->addButton("&Load Demo", QDialogButtonBox::ActionRole);
-  load_->setObjectName("BBload");
+  load_->setObjectName("loadButton");
   unload_ = buttons->addButton("&Unload Demo", QDialogButtonBox::ActionRole);
-  unload_->setObjectName("BBunload");
-  buttons->addButton(QDialogButtonBox::Close)->setObjectName("BBclose");
-  buttons->addButton(QDialogButtonBox::Help)->setObjectName("BBhelp");
-  connect(load_, &QPushButton::clicked, this, &TFdemo::BBloadClick);
-  connect(unload_, &QPushButton::clicked, this, &TFdemo::BBunloadClick);
+  unload_->setObjectName("unloadButton");
+  buttons->addButton(QDialogButtonBox::Close)->setObjectName("closeButton");
+  buttons->addButton(QDialogButtonBox::Help)->setObjectName("helpButton");
+  connect(load_, &QPushButton::clicked, this, &DemoDialog::loadDemo);
+  connect(unload_, &QPushButton::clicked, this, &DemoDialog::unloadDemo);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [] { OpenHelp("DEMODATA"); });
+  connect(buttons, &QDialogButtonBox::helpRequested, this, [] { openHelp("DEMODATA"); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(panel);
@@ -72,20 +72,20 @@ void TFdemo::createWidgets() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFdemo::showEvent(QShowEvent* event) {
+void DemoDialog::showEvent(QShowEvent* event) {
   load_->setEnabled(true);
   unload_->setEnabled(true);
   QDialog::showEvent(event);
 }
 
-void TFdemo::BBloadClick() {
-  if (!RunSwitch(this, LoadDemo)) return;
+void DemoDialog::loadDemo() {
+  if (!runSwitch(this, LoadDemo)) return;
   load_->setEnabled(false);
   accept();
 }
 
-void TFdemo::BBunloadClick() {
-  if (!RunSwitch(this, UnloadDemo)) return;
+void DemoDialog::unloadDemo() {
+  if (!runSwitch(this, UnloadDemo)) return;
   unload_->setEnabled(false);
   accept();
 }

@@ -9,13 +9,13 @@ class QPushButton;
 
 namespace cardwise::app {
 
-class TFdemo : public QDialog {
+class DemoDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFdemo(QWidget* parent = nullptr);
+  explicit DemoDialog(QWidget* parent = nullptr);
   // "Load Demo": switches to the demo data (the user is told when that failed).
-  void BBloadClick();
+  void loadDemo();
 
  protected:
   // Both switches are offered again each time the dialog opens.
@@ -23,7 +23,7 @@ class TFdemo : public QDialog {
 
  private:
   void createWidgets();
-  void BBunloadClick();
+  void unloadDemo();
 
   QPushButton* load_ = nullptr;
   QPushButton* unload_ = nullptr;

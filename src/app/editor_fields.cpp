@@ -69,43 +69,43 @@ class IdCompleter : public QCompleter {
   std::function<QStringList()> entries_;
 };
 
-void NotValid(QWidget* parent, const QLineEdit* field, const char* what) {
-  Prompts().ShowError(parent, kTitle, QString("'%1' is not a valid %2").arg(field->text(), what));
+void notValid(QWidget* parent, const QLineEdit* field, const char* what) {
+  Prompts().showError(parent, kTitle, QString("'%1' is not a valid %2").arg(field->text(), what));
 }
 
 }  // namespace
 
-std::string FieldText(const QLineEdit* field) {
-  return Trim(FromQString(field->text()));
+std::string fieldText(const QLineEdit* field) {
+  return Trim(fromQString(field->text()));
 }
 
-float FieldSingle(const QLineEdit* field) {
-  return ParseSingle(FieldText(field)).value_or(0.0f);
+float fieldSingle(const QLineEdit* field) {
+  return ParseSingle(fieldText(field)).value_or(0.0f);
 }
 
 QString CaptionOf(Caption id) {
-  return ToQString(Settings().CaptionText(id));
+  return toQString(Settings().CaptionText(id));
 }
 
-QColor SettingsColor(ColorKey key) {
-  return ToQColor(Settings().Value(key));
+QColor settingsColor(ColorKey key) {
+  return toQColor(Settings().Value(key));
 }
 
 QString NumberText(int value) {
   return value == 0 ? QString() : QString::number(value);
 }
 
-void ShowHoleRow(THoleGrid& grid, int row, const TResult& values) {
+void showHoleRow(HoleGrid& grid, int row, const Result& values) {
   for (int column = 1; column <= 9; ++column)
     grid.SetText(row, column, NumberText(values.Hole(grid.FirstHole() + column - 1)));
 }
 
-void ReadHoleRow(const THoleGrid& grid, int row, TResult& values) {
+void ReadHoleRow(const HoleGrid& grid, int row, Result& values) {
   for (int column = 1; column <= 9; ++column)
-    values.SetHole(grid.FirstHole() + column - 1, FromQString(grid.Text(row, column)));
+    values.SetHole(grid.FirstHole() + column - 1, fromQString(grid.Text(row, column)));
 }
 
-QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
+QLineEdit* addField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
                     int row, int column, int span) {
   auto* field = new QLineEdit;
   field->setObjectName(name);
@@ -117,14 +117,14 @@ QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, c
   return field;
 }
 
-QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
+QButtonGroup* addTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
                            const QStringList& names) {
   auto* box = new QGroupBox(title);
   auto* column = new QVBoxLayout(box);
   auto* group = new QButtonGroup(owner);
   for (int type = 0; type < names.size(); ++type) {
     auto* button = new QRadioButton(names[type]);
-    button->setObjectName(QString("RGtype%1").arg(type));
+    button->setObjectName(QString("typeGroup%1").arg(type));
     group->addButton(button, type);
     column->addWidget(button);
   }
@@ -133,23 +133,23 @@ QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QSt
 }
 
 // An exclusive group cannot uncheck its last checked button.
-void ShowType(QButtonGroup* group, int type) {
+void showType(QButtonGroup* group, int type) {
   group->setExclusive(false);
   for (QAbstractButton* button : group->buttons())
     button->setChecked(group->id(button) == type);
   group->setExclusive(true);
 }
 
-void AddIdCompleter(QLineEdit* field, std::function<QStringList()> entries) {
+void addIdCompleter(QLineEdit* field, std::function<QStringList()> entries) {
   field->setCompleter(new IdCompleter(field, std::move(entries)));
 }
 
-QString PlayerNameOf(const QString& id) {
-  const TPlayer* player = Players().FindRecord(FromQString(id));
-  return player ? ToQString(player->Player) : QString();
+QString playerNameOf(const QString& id) {
+  const Player* player = Players().FindRecord(fromQString(id));
+  return player ? toQString(player->Name) : QString();
 }
 
-void FlagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName) {
+void flagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName) {
   const bool flagged = !known && !idField->text().trimmed().isEmpty();
   idField->setStyleSheet(flagged ? "QLineEdit { color: #c00000; }" : QString());
   const QString note = idField->text().trimmed() + " is not in the " + listName;
@@ -157,21 +157,21 @@ void FlagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const Q
   nameField->setPlaceholderText(flagged ? note : QString());
 }
 
-void OnDoubleClick(QLineEdit* field, std::function<void()> action) {
+void onDoubleClick(QLineEdit* field, std::function<void()> action) {
   field->installEventFilter(new DoubleClickFilter(field, std::move(action)));
 }
 
 std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone) {
-  const std::string text = Trim(FromQString(field->text()));
+  const std::string text = Trim(fromQString(field->text()));
   if (text.empty() && emptyIsNone) return 0.0;
   if (std::optional<DateTime> date = StrToDate(text)) return date;
-  NotValid(parent, field, "date");
+  notValid(parent, field, "date");
   return std::nullopt;
 }
 
-std::optional<DateTime> ReadTimeField(QWidget* parent, const QLineEdit* field) {
-  if (std::optional<DateTime> time = ParseTime(Trim(FromQString(field->text())))) return time;
-  NotValid(parent, field, "time");
+std::optional<DateTime> readTimeField(QWidget* parent, const QLineEdit* field) {
+  if (std::optional<DateTime> time = ParseTime(Trim(fromQString(field->text())))) return time;
+  notValid(parent, field, "time");
   return std::nullopt;
 }
 

@@ -21,67 +21,67 @@ class QWidget;
 
 namespace cardwise::app {
 
-class THoleGrid;
+class HoleGrid;
 
 // A field's text as the core keeps it: Windows-1252, blanks trimmed.
-std::string FieldText(const QLineEdit* field);
+std::string fieldText(const QLineEdit* field);
 
 // A field's number as a record keeps it (a handicap, a rating): "," read as "."; 0 for a text
 // that is no number or lies beyond single precision (which no data file could read back).
-float FieldSingle(const QLineEdit* field);
+float fieldSingle(const QLineEdit* field);
 
 // A caption of the settings' table (grid titles follow a changed caption).
 QString CaptionOf(Caption id);
 
 // A colour of the settings.
-QColor SettingsColor(ColorKey key);
+QColor settingsColor(ColorKey key);
 
 // The number as text, empty for 0 (an empty cell is "not filled").
 QString NumberText(int value);
 
 // Row `row` of the grid from and into the record's hole values (a text that is not a whole
 // number counts as 0).
-void ShowHoleRow(THoleGrid& grid, int row, const TResult& values);
-void ReadHoleRow(const THoleGrid& grid, int row, TResult& values);
+void showHoleRow(HoleGrid& grid, int row, const Result& values);
+void ReadHoleRow(const HoleGrid& grid, int row, Result& values);
 
 // A line edit and its label in a grid layout: the label in `column`, the field beside it over
 // `span` columns. The label's "&" letter reaches the field.
-QLineEdit* AddField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
+QLineEdit* addField(QGridLayout* form, const char* name, const QString& label, const QString& hint,
                     int row, int column, int span = 1);
 
 // A titled group of radio buttons, one per name, the button of name i with the id i and the
-// object name "RGtype<i>", over two columns of the layout's row.
-QButtonGroup* AddTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
+// object name "typeGroup<i>", over two columns of the layout's row.
+QButtonGroup* addTypeGroup(QWidget* owner, QGridLayout* form, int row, const QString& title,
                            const QStringList& names);
 // Checks the button of `type`, or none when no button has that id.
-void ShowType(QButtonGroup* group, int type);
+void showType(QButtonGroup* group, int type);
 
 // Completes an ID field from entries "ID  Name" as the user types, matching the ID or the name
 // anywhere; choosing an entry puts its ID into the field. The entries are read again whenever
 // the field gets the focus, so that they follow the lists.
-void AddIdCompleter(QLineEdit* field, std::function<QStringList()> entries);
-// The entries of a record list for AddIdCompleter: "ID  Name" in list order.
+void addIdCompleter(QLineEdit* field, std::function<QStringList()> entries);
+// The entries of a record list for addIdCompleter: "ID  Name" in list order.
 template <class List, class NameOf>
-QStringList IdEntries(const List& list, NameOf nameOf) {
+QStringList idEntries(const List& list, NameOf nameOf) {
   QStringList entries;
   for (int i = 0; i < list.Count(); ++i)
-    entries << ToQString(list.RecordAt(i).ID) + "  " + ToQString(nameOf(list.RecordAt(i)));
+    entries << toQString(list.RecordAt(i).ID) + "  " + toQString(nameOf(list.RecordAt(i)));
   return entries;
 }
 // The name of the player with the ID, empty when there is none (the results grids show it).
-QString PlayerNameOf(const QString& id);
+QString playerNameOf(const QString& id);
 // Marks a typed ID that is not in its list ("player list"): the ID in red, and in the empty
 // `nameField` (as its placeholder, so that nothing of it is stored) "QQ is not in the player
 // list". A known or empty ID is shown plain.
-void FlagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName);
+void flagUnknownId(QLineEdit* idField, QLineEdit* nameField, bool known, const QString& listName);
 
 // Runs `action` when the field is double-clicked.
-void OnDoubleClick(QLineEdit* field, std::function<void()> action);
+void onDoubleClick(QLineEdit* field, std::function<void()> action);
 
 // The field's date in the user's short date format; an empty field is no date (0) when
 // `emptyIsNone`. Otherwise nullopt after telling the user "'text' is not a valid date".
 std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone);
 // The field's time of day; nullopt after "'text' is not a valid time" (an empty field too).
-std::optional<DateTime> ReadTimeField(QWidget* parent, const QLineEdit* field);
+std::optional<DateTime> readTimeField(QWidget* parent, const QLineEdit* field);
 
 }  // namespace cardwise::app

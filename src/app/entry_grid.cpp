@@ -14,7 +14,7 @@ namespace cardwise::app {
 // cells, and Enter goes on to the window with the cell left open.
 class EntryGridDelegate : public QStyledItemDelegate {
  public:
-  explicit EntryGridDelegate(TEntryGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+  explicit EntryGridDelegate(EntryGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
@@ -45,10 +45,10 @@ class EntryGridDelegate : public QStyledItemDelegate {
                                                                      : Qt::AlignCenter);
     const int row = index.row();
     const int column = index.column();
-    TEntryGrid* grid = grid_;
+    EntryGrid* grid = grid_;
     QObject::connect(editor, &QLineEdit::textEdited, grid,
                      [grid, editor, row, column](const QString& text) {
-                       grid->EditorTextEdited(editor, row, column, text);
+                       grid->editorTextEdited(editor, row, column, text);
                      });
     editor->installEventFilter(grid);
     grid->editor_ = editor;
@@ -75,7 +75,7 @@ class EntryGridDelegate : public QStyledItemDelegate {
         return true;
       }
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        grid_->CommitEdit();
+        grid_->commitEdit();
         return false;
       }
       // Left at the start and Right at the end of a cell's text go to the next cell.
@@ -90,11 +90,10 @@ class EntryGridDelegate : public QStyledItemDelegate {
   }
 
  private:
-  TEntryGrid* grid_;
+  EntryGrid* grid_;
 };
 
-TEntryGrid::TEntryGrid(int rows, int columns, QWidget* parent)
-    : QTableWidget(rows, columns, parent) {
+EntryGrid::EntryGrid(int rows, int columns, QWidget* parent) : QTableWidget(rows, columns, parent) {
   setItemDelegate(new EntryGridDelegate(this));
   horizontalHeader()->hide();
   verticalHeader()->hide();
@@ -104,7 +103,7 @@ TEntryGrid::TEntryGrid(int rows, int columns, QWidget* parent)
   setEditTriggers(QAbstractItemView::AnyKeyPressed);
   setTabKeyNavigation(false);
   setFocusPolicy(Qt::StrongFocus);
-  connect(qApp, &QApplication::focusChanged, this, &TEntryGrid::focusMoved);
+  connect(qApp, &QApplication::focusChanged, this, &EntryGrid::focusMoved);
   connect(this, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
     if (item(row, column) && (item(row, column)->flags() & Qt::ItemIsEditable))
       emit doubleClickedAt(row, column);
@@ -113,16 +112,16 @@ TEntryGrid::TEntryGrid(int rows, int columns, QWidget* parent)
 
 // The focus leaves the cell editor while the base class destroys it, when this grid is no
 // longer one: the focus watch must end before that.
-TEntryGrid::~TEntryGrid() {
-  disconnect(qApp, &QApplication::focusChanged, this, &TEntryGrid::focusMoved);
+EntryGrid::~EntryGrid() {
+  disconnect(qApp, &QApplication::focusChanged, this, &EntryGrid::focusMoved);
 }
 
-QString TEntryGrid::Text(int row, int column) const {
+QString EntryGrid::Text(int row, int column) const {
   const QTableWidgetItem* cell = item(row, column);
   return cell ? cell->text() : QString();
 }
 
-void TEntryGrid::SetText(int row, int column, const QString& text) {
+void EntryGrid::SetText(int row, int column, const QString& text) {
   if (!item(row, column)) setItem(row, column, new QTableWidgetItem);
   item(row, column)->setText(text);
   auto* editor = qobject_cast<QLineEdit*>(CellEditor());
@@ -132,49 +131,49 @@ void TEntryGrid::SetText(int row, int column, const QString& text) {
 
 // Cells that are not editable are not enabled either, so that neither the mouse nor the arrow
 // keys put the cursor there.
-void TEntryGrid::SetEditable(int row, int column, bool editable) {
+void EntryGrid::SetEditable(int row, int column, bool editable) {
   if (!item(row, column)) setItem(row, column, new QTableWidgetItem);
   item(row, column)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
-QWidget* TEntryGrid::CellEditor() const {
+QWidget* EntryGrid::CellEditor() const {
   return state() == QAbstractItemView::EditingState ? editor_.data() : nullptr;
 }
 
-void TEntryGrid::CommitEdit() {
+void EntryGrid::commitEdit() {
   if (auto* editor = qobject_cast<QLineEdit*>(CellEditor()))
     SetText(currentRow(), currentColumn(), editor->text());
 }
 
-bool TEntryGrid::Step(bool right) {
+bool EntryGrid::Step(bool right) {
   const QModelIndex next = moveCursor(right ? MoveRight : MoveLeft, Qt::NoModifier);
   if (next.isValid() && next != currentIndex()) setCurrentIndex(next);
   return true;
 }
 
-void TEntryGrid::SetCursor(int row, int column) {
+void EntryGrid::SetCursor(int row, int column) {
   if (currentRow() == row && currentColumn() == column)
     openEditor();
   else
     setCurrentCell(row, column);
 }
 
-void TEntryGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+void EntryGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QTableWidget::currentChanged(current, previous);
   openEditor();
 }
 
-void TEntryGrid::openEditor() {
+void EntryGrid::openEditor() {
   if (!active_ || state() == QAbstractItemView::EditingState) return;
   const QModelIndex index = currentIndex();
   if (index.isValid() && (index.flags() & Qt::ItemIsEditable)) edit(index);
 }
 
-bool TEntryGrid::contains(QWidget* widget) const {
+bool EntryGrid::contains(QWidget* widget) const {
   return widget && (widget == this || isAncestorOf(widget));
 }
 
-void TEntryGrid::focusMoved(QWidget* from, QWidget* to) {
+void EntryGrid::focusMoved(QWidget* from, QWidget* to) {
   const bool wasInside = contains(from);
   const bool isInside = contains(to);
   if (!wasInside && isInside) {
@@ -187,13 +186,13 @@ void TEntryGrid::focusMoved(QWidget* from, QWidget* to) {
   }
 }
 
-void TEntryGrid::EditorTextEdited(QWidget*, int row, int column, const QString&) {
+void EntryGrid::editorTextEdited(QWidget*, int row, int column, const QString&) {
   emit cellEdited(row, column);
 }
 
 // Tab and Shift+Tab in a cell go to the next or previous control of the window.
-void TEntryGrid::leaveBy(bool forward) {
-  CommitEdit();
+void EntryGrid::leaveBy(bool forward) {
+  commitEdit();
   QWidget* next = this;
   do {
     next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
@@ -202,14 +201,14 @@ void TEntryGrid::leaveBy(bool forward) {
   if (next != this) next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
-void TEntryGrid::keyPressEvent(QKeyEvent* event) {
+void EntryGrid::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
     event->ignore();
   else
     QTableWidget::keyPressEvent(event);
 }
 
-bool TEntryGrid::eventFilter(QObject* watched, QEvent* event) {
+bool EntryGrid::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonDblClick && watched == editor_) {
     emit doubleClickedAt(currentRow(), currentColumn());
     return true;

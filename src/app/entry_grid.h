@@ -27,12 +27,12 @@ struct CellLook {
   QString Text;  // what the cell shows
 };
 
-class TEntryGrid : public QTableWidget {
+class EntryGrid : public QTableWidget {
   Q_OBJECT
 
  public:
-  TEntryGrid(int rows, int columns, QWidget* parent = nullptr);
-  ~TEntryGrid() override;
+  EntryGrid(int rows, int columns, QWidget* parent = nullptr);
+  ~EntryGrid() override;
 
   // The look of a cell with its current text; the default is its text black on white.
   std::function<CellLook(int row, int column, const QString& text)> Look;
@@ -45,7 +45,7 @@ class TEntryGrid : public QTableWidget {
   // Whether a cell can take typed text (and the user's cursor).
   void SetEditable(int row, int column, bool editable);
   // The cell editor's text goes into its cell now (a post reads the grid while a cell is typed).
-  void CommitEdit();
+  void commitEdit();
   // Moves the cursor to any cell, titles and totals included.
   void SetCursor(int row, int column);
   bool Active() const { return active_; }
@@ -61,7 +61,7 @@ class TEntryGrid : public QTableWidget {
 
  protected:
   // Every keystroke in a cell; the default reports cellEdited.
-  virtual void EditorTextEdited(QWidget* editor, int row, int column, const QString& text);
+  virtual void editorTextEdited(QWidget* editor, int row, int column, const QString& text);
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -27,13 +27,13 @@ namespace cardwise::app {
 
 namespace {
 
-using EventAdapter = TRecordListAdapter<TEvent>;
+using EventAdapter = RecordListAdapterOf<Event>;
 
 constexpr int kPlayerColumn = 2;
 const char kPlayerTitle[] = "Player";
 
-EditorTraits EventTraits() {
-  EditorTraits traits = MakeEditorTraits("event", "Event", kEventsFile);
+EditorTraits eventTraits() {
+  EditorTraits traits = makeEditorTraits("event", "Event", kEventsFile);
   traits.Caption = "Add/Edit Events";
   traits.MenuTitle = "E&vent";  // Alt+E is the Edit menu
   traits.BrowseHint =
@@ -43,218 +43,219 @@ EditorTraits EventTraits() {
   return traits;
 }
 
-std::string EventName(const TEvent& event) {
-  return event.Event;
+std::string EventName(const Event& event) {
+  return event.Name;
 }
 
-bool IsManual(int type) {
+bool isManual(int type) {
   return type == kManualAscending || type == kManualDescending;
 }
 
 }  // namespace
 
-const QStringList& TFEvent::TypeNames() {
+const QStringList& EventEditor::typeNames() {
   static const QStringList names = {"Strokes gross", "Strokes net, hcp", "Points, Stableford",
                                     "Enter results manually, Ascending",
                                     "Enter results manually, Descending"};
   return names;
 }
 
-TFEvent::TFEvent(QWidget* parent)
-    : TRecordEditor(EventTraits(), std::make_unique<EventAdapter>(Events(), &EventName), parent) {
-  setObjectName("TFEvent");
+EventEditor::EventEditor(QWidget* parent)
+    : RecordEditor(eventTraits(), std::make_unique<EventAdapter>(Events(), &EventName), parent) {
+  setObjectName("EventEditor");
   createFields();
   createMenuItems();
   // On a copy: the export ranks the results without changing the event being shown.
-  AddCsvExport([this](int index) {
-    TEvent event = RecordAt<TEvent>(index);
+  addCsvExport([this](int index) {
+    Event event = RecordAt<Event>(index);
     return EventResultsTable(event, ProcessDatabase());
   });
 }
 
 // ---- construction
 
-void TFEvent::createFields() {
-  auto* form = new QGridLayout(FieldArea());
+void EventEditor::createFields() {
+  auto* form = new QGridLayout(fieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& hint) {
-    edit = AddField(form, name, label, hint, row++, 0);
-    WatchField(edit);
+    edit = addField(form, name, label, hint, row++, 0);
+    watchField(edit);
   };
-  field(Eevent, "Eevent", "Event &name", QString());
-  field(Eedate, "Eedate", "Date", QString());
-  field(EcourseID, "EcourseID", "&Course ID", "The ID should be short");
-  Ecourse = AddField(form, "Ecourse", "Course", QString(), row++, 0);
-  Ecourse->setReadOnly(true);
-  Ecourse->setFocusPolicy(Qt::ClickFocus);
-  field(Eheader, "Eheader", "He&ader", "Header file in Template directory");
-  UpperCaseInput(EcourseID);
-  AddIdCompleter(EcourseID,
-                 [] { return IdEntries(Courses(), [](const TCourse& c) { return c.Course; }); });
-  connect(EcourseID, &QLineEdit::textChanged, this, &TFEvent::LookUpCourse);
-  Eevent->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
-  OnDoubleClick(Eedate, [this] { DoSetToday(); });
-  CBmake = new QCheckBox("Make Web-Page");
-  CBmake->setObjectName("CBmake");
-  form->addWidget(CBmake, row++, 1);
+  field(eventEdit, "eventEdit", "Event &name", QString());
+  field(eventDateEdit, "eventDateEdit", "Date", QString());
+  field(courseIdEdit, "courseIdEdit", "&Course ID", "The ID should be short");
+  courseEdit = addField(form, "courseEdit", "Course", QString(), row++, 0);
+  courseEdit->setReadOnly(true);
+  courseEdit->setFocusPolicy(Qt::ClickFocus);
+  field(headerEdit, "headerEdit", "He&ader", "Header file in Template directory");
+  upperCaseInput(courseIdEdit);
+  addIdCompleter(courseIdEdit,
+                 [] { return idEntries(Courses(), [](const Course& c) { return c.Name; }); });
+  connect(courseIdEdit, &QLineEdit::textChanged, this, &EventEditor::lookUpCourse);
+  eventEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
+  onDoubleClick(eventDateEdit, [this] { setToday(); });
+  makePagesBox = new QCheckBox("Make Web-Page");
+  makePagesBox->setObjectName("makePagesBox");
+  form->addWidget(makePagesBox, row++, 1);
   createTypeGroup(form, row++);
-  SG = new TResultsGrid({{24, 36, 130, 112, 40}, {2, 3}, true, kPlayerColumn});
-  SG->PlayerName = PlayerNameOf;
-  SG->setObjectName("SG");
-  SG->setMinimumHeight(SG->verticalHeader()->defaultSectionSize() * 8);
-  form->addWidget(SG, 0, 2, row + 1, 1);
-  Bresults = new QPushButton("Results / Sort");
-  Bresults->setObjectName("Bresults");
-  Bresults->setToolTip("Calc and sort event results");
-  Bresults->setAutoDefault(false);
-  form->addWidget(Bresults, row, 1);
-  connect(Bresults, &QPushButton::clicked, this, &TFEvent::DoSetResults);
-  connect(SG, &TResultsGrid::entered, this, &TFEvent::DoSGEnter);
-  connect(SG, &TResultsGrid::cellEdited, this, &TFEvent::DoFlagEdit);
-  connect(SG, &TResultsGrid::doubleClickedAt, SG, &TResultsGrid::AddRow);
+  resultsGrid = new ResultsGrid({{24, 36, 130, 112, 40}, {2, 3}, true, kPlayerColumn});
+  resultsGrid->PlayerName = playerNameOf;
+  resultsGrid->setObjectName("resultsGrid");
+  resultsGrid->setMinimumHeight(resultsGrid->verticalHeader()->defaultSectionSize() * 8);
+  form->addWidget(resultsGrid, 0, 2, row + 1, 1);
+  resultsButton = new QPushButton("Results / Sort");
+  resultsButton->setObjectName("resultsButton");
+  resultsButton->setToolTip("Calc and sort event results");
+  resultsButton->setAutoDefault(false);
+  form->addWidget(resultsButton, row, 1);
+  connect(resultsButton, &QPushButton::clicked, this, &EventEditor::calculateResults);
+  connect(resultsGrid, &ResultsGrid::entered, this, &EventEditor::enterGrid);
+  connect(resultsGrid, &ResultsGrid::cellEdited, this, &EventEditor::markEdited);
+  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::AddRow);
 }
 
-void TFEvent::createTypeGroup(QGridLayout* form, int row) {
-  RGtype = AddTypeGroup(this, form, row, "Event type", TypeNames());
-  connect(RGtype, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-    if (checked) DoTypeChanged();
+void EventEditor::createTypeGroup(QGridLayout* form, int row) {
+  typeGroup = addTypeGroup(this, form, row, "Event type", typeNames());
+  connect(typeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) changeType();
   });
 }
 
-void TFEvent::createMenuItems() {
-  EditMenu()->addSeparator();
-  QAction* results = EditMenu()->addAction("&Results / Sort");
-  results->setObjectName("MIeresults");
+void EventEditor::createMenuItems() {
+  editMenu()->addSeparator();
+  QAction* results = editMenu()->addAction("&Results / Sort");
+  results->setObjectName("resultsAction");
   results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  connect(results, &QAction::triggered, this, &TFEvent::DoSetResults);
-  MIecopyp = EditMenu()->addAction("Copy players");
-  MIecopyp->setObjectName("MIecopyp");
-  MIepastep = EditMenu()->addAction("Paste players");
-  MIepastep->setObjectName("MIepastep");
-  connect(MIecopyp, &QAction::triggered, this, &TFEvent::MIecopypClick);
-  connect(MIepastep, &QAction::triggered, this, &TFEvent::MIepastepClick);
+  connect(results, &QAction::triggered, this, &EventEditor::calculateResults);
+  copyPlayersAction = editMenu()->addAction("Copy players");
+  copyPlayersAction->setObjectName("copyPlayersAction");
+  pastePlayersAction = editMenu()->addAction("Paste players");
+  pastePlayersAction->setObjectName("pastePlayersAction");
+  connect(copyPlayersAction, &QAction::triggered, this, &EventEditor::copyPlayers);
+  connect(pastePlayersAction, &QAction::triggered, this, &EventEditor::pastePlayers);
 }
 
 // ---- showing
 
 // The titles come from the caption table every time, so that a changed caption shows.
-void TFEvent::SetUpGrid() {
-  SG->SetTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), CaptionOf(Caption::Player),
-                 CaptionOf(Caption::Round), CaptionOf(Caption::Notes)});
+void EventEditor::setUpGrid() {
+  resultsGrid->setTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res),
+                          CaptionOf(Caption::Player), CaptionOf(Caption::Round),
+                          CaptionOf(Caption::Notes)});
 }
 
-void TFEvent::ShowFields(int index) {
-  const TEvent& event = RecordAt<TEvent>(index);
-  SetUpGrid();
-  Eevent->setText(ToQString(event.Event));
-  Eheader->setText(ToQString(event.Header));
-  Eedate->setText(event.Date > 0 ? ToQString(ShortDateText(event.Date)) : QString());
-  EcourseID->setText(ToQString(event.CourseID));
-  LookUpCourse();  // the same ID may name another course by now
-  CBmake->setChecked(event.Make);
-  ShowType(RGtype, event.Type);
-  EnablePastePlayers();
-  SG->ShowLines(event.Results);
+void EventEditor::showFields(int index) {
+  const Event& event = RecordAt<Event>(index);
+  setUpGrid();
+  eventEdit->setText(toQString(event.Name));
+  headerEdit->setText(toQString(event.Header));
+  eventDateEdit->setText(event.Date > 0 ? toQString(ShortDateText(event.Date)) : QString());
+  courseIdEdit->setText(toQString(event.CourseID));
+  lookUpCourse();  // the same ID may name another course by now
+  makePagesBox->setChecked(event.Make);
+  showType(typeGroup, event.Type);
+  enablePastePlayers();
+  resultsGrid->showLines(event.Results);
 }
 
-void TFEvent::ClearFields() {
-  SetUpGrid();
-  for (QLineEdit* field : {Eevent, Eheader, Eedate, EcourseID})
+void EventEditor::clearFields() {
+  setUpGrid();
+  for (QLineEdit* field : {eventEdit, headerEdit, eventDateEdit, courseIdEdit})
     field->clear();
-  SG->ShowLines({});
-  EnablePastePlayers();
+  resultsGrid->showLines({});
+  enablePastePlayers();
 }
 
-void TFEvent::LookUpCourse() {
-  const TCourse* course = Courses().FindRecord(FieldText(EcourseID));
-  Ecourse->setText(course ? ToQString(course->Course) : QString());
-  FlagUnknownId(EcourseID, Ecourse, course, "course list");
+void EventEditor::lookUpCourse() {
+  const Course* course = Courses().FindRecord(fieldText(courseIdEdit));
+  courseEdit->setText(course ? toQString(course->Name) : QString());
+  flagUnknownId(courseIdEdit, courseEdit, course, "course list");
 }
 
 // A new event starts with the type of the event posted last (Strokes gross at first), so that
 // no event is posted without one.
-void TFEvent::NewRecordShown() {
-  ShowType(RGtype, lastType_);
-  EnablePastePlayers();
-  TRecordEditor::NewRecordShown();
+void EventEditor::newRecordShown() {
+  showType(typeGroup, lastType_);
+  enablePastePlayers();
+  RecordEditor::newRecordShown();
 }
 
-void TFEvent::EnablePastePlayers() {
-  MIepastep->setEnabled(IsManual(RGtype->checkedId()));
+void EventEditor::enablePastePlayers() {
+  pastePlayersAction->setEnabled(isManual(typeGroup->checkedId()));
 }
 
 // ---- editing
 
-void TFEvent::DoTypeChanged() {
-  DoFlagEdit();
-  EnablePastePlayers();
+void EventEditor::changeType() {
+  markEdited();
+  enablePastePlayers();
 }
 
-void TFEvent::DoSetToday() {
-  Eedate->setText(ToQString(ShortDateText(Today())));
+void EventEditor::setToday() {
+  eventDateEdit->setText(toQString(ShortDateText(Today())));
 }
 
-void TFEvent::DoSGEnter() {
-  DoFlagEdit();
-  SG->GrowTo(1);
-  SG->SetCursor(1, 1);
+void EventEditor::enterGrid() {
+  markEdited();
+  resultsGrid->growTo(1);
+  resultsGrid->SetCursor(1, 1);
 }
 
-void TFEvent::DoSetResults() {
-  if (!PostPending()) return;
-  TEvent* event = ShownRecord<TEvent>();
+void EventEditor::calculateResults() {
+  if (!postPending()) return;
+  Event* event = shownRecord<Event>();
   if (!event) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // An empty row of the grid is no result: ranked, it would become a place without a player.
   std::erase_if(event->Results, IsBlankResult);
   CalcResults(*event, Rounds());
-  ShowRecord();
+  showRecord();
   QApplication::restoreOverrideCursor();
-  DoFlagEdit();
+  markEdited();
 }
 
-void TFEvent::MIecopypClick() {
-  SG->CommitEdit();
+void EventEditor::copyPlayers() {
+  resultsGrid->commitEdit();
   QStringList lines;
-  for (int row = 0; row <= SG->LineCount(); ++row)
-    lines << SG->Text(row, kPlayerColumn);
+  for (int row = 0; row <= resultsGrid->LineCount(); ++row)
+    lines << resultsGrid->Text(row, kPlayerColumn);
   QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
 }
 
 // A new field of players: the places, results, rounds and notes of the rows they fill are
 // emptied. Only a text that starts with the title "Player" is taken.
-void TFEvent::MIepastepClick() {
+void EventEditor::pastePlayers() {
   QStringList lines = QGuiApplication::clipboard()->text().split('\n');
   for (QString& line : lines)
     line = line.trimmed();
   while (!lines.isEmpty() && lines.back().isEmpty())
     lines.removeLast();
   if (lines.isEmpty() || lines.front() != kPlayerTitle) {
-    Prompts().ShowError(this, "Cardwise", "First line of pasted text must = \"Player\"");
+    Prompts().showError(this, "Cardwise", "First line of pasted text must = \"Player\"");
   } else {
-    SG->GrowTo(static_cast<int>(lines.size()) - 1);
+    resultsGrid->growTo(static_cast<int>(lines.size()) - 1);
     for (int row = 1; row < lines.size(); ++row)
-      for (int column = 0; column < TResultsGrid::kColumns; ++column)
-        SG->SetText(row, column, column == kPlayerColumn ? lines[row] : QString());
+      for (int column = 0; column < ResultsGrid::kColumns; ++column)
+        resultsGrid->SetText(row, column, column == kPlayerColumn ? lines[row] : QString());
   }
-  DoFlagEdit();
+  markEdited();
 }
 
 // ---- posting
 
-bool TFEvent::StoreFields(int index) {
-  TEvent& event = RecordAt<TEvent>(index);
-  event.Event = FieldText(Eevent);
-  event.Header = FieldText(Eheader);
-  const std::optional<DateTime> date = ReadDateField(this, Eedate, true);
+bool EventEditor::storeFields(int index) {
+  Event& event = RecordAt<Event>(index);
+  event.Name = fieldText(eventEdit);
+  event.Header = fieldText(headerEdit);
+  const std::optional<DateTime> date = ReadDateField(this, eventDateEdit, true);
   if (!date) return false;
   event.Date = *date;
-  event.CourseID = FieldText(EcourseID);
-  if (RGtype->checkedId() >= 0) event.Type = lastType_ = RGtype->checkedId();
-  event.Make = CBmake->isChecked();
-  SG->CommitEdit();
-  const std::vector<std::string> lines = SG->Lines();
+  event.CourseID = fieldText(courseIdEdit);
+  if (typeGroup->checkedId() >= 0) event.Type = lastType_ = typeGroup->checkedId();
+  event.Make = makePagesBox->isChecked();
+  resultsGrid->commitEdit();
+  const std::vector<std::string> lines = resultsGrid->Lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i < event.Results.size())
       event.Results[i] = lines[i];
@@ -264,8 +265,8 @@ bool TFEvent::StoreFields(int index) {
   return true;
 }
 
-std::string TFEvent::PagePathOf(int index) {
-  const TEvent& event = RecordAt<TEvent>(index);
+std::string EventEditor::pagePathOf(int index) {
+  const Event& event = RecordAt<Event>(index);
   return PagePath(Settings(), EventPage(Settings(), event));
 }
 

@@ -20,47 +20,47 @@ class QPushButton;
 
 namespace cardwise::app {
 
-class TFEvent : public TRecordEditor {
+class EventEditor : public RecordEditor {
   Q_OBJECT
 
  public:
-  explicit TFEvent(QWidget* parent = nullptr);
+  explicit EventEditor(QWidget* parent = nullptr);
 
-  static const QStringList& TypeNames();
+  static const QStringList& typeNames();
 
-  void DoSetResults();
-  void DoSetToday();
-  void MIecopypClick();
-  void MIepastepClick();
+  void calculateResults();
+  void setToday();
+  void copyPlayers();
+  void pastePlayers();
 
  protected:
-  void ShowFields(int index) override;
-  void ClearFields() override;
-  bool StoreFields(int index) override;
-  std::string PagePathOf(int index) override;
-  void NewRecordShown() override;
+  void showFields(int index) override;
+  void clearFields() override;
+  bool storeFields(int index) override;
+  std::string pagePathOf(int index) override;
+  void newRecordShown() override;
 
  private:
   void createFields();
   void createTypeGroup(QGridLayout* form, int row);
   void createMenuItems();
-  void SetUpGrid();
-  void DoSGEnter();
-  void DoTypeChanged();
-  void EnablePastePlayers();
-  void LookUpCourse();
+  void setUpGrid();
+  void enterGrid();
+  void changeType();
+  void enablePastePlayers();
+  void lookUpCourse();
 
-  QLineEdit* Eevent = nullptr;
-  QLineEdit* Eedate = nullptr;
-  QLineEdit* EcourseID = nullptr;
-  QLineEdit* Ecourse = nullptr;  // the course's name, or why there is none
-  QLineEdit* Eheader = nullptr;
-  QCheckBox* CBmake = nullptr;
-  QButtonGroup* RGtype = nullptr;
-  TResultsGrid* SG = nullptr;
-  QPushButton* Bresults = nullptr;
-  QAction* MIecopyp = nullptr;
-  QAction* MIepastep = nullptr;
+  QLineEdit* eventEdit = nullptr;
+  QLineEdit* eventDateEdit = nullptr;
+  QLineEdit* courseIdEdit = nullptr;
+  QLineEdit* courseEdit = nullptr;  // the course's name, or why there is none
+  QLineEdit* headerEdit = nullptr;
+  QCheckBox* makePagesBox = nullptr;
+  QButtonGroup* typeGroup = nullptr;
+  ResultsGrid* resultsGrid = nullptr;
+  QPushButton* resultsButton = nullptr;
+  QAction* copyPlayersAction = nullptr;
+  QAction* pastePlayersAction = nullptr;
   int lastType_ = 0;  // the type a new event starts with
 };
 

@@ -14,7 +14,7 @@ const char kContentsPage[] = "contents.htm";
 // The folder holding the help pages: installed as the program's documentation
 // (share/doc/cardwise/help beside its bin folder), else the source tree's docs/help (a program
 // run from its build folder). Empty when there is none.
-QString HelpDir() {
+QString helpDir() {
   const QString exeDir = QCoreApplication::applicationDirPath();
   QStringList candidates = {exeDir + "/../share/doc/cardwise/help"};
 #ifdef CARDWISE_SOURCE_HELP
@@ -26,7 +26,7 @@ QString HelpDir() {
 }
 
 // Topics are plain words; anything else could name a file outside the help folder.
-bool IsPlainTopic(const QString& topic) {
+bool isPlainTopic(const QString& topic) {
   if (topic.isEmpty()) return false;
   for (QChar c : topic)
     if (!c.isLetterOrNumber() && c != '_' && c != '-') return false;
@@ -35,18 +35,18 @@ bool IsPlainTopic(const QString& topic) {
 
 }  // namespace
 
-QString HelpPagePath(const QString& topic) {
-  const QString dir = HelpDir();
+QString helpPagePath(const QString& topic) {
+  const QString dir = helpDir();
   if (dir.isEmpty()) return {};
-  if (IsPlainTopic(topic)) {
+  if (isPlainTopic(topic)) {
     const QString page = dir + "/" + topic.toLower() + ".htm";
     if (QFileInfo::exists(page)) return page;
   }
   return dir + "/" + kContentsPage;
 }
 
-QString HomePageUrl() {
-  const QString contents = HelpPagePath("CONTENTS");
+QString homePageUrl() {
+  const QString contents = helpPagePath("CONTENTS");
   return contents.isEmpty() ? QString() : QUrl::fromLocalFile(contents).toString();
 }
 

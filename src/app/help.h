@@ -1,6 +1,6 @@
 #pragma once
 // Where the help pages are (docs/help/*.htm, shipped with the program), by topic: "CONTENTS",
-// "MAKEPAGES", "DEMODATA", "PLAYER", ... OpenHelp (prompts.h) opens one in the web browser.
+// "MAKEPAGES", "DEMODATA", "PLAYER", ... openHelp (prompts.h) opens one in the web browser.
 
 #include <QString>
 
@@ -9,9 +9,9 @@ namespace cardwise::app {
 // The help page of the topic: <topic in lower case>.htm in share/doc/cardwise/help/ beside the
 // program's bin folder (docs/help/ of the source tree when run from the build folder); the contents
 // page for an unknown topic.
-QString HelpPagePath(const QString& topic);
+QString helpPagePath(const QString& topic);
 
 // The product's home page: the contents page of the help (a file: URL); empty without help.
-QString HomePageUrl();
+QString homePageUrl();
 
 }  // namespace cardwise::app

@@ -15,7 +15,7 @@ constexpr int kMinTotalWidth = 36;
 
 }  // namespace
 
-QString KeepAccepted(const QString& text, CellChars chars) {
+QString keepAccepted(const QString& text, CellChars chars) {
   if (chars == CellChars::Any) return text;
   QString kept;
   for (const QChar c : text) {
@@ -34,9 +34,9 @@ bool CompletionRule::Complete(const QString& text) const {
   return text.size() >= MinLength;
 }
 
-THoleGrid::THoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleRow> rows,
-                     QWidget* parent)
-    : TEntryGrid(static_cast<int>(rows.size()) + 1, kTotalColumn + 1, parent),
+HoleGrid::HoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleRow> rows,
+                   QWidget* parent)
+    : EntryGrid(static_cast<int>(rows.size()) + 1, kTotalColumn + 1, parent),
       firstHole_(firstHole),
       rows_(std::move(rows)) {
   LeftAligned = {0};
@@ -47,7 +47,7 @@ THoleGrid::THoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleR
   setCurrentCell(1, 1);
 }
 
-void THoleGrid::createCells(const QString& totalTitle) {
+void HoleGrid::createCells(const QString& totalTitle) {
   for (int row = 0; row < rowCount(); ++row)
     for (int column = 0; column <= kTotalColumn; ++column)
       SetEditable(row, column, row > 0 && column > 0 && column < kTotalColumn);
@@ -60,7 +60,7 @@ void THoleGrid::createCells(const QString& totalTitle) {
 }
 
 // The classic sizes, grown where the desktop's font needs more room.
-void THoleGrid::fitCellSizes() {
+void HoleGrid::fitCellSizes() {
   QFont bold = font();
   bold.setBold(true);
   const QFontMetrics metrics(bold);
@@ -81,16 +81,16 @@ void THoleGrid::fitCellSizes() {
                rowCount() * rowHeight + frame);
 }
 
-void THoleGrid::EditorTextEdited(QWidget* editor, int row, int column, const QString& typed) {
+void HoleGrid::editorTextEdited(QWidget* editor, int row, int column, const QString& typed) {
   const CellChars chars = rows_[static_cast<std::size_t>(row - 1)].Chars;
-  const QString text = KeepAccepted(typed, chars);
+  const QString text = keepAccepted(typed, chars);
   if (text != typed) {
     QString left = typed;
     for (const QChar c : text)
       left.remove(left.indexOf(c), 1);
     emit refused(row, column, left);
   }
-  TEntryGrid::EditorTextEdited(editor, row, column, text);
+  EntryGrid::editorTextEdited(editor, row, column, text);
   const QString kept = Adjust ? Adjust(row, column, text) : text;
   if (auto* line = qobject_cast<QLineEdit*>(editor); line && kept != typed) line->setText(kept);
   if (!rows_[static_cast<std::size_t>(row - 1)].Rule.Complete(kept)) return;
@@ -99,7 +99,7 @@ void THoleGrid::EditorTextEdited(QWidget* editor, int row, int column, const QSt
   moveOn(row, column);
 }
 
-void THoleGrid::moveOn(int row, int column) {
+void HoleGrid::moveOn(int row, int column) {
   if (column < kHoleColumns)
     SetCursor(row, column + 1);
   else if (row < rowCount() - 1)

@@ -34,17 +34,17 @@ struct HoleRow {
 };
 
 // `text` without the characters `chars` does not take.
-QString KeepAccepted(const QString& text, CellChars chars);
+QString keepAccepted(const QString& text, CellChars chars);
 
-class THoleGrid : public TEntryGrid {
+class HoleGrid : public EntryGrid {
   Q_OBJECT
 
  public:
   static constexpr int kTotalColumn = 10;
 
   // `firstHole` 1 or 10; `totalTitle` "Out" or "In"; `rows` from row 1 down.
-  THoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleRow> rows,
-            QWidget* parent = nullptr);
+  HoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleRow> rows,
+           QWidget* parent = nullptr);
 
   // The text to keep of a keystroke's result, given the cell and the text typed so far.
   std::function<QString(int row, int column, const QString& text)> Adjust;
@@ -57,7 +57,7 @@ class THoleGrid : public TEntryGrid {
   void refused(int row, int column, const QString& characters);
 
  protected:
-  void EditorTextEdited(QWidget* editor, int row, int column, const QString& text) override;
+  void editorTextEdited(QWidget* editor, int row, int column, const QString& text) override;
 
  private:
   void createCells(const QString& totalTitle);

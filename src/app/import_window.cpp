@@ -23,39 +23,40 @@ namespace {
 const char kTitle[] = "Cardwise";
 constexpr int kMaxListed = 30;
 
-QString PathText(const std::string& path) {
+QString pathText(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-std::string PathBytes(const QString& path) {
+std::string pathBytes(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace
 
-TFimport::TFimport(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFimport");
+ImportWindow::ImportWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName("ImportWindow");
   setWindowTitle("Import Data eXchange files from the DOS, CARDWS program");
   createWidgets();
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
-  connect(help, &QShortcut::activated, this, [] { OpenHelp("IMPORT"); });
+  connect(help, &QShortcut::activated, this, [] { openHelp("IMPORT"); });
 }
 
 // The DOS program's folder, copied into the home folder.
-void TFimport::createWidgets() {
+void ImportWindow::createWidgets() {
   auto* form = new QGridLayout;
   const QString dos = QDir::homePath() + "/CARDWS/";
-  Ebanafname = createPathRow(form, 0, "Ebanafname", "&BANA.DX filename", dos + "BANA.DX");
-  form->addWidget(createStepButton("Bbana", "1. Import BANA.DX", "Get the course from the DX file",
-                                   DXStep::Courses),
+  courseFileEdit = createPathRow(form, 0, "courseFileEdit", "&BANA.DX filename", dos + "BANA.DX");
+  form->addWidget(createStepButton("courseImportButton", "1. Import BANA.DX",
+                                   "Get the course from the DX file", DXStep::Courses),
                   1, 1);
-  Erondfname = createPathRow(form, 2, "Erondfname", "&ROND.DX filename", dos + "ROND.DX");
-  form->addWidget(createStepButton("Brondplayers", "2. Import Players from ROND.DX",
+  roundFileEdit = createPathRow(form, 2, "roundFileEdit", "&ROND.DX filename", dos + "ROND.DX");
+  form->addWidget(createStepButton("playerImportButton", "2. Import Players from ROND.DX",
                                    "Get players from ROND.DX", DXStep::Players),
                   3, 1);
   form->addWidget(
-      createStepButton("Brondevents", "3. Import Events from ROND.DX", {}, DXStep::Events), 4, 1);
-  form->addWidget(createStepButton("Brond", "4. Import ROND.DX",
+      createStepButton("eventImportButton", "3. Import Events from ROND.DX", {}, DXStep::Events), 4,
+      1);
+  form->addWidget(createStepButton("roundImportButton", "4. Import ROND.DX",
                                    "Get all scores from the DX file, Get the courses and "
                                    "players first!",
                                    DXStep::Rounds),
@@ -67,12 +68,12 @@ void TFimport::createWidgets() {
         "import",
         "Give the imported files short ID:s  Don't edit the aliases.", "The import might be slow!"})
     column->addWidget(new QLabel(text));
-  Pstatus = new StatusPanel;
-  column->addWidget(Pstatus);
+  statusPanel = new StatusPanel;
+  column->addWidget(statusPanel);
 }
 
-QLineEdit* TFimport::createPathRow(QGridLayout* form, int row, const char* name,
-                                   const QString& label, const QString& file) {
+QLineEdit* ImportWindow::createPathRow(QGridLayout* form, int row, const char* name,
+                                       const QString& label, const QString& file) {
   auto* field = new QLineEdit(file);
   field->setObjectName(name);
   field->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
@@ -85,30 +86,30 @@ QLineEdit* TFimport::createPathRow(QGridLayout* form, int row, const char* name,
   form->addWidget(caption, row, 0);
   form->addWidget(field, row, 1);
   form->addWidget(browse, row, 2);
-  connect(browse, &QPushButton::clicked, this, [this, field] { PickFile(field); });
+  connect(browse, &QPushButton::clicked, this, [this, field] { pickFile(field); });
   return field;
 }
 
-QPushButton* TFimport::createStepButton(const char* name, const QString& caption,
-                                        const QString& hint, DXStep step) {
+QPushButton* ImportWindow::createStepButton(const char* name, const QString& caption,
+                                            const QString& hint, DXStep step) {
   auto* button = new QPushButton(caption);
   button->setObjectName(name);
   button->setToolTip(hint);
   button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, [this, step] { RunStep(step); });
+  connect(button, &QPushButton::clicked, this, [this, step] { runStep(step); });
   return button;
 }
 
-void TFimport::PickFile(QLineEdit* field) {
-  const QString file = Prompts().OpenFileName(this, "Open", QFileInfo(field->text()).path(),
+void ImportWindow::pickFile(QLineEdit* field) {
+  const QString file = Prompts().openFileName(this, "Open", QFileInfo(field->text()).path(),
                                               "DX files (*.DX *.dx);;All files (*)");
   if (!file.isEmpty()) field->setText(file);
 }
 
-void TFimport::RunStep(DXStep step) {
-  const QString path = step == DXStep::Courses ? Ebanafname->text() : Erondfname->text();
-  if (!FileExists(PathBytes(path))) {
-    Prompts().ShowError(this, kTitle, ToQString(DXFileNotFoundText(PathBytes(path))));
+void ImportWindow::runStep(DXStep step) {
+  const QString path = step == DXStep::Courses ? courseFileEdit->text() : roundFileEdit->text();
+  if (!FileExists(pathBytes(path))) {
+    Prompts().showError(this, kTitle, toQString(DXFileNotFoundText(pathBytes(path))));
     return;
   }
   DXImportReport report;
@@ -117,27 +118,27 @@ void TFimport::RunStep(DXStep step) {
     const EditorsListChange change;
     if (!change.Ready()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Pstatus->MakeCurrent();
-    report = ImportDXStep(step, PathBytes(path), ProcessDatabase(), Settings());
+    statusPanel->MakeCurrent();
+    report = ImportDXStep(step, pathBytes(path), ProcessDatabase(), Settings());
     QApplication::restoreOverrideCursor();
   }
-  ShowOutcome(step, report);
+  showOutcome(step, report);
 }
 
 // One box for everything that went wrong; then the data file written, in the text editor.
-void TFimport::ShowOutcome(DXStep step, const DXImportReport& report) {
+void ImportWindow::showOutcome(DXStep step, const DXImportReport& report) {
   QStringList lines;
-  if (!report.Outcome) lines << ToQString(report.Outcome.message());
+  if (!report.Outcome) lines << toQString(report.Outcome.message());
   for (const std::string& message : report.Messages())
-    lines << ToQString(message);
+    lines << toQString(message);
   if (!lines.isEmpty()) {
     QString text = "Some records were not imported:\r\r" + lines.mid(0, kMaxListed).join('\r');
     if (lines.size() > kMaxListed)
       text += QString("\r... and %1 more.").arg(lines.size() - kMaxListed);
-    Prompts().ShowError(this, kTitle, text);
+    Prompts().showError(this, kTitle, text);
   }
   if (step != DXStep::Rounds && FileExists(report.Target))
-    Prompts().OpenDocument(PathText(report.Target));
+    Prompts().openDocument(pathText(report.Target));
 }
 
 }  // namespace cardwise::app

@@ -18,13 +18,13 @@ namespace cardwise::app {
 
 class StatusPanel;
 
-class TFimport : public QDialog {
+class ImportWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFimport(QWidget* parent = nullptr);
+  explicit ImportWindow(QWidget* parent = nullptr);
 
-  void RunStep(DXStep step);
+  void runStep(DXStep step);
 
  private:
   void createWidgets();
@@ -32,12 +32,12 @@ class TFimport : public QDialog {
                            const QString& file);
   QPushButton* createStepButton(const char* name, const QString& caption, const QString& hint,
                                 DXStep step);
-  void PickFile(QLineEdit* field);
-  void ShowOutcome(DXStep step, const DXImportReport& report);
+  void pickFile(QLineEdit* field);
+  void showOutcome(DXStep step, const DXImportReport& report);
 
-  QLineEdit* Ebanafname = nullptr;
-  QLineEdit* Erondfname = nullptr;
-  StatusPanel* Pstatus = nullptr;
+  QLineEdit* courseFileEdit = nullptr;
+  QLineEdit* roundFileEdit = nullptr;
+  StatusPanel* statusPanel = nullptr;
 };
 
 }  // namespace cardwise::app

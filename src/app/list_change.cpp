@@ -6,23 +6,23 @@
 namespace cardwise::app {
 
 EditorsListChange::EditorsListChange() {
-  for (TRecordEditor* editor : Windows().Editors) {
-    if (!editor->PostPending()) ready_ = false;
-    shown_.emplace_back(editor, editor->ShownKey());
+  for (RecordEditor* editor : Windows().Editors) {
+    if (!editor->postPending()) ready_ = false;
+    shown_.emplace_back(editor, editor->shownKey());
   }
 }
 
 EditorsListChange::~EditorsListChange() {
   for (const auto& [editor, key] : shown_)
-    editor->ShowKey(key);
+    editor->showKey(key);
 }
 
-bool SettleEveryEdit() {
-  for (TRecordEditor* editor : Windows().Editors) {
+bool settleEveryEdit() {
+  for (RecordEditor* editor : Windows().Editors) {
     if (!editor->Edited()) continue;
     editor->show();
     editor->raise();
-    if (!editor->SettleEdit(false)) return false;
+    if (!editor->settleEdit(false)) return false;
   }
   return true;
 }

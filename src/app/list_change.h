@@ -7,7 +7,7 @@
 
 namespace cardwise::app {
 
-class TRecordEditor;
+class RecordEditor;
 
 // A change of the record lists from outside the editors (more rounds loaded, an import, a tour
 // saved as an event) shifts the places the editors show. Made before the change, it has every
@@ -22,12 +22,12 @@ class EditorsListChange {
   bool Ready() const { return ready_; }
 
  private:
-  std::vector<std::pair<TRecordEditor*, std::string>> shown_;
+  std::vector<std::pair<RecordEditor*, std::string>> shown_;
   bool ready_ = true;
 };
 
 // Before the program ends: every editor with an edit in progress is shown and asks Save /
 // Discard / Cancel; false when the user cancelled (or a save failed), and the program goes on.
-bool SettleEveryEdit();
+bool settleEveryEdit();
 
 }  // namespace cardwise::app

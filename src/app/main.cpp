@@ -1,5 +1,5 @@
 #include "app/application.h"
 
 int main(int argc, char** argv) {
-  return cardwise::app::RunApplication(argc, argv);
+  return cardwise::app::runApplication(argc, argv);
 }

@@ -52,16 +52,16 @@ struct EditorButton {
 };
 
 const EditorButton kEditorButtons[] = {
-    {"BBround", "&Rounds", "Add/Edit a scorecard", 0},
-    {"BBplayer", "&Players", "Add/Edit player information", 2},
-    {"BBcourse", "&Courses", "Add/Edit golfcourse information", 4},
-    {"BBevent", "&Events", "Add/Edit event information", 6},
-    {"BBtour", "&Tours", "Add/Edit tour information", 8},
+    {"roundsButton", "&Rounds", "Add/Edit a scorecard", 0},
+    {"playersButton", "&Players", "Add/Edit player information", 2},
+    {"coursesButton", "&Courses", "Add/Edit golfcourse information", 4},
+    {"eventsButton", "&Events", "Add/Edit event information", 6},
+    {"toursButton", "&Tours", "Add/Edit tour information", 8},
 };
 constexpr int kWebImage = 10;
 
 // Non-modal windows come to the front when they are already open.
-void ShowWindow(QWidget* window) {
+void showWindow(QWidget* window) {
   if (!window) return;
   window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
   window->show();
@@ -71,38 +71,38 @@ void ShowWindow(QWidget* window) {
 
 // A list read from no file holds only the placeholder of a new record.
 template <class List>
-bool HoldsRecords(const List& list) {
+bool holdsRecords(const List& list) {
   return list.Count() > 1 || (list.Count() == 1 && list.RecordAt(0).ID != kPlaceholderID);
 }
 
 // A batch command under the hourglass; one box lists the records it left as they were (or
 // says why it could not save).
-void RunBatch(QWidget* parent, const std::function<BatchReport()>& command) {
+void runBatch(QWidget* parent, const std::function<BatchReport()>& command) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const BatchReport report = command();
   QApplication::restoreOverrideCursor();
   if (!report.Outcome)
-    return Prompts().ShowError(parent, kTitle, ToQString(report.Outcome.message()));
+    return Prompts().showError(parent, kTitle, toQString(report.Outcome.message()));
   QStringList lines;
   for (const std::string& message : report.Messages())
-    lines << ToQString(message);
+    lines << toQString(message);
   if (lines.isEmpty()) return;
-  Prompts().ShowError(
+  Prompts().showError(
       parent, kTitle,
-      ProblemListing("These records hold lines that could not be read and were left as "
+      problemListing("These records hold lines that could not be read and were left as "
                      "they were; all others were recalculated and saved:",
                      lines));
 }
 
 }  // namespace
 
-TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
-  setObjectName("TFmain");
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("MainWindow");
   setWindowTitle("Cardwise in Web format");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowIcon(MainImage(0));
+  setWindowIcon(mainImage(0));
   SetVersion(kProductName, kProductVersion);
   createMenus();
   createWidgets();
@@ -113,8 +113,8 @@ TFmain::TFmain(QWidget* parent) : QMainWindow(parent) {
   showClock();
 }
 
-QAction* TFmain::AddAction(QMenu* menu, const char* name, const QString& caption,
-                           void (TFmain::*slot)()) {
+QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
+                               void (MainWindow::*slot)()) {
   auto* action = new QAction(caption, this);
   action->setObjectName(name);
   if (slot) connect(action, &QAction::triggered, this, slot);
@@ -122,43 +122,44 @@ QAction* TFmain::AddAction(QMenu* menu, const char* name, const QString& caption
   return action;
 }
 
-void TFmain::createMenus() {
+void MainWindow::createMenus() {
   createFileMenu();
   createDatabaseMenu();
   createHelpMenu();
 }
 
-void TFmain::createFileMenu() {
+void MainWindow::createFileMenu() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setToolTipsVisible(true);
-  AddAction(file, "MIload", "Load more Rounds...", &TFmain::loadMoreRounds);
-  AddAction(file, "MIfimport", "Import CARDWS DX files...", &TFmain::showImport);
+  AddAction(file, "loadAction", "Load more Rounds...", &MainWindow::loadMoreRounds);
+  AddAction(file, "importAction", "Import CARDWS DX files...", &MainWindow::showImport);
   file->addSeparator();
-  AddAction(file, "MIfdemo", "Demo-data...", &TFmain::showDemo);
-  AddAction(file, "MIfsetup", "&Setup...", &TFmain::showSetup);
-  iconsItem_ = AddAction(file, "MIficons", "True color icons", &TFmain::toggleIcons);
+  AddAction(file, "demoAction", "Demo-data...", &MainWindow::showDemo);
+  AddAction(file, "setupAction", "&Setup...", &MainWindow::showSetup);
+  iconsItem_ = AddAction(file, "iconsAction", "True color icons", &MainWindow::toggleIcons);
   iconsItem_->setCheckable(true);
   file->addSeparator();
-  connect(AddAction(file, "MIfexit", "E&xit", nullptr), &QAction::triggered, this, &TFmain::close);
+  connect(AddAction(file, "exitAction", "E&xit", nullptr), &QAction::triggered, this,
+          &MainWindow::close);
 }
 
-void TFmain::createDatabaseMenu() {
+void MainWindow::createDatabaseMenu() {
   QMenu* database = menuBar()->addMenu("&Database");
-  AddAction(database, "MIduhcp", "Update players hcp", &TFmain::updatePlayersHcp);
-  AddAction(database, "MIde", "Recalc all events", &TFmain::recalcEvents);
-  AddAction(database, "MIdt", "Recalc all tours", &TFmain::recalcTours);
+  AddAction(database, "updateHandicapsAction", "Update players hcp", &MainWindow::updatePlayersHcp);
+  AddAction(database, "recalcEventsAction", "Recalc all events", &MainWindow::recalcEvents);
+  AddAction(database, "recalcToursAction", "Recalc all tours", &MainWindow::recalcTours);
 }
 
-void TFmain::createHelpMenu() {
+void MainWindow::createHelpMenu() {
   QMenu* help = menuBar()->addMenu("&Help");
-  AddAction(help, "MIhcontents", "Contents", &TFmain::showContents);
+  AddAction(help, "contentsAction", "Contents", &MainWindow::showContents);
   help->addSeparator();
-  AddAction(help, "MIhindex", "Cardwise Home Page...", &TFmain::showHomePage);
+  AddAction(help, "homePageAction", "Cardwise Home Page...", &MainWindow::showHomePage);
   help->addSeparator();
-  AddAction(help, "MIhabout", "About", &TFmain::showAbout);
+  AddAction(help, "aboutAction", "About", &MainWindow::showAbout);
 }
 
-QToolButton* TFmain::AddButton(const char* name, const QString& caption, const QString& hint) {
+QToolButton* MainWindow::AddButton(const char* name, const QString& caption, const QString& hint) {
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setText(caption);
@@ -171,7 +172,7 @@ QToolButton* TFmain::AddButton(const char* name, const QString& caption, const Q
   return button;
 }
 
-void TFmain::createWidgets() {
+void MainWindow::createWidgets() {
   auto* grid = new QGridLayout;
   int cell = 0;
   for (const EditorButton& entry : kEditorButtons) {
@@ -179,14 +180,20 @@ void TFmain::createWidgets() {
     grid->addWidget(button, cell / 3, cell % 3);
     ++cell;
   }
-  connect(findChild<QToolButton*>("BBround"), &QToolButton::clicked, this, &TFmain::showRounds);
-  connect(findChild<QToolButton*>("BBplayer"), &QToolButton::clicked, this, &TFmain::showPlayers);
-  connect(findChild<QToolButton*>("BBcourse"), &QToolButton::clicked, this, &TFmain::showCourses);
-  connect(findChild<QToolButton*>("BBevent"), &QToolButton::clicked, this, &TFmain::showEvents);
-  connect(findChild<QToolButton*>("BBtour"), &QToolButton::clicked, this, &TFmain::showTours);
-  QToolButton* web = AddButton("BBhtml", "&Web", "Make html files, to view through a web-browser");
-  web->setIcon(MainImage(kWebImage));
-  connect(web, &QToolButton::clicked, this, &TFmain::showWeb);
+  connect(findChild<QToolButton*>("roundsButton"), &QToolButton::clicked, this,
+          &MainWindow::showRounds);
+  connect(findChild<QToolButton*>("playersButton"), &QToolButton::clicked, this,
+          &MainWindow::showPlayers);
+  connect(findChild<QToolButton*>("coursesButton"), &QToolButton::clicked, this,
+          &MainWindow::showCourses);
+  connect(findChild<QToolButton*>("eventsButton"), &QToolButton::clicked, this,
+          &MainWindow::showEvents);
+  connect(findChild<QToolButton*>("toursButton"), &QToolButton::clicked, this,
+          &MainWindow::showTours);
+  QToolButton* web =
+      AddButton("webButton", "&Web", "Make html files, to view through a web-browser");
+  web->setIcon(mainImage(kWebImage));
+  connect(web, &QToolButton::clicked, this, &MainWindow::showWeb);
   grid->addWidget(web, cell / 3, cell % 3);
 
   status_ = new StatusPanel(this);
@@ -196,12 +203,12 @@ void TFmain::createWidgets() {
   layout->addLayout(grid);
   layout->addWidget(status_);
   setCentralWidget(central);
-  findChild<QToolButton*>("BBround")->setFocus();
+  findChild<QToolButton*>("roundsButton")->setFocus();
 }
 
 // What a first start offers: look around in the demo data, bring in the DOS program's files, or
 // begin with the club's own courses and players.
-QWidget* TFmain::createFirstSteps() {
+QWidget* MainWindow::createFirstSteps() {
   firstSteps_ = new QWidget(this);
   firstSteps_->setObjectName("firstSteps");
   auto* layout = new QVBoxLayout(firstSteps_);
@@ -211,11 +218,11 @@ QWidget* TFmain::createFirstSteps() {
   const struct {
     const char* Name;
     const char* Caption;
-    void (TFmain::*Slot)();
+    void (MainWindow::*Slot)();
   } steps[] = {
-      {"loadDemoButton", "&Look around in the demo data", &TFmain::loadDemo},
-      {"importButton", "&Import the DOS program's files...", &TFmain::showImport},
-      {"beginButton", "&Begin with the club's courses and players", &TFmain::beginWithCourses}};
+      {"loadDemoButton", "&Look around in the demo data", &MainWindow::loadDemo},
+      {"importButton", "&Import the DOS program's files...", &MainWindow::showImport},
+      {"beginButton", "&Begin with the club's courses and players", &MainWindow::beginWithCourses}};
   for (const auto& step : steps) {
     auto* button = new QPushButton(step.Caption, firstSteps_);
     button->setObjectName(step.Name);
@@ -227,95 +234,96 @@ QWidget* TFmain::createFirstSteps() {
   return firstSteps_;
 }
 
-void TFmain::ShowDatabaseState() {
+void MainWindow::showDatabaseState() {
   const bool demo = Settings().RoundFName == kDemoRoundFName;
   setWindowTitle(demo ? "Cardwise in Web format - demo data" : "Cardwise in Web format");
-  const bool empty = !HoldsRecords(Players()) && !HoldsRecords(Courses()) &&
-                     !HoldsRecords(Rounds()) && !HoldsRecords(Events()) && !HoldsRecords(Tours());
+  const bool empty = !holdsRecords(Players()) && !holdsRecords(Courses()) &&
+                     !holdsRecords(Rounds()) && !holdsRecords(Events()) && !holdsRecords(Tours());
   firstSteps_->setVisible(empty);
 }
 
-void TFmain::loadDemo() {
-  if (Windows().Demo) Windows().Demo->BBloadClick();
-  ShowDatabaseState();
+void MainWindow::loadDemo() {
+  if (Windows().demoDialog) Windows().demoDialog->loadDemo();
+  showDatabaseState();
 }
 
-void TFmain::beginWithCourses() {
+void MainWindow::beginWithCourses() {
   showCourses();
-  if (Windows().Course) Windows().Course->DoNew();
+  if (Windows().courseEditor) Windows().courseEditor->addNew();
 }
 
-void TFmain::createTimer() {
+void MainWindow::createTimer() {
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer");
   timer_->setInterval(kClockInterval);
-  connect(timer_, &QTimer::timeout, this, &TFmain::showClock);
+  connect(timer_, &QTimer::timeout, this, &MainWindow::showClock);
   timer_->start();
 }
 
-void TFmain::ApplyButtonImages(bool trueColor) {
+void MainWindow::applyButtonImages(bool trueColor) {
   setOwnImages(trueColor);
   const AppWindows& windows = Windows();
-  for (TRecordEditor* editor : std::initializer_list<TRecordEditor*>{
-           windows.Round, windows.Player, windows.Course, windows.Event, windows.Tour})
-    if (editor) editor->ApplyButtonImages(trueColor);
-  SetIconsChecked(trueColor);
+  for (RecordEditor* editor : std::initializer_list<RecordEditor*>{
+           windows.roundEditor, windows.playerEditor, windows.courseEditor, windows.eventEditor,
+           windows.tourEditor})
+    if (editor) editor->applyButtonImages(trueColor);
+  setIconsChecked(trueColor);
 }
 
-void TFmain::setOwnImages(bool trueColor) {
+void MainWindow::setOwnImages(bool trueColor) {
   for (const EditorButton& entry : kEditorButtons)
     if (auto* button = findChild<QToolButton*>(entry.Name))
-      button->setIcon(MainImage(entry.Image + (trueColor ? 0 : 1)));
+      button->setIcon(mainImage(entry.Image + (trueColor ? 0 : 1)));
 }
 
-void TFmain::SetIconsChecked(bool trueColor) {
+void MainWindow::setIconsChecked(bool trueColor) {
   iconsItem_->setChecked(trueColor);
 }
 
-void TFmain::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     status_->MakeCurrent();
-    ShowDatabaseState();
+    showDatabaseState();
   }
   QMainWindow::changeEvent(event);
 }
 
-void TFmain::closeEvent(QCloseEvent* event) {
-  if (!SettleEveryEdit()) return event->ignore();
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!settleEveryEdit()) return event->ignore();
   QMainWindow::closeEvent(event);
   if (event->isAccepted()) QCoreApplication::quit();
 }
 
-void TFmain::showRounds() {
-  ShowWindow(Windows().Round);
+void MainWindow::showRounds() {
+  showWindow(Windows().roundEditor);
 }
 
-void TFmain::showPlayers() {
-  ShowWindow(Windows().Player);
+void MainWindow::showPlayers() {
+  showWindow(Windows().playerEditor);
 }
 
-void TFmain::showCourses() {
-  ShowWindow(Windows().Course);
+void MainWindow::showCourses() {
+  showWindow(Windows().courseEditor);
 }
 
-void TFmain::showEvents() {
-  ShowWindow(Windows().Event);
+void MainWindow::showEvents() {
+  showWindow(Windows().eventEditor);
 }
 
-void TFmain::showTours() {
-  ShowWindow(Windows().Tour);
+void MainWindow::showTours() {
+  showWindow(Windows().tourEditor);
 }
 
-void TFmain::showImport() {
-  ShowWindow(Windows().Import);
+void MainWindow::showImport() {
+  showWindow(Windows().importWindow);
 }
 
-void TFmain::showWeb() {
-  if (Windows().Html) Windows().Html->exec();
+void MainWindow::showWeb() {
+  if (Windows().webDialog) Windows().webDialog->exec();
 }
 
-void TFmain::loadMoreRounds() {
-  const QString file = Prompts().OpenFileName(
+void MainWindow::loadMoreRounds() {
+  const QString file = Prompts().openFileName(
       this, "Load more Rounds", QString::fromLocal8Bit(Settings().DataDir.c_str()) + "r*.dat",
       "Cardwise data (*.dat)");
   if (file.isEmpty()) return;
@@ -327,58 +335,58 @@ void TFmain::loadMoreRounds() {
     report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
     QApplication::restoreOverrideCursor();
   }
-  ShowLoadProblems(this, std::span(&report, 1));
+  showLoadProblems(this, std::span(&report, 1));
 }
 
-void TFmain::showDemo() {
-  if (Windows().Demo) Windows().Demo->exec();
-  ShowDatabaseState();
+void MainWindow::showDemo() {
+  if (Windows().demoDialog) Windows().demoDialog->exec();
+  showDatabaseState();
 }
 
-void TFmain::showSetup() {
-  ShowWindow(Windows().Setup);
+void MainWindow::showSetup() {
+  showWindow(Windows().setupDialog);
 }
 
-void TFmain::toggleIcons() {
+void MainWindow::toggleIcons() {
   Settings().TrueColorIcons = iconsItem_->isChecked();
-  ApplyButtonImages(Settings().TrueColorIcons);
+  applyButtonImages(Settings().TrueColorIcons);
 }
 
-void TFmain::updatePlayersHcp() {
-  RunBatch(this, [] {
-    TDatabase database = ProcessDatabase();
+void MainWindow::updatePlayersHcp() {
+  runBatch(this, [] {
+    Database database = ProcessDatabase();
     return UpdatePlayersHcp(database, DataFilePath(Settings(), kPlayersFile));
   });
 }
 
-void TFmain::recalcEvents() {
-  RunBatch(this, [] {
+void MainWindow::recalcEvents() {
+  runBatch(this, [] {
     return RecalcAllEvents(Events(), Rounds(), DataFilePath(Settings(), kEventsFile));
   });
 }
 
-void TFmain::recalcTours() {
-  RunBatch(this, [] {
-    TDatabase database = ProcessDatabase();
+void MainWindow::recalcTours() {
+  runBatch(this, [] {
+    Database database = ProcessDatabase();
     return RecalcAllTours(database, DataFilePath(Settings(), kToursFile));
   });
 }
 
-void TFmain::showContents() {
-  OpenHelp("CONTENTS");
+void MainWindow::showContents() {
+  openHelp("CONTENTS");
 }
 
-void TFmain::showHomePage() {
-  OpenHelp("CONTENTS");
+void MainWindow::showHomePage() {
+  openHelp("CONTENTS");
 }
 
-void TFmain::showAbout() {
-  if (Windows().About) Windows().About->exec();
+void MainWindow::showAbout() {
+  if (Windows().aboutWindow) Windows().aboutWindow->exec();
 }
 
-void TFmain::showClock() {
+void MainWindow::showClock() {
   const DateTime now = Now();
-  status_->SetStatus(ToQString(ShortDateText(now) + " " + LongTimeText(now)) + "  " +
+  status_->SetStatus(toQString(ShortDateText(now) + " " + LongTimeText(now)) + "  " +
                      QString::fromLocal8Bit(EnvOr("USER").c_str()));
 }
 

@@ -14,21 +14,21 @@ namespace cardwise::app {
 
 class StatusPanel;
 
-class TFmain : public QMainWindow {
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFmain(QWidget* parent = nullptr);
+  explicit MainWindow(QWidget* parent = nullptr);
 
   StatusPanel* Status() const { return status_; }
   // Switches the five editor buttons (and the editors' buttons) to the true-colour or plain
   // images and sets the "True color icons" check mark.
-  void ApplyButtonImages(bool trueColor);
+  void applyButtonImages(bool trueColor);
   // Sets the "True color icons" check mark only.
-  void SetIconsChecked(bool trueColor);
+  void setIconsChecked(bool trueColor);
   // The title says whether the demo data is loaded, and a database without any record shows
   // the first steps instead of an empty window. Runs on every activation.
-  void ShowDatabaseState();
+  void showDatabaseState();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -36,7 +36,8 @@ class TFmain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddAction(QMenu* menu, const char* name, const QString& caption, void (TFmain::*slot)());
+  QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
+                     void (MainWindow::*slot)());
   QToolButton* AddButton(const char* name, const QString& caption, const QString& hint);
   void createMenus();
   void createFileMenu();

@@ -13,77 +13,77 @@ namespace cardwise::app {
 
 namespace {
 
-using PlayerAdapter = TRecordListAdapter<TPlayer>;
+using PlayerAdapter = RecordListAdapterOf<Player>;
 
-EditorTraits PlayerTraits() {
-  EditorTraits traits = MakeEditorTraits("player", "Player", kPlayersFile);
+EditorTraits playerTraits() {
+  EditorTraits traits = makeEditorTraits("player", "Player", kPlayersFile);
   traits.Caption = "Edit Players";
   traits.UsesOf = [](const std::string& id) { return PlayerUses(ProcessDatabase(), id); };
   return traits;
 }
 
-std::string PlayerName(const TPlayer& player) {
-  return player.Player;
+std::string PlayerName(const Player& player) {
+  return player.Name;
 }
 
 }  // namespace
 
-TFPlayer::TFPlayer(QWidget* parent)
-    : TRecordEditor(PlayerTraits(), std::make_unique<PlayerAdapter>(Players(), &PlayerName),
-                    parent) {
+PlayerEditor::PlayerEditor(QWidget* parent)
+    : RecordEditor(playerTraits(), std::make_unique<PlayerAdapter>(Players(), &PlayerName),
+                   parent) {
   createFields();
 }
 
-void TFPlayer::createFields() {
-  auto* form = new QFormLayout(FieldArea());
+void PlayerEditor::createFields() {
+  auto* form = new QFormLayout(fieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label) {
     edit = new QLineEdit;
     edit->setObjectName(name);
     form->addRow(label, edit);
-    WatchField(edit);
+    watchField(edit);
   };
-  field(Eplayer, "Eplayer", "Player &name");
-  field(Ehcp, "Ehcp", "Hcp");
-  field(Ephone, "Ephone", "Ph&one");
-  field(Eemail, "Eemail", "E&mail");
-  field(Eurlhome, "Eurlhome", "&URL to players homepage");
-  Eplayer->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
+  field(playerEdit, "playerEdit", "Player &name");
+  field(handicapEdit, "handicapEdit", "Hcp");
+  field(phoneEdit, "phoneEdit", "Ph&one");
+  field(emailEdit, "emailEdit", "E&mail");
+  field(homePageEdit, "homePageEdit", "&URL to players homepage");
+  playerEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
 }
 
-void TFPlayer::ShowFields(int index) {
-  const TPlayer& player = RecordAt<TPlayer>(index);
-  Eplayer->setText(ToQString(player.Player));
-  Ehcp->setText(ToQString(FormatOneDecimal(player.Hcp)));
-  Ephone->setText(ToQString(player.Phone));
-  Eemail->setText(ToQString(player.Email));
-  Eurlhome->setText(ToQString(player.URL));
+void PlayerEditor::showFields(int index) {
+  const Player& player = RecordAt<Player>(index);
+  playerEdit->setText(toQString(player.Name));
+  handicapEdit->setText(toQString(FormatOneDecimal(player.Hcp)));
+  phoneEdit->setText(toQString(player.Phone));
+  emailEdit->setText(toQString(player.Email));
+  homePageEdit->setText(toQString(player.URL));
 }
 
-void TFPlayer::ClearFields() {
-  for (QLineEdit* field : {Eplayer, Ehcp, Ephone, Eemail, Eurlhome})
+void PlayerEditor::clearFields() {
+  for (QLineEdit* field : {playerEdit, handicapEdit, phoneEdit, emailEdit, homePageEdit})
     field->clear();
 }
 
-bool TFPlayer::StoreFields(int index) {
-  TPlayer& player = RecordAt<TPlayer>(index);
-  player.Player = FieldText(Eplayer);
-  player.Hcp = FieldSingle(Ehcp);
-  player.Phone = FieldText(Ephone);
-  player.Email = FieldText(Eemail);
-  player.URL = FieldText(Eurlhome);
+bool PlayerEditor::storeFields(int index) {
+  Player& player = RecordAt<Player>(index);
+  player.Name = fieldText(playerEdit);
+  player.Hcp = fieldSingle(handicapEdit);
+  player.Phone = fieldText(phoneEdit);
+  player.Email = fieldText(emailEdit);
+  player.URL = fieldText(homePageEdit);
   return true;
 }
 
 // A handicap typed "18,45" is the number 18.45 (a comma always reads as a decimal point) and is
 // written "18.5" where the decimal separator is ".": the field must not keep the typed text.
-bool TFPlayer::PostRecord() {
-  if (!TRecordEditor::PostRecord()) return false;
-  ShowRecord();
+bool PlayerEditor::postRecord() {
+  if (!RecordEditor::postRecord()) return false;
+  showRecord();
   return true;
 }
 
-std::string TFPlayer::PagePathOf(int index) {
+std::string PlayerEditor::pagePathOf(int index) {
   return PagePath(Settings(), PlayerPage(Settings(), List().KeyAt(index)));
 }
 

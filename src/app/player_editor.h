@@ -10,29 +10,29 @@ class QLineEdit;
 
 namespace cardwise::app {
 
-class TFPlayer : public TRecordEditor {
+class PlayerEditor : public RecordEditor {
   Q_OBJECT
 
  public:
-  explicit TFPlayer(QWidget* parent = nullptr);
+  explicit PlayerEditor(QWidget* parent = nullptr);
 
  protected:
-  void ShowFields(int index) override;
-  void ClearFields() override;
-  bool StoreFields(int index) override;
-  std::string PagePathOf(int index) override;
+  void showFields(int index) override;
+  void clearFields() override;
+  bool storeFields(int index) override;
+  std::string pagePathOf(int index) override;
   // After a post the fields show the player as stored: the handicap with one decimal and the
   // locale's decimal separator, as the file holds it, whatever was typed.
-  bool PostRecord() override;
+  bool postRecord() override;
 
  private:
   void createFields();
 
-  QLineEdit* Eplayer = nullptr;
-  QLineEdit* Ehcp = nullptr;
-  QLineEdit* Ephone = nullptr;
-  QLineEdit* Eemail = nullptr;
-  QLineEdit* Eurlhome = nullptr;
+  QLineEdit* playerEdit = nullptr;
+  QLineEdit* handicapEdit = nullptr;
+  QLineEdit* phoneEdit = nullptr;
+  QLineEdit* emailEdit = nullptr;
+  QLineEdit* homePageEdit = nullptr;
 };
 
 }  // namespace cardwise::app

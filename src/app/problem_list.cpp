@@ -12,20 +12,20 @@ constexpr int kMaxListedProblems = 30;
 
 }  // namespace
 
-QString ProblemListing(const QString& heading, const QStringList& lines) {
+QString problemListing(const QString& heading, const QStringList& lines) {
   QString text = heading + "\n\n" + lines.mid(0, kMaxListedProblems).join('\n');
   if (lines.size() > kMaxListedProblems)
     text += QString("\n... and %1 more.").arg(lines.size() - kMaxListedProblems);
   return text;
 }
 
-void ShowLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
+void showLoadProblems(QWidget* parent, std::span<const LoadReport> reports) {
   QStringList lines;
   for (const LoadReport& report : reports)
     for (const std::string& message : report.Messages())
-      lines << ToQString(message);
+      lines << toQString(message);
   if (lines.isEmpty()) return;
-  Prompts().ShowError(parent, kTitle, ProblemListing("Some data could not be read:", lines));
+  Prompts().showError(parent, kTitle, problemListing("Some data could not be read:", lines));
 }
 
 }  // namespace cardwise::app

@@ -24,12 +24,12 @@ std::unique_ptr<Prompter>& Current() {
 }
 }  // namespace
 
-bool Prompter::AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+bool Prompter::askYesNo(QWidget* parent, const QString& title, const QString& text) {
   return QMessageBox::question(parent, title, Lines(text), QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
 
-EditChoice Prompter::AskSaveDiscard(QWidget* parent, const QString& title, const QString& text) {
+EditChoice Prompter::askSaveDiscard(QWidget* parent, const QString& title, const QString& text) {
   switch (QMessageBox::question(parent, title, Lines(text),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                 QMessageBox::Cancel)) {
@@ -42,22 +42,22 @@ EditChoice Prompter::AskSaveDiscard(QWidget* parent, const QString& title, const
   }
 }
 
-void Prompter::ShowError(QWidget* parent, const QString& title, const QString& text) {
+void Prompter::showError(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::critical(parent, title, Lines(text), QMessageBox::Ok);
 }
 
-void Prompter::ShowInfo(QWidget* parent, const QString& title, const QString& text) {
+void Prompter::showInfo(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok);
 }
 
-void Prompter::ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
+void Prompter::showInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
                                 const QString& topic) {
   if (QMessageBox::information(parent, title, Lines(text), QMessageBox::Ok | QMessageBox::Help) ==
       QMessageBox::Help)
-    OpenHelp(topic);
+    openHelp(topic);
 }
 
-bool Prompter::ShowInfoWithAction(QWidget* parent, const QString& title, const QString& text,
+bool Prompter::showInfoWithAction(QWidget* parent, const QString& title, const QString& text,
                                   const QString& action) {
   QMessageBox box(QMessageBox::Information, title, Lines(text), QMessageBox::Ok, parent);
   const QAbstractButton* chosen = box.addButton(action, QMessageBox::ActionRole);
@@ -66,7 +66,7 @@ bool Prompter::ShowInfoWithAction(QWidget* parent, const QString& title, const Q
   return box.clickedButton() == chosen;
 }
 
-bool Prompter::AskText(QWidget* parent, const QString& title, const QString& prompt,
+bool Prompter::askText(QWidget* parent, const QString& title, const QString& prompt,
                        QString& text) {
   bool ok = false;
   const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, text, &ok);
@@ -74,16 +74,16 @@ bool Prompter::AskText(QWidget* parent, const QString& title, const QString& pro
   return ok;
 }
 
-void Prompter::OpenDocument(const QString& path) {
+void Prompter::openDocument(const QString& path) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-QString Prompter::OpenFileName(QWidget* parent, const QString& title, const QString& dir,
+QString Prompter::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter) {
   return QFileDialog::getOpenFileName(parent, title, dir, filter);
 }
 
-QString Prompter::SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+QString Prompter::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter) {
   return QFileDialog::getSaveFileName(parent, title, dir, filter);
 }
@@ -92,21 +92,21 @@ Prompter& Prompts() {
   return *Current();
 }
 
-std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter) {
+std::unique_ptr<Prompter> setPrompter(std::unique_ptr<Prompter> prompter) {
   std::swap(Current(), prompter);
   return prompter;
 }
 
-void OpenHelp(const QString& topic) {
-  const QString page = HelpPagePath(topic);
+void openHelp(const QString& topic) {
+  const QString page = helpPagePath(topic);
   if (page.isEmpty()) {
-    Prompts().ShowError(nullptr, "Help",
+    Prompts().showError(nullptr, "Help",
                         "The help pages are not installed (share/doc/cardwise/help beside "
                         "the program's folder).");
     return;
   }
   if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page)))
-    Prompts().ShowError(nullptr, "Help", "No web browser could open " + page);
+    Prompts().showError(nullptr, "Help", "No web browser could open " + page);
 }
 
 }  // namespace cardwise::app

@@ -16,37 +16,37 @@ class Prompter {
  public:
   virtual ~Prompter() = default;
   // A confirmation with Yes and No; true for Yes.
-  virtual bool AskYesNo(QWidget* parent, const QString& title, const QString& text);
+  virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text);
   // Save, Discard and Cancel (the default: Escape and closing the box cancel too).
-  virtual EditChoice AskSaveDiscard(QWidget* parent, const QString& title, const QString& text);
+  virtual EditChoice askSaveDiscard(QWidget* parent, const QString& title, const QString& text);
   // An error box with one OK button.
-  virtual void ShowError(QWidget* parent, const QString& title, const QString& text);
+  virtual void showError(QWidget* parent, const QString& title, const QString& text);
   // An information box with one OK button.
-  virtual void ShowInfo(QWidget* parent, const QString& title, const QString& text);
+  virtual void showInfo(QWidget* parent, const QString& title, const QString& text);
   // An information box with OK and Help; Help opens the help page of `topic`.
-  virtual void ShowInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
+  virtual void showInfoWithHelp(QWidget* parent, const QString& title, const QString& text,
                                 const QString& topic);
   // An information box with OK and one more button, `action` ("Open site"); true when the user
   // chose that button.
-  virtual bool ShowInfoWithAction(QWidget* parent, const QString& title, const QString& text,
+  virtual bool showInfoWithAction(QWidget* parent, const QString& title, const QString& text,
                                   const QString& action);
   // An input box with one line of text; false when the user cancels (`text` is then unchanged).
-  virtual bool AskText(QWidget* parent, const QString& title, const QString& prompt, QString& text);
+  virtual bool askText(QWidget* parent, const QString& title, const QString& prompt, QString& text);
   // Opens a file in the desktop's program for it (a text file in the text editor).
-  virtual void OpenDocument(const QString& path);
+  virtual void openDocument(const QString& path);
   // File dialogs; an empty text when the user cancels.
-  virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& dir,
+  virtual QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter);
-  virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+  virtual QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter);
 };
 
 // The prompter in use; tests install their own and get the previous one back.
 Prompter& Prompts();
-std::unique_ptr<Prompter> SetPrompter(std::unique_ptr<Prompter> prompter);
+std::unique_ptr<Prompter> setPrompter(std::unique_ptr<Prompter> prompter);
 
 // Opens the help page of the topic (help.h) in the web browser; an error box says why when
 // the pages are not installed or no browser could open them.
-void OpenHelp(const QString& topic);
+void openHelp(const QString& topic);
 
 }  // namespace cardwise::app

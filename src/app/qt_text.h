@@ -11,12 +11,12 @@
 
 namespace cardwise::app {
 
-QString ToQString(std::string_view windows1252);
+QString toQString(std::string_view windows1252);
 // A character outside Windows-1252 becomes "?".
-std::string FromQString(const QString& text);
+std::string fromQString(const QString& text);
 
 // The core's colour values are 0x00BBGGRR.
-QColor ToQColor(ColorValue value);
-ColorValue FromQColor(const QColor& color);
+QColor toQColor(ColorValue value);
+ColorValue fromQColor(const QColor& color);
 
 }  // namespace cardwise::app

@@ -41,7 +41,7 @@ class WaitCursor {
   WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-std::string& FileNameSetting(TSettings& settings, DataKind kind) {
+std::string& fileNameSetting(AppSettings& settings, DataKind kind) {
   switch (kind) {
     case kCoursesFile:
       return settings.CourseFName;
@@ -57,19 +57,19 @@ std::string& FileNameSetting(TSettings& settings, DataKind kind) {
 }
 
 // File paths are bytes of the file system; the dialogs speak QString.
-QString PathText(const std::string& path) {
+QString pathText(const std::string& path) {
   return QFile::decodeName(QByteArray::fromStdString(path));
 }
-std::string PathBytes(const QString& path) {
+std::string pathBytes(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
 
-QString LoadProblems(const LoadReport& report) {
+QString loadProblems(const LoadReport& report) {
   QStringList lines;
-  if (!report.ReadStatus) lines << ToQString(report.ReadStatus.message());
+  if (!report.ReadStatus) lines << toQString(report.ReadStatus.message());
   const std::vector<std::string> messages = report.Messages();
   for (std::size_t i = 0; i < messages.size() && i < kMaxProblemsShown; ++i)
-    lines << ToQString(messages[i]);
+    lines << toQString(messages[i]);
   if (messages.size() > kMaxProblemsShown)
     lines << QString("... and %1 more lines.").arg(messages.size() - kMaxProblemsShown);
   return lines.join("\r");
@@ -77,7 +77,7 @@ QString LoadProblems(const LoadReport& report) {
 
 }  // namespace
 
-EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKind file) {
+EditorTraits makeEditorTraits(const QString& word, const QString& title, DataKind file) {
   EditorTraits traits;
   traits.Word = word;
   traits.Title = title;
@@ -96,150 +96,150 @@ EditorTraits MakeEditorTraits(const QString& word, const QString& title, DataKin
 
 // ---- showing
 
-void TRecordEditor::SetStatus(const QString& text, const QColor& color) {
-  Pstatus->SetStatus(text, color);
+void RecordEditor::SetStatus(const QString& text, const QColor& color) {
+  statusPanel->SetStatus(text, color);
 }
 
 // An edit in progress stays as typed: the user may only have looked at another window (or
 // used a dialog) meanwhile.
-void TRecordEditor::FormActivate() {
-  Pstatus->MakeCurrent();
+void RecordEditor::activate() {
+  statusPanel->MakeCurrent();
   if (edited_) return;
-  ShowRecord();
-  if (OnlyPlaceholder()) TakePlaceholderAsNew();
+  showRecord();
+  if (onlyPlaceholder()) takePlaceholderAsNew();
 }
 
 // A list read from no file holds just the placeholder "??": where the user types the ID, the
 // editor offers it as the new record it stands for, rather than showing "??" as if it were one
 // (left untyped, a post or a change of the lists removes it again).
-bool TRecordEditor::OnlyPlaceholder() const {
+bool RecordEditor::onlyPlaceholder() const {
   return traits_.GiveID && list_->Count() == 1 && list_->KeyAt(0) == kPlaceholderID;
 }
 
-void TRecordEditor::TakePlaceholderAsNew() {
+void RecordEditor::takePlaceholderAsNew() {
   index_ = 0;
   adding_ = edited_ = true;
-  Eid->setReadOnly(!traits_.GiveID);
-  EditMode();
-  ShowNewRecord();
+  idEdit->setReadOnly(!traits_.GiveID);
+  editMode();
+  showNewRecord();
   untouched_ = true;
 }
 
-int TRecordEditor::CheckedIndex(int index) const {
+int RecordEditor::checkedIndex(int index) const {
   const int count = list_->Count();
   if (count == 0) return -1;
   if (traits_.Check == IndexCheck::NothingWhenNegative && index < 0) return -1;
   return std::clamp(index, 0, count - 1);
 }
 
-void TRecordEditor::ShowRecord() {
+void RecordEditor::showRecord() {
   loading_ = true;
-  index_ = CheckedIndex(index_);
+  index_ = checkedIndex(index_);
   if (list_->IsValidIndex(index_)) {
-    Eid->setText(ToQString(list_->IDAt(index_)));
-    ShowFields(index_);
+    idEdit->setText(toQString(list_->idAt(index_)));
+    showFields(index_);
   } else {
-    Eid->clear();
-    ClearFields();
+    idEdit->clear();
+    clearFields();
   }
-  UpdateScrollBar();
+  updateScrollBar();
   loading_ = false;
 }
 
-void TRecordEditor::UpdateScrollBar() {
-  const QSignalBlocker blocker(SB);
+void RecordEditor::updateScrollBar() {
+  const QSignalBlocker blocker(scrollBar);
   const int count = list_->Count();
-  SB->setRange(0, std::max(count - 1, 0));
-  SB->setValue(std::max(index_, 0));
-  SB->setPageStep(std::max(count / 5, 1));
+  scrollBar->setRange(0, std::max(count - 1, 0));
+  scrollBar->setValue(std::max(index_, 0));
+  scrollBar->setPageStep(std::max(count / 5, 1));
 }
 
-void TRecordEditor::BrowseMode() {
-  SBnew->setVisible(true);
-  BBpost->setVisible(false);
-  SBwww->setEnabled(true);
+void RecordEditor::browseMode() {
+  newButton->setVisible(true);
+  postButton->setVisible(false);
+  webButton->setEnabled(true);
   fileMenu_->menuAction()->setEnabled(true);
   for (QAction* action : fileMenu_->actions())
     action->setEnabled(true);
-  MIpnew->setEnabled(true);
-  MIpcancel->setEnabled(false);
-  MIeundo->setEnabled(false);
-  ModeChanged(false);
+  newAction->setEnabled(true);
+  cancelAction->setEnabled(false);
+  undoAction->setEnabled(false);
+  modeChanged(false);
 }
 
-void TRecordEditor::EditMode() {
-  SBwww->setEnabled(false);
-  SBnew->setVisible(false);
-  BBpost->setVisible(true);
+void RecordEditor::editMode() {
+  webButton->setEnabled(false);
+  newButton->setVisible(false);
+  postButton->setVisible(true);
   // Only Close stays: it asks what to do with the edit.
   for (QAction* action : fileMenu_->actions())
-    action->setEnabled(action == MIfclose);
-  MIpnew->setEnabled(false);
-  MIpcancel->setEnabled(true);
-  MIeundo->setEnabled(true);
-  ModeChanged(true);
+    action->setEnabled(action == closeAction);
+  newAction->setEnabled(false);
+  cancelAction->setEnabled(true);
+  undoAction->setEnabled(true);
+  modeChanged(true);
 }
 
-void TRecordEditor::ModeChanged(bool) {}
+void RecordEditor::modeChanged(bool) {}
 
 // ---- editing
 
-void TRecordEditor::DoFlagEdit() {
+void RecordEditor::markEdited() {
   if (loading_) return;
   untouched_ = false;
   if (!edited_) {
-    SetStatus("Editing: " + Eid->text(), kEditColor);
-    EditMode();
+    SetStatus("Editing: " + idEdit->text(), kEditColor);
+    editMode();
   }
   edited_ = true;
 }
 
-void TRecordEditor::AddRecord() {
+void RecordEditor::addRecord() {
   index_ = list_->AddPlaceholder();
   adding_ = edited_ = true;
-  Eid->setReadOnly(!traits_.GiveID);
-  EditMode();
+  idEdit->setReadOnly(!traits_.GiveID);
+  editMode();
 }
 
-void TRecordEditor::DoNew() {
-  if (!SettleEdit(true)) return;
-  AddRecord();
-  ShowNewRecord();
+void RecordEditor::addNew() {
+  if (!settleEdit(true)) return;
+  addRecord();
+  showNewRecord();
 }
 
-void TRecordEditor::ShowNewRecord() {
-  ShowRecord();
+void RecordEditor::showNewRecord() {
+  showRecord();
   if (traits_.GiveID) {
     SetStatus("New " + traits_.Word + " added, Give ID", kNewColor);
   } else {
     SetStatus("New " + traits_.Word + " added", kNewColor);
-    Efid->setEnabled(false);
+    findEdit->setEnabled(false);
   }
-  NewRecordShown();
+  newRecordShown();
 }
 
-void TRecordEditor::NewRecordShown() {
-  if (traits_.GiveID) FocusField(Eid);
+void RecordEditor::newRecordShown() {
+  if (traits_.GiveID) focusField(idEdit);
 }
 
 // The placeholder "??" in a new record's ID must go when the user types the ID.
-void TRecordEditor::FocusField(QLineEdit* field) {
+void RecordEditor::focusField(QLineEdit* field) {
   field->setFocus(Qt::OtherFocusReason);
   field->selectAll();
 }
 
-void TRecordEditor::EndEdit() {
-  Eid->setReadOnly(true);
-  Efid->setEnabled(true);
+void RecordEditor::endEdit() {
+  idEdit->setReadOnly(true);
+  findEdit->setEnabled(true);
   edited_ = adding_ = false;
-  BrowseMode();
+  browseMode();
 }
 
-std::string TRecordEditor::DataPath() const {
+std::string RecordEditor::dataPath() const {
   return DataFilePath(Settings(), traits_.File);
 }
 
-bool TRecordEditor::RemovesID(const std::string& id) const {
+bool RecordEditor::removesID(const std::string& id) const {
   switch (traits_.Removes) {
     case PostRemoves::Placeholder:
       return id == kPlaceholderID;
@@ -251,164 +251,164 @@ bool TRecordEditor::RemovesID(const std::string& id) const {
   return false;
 }
 
-bool TRecordEditor::PostRecord() {
+bool RecordEditor::postRecord() {
   if (!list_->IsValidIndex(index_)) {
-    EndEdit();
+    endEdit();
     return true;
   }
   const std::string oldID = list_->KeyAt(index_);
-  const std::string typed = UpperCase(Trim(FromQString(Eid->text())));
-  if (RemovesID(typed)) {
-    RemovePlaceholder();
-    ShowRecord();
-    EndEdit();
+  const std::string typed = UpperCase(Trim(fromQString(idEdit->text())));
+  if (removesID(typed)) {
+    removePlaceholder();
+    showRecord();
+    endEdit();
     return true;
   }
-  list_->SetID(index_, typed);
-  if (!StoreFields(index_)) {
-    list_->SetID(index_, oldID);
+  list_->setID(index_, typed);
+  if (!storeFields(index_)) {
+    list_->setID(index_, oldID);
     return false;
   }
   list_->MakeID(index_);
-  const std::string newID = list_->IDAt(index_);
-  if (!AcceptID(oldID, newID) || !SaveShown(newID)) {
-    list_->SetID(index_, oldID);
+  const std::string newID = list_->idAt(index_);
+  if (!acceptID(oldID, newID) || !saveShown(newID)) {
+    list_->setID(index_, oldID);
     return false;
   }
   if (newID != oldID) Rename(oldID, newID);
-  EndEdit();
+  endEdit();
   return true;
 }
 
 // One record per ID: a post that would give the record the ID of another one is refused,
 // rather than merging the two or letting the save overwrite the other record's section.
-bool TRecordEditor::AcceptID(const std::string& oldID, const std::string& newID) {
+bool RecordEditor::acceptID(const std::string& oldID, const std::string& newID) {
   int other = 0;
   QString problem;
   if (newID.empty())
     problem = "Give the " + traits_.Word + " an ID.";
   else if (CompareText(oldID, newID) != 0 && list_->Find(newID, other))
-    problem = "The ID " + ToQString(newID) + " belongs to another " + traits_.Word + ".\r" +
+    problem = "The ID " + toQString(newID) + " belongs to another " + traits_.Word + ".\r" +
               traits_.DuplicateIdAdvice;
   if (problem.isEmpty()) return true;
-  Prompts().ShowError(this, kAppTitle, problem);
+  Prompts().showError(this, kAppTitle, problem);
   return false;
 }
 
-bool TRecordEditor::SaveShown(const std::string& id) {
-  const std::string path = DataPath();
+bool RecordEditor::saveShown(const std::string& id) {
+  const std::string path = dataPath();
   const Status status = list_->SaveRecord(index_, path);
-  if (!status) ShowFailure(ToQString(id) + " could not be saved in " + PathText(path), status);
+  if (!status) showFailure(toQString(id) + " could not be saved in " + pathText(path), status);
   return status.ok();
 }
 
-void TRecordEditor::Rename(const std::string& oldID, const std::string& newID) {
+void RecordEditor::Rename(const std::string& oldID, const std::string& newID) {
   {
-    const QSignalBlocker blocker(Eid);
-    Eid->setText(ToQString(newID));
+    const QSignalBlocker blocker(idEdit);
+    idEdit->setText(toQString(newID));
   }
   index_ = list_->Refile(index_);
   // The same key in other letter case: the save has replaced the old section already, and
   // erasing "the old one" would erase the record just saved.
   if (CompareText(oldID, newID) != 0) {
     const Status status = list_->DeleteByID(oldID);
-    if (!status) ShowFailure(ToQString(oldID) + " could not be removed from the file", status);
+    if (!status) showFailure(toQString(oldID) + " could not be removed from the file", status);
   }
   list_->Find(newID, index_);
-  UpdateScrollBar();
+  updateScrollBar();
 }
 
 // The new record is the placeholder wherever it is now: navigation may have moved away from
 // it while adding, and the record shown then must not be deleted in its place.
-void TRecordEditor::RemovePlaceholder() {
+void RecordEditor::removePlaceholder() {
   int at = 0;
   if (!list_->Find(kPlaceholderID, at)) return;
   const DeleteResult result = list_->DeleteAt(at);
   if (!result.Outcome)
-    return ShowFailure("The new " + traits_.Word + " could not be removed", result.Outcome);
+    return showFailure("The new " + traits_.Word + " could not be removed", result.Outcome);
   if (at == index_)
     index_ = result.Next;
   else if (at < index_)
     --index_;
 }
 
-void TRecordEditor::ShowFailure(const QString& text, const Status& status) {
-  Prompts().ShowError(this, kAppTitle, text + ":\r" + ToQString(status.message()));
+void RecordEditor::showFailure(const QString& text, const Status& status) {
+  Prompts().showError(this, kAppTitle, text + ":\r" + toQString(status.message()));
 }
 
-void TRecordEditor::DoPost() {
+void RecordEditor::post() {
   SetStatus("");
-  PostRecord();
+  postRecord();
 }
 
-void TRecordEditor::DoUndo() {
+void RecordEditor::undo() {
   if (adding_) {
-    DiscardEdit();
+    discardEdit();
     SetStatus("Add " + traits_.Word + " canceled");
   } else if (edited_) {
     SetStatus("");
-    DiscardEdit();
+    discardEdit();
   } else {
     SetStatus("Nothing to Undo!");
   }
-  FocusField(Efid);
+  focusField(findEdit);
 }
 
-void TRecordEditor::DoDel() {
+void RecordEditor::deleteRecord() {
   SetStatus("");
-  if (list_->IsValidIndex(index_) && Prompts().AskYesNo(this, "Confirm", DeleteQuestion()))
-    DeleteShown();
-  ShowRecord();
+  if (list_->IsValidIndex(index_) && Prompts().askYesNo(this, "Confirm", deleteQuestion()))
+    deleteShown();
+  showRecord();
 }
 
 // The records that use the one to delete are not touched: the question says how many there are.
-QString TRecordEditor::DeleteQuestion() const {
+QString RecordEditor::deleteQuestion() const {
   const std::string key = list_->KeyAt(index_);
-  const QString name = ToQString(list_->NameAt(index_));
+  const QString name = toQString(list_->nameAt(index_));
   const std::string uses = traits_.UsesOf ? UsesText(traits_.UsesOf(key)) : std::string();
   if (uses.empty()) return "About to delete: " + name + "\rAre you sure?";
-  return (name.isEmpty() ? ToQString(key) : name) + " has " + ToQString(uses) +
+  return (name.isEmpty() ? toQString(key) : name) + " has " + toQString(uses) +
          "; they stay and will show the ID only. Delete the " + traits_.Word + "?";
 }
 
-void TRecordEditor::DeleteShown() {
+void RecordEditor::deleteShown() {
   const DeleteResult result = list_->DeleteAt(index_);
   if (!result.Outcome)
-    return ShowFailure(ToQString(list_->KeyAt(index_)) + " could not be deleted", result.Outcome);
+    return showFailure(toQString(list_->KeyAt(index_)) + " could not be deleted", result.Outcome);
   index_ = result.Next;
-  EndEdit();
+  endEdit();
 }
 
-bool TRecordEditor::PostPending() {
-  return !edited_ || PostRecord();
+bool RecordEditor::postPending() {
+  return !edited_ || postRecord();
 }
 
-std::string TRecordEditor::ShownKey() const {
+std::string RecordEditor::shownKey() const {
   return list_->IsValidIndex(index_) ? list_->KeyAt(index_) : std::string();
 }
 
-void TRecordEditor::ShowKey(const std::string& key) {
+void RecordEditor::showKey(const std::string& key) {
   if (!key.empty()) list_->Find(key, index_);
-  ShowRecord();
+  showRecord();
 }
 
 // ---- navigation
 
 // Rounds post on navigation (a card is typed in one go and Enter moves on); the other editors
 // ask, so that an edit never goes unnoticed.
-bool TRecordEditor::SettleEdit(bool navigating) {
+bool RecordEditor::settleEdit(bool navigating) {
   if (!edited_) return true;
   if (untouched_) {  // only the offered first record: nothing was typed
-    DiscardEdit();
+    discardEdit();
     return true;
   }
-  if (navigating && traits_.NavigationPosts) return PostRecord();
-  switch (Prompts().AskSaveDiscard(this, kAppTitle, PendingEditText())) {
+  if (navigating && traits_.NavigationPosts) return postRecord();
+  switch (Prompts().askSaveDiscard(this, kAppTitle, pendingEditText())) {
     case EditChoice::Save:
       SetStatus("");
-      return PostRecord();
+      return postRecord();
     case EditChoice::Discard:
-      DiscardEdit();
+      discardEdit();
       return true;
     case EditChoice::Cancel:
       break;
@@ -416,188 +416,187 @@ bool TRecordEditor::SettleEdit(bool navigating) {
   return false;
 }
 
-QString TRecordEditor::PendingEditText() const {
+QString RecordEditor::pendingEditText() const {
   if (adding_) return "The new " + traits_.Word + " has not been saved.\rSave it?";
-  return "The changes to " + traits_.Word + " " + ToQString(ShownKey()) +
+  return "The changes to " + traits_.Word + " " + toQString(shownKey()) +
          " have not been saved.\rSave them?";
 }
 
 // A new record goes; an edited one is read back from its file, since editors may have changed
 // the record in memory while it was typed (the round's card, the tour's standings).
-void TRecordEditor::DiscardEdit() {
+void RecordEditor::discardEdit() {
   if (adding_) {
-    RemovePlaceholder();
+    removePlaceholder();
   } else if (list_->IsValidIndex(index_)) {
-    const Status status = list_->ReloadRecord(index_, DataPath());
-    if (!status) ShowFailure(ToQString(list_->KeyAt(index_)) + " could not be read", status);
+    const Status status = list_->ReloadRecord(index_, dataPath());
+    if (!status) showFailure(toQString(list_->KeyAt(index_)) + " could not be read", status);
   }
-  ShowRecord();
-  EndEdit();
+  showRecord();
+  endEdit();
 }
 
-void TRecordEditor::ReportEnd(const QString& which) {
-  SetStatus("The " + which + " " + traits_.Word + " is: " + Eid->text() + " !", kEndColor);
+void RecordEditor::reportEnd(const QString& which) {
+  SetStatus("The " + which + " " + traits_.Word + " is: " + idEdit->text() + " !", kEndColor);
 }
 
-void TRecordEditor::DoFirst() {
-  if (!SettleEdit(true)) return;
+void RecordEditor::showFirst() {
+  if (!settleEdit(true)) return;
   index_ = 0;
-  ShowRecord();
+  showRecord();
 }
 
-void TRecordEditor::DoPrev() {
-  if (!SettleEdit(true)) return;
+void RecordEditor::showPrevious() {
+  if (!settleEdit(true)) return;
   if (index_ - 1 < 0) {
     index_ = std::min(0, list_->Count() - 1);
-    ReportEnd("first");
+    reportEnd("first");
   } else {
     --index_;
-    ShowRecord();
+    showRecord();
   }
 }
 
-void TRecordEditor::DoNext() {
-  if (!SettleEdit(true)) return;
+void RecordEditor::showNext() {
+  if (!settleEdit(true)) return;
   if (index_ + 1 >= list_->Count()) {
     index_ = list_->Count() - 1;
-    ReportEnd("last");
+    reportEnd("last");
   } else {
     ++index_;
-    ShowRecord();
+    showRecord();
   }
 }
 
-void TRecordEditor::DoLast() {
-  if (!SettleEdit(true)) return;
+void RecordEditor::showLast() {
+  if (!settleEdit(true)) return;
   index_ = list_->Count() - 1;
-  ShowRecord();
+  showRecord();
 }
 
-void TRecordEditor::DoFind() {
-  if (!SettleEdit(true)) return;
-  list_->Find(FromQString(Efid->text()), index_);
-  ShowRecord();
+void RecordEditor::findTyped() {
+  if (!settleEdit(true)) return;
+  list_->Find(fromQString(findEdit->text()), index_);
+  showRecord();
 }
 
-void TRecordEditor::SBScroll(int position) {
-  if (!SettleEdit(true)) {
-    UpdateScrollBar();
+void RecordEditor::scrollTo(int position) {
+  if (!settleEdit(true)) {
+    updateScrollBar();
     return;
   }
   index_ = position;
-  ShowRecord();
+  showRecord();
 }
 
 // ---- browse, help, clipboard
 
-void TRecordEditor::DoBrowse() {
+void RecordEditor::browse() {
   if (!list_->IsValidIndex(index_)) return;
-  SetStatus("Browse: " + ToQString(list_->KeyAt(index_)));
-  const std::string path = PagePathOf(index_);
+  SetStatus("Browse: " + toQString(list_->KeyAt(index_)));
+  const std::string path = pagePathOf(index_);
   if (FileExists(path)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
     return;
   }
-  Prompts().ShowError(this, kAppTitle,
-                      PathText(path) + "\rdoes not exist.\r" +
+  Prompts().showError(this, kAppTitle,
+                      pathText(path) + "\rdoes not exist.\r" +
                           "You have to make the pages before you browse them.\r" +
                           "Press the Make Pages to create the file.");
 }
 
-void TRecordEditor::DoHelp() {
-  OpenHelp(traits_.HelpTopic);
+void RecordEditor::showHelp() {
+  openHelp(traits_.HelpTopic);
 }
 
-void TRecordEditor::DoCopy() {
-  if (edited_ && !PostRecord()) return;
+void RecordEditor::copyRecord() {
+  if (edited_ && !postRecord()) return;
   if (!list_->IsValidIndex(index_)) return;
-  QGuiApplication::clipboard()->setText(ToQString(list_->CopyToClipboard(index_)));
+  QGuiApplication::clipboard()->setText(toQString(list_->CopyToClipboard(index_)));
   SetStatus("Current " + traits_.Word + " copied");
 }
 
-void TRecordEditor::DoPaste() {
+void RecordEditor::pasteRecords() {
   // Not editing: the paste finds its record by the pasted ID or name, or makes a new one.
   int target = edited_ && list_->IsValidIndex(index_) ? index_ : -1;
-  const std::string text = FromQString(QGuiApplication::clipboard()->text());
+  const std::string text = fromQString(QGuiApplication::clipboard()->text());
   if (!list_->PasteFromClipboard(text, target)) return;
   index_ = target;
-  ShowRecord();
+  showRecord();
   SetStatus("Clipboard contents pasted");
 }
 
 // ---- file menu
 
-QString TRecordEditor::AskFileName(bool save, const QString& title) {
-  const QString dir = PathText(Settings().DataDir);
+QString RecordEditor::askFileName(bool save, const QString& title) {
+  const QString dir = pathText(Settings().DataDir);
   const QString pattern = traits_.FilePattern;
   const QString filter = "Cardwise data (" + pattern + " " + pattern.toLower() + ");;All files (*)";
-  return save ? Prompts().SaveFileName(this, title, dir, filter)
-              : Prompts().OpenFileName(this, title, dir, filter);
+  return save ? Prompts().saveFileName(this, title, dir, filter)
+              : Prompts().openFileName(this, title, dir, filter);
 }
 
-void TRecordEditor::DoMerge() {
+void RecordEditor::merge() {
   const std::string path =
-      PathBytes(AskFileName(false, "Merge " + traits_.Title + " data with file"));
+      pathBytes(askFileName(false, "Merge " + traits_.Title + " data with file"));
   if (path.empty() || !FileExists(path)) return;
   LoadReport report;
   {
     const WaitCursor wait;
     report = list_->LoadFromFile(path);
   }
-  if (!report.Clean()) Prompts().ShowError(this, kAppTitle, LoadProblems(report));
-  ShowRecord();
+  if (!report.Clean()) Prompts().showError(this, kAppTitle, loadProblems(report));
+  showRecord();
 }
 
-void TRecordEditor::DoOpen() {
+void RecordEditor::openFile() {
   const std::string path =
-      PathBytes(AskFileName(false, "Open new " + traits_.Title + " data file"));
+      pathBytes(askFileName(false, "Open new " + traits_.Title + " data file"));
   if (path.empty() || !FileExists(path)) return;
   LoadReport report;
   {
     const WaitCursor wait;
     list_->Clear();
-    FileNameSetting(Settings(), traits_.File) = FileNameOf(path);
-    report = list_->LoadFromFile(DataPath());
+    fileNameSetting(Settings(), traits_.File) = FileNameOf(path);
+    report = list_->LoadFromFile(dataPath());
   }
-  if (!report.Clean()) Prompts().ShowError(this, kAppTitle, LoadProblems(report));
+  if (!report.Clean()) Prompts().showError(this, kAppTitle, loadProblems(report));
   index_ = 0;
-  ShowRecord();
+  showRecord();
 }
 
 // The list's file becomes the saved one: later posts write there (through the file-name
 // setting), so later deletions and renames must erase their sections there too.
-void TRecordEditor::DoSaveAs() {
+void RecordEditor::saveAs() {
   std::string name =
-      FileNameOf(PathBytes(AskFileName(true, "Save " + traits_.Title + " data as filename")));
+      FileNameOf(pathBytes(askFileName(true, "Save " + traits_.Title + " data as filename")));
   if (name.empty()) return;
   if (name.find('.') == std::string::npos) name += ".dat";
-  std::string& setting = FileNameSetting(Settings(), traits_.File);
+  std::string& setting = fileNameSetting(Settings(), traits_.File);
   const std::string previous = std::exchange(setting, name);
   Status status = Status::Ok();
   {
     const WaitCursor wait;
-    status = list_->SaveAll(DataPath());
+    status = list_->SaveAll(dataPath());
   }
-  if (status) return list_->SetFileName(DataPath());
+  if (status) return list_->SetFileName(dataPath());
   // Posts keep going to the file that still holds the records.
-  const std::string failed = DataPath();
+  const std::string failed = dataPath();
   setting = previous;
-  ShowFailure("The " + traits_.Title + " data could not be saved in " + PathText(failed), status);
+  showFailure("The " + traits_.Title + " data could not be saved in " + pathText(failed), status);
 }
 
-void TRecordEditor::AddCsvExport(std::function<CsvTable(int index)> table) {
+void RecordEditor::addCsvExport(std::function<CsvTable(int index)> table) {
   auto* item = new QAction("E&xport CSV...", this);
-  item->setObjectName("MIfexport");
-  fileMenu_->insertAction(MIfclose, item);
-  connect(item, &QAction::triggered, this,
-          [this, table = std::move(table)] { DoExportCsv(table); });
+  item->setObjectName("exportAction");
+  fileMenu_->insertAction(closeAction, item);
+  connect(item, &QAction::triggered, this, [this, table = std::move(table)] { exportCsv(table); });
 }
 
-void TRecordEditor::DoExportCsv(const std::function<CsvTable(int index)>& table) {
+void RecordEditor::exportCsv(const std::function<CsvTable(int index)>& table) {
   if (!list_->IsValidIndex(index_)) return;
   const QString suggested =
-      PathText(Settings().DataDir) + ToQString(list_->KeyAt(index_)).toLower() + ".csv";
-  const std::string path = PathBytes(Prompts().SaveFileName(
+      pathText(Settings().DataDir) + toQString(list_->KeyAt(index_)).toLower() + ".csv";
+  const std::string path = pathBytes(Prompts().saveFileName(
       this, "Export " + traits_.Title + " as CSV", suggested, "CSV files (*.csv);;All files (*)"));
   if (path.empty()) return;
   Status status = Status::Ok();
@@ -605,16 +604,16 @@ void TRecordEditor::DoExportCsv(const std::function<CsvTable(int index)>& table)
     const WaitCursor wait;
     status = WriteFileAtomically(path, CsvText(table(index_)));
   }
-  if (!status) return ShowFailure("The CSV file could not be written", status);
-  SetStatus(PathText(path) + " written.");
+  if (!status) return showFailure("The CSV file could not be written", status);
+  SetStatus(pathText(path) + " written.");
 }
 
-void TRecordEditor::DoClose() {
+void RecordEditor::closeFile() {
   close();
 }
 
-void TRecordEditor::closeEvent(QCloseEvent* event) {
-  if (SettleEdit(false))
+void RecordEditor::closeEvent(QCloseEvent* event) {
+  if (settleEdit(false))
     QMainWindow::closeEvent(event);
   else
     event->ignore();

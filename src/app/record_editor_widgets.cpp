@@ -38,8 +38,8 @@ class CaseValidator : public QValidator {
 
 }  // namespace
 
-TRecordEditor::TRecordEditor(EditorTraits traits, std::unique_ptr<RecordListAdapter> list,
-                             QWidget* parent)
+RecordEditor::RecordEditor(EditorTraits traits, std::unique_ptr<RecordListAdapter> list,
+                           QWidget* parent)
     : QMainWindow(parent), traits_(std::move(traits)), list_(std::move(list)) {
   setWindowTitle(traits_.Caption);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -49,15 +49,15 @@ TRecordEditor::TRecordEditor(EditorTraits traits, std::unique_ptr<RecordListAdap
   createWidgets();
   createLayout();
   connectSignals();
-  BrowseMode();
+  browseMode();
 }
 
-TRecordEditor::~TRecordEditor() = default;
+RecordEditor::~RecordEditor() = default;
 
 // ---- construction
 
-QAction* TRecordEditor::menuItem(QMenu* menu, const char* name, const QString& caption,
-                                 const QKeySequence& keys, void (TRecordEditor::*slot)()) {
+QAction* RecordEditor::menuItem(QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& keys, void (RecordEditor::*slot)()) {
   QAction* action = menu->addAction(caption);
   action->setObjectName(name);
   action->setShortcut(keys);
@@ -65,62 +65,63 @@ QAction* TRecordEditor::menuItem(QMenu* menu, const char* name, const QString& c
   return action;
 }
 
-void TRecordEditor::createMenus() {
+void RecordEditor::createMenus() {
   createFileMenu();
   createEditMenu();
   createRecordMenu();
-  MIhelp = menuBar()->addAction("&Help");
-  MIhelp->setObjectName("MIhelp");
-  connect(MIhelp, &QAction::triggered, this, &TRecordEditor::DoHelp);
+  helpAction = menuBar()->addAction("&Help");
+  helpAction->setObjectName("helpAction");
+  connect(helpAction, &QAction::triggered, this, &RecordEditor::showHelp);
 }
 
-void TRecordEditor::createFileMenu() {
+void RecordEditor::createFileMenu() {
   fileMenu_ = menuBar()->addMenu("&File");
-  MIfmerge = menuItem(fileMenu_, "MIfmerge", "&Merge...", {}, &TRecordEditor::DoMerge);
-  MIfopen = menuItem(fileMenu_, "MIfopen", "&Open...", {}, &TRecordEditor::DoOpen);
-  MIfsave = menuItem(fileMenu_, "MIfsave", "&Save As...", {}, &TRecordEditor::DoSaveAs);
-  MIfclose = menuItem(fileMenu_, "MIfclose", "&Close", QKeySequence(Qt::CTRL | Qt::Key_F4),
-                      &TRecordEditor::DoClose);
+  mergeAction = menuItem(fileMenu_, "mergeAction", "&Merge...", {}, &RecordEditor::merge);
+  openAction = menuItem(fileMenu_, "openAction", "&Open...", {}, &RecordEditor::openFile);
+  saveAsAction = menuItem(fileMenu_, "saveAsAction", "&Save As...", {}, &RecordEditor::saveAs);
+  closeAction = menuItem(fileMenu_, "closeAction", "&Close", QKeySequence(Qt::CTRL | Qt::Key_F4),
+                         &RecordEditor::closeFile);
 }
 
-void TRecordEditor::createEditMenu() {
+void RecordEditor::createEditMenu() {
   QMenu* edit = editMenu_ = menuBar()->addMenu("&Edit");
-  MIeundo = menuItem(edit, "MIeundo", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace),
-                     &TRecordEditor::DoUndo);
-  MIecopy = menuItem(edit, "MIecopy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_Insert),
-                     &TRecordEditor::DoCopy);
-  MIepaste = menuItem(edit, "MIepaste", "Paste", QKeySequence(Qt::SHIFT | Qt::Key_Insert),
-                      &TRecordEditor::DoPaste);
-  MIepaste->setToolTip("Paste Clipboard " + traits_.Title + " data");
+  undoAction = menuItem(edit, "undoAction", "&Undo", QKeySequence(Qt::ALT | Qt::Key_Backspace),
+                        &RecordEditor::undo);
+  copyAction = menuItem(edit, "copyAction", "Copy", QKeySequence(Qt::CTRL | Qt::Key_Insert),
+                        &RecordEditor::copyRecord);
+  pasteAction = menuItem(edit, "pasteAction", "Paste", QKeySequence(Qt::SHIFT | Qt::Key_Insert),
+                         &RecordEditor::pasteRecords);
+  pasteAction->setToolTip("Paste Clipboard " + traits_.Title + " data");
   edit->setToolTipsVisible(true);
 }
 
-void TRecordEditor::createRecordMenu() {
+void RecordEditor::createRecordMenu() {
   QMenu* menu = menuBar()->addMenu(traits_.MenuTitle);
   using Keys = QKeySequence;
-  MIpfirst = menuItem(menu, "MIpfirst", "&First", Keys(Qt::Key_F5), &TRecordEditor::DoFirst);
-  MIpprev = menuItem(menu, "MIpprev", "&Previous", Keys(Qt::Key_F6), &TRecordEditor::DoPrev);
-  MIpnext = menuItem(menu, "MIpnext", "&Next", Keys(Qt::Key_F7), &TRecordEditor::DoNext);
-  MIplast = menuItem(menu, "MIplast", "&Last", Keys(Qt::Key_F8), &TRecordEditor::DoLast);
-  MIpnew = menuItem(menu, "MIpnew", "New", Keys(Qt::Key_F9), &TRecordEditor::DoNew);
-  MIpedit = menuItem(menu, "MIpedit", "Edit", {}, &TRecordEditor::DoFlagEdit);
-  MIpdelete =
-      menuItem(menu, "MIpdelete", "Delete", Keys(Qt::CTRL | Qt::Key_Delete), &TRecordEditor::DoDel);
-  MIppost = menuItem(menu, "MIppost", "Post", Keys(Qt::Key_F11), &TRecordEditor::DoPost);
-  MIpcancel = menuItem(menu, "MIpcancel", "Cancel", Keys(Qt::Key_F12), &TRecordEditor::DoUndo);
+  firstAction = menuItem(menu, "firstAction", "&First", Keys(Qt::Key_F5), &RecordEditor::showFirst);
+  previousAction =
+      menuItem(menu, "previousAction", "&Previous", Keys(Qt::Key_F6), &RecordEditor::showPrevious);
+  nextAction = menuItem(menu, "nextAction", "&Next", Keys(Qt::Key_F7), &RecordEditor::showNext);
+  lastAction = menuItem(menu, "lastAction", "&Last", Keys(Qt::Key_F8), &RecordEditor::showLast);
+  newAction = menuItem(menu, "newAction", "New", Keys(Qt::Key_F9), &RecordEditor::addNew);
+  editAction = menuItem(menu, "editAction", "Edit", {}, &RecordEditor::markEdited);
+  deleteAction = menuItem(menu, "deleteAction", "Delete", Keys(Qt::CTRL | Qt::Key_Delete),
+                          &RecordEditor::deleteRecord);
+  postAction = menuItem(menu, "postAction", "Post", Keys(Qt::Key_F11), &RecordEditor::post);
+  cancelAction = menuItem(menu, "cancelAction", "Cancel", Keys(Qt::Key_F12), &RecordEditor::undo);
 }
 
-void TRecordEditor::createWidgets() {
-  Eid = new QLineEdit;
-  Eid->setObjectName("Eid");
-  Eid->setToolTip("The ID should be short");
-  UpperCaseInput(Eid);
-  Eid->setReadOnly(true);
-  Efid = new QLineEdit;
-  Efid->setObjectName("Efid");
-  UpperCaseInput(Efid);
-  SB = new QScrollBar(Qt::Vertical);
-  SB->setObjectName("SB");
+void RecordEditor::createWidgets() {
+  idEdit = new QLineEdit;
+  idEdit->setObjectName("idEdit");
+  idEdit->setToolTip("The ID should be short");
+  upperCaseInput(idEdit);
+  idEdit->setReadOnly(true);
+  findEdit = new QLineEdit;
+  findEdit->setObjectName("findEdit");
+  upperCaseInput(findEdit);
+  scrollBar = new QScrollBar(Qt::Vertical);
+  scrollBar->setObjectName("scrollBar");
   auto speedButton = [](const char* name, const QString& caption, const QString& hint) {
     auto* button = new QToolButton;
     button->setObjectName(name);
@@ -129,83 +130,84 @@ void TRecordEditor::createWidgets() {
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     return button;
   };
-  SBnew = speedButton("SBnew", "Add", traits_.NewHint);
-  SBdel = speedButton("SBdel", "Del", traits_.DelHint);
-  SBwww = speedButton("SBwww", "Browse", traits_.BrowseHint);
-  BBpost = new QPushButton("Post");
-  BBpost->setObjectName("BBpost");
-  BBpost->setToolTip(traits_.PostHint);
-  BBpost->setDefault(true);
-  Pstatus = new StatusPanel;
+  newButton = speedButton("newButton", "Add", traits_.NewHint);
+  deleteButton = speedButton("deleteButton", "Del", traits_.DelHint);
+  webButton = speedButton("webButton", "Browse", traits_.BrowseHint);
+  postButton = new QPushButton("Post");
+  postButton->setObjectName("postButton");
+  postButton->setToolTip(traits_.PostHint);
+  postButton->setDefault(true);
+  statusPanel = new StatusPanel;
   fields_ = new QWidget;
 }
 
-void TRecordEditor::createLayout() {
+void RecordEditor::createLayout() {
   auto* idLabel = new QLabel(traits_.IdLabel);
-  idLabel->setBuddy(Eid);
+  idLabel->setBuddy(idEdit);
   auto* findLabel = new QLabel(traits_.FindLabel);
-  findLabel->setBuddy(Efid);
+  findLabel->setBuddy(findEdit);
   auto* idRow = new QHBoxLayout;
   idRow->addWidget(idLabel);
-  idRow->addWidget(Eid);
+  idRow->addWidget(idEdit);
   idRow->addSpacing(fontMetrics().averageCharWidth() * 4);
   idRow->addWidget(findLabel);
-  idRow->addWidget(Efid);
+  idRow->addWidget(findEdit);
   auto* middle = new QHBoxLayout;
   middle->addWidget(fields_, 1);
-  middle->addWidget(SB);
+  middle->addWidget(scrollBar);
   // Add and Post take turns in one place; each keeps its room while hidden so the window,
   // which has a fixed size, does not jump.
   auto* buttons = new QHBoxLayout;
-  for (QWidget* widget : std::initializer_list<QWidget*>{SBnew, BBpost}) {
+  for (QWidget* widget : std::initializer_list<QWidget*>{newButton, postButton}) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget->setSizePolicy(policy);
   }
-  buttons->addWidget(SBnew);
-  buttons->addWidget(SBdel);
-  buttons->addWidget(SBwww);
+  buttons->addWidget(newButton);
+  buttons->addWidget(deleteButton);
+  buttons->addWidget(webButton);
   buttons->addStretch(1);
-  buttons->addWidget(BBpost);
+  buttons->addWidget(postButton);
   auto* central = new QWidget;
   auto* column = new QVBoxLayout(central);
   column->addLayout(idRow);
   column->addLayout(middle, 1);
   column->addLayout(buttons);
-  column->addWidget(Pstatus);
+  column->addWidget(statusPanel);
   setCentralWidget(central);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TRecordEditor::connectSignals() {
-  connect(Efid, &QLineEdit::textChanged, this, &TRecordEditor::DoFind);
-  connect(SB, &QScrollBar::valueChanged, this, &TRecordEditor::SBScroll);
-  connect(SBnew, &QToolButton::clicked, this, &TRecordEditor::DoNew);
-  connect(SBdel, &QToolButton::clicked, this, &TRecordEditor::DoDel);
-  connect(SBwww, &QToolButton::clicked, this, &TRecordEditor::DoBrowse);
-  connect(BBpost, &QPushButton::clicked, this, &TRecordEditor::DoPost);
-  Eid->installEventFilter(this);
-  Efid->installEventFilter(this);
+void RecordEditor::connectSignals() {
+  connect(findEdit, &QLineEdit::textChanged, this, &RecordEditor::findTyped);
+  connect(scrollBar, &QScrollBar::valueChanged, this, &RecordEditor::scrollTo);
+  connect(newButton, &QToolButton::clicked, this, &RecordEditor::addNew);
+  connect(deleteButton, &QToolButton::clicked, this, &RecordEditor::deleteRecord);
+  connect(webButton, &QToolButton::clicked, this, &RecordEditor::browse);
+  connect(postButton, &QPushButton::clicked, this, &RecordEditor::post);
+  idEdit->installEventFilter(this);
+  findEdit->installEventFilter(this);
 }
 
-void TRecordEditor::UpperCaseInput(QLineEdit* field) {
+void RecordEditor::upperCaseInput(QLineEdit* field) {
   field->setValidator(new CaseValidator(field, true));
 }
 
-void TRecordEditor::LowerCaseInput(QLineEdit* field) {
+void RecordEditor::lowerCaseInput(QLineEdit* field) {
   field->setValidator(new CaseValidator(field, false));
 }
 
-void TRecordEditor::WatchField(QLineEdit* field) {
-  connect(field, &QLineEdit::textChanged, this, &TRecordEditor::DoFlagEdit);
+void RecordEditor::watchField(QLineEdit* field) {
+  connect(field, &QLineEdit::textChanged, this, &RecordEditor::markEdited);
   field->installEventFilter(this);
 }
 
-void TRecordEditor::ApplyButtonImages(bool trueColor) {
+void RecordEditor::applyButtonImages(bool trueColor) {
   const int first = trueColor ? 0 : 1;
-  const std::pair<QAbstractButton*, int> images[] = {{SBnew, 0}, {SBdel, 2}, {BBpost, 4}};
+  const std::pair<QAbstractButton*, int> images[] = {
+      {newButton, 0}, {deleteButton, 2}, {postButton, 4}};
   for (const auto& [button, index] : images) {
-    const QIcon icon = DialogImage(index + first);
+    const QIcon icon = dialogImage(index + first);
     button->setIcon(icon);
     if (!icon.availableSizes().isEmpty()) button->setIconSize(icon.availableSizes().first());
   }
@@ -213,7 +215,7 @@ void TRecordEditor::ApplyButtonImages(bool trueColor) {
 
 // ---- window events
 
-void TRecordEditor::changeEvent(QEvent* event) {
+void RecordEditor::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
   if (!isActiveWindow()) {
@@ -222,16 +224,16 @@ void TRecordEditor::changeEvent(QEvent* event) {
       if (next == this) skipNextActivate_ = true;
     return;
   }
-  if (!std::exchange(skipNextActivate_, false)) FormActivate();
+  if (!std::exchange(skipNextActivate_, false)) activate();
 }
 
-void TRecordEditor::showEvent(QShowEvent* event) {
+void RecordEditor::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (!tabLeadsToFields_) LeadTabToFields();
-  FormActivate();
+  if (!tabLeadsToFields_) leadTabToFields();
+  activate();
 }
 
-void TRecordEditor::keyPressEvent(QKeyEvent* event) {
+void RecordEditor::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   QAbstractButton* button = enter ? DefaultButton() : nullptr;
   if (button && button->isVisible() && button->isEnabled())
@@ -242,25 +244,28 @@ void TRecordEditor::keyPressEvent(QKeyEvent* event) {
 
 // Tab goes from the ID straight to the record's own fields, and the find box comes last. The
 // subclass's fields exist only once its constructor is done, hence the first showing.
-void TRecordEditor::LeadTabToFields() {
+void RecordEditor::leadTabToFields() {
   tabLeadsToFields_ = true;
   QList<QWidget*> fields, others;
-  for (QWidget* next = Eid->nextInFocusChain(); next != Eid; next = next->nextInFocusChain()) {
-    if (next == Efid || next->window() != this || !(next->focusPolicy() & Qt::TabFocus)) continue;
+  for (QWidget* next = idEdit->nextInFocusChain(); next != idEdit;
+       next = next->nextInFocusChain()) {
+    if (next == findEdit || next->window() != this || !(next->focusPolicy() & Qt::TabFocus))
+      continue;
     (fields_->isAncestorOf(next) ? fields : others) << next;
   }
-  const QList<QWidget*> order = QList<QWidget*>{Eid} + fields + others + QList<QWidget*>{Efid};
+  const QList<QWidget*> order =
+      QList<QWidget*>{idEdit} + fields + others + QList<QWidget*>{findEdit};
   for (qsizetype i = 1; i < order.size(); ++i)
     setTabOrder(order[i - 1], order[i]);
 }
 
-QAbstractButton* TRecordEditor::DefaultButton() {
-  return edited_ ? BBpost : nullptr;
+QAbstractButton* RecordEditor::DefaultButton() {
+  return edited_ ? postButton : nullptr;
 }
 
 // A line edit claims Ctrl+Insert, Shift+Insert, Alt+Backspace and Ctrl+Delete for itself; the
 // frame's menu items with those shortcuts come first, as the menus promise.
-bool TRecordEditor::eventFilter(QObject* watched, QEvent* event) {
+bool RecordEditor::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     for (QAction* action : findChildren<QAction*>())

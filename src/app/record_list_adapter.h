@@ -1,6 +1,6 @@
 #pragma once
 // What the record editor frame needs of a record list, independent of the record kind, and its
-// one implementation over TRecordList<T>. Every index given to these functions lies inside the
+// one implementation over RecordList<T>. Every index given to these functions lies inside the
 // list: the frame checks before it calls.
 
 #include <string>
@@ -22,12 +22,12 @@ class RecordListAdapter {
   // The key the list files the record under, and the record's own ID (they differ only while a
   // post is renaming the record).
   virtual std::string KeyAt(int index) const = 0;
-  virtual std::string IDAt(int index) const = 0;
-  virtual void SetID(int index, const std::string& id) = 0;
+  virtual std::string idAt(int index) const = 0;
+  virtual void setID(int index, const std::string& id) = 0;
   // Gives a record with an empty ID the one its kind makes from its fields.
   virtual void MakeID(int index) = 0;
   // The text the delete question names the record by.
-  virtual std::string NameAt(int index) const = 0;
+  virtual std::string nameAt(int index) const = 0;
 
   // Whether the ID is present, and its index or the index it would be inserted at.
   virtual bool Find(std::string_view id, int& index) const = 0;
@@ -53,23 +53,23 @@ class RecordListAdapter {
 };
 
 template <class T>
-class TRecordListAdapter : public RecordListAdapter {
+class RecordListAdapterOf : public RecordListAdapter {
  public:
   using NameOf = std::string (*)(const T&);
 
-  TRecordListAdapter(TRecordList<T>& list, NameOf name) : list_(list), name_(name) {}
+  RecordListAdapterOf(RecordList<T>& list, NameOf name) : list_(list), name_(name) {}
 
-  TRecordList<T>& List() { return list_; }
+  RecordList<T>& List() { return list_; }
   T& RecordAt(int index) { return list_.RecordAt(index); }
 
   int Count() const override { return list_.Count(); }
   std::string KeyAt(int index) const override { return list_.KeyAt(index); }
-  std::string IDAt(int index) const override { return list_.RecordAt(index).ID; }
-  void SetID(int index, const std::string& id) override { list_.RecordAt(index).ID = id; }
+  std::string idAt(int index) const override { return list_.RecordAt(index).ID; }
+  void setID(int index, const std::string& id) override { list_.RecordAt(index).ID = id; }
   void MakeID(int index) override {
     if (list_.RecordAt(index).ID.empty()) list_.RecordAt(index).MakeID();
   }
-  std::string NameAt(int index) const override { return name_(list_.RecordAt(index)); }
+  std::string nameAt(int index) const override { return name_(list_.RecordAt(index)); }
 
   bool Find(std::string_view id, int& index) const override { return list_.Find(id, index); }
   int AddPlaceholder() override { return list_.AddPlaceholder(); }
@@ -98,7 +98,7 @@ class TRecordListAdapter : public RecordListAdapter {
   void SetFileName(const std::string& path) override { list_.FileName = path; }
 
  private:
-  TRecordList<T>& list_;
+  RecordList<T>& list_;
   NameOf name_;
 };
 

@@ -18,18 +18,18 @@ constexpr int kMinRowHeight = 16;
 
 // The five fields of a line; the fifth keeps whatever follows the fourth separator.
 QStringList Fields(const std::string& line) {
-  QStringList fields = ToQString(line).split(';');
-  while (fields.size() > TResultsGrid::kColumns)
-    fields[TResultsGrid::kColumns - 1] += ";" + fields.takeAt(TResultsGrid::kColumns);
-  while (fields.size() < TResultsGrid::kColumns)
+  QStringList fields = toQString(line).split(';');
+  while (fields.size() > ResultsGrid::kColumns)
+    fields[ResultsGrid::kColumns - 1] += ";" + fields.takeAt(ResultsGrid::kColumns);
+  while (fields.size() < ResultsGrid::kColumns)
     fields << QString();
   return fields;
 }
 
 }  // namespace
 
-TResultsGrid::TResultsGrid(ResultsGridLayout layout, QWidget* parent)
-    : TEntryGrid(1, kColumns, parent), layout_(std::move(layout)) {
+ResultsGrid::ResultsGrid(ResultsGridLayout layout, QWidget* parent)
+    : EntryGrid(1, kColumns, parent), layout_(std::move(layout)) {
   LeftAligned = layout_.LeftAligned;
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -41,7 +41,7 @@ TResultsGrid::TResultsGrid(ResultsGridLayout layout, QWidget* parent)
       if (!name.isEmpty()) look.Text += "  " + name;
     }
     look.Bold = row == 0 || column == kPlaceColumn || column == kResultColumn;
-    look.Background = SettingsColor(row == 0 ? ColorKey::Green : ColorKey::Back);
+    look.Background = settingsColor(row == 0 ? ColorKey::Green : ColorKey::Back);
     return look;
   };
   for (int column = 0; column < kColumns; ++column)
@@ -50,7 +50,7 @@ TResultsGrid::TResultsGrid(ResultsGridLayout layout, QWidget* parent)
 }
 
 // The classic widths, grown in proportion where the desktop's font is wider.
-void TResultsGrid::fitSizes() {
+void ResultsGrid::fitSizes() {
   const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
   int width = 0;
   for (int column = 0; column < kColumns; ++column) {
@@ -62,12 +62,12 @@ void TResultsGrid::fitSizes() {
   setFixedWidth(width + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
 }
 
-void TResultsGrid::SetTitles(const QStringList& titles) {
+void ResultsGrid::setTitles(const QStringList& titles) {
   for (int column = 0; column < kColumns && column < titles.size(); ++column)
     SetText(0, column, titles[column]);
 }
 
-void TResultsGrid::GrowTo(int count) {
+void ResultsGrid::growTo(int count) {
   const int first = rowCount();
   if (count + 1 <= first) return;
   setRowCount(count + 1);
@@ -78,9 +78,9 @@ void TResultsGrid::GrowTo(int count) {
     }
 }
 
-void TResultsGrid::ShowLines(const std::vector<std::string>& lines) {
+void ResultsGrid::showLines(const std::vector<std::string>& lines) {
   setRowCount(1);
-  GrowTo(static_cast<int>(lines.size()));
+  growTo(static_cast<int>(lines.size()));
   for (int row = 1; row <= LineCount(); ++row) {
     const QStringList fields = Fields(lines[static_cast<std::size_t>(row - 1)]);
     for (int column = 0; column < kColumns; ++column)
@@ -89,29 +89,29 @@ void TResultsGrid::ShowLines(const std::vector<std::string>& lines) {
   }
 }
 
-std::vector<std::string> TResultsGrid::Lines() const {
+std::vector<std::string> ResultsGrid::Lines() const {
   std::vector<std::string> lines;
   for (int row = 1; row <= LineCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < kColumns; ++column)
       cells << Text(row, column);
-    lines.push_back(FromQString(cells.join(';')));
+    lines.push_back(fromQString(cells.join(';')));
   }
   return lines;
 }
 
-bool TResultsGrid::AddRow() {
+bool ResultsGrid::AddRow() {
   if (LineCount() > 0 && Text(LineCount(), kResultColumn).isEmpty()) return false;
-  GrowTo(LineCount() + 1);
+  growTo(LineCount() + 1);
   return true;
 }
 
-void TResultsGrid::keyPressEvent(QKeyEvent* event) {
+void ResultsGrid::keyPressEvent(QKeyEvent* event) {
   if (layout_.DownAddsRow && event->key() == Qt::Key_Down && currentRow() == LineCount()) {
-    CommitEdit();
+    commitEdit();
     AddRow();
   }
-  TEntryGrid::keyPressEvent(event);
+  EntryGrid::keyPressEvent(event);
 }
 
 }  // namespace cardwise::app

@@ -22,25 +22,25 @@ struct ResultsGridLayout {
   int PlayerColumn = -1;  // shown with the player's name beside the ID
 };
 
-class TResultsGrid : public TEntryGrid {
+class ResultsGrid : public EntryGrid {
   Q_OBJECT
 
  public:
   static constexpr int kColumns = 5;
 
-  explicit TResultsGrid(ResultsGridLayout layout, QWidget* parent = nullptr);
+  explicit ResultsGrid(ResultsGridLayout layout, QWidget* parent = nullptr);
 
-  void SetTitles(const QStringList& titles);
+  void setTitles(const QStringList& titles);
   // The name shown beside a player ID in the player column (the cell itself keeps the ID);
   // empty for an ID no player has.
   std::function<QString(const QString& id)> PlayerName;
   // One row per line below the titles.
-  void ShowLines(const std::vector<std::string>& lines);
+  void showLines(const std::vector<std::string>& lines);
   // Rows 1 to the last as lines: the five cells joined by ";".
   std::vector<std::string> Lines() const;
   int LineCount() const { return rowCount() - 1; }
   // At least `count` rows below the titles; new rows are empty.
-  void GrowTo(int count);
+  void growTo(int count);
   // Adds an empty row when the last row has a result; false when it has none.
   bool AddRow();
 

@@ -20,21 +20,21 @@ namespace cardwise::app {
 
 namespace {
 
-using RoundAdapter = TRecordListAdapter<TRound>;
+using RoundAdapter = RecordListAdapterOf<Round>;
 
 enum Row { kLen = 1, kPar, kHcp, kScore, kPutts, kGreen, kFairW, kStats };
-constexpr int kTotal = THoleGrid::kTotalColumn;
+constexpr int kTotal = HoleGrid::kTotalColumn;
 
 // The round's rows in grid order; the Stats row holds texts.
-constexpr TResult TRound::*kHoleRows[] = {nullptr,         &TRound::CLen,    &TRound::CPar,
-                                          &TRound::CHcp,   &TRound::Score,   &TRound::Putts,
-                                          &TRound::Greens, &TRound::Fairways};
+constexpr Result Round::*kHoleRows[] = {nullptr,        &Round::CLen,    &Round::CPar,
+                                        &Round::CHcp,   &Round::Score,   &Round::Putts,
+                                        &Round::Greens, &Round::Fairways};
 constexpr int kLastNumberRow = kFairW;
 constexpr int kPuttsPar = 18;
 constexpr int kResultPixels = 24;
 
-EditorTraits RoundTraits() {
-  EditorTraits traits = MakeEditorTraits("round", "Round", kRoundsFile);
+EditorTraits roundTraits() {
+  EditorTraits traits = makeEditorTraits("round", "Round", kRoundsFile);
   traits.Caption = "Add/Edit Round";
   traits.IdLabel = "Round ID";
   traits.FindLabel = "Find I&D";
@@ -48,24 +48,24 @@ EditorTraits RoundTraits() {
   return traits;
 }
 
-std::string RoundName(const TRound& round) {
+std::string roundName(const Round& round) {
   return round.ID;
 }
 
-int CellNumber(const THoleGrid& grid, int row, int column) {
-  return WholeNumberOr(FromQString(grid.Text(row, column)), 0);
+int cellNumber(const HoleGrid& grid, int row, int column) {
+  return WholeNumberOr(fromQString(grid.Text(row, column)), 0);
 }
 
 // Sums of a row that need not be complete (par and length of a card).
-int NineSum(const TResult& row, bool back) {
+int nineSum(const Result& row, bool back) {
   return back ? row.In() : row.Out();
 }
 
 void SetLabel(QLabel* label, int value, ColorValue font) {
   label->setText(NumberText(value));
   QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, SettingsColor(ColorKey::Total));
-  palette.setColor(QPalette::WindowText, ToQColor(font));
+  palette.setColor(QPalette::Window, settingsColor(ColorKey::Total));
+  palette.setColor(QPalette::WindowText, toQColor(font));
   label->setPalette(palette);
 }
 
@@ -76,35 +76,35 @@ ColorValue ScoreColor(int score, int par) {
   return Settings().Value(ScoreColorKey(score - par));
 }
 
-ColorValue TotalColor(int value, int reference) {
+ColorValue totalColor(int value, int reference) {
   if (value == 0 || reference == 0) return Settings().Value(ColorKey::Total);
   return Settings().Value(TotColorKey(value - reference));
 }
 
-TFRound::TFRound(QWidget* parent)
-    : TRecordEditor(RoundTraits(), std::make_unique<RoundAdapter>(Rounds(), &RoundName), parent) {
-  setObjectName("TFRound");
+RoundEditor::RoundEditor(QWidget* parent)
+    : RecordEditor(roundTraits(), std::make_unique<RoundAdapter>(Rounds(), &roundName), parent) {
+  setObjectName("RoundEditor");
   createFields();
   connectLookups();
 }
 
 // ---- construction
 
-void TFRound::createFields() {
-  auto* form = new QGridLayout(FieldArea());
+void RoundEditor::createFields() {
+  auto* form = new QGridLayout(fieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   createIdFields(form);
   createCardFields(form);
   createResultLabels(form);
-  Eid->setToolTip("The ID is calculated when record is posted");
-  Eid->setFocusPolicy(Qt::ClickFocus);
+  idEdit->setToolTip("The ID is calculated when record is posted");
+  idEdit->setFocusPolicy(Qt::ClickFocus);
 }
 
 namespace {
 
 // A name filled in by a look-up: read-only, and passed over by Tab.
-QLineEdit* AddNameField(QGridLayout* form, const char* name, const QString& label, int row) {
-  QLineEdit* field = AddField(form, name, label, QString(), row, 2, 5);
+QLineEdit* addNameField(QGridLayout* form, const char* name, const QString& label, int row) {
+  QLineEdit* field = addField(form, name, label, QString(), row, 2, 5);
   field->setReadOnly(true);
   field->setFocusPolicy(Qt::ClickFocus);
   return field;
@@ -112,47 +112,48 @@ QLineEdit* AddNameField(QGridLayout* form, const char* name, const QString& labe
 
 }  // namespace
 
-void TFRound::createIdFields(QGridLayout* form) {
-  Eeventid = AddField(form, "Eeventid", "E&vent ID",
-                      "Event ID or leave blank for \"non- event-rounds\"", 0, 0);
-  Eevent = AddNameField(form, "Eevent", "Event", 0);
-  Ecourseid = AddField(form, "Ecourseid", "&Course ID",
-                       "Give the course ID defined in the Course dialog box", 1, 0);
-  Ecourse = AddNameField(form, "Ecourse", "Course", 1);
-  EplayerID = AddField(form, "EplayerID", "&Player ID", "\"Signature\" of player", 2, 0);
-  Eplayer = AddNameField(form, "Eplayer", "Player", 2);
-  for (QLineEdit* id : {Eeventid, Ecourseid, EplayerID}) {
-    UpperCaseInput(id);
+void RoundEditor::createIdFields(QGridLayout* form) {
+  eventIdEdit = addField(form, "eventIdEdit", "E&vent ID",
+                         "Event ID or leave blank for \"non- event-rounds\"", 0, 0);
+  eventEdit = addNameField(form, "eventEdit", "Event", 0);
+  courseIdEdit = addField(form, "courseIdEdit", "&Course ID",
+                          "Give the course ID defined in the Course dialog box", 1, 0);
+  courseEdit = addNameField(form, "courseEdit", "Course", 1);
+  playerIdEdit = addField(form, "playerIdEdit", "&Player ID", "\"Signature\" of player", 2, 0);
+  playerEdit = addNameField(form, "playerEdit", "Player", 2);
+  for (QLineEdit* id : {eventIdEdit, courseIdEdit, playerIdEdit}) {
+    upperCaseInput(id);
     id->setMaximumWidth(fontMetrics().averageCharWidth() * 14);
   }
-  Eplayer->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
+  playerEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
 }
 
-void TFRound::createCardFields(QGridLayout* form) {
-  Esdate = AddField(form, "Esdate", "Date", "Date of round", 3, 0);
-  Estart = AddField(form, "Estart", "&Start", "Teetime", 3, 2);
+void RoundEditor::createCardFields(QGridLayout* form) {
+  dateEdit = addField(form, "dateEdit", "Date", "Date of round", 3, 0);
+  startEdit = addField(form, "startEdit", "&Start", "Teetime", 3, 2);
   // No letter of its own: "H" is the Help menu's, "C" and "P" reach the course and the player.
-  Ehcp = AddField(form, "Ehcp", "Hcp", "Exact hcp", 3, 4);
-  Ens = AddField(form, "Ens", "Strokes", "Exact hcp", 3, 6);
-  for (QLineEdit* field : {Esdate, Estart, Ehcp, Ens, Eeventid, Ecourseid, EplayerID})
-    WatchField(field);
-  for (QLineEdit* field : {Estart, Ehcp, Ens})
+  handicapEdit = addField(form, "handicapEdit", "Hcp", "Exact hcp", 3, 4);
+  strokesEdit = addField(form, "strokesEdit", "Strokes", "Exact hcp", 3, 6);
+  for (QLineEdit* field :
+       {dateEdit, startEdit, handicapEdit, strokesEdit, eventIdEdit, courseIdEdit, playerIdEdit})
+    watchField(field);
+  for (QLineEdit* field : {startEdit, handicapEdit, strokesEdit})
     field->setMaximumWidth(fontMetrics().averageCharWidth() * 8);
-  SGout = createGrid(1, "Out");
-  SGin = createGrid(10, "In");
+  frontNineGrid = createGrid(1, "Out");
+  backNineGrid = createGrid(10, "In");
   auto* outLabel = new QLabel("Score &OUT");
-  outLabel->setBuddy(SGout);
+  outLabel->setBuddy(frontNineGrid);
   auto* inLabel = new QLabel("Score &IN");
-  inLabel->setBuddy(SGin);
+  inLabel->setBuddy(backNineGrid);
   form->addWidget(outLabel, 4, 0, 1, 8);
-  form->addWidget(SGout, 5, 0, 1, 8);
+  form->addWidget(frontNineGrid, 5, 0, 1, 8);
   form->addWidget(inLabel, 6, 0, 1, 8);
-  form->addWidget(SGin, 7, 0, 1, 8);
-  OnDoubleClick(Esdate, [this] { DoSetToday(); });
-  OnDoubleClick(Estart, [this] { DoSetTime(); });
+  form->addWidget(backNineGrid, 7, 0, 1, 8);
+  onDoubleClick(dateEdit, [this] { setToday(); });
+  onDoubleClick(startEdit, [this] { setTimeNow(); });
 }
 
-void TFRound::createResultLabels(QGridLayout* form) {
+void RoundEditor::createResultLabels(QGridLayout* form) {
   auto* row = new QHBoxLayout;
   auto result = [&](QLabel*& label, const char* name, const QString& caption, bool bold) {
     label = new QLabel;
@@ -167,20 +168,20 @@ void TFRound::createResultLabels(QGridLayout* form) {
     row->addWidget(new QLabel(caption));
     row->addWidget(label);
   };
-  result(Lscore, "Lscore", "Score", true);
-  result(Lnet, "Lnet", "Nett", false);
-  result(Lpts, "Lpts", "Points", true);
+  result(scoreLabel, "scoreLabel", "Score", true);
+  result(netLabel, "netLabel", "Nett", false);
+  result(pointsLabel, "pointsLabel", "Points", true);
   row->addStretch(1);
-  Bnext = new QPushButton("Next");
-  Bnext->setObjectName("Bnext");
-  Bnext->setToolTip("This button is defualt, pressing enter will move to next record");
-  Bnext->setAutoDefault(false);
-  row->addWidget(Bnext);
+  nextButton = new QPushButton("Next");
+  nextButton->setObjectName("nextButton");
+  nextButton->setToolTip("This button is defualt, pressing enter will move to next record");
+  nextButton->setAutoDefault(false);
+  row->addWidget(nextButton);
   form->addLayout(row, 8, 0, 1, 8);
-  connect(Bnext, &QPushButton::clicked, this, &TFRound::DoNext);
+  connect(nextButton, &QPushButton::clicked, this, &RoundEditor::showNext);
 }
 
-THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
+HoleGrid* RoundEditor::createGrid(int firstHole, const QString& totalTitle) {
   const CompletionRule oneDigit{1, false};
   const CompletionRule oneWaits{1, true};
   const std::vector<HoleRow> rows = {
@@ -188,207 +189,208 @@ THoleGrid* TFRound::createGrid(int firstHole, const QString& totalTitle) {
       {"Hcp", oneWaits},   {"Score", oneWaits, CellChars::DigitsAndLetters},
       {"Putts", oneDigit}, {"Green", oneDigit},
       {"FairW", oneDigit}, {"Stats", {0, false}, CellChars::Any}};
-  auto* grid = new THoleGrid(firstHole, totalTitle, rows);
-  grid->setObjectName(firstHole == 1 ? "SGout" : "SGin");
+  auto* grid = new HoleGrid(firstHole, totalTitle, rows);
+  grid->setObjectName(firstHole == 1 ? "frontNineGrid" : "backNineGrid");
   grid->Look = [this, grid](int row, int column, const QString& text) {
-    return DoDrawHoriz(grid, row, column, text);
+    return cellLook(grid, row, column, text);
   };
   grid->Adjust = [this](int row, int column, const QString& text) {
-    return DoSetEditText(row, column, text);
+    return cellEditText(row, column, text);
   };
-  connect(grid, &THoleGrid::entered, this, [this, grid] { DoSGEnter(grid); });
-  connect(grid, &THoleGrid::cellEdited, this, &TFRound::DoFlagEdit);
-  connect(grid, &THoleGrid::cellCompleted, this,
-          [this, grid](int row, int column) { DoCellCompleted(grid, row, column); });
-  connect(grid, &THoleGrid::refused, this,
-          [this](int row, int, const QString& characters) { ReportRefused(row, characters); });
-  connect(grid, &THoleGrid::doubleClickedAt, this,
-          [this, grid](int row, int column) { DoSGOne(grid, row, column); });
+  connect(grid, &HoleGrid::entered, this, [this, grid] { enterGrid(grid); });
+  connect(grid, &HoleGrid::cellEdited, this, &RoundEditor::markEdited);
+  connect(grid, &HoleGrid::cellCompleted, this,
+          [this, grid](int row, int column) { completeCell(grid, row, column); });
+  connect(grid, &HoleGrid::refused, this,
+          [this](int row, int, const QString& characters) { reportRefused(row, characters); });
+  connect(grid, &HoleGrid::doubleClickedAt, this,
+          [this, grid](int row, int column) { updateTotals(grid, row, column); });
   return grid;
 }
 
-void TFRound::connectLookups() {
-  AddIdCompleter(Eeventid,
-                 [] { return IdEntries(Events(), [](const TEvent& e) { return e.Event; }); });
-  AddIdCompleter(Ecourseid,
-                 [] { return IdEntries(Courses(), [](const TCourse& c) { return c.Course; }); });
-  AddIdCompleter(EplayerID,
-                 [] { return IdEntries(Players(), [](const TPlayer& p) { return p.Player; }); });
-  connect(Eeventid, &QLineEdit::textChanged, this, &TFRound::EeventidChange);
-  connect(Ecourseid, &QLineEdit::textChanged, this, &TFRound::EcourseidChange);
-  connect(EplayerID, &QLineEdit::textChanged, this, &TFRound::EplayerIDChange);
-  connect(Ens, &QLineEdit::textChanged, this, &TFRound::EnsChange);
-  connect(Ehcp, &QLineEdit::editingFinished, this, &TFRound::DoCalcSlope);
+void RoundEditor::connectLookups() {
+  addIdCompleter(eventIdEdit,
+                 [] { return idEntries(Events(), [](const Event& e) { return e.Name; }); });
+  addIdCompleter(courseIdEdit,
+                 [] { return idEntries(Courses(), [](const Course& c) { return c.Name; }); });
+  addIdCompleter(playerIdEdit,
+                 [] { return idEntries(Players(), [](const Player& p) { return p.Name; }); });
+  connect(eventIdEdit, &QLineEdit::textChanged, this, &RoundEditor::lookUpEvent);
+  connect(courseIdEdit, &QLineEdit::textChanged, this, &RoundEditor::lookUpCourse);
+  connect(playerIdEdit, &QLineEdit::textChanged, this, &RoundEditor::lookUpPlayer);
+  connect(strokesEdit, &QLineEdit::textChanged, this, &RoundEditor::receiveStrokes);
+  connect(handicapEdit, &QLineEdit::editingFinished, this, &RoundEditor::updateStrokes);
 }
 
 // ---- look-ups
 
-void TFRound::EeventidChange() {
-  DoFlagEdit();
-  const TEvent* event = Events().FindRecord(FieldText(Eeventid));
-  FlagUnknownId(Eeventid, Eevent, event, "event list");
-  if (!event) return Eevent->clear();
-  Eevent->setText(ToQString(event->Event));
-  if (event->Date > 0) Esdate->setText(ToQString(ShortDateText(event->Date)));
-  Ecourseid->setText(ToQString(event->CourseID));
+void RoundEditor::lookUpEvent() {
+  markEdited();
+  const Event* event = Events().FindRecord(fieldText(eventIdEdit));
+  flagUnknownId(eventIdEdit, eventEdit, event, "event list");
+  if (!event) return eventEdit->clear();
+  eventEdit->setText(toQString(event->Name));
+  if (event->Date > 0) dateEdit->setText(toQString(ShortDateText(event->Date)));
+  courseIdEdit->setText(toQString(event->CourseID));
 }
 
-void TFRound::EcourseidChange() {
-  DoFlagEdit();
-  const TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
-  FlagUnknownId(Ecourseid, Ecourse, course, "course list");
+void RoundEditor::lookUpCourse() {
+  markEdited();
+  const Course* course = Courses().FindRecord(fieldText(courseIdEdit));
+  flagUnknownId(courseIdEdit, courseEdit, course, "course list");
   if (course)
-    Ecourse->setText(ToQString(course->Course));
+    courseEdit->setText(toQString(course->Name));
   else
-    Ecourse->clear();
-  TRound* round = ShownRecord<TRound>();
+    courseEdit->clear();
+  Round* round = shownRecord<Round>();
   if (!round) return;
-  for (TResult TRound::*row : {&TRound::CPar, &TRound::CLen, &TRound::CHcp})
+  for (Result Round::*row : {&Round::CPar, &Round::CLen, &Round::CHcp})
     (round->*row).Clear();
   if (course) {
     round->CPar.Assign(course->Par);
     round->CLen.Assign(course->Len);
     round->CHcp.Assign(course->Hcp);
   }
-  ShowGrids(*round);
+  showGrids(*round);
 }
 
-void TFRound::EplayerIDChange() {
-  DoFlagEdit();
-  const TPlayer* player = Players().FindRecord(FieldText(EplayerID));
-  FlagUnknownId(EplayerID, Eplayer, player, "player list");
-  if (!player) return Eplayer->clear();
-  Eplayer->setText(ToQString(player->Player));
-  Ehcp->setText(ToQString(FormatOneDecimal(player->Hcp)));
-  DoCalcSlope();
+void RoundEditor::lookUpPlayer() {
+  markEdited();
+  const Player* player = Players().FindRecord(fieldText(playerIdEdit));
+  flagUnknownId(playerIdEdit, playerEdit, player, "player list");
+  if (!player) return playerEdit->clear();
+  playerEdit->setText(toQString(player->Name));
+  handicapEdit->setText(toQString(FormatOneDecimal(player->Hcp)));
+  updateStrokes();
 }
 
-void TFRound::DoCalcSlope() {
-  const TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
-  if (course) Ens->setText(QString::number(CourseStrokes(*course, FieldSingle(Ehcp))));
+void RoundEditor::updateStrokes() {
+  const Course* course = Courses().FindRecord(fieldText(courseIdEdit));
+  if (course)
+    strokesEdit->setText(QString::number(CourseStrokes(*course, fieldSingle(handicapEdit))));
 }
 
 // The labels follow the strokes as they are typed; the round takes them for good on post.
-void TFRound::EnsChange() {
-  TRound* round = ShownRecord<TRound>();
+void RoundEditor::receiveStrokes() {
+  Round* round = shownRecord<Round>();
   if (Loading() || !round) return;
-  round->Strokes = static_cast<std::int16_t>(WholeNumberOr(FieldText(Ens), round->Strokes));
-  ShowResults(*round);
+  round->Strokes = static_cast<std::int16_t>(WholeNumberOr(fieldText(strokesEdit), round->Strokes));
+  showResults(*round);
 }
 
-void TFRound::DoSetToday() {
-  Esdate->setText(ToQString(ShortDateText(Today())));
+void RoundEditor::setToday() {
+  dateEdit->setText(toQString(ShortDateText(Today())));
 }
 
-void TFRound::DoSetTime() {
-  Estart->setText(ToQString(FormatDateTime("hh:nn", Now())));
+void RoundEditor::setTimeNow() {
+  startEdit->setText(toQString(FormatDateTime("hh:nn", Now())));
 }
 
 // ---- showing
 
-void TFRound::ShowFields(int index) {
-  const TRound& round = RecordAt<TRound>(index);
+void RoundEditor::showFields(int index) {
+  const Round& round = RecordAt<Round>(index);
   // The IDs first: their look-ups fill names, date, card and strokes, which the round's own
   // values then replace.
-  Eeventid->setText(ToQString(round.EventID));
-  Ecourseid->setText(ToQString(round.CourseID));
-  EplayerID->setText(ToQString(round.PlayerID));
-  Eevent->setText(ToQString(round.Event));
-  Ecourse->setText(ToQString(round.Course));
-  Eplayer->setText(ToQString(round.Player));
-  Esdate->setText(round.Date > 1.0 ? ToQString(ShortDateText(round.Date)) : QString());
-  Estart->setText(ToQString(FormatDateTime("hh:nn", round.Start)));
-  Ehcp->setText(ToQString(FormatOneDecimal(round.Hcp)));
-  Ens->setText(QString::number(round.Strokes));
-  ShowGrids(round);
+  eventIdEdit->setText(toQString(round.EventID));
+  courseIdEdit->setText(toQString(round.CourseID));
+  playerIdEdit->setText(toQString(round.PlayerID));
+  eventEdit->setText(toQString(round.EventName));
+  courseEdit->setText(toQString(round.CourseName));
+  playerEdit->setText(toQString(round.PlayerName));
+  dateEdit->setText(round.Date > 1.0 ? toQString(ShortDateText(round.Date)) : QString());
+  startEdit->setText(toQString(FormatDateTime("hh:nn", round.Start)));
+  handicapEdit->setText(toQString(FormatOneDecimal(round.Hcp)));
+  strokesEdit->setText(QString::number(round.Strokes));
+  showGrids(round);
 }
 
-void TFRound::ClearFields() {
-  for (QLineEdit* field :
-       {Eeventid, Ecourseid, EplayerID, Eevent, Ecourse, Eplayer, Esdate, Estart, Ehcp, Ens})
+void RoundEditor::clearFields() {
+  for (QLineEdit* field : {eventIdEdit, courseIdEdit, playerIdEdit, eventEdit, courseEdit,
+                           playerEdit, dateEdit, startEdit, handicapEdit, strokesEdit})
     field->clear();
-  ShowGrids(TRound());
+  showGrids(Round());
 }
 
-void TFRound::ShowGrids(const TRound& round) {
-  for (THoleGrid* grid : {SGout, SGin}) {
+void RoundEditor::showGrids(const Round& round) {
+  for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
     for (int row = kLen; row <= kLastNumberRow; ++row)
-      ShowHoleRow(*grid, row, round.*kHoleRows[row]);
+      showHoleRow(*grid, row, round.*kHoleRows[row]);
     for (int column = 1; column <= 9; ++column)
-      grid->SetText(kStats, column, ToQString(round.Stats.Get(grid->FirstHole() + column - 1)));
+      grid->SetText(kStats, column, toQString(round.Stats.Get(grid->FirstHole() + column - 1)));
   }
-  ShowTotals(round);
-  ShowResults(round);
+  showTotals(round);
+  showResults(round);
 }
 
 // The nine-hole sums; the score's only when all nine holes have one.
-void TFRound::ShowTotals(const TRound& round) {
-  for (THoleGrid* grid : {SGout, SGin}) {
-    const bool back = grid == SGin;
+void RoundEditor::showTotals(const Round& round) {
+  for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
+    const bool back = grid == backNineGrid;
     for (int row : {kLen, kPar, kScore, kPutts, kGreen, kFairW})
-      grid->SetText(row, kTotal, NumberText(NineSum(round.*kHoleRows[row], back)));
+      grid->SetText(row, kTotal, NumberText(nineSum(round.*kHoleRows[row], back)));
     grid->viewport()->update();
   }
 }
 
-void TFRound::ShowResults(const TRound& round) {
+void RoundEditor::showResults(const Round& round) {
   const int score = round.Score.TotalIfComplete();
   const int par = round.CPar.Out() + round.CPar.In();
-  SetLabel(Lscore, score, TotalColor(score, par));
+  SetLabel(scoreLabel, score, totalColor(score, par));
   const int nett = score >= 1 ? score - round.Strokes : 0;
-  SetLabel(Lnet, nett, TotalColor(nett, par));
-  if (score < 1) Lnet->clear();
+  SetLabel(netLabel, nett, totalColor(nett, par));
+  if (score < 1) netLabel->clear();
   const int points = round.PointsTotal();
-  SetLabel(Lpts, points, TotalColor(points, kStablefordPar));
+  SetLabel(pointsLabel, points, totalColor(points, kStablefordPar));
 }
 
-CellLook TFRound::DoDrawHoriz(const THoleGrid* grid, int row, int column, const QString& text) {
+CellLook RoundEditor::cellLook(const HoleGrid* grid, int row, int column, const QString& text) {
   CellLook look;
   const bool hole = column >= 1 && column <= 9;
   look.Text = row == kScore && hole && text.isEmpty() ? "-" : text;
   look.Bold = column == kTotal || row == kScore;
   if (column == kTotal && row >= kScore) {
-    look.Background = SettingsColor(ColorKey::Total);
-    const int value = WholeNumberOr(FromQString(text), 0);
-    const int reference = row == kScore   ? CellNumber(*grid, kPar, kTotal)
+    look.Background = settingsColor(ColorKey::Total);
+    const int value = WholeNumberOr(fromQString(text), 0);
+    const int reference = row == kScore   ? cellNumber(*grid, kPar, kTotal)
                           : row == kPutts ? kPuttsPar
                                           : value;
-    if (row != kStats) look.Font = ToQColor(TotalColor(value, reference));
+    if (row != kStats) look.Font = toQColor(totalColor(value, reference));
     return look;
   }
   switch (row) {
     case kLen: {
       // The tee colour of the course typed, which the round takes on post.
-      TCourse* course = Courses().FindRecord(FieldText(Ecourseid));
+      Course* course = Courses().FindRecord(fieldText(courseIdEdit));
       look.Background =
-          ToQColor(course ? course->LenColorOf(Settings()) : Settings().Value(ColorKey::Len));
+          toQColor(course ? course->LenColorOf(Settings()) : Settings().Value(ColorKey::Len));
       break;
     }
     case 0:
     case kPar:
     case kHcp:
-      look.Background = SettingsColor(ColorKey::Green);
+      look.Background = settingsColor(ColorKey::Green);
       break;
     case kScore:
-      look.Background = ToQColor(
-          ScoreColor(WholeNumberOr(FromQString(text), 0), CellNumber(*grid, kPar, column)));
+      look.Background = toQColor(
+          ScoreColor(WholeNumberOr(fromQString(text), 0), cellNumber(*grid, kPar, column)));
       break;
     default:
-      look.Background = SettingsColor(ColorKey::Back);
+      look.Background = settingsColor(ColorKey::Back);
   }
   return look;
 }
 
 // ---- the card
 
-void TFRound::DoSGEnter(THoleGrid* grid) {
-  DoFlagEdit();
+void RoundEditor::enterGrid(HoleGrid* grid) {
+  markEdited();
   grid->SetCursor(kScore, 1);
 }
 
 // A score may be typed as a letter, "A" for 10 up to "Z" for 35; a green or fairway is hit or
 // not.
-QString TFRound::DoSetEditText(int row, int, const QString& text) const {
+QString RoundEditor::cellEditText(int row, int, const QString& text) const {
   if (row == kScore && !text.isEmpty()) {
     const QChar first = text.front().toUpper();
     if (first >= 'A' && first <= 'Z') return QString::number(10 + first.unicode() - 'A');
@@ -397,7 +399,7 @@ QString TFRound::DoSetEditText(int row, int, const QString& text) const {
   return text;
 }
 
-void TFRound::ReportRefused(int row, const QString& characters) {
+void RoundEditor::reportRefused(int row, const QString& characters) {
   const QString what = row == kScore ? "a score: type its strokes, or A to Z for 10 to 35"
                                      : "this row: type a number";
   SetStatus("\"" + characters + "\" cannot be in " + what, QColor(255, 0, 0));
@@ -405,95 +407,96 @@ void TFRound::ReportRefused(int row, const QString& characters) {
 
 // A correction of the putts may take the mark away again; a hole without a score or without
 // putts leaves its mark as it is.
-void TFRound::ApplyGreenRule(THoleGrid* grid, int column) {
+void RoundEditor::applyGreenRule(HoleGrid* grid, int column) {
   std::optional<int> putts;
-  if (!grid->Text(kPutts, column).trimmed().isEmpty()) putts = CellNumber(*grid, kPutts, column);
+  if (!grid->Text(kPutts, column).trimmed().isEmpty()) putts = cellNumber(*grid, kPutts, column);
   const std::optional<bool> green =
-      GreenInRegulation(CellNumber(*grid, kScore, column), CellNumber(*grid, kPar, column), putts);
+      GreenInRegulation(cellNumber(*grid, kScore, column), cellNumber(*grid, kPar, column), putts);
   if (green) grid->SetText(kGreen, column, *green ? "1" : "");
 }
 
-void TFRound::DoCellCompleted(THoleGrid* grid, int row, int column) {
-  if (row == kPutts) ApplyGreenRule(grid, column);
-  TakeCells();
+void RoundEditor::completeCell(HoleGrid* grid, int row, int column) {
+  if (row == kPutts) applyGreenRule(grid, column);
+  takeCells();
 }
 
-void TFRound::DoSGOne(THoleGrid* grid, int row, int column) {
+void RoundEditor::updateTotals(HoleGrid* grid, int row, int column) {
   if (row == kStats) return;  // free text, not a count
-  grid->SetText(row, column, QString::number(CellNumber(*grid, row, column) + 1));
-  if (row == kPutts) ApplyGreenRule(grid, column);
-  DoFlagEdit();
-  TakeCells();
+  grid->SetText(row, column, QString::number(cellNumber(*grid, row, column) + 1));
+  if (row == kPutts) applyGreenRule(grid, column);
+  markEdited();
+  takeCells();
 }
 
-void TFRound::TakeCells() {
-  TRound* round = ShownRecord<TRound>();
+void RoundEditor::takeCells() {
+  Round* round = shownRecord<Round>();
   if (!round) return;
-  ReadGrids(*round);
-  ShowTotals(*round);
-  ShowResults(*round);
+  readGrids(*round);
+  showTotals(*round);
+  showResults(*round);
 }
 
-void TFRound::ReadGrids(TRound& round) {
-  for (THoleGrid* grid : {SGout, SGin}) {
-    grid->CommitEdit();
+void RoundEditor::readGrids(Round& round) {
+  for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
+    grid->commitEdit();
     for (int row = kLen; row <= kLastNumberRow; ++row)
       ReadHoleRow(*grid, row, round.*kHoleRows[row]);
     for (int column = 1; column <= 9; ++column)
       round.Stats.Set(grid->FirstHole() + column - 1,
-                      Trim(FromQString(grid->Text(kStats, column))));
+                      Trim(fromQString(grid->Text(kStats, column))));
   }
 }
 
 // ---- posting
 
 // The files allow all of these, so the user is asked rather than refused.
-bool TFRound::ConfirmIds() {
+bool RoundEditor::confirmIds() {
   const struct {
     QLineEdit* Field;
     bool Known;
     const char* Kind;
-  } ids[] = {{EplayerID, Players().FindRecord(FieldText(EplayerID)) != nullptr, "player"},
-             {Ecourseid, Courses().FindRecord(FieldText(Ecourseid)) != nullptr, "course"},
-             {Eeventid, Events().FindRecord(FieldText(Eeventid)) != nullptr, "event"}};
+  } ids[] = {{playerIdEdit, Players().FindRecord(fieldText(playerIdEdit)) != nullptr, "player"},
+             {courseIdEdit, Courses().FindRecord(fieldText(courseIdEdit)) != nullptr, "course"},
+             {eventIdEdit, Events().FindRecord(fieldText(eventIdEdit)) != nullptr, "event"}};
   for (const auto& id : ids) {
     const QString kind = id.Kind;
-    if (id.Known || FieldText(id.Field).empty()) continue;
+    if (id.Known || fieldText(id.Field).empty()) continue;
     const QString text = kind.left(1).toUpper() + kind.mid(1) + " " + id.Field->text().trimmed() +
                          " is not in the " + kind + " list. Post anyway?";
-    if (!Prompts().AskYesNo(this, "Confirm", text)) return false;
+    if (!Prompts().askYesNo(this, "Confirm", text)) return false;
   }
   return true;
 }
 
-bool TFRound::ConfirmEventRound(int index, DateTime date, DateTime start) {
-  const TEvent* event = Events().FindRecord(FieldText(Eeventid));
+bool RoundEditor::confirmEventRound(int index, DateTime date, DateTime start) {
+  const Event* event = Events().FindRecord(fieldText(eventIdEdit));
   if (!event) return true;
-  const QString eventID = ToQString(event->ID);
+  const QString eventID = toQString(event->ID);
   if (event->Date > 0 && static_cast<long>(event->Date) != static_cast<long>(date) &&
-      !Prompts().AskYesNo(this, "Confirm",
-                          "The round's date " + ToQString(ShortDateText(date)) +
+      !Prompts().askYesNo(this, "Confirm",
+                          "The round's date " + toQString(ShortDateText(date)) +
                               " is not the date of event " + eventID + ", " +
-                              ToQString(ShortDateText(event->Date)) + ". Post anyway?"))
+                              toQString(ShortDateText(event->Date)) + ". Post anyway?"))
     return false;
   // A round under the very ID this one gets is refused on its own, with its own advice.
-  TRound probe;
-  probe.PlayerID = FieldText(EplayerID);
+  Round probe;
+  probe.PlayerID = fieldText(playerIdEdit);
   probe.Date = date;
   probe.Start = start;
   probe.MakeID();
-  const std::string other = OtherRoundInEvent(index, event->ID, probe);
-  return other.empty() ||
-         Prompts().AskYesNo(
-             this, "Confirm",
-             "Player " + EplayerID->text().trimmed() + " already has a round in event " + eventID +
-                 ": " + ToQString(other) + ".\rBoth will count in its results. Post anyway?");
+  const std::string other = otherRoundInEvent(index, event->ID, probe);
+  return other.empty() || Prompts().askYesNo(this, "Confirm",
+                                             "Player " + playerIdEdit->text().trimmed() +
+                                                 " already has a round in event " + eventID + ": " +
+                                                 toQString(other) +
+                                                 ".\rBoth will count in its results. Post anyway?");
 }
 
-std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID, const TRound& probe) {
-  const TRoundList& rounds = Rounds();
+std::string RoundEditor::otherRoundInEvent(int index, const std::string& eventID,
+                                           const Round& probe) {
+  const RoundList& rounds = Rounds();
   for (int i = 0; i < rounds.Count(); ++i) {
-    const TRound& round = rounds.RecordAt(i);
+    const Round& round = rounds.RecordAt(i);
     if (i != index && CompareText(round.EventID, eventID) == 0 &&
         CompareText(round.PlayerID, probe.PlayerID) == 0 && CompareText(round.ID, probe.ID) != 0)
       return round.ID;
@@ -501,63 +504,63 @@ std::string TFRound::OtherRoundInEvent(int index, const std::string& eventID, co
   return {};
 }
 
-bool TFRound::StoreFields(int index) {
-  if (!ConfirmIds()) return false;
-  const std::optional<DateTime> date = ReadDateField(this, Esdate, false);
+bool RoundEditor::storeFields(int index) {
+  if (!confirmIds()) return false;
+  const std::optional<DateTime> date = ReadDateField(this, dateEdit, false);
   if (!date) return false;
-  const std::optional<DateTime> start = ReadTimeField(this, Estart);
+  const std::optional<DateTime> start = readTimeField(this, startEdit);
   if (!start) return false;
-  if (!ConfirmEventRound(index, *date, *start)) return false;
-  TRound& round = RecordAt<TRound>(index);
-  round.PlayerID = FieldText(EplayerID);
-  round.Player = FieldText(Eplayer);
-  round.CourseID = FieldText(Ecourseid);
-  round.Course = FieldText(Ecourse);
-  round.EventID = FieldText(Eeventid);
-  round.Event = FieldText(Eevent);
+  if (!confirmEventRound(index, *date, *start)) return false;
+  Round& round = RecordAt<Round>(index);
+  round.PlayerID = fieldText(playerIdEdit);
+  round.PlayerName = fieldText(playerEdit);
+  round.CourseID = fieldText(courseIdEdit);
+  round.CourseName = fieldText(courseEdit);
+  round.EventID = fieldText(eventIdEdit);
+  round.EventName = fieldText(eventEdit);
   const int previousStrokes = RoundHalfEven(round.Hcp);
-  round.Hcp = FieldSingle(Ehcp);
-  int strokes = WholeNumberOr(FieldText(Ens), previousStrokes);
+  round.Hcp = fieldSingle(handicapEdit);
+  int strokes = WholeNumberOr(fieldText(strokesEdit), previousStrokes);
   if (strokes == 0) strokes = RoundHalfEven(round.Hcp);
   round.Strokes = static_cast<std::int16_t>(strokes);
   round.Date = *date;
   round.Start = *start;
   round.ID.clear();
   round.MakeID();
-  ReadGrids(round);
+  readGrids(round);
   return true;
 }
 
-bool TFRound::PostRecord() {
-  if (!TRecordEditor::PostRecord()) return false;
-  if (const TRound* round = ShownRecord<TRound>())
+bool RoundEditor::postRecord() {
+  if (!RecordEditor::postRecord()) return false;
+  if (const Round* round = shownRecord<Round>())
     last_ = {round->EventID, round->CourseID, round->Date, round->Start};
   return true;
 }
 
-void TFRound::NewRecordShown() {
+void RoundEditor::newRecordShown() {
   if (!last_.EventID.empty()) {
-    Eeventid->setText(ToQString(last_.EventID));
-    FocusField(EplayerID);
+    eventIdEdit->setText(toQString(last_.EventID));
+    focusField(playerIdEdit);
   } else {
-    FocusField(Eeventid);
+    focusField(eventIdEdit);
   }
-  if (!last_.CourseID.empty()) Ecourseid->setText(ToQString(last_.CourseID));
-  if (last_.Date > 1.0) Esdate->setText(ToQString(ShortDateText(last_.Date)));
+  if (!last_.CourseID.empty()) courseIdEdit->setText(toQString(last_.CourseID));
+  if (last_.Date > 1.0) dateEdit->setText(toQString(ShortDateText(last_.Date)));
   // As every round shows its tee time: hh:nn, the seconds are never typed.
-  if (last_.Start != 0) Estart->setText(ToQString(FormatDateTime("hh:nn", last_.Start)));
+  if (last_.Start != 0) startEdit->setText(toQString(FormatDateTime("hh:nn", last_.Start)));
 }
 
-QAbstractButton* TFRound::DefaultButton() {
-  return Edited() ? TRecordEditor::DefaultButton() : Bnext;
+QAbstractButton* RoundEditor::DefaultButton() {
+  return Edited() ? RecordEditor::DefaultButton() : nextButton;
 }
 
-void TFRound::ModeChanged(bool editing) {
-  if (Bnext) Bnext->setEnabled(!editing);
+void RoundEditor::modeChanged(bool editing) {
+  if (nextButton) nextButton->setEnabled(!editing);
 }
 
-std::string TFRound::PagePathOf(int index) {
-  const TRound& round = RecordAt<TRound>(index);
+std::string RoundEditor::pagePathOf(int index) {
+  const Round& round = RecordAt<Round>(index);
   return PagePath(Settings(), RoundPage(Settings(), round));
 }
 

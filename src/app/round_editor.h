@@ -35,77 +35,77 @@ namespace cardwise::app {
 // else the score colour of the difference, clamped to -2..3), and a total against its reference
 // ("Total" when either is 0, else the total font colours for under, equal and over).
 ColorValue ScoreColor(int score, int par);
-ColorValue TotalColor(int value, int reference);
+ColorValue totalColor(int value, int reference);
 
-class TFRound : public TRecordEditor {
+class RoundEditor : public RecordEditor {
   Q_OBJECT
 
  public:
-  explicit TFRound(QWidget* parent = nullptr);
+  explicit RoundEditor(QWidget* parent = nullptr);
 
-  void DoCalcSlope();
-  void DoSetToday();
-  void DoSetTime();
+  void updateStrokes();
+  void setToday();
+  void setTimeNow();
 
  protected:
-  void ShowFields(int index) override;
-  void ClearFields() override;
-  bool StoreFields(int index) override;
-  std::string PagePathOf(int index) override;
-  bool PostRecord() override;
+  void showFields(int index) override;
+  void clearFields() override;
+  bool storeFields(int index) override;
+  std::string pagePathOf(int index) override;
+  bool postRecord() override;
   QAbstractButton* DefaultButton() override;
-  void NewRecordShown() override;
-  void ModeChanged(bool editing) override;
+  void newRecordShown() override;
+  void modeChanged(bool editing) override;
 
  private:
   void createFields();
   void createIdFields(QGridLayout* form);
   void createCardFields(QGridLayout* form);
   void createResultLabels(QGridLayout* form);
-  THoleGrid* createGrid(int firstHole, const QString& totalTitle);
+  HoleGrid* createGrid(int firstHole, const QString& totalTitle);
   void connectLookups();
 
-  void EeventidChange();
-  void EcourseidChange();
-  void EplayerIDChange();
-  void EnsChange();
-  void DoSGEnter(THoleGrid* grid);
-  void DoSGOne(THoleGrid* grid, int row, int column);
-  void DoCellCompleted(THoleGrid* grid, int row, int column);
-  void ApplyGreenRule(THoleGrid* grid, int column);
-  void ReportRefused(int row, const QString& characters);
-  QString DoSetEditText(int row, int column, const QString& text) const;
-  CellLook DoDrawHoriz(const THoleGrid* grid, int row, int column, const QString& text);
+  void lookUpEvent();
+  void lookUpCourse();
+  void lookUpPlayer();
+  void receiveStrokes();
+  void enterGrid(HoleGrid* grid);
+  void updateTotals(HoleGrid* grid, int row, int column);
+  void completeCell(HoleGrid* grid, int row, int column);
+  void applyGreenRule(HoleGrid* grid, int column);
+  void reportRefused(int row, const QString& characters);
+  QString cellEditText(int row, int column, const QString& text) const;
+  CellLook cellLook(const HoleGrid* grid, int row, int column, const QString& text);
 
-  bool ConfirmIds();
-  bool ConfirmEventRound(int index, DateTime date, DateTime start);
+  bool confirmIds();
+  bool confirmEventRound(int index, DateTime date, DateTime start);
   // The ID of another round of the probe's player in the event, under another ID than the
   // probe's; empty when there is none.
-  static std::string OtherRoundInEvent(int index, const std::string& eventID, const TRound& probe);
+  static std::string otherRoundInEvent(int index, const std::string& eventID, const Round& probe);
 
-  void ShowGrids(const TRound& round);
-  void ShowTotals(const TRound& round);
-  void ShowResults(const TRound& round);
-  void ReadGrids(TRound& round);
+  void showGrids(const Round& round);
+  void showTotals(const Round& round);
+  void showResults(const Round& round);
+  void readGrids(Round& round);
   // Reads the cells into the shown round and refreshes the totals and the three labels.
-  void TakeCells();
+  void takeCells();
 
-  QLineEdit* Eeventid = nullptr;
-  QLineEdit* Eevent = nullptr;
-  QLineEdit* Ecourseid = nullptr;
-  QLineEdit* Ecourse = nullptr;
-  QLineEdit* EplayerID = nullptr;
-  QLineEdit* Eplayer = nullptr;
-  QLineEdit* Esdate = nullptr;
-  QLineEdit* Estart = nullptr;
-  QLineEdit* Ehcp = nullptr;
-  QLineEdit* Ens = nullptr;
-  THoleGrid* SGout = nullptr;
-  THoleGrid* SGin = nullptr;
-  QLabel* Lscore = nullptr;
-  QLabel* Lnet = nullptr;
-  QLabel* Lpts = nullptr;
-  QPushButton* Bnext = nullptr;
+  QLineEdit* eventIdEdit = nullptr;
+  QLineEdit* eventEdit = nullptr;
+  QLineEdit* courseIdEdit = nullptr;
+  QLineEdit* courseEdit = nullptr;
+  QLineEdit* playerIdEdit = nullptr;
+  QLineEdit* playerEdit = nullptr;
+  QLineEdit* dateEdit = nullptr;
+  QLineEdit* startEdit = nullptr;
+  QLineEdit* handicapEdit = nullptr;
+  QLineEdit* strokesEdit = nullptr;
+  HoleGrid* frontNineGrid = nullptr;
+  HoleGrid* backNineGrid = nullptr;
+  QLabel* scoreLabel = nullptr;
+  QLabel* netLabel = nullptr;
+  QLabel* pointsLabel = nullptr;
+  QPushButton* nextButton = nullptr;
 
   // What the next "New" starts from: the round posted last.
   struct Remembered {

@@ -41,9 +41,9 @@ class ColorField final : public QLineEdit {
   std::function<void()> Clicked;
 
   QColor Background() const { return palette().color(QPalette::Base); }
-  QColor FontColor() const { return palette().color(QPalette::Text); }
-  void SetBackground(const QColor& color) { SetRole(QPalette::Base, color); }
-  void SetFontColor(const QColor& color) { SetRole(QPalette::Text, color); }
+  QColor fontColor() const { return palette().color(QPalette::Text); }
+  void SetBackground(const QColor& color) { setRole(QPalette::Base, color); }
+  void setFontColor(const QColor& color) { setRole(QPalette::Text, color); }
 
  protected:
   void mousePressEvent(QMouseEvent*) override { Click(); }
@@ -59,7 +59,7 @@ class ColorField final : public QLineEdit {
   void Click() {
     if (Clicked) Clicked();
   }
-  void SetRole(QPalette::ColorRole role, const QColor& color) {
+  void setRole(QPalette::ColorRole role, const QColor& color) {
     QPalette colors = palette();
     colors.setColor(role, color);
     setPalette(colors);
@@ -82,19 +82,19 @@ struct ColorFieldSpec {
 
 // The colour fields in tab order.
 constexpr ColorFieldSpec kColorFields[] = {
-    {"Eback", "Background", ColorKey::Back, Shown::Background, "", 0, 0},
-    {"Egreen", "Titlerows", ColorKey::Green, Shown::Background, "", 0, 1},
-    {"Elen", "&Len", ColorKey::Len, Shown::Background, "", 0, 2},
-    {"Etot", "&Tot", ColorKey::Total, Shown::Background, "", 1, 0},
-    {"Etm", "<Par", ColorKey::Tot_1, Shown::Font, "34", 1, 1},
-    {"Etp", "Par", ColorKey::Tot0, Shown::Font, "36", 1, 2},
-    {"Ett", ">Par", ColorKey::Tot1, Shown::Font, "42", 1, 3},
-    {"Eeagle", "&Eagle", ColorKey::Score_2, Shown::Background, "", 2, 0},
-    {"Ebirdie", "&Birdie", ColorKey::Score_1, Shown::Background, "", 2, 1},
-    {"Epar", "&Par", ColorKey::Score0, Shown::Background, "", 2, 2},
-    {"Ebogie", "Bo&gie", ColorKey::Score1, Shown::Background, "", 3, 0},
-    {"Edouble", "&Double", ColorKey::Score2, Shown::Background, "", 3, 1},
-    {"Eother", "&Other", ColorKey::Score3, Shown::Background, "", 3, 2},
+    {"backgroundColorEdit", "Background", ColorKey::Back, Shown::Background, "", 0, 0},
+    {"titleRowColorEdit", "Titlerows", ColorKey::Green, Shown::Background, "", 0, 1},
+    {"lengthColorEdit", "&Len", ColorKey::Len, Shown::Background, "", 0, 2},
+    {"totalColorEdit", "&Tot", ColorKey::Total, Shown::Background, "", 1, 0},
+    {"underParColorEdit", "<Par", ColorKey::Tot_1, Shown::Font, "34", 1, 1},
+    {"parTotalColorEdit", "Par", ColorKey::Tot0, Shown::Font, "36", 1, 2},
+    {"overParColorEdit", ">Par", ColorKey::Tot1, Shown::Font, "42", 1, 3},
+    {"eagleColorEdit", "&Eagle", ColorKey::Score_2, Shown::Background, "", 2, 0},
+    {"birdieColorEdit", "&Birdie", ColorKey::Score_1, Shown::Background, "", 2, 1},
+    {"parColorEdit", "&Par", ColorKey::Score0, Shown::Background, "", 2, 2},
+    {"bogeyColorEdit", "Bo&gie", ColorKey::Score1, Shown::Background, "", 3, 0},
+    {"doubleBogeyColorEdit", "&Double", ColorKey::Score2, Shown::Background, "", 3, 1},
+    {"otherColorEdit", "&Other", ColorKey::Score3, Shown::Background, "", 3, 2},
 };
 
 constexpr char kHelpTopic[] = "SETUP";
@@ -104,14 +104,14 @@ ColorValue& ValueOf(ColorKey key) {
   return Settings().ColorValues[static_cast<int>(key)];
 }
 
-std::string CustomColorLine(int place, ColorValue value) {
+std::string customColorLine(int place, ColorValue value) {
   char digits[8];
   std::snprintf(digits, sizeof digits, "%06X", value & 0xffffff);
   return "Color" + std::string(1, static_cast<char>('A' + place)) + "=" + digits;
 }
 
 // The place (0 to 15) and value of a line "ColorX=BBGGRR"; false for any other line.
-bool ParseCustomColor(const std::string& line, int& place, ColorValue& value) {
+bool parseCustomColor(const std::string& line, int& place, ColorValue& value) {
   if (line.size() < 8 || line.compare(0, 5, "Color") != 0 || line[6] != '=') return false;
   place = std::toupper(static_cast<unsigned char>(line[5])) - 'A';
   if (place < 0 || place >= kCustomColorCount) return false;
@@ -121,7 +121,7 @@ bool ParseCustomColor(const std::string& line, int& place, ColorValue& value) {
   return error == std::errc() && end == last && value <= 0xffffff;
 }
 
-QLabel* BuddyLabel(const char* text, QWidget* buddy) {
+QLabel* buddyLabel(const char* text, QWidget* buddy) {
   auto* label = new QLabel(text, buddy->parentWidget());
   label->setTextFormat(Qt::PlainText);
   label->setBuddy(buddy);
@@ -130,14 +130,14 @@ QLabel* BuddyLabel(const char* text, QWidget* buddy) {
 
 }  // namespace
 
-TFsetup::TFsetup(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFsetup");
+SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("SetupDialog");
   setWindowTitle("Cardwise Setup");
   setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-  CD_ = new QColorDialog(this);
-  CD_->setObjectName("CD");
+  colorDialog_ = new QColorDialog(this);
+  colorDialog_->setObjectName("colorDialog");
   // Qt's own dialog: it keeps the custom colours that the settings hold.
-  CD_->setOption(QColorDialog::DontUseNativeDialog);
+  colorDialog_->setOption(QColorDialog::DontUseNativeDialog);
   new QVBoxLayout(this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   createColorFields();
@@ -146,47 +146,47 @@ TFsetup::TFsetup(QWidget* parent) : QDialog(parent) {
   createHelp();
 }
 
-void TFsetup::createColorFields() {
+void SetupDialog::createColorFields() {
   auto* caption = new QLabel("Set Colors, (click on field to change color)", this);
   layout()->addWidget(caption);
   auto* grid = new QGridLayout;
   for (const ColorFieldSpec& entry : kColorFields) {
     auto* field = new ColorField(entry.Name, entry.Sample, this);
-    grid->addWidget(BuddyLabel(entry.Label, field), entry.Row, 2 * entry.Column, Qt::AlignRight);
+    grid->addWidget(buddyLabel(entry.Label, field), entry.Row, 2 * entry.Column, Qt::AlignRight);
     grid->addWidget(field, entry.Row, 2 * entry.Column + 1);
     colorFields_.push_back(field);
     if (entry.Key == ColorKey::Total) {
-      Etot_ = field;
-      field->Clicked = [this] { DoTotColorPick(); };
+      totalColorEdit_ = field;
+      field->Clicked = [this] { pickTotalColor(); };
     } else if (entry.As == Shown::Font) {
-      field->Clicked = [this, field] { DoLColorPick(field); };
+      field->Clicked = [this, field] { pickLengthColor(field); };
     } else {
-      field->Clicked = [this, field] { DoColorPick(field); };
+      field->Clicked = [this, field] { pickFieldColor(field); };
     }
   }
   auto* reset = new QPushButton("Reset", this);
-  reset->setObjectName("Breset");
+  reset->setObjectName("resetButton");
   reset->setToolTip("Reset to defaults");
-  connect(reset, &QPushButton::clicked, this, [this] { BresetClick(); });
+  connect(reset, &QPushButton::clicked, this, [this] { resetColors(); });
   grid->addWidget(reset, 0, 6, 1, 2);
   static_cast<QVBoxLayout*>(layout())->addLayout(grid);
 }
 
-void TFsetup::createTextFields() {
+void SetupDialog::createTextFields() {
   const struct {
     QLineEdit** Field;
     const char* Name;
     const char* Label;
     const char* Hint;
   } fields[] = {
-      {&Erootdir_, "Erootdir", "&Root Dir for web-pages (on your hard drive)", nullptr},
-      {&Eheader_, "Eheader", "Standard &header",
+      {&rootDirEdit_, "rootDirEdit", "&Root Dir for web-pages (on your hard drive)", nullptr},
+      {&headerEdit_, "headerEdit", "Standard &header",
        "Filename in Template directory for html-header, see example"},
-      {&Efooter_, "Efooter", "Standard &footer",
+      {&footerEdit_, "footerEdit", "Standard &footer",
        "Filename in Template directory for html-footer, see example"},
-      {&Eowner_, "Eowner", "E&mail owner", nullptr},
-      {&Eauthor_, "Eauthor", "&Author", nullptr},
-      {&Epublishto_, "Epublishto", "Publish to",
+      {&ownerEdit_, "ownerEdit", "E&mail owner", nullptr},
+      {&authorEdit_, "authorEdit", "&Author", nullptr},
+      {&publishToEdit_, "publishToEdit", "Publish to",
        "A folder, or user@host:path/ reached with your SSH key; empty: no publishing"},
   };
   auto* form = new QFormLayout;
@@ -194,59 +194,59 @@ void TFsetup::createTextFields() {
     *entry.Field = new QLineEdit(this);
     (*entry.Field)->setObjectName(entry.Name);
     if (entry.Hint) (*entry.Field)->setToolTip(entry.Hint);
-    form->addRow(BuddyLabel(entry.Label, *entry.Field), *entry.Field);
+    form->addRow(buddyLabel(entry.Label, *entry.Field), *entry.Field);
   }
-  CBpublishdelete_ = new QCheckBox("Remove old files on the server", this);
-  CBpublishdelete_->setObjectName("CBpublishdelete");
-  form->addRow(QString(), CBpublishdelete_);
-  Erootdir_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+  publishDeleteBox_ = new QCheckBox("Remove old files on the server", this);
+  publishDeleteBox_->setObjectName("publishDeleteBox");
+  form->addRow(QString(), publishDeleteBox_);
+  rootDirEdit_->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
   static_cast<QVBoxLayout*>(layout())->addLayout(form);
 }
 
-void TFsetup::createCheckBoxes() {
-  CBcopy_ = new QCheckBox(QStringLiteral("\u00a9 in footer"), this);
-  CBcopy_->setObjectName("CBcopy");
-  CBicons_ = new QCheckBox("True color icons", this);
-  CBicons_->setObjectName("CBicons");
+void SetupDialog::createCheckBoxes() {
+  copyFilesBox_ = new QCheckBox(QStringLiteral("\u00a9 in footer"), this);
+  copyFilesBox_->setObjectName("copyFilesBox");
+  trueColorIconsBox_ = new QCheckBox("True color icons", this);
+  trueColorIconsBox_->setObjectName("trueColorIconsBox");
   auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("Bok");
+  ok->setObjectName("okButton");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] { BokClick(); });
+  connect(ok, &QPushButton::clicked, this, [this] { saveAndClose(); });
   auto* row = new QHBoxLayout;
-  row->addWidget(CBcopy_);
-  row->addWidget(CBicons_);
+  row->addWidget(copyFilesBox_);
+  row->addWidget(trueColorIconsBox_);
   row->addStretch();
   row->addWidget(ok);
   static_cast<QVBoxLayout*>(layout())->addLayout(row);
 }
 
 // The title bar's help button, where the desktop shows one, and F1.
-void TFsetup::createHelp() {
+void SetupDialog::createHelp() {
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
-  connect(help, &QShortcut::activated, this, [] { OpenHelp(kHelpTopic); });
+  connect(help, &QShortcut::activated, this, [] { openHelp(kHelpTopic); });
 }
 
-bool TFsetup::event(QEvent* event) {
+bool SetupDialog::event(QEvent* event) {
   if (event->type() == QEvent::EnterWhatsThisMode) {
     QWhatsThis::leaveWhatsThisMode();
-    OpenHelp(kHelpTopic);
+    openHelp(kHelpTopic);
     return true;
   }
   return QDialog::event(event);
 }
 
-void TFsetup::showEvent(QShowEvent* event) {
+void SetupDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormActivate();
+  activate();
 }
 
 // Coming back from another window of the program is an activation; coming back from the colour
 // dialog (or from another program) is not, or a picked colour would be dropped at once.
-void TFsetup::changeEvent(QEvent* event) {
+void SetupDialog::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
   if (isActiveWindow()) {
-    if (refreshOnActivate_) FormActivate();
+    if (refreshOnActivate_) activate();
     refreshOnActivate_ = false;
     return;
   }
@@ -257,114 +257,115 @@ void TFsetup::changeEvent(QEvent* event) {
 }
 
 // The icons box follows the settings too: the main window's menu item may have switched them.
-void TFsetup::FormActivate() {
-  const TSettings& settings = Settings();
-  ShowColors();
-  Erootdir_->setText(ToQString(settings.HtmlRootDir));
-  Eheader_->setText(ToQString(settings.StdHeader));
-  Efooter_->setText(ToQString(settings.StdFooter));
-  Eowner_->setText(ToQString(settings.EmailOwner));
-  Eauthor_->setText(ToQString(settings.Author));
-  Epublishto_->setText(ToQString(settings.PublishTo));
-  CBpublishdelete_->setChecked(settings.PublishDelete);
-  CBcopy_->setChecked(settings.CopyInFooter);
-  CBicons_->setChecked(settings.TrueColorIcons);
+void SetupDialog::activate() {
+  const AppSettings& settings = Settings();
+  showColors();
+  rootDirEdit_->setText(toQString(settings.HtmlRootDir));
+  headerEdit_->setText(toQString(settings.StdHeader));
+  footerEdit_->setText(toQString(settings.StdFooter));
+  ownerEdit_->setText(toQString(settings.EmailOwner));
+  authorEdit_->setText(toQString(settings.Author));
+  publishToEdit_->setText(toQString(settings.PublishTo));
+  publishDeleteBox_->setChecked(settings.PublishDelete);
+  copyFilesBox_->setChecked(settings.CopyInFooter);
+  trueColorIconsBox_->setChecked(settings.TrueColorIcons);
 }
 
-void TFsetup::ShowColors() {
+void SetupDialog::showColors() {
   ColorsFromText(Settings());
-  const QColor total = ToQColor(ValueOf(ColorKey::Total));
+  const QColor total = toQColor(ValueOf(ColorKey::Total));
   for (std::size_t i = 0; i < colorFields_.size(); ++i) {
     const ColorFieldSpec& entry = kColorFields[i];
-    const QColor color = ToQColor(ValueOf(entry.Key));
+    const QColor color = toQColor(ValueOf(entry.Key));
     colorFields_[i]->SetBackground(entry.As == Shown::Font ? total : color);
-    if (entry.As == Shown::Font) colorFields_[i]->SetFontColor(color);
+    if (entry.As == Shown::Font) colorFields_[i]->setFontColor(color);
   }
 }
 
-void TFsetup::TakeColors() {
+void SetupDialog::takeColors() {
   for (std::size_t i = 0; i < colorFields_.size(); ++i) {
     const ColorFieldSpec& entry = kColorFields[i];
     const ColorField* field = colorFields_[i];
     ValueOf(entry.Key) =
-        FromQColor(entry.As == Shown::Font ? field->FontColor() : field->Background());
+        fromQColor(entry.As == Shown::Font ? field->fontColor() : field->Background());
   }
   ColorsToText(Settings());
 }
 
-bool TFsetup::PickColor(QColor& color) {
-  return PickColorWithCustomColors(CD_, color);
+bool SetupDialog::pickColor(QColor& color) {
+  return pickColorWithCustomColors(colorDialog_, color);
 }
 
-void TFsetup::DoColorPick(ColorField* field) {
+void SetupDialog::pickFieldColor(ColorField* field) {
   QColor color = field->Background();
-  if (PickColor(color)) field->SetBackground(color);
+  if (pickColor(color)) field->SetBackground(color);
 }
 
-void TFsetup::DoTotColorPick() {
-  DoColorPick(Etot_);
+void SetupDialog::pickTotalColor() {
+  pickFieldColor(totalColorEdit_);
   for (std::size_t i = 0; i < colorFields_.size(); ++i)
-    if (kColorFields[i].As == Shown::Font) colorFields_[i]->SetBackground(Etot_->Background());
+    if (kColorFields[i].As == Shown::Font)
+      colorFields_[i]->SetBackground(totalColorEdit_->Background());
 }
 
-void TFsetup::DoLColorPick(ColorField* field) {
-  QColor color = field->FontColor();
-  if (PickColor(color)) field->SetFontColor(color);
+void SetupDialog::pickLengthColor(ColorField* field) {
+  QColor color = field->fontColor();
+  if (pickColor(color)) field->setFontColor(color);
 }
 
-void TFsetup::BresetClick() {
+void SetupDialog::resetColors() {
   ResetColors(Settings());
-  ShowColors();
+  showColors();
 }
 
 // A folder is taken as typed: it needs its trailing "/", and nothing adds it.
-void TFsetup::BokClick() {
-  TSettings& settings = Settings();
-  TakeColors();
-  settings.HtmlRootDir = FromQString(Erootdir_->text());
-  settings.StdHeader = FromQString(Eheader_->text());
-  settings.StdFooter = FromQString(Efooter_->text());
-  settings.EmailOwner = FromQString(Eowner_->text());
-  settings.Author = FromQString(Eauthor_->text());
-  settings.PublishTo = FromQString(Epublishto_->text());
-  settings.PublishDelete = CBpublishdelete_->isChecked();
-  settings.CopyInFooter = CBcopy_->isChecked();
-  if (CBicons_->isChecked() != settings.TrueColorIcons) {
-    settings.TrueColorIcons = CBicons_->isChecked();
-    emit IconsSwitched(settings.TrueColorIcons);
+void SetupDialog::saveAndClose() {
+  AppSettings& settings = Settings();
+  takeColors();
+  settings.HtmlRootDir = fromQString(rootDirEdit_->text());
+  settings.StdHeader = fromQString(headerEdit_->text());
+  settings.StdFooter = fromQString(footerEdit_->text());
+  settings.EmailOwner = fromQString(ownerEdit_->text());
+  settings.Author = fromQString(authorEdit_->text());
+  settings.PublishTo = fromQString(publishToEdit_->text());
+  settings.PublishDelete = publishDeleteBox_->isChecked();
+  settings.CopyInFooter = copyFilesBox_->isChecked();
+  if (trueColorIconsBox_->isChecked() != settings.TrueColorIcons) {
+    settings.TrueColorIcons = trueColorIconsBox_->isChecked();
+    emit iconsSwitched(settings.TrueColorIcons);
   }
-  SaveSettingsNow(this);  // cardwise-cli run meanwhile sees them too
+  saveSettingsNow(this);  // cardwise-cli run meanwhile sees them too
   accept();
 }
 
-bool PickColorWithCustomColors(QColorDialog* dialog, QColor& color) {
-  FillCustomColors(Settings());
-  ApplyCustomColors(Settings().CustomColors);
+bool pickColorWithCustomColors(QColorDialog* dialog, QColor& color) {
+  fillCustomColors(Settings());
+  applyCustomColors(Settings().CustomColors);
   dialog->setCurrentColor(color);
   const bool chosen = dialog->exec() == QDialog::Accepted;
-  Settings().CustomColors = CustomColorLines();
+  Settings().CustomColors = customColorLines();
   if (chosen) color = dialog->selectedColor();
   return chosen;
 }
 
-void ApplyCustomColors(const std::vector<std::string>& lines) {
+void applyCustomColors(const std::vector<std::string>& lines) {
   for (int place = 0; place < kCustomColorCount; ++place)
     QColorDialog::setCustomColor(place, Qt::white);
   for (const std::string& line : lines) {
     int place = 0;
     ColorValue value = 0;
-    if (ParseCustomColor(line, place, value)) QColorDialog::setCustomColor(place, ToQColor(value));
+    if (parseCustomColor(line, place, value)) QColorDialog::setCustomColor(place, toQColor(value));
   }
 }
 
-std::vector<std::string> CustomColorLines() {
+std::vector<std::string> customColorLines() {
   std::vector<std::string> lines;
   for (int place = 0; place < kCustomColorCount; ++place)
-    lines.push_back(CustomColorLine(place, FromQColor(QColorDialog::customColor(place))));
+    lines.push_back(customColorLine(place, fromQColor(QColorDialog::customColor(place))));
   return lines;
 }
 
-void FillCustomColors(TSettings& settings) {
+void fillCustomColors(AppSettings& settings) {
   if (!settings.CustomColors.empty()) return;
   const struct {
     char Letter;
@@ -374,7 +375,7 @@ void FillCustomColors(TSettings& settings) {
                 {'J', ColorKey::Tot_1},   {'H', ColorKey::Tot0},    {'K', ColorKey::Tot1},
                 {'N', ColorKey::Back},    {'O', ColorKey::Green},   {'P', ColorKey::Len}};
   for (const auto& place : places)
-    settings.CustomColors.push_back(CustomColorLine(place.Letter - 'A', settings.Value(place.Key)));
+    settings.CustomColors.push_back(customColorLine(place.Letter - 'A', settings.Value(place.Key)));
 }
 
 }  // namespace cardwise::app

@@ -22,15 +22,15 @@ namespace cardwise::app {
 
 class ColorField;
 
-class TFsetup : public QDialog {
+class SetupDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFsetup(QWidget* parent = nullptr);
+  explicit SetupDialog(QWidget* parent = nullptr);
 
  signals:
   // OK switched between the true-colour and the plain button images.
-  void IconsSwitched(bool trueColor);
+  void iconsSwitched(bool trueColor);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -43,42 +43,42 @@ class TFsetup : public QDialog {
   void createCheckBoxes();
   void createHelp();
 
-  void FormActivate();
-  void ShowColors();
-  void TakeColors();
-  void DoColorPick(ColorField* field);
-  void DoTotColorPick();
-  void DoLColorPick(ColorField* field);
-  void BresetClick();
-  void BokClick();
+  void activate();
+  void showColors();
+  void takeColors();
+  void pickFieldColor(ColorField* field);
+  void pickTotalColor();
+  void pickLengthColor(ColorField* field);
+  void resetColors();
+  void saveAndClose();
   // Runs the colour dialog on `color` with the custom colours of the settings; false when the
   // user cancels.
-  bool PickColor(QColor& color);
+  bool pickColor(QColor& color);
 
   std::vector<ColorField*> colorFields_;  // in the order of the colour table
-  ColorField* Etot_ = nullptr;
-  QLineEdit *Erootdir_ = nullptr, *Eheader_ = nullptr, *Efooter_ = nullptr, *Eowner_ = nullptr,
-            *Eauthor_ = nullptr;
-  QLineEdit* Epublishto_ = nullptr;  // with CBpublishdelete_: where and how to publish
-  QCheckBox* CBpublishdelete_ = nullptr;
-  QCheckBox *CBcopy_ = nullptr, *CBicons_ = nullptr;
-  QColorDialog* CD_ = nullptr;
+  ColorField* totalColorEdit_ = nullptr;
+  QLineEdit *rootDirEdit_ = nullptr, *headerEdit_ = nullptr, *footerEdit_ = nullptr,
+            *ownerEdit_ = nullptr, *authorEdit_ = nullptr;
+  QLineEdit* publishToEdit_ = nullptr;  // with publishDeleteBox_: where and how to publish
+  QCheckBox* publishDeleteBox_ = nullptr;
+  QCheckBox *copyFilesBox_ = nullptr, *trueColorIconsBox_ = nullptr;
+  QColorDialog* colorDialog_ = nullptr;
   bool refreshOnActivate_ = false;
 };
 
 // Runs the colour dialog on `color` with the custom colours of the settings, and keeps the
 // custom colours the user left in it; false, `color` unchanged, when the user cancels.
-bool PickColorWithCustomColors(QColorDialog* dialog, QColor& color);
+bool pickColorWithCustomColors(QColorDialog* dialog, QColor& color);
 
 // The colour dialog's custom colours as the settings keep them: "Color" + letter + "=" + six
 // hexadecimal digits of the 0x00BBGGRR value, letters A to P for the dialog's sixteen places.
 // Lines that do not have this form are passed over; places without a line are white.
-void ApplyCustomColors(const std::vector<std::string>& lines);
-std::vector<std::string> CustomColorLines();  // all sixteen places, upper-case digits
+void applyCustomColors(const std::vector<std::string>& lines);
+std::vector<std::string> customColorLines();  // all sixteen places, upper-case digits
 
 // Start-up: when the custom-colour list is empty, fills it from the colours in force (the six
 // score colours as ColorA to ColorF, the total font colours as ColorJ, ColorH, ColorK, then
 // Back, Green and Len as ColorN, ColorO, ColorP).
-void FillCustomColors(TSettings& settings);
+void fillCustomColors(AppSettings& settings);
 
 }  // namespace cardwise::app

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kSide = 235;
 
-void PaintSky(QPainter& p) {
+void paintSky(QPainter& p) {
   QLinearGradient sky(0, 0, 0, kSide);
   sky.setColorAt(0, QColor(0x6f, 0xb4, 0xf0));
   sky.setColorAt(0.55, QColor(0xd8, 0xee, 0xff));
@@ -21,7 +21,7 @@ void PaintSky(QPainter& p) {
   p.fillRect(QRect(0, 0, kSide, kSide), sky);
 }
 
-void PaintGreen(QPainter& p) {
+void paintGreen(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x6c, 0xd0, 0x5c));
   p.drawEllipse(QRectF(40, 150, 160, 44));
@@ -41,7 +41,7 @@ void PaintGreen(QPainter& p) {
   p.drawEllipse(QRectF(150, 176, 10, 10));
 }
 
-void PaintTitle(QPainter& p) {
+void paintTitle(QPainter& p) {
   QFont font = p.font();
   font.setPointSize(22);
   font.setBold(true);
@@ -56,25 +56,26 @@ void PaintTitle(QPainter& p) {
 
 }  // namespace
 
-TFsplash::TFsplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-  setObjectName("TFsplash");
+SplashWindow::SplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+  setObjectName("SplashWindow");
   setFixedSize(kSide, kSide);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void TFsplash::ShowNow() {
+void SplashWindow::showNow() {
   show();
   repaint();
   QApplication::processEvents();
 }
 
-void TFsplash::paintEvent(QPaintEvent*) {
+void SplashWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  PaintSky(painter);
-  PaintGreen(painter);
-  PaintTitle(painter);
+  paintSky(painter);
+  paintGreen(painter);
+  paintTitle(painter);
   painter.setPen(QPen(QColor(0x20, 0x40, 0x20), 2));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(QRect(1, 1, kSide - 2, kSide - 2));

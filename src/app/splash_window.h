@@ -6,14 +6,14 @@
 namespace cardwise::app {
 
 // A borderless 235 x 235 window centred on the screen, filled by one picture.
-class TFsplash : public QWidget {
+class SplashWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TFsplash(QWidget* parent = nullptr);
+  explicit SplashWindow(QWidget* parent = nullptr);
 
   // Shows the window and paints it at once, before the event loop runs.
-  void ShowNow();
+  void showNow();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

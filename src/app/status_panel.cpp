@@ -12,7 +12,7 @@ StatusPanel* current = nullptr;
 }  // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) {
-  setObjectName("Pstatus");
+  setObjectName("statusPanel");
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Sunken);
   setAutoFillBackground(true);
@@ -40,9 +40,9 @@ void StatusPanel::SetStatus(const QString& text, const QColor& color) {
   repaint();
 }
 
-void StatusPanel::InstallCoreSink() {
+void StatusPanel::installCoreSink() {
   SetStatusSink([](const std::string& text) {
-    if (current) current->SetStatus(ToQString(text));
+    if (current) current->SetStatus(toQString(text));
   });
 }
 

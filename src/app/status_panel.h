@@ -23,7 +23,7 @@ class StatusPanel : public QLabel {
   void SetStatus(const QString& text, const QColor& color = QColor());
 
   // Routes the core's ShowStatus to the current panel. Called once at start-up.
-  static void InstallCoreSink();
+  static void installCoreSink();
 };
 
 }  // namespace cardwise::app

@@ -29,22 +29,22 @@ namespace cardwise::app {
 
 namespace {
 
-using TourAdapter = TRecordListAdapter<TTour>;
+using TourAdapter = RecordListAdapterOf<Tour>;
 
-EditorTraits TourTraits() {
-  EditorTraits traits = MakeEditorTraits("tour", "Tour", kToursFile);
+EditorTraits tourTraits() {
+  EditorTraits traits = makeEditorTraits("tour", "Tour", kToursFile);
   traits.Caption = "Add/Edit Tours";
   traits.Check = IndexCheck::NothingWhenNegative;
   return traits;
 }
 
-std::string TourName(const TTour& tour) {
-  return tour.Tour;
+std::string tourName(const Tour& tour) {
+  return tour.Name;
 }
 
 }  // namespace
 
-const QStringList& TFTour::TypeNames() {
+const QStringList& TourEditor::typeNames() {
   static const QStringList names = [] {
     QStringList captions;
     for (const TourScoringSystem& system : TourScoringSystems())
@@ -54,65 +54,66 @@ const QStringList& TFTour::TypeNames() {
   return names;
 }
 
-TFTour::TFTour(QWidget* parent)
-    : TRecordEditor(TourTraits(), std::make_unique<TourAdapter>(Tours(), &TourName), parent) {
-  setObjectName("TFTour");
+TourEditor::TourEditor(QWidget* parent)
+    : RecordEditor(tourTraits(), std::make_unique<TourAdapter>(Tours(), &tourName), parent) {
+  setObjectName("TourEditor");
   createFields();
   createMenuItems();
-  AddCsvExport([this](int index) {
-    TTour tour = RecordAt<TTour>(index);
+  addCsvExport([this](int index) {
+    Tour tour = RecordAt<Tour>(index);
     return TourStandingsTable(tour, ProcessDatabase());
   });
 }
 
 // ---- construction
 
-void TFTour::createFields() {
-  auto* form = new QGridLayout(FieldArea());
+void TourEditor::createFields() {
+  auto* form = new QGridLayout(fieldArea());
   form->setContentsMargins(0, 0, 0, 0);
   int row = 0;
   auto field = [&](QLineEdit*& edit, const char* name, const QString& label, const QString& hint) {
-    edit = AddField(form, name, label, hint, row++, 0);
-    WatchField(edit);
+    edit = addField(form, name, label, hint, row++, 0);
+    watchField(edit);
   };
-  field(Etour, "Etour", "Tour", QString());
-  field(En, "En", "Players", "Total number of players in Tour");
-  field(Ew, "Ew", "Worst", "Dont count the x worst events");
-  field(Edir, "Edir", "Directory", "The directory where the tour html-files should be created");
-  field(Eheader, "Eheader", "He&ader", "Header file in Template directory for html files");
-  field(Emeids, "Emeids", "Mandatory Event IDs", QString());
-  En->setReadOnly(true);
-  En->setFocusPolicy(Qt::ClickFocus);
+  field(tourEdit, "tourEdit", "Tour", QString());
+  field(playerCountEdit, "playerCountEdit", "Players", "Total number of players in Tour");
+  field(worstEdit, "worstEdit", "Worst", "Dont count the x worst events");
+  field(folderEdit, "folderEdit", "Directory",
+        "The directory where the tour html-files should be created");
+  field(headerEdit, "headerEdit", "He&ader", "Header file in Template directory for html files");
+  field(mandatoryEventsEdit, "mandatoryEventsEdit", "Mandatory Event IDs", QString());
+  playerCountEdit->setReadOnly(true);
+  playerCountEdit->setFocusPolicy(Qt::ClickFocus);
   // Folder and file names of the web site are typed in lower case.
-  for (QLineEdit* lower : {Edir, Eheader})
-    LowerCaseInput(lower);
-  Etour->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
+  for (QLineEdit* lower : {folderEdit, headerEdit})
+    lowerCaseInput(lower);
+  tourEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
   createTypeGroup(form, row++);
   createButtons(form, row++);
-  CLBevents = new QListWidget;
-  CLBevents->setObjectName("CLBevents");
+  eventList = new QListWidget;
+  eventList->setObjectName("eventList");
   auto* eventsLabel = new QLabel("E&vents in tour");
-  eventsLabel->setBuddy(CLBevents);
-  SG = new TResultsGrid({{24, 40, 18, 130, 36}, {3}, false, 3});
-  SG->PlayerName = PlayerNameOf;
-  SG->setObjectName("SG");
+  eventsLabel->setBuddy(eventList);
+  resultsGrid = new ResultsGrid({{24, 40, 18, 130, 36}, {3}, false, 3});
+  resultsGrid->PlayerName = playerNameOf;
+  resultsGrid->setObjectName("resultsGrid");
   form->addWidget(eventsLabel, 0, 2);
-  form->addWidget(CLBevents, 1, 2, row - 1, 1);
-  form->addWidget(SG, 0, 3, row, 1);
-  connect(CLBevents, &QListWidget::itemChanged, this, &TFTour::DoFlagEdit);
-  connect(SG, &TResultsGrid::entered, this, &TFTour::DoSGEnter);
-  connect(SG, &TResultsGrid::cellEdited, this, &TFTour::DoFlagEdit);
-  connect(SG, &TResultsGrid::doubleClickedAt, SG, &TResultsGrid::AddRow);
+  form->addWidget(eventList, 1, 2, row - 1, 1);
+  form->addWidget(resultsGrid, 0, 3, row, 1);
+  connect(eventList, &QListWidget::itemChanged, this, &TourEditor::markEdited);
+  connect(resultsGrid, &ResultsGrid::entered, this, &TourEditor::enterGrid);
+  connect(resultsGrid, &ResultsGrid::cellEdited, this, &TourEditor::markEdited);
+  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::AddRow);
 }
 
-void TFTour::createTypeGroup(QGridLayout* form, int row) {
-  RGtype = AddTypeGroup(this, form, row, "Tour type", TypeNames());
-  connect(RGtype, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-    if (checked) DoFlagEdit();
+void TourEditor::createTypeGroup(QGridLayout* form, int row) {
+  typeGroup = addTypeGroup(this, form, row, "Tour type", typeNames());
+  connect(typeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) markEdited();
   });
 }
 
-void TFTour::createButtons(QGridLayout* form, int row) {
+void TourEditor::createButtons(QGridLayout* form, int row) {
   auto button = [](QPushButton*& push, const char* name, const QString& caption,
                    const QString& hint) {
     push = new QPushButton(caption);
@@ -120,117 +121,119 @@ void TFTour::createButtons(QGridLayout* form, int row) {
     push->setToolTip(hint);
     push->setAutoDefault(false);
   };
-  button(Bresult, "Bresult", "&Results", "Calc the tour standing depending on tour type");
-  button(Bweights, "Bweights", "Event &weights", "Tour Event Results Weights");
-  form->addWidget(Bresult, row, 0);
-  form->addWidget(Bweights, row, 1);
-  connect(Bresult, &QPushButton::clicked, this, &TFTour::DoSetResults);
-  connect(Bweights, &QPushButton::clicked, this, &TFTour::DoSetWeights);
+  button(resultsButton, "resultsButton", "&Results",
+         "Calc the tour standing depending on tour type");
+  button(weightsButton, "weightsButton", "Event &weights", "Tour Event Results Weights");
+  form->addWidget(resultsButton, row, 0);
+  form->addWidget(weightsButton, row, 1);
+  connect(resultsButton, &QPushButton::clicked, this, &TourEditor::calculateResults);
+  connect(weightsButton, &QPushButton::clicked, this, &TourEditor::showWeights);
 }
 
 // "Save as Event..." comes after "Save As...", between separators; like the whole File menu it
 // is there only while browsing.
-void TFTour::createMenuItems() {
-  QAction* close = FileMenu()->actions().last();
-  FileMenu()->insertSeparator(close);
-  MIfsaveaseid = new QAction("Save as &Event...", this);
-  MIfsaveaseid->setObjectName("MIfsaveaseid");
-  FileMenu()->insertAction(close, MIfsaveaseid);
-  FileMenu()->insertSeparator(close);
-  connect(MIfsaveaseid, &QAction::triggered, this, &TFTour::MIfsaveaseidClick);
-  EditMenu()->addSeparator();
-  QAction* results = EditMenu()->addAction("&Results");
-  results->setObjectName("MIeresults");
+void TourEditor::createMenuItems() {
+  QAction* close = fileMenu()->actions().last();
+  fileMenu()->insertSeparator(close);
+  saveAsEventAction = new QAction("Save as &Event...", this);
+  saveAsEventAction->setObjectName("saveAsEventAction");
+  fileMenu()->insertAction(close, saveAsEventAction);
+  fileMenu()->insertSeparator(close);
+  connect(saveAsEventAction, &QAction::triggered, this, &TourEditor::saveAsEvent);
+  editMenu()->addSeparator();
+  QAction* results = editMenu()->addAction("&Results");
+  results->setObjectName("resultsAction");
   results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  connect(results, &QAction::triggered, this, &TFTour::DoSetResults);
+  connect(results, &QAction::triggered, this, &TourEditor::calculateResults);
 }
 
 // ---- showing
 
-void TFTour::FormActivate() {
-  SetUpGrid();
-  if (!Edited()) FillEventList();
-  TRecordEditor::FormActivate();
+void TourEditor::activate() {
+  setUpGrid();
+  if (!Edited()) fillEventList();
+  RecordEditor::activate();
 }
 
-void TFTour::FillEventList() {
-  const QSignalBlocker blocker(CLBevents);
-  CLBevents->clear();
-  const TEventList& events = Events();
+void TourEditor::fillEventList() {
+  const QSignalBlocker blocker(eventList);
+  eventList->clear();
+  const EventList& events = Events();
   for (int i = 0; i < events.Count(); ++i) {
-    const TEvent& event = events.RecordAt(i);
-    auto* item = new QListWidgetItem(ToQString(event.ID + " " + event.Event), CLBevents);
+    const Event& event = events.RecordAt(i);
+    auto* item = new QListWidgetItem(toQString(event.ID + " " + event.Name), eventList);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
 }
 
 // An item's event ID is its text up to the first space.
-void TFTour::ShowChecks(const TTour& tour) {
-  const QSignalBlocker blocker(CLBevents);
-  for (int i = 0; i < CLBevents->count(); ++i) {
-    QListWidgetItem* item = CLBevents->item(i);
-    const std::string id = FromQString(item->text().section(' ', 0, 0));
+void TourEditor::showChecks(const Tour& tour) {
+  const QSignalBlocker blocker(eventList);
+  for (int i = 0; i < eventList->count(); ++i) {
+    QListWidgetItem* item = eventList->item(i);
+    const std::string id = fromQString(item->text().section(' ', 0, 0));
     item->setCheckState(tour.HasEvent(id) ? Qt::Checked : Qt::Unchecked);
   }
 }
 
-std::vector<EventCheck> TFTour::EventChecks() const {
+std::vector<EventCheck> TourEditor::eventChecks() const {
   std::vector<EventCheck> checks;
-  for (int i = 0; i < CLBevents->count(); ++i) {
-    const QListWidgetItem* item = CLBevents->item(i);
+  for (int i = 0; i < eventList->count(); ++i) {
+    const QListWidgetItem* item = eventList->item(i);
     checks.push_back(
-        {FromQString(item->text().section(' ', 0, 0)), item->checkState() == Qt::Checked});
+        {fromQString(item->text().section(' ', 0, 0)), item->checkState() == Qt::Checked});
   }
   return checks;
 }
 
-void TFTour::SetUpGrid() {
-  SG->SetTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), "#", CaptionOf(Caption::Player),
-                 CaptionOf(Caption::Notes)});
+void TourEditor::setUpGrid() {
+  resultsGrid->setTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), "#",
+                          CaptionOf(Caption::Player), CaptionOf(Caption::Notes)});
 }
 
-void TFTour::ShowFields(int index) {
-  const TTour& tour = RecordAt<TTour>(index);
-  SetUpGrid();
-  Etour->setText(ToQString(tour.Tour));
-  Eheader->setText(ToQString(tour.Header));
-  Emeids->setText(ToQString(tour.MandatoryEvents));
-  Edir->setText(ToQString(tour.Dir));
-  En->setText(QString::number(tour.Ntot));
-  Ew->setText(QString::number(tour.Worst));
-  ShowType(RGtype, tour.Type);
+void TourEditor::showFields(int index) {
+  const Tour& tour = RecordAt<Tour>(index);
+  setUpGrid();
+  tourEdit->setText(toQString(tour.Name));
+  headerEdit->setText(toQString(tour.Header));
+  mandatoryEventsEdit->setText(toQString(tour.MandatoryEvents));
+  folderEdit->setText(toQString(tour.Dir));
+  playerCountEdit->setText(QString::number(tour.Ntot));
+  worstEdit->setText(QString::number(tour.Worst));
+  showType(typeGroup, tour.Type);
   std::vector<std::string> lines;
-  for (const TStandingLine& line : tour.Standings)
+  for (const StandingLine& line : tour.Standings)
     lines.push_back(line.Text);
-  SG->ShowLines(lines);
-  ShowChecks(tour);
+  resultsGrid->showLines(lines);
+  showChecks(tour);
 }
 
-void TFTour::ClearFields() {
-  SetUpGrid();
-  for (QLineEdit* field : {Etour, Eheader, Emeids, Edir, En, Ew})
+void TourEditor::clearFields() {
+  setUpGrid();
+  for (QLineEdit* field :
+       {tourEdit, headerEdit, mandatoryEventsEdit, folderEdit, playerCountEdit, worstEdit})
     field->clear();
-  SG->ShowLines({});
-  ShowChecks(TTour());
+  resultsGrid->showLines({});
+  showChecks(Tour());
 }
 
 // ---- editing
 
-void TFTour::DoSGEnter() {
-  DoFlagEdit();
-  SG->GrowTo(1);
-  SG->SetCursor(1, 1);
+void TourEditor::enterGrid() {
+  markEdited();
+  resultsGrid->growTo(1);
+  resultsGrid->SetCursor(1, 1);
 }
 
 // What is on screen goes into the tour first: a new tour's checked events and type count in
 // the standings without a post, and are not lost when the standings are shown.
-void TFTour::DoSetResults() {
-  TTour* tour = ShownRecord<TTour>();
+void TourEditor::calculateResults() {
+  Tour* tour = shownRecord<Tour>();
   if (!tour) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  TakeScreen(*tour);
-  TDatabase database = ProcessDatabase();
+  takeScreen(*tour);
+  Database database = ProcessDatabase();
   CalcTour(*tour, database);
   // Pts(p) points depend on the number of players in the tour, which these standings have just
   // counted: with a changed count the tour is computed once more, so that the standings shown
@@ -239,96 +242,96 @@ void TFTour::DoSetResults() {
     tour->Ntot = static_cast<int>(tour->Standings.size());
     CalcTour(*tour, database);
   }
-  const QString typedID = Eid->text();  // a new tour's ID is the post's to take
-  ShowRecord();
-  if (Adding()) Eid->setText(typedID);
+  const QString typedID = idEdit->text();  // a new tour's ID is the post's to take
+  showRecord();
+  if (Adding()) idEdit->setText(typedID);
   QApplication::restoreOverrideCursor();
-  DoFlagEdit();
+  markEdited();
 }
 
-TFtourwt* TFTour::WeightsDialog() {
-  if (!weights_) weights_ = new TFtourwt(this);
+WeightsDialog* TourEditor::weightsDialog() {
+  if (!weights_) weights_ = new WeightsDialog(this);
   return weights_;
 }
 
 // The dialog shows the events as checked on screen, each with its own weight.
-void TFTour::DoSetWeights() {
-  TTour* tour = ShownRecord<TTour>();
+void TourEditor::showWeights() {
+  Tour* tour = shownRecord<Tour>();
   if (!tour) return;
-  if (WeightsDialog()->EditWeights(*tour, EventChecks())) DoFlagEdit();
+  if (weightsDialog()->editWeights(*tour, eventChecks())) markEdited();
 }
 
-void TFTour::MIfsaveaseidClick() {
-  TTour* tour = ShownRecord<TTour>();
+void TourEditor::saveAsEvent() {
+  Tour* tour = shownRecord<Tour>();
   if (!tour) return;
-  QString typed = ToQString(Settings().TourEventPrefix + tour->ID);
-  if (!Prompts().AskText(this, "Save TourID as EventID", "TourID=EventID", typed)) return;
-  const std::string eventID = UpperCase(Trim(FromQString(typed)));
+  QString typed = toQString(Settings().TourEventPrefix + tour->ID);
+  if (!Prompts().askText(this, "Save TourID as EventID", "TourID=EventID", typed)) return;
+  const std::string eventID = UpperCase(Trim(fromQString(typed)));
   if (eventID.empty()) return;
   if (Events().FindRecord(eventID) &&
-      !Prompts().AskYesNo(this, "Confirm", "Event " + ToQString(eventID) + " exists. Replace it?"))
+      !Prompts().askYesNo(this, "Confirm", "Event " + toQString(eventID) + " exists. Replace it?"))
     return;
-  if (!SaveAsEventID(*tour, eventID)) return;
-  Prompts().ShowInfoWithHelp(
-      this, "Cardwise", "Saved as event: " + ToQString(eventID) + "\rIt is in the event list now.",
+  if (!saveAsEventID(*tour, eventID)) return;
+  Prompts().showInfoWithHelp(
+      this, "Cardwise", "Saved as event: " + toQString(eventID) + "\rIt is in the event list now.",
       "TOURASEVENT");
 }
 
 // Writes the tour's standing as the event `eventID` and takes that event into the event list
 // as the file now holds it.
-bool TFTour::SaveAsEventID(TTour& tour, const std::string& eventID) {
+bool TourEditor::saveAsEventID(Tour& tour, const std::string& eventID) {
   const EditorsListChange change;
   if (!change.Ready()) return false;
   const std::string path = DataFilePath(Settings(), kEventsFile);
   const std::string own = std::exchange(tour.ID, eventID);
   Status status = SaveAsEvent(tour, path);
   tour.ID = own;
-  TEvent* event = Events().FindRecord(eventID);
+  Event* event = Events().FindRecord(eventID);
   if (status && !event) {
-    auto added = std::make_unique<TEvent>();
+    auto added = std::make_unique<Event>();
     added->ID = eventID;
     event = &Events().RecordAt(Events().Add(std::move(added)));
   }
   if (status) status = ReloadRecord(*event, path);
   if (!status) {
-    Prompts().ShowError(
+    Prompts().showError(
         this, "Cardwise",
-        "The event " + ToQString(eventID) + " could not be saved:\r" + ToQString(status.message()));
+        "The event " + toQString(eventID) + " could not be saved:\r" + toQString(status.message()));
     return false;
   }
-  FillEventList();
-  ShowRecord();
+  fillEventList();
+  showRecord();
   return true;
 }
 
 // ---- posting
 
-void TFTour::TakeScreen(TTour& tour) {
-  tour.Tour = FieldText(Etour);
-  tour.Dir = FieldText(Edir);
-  tour.Header = FieldText(Eheader);
-  tour.MandatoryEvents = FieldText(Emeids);
-  tour.Worst = WholeNumberOr(FieldText(Ew), 0);
-  if (RGtype->checkedId() >= 0) tour.Type = RGtype->checkedId();
-  SG->CommitEdit();
-  const std::vector<std::string> lines = SG->Lines();
+void TourEditor::takeScreen(Tour& tour) {
+  tour.Name = fieldText(tourEdit);
+  tour.Dir = fieldText(folderEdit);
+  tour.Header = fieldText(headerEdit);
+  tour.MandatoryEvents = fieldText(mandatoryEventsEdit);
+  tour.Worst = WholeNumberOr(fieldText(worstEdit), 0);
+  if (typeGroup->checkedId() >= 0) tour.Type = typeGroup->checkedId();
+  resultsGrid->commitEdit();
+  const std::vector<std::string> lines = resultsGrid->Lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i < tour.Standings.size())
       tour.Standings[i].Text = lines[i];
     else
-      tour.Standings.push_back(TStandingLine{lines[i], nullptr});
+      tour.Standings.push_back(StandingLine{lines[i], nullptr});
   }
   tour.Ntot = static_cast<int>(tour.Standings.size());
-  SetCheckedEvents(tour, EventChecks());
+  SetCheckedEvents(tour, eventChecks());
 }
 
-bool TFTour::StoreFields(int index) {
-  TakeScreen(RecordAt<TTour>(index));
+bool TourEditor::storeFields(int index) {
+  takeScreen(RecordAt<Tour>(index));
   return true;
 }
 
-std::string TFTour::PagePathOf(int index) {
-  const TTour& tour = RecordAt<TTour>(index);
+std::string TourEditor::pagePathOf(int index) {
+  const Tour& tour = RecordAt<Tour>(index);
   return PagePath(Settings(), TourPage(Settings(), tour));
 }
 

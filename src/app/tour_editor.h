@@ -20,55 +20,55 @@ class QPushButton;
 
 namespace cardwise::app {
 
-class TFtourwt;
+class WeightsDialog;
 
-class TFTour : public TRecordEditor {
+class TourEditor : public RecordEditor {
   Q_OBJECT
 
  public:
-  explicit TFTour(QWidget* parent = nullptr);
+  explicit TourEditor(QWidget* parent = nullptr);
 
-  static const QStringList& TypeNames();
+  static const QStringList& typeNames();
 
-  void FormActivate() override;
-  void DoSetResults();
-  void DoSetWeights();
-  void MIfsaveaseidClick();
+  void activate() override;
+  void calculateResults();
+  void showWeights();
+  void saveAsEvent();
   // The weights dialog, a window of the tour editor's own.
-  TFtourwt* WeightsDialog();
+  WeightsDialog* weightsDialog();
 
  protected:
-  void ShowFields(int index) override;
-  void ClearFields() override;
-  bool StoreFields(int index) override;
-  std::string PagePathOf(int index) override;
+  void showFields(int index) override;
+  void clearFields() override;
+  bool storeFields(int index) override;
+  std::string pagePathOf(int index) override;
 
  private:
   void createFields();
   void createTypeGroup(QGridLayout* form, int row);
   void createButtons(QGridLayout* form, int row);
   void createMenuItems();
-  void FillEventList();
-  void ShowChecks(const TTour& tour);
-  void SetUpGrid();
-  void TakeScreen(TTour& tour);
-  std::vector<EventCheck> EventChecks() const;
-  void DoSGEnter();
-  bool SaveAsEventID(TTour& tour, const std::string& eventID);
+  void fillEventList();
+  void showChecks(const Tour& tour);
+  void setUpGrid();
+  void takeScreen(Tour& tour);
+  std::vector<EventCheck> eventChecks() const;
+  void enterGrid();
+  bool saveAsEventID(Tour& tour, const std::string& eventID);
 
-  QLineEdit* Etour = nullptr;
-  QButtonGroup* RGtype = nullptr;
-  QLineEdit* En = nullptr;
-  QLineEdit* Ew = nullptr;
-  QLineEdit* Edir = nullptr;
-  QLineEdit* Eheader = nullptr;
-  QLineEdit* Emeids = nullptr;
-  QListWidget* CLBevents = nullptr;
-  TResultsGrid* SG = nullptr;
-  QPushButton* Bresult = nullptr;
-  QPushButton* Bweights = nullptr;
-  QAction* MIfsaveaseid = nullptr;
-  TFtourwt* weights_ = nullptr;
+  QLineEdit* tourEdit = nullptr;
+  QButtonGroup* typeGroup = nullptr;
+  QLineEdit* playerCountEdit = nullptr;
+  QLineEdit* worstEdit = nullptr;
+  QLineEdit* folderEdit = nullptr;
+  QLineEdit* headerEdit = nullptr;
+  QLineEdit* mandatoryEventsEdit = nullptr;
+  QListWidget* eventList = nullptr;
+  ResultsGrid* resultsGrid = nullptr;
+  QPushButton* resultsButton = nullptr;
+  QPushButton* weightsButton = nullptr;
+  QAction* saveAsEventAction = nullptr;
+  WeightsDialog* weights_ = nullptr;
 };
 
 }  // namespace cardwise::app

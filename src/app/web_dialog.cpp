@@ -32,13 +32,13 @@ namespace {
 const struct {
   const char* Name;
   const char* Caption;
-  bool TSettings::*Setting;
+  bool AppSettings::*Setting;
 } kBoxes[] = {
-    {"CBuselongfilenames", "Use long filenames", &TSettings::UseLongFileNames},
-    {"CBallrounds", "Update all score cards", &TSettings::AllRounds},
-    {"CBallplayers", "Update all players", &TSettings::AllPlayers},
-    {"CBallevents", "Update all events", &TSettings::AllEvents},
-    {"CBalltours", "Update all tours", &TSettings::AllTours},
+    {"longFileNamesBox", "Use long filenames", &AppSettings::UseLongFileNames},
+    {"allRoundsBox", "Update all score cards", &AppSettings::AllRounds},
+    {"allPlayersBox", "Update all players", &AppSettings::AllPlayers},
+    {"allEventsBox", "Update all events", &AppSettings::AllEvents},
+    {"allToursBox", "Update all tours", &AppSettings::AllTours},
 };
 
 constexpr char kTitle[] = "Cardwise";
@@ -56,10 +56,10 @@ struct WaitCursor {
 // The status texts a run shows when it writes every page: one per course, round, event, tour
 // and player page, one per player and year, and one per record listed on the index pages.
 // With update-all boxes off fewer pages are written, and the bar fills at the end.
-int ExpectedStatusTexts(const TDatabase& database) {
+int expectedStatusTexts(const Database& database) {
   std::set<std::pair<std::string, int>> playerYears;
   for (int i = 0; i < database.Rounds.Count(); ++i) {
-    const TRound& round = database.Rounds.RecordAt(i);
+    const Round& round = database.Rounds.RecordAt(i);
     playerYears.emplace(UpperCase(round.PlayerID), DecodeDate(round.Date).year);
   }
   const int records = database.Courses.Count() + database.Events.Count() + database.Tours.Count() +
@@ -68,7 +68,7 @@ int ExpectedStatusTexts(const TDatabase& database) {
 }
 
 // The files below the web root: what a first publish sends, the most any publish sends.
-int FilesBelow(const std::string& root) {
+int filesBelow(const std::string& root) {
   namespace fs = std::filesystem;
   std::error_code error;
   int count = 0;
@@ -79,14 +79,14 @@ int FilesBelow(const std::string& root) {
 }
 
 // What a run made, and where: the first line of its last message.
-QString MadeSummary(const MakePagesReport& report, const std::string& root) {
+QString madeSummary(const MakePagesReport& report, const std::string& root) {
   return QString("%1 page(s) written and %2 kept in %3")
       .arg(report.Written)
       .arg(report.Kept)
-      .arg(ToQString(root));
+      .arg(toQString(root));
 }
 
-QString PublishSummary(const PublishReport& report) {
+QString publishSummary(const PublishReport& report) {
   return QString("Published: %1 file(s) sent (%2 bytes), %3 deleted.")
       .arg(report.FilesSent)
       .arg(report.BytesSent)
@@ -95,8 +95,8 @@ QString PublishSummary(const PublishReport& report) {
 
 }  // namespace
 
-TFhtml::TFhtml(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFhtml");
+WebDialog::WebDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("WebDialog");
   setWindowTitle("Make Web-Pages");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   auto* layout = new QVBoxLayout(this);
@@ -107,33 +107,33 @@ TFhtml::TFhtml(QWidget* parent) : QDialog(parent) {
   createStatusLine();
 }
 
-void TFhtml::createCheckBoxes() {
+void WebDialog::createCheckBoxes() {
   auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
   for (int i = 0; i < 5; ++i) {
     boxes_[i] = new QCheckBox(kBoxes[i].Caption, this);
     boxes_[i]->setObjectName(kBoxes[i].Name);
     grid->addWidget(boxes_[i], i, 0);
   }
-  CBcontacts_ = new QCheckBox("Publish players' &contact details", this);
-  CBcontacts_->setObjectName("CBcontacts");
-  CBcontacts_->setToolTip("Their phone numbers and e-mail addresses on the player pages and list");
-  grid->addWidget(CBcontacts_, 5, 0);
-  CBpublish_ = new QCheckBox("Publish after making pages", this);
-  CBpublish_->setObjectName("CBpublish");
-  grid->addWidget(CBpublish_, 6, 0);
+  contactsBox_ = new QCheckBox("Publish players' &contact details", this);
+  contactsBox_->setObjectName("contactsBox");
+  contactsBox_->setToolTip("Their phone numbers and e-mail addresses on the player pages and list");
+  grid->addWidget(contactsBox_, 5, 0);
+  publishBox_ = new QCheckBox("Publish after making pages", this);
+  publishBox_->setObjectName("publishBox");
+  grid->addWidget(publishBox_, 6, 0);
 }
 
-void TFhtml::createButtons() {
+void WebDialog::createButtons() {
   auto* grid = static_cast<QGridLayout*>(layout()->itemAt(0)->layout());
   auto* ok = new QPushButton("&Make Pages", this);
-  ok->setObjectName("BBok");
+  ok->setObjectName("okButton");
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] { BBokClick(); });
+  connect(ok, &QPushButton::clicked, this, [this] { makeSite(); });
   auto* help = new QPushButton("&Help", this);
-  help->setObjectName("BBhelp");
-  connect(help, &QPushButton::clicked, this, [] { OpenHelp("MAKEPAGES"); });
+  help->setObjectName("helpButton");
+  connect(help, &QPushButton::clicked, this, [] { openHelp("MAKEPAGES"); });
   auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("BBcancel");
+  cancel->setObjectName("cancelButton");
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   grid->addWidget(ok, 0, 1);
   grid->addWidget(help, 1, 1);
@@ -141,91 +141,91 @@ void TFhtml::createButtons() {
   grid->setColumnMinimumWidth(1, ok->sizeHint().width());
 }
 
-void TFhtml::createStatusLine() {
-  PBprogress_ = new QProgressBar(this);
-  PBprogress_->setObjectName("PBprogress");
-  PBprogress_->setRange(0, 1);
-  PBprogress_->setValue(0);
-  Pstatus_ = new StatusPanel(this);
-  layout()->addWidget(PBprogress_);
-  layout()->addWidget(Pstatus_);
+void WebDialog::createStatusLine() {
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName("progressBar");
+  progressBar_->setRange(0, 1);
+  progressBar_->setValue(0);
+  statusPanel_ = new StatusPanel(this);
+  layout()->addWidget(progressBar_);
+  layout()->addWidget(statusPanel_);
 }
 
-void TFhtml::showEvent(QShowEvent* event) {
+void WebDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  FormActivate();
+  activate();
 }
 
-void TFhtml::FormActivate() {
+void WebDialog::activate() {
   for (int i = 0; i < 5; ++i)
     boxes_[i]->setChecked(Settings().*kBoxes[i].Setting);
-  CBcontacts_->setChecked(Settings().PublishContacts);
-  CBpublish_->setChecked(Settings().PublishAfterMake);
-  CBpublish_->setEnabled(!Settings().PublishTo.empty());
-  CBpublish_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
-                                                      : ToQString(Settings().PublishTo));
-  Pstatus_->SetStatus(Pstatus_->text());
-  PBprogress_->setValue(0);
+  contactsBox_->setChecked(Settings().PublishContacts);
+  publishBox_->setChecked(Settings().PublishAfterMake);
+  publishBox_->setEnabled(!Settings().PublishTo.empty());
+  publishBox_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
+                                                       : toQString(Settings().PublishTo));
+  statusPanel_->SetStatus(statusPanel_->text());
+  progressBar_->setValue(0);
 }
 
-void TFhtml::StoreBoxes() {
-  TSettings& settings = Settings();
+void WebDialog::storeBoxes() {
+  AppSettings& settings = Settings();
   for (int i = 0; i < 5; ++i)
     settings.*kBoxes[i].Setting = boxes_[i]->isChecked();
-  settings.PublishContacts = CBcontacts_->isChecked();
-  settings.PublishAfterMake = CBpublish_->isChecked();
+  settings.PublishContacts = contactsBox_->isChecked();
+  settings.PublishAfterMake = publishBox_->isChecked();
 }
 
 // The boxes are written to the settings before the run, so that cardwise-cli makes the same
 // site. An empty root would put the site into whatever folder the program was started in.
-void TFhtml::BBokClick() {
-  StoreBoxes();
-  SaveSettingsNow(this);
+void WebDialog::makeSite() {
+  storeBoxes();
+  saveSettingsNow(this);
   if (Settings().HtmlRootDir.empty()) {
-    Prompts().ShowError(this, kTitle, "No root folder for the web pages is set (see Setup).");
+    Prompts().showError(this, kTitle, "No root folder for the web pages is set (see Setup).");
     return;
   }
-  const bool publish = CBpublish_->isEnabled() && CBpublish_->isChecked();
-  const MakePagesReport report = MakePages();
-  const QString made = MadeSummary(report, Settings().HtmlRootDir);
+  const bool publish = publishBox_->isEnabled() && publishBox_->isChecked();
+  const MakePagesReport report = makePages();
+  const QString made = madeSummary(report, Settings().HtmlRootDir);
   if (!report.Skipped.empty())
-    ReportSkipped(made, report, publish);
+    reportSkipped(made, report, publish);
   else if (!publish)
-    OfferSite(made);
+    offerSite(made);
   else if (const std::optional<QString> published = Publish(made))
-    OfferSite(made + "\n" + *published);
+    offerSite(made + "\n" + *published);
   accept();
 }
 
 // The last word of a run that went well, with the way to look at what it made.
-void TFhtml::OfferSite(const QString& text) {
-  if (Prompts().ShowInfoWithAction(this, kTitle, text, "Open site"))
-    Prompts().OpenDocument(ToQString(PagePath(Settings(), RootPage())));
+void WebDialog::offerSite(const QString& text) {
+  if (Prompts().showInfoWithAction(this, kTitle, text, "Open site"))
+    Prompts().openDocument(toQString(PagePath(Settings(), RootPage())));
 }
 
-void TFhtml::RunWithProgress(int expectedTexts, const std::function<void()>& job) {
-  Pstatus_->MakeCurrent();
-  Pstatus_->SetStatus(Pstatus_->text(), kRunning);
-  PBprogress_->setRange(0, std::max(1, expectedTexts));
-  PBprogress_->setValue(0);
+void WebDialog::runWithProgress(int expectedTexts, const std::function<void()>& job) {
+  statusPanel_->MakeCurrent();
+  statusPanel_->SetStatus(statusPanel_->text(), kRunning);
+  progressBar_->setRange(0, std::max(1, expectedTexts));
+  progressBar_->setValue(0);
   {
     WaitCursor wait;
     // While the job lasts the status texts keep the panel yellow and move the bar on.
     const StatusSink previous = SetStatusSink([this](const std::string& text) {
-      Pstatus_->SetStatus(ToQString(text), kRunning);
-      PBprogress_->setValue(std::min(PBprogress_->value() + 1, PBprogress_->maximum()));
-      PBprogress_->repaint();
+      statusPanel_->SetStatus(toQString(text), kRunning);
+      progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
+      progressBar_->repaint();
     });
     job();
     SetStatusSink(previous);
   }
-  PBprogress_->setValue(PBprogress_->maximum());
+  progressBar_->setValue(progressBar_->maximum());
 }
 
-MakePagesReport TFhtml::MakePages() {
-  TDatabase database = ProcessDatabase();
+MakePagesReport WebDialog::makePages() {
+  Database database = ProcessDatabase();
   MakePagesReport report;
-  RunWithProgress(ExpectedStatusTexts(database), [&] {
+  runWithProgress(expectedStatusTexts(database), [&] {
     report = MakeAllPages({Settings(), database, Today()});
   });
   return report;
@@ -233,28 +233,29 @@ MakePagesReport TFhtml::MakePages() {
 
 // rsync lists each file it sends or deletes: at most every file of the site. A failure is
 // shown after what the run made.
-std::optional<QString> TFhtml::Publish(const QString& made) {
+std::optional<QString> WebDialog::Publish(const QString& made) {
   PublishReport report;
   cardwise::Status status = cardwise::Status::Ok();
-  RunWithProgress(FilesBelow(Settings().HtmlRootDir),
+  runWithProgress(filesBelow(Settings().HtmlRootDir),
                   [&] { status = PublishSite(Settings(), false, report); });
   if (!status) {
-    Pstatus_->SetStatus("Not published.", kRunning);
-    Prompts().ShowError(this, kTitle, made + "\n" + ToQString(status.message()));
+    statusPanel_->SetStatus("Not published.", kRunning);
+    Prompts().showError(this, kTitle, made + "\n" + toQString(status.message()));
     return std::nullopt;
   }
-  Pstatus_->SetStatus(PublishSummary(report));
-  return PublishSummary(report);
+  statusPanel_->SetStatus(publishSummary(report));
+  return publishSummary(report);
 }
 
-void TFhtml::ReportSkipped(const QString& made, const MakePagesReport& report, bool publishWanted) {
+void WebDialog::reportSkipped(const QString& made, const MakePagesReport& report,
+                              bool publishWanted) {
   const int count = static_cast<int>(report.Skipped.size());
   QString text = made + QString("\n%1 page(s) could not be written:").arg(count);
   for (int i = 0; i < std::min(count, kSkippedListed); ++i)
-    text += "\n" + ToQString(report.Skipped[static_cast<std::size_t>(i)]);
+    text += "\n" + toQString(report.Skipped[static_cast<std::size_t>(i)]);
   if (count > kSkippedListed) text += QString("\n... and %1 more.").arg(count - kSkippedListed);
   if (publishWanted) text += "\nThe site was not published.";
-  Prompts().ShowError(this, kTitle, text);
+  Prompts().showError(this, kTitle, text);
 }
 
 }  // namespace cardwise::app

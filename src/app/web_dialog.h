@@ -29,13 +29,13 @@ namespace cardwise::app {
 
 class StatusPanel;
 
-class TFhtml : public QDialog {
+class WebDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFhtml(QWidget* parent = nullptr);
+  explicit WebDialog(QWidget* parent = nullptr);
 
-  StatusPanel* Status() const { return Pstatus_; }
+  StatusPanel* Status() const { return statusPanel_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,24 +45,24 @@ class TFhtml : public QDialog {
   void createButtons();
   void createStatusLine();
 
-  void FormActivate();
-  void StoreBoxes();
-  void BBokClick();
+  void activate();
+  void storeBoxes();
+  void makeSite();
   // Runs `job` with the hourglass cursor, the status texts moving the bar towards
   // `expectedTexts`.
-  void RunWithProgress(int expectedTexts, const std::function<void()>& job);
-  MakePagesReport MakePages();
+  void runWithProgress(int expectedTexts, const std::function<void()>& job);
+  MakePagesReport makePages();
   // The publish summary, or nullopt when publishing failed (shown after `made`, what the run
   // made).
   std::optional<QString> Publish(const QString& made);
-  void ReportSkipped(const QString& made, const MakePagesReport& report, bool publishWanted);
-  void OfferSite(const QString& text);
+  void reportSkipped(const QString& made, const MakePagesReport& report, bool publishWanted);
+  void offerSite(const QString& text);
 
   QCheckBox* boxes_[5] = {};  // in the order of the box table
-  QCheckBox* CBcontacts_ = nullptr;
-  QCheckBox* CBpublish_ = nullptr;
-  QProgressBar* PBprogress_ = nullptr;
-  StatusPanel* Pstatus_ = nullptr;
+  QCheckBox* contactsBox_ = nullptr;
+  QCheckBox* publishBox_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;
+  StatusPanel* statusPanel_ = nullptr;
 };
 
 }  // namespace cardwise::app

@@ -19,73 +19,75 @@ constexpr int kRowHeight = 18;
 
 }  // namespace
 
-TFtourwt::TFtourwt(QWidget* parent) : QDialog(parent) {
-  setObjectName("TFtourwt");
+WeightsDialog::WeightsDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName("WeightsDialog");
   setWindowTitle("Tour Event Result Weights");
   createWidgets();
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
-  connect(help, &QShortcut::activated, this, [] { OpenHelp("WEIGHTS"); });
+  connect(help, &QShortcut::activated, this, [] { openHelp("WEIGHTS"); });
 }
 
-void TFtourwt::createWidgets() {
+void WeightsDialog::createWidgets() {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   buttons->setObjectName("Buttons");
-  SG = new QTableWidget(1, 2);
-  SG->setObjectName("SG");
-  SG->horizontalHeader()->hide();
-  SG->verticalHeader()->hide();
-  SG->verticalHeader()->setMinimumSectionSize(1);
-  SG->verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, fontMetrics().height() + 4));
-  SG->setEditTriggers(QAbstractItemView::AllEditTriggers);
+  weightsTable = new QTableWidget(1, 2);
+  weightsTable->setObjectName("weightsTable");
+  weightsTable->horizontalHeader()->hide();
+  weightsTable->verticalHeader()->hide();
+  weightsTable->verticalHeader()->setMinimumSectionSize(1);
+  weightsTable->verticalHeader()->setDefaultSectionSize(
+      std::max(kRowHeight, fontMetrics().height() + 4));
+  weightsTable->setEditTriggers(QAbstractItemView::AllEditTriggers);
   for (int column = 0; column < 2; ++column)
-    SG->setColumnWidth(column, std::max(kColumnWidth, fontMetrics().averageCharWidth() * 12));
-  SG->setMinimumWidth(SG->columnWidth(0) * 2 + 30);
+    weightsTable->setColumnWidth(column,
+                                 std::max(kColumnWidth, fontMetrics().averageCharWidth() * 12));
+  weightsTable->setMinimumWidth(weightsTable->columnWidth(0) * 2 + 30);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(buttons);
-  layout->addWidget(SG);
+  layout->addWidget(weightsTable);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void TFtourwt::ShowRows(const std::string& eventIDs, const std::string& weights) {
-  SG->setRowCount(1);
+void WeightsDialog::showRows(const std::string& eventIDs, const std::string& weights) {
+  weightsTable->setRowCount(1);
   auto title = [this](int column, const QString& text) {
     auto* cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsEnabled);
-    SG->setItem(0, column, cell);
+    weightsTable->setItem(0, column, cell);
   };
   title(0, "Event");
   title(1, "Weight");
   // Split in full: a long tour keeps the weights of all its events.
-  const QStringList ids = ToQString(eventIDs).split(';');
-  const QStringList values = ToQString(weights).split(';');
+  const QStringList ids = toQString(eventIDs).split(';');
+  const QStringList values = toQString(weights).split(';');
   for (int i = 1; i <= ids.size() && !ids[i - 1].trimmed().isEmpty(); ++i) {
     const QString weight = i <= values.size() ? values[i - 1].trimmed() : QString();
-    SG->setRowCount(i + 1);
+    weightsTable->setRowCount(i + 1);
     auto* event = new QTableWidgetItem(ids[i - 1].trimmed());
     event->setFlags(Qt::ItemIsEnabled);
-    SG->setItem(i, 0, event);
-    SG->setItem(i, 1, new QTableWidgetItem(weight.isEmpty() ? "1" : weight));
+    weightsTable->setItem(i, 0, event);
+    weightsTable->setItem(i, 1, new QTableWidgetItem(weight.isEmpty() ? "1" : weight));
   }
-  if (SG->rowCount() > 1) SG->setCurrentCell(1, 1);
+  if (weightsTable->rowCount() > 1) weightsTable->setCurrentCell(1, 1);
 }
 
-std::string TFtourwt::TakeWeights() const {
+std::string WeightsDialog::takeWeights() const {
   QStringList weights;
-  for (int row = 1; row < SG->rowCount(); ++row)
-    weights << SG->item(row, 1)->text().trimmed();
-  return FromQString(weights.join(';'));
+  for (int row = 1; row < weightsTable->rowCount(); ++row)
+    weights << weightsTable->item(row, 1)->text().trimmed();
+  return fromQString(weights.join(';'));
 }
 
-bool TFtourwt::EditWeights(TTour& tour, const std::vector<EventCheck>& checks) {
-  TTour checked;
+bool WeightsDialog::editWeights(Tour& tour, const std::vector<EventCheck>& checks) {
+  Tour checked;
   checked.Events = tour.Events;
   checked.Weights = tour.Weights;
   SetCheckedEvents(checked, checks);
-  ShowRows(checked.Events, checked.Weights);
+  showRows(checked.Events, checked.Weights);
   if (exec() != QDialog::Accepted) return false;
   tour.Events = checked.Events;
-  tour.Weights = TakeWeights();
+  tour.Weights = takeWeights();
   return true;
 }
 

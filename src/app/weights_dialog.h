@@ -12,23 +12,23 @@ class QTableWidget;
 
 namespace cardwise::app {
 
-class TFtourwt : public QDialog {
+class WeightsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TFtourwt(QWidget* parent = nullptr);
+  explicit WeightsDialog(QWidget* parent = nullptr);
 
   // Shows the tour's events as `checks` make them (SetCheckedEvents), each with its weight. On
   // OK, true: the tour takes those events and the weights of the rows; on Cancel it is left as
   // it was.
-  bool EditWeights(TTour& tour, const std::vector<EventCheck>& checks);
+  bool editWeights(Tour& tour, const std::vector<EventCheck>& checks);
 
  private:
   void createWidgets();
-  void ShowRows(const std::string& eventIDs, const std::string& weights);
-  std::string TakeWeights() const;
+  void showRows(const std::string& eventIDs, const std::string& weights);
+  std::string takeWeights() const;
 
-  QTableWidget* SG = nullptr;
+  QTableWidget* weightsTable = nullptr;
 };
 
 }  // namespace cardwise::app

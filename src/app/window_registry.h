@@ -1,5 +1,5 @@
 #pragma once
-// The windows of the program, each created once at start-up (StartUp, application.h) and alive
+// The windows of the program, each created once at start-up (startUp, application.h) and alive
 // until shutdown. Only declared here: a window that opens another includes that one's header,
 // and no window needs the header of the window that opens it.
 
@@ -7,36 +7,36 @@
 
 namespace cardwise::app {
 
-class TFmain;
-class TRecordEditor;
-class TFPlayer;
-class TFRound;
-class TFCourse;
-class TFEvent;
-class TFTour;
-class TFtourwt;
-class TFimport;
-class TFhtml;
-class TFdemo;
-class TFabout;
-class TFsetup;
+class MainWindow;
+class RecordEditor;
+class PlayerEditor;
+class RoundEditor;
+class CourseEditor;
+class EventEditor;
+class TourEditor;
+class WeightsDialog;
+class ImportWindow;
+class WebDialog;
+class DemoDialog;
+class AboutWindow;
+class SetupDialog;
 
 // The windows in the order of their creation.
 struct AppWindows {
-  TFmain* Main = nullptr;
-  TFRound* Round = nullptr;
-  TFPlayer* Player = nullptr;
-  TFCourse* Course = nullptr;
-  TFEvent* Event = nullptr;
-  TFTour* Tour = nullptr;
-  TFhtml* Html = nullptr;
-  TFtourwt* Weights = nullptr;
-  TFimport* Import = nullptr;
-  TFdemo* Demo = nullptr;
-  TFabout* About = nullptr;
-  TFsetup* Setup = nullptr;
+  MainWindow* mainWindow = nullptr;
+  RoundEditor* roundEditor = nullptr;
+  PlayerEditor* playerEditor = nullptr;
+  CourseEditor* courseEditor = nullptr;
+  EventEditor* eventEditor = nullptr;
+  TourEditor* tourEditor = nullptr;
+  WebDialog* webDialog = nullptr;
+  WeightsDialog* weightsDialog = nullptr;
+  ImportWindow* importWindow = nullptr;
+  DemoDialog* demoDialog = nullptr;
+  AboutWindow* aboutWindow = nullptr;
+  SetupDialog* setupDialog = nullptr;
   // Round, Player, Course, Event and Tour as record editors, in that order.
-  std::vector<TRecordEditor*> Editors;
+  std::vector<RecordEditor*> Editors;
 };
 AppWindows& Windows();
 

@@ -41,11 +41,11 @@ void PrintVersion(std::ostream& out) {
 
 // Progress texts go to stderr (cli/progress.h); the command's own output is left alone.
 int RunCommand(const Command& command, CliContext& context,
-               TProgressPrinter::Clock::time_point started) {
+               ProgressPrinter::Clock::time_point started) {
   const auto printer =
-      std::make_shared<TProgressPrinter>(context.Err, isatty(STDERR_FILENO) != 0, started);
+      std::make_shared<ProgressPrinter>(context.Err, isatty(STDERR_FILENO) != 0, started);
   const StatusSink previous = SetStatusSink(
-      [printer](const std::string& text) { printer->Show(text, TProgressPrinter::Clock::now()); });
+      [printer](const std::string& text) { printer->Show(text, ProgressPrinter::Clock::now()); });
   const int code = command.Run(context);
   SetStatusSink(previous);
   printer->Finish();
@@ -55,7 +55,7 @@ int RunCommand(const Command& command, CliContext& context,
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const auto started = TProgressPrinter::Clock::now();
+  const auto started = ProgressPrinter::Clock::now();
   std::string ini;
   std::size_t i = 0;
   for (; i < args.size() && args[i].starts_with("--"); ++i) {

@@ -18,7 +18,7 @@ inline constexpr int kExitUsage = 2;
 
 // What every command works on: the loaded settings and the streams.
 struct CliContext {
-  TSettings& Settings;
+  AppSettings& Settings;
   SettingsPaths Paths;
   std::vector<std::string> Args;  // the command's own arguments
   std::ostream& Out;

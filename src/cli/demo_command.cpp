@@ -14,7 +14,7 @@ namespace cardwise {
 namespace {
 
 // What the app writes after a switch, reduced to the keys the switch changed.
-Status StoreSwitch(const TSettings& settings, const std::string& settingsFile) {
+Status StoreSwitch(const AppSettings& settings, const std::string& settingsFile) {
   return IniUpdate(settingsFile, [&](IniFile& ini) {
     ini.WriteString("Dirs", "HtmlRootDir", settings.HtmlRootDir);
     ini.WriteString("Files", "PlayerFName", settings.PlayerFName);

@@ -58,17 +58,17 @@ Made Unknown(const std::string& what) {
   return {std::nullopt, what};
 }
 
-Made MakeTable(const std::vector<std::string>& words, TDatabase database,
-               const TSettings& settings) {
+Made MakeTable(const std::vector<std::string>& words, Database database,
+               const AppSettings& settings) {
   const std::string& kind = words[0];
   const std::string id = words.size() > 1 ? Utf8ToWindows1252(words[1]) : std::string();
   if (kind == "results") {
-    TEvent* event = database.Events.FindRecord(id);
+    Event* event = database.Events.FindRecord(id);
     if (!event) return Unknown("no event \"" + id + "\" in " + DataFilePath(settings, kEventsFile));
     return {EventResultsTable(*event, database), {}};
   }
   if (kind == "standings") {
-    TTour* tour = database.Tours.FindRecord(id);
+    Tour* tour = database.Tours.FindRecord(id);
     if (!tour) return Unknown("no tour \"" + id + "\" in " + DataFilePath(settings, kToursFile));
     return {TourStandingsTable(*tour, database), {}};
   }
@@ -99,7 +99,7 @@ int RunExport(CliContext& context) {
     context.Err << kUsage;
     return kExitUsage;
   }
-  const TDatabase database = ProcessDatabase();
+  const Database database = ProcessDatabase();
   PrintLoadWarnings(LoadDatabase(database, context.Settings), context.Err);
   const Made made = MakeTable(args->Words, database, context.Settings);
   if (!made.Table) {

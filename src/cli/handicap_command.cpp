@@ -52,12 +52,12 @@ std::string Padded(const std::string& text, int width) {
   return Windows1252ToUtf8(out.str());
 }
 
-void PrintRow(std::ostream& out, const THandicapRow& row) {
-  out << Padded(row.PlayerID, 10) << " " << Padded(row.Player, 28) << std::right << std::setw(6)
+void PrintRow(std::ostream& out, const HandicapRow& row) {
+  out << Padded(row.PlayerID, 10) << " " << Padded(row.PlayerName, 28) << std::right << std::setw(6)
       << IndexText(row.Index) << std::setw(5) << row.RoundsCounted << "\n";
 }
 
-void PrintScore(std::ostream& out, const THandicapScore& score) {
+void PrintScore(std::ostream& out, const HandicapScore& score) {
   out << (score.Counting ? "* " : "  ") << Padded(score.RoundID, 18) << " "
       << ShortDateText(score.Date) << "  ";
   if (!score.Counted()) {
@@ -71,9 +71,9 @@ void PrintScore(std::ostream& out, const THandicapScore& score) {
 }
 
 // The most recent 20 differentials and the rounds between them that do not count.
-void PrintScores(std::ostream& out, const THandicapRow& row) {
+void PrintScores(std::ostream& out, const HandicapRow& row) {
   const auto first = std::find_if(row.Scores.begin(), row.Scores.end(),
-                                  [](const THandicapScore& score) { return score.Recent; });
+                                  [](const HandicapScore& score) { return score.Recent; });
   out << "  round              date        score  diff\n";
   for (auto it = first == row.Scores.end() ? row.Scores.begin() : first; it != row.Scores.end();
        ++it)
@@ -92,12 +92,12 @@ void ReportUnreadLines(const LoadReports& reports, std::ostream& err) {
 int RunHandicap(CliContext& context) {
   const std::optional<HandicapArgs> args = ParseArgs(context.Args);
   if (!args) return context.Err << kUsage, kExitUsage;
-  TDatabase database = ProcessDatabase();
+  Database database = ProcessDatabase();
   ReportUnreadLines(LoadDatabase(database, context.Settings), context.Err);
-  const std::vector<THandicapRow> rows = HandicapRows(database, args->AsOf);
+  const std::vector<HandicapRow> rows = HandicapRows(database, args->AsOf);
   int code = kExitOk;
   for (const std::string& id : args->PlayerIDs) {
-    const auto found = std::find_if(rows.begin(), rows.end(), [&](const THandicapRow& row) {
+    const auto found = std::find_if(rows.begin(), rows.end(), [&](const HandicapRow& row) {
       return SameText(row.PlayerID, id);
     });
     if (found == rows.end()) {
@@ -110,7 +110,7 @@ int RunHandicap(CliContext& context) {
     if (args->PlayerIDs.size() == 1) PrintScores(context.Out, *found);
   }
   if (args->PlayerIDs.empty())
-    for (const THandicapRow& row : rows)
+    for (const HandicapRow& row : rows)
       PrintRow(context.Out, row);
   return code;
 }

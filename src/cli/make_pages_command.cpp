@@ -22,17 +22,17 @@ constexpr const char* kUsage =
 
 struct Flag {
   const char* Name;
-  bool TSettings::*Setting;
+  bool AppSettings::*Setting;
   bool Value;
 };
 
 const Flag kFlags[] = {
-    {"--long-names", &TSettings::UseLongFileNames, true},
-    {"--short-names", &TSettings::UseLongFileNames, false},
-    {"--all-rounds", &TSettings::AllRounds, true},
-    {"--all-players", &TSettings::AllPlayers, true},
-    {"--all-events", &TSettings::AllEvents, true},
-    {"--all-tours", &TSettings::AllTours, true},
+    {"--long-names", &AppSettings::UseLongFileNames, true},
+    {"--short-names", &AppSettings::UseLongFileNames, false},
+    {"--all-rounds", &AppSettings::AllRounds, true},
+    {"--all-players", &AppSettings::AllPlayers, true},
+    {"--all-events", &AppSettings::AllEvents, true},
+    {"--all-tours", &AppSettings::AllTours, true},
 };
 
 const Flag* FindFlag(const std::string& name) {
@@ -42,12 +42,12 @@ const Flag* FindFlag(const std::string& name) {
 }
 
 // Sets the settings the flags name; false for an unknown flag or both name forms at once.
-bool ApplyFlags(const std::vector<std::string>& args, TSettings& settings) {
+bool ApplyFlags(const std::vector<std::string>& args, AppSettings& settings) {
   int nameForms = 0;
   for (const std::string& arg : args) {
     const Flag* flag = FindFlag(arg);
     if (flag == nullptr) return false;
-    if (flag->Setting == &TSettings::UseLongFileNames) ++nameForms;
+    if (flag->Setting == &AppSettings::UseLongFileNames) ++nameForms;
     settings.*flag->Setting = flag->Value;
   }
   return nameForms <= 1;
@@ -68,16 +68,16 @@ void PrintSummary(const MakePagesReport& report, std::ostream& out) {
 
 int RunMakePages(CliContext& context) {
   // A copy: the flags hold for this run and never reach the settings file.
-  TSettings settings = context.Settings;
+  AppSettings settings = context.Settings;
   std::vector<std::string> args = context.Args;
   const bool publish = std::erase(args, "--publish") > 0;
   if (!ApplyFlags(args, settings)) {
     context.Err << kUsage;
     return kExitUsage;
   }
-  TDatabase database = ProcessDatabase();
+  Database database = ProcessDatabase();
   PrintLoadWarnings(LoadDatabase(database, settings), context.Err);
-  const MakePagesReport report = MakeAllPages(TWebContext{settings, database, Today()});
+  const MakePagesReport report = MakeAllPages(WebContext{settings, database, Today()});
   PrintSummary(report, context.Out);
   if (!report.Skipped.empty()) {
     // A site with holes is not published: with PublishDelete the server would lose those pages.

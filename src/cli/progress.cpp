@@ -15,11 +15,11 @@ constexpr const char* kClearLine = "\r\033[K";
 }  // namespace
 
 // A terminal shows progress from the start; a pipe or file gets none in the first second.
-TProgressPrinter::TProgressPrinter(std::ostream& err, bool terminal, Clock::time_point start)
+ProgressPrinter::ProgressPrinter(std::ostream& err, bool terminal, Clock::time_point start)
     : err_(err), terminal_(terminal), next_(terminal ? start : start + kPipePause) {}
 
 // The text goes out in one write and is flushed: a reader of the pipe never sees half of it.
-void TProgressPrinter::Show(const std::string& text, Clock::time_point now) {
+void ProgressPrinter::Show(const std::string& text, Clock::time_point now) {
   if (now < next_) return;
   next_ = now + (terminal_ ? Clock::duration(kTerminalPause) : Clock::duration(kPipePause));
   const std::string utf8 = Windows1252ToUtf8(text);
@@ -27,7 +27,7 @@ void TProgressPrinter::Show(const std::string& text, Clock::time_point now) {
   shown_ = terminal_;
 }
 
-void TProgressPrinter::Finish() {
+void ProgressPrinter::Finish() {
   if (shown_) err_ << kClearLine << std::flush;
   shown_ = false;
 }

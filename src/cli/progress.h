@@ -13,12 +13,12 @@
 
 namespace cardwise {
 
-class TProgressPrinter {
+class ProgressPrinter {
  public:
   using Clock = std::chrono::steady_clock;
 
   // `start`: when the command started.
-  TProgressPrinter(std::ostream& err, bool terminal, Clock::time_point start);
+  ProgressPrinter(std::ostream& err, bool terminal, Clock::time_point start);
 
   // The text as of `now`, or nothing when it comes too soon.
   void Show(const std::string& text, Clock::time_point now);

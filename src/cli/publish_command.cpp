@@ -17,7 +17,7 @@ int RunPublish(CliContext& context) {
   return PublishAndReport(context.Settings, dryRun, context);
 }
 
-int PublishAndReport(const TSettings& settings, bool dryRun, CliContext& context) {
+int PublishAndReport(const AppSettings& settings, bool dryRun, CliContext& context) {
   PublishReport report;
   if (Status status = PublishSite(settings, dryRun, report); !status) {
     context.Err << "cardwise-cli: " << Windows1252ToUtf8(status.message()) << "\n";

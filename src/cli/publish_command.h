@@ -14,6 +14,6 @@ namespace cardwise {
 int RunPublish(CliContext& context);
 
 // Publishes the site of `settings` and prints the summary; returns the exit status.
-int PublishAndReport(const TSettings& settings, bool dryRun, CliContext& context);
+int PublishAndReport(const AppSettings& settings, bool dryRun, CliContext& context);
 
 }  // namespace cardwise

@@ -14,21 +14,21 @@ namespace {
 struct RecalcJob {
   const char* Name;
   DataKind Writes;
-  BatchReport (*Run)(TDatabase database, const TSettings& settings);
+  BatchReport (*Run)(Database database, const AppSettings& settings);
 };
 
 const RecalcJob kJobs[] = {
     {"events", kEventsFile,
-     [](TDatabase database, const TSettings& settings) {
+     [](Database database, const AppSettings& settings) {
        return RecalcAllEvents(database.Events, database.Rounds,
                               DataFilePath(settings, kEventsFile));
      }},
     {"tours", kToursFile,
-     [](TDatabase database, const TSettings& settings) {
+     [](Database database, const AppSettings& settings) {
        return RecalcAllTours(database, DataFilePath(settings, kToursFile));
      }},
     {"hcp", kPlayersFile,
-     [](TDatabase database, const TSettings& settings) {
+     [](Database database, const AppSettings& settings) {
        return UpdatePlayersHcp(database, DataFilePath(settings, kPlayersFile));
      }},
 };
@@ -70,7 +70,7 @@ int RunRecalc(CliContext& context) {
     context.Err << "usage: cardwise-cli recalc events|tours|hcp\n";
     return kExitUsage;
   }
-  const TDatabase database = ProcessDatabase();
+  const Database database = ProcessDatabase();
   const LoadReports reports = LoadDatabase(database, context.Settings);
   const BatchReport report = job->Run(database, context.Settings);
   ReportWarnings(reports, job->Writes, report, context.Err);

@@ -38,11 +38,11 @@ std::string MakeTwin(const std::string& folder, int& error) {
 
 }  // namespace
 
-TStagedFolders::~TStagedFolders() {
+StagedFolders::~StagedFolders() {
   Publish();
 }
 
-Status TStagedFolders::Resolve(const std::string& folder, std::string& staging) {
+Status StagedFolders::Resolve(const std::string& folder, std::string& staging) {
   if (const auto found = folders_.find(folder); found != folders_.end()) {
     staging = found->second;
     return Status::Ok();
@@ -61,7 +61,7 @@ Status TStagedFolders::Resolve(const std::string& folder, std::string& staging) 
   return status;
 }
 
-Status TStagedFolders::Write(const std::string& path, std::string_view contents) {
+Status StagedFolders::Write(const std::string& path, std::string_view contents) {
   const std::string folder = DirectoryOf(path);
   std::string staging;
   Status status = Resolve(folder, staging);
@@ -71,12 +71,12 @@ Status TStagedFolders::Write(const std::string& path, std::string_view contents)
   return status;
 }
 
-std::vector<TFileFailure> TStagedFolders::Publish() {
-  std::vector<TFileFailure> failures;
+std::vector<FileFailure> StagedFolders::Publish() {
+  std::vector<FileFailure> failures;
   for (const auto& [folder, staging] : folders_) {
     if (staging.empty()) continue;
     if (::rename(WithoutSlash(staging).c_str(), WithoutSlash(folder).c_str()) == 0) continue;
-    std::vector<TFileFailure> lost = MoveInto(staging, folder);
+    std::vector<FileFailure> lost = MoveInto(staging, folder);
     failures.insert(failures.end(), lost.begin(), lost.end());
   }
   folders_.clear();
@@ -84,9 +84,9 @@ std::vector<TFileFailure> TStagedFolders::Publish() {
 }
 
 // The slow way, for a folder that appeared while its twin was filled.
-std::vector<TFileFailure> TStagedFolders::MoveInto(const std::string& staging,
-                                                   const std::string& folder) {
-  std::vector<TFileFailure> failures;
+std::vector<FileFailure> StagedFolders::MoveInto(const std::string& staging,
+                                                 const std::string& folder) {
+  std::vector<FileFailure> failures;
   const Status made = CreateDirectories(folder);
   std::error_code error;
   for (fs::directory_iterator it(staging, error); !error && it != fs::directory_iterator();
@@ -94,8 +94,8 @@ std::vector<TFileFailure> TStagedFolders::MoveInto(const std::string& staging,
     const std::string name = it->path().filename().string();
     Status status = made;
     if (status) status = RenameFile(staging + name, folder + name);
-    if (!status) failures.push_back({folder + name, Status::ErrorAt(folder + name, 0,
-                                                                    status.message())});
+    if (!status)
+      failures.push_back({folder + name, Status::ErrorAt(folder + name, 0, status.message())});
   }
   if (error) failures.push_back({folder, Status::ErrorAt(staging, 0, error.message())});
   if (failures.empty()) ::rmdir(WithoutSlash(staging).c_str());

@@ -19,17 +19,17 @@
 
 namespace cardwise {
 
-struct TFileFailure {
+struct FileFailure {
   std::string Path;  // the file's final path
   Status Outcome;
 };
 
-class TStagedFolders {
+class StagedFolders {
  public:
-  TStagedFolders() = default;
-  ~TStagedFolders();  // publishes what is still staged
-  TStagedFolders(const TStagedFolders&) = delete;
-  TStagedFolders& operator=(const TStagedFolders&) = delete;
+  StagedFolders() = default;
+  ~StagedFolders();  // publishes what is still staged
+  StagedFolders(const StagedFolders&) = delete;
+  StagedFolders& operator=(const StagedFolders&) = delete;
 
   // Writes the file at its final path: into the hidden twin of its folder when the folder was
   // missing the first time this object wrote into it, else atomically in place. Makes missing
@@ -39,12 +39,12 @@ class TStagedFolders {
   // Renames each staged folder to its name. When that name has been taken meanwhile, the files
   // move into the folder one by one, each replacing its namesake atomically. Returns the files
   // that did not arrive; the staging twin of such a folder is kept with them.
-  std::vector<TFileFailure> Publish();
+  std::vector<FileFailure> Publish();
 
  private:
   // The folder's staging twin, "" when it is written in place; made on first use.
   Status Resolve(const std::string& folder, std::string& staging);
-  std::vector<TFileFailure> MoveInto(const std::string& staging, const std::string& folder);
+  std::vector<FileFailure> MoveInto(const std::string& staging, const std::string& folder);
 
   std::unordered_map<std::string, std::string> folders_;  // folder (with "/") -> staging twin
 };

@@ -14,7 +14,7 @@ void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& v
   if (!value.empty()) keys.emplace_back(key, value);
 }
 
-void AddRow(std::vector<KeyValue>& keys, const char* key, const TResult& row) {
+void AddRow(std::vector<KeyValue>& keys, const char* key, const Result& row) {
   if (!row.IsEmpty()) keys.emplace_back(key, row.AsText());
 }
 
@@ -33,7 +33,7 @@ FieldResult ReadDateField(std::string_view value, DateTime& date) {
   return FieldResult::Ok();
 }
 
-FieldResult ReadHoleRow(std::string_view value, TResult& row) {
+FieldResult ReadHoleRow(std::string_view value, Result& row) {
   // The row is replaced as a whole; only a total read from its own key survives.
   const std::int16_t stored = row.StoredTotal;
   row.Clear();
@@ -50,11 +50,11 @@ FieldResult ReadHoleRow(std::string_view value, TResult& row) {
   return bad ? FieldResult::Bad("not a hole list") : FieldResult::Ok();
 }
 
-FieldResult TCourse::ReadField(std::string_view key, std::string_view value) {
+FieldResult Course::ReadField(std::string_view key, std::string_view value) {
   if (key == "ID")
     ID = value;
   else if (key == "Course")
-    Course = value;
+    Name = value;
   else if (key == "Alias")
     Alias = value;
   else if (key == "Phone")
@@ -82,27 +82,27 @@ FieldResult TCourse::ReadField(std::string_view key, std::string_view value) {
   return FieldResult::Ok();
 }
 
-void TCourse::Complete() {
+void Course::Complete() {
   LenColor = ColorFromText(LenRGB);
 }
 
-void TCourse::MakeID() {
+void Course::MakeID() {
   if (!ID.empty()) return;
-  const std::vector<std::string_view> words = SplitWords(Course);
+  const std::vector<std::string_view> words = SplitWords(Name);
   if (words.empty()) return;
   ID = words[0].substr(0, 4);
   for (std::size_t i = 1; i < words.size() && i < 4; ++i)
     ID += words[i].front();
 }
 
-void TCourse::PrepareSave() {
+void Course::PrepareSave() {
   if (LenColor != 0) LenRGB = ColorText(LenColor);
   ID = UpperCase(ID);
 }
 
-std::vector<KeyValue> TCourse::FileKeys() const {
+std::vector<KeyValue> Course::FileKeys() const {
   std::vector<KeyValue> keys{{"ID", UpperCase(ID)}};
-  AddIfSet(keys, "Course", Course);
+  AddIfSet(keys, "Course", Name);
   AddIfSet(keys, "Alias", Alias);
   AddIfSet(keys, "Phone", Phone);
   AddIfSet(keys, "Tee", Tee);
@@ -117,11 +117,11 @@ std::vector<KeyValue> TCourse::FileKeys() const {
   return keys;
 }
 
-std::vector<KeyValue> TCourse::ClipboardKeys() const {
+std::vector<KeyValue> Course::ClipboardKeys() const {
   return FileKeys();
 }
 
-void TCourse::ReloadFrom(const IniFile& file, const std::string& section) {
+void Course::ReloadFrom(const IniFile& file, const std::string& section) {
   const auto read = [&](const char* key, std::string_view fallback) {
     ReadField(key, file.ReadString(section, key, fallback));
   };
@@ -135,7 +135,7 @@ void TCourse::ReloadFrom(const IniFile& file, const std::string& section) {
   Complete();
 }
 
-void TCourse::PasteFrom(const ClipboardText& clip) {
+void Course::PasteFrom(const ClipboardText& clip) {
   for (const char* key :
        {"Course", "Alias", "CR", "Slope", "Phone", "URL", "Tee", "LenRGB", "Par", "Hcp", "Len"})
     ReadField(key, clip.Value(key));
@@ -146,26 +146,26 @@ void TCourse::PasteFrom(const ClipboardText& clip) {
   Complete();
 }
 
-bool TCourse::MatchesName(std::string_view name) const {
+bool Course::MatchesName(std::string_view name) const {
   if (name.empty()) return false;
-  return SameText(Course, name) || UpperCase(Alias).find(UpperCase(name)) != std::string::npos;
+  return SameText(Name, name) || UpperCase(Alias).find(UpperCase(name)) != std::string::npos;
 }
 
-ColorValue TCourse::LenColorOf(const TSettings& settings) {
+ColorValue Course::LenColorOf(const AppSettings& settings) {
   if (LenColor == 0) LenColor = ColorFromText(LenRGB);
   if (LenColor == 0) LenColor = settings.Value(ColorKey::Len);
   return LenColor;
 }
 
-std::string TCourse::RatingText() const {
+std::string Course::RatingText() const {
   std::string text;
   if (CR > 0) text = "CR=" + FormatOneDecimal(CR);
   if (Slope > 0) text += " Slope=" + std::to_string(RoundHalfEven(Slope));
   return text;
 }
 
-void TCourse::Clear() {
-  *this = TCourse();
+void Course::Clear() {
+  *this = Course();
 }
 
 std::string ColorText(ColorValue color) {
@@ -176,8 +176,8 @@ ColorValue ColorFromText(std::string_view text) {
   return HtmlToColor(text);
 }
 
-TCourseList& Courses() {
-  static TCourseList list;
+CourseList& Courses() {
+  static CourseList list;
   return list;
 }
 

@@ -29,14 +29,14 @@
 
 namespace cardwise {
 
-struct TSettings;
+struct AppSettings;
 
-struct TCourse {
+struct Course {
   static constexpr const char* kSavingPrefix = "Saving ";
   static constexpr const char* kNameKey = "Course";
 
   std::string ID;
-  std::string Course;       // the course name
+  std::string Name;         // the course name
   std::string Alias;        // another name; FindByName finds the course by any part of it
   std::string Tee;          // the tee's name
   std::string LenRGB;       // the tee's colour as "rrggbb" (at most 9 characters)
@@ -44,9 +44,9 @@ struct TCourse {
   float CR = 0;             // course rating
   float Slope = 0;          // slope rating
   std::string Phone, URL;
-  DateTime Changed = 0;   // the day the card was last changed
-  TResult Par, Hcp, Len;  // par, stroke index (1 = hardest) and length per hole
-  bool Used = false;      // not stored
+  DateTime Changed = 0;  // the day the card was last changed
+  Result Par, Hcp, Len;  // par, stroke index (1 = hardest) and length per hole
+  bool Used = false;     // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
   void Complete();  // decodes LenColor
@@ -64,7 +64,7 @@ struct TCourse {
   bool MatchesName(std::string_view name) const;
 
   // LenColor, decoded from LenRGB when 0, else the settings' default length colour.
-  ColorValue LenColorOf(const TSettings& settings);
+  ColorValue LenColorOf(const AppSettings& settings);
   // "CR=71.2 Slope=128", each part only when its value is above 0; empty when both are 0.
   std::string RatingText() const;
   void Clear();
@@ -78,17 +78,17 @@ ColorValue ColorFromText(std::string_view text);
 // Value readers of the data files, shared by courses and rounds. Each reports BadValue for a
 // text it cannot read.
 // A hole list ("4,5,3,0,4") into the row, replacing its holes; the row's StoredTotal stays. The
-// holes are read as TResult::FromText reads them; BadValue when the text holds anything but
+// holes are read as Result::FromText reads them; BadValue when the text holds anything but
 // digits, signs, commas and spaces.
-FieldResult ReadHoleRow(std::string_view value, TResult& row);
+FieldResult ReadHoleRow(std::string_view value, Result& row);
 // A number with "," or "." as decimal point; 0 when there is none (an empty text is no fault).
 FieldResult ReadDecimalField(std::string_view value, float& number);
 // A date by ParseDate (an empty text is today); a text no date form reads leaves the field.
 FieldResult ReadDateField(std::string_view value, DateTime& date);
 
-class TCourseList : public TRecordList<TCourse> {};
+class CourseList : public RecordList<Course> {};
 
 // The process-wide course list.
-TCourseList& Courses();
+CourseList& Courses();
 
 }  // namespace cardwise

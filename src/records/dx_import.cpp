@@ -31,7 +31,7 @@ float Decimal(std::string_view value) {
 }
 
 // Reads a "...UT" or "...IN" half into the row; false when the key is neither half of `stem`.
-bool ReadHalf(std::string_view key, std::string_view stem, std::string_view value, TResult& row) {
+bool ReadHalf(std::string_view key, std::string_view stem, std::string_view value, Result& row) {
   if (key.size() != stem.size() + 2 || !key.starts_with(stem)) return false;
   const std::string_view half = key.substr(stem.size());
   if (half == "UT") {
@@ -94,15 +94,15 @@ FieldResult ReadDXDate(std::string_view value, DateTime& date) {
   return FieldResult::Ok();
 }
 
-DateTime DXTeeTime(TResult& score) {
+DateTime DXTeeTime(Result& score) {
   const int sum = score.Total() + score.In();
   return kTeeTimeNumerator / (sum != 0 ? sum : kTeeTimeFallbackSum);
 }
 
-FieldResult DXCourseReader::Apply(TCourse& course, std::string_view key,
+FieldResult DXCourseReader::Apply(Course& course, std::string_view key,
                                   std::string_view value) const {
   if (key == "Klubb") {
-    course.Course = value;
+    course.Name = value;
     course.Alias = value;
   } else if (key == "Telefon") {
     course.Phone = value;
@@ -115,34 +115,33 @@ FieldResult DXCourseReader::Apply(TCourse& course, std::string_view key,
   return FieldResult::Ok();
 }
 
-FieldResult DXPlayerReader::Apply(TPlayer& player, std::string_view key,
+FieldResult DXPlayerReader::Apply(Player& player, std::string_view key,
                                   std::string_view value) const {
   if (key == "Spelare")
-    player.Player = value;
+    player.Name = value;
   else if (key == "Hcp")
     player.Hcp = Decimal(value);
   return FieldResult::Ok();
 }
 
-FieldResult DXRoundReader::Apply(TRound& round, std::string_view key,
-                                 std::string_view value) const {
+FieldResult DXRoundReader::Apply(Round& round, std::string_view key, std::string_view value) const {
   int index = 0;
   if (key == "Spelare") {
-    round.Player = value;
+    round.PlayerName = value;
     if (Players.FindByName(value, index)) round.PlayerID = Players.RecordAt(index).ID;
   } else if (key == "Hcp") {
     round.Hcp = Decimal(value);
   } else if (key == "Tavling") {
-    round.Event = value;
+    round.EventName = value;
     if (EventIDByName) round.EventID = EventIDByName(value);
   } else if (key == "Datum") {
     return ReadDXDate(value, round.Date);
   } else if (key == "Bana") {
-    round.Course = value;
+    round.CourseName = value;
     if (Courses.FindByName(value, index)) {
-      const TCourse& course = Courses.RecordAt(index);
+      const Course& course = Courses.RecordAt(index);
       round.CourseID = course.ID;
-      round.Course = course.Course;
+      round.CourseName = course.Name;
       round.CHcp.Assign(course.Hcp);
       round.CPar.Assign(course.Par);
       round.CLen.Assign(course.Len);
@@ -163,7 +162,7 @@ FieldResult DXRoundReader::Apply(TRound& round, std::string_view key,
   return FieldResult::Ok();
 }
 
-bool DXRoundReader::Finish(TRound& round) const {
+bool DXRoundReader::Finish(Round& round) const {
   if (round.Start == 0) round.Start = DXTeeTime(round.Score);
   return true;
 }

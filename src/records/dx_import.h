@@ -72,21 +72,21 @@ struct DXCourseReader {
   static constexpr std::string_view kTerminator = kCourseTerminator;
   // "Klubb" (Course and Alias), "Telefon", "Slope" (rating/slope), "ParUT"/"ParIN",
   // "HcpUT"/"HcpIN", "GulUT"/"GulIN" (lengths from the yellow tee).
-  FieldResult Apply(TCourse& course, std::string_view key, std::string_view value) const;
-  bool Finish(TCourse&) const { return true; }
+  FieldResult Apply(Course& course, std::string_view key, std::string_view value) const;
+  bool Finish(Course&) const { return true; }
 };
 
 struct DXPlayerReader {
   static constexpr std::string_view kTerminator = kRoundTerminator;
   // "Spelare" (Player) and "Hcp".
-  FieldResult Apply(TPlayer& player, std::string_view key, std::string_view value) const;
-  bool Finish(TPlayer&) const { return true; }
+  FieldResult Apply(Player& player, std::string_view key, std::string_view value) const;
+  bool Finish(Player&) const { return true; }
 };
 
 struct DXRoundReader {
   static constexpr std::string_view kTerminator = kRoundTerminator;
-  const TPlayerList& Players;
-  const TCourseList& Courses;
+  const PlayerList& Players;
+  const CourseList& Courses;
   // The ID of the event of that name, empty when there is none: events live above this layer.
   std::function<std::string(std::string_view name)> EventIDByName;
 
@@ -95,15 +95,15 @@ struct DXRoundReader {
   // also gives the round its card (par, stroke index, lengths). "Start" takes "." and "," as the
   // time separator; an empty value, or one that is no time, is no tee time. BadValue for a
   // "Datum" that is no date.
-  FieldResult Apply(TRound& round, std::string_view key, std::string_view value) const;
+  FieldResult Apply(Round& round, std::string_view key, std::string_view value) const;
   // A round without a tee time gets one made from its score (see DXTeeTime).
-  bool Finish(TRound& round) const;
+  bool Finish(Round& round) const;
 };
 
 // The tee time given to an imported round that has none: 50 / (Total + In of the score) days, or
 // 12:00 when that sum is 0, so that the rounds of one day get distinct IDs. A card of 90 with 45
 // on the last nine gives 50/135 of a day, 08:53.
-DateTime DXTeeTime(TResult& score);
+DateTime DXTeeTime(Result& score);
 
 // The value of a "Datum" line: the short DX forms completed by NormalizeDXDate, then ParseDate.
 FieldResult ReadDXDate(std::string_view value, DateTime& date);

@@ -20,7 +20,7 @@ int PointsStrokes(int strokes, int strokeIndex) {
 
 }  // namespace
 
-int CourseStrokes(const TCourse& course, double hcp) {
+int CourseStrokes(const Course& course, double hcp) {
   int par = 0;
   for (int hole = 1; hole <= kHoles; ++hole)
     par += course.Par.Hole(hole);

@@ -17,7 +17,7 @@ inline constexpr int kStablefordPar = 36;
 // The strokes a player of handicap `hcp` receives on the course: course rating - par +
 // hcp x slope / 113 on a course with both a rating and a slope, else the handicap; rounded
 // half to even and kept within -999..999.
-int CourseStrokes(const TCourse& course, double hcp);
+int CourseStrokes(const Course& course, double hcp);
 
 // Strokes received on the hole of stroke index 1..18 by a player receiving `strokes` on the
 // course: one on each hole whose index <= strokes, two where index <= strokes - 18, and so on.

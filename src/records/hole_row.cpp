@@ -54,26 +54,26 @@ int NextField(std::string_view& rest, char separator, bool& empty) {
 }
 }  // namespace
 
-int TResult::Hole(int i) const {
+int Result::Hole(int i) const {
   return IsHole(i) ? values_[i] : 0;
 }
 
-std::string TResult::HoleText(int i) const {
+std::string Result::HoleText(int i) const {
   const int value = Hole(i);
   return value == 0 ? std::string() : std::to_string(value);
 }
 
-void TResult::SetHole(int i, std::string_view text) {
+void Result::SetHole(int i, std::string_view text) {
   SetHoleValue(i, WholeNumberOr(text, 0));
 }
 
-void TResult::SetHoleValue(int i, int value) {
+void Result::SetHoleValue(int i, int value) {
   if (!IsHole(i)) return;
   values_[i] = To16(value);
   Recompute();
 }
 
-void TResult::FromText(std::string_view text, int first, char separator) {
+void Result::FromText(std::string_view text, int first, char separator) {
   // Only the first 255 characters count, as with every field reader of the files.
   text = text.substr(0, 255);
   for (int hole = first; IsHole(hole); ++hole) {
@@ -84,7 +84,7 @@ void TResult::FromText(std::string_view text, int first, char separator) {
   Recompute();
 }
 
-std::string TResult::AsText() const {
+std::string Result::AsText() const {
   int last = kHoles;
   while (last > 0 && values_[last] == 0)
     --last;
@@ -96,79 +96,79 @@ std::string TResult::AsText() const {
   return text;
 }
 
-bool TResult::IsEmpty() const {
+bool Result::IsEmpty() const {
   for (int i = 1; i <= kHoles; ++i)
     if (values_[i] > 0) return false;
   return true;
 }
 
-int TResult::Sum(int from, int to) const {
+int Result::Sum(int from, int to) const {
   std::int16_t sum = 0;
   for (int i = from; i <= to; ++i)
     sum = To16(sum + values_[i]);
   return sum;
 }
 
-bool TResult::AllFilled(int from, int to) const {
+bool Result::AllFilled(int from, int to) const {
   for (int i = from; i <= to; ++i)
     if (values_[i] == 0) return false;
   return true;
 }
 
-int TResult::RangeSum(int from, int to, bool strict) const {
+int Result::RangeSum(int from, int to, bool strict) const {
   return strict && !AllFilled(from, to) ? 0 : Sum(from, to);
 }
 
-int TResult::ComputeTotal() const {
+int Result::ComputeTotal() const {
   if (StrictTotal && !AllFilled(1, kHoles)) return 0;
   const int sum = Sum(1, kHoles);
   return sum != 0 ? sum : StoredTotal;
 }
 
-int TResult::Total() {
+int Result::Total() {
   StoredTotal = To16(ComputeTotal());
   return StoredTotal;
 }
 
-std::string TResult::TotalText() {
+std::string Result::TotalText() {
   const int total = Total();
   return total > 0 ? std::to_string(total) : std::string();
 }
 
-float TResult::PerHoleAverage() {
+float Result::PerHoleAverage() {
   return static_cast<float>(Total()) / kHoles;
 }
 
-int TResult::Out() const {
+int Result::Out() const {
   return RangeSum(1, 9, StrictTotal);
 }
-int TResult::In() const {
+int Result::In() const {
   return RangeSum(10, 18, StrictTotal);
 }
-int TResult::TotalIfComplete() const {
+int Result::TotalIfComplete() const {
   return RangeSum(1, kHoles, true);
 }
-int TResult::OutIfComplete() const {
+int Result::OutIfComplete() const {
   return RangeSum(1, 9, true);
 }
-int TResult::InIfComplete() const {
+int Result::InIfComplete() const {
   return RangeSum(10, 18, true);
 }
 
-void TResult::KeepBest(int i, int n) {
+void Result::KeepBest(int i, int n) {
   if (n <= 0 || !IsHole(i)) return;
   if (values_[i] != 0 && values_[i] <= n) return;
   SetHoleValue(i, n);
 }
 
-int TResult::Count(int value) const {
+int Result::Count(int value) const {
   int count = 0;
   for (int i = 1; i <= kHoles; ++i)
     if (values_[i] == value) ++count;
   return count;
 }
 
-double TResult::AverageWhere(const TResult& other) const {
+double Result::AverageWhere(const Result& other) const {
   int sum = 0;
   int holes = 0;
   for (int i = 1; i <= kHoles; ++i) {
@@ -179,45 +179,45 @@ double TResult::AverageWhere(const TResult& other) const {
   return holes == 0 ? 0.0 : static_cast<double>(sum) / holes;
 }
 
-void TResult::Assign(const TResult& other) {
+void Result::Assign(const Result& other) {
   values_ = other.values_;
 }
 
-void TResult::Clear() {
+void Result::Clear() {
   values_.fill(0);
   StoredTotal = 0;
 }
 
-void TResult::Recompute() {
+void Result::Recompute() {
   const int total = ComputeTotal();
   values_[0] = To16(total != 0 ? total : StoredTotal);
   values_[19] = To16(Out());
   values_[20] = To16(In());
 }
 
-const std::string& TStatStrs::Get(int i) const {
+const std::string& StatTexts::Get(int i) const {
   static const std::string empty;
   return IsHole(i) ? texts_[i - 1] : empty;
 }
 
-void TStatStrs::Set(int i, std::string text) {
+void StatTexts::Set(int i, std::string text) {
   if (IsHole(i)) texts_[i - 1] = std::move(text);
 }
 
-bool TStatStrs::IsEmpty() const {
+bool StatTexts::IsEmpty() const {
   for (const std::string& text : texts_)
     if (!text.empty()) return false;
   return true;
 }
 
-std::string TStatStrs::AsText() const {
+std::string StatTexts::AsText() const {
   std::string text = texts_[0];
   for (int i = 1; i < kHoles; ++i)
     text += ';' + texts_[i];
   return text;
 }
 
-void TStatStrs::FromText(std::string_view text) {
+void StatTexts::FromText(std::string_view text) {
   Clear();
   for (int i = 0; i < kHoles && !text.empty(); ++i) {
     const std::size_t end = std::min(text.find(';'), text.size());
@@ -226,7 +226,7 @@ void TStatStrs::FromText(std::string_view text) {
   }
 }
 
-void TStatStrs::Clear() {
+void StatTexts::Clear() {
   for (std::string& text : texts_)
     text.clear();
 }

@@ -1,11 +1,11 @@
 #pragma once
 // The two per-hole containers of the data files.
 //
-// TResult: one row of eighteen whole numbers (a round's Score, Greens, Putts, Fairways and its
+// Result: one row of eighteen whole numbers (a round's Score, Greens, Putts, Fairways and its
 // copy of the course card; a course's Par, Hcp and Len) with the derived sums. 0 means "hole not
 // filled". Values and sums are 16-bit, as the files have always held them.
 //
-// TStatStrs: eighteen free texts, one per hole (the "Stats" row of a scorecard).
+// StatTexts: eighteen free texts, one per hole (the "Stats" row of a scorecard).
 
 #include <array>
 #include <cstdint>
@@ -16,7 +16,7 @@ namespace cardwise {
 
 inline constexpr int kHoles = 18;
 
-class TResult {
+class Result {
  public:
   // Set only for a round's Score: a sum over a range of holes is 0 unless every hole in that
   // range is filled.
@@ -55,9 +55,9 @@ class TResult {
   void KeepBest(int i, int n);
   int Count(int value) const;  // holes whose value equals `value`
   // The mean of this row over the holes where `other` is non-zero; 0 when there is none.
-  double AverageWhere(const TResult& other) const;
+  double AverageWhere(const Result& other) const;
   // Copies the values (not StrictTotal, not StoredTotal).
-  void Assign(const TResult& other);
+  void Assign(const Result& other);
   void Clear();  // values and StoredTotal to 0
 
   // The raw values: 0 total, 1..18 holes, 19 Out, 20 In.
@@ -73,7 +73,7 @@ class TResult {
   std::array<std::int16_t, 21> values_{};
 };
 
-class TStatStrs {
+class StatTexts {
  public:
   const std::string& Get(int i) const;  // hole 1..18; empty outside that range
   void Set(int i, std::string text);

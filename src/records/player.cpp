@@ -20,11 +20,11 @@ void AddIfSet(std::vector<KeyValue>& keys, const char* key, const std::string& v
 
 }  // namespace
 
-FieldResult TPlayer::ReadField(std::string_view key, std::string_view value) {
+FieldResult Player::ReadField(std::string_view key, std::string_view value) {
   if (key == "ID")
     ID = value;
   else if (key == "Player")
-    Player = value;
+    Name = value;
   else if (key == "Alias")
     Alias = value;
   else if (key == "Hcp")
@@ -42,13 +42,13 @@ FieldResult TPlayer::ReadField(std::string_view key, std::string_view value) {
   return FieldResult::Ok();
 }
 
-void TPlayer::MakeID() {
-  if (ID.empty()) ID = Initials(Player, 2);
+void Player::MakeID() {
+  if (ID.empty()) ID = Initials(Name, 2);
 }
 
-std::vector<KeyValue> TPlayer::FileKeys() const {
+std::vector<KeyValue> Player::FileKeys() const {
   std::vector<KeyValue> keys{{"ID", ID}};
-  AddIfSet(keys, "Player", Player);
+  AddIfSet(keys, "Player", Name);
   if (Hcp != 0) keys.emplace_back("Hcp", FormatOneDecimal(Hcp));
   AddIfSet(keys, "Phone", Phone);
   AddIfSet(keys, "Club", Club);
@@ -57,15 +57,15 @@ std::vector<KeyValue> TPlayer::FileKeys() const {
   return keys;
 }
 
-std::vector<KeyValue> TPlayer::ClipboardKeys() const {
-  return {{"ID", ID},       {"Player", Player}, {"Hcp", FormatOneDecimal(Hcp)},
-          {"Phone", Phone}, {"Email", Email},   {"URL", URL},
+std::vector<KeyValue> Player::ClipboardKeys() const {
+  return {{"ID", ID},       {"Player", Name}, {"Hcp", FormatOneDecimal(Hcp)},
+          {"Phone", Phone}, {"Email", Email}, {"URL", URL},
           {"Club", Club}};
 }
 
-void TPlayer::ReloadFrom(const IniFile& file, const std::string& section) {
+void Player::ReloadFrom(const IniFile& file, const std::string& section) {
   ID = file.ReadString(section, "ID", "");
-  Player = file.ReadString(section, "Player", "");
+  Name = file.ReadString(section, "Player", "");
   ReadHcp(file.ReadString(section, "Hcp", "0"), Hcp);
   Phone = file.ReadString(section, "Phone", Phone);
   Club = file.ReadString(section, "Club", Club);
@@ -73,8 +73,8 @@ void TPlayer::ReloadFrom(const IniFile& file, const std::string& section) {
   URL = file.ReadString(section, "URL", URL);
 }
 
-void TPlayer::PasteFrom(const ClipboardText& clip) {
-  Player = clip.Value("Player");
+void Player::PasteFrom(const ClipboardText& clip) {
+  Name = clip.Value("Player");
   ReadHcp(clip.Value("Hcp"), Hcp);
   Phone = clip.Value("Phone");
   Email = clip.Value("Email");
@@ -82,29 +82,29 @@ void TPlayer::PasteFrom(const ClipboardText& clip) {
   Club = clip.Value("Club");
 }
 
-bool TPlayer::MatchesName(std::string_view name) const {
+bool Player::MatchesName(std::string_view name) const {
   if (name.empty()) return false;
-  return SameText(Player, name) || SameText(Alias, name);
+  return SameText(Name, name) || SameText(Alias, name);
 }
 
-std::string TPlayer::HcpText() const {
+std::string Player::HcpText() const {
   return FormatOneDecimal(Hcp);
 }
 
-void TPlayer::Clear() {
-  *this = TPlayer();
+void Player::Clear() {
+  *this = Player();
 }
 
-bool TPlayerList::MarkUsed(std::string_view id) {
-  TPlayer* player = FindRecord(id);
+bool PlayerList::MarkUsed(std::string_view id) {
+  Player* player = FindRecord(id);
   if (!player) return false;
   const bool was = player->Used;
   player->Used = true;
   return was;
 }
 
-TPlayerList& Players() {
-  static TPlayerList list;
+PlayerList& Players() {
+  static PlayerList list;
   return list;
 }
 

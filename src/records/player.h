@@ -21,14 +21,14 @@
 
 namespace cardwise {
 
-struct TPlayer {
+struct Player {
   static constexpr const char* kSavingPrefix = "Saving ";
   static constexpr const char* kNameKey = "Player";
 
   std::string ID;
-  std::string Player;  // the player's name
-  std::string Alias;   // another name FindByName finds the player by
-  float Hcp = 0;       // exact handicap
+  std::string Name;   // the player's name
+  std::string Alias;  // another name FindByName finds the player by
+  float Hcp = 0;      // exact handicap
   std::string Phone, Club, Email, URL;
   bool Used = false;                  // not stored
   std::vector<std::string> WorkList;  // filled by the computations that use it
@@ -52,13 +52,13 @@ struct TPlayer {
   void Clear();
 };
 
-class TPlayerList : public TRecordList<TPlayer> {
+class PlayerList : public RecordList<Player> {
  public:
   // Sets Used of the player with that ID; returns what it was (false when there is none).
   bool MarkUsed(std::string_view id);
 };
 
 // The process-wide player list.
-TPlayerList& Players();
+PlayerList& Players();
 
 }  // namespace cardwise

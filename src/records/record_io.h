@@ -79,7 +79,7 @@ struct LeftAlone {
   std::vector<LoadProblem> Problems;
 };
 
-// The outcome of a batch save (TRecordList::UpdateRecords): whether the file could be written,
+// The outcome of a batch save (RecordList::UpdateRecords): whether the file could be written,
 // and the records it left as they were. Every other record was changed and saved.
 struct BatchReport {
   std::string File;

@@ -57,7 +57,7 @@ struct DeleteResult {
 };
 
 template <class T>
-class TRecordList {
+class RecordList {
  public:
   // The file the list was last loaded from (set even when that file does not exist).
   std::string FileName;

@@ -110,7 +110,7 @@ Status ReloadRecord(T& record, const std::string& path) {
 }
 
 template <class T>
-bool TRecordList<T>::Find(std::string_view id, int& index) const {
+bool RecordList<T>::Find(std::string_view id, int& index) const {
   const auto it = std::lower_bound(
       entries_.begin(), entries_.end(), id,
       [](const Entry& e, std::string_view key) { return detail::KeyLess(e.Key, key); });
@@ -119,19 +119,19 @@ bool TRecordList<T>::Find(std::string_view id, int& index) const {
 }
 
 template <class T>
-T* TRecordList<T>::FindRecord(std::string_view id) {
+T* RecordList<T>::FindRecord(std::string_view id) {
   int index = 0;
   return Find(id, index) ? &RecordAt(index) : nullptr;
 }
 
 template <class T>
-const T* TRecordList<T>::FindRecord(std::string_view id) const {
+const T* RecordList<T>::FindRecord(std::string_view id) const {
   int index = 0;
   return Find(id, index) ? &RecordAt(index) : nullptr;
 }
 
 template <class T>
-bool TRecordList<T>::FindByName(std::string_view name, int& index) const {
+bool RecordList<T>::FindByName(std::string_view name, int& index) const {
   for (index = 0; index < Count(); ++index)
     if (RecordAt(index).MatchesName(name)) return true;
   index = -1;
@@ -139,7 +139,7 @@ bool TRecordList<T>::FindByName(std::string_view name, int& index) const {
 }
 
 template <class T>
-int TRecordList<T>::Add(std::unique_ptr<T> record) {
+int RecordList<T>::Add(std::unique_ptr<T> record) {
   int index = 0;
   std::string key = record->ID;
   if (Find(key, index)) {
@@ -151,21 +151,21 @@ int TRecordList<T>::Add(std::unique_ptr<T> record) {
 }
 
 template <class T>
-int TRecordList<T>::Refile(int index) {
+int RecordList<T>::Refile(int index) {
   std::unique_ptr<T> record = std::move(entries_.at(static_cast<std::size_t>(index)).Record);
   entries_.erase(entries_.begin() + index);
   return Add(std::move(record));
 }
 
 template <class T>
-int TRecordList<T>::AddPlaceholder() {
+int RecordList<T>::AddPlaceholder() {
   auto record = std::make_unique<T>();
   record->ID = kPlaceholderID;
   return Add(std::move(record));
 }
 
 template <class T>
-LoadReport TRecordList<T>::LoadFromFile(const std::string& path) {
+LoadReport RecordList<T>::LoadFromFile(const std::string& path) {
   std::string text;
   Status read = Status::Ok();
   if (FileExists(path)) read = ReadWholeFile(path, text);
@@ -175,7 +175,7 @@ LoadReport TRecordList<T>::LoadFromFile(const std::string& path) {
 }
 
 template <class T>
-LoadReport TRecordList<T>::LoadFromText(const std::string& path, std::string_view text) {
+LoadReport RecordList<T>::LoadFromText(const std::string& path, std::string_view text) {
   FileName = path;
   LoadReport report;
   report.File = path;
@@ -188,8 +188,8 @@ LoadReport TRecordList<T>::LoadFromText(const std::string& path, std::string_vie
 
 // Returns the text's records sorted by key, one per key: the one read last.
 template <class T>
-std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(std::string_view text,
-                                                                        LoadReport& report) const {
+std::vector<typename RecordList<T>::Entry> RecordList<T>::ReadEntries(std::string_view text,
+                                                                      LoadReport& report) const {
   detail::RecordReader<T> reader(report);
   DataLineLexer lexer(text);
   for (DataLine line; lexer.Next(line);)
@@ -211,7 +211,7 @@ std::vector<typename TRecordList<T>::Entry> TRecordList<T>::ReadEntries(std::str
 
 // Merges sorted, unique entries into the list in one pass; on equal keys the new one wins.
 template <class T>
-void TRecordList<T>::Merge(std::vector<Entry> sorted) {
+void RecordList<T>::Merge(std::vector<Entry> sorted) {
   if (entries_.empty()) {
     entries_ = std::move(sorted);
     return;
@@ -230,7 +230,7 @@ void TRecordList<T>::Merge(std::vector<Entry> sorted) {
 }
 
 template <class T>
-Status TRecordList<T>::SaveAll(const std::string& path) {
+Status RecordList<T>::SaveAll(const std::string& path) {
   std::vector<int> all(entries_.size());
   for (std::size_t i = 0; i < all.size(); ++i)
     all[i] = static_cast<int>(i);
@@ -238,7 +238,7 @@ Status TRecordList<T>::SaveAll(const std::string& path) {
 }
 
 template <class T>
-Status TRecordList<T>::SaveRecords(const std::vector<int>& indexes, const std::string& path) {
+Status RecordList<T>::SaveRecords(const std::vector<int>& indexes, const std::string& path) {
   std::vector<SectionWrite> sections;
   for (int index : indexes) {
     T& record = RecordAt(index);
@@ -254,8 +254,8 @@ Status TRecordList<T>::SaveRecords(const std::vector<int>& indexes, const std::s
 }
 
 template <class T>
-BatchReport TRecordList<T>::UpdateRecords(const std::vector<int>& indexes, const std::string& path,
-                                          const std::function<bool(int index)>& change) {
+BatchReport RecordList<T>::UpdateRecords(const std::vector<int>& indexes, const std::string& path,
+                                         const std::function<bool(int index)>& change) {
   BatchReport report;
   report.File = path;
   std::vector<SectionWrite> sections;
@@ -281,13 +281,13 @@ BatchReport TRecordList<T>::UpdateRecords(const std::vector<int>& indexes, const
 }
 
 template <class T>
-Status TRecordList<T>::EraseFromFile(std::string_view id) const {
+Status RecordList<T>::EraseFromFile(std::string_view id) const {
   if (!FileExists(FileName)) return Status::Ok();
   return IniEraseSection(FileName, id);
 }
 
 template <class T>
-DeleteResult TRecordList<T>::DeleteAt(int index) {
+DeleteResult RecordList<T>::DeleteAt(int index) {
   if (!IsValidIndex(index)) return {Status::Ok(), Count() - 1};
   if (Status status = EraseFromFile(RecordAt(index).ID); !status) return {status, index};
   entries_.erase(entries_.begin() + index);
@@ -295,7 +295,7 @@ DeleteResult TRecordList<T>::DeleteAt(int index) {
 }
 
 template <class T>
-Status TRecordList<T>::DeleteByID(std::string_view id) {
+Status RecordList<T>::DeleteByID(std::string_view id) {
   if (Status status = EraseFromFile(id); !status) return status;
   int index = 0;
   if (Find(id, index)) entries_.erase(entries_.begin() + index);
@@ -303,14 +303,14 @@ Status TRecordList<T>::DeleteByID(std::string_view id) {
 }
 
 template <class T>
-std::string TRecordList<T>::CopyToClipboard(int index) const {
+std::string RecordList<T>::CopyToClipboard(int index) const {
   if (!IsValidIndex(index)) return {};
   const T& record = RecordAt(index);
   return SectionText(record.ID, record.ClipboardKeys());
 }
 
 template <class T>
-int TRecordList<T>::PasteTarget(const ClipboardText& clip, int index) {
+int RecordList<T>::PasteTarget(const ClipboardText& clip, int index) {
   if (IsValidIndex(index)) return index;
   const std::string id = clip.Value("ID");
   if (!id.empty() && Find(id, index)) return index;
@@ -326,7 +326,7 @@ int TRecordList<T>::PasteTarget(const ClipboardText& clip, int index) {
 }
 
 template <class T>
-bool TRecordList<T>::PasteFromClipboard(std::string_view text, int& index) {
+bool RecordList<T>::PasteFromClipboard(std::string_view text, int& index) {
   const ClipboardText clip(text);
   if (clip.IsEmpty()) return false;
   index = PasteTarget(clip, index);
@@ -335,7 +335,7 @@ bool TRecordList<T>::PasteFromClipboard(std::string_view text, int& index) {
 }
 
 template <class T>
-void TRecordList<T>::ClearUsed() {
+void RecordList<T>::ClearUsed() {
   for (auto& entry : entries_)
     entry.Record->Used = false;
 }

@@ -101,7 +101,7 @@ FieldResult ReadWhole(std::string_view value, std::int16_t& number) {
   return fits || value.empty() ? FieldResult::Ok() : FieldResult::Bad("not a number");
 }
 
-FieldResult ReadTotal(std::string_view value, TResult& row) {
+FieldResult ReadTotal(std::string_view value, Result& row) {
   std::int16_t total = 0;
   const FieldResult result = ReadWhole(value, total);
   row.SetTotal(total);
@@ -122,13 +122,12 @@ FieldResult ReadTime(std::string_view value, DateTime& time) {
 
 // The fields behind the three runs of like keys: the texts ID..Event, the hole lists
 // Score..CLen and the totals of Greens, Fairways and Putts.
-constexpr std::string TRound::*kTexts[] = {&TRound::ID,       &TRound::PlayerID, &TRound::Player,
-                                           &TRound::CourseID, &TRound::Course,   &TRound::EventID,
-                                           &TRound::EventIDs, &TRound::Event};
-constexpr TResult TRound::*kRows[] = {&TRound::Score, &TRound::Greens, &TRound::Fairways,
-                                      &TRound::Putts, &TRound::CPar,   &TRound::CHcp,
-                                      &TRound::CLen};
-constexpr TResult TRound::*kTotals[] = {&TRound::Greens, &TRound::Fairways, &TRound::Putts};
+constexpr std::string Round::*kTexts[] = {&Round::ID,       &Round::PlayerID,   &Round::PlayerName,
+                                          &Round::CourseID, &Round::CourseName, &Round::EventID,
+                                          &Round::EventIDs, &Round::EventName};
+constexpr Result Round::*kRows[] = {&Round::Score, &Round::Greens, &Round::Fairways, &Round::Putts,
+                                    &Round::CPar,  &Round::CHcp,   &Round::CLen};
+constexpr Result Round::*kTotals[] = {&Round::Greens, &Round::Fairways, &Round::Putts};
 
 constexpr std::size_t RunLength(Key first, Key last) {
   return static_cast<std::size_t>(static_cast<int>(last) - static_cast<int>(first) + 1);
@@ -149,7 +148,7 @@ Key KeyAt(Key first, int offset) {
 // The key lines of a round in file order. The clipboard form leaves out EventIDs, which the
 // editor does not show, and always has Score, so that an empty card can be copied too.
 // Totals are taken from copies: the const clipboard form must not change the rows.
-std::vector<KeyValue> KeysOf(const TRound& r, bool clipboard) {
+std::vector<KeyValue> KeysOf(const Round& r, bool clipboard) {
   std::vector<KeyValue> keys{{"ID", r.ID}};
   for (int i = 1; i < static_cast<int>(std::size(kTexts)); ++i) {
     const std::string& text = r.*kTexts[i];
@@ -166,7 +165,7 @@ std::vector<KeyValue> KeysOf(const TRound& r, bool clipboard) {
       keys.emplace_back(NameOf(KeyAt(Key::Score, i)), (r.*kRows[i]).AsText());
   if (!r.Stats.IsEmpty()) keys.emplace_back("Stats", r.Stats.AsText());
   for (int i = 0; i < static_cast<int>(std::size(kTotals)); ++i)
-    if (const int total = TResult(r.*kTotals[i]).Total(); total != 0)
+    if (const int total = Result(r.*kTotals[i]).Total(); total != 0)
       keys.emplace_back(NameOf(KeyAt(Key::TotalGreens, i)), std::to_string(total));
   return keys;
 }
@@ -181,7 +180,7 @@ std::string ValueIn(const std::vector<KeyValue>& section, std::string_view key,
 
 }  // namespace
 
-FieldResult TRound::ReadField(std::string_view key, std::string_view value) {
+FieldResult Round::ReadField(std::string_view key, std::string_view value) {
   const Key k = Lookup(key);
   if (const int i = InRun(k, Key::ID, Key::Event); i >= 0) {
     this->*kTexts[i] = value;
@@ -208,19 +207,19 @@ FieldResult TRound::ReadField(std::string_view key, std::string_view value) {
   }
 }
 
-void TRound::Complete() {
+void Round::Complete() {
   if (Strokes != 0) return;
   const int rounded = RoundHalfEven(Hcp);
   Strokes = static_cast<std::int16_t>(std::clamp<int>(
       rounded, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
-void TRound::MakeID() {
-  if (PlayerID.empty()) PlayerID = Initials(Player, 2);
+void Round::MakeID() {
+  if (PlayerID.empty()) PlayerID = Initials(PlayerName, 2);
   ID = FormatDateTime("yymmdd", Date) + "-" + FormatDateTime("hhnn", Start) + "-" + PlayerID;
 }
 
-std::vector<KeyValue> TRound::FileKeys() {
+std::vector<KeyValue> Round::FileKeys() {
   // Rows with per-hole values keep their sum as their stored total, as Total() does.
   Greens.Total();
   Fairways.Total();
@@ -228,15 +227,15 @@ std::vector<KeyValue> TRound::FileKeys() {
   return KeysOf(*this, false);
 }
 
-std::vector<KeyValue> TRound::ClipboardKeys() const {
+std::vector<KeyValue> Round::ClipboardKeys() const {
   return KeysOf(*this, true);
 }
 
-std::vector<KeyValue> TRound::ClipboardKeys() {
+std::vector<KeyValue> Round::ClipboardKeys() {
   return std::as_const(*this).ClipboardKeys();
 }
 
-void TRound::ReloadFrom(const IniFile& file, const std::string& section) {
+void Round::ReloadFrom(const IniFile& file, const std::string& section) {
   // One pass over the file for the whole section rather than one per key: rounds files are big.
   const std::vector<KeyValue> lines = file.ReadSection(section);
   const std::string now = LongTimeText(Now());
@@ -250,7 +249,7 @@ void TRound::ReloadFrom(const IniFile& file, const std::string& section) {
   CachedCourseColor = 0;
 }
 
-void TRound::PasteFrom(const ClipboardText& clip) {
+void Round::PasteFrom(const ClipboardText& clip) {
   // Hcp, Strokes, EventIDs and the totals are the target's own and stay.
   for (const Key key : {Key::Player, Key::PlayerID, Key::Course, Key::CourseID, Key::Event,
                         Key::EventID, Key::Date, Key::Start, Key::Score, Key::Greens, Key::Fairways,
@@ -259,7 +258,7 @@ void TRound::PasteFrom(const ClipboardText& clip) {
   CachedCourseColor = 0;
 }
 
-int TRound::Points(int hole) const {
+int Round::Points(int hole) const {
   return StablefordPoints(CPar.Hole(hole), CHcp.Hole(hole), Strokes, Score.Hole(hole));
 }
 
@@ -273,48 +272,48 @@ int SumOver(int from, int to, F value) {
 }
 }  // namespace
 
-int TRound::PointsOut() const {
+int Round::PointsOut() const {
   return SumOver(1, 9, [this](int h) { return Points(h); });
 }
 
-int TRound::PointsIn() const {
+int Round::PointsIn() const {
   return SumOver(10, 18, [this](int h) { return Points(h); });
 }
 
-int TRound::PointsTotal() const {
+int Round::PointsTotal() const {
   return SumOver(1, 18, [this](int h) { return Points(h); });
 }
 
-int TRound::LastHolesScore(int n) const {
+int Round::LastHolesScore(int n) const {
   return SumOver(kHoles + 1 - std::clamp(n, 0, kHoles), kHoles,
                  [this](int h) { return Score.Hole(h); });
 }
 
-int TRound::LastHolesPoints(int n) const {
+int Round::LastHolesPoints(int n) const {
   return SumOver(kHoles + 1 - std::clamp(n, 0, kHoles), kHoles,
                  [this](int h) { return Points(h); });
 }
 
-bool TRound::InYear(DateTime date) const {
+bool Round::InYear(DateTime date) const {
   return date == 0 || DecodeDate(Date).year == DecodeDate(date).year;
 }
 
-std::string TRound::DateText() const {
+std::string Round::DateText() const {
   return ShortDateText(Date) + ", " + ShortTimeText(Start);
 }
 
-std::string TRound::Summary() const {
-  return ID + "," + Player + "," + Course + "," + Event;
+std::string Round::Summary() const {
+  return ID + "," + PlayerName + "," + CourseName + "," + EventName;
 }
 
-const TPlayer* TRound::PlayerOf(const TPlayerList& players) const {
+const Player* Round::PlayerOf(const PlayerList& players) const {
   return players.FindRecord(PlayerID);
 }
 
-ColorValue TRound::CourseColor(const TCourseList& courses, const TSettings& settings) {
+ColorValue Round::CourseColor(const CourseList& courses, const AppSettings& settings) {
   if (CachedCourseColor != 0) return CachedCourseColor;
   // A course without a colour of its own shows the default, as LenColorOf gives it.
-  const TCourse* course = courses.FindRecord(CourseID);
+  const Course* course = courses.FindRecord(CourseID);
   ColorValue color = course ? course->LenColor : 0;
   if (color == 0 && course) color = ColorFromText(course->LenRGB);
   if (color == 0) color = settings.Value(ColorKey::Len);
@@ -322,17 +321,17 @@ ColorValue TRound::CourseColor(const TCourseList& courses, const TSettings& sett
   return color;
 }
 
-void TRound::Clear() {
-  *this = TRound();
+void Round::Clear() {
+  *this = Round();
   Date = 1.0;
 }
 
-Status TRoundList::SaveToFile(const std::string& path) {
+Status RoundList::SaveToFile(const std::string& path) {
   // The whole text is made first: the old file is not touched until there is something to
   // replace it with, and it survives as the backup.
   std::string text;
   for (int i = 0; i < Count(); ++i) {
-    TRound& round = RecordAt(i);
+    Round& round = RecordAt(i);
     if (!round.ShouldSave()) continue;
     if (round.ID.empty()) round.MakeID();
     round.PrepareSave();
@@ -354,8 +353,8 @@ std::string BackupPath(const std::string& path) {
   return path.substr(0, hasExtension ? dot : path.size()) + ".bak";
 }
 
-TRoundList& Rounds() {
-  static TRoundList list;
+RoundList& Rounds() {
+  static RoundList list;
   return list;
 }
 

@@ -36,27 +36,27 @@
 
 namespace cardwise {
 
-struct TSettings;
+struct AppSettings;
 
-struct TRound {
+struct Round {
   static constexpr const char* kSavingPrefix = "Saving ";
   static constexpr const char* kNameKey = nullptr;  // rounds are not found by name
 
-  TRound() { Score.StrictTotal = true; }
+  Round() { Score.StrictTotal = true; }
 
   std::string ID;
-  std::string PlayerID, Player;  // the player's ID and name as entered
-  std::string CourseID, Course;
+  std::string PlayerID, PlayerName;  // the player's ID and name as entered
+  std::string CourseID, CourseName;
   std::string EventID;       // the event the round was played in; empty outside events
   std::string EventIDs;      // further events: the round counts in every event whose ID occurs here
-  std::string Event;         // the event's name
+  std::string EventName;     // the event's name
   DateTime Date = 0;         // the day
   DateTime Start = 0;        // the tee time (the fraction)
   float Hcp = 0;             // exact handicap on the day
   std::int16_t Strokes = 0;  // strokes received on the course
-  TResult Score, Greens, Putts, Fairways;  // Score has StrictTotal set
-  TResult CPar, CHcp, CLen;                // the course's card when the round was entered
-  TStatStrs Stats;
+  Result Score, Greens, Putts, Fairways;  // Score has StrictTotal set
+  Result CPar, CHcp, CLen;                // the course's card when the round was entered
+  StatTexts Stats;
   bool Used = false;                 // not stored
   ColorValue CachedCourseColor = 0;  // CourseColor() once looked up; 0 = not yet; not stored
 
@@ -67,7 +67,7 @@ struct TRound {
   void MakeID();
   bool ShouldSave() const { return !Score.IsEmpty(); }
   void PrepareSave() { Complete(); }
-  std::vector<KeyValue> FileKeys();  // non-const: the totals keep their sums (TResult::Total)
+  std::vector<KeyValue> FileKeys();  // non-const: the totals keep their sums (Result::Total)
   // The file keys without "EventIDs", with "Score" even when empty. The totals are taken as
   // Total() gives them; the const form leaves the rows' stored totals as they are.
   std::vector<KeyValue> ClipboardKeys();
@@ -88,14 +88,14 @@ struct TRound {
   bool InYear(DateTime date) const;
   std::string DateText() const;  // short date + ", " + short time of Start
   std::string Summary() const;   // ID,Player,Course,Event
-  const TPlayer* PlayerOf(const TPlayerList& players) const;
+  const Player* PlayerOf(const PlayerList& players) const;
   // The LenColor of the round's course, else the settings' default length colour; looked up
   // once and kept.
-  ColorValue CourseColor(const TCourseList& courses, const TSettings& settings);
+  ColorValue CourseColor(const CourseList& courses, const AppSettings& settings);
   void Clear();
 };
 
-class TRoundList : public TRecordList<TRound> {
+class RoundList : public RecordList<Round> {
  public:
   // Rewrites the whole file from the list (rounds with a score, in list order). The file as it
   // was is kept as the path with its extension replaced by ".bak"; when the new file cannot be
@@ -107,6 +107,6 @@ class TRoundList : public TRecordList<TRound> {
 std::string BackupPath(const std::string& path);
 
 // The process-wide round list.
-TRoundList& Rounds();
+RoundList& Rounds();
 
 }  // namespace cardwise

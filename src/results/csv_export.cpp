@@ -20,16 +20,16 @@ std::string Utf8(std::string_view text) {
   return Windows1252ToUtf8(text);
 }
 
-std::string PlayerName(const TDatabase& database, std::string_view playerID) {
-  const TPlayer* player = database.Players.FindRecord(playerID);
-  return player ? Utf8(player->Player) : std::string();
+std::string PlayerName(const Database& database, std::string_view playerID) {
+  const Player* player = database.Players.FindRecord(playerID);
+  return player ? Utf8(player->Name) : std::string();
 }
 
 std::string NumberOrEmpty(int value) {
   return value > 0 ? std::to_string(value) : std::string();
 }
 
-bool IsPlaceholder(const TRound& round) {
+bool IsPlaceholder(const Round& round) {
   return round.ID == kPlaceholderID;
 }
 
@@ -38,12 +38,12 @@ std::string DateOrEmpty(DateTime value, std::string_view pattern) {
 }
 
 // Manual results have no rounds behind them, so their table has no round columns.
-bool HasRoundColumns(const TEvent& event) {
+bool HasRoundColumns(const Event& event) {
   return event.Type != kManualAscending && event.Type != kManualDescending;
 }
 
-CsvRow RoundCells(const TDatabase& database, const ResultFields& line) {
-  const TRound* round = database.Rounds.FindRecord(line.RoundID);
+CsvRow RoundCells(const Database& database, const ResultFields& line) {
+  const Round* round = database.Rounds.FindRecord(line.RoundID);
   if (round == nullptr) return {"", "", Utf8(line.RoundID), Utf8(line.Note)};
   return {Trim(FixedText(round->Hcp, 1, 0)), std::to_string(round->Strokes), Utf8(round->ID),
           Utf8(line.Note)};
@@ -51,7 +51,7 @@ CsvRow RoundCells(const TDatabase& database, const ResultFields& line) {
 
 }  // namespace
 
-CsvTable EventResultsTable(TEvent& event, TDatabase database) {
+CsvTable EventResultsTable(Event& event, Database database) {
   CalcResults(event, database.Rounds);
   const bool rounds = HasRoundColumns(event);
   CsvTable table{{"Place", "Result", "Player ID", "Player"}, {}};
@@ -73,14 +73,14 @@ namespace {
 
 // The tour's events whose pages are made get their results computed first, as a run of the
 // pages computes them before the tour's standings.
-void CalcTourEvents(const TTour& tour, TDatabase database) {
+void CalcTourEvents(const Tour& tour, Database database) {
   for (int k = 1; k <= tour.EventCount(); ++k) {
-    TEvent* event = database.Events.FindRecord(tour.EventAt(k));
+    Event* event = database.Events.FindRecord(tour.EventAt(k));
     if (event != nullptr && event->Make) CalcResults(*event, database.Rounds);
   }
 }
 
-void AddEventHeader(const TTour& tour, CsvRow& header) {
+void AddEventHeader(const Tour& tour, CsvRow& header) {
   for (int k = 1; k <= tour.EventCount(); ++k) {
     const std::string id = Utf8(tour.EventAt(k));
     header.insert(header.end(), {id + " Place", id + " Result"});
@@ -89,9 +89,9 @@ void AddEventHeader(const TTour& tour, CsvRow& header) {
 }
 
 // Place and result of the player's line in event k (empty when there is none), and the value.
-void AddEventCells(const TTour& tour, int k, const std::string& playerID, TDatabase database,
+void AddEventCells(const Tour& tour, int k, const std::string& playerID, Database database,
                    CsvRow& row) {
-  const TEvent* event = database.Events.FindRecord(tour.EventAt(k));
+  const Event* event = database.Events.FindRecord(tour.EventAt(k));
   int index = -1;
   const bool found = event != nullptr && event->FindResult(playerID, index);
   const ResultFields line =
@@ -102,9 +102,9 @@ void AddEventCells(const TTour& tour, int k, const std::string& playerID, TDatab
     row.push_back(event ? EventValueText(tour, event->ID, playerID, database) : "");
 }
 
-std::string DroppedEvents(const TTour& tour, const TStandingLine& line) {
+std::string DroppedEvents(const Tour& tour, const StandingLine& line) {
   std::string dropped;
-  const TTourResults* results = line.Attached.get();
+  const TourResults* results = line.Attached.get();
   for (int k = 1; results != nullptr && k <= tour.EventCount(); ++k) {
     if (!results->IsDropped(k, tour.Worst)) continue;
     if (!dropped.empty()) dropped += ' ';
@@ -115,13 +115,13 @@ std::string DroppedEvents(const TTour& tour, const TStandingLine& line) {
 
 }  // namespace
 
-CsvTable TourStandingsTable(TTour& tour, TDatabase database) {
+CsvTable TourStandingsTable(Tour& tour, Database database) {
   CalcTourEvents(tour, database);
   CalcTour(tour, database);
   CsvTable table{{"Place", "Total", "Events", "Player ID", "Player"}, {}};
   AddEventHeader(tour, table.Header);
   table.Header.push_back("Not counted");
-  for (const TStandingLine& line : tour.Standings) {
+  for (const StandingLine& line : tour.Standings) {
     const StandingFields fields = StandingFields::Parse(line.Text);
     const std::string& playerID = fields.PlayerID;
     CsvRow row{Utf8(fields.Place), Utf8(fields.Total), Utf8(fields.Events), Utf8(playerID),
@@ -141,20 +141,20 @@ using RanksOfPlayers = std::map<std::string, int>;
 
 CsvRow StatsHeader() {
   CsvRow header{"Player ID", "Player"};
-  for (const TRanking& ranking : Rankings()) {
+  for (const Ranking& ranking : Rankings()) {
     const std::string name = ranking.Name;
     header.insert(header.end(), {name + " Rank", name, name + " Rounds"});
   }
   return header;
 }
 
-CsvRow StatsRow(const TDatabase& database, const TStatList& list, int i,
+CsvRow StatsRow(const Database& database, const StatList& list, int i,
                 const std::vector<RanksOfPlayers>& ranks) {
-  const TPlayer* player = list.P(i, database);
-  CsvRow row{Utf8(list.ID(i)), player ? Utf8(player->Player) : ""};
+  const Player* player = list.P(i, database);
+  CsvRow row{Utf8(list.ID(i)), player ? Utf8(player->Name) : ""};
   for (std::size_t r = 0; r < Rankings().size(); ++r) {
-    const TRanking& ranking = Rankings()[r];
-    const TSumStat& stat = list.RS(i).*ranking.Stat;
+    const Ranking& ranking = Rankings()[r];
+    const SumStat& stat = list.RS(i).*ranking.Stat;
     const auto rank = ranks[r].find(list.ID(i));
     row.push_back(rank != ranks[r].end() ? std::to_string(rank->second) : "");
     row.push_back(stat.Samples > 0 ? Trim(RankingValue(ranking, stat)) : "");
@@ -165,12 +165,12 @@ CsvRow StatsRow(const TDatabase& database, const TStatList& list, int i,
 
 // Ranks the list by every ranking in the pages' order, so that tied players come out as there;
 // returns the player IDs in the order of the first ranking.
-std::vector<std::string> RankAll(TStatList& list, int minRounds,
+std::vector<std::string> RankAll(StatList& list, int minRounds,
                                  std::vector<RanksOfPlayers>& ranks) {
   std::vector<std::string> order;
-  for (const TRanking& ranking : Rankings()) {
+  for (const Ranking& ranking : Rankings()) {
     RanksOfPlayers& ofPlayers = ranks.emplace_back();
-    for (const TRankedEntry& entry : RankEntries(ranking, list, minRounds))
+    for (const RankedEntry& entry : RankEntries(ranking, list, minRounds))
       ofPlayers[list.ID(entry.Index)] = entry.Rank;
     if (order.empty())
       for (int i = 0; i < list.Count(); ++i)
@@ -181,8 +181,8 @@ std::vector<std::string> RankAll(TStatList& list, int minRounds,
 
 }  // namespace
 
-CsvTable YearStatsTable(TDatabase database, int year, int minRounds) {
-  TStatList list;
+CsvTable YearStatsTable(Database database, int year, int minRounds) {
+  StatList list;
   list.Generate(database, "", year);
   std::vector<RanksOfPlayers> ranks;
   const std::vector<std::string> order = RankAll(list, minRounds, ranks);
@@ -205,17 +205,17 @@ CsvRow RoundsHeader() {
   return header;
 }
 
-CsvRow RoundRow(const TRound& round) {
+CsvRow RoundRow(const Round& round) {
   const int gross = round.Score.TotalIfComplete();
   CsvRow row{Utf8(round.ID),
              DateOrEmpty(round.Date, "yyyy-mm-dd"),
              DateOrEmpty(round.Start, "hh:nn"),
              Utf8(round.PlayerID),
-             Utf8(round.Player),
+             Utf8(round.PlayerName),
              Utf8(round.CourseID),
-             Utf8(round.Course),
+             Utf8(round.CourseName),
              Utf8(round.EventID),
-             Utf8(round.Event),
+             Utf8(round.EventName),
              Trim(FixedText(round.Hcp, 1, 0)),
              std::to_string(round.Strokes),
              NumberOrEmpty(gross),
@@ -232,28 +232,28 @@ DateTime YearDate(int year) {
 
 }  // namespace
 
-CsvTable RoundsTable(TDatabase database, int year) {
+CsvTable RoundsTable(Database database, int year) {
   const DateTime inYear = YearDate(year);
   CsvTable table{RoundsHeader(), {}};
   for (int i = 0; i < database.Rounds.Count(); ++i) {
-    const TRound& round = database.Rounds.RecordAt(i);
+    const Round& round = database.Rounds.RecordAt(i);
     if (!IsPlaceholder(round) && round.InYear(inYear)) table.Rows.push_back(RoundRow(round));
   }
   return table;
 }
 
-bool HasRoundsIn(const TRoundList& rounds, int year) {
+bool HasRoundsIn(const RoundList& rounds, int year) {
   const DateTime inYear = YearDate(year);
   for (int i = 0; i < rounds.Count(); ++i)
     if (!IsPlaceholder(rounds.RecordAt(i)) && rounds.RecordAt(i).InYear(inYear)) return true;
   return false;
 }
 
-CsvTable HandicapsTable(const TDatabase& database, DateTime asOf) {
+CsvTable HandicapsTable(const Database& database, DateTime asOf) {
   CsvTable table{{"Player ID", "Player", "Index", "Rounds counted", "Latest round", "No index"},
                  {}};
-  for (const THandicapRow& row : HandicapRows(database, asOf))
-    table.Rows.push_back({Utf8(row.PlayerID), Utf8(row.Player), IndexText(row.Index),
+  for (const HandicapRow& row : HandicapRows(database, asOf))
+    table.Rows.push_back({Utf8(row.PlayerID), Utf8(row.PlayerName), IndexText(row.Index),
                           std::to_string(row.RoundsCounted),
                           DateOrEmpty(row.LatestRound, "yyyy-mm-dd"), Utf8(row.NoIndex)});
   return table;

@@ -19,30 +19,30 @@ namespace cardwise {
 // one row per result line: place (tied lines share it), result, player ID and name, and unless
 // the results are manual, the round's handicap and received strokes, the round ID and the tie
 // note.
-CsvTable EventResultsTable(TEvent& event, TDatabase database);
+CsvTable EventResultsTable(Event& event, Database database);
 
 // The tour's standings, computed after the results of its events whose pages are made: place,
 // total, events counted, player ID and name; per event of the tour its place and result (and
 // the value the tour gives it, for the tour types that show one); last the IDs of the events
 // that do not count, separated by spaces.
-CsvTable TourStandingsTable(TTour& tour, TDatabase database);
+CsvTable TourStandingsTable(Tour& tour, Database database);
 
 // One row per player with rounds in the year, in the order of the scoring average: player ID
 // and name, then per ranking of the statistics pages its rank (empty when the player has fewer
 // than `minRounds` rounds for it, as on the page), average and rounds.
-CsvTable YearStatsTable(TDatabase database, int year, int minRounds);
+CsvTable YearStatsTable(Database database, int year, int minRounds);
 
 // One row per round of the year (0: every year), in list order: round ID, date, tee time,
 // player, course and event (ID and name), handicap, received strokes, gross and nett (empty
 // for an incomplete card), Stableford points and the strokes of holes 1 to 18.
-CsvTable RoundsTable(TDatabase database, int year);
+CsvTable RoundsTable(Database database, int year);
 
 // One row per player (as `cardwise-cli handicap` lists them) from the rounds up to `asOf`:
 // player ID and name, handicap index ("-" for none, "+1.2" for a plus index), rounds counted,
 // the date of the latest of them, and why there is no index.
-CsvTable HandicapsTable(const TDatabase& database, DateTime asOf);
+CsvTable HandicapsTable(const Database& database, DateTime asOf);
 
 // Whether some round was played in the year.
-bool HasRoundsIn(const TRoundList& rounds, int year);
+bool HasRoundsIn(const RoundList& rounds, int year);
 
 }  // namespace cardwise

@@ -2,11 +2,13 @@
 
 namespace cardwise {
 
-TDatabase ProcessDatabase() { return {Players(), Courses(), Rounds(), Events(), Tours()}; }
+Database ProcessDatabase() {
+  return {Players(), Courses(), Rounds(), Events(), Tours()};
+}
 
-std::string DataFilePath(const TSettings& settings, DataKind kind) {
-  const std::string* names[] = {&settings.PlayerFName, &settings.CourseFName,
-                                &settings.RoundFName, &settings.EventFName, &settings.TourFName};
+std::string DataFilePath(const AppSettings& settings, DataKind kind) {
+  const std::string* names[] = {&settings.PlayerFName, &settings.CourseFName, &settings.RoundFName,
+                                &settings.EventFName, &settings.TourFName};
   return settings.DataDir + *names[kind];
 }
 
@@ -15,7 +17,7 @@ const char* DataKindName(DataKind kind) {
   return names[kind];
 }
 
-LoadReports LoadDatabase(TDatabase database, const TSettings& settings) {
+LoadReports LoadDatabase(Database database, const AppSettings& settings) {
   return {
       database.Players.LoadFromFile(DataFilePath(settings, kPlayersFile)),
       database.Courses.LoadFromFile(DataFilePath(settings, kCoursesFile)),
@@ -25,7 +27,7 @@ LoadReports LoadDatabase(TDatabase database, const TSettings& settings) {
   };
 }
 
-void ClearDatabase(TDatabase database) {
+void ClearDatabase(Database database) {
   database.Players.Clear();
   database.Courses.Clear();
   database.Rounds.Clear();

@@ -15,29 +15,29 @@
 
 namespace cardwise {
 
-struct TDatabase {
-  TPlayerList& Players;
-  TCourseList& Courses;
-  TRoundList& Rounds;
-  TEventList& Events;
-  TTourList& Tours;
+struct Database {
+  PlayerList& Players;
+  CourseList& Courses;
+  RoundList& Rounds;
+  EventList& Events;
+  TourList& Tours;
 };
 
 // The process-wide lists.
-TDatabase ProcessDatabase();
+Database ProcessDatabase();
 
 enum DataKind { kPlayersFile, kCoursesFile, kRoundsFile, kEventsFile, kToursFile, kDataKinds };
 
 // The path of each data file: the data folder followed by the file name setting.
-std::string DataFilePath(const TSettings& settings, DataKind kind);
+std::string DataFilePath(const AppSettings& settings, DataKind kind);
 // "players", "courses", "rounds", "events", "tours".
 const char* DataKindName(DataKind kind);
 
 using LoadReports = std::array<LoadReport, kDataKinds>;
 
 // Loads the five data files into the lists (which are not emptied first), in start-up order.
-LoadReports LoadDatabase(TDatabase database, const TSettings& settings);
+LoadReports LoadDatabase(Database database, const AppSettings& settings);
 // Empties the five lists.
-void ClearDatabase(TDatabase database);
+void ClearDatabase(Database database);
 
 }  // namespace cardwise

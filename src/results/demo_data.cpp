@@ -11,18 +11,18 @@ namespace {
 
 struct DemoFile {
   DataKind Kind;
-  std::string TSettings::*FName;
+  std::string AppSettings::*FName;
   const char* DemoName;
   const char* UnloadKey;
 };
 
 // In the order the lists are switched.
 const DemoFile kDemoFiles[] = {
-    {kRoundsFile, &TSettings::RoundFName, kDemoRoundFName, "Round"},
-    {kPlayersFile, &TSettings::PlayerFName, "DEMOP.DAT", "Player"},
-    {kCoursesFile, &TSettings::CourseFName, "DEMOC.DAT", "Course"},
-    {kEventsFile, &TSettings::EventFName, "DEMOE.DAT", "Event"},
-    {kToursFile, &TSettings::TourFName, "DEMOT.DAT", "Tour"},
+    {kRoundsFile, &AppSettings::RoundFName, kDemoRoundFName, "Round"},
+    {kPlayersFile, &AppSettings::PlayerFName, "DEMOP.DAT", "Player"},
+    {kCoursesFile, &AppSettings::CourseFName, "DEMOC.DAT", "Course"},
+    {kEventsFile, &AppSettings::EventFName, "DEMOE.DAT", "Event"},
+    {kToursFile, &AppSettings::TourFName, "DEMOT.DAT", "Tour"},
 };
 
 // The keys of "DemoUnload" in the order they are written.
@@ -36,7 +36,7 @@ const DemoFile& FileOf(DataKind kind) {
   return kDemoFiles[0];
 }
 
-Status WriteUnloadSection(const TSettings& settings, const std::string& settingsFile) {
+Status WriteUnloadSection(const AppSettings& settings, const std::string& settingsFile) {
   // A first start has no settings file yet, and perhaps no folder for it either.
   if (const std::string folder = DirectoryOf(settingsFile); !folder.empty())
     CreateDirectories(folder);
@@ -51,7 +51,7 @@ Status WriteUnloadSection(const TSettings& settings, const std::string& settings
 
 // A data folder made before the demo data were shipped, or chosen in the settings later, has
 // none of them: the missing ones are copied in, so that the switch never leads to empty lists.
-Status CopyMissingDemoFiles(const TSettings& settings, const std::string& shippedDir) {
+Status CopyMissingDemoFiles(const AppSettings& settings, const std::string& shippedDir) {
   for (const DemoFile& file : kDemoFiles) {
     const std::string target = settings.DataDir + file.DemoName;
     if (FileExists(target)) continue;
@@ -68,7 +68,7 @@ Status CopyMissingDemoFiles(const TSettings& settings, const std::string& shippe
   return Status::Ok();
 }
 
-LoadReport ReloadList(TDatabase database, DataKind kind, const std::string& path) {
+LoadReport ReloadList(Database database, DataKind kind, const std::string& path) {
   const auto reload = [&path](auto& list) {
     list.Clear();
     return list.LoadFromFile(path);
@@ -87,18 +87,18 @@ LoadReport ReloadList(TDatabase database, DataKind kind, const std::string& path
   }
 }
 
-void ReloadAll(TDatabase database, const TSettings& settings, DemoSwitch& result) {
+void ReloadAll(Database database, const AppSettings& settings, DemoSwitch& result) {
   for (const DemoFile& file : kDemoFiles)
     result.Reports[file.Kind] = ReloadList(database, file.Kind, DataFilePath(settings, file.Kind));
 }
 
 }  // namespace
 
-DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile) {
+DemoSwitch LoadDemo(Database database, AppSettings& settings, const std::string& settingsFile) {
   return LoadDemo(database, settings, settingsFile, ShippedFilesDir());
 }
 
-DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile,
+DemoSwitch LoadDemo(Database database, AppSettings& settings, const std::string& settingsFile,
                     const std::string& shippedDir) {
   DemoSwitch result;
   if (result.Outcome = CopyMissingDemoFiles(settings, shippedDir); !result.Outcome) return result;
@@ -113,7 +113,7 @@ DemoSwitch LoadDemo(TDatabase database, TSettings& settings, const std::string& 
   return result;
 }
 
-DemoSwitch UnloadDemo(TDatabase database, TSettings& settings, const std::string& settingsFile) {
+DemoSwitch UnloadDemo(Database database, AppSettings& settings, const std::string& settingsFile) {
   DemoSwitch result;
   IniFile ini;
   if (result.Outcome = ini.Load(settingsFile); !result.Outcome) return result;

@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kStepNames[] = {"courses", "players", "events", "rounds"};
 
 // The name searches of a step work on the lists as the data files hold them now.
-void ReloadLookups(TDatabase database, const TSettings& settings) {
+void ReloadLookups(Database database, const AppSettings& settings) {
   database.Courses.Clear();
   database.Courses.LoadFromFile(DataFilePath(settings, kCoursesFile));
   database.Players.Clear();
@@ -29,46 +29,46 @@ void ReloadFresh(List& list) {
 
 // The rounds list may hold rounds of other files too ("Load more Rounds"): the imported rounds
 // are merged in.
-void ReloadRounds(TRoundList& rounds, const TSettings& settings) {
+void ReloadRounds(RoundList& rounds, const AppSettings& settings) {
   rounds.LoadFromFile(rounds.FileName.empty() ? DataFilePath(settings, kRoundsFile)
                                               : rounds.FileName);
 }
 
-DXImportReport ImportCourses(const std::string& source, const std::string& target, TDatabase,
-                             const TSettings&) {
-  return ImportDX<TCourse>(source, target, DXCourseReader{});
+DXImportReport ImportCourses(const std::string& source, const std::string& target, Database,
+                             const AppSettings&) {
+  return ImportDX<Course>(source, target, DXCourseReader{});
 }
 
 DXImportReport ImportPlayers(const std::string& source, const std::string& target,
-                             TDatabase database, const TSettings&) {
-  DXImportReport report = ImportDX<TPlayer>(source, target, DXPlayerReader{});
+                             Database database, const AppSettings&) {
+  DXImportReport report = ImportDX<Player>(source, target, DXPlayerReader{});
   ReloadFresh(database.Players);
   return report;
 }
 
-DXImportReport ImportEvents(const std::string& source, const std::string& target,
-                            TDatabase database, const TSettings&) {
-  DXImportReport report = ImportDX<TEvent>(source, target, DXEventReader{database.Courses});
+DXImportReport ImportEvents(const std::string& source, const std::string& target, Database database,
+                            const AppSettings&) {
+  DXImportReport report = ImportDX<Event>(source, target, DXEventReader{database.Courses});
   ReloadFresh(database.Events);
   return report;
 }
 
-DXImportReport ImportRounds(const std::string& source, const std::string& target,
-                            TDatabase database, const TSettings& settings) {
-  const TEventList& events = database.Events;
+DXImportReport ImportRounds(const std::string& source, const std::string& target, Database database,
+                            const AppSettings& settings) {
+  const EventList& events = database.Events;
   const DXRoundReader reader{database.Players, database.Courses, [&events](std::string_view name) {
                                int index = 0;
                                return events.FindByName(name, index) ? events.RecordAt(index).ID
                                                                      : std::string();
                              }};
-  DXImportReport report = ImportDX<TRound>(source, target, reader);
+  DXImportReport report = ImportDX<Round>(source, target, reader);
   ReloadRounds(database.Rounds, settings);
   return report;
 }
 
 // By DXStep.
 using StepRun = DXImportReport (*)(const std::string& source, const std::string& target,
-                                   TDatabase database, const TSettings& settings);
+                                   Database database, const AppSettings& settings);
 constexpr StepRun kStepRuns[] = {ImportCourses, ImportPlayers, ImportEvents, ImportRounds};
 
 }  // namespace
@@ -93,11 +93,10 @@ std::string DXFileNotFoundText(const std::string& path, std::string_view lineBre
          "Is the filename correct ?";
 }
 
-FieldResult DXEventReader::Apply(TEvent& event, std::string_view key,
-                                 std::string_view value) const {
+FieldResult DXEventReader::Apply(Event& event, std::string_view key, std::string_view value) const {
   int index = 0;
   if (key == "Tavling") {
-    event.Event = value;
+    event.Name = value;
     event.ID = value;
   } else if (key == "Datum") {
     return ReadDXDate(value, event.Date);
@@ -107,8 +106,8 @@ FieldResult DXEventReader::Apply(TEvent& event, std::string_view key,
   return FieldResult::Ok();
 }
 
-DXImportReport ImportDXStep(DXStep step, const std::string& source, TDatabase database,
-                            const TSettings& settings) {
+DXImportReport ImportDXStep(DXStep step, const std::string& source, Database database,
+                            const AppSettings& settings) {
   const std::string target = DataFilePath(settings, DXStepKind(step));
   if (!FileExists(source)) {
     DXImportReport report;

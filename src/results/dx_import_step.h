@@ -37,15 +37,15 @@ std::string DXFileNotFoundText(const std::string& path, std::string_view lineBre
 // that name. A record without "Tavling" adds no event.
 struct DXEventReader {
   static constexpr std::string_view kTerminator = kRoundTerminator;
-  const TCourseList& Courses;
+  const CourseList& Courses;
 
-  FieldResult Apply(TEvent& event, std::string_view key, std::string_view value) const;
-  bool Finish(TEvent& event) const { return !event.Event.empty(); }
+  FieldResult Apply(Event& event, std::string_view key, std::string_view value) const;
+  bool Finish(Event& event) const { return !event.Name.empty(); }
 };
 
 // Runs one step. A missing DX file changes nothing: the report has SourceMissing set and its
 // Outcome carries DXFileNotFoundText.
-DXImportReport ImportDXStep(DXStep step, const std::string& source, TDatabase database,
-                            const TSettings& settings);
+DXImportReport ImportDXStep(DXStep step, const std::string& source, Database database,
+                            const AppSettings& settings);
 
 }  // namespace cardwise

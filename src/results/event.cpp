@@ -50,11 +50,11 @@ bool IsBlankResult(const std::string& line) {
   return fields.Result.empty() && fields.PlayerID.empty();
 }
 
-FieldResult TEvent::ReadField(std::string_view key, std::string_view value) {
+FieldResult Event::ReadField(std::string_view key, std::string_view value) {
   if (key == "ID")
     ID = value;
   else if (key == "Event")
-    Event = value;
+    Name = value;
   else if (key == "Header")
     Header = value;
   else if (key == "CourseID")
@@ -72,13 +72,13 @@ FieldResult TEvent::ReadField(std::string_view key, std::string_view value) {
   return FieldResult::Ok();
 }
 
-void TEvent::MakeID() {
-  if (ID.empty()) ID = Initials(Event, 2);
+void Event::MakeID() {
+  if (ID.empty()) ID = Initials(Name, 2);
 }
 
-std::vector<KeyValue> TEvent::FileKeys() const {
+std::vector<KeyValue> Event::FileKeys() const {
   std::vector<KeyValue> keys{{"ID", ID}};
-  AddIfSet(keys, "Event", Event);
+  AddIfSet(keys, "Event", Name);
   AddIfSet(keys, "Header", Header);
   AddIfSet(keys, "CourseID", CourseID);
   if (Date != 0) keys.emplace_back("Date", ShortDateText(Date));
@@ -91,16 +91,16 @@ std::vector<KeyValue> TEvent::FileKeys() const {
   return keys;
 }
 
-std::vector<KeyValue> TEvent::ClipboardKeys() const {
+std::vector<KeyValue> Event::ClipboardKeys() const {
   // An event without a date pastes back as one without a date.
   const std::string date = Date != 0 ? ShortDateText(Date) : std::string();
-  return {{"ID", ID},     {"Event", Event},       {"Header", Header},
+  return {{"ID", ID},     {"Event", Name},        {"Header", Header},
           {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
 }
 
-void TEvent::ReloadFrom(const IniFile& file, const std::string& section) {
+void Event::ReloadFrom(const IniFile& file, const std::string& section) {
   ID = file.ReadString(section, "ID", "");
-  Event = file.ReadString(section, "Event", "");
+  Name = file.ReadString(section, "Event", "");
   Header = file.ReadString(section, "Header", "");
   CourseID = file.ReadString(section, "CourseID", "");
   Date = ParseDate(file.ReadString(section, "Date", "")).value_or(Today());
@@ -114,8 +114,8 @@ void TEvent::ReloadFrom(const IniFile& file, const std::string& section) {
   }
 }
 
-void TEvent::PasteFrom(const ClipboardText& clip) {
-  Event = clip.Value("Event");
+void Event::PasteFrom(const ClipboardText& clip) {
+  Name = clip.Value("Event");
   Header = clip.Value("Header");
   CourseID = clip.Value("CourseID");
   const std::string date = clip.Value("Date");
@@ -123,11 +123,11 @@ void TEvent::PasteFrom(const ClipboardText& clip) {
   Type = TypeFrom(clip.Value("Type"));
 }
 
-bool TEvent::MatchesName(std::string_view name) const {
-  return !name.empty() && SameText(Event, name);
+bool Event::MatchesName(std::string_view name) const {
+  return !name.empty() && SameText(Name, name);
 }
 
-bool TEvent::FindResult(std::string_view playerID, int& index) const {
+bool Event::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
     if (SameText(ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID, playerID))
       return true;
@@ -136,12 +136,12 @@ bool TEvent::FindResult(std::string_view playerID, int& index) const {
   return false;
 }
 
-void TEvent::Clear() {
-  *this = TEvent();
+void Event::Clear() {
+  *this = Event();
 }
 
-TEventList& Events() {
-  static TEventList list;
+EventList& Events() {
+  static EventList list;
   return list;
 }
 

@@ -19,26 +19,26 @@ namespace cardwise {
 // How an event ranks its field.
 enum EventType : int {
   kNoEventType = -1,
-  kStrokesGross = 0,    // rounds of the event, gross score, lower is better
-  kStrokesNet = 1,      // gross score minus received strokes, lower is better
-  kStableford = 2,      // Stableford points, higher is better
-  kManualAscending = 3, // typed-in results, lower is better
-  kManualDescending = 4 // typed-in results, higher is better
+  kStrokesGross = 0,     // rounds of the event, gross score, lower is better
+  kStrokesNet = 1,       // gross score minus received strokes, lower is better
+  kStableford = 2,       // Stableford points, higher is better
+  kManualAscending = 3,  // typed-in results, lower is better
+  kManualDescending = 4  // typed-in results, higher is better
 };
 
-struct TEvent {
+struct Event {
   static constexpr const char* kSavingPrefix = "Saving: ";
   static constexpr const char* kNameKey = "Event";
 
   std::string ID;
-  std::string Event;     // the event's name
+  std::string Name;  // the event's name
   std::string CourseID;
-  std::string Header;    // header template of the event's page
+  std::string Header;  // header template of the event's page
   DateTime Date = 0;
   int Type = kNoEventType;
-  bool Make = true;      // whether the event gets a web page
+  bool Make = true;                  // whether the event gets a web page
   std::vector<std::string> Results;  // result lines, in ranked order once computed
-  bool Used = false;     // not stored
+  bool Used = false;                 // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
   void Complete() {}
@@ -60,9 +60,9 @@ struct TEvent {
 // A line with neither a score nor a player: it holds nothing worth a key, and is not saved.
 bool IsBlankResult(const std::string& line);
 
-class TEventList : public TRecordList<TEvent> {};
+class EventList : public RecordList<Event> {};
 
 // The process-wide event list.
-TEventList& Events();
+EventList& Events();
 
 }  // namespace cardwise

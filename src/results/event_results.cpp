@@ -18,14 +18,14 @@ bool IsRanked(int type) {
 }
 
 // The score text of a round in an event of a computed type.
-std::string ScoreText(int type, const TRound& round) {
+std::string ScoreText(int type, const Round& round) {
   const int total = round.Score.TotalIfComplete();
   if (type == kStrokesGross) return total == 0 ? std::string() : std::to_string(total);
   if (type == kStrokesNet) return std::to_string(total - round.Strokes);
   return std::to_string(round.PointsTotal());
 }
 
-std::string ResultLine(const std::string& score, const TRound& round) {
+std::string ResultLine(const std::string& score, const Round& round) {
   std::string line;
   line.reserve(3 + score.size() + round.PlayerID.size() + round.ID.size());
   line += ';';
@@ -59,7 +59,7 @@ bool ScoresBefore(int type, double a, double b) {
 
 // The count-back over the last 9, 6 and 3 holes and hole 18; the line that wins gets the note
 // of the step that decided, lines no step separates both get "=".
-bool CountBack(bool points, const TRound& ra, const TRound& rb, std::string& a, std::string& b) {
+bool CountBack(bool points, const Round& ra, const Round& rb, std::string& a, std::string& b) {
   static constexpr struct {
     int Holes;
     const char* Note;
@@ -79,9 +79,9 @@ bool CountBack(bool points, const TRound& ra, const TRound& rb, std::string& a, 
 
 // Equal scores of a computed type: fewer received strokes win ("Hcp") in net and Stableford
 // events, then the count-back. A line whose round is gone decides nothing.
-bool RoundTieBefore(int type, std::string& a, std::string& b, const TRoundList& rounds) {
-  const TRound* ra = RoundOfLine(a, rounds);
-  const TRound* rb = RoundOfLine(b, rounds);
+bool RoundTieBefore(int type, std::string& a, std::string& b, const RoundList& rounds) {
+  const Round* ra = RoundOfLine(a, rounds);
+  const Round* rb = RoundOfLine(b, rounds);
   if (ra == nullptr || rb == nullptr) return false;
   if (type != kStrokesGross && ra->Strokes != rb->Strokes) {
     const bool aWins = ra->Strokes < rb->Strokes;
@@ -95,16 +95,16 @@ bool RoundTieBefore(int type, std::string& a, std::string& b, const TRoundList& 
 
 // An empty event ID would occur in every EventIDs text and equal every empty EventID: such an
 // event takes no rounds rather than all rounds outside events.
-bool IsRoundOfEvent(const TRound& round, std::string_view eventID) {
+bool IsRoundOfEvent(const Round& round, std::string_view eventID) {
   if (eventID.empty()) return false;
   return round.EventID == eventID || round.EventIDs.find(eventID) != std::string::npos;
 }
 
-const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds) {
+const Round* RoundOfLine(const std::string& line, const RoundList& rounds) {
   return rounds.FindRecord(ResultFields::Parse(line).RoundID);
 }
 
-bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& rounds) {
+bool ResultBefore(int type, std::string& a, std::string& b, const RoundList& rounds) {
   // The same line compared with itself (the pivot meeting its own position) must collect no
   // "=" note, or it could later share a place with a line that beat it on count-back.
   if (&a == &b || !IsRanked(type)) return false;
@@ -117,12 +117,12 @@ bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& ro
   return false;
 }
 
-void CalcResults(TEvent& event, const TRoundList& rounds) {
+void CalcResults(Event& event, const RoundList& rounds) {
   const int type = event.Type;
   if (IsComputed(type)) {
     event.Results.clear();
     for (int i = 0; i < rounds.Count(); ++i) {
-      const TRound& round = rounds.RecordAt(i);
+      const Round& round = rounds.RecordAt(i);
       if (IsRoundOfEvent(round, event.ID))
         event.Results.push_back(ResultLine(ScoreText(type, round), round));
     }

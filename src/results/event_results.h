@@ -11,20 +11,20 @@ namespace cardwise {
 
 // Whether the round is one of the event's: its EventID is the event's ID, or its EventIDs text
 // contains it (letter case counts). No round is one of an event with an empty ID.
-bool IsRoundOfEvent(const TRound& round, std::string_view eventID);
+bool IsRoundOfEvent(const Round& round, std::string_view eventID);
 
 // Types 0 to 2: the results become one line ";score;playerID;roundID" per round of the event
 // (its EventID is the event's ID, or its EventIDs text contains it), in round-list order. Every
 // type: the lines are sorted with ResultBefore and their places numbered.
-void CalcResults(TEvent& event, const TRoundList& rounds);
+void CalcResults(Event& event, const RoundList& rounds);
 
 // Whether result line a ranks before line b in an event of the given type. Ties are broken by
 // the received strokes ("Hcp", net and Stableford) and the count-back over the last 9, 6 and 3
 // holes and hole 18; the line that wins a tie gets the note of the step that decided, lines no
 // step separates both get "=". A line is never before itself.
-bool ResultBefore(int type, std::string& a, std::string& b, const TRoundList& rounds);
+bool ResultBefore(int type, std::string& a, std::string& b, const RoundList& rounds);
 
 // The round of a result line (its field 4); nullptr when it is not in the list.
-const TRound* RoundOfLine(const std::string& line, const TRoundList& rounds);
+const Round* RoundOfLine(const std::string& line, const RoundList& rounds);
 
 }  // namespace cardwise

@@ -39,15 +39,15 @@ std::string HoleReason(const char* what, int hole) {
 
 // The rounds of each player (by upper-cased ID) up to the day, in order of date and tee time;
 // rounds of one moment keep the list's order.
-std::unordered_map<std::string, std::vector<const TRound*>> RoundsByPlayer(const TRoundList& rounds,
-                                                                           DateTime asOf) {
-  std::unordered_map<std::string, std::vector<const TRound*>> byPlayer;
+std::unordered_map<std::string, std::vector<const Round*>> GroupRoundsByPlayer(
+    const RoundList& rounds, DateTime asOf) {
+  std::unordered_map<std::string, std::vector<const Round*>> byPlayer;
   for (int i = 0; i < rounds.Count(); ++i) {
-    const TRound& round = rounds.RecordAt(i);
+    const Round& round = rounds.RecordAt(i);
     if (DayOf(round.Date) <= DayOf(asOf)) byPlayer[UpperCase(round.PlayerID)].push_back(&round);
   }
-  const auto earlier = [](const TRound* a, const TRound* b) {
-    const auto key = [](const TRound* r) {
+  const auto earlier = [](const Round* a, const Round* b) {
+    const auto key = [](const Round* r) {
       return std::pair(DayOf(r->Date), r->Start - std::floor(r->Start));
     };
     return key(a) < key(b);
@@ -58,12 +58,12 @@ std::unordered_map<std::string, std::vector<const TRound*>> RoundsByPlayer(const
 }
 
 // The round with its adjusted gross score and differential, or the reason it has none.
-THandicapScore ScoreOf(const TRound& round, const TCourseList& courses) {
-  THandicapScore score;
+HandicapScore ScoreOf(const Round& round, const CourseList& courses) {
+  HandicapScore score;
   score.RoundID = round.ID, score.Date = round.Date;
   const std::optional<int> gross = AdjustedGrossScore(round, score.NotCounted);
   if (!gross) return score;
-  const TCourse* course = courses.FindRecord(round.CourseID);
+  const Course* course = courses.FindRecord(round.CourseID);
   if (course == nullptr) {
     score.NotCounted = "course \"" + round.CourseID + "\" not found";
   } else if (course->CR <= 0 || course->Slope <= 0) {
@@ -78,7 +78,7 @@ THandicapScore ScoreOf(const TRound& round, const TCourseList& courses) {
 // A player's scoring record, built round by round, with the index after each round.
 class ScoringRecord {
  public:
-  void Add(THandicapScore score) {
+  void Add(HandicapScore score) {
     scores_.push_back(std::move(score));
     if (!scores_.back().Counted()) return;
     counted_.push_back(scores_.size() - 1);
@@ -88,9 +88,9 @@ class ScoringRecord {
     Revise(day);
   }
 
-  THandicapRow Finish(const TPlayer& player) {
-    THandicapRow row;
-    row.PlayerID = player.ID, row.Player = player.Player;
+  HandicapRow Finish(const Player& player) {
+    HandicapRow row;
+    row.PlayerID = player.ID, row.PlayerName = player.Name;
     row.RoundsCounted = static_cast<int>(counted_.size());
     if (!counted_.empty()) row.LatestRound = scores_[counted_.back()].Date;
     if (row.RoundsCounted >= kFewestHandicapScores)
@@ -167,14 +167,14 @@ class ScoringRecord {
       scores_[recent[static_cast<std::size_t>(k)]].Counting = true;
   }
 
-  std::vector<THandicapScore> scores_;
+  std::vector<HandicapScore> scores_;
   std::vector<std::size_t> counted_;  // positions in scores_ of the rounds with a differential
   std::vector<Revision> revisions_;
 };
 
 }  // namespace
 
-std::optional<int> AdjustedGrossScore(const TRound& round, std::string& reason) {
+std::optional<int> AdjustedGrossScore(const Round& round, std::string& reason) {
   int total = 0;
   for (int hole = 1; hole <= kHoles; ++hole) {
     const int score = round.Score.Hole(hole), par = round.CPar.Hole(hole);
@@ -242,15 +242,15 @@ Tenths ExceptionalScoreReduction(Tenths indexBefore, Tenths differential) {
   return 0;
 }
 
-std::vector<THandicapRow> HandicapRows(const TDatabase& database, DateTime asOf) {
-  const auto byPlayer = RoundsByPlayer(database.Rounds, asOf);
-  std::vector<THandicapRow> rows;
+std::vector<HandicapRow> HandicapRows(const Database& database, DateTime asOf) {
+  const auto byPlayer = GroupRoundsByPlayer(database.Rounds, asOf);
+  std::vector<HandicapRow> rows;
   for (int i = 0; i < database.Players.Count(); ++i) {
-    const TPlayer& player = database.Players.RecordAt(i);
+    const Player& player = database.Players.RecordAt(i);
     if (player.ID == kPlaceholderID) continue;
     ScoringRecord record;
     if (const auto found = byPlayer.find(UpperCase(player.ID)); found != byPlayer.end())
-      for (const TRound* round : found->second)
+      for (const Round* round : found->second)
         record.Add(ScoreOf(*round, database.Courses));
     rows.push_back(record.Finish(player));
   }

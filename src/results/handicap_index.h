@@ -40,7 +40,7 @@ inline constexpr Tenths kMaxHandicapIndex = 540;
 
 // The card's adjusted gross score; nullopt with `reason` set when the card lacks a score, a par
 // or a stroke index on some hole.
-std::optional<int> AdjustedGrossScore(const TRound& round, std::string& reason);
+std::optional<int> AdjustedGrossScore(const Round& round, std::string& reason);
 
 // (113 / slope) x (adjustedGross - courseRating); the rating counts to one decimal.
 Tenths ScoreDifferential(int adjustedGross, float courseRating, float slope);
@@ -66,7 +66,7 @@ Tenths CapIndex(Tenths calculated, Tenths lowIndex);
 Tenths ExceptionalScoreReduction(Tenths indexBefore, Tenths differential);
 
 // One round of a player's record.
-struct THandicapScore {
+struct HandicapScore {
   std::string RoundID;
   DateTime Date = 0;
   std::string NotCounted;  // why the round has no differential; empty when it has one
@@ -81,19 +81,19 @@ struct THandicapScore {
 };
 
 // One row of the handicap report.
-struct THandicapRow {
-  std::string PlayerID, Player;
+struct HandicapRow {
+  std::string PlayerID, PlayerName;
   std::optional<Tenths> Index;
-  int RoundsCounted = 0;               // rounds with a differential
-  DateTime LatestRound = 0;            // the day of the latest of them; 0 for none
-  std::string NoIndex;                 // why there is no index
-  std::vector<THandicapScore> Scores;  // every round up to the day of the report, oldest first
+  int RoundsCounted = 0;              // rounds with a differential
+  DateTime LatestRound = 0;           // the day of the latest of them; 0 for none
+  std::string NoIndex;                // why there is no index
+  std::vector<HandicapScore> Scores;  // every round up to the day of the report, oldest first
 };
 
 // The report's rows: one per player of the list (placeholders left out), in list order, from
 // the rounds played up to and including `asOf`. A round belongs to the player whose ID equals
 // its PlayerID without regard to letter case; rounds are taken in order of date and tee time.
-std::vector<THandicapRow> HandicapRows(const TDatabase& database, DateTime asOf);
+std::vector<HandicapRow> HandicapRows(const Database& database, DateTime asOf);
 
 // "12.3", a plus index as "+1.2", "-" for none.
 std::string IndexText(std::optional<Tenths> index);

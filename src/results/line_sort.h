@@ -3,7 +3,7 @@
 // statistics lists.
 //
 // A list is a std::vector of items: plain std::string lines, or lines with an attached object
-// (TAttachedLine). Exchanging two positions moves a line and its object together.
+// (AttachedLine). Exchanging two positions moves a line and its object together.
 
 #include <memory>
 #include <string>
@@ -14,7 +14,7 @@ namespace cardwise {
 
 // A result line with an optional object attached to it (a player's values in a tour).
 template <class Object>
-struct TAttachedLine {
+struct AttachedLine {
   std::string Text;
   std::shared_ptr<Object> Attached;
 };
@@ -26,11 +26,11 @@ inline const std::string& LineText(const std::string& line) {
   return line;
 }
 template <class Object>
-std::string& LineText(TAttachedLine<Object>& line) {
+std::string& LineText(AttachedLine<Object>& line) {
   return line.Text;
 }
 template <class Object>
-const std::string& LineText(const TAttachedLine<Object>& line) {
+const std::string& LineText(const AttachedLine<Object>& line) {
   return line.Text;
 }
 

@@ -19,32 +19,32 @@ std::vector<int> AllIndexes(int count) {
 
 }  // namespace
 
-BatchReport RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path) {
+BatchReport RecalcAllEvents(EventList& events, const RoundList& rounds, const std::string& path) {
   return events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
     CalcResults(events.RecordAt(index), rounds);
     return true;
   });
 }
 
-BatchReport RecalcAllTours(TDatabase& database, const std::string& path) {
-  TTourList& tours = database.Tours;
+BatchReport RecalcAllTours(Database& database, const std::string& path) {
+  TourList& tours = database.Tours;
   return tours.UpdateRecords(AllIndexes(tours.Count()), path, [&](int index) {
     CalcTour(tours.RecordAt(index), database);
     return true;
   });
 }
 
-BatchReport UpdatePlayersHcp(TDatabase& database, const std::string& path) {
+BatchReport UpdatePlayersHcp(Database& database, const std::string& path) {
   // The handicap each player takes over, found before anything changes: a player whose section
   // cannot be rewritten keeps the handicap it has.
   database.Players.ClearUsed();
   std::vector<int> updated;
   std::unordered_map<int, float> latestHcp;
   for (int i = database.Rounds.Count() - 1; i >= 0; --i) {
-    const TRound& round = database.Rounds.RecordAt(i);
+    const Round& round = database.Rounds.RecordAt(i);
     int index = 0;
     if (!database.Players.Find(round.PlayerID, index)) continue;
-    TPlayer& player = database.Players.RecordAt(index);
+    Player& player = database.Players.RecordAt(index);
     if (player.Used) continue;
     player.Used = true;
     latestHcp[index] = round.Hcp;

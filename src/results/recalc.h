@@ -3,7 +3,7 @@
 // the end without asking anything and reports progress through the status texts of its saves.
 //
 // Each changes and saves its records in one rewrite of its file, under the file's lock
-// (TRecordList::UpdateRecords): a record whose section in the file holds a line the program
+// (RecordList::UpdateRecords): a record whose section in the file holds a line the program
 // cannot read is neither recalculated nor saved, and is listed in the report; every other
 // record is recalculated and saved. The report's Outcome is the failure when the file cannot be
 // read or written.
@@ -19,16 +19,16 @@ namespace cardwise {
 
 // "Recalc all events": the results of every event, in list order, computed again from the
 // rounds and saved into the events file.
-BatchReport RecalcAllEvents(TEventList& events, const TRoundList& rounds, const std::string& path);
+BatchReport RecalcAllEvents(EventList& events, const RoundList& rounds, const std::string& path);
 
 // "Recalc all tours": the standings of every tour, in list order, computed again from the
 // event results as they are in memory, and saved into the tours file (Ntot becomes the number
 // of standing lines).
-BatchReport RecalcAllTours(TDatabase& database, const std::string& path);
+BatchReport RecalcAllTours(Database& database, const std::string& path);
 
 // "Update players hcp": every player with rounds takes the handicap of the latest one (the
 // round list is in date order, so walking it from its end meets each player's latest round
 // first) and is saved into the players file; players without rounds are left alone.
-BatchReport UpdatePlayersHcp(TDatabase& database, const std::string& path);
+BatchReport UpdatePlayersHcp(Database& database, const std::string& path);
 
 }  // namespace cardwise

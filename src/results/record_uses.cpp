@@ -36,10 +36,10 @@ std::string Counted(int count, const char* noun) {
 
 }  // namespace
 
-RecordUses PlayerUses(const TDatabase& database, std::string_view playerID) {
+RecordUses PlayerUses(const Database& database, std::string_view playerID) {
   RecordUses uses;
   uses.Rounds = CountOf(database.Rounds,
-                        [&](const TRound& round) { return SameText(round.PlayerID, playerID); });
+                        [&](const Round& round) { return SameText(round.PlayerID, playerID); });
   for (int i = 0; i < database.Events.Count(); ++i)
     uses.EventResults += LinesNaming<ResultFields>(database.Events.RecordAt(i).Results, playerID);
   for (int i = 0; i < database.Tours.Count(); ++i)
@@ -47,20 +47,20 @@ RecordUses PlayerUses(const TDatabase& database, std::string_view playerID) {
   return uses;
 }
 
-RecordUses CourseUses(const TDatabase& database, std::string_view courseID) {
+RecordUses CourseUses(const Database& database, std::string_view courseID) {
   RecordUses uses;
   uses.Rounds = CountOf(database.Rounds,
-                        [&](const TRound& round) { return SameText(round.CourseID, courseID); });
+                        [&](const Round& round) { return SameText(round.CourseID, courseID); });
   uses.Events = CountOf(database.Events,
-                        [&](const TEvent& event) { return SameText(event.CourseID, courseID); });
+                        [&](const Event& event) { return SameText(event.CourseID, courseID); });
   return uses;
 }
 
-RecordUses EventUses(const TDatabase& database, std::string_view eventID) {
+RecordUses EventUses(const Database& database, std::string_view eventID) {
   RecordUses uses;
   uses.Rounds =
-      CountOf(database.Rounds, [&](const TRound& round) { return IsRoundOfEvent(round, eventID); });
-  uses.Tours = CountOf(database.Tours, [&](const TTour& tour) { return tour.HasEvent(eventID); });
+      CountOf(database.Rounds, [&](const Round& round) { return IsRoundOfEvent(round, eventID); });
+  uses.Tours = CountOf(database.Tours, [&](const Tour& tour) { return tour.HasEvent(eventID); });
   return uses;
 }
 

@@ -20,9 +20,9 @@ struct RecordUses {
 // Player, course and round IDs are compared without regard to letter case, as the lists find
 // records; an event's rounds are those its results take (IsRoundOfEvent) and its tours those
 // that hold it (HasEvent).
-RecordUses PlayerUses(const TDatabase& database, std::string_view playerID);
-RecordUses CourseUses(const TDatabase& database, std::string_view courseID);
-RecordUses EventUses(const TDatabase& database, std::string_view eventID);
+RecordUses PlayerUses(const Database& database, std::string_view playerID);
+RecordUses CourseUses(const Database& database, std::string_view courseID);
+RecordUses EventUses(const Database& database, std::string_view eventID);
 
 // The counts that are not 0, in the order of RecordUses, with their nouns in the singular or
 // plural, the last joined by "and": "1 round, 2 event results and 1 tour line". Empty when

@@ -1,6 +1,6 @@
 #pragma once
 // The fields of the ";"-separated lines that events and tours store: an event's result lines
-// (TEvent::Results) and a tour's standing lines (TTour::Standings). The records keep the lines
+// (Event::Results) and a tour's standing lines (Tour::Standings). The records keep the lines
 // as text, so that a line is saved byte for byte as it was read; this is where they are split
 // and joined.
 //

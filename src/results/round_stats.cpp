@@ -34,7 +34,7 @@ float Ratio(double numerator, double denominator) {
   return static_cast<float>(numerator / denominator);
 }
 
-TParStat* ParStatOf(TRoundStats& stats, int par) {
+ParStat* ParStatOf(RoundStats& stats, int par) {
   switch (par) {
     case 3:
       return &stats.Par3Holes;
@@ -57,12 +57,12 @@ bool FollowsFirstBogey(int hole, const ClassHistory& history) {
   return hole >= 4 && history[0] > 0 && history[1] <= 0 && history[2] <= 0;
 }
 
-void AddPlayedHole(TRoundStats& stats, int hole, int score, int par, const ClassHistory& history) {
+void AddPlayedHole(RoundStats& stats, int hole, int score, int par, const ClassHistory& history) {
   const int scoreClass = ScoreClass(score, par);
   const auto index = static_cast<std::size_t>(hole - 1);
   stats.HoleStats[index].AddHole(scoreClass, 1);
   stats.AllHoles.AddHole(scoreClass, 1);
-  if (TParStat* byPar = ParStatOf(stats, par)) byPar->AddHole(scoreClass, 1);
+  if (ParStat* byPar = ParStatOf(stats, par)) byPar->AddHole(scoreClass, 1);
   if (FollowsFirstBogey(hole, history)) stats.AfterBogey.AddValue(scoreClass);
   ++stats.HolePlayed[index];
   stats.HoleStrokes[index] += score;
@@ -70,7 +70,7 @@ void AddPlayedHole(TRoundStats& stats, int hole, int score, int par, const Class
 }
 
 // Adds the played holes of a card and returns its count of holes under par.
-int AddHoles(TRoundStats& stats, const TResult& score, const TResult& par) {
+int AddHoles(RoundStats& stats, const Result& score, const Result& par) {
   ClassHistory history{};
   int previousClass = 0;
   int birdies = 0;
@@ -108,17 +108,17 @@ std::string FixedText(double value, int decimals, int width) {
   return text;
 }
 
-void TParStat::AddHole(int scoreClass, int weight) {
+void ParStat::AddHole(int scoreClass, int weight) {
   ++Holes;
   Bucket[BucketIndex(scoreClass)] += weight;
 }
 
-int TParStat::BucketOf(int scoreClass) const {
+int ParStat::BucketOf(int scoreClass) const {
   if (scoreClass < kMinClass || scoreClass > kMaxClass) return 0;
   return Bucket[BucketIndex(scoreClass)];
 }
 
-float TParStat::MeanToPar() const {
+float ParStat::MeanToPar() const {
   if (Holes < 1) return 0;
   std::int64_t sum = 0;
   for (int d = kMinClass; d <= kMaxClass; ++d)
@@ -126,77 +126,77 @@ float TParStat::MeanToPar() const {
   return Ratio(static_cast<double>(sum), Holes);
 }
 
-std::string TParStat::MeanToParText() const {
+std::string ParStat::MeanToParText() const {
   return Holes < 1 ? std::string() : SignedText(MeanToPar(), 2, 3);
 }
 
-std::string TParStat::PerRoundText() const {
+std::string ParStat::PerRoundText() const {
   return Holes < 1 ? std::string() : SignedText(static_cast<double>(MeanToPar()) * kHoles, 1, 3);
 }
 
-float TParStat::BucketShare(int scoreClass) const {
+float ParStat::BucketShare(int scoreClass) const {
   return Holes < 1 ? 0 : Ratio(BucketOf(scoreClass) * 100.0, Holes);
 }
 
-std::string TParStat::BucketShareText(int scoreClass) const {
+std::string ParStat::BucketShareText(int scoreClass) const {
   const float share = BucketShare(scoreClass);
   return share == 0 ? std::string() : WithPercent(share, 1);
 }
 
-int TParStat::HighTotal() const {
+int ParStat::HighTotal() const {
   int total = 0;
   for (int d = 3; d <= kMaxClass; ++d)
     total += BucketOf(d);
   return total;
 }
 
-std::string TParStat::HighShareText() const {
+std::string ParStat::HighShareText() const {
   const double share = Holes == 0 ? HighTotal() : HighTotal() * 100.0 / Holes;
   return share == 0 ? std::string() : WithPercent(share, 1);
 }
 
-std::int16_t TParStat::BucketTotal() const {
+std::int16_t ParStat::BucketTotal() const {
   std::int32_t total = 0;
   for (std::int32_t bucket : Bucket)
     total += bucket;
   return static_cast<std::int16_t>(total);
 }
 
-std::string TParStat::BucketText(int scoreClass) const {
+std::string ParStat::BucketText(int scoreClass) const {
   const int bucket = BucketOf(scoreClass);
   return bucket < 1 ? std::string("&nbsp;") : std::to_string(bucket);
 }
 
-void TSumStat::AddValue(double value) {
+void SumStat::AddValue(double value) {
   ++Samples;
   Sum = static_cast<float>(static_cast<double>(Sum) + value);
 }
 
-float TSumStat::Mean() const {
+float SumStat::Mean() const {
   return Samples < 1 ? 0 : Ratio(Sum, Samples);
 }
 
-std::string TSumStat::MeanText(int decimals) const {
+std::string SumStat::MeanText(int decimals) const {
   const float mean = Mean();
   return mean == 0 ? std::string() : FixedText(mean, decimals, decimals + 1);
 }
 
-std::string TSumStat::SamplesText() const {
+std::string SumStat::SamplesText() const {
   return Samples <= 0 ? std::string() : std::to_string(Samples);
 }
 
-std::string TSumStat::PercentText() const {
+std::string SumStat::PercentText() const {
   const float mean = Mean();
   return mean == 0 ? std::string() : WithPercent(mean * 100.0, 0);
 }
 
-void TRoundStats::AddRound(const TRound& round) {
+void RoundStats::AddRound(const Round& round) {
   // Total() keeps its result in the row, so the totals come from copies and the round stays
   // as it is. A Score row always sums strictly: an incomplete card has no total.
-  TResult score = round.Score;
-  TResult greens = round.Greens;
-  TResult putts = round.Putts;
-  TResult fairways = round.Fairways;
+  Result score = round.Score;
+  Result greens = round.Greens;
+  Result putts = round.Putts;
+  Result fairways = round.Fairways;
   score.StrictTotal = true;
   const bool hasGreens = !greens.IsEmpty();
   const bool hasPutts = !putts.IsEmpty();
@@ -216,7 +216,7 @@ void TRoundStats::AddRound(const TRound& round) {
   if (!fairways.IsEmpty()) FairwaysShare.AddValue(fairways.Total() / static_cast<double>(kHoles));
 }
 
-void TRoundStats::RankHoles(const TResult& coursePar) {
+void RoundStats::RankHoles(const Result& coursePar) {
   for (std::size_t i = 0; i < kHoles; ++i) {
     HolePar[i] = static_cast<std::uint8_t>(coursePar.Hole(static_cast<int>(i) + 1));
     if (HolePlayed[i] > 0)
@@ -230,14 +230,14 @@ void TRoundStats::RankHoles(const TResult& coursePar) {
   }
 }
 
-int TRoundStats::MaxHolePlayed() const {
+int RoundStats::MaxHolePlayed() const {
   int most = 0;
-  for (const TParStat& hole : HoleStats)
+  for (const ParStat& hole : HoleStats)
     most = std::max(most, static_cast<int>(hole.Holes));
   return most;
 }
 
-std::string TRoundStats::MIndexText() const {
+std::string RoundStats::MIndexText() const {
   const float perHole = AllHoles.MeanToPar();
   if (!(perHole > 0)) return std::string();
   return WithPercent(static_cast<double>(AfterBogey.Mean()) / perHole * 100.0, 0);

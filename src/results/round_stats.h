@@ -22,7 +22,7 @@ inline constexpr int kClassCount = kMaxClass - kMinClass + 1;
 int ScoreClass(int score, int par);
 
 // A distribution of holes by score relative to par.
-struct TParStat {
+struct ParStat {
   std::int32_t Holes = 0;
   std::array<std::int32_t, kClassCount> Bucket{};  // index class - kMinClass
 
@@ -41,7 +41,7 @@ struct TParStat {
 
 // A running sum of one per-round figure. Each addition is done in double and stored back as a
 // 32-bit float, as the statistics have always been kept.
-struct TSumStat {
+struct SumStat {
   std::int32_t Samples = 0;
   float Sum = 0;
 
@@ -52,13 +52,13 @@ struct TSumStat {
   std::string PercentText() const;           // Mean x 100, 0 decimals, width 2, "%"
 };
 
-struct TRoundStats {
-  TResult Eclectic;  // the best score ever made on each hole
-  TParStat AllHoles, Par3Holes, Par4Holes, Par5Holes;
-  TSumStat AfterBogey;  // M-Index samples: the class of the hole after a first bogey
-  TSumStat NIndex, ChipIns, PuttsPerRound, PuttsPerGIR, GreensShare, FairwaysShare, Birdies,
+struct RoundStats {
+  Result Eclectic;  // the best score ever made on each hole
+  ParStat AllHoles, Par3Holes, Par4Holes, Par5Holes;
+  SumStat AfterBogey;  // M-Index samples: the class of the hole after a first bogey
+  SumStat NIndex, ChipIns, PuttsPerRound, PuttsPerGIR, GreensShare, FairwaysShare, Birdies,
       StrokesPerRound;
-  std::array<TParStat, kHoles> HoleStats;  // [hole - 1]
+  std::array<ParStat, kHoles> HoleStats;  // [hole - 1]
   std::array<std::int32_t, kHoles> HoleStrokes{};
   std::array<std::int32_t, kHoles> HolePlayed{};
   std::array<float, kHoles> HoleToPar{};  // set by RankHoles
@@ -66,10 +66,10 @@ struct TRoundStats {
   std::array<std::int16_t, kHoles> HoleRank{};  // 1 = hardest, set by RankHoles
 
   // Adds one round (its Score, Greens, Putts, Fairways and CPar rows).
-  void AddRound(const TRound& round);
+  void AddRound(const Round& round);
   // Takes the par of each hole from a course's Par row and computes HoleToPar and HoleRank;
   // holes with equal means share a rank and the next rank is skipped.
-  void RankHoles(const TResult& coursePar);
+  void RankHoles(const Result& coursePar);
   int MaxHolePlayed() const;  // the largest Holes count among HoleStats
   // Mean of AfterBogey / MeanToPar of AllHoles x 100, 0 decimals, width 2, "%"; empty when
   // the mean per hole is at or under par.

@@ -8,14 +8,14 @@ namespace cardwise {
 namespace {
 
 struct Folder {
-  std::string TSettings::*Dir;
+  std::string AppSettings::*Dir;
   const char* Shipped;  // the sub-folder of the shipped files it gets when new, or nullptr
 };
 
 const Folder kFolders[] = {
-    {&TSettings::DataDir, "demo/"},
-    {&TSettings::TemplateDir, "template/"},
-    {&TSettings::HtmlRootDir, nullptr},
+    {&AppSettings::DataDir, "demo/"},
+    {&AppSettings::TemplateDir, "template/"},
+    {&AppSettings::HtmlRootDir, nullptr},
 };
 
 // Folder settings are plain prefixes: the files go where the program will look for them.
@@ -45,11 +45,11 @@ std::string ShippedFilesDir() {
   return {};
 }
 
-Status PrepareFolders(const TSettings& settings) {
+Status PrepareFolders(const AppSettings& settings) {
   return PrepareFolders(settings, ShippedFilesDir());
 }
 
-Status PrepareFolders(const TSettings& settings, const std::string& shippedDir) {
+Status PrepareFolders(const AppSettings& settings, const std::string& shippedDir) {
   for (const Folder& folder : kFolders) {
     const std::string& dir = settings.*folder.Dir;
     if (dir.empty()) return Status::Error("Unable to create directory");

@@ -19,8 +19,8 @@ std::string ShippedFilesDir();
 // into it (never over a file that is there). A folder that cannot be created is passed over.
 // Fails with "Unable to create directory" when one of the three settings is empty; the folders
 // before it are made.
-Status PrepareFolders(const TSettings& settings);
+Status PrepareFolders(const AppSettings& settings);
 // The same with the shipped files taken from `shippedDir` ("" copies nothing).
-Status PrepareFolders(const TSettings& settings, const std::string& shippedDir);
+Status PrepareFolders(const AppSettings& settings, const std::string& shippedDir);
 
 }  // namespace cardwise

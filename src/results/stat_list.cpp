@@ -14,17 +14,17 @@ namespace {
 
 struct SortRule {
   int Key;
-  TSumStat TRoundStats::*Stat;
+  SumStat RoundStats::*Stat;
   bool HigherFirst;
 };
 
 constexpr std::array<SortRule, 6> kSortRules = {{
-    {SortBirdies, &TRoundStats::Birdies, true},
-    {SortStrokes, &TRoundStats::StrokesPerRound, false},
-    {SortGreens, &TRoundStats::GreensShare, true},
-    {SortPutts, &TRoundStats::PuttsPerRound, false},
-    {SortPuttsGIR, &TRoundStats::PuttsPerGIR, false},
-    {SortFairways, &TRoundStats::FairwaysShare, true},
+    {SortBirdies, &RoundStats::Birdies, true},
+    {SortStrokes, &RoundStats::StrokesPerRound, false},
+    {SortGreens, &RoundStats::GreensShare, true},
+    {SortPutts, &RoundStats::PuttsPerRound, false},
+    {SortPuttsGIR, &RoundStats::PuttsPerGIR, false},
+    {SortFairways, &RoundStats::FairwaysShare, true},
 }};
 
 const SortRule* RuleOf(int key) {
@@ -39,14 +39,14 @@ const SortRule* RuleOf(int key) {
 // lists compares.
 class EntryFinder {
  public:
-  EntryFinder(std::vector<TStatList::Entry>& entries, const TPlayerList& players)
+  EntryFinder(std::vector<StatList::Entry>& entries, const PlayerList& players)
       : entries_(entries), players_(players) {
     for (std::size_t i = 0; i < entries_.size(); ++i)
       entryOfID_.emplace(UpperCase(entries_[i].Text), static_cast<int>(i));
   }
 
   // The statistics of the player the round names; nullptr when there is no such player.
-  TRoundStats* StatsOf(std::string_view playerID) {
+  RoundStats* StatsOf(std::string_view playerID) {
     auto [it, added] = entryOfPlayerID_.try_emplace(UpperCase(playerID), kNoPlayer);
     if (added) it->second = EntryOfPlayer(playerID);
     if (it->second == kNoPlayer) return nullptr;
@@ -62,12 +62,12 @@ class EntryFinder {
     // The entry carries the player record's own ID, whatever case the round spells it in.
     const std::string& id = players_.RecordAt(index).ID;
     auto [it, added] = entryOfID_.try_emplace(UpperCase(id), static_cast<int>(entries_.size()));
-    if (added) entries_.push_back({id, std::make_shared<TRoundStats>()});
+    if (added) entries_.push_back({id, std::make_shared<RoundStats>()});
     return it->second;
   }
 
-  std::vector<TStatList::Entry>& entries_;
-  const TPlayerList& players_;
+  std::vector<StatList::Entry>& entries_;
+  const PlayerList& players_;
   std::unordered_map<std::string, int> entryOfID_;        // upper-cased entry ID -> entry
   std::unordered_map<std::string, int> entryOfPlayerID_;  // upper-cased round PlayerID -> entry
 };
@@ -80,8 +80,8 @@ std::optional<DateTime> YearDate(int year) {
 
 }  // namespace
 
-void TStatList::Generate(const TDatabase& database, std::string_view tourID, int year) {
-  const TTour* tour = nullptr;
+void StatList::Generate(const Database& database, std::string_view tourID, int year) {
+  const Tour* tour = nullptr;
   if (!tourID.empty()) {
     tour = database.Tours.FindRecord(tourID);
     if (tour == nullptr) return;
@@ -90,18 +90,18 @@ void TStatList::Generate(const TDatabase& database, std::string_view tourID, int
   if (!yearDate) return;
   EntryFinder finder(entries_, database.Players);
   for (int i = 0; i < database.Rounds.Count(); ++i) {
-    const TRound& round = database.Rounds.RecordAt(i);
+    const Round& round = database.Rounds.RecordAt(i);
     if (!round.InYear(*yearDate)) continue;
     if (tour != nullptr && !tour->HasEvent(round.EventID)) continue;
-    if (TRoundStats* stats = finder.StatsOf(round.PlayerID)) stats->AddRound(round);
+    if (RoundStats* stats = finder.StatsOf(round.PlayerID)) stats->AddRound(round);
   }
 }
 
-const TPlayer* TStatList::P(int i, const TDatabase& database) const {
+const Player* StatList::P(int i, const Database& database) const {
   return database.Players.FindRecord(ID(i));
 }
 
-void TStatList::SortList(int key) {
+void StatList::SortList(int key) {
   const SortRule* rule = RuleOf(key);
   if (rule == nullptr) return;
   ListQuickSort(entries_, [rule](const Entry& a, const Entry& b) {

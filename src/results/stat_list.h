@@ -12,8 +12,8 @@
 
 namespace cardwise {
 
-struct TDatabase;
-struct TPlayer;
+struct Database;
+struct Player;
 
 // The sort keys; the numbers are part of the interface of the statistics pages.
 enum StatSortKey : int {
@@ -25,21 +25,21 @@ enum StatSortKey : int {
   SortFairways = 15,  // FairwaysShare, higher first
 };
 
-class TStatList {
+class StatList {
  public:
-  using Entry = TAttachedLine<TRoundStats>;  // the player ID and the player's statistics
+  using Entry = AttachedLine<RoundStats>;  // the player ID and the player's statistics
 
   // Adds every round of the year (0: any year) that belongs to the tour (empty ID: no tour
   // filter) and whose player exists, in round-list order; entries appear in the order their
   // players are first met. A tour ID that names no tour leaves the list unchanged.
-  void Generate(const TDatabase& database, std::string_view tourID, int year);
+  void Generate(const Database& database, std::string_view tourID, int year);
 
   int Count() const { return static_cast<int>(entries_.size()); }
   const std::string& ID(int i) const { return entries_.at(static_cast<std::size_t>(i)).Text; }
-  TRoundStats& RS(int i) { return *entries_.at(static_cast<std::size_t>(i)).Attached; }
-  const TRoundStats& RS(int i) const { return *entries_.at(static_cast<std::size_t>(i)).Attached; }
+  RoundStats& RS(int i) { return *entries_.at(static_cast<std::size_t>(i)).Attached; }
+  const RoundStats& RS(int i) const { return *entries_.at(static_cast<std::size_t>(i)).Attached; }
   // The player record of entry i; nullptr when there is none.
-  const TPlayer* P(int i, const TDatabase& database) const;
+  const Player* P(int i, const Database& database) const;
   // Sorts in place by one of the six keys (the exchange quicksort of the result lists).
   void SortList(int key);
 

@@ -2,17 +2,17 @@
 
 namespace cardwise {
 
-const std::array<TRanking, 6>& Rankings() {
-  static constexpr std::array<TRanking, 6> kRankings = {{
+const std::array<Ranking, 6>& Rankings() {
+  static constexpr std::array<Ranking, 6> kRankings = {{
       {.Name = "Scoring Average",
        .Key = SortStrokes,
-       .Stat = &TRoundStats::StrokesPerRound,
+       .Stat = &RoundStats::StrokesPerRound,
        .Width = 3,
        .Decimals = 2,
        .Always = true},
       {.Name = "Birdie Average",
        .Key = SortBirdies,
-       .Stat = &TRoundStats::Birdies,
+       .Stat = &RoundStats::Birdies,
        .Width = 3,
        .Decimals = 2,
        .HigherFirst = true,
@@ -20,25 +20,25 @@ const std::array<TRanking, 6>& Rankings() {
        .NeedsSum = true},
       {.Name = "Putting Average (GIR)",
        .Key = SortPuttsGIR,
-       .Stat = &TRoundStats::PuttsPerGIR,
+       .Stat = &RoundStats::PuttsPerGIR,
        .Width = 4,
        .Decimals = 3},
       {.Name = "Putts Per Round",
        .Key = SortPutts,
-       .Stat = &TRoundStats::PuttsPerRound,
+       .Stat = &RoundStats::PuttsPerRound,
        .Width = 2,
        .Decimals = 1,
        .TotalColumn = true},
       {.Name = "Greens in Regulation (GIR)",
        .Key = SortGreens,
-       .Stat = &TRoundStats::GreensShare,
+       .Stat = &RoundStats::GreensShare,
        .Width = 2,
        .Decimals = 1,
        .HigherFirst = true,
        .Percent = true},
       {.Name = "Driving Accuracy",
        .Key = SortFairways,
-       .Stat = &TRoundStats::FairwaysShare,
+       .Stat = &RoundStats::FairwaysShare,
        .Width = 2,
        .Decimals = 1,
        .HigherFirst = true,
@@ -47,27 +47,27 @@ const std::array<TRanking, 6>& Rankings() {
   return kRankings;
 }
 
-bool Qualifies(const TRanking& ranking, const TSumStat& stat, int minRounds) {
+bool Qualifies(const Ranking& ranking, const SumStat& stat, int minRounds) {
   return stat.Samples >= minRounds && (!ranking.NeedsSum || stat.Sum > 0);
 }
 
-bool AnyQualifies(const TRanking& ranking, const TStatList& list, int minRounds) {
+bool AnyQualifies(const Ranking& ranking, const StatList& list, int minRounds) {
   for (int i = 0; i < list.Count(); ++i)
     if (Qualifies(ranking, list.RS(i).*ranking.Stat, minRounds)) return true;
   return false;
 }
 
-std::string RankingValue(const TRanking& ranking, const TSumStat& stat) {
+std::string RankingValue(const Ranking& ranking, const SumStat& stat) {
   if (ranking.Percent) return FixedText(stat.Mean() * 100.0, ranking.Decimals, ranking.Width) + "%";
   return FixedText(stat.Mean(), ranking.Decimals, ranking.Width);
 }
 
-std::vector<TRankedEntry> RankEntries(const TRanking& ranking, TStatList& list, int minRounds) {
+std::vector<RankedEntry> RankEntries(const Ranking& ranking, StatList& list, int minRounds) {
   list.SortList(ranking.Key);
-  std::vector<TRankedEntry> ranked;
+  std::vector<RankedEntry> ranked;
   int rank = 1;
   for (int i = 0; i < list.Count(); ++i) {
-    const TSumStat& stat = list.RS(i).*ranking.Stat;
+    const SumStat& stat = list.RS(i).*ranking.Stat;
     if (!Qualifies(ranking, stat, minRounds)) continue;
     if (!ranked.empty()) {
       const float before = (list.RS(i - 1).*ranking.Stat).Mean();

@@ -12,10 +12,10 @@
 
 namespace cardwise {
 
-struct TRanking {
+struct Ranking {
   const char* Name;  // "Scoring Average", ...
   int Key;           // the SortList key
-  TSumStat TRoundStats::*Stat;
+  SumStat RoundStats::*Stat;
   int Width, Decimals;
   bool HigherFirst = false;  // the order SortList gives the key
   bool TotalColumn = false;  // the page shows the sum beside the average
@@ -25,15 +25,15 @@ struct TRanking {
 };
 
 // In the order of the pages: scoring, birdie, putting (GIR), putts per round, greens, driving.
-const std::array<TRanking, 6>& Rankings();
+const std::array<Ranking, 6>& Rankings();
 
 // At least `minRounds` samples (and a sum above 0 where the ranking needs one).
-bool Qualifies(const TRanking& ranking, const TSumStat& stat, int minRounds);
-bool AnyQualifies(const TRanking& ranking, const TStatList& list, int minRounds);
+bool Qualifies(const Ranking& ranking, const SumStat& stat, int minRounds);
+bool AnyQualifies(const Ranking& ranking, const StatList& list, int minRounds);
 // The mean as the pages print it, padded to the ranking's width ("72.50", "38.9%").
-std::string RankingValue(const TRanking& ranking, const TSumStat& stat);
+std::string RankingValue(const Ranking& ranking, const SumStat& stat);
 
-struct TRankedEntry {
+struct RankedEntry {
   int Index;  // the entry of the stat list
   int Rank;   // 1 = best; equal means share a rank
 };
@@ -42,6 +42,6 @@ struct TRankedEntry {
 // their ranks. Sorting leaves tied entries in the order the previous sort gave them, so the
 // rankings are taken in the order of Rankings(). An entry left out for too few rounds still
 // counts as the one before: its mean is what the next shown entry is compared with.
-std::vector<TRankedEntry> RankEntries(const TRanking& ranking, TStatList& list, int minRounds);
+std::vector<RankedEntry> RankEntries(const Ranking& ranking, StatList& list, int minRounds);
 
 }  // namespace cardwise

@@ -29,11 +29,11 @@ FieldResult ReadNumber(std::string_view value, int fallback, int& field) {
 
 }  // namespace
 
-FieldResult TTour::ReadField(std::string_view key, std::string_view value) {
+FieldResult Tour::ReadField(std::string_view key, std::string_view value) {
   if (key == "ID")
     ID = value;
   else if (key == "Tour")
-    Tour = value;
+    Name = value;
   else if (key == "Events")
     Events = value;
   else if (key == "MandatoryEvents")
@@ -51,23 +51,23 @@ FieldResult TTour::ReadField(std::string_view key, std::string_view value) {
   else if (key == "Worst")
     return ReadNumber(value, 0, Worst);
   else if (IsLineKey(key))
-    Standings.push_back(TStandingLine{std::string(value), nullptr});
+    Standings.push_back(StandingLine{std::string(value), nullptr});
   else
     return FieldResult::Unknown();
   return FieldResult::Ok();
 }
 
-void TTour::MakeID() {
-  if (ID.empty()) ID = Initials(Tour, 2);
+void Tour::MakeID() {
+  if (ID.empty()) ID = Initials(Name, 2);
 }
 
-void TTour::PrepareSave() {
+void Tour::PrepareSave() {
   Ntot = static_cast<int>(Standings.size());
 }
 
-std::vector<KeyValue> TTour::FileKeys() const {
+std::vector<KeyValue> Tour::FileKeys() const {
   std::vector<KeyValue> keys{{"ID", ID}};
-  AddIfSet(keys, "Tour", Tour);
+  AddIfSet(keys, "Tour", Name);
   AddIfSet(keys, "Events", Events);
   AddIfSet(keys, "MandatoryEvents", MandatoryEvents);
   AddIfSet(keys, "Weights", Weights);
@@ -81,9 +81,9 @@ std::vector<KeyValue> TTour::FileKeys() const {
   return keys;
 }
 
-std::vector<KeyValue> TTour::ClipboardKeys() const {
+std::vector<KeyValue> Tour::ClipboardKeys() const {
   return {{"ID", ID},
-          {"Tour", Tour},
+          {"Tour", Name},
           {"Events", Events},
           {"MandatoryEvents", MandatoryEvents},
           {"Weights", Weights},
@@ -91,9 +91,9 @@ std::vector<KeyValue> TTour::ClipboardKeys() const {
           {"Type", std::to_string(Type)}};
 }
 
-void TTour::ReloadFrom(const IniFile& file, const std::string& section) {
+void Tour::ReloadFrom(const IniFile& file, const std::string& section) {
   ID = file.ReadString(section, "ID", "");
-  Tour = file.ReadString(section, "Tour", "");
+  Name = file.ReadString(section, "Tour", "");
   Events = file.ReadString(section, "Events", "");
   MandatoryEvents = file.ReadString(section, "MandatoryEvents", "");
   Header = file.ReadString(section, "Header", "");
@@ -106,12 +106,12 @@ void TTour::ReloadFrom(const IniFile& file, const std::string& section) {
   for (int key = 1;; ++key) {
     std::string line = file.ReadString(section, std::to_string(key), "");
     if (line.empty()) break;
-    Standings.push_back(TStandingLine{std::move(line), nullptr});
+    Standings.push_back(StandingLine{std::move(line), nullptr});
   }
 }
 
-void TTour::PasteFrom(const ClipboardText& clip) {
-  Tour = clip.Value("Tour");
+void Tour::PasteFrom(const ClipboardText& clip) {
+  Name = clip.Value("Tour");
   Events = clip.Value("Events");
   MandatoryEvents = clip.Value("MandatoryEvents");
   Weights = clip.Value("Weights");
@@ -119,15 +119,15 @@ void TTour::PasteFrom(const ClipboardText& clip) {
   Type = WholeNumberOr(clip.Value("Type"), -1);
 }
 
-bool TTour::MatchesName(std::string_view name) const {
-  return !name.empty() && SameText(Tour, name);
+bool Tour::MatchesName(std::string_view name) const {
+  return !name.empty() && SameText(Name, name);
 }
 
-int TTour::EventCount() const {
+int Tour::EventCount() const {
   return CountChar(Events, ';');
 }
 
-std::string TTour::EventAt(int k) const {
+std::string Tour::EventAt(int k) const {
   // Split here rather than with ExtractField, which reads only the first 255 characters: a long
   // tour would otherwise count events it cannot name.
   if (k < 1) return {};
@@ -140,7 +140,7 @@ std::string TTour::EventAt(int k) const {
   return Events.substr(start, Events.find(';', start) - start);
 }
 
-bool TTour::HasEvent(std::string_view eventID) const {
+bool Tour::HasEvent(std::string_view eventID) const {
   // An empty ID names no event, even where the list holds an empty slot.
   if (eventID.empty()) return false;
   // Every occurrence of the ID that stands between separators (or at the start) is a member;
@@ -155,11 +155,11 @@ bool TTour::HasEvent(std::string_view eventID) const {
   return false;
 }
 
-const TCourse* TTour::CommonCourse(const TEventList& events, const TCourseList& courses) const {
+const Course* Tour::CommonCourse(const EventList& events, const CourseList& courses) const {
   std::string candidate;
   for (int k = 1; k <= EventCount(); ++k) {
     const std::string id = EventAt(k);
-    const TEvent* event = id.empty() ? nullptr : events.FindRecord(id);
+    const Event* event = id.empty() ? nullptr : events.FindRecord(id);
     if (event == nullptr) continue;
     if (candidate.empty())
       candidate = event->CourseID;
@@ -169,11 +169,11 @@ const TCourse* TTour::CommonCourse(const TEventList& events, const TCourseList& 
   return candidate.empty() ? nullptr : courses.FindRecord(candidate);
 }
 
-void TTour::Clear() {
-  *this = TTour();
+void Tour::Clear() {
+  *this = Tour();
 }
 
-bool TTourList::FindTourOfEvent(std::string_view eventID, int& index) const {
+bool TourList::FindTourOfEvent(std::string_view eventID, int& index) const {
   for (index = 0; index < Count(); ++index)
     if (RecordAt(index).HasEvent(eventID)) return true;
   index = -1;
@@ -218,7 +218,7 @@ std::string JoinWeights(const std::vector<WeightedEvent>& events) {
 }
 
 // The tour's events in its order with their weights, the unchecked ones left out.
-std::vector<WeightedEvent> KeptEvents(const TTour& tour, const std::vector<EventCheck>& checks) {
+std::vector<WeightedEvent> KeptEvents(const Tour& tour, const std::vector<EventCheck>& checks) {
   const std::vector<std::string> weights = SplitFields(tour.Weights);
   std::vector<WeightedEvent> kept;
   for (int k = 1; k <= tour.EventCount(); ++k) {
@@ -232,7 +232,7 @@ std::vector<WeightedEvent> KeptEvents(const TTour& tour, const std::vector<Event
   return kept;
 }
 
-void AddNewlyChecked(const TTour& tour, const std::vector<EventCheck>& checks,
+void AddNewlyChecked(const Tour& tour, const std::vector<EventCheck>& checks,
                      std::vector<WeightedEvent>& events) {
   const std::optional<std::string> weight =
       tour.Weights.empty() ? std::nullopt : std::optional<std::string>("1");
@@ -246,7 +246,7 @@ void AddNewlyChecked(const TTour& tour, const std::vector<EventCheck>& checks,
 
 }  // namespace
 
-void SetCheckedEvents(TTour& tour, const std::vector<EventCheck>& checks) {
+void SetCheckedEvents(Tour& tour, const std::vector<EventCheck>& checks) {
   std::vector<WeightedEvent> kept = KeptEvents(tour, checks);
   AddNewlyChecked(tour, checks, kept);
   std::string events;
@@ -258,8 +258,8 @@ void SetCheckedEvents(TTour& tour, const std::vector<EventCheck>& checks) {
   tour.Weights = JoinWeights(kept);
 }
 
-TTourList& Tours() {
-  static TTourList list;
+TourList& Tours() {
+  static TourList list;
   return list;
 }
 

@@ -3,7 +3,7 @@
 //
 // A standing line has five ";"-separated fields: place; total; count; player ID; tie note
 // (empty or "="). Standing lines are stored under the keys "1", "2", ... of the tour's section
-// and carry, while a computation holds them, the player's values (TTourResults).
+// and carry, while a computation holds them, the player's values (TourResults).
 
 #include <memory>
 #include <string>
@@ -19,15 +19,15 @@
 
 namespace cardwise {
 
-class TTourResults;  // the per-player values of a standing computation
-using TStandingLine = TAttachedLine<TTourResults>;
+class TourResults;  // the per-player values of a standing computation
+using StandingLine = AttachedLine<TourResults>;
 
-struct TTour {
+struct Tour {
   static constexpr const char* kSavingPrefix = "Saving: ";
   static constexpr const char* kNameKey = "Tour";
 
   std::string ID;
-  std::string Tour;             // the tour's name
+  std::string Name;             // the tour's name
   std::string Events;           // event IDs in tour order, each followed by ";" ("E1;E2;")
   std::string MandatoryEvents;  // free text naming the mandatory event IDs
   std::string Weights;          // one weight per event of Events, in its order, ";"-separated
@@ -36,7 +36,7 @@ struct TTour {
   int Type = -1;                // scoring system 0..6
   int Ntot = 0;                 // players in the tour (N of the Pts(p) system)
   int Worst = 0;                // worst results per player not counted
-  std::vector<TStandingLine> Standings;
+  std::vector<StandingLine> Standings;
   bool Used = false;  // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
@@ -58,7 +58,7 @@ struct TTour {
   bool HasEvent(std::string_view eventID) const;
   // The one course all the tour's existing events share (events without a course do not
   // count); nullptr when they differ, none has one, or it is not in the course list.
-  const TCourse* CommonCourse(const TEventList& events, const TCourseList& courses) const;
+  const Course* CommonCourse(const EventList& events, const CourseList& courses) const;
   void Clear();
 };
 
@@ -74,15 +74,15 @@ struct EventCheck {
 // the tour has Weights; unchecked ones leave with their weight. An event of the tour that
 // `checks` does not list (one no longer in the event list) stays where it is. A tour without
 // Weights keeps none, and a tour whose events do not change stays exactly as it was.
-void SetCheckedEvents(TTour& tour, const std::vector<EventCheck>& checks);
+void SetCheckedEvents(Tour& tour, const std::vector<EventCheck>& checks);
 
-class TTourList : public TRecordList<TTour> {
+class TourList : public RecordList<Tour> {
  public:
   // The first tour in list order whose HasEvent holds; -1 when none.
   bool FindTourOfEvent(std::string_view eventID, int& index) const;
 };
 
 // The process-wide tour list.
-TTourList& Tours();
+TourList& Tours();
 
 }  // namespace cardwise

@@ -36,7 +36,7 @@ std::string_view FieldOf(std::string_view text, int k) {
 }
 
 // The position (from 1) of the event in the tour's Events; 0 when it is not there.
-int EventPosition(const TTour& tour, std::string_view eventID) {
+int EventPosition(const Tour& tour, std::string_view eventID) {
   const int count = tour.EventCount();
   for (int k = 1; k <= count; ++k)
     if (FieldOf(tour.Events, k) == eventID) return k;
@@ -54,17 +54,17 @@ struct LineTerms {
 }  // namespace
 
 struct TourValueArgs {
-  const TTour& Tour;
-  const TEvent& Event;
+  const Tour& TourRecord;
+  const Event& EventRecord;
   const LineTerms& Terms;
   std::string_view PlayerID;
-  TDatabase& Database;
-  const TRoundsByPlayer* ByPlayer;
+  Database& Data;
+  const RoundsByPlayer* ByPlayer;
 };
 
 namespace {
 
-LineTerms TermsOf(const TEvent& event, int index) {
+LineTerms TermsOf(const Event& event, int index) {
   const std::string& line = event.Results[static_cast<std::size_t>(index)];
   LineTerms terms;
   const ResultFields fields = ResultFields::Parse(line);
@@ -77,33 +77,33 @@ LineTerms TermsOf(const TEvent& event, int index) {
   return terms;
 }
 
-bool InTour(const TTour& tour, const TRound& round, std::string_view playerID) {
+bool InTour(const Tour& tour, const Round& round, std::string_view playerID) {
   return round.PlayerID == playerID && tour.HasEvent(round.EventID);
 }
 
 }  // namespace
 
-void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
-                     const TRoundList& rounds) {
+void AddPlayerRounds(const Tour& tour, std::string_view playerID, RoundStats& stats,
+                     const RoundList& rounds) {
   for (int index = 0; index < rounds.Count(); ++index) {
-    const TRound& round = rounds.RecordAt(index);
+    const Round& round = rounds.RecordAt(index);
     if (InTour(tour, round, playerID)) stats.AddRound(round);
   }
 }
 
 namespace {
 
-float EclecticValue(const TTour& tour, std::string_view playerID, TDatabase& database,
-                    const TRoundsByPlayer* byPlayer) {
-  TPlayer* player = database.Players.FindRecord(playerID);
+float EclecticValue(const Tour& tour, std::string_view playerID, Database& database,
+                    const RoundsByPlayer* byPlayer) {
+  Player* player = database.Players.FindRecord(playerID);
   if (player == nullptr) return 0;
   player->Used = true;
-  TRoundStats stats;
+  RoundStats stats;
   if (byPlayer == nullptr) {
     AddPlayerRounds(tour, playerID, stats, database.Rounds);
   } else {
     for (int index : byPlayer->RoundsOf(playerID)) {
-      const TRound& round = database.Rounds.RecordAt(index);
+      const Round& round = database.Rounds.RecordAt(index);
       if (InTour(tour, round, playerID)) stats.AddRound(round);
     }
   }
@@ -111,9 +111,9 @@ float EclecticValue(const TTour& tour, std::string_view playerID, TDatabase& dat
 }
 
 // Strokes under par over a stroke event, points over 36 over a Stableford event.
-float NominalValue(const TEvent& event, double score, TDatabase& database) {
+float NominalValue(const Event& event, double score, Database& database) {
   if (event.Type == kStrokesGross || event.Type == kStrokesNet) {
-    TCourse* course = database.Courses.FindRecord(event.CourseID);
+    Course* course = database.Courses.FindRecord(event.CourseID);
     return course == nullptr ? 0.0f : static_cast<float>(course->Par.Total() - score);
   }
   if (event.Type == kStableford) return static_cast<float>(score - kStablefordPar);
@@ -134,15 +134,15 @@ float F1Value(const TourValueArgs& args) {
 }
 
 float PtsPValue(const TourValueArgs& args) {
-  return PtsP(args.Terms.Place, args.Terms.Field, args.Tour.Ntot, args.Terms.Tied);
+  return PtsP(args.Terms.Place, args.Terms.Field, args.TourRecord.Ntot, args.Terms.Tied);
 }
 
 float EclecticTourValue(const TourValueArgs& args) {
-  return EclecticValue(args.Tour, args.PlayerID, args.Database, args.ByPlayer);
+  return EclecticValue(args.TourRecord, args.PlayerID, args.Data, args.ByPlayer);
 }
 
 float NominalTourValue(const TourValueArgs& args) {
-  return NominalValue(args.Event, args.Terms.Score, args.Database);
+  return NominalValue(args.EventRecord, args.Terms.Score, args.Data);
 }
 
 float NoValue(const TourValueArgs&) {
@@ -192,12 +192,12 @@ const TourScoringSystem& ScoringOf(int type) {
   return kUnknownSystem;
 }
 
-TRoundsByPlayer::TRoundsByPlayer(const TRoundList& rounds) {
+RoundsByPlayer::RoundsByPlayer(const RoundList& rounds) {
   for (int index = 0; index < rounds.Count(); ++index)
     byPlayer_[rounds.RecordAt(index).PlayerID].push_back(index);
 }
 
-const std::vector<int>& TRoundsByPlayer::RoundsOf(std::string_view playerID) const {
+const std::vector<int>& RoundsByPlayer::RoundsOf(std::string_view playerID) const {
   static const std::vector<int> kNone;
   const auto it = byPlayer_.find(playerID);
   return it == byPlayer_.end() ? kNone : it->second;
@@ -242,15 +242,15 @@ float PlaceAverage(int p, int t) {
   return static_cast<float>(sum / t);
 }
 
-float EventWeight(const TTour& tour, std::string_view eventID) {
+float EventWeight(const Tour& tour, std::string_view eventID) {
   const int k = EventPosition(tour, eventID);
   const float weight = static_cast<float>(DecimalOrZero(FieldOf(tour.Weights, k)));
   return weight == 0 ? 1.0f : weight;
 }
 
-float EventValue(const TTour& tour, std::string_view eventID, std::string_view playerID,
-                 TDatabase& database, const TRoundsByPlayer* byPlayer) {
-  const TEvent* event = database.Events.FindRecord(eventID);
+float EventValue(const Tour& tour, std::string_view eventID, std::string_view playerID,
+                 Database& database, const RoundsByPlayer* byPlayer) {
+  const Event* event = database.Events.FindRecord(eventID);
   int index = -1;
   if (event == nullptr || !event->FindResult(playerID, index)) return 0;
   const LineTerms terms = TermsOf(*event, index);
@@ -259,12 +259,12 @@ float EventValue(const TTour& tour, std::string_view eventID, std::string_view p
   return value * EventWeight(tour, eventID);
 }
 
-bool IsDecimalType(const TTour& tour) {
+bool IsDecimalType(const Tour& tour) {
   return ScoringOf(tour.Type).ValueText != TourValueText::kWhole;
 }
 
-std::string EventValueText(const TTour& tour, std::string_view eventID, std::string_view playerID,
-                           TDatabase& database) {
+std::string EventValueText(const Tour& tour, std::string_view eventID, std::string_view playerID,
+                           Database& database) {
   const float value = EventValue(tour, eventID, playerID, database);
   if (value == 0) return {};
   if (!IsDecimalType(tour)) {

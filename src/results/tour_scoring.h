@@ -15,14 +15,14 @@
 
 namespace cardwise {
 
-struct TDatabase;
+struct Database;
 
 // The rounds of each player (PlayerID, letter case counts) as indexes into a round list, in list
 // order. Built once by a computation that asks for many players' rounds; valid while the list
 // it was built from is not changed.
-class TRoundsByPlayer {
+class RoundsByPlayer {
  public:
-  explicit TRoundsByPlayer(const TRoundList& rounds);
+  explicit RoundsByPlayer(const RoundList& rounds);
 
   // The indexes of the player's rounds; empty when there are none.
   const std::vector<int>& RoundsOf(std::string_view playerID) const;
@@ -33,8 +33,8 @@ class TRoundsByPlayer {
 
 // Adds to the statistics every round of the player (PlayerID equal, letter case counts) whose
 // EventID belongs to the tour.
-void AddPlayerRounds(const TTour& tour, std::string_view playerID, TRoundStats& stats,
-                     const TRoundList& rounds);
+void AddPlayerRounds(const Tour& tour, std::string_view playerID, RoundStats& stats,
+                     const RoundList& rounds);
 
 // Tour types.
 enum TourType : int {
@@ -98,20 +98,20 @@ float PlaceAverage(int p, int t);
 
 // The event's weight: its field of Weights at the event's position in Events; a weight that is
 // missing, empty or 0 counts as 1.
-float EventWeight(const TTour& tour, std::string_view eventID);
+float EventWeight(const Tour& tour, std::string_view eventID);
 
 // The player's weighted value in the event; 0 when the event or the player's result is missing,
 // and for unknown tour types. An eclectic value sets the player's Used flag. `byPlayer`, when
 // given, is an index of the round list by player that a computation over many players builds
 // once from database.Rounds; without it the rounds are scanned.
-float EventValue(const TTour& tour, std::string_view eventID, std::string_view playerID,
-                 TDatabase& database, const TRoundsByPlayer* byPlayer = nullptr);
+float EventValue(const Tour& tour, std::string_view eventID, std::string_view playerID,
+                 Database& database, const RoundsByPlayer* byPlayer = nullptr);
 
 // Types 2, 3, 4 and 6 show values with one decimal (the table below says which).
-bool IsDecimalType(const TTour& tour);
+bool IsDecimalType(const Tour& tour);
 // EventValue as the tour table shows it, by the system's ValueText; empty for 0. "." is the
 // decimal point.
-std::string EventValueText(const TTour& tour, std::string_view eventID, std::string_view playerID,
-                           TDatabase& database);
+std::string EventValueText(const Tour& tour, std::string_view eventID, std::string_view playerID,
+                           Database& database);
 
 }  // namespace cardwise

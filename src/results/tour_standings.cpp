@@ -41,14 +41,14 @@ std::string StandingText(const std::string& total, int count, std::string_view p
   return StandingFields{"", total, std::to_string(count), std::string(playerID), "", "", 4}.Text();
 }
 
-void MarkTied(TStandingLine& a, TStandingLine& b) {
+void MarkTied(StandingLine& a, StandingLine& b) {
   a.Text += ";=";
   b.Text += ";=";
 }
 
 // Every position whose event ID occurs anywhere in MandatoryEvents. The field is free text, so
 // an ID found inside another one ("E1" inside "E12") counts as named too.
-std::vector<int> MandatoryPositions(const TTour& tour) {
+std::vector<int> MandatoryPositions(const Tour& tour) {
   std::vector<int> positions;
   if (tour.MandatoryEvents.empty()) return positions;
   for (int k = 1;; ++k) {
@@ -62,11 +62,11 @@ std::vector<int> MandatoryPositions(const TTour& tour) {
 // Adds event values to the players' standing lines, one line per player.
 class StandingBuilder {
  public:
-  StandingBuilder(TTour& tour, std::vector<int> mandatory)
+  StandingBuilder(Tour& tour, std::vector<int> mandatory)
       : tour_(tour), mandatory_(std::move(mandatory)), eventCount_(tour.EventCount()) {}
 
   void Add(std::string_view playerID, int k, float value) {
-    TStandingLine& line = LineOf(playerID);
+    StandingLine& line = LineOf(playerID);
     const double total = TotalOf(line.Text) + value;
     line.Text = StandingText(NumberText(total), CountOf(line.Text) + 1, playerID);
     line.Attached->AddEventValue(k, value);
@@ -77,30 +77,30 @@ class StandingBuilder {
  private:
   // The player's line, appended when there is none yet. Lines are found by their exact player
   // ID through the map: a search of the lines would make a big tour quadratic.
-  TStandingLine& LineOf(std::string_view playerID) {
+  StandingLine& LineOf(std::string_view playerID) {
     auto [it, added] = lines_.try_emplace(std::string(playerID), tour_.Standings.size());
     if (added) {
       auto results =
-          std::make_shared<TTourResults>(IsAscendingType(tour_.Type), eventCount_, mandatory_);
-      tour_.Standings.push_back(TStandingLine{std::string(), std::move(results)});
+          std::make_shared<TourResults>(IsAscendingType(tour_.Type), eventCount_, mandatory_);
+      tour_.Standings.push_back(StandingLine{std::string(), std::move(results)});
     }
     return tour_.Standings[it->second];
   }
 
-  TTour& tour_;
+  Tour& tour_;
   std::vector<int> mandatory_;
   int eventCount_;
   std::map<std::string, std::size_t, std::less<>> lines_;
 };
 
-void SetDirFromRound(TTour& tour, const std::string& roundID, const TRoundList& rounds) {
+void SetDirFromRound(Tour& tour, const std::string& roundID, const RoundList& rounds) {
   if (!tour.Dir.empty()) return;
-  const TRound* round = rounds.FindRecord(roundID);
+  const Round* round = rounds.FindRecord(roundID);
   if (round != nullptr) tour.Dir = FormatDateTime("yyyy", round->Date);
 }
 
-void AddEventLines(TTour& tour, int k, const TEvent& event, TDatabase& database,
-                   const TRoundsByPlayer* byPlayer, StandingBuilder& builder) {
+void AddEventLines(Tour& tour, int k, const Event& event, Database& database,
+                   const RoundsByPlayer* byPlayer, StandingBuilder& builder) {
   for (const std::string& line : event.Results) {
     const ResultFields fields = ResultFields::Parse(line);
     const std::string& playerID = fields.PlayerID;
@@ -115,18 +115,18 @@ void AddEventLines(TTour& tour, int k, const TEvent& event, TDatabase& database,
   }
 }
 
-void DropWorst(TTour& tour) {
-  for (TStandingLine& line : tour.Standings) {
+void DropWorst(Tour& tour) {
+  for (StandingLine& line : tour.Standings) {
     if (!line.Attached) continue;
     const std::string total = NumberText(line.Attached->CountedTotal(tour.Worst));
     line.Text = StandingText(total, CountOf(line.Text), StandingFields::Parse(line.Text).PlayerID);
   }
 }
 
-std::vector<KeyValue> EventKeys(const TTour& tour) {
+std::vector<KeyValue> EventKeys(const Tour& tour) {
   const int type = ScoringOf(tour.Type).SavedEventType;
   std::vector<KeyValue> keys{
-      {"ID", tour.ID}, {"Event", tour.Tour}, {"Make", "0"}, {"Type", std::to_string(type)}};
+      {"ID", tour.ID}, {"Event", tour.Name}, {"Make", "0"}, {"Type", std::to_string(type)}};
   for (std::size_t i = 0; i < tour.Standings.size(); ++i) {
     const StandingFields standing = StandingFields::Parse(tour.Standings[i].Text);
     const ResultFields result{
@@ -138,28 +138,28 @@ std::vector<KeyValue> EventKeys(const TTour& tour) {
 
 }  // namespace
 
-TTourResults::TTourResults(bool ascending, int eventsInTour, std::vector<int> mandatory)
+TourResults::TourResults(bool ascending, int eventsInTour, std::vector<int> mandatory)
     : Ascending(ascending),
       EventsInTour(eventsInTour),
       values_(static_cast<std::size_t>(std::max(0, eventsInTour))),
       mandatory_(std::move(mandatory)) {}
 
-void TTourResults::AddEventValue(int k, double value) {
+void TourResults::AddEventValue(int k, double value) {
   if (k < 1 || k > static_cast<int>(values_.size())) return;
   std::string& text = values_[static_cast<std::size_t>(k - 1)];
   if (text.empty()) text = NumberText(value);
 }
 
-double TTourResults::ValueAt(int k) const {
+double TourResults::ValueAt(int k) const {
   if (k < 1 || k > static_cast<int>(values_.size())) return 0;
   return DecimalOrZero(values_[static_cast<std::size_t>(k - 1)]);
 }
 
-bool TTourResults::IsMandatory(int k) const {
+bool TourResults::IsMandatory(int k) const {
   return std::find(mandatory_.begin(), mandatory_.end(), k) != mandatory_.end();
 }
 
-bool TTourResults::IsAmongWorst(int k, int w) const {
+bool TourResults::IsAmongWorst(int k, int w) const {
   if (w <= 0) return false;
   const double v = ValueAt(k);
   // An ascending tour's missing or non-positive result is always among the worst.
@@ -176,7 +176,7 @@ bool TTourResults::IsAmongWorst(int k, int w) const {
   return worse < w;
 }
 
-bool TTourResults::IsDropped(int k, int w) const {
+bool TourResults::IsDropped(int k, int w) const {
   if (IsMandatory(k)) return false;
   // A mandatory event among the worst still counts, so the window reaches one event further.
   int widened = w;
@@ -185,7 +185,7 @@ bool TTourResults::IsDropped(int k, int w) const {
   return IsAmongWorst(k, widened);
 }
 
-double TTourResults::CountedTotal(int w) const {
+double TourResults::CountedTotal(int w) const {
   double total = 0;
   for (int k = 1; k <= EventsInTour; ++k)
     if (!IsDropped(k, w)) total += ValueAt(k);
@@ -204,30 +204,29 @@ std::string NumberText(double value) {
   return text == "-0" ? "0" : text;
 }
 
-void CalcTour(TTour& tour, TDatabase& database) {
+void CalcTour(Tour& tour, Database& database) {
   database.Players.ClearUsed();
   tour.Standings.clear();
   StandingBuilder builder(tour, MandatoryPositions(tour));
   // The eclectic value of each player gathers the player's rounds; index them once.
-  std::optional<TRoundsByPlayer> byPlayer;
+  std::optional<RoundsByPlayer> byPlayer;
   if (tour.Type == kEclectic) byPlayer.emplace(database.Rounds);
-  const TRoundsByPlayer* index = byPlayer ? &*byPlayer : nullptr;
+  const RoundsByPlayer* index = byPlayer ? &*byPlayer : nullptr;
   for (int k = 1;; ++k) {
     const std::string eventID = tour.EventAt(k);
     if (eventID.empty()) break;
-    if (const TEvent* event = database.Events.FindRecord(eventID))
+    if (const Event* event = database.Events.FindRecord(eventID))
       AddEventLines(tour, k, *event, database, index, builder);
   }
   if (tour.Worst != 0) DropWorst(tour);
   // No ranking rule applies to an unknown type; its lines keep the order they were made in.
   if (IsAscendingType(tour.Type) || IsDescendingType(tour.Type))
-    ListQuickSort(tour.Standings, [&tour](TStandingLine& a, TStandingLine& b) {
-      return StandingBefore(tour, a, b);
-    });
+    ListQuickSort(tour.Standings,
+                  [&tour](StandingLine& a, StandingLine& b) { return StandingBefore(tour, a, b); });
   AssignPlaces(tour.Standings);
 }
 
-bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b) {
+bool StandingBefore(const Tour& tour, StandingLine& a, StandingLine& b) {
   // The sort compares the pivot with itself; that must not leave a tie note.
   if (&a == &b) return false;
   const double ti = TotalOf(a.Text);
@@ -247,9 +246,9 @@ bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b) {
   return false;
 }
 
-Status SaveAsEvent(TTour& tour, const std::string& path) {
+Status SaveAsEvent(Tour& tour, const std::string& path) {
   tour.MakeID();
-  ShowStatus(TTour::kSavingPrefix + tour.ID + " as event...");
+  ShowStatus(Tour::kSavingPrefix + tour.ID + " as event...");
   // A section without a name cannot be read back as an event; nothing is written.
   Status status = tour.ID.empty() ? Status::Error(path + ": the tour has no ID") : Status::Ok();
   if (status)

@@ -12,12 +12,12 @@
 
 namespace cardwise {
 
-struct TDatabase;
+struct Database;
 
 // One player's values while standings are computed; attached to the player's standing line.
-class TTourResults {
+class TourResults {
  public:
-  TTourResults(bool ascending, int eventsInTour, std::vector<int> mandatory);
+  TourResults(bool ascending, int eventsInTour, std::vector<int> mandatory);
 
   bool Ascending = false;  // lower totals are better (tour types 0, 2, 5)
   int EventsInTour = 0;
@@ -46,13 +46,13 @@ std::string NumberText(double value);
 // Computes the tour's standings from its events' results as they are in memory: the values of
 // each result line added per player, the worst dropped, the lines sorted and their places
 // numbered. Fills Dir with the year of the first round found when it is empty.
-void CalcTour(TTour& tour, TDatabase& database);
+void CalcTour(Tour& tour, Database& database);
 
 // Whether standing line a ranks before line b; equal totals get the note "=" on both.
-bool StandingBefore(const TTour& tour, TStandingLine& a, TStandingLine& b);
+bool StandingBefore(const Tour& tour, StandingLine& a, StandingLine& b);
 
 // Writes the standing as an event section (type 3 for ascending tours, else 4; Make=0) into
 // an events file. The event list in memory is not changed.
-Status SaveAsEvent(TTour& tour, const std::string& path);
+Status SaveAsEvent(Tour& tour, const std::string& path);
 
 }  // namespace cardwise

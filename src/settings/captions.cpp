@@ -124,11 +124,11 @@ const std::array<Caption, kCaptionKeyCount>& CaptionFileOrder() {
   return kFileOrder;
 }
 
-TCaptions::TCaptions() {
+CaptionTexts::CaptionTexts() {
   Reset();
 }
 
-void TCaptions::Reset() {
+void CaptionTexts::Reset() {
   for (const CaptionEntry& entry : kTable)
     texts_[static_cast<std::size_t>(entry.Id)] = entry.Default;
 }

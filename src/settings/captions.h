@@ -99,9 +99,9 @@ const std::array<CaptionEntry, kCaptionCount>& CaptionTable();
 // The 61 keyed captions in the order of the settings file.
 const std::array<Caption, kCaptionKeyCount>& CaptionFileOrder();
 
-class TCaptions {
+class CaptionTexts {
  public:
-  TCaptions();  // every caption at its default
+  CaptionTexts();  // every caption at its default
 
   const std::string& Text(Caption id) const { return texts_[static_cast<std::size_t>(id)]; }
   void SetText(Caption id, std::string text) {

@@ -34,54 +34,54 @@ constexpr char kCustomColorsKey[] = "CustomColors";
 struct TextField {
   const char* Section;
   const char* Key;
-  std::string TSettings::*Field;
+  std::string AppSettings::*Field;
 };
 // The plain texts of sections "Dirs", "Files" and "HTML", in the order they are written.
 constexpr TextField kTextFields[] = {
-    {"Dirs", "DataDir", &TSettings::DataDir},
-    {"Dirs", "TemplateDir", &TSettings::TemplateDir},
-    {"Dirs", "HtmlRootDir", &TSettings::HtmlRootDir},
-    {"Dirs", "PlayerDir", &TSettings::PlayerDir},
-    {"Dirs", "CourseDir", &TSettings::CourseDir},
-    {"Files", "PlayerFName", &TSettings::PlayerFName},
-    {"Files", "CourseFName", &TSettings::CourseFName},
-    {"Files", "EventFName", &TSettings::EventFName},
-    {"Files", "TourFName", &TSettings::TourFName},
-    {"Files", "RoundFName", &TSettings::RoundFName},
-    {"Files", "StdHeader", &TSettings::StdHeader},
-    {"Files", "StdFooter", &TSettings::StdFooter},
-    {"HTML", "RobotRounds", &TSettings::RobotRounds},
-    {"HTML", "RobotIndex", &TSettings::RobotIndex},
-    {"HTML", "EmailOwner", &TSettings::EmailOwner},
-    {"HTML", "Author", &TSettings::Author},
+    {"Dirs", "DataDir", &AppSettings::DataDir},
+    {"Dirs", "TemplateDir", &AppSettings::TemplateDir},
+    {"Dirs", "HtmlRootDir", &AppSettings::HtmlRootDir},
+    {"Dirs", "PlayerDir", &AppSettings::PlayerDir},
+    {"Dirs", "CourseDir", &AppSettings::CourseDir},
+    {"Files", "PlayerFName", &AppSettings::PlayerFName},
+    {"Files", "CourseFName", &AppSettings::CourseFName},
+    {"Files", "EventFName", &AppSettings::EventFName},
+    {"Files", "TourFName", &AppSettings::TourFName},
+    {"Files", "RoundFName", &AppSettings::RoundFName},
+    {"Files", "StdHeader", &AppSettings::StdHeader},
+    {"Files", "StdFooter", &AppSettings::StdFooter},
+    {"HTML", "RobotRounds", &AppSettings::RobotRounds},
+    {"HTML", "RobotIndex", &AppSettings::RobotIndex},
+    {"HTML", "EmailOwner", &AppSettings::EmailOwner},
+    {"HTML", "Author", &AppSettings::Author},
 };
 
 struct IntField {
   const char* Key;
-  int TSettings::*Field;
+  int AppSettings::*Field;
 };
 constexpr IntField kIntFields[] = {
-    {"RoundsForParHead", &TSettings::RoundsForParHead},
-    {"RoundsForRankHead", &TSettings::RoundsForRankHead},
-    {"MaxTourMerits", &TSettings::MaxTourMerits},
-    {"MaxEventMerits", &TSettings::MaxEventMerits},
-    {"nStatList", &TSettings::nStatList},
+    {"RoundsForParHead", &AppSettings::RoundsForParHead},
+    {"RoundsForRankHead", &AppSettings::RoundsForRankHead},
+    {"MaxTourMerits", &AppSettings::MaxTourMerits},
+    {"MaxEventMerits", &AppSettings::MaxEventMerits},
+    {"nStatList", &AppSettings::nStatList},
 };
 
 struct FlagField {
   const char* Name;
-  bool TSettings::*Field;
+  bool AppSettings::*Field;
 };
 // The flags of the per-user store, in the order they are written.
 constexpr FlagField kFlags[] = {
-    {"UseLongFileNames", &TSettings::UseLongFileNames},
-    {"CopyInFooter", &TSettings::CopyInFooter},
-    {"AllPlayers", &TSettings::AllPlayers},
-    {"AllCourses", &TSettings::AllCourses},
-    {"AllRounds", &TSettings::AllRounds},
-    {"AllEvents", &TSettings::AllEvents},
-    {"AllTours", &TSettings::AllTours},
-    {"PublishAfterMake", &TSettings::PublishAfterMake},
+    {"UseLongFileNames", &AppSettings::UseLongFileNames},
+    {"CopyInFooter", &AppSettings::CopyInFooter},
+    {"AllPlayers", &AppSettings::AllPlayers},
+    {"AllCourses", &AppSettings::AllCourses},
+    {"AllRounds", &AppSettings::AllRounds},
+    {"AllEvents", &AppSettings::AllEvents},
+    {"AllTours", &AppSettings::AllTours},
+    {"PublishAfterMake", &AppSettings::PublishAfterMake},
 };
 
 // A whole decimal number with an optional sign and nothing else; false leaves `value` alone.
@@ -123,7 +123,7 @@ std::string FormatDays(float days) {
 
 // ----- reading the settings file -----
 
-void ReadColors(const IniFile& ini, TSettings& settings) {
+void ReadColors(const IniFile& ini, AppSettings& settings) {
   for (std::size_t i = 0; i < kColorCount; ++i) {
     std::string text = ini.ReadString(kColors, kColorKeyNames[i], settings.ColorText[i]);
     if (text.size() > kColorTextMax) text.resize(kColorTextMax);
@@ -131,14 +131,14 @@ void ReadColors(const IniFile& ini, TSettings& settings) {
   }
 }
 
-void ReadTexts(const IniFile& ini, TSettings& settings) {
+void ReadTexts(const IniFile& ini, AppSettings& settings) {
   for (const TextField& field : kTextFields) {
     std::string& target = settings.*field.Field;
     target = ini.ReadString(field.Section, field.Key, target);
   }
 }
 
-void ReadSetUp(const IniFile& ini, TSettings& settings) {
+void ReadSetUp(const IniFile& ini, AppSettings& settings) {
   int icons = 0;
   if (ParseInteger(ini.ReadString(kSetUp, "TrueColorIcons", ""), icons)) {
     settings.TrueColorIcons = icons != 0;
@@ -151,7 +151,7 @@ void ReadSetUp(const IniFile& ini, TSettings& settings) {
   if (!days.empty()) ParseDays(days, settings.UpdateIfOlder);
 }
 
-void ReadCaptions(const IniFile& ini, TSettings& settings) {
+void ReadCaptions(const IniFile& ini, AppSettings& settings) {
   for (Caption id : CaptionFileOrder()) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     settings.Captions.SetText(id, ini.ReadString(kHeadings, entry.Key, settings.CaptionText(id)));
@@ -166,7 +166,7 @@ void ReadSwitch(const IniFile& ini, const char* key, bool& value) {
 }
 
 // Section "Web": publishing the site, the handicap page and the players' contact details.
-void ReadWeb(const IniFile& ini, TSettings& settings) {
+void ReadWeb(const IniFile& ini, AppSettings& settings) {
   settings.PublishTo = ini.ReadString(kWeb, "PublishTo", settings.PublishTo);
   ReadSwitch(ini, "PublishDelete", settings.PublishDelete);
   ReadSwitch(ini, "HandicapPage", settings.HandicapPage);
@@ -175,7 +175,7 @@ void ReadWeb(const IniFile& ini, TSettings& settings) {
 
 // ----- reading the per-user store -----
 
-void ReadWindowPlaces(const UserStore& store, TSettings& settings) {
+void ReadWindowPlaces(const UserStore& store, AppSettings& settings) {
   const auto readOne = [&](const std::string& name, std::optional<int>& target) {
     if (!store.ValueExists(kStoreKey, name)) return;
     int value = 0;
@@ -187,14 +187,14 @@ void ReadWindowPlaces(const UserStore& store, TSettings& settings) {
   }
 }
 
-void ReadFlags(const UserStore& store, TSettings& settings) {
+void ReadFlags(const UserStore& store, AppSettings& settings) {
   for (const FlagField& flag : kFlags) {
     bool& target = settings.*flag.Field;
     target = store.ReadBool(kStoreKey, flag.Name, target);
   }
 }
 
-void ReadCustomColors(const UserStore& store, TSettings& settings) {
+void ReadCustomColors(const UserStore& store, AppSettings& settings) {
   settings.CustomColors.clear();
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     const std::string name = std::string("Color") + letter;
@@ -203,7 +203,7 @@ void ReadCustomColors(const UserStore& store, TSettings& settings) {
   }
 }
 
-Status ReadStore(const std::string& path, TSettings& settings) {
+Status ReadStore(const std::string& path, AppSettings& settings) {
   UserStore store(path);
   if (Status status = store.Open(); !status) return status;
   ReadWindowPlaces(store, settings);
@@ -214,7 +214,7 @@ Status ReadStore(const std::string& path, TSettings& settings) {
 
 // ----- writing the settings file -----
 
-void WriteSetUp(IniFile& ini, const TSettings& settings) {
+void WriteSetUp(IniFile& ini, const AppSettings& settings) {
   ini.WriteString(kSetUp, "1", "Check helpfile for the settings");
   ini.WriteString(kSetUp, "TrueColorIcons", settings.TrueColorIcons ? "1" : "0");
   ini.WriteString(kSetUp, "TourEventPrefix", settings.TourEventPrefix);
@@ -224,7 +224,7 @@ void WriteSetUp(IniFile& ini, const TSettings& settings) {
   ini.WriteString(kSetUp, "UpdateIfOlder", FormatDays(settings.UpdateIfOlder));
 }
 
-void WriteCaptions(IniFile& ini, const TSettings& settings) {
+void WriteCaptions(IniFile& ini, const AppSettings& settings) {
   ini.WriteString(kHeadings, "1", "Translate these captions to your language of choice");
   ini.WriteString(kHeadings, "2", "This is all the tags on the web-pages");
   for (Caption id : CaptionFileOrder()) {
@@ -233,7 +233,7 @@ void WriteCaptions(IniFile& ini, const TSettings& settings) {
   }
 }
 
-void WriteWeb(IniFile& ini, const TSettings& settings) {
+void WriteWeb(IniFile& ini, const AppSettings& settings) {
   ini.WriteString(kWeb, "PublishTo", settings.PublishTo);
   ini.WriteString(kWeb, "PublishDelete", settings.PublishDelete ? "1" : "0");
   ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
@@ -246,7 +246,7 @@ Status NamingFile(Status status, const std::string& path) {
   return Status::ErrorAt(path, 0, status.message());
 }
 
-Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
+Status WriteSettingsFile(const std::string& path, const AppSettings& settings) {
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
   if (Status status = CreateDirectories(folder); !folder.empty() && !status) {
@@ -272,7 +272,7 @@ Status WriteSettingsFile(const std::string& path, const TSettings& settings) {
 
 // ----- writing the per-user store -----
 
-void WriteWindowPlaces(UserStore& store, const TSettings& settings) {
+void WriteWindowPlaces(UserStore& store, const AppSettings& settings) {
   for (std::size_t i = 0; i < kWindowCount; ++i) {
     const WindowPlace& place = settings.Windows[i];
     const std::string prefix = kWindowPrefixes[i];
@@ -281,7 +281,7 @@ void WriteWindowPlaces(UserStore& store, const TSettings& settings) {
   }
 }
 
-void WriteCustomColors(UserStore& store, const TSettings& settings) {
+void WriteCustomColors(UserStore& store, const AppSettings& settings) {
   for (const std::string& line : settings.CustomColors) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos || equals == 0) continue;  // not a "name=value" line
@@ -289,7 +289,7 @@ void WriteCustomColors(UserStore& store, const TSettings& settings) {
   }
 }
 
-Status WriteStore(const std::string& path, const TSettings& settings) {
+Status WriteStore(const std::string& path, const AppSettings& settings) {
   UserStore store(path);
   if (Status status = store.Open(); !status) return NamingFile(status, path);
   WriteWindowPlaces(store, settings);
@@ -309,7 +309,7 @@ const char* WindowKeyPrefix(WindowId id) {
   return kWindowPrefixes[static_cast<std::size_t>(id)];
 }
 
-TSettings::TSettings() {
+AppSettings::AppSettings() {
   ResetColors(*this);
   ColorsFromText(*this);
   SetDefaultFolders(*this);
@@ -324,43 +324,43 @@ ColorKey TotColorKey(int difference) {
   return static_cast<ColorKey>(static_cast<int>(ColorKey::Tot0) + std::clamp(difference, -1, 1));
 }
 
-const std::string& TSettings::ScoreColor(int differenceToPar) const {
+const std::string& AppSettings::ScoreColor(int differenceToPar) const {
   return Color(ScoreColorKey(differenceToPar));
 }
 
-const std::string& TSettings::TotColor(int difference) const {
+const std::string& AppSettings::TotColor(int difference) const {
   return Color(TotColorKey(difference));
 }
 
-TSettings& Settings() {
-  static TSettings settings;
+AppSettings& Settings() {
+  static AppSettings settings;
   return settings;
 }
 
-void SetDefaultFolders(TSettings& settings) {
+void SetDefaultFolders(AppSettings& settings) {
   const std::string home = DefaultDataHome();
   settings.DataDir = home + "Data/";
   settings.TemplateDir = home + "Template/";
   settings.HtmlRootDir = home + "Web-Docs/";
 }
 
-void ResetColors(TSettings& settings) {
+void ResetColors(AppSettings& settings) {
   std::copy(kColorDefaults.begin(), kColorDefaults.end(), settings.ColorText.begin());
 }
 
-void ColorsFromText(TSettings& settings) {
+void ColorsFromText(AppSettings& settings) {
   for (std::size_t i = 0; i < kColorCount; ++i) {
     settings.ColorValues[i] = HtmlToColor(settings.ColorText[i]);
   }
 }
 
-void ColorsToText(TSettings& settings) {
+void ColorsToText(AppSettings& settings) {
   for (std::size_t i = 0; i < kColorCount; ++i) {
     settings.ColorText[i] = ColorToHtml(settings.ColorValues[i]);
   }
 }
 
-Status LoadSettings(TSettings& settings, const SettingsPaths& paths) {
+Status LoadSettings(AppSettings& settings, const SettingsPaths& paths) {
   // The file and the store are independent: a fault in one does not keep the other from
   // being applied; the first fault is reported.
   IniFile ini;
@@ -377,7 +377,7 @@ Status LoadSettings(TSettings& settings, const SettingsPaths& paths) {
   return fileStatus ? storeStatus : fileStatus;
 }
 
-Status SaveSettings(TSettings& settings, const SettingsPaths& paths) {
+Status SaveSettings(AppSettings& settings, const SettingsPaths& paths) {
   ColorsToText(settings);
   Status fileStatus = WriteSettingsFile(paths.SettingsFile, settings);
   Status storeStatus = WriteStore(paths.UserStore, settings);

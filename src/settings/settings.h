@@ -54,8 +54,8 @@ struct WindowPlace {
   std::optional<int> Top;
 };
 
-struct TSettings {
-  TSettings();  // the built-in defaults
+struct AppSettings {
+  AppSettings();  // the built-in defaults
 
   // Section "Colors": texts as written in the file (at most 9 characters) and their values.
   std::array<std::string, kColorCount> ColorText;
@@ -81,7 +81,7 @@ struct TSettings {
   float UpdateIfOlder = 1.0f / 720.0f;  // days
 
   // Section "Html-Headings".
-  TCaptions Captions;
+  CaptionTexts Captions;
 
   // Section "Web": publishing the site (src/web/publish.h). An empty target: publishing is off.
   std::string PublishTo;
@@ -109,21 +109,21 @@ struct TSettings {
 };
 
 // The process-wide settings record.
-TSettings& Settings();
+AppSettings& Settings();
 
 // The built-in folder defaults: DataDir, TemplateDir and HtmlRootDir under DefaultDataHome().
-void SetDefaultFolders(TSettings& settings);
+void SetDefaultFolders(AppSettings& settings);
 
 // Puts the thirteen colour texts back to their defaults (texts only).
-void ResetColors(TSettings& settings);
-void ColorsFromText(TSettings& settings);  // texts -> values
-void ColorsToText(TSettings& settings);    // values -> texts
+void ResetColors(AppSettings& settings);
+void ColorsFromText(AppSettings& settings);  // texts -> values
+void ColorsToText(AppSettings& settings);    // values -> texts
 
 // Reads the settings file (a missing file reads as empty) and then the per-user store.
 // Fails only when a file exists but cannot be read, or the store cannot be created.
-Status LoadSettings(TSettings& settings, const SettingsPaths& paths);
+Status LoadSettings(AppSettings& settings, const SettingsPaths& paths);
 // Writes the whole record: the settings file (atomically, keeping its other lines) and the
 // per-user store.
-Status SaveSettings(TSettings& settings, const SettingsPaths& paths);
+Status SaveSettings(AppSettings& settings, const SettingsPaths& paths);
 
 }  // namespace cardwise

@@ -11,19 +11,19 @@ namespace cardwise {
 namespace {
 
 // "out+in=<B>total</B>" of a course row. The row is a copy: Total() keeps what it computes.
-std::string SplitSumText(TResult row) {
+std::string SplitSumText(Result row) {
   const int total = row.Total();
   return std::to_string(row.Out()) + "+" + std::to_string(row.In()) + "=<B>" +
          std::to_string(total) + "</B>";
 }
 
-std::string RatingText(const TCourse& course) {
+std::string RatingText(const Course& course) {
   return "<SMALL>CR=</SMALL>" + FixedText(course.CR, 1, 2) + " <SMALL>Slope=</SMALL>" +
          FixedText(course.Slope, 0, 1);
 }
 
-void WriteCourseInfo(TPage& page, const TCourse& course, const std::string& name) {
-  const TSettings& settings = page.Context().Settings;
+void WriteCourseInfo(Page& page, const Course& course, const std::string& name) {
+  const AppSettings& settings = page.Context().Settings;
   const std::string& green = settings.Color(ColorKey::Green);
   const std::string& total = settings.Color(ColorKey::Total);
   page.Line("<H3>" + settings.CaptionText(Caption::CourseInfo) + " " + name + "</H3>");
@@ -43,10 +43,10 @@ void WriteCourseInfo(TPage& page, const TCourse& course, const std::string& name
 
 }  // namespace
 
-std::vector<TRound*> SelectRounds(TRoundList& rounds, const TRoundFilter& filter) {
-  std::vector<TRound*> selected;
+std::vector<Round*> SelectRounds(RoundList& rounds, const RoundFilter& filter) {
+  std::vector<Round*> selected;
   for (int i = 0; i < rounds.Count(); ++i) {
-    TRound& round = rounds.RecordAt(i);
+    Round& round = rounds.RecordAt(i);
     if (!filter.PlayerID.empty() && round.PlayerID != filter.PlayerID) continue;
     if (!filter.CourseID.empty() && round.CourseID != filter.CourseID) continue;
     if (round.InYear(filter.Date)) selected.push_back(&round);
@@ -54,10 +54,10 @@ std::vector<TRound*> SelectRounds(TRoundList& rounds, const TRoundFilter& filter
   return selected;
 }
 
-std::vector<TRound*> SelectRounds(const TWebContext& context, const TRoundFilter& filter) {
-  const TRoundIndex* index = context.Rounds;
+std::vector<Round*> SelectRounds(const WebContext& context, const RoundFilter& filter) {
+  const RoundIndex* index = context.Rounds;
   if (index == nullptr || (filter.PlayerID.empty() && filter.CourseID.empty()))
-    return SelectRounds(context.Database.Rounds, filter);
+    return SelectRounds(context.Data.Rounds, filter);
   // Every group is in list order. Without a year, a player's rounds are fewer than a course's.
   std::span<const int> group;
   const int year = DecodeDate(filter.Date).year;
@@ -70,30 +70,30 @@ std::vector<TRound*> SelectRounds(const TWebContext& context, const TRoundFilter
     group = index->ByPlayerYear(filter.PlayerID, year);
   else
     group = index->ByPlayerCourseYear(filter.PlayerID, filter.CourseID, year);
-  std::vector<TRound*> selected;
+  std::vector<Round*> selected;
   selected.reserve(group.size());
   for (const int position : group) {
-    TRound& round = index->At(position);
+    Round& round = index->At(position);
     if (filter.CourseID.empty() || round.CourseID == filter.CourseID) selected.push_back(&round);
   }
   return selected;
 }
 
-void WriteInfoRow(TPage& page, const std::string& color, std::string_view caption,
+void WriteInfoRow(Page& page, const std::string& color, std::string_view caption,
                   std::string_view value) {
   page.Line("<TR bgcolor=\"" + color + "\"><TD>" + std::string(caption) + "<TD>" +
             std::string(value));
 }
 
-void WriteEclecticRow(TPage& page, const TRoundStats& stats, const TCourse& course) {
+void WriteEclecticRow(Page& page, const RoundStats& stats, const Course& course) {
   if (stats.MaxHolePlayed() <= 1) return;
   WriteScoreRow(page, page.Context().Settings.CaptionText(Caption::Eclectic), stats.Eclectic,
                 &course.Par);
   page.EndLine();
 }
 
-void WriteStatsFooter(TPage& page, const TRoundStats& stats, std::string_view subject) {
-  const TSettings& settings = page.Context().Settings;
+void WriteStatsFooter(Page& page, const RoundStats& stats, std::string_view subject) {
+  const AppSettings& settings = page.Context().Settings;
   std::string tail = " ";
   tail.append(subject).append("</H4>");
   page.Line("<H4>" + settings.CaptionText(Caption::ParStats) + tail);
@@ -103,25 +103,25 @@ void WriteStatsFooter(TPage& page, const TRoundStats& stats, std::string_view su
   page.WriteLinksBar();
 }
 
-void WriteCoursePage(TPage& page, std::string_view courseID, DateTime date) {
-  const TWebContext& context = page.Context();
-  const TCourse* course = context.Database.Courses.FindRecord(courseID);
+void WriteCoursePage(Page& page, std::string_view courseID, DateTime date) {
+  const WebContext& context = page.Context();
+  const Course* course = context.Data.Courses.FindRecord(courseID);
   if (course == nullptr) return;
   // A card changed since `date` shows only the rounds played on the card as it is now.
   if (course->Changed > date) date = course->Changed;
-  const std::string name = HtmlEscape(course->Course);
-  ShowStatus(course->Course);
-  page.WritePicture(course->ID, course->Course);
+  const std::string name = HtmlEscape(course->Name);
+  ShowStatus(course->Name);
+  page.WritePicture(course->ID, course->Name);
   WriteCourseInfo(page, *course, name);
 
-  const std::vector<TRound*> rounds = SelectRounds(context, {.CourseID = courseID, .Date = date});
-  TRoundStats stats;
-  for (const TRound* round : rounds)
+  const std::vector<Round*> rounds = SelectRounds(context, {.CourseID = courseID, .Date = date});
+  RoundStats stats;
+  for (const Round* round : rounds)
     stats.AddRound(*round);
   page.Line("<!-- Table with Statistics for one course -->");
   page.Line("<TABLE border=0>");
   WriteCourseRows(page, *course, stats);
-  for (const TRound* round : rounds) {
+  for (const Round* round : rounds) {
     WriteScoreRow(page, RoundIDAnchor(context, *round), round->Score, &round->CPar);
     page.EndLine();
   }

@@ -17,16 +17,16 @@ namespace cardwise {
 namespace {
 
 // Manually entered results have no rounds behind them, so their table has no round columns.
-bool HasRoundColumns(const TEvent& event) {
+bool HasRoundColumns(const Event& event) {
   return event.Type != kManualAscending && event.Type != kManualDescending;
 }
 
-std::string RowStart(const TSettings& settings, std::size_t number) {
+std::string RowStart(const AppSettings& settings, std::size_t number) {
   if (number % 2 == 1) return "<TR>";
   return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
 }
 
-std::string ResultHeading(const TSettings& settings, const TEvent& event) {
+std::string ResultHeading(const AppSettings& settings, const Event& event) {
   std::string line = "<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH>" +
                      settings.CaptionText(Caption::Pos) + "<TH>" +
                      settings.CaptionText(Caption::Result) + "<TD>" +
@@ -39,9 +39,9 @@ std::string ResultHeading(const TSettings& settings, const TEvent& event) {
 }
 
 // The handicap, strokes and round cells; a round that is gone leaves its ID as plain text.
-std::string RoundCells(const TWebContext& context, const ResultFields& line) {
+std::string RoundCells(const WebContext& context, const ResultFields& line) {
   const std::string& roundID = line.RoundID;
-  const TRound* round = context.Database.Rounds.FindRecord(roundID);
+  const Round* round = context.Data.Rounds.FindRecord(roundID);
   std::string hcp, strokes, anchor = HtmlEscape(roundID);
   if (round != nullptr) {
     hcp = FixedText(round->Hcp, 1, 2);
@@ -52,8 +52,8 @@ std::string RoundCells(const TWebContext& context, const ResultFields& line) {
          anchor + "<TD>" + HtmlEscape(line.Note);
 }
 
-void WriteResultTable(TPage& page, const TEvent& event) {
-  const TWebContext& context = page.Context();
+void WriteResultTable(Page& page, const Event& event) {
+  const WebContext& context = page.Context();
   page.Line("<!-- Table with Event results -->");
   page.Line("<TABLE border=0>");
   page.Line(ResultHeading(context.Settings, event));
@@ -69,14 +69,14 @@ void WriteResultTable(TPage& page, const TEvent& event) {
 }
 
 // The rounds played in the event (their EventID is exactly its ID), in list order.
-std::vector<const TRound*> EventRounds(const TWebContext& context, const std::string& eventID) {
-  std::vector<const TRound*> played;
-  if (const TRoundIndex* index = context.Rounds) {
+std::vector<const Round*> EventRounds(const WebContext& context, const std::string& eventID) {
+  std::vector<const Round*> played;
+  if (const RoundIndex* index = context.Rounds) {
     for (const int position : index->ByEvent(eventID))
       played.push_back(&index->At(position));
     return played;
   }
-  const TRoundList& rounds = context.Database.Rounds;
+  const RoundList& rounds = context.Data.Rounds;
   for (int i = 0; i < rounds.Count(); ++i)
     if (rounds.RecordAt(i).EventID == eventID) played.push_back(&rounds.RecordAt(i));
   return played;
@@ -84,16 +84,15 @@ std::vector<const TRound*> EventRounds(const TWebContext& context, const std::st
 
 // The course rows with every round of the event against its own card, then the eclectic card
 // once some hole was played more than once.
-void WriteEventStatistics(TPage& page, const TEvent& event, const TCourse& course,
-                          TRoundStats& stats) {
-  const TWebContext& context = page.Context();
-  const std::vector<const TRound*> played = EventRounds(context, event.ID);
-  for (const TRound* round : played)
+void WriteEventStatistics(Page& page, const Event& event, const Course& course, RoundStats& stats) {
+  const WebContext& context = page.Context();
+  const std::vector<const Round*> played = EventRounds(context, event.ID);
+  for (const Round* round : played)
     stats.AddRound(*round);
   page.Line("<!-- Table with Statistics for the event -->");
   page.Line("<TABLE border=0>");
   WriteCourseRows(page, course, stats);
-  for (const TRound* round : played) {
+  for (const Round* round : played) {
     WriteScoreRow(page, RoundIDAnchor(context, *round), round->Score, &round->CPar);
     page.EndLine();
   }
@@ -102,14 +101,14 @@ void WriteEventStatistics(TPage& page, const TEvent& event, const TCourse& cours
   page.Line("<BR>");
 }
 
-void WriteCourseBlock(TPage& page, const TEvent& event, const TCourse& course) {
-  const TWebContext& context = page.Context();
-  const TSettings& settings = context.Settings;
-  const std::string name = HtmlEscape(event.Event);
+void WriteCourseBlock(Page& page, const Event& event, const Course& course) {
+  const WebContext& context = page.Context();
+  const AppSettings& settings = context.Settings;
+  const std::string name = HtmlEscape(event.Name);
   page.Line("<BR>");
   page.Line("<H3>" + settings.CaptionText(Caption::CourseStats) + " " + name + " / " +
             CourseAnchor(context, course) + "</H3>");
-  TRoundStats stats;
+  RoundStats stats;
   WriteEventStatistics(page, event, course, stats);
   page.Line("<H4>" + settings.CaptionText(Caption::ParStats) + " " + name + "</H4>");
   WriteLegendTable(page, stats);
@@ -120,26 +119,26 @@ void WriteCourseBlock(TPage& page, const TEvent& event, const TCourse& course) {
 
 }  // namespace
 
-void WriteEventPage(TPage& page, std::string_view eventID) {
-  const TWebContext& context = page.Context();
-  const TEvent* event = context.Database.Events.FindRecord(eventID);
+void WriteEventPage(Page& page, std::string_view eventID) {
+  const WebContext& context = page.Context();
+  const Event* event = context.Data.Events.FindRecord(eventID);
   if (event != nullptr) {
-    const TCourse* course = context.Database.Courses.FindRecord(event->CourseID);
-    ShowStatus(event->Event);
-    page.WritePicture(event->ID, event->Event);
+    const Course* course = context.Data.Courses.FindRecord(event->CourseID);
+    ShowStatus(event->Name);
+    page.WritePicture(event->ID, event->Name);
     page.Line("<H3>" + context.Settings.CaptionText(Caption::EventResults) + " " +
-              HtmlEscape(event->Event) + " / " + ShortDateText(event->Date) + "</H3>");
+              HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
     WriteResultTable(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);
   }
   page.WriteLinksBar();
 }
 
-std::string TourLinksForEvent(const TWebContext& context, std::string_view eventID) {
-  const TTourList& tours = context.Database.Tours;
+std::string TourLinksForEvent(const WebContext& context, std::string_view eventID) {
+  const TourList& tours = context.Data.Tours;
   std::string links;
   for (int i = 0; i < tours.Count(); ++i) {
-    const TTour& tour = tours.RecordAt(i);
+    const Tour& tour = tours.RecordAt(i);
     if (!tour.HasEvent(eventID)) continue;
     if (!links.empty()) links += " | ";
     links += TourAnchor(context, tour);

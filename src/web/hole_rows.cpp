@@ -19,7 +19,7 @@ constexpr int kDefaultPar = 4;
 constexpr int kMinLegendClass = -2;
 constexpr int kMaxLegendClass = 3;
 
-void RowStart(TPage& page, std::string_view label, const std::string& color, bool nowrap) {
+void RowStart(Page& page, std::string_view label, const std::string& color, bool nowrap) {
   page.Text("<TR align=center bgcolor=\"" + color + (nowrap ? "\" nowrap" : "\"") +
             "><TD align=left>");
   page.Text(label);
@@ -34,31 +34,31 @@ void ForEachHole(HoleCell hole, AfterNine afterNine) {
   }
 }
 
-// The total as TResult::Total gives it, without touching the row's stored total.
-int TotalOf(const TResult& row) {
-  TResult copy = row;
+// The total as Result::Total gives it, without touching the row's stored total.
+int TotalOf(const Result& row) {
+  Result copy = row;
   return copy.Total();
 }
 
-int ParOf(const TResult* par, int hole) {
+int ParOf(const Result* par, int hole) {
   return par != nullptr ? par->Hole(hole) : kDefaultPar;
 }
 
-int ParSum(const TResult* par, int from, int to) {
+int ParSum(const Result* par, int from, int to) {
   int sum = 0;
   for (int h = from; h <= to; ++h)
     sum += ParOf(par, h);
   return sum;
 }
 
-std::string ScoreCell(const TSettings& settings, int score, int par) {
+std::string ScoreCell(const AppSettings& settings, int score, int par) {
   if (score == 0) return "<TD>-";
   const int d = score - par;
   const std::string tag = d == 0 ? "<TH>" : "<TH bgcolor=\"" + settings.ScoreColor(d) + "\">";
   return tag + std::to_string(score);
 }
 
-std::string SumCell(const TSettings& settings, int sum, int parSum) {
+std::string SumCell(const AppSettings& settings, int sum, int parSum) {
   if (sum == 0) return "<TD>-";
   return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
          settings.TotColor(sum - parSum) + "\">" + std::to_string(sum) + "</FONT>";
@@ -68,7 +68,7 @@ std::string ValueSumCell(int sum) {
   return sum == 0 ? "<TD>" : "<TH>" + std::to_string(sum);
 }
 
-int MarkCount(const TResult& values, int from, int to) {
+int MarkCount(const Result& values, int from, int to) {
   int count = 0;
   for (int h = from; h <= to; ++h)
     if (values.Hole(h) > 0) ++count;
@@ -79,17 +79,17 @@ std::string MarkSumCell(int count) {
   return count >= 1 ? "<TD>" + std::to_string(count) : "<TD>";
 }
 
-std::string LegendCell(const TPage& page, const TRoundStats& stats, int d) {
+std::string LegendCell(const Page& page, const RoundStats& stats, int d) {
   return "<TD align=left bgcolor=\"" + page.Settings().ScoreColor(d) + "\"><SMALL>" +
          LegendName(d) + ":&nbsp;" + std::to_string(stats.AllHoles.BucketOf(d)) + "</SMALL>";
 }
 
-void WriteScorecardHeading(TPage& page, const TRound& round) {
-  const TWebContext& context = page.Context();
-  const TEvent* event =
-      round.EventID.empty() ? nullptr : context.Database.Events.FindRecord(round.EventID);
+void WriteScorecardHeading(Page& page, const Round& round) {
+  const WebContext& context = page.Context();
+  const Event* event =
+      round.EventID.empty() ? nullptr : context.Data.Events.FindRecord(round.EventID);
   page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH colspan=4>" +
-            PlayerAnchor(context, round.PlayerOf(context.Database.Players)) +
+            PlayerAnchor(context, round.PlayerOf(context.Data.Players)) +
             "<TH align=left colspan=6>" + round.DateText() + "<TD align=center>" +
             FixedText(round.Hcp, 1, 2) + "<TD colspan=6>" + PlayerCourseAnchor(context, round) +
             "<TD colspan=5>" + (event != nullptr ? EventAnchor(context, event) : "") +
@@ -97,7 +97,7 @@ void WriteScorecardHeading(TPage& page, const TRound& round) {
 }
 
 // The six rows that always appear, each closed by the legend cell of one score class.
-void WriteScorecardRows(TPage& page, const TRound& round, const TRoundStats& stats) {
+void WriteScorecardRows(Page& page, const Round& round, const RoundStats& stats) {
   int d = kMinLegendClass;
   const auto legend = [&] { page.Line(LegendCell(page, stats, d++)); };
   WriteHoleRow(page, page.CaptionText(Caption::Hole), page.ColorText(ColorKey::Green));
@@ -115,7 +115,7 @@ void WriteScorecardRows(TPage& page, const TRound& round, const TRoundStats& sta
 }
 
 // Putts, greens and fairways appear only when something was entered for them.
-void WriteScorecardExtras(TPage& page, const TRound& round) {
+void WriteScorecardExtras(Page& page, const Round& round) {
   const std::string& back = page.ColorText(ColorKey::Back);
   if (TotalOf(round.Putts) > 0) {
     WriteValueRow(page, page.CaptionText(Caption::Putts), round.Putts, back);
@@ -140,8 +140,8 @@ const char* LegendName(int scoreClass) {
   return kNames[static_cast<std::size_t>(scoreClass - kMinLegendClass)];
 }
 
-void WriteScoreRow(TPage& page, std::string_view label, const TResult& scores, const TResult* par) {
-  const TSettings& settings = page.Settings();
+void WriteScoreRow(Page& page, std::string_view label, const Result& scores, const Result* par) {
+  const AppSettings& settings = page.Settings();
   RowStart(page, label, settings.Color(ColorKey::Score0), true);
   const auto sum = [&](int value, int from, int to) {
     page.Text(SumCell(settings, value, ParSum(par, from, to)));
@@ -152,7 +152,7 @@ void WriteScoreRow(TPage& page, std::string_view label, const TResult& scores, c
   sum(scores.TotalIfComplete(), 1, kHoles);
 }
 
-void WritePointsRow(TPage& page, std::string_view label, const TRound& round,
+void WritePointsRow(Page& page, std::string_view label, const Round& round,
                     const std::string& color) {
   RowStart(page, label, color, true);
   ForEachHole([&](int h) { page.Text("<TD>" + std::to_string(round.Points(h))); },
@@ -161,7 +161,7 @@ void WritePointsRow(TPage& page, std::string_view label, const TRound& round,
   page.Text("<TH>" + std::to_string(round.PointsTotal()));
 }
 
-void WriteValueRow(TPage& page, std::string_view label, const TResult& values,
+void WriteValueRow(Page& page, std::string_view label, const Result& values,
                    const std::string& color) {
   const std::string filler = label == "Length" ? "---" : "";
   RowStart(page, label, color, false);
@@ -175,7 +175,7 @@ void WriteValueRow(TPage& page, std::string_view label, const TResult& values,
   page.Text(ValueSumCell(TotalOf(values)));
 }
 
-void WriteMarkRow(TPage& page, std::string_view label, const TResult& values,
+void WriteMarkRow(Page& page, std::string_view label, const Result& values,
                   const std::string& color, std::string_view mark) {
   RowStart(page, label, color, false);
   ForEachHole(
@@ -188,8 +188,8 @@ void WriteMarkRow(TPage& page, std::string_view label, const TResult& values,
   page.Text(MarkSumCell(MarkCount(values, 1, kHoles)));
 }
 
-void WriteRankRow(TPage& page, std::string_view label,
-                  const std::array<std::int16_t, kHoles>& ranks, const std::string& color) {
+void WriteRankRow(Page& page, std::string_view label, const std::array<std::int16_t, kHoles>& ranks,
+                  const std::string& color) {
   // The label is compared as passed: a renamed caption loses the heading cells and the filler.
   const std::string tag = label == "Hole" ? "<TH>" : "<TD>";
   const std::string filler = label == "Length" ? "---" : "";
@@ -204,7 +204,7 @@ void WriteRankRow(TPage& page, std::string_view label,
   page.Text(tag + tag);
 }
 
-void WriteAverageRow(TPage& page, std::string_view label, const TRoundStats& stats,
+void WriteAverageRow(Page& page, std::string_view label, const RoundStats& stats,
                      const std::string& color) {
   RowStart(page, label, color, false);
   ForEachHole(
@@ -216,14 +216,14 @@ void WriteAverageRow(TPage& page, std::string_view label, const TRoundStats& sta
       [&] { page.Text("<TD>"); });
 }
 
-void WriteHoleRow(TPage& page, std::string_view label, const std::string& color) {
+void WriteHoleRow(Page& page, std::string_view label, const std::string& color) {
   RowStart(page, label, color, false);
   ForEachHole([&](int h) { page.Text("<TD>" + std::to_string(h)); }, [&] { page.Text("<TD>Out"); });
   page.Text("<TD>In<TD>Total");
 }
 
-void WriteCourseRows(TPage& page, const TCourse& course, TRoundStats& stats) {
-  const TSettings& settings = page.Settings();
+void WriteCourseRows(Page& page, const Course& course, RoundStats& stats) {
+  const AppSettings& settings = page.Settings();
   const std::string& green = settings.Color(ColorKey::Green);
   stats.RankHoles(course.Par);
   const int played = stats.MaxHolePlayed();
@@ -247,7 +247,7 @@ void WriteCourseRows(TPage& page, const TCourse& course, TRoundStats& stats) {
   }
 }
 
-void WriteDistributionRows(TPage& page, const TRoundStats& stats) {
+void WriteDistributionRows(Page& page, const RoundStats& stats) {
   for (int d = kMinLegendClass; d <= kMaxLegendClass; ++d) {
     RowStart(page, LegendName(d), page.Settings().ScoreColor(d), false);
     ForEachHole(
@@ -259,8 +259,8 @@ void WriteDistributionRows(TPage& page, const TRoundStats& stats) {
   }
 }
 
-void WriteScorecard(TPage& page, const TRound& round) {
-  TRoundStats stats;
+void WriteScorecard(Page& page, const Round& round) {
+  RoundStats stats;
   stats.AddRound(round);
   ShowStatus(round.DateText());
   page.Line("<!-- Table with ScoreCard -->");

@@ -12,19 +12,19 @@
 namespace cardwise {
 namespace {
 
-std::string RowStart(const TSettings& settings, int number) {
+std::string RowStart(const AppSettings& settings, int number) {
   if (number % 2 == 1) return "<TR>";
   return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
 }
 
-std::string ListHeading(const TSettings& settings, std::initializer_list<Caption> columns) {
+std::string ListHeading(const AppSettings& settings, std::initializer_list<Caption> columns) {
   std::string line = "<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\">";
   for (Caption column : columns)
     line += "<TD>" + settings.CaptionText(column);
   return line;
 }
 
-void OpenList(TPage& page, Caption title, const char* comment) {
+void OpenList(Page& page, Caption title, const char* comment) {
   page.Line("<H3>" + page.Context().Settings.CaptionText(title) + "</H3>");
   page.Line(comment);
   page.Line("<TABLE>");
@@ -37,7 +37,7 @@ std::string LinkCell(std::string_view prefix, std::string_view address) {
 }
 
 // The phone and e-mail cells only when the players' contact details are published.
-std::string PlayerRow(const TWebContext& context, const TPlayer& player) {
+std::string PlayerRow(const WebContext& context, const Player& player) {
   std::string row =
       "<TD>" + PlayerAnchor(context, &player) + "<TD align=center>" + FixedText(player.Hcp, 1, 2);
   if (context.Settings.PublishContacts)
@@ -45,7 +45,7 @@ std::string PlayerRow(const TWebContext& context, const TPlayer& player) {
   return row + LinkCell("", player.URL);
 }
 
-std::string PlayerListHeading(const TSettings& settings) {
+std::string PlayerListHeading(const AppSettings& settings) {
   if (!settings.PublishContacts)
     return ListHeading(settings, {Caption::Player, Caption::Hcp, Caption::URL});
   return ListHeading(settings,
@@ -54,14 +54,14 @@ std::string PlayerListHeading(const TSettings& settings) {
 
 // Numbers on pages always use "." whatever the user's locale, so the record's own rating text
 // (written with the user's separator) is not used here.
-std::string RatingText(const TCourse& course) {
+std::string RatingText(const Course& course) {
   std::string text;
   if (course.CR > 0) text = "CR=" + FixedText(course.CR, 1, 2);
   if (course.Slope > 0) text += " Slope=" + FixedText(course.Slope, 0, 1);
   return text;
 }
 
-std::string CourseRow(const TWebContext& context, TCourse& course) {
+std::string CourseRow(const WebContext& context, Course& course) {
   // Courses keep no e-mail address, but the column keeps its (empty) link.
   return "<TD>" + CourseAnchor(context, course) + "<TD align=center><B>" +
          std::to_string(course.Par.Total()) + "</B><TD align=center>" +
@@ -69,15 +69,15 @@ std::string CourseRow(const TWebContext& context, TCourse& course) {
          RatingText(course) + "</SMALL>" + LinkCell("mailto:", "") + LinkCell("", course.URL);
 }
 
-std::string EventRow(const TWebContext& context, const TEvent& event) {
+std::string EventRow(const WebContext& context, const Event& event) {
   std::string row = "<TD>" + EventAnchor(context, &event) + "<TD>" + ShortDateText(event.Date);
-  if (const TCourse* course = context.Database.Courses.FindRecord(event.CourseID))
+  if (const Course* course = context.Data.Courses.FindRecord(event.CourseID))
     row += "<TD>" + CourseAnchor(context, *course);
   return row;
 }
 
 // The rows of the scoring tables: centred, every second one on the sum colour.
-std::string CenteredRowStart(const TSettings& settings, int number) {
+std::string CenteredRowStart(const AppSettings& settings, int number) {
   if (number % 2 == 1) return "<TR align=center>";
   return "<TR align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
 }
@@ -86,7 +86,7 @@ std::string PtsText(int place, int nevent, int ntour) {
   return FixedText(PtsP(place, nevent, ntour, 1), 1, 2);
 }
 
-std::string PtsPRow(const TSettings& settings, int place, int ntour) {
+std::string PtsPRow(const AppSettings& settings, int place, int ntour) {
   std::string row = CenteredRowStart(settings, place) + "<TH>" + std::to_string(place);
   // A field smaller than the place cannot give it: those cells stay empty.
   for (int nevent = 4; nevent <= ntour; ++nevent)
@@ -94,7 +94,7 @@ std::string PtsPRow(const TSettings& settings, int place, int ntour) {
   return row;
 }
 
-std::string HandicapRow(const TWebContext& context, const THandicapRow& row) {
+std::string HandicapRowCells(const WebContext& context, const HandicapRow& row) {
   return "<TD>" + PlayerAnchorOrID(context, row.PlayerID) + "<TD align=center>" +
          IndexText(row.Index) + "<TD align=center>" + std::to_string(row.RoundsCounted) + "<TD>" +
          (row.LatestRound > 0 ? ShortDateText(row.LatestRound) : "");
@@ -102,26 +102,26 @@ std::string HandicapRow(const TWebContext& context, const THandicapRow& row) {
 
 }  // namespace
 
-void WriteTourList(TPage& page) {
-  const TWebContext& context = page.Context();
-  const TTourList& tours = context.Database.Tours;
+void WriteTourList(Page& page) {
+  const WebContext& context = page.Context();
+  const TourList& tours = context.Data.Tours;
   OpenList(page, Caption::TourIndex, "<!-- List with Tours -->");
   for (int i = 0; i < tours.Count(); ++i) {
-    const TTour& tour = tours.RecordAt(i);
-    ShowStatus(tour.Tour);
+    const Tour& tour = tours.RecordAt(i);
+    ShowStatus(tour.Name);
     page.Line(RowStart(context.Settings, i + 1) + "<TD>" + TourAnchor(context, tour));
   }
   page.Line("</TABLE>");
 }
 
-void WritePlayerList(TPage& page) {
-  const TWebContext& context = page.Context();
-  const TPlayerList& players = context.Database.Players;
+void WritePlayerList(Page& page) {
+  const WebContext& context = page.Context();
+  const PlayerList& players = context.Data.Players;
   OpenList(page, Caption::PlayerIndex, "<!-- List with Players -->");
   page.Line(PlayerListHeading(context.Settings));
   for (int i = 0; i < players.Count(); ++i) {
-    const TPlayer& player = players.RecordAt(i);
-    ShowStatus(player.Player);
+    const Player& player = players.RecordAt(i);
+    ShowStatus(player.Name);
     page.Line(RowStart(context.Settings, i + 1) + PlayerRow(context, player));
   }
   page.Line("</TABLE>");
@@ -129,45 +129,45 @@ void WritePlayerList(TPage& page) {
     page.Line("<P><A href=\"" + HandicapListPage().Name + "\">" + kHandicapPageTitle + "</A>");
 }
 
-void WriteEventList(TPage& page) {
-  const TWebContext& context = page.Context();
-  const TEventList& events = context.Database.Events;
+void WriteEventList(Page& page) {
+  const WebContext& context = page.Context();
+  const EventList& events = context.Data.Events;
   OpenList(page, Caption::EventIndex, "<!-- List with Events -->");
   page.Line(ListHeading(context.Settings, {Caption::Event, Caption::Date, Caption::Course}));
   for (int i = 0; i < events.Count(); ++i) {
-    const TEvent& event = events.RecordAt(i);
-    ShowStatus(event.Event);
+    const Event& event = events.RecordAt(i);
+    ShowStatus(event.Name);
     page.Line(RowStart(context.Settings, i + 1) + EventRow(context, event));
   }
   page.Line("</TABLE>");
 }
 
-void WriteCourseList(TPage& page) {
-  const TWebContext& context = page.Context();
-  TCourseList& courses = context.Database.Courses;
+void WriteCourseList(Page& page) {
+  const WebContext& context = page.Context();
+  CourseList& courses = context.Data.Courses;
   OpenList(page, Caption::CourseIndex, "<!-- List with Courses -->");
   page.Line(
       ListHeading(context.Settings, {Caption::Course, Caption::Par, Caption::Length, Caption::Phone,
                                      Caption::CourseRating, Caption::Email, Caption::URL}));
   for (int i = 0; i < courses.Count(); ++i) {
-    TCourse& course = courses.RecordAt(i);
-    ShowStatus(course.Course);
+    Course& course = courses.RecordAt(i);
+    ShowStatus(course.Name);
     page.Line(RowStart(context.Settings, i + 1) + CourseRow(context, course));
   }
   page.Line("</TABLE>");
 }
 
-void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
-  const TWebContext& context = page.Context();
-  const TSettings& settings = context.Settings;
+void WriteHandicapList(Page& page, const std::vector<HandicapRow>& rows) {
+  const WebContext& context = page.Context();
+  const AppSettings& settings = context.Settings;
   page.Line(std::string("<H3>") + kHandicapPageTitle + "</H3>");
   page.Line("<!-- List with handicap indexes -->");
   page.Line("<TABLE>");
   page.Line(ListHeading(settings, {Caption::Player, Caption::Hcp}) + "<TD>Rounds<TD>" +
             settings.CaptionText(Caption::Date));
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    ShowStatus(rows[i].Player);
-    page.Line(RowStart(settings, static_cast<int>(i) + 1) + HandicapRow(context, rows[i]));
+    ShowStatus(rows[i].PlayerName);
+    page.Line(RowStart(settings, static_cast<int>(i) + 1) + HandicapRowCells(context, rows[i]));
   }
   page.Line("</TABLE>");
   page.Line(
@@ -176,7 +176,7 @@ void WriteHandicapList(TPage& page, const std::vector<THandicapRow>& rows) {
       ShortDateText(context.Today) + ".</SMALL>");
 }
 
-std::string RootPageText(const TSettings& settings) {
+std::string RootPageText(const AppSettings& settings) {
   const PageLocation list = IndexPage(settings, 'p');
   const std::string target = list.Dir + "/" + list.Name;  // from the root
   const std::string& title = settings.CaptionText(Caption::PlayerIndex);
@@ -186,8 +186,8 @@ std::string RootPageText(const TSettings& settings) {
                      title + "</A>\n</BODY>\n</HTML>\n");
 }
 
-void WritePtsPTable(TPage& page, int ntour) {
-  const TSettings& settings = page.Context().Settings;
+void WritePtsPTable(Page& page, int ntour) {
+  const AppSettings& settings = page.Context().Settings;
   const std::string n = std::to_string(ntour);
   page.Line("<H3>Tour Scoring System: Pts(pla, nevent, ntour)</H3>");
   page.Line(
@@ -216,8 +216,8 @@ void WritePtsPTable(TPage& page, int ntour) {
       "<P>Link to <A href=\"../index/help.htm#ptsp\">More info about the Pts(p) function</A>");
 }
 
-void WriteF1Table(TPage& page, int ntour) {
-  const TSettings& settings = page.Context().Settings;
+void WriteF1Table(Page& page, int ntour) {
+  const AppSettings& settings = page.Context().Settings;
   page.Line("<H3>Tour Scoring System: F1(pla)</H3>");
   page.Line(
       "<P>If you use the F1(p) scoring system this table answers how many points you recieve");

@@ -7,11 +7,11 @@
 //   page the walk would write several times (a player's year under AllPlayers, rounds whose
 //   IDs differ in letter case, short names that collide) is written once, with the bytes of
 //   its last write.
-// - The page bodies find their rounds through a TRoundIndex built once per run instead of
+// - The page bodies find their rounds through a RoundIndex built once per run instead of
 //   reading the whole list for every page.
 // - An event's results and a tour's standings, computations that read every round of the list
 //   they are given, are given a list of copies of the rounds they need.
-// - Pages are rendered on this thread and written on another (TWriteQueue); the run waits for
+// - Pages are rendered on this thread and written on another (WriteQueue); the run waits for
 //   the writes where a later step looks at the files (year links, year folders).
 
 #include "web/make_pages.h"
@@ -56,23 +56,23 @@ struct HeaderChoice {
   bool Safe = true;
 };
 
-HeaderChoice StdHeaderChoice(const TSettings& settings) {
+HeaderChoice StdHeaderChoice(const AppSettings& settings) {
   return {StdHeaderPath(settings), IsSafeTemplateName(settings.StdHeader)};
 }
 
 // A tour's pages use its own header when it names one.
-HeaderChoice TourHeader(const TSettings& settings, const TTour& tour) {
+HeaderChoice TourHeader(const AppSettings& settings, const Tour& tour) {
   if (tour.Header.empty()) return StdHeaderChoice(settings);
   return {TemplatePath(settings, tour.Header), IsSafeTemplateName(tour.Header)};
 }
 
 // The template name HeaderFor takes its path from, for the safety check only.
-std::string HeaderNameFor(const TWebContext& context, std::string_view eventID) {
-  const TEvent* event = context.Database.Events.FindRecord(eventID);
+std::string HeaderNameFor(const WebContext& context, std::string_view eventID) {
+  const Event* event = context.Data.Events.FindRecord(eventID);
   if (event != nullptr && !event->Header.empty()) return event->Header;
   int index = -1;
-  if (context.Database.Tours.FindTourOfEvent(eventID, index)) {
-    const std::string& header = context.Database.Tours.RecordAt(index).Header;
+  if (context.Data.Tours.FindTourOfEvent(eventID, index)) {
+    const std::string& header = context.Data.Tours.RecordAt(index).Header;
     if (!header.empty()) return header;
   }
   return context.Settings.StdHeader;
@@ -94,15 +94,15 @@ std::string YearText(DateTime date) {
 // Opens, fills and closes pages, and keeps the account of the run.
 class SiteWriter {
  public:
-  SiteWriter(const TWebContext& context, MakePagesReport& report)
+  SiteWriter(const WebContext& context, MakePagesReport& report)
       : context_(context),
         settings_(context.Settings),
         report_(report),
         footer_(StdFooterPath(context.Settings)),
         footerSafe_(IsSafeTemplateName(context.Settings.StdFooter)) {}
 
-  const TWebContext& Context() const { return context_; }
-  const TSettings& Settings() const { return settings_; }
+  const WebContext& Context() const { return context_; }
+  const AppSettings& Settings() const { return settings_; }
 
   // The page's path when it may be written; otherwise the page is reported and nullopt.
   std::optional<std::string> Admit(const PageLocation& location, bool headerSafe) {
@@ -133,7 +133,7 @@ class SiteWriter {
 
   // The same with the page reading another context (a part of the round list).
   template <typename Body>
-  void WriteIn(const TWebContext& context, const std::string& path, const PageFrame& frame,
+  void WriteIn(const WebContext& context, const std::string& path, const PageFrame& frame,
                Body&& body) {
     Plan(path);
     page_.Open(context, path, frame.Header, frame.Keywords, frame.Robots, frame.Title,
@@ -147,7 +147,7 @@ class SiteWriter {
 
   // Waits until the pages rendered so far are on disk, for what looks at the files.
   void Flush() {
-    for (const TPageWritten& page : queue_.Drain()) {
+    for (const PageWritten& page : queue_.Drain()) {
       if (!page.Outcome)
         Report(page.Path, page.Outcome.message());
       else if (written_.insert(page.Path).second)
@@ -166,13 +166,13 @@ class SiteWriter {
     if (reported_.insert(path).second) report_.Skipped.push_back(message);
   }
 
-  const TWebContext& context_;
-  const TSettings& settings_;
+  const WebContext& context_;
+  const AppSettings& settings_;
   MakePagesReport& report_;
   const std::string footer_;
   const bool footerSafe_;
-  TPage page_;
-  TWriteQueue queue_;
+  Page page_;
+  WriteQueue queue_;
   std::unordered_set<std::string> made_, kept_, written_, reported_;
 };
 
@@ -183,7 +183,7 @@ class RoundPages {
       : writer_(writer),
         context_(writer.Context()),
         settings_(writer.Settings()),
-        rounds_(context_.Database.Rounds) {}
+        rounds_(context_.Data.Rounds) {}
 
   void Make() {
     rounds_.ClearUsed();
@@ -201,14 +201,14 @@ class RoundPages {
   };
 
   void PlanRound(int i) {
-    TRound& round = rounds_.RecordAt(i);
+    Round& round = rounds_.RecordAt(i);
     PlanScorecard(round, i);
     if (!round.Used && !round.CourseID.empty() && !round.PlayerID.empty())
       PlanPlayerCourse(round, i);
-    if (context_.Database.Players.FindRecord(round.PlayerID) != nullptr) PlanPlayerYear(round, i);
+    if (context_.Data.Players.FindRecord(round.PlayerID) != nullptr) PlanPlayerYear(round, i);
   }
 
-  void PlanScorecard(const TRound& round, int i) {
+  void PlanScorecard(const Round& round, int i) {
     const HeaderChoice& header = EventHeader(round.EventID);
     const auto path = writer_.Admit(RoundPage(settings_, round), header.Safe);
     if (path && !writer_.Keeps(*path, settings_.AllRounds)) Put(*path, {Kind::Scorecard, i});
@@ -216,18 +216,18 @@ class RoundPages {
 
   // Always rewritten. The page covers every round of the player on the course in that year:
   // they are marked now, as writing the page marks them, so the walk passes them over.
-  void PlanPlayerCourse(const TRound& round, int i) {
+  void PlanPlayerCourse(const Round& round, int i) {
     const auto path = writer_.Admit(PlayerCourseYearPage(settings_, round), StdHeader().Safe);
     if (!path) return;
     Put(*path, {Kind::PlayerCourse, i});
     const auto covered = PlayerCourseRounds(context_, UpperCase(round.PlayerID),
                                             UpperCase(round.CourseID), round.Date);
     if (!covered) return;
-    for (TRound* shown : *covered)
+    for (Round* shown : *covered)
       shown->Used = true;
   }
 
-  void PlanPlayerYear(const TRound& round, int i) {
+  void PlanPlayerYear(const Round& round, int i) {
     const PageLocation location =
         PlayerYearPage(settings_, UpperCase(round.PlayerID), DecodeDate(round.Date).year);
     const auto path = writer_.Admit(location, StdHeader().Safe);
@@ -245,13 +245,13 @@ class RoundPages {
   }
 
   void Render(const std::string& path, const Job& job) {
-    const TRound& round = rounds_.RecordAt(job.Round);
+    const Round& round = rounds_.RecordAt(job.Round);
     switch (job.PageKind) {
       case Kind::Scorecard:
         writer_.Write(path,
                       {EventHeader(round.EventID).Path, round.Summary(), settings_.RobotRounds,
-                       round.DateText() + " / " + round.Player, true},
-                      [&](TPage& page) { WriteScorecard(page, round); });
+                       round.DateText() + " / " + round.PlayerName, true},
+                      [&](Page& page) { WriteScorecard(page, round); });
         break;
       case Kind::PlayerCourse:
         RenderPlayerCourse(path, round);
@@ -262,22 +262,22 @@ class RoundPages {
     }
   }
 
-  void RenderPlayerCourse(const std::string& path, const TRound& round) {
+  void RenderPlayerCourse(const std::string& path, const Round& round) {
     const std::string year = YearText(round.Date);
-    writer_.Write(path,
-                  {StdHeader().Path, round.Player + "," + round.Course + "," + year,
-                   settings_.RobotRounds, round.Player + "/" + round.Course + "/" + year, true},
-                  [&](TPage& page) {
-                    WritePlayerCourse(page, UpperCase(round.PlayerID), UpperCase(round.CourseID),
-                                      round.Date);
-                  });
+    writer_.Write(
+        path,
+        {StdHeader().Path, round.PlayerName + "," + round.CourseName + "," + year,
+         settings_.RobotRounds, round.PlayerName + "/" + round.CourseName + "/" + year, true},
+        [&](Page& page) {
+          WritePlayerCourse(page, UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
+        });
   }
 
-  void RenderPlayerYear(const std::string& path, const TRound& round) {
-    const TPlayer* player = context_.Database.Players.FindRecord(round.PlayerID);
+  void RenderPlayerYear(const std::string& path, const Round& round) {
+    const Player* player = context_.Data.Players.FindRecord(round.PlayerID);
     writer_.Write(
-        path, {StdHeader().Path, player->Player, settings_.RobotIndex, player->Player, true},
-        [&](TPage& page) { WritePlayerYear(page, UpperCase(round.PlayerID), round.Date); });
+        path, {StdHeader().Path, player->Name, settings_.RobotIndex, player->Name, true},
+        [&](Page& page) { WritePlayerYear(page, UpperCase(round.PlayerID), round.Date); });
   }
 
   // HeaderFor asks every tour; rounds of one event share the answer.
@@ -295,9 +295,9 @@ class RoundPages {
   }
 
   SiteWriter& writer_;
-  const TWebContext& context_;
-  const TSettings& settings_;
-  TRoundList& rounds_;
+  const WebContext& context_;
+  const AppSettings& settings_;
+  RoundList& rounds_;
   std::vector<std::pair<std::string, Job>> jobs_;
   std::unordered_map<std::string, std::size_t> slots_;
   std::unordered_map<std::string, HeaderChoice> headers_;
@@ -305,43 +305,43 @@ class RoundPages {
 };
 
 void MakeCoursePages(SiteWriter& writer) {
-  const TSettings& settings = writer.Settings();
-  TCourseList& courses = writer.Context().Database.Courses;
+  const AppSettings& settings = writer.Settings();
+  CourseList& courses = writer.Context().Data.Courses;
   courses.ClearUsed();
   for (int i = 0; i < courses.Count(); ++i) {
-    const TCourse& course = courses.RecordAt(i);
+    const Course& course = courses.RecordAt(i);
     const auto path = writer.Admit(CoursePage(settings, course.ID), StdHeaderChoice(settings).Safe);
     if (!path) continue;
-    writer.Write(
-        *path, {StdHeaderPath(settings), course.Course, settings.RobotIndex, course.Course, false},
-        [&](TPage& page) { WriteCoursePage(page, UpperCase(course.ID), 0); });
+    writer.Write(*path,
+                 {StdHeaderPath(settings), course.Name, settings.RobotIndex, course.Name, false},
+                 [&](Page& page) { WriteCoursePage(page, UpperCase(course.ID), 0); });
   }
 }
 
 void MakeEventPages(SiteWriter& writer) {
-  const TWebContext& context = writer.Context();
-  const TSettings& settings = context.Settings;
-  TEventList& events = context.Database.Events;
+  const WebContext& context = writer.Context();
+  const AppSettings& settings = context.Settings;
+  EventList& events = context.Data.Events;
   for (int i = 0; i < events.Count(); ++i) {
-    TEvent& event = events.RecordAt(i);
+    Event& event = events.RecordAt(i);
     if (!event.Make) continue;
     const bool safe = IsSafeTemplateName(HeaderNameFor(context, event.ID));
     const auto path = writer.Admit(EventPage(settings, event), safe);
     if (path && writer.Keeps(*path, settings.AllEvents)) continue;
     // The computation reads the whole list it is given for the rounds that count in the event;
     // it is given those rounds only.
-    TRoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
+    RoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
     CalcResults(event, counting);
     if (!path) continue;
-    writer.Write(
-        *path, {HeaderFor(context, event.ID), event.Event, settings.RobotIndex, event.Event, true},
-        [&](TPage& page) { WriteEventPage(page, UpperCase(event.ID)); });
+    writer.Write(*path,
+                 {HeaderFor(context, event.ID), event.Name, settings.RobotIndex, event.Name, true},
+                 [&](Page& page) { WriteEventPage(page, UpperCase(event.ID)); });
   }
 }
 
 // The scoring table a tour's value columns link to, rewritten before each tour page.
-void MakeScoringPage(SiteWriter& writer, const TTour& tour) {
-  const TSettings& settings = writer.Settings();
+void MakeScoringPage(SiteWriter& writer, const Tour& tour) {
+  const AppSettings& settings = writer.Settings();
   const TourPointsTable table = ScoringOf(tour.Type).PointsTable;
   if (table == TourPointsTable::kNone) return;
   const bool ptsp = table == TourPointsTable::kPtsP;
@@ -350,25 +350,24 @@ void MakeScoringPage(SiteWriter& writer, const TTour& tour) {
       writer.Admit(ptsp ? PtsPPage(settings, tour.Ntot) : F1Page(settings), header.Safe);
   if (!path) return;
   const std::string title = ptsp ? "Tour Scoring System: Pts(p)" : "Tour Scoring System: F1(p)";
-  writer.Write(*path, {header.Path, tour.Tour, settings.RobotIndex, title, false},
-               [&](TPage& page) {
-                 if (ptsp)
-                   WritePtsPTable(page, tour.Ntot);
-                 else
-                   WriteF1Table(page, tour.Ntot);
-               });
+  writer.Write(*path, {header.Path, tour.Name, settings.RobotIndex, title, false}, [&](Page& page) {
+    if (ptsp)
+      WritePtsPTable(page, tour.Ntot);
+    else
+      WriteF1Table(page, tour.Ntot);
+  });
 }
 
 // The rounds a tour's standings and page read: those played in its events and those its
 // events' result lines name, as positions in the whole list, ascending.
-std::vector<int> TourRoundPositions(const TWebContext& context, const TTour& tour) {
-  const TRoundIndex& index = *context.Rounds;
+std::vector<int> TourRoundPositions(const WebContext& context, const Tour& tour) {
+  const RoundIndex& index = *context.Rounds;
   std::vector<int> positions =
       index.ByEvents([&tour](std::string_view eventID) { return tour.HasEvent(eventID); });
   for (int k = 1;; ++k) {
     const std::string eventID = tour.EventAt(k);
     if (eventID.empty()) break;
-    const TEvent* event = context.Database.Events.FindRecord(eventID);
+    const Event* event = context.Data.Events.FindRecord(eventID);
     if (event == nullptr) continue;
     for (const std::string& line : event->Results) {
       int position = -1;
@@ -381,17 +380,17 @@ std::vector<int> TourRoundPositions(const TWebContext& context, const TTour& tou
   return positions;
 }
 
-void MakeTourPage(SiteWriter& writer, TTour& tour) {
-  const TWebContext& context = writer.Context();
-  const TSettings& settings = context.Settings;
+void MakeTourPage(SiteWriter& writer, Tour& tour) {
+  const WebContext& context = writer.Context();
+  const AppSettings& settings = context.Settings;
   const PageLocation before = TourPage(settings, tour);
   if (IsSafeLocation(before) && writer.Keeps(PagePath(settings, before), settings.AllTours)) return;
   // The standings and the page read the whole round list they are given and need only the
   // tour's rounds of it: they get a list of those.
-  TRoundList rounds = CopyRounds(*context.Rounds, TourRoundPositions(context, tour));
-  TDatabase database{context.Database.Players, context.Database.Courses, rounds,
-                     context.Database.Events, context.Database.Tours};
-  const TWebContext tourContext{settings, database, context.Today};
+  RoundList rounds = CopyRounds(*context.Rounds, TourRoundPositions(context, tour));
+  Database database{context.Data.Players, context.Data.Courses, rounds, context.Data.Events,
+                    context.Data.Tours};
+  const WebContext tourContext{settings, database, context.Today};
   CalcTour(tour, database);
   // The computation gives a tour without a folder the year of its first round; the page goes
   // where the links of the pages made after it point.
@@ -399,12 +398,12 @@ void MakeTourPage(SiteWriter& writer, TTour& tour) {
   const auto path = writer.Admit(TourPage(settings, tour), header.Safe);
   if (!path) return;
   writer.WriteIn(tourContext, *path,
-                 {header.Path, tour.Tour, settings.RobotIndex, tour.Tour, false},
-                 [&](TPage& page) { WriteTourPage(page, UpperCase(tour.ID)); });
+                 {header.Path, tour.Name, settings.RobotIndex, tour.Name, false},
+                 [&](Page& page) { WriteTourPage(page, UpperCase(tour.ID)); });
 }
 
 void MakeTourPages(SiteWriter& writer) {
-  TTourList& tours = writer.Context().Database.Tours;
+  TourList& tours = writer.Context().Data.Tours;
   for (int i = 0; i < tours.Count(); ++i) {
     MakeScoringPage(writer, tours.RecordAt(i));
     MakeTourPage(writer, tours.RecordAt(i));
@@ -412,24 +411,24 @@ void MakeTourPages(SiteWriter& writer) {
 }
 
 void MakePlayerPages(SiteWriter& writer) {
-  const TSettings& settings = writer.Settings();
-  const TPlayerList& players = writer.Context().Database.Players;
+  const AppSettings& settings = writer.Settings();
+  const PlayerList& players = writer.Context().Data.Players;
   for (int i = 0; i < players.Count(); ++i) {
-    const TPlayer& player = players.RecordAt(i);
+    const Player& player = players.RecordAt(i);
     const auto path = writer.Admit(PlayerPage(settings, player.ID), StdHeaderChoice(settings).Safe);
     if (!path) continue;
-    writer.Write(
-        *path, {StdHeaderPath(settings), player.Player, settings.RobotIndex, player.Player, false},
-        [&](TPage& page) { WritePlayerPage(page, UpperCase(player.ID)); });
+    writer.Write(*path,
+                 {StdHeaderPath(settings), player.Name, settings.RobotIndex, player.Name, false},
+                 [&](Page& page) { WritePlayerPage(page, UpperCase(player.ID)); });
   }
 }
 
 void MakeIndexPages(SiteWriter& writer) {
-  const TSettings& settings = writer.Settings();
+  const AppSettings& settings = writer.Settings();
   const struct {
     char Kind;
     Caption Title;
-    void (*Body)(TPage&);
+    void (*Body)(Page&);
   } lists[] = {{'t', Caption::TourIndex, WriteTourList},
                {'p', Caption::PlayerIndex, WritePlayerList},
                {'e', Caption::EventIndex, WriteEventList},
@@ -446,20 +445,20 @@ void MakeIndexPages(SiteWriter& writer) {
 
 // Made only when the setting is on, so that a site without it stays as it was.
 void MakeHandicapPage(SiteWriter& writer) {
-  const TWebContext& context = writer.Context();
-  const TSettings& settings = context.Settings;
+  const WebContext& context = writer.Context();
+  const AppSettings& settings = context.Settings;
   if (!settings.HandicapPage) return;
   const auto path = writer.Admit(HandicapListPage(), StdHeaderChoice(settings).Safe);
   if (!path) return;
-  const std::vector<THandicapRow> rows = HandicapRows(context.Database, context.Today);
+  const std::vector<HandicapRow> rows = HandicapRows(context.Data, context.Today);
   writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotIndex, kHandicapPageTitle, false},
-               [&](TPage& page) { WriteHandicapList(page, rows); });
+               [&](Page& page) { WriteHandicapList(page, rows); });
 }
 
 // The current year's page, and those of the years before it back to the first gap in the
 // year folders.
 void MakeYearStatsPages(SiteWriter& writer) {
-  const TSettings& settings = writer.Settings();
+  const AppSettings& settings = writer.Settings();
   const std::string root = IncludeTrailingSlash(settings.HtmlRootDir);
   const int current = writer.Context().CurrentYear();
   int first = current;
@@ -470,7 +469,7 @@ void MakeYearStatsPages(SiteWriter& writer) {
     if (!path) continue;
     const std::string title = settings.CaptionText(Caption::Stats) + ": " + std::to_string(year);
     writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotRounds, title, true},
-                 [&](TPage& page) { WriteYearStats(page, year); });
+                 [&](Page& page) { WriteYearStats(page, year); });
   }
 }
 
@@ -490,7 +489,7 @@ Status CopyAsText(const std::string& from, const std::string& to) {
 
 // A new site gets the style sheet its pages link to: the template folder's, else the one
 // shipped with the program.
-void PlaceStyleSheet(const TSettings& settings, MakePagesReport& report) {
+void PlaceStyleSheet(const AppSettings& settings, MakePagesReport& report) {
   const std::string target = PagePath(settings, {"index", kStyleSheet});
   if (FileExists(target)) return;
   std::string source = settings.TemplateDir + kStyleSheet;
@@ -507,7 +506,7 @@ void PlaceStyleSheet(const TSettings& settings, MakePagesReport& report) {
 
 // The front page is rewritten on every run, as the index pages are; a file of that name that
 // the run did not make (the club's own front page, or a tour page in the root) is left alone.
-void MakeRootPage(const TSettings& settings, MakePagesReport& report) {
+void MakeRootPage(const AppSettings& settings, MakePagesReport& report) {
   const std::string path = PagePath(settings, RootPage());
   std::string existing;
   if (FileExists(path) &&
@@ -521,8 +520,8 @@ void MakeRootPage(const TSettings& settings, MakePagesReport& report) {
 
 }  // namespace
 
-void CopyTemplates(const TWebContext& context, MakePagesReport& report) {
-  const TSettings& settings = context.Settings;
+void CopyTemplates(const WebContext& context, MakePagesReport& report) {
+  const AppSettings& settings = context.Settings;
   if (settings.TemplateDir.empty()) return;
   for (const std::string& name : FilesMatching(settings.TemplateDir, "*.htm*")) {
     const std::string source = settings.TemplateDir + name;
@@ -535,13 +534,13 @@ void CopyTemplates(const TWebContext& context, MakePagesReport& report) {
   }
 }
 
-MakePagesReport MakeAllPages(const TWebContext& context) {
+MakePagesReport MakeAllPages(const WebContext& context) {
   MakePagesReport report;
-  const TSettings& settings = context.Settings;
+  const AppSettings& settings = context.Settings;
   // The site counts as new while it has no index folder: the start-up may have made the root.
   const bool newSite = !DirectoryExists(PagePath(settings, {"index", ""}));
-  TRoundIndex index(context.Database.Rounds);
-  TWebContext indexed = context;
+  RoundIndex index(context.Data.Rounds);
+  WebContext indexed = context;
   indexed.Rounds = &index;
   SiteWriter writer(indexed, report);
   MakeCoursePages(writer);

@@ -27,10 +27,10 @@ struct MakePagesReport {
 // Runs on the lists of `context` (computing event results and tour standings into them) as of
 // `context.Today`; its round index is its own. A site without an index folder gets the style
 // sheet "cardwise.css" from the template folder, else the one shipped with the program.
-MakePagesReport MakeAllPages(const TWebContext& context);
+MakePagesReport MakeAllPages(const WebContext& context);
 
 // Copies every template page ("*.htm*") into the site's index folder unless its copy there is
 // not older than the template.
-void CopyTemplates(const TWebContext& context, MakePagesReport& report);
+void CopyTemplates(const WebContext& context, MakePagesReport& report);
 
 }  // namespace cardwise

@@ -8,7 +8,7 @@ namespace cardwise {
 
 namespace {
 
-std::string FooterLine(const TSettings& settings) {
+std::string FooterLine(const AppSettings& settings) {
   const ProcessInfo& process = Process();
   std::string footer = "<BR clear=all><HR><SMALL><I>Produced with <A href=\"" +
                        std::string(kProductHomePage) + "\">" + process.ProductName + "</A> " +
@@ -51,10 +51,10 @@ std::string WithExtension(const std::string& path, std::string_view extension) {
 
 }  // namespace
 
-void TPage::Open(const TWebContext& context, const std::string& path,
-                 const std::string& headerTemplate, std::string_view keywords,
-                 std::string_view robots, std::string_view title, bool inYearFolder) {
-  const TSettings& settings = context.Settings;
+void Page::Open(const WebContext& context, const std::string& path,
+                const std::string& headerTemplate, std::string_view keywords,
+                std::string_view robots, std::string_view title, bool inYearFolder) {
+  const AppSettings& settings = context.Settings;
   const ProcessInfo& process = Process();
   context_ = &context;
   path_ = path;
@@ -78,20 +78,20 @@ void TPage::Open(const TWebContext& context, const std::string& path,
   CopyTemplate(headerTemplate);
 }
 
-void TPage::Line(std::string_view text) {
+void Page::Line(std::string_view text) {
   text_ += text;
   text_ += "\r\n";
 }
 
-void TPage::Text(std::string_view text) {
+void Page::Text(std::string_view text) {
   text_ += text;
 }
 
-void TPage::CopyTemplate(const std::string& path) {
+void Page::CopyTemplate(const std::string& path) {
   if (!path.empty()) text_ += TemplateLines(path);
 }
 
-const std::string& TPage::TemplateLines(const std::string& path) {
+const std::string& Page::TemplateLines(const std::string& path) {
   const auto [found, added] = templates_.try_emplace(path);
   std::string contents;
   if (added && FileExists(path) && ReadWholeFile(path, contents))
@@ -99,17 +99,17 @@ const std::string& TPage::TemplateLines(const std::string& path) {
   return found->second;
 }
 
-std::string TPage::TakeContents() {
+std::string Page::TakeContents() {
   lastSize_ = text_.size();
   return std::move(text_);
 }
 
-Status TPage::Close(const std::string& footerTemplate) {
+Status Page::Close(const std::string& footerTemplate) {
   const Status status = Finish(footerTemplate);
   return status ? WritePageFile(path_, text_) : status;
 }
 
-Status TPage::Finish(const std::string& footerTemplate) {
+Status Page::Finish(const std::string& footerTemplate) {
   if (context_ == nullptr) return Status::Error(path_ + ": page not opened");
   Line(footer_);
   CopyTemplate(footerTemplate);
@@ -147,8 +147,8 @@ std::string AsTextLines(std::string_view contents) {
   return lines;
 }
 
-void TPage::WriteLinksBar() {
-  const TSettings& settings = context_->Settings;
+void Page::WriteLinksBar() {
+  const AppSettings& settings = context_->Settings;
   const std::string index = settings.UseLongFileNames ? "index.html" : "index.htm";
   // Pages outside a year folder reach the statistics of the current year.
   const std::string stats =
@@ -168,7 +168,7 @@ void TPage::WriteLinksBar() {
   Line("</SMALL>");
 }
 
-void TPage::WritePicture(std::string_view /*id*/, std::string_view recordName) {
+void Page::WritePicture(std::string_view /*id*/, std::string_view recordName) {
   // The picture shown is the file found beside the page, so it is named like the page in
   // both name forms.
   std::string picture;

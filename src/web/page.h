@@ -15,12 +15,12 @@
 
 namespace cardwise {
 
-class TPage {
+class Page {
  public:
   // Starts the page at `path` (as PagePath gives it) with the head lines. `headerTemplate` is
   // a full path or empty; a missing template file is left out. An empty robots text is "ALL".
   // `inYearFolder` chooses the statistics link of the links bar.
-  void Open(const TWebContext& context, const std::string& path, const std::string& headerTemplate,
+  void Open(const WebContext& context, const std::string& path, const std::string& headerTemplate,
             std::string_view keywords, std::string_view robots, std::string_view title,
             bool inYearFolder);
 
@@ -44,13 +44,13 @@ class TPage {
   void WritePicture(std::string_view id, std::string_view recordName);
 
   // The settings of the run, and the caption and colour texts the page writers use.
-  const TSettings& Settings() const { return context_->Settings; }
+  const AppSettings& Settings() const { return context_->Settings; }
   const std::string& CaptionText(Caption id) const { return Settings().CaptionText(id); }
   const std::string& ColorText(ColorKey key) const { return Settings().Color(key); }
 
   const std::string& Path() const { return path_; }
   const std::string& Contents() const { return text_; }
-  const TWebContext& Context() const { return *context_; }
+  const WebContext& Context() const { return *context_; }
 
  private:
   // Copies a template file line by line (each line re-ended with CR LF); nothing for an
@@ -59,7 +59,7 @@ class TPage {
   void CopyTemplate(const std::string& path);
   const std::string& TemplateLines(const std::string& path);
 
-  const TWebContext* context_ = nullptr;
+  const WebContext* context_ = nullptr;
   std::string path_;
   std::string footer_;
   std::string text_;

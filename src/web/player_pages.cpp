@@ -18,7 +18,7 @@ namespace {
 // Info rows whose background alternates between Green and Total, starting with Green.
 class AlternatingRows {
  public:
-  explicit AlternatingRows(TPage& page) : page_(page) {}
+  explicit AlternatingRows(Page& page) : page_(page) {}
 
   void Add(Caption caption, std::string_view value) {
     WriteInfoRow(page_, page_.ColorText(green_ ? ColorKey::Green : ColorKey::Total),
@@ -27,17 +27,17 @@ class AlternatingRows {
   }
 
  private:
-  TPage& page_;
+  Page& page_;
   bool green_ = true;
 };
 
 // The opening of a list row: plain on odd rows, on colour Total on even ones.
-std::string ListRowStart(const TPage& page, int n) {
+std::string ListRowStart(const Page& page, int n) {
   if (n % 2 == 1) return "<TR nowrap>";
   return "<TR nowrap bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
 }
 
-void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name) {
+void WritePlayerInfo(Page& page, const Player& player, const std::string& name) {
   page.Line("<H3>" + page.CaptionText(Caption::PlayerInfo) + " " + name + "</H3>");
   page.Line("<!-- Table with player info -->");
   page.Line("<TABLE>");
@@ -58,8 +58,8 @@ void WritePlayerInfo(TPage& page, const TPlayer& player, const std::string& name
 
 // Links to the player's year pages of the last eleven years, for the pages that exist now (the
 // driver writes the year pages first, so this pass's years are linked too).
-void WriteYearLinks(TPage& page, const TPlayer& player) {
-  const TWebContext& context = page.Context();
+void WriteYearLinks(Page& page, const Player& player) {
+  const WebContext& context = page.Context();
   std::string line = "<TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\"><TD><SMALL>" +
                      page.CaptionText(Caption::LinkToPlayerStats) + "</SMALL>";
   const int current = context.CurrentYear();
@@ -79,7 +79,7 @@ void WriteYearLinks(TPage& page, const TPlayer& player) {
 // then, and the closing tag only when a row was.
 class MeritTable {
  public:
-  MeritTable(TPage& page, Caption caption, std::string kind, const std::string& name)
+  MeritTable(Page& page, Caption caption, std::string kind, const std::string& name)
       : page_(page), caption_(caption), kind_(std::move(kind)), name_(name) {}
 
   void Add(const std::string& anchor, std::string_view place) {
@@ -101,7 +101,7 @@ class MeritTable {
                kind_ + "<TH>Pla");
   }
 
-  TPage& page_;
+  Page& page_;
   Caption caption_;
   std::string kind_;
   const std::string& name_;
@@ -109,12 +109,12 @@ class MeritTable {
 };
 
 // The tours in whose first MaxTourMerits standing lines the player stands.
-void WriteTourMerits(TPage& page, std::string_view playerID, const std::string& name) {
-  const TWebContext& context = page.Context();
-  const TTourList& tours = context.Database.Tours;
+void WriteTourMerits(Page& page, std::string_view playerID, const std::string& name) {
+  const WebContext& context = page.Context();
+  const TourList& tours = context.Data.Tours;
   MeritTable table(page, Caption::TourMerits, "Tour", name);
   for (int t = 0; t < tours.Count(); ++t) {
-    const TTour& tour = tours.RecordAt(t);
+    const Tour& tour = tours.RecordAt(t);
     const int lines =
         std::min(static_cast<int>(tour.Standings.size()), context.Settings.MaxTourMerits);
     for (int i = 0; i < lines; ++i) {
@@ -128,13 +128,13 @@ void WriteTourMerits(TPage& page, std::string_view playerID, const std::string& 
 
 // The events in whose first MaxEventMerits result lines the player stands, placed no lower
 // than MaxEventMerits (a tie for the last counted place may push a line further down).
-void WriteEventMerits(TPage& page, std::string_view playerID, const std::string& name) {
-  const TWebContext& context = page.Context();
-  const TEventList& events = context.Database.Events;
+void WriteEventMerits(Page& page, std::string_view playerID, const std::string& name) {
+  const WebContext& context = page.Context();
+  const EventList& events = context.Data.Events;
   const int maxPlace = context.Settings.MaxEventMerits;
   MeritTable table(page, Caption::EventMerits, "Event", name);
   for (int e = 0; e < events.Count(); ++e) {
-    const TEvent& event = events.RecordAt(e);
+    const Event& event = events.RecordAt(e);
     const int lines = std::min(static_cast<int>(event.Results.size()), maxPlace);
     for (int i = 0; i < lines; ++i) {
       const ResultFields line = ResultFields::Parse(event.Results[static_cast<std::size_t>(i)]);
@@ -147,14 +147,14 @@ void WriteEventMerits(TPage& page, std::string_view playerID, const std::string&
 
 // The total of a row including its stored total; the row is a copy, since Total() keeps what it
 // computes.
-int TotalOf(TResult row) {
+int TotalOf(Result row) {
   return row.Total();
 }
 
 // A sum cell of a round's line: "<TH>" alone for 0, else coloured by the sum against its par.
-std::string SumCell(const TPage& page, int sum, int par) {
+std::string SumCell(const Page& page, int sum, int par) {
   if (sum == 0) return "<TH>";
-  const TSettings& settings = page.Context().Settings;
+  const AppSettings& settings = page.Context().Settings;
   return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
          settings.TotColor(sum - par) + "\">" + std::to_string(sum) + "</FONT>";
 }
@@ -166,9 +166,9 @@ int ReferenceClass(int value, int reference) {
   return reference < 0 ? -e : e;
 }
 
-std::string SmallSumCell(const TPage& page, int value, int reference) {
+std::string SmallSumCell(const Page& page, int value, int reference) {
   if (value == 0) return "<TD>";
-  const TSettings& settings = page.Context().Settings;
+  const AppSettings& settings = page.Context().Settings;
   return "<TD align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
          settings.TotColor(ReferenceClass(value, reference)) + "\"><SMALL>" +
          std::to_string(value) + "</SMALL></FONT>";
@@ -178,10 +178,10 @@ constexpr int kPointsReference = -kStablefordPar;  // more is better
 constexpr int kPuttsReference = 36;
 
 // Line n of the year table: the round's links, handicap, score sums and totals.
-void WriteYearRow(TPage& page, const TRound& round, int n) {
-  const TWebContext& context = page.Context();
-  const TResult& score = round.Score;
-  const TResult& par = round.CPar;
+void WriteYearRow(Page& page, const Round& round, int n) {
+  const WebContext& context = page.Context();
+  const Result& score = round.Score;
+  const Result& par = round.CPar;
   const int greens = TotalOf(round.Greens);
   const int fairways = TotalOf(round.Fairways);
   page.Line(ListRowStart(page, n) + "<TH>" + std::to_string(n) + "<TD>" +
@@ -196,7 +196,7 @@ void WriteYearRow(TPage& page, const TRound& round, int n) {
             SmallSumCell(page, greens, greens) + SmallSumCell(page, fairways, fairways));
 }
 
-void WriteYearTableHead(TPage& page, int year) {
+void WriteYearTableHead(Page& page, int year) {
   std::string head = "<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH>#";
   const std::pair<const char*, Caption> columns[] = {
       {"<TH>", Caption::ScoreCard}, {"<TH>", Caption::Course}, {"<TH colspan=2>", Caption::Hcp},
@@ -212,65 +212,65 @@ void WriteYearTableHead(TPage& page, int year) {
 
 }  // namespace
 
-void WritePlayerPage(TPage& page, std::string_view playerID) {
-  const TWebContext& context = page.Context();
-  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+void WritePlayerPage(Page& page, std::string_view playerID) {
+  const WebContext& context = page.Context();
+  const Player* player = context.Data.Players.FindRecord(playerID);
   if (player == nullptr) return;
-  const std::string name = HtmlEscape(player->Player);
-  ShowStatus(player->Player);
-  page.WritePicture(player->ID, player->Player);
+  const std::string name = HtmlEscape(player->Name);
+  ShowStatus(player->Name);
+  page.WritePicture(player->ID, player->Name);
   WritePlayerInfo(page, *player, name);
   WriteYearLinks(page, *player);
   WriteTourMerits(page, playerID, name);
   WriteEventMerits(page, playerID, name);
-  TRoundStats stats;
-  for (const TRound* round : SelectRounds(context, {.PlayerID = playerID}))
+  RoundStats stats;
+  for (const Round* round : SelectRounds(context, {.PlayerID = playerID}))
     stats.AddRound(*round);
   WriteStatsFooter(page, stats, name);
 }
 
-void WritePlayerYear(TPage& page, std::string_view playerID, DateTime date) {
-  const TWebContext& context = page.Context();
-  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+void WritePlayerYear(Page& page, std::string_view playerID, DateTime date) {
+  const WebContext& context = page.Context();
+  const Player* player = context.Data.Players.FindRecord(playerID);
   if (player == nullptr) return;
   const int year = DecodeDate(date).year;
-  ShowStatus(player->Player);
+  ShowStatus(player->Name);
   page.Line("<H3>" + page.CaptionText(Caption::AllRounds) + std::to_string(year) + ": " +
             PlayerAnchor(context, player) + "</H3>");
   WriteYearTableHead(page, year);
-  TRoundStats stats;
+  RoundStats stats;
   int n = 0;
-  for (const TRound* round : SelectRounds(context, {.PlayerID = playerID, .Date = date})) {
+  for (const Round* round : SelectRounds(context, {.PlayerID = playerID, .Date = date})) {
     stats.AddRound(*round);
     WriteYearRow(page, *round, ++n);
   }
   page.Line("</TABLE>");
-  WriteStatsFooter(page, stats, HtmlEscape(player->Player));
+  WriteStatsFooter(page, stats, HtmlEscape(player->Name));
 }
 
-std::optional<std::vector<TRound*>> PlayerCourseRounds(const TWebContext& context,
-                                                       std::string_view playerID,
-                                                       std::string_view courseID, DateTime date) {
-  const TCourse* course = context.Database.Courses.FindRecord(courseID);
-  if (context.Database.Players.FindRecord(playerID) == nullptr || course == nullptr)
+std::optional<std::vector<Round*>> PlayerCourseRounds(const WebContext& context,
+                                                      std::string_view playerID,
+                                                      std::string_view courseID, DateTime date) {
+  const Course* course = context.Data.Courses.FindRecord(courseID);
+  if (context.Data.Players.FindRecord(playerID) == nullptr || course == nullptr)
     return std::nullopt;
   // Rounds played before the card last changed were played on another card.
   if (date != 0 && DecodeDate(course->Changed).year > DecodeDate(date).year) return std::nullopt;
   return SelectRounds(context, {.PlayerID = playerID, .CourseID = courseID, .Date = date});
 }
 
-void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view courseID,
+void WritePlayerCourse(Page& page, std::string_view playerID, std::string_view courseID,
                        DateTime date) {
-  const TWebContext& context = page.Context();
-  const std::optional<std::vector<TRound*>> shown =
+  const WebContext& context = page.Context();
+  const std::optional<std::vector<Round*>> shown =
       PlayerCourseRounds(context, playerID, courseID, date);
   if (!shown) return;
-  const std::vector<TRound*>& rounds = *shown;
-  const TPlayer* player = context.Database.Players.FindRecord(playerID);
-  const TCourse* course = context.Database.Courses.FindRecord(courseID);
+  const std::vector<Round*>& rounds = *shown;
+  const Player* player = context.Data.Players.FindRecord(playerID);
+  const Course* course = context.Data.Courses.FindRecord(courseID);
   const int year = DecodeDate(date).year;
-  TRoundStats stats;
-  for (const TRound* round : rounds)
+  RoundStats stats;
+  for (const Round* round : rounds)
     stats.AddRound(*round);
   std::string subject = PlayerAnchor(context, player) + " / " + CourseAnchor(context, *course);
   if (date != 0) subject += ", " + std::to_string(year);
@@ -279,7 +279,7 @@ void WritePlayerCourse(TPage& page, std::string_view playerID, std::string_view 
   page.Line("<!-- Table with Statistics for a player on acourse -->");
   page.Line("<TABLE border=0>");
   WriteCourseRows(page, *course, stats);
-  for (TRound* round : rounds) {
+  for (Round* round : rounds) {
     round->Used = true;  // the driver writes this page once per pass
     WriteScoreRow(page, RoundDateAnchor(context, *round), round->Score, &round->CPar);
     page.EndLine();

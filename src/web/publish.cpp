@@ -74,7 +74,7 @@ Status CheckPublishTarget(std::string_view target) {
 
 // No shell sits between us and rsync, and "--" ends its options: a web root beginning with
 // "-" is a path like any other. ssh's batch mode fails where it would prompt.
-std::vector<std::string> PublishArguments(const TSettings& settings, bool dryRun) {
+std::vector<std::string> PublishArguments(const AppSettings& settings, bool dryRun) {
   std::vector<std::string> args = {"rsync",
                                    "--recursive",
                                    "--links",
@@ -108,7 +108,7 @@ bool AddPublishedItem(std::string_view line, PublishReport& report, std::string&
   return true;
 }
 
-Status PublishSite(const TSettings& settings, bool dryRun, PublishReport& report) {
+Status PublishSite(const AppSettings& settings, bool dryRun, PublishReport& report) {
   report = PublishReport();
   if (Status status = CheckPublishTarget(settings.PublishTo); !status) return status;
   if (!DirectoryExists(settings.HtmlRootDir))

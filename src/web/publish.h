@@ -29,7 +29,7 @@ struct PublishReport {
 Status CheckPublishTarget(std::string_view target);
 
 // The argument vector of rsync for the site of `settings`.
-std::vector<std::string> PublishArguments(const TSettings& settings, bool dryRun);
+std::vector<std::string> PublishArguments(const AppSettings& settings, bool dryRun);
 
 // Adds one line of rsync's output (as PublishArguments asks for it) to the report and sets
 // `name` to the path it names; false, nothing counted, for a line that is not an item.
@@ -38,6 +38,6 @@ bool AddPublishedItem(std::string_view line, PublishReport& report, std::string&
 // Checks the target, then runs rsync, showing each file it sends or deletes on the status
 // line. Fails, before anything runs, when PublishTo is empty or refused or the web root does
 // not exist; fails with rsync's own message when the copy fails.
-Status PublishSite(const TSettings& settings, bool dryRun, PublishReport& report);
+Status PublishSite(const AppSettings& settings, bool dryRun, PublishReport& report);
 
 }  // namespace cardwise

@@ -5,9 +5,9 @@
 
 namespace cardwise {
 
-TRoundIndex::TRoundIndex(TRoundList& rounds) : rounds_(&rounds) {
+RoundIndex::RoundIndex(RoundList& rounds) : rounds_(&rounds) {
   for (int i = 0; i < rounds.Count(); ++i) {
-    const TRound& round = rounds.RecordAt(i);
+    const Round& round = rounds.RecordAt(i);
     byPlayer_[round.PlayerID].push_back(i);
     byCourse_[round.CourseID].push_back(i);
     byEvent_[round.EventID].push_back(i);
@@ -19,25 +19,25 @@ TRoundIndex::TRoundIndex(TRoundList& rounds) : rounds_(&rounds) {
   }
 }
 
-std::span<const int> TRoundIndex::Find(const Groups& groups, std::string_view id) {
+std::span<const int> RoundIndex::Find(const Groups& groups, std::string_view id) {
   const auto found = groups.find(id);
   if (found == groups.end()) return {};
   return found->second;
 }
 
-std::span<const int> TRoundIndex::ByPlayer(std::string_view playerID) const {
+std::span<const int> RoundIndex::ByPlayer(std::string_view playerID) const {
   return Find(byPlayer_, playerID);
 }
 
-std::span<const int> TRoundIndex::ByCourse(std::string_view courseID) const {
+std::span<const int> RoundIndex::ByCourse(std::string_view courseID) const {
   return Find(byCourse_, courseID);
 }
 
-std::span<const int> TRoundIndex::ByEvent(std::string_view eventID) const {
+std::span<const int> RoundIndex::ByEvent(std::string_view eventID) const {
   return Find(byEvent_, eventID);
 }
 
-std::string TRoundIndex::YearKey(char kind, std::initializer_list<std::string_view> ids, int year) {
+std::string RoundIndex::YearKey(char kind, std::initializer_list<std::string_view> ids, int year) {
   std::string key(1, kind);
   for (const std::string_view id : ids) {
     key += std::to_string(id.size()) + ':';
@@ -46,20 +46,20 @@ std::string TRoundIndex::YearKey(char kind, std::initializer_list<std::string_vi
   return key + '/' + std::to_string(year);
 }
 
-std::span<const int> TRoundIndex::ByPlayerYear(std::string_view playerID, int year) const {
+std::span<const int> RoundIndex::ByPlayerYear(std::string_view playerID, int year) const {
   return Find(byYear_, YearKey('p', {playerID}, year));
 }
 
-std::span<const int> TRoundIndex::ByCourseYear(std::string_view courseID, int year) const {
+std::span<const int> RoundIndex::ByCourseYear(std::string_view courseID, int year) const {
   return Find(byYear_, YearKey('c', {courseID}, year));
 }
 
-std::span<const int> TRoundIndex::ByPlayerCourseYear(std::string_view playerID,
-                                                     std::string_view courseID, int year) const {
+std::span<const int> RoundIndex::ByPlayerCourseYear(std::string_view playerID,
+                                                    std::string_view courseID, int year) const {
   return Find(byYear_, YearKey('b', {playerID, courseID}, year));
 }
 
-std::vector<int> TRoundIndex::ByEvents(
+std::vector<int> RoundIndex::ByEvents(
     const std::function<bool(std::string_view)>& takesEvent) const {
   std::vector<int> positions;
   for (const auto& [eventID, group] : byEvent_)
@@ -69,12 +69,12 @@ std::vector<int> TRoundIndex::ByEvents(
   return positions;
 }
 
-std::vector<int> TRoundIndex::CountingIn(std::string_view eventID) const {
+std::vector<int> RoundIndex::CountingIn(std::string_view eventID) const {
   if (eventID.empty()) return {};
   const std::span<const int> played = ByEvent(eventID);
   std::vector<int> positions(played.begin(), played.end());
   for (const int position : withFurtherEvents_) {
-    const TRound& round = At(position);
+    const Round& round = At(position);
     if (round.EventID != eventID && round.EventIDs.find(eventID) != std::string::npos)
       positions.push_back(position);
   }
@@ -82,10 +82,10 @@ std::vector<int> TRoundIndex::CountingIn(std::string_view eventID) const {
   return positions;
 }
 
-TRoundList CopyRounds(const TRoundIndex& index, std::span<const int> positions) {
-  TRoundList copies;
+RoundList CopyRounds(const RoundIndex& index, std::span<const int> positions) {
+  RoundList copies;
   for (const int position : positions)
-    copies.Add(std::make_unique<TRound>(index.At(position)));
+    copies.Add(std::make_unique<Round>(index.At(position)));
   return copies;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The rounds of the round list grouped by their exact PlayerID, CourseID and EventID, so that a
 // page finds its rounds without reading the whole list. The site generator builds one per run;
-// a page body given one through TWebContext::Rounds writes exactly what its scan of the list
+// a page body given one through WebContext::Rounds writes exactly what its scan of the list
 // would write.
 
 #include <functional>
@@ -16,11 +16,11 @@
 
 namespace cardwise {
 
-class TRoundIndex {
+class RoundIndex {
  public:
   // Indexes the list as it is now. The index is valid while no round is added, removed or
   // filed again and no PlayerID, CourseID or EventID changes.
-  explicit TRoundIndex(TRoundList& rounds);
+  explicit RoundIndex(RoundList& rounds);
 
   // The list positions of the rounds with exactly this ID, ascending; empty when none.
   std::span<const int> ByPlayer(std::string_view playerID) const;
@@ -40,8 +40,8 @@ class TRoundIndex {
   // EventIDs text holds it; ascending.
   std::vector<int> CountingIn(std::string_view eventID) const;
 
-  TRound& At(int position) const { return rounds_->RecordAt(position); }
-  const TRoundList& List() const { return *rounds_; }
+  Round& At(int position) const { return rounds_->RecordAt(position); }
+  const RoundList& List() const { return *rounds_; }
 
  private:
   struct Hash {
@@ -57,13 +57,13 @@ class TRoundIndex {
   // lists of IDs give the same key), then the year.
   static std::string YearKey(char kind, std::initializer_list<std::string_view> ids, int year);
 
-  TRoundList* rounds_;
+  RoundList* rounds_;
   Groups byPlayer_, byCourse_, byEvent_, byYear_;
   std::vector<int> withFurtherEvents_;  // the rounds whose EventIDs is not empty
 };
 
 // Copies of the rounds at these positions (ascending) as a list of their own, for the
 // computations that read a whole round list but need only some of its rounds.
-TRoundList CopyRounds(const TRoundIndex& index, std::span<const int> positions);
+RoundList CopyRounds(const RoundIndex& index, std::span<const int> positions);
 
 }  // namespace cardwise

@@ -20,18 +20,18 @@ std::string YearOf(DateTime date) {
 }
 
 // The long form of a record page name, or its short form: the first eight characters.
-std::string FileName(const TSettings& settings, std::string_view longStem,
+std::string FileName(const AppSettings& settings, std::string_view longStem,
                      std::string_view shortStem) {
   if (settings.UseLongFileNames) return LowerCase(longStem) + ".html";
   return LowerCase(shortStem).substr(0, 8) + ".htm";
 }
 
-std::string RecordName(const TSettings& settings, std::string_view id) {
+std::string RecordName(const AppSettings& settings, std::string_view id) {
   return FileName(settings, id, id);
 }
 
 // Fixed names that only change their extension.
-std::string FixedName(const TSettings& settings, const std::string& stem) {
+std::string FixedName(const AppSettings& settings, const std::string& stem) {
   return stem + (settings.UseLongFileNames ? ".html" : ".htm");
 }
 
@@ -77,35 +77,35 @@ bool IsSafeLocation(const PageLocation& location) {
   return !location.Name.empty() && IsSafePathPart(location.Dir) && IsSafePathPart(location.Name);
 }
 
-PageLocation PlayerPage(const TSettings& settings, std::string_view playerID) {
+PageLocation PlayerPage(const AppSettings& settings, std::string_view playerID) {
   return {settings.PlayerDir, RecordName(settings, playerID)};
 }
 
-PageLocation CoursePage(const TSettings& settings, std::string_view courseID) {
+PageLocation CoursePage(const AppSettings& settings, std::string_view courseID) {
   return {settings.CourseDir, RecordName(settings, courseID)};
 }
 
-PageLocation EventPage(const TSettings& settings, const TEvent& event) {
+PageLocation EventPage(const AppSettings& settings, const Event& event) {
   return {YearOf(event.Date), RecordName(settings, event.ID)};
 }
 
-PageLocation TourPage(const TSettings& settings, const TTour& tour) {
+PageLocation TourPage(const AppSettings& settings, const Tour& tour) {
   return {tour.Dir, RecordName(settings, tour.ID)};
 }
 
-PageLocation RoundPage(const TSettings& settings, const TRound& round) {
+PageLocation RoundPage(const AppSettings& settings, const Round& round) {
   const std::string shortStem =
       FormatDateTime("mmdd", round.Date) + round.PlayerID + FormatDateTime("hh", round.Start);
   return {YearOf(round.Date), FileName(settings, round.ID, shortStem)};
 }
 
-PageLocation PlayerYearPage(const TSettings& settings, std::string_view playerID, int year) {
+PageLocation PlayerYearPage(const AppSettings& settings, std::string_view playerID, int year) {
   const std::string yyyy = YearText(year);
   const std::string id(playerID);
   return {yyyy, FileName(settings, id + "-" + yyyy, id + yyyy)};
 }
 
-PageLocation PlayerCourseYearPage(const TSettings& settings, const TRound& round) {
+PageLocation PlayerCourseYearPage(const AppSettings& settings, const Round& round) {
   const std::string yyyy = YearOf(round.Date);
   // The short form leaves the year out: the folder tells the years apart.
   return {yyyy, FileName(settings, round.PlayerID + "-" + round.CourseID + "-" + yyyy,
@@ -116,7 +116,7 @@ PageLocation YearStatsPage(int year) {
   return {YearText(year), "stat.htm"};
 }
 
-PageLocation IndexPage(const TSettings& settings, char kind) {
+PageLocation IndexPage(const AppSettings& settings, char kind) {
   return {"index", FixedName(settings, std::string(1, kind) + "index")};
 }
 
@@ -128,15 +128,15 @@ PageLocation RootPage() {
   return {"", "index.html"};
 }
 
-PageLocation PtsPPage(const TSettings& settings, int ntour) {
+PageLocation PtsPPage(const AppSettings& settings, int ntour) {
   return {"index", FixedName(settings, "ptsp" + std::to_string(ntour))};
 }
 
-PageLocation F1Page(const TSettings& settings) {
+PageLocation F1Page(const AppSettings& settings) {
   return {"index", FixedName(settings, "ptsf1")};
 }
 
-std::string PagePath(const TSettings& settings, const PageLocation& location) {
+std::string PagePath(const AppSettings& settings, const PageLocation& location) {
   const std::string root = IncludeTrailingSlash(settings.HtmlRootDir);
   // A page without a folder (a tour with an empty Dir) lies in the root itself.
   if (location.Dir.empty()) return root + location.Name;
@@ -148,67 +148,67 @@ std::string PageLink(const PageLocation& location) {
   return "../" + location.Dir + "/" + location.Name;
 }
 
-std::string PlayerAnchor(const TWebContext& context, const TPlayer* player) {
+std::string PlayerAnchor(const WebContext& context, const Player* player) {
   if (player == nullptr) return {};
-  const std::string name = ReplaceAll(" ", "&nbsp;", HtmlEscape(ProperCase(player->Player)));
+  const std::string name = ReplaceAll(" ", "&nbsp;", HtmlEscape(ProperCase(player->Name)));
   return Anchor(PlayerPage(context.Settings, player->ID), name);
 }
 
-std::string PlayerAnchorOrID(const TWebContext& context, std::string_view playerID) {
-  const TPlayer* player = context.Database.Players.FindRecord(playerID);
+std::string PlayerAnchorOrID(const WebContext& context, std::string_view playerID) {
+  const Player* player = context.Data.Players.FindRecord(playerID);
   if (player == nullptr) return HtmlEscape(playerID);
   return PlayerAnchor(context, player);
 }
 
-std::string CourseAnchor(const TWebContext& context, const TCourse& course) {
-  return Anchor(CoursePage(context.Settings, course.ID), HtmlEscape(course.Course));
+std::string CourseAnchor(const WebContext& context, const Course& course) {
+  return Anchor(CoursePage(context.Settings, course.ID), HtmlEscape(course.Name));
 }
 
-std::string TourAnchor(const TWebContext& context, const TTour& tour) {
-  return Anchor(TourPage(context.Settings, tour), HtmlEscape(tour.Tour));
+std::string TourAnchor(const WebContext& context, const Tour& tour) {
+  return Anchor(TourPage(context.Settings, tour), HtmlEscape(tour.Name));
 }
 
-std::string EventAnchor(const TWebContext& context, const TEvent* event) {
+std::string EventAnchor(const WebContext& context, const Event* event) {
   if (event == nullptr) return {};
-  const std::string name = HtmlEscape(event->Event);
+  const std::string name = HtmlEscape(event->Name);
   if (!event->Make) return name;
   return Anchor(EventPage(context.Settings, *event), name);
 }
 
-std::string RoundIDAnchor(const TWebContext& context, const TRound& round) {
+std::string RoundIDAnchor(const WebContext& context, const Round& round) {
   return "<SMALL>" + Anchor(RoundPage(context.Settings, round), HtmlEscape(round.ID)) + "</SMALL>";
 }
 
-std::string RoundDateAnchor(const TWebContext& context, const TRound& round) {
+std::string RoundDateAnchor(const WebContext& context, const Round& round) {
   return "<SMALL>" + Anchor(RoundPage(context.Settings, round), HtmlEscape(round.DateText())) +
          "</SMALL>";
 }
 
-std::string PlayerCourseAnchor(const TWebContext& context, const TRound& round) {
-  return Anchor(PlayerCourseYearPage(context.Settings, round), HtmlEscape(round.Course));
+std::string PlayerCourseAnchor(const WebContext& context, const Round& round) {
+  return Anchor(PlayerCourseYearPage(context.Settings, round), HtmlEscape(round.CourseName));
 }
 
-std::string HeaderFor(const TWebContext& context, std::string_view eventID) {
-  const TSettings& settings = context.Settings;
-  const TEvent* event = context.Database.Events.FindRecord(eventID);
+std::string HeaderFor(const WebContext& context, std::string_view eventID) {
+  const AppSettings& settings = context.Settings;
+  const Event* event = context.Data.Events.FindRecord(eventID);
   if (event != nullptr && !event->Header.empty()) return TemplatePath(settings, event->Header);
   int index = -1;
-  if (context.Database.Tours.FindTourOfEvent(eventID, index)) {
-    const std::string& header = context.Database.Tours.RecordAt(index).Header;
+  if (context.Data.Tours.FindTourOfEvent(eventID, index)) {
+    const std::string& header = context.Data.Tours.RecordAt(index).Header;
     if (!header.empty()) return TemplatePath(settings, header);
   }
   return StdHeaderPath(settings);
 }
 
-std::string StdHeaderPath(const TSettings& settings) {
+std::string StdHeaderPath(const AppSettings& settings) {
   return TemplatePath(settings, settings.StdHeader);
 }
 
-std::string StdFooterPath(const TSettings& settings) {
+std::string StdFooterPath(const AppSettings& settings) {
   return TemplatePath(settings, settings.StdFooter);
 }
 
-std::string TemplatePath(const TSettings& settings, const std::string& name) {
+std::string TemplatePath(const AppSettings& settings, const std::string& name) {
   if (name.empty() || !IsSafePathPart(name)) return {};
   return settings.TemplateDir + name;
 }

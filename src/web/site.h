@@ -20,16 +20,16 @@
 
 namespace cardwise {
 
-class TRoundIndex;
+class RoundIndex;
 
 // What every page writer reads: the settings, the lists and the date of the run.
-struct TWebContext {
-  const TSettings& Settings;
-  TDatabase& Database;
+struct WebContext {
+  const AppSettings& Settings;
+  Database& Data;
   DateTime Today = 0;  // the date of the run (the author meta tag, the current year)
   // When set, an index of Database.Rounds through which the page bodies find their rounds
   // instead of reading the whole list; what they write is the same.
-  const TRoundIndex* Rounds = nullptr;
+  const RoundIndex* Rounds = nullptr;
 
   int CurrentYear() const { return DecodeDate(Today).year; }
 };
@@ -51,18 +51,18 @@ bool IsSafeLocation(const PageLocation& location);
 
 // Page names: lower-cased IDs with ".html" under long file names, else the first eight
 // characters with ".htm".
-PageLocation PlayerPage(const TSettings& settings, std::string_view playerID);
-PageLocation CoursePage(const TSettings& settings, std::string_view courseID);
-PageLocation EventPage(const TSettings& settings, const TEvent& event);
-PageLocation TourPage(const TSettings& settings, const TTour& tour);
-PageLocation RoundPage(const TSettings& settings, const TRound& round);
-PageLocation PlayerYearPage(const TSettings& settings, std::string_view playerID, int year);
-PageLocation PlayerCourseYearPage(const TSettings& settings, const TRound& round);
+PageLocation PlayerPage(const AppSettings& settings, std::string_view playerID);
+PageLocation CoursePage(const AppSettings& settings, std::string_view courseID);
+PageLocation EventPage(const AppSettings& settings, const Event& event);
+PageLocation TourPage(const AppSettings& settings, const Tour& tour);
+PageLocation RoundPage(const AppSettings& settings, const Round& round);
+PageLocation PlayerYearPage(const AppSettings& settings, std::string_view playerID, int year);
+PageLocation PlayerCourseYearPage(const AppSettings& settings, const Round& round);
 PageLocation YearStatsPage(int year);  // "yyyy/stat.htm" in both name forms
 // kind 't', 'p', 'e' or 'c': the tour, player, event and course lists.
-PageLocation IndexPage(const TSettings& settings, char kind);
-PageLocation PtsPPage(const TSettings& settings, int ntour);
-PageLocation F1Page(const TSettings& settings);
+PageLocation IndexPage(const AppSettings& settings, char kind);
+PageLocation PtsPPage(const AppSettings& settings, int ntour);
+PageLocation F1Page(const AppSettings& settings);
 // The handicap index page, "index/handicaps.htm" in both name forms (setting HandicapPage).
 PageLocation HandicapListPage();
 // The site's front page, "index.html" in the web root itself (both name forms): it opens the
@@ -70,30 +70,30 @@ PageLocation HandicapListPage();
 PageLocation RootPage();
 
 // The full path: web root + folder + "/" + name.
-std::string PagePath(const TSettings& settings, const PageLocation& location);
+std::string PagePath(const AppSettings& settings, const PageLocation& location);
 // The link from a page one level below the root: "../" + folder + "/" + name.
 std::string PageLink(const PageLocation& location);
 
 // Anchors naming a record on other pages (empty for a missing player or event).
-std::string PlayerAnchor(const TWebContext& context, const TPlayer* player);
+std::string PlayerAnchor(const WebContext& context, const Player* player);
 // The player's anchor, or the bare (escaped) ID when there is no such player.
-std::string PlayerAnchorOrID(const TWebContext& context, std::string_view playerID);
-std::string CourseAnchor(const TWebContext& context, const TCourse& course);
-std::string TourAnchor(const TWebContext& context, const TTour& tour);
+std::string PlayerAnchorOrID(const WebContext& context, std::string_view playerID);
+std::string CourseAnchor(const WebContext& context, const Course& course);
+std::string TourAnchor(const WebContext& context, const Tour& tour);
 // A link only when the event's page is made (Make); else the bare name.
-std::string EventAnchor(const TWebContext& context, const TEvent* event);
-std::string RoundIDAnchor(const TWebContext& context, const TRound& round);
-std::string RoundDateAnchor(const TWebContext& context, const TRound& round);
+std::string EventAnchor(const WebContext& context, const Event* event);
+std::string RoundIDAnchor(const WebContext& context, const Round& round);
+std::string RoundDateAnchor(const WebContext& context, const Round& round);
 // The player-on-course-in-a-year page of the round, showing the round's course name.
-std::string PlayerCourseAnchor(const TWebContext& context, const TRound& round);
+std::string PlayerCourseAnchor(const WebContext& context, const Round& round);
 
 // The page header template of an event or round page: the event's Header, else the Header of
 // the first tour holding the event, else StdHeader; prefixed with TemplateDir; empty for none.
-std::string HeaderFor(const TWebContext& context, std::string_view eventID);
-std::string StdHeaderPath(const TSettings& settings);
-std::string StdFooterPath(const TSettings& settings);
+std::string HeaderFor(const WebContext& context, std::string_view eventID);
+std::string StdHeaderPath(const AppSettings& settings);
+std::string StdFooterPath(const AppSettings& settings);
 // A template file name (a tour's or event's Header, StdHeader, StdFooter) joined to
 // TemplateDir; empty for an empty name or one that would reach outside the template folder.
-std::string TemplatePath(const TSettings& settings, const std::string& name);
+std::string TemplatePath(const AppSettings& settings, const std::string& name);
 
 }  // namespace cardwise

@@ -21,17 +21,17 @@ constexpr double kStandardPar = 72.0;
 
 struct LegendGroup {
   Caption Label;
-  TParStat TRoundStats::*Stat;
+  ParStat RoundStats::*Stat;
 };
 
 constexpr std::array<LegendGroup, 4> kLegendGroups = {{
-    {Caption::Total, &TRoundStats::AllHoles},
-    {Caption::Par3s, &TRoundStats::Par3Holes},
-    {Caption::Par4s, &TRoundStats::Par4Holes},
-    {Caption::Par5s, &TRoundStats::Par5Holes},
+    {Caption::Total, &RoundStats::AllHoles},
+    {Caption::Par3s, &RoundStats::Par3Holes},
+    {Caption::Par4s, &RoundStats::Par4Holes},
+    {Caption::Par5s, &RoundStats::Par5Holes},
 }};
 
-void WriteLegendHeading(TPage& page) {
+void WriteLegendHeading(Page& page) {
   std::string line = "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
                      page.CaptionText(Caption::Legend) + "<TH>" +
                      page.CaptionText(Caption::Average);
@@ -44,14 +44,14 @@ void WriteLegendHeading(TPage& page) {
 // The six class cells of one legend row; `cellOf(d)` gives the content of class d's cell, the
 // last cell (class 3) standing for every class from 3 up.
 template <typename CellOf>
-std::string ClassCells(const TPage& page, std::string_view tag, CellOf cellOf) {
+std::string ClassCells(const Page& page, std::string_view tag, CellOf cellOf) {
   std::string cells;
   for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
     cells += std::string(tag) + " bgcolor=\"" + page.Settings().ScoreColor(d) + "\">" + cellOf(d);
   return cells;
 }
 
-void WriteLegendGroup(TPage& page, const TParStat& stat, const std::string& label,
+void WriteLegendGroup(Page& page, const ParStat& stat, const std::string& label,
                       std::string_view tag) {
   const std::string rowStart =
       "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\">";
@@ -73,12 +73,12 @@ void WriteLegendGroup(TPage& page, const TParStat& stat, const std::string& labe
 struct MoreStatsRow {
   const char* Anchor;
   Caption Label;
-  std::string (*Result)(const TRoundStats&);
-  std::string (*Count)(const TRoundStats&);
+  std::string (*Result)(const RoundStats&);
+  std::string (*Count)(const RoundStats&);
 };
 
 const std::array<MoreStatsRow, 9>& MoreStatsRows() {
-  using S = const TRoundStats&;
+  using S = const RoundStats&;
   static const std::array<MoreStatsRow, 9> rows = {{
       {"stroke", Caption::StrokeAverage,
        [](S s) {
@@ -107,7 +107,7 @@ const std::array<MoreStatsRow, 9>& MoreStatsRows() {
 
 // --- ranking tables ---
 
-void WriteRankingHeading(TPage& page, const TRanking& ranking) {
+void WriteRankingHeading(Page& page, const Ranking& ranking) {
   page.Line(std::string("<H3>") + ranking.Name + "</H3>");
   page.Line("<TABLE border=0>");
   std::string row = " <TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
@@ -118,45 +118,45 @@ void WriteRankingHeading(TPage& page, const TRanking& ranking) {
   page.Line(row);
 }
 
-void WriteRankingRow(TPage& page, const TRanking& ranking, const TStatList& list,
-                     const TRankedEntry& entry, int shown) {
-  const TSumStat& stat = list.RS(entry.Index).*ranking.Stat;
+void WriteRankingRow(Page& page, const Ranking& ranking, const StatList& list,
+                     const RankedEntry& entry, int shown) {
+  const SumStat& stat = list.RS(entry.Index).*ranking.Stat;
   std::string row = shown % 2 == 1 ? std::string(" <TR>")
                                    : " <TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
   row += "<TD align=\"center\"><B>" + std::to_string(entry.Rank) + "</B>";
-  row += "<TD>" + PlayerAnchor(page.Context(), list.P(entry.Index, page.Context().Database));
+  row += "<TD>" + PlayerAnchor(page.Context(), list.P(entry.Index, page.Context().Data));
   row += "<TD align=\"center\">" + std::to_string(stat.Samples);
   row += "<TD align=\"center\"><B>" + RankingValue(ranking, stat) + "</B>";
   if (ranking.TotalColumn) row += "<TD align=\"center\">" + FixedText(stat.Sum, 0, 1);
   page.Line(row);
 }
 
-void WriteRankingTable(TPage& page, const TRanking& ranking, TStatList& list) {
+void WriteRankingTable(Page& page, const Ranking& ranking, StatList& list) {
   // Ranked even when left out: the order of tied entries carries over to the next table.
-  const std::vector<TRankedEntry> ranked = RankEntries(ranking, list, page.Settings().nStatList);
+  const std::vector<RankedEntry> ranked = RankEntries(ranking, list, page.Settings().nStatList);
   if (!ranking.Always && ranked.empty()) return;
   WriteRankingHeading(page, ranking);
   int shown = 0;
-  for (const TRankedEntry& entry : ranked)
+  for (const RankedEntry& entry : ranked)
     WriteRankingRow(page, ranking, list, entry, ++shown);
   page.Line("</TABLE>");
 }
 
 }  // namespace
 
-void WriteLegendTable(TPage& page, const TRoundStats& stats) {
+void WriteLegendTable(Page& page, const RoundStats& stats) {
   page.Line("<!-- Table with Statistics, Color legend -->");
   page.Line("<TABLE border=0>");
   WriteLegendHeading(page);
   for (const LegendGroup& group : kLegendGroups) {
-    const bool allHoles = group.Stat == &TRoundStats::AllHoles;
+    const bool allHoles = group.Stat == &RoundStats::AllHoles;
     WriteLegendGroup(page, stats.*group.Stat, page.CaptionText(group.Label),
                      allHoles ? "<TH" : "<TD");
   }
   page.Line("</TABLE>");
 }
 
-void WriteMoreStatsTable(TPage& page, const TRoundStats& stats) {
+void WriteMoreStatsTable(Page& page, const RoundStats& stats) {
   page.Line("<!-- Table with Statistics, Putts, Greens & more -->");
   page.Line("<TABLE border=0>");
   page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
@@ -174,16 +174,16 @@ void WriteMoreStatsTable(TPage& page, const TRoundStats& stats) {
   page.Line("</TABLE>");
 }
 
-void WriteRankingTables(TPage& page, TStatList& list) {
+void WriteRankingTables(Page& page, StatList& list) {
   if (list.Count() == 0) return;
-  for (const TRanking& ranking : Rankings())
+  for (const Ranking& ranking : Rankings())
     WriteRankingTable(page, ranking, list);
 }
 
-void WriteYearStats(TPage& page, int year) {
+void WriteYearStats(Page& page, int year) {
   page.Line("<H3>" + std::to_string(year) + "</H3>");
-  TStatList list;
-  list.Generate(page.Context().Database, "", year);
+  StatList list;
+  list.Generate(page.Context().Data, "", year);
   WriteRankingTables(page, list);
   page.WriteLinksBar();
 }

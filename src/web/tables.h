@@ -27,33 +27,33 @@ const char* LegendName(int scoreClass);
 
 // Scores coloured by their difference to par (limited to -2..3), with the strict out, in and
 // total sums coloured against the par sums. Without a par row every hole is a par 4.
-void WriteScoreRow(TPage& page, std::string_view label, const TResult& scores, const TResult* par);
-void WritePointsRow(TPage& page, std::string_view label, const TRound& round,
+void WriteScoreRow(Page& page, std::string_view label, const Result& scores, const Result* par);
+void WritePointsRow(Page& page, std::string_view label, const Round& round,
                     const std::string& color);
-void WriteValueRow(TPage& page, std::string_view label, const TResult& values,
+void WriteValueRow(Page& page, std::string_view label, const Result& values,
                    const std::string& color);
-void WriteMarkRow(TPage& page, std::string_view label, const TResult& values,
+void WriteMarkRow(Page& page, std::string_view label, const Result& values,
                   const std::string& color, std::string_view mark);
-void WriteRankRow(TPage& page, std::string_view label,
-                  const std::array<std::int16_t, kHoles>& ranks, const std::string& color);
-void WriteAverageRow(TPage& page, std::string_view label, const TRoundStats& stats,
+void WriteRankRow(Page& page, std::string_view label, const std::array<std::int16_t, kHoles>& ranks,
+                  const std::string& color);
+void WriteAverageRow(Page& page, std::string_view label, const RoundStats& stats,
                      const std::string& color);
-void WriteHoleRow(TPage& page, std::string_view label, const std::string& color);
+void WriteHoleRow(Page& page, std::string_view label, const std::string& color);
 
 // The rows of a course with the statistics of the rounds shown (ranks the holes first): holes,
 // length, par and stroke index, then rank, distribution and average rows once enough rounds
 // were played. Each row is a whole line.
-void WriteCourseRows(TPage& page, const TCourse& course, TRoundStats& stats);
-void WriteDistributionRows(TPage& page, const TRoundStats& stats);
+void WriteCourseRows(Page& page, const Course& course, RoundStats& stats);
+void WriteDistributionRows(Page& page, const RoundStats& stats);
 
 // The body of a round's page.
-void WriteScorecard(TPage& page, const TRound& round);
+void WriteScorecard(Page& page, const Round& round);
 
-void WriteLegendTable(TPage& page, const TRoundStats& stats);
-void WriteMoreStatsTable(TPage& page, const TRoundStats& stats);
+void WriteLegendTable(Page& page, const RoundStats& stats);
+void WriteMoreStatsTable(Page& page, const RoundStats& stats);
 // The six ranking tables of a filled stat list; nothing for an empty list.
-void WriteRankingTables(TPage& page, TStatList& list);
+void WriteRankingTables(Page& page, StatList& list);
 // The body of a year's statistics page.
-void WriteYearStats(TPage& page, int year);
+void WriteYearStats(Page& page, int year);
 
 }  // namespace cardwise

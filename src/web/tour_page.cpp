@@ -26,21 +26,21 @@ namespace {
 // page rather than once for every cell of the table.
 class TourEvents {
  public:
-  TourEvents(const TEventList& events, const TTour& tour) {
+  TourEvents(const EventList& events, const Tour& tour) {
     for (int k = 1; k <= tour.EventCount(); ++k) {
       const std::string id = tour.EventAt(k);
-      const TEvent* event = id.empty() ? nullptr : events.FindRecord(id);
+      const Event* event = id.empty() ? nullptr : events.FindRecord(id);
       events_.push_back(event);
       std::unordered_map<std::string, const std::string*>& lines = lines_.emplace_back();
       if (event == nullptr) continue;
-      // The first line of a player counts, as TEvent::FindResult finds it.
+      // The first line of a player counts, as Event::FindResult finds it.
       for (const std::string& line : event->Results)
         lines.try_emplace(UpperCase(ResultFields::Parse(line).PlayerID), &line);
     }
   }
 
   // The event at position k; nullptr for an empty slot or an ID that names no event.
-  const TEvent* At(int k) const {
+  const Event* At(int k) const {
     return k >= 1 && k <= static_cast<int>(events_.size()) ? events_[k - 1] : nullptr;
   }
 
@@ -54,13 +54,13 @@ class TourEvents {
   }
 
  private:
-  std::vector<const TEvent*> events_;  // [k - 1]
+  std::vector<const Event*> events_;  // [k - 1]
   std::vector<std::unordered_map<std::string, const std::string*>> lines_;
 };
 
 struct TourView {
-  const TWebContext& Context;
-  const TTour& Tour;
+  const WebContext& Context;
+  const Tour& Record;
   int Columns;  // cells per event: place, result and, for decimal types, the value
   const TourEvents& Events;
 };
@@ -78,28 +78,28 @@ std::string RowStart(const TourView& view, int number) {
 }
 
 // The event at position k; nullptr for an empty slot or an ID that names no event.
-const TEvent* EventOf(const TourView& view, int k) {
+const Event* EventOf(const TourView& view, int k) {
   return view.Events.At(k);
 }
 
 // The player's rounds in the tour's events (AddPlayerRounds), through the round index when
 // there is one.
-void AddTourPlayerRounds(const TourView& view, const std::string& playerID, TRoundStats& stats) {
-  const TRoundIndex* index = view.Context.Rounds;
+void AddTourPlayerRounds(const TourView& view, const std::string& playerID, RoundStats& stats) {
+  const RoundIndex* index = view.Context.Rounds;
   if (index == nullptr) {
-    AddPlayerRounds(view.Tour, playerID, stats, view.Context.Database.Rounds);
+    AddPlayerRounds(view.Record, playerID, stats, view.Context.Data.Rounds);
     return;
   }
   for (const int position : index->ByPlayer(playerID)) {
-    const TRound& round = index->At(position);
-    if (view.Tour.HasEvent(round.EventID)) stats.AddRound(round);
+    const Round& round = index->At(position);
+    if (view.Record.HasEvent(round.EventID)) stats.AddRound(round);
   }
 }
 
 // Every round played in one of the tour's events, in list order.
-void AddTourRounds(const TWebContext& context, const TTour& tour, TRoundStats& stats) {
-  const TRoundList& rounds = context.Database.Rounds;
-  if (const TRoundIndex* index = context.Rounds) {
+void AddTourRounds(const WebContext& context, const Tour& tour, RoundStats& stats) {
+  const RoundList& rounds = context.Data.Rounds;
+  if (const RoundIndex* index = context.Rounds) {
     const auto inTour = [&tour](std::string_view eventID) { return tour.HasEvent(eventID); };
     for (const int position : index->ByEvents(inTour))
       stats.AddRound(rounds.RecordAt(position));
@@ -109,15 +109,14 @@ void AddTourRounds(const TWebContext& context, const TTour& tour, TRoundStats& s
     if (tour.HasEvent(rounds.RecordAt(i).EventID)) stats.AddRound(rounds.RecordAt(i));
 }
 
-void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
-                        const TCourse* course) {
+void WriteEclecticTable(Page& page, const TourView& view, RoundStats& stats, const Course* course) {
   page.Line("<!-- Table with Tour eclectic results -->");
   page.Line("<TABLE border=0>");
   if (course != nullptr) {
     WriteCourseRows(page, *course, stats);
   } else {
     // Without a course every hole has par 0, so holes rank and average by their mean strokes.
-    stats.RankHoles(TResult());
+    stats.RankHoles(Result());
     WriteHoleRow(page, CaptionOf(view, Caption::Hole), ColorOf(view, ColorKey::Green));
     page.EndLine();
     WriteRankRow(page, CaptionOf(view, Caption::Rank), stats.HoleRank,
@@ -126,10 +125,10 @@ void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
     WriteAverageRow(page, CaptionOf(view, Caption::Average), stats, ColorOf(view, ColorKey::Green));
     page.EndLine();
   }
-  for (const TStandingLine& line : view.Tour.Standings) {
+  for (const StandingLine& line : view.Record.Standings) {
     const StandingFields fields = StandingFields::Parse(line.Text);
     const std::string& playerID = fields.PlayerID;
-    TRoundStats player;
+    RoundStats player;
     AddTourPlayerRounds(view, playerID, player);
     const std::string label =
         "<B>" + HtmlEscape(fields.Place) + "</B>&nbsp;" + PlayerAnchorOrID(view.Context, playerID);
@@ -140,14 +139,14 @@ void WriteEclecticTable(TPage& page, const TourView& view, TRoundStats& stats,
 }
 
 std::string ValueHeading(const TourView& view) {
-  const TSettings& settings = view.Context.Settings;
+  const AppSettings& settings = view.Context.Settings;
   const std::string& pts = CaptionOf(view, Caption::Pts);
-  const TourScoringSystem& system = ScoringOf(view.Tour.Type);
+  const TourScoringSystem& system = ScoringOf(view.Record.Type);
   if (!system.PtsHeading) return std::string();
   switch (system.PointsTable) {
     case TourPointsTable::kPtsP:
-      return "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings, view.Tour.Ntot)) + "\">" + pts +
-             "</A></SMALL>";
+      return "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings, view.Record.Ntot)) + "\">" +
+             pts + "</A></SMALL>";
     case TourPointsTable::kF1:
       return "<TD><SMALL><A href=\"" + PageLink(F1Page(settings)) + "\">" + pts + "</A></SMALL>";
     default:
@@ -155,15 +154,15 @@ std::string ValueHeading(const TourView& view) {
   }
 }
 
-void WriteStandingsHeading(TPage& page, const TourView& view) {
+void WriteStandingsHeading(Page& page, const TourView& view) {
   const std::string columns = std::to_string(view.Columns);
   const std::string green = "<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\">";
   std::string events = green + "<TH rowspan=2>" + CaptionOf(view, Caption::Pos) + "<TH rowspan=2>" +
                        CaptionOf(view, Caption::Result) + "<TD rowspan=2>" +
                        CaptionOf(view, Caption::Player) + "<TD rowspan=2> # ";
   std::string cells = green;
-  for (int k = 1; k <= view.Tour.EventCount(); ++k) {
-    if (const TEvent* event = EventOf(view, k))
+  for (int k = 1; k <= view.Record.EventCount(); ++k) {
+    if (const Event* event = EventOf(view, k))
       events += "<TD colspan=" + columns + " align=center><A href=\"" +
                 HtmlEscape(PageLink(EventPage(view.Context.Settings, *event))) + "\">" +
                 HtmlEscape(event->ID) + "</A>";
@@ -203,9 +202,9 @@ std::string ResultCells(const std::string* line, const EventMarks& marks) {
          result + "</SMALL>";
 }
 
-std::string ValueCell(const TourView& view, const TEvent& event, std::string_view playerID,
+std::string ValueCell(const TourView& view, const Event& event, std::string_view playerID,
                       const EventMarks& marks) {
-  std::string value = EventValueText(view.Tour, event.ID, playerID, view.Context.Database);
+  std::string value = EventValueText(view.Record, event.ID, playerID, view.Context.Data);
   if (marks.Mandatory)
     value = value.empty() ? "<U>0</U>" : "<U>" + value + "</U>";
   else if (value.empty())
@@ -214,14 +213,14 @@ std::string ValueCell(const TourView& view, const TEvent& event, std::string_vie
   return "<TD align=center " + marks.Dropped + "><SMALL>" + value + "</SMALL>";
 }
 
-std::string EventCells(const TourView& view, const TStandingLine& line, int k) {
-  const TEvent* event = EventOf(view, k);
+std::string EventCells(const TourView& view, const StandingLine& line, int k) {
+  const Event* event = EventOf(view, k);
   if (event == nullptr)
     return view.Columns == 3 ? "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;" : "<TD>&nbsp;<TD>&nbsp;";
   // A line read from the file carries no values: nothing is dropped or mandatory there.
   EventMarks marks;
-  if (const TTourResults* results = line.Attached.get()) {
-    if (results->IsDropped(k, view.Tour.Worst))
+  if (const TourResults* results = line.Attached.get()) {
+    if (results->IsDropped(k, view.Record.Worst))
       marks.Dropped = "bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"";
     marks.Mandatory = results->IsMandatory(k);
   }
@@ -231,40 +230,40 @@ std::string EventCells(const TourView& view, const TStandingLine& line, int k) {
   return cells;
 }
 
-void WriteStandings(TPage& page, const TourView& view) {
+void WriteStandings(Page& page, const TourView& view) {
   page.Line("<!-- Table with Tour results -->");
   page.Line("<TABLE border=0>");
   WriteStandingsHeading(page, view);
   int number = 0;
-  for (const TStandingLine& line : view.Tour.Standings) {
+  for (const StandingLine& line : view.Record.Standings) {
     const StandingFields fields = StandingFields::Parse(line.Text);
     std::string row = RowStart(view, ++number) + "<TH>" + HtmlEscape(fields.Place) +
                       "<TH><FONT size=+1>" + HtmlEscape(fields.Total) + "</FONT><TD>" +
                       PlayerAnchorOrID(view.Context, fields.PlayerID) +
                       "<TD align=center><SMALL><I>" + HtmlEscape(fields.Events) + "</I></SMALL>";
-    for (int k = 1; k <= view.Tour.EventCount(); ++k)
+    for (int k = 1; k <= view.Record.EventCount(); ++k)
       row += EventCells(view, line, k);
     page.Line(row);
   }
   page.Line("</TABLE>");
-  if (view.Tour.Worst > 0)
+  if (view.Record.Worst > 0)
     page.Line(
         "<TABLE><TR><TD bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"><I>" +
-        ReplaceAll("%d", std::to_string(view.Tour.Worst), CaptionOf(view, Caption::ColorWorst)) +
+        ReplaceAll("%d", std::to_string(view.Record.Worst), CaptionOf(view, Caption::ColorWorst)) +
         "</I></TABLE>");
 }
 
-void WriteEventsTable(TPage& page, const TourView& view) {
+void WriteEventsTable(Page& page, const TourView& view) {
   page.Line("<!-- Table with Tour events -->");
-  page.Line("<H3>" + CaptionOf(view, Caption::TourEvents) + " " + HtmlEscape(view.Tour.Tour) +
+  page.Line("<H3>" + CaptionOf(view, Caption::TourEvents) + " " + HtmlEscape(view.Record.Name) +
             "</H3>");
   page.Line("<TABLE border=0>");
   page.Line("<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\"><TH>#<TH>" +
             CaptionOf(view, Caption::Date) + "<TD>" + CaptionOf(view, Caption::ID) + "<TD>" +
             CaptionOf(view, Caption::Event) + "<TD>");
   // The colours follow the position, so an event that is gone leaves a repeated colour.
-  for (int k = 1; k <= view.Tour.EventCount(); ++k) {
-    const TEvent* event = EventOf(view, k);
+  for (int k = 1; k <= view.Record.EventCount(); ++k) {
+    const Event* event = EventOf(view, k);
     if (event == nullptr) continue;
     page.Line(RowStart(view, k) + "<TH>" + std::to_string(k) + "<TH>" + ShortDateText(event->Date) +
               "<TD><SMALL><B>" + HtmlEscape(event->ID) + "</B></SMALL><TD>" +
@@ -273,9 +272,8 @@ void WriteEventsTable(TPage& page, const TourView& view) {
   page.Line("</TABLE>");
 }
 
-void WriteCourseBlock(TPage& page, const TourView& view, const TCourse& course,
-                      TRoundStats& stats) {
-  page.Line("<H3>" + CaptionOf(view, Caption::CourseStats) + " " + HtmlEscape(view.Tour.Tour) +
+void WriteCourseBlock(Page& page, const TourView& view, const Course& course, RoundStats& stats) {
+  page.Line("<H3>" + CaptionOf(view, Caption::CourseStats) + " " + HtmlEscape(view.Record.Name) +
             " / " + CourseAnchor(view.Context, course) + "</H3>");
   page.Line("<!-- Table with Course statistics for the tour -->");
   page.Line("<TABLE border=0>");
@@ -285,28 +283,28 @@ void WriteCourseBlock(TPage& page, const TourView& view, const TCourse& course,
   page.Line("</TABLE>");
 }
 
-void WriteRankings(TPage& page, const TourView& view) {
-  TStatList list;
-  list.Generate(view.Context.Database, view.Tour.ID, 0);
+void WriteRankings(Page& page, const TourView& view) {
+  StatList list;
+  list.Generate(view.Context.Data, view.Record.ID, 0);
   WriteRankingTables(page, list);
 }
 
 }  // namespace
 
-void WriteTourPage(TPage& page, std::string_view tourID) {
-  const TWebContext& context = page.Context();
-  TDatabase& database = context.Database;
-  const TTour* tour = database.Tours.FindRecord(tourID);
+void WriteTourPage(Page& page, std::string_view tourID) {
+  const WebContext& context = page.Context();
+  Database& database = context.Data;
+  const Tour* tour = database.Tours.FindRecord(tourID);
   if (tour == nullptr) return;
   const TourEvents events(database.Events, *tour);
   const TourView view{context, *tour, IsDecimalType(*tour) ? 3 : 2, events};
-  ShowStatus(tour->Tour);
-  page.WritePicture(tour->ID, tour->Tour);
+  ShowStatus(tour->Name);
+  page.WritePicture(tour->ID, tour->Name);
   page.Line("<H3>" + context.Settings.CaptionText(Caption::TourResults) + " " +
-            HtmlEscape(tour->Tour) + "</H3>");
-  TRoundStats stats;
+            HtmlEscape(tour->Name) + "</H3>");
+  RoundStats stats;
   AddTourRounds(context, *tour, stats);
-  const TCourse* course = tour->CommonCourse(database.Events, database.Courses);
+  const Course* course = tour->CommonCourse(database.Events, database.Courses);
   const bool eclectic = tour->Type == kEclectic;
   if (eclectic)
     WriteEclecticTable(page, view, stats, course);

@@ -5,10 +5,10 @@
 
 namespace cardwise {
 
-TWriteQueue::TWriteQueue(std::size_t maxPendingBytes)
+WriteQueue::WriteQueue(std::size_t maxPendingBytes)
     : maxPendingBytes_(maxPendingBytes), thread_([this] { Run(); }) {}
 
-TWriteQueue::~TWriteQueue() {
+WriteQueue::~WriteQueue() {
   {
     std::lock_guard lock(mutex_);
     stopping_ = true;
@@ -17,7 +17,7 @@ TWriteQueue::~TWriteQueue() {
   thread_.join();
 }
 
-void TWriteQueue::Push(std::string path, std::string contents) {
+void WriteQueue::Push(std::string path, std::string contents) {
   std::unique_lock lock(mutex_);
   // One page bigger than the limit still goes, alone.
   changed_.wait(lock, [&] { return pendingBytes_ == 0 || pendingBytes_ < maxPendingBytes_; });
@@ -27,14 +27,14 @@ void TWriteQueue::Push(std::string path, std::string contents) {
   changed_.notify_all();
 }
 
-std::vector<TPageWritten> TWriteQueue::Drain() {
+std::vector<PageWritten> WriteQueue::Drain() {
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [&] { return pending_.empty() && !writing_; });
   Publish();
   return std::exchange(written_, {});
 }
 
-void TWriteQueue::Run() {
+void WriteQueue::Run() {
   std::unique_lock lock(mutex_);
   while (true) {
     changed_.wait(lock, [&] { return stopping_ || !pending_.empty(); });
@@ -53,12 +53,12 @@ void TWriteQueue::Run() {
 }
 
 // A page that was written but could not be moved into its folder is not there.
-void TWriteQueue::Publish() {
+void WriteQueue::Publish() {
   std::unordered_map<std::string, Status> failed;
-  for (TFileFailure& failure : folders_.Publish())
+  for (FileFailure& failure : folders_.Publish())
     failed.emplace(std::move(failure.Path), std::move(failure.Outcome));
   if (failed.empty()) return;
-  for (TPageWritten& page : written_) {
+  for (PageWritten& page : written_) {
     const auto found = failed.find(page.Path);
     if (found != failed.end() && page.Outcome) page.Outcome = found->second;
   }

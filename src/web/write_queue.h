@@ -6,7 +6,7 @@
 // rendering them, rendering the event and tour pages that follow longer than writing them.
 //
 // Pages of folders that are new go into hidden twins of those folders, each renamed into place
-// when Drain is called (TStagedFolders): a new year folder appears with all its pages at once.
+// when Drain is called (StagedFolders): a new year folder appears with all its pages at once.
 // Pages of folders that exist replace their files atomically.
 
 #include <condition_variable>
@@ -22,23 +22,23 @@
 
 namespace cardwise {
 
-struct TPageWritten {
+struct PageWritten {
   std::string Path;
   Status Outcome;
 };
 
-class TWriteQueue {
+class WriteQueue {
  public:
-  explicit TWriteQueue(std::size_t maxPendingBytes = std::size_t{256} << 20);
-  ~TWriteQueue();  // writes the pages still waiting, then stops the thread
-  TWriteQueue(const TWriteQueue&) = delete;
-  TWriteQueue& operator=(const TWriteQueue&) = delete;
+  explicit WriteQueue(std::size_t maxPendingBytes = std::size_t{256} << 20);
+  ~WriteQueue();  // writes the pages still waiting, then stops the thread
+  WriteQueue(const WriteQueue&) = delete;
+  WriteQueue& operator=(const WriteQueue&) = delete;
 
   // Queues the page; its folder is made when missing.
   void Push(std::string path, std::string contents);
   // Waits until every page pushed so far is written and in place, and returns what became of
   // each page written since the last call, in the order they were pushed.
-  std::vector<TPageWritten> Drain();
+  std::vector<PageWritten> Drain();
 
  private:
   struct Page {
@@ -55,9 +55,9 @@ class TWriteQueue {
   std::size_t pendingBytes_ = 0;
   bool writing_ = false;
   bool stopping_ = false;
-  std::vector<TPageWritten> written_;
-  TStagedFolders folders_;  // used by the writing thread, and by Drain while it waits
-  std::thread thread_;      // last: it starts once the rest is set up
+  std::vector<PageWritten> written_;
+  StagedFolders folders_;  // used by the writing thread, and by Drain while it waits
+  std::thread thread_;     // last: it starts once the rest is set up
 };
 
 }  // namespace cardwise

@@ -13,7 +13,7 @@
 
 namespace cardwise::testing {
 
-bool ScriptedPrompter::AskYesNo(QWidget*, const QString& title, const QString& text) {
+bool ScriptedPrompter::askYesNo(QWidget*, const QString& title, const QString& text) {
   Shown << title + ": " + text;
   if (Answers.empty()) return false;
   const bool answer = Answers.front();
@@ -21,7 +21,7 @@ bool ScriptedPrompter::AskYesNo(QWidget*, const QString& title, const QString& t
   return answer;
 }
 
-app::EditChoice ScriptedPrompter::AskSaveDiscard(QWidget*, const QString& title,
+app::EditChoice ScriptedPrompter::askSaveDiscard(QWidget*, const QString& title,
                                                  const QString& text) {
   Shown << title + ": " + text;
   if (Choices.empty()) return app::EditChoice::Cancel;
@@ -30,15 +30,15 @@ app::EditChoice ScriptedPrompter::AskSaveDiscard(QWidget*, const QString& title,
   return choice;
 }
 
-void ScriptedPrompter::ShowError(QWidget*, const QString& title, const QString& text) {
+void ScriptedPrompter::showError(QWidget*, const QString& title, const QString& text) {
   Shown << title + ": " + text;
 }
 
-void ScriptedPrompter::ShowInfo(QWidget*, const QString& title, const QString& text) {
+void ScriptedPrompter::showInfo(QWidget*, const QString& title, const QString& text) {
   Shown << title + ": " + text;
 }
 
-QString ScriptedPrompter::OpenFileName(QWidget*, const QString& title, const QString&,
+QString ScriptedPrompter::openFileName(QWidget*, const QString& title, const QString&,
                                        const QString&) {
   Shown << title;
   if (FileNames.empty()) return {};
@@ -47,9 +47,9 @@ QString ScriptedPrompter::OpenFileName(QWidget*, const QString& title, const QSt
   return name;
 }
 
-QString ScriptedPrompter::SaveFileName(QWidget* parent, const QString& title, const QString& dir,
+QString ScriptedPrompter::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                        const QString& filter) {
-  return OpenFileName(parent, title, dir, filter);
+  return openFileName(parent, title, dir, filter);
 }
 
 AppTest::AppTest() {
@@ -57,20 +57,20 @@ AppTest::AppTest() {
   setenv("XDG_DATA_HOME", dir_.File("share").c_str(), 1);
   SetCurrentFormats(IsoFormats());
   paths_ = ResolveSettingsPaths(dir_.File("cardwise.ini"));
-  app::SetAppPaths(paths_);
-  Settings() = TSettings();
+  app::setAppPaths(paths_);
+  Settings() = AppSettings();
   ClearDatabase(ProcessDatabase());
   auto prompter = std::make_unique<ScriptedPrompter>();
   prompts_ = prompter.get();
-  app::SetPrompter(std::move(prompter));
+  app::setPrompter(std::move(prompter));
 }
 
-void ScriptedPrompter::ShowInfoWithHelp(QWidget*, const QString& title, const QString& text,
+void ScriptedPrompter::showInfoWithHelp(QWidget*, const QString& title, const QString& text,
                                         const QString& topic) {
   Shown << title + ": " + text + " [help " + topic + "]";
 }
 
-bool ScriptedPrompter::ShowInfoWithAction(QWidget*, const QString& title, const QString& text,
+bool ScriptedPrompter::showInfoWithAction(QWidget*, const QString& title, const QString& text,
                                           const QString& action) {
   Shown << title + ": " + text + " [" + action + "]";
   if (Answers.empty()) return false;
@@ -79,7 +79,7 @@ bool ScriptedPrompter::ShowInfoWithAction(QWidget*, const QString& title, const 
   return answer;
 }
 
-bool ScriptedPrompter::AskText(QWidget*, const QString& title, const QString& prompt,
+bool ScriptedPrompter::askText(QWidget*, const QString& title, const QString& prompt,
                                QString& text) {
   Shown << title + ": " + prompt + "=" + text;
   if (Texts.empty()) return false;
@@ -88,7 +88,7 @@ bool ScriptedPrompter::AskText(QWidget*, const QString& title, const QString& pr
   return true;
 }
 
-void ScriptedPrompter::OpenDocument(const QString& path) {
+void ScriptedPrompter::openDocument(const QString& path) {
   Opened << path;
 }
 
@@ -120,7 +120,7 @@ void AppTest::Alt(char letter) {
 }
 
 void AppTest::LoadDemoCopy() {
-  TSettings& settings = Settings();
+  AppSettings& settings = Settings();
   settings.DataDir = dir_.Path();
   settings.PlayerFName = "DEMOP.DAT";
   settings.CourseFName = "DEMOC.DAT";
@@ -133,9 +133,9 @@ void AppTest::LoadDemoCopy() {
 }
 
 AppTest::~AppTest() {
-  app::SetPrompter(std::make_unique<app::Prompter>());
+  app::setPrompter(std::make_unique<app::Prompter>());
   ClearDatabase(ProcessDatabase());
-  Settings() = TSettings();
+  Settings() = AppSettings();
 }
 
 }  // namespace cardwise::testing

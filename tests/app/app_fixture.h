@@ -26,23 +26,23 @@ namespace cardwise::testing {
 // Answers questions from a queue (No when it is empty) and keeps every text it was shown.
 class ScriptedPrompter : public app::Prompter {
  public:
-  bool AskYesNo(QWidget*, const QString& title, const QString& text) override;
+  bool askYesNo(QWidget*, const QString& title, const QString& text) override;
   // Keeps the question and answers with the next of Choices (Cancel when there is none).
-  app::EditChoice AskSaveDiscard(QWidget*, const QString& title, const QString& text) override;
-  void ShowError(QWidget*, const QString& title, const QString& text) override;
-  void ShowInfo(QWidget*, const QString& title, const QString& text) override;
-  QString OpenFileName(QWidget*, const QString& title, const QString& dir,
+  app::EditChoice askSaveDiscard(QWidget*, const QString& title, const QString& text) override;
+  void showError(QWidget*, const QString& title, const QString& text) override;
+  void showInfo(QWidget*, const QString& title, const QString& text) override;
+  QString openFileName(QWidget*, const QString& title, const QString& dir,
                        const QString& filter) override;
-  QString SaveFileName(QWidget*, const QString& title, const QString& dir,
+  QString saveFileName(QWidget*, const QString& title, const QString& dir,
                        const QString& filter) override;
-  void ShowInfoWithHelp(QWidget*, const QString& title, const QString& text,
+  void showInfoWithHelp(QWidget*, const QString& title, const QString& text,
                         const QString& topic) override;
   // Keeps "title: text [action]" and answers with the next of Answers (OK when none is left).
-  bool ShowInfoWithAction(QWidget*, const QString& title, const QString& text,
+  bool showInfoWithAction(QWidget*, const QString& title, const QString& text,
                           const QString& action) override;
   // Keeps "title: prompt=proposed" and answers with the next of Texts (cancels when none).
-  bool AskText(QWidget*, const QString& title, const QString& prompt, QString& text) override;
-  void OpenDocument(const QString& path) override;
+  bool askText(QWidget*, const QString& title, const QString& prompt, QString& text) override;
+  void openDocument(const QString& path) override;
 
   std::deque<bool> Answers;
   std::deque<app::EditChoice> Choices;

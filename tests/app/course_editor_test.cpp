@@ -21,7 +21,7 @@
 namespace cardwise::testing {
 namespace {
 
-using app::THoleGrid;
+using app::HoleGrid;
 
 constexpr const char* kCourses =
     "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\nLenRGB=ffff00\r\nCR=70.1\r\n"
@@ -39,11 +39,11 @@ class CourseEditorTest : public AppTest {
   }
 
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
-  THoleGrid* Out() { return Find<THoleGrid>(&editor_, "SGout"); }
-  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  HoleGrid* Out() { return Find<HoleGrid>(&editor_, "frontNineGrid"); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
   std::string File() { return dir_.Read("COURSES.DAT"); }
-  QColor Tee() { return Edit("Etee")->palette().color(QPalette::Base); }
-  void Show(const char* id) { Edit("Efid")->setText(id); }
+  QColor Tee() { return Edit("teeEdit")->palette().color(QPalette::Base); }
+  void Show(const char* id) { Edit("findEdit")->setText(id); }
   // Enters the front-nine grid (the cursor goes to the first length) and moves to a cell.
   void EnterCell(int row, int column) {
     Out()->setFocus();
@@ -51,7 +51,7 @@ class CourseEditorTest : public AppTest {
     Out()->SetCursor(row, column);
   }
 
-  app::TFCourse editor_;
+  app::CourseEditor editor_;
 };
 
 bool Has(const std::string& text, const std::string& part) {
@@ -88,13 +88,13 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   Show("MB");
   EnterCell(kLenRow, 1);
   Type("350362141");
-  EXPECT_EQ(Out()->Text(kLenRow, THoleGrid::kTotalColumn), "853");
+  EXPECT_EQ(Out()->Text(kLenRow, HoleGrid::kTotalColumn), "853");
   EnterCell(kParRow, 1);
   Type("5");
-  EXPECT_EQ(Out()->Text(kParRow, THoleGrid::kTotalColumn), "37");
+  EXPECT_EQ(Out()->Text(kParRow, HoleGrid::kTotalColumn), "37");
   Out()->SetCursor(kHcpRow, 1);
   Type("7");
-  EXPECT_EQ(Out()->Text(kHcpRow, THoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
+  EXPECT_EQ(Out()->Text(kHcpRow, HoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
   Press(Qt::Key_Return);
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();
@@ -104,7 +104,7 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
 TEST_F(CourseEditorTest, NewCourseWithoutAnIdIsRemovedOnPost) {
   for (const char* typed : {"", "??"}) {
     Press(Qt::Key_F9);
-    EXPECT_EQ(QApplication::focusWidget(), Edit("Eid"));
+    EXPECT_EQ(QApplication::focusWidget(), Edit("idEdit"));
     Press(Qt::Key_Backspace);  // the placeholder is selected: typing replaces it
     Type(typed);
     Press(Qt::Key_Return);
@@ -125,9 +125,9 @@ TEST_F(CourseEditorTest, TeeColourIsTheCoursesOrTheLengthColourAndIsStored) {
   EXPECT_EQ(Tee(), QColor(255, 255, 0));
   EXPECT_EQ(Out()->Look(kLenRow, 3, "").Background, QColor(255, 255, 0));
   Show("PL");
-  const QColor length = app::ToQColor(Settings().Value(ColorKey::Len));
+  const QColor length = app::toQColor(Settings().Value(ColorKey::Len));
   EXPECT_EQ(Tee(), length);
-  Find<QAction>(&editor_, "MIpedit")->trigger();
+  Find<QAction>(&editor_, "editAction")->trigger();
   Press(Qt::Key_F11);
   EXPECT_TRUE(Has(File(), "LenRGB=" + ColorToHtml(Settings().Value(ColorKey::Len)))) << File();
 }
@@ -136,26 +136,26 @@ TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
   Show("PL");
   for (const QColor& answer : {QColor(), QColor(0x12, 0x34, 0x56)}) {
     QTimer::singleShot(0, &editor_, [this, answer] {
-      auto* dialog = editor_.findChild<QColorDialog*>("CD");
+      auto* dialog = editor_.findChild<QColorDialog*>("colorDialog");
       ASSERT_TRUE(dialog && dialog->isVisible());
       if (!answer.isValid()) return dialog->reject();
       dialog->setCurrentColor(answer);
       dialog->accept();
     });
-    Find<QPushButton>(&editor_, "Bcolor")->click();
+    Find<QPushButton>(&editor_, "teeColorButton")->click();
   }
   EXPECT_EQ(Tee(), QColor(0x12, 0x34, 0x56));
   EXPECT_TRUE(Posting());
   EXPECT_FALSE(Settings().CustomColors.empty());
-  Find<QPushButton>(&editor_, "BBpost")->click();
+  Find<QPushButton>(&editor_, "postButton")->click();
   EXPECT_TRUE(Has(File(), "[PL]\r\nID=PL\r\nCourse=Plain Links\r\nLenRGB=123456\r\n")) << File();
 }
 
 TEST_F(CourseEditorTest, ChangedDateDoubleClickAndBadDate) {
   Show("MB");
-  editor_.DoSetToday();
-  EXPECT_EQ(Edit("Echanged")->text().toStdString(), ShortDateText(Today()));
-  Edit("Echanged")->setText("2026-13-01");
+  editor_.setToday();
+  EXPECT_EQ(Edit("changedEdit")->text().toStdString(), ShortDateText(Today()));
+  Edit("changedEdit")->setText("2026-13-01");
   Press(Qt::Key_F11);
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-13-01' is not a valid date"));
@@ -176,7 +176,7 @@ TEST_F(CourseEditorTest, DeleteAsksWithTheCourseNameAndWhatIsPlayedOnIt) {
   for (const auto& [id, question] : cases) {
     Show(id);
     prompts_->Shown.clear();
-    Find<QToolButton>(&editor_, "SBdel")->click();
+    Find<QToolButton>(&editor_, "deleteButton")->click();
     ASSERT_EQ(prompts_->Shown.size(), 1);
     EXPECT_EQ(prompts_->Shown[0], question);
     EXPECT_EQ(Courses().Count(), 2);

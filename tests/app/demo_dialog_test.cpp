@@ -22,9 +22,9 @@ class DemoDialogTest : public AppTest {
     dir_.Write("club/DEMOT.DAT", "[MINE]\r\nID=MINE\r\n");
   }
 
-  void Load() { Find<QPushButton>(&demo_, "BBload")->click(); }
+  void Load() { Find<QPushButton>(&demo_, "loadButton")->click(); }
 
-  app::TFdemo demo_;
+  app::DemoDialog demo_;
 };
 
 // The missing demo files are copied in beside the one that is there, and the switch is in the
@@ -47,7 +47,7 @@ TEST_F(DemoDialogTest, LoadCopiesTheMissingDemoFilesAndWritesTheSettings) {
 TEST_F(DemoDialogTest, SettingsThatCannotBeWrittenAreOneMessage) {
   SettingsPaths paths = paths_;
   paths.UserStore = dir_.Write("file", "") + "/store.ini";
-  app::SetAppPaths(paths);
+  app::setAppPaths(paths);
   Load();
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown.front().contains(QString::fromStdString(paths.UserStore)))

@@ -25,7 +25,7 @@
 namespace cardwise::testing {
 namespace {
 
-using app::TResultsGrid;
+using app::ResultsGrid;
 
 constexpr const char* kEvents =
     "[CUP]\r\nID=CUP\r\nEvent=Spring Cup\r\nCourseID=MB\r\nDate=2026-05-10\r\nType=0\r\n"
@@ -48,10 +48,10 @@ class EventEditorTest : public AppTest {
     ShowActive(&editor_);
   }
 
-  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
-  void Show(const char* id) { Find<QLineEdit>(&editor_, "Efid")->setText(id); }
+  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
+  void Show(const char* id) { Find<QLineEdit>(&editor_, "findEdit")->setText(id); }
   void Trigger(const char* name) { Find<QAction>(&editor_, name)->trigger(); }
-  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
   std::string File() { return dir_.Read("EVENTS.DAT"); }
   std::string Section(const char* id) {
     const std::string file = File();
@@ -60,18 +60,18 @@ class EventEditorTest : public AppTest {
   }
   std::vector<std::string> Results(const char* id) { return Events().FindRecord(id)->Results; }
 
-  app::TFEvent editor_;
+  app::EventEditor editor_;
 };
 
 TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
   Show("CUP");
-  EXPECT_FALSE(Find<QAction>(&editor_, "MIepastep")->isEnabled());
-  Trigger("MIecopyp");
+  EXPECT_FALSE(Find<QAction>(&editor_, "pastePlayersAction")->isEnabled());
+  Trigger("copyPlayersAction");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "Player\nJS\nAB\n");
 
   Show("MAN");
-  EXPECT_TRUE(Find<QAction>(&editor_, "MIepastep")->isEnabled());
-  Trigger("MIepastep");
+  EXPECT_TRUE(Find<QAction>(&editor_, "pastePlayersAction")->isEnabled());
+  Trigger("pastePlayersAction");
   EXPECT_TRUE(Posting());
   for (int row : {1, 2})
     for (int column : {0, 1, 3, 4})
@@ -89,9 +89,9 @@ TEST_F(EventEditorTest, AChangedPlayerCaptionShowsAndIsRefusedOnPaste) {
   Settings().Captions.SetText(Caption::Player, "Spieler");
   Show("MAN");
   EXPECT_EQ(Grid()->Text(0, 2), "Spieler");
-  Trigger("MIecopyp");
+  Trigger("copyPlayersAction");
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Spieler\nZZ\n"));
-  Trigger("MIepastep");
+  Trigger("pastePlayersAction");
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_EQ(prompts_->Shown[0], "Cardwise: First line of pasted text must = \"Player\"");
   EXPECT_EQ(Grid()->Text(1, 2), "ZZ");
@@ -120,9 +120,9 @@ TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
 
 TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
   Show("CUP");
-  Find<QRadioButton>(&editor_, "RGtype1")->click();  // net: a post happens first
+  Find<QRadioButton>(&editor_, "typeGroup1")->click();  // net: a post happens first
   EXPECT_TRUE(Posting());
-  Find<QPushButton>(&editor_, "Bresults")->click();
+  Find<QPushButton>(&editor_, "resultsButton")->click();
   EXPECT_TRUE(Posting());
   EXPECT_TRUE(Section("CUP").find("Type=1") != std::string::npos) << Section("CUP");
   EXPECT_EQ(Grid()->Text(1, 2), "AB");
@@ -136,7 +136,7 @@ TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
 TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
   Show("CUP");
   prompts_->FileNames.push_back(QString::fromStdString(dir_.File("cup.csv")));
-  Trigger("MIfexport");
+  Trigger("exportAction");
   EXPECT_EQ(dir_.Read("cup.csv").substr(0, 27), "Place,Result,Player ID,Play");
   EXPECT_NE(dir_.Read("cup.csv").find("1,71,AB,"), std::string::npos) << dir_.Read("cup.csv");
   EXPECT_EQ(Results("CUP")[0], "1;72;JS;260510-0900-JS;");  // ranked on a copy
@@ -145,7 +145,7 @@ TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
 
 TEST_F(EventEditorTest, ABadDateStopsThePost) {
   Show("CUP");
-  Find<QLineEdit>(&editor_, "Eedate")->setText("2026-02-30");
+  Find<QLineEdit>(&editor_, "eventDateEdit")->setText("2026-02-30");
   Press(Qt::Key_F11);
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
@@ -160,7 +160,7 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   Players().LoadFromFile(dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n"));
   Courses().LoadFromFile(dir_.Write("COURSES.DAT", "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\n"));
   Show("CUP");
-  EXPECT_EQ(Find<QLineEdit>(&editor_, "Ecourse")->text(), "Mill Brook");
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "courseEdit")->text(), "Mill Brook");
   EXPECT_EQ(Grid()->Look(1, 2, "JS").Text, "JS  John Smith");
   EXPECT_EQ(Grid()->Look(2, 2, "AB").Text, "AB");
   Press(Qt::Key_R, Qt::ControlModifier);
@@ -170,27 +170,27 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   Press(Qt::Key_F9);
   Type("SUM");
   Press(Qt::Key_Tab);
-  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(&editor_, "Eevent"));
-  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype0")->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(&editor_, "eventEdit"));
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup0")->isChecked());
   Alt('C');
   Type("QQ");
-  EXPECT_EQ(Find<QLineEdit>(&editor_, "Ecourse")->placeholderText(),
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "courseEdit")->placeholderText(),
             "QQ is not in the course list");
-  Find<QRadioButton>(&editor_, "RGtype0")->setFocus();
+  Find<QRadioButton>(&editor_, "typeGroup0")->setFocus();
   Press(Qt::Key_Down);
   Press(Qt::Key_Down);
-  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype2")->isChecked());
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());
   Press(Qt::Key_F11);
   EXPECT_NE(Section("SUM").find("Type=2"), std::string::npos) << Section("SUM");
   Press(Qt::Key_F9);
-  EXPECT_TRUE(Find<QRadioButton>(&editor_, "RGtype2")->isChecked());  // the last one used
+  EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());  // the last one used
 }
 
 TEST_F(EventEditorTest, DeleteCountsTheRoundsAndToursOfTheEventAndKeepsThem) {
   Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nEvents=MAN;CUP;\r\n"));
   Show("CUP");
   prompts_->Answers = {true};
-  Trigger("MIpdelete");
+  Trigger("deleteAction");
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_EQ(prompts_->Shown[0],
             "Confirm: Spring Cup has 2 rounds and 1 tour; they stay and will show the ID only. "
@@ -209,7 +209,7 @@ class DemoEventEditorTest : public AppTest, protected TestDatabase {
     ShowActive(&editor_);
   }
 
-  app::TFEvent editor_;
+  app::EventEditor editor_;
 };
 
 // Place, result and player of each line.
@@ -227,7 +227,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
   ASSERT_GE(Events().Count(), 4);
   std::map<std::string, std::vector<std::string>> listed;
   for (int i = 0; i < events_.Count(); ++i) {
-    TEvent event = events_.RecordAt(i);
+    Event event = events_.RecordAt(i);
     for (const CsvRow& row : EventResultsTable(event, database_).Rows)
       listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
   }
@@ -235,13 +235,13 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
       RecalcAllEvents(events_, rounds_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
   for (int i = 0; i < Events().Count(); ++i) {
     const std::string id = Events().KeyAt(i);
-    Find<QLineEdit>(&editor_, "Efid")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "Eid")->text().toStdString(), id);
-    Find<QPushButton>(&editor_, "Bresults")->click();
-    const std::vector<std::string> shown = Find<TResultsGrid>(&editor_, "SG")->Lines();
+    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
+    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
+    Find<QPushButton>(&editor_, "resultsButton")->click();
+    const std::vector<std::string> shown = Find<ResultsGrid>(&editor_, "resultsGrid")->Lines();
     EXPECT_EQ(shown, events_.FindRecord(id)->Results) << id;
     EXPECT_EQ(Ranking(shown), listed[id]) << id;
-    Find<QAction>(&editor_, "MIpcancel")->trigger();
+    Find<QAction>(&editor_, "cancelAction")->trigger();
   }
 }
 

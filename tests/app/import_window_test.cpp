@@ -27,21 +27,21 @@ class ImportWindowTest : public AppTest {
   ImportWindowTest() {
     Settings().DataDir = dir_.Path();
     LoadDatabase(ProcessDatabase(), Settings());  // the lists know their files, as at start-up
-    app::StatusPanel::InstallCoreSink();
+    app::StatusPanel::installCoreSink();
     ShowActive(&window_);
   }
 
   void SetPaths(const QString& bana, const QString& rond) {
-    Find<QLineEdit>(&window_, "Ebanafname")->setText(bana);
-    Find<QLineEdit>(&window_, "Erondfname")->setText(rond);
+    Find<QLineEdit>(&window_, "courseFileEdit")->setText(bana);
+    Find<QLineEdit>(&window_, "roundFileEdit")->setText(rond);
   }
   void Click(const char* name) { Find<QPushButton>(&window_, name)->click(); }
 
-  app::TFimport window_;
+  app::ImportWindow window_;
 };
 
 TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
-  EXPECT_TRUE(Find<QLineEdit>(&window_, "Ebanafname")->text().endsWith("/CARDWS/BANA.DX"));
+  EXPECT_TRUE(Find<QLineEdit>(&window_, "courseFileEdit")->text().endsWith("/CARDWS/BANA.DX"));
   const QString dx = QString(CARDWISE_DATA_DIR) + "dx/";
   SetPaths(dx + "BANA.DX", dx + "ROND.DX");
   const struct {
@@ -50,10 +50,10 @@ TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
     int (*Count)();
     int Expected;
   } steps[] = {
-      {"Bbana", "COURSES.DAT", [] { return Imported(Courses()); }, 0},  // not reloaded
-      {"Brondplayers", "PLAYERS.DAT", [] { return Imported(Players()); }, 5},
-      {"Brondevents", "EVENTS.DAT", [] { return Imported(Events()); }, 3},
-      {"Brond", nullptr, [] { return Imported(Rounds()); }, 12},
+      {"courseImportButton", "COURSES.DAT", [] { return Imported(Courses()); }, 0},  // not reloaded
+      {"playerImportButton", "PLAYERS.DAT", [] { return Imported(Players()); }, 5},
+      {"eventImportButton", "EVENTS.DAT", [] { return Imported(Events()); }, 3},
+      {"roundImportButton", nullptr, [] { return Imported(Rounds()); }, 12},
   };
   for (const auto& step : steps) {
     prompts_->Opened.clear();
@@ -67,13 +67,13 @@ TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
     }
     EXPECT_EQ(step.Count(), step.Expected) << step.Button;
   }
-  EXPECT_FALSE(Find<app::StatusPanel>(&window_, "Pstatus")->text().isEmpty());
+  EXPECT_FALSE(Find<app::StatusPanel>(&window_, "statusPanel")->text().isEmpty());
 }
 
 TEST_F(ImportWindowTest, AMissingFileIsReportedAndNothingChanges) {
   const QString missing = QString::fromStdString(dir_.File("NONE.DX"));
   SetPaths(missing, missing);
-  for (const char* button : {"Bbana", "Brond"}) {
+  for (const char* button : {"courseImportButton", "roundImportButton"}) {
     prompts_->Shown.clear();
     Click(button);
     ASSERT_EQ(prompts_->Shown.size(), 1);
@@ -90,7 +90,7 @@ TEST_F(ImportWindowTest, ARecordWithABadDateIsListedAndTheRestStays) {
                  "Spelare=Al Adams\r\nTavling=Cup\r\nDatum=020511\r\n*EOR\r\n"
                  "Spelare=Bo Berg\r\nTavling=Bad Day\r\nDatum=0213x9\r\n*EOR\r\n");
   SetPaths(QString(), QString::fromStdString(rond));
-  Click("Brondevents");
+  Click("eventImportButton");
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown[0].contains(QString::fromStdString(rond) + ":7"))
       << prompts_->Shown[0].toStdString();

@@ -35,23 +35,23 @@ namespace {
 
 class ShellTest : public AppTest {
  protected:
-  ~ShellTest() override { app::ShutDown(); }
+  ~ShellTest() override { app::shutDown(); }
 
   // A settings file whose data folder is ours.
   std::string UseDataDir(const std::string& dataDir) {
     dir_.Write("cardwise.ini", "[Dirs]\r\nDataDir=" + dataDir + "\r\n");
     return dataDir;
   }
-  app::TFmain* Main() { return app::Windows().Main; }
+  app::MainWindow* Main() { return app::Windows().mainWindow; }
   std::vector<int> ListCounts() {
-    const TDatabase db = ProcessDatabase();
+    const Database db = ProcessDatabase();
     return {db.Players.Count(), db.Courses.Count(), db.Rounds.Count(), db.Events.Count(),
             db.Tours.Count()};
   }
 };
 
 TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
   for (const std::string* dir :
        {&Settings().DataDir, &Settings().TemplateDir, &Settings().HtmlRootDir})
@@ -63,25 +63,25 @@ TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
 // A first start says what to do next; the player editor offers the first player to add, not a
 // record "??"; the demo button loads the demo, which the title then names.
 TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   ShowActive(Main());
   EXPECT_TRUE(Find<QWidget>(Main(), "firstSteps")->isVisible());
-  EXPECT_FALSE(Find<QLabel>(Main(), "Pstatus")->text().isEmpty());
-  Find<QToolButton>(Main(), "BBplayer")->click();
-  app::TFPlayer* players = app::Windows().Player;
+  EXPECT_FALSE(Find<QLabel>(Main(), "statusPanel")->text().isEmpty());
+  Find<QToolButton>(Main(), "playersButton")->click();
+  app::PlayerEditor* players = app::Windows().playerEditor;
   ShowActive(players);
   EXPECT_TRUE(players->Adding());
-  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(players, "Eid"));
+  EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(players, "idEdit"));
   Type("TR");
-  EXPECT_EQ(Find<QLineEdit>(players, "Eid")->text(), "TR");
+  EXPECT_EQ(Find<QLineEdit>(players, "idEdit")->text(), "TR");
   Press(Qt::Key_F12);  // cancelled: the list is empty, and so is the editor
-  EXPECT_EQ(Find<QLineEdit>(players, "Eid")->text(), "");
+  EXPECT_EQ(Find<QLineEdit>(players, "idEdit")->text(), "");
   players->close();
-  Find<QToolButton>(Main(), "BBcourse")->click();
-  ShowActive(app::Windows().Course);
-  EXPECT_TRUE(app::Windows().Course->Adding());
-  app::Windows().Course->close();  // offered, nothing typed: it goes without a question
-  EXPECT_FALSE(app::Windows().Course->isVisible());
+  Find<QToolButton>(Main(), "coursesButton")->click();
+  ShowActive(app::Windows().courseEditor);
+  EXPECT_TRUE(app::Windows().courseEditor->Adding());
+  app::Windows().courseEditor->close();  // offered, nothing typed: it goes without a question
+  EXPECT_FALSE(app::Windows().courseEditor->isVisible());
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
 
   Find<QPushButton>(Main(), "loadDemoButton")->click();
@@ -92,19 +92,19 @@ TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
 
 // Exit with an edit pending: the editor comes up and asks; Cancel keeps the program running.
 TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   ShowActive(Main());
   Find<QPushButton>(Main(), "loadDemoButton")->click();
-  app::TFPlayer* players = app::Windows().Player;
+  app::PlayerEditor* players = app::Windows().playerEditor;
   ShowActive(players);
-  Find<QLineEdit>(players, "Ephone")->setText("555 0101");
+  Find<QLineEdit>(players, "phoneEdit")->setText("555 0101");
   players->hide();  // out of sight, still editing
   prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Save};
-  Find<QAction>(Main(), "MIfexit")->trigger();
+  Find<QAction>(Main(), "exitAction")->trigger();
   EXPECT_TRUE(Main()->isVisible());
   EXPECT_TRUE(players->isVisible());
   EXPECT_TRUE(players->Edited());
-  Find<QAction>(Main(), "MIfexit")->trigger();
+  Find<QAction>(Main(), "exitAction")->trigger();
   EXPECT_FALSE(Main()->isVisible());
   std::string saved;
   ASSERT_TRUE(ReadWholeFile(DataFilePath(Settings(), kPlayersFile), saved).ok());
@@ -113,7 +113,7 @@ TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
 
 TEST_F(ShellTest, EmptyFolderSettingStopsBeforeTheDataFiles) {
   UseDataDir("");
-  EXPECT_FALSE(app::StartUp(false));
+  EXPECT_FALSE(app::startUp(false));
   EXPECT_EQ(prompts_->Shown, QStringList{"Cardwise: Unable to create directory"});
   EXPECT_EQ(ListCounts(), std::vector<int>(5, 0));
 }
@@ -123,7 +123,7 @@ TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
   CreateDirectories(data);
   dir_.Write("data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nno equals here\r\n");
   dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   ASSERT_EQ(prompts_->Shown.size(), 1);
   const QString box = prompts_->Shown.front();
   EXPECT_TRUE(box.contains(QString::fromStdString(data) + "PLAYERS.DAT:3")) << box.toStdString();
@@ -133,7 +133,7 @@ TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
 }
 
 TEST_F(ShellTest, MainWindowButtonsAndMenus) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   EXPECT_EQ(Main()->windowTitle(), "Cardwise in Web format");
   struct {
     const char* Name;
@@ -141,12 +141,12 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
     const char* Hint;
     bool Enabled;
   } const buttons[] = {
-      {"BBplayer", "&Players", "Add/Edit player information", true},
-      {"BBhtml", "&Web", "Make html files, to view through a web-browser", true},
-      {"BBround", "&Rounds", "Add/Edit a scorecard", true},
-      {"BBcourse", "&Courses", "Add/Edit golfcourse information", true},
-      {"BBevent", "&Events", "Add/Edit event information", true},
-      {"BBtour", "&Tours", "Add/Edit tour information", true},
+      {"playersButton", "&Players", "Add/Edit player information", true},
+      {"webButton", "&Web", "Make html files, to view through a web-browser", true},
+      {"roundsButton", "&Rounds", "Add/Edit a scorecard", true},
+      {"coursesButton", "&Courses", "Add/Edit golfcourse information", true},
+      {"eventsButton", "&Events", "Add/Edit event information", true},
+      {"toursButton", "&Tours", "Add/Edit tour information", true},
   };
   for (const auto& expected : buttons) {
     auto* button = Find<QToolButton>(Main(), expected.Name);
@@ -161,12 +161,18 @@ TEST_F(ShellTest, MainWindowButtonsAndMenus) {
     const char* Caption;
     bool Enabled;
   } const items[] = {
-      {"MIload", "Load more Rounds...", true},     {"MIfimport", "Import CARDWS DX files...", true},
-      {"MIfdemo", "Demo-data...", true},           {"MIfsetup", "&Setup...", true},
-      {"MIficons", "True color icons", true},      {"MIfexit", "E&xit", true},
-      {"MIduhcp", "Update players hcp", true},     {"MIde", "Recalc all events", true},
-      {"MIdt", "Recalc all tours", true},          {"MIhcontents", "Contents", true},
-      {"MIhindex", "Cardwise Home Page...", true}, {"MIhabout", "About", true},
+      {"loadAction", "Load more Rounds...", true},
+      {"importAction", "Import CARDWS DX files...", true},
+      {"demoAction", "Demo-data...", true},
+      {"setupAction", "&Setup...", true},
+      {"iconsAction", "True color icons", true},
+      {"exitAction", "E&xit", true},
+      {"updateHandicapsAction", "Update players hcp", true},
+      {"recalcEventsAction", "Recalc all events", true},
+      {"recalcToursAction", "Recalc all tours", true},
+      {"contentsAction", "Contents", true},
+      {"homePageAction", "Cardwise Home Page...", true},
+      {"aboutAction", "About", true},
   };
   for (const auto& expected : items) {
     auto* item = Find<QAction>(Main(), expected.Name);
@@ -186,13 +192,15 @@ TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) 
   dir_.Write("data/ROUNDS.DAT",
              "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=CUP\r\n"
              "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   const struct {
     const char* Item;
     std::string Listed;  // "" when nothing is left alone
-  } cases[] = {{"MIde", data + "EVENTS.DAT:3: not a whole number: Type=none (BAD left as it was)"},
-               {"MIduhcp", data + "PLAYERS.DAT:3: unknown key: Nick=Al (A left as it was)"},
-               {"MIdt", ""}};
+  } cases[] = {
+      {"recalcEventsAction",
+       data + "EVENTS.DAT:3: not a whole number: Type=none (BAD left as it was)"},
+      {"updateHandicapsAction", data + "PLAYERS.DAT:3: unknown key: Nick=Al (A left as it was)"},
+      {"recalcToursAction", ""}};
   for (const auto& c : cases) {
     prompts_->Shown.clear();
     Find<QAction>(Main(), c.Item)->trigger();
@@ -211,66 +219,66 @@ TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) 
 }
 
 TEST_F(ShellTest, TrueColorIconsItemSwitchesTheSettingAndThePictures) {
-  ASSERT_TRUE(app::StartUp(false));
-  auto* item = Find<QAction>(Main(), "MIficons");
-  auto* players = Find<QToolButton>(Main(), "BBplayer");
+  ASSERT_TRUE(app::startUp(false));
+  auto* item = Find<QAction>(Main(), "iconsAction");
+  auto* players = Find<QToolButton>(Main(), "playersButton");
   for (const bool trueColor : {true, false}) {
     item->trigger();
     EXPECT_EQ(Settings().TrueColorIcons, trueColor);
     EXPECT_EQ(item->isChecked(), trueColor);
-    EXPECT_EQ(players->icon().cacheKey(), app::MainImage(trueColor ? 2 : 3).cacheKey());
+    EXPECT_EQ(players->icon().cacheKey(), app::mainImage(trueColor ? 2 : 3).cacheKey());
   }
   // Setup's switch reaches the main window's buttons and check mark too.
-  app::Windows().Setup->show();
-  Find<QCheckBox>(app::Windows().Setup, "CBicons")->setChecked(true);
-  Find<QPushButton>(app::Windows().Setup, "Bok")->click();
+  app::Windows().setupDialog->show();
+  Find<QCheckBox>(app::Windows().setupDialog, "trueColorIconsBox")->setChecked(true);
+  Find<QPushButton>(app::Windows().setupDialog, "okButton")->click();
   EXPECT_TRUE(item->isChecked());
-  EXPECT_EQ(players->icon().cacheKey(), app::MainImage(2).cacheKey());
+  EXPECT_EQ(players->icon().cacheKey(), app::mainImage(2).cacheKey());
 }
 
 TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   const std::string file = dir_.Write("r2024.dat", "[R]\r\nID=240518-0930-JS\r\n");
   prompts_->FileNames.push_back(QString::fromStdString(file));
-  Find<QToolButton>(Main(), "BBround")->click();
-  app::TFRound* editor = app::Windows().Round;
+  Find<QToolButton>(Main(), "roundsButton")->click();
+  app::RoundEditor* editor = app::Windows().roundEditor;
   ASSERT_TRUE(editor->isVisible());
-  const QString shown = Find<QLineEdit>(editor, "Eid")->text();
-  Find<QAction>(Main(), "MIload")->trigger();
+  const QString shown = Find<QLineEdit>(editor, "idEdit")->text();
+  Find<QAction>(Main(), "loadAction")->trigger();
   EXPECT_EQ(ProcessDatabase().Rounds.FileName, file);
   int index = -1;
   EXPECT_TRUE(ProcessDatabase().Rounds.Find("240518-0930-JS", index));
   // The loaded round files before the one shown, which stays shown.
-  EXPECT_EQ(Find<QLineEdit>(editor, "Eid")->text(), shown);
+  EXPECT_EQ(Find<QLineEdit>(editor, "idEdit")->text(), shown);
   EXPECT_EQ(editor->CurrentIndex(), index + 1);
 }
 
 TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   Main()->move(123, 45);
-  app::ShutDown();
-  EXPECT_EQ(app::Windows().Main, nullptr);
+  app::shutDown();
+  EXPECT_EQ(app::Windows().mainWindow, nullptr);
   std::string store;
   ASSERT_TRUE(ReadWholeFile(paths_.UserStore, store).ok());
   EXPECT_NE(store.find("MainLeft=123"), std::string::npos) << store;
   EXPECT_NE(store.find("MainTop=45"), std::string::npos) << store;
   EXPECT_TRUE(FileExists(paths_.SettingsFile));
 
-  Settings() = TSettings();
-  ASSERT_TRUE(app::StartUp(false));
+  Settings() = AppSettings();
+  ASSERT_TRUE(app::startUp(false));
   EXPECT_EQ(Main()->pos(), QPoint(123, 45));
 }
 
 TEST_F(ShellTest, DemoDialogSwitchesToTheDemoFilesAndBack) {
-  ASSERT_TRUE(app::StartUp(false));
-  app::TFdemo* demo = app::Windows().Demo;
-  Find<QPushButton>(demo, "BBload")->click();
+  ASSERT_TRUE(app::startUp(false));
+  app::DemoDialog* demo = app::Windows().demoDialog;
+  Find<QPushButton>(demo, "loadButton")->click();
   EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
   EXPECT_EQ(Settings().HtmlRootDir, DefaultDemoWebRoot());
   EXPECT_GT(ProcessDatabase().Players.Count(), 1);
-  EXPECT_FALSE(Find<QPushButton>(demo, "BBload")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(demo, "loadButton")->isEnabled());
 
-  Find<QPushButton>(demo, "BBunload")->click();
+  Find<QPushButton>(demo, "unloadButton")->click();
   EXPECT_EQ(Settings().RoundFName, "ROUNDS.DAT");
   EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
@@ -289,12 +297,12 @@ TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
                {"WEIGHTS", "weights.htm"},
                {"IMPORT", "import.htm"},
                {"TOURASEVENT", "tourasevent.htm"},
-               {"MakePages", "makepages.htm"},
+               {"makePages", "makepages.htm"},
                {"NOSUCHTOPIC", "contents.htm"},
                {"../help/player", "contents.htm"},
                {"", "contents.htm"}};
   for (const auto& c : cases) {
-    const QString path = app::HelpPagePath(c.Topic);
+    const QString path = app::helpPagePath(c.Topic);
     EXPECT_TRUE(path.endsWith(QString("/") + c.Page)) << c.Topic << " -> " << path.toStdString();
     EXPECT_TRUE(FileExists(path.toStdString())) << path.toStdString();
   }
@@ -331,11 +339,11 @@ QStringList MnemonicsOf(QWidget* window) {
 }
 
 TEST_F(ShellTest, NoWindowUsesALetterTwice) {
-  ASSERT_TRUE(app::StartUp(false));
+  ASSERT_TRUE(app::startUp(false));
   const app::AppWindows& w = app::Windows();
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{w.Main, w.Round, w.Player, w.Course, w.Event, w.Tour, w.Html,
-                                       w.Weights, w.Import, w.Demo, w.Setup}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           w.mainWindow, w.roundEditor, w.playerEditor, w.courseEditor, w.eventEditor, w.tourEditor,
+           w.webDialog, w.weightsDialog, w.importWindow, w.demoDialog, w.setupDialog}) {
     const QStringList letters = MnemonicsOf(window);
     for (int i = 1; i < letters.size(); ++i)
       EXPECT_NE(letters[i - 1][0], letters[i][0])

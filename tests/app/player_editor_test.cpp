@@ -37,20 +37,20 @@ class PlayerEditorTest : public AppTest {
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
   QString Text(const char* name) { return Edit(name)->text(); }
   void Trigger(const char* name) { Find<QAction>(&editor_, name)->trigger(); }
-  void Post() { Find<QPushButton>(&editor_, "BBpost")->click(); }
-  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
-  QScrollBar* Bar() { return Find<QScrollBar>(&editor_, "SB"); }
-  QString Status() { return Find<app::StatusPanel>(&editor_, "Pstatus")->text(); }
+  void Post() { Find<QPushButton>(&editor_, "postButton")->click(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
+  QScrollBar* Bar() { return Find<QScrollBar>(&editor_, "scrollBar"); }
+  QString Status() { return Find<app::StatusPanel>(&editor_, "statusPanel")->text(); }
   QColor StatusColor() {
-    return Find<app::StatusPanel>(&editor_, "Pstatus")->palette().color(QPalette::Window);
+    return Find<app::StatusPanel>(&editor_, "statusPanel")->palette().color(QPalette::Window);
   }
   std::string File() { return dir_.Read("PLAYERS.DAT"); }
   void Show(const char* id) {
-    Edit("Efid")->clear();
-    Edit("Efid")->setText(id);
+    Edit("findEdit")->clear();
+    Edit("findEdit")->setText(id);
   }
 
-  app::TFPlayer editor_;
+  app::PlayerEditor editor_;
 };
 
 bool Has(const std::string& text, const std::string& part) {
@@ -64,34 +64,34 @@ TEST_F(PlayerEditorTest, FindMovesToTheFirstIdAtOrAfterTheTypedText) {
   } cases[] = {{"B", "BC"}, {"BZ", "CA"}, {"a", "AA"}, {"ZZ", "CA"}, {"", "AA"}};
   for (const auto& c : cases) {
     Show(c.typed);
-    EXPECT_EQ(Text("Eid"), c.shown) << c.typed;
-    EXPECT_EQ(Text("Efid"), QString(c.typed).toUpper());
+    EXPECT_EQ(Text("idEdit"), c.shown) << c.typed;
+    EXPECT_EQ(Text("findEdit"), QString(c.typed).toUpper());
   }
   Show("BC");
-  EXPECT_EQ(Text("Eplayer"), "Bea Clark");
-  EXPECT_EQ(Text("Ehcp"), "12.4");
+  EXPECT_EQ(Text("playerEdit"), "Bea Clark");
+  EXPECT_EQ(Text("handicapEdit"), "12.4");
   EXPECT_EQ(Bar()->value(), 1);
   EXPECT_EQ(Bar()->maximum(), 2);
 }
 
 TEST_F(PlayerEditorTest, NewThenCancelRemovesTheNewRecord) {
-  Trigger("MIpnew");
-  EXPECT_EQ(Text("Eid"), "??");
-  EXPECT_FALSE(Edit("Eid")->isReadOnly());
+  Trigger("newAction");
+  EXPECT_EQ(Text("idEdit"), "??");
+  EXPECT_FALSE(Edit("idEdit")->isReadOnly());
   EXPECT_EQ(Status(), "New player added, Give ID");
   EXPECT_EQ(StatusColor(), QColor(255, 255, 0));
   EXPECT_TRUE(Posting());
   EXPECT_EQ(Players().Count(), 4);
 
-  Trigger("MIpcancel");
+  Trigger("cancelAction");
   EXPECT_EQ(Status(), "Add player canceled");
   EXPECT_EQ(Players().Count(), 3);
   EXPECT_EQ(Players().FindRecord("??"), nullptr);
-  EXPECT_TRUE(Edit("Eid")->isReadOnly());
+  EXPECT_TRUE(Edit("idEdit")->isReadOnly());
   EXPECT_FALSE(Posting());
-  EXPECT_FALSE(Find<QAction>(&editor_, "MIpcancel")->isEnabled());
+  EXPECT_FALSE(Find<QAction>(&editor_, "cancelAction")->isEnabled());
 
-  editor_.DoUndo();
+  editor_.undo();
   EXPECT_EQ(Status(), "Nothing to Undo!");
   EXPECT_EQ(Players().Count(), 3);
 }
@@ -106,11 +106,11 @@ TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
   Type("12,5");
   Press(Qt::Key_Return);
 
-  EXPECT_EQ(Text("Eid"), "BD");
+  EXPECT_EQ(Text("idEdit"), "BD");
   EXPECT_EQ(Bar()->value(), 2);
   EXPECT_EQ(Bar()->maximum(), 3);
   EXPECT_FALSE(Posting());
-  EXPECT_TRUE(Edit("Eid")->isReadOnly());
+  EXPECT_TRUE(Edit("idEdit")->isReadOnly());
   EXPECT_EQ(Players().FindRecord("??"), nullptr);
   EXPECT_TRUE(Has(File(), "[BD]\r\nID=BD\r\nPlayer=Bo Dane\r\nHcp=12.5\r\n"));
 }
@@ -132,20 +132,20 @@ TEST_F(PlayerEditorTest, TheHandicapShowsAsTheFileHoldsIt) {
   for (const auto& c : cases) {
     SetCurrentFormats(c.Separator == ',' ? comma : IsoFormats());
     Show("BC");
-    Edit("Ehcp")->setText(c.Typed);
+    Edit("handicapEdit")->setText(c.Typed);
     Post();
     EXPECT_TRUE(Has(File(), std::string("[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\n") + c.Stored +
                                 "Club=Mill Brook\r\n"))
         << c.Typed << "\n"
         << File();
-    EXPECT_EQ(Text("Ehcp"), c.Shown) << c.Typed;
+    EXPECT_EQ(Text("handicapEdit"), c.Shown) << c.Typed;
     EXPECT_FALSE(Posting());
   }
   SetCurrentFormats(IsoFormats());
 }
 
 TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
-  Trigger("MIpnew");
+  Trigger("newAction");
   Post();
   EXPECT_EQ(Players().Count(), 3);
   EXPECT_FALSE(Has(File(), "[??]"));
@@ -154,11 +154,11 @@ TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
 
 TEST_F(PlayerEditorTest, RenamingMovesTheSectionAndKeepsTheOtherFields) {
   Show("BC");
-  Trigger("MIpedit");
-  Edit("Eid")->setText("BX");
+  Trigger("editAction");
+  Edit("idEdit")->setText("BX");
   Post();
 
-  EXPECT_EQ(Text("Eid"), "BX");
+  EXPECT_EQ(Text("idEdit"), "BX");
   EXPECT_EQ(Bar()->value(), 1);
   EXPECT_EQ(Players().FindRecord("BC"), nullptr);
   ASSERT_NE(Players().FindRecord("BX"), nullptr);
@@ -169,8 +169,8 @@ TEST_F(PlayerEditorTest, RenamingMovesTheSectionAndKeepsTheOtherFields) {
 
 TEST_F(PlayerEditorTest, RenamingToAnIdInUseIsRefusedAndStaysInEdit) {
   Show("BC");
-  Trigger("MIpedit");
-  Edit("Eid")->setText("ca");
+  Trigger("editAction");
+  Edit("idEdit")->setText("ca");
   Post();
 
   ASSERT_EQ(prompts_->Shown.size(), 1);
@@ -179,20 +179,20 @@ TEST_F(PlayerEditorTest, RenamingToAnIdInUseIsRefusedAndStaysInEdit) {
   EXPECT_TRUE(Posting());
   EXPECT_EQ(Players().Count(), 3);
   EXPECT_EQ(Players().FindRecord("BC")->ID, "BC");
-  EXPECT_EQ(Players().FindRecord("CA")->Player, "Cy Abel");
+  EXPECT_EQ(Players().FindRecord("CA")->Name, "Cy Abel");
   EXPECT_EQ(File(), kPlayers);
 }
 
 TEST_F(PlayerEditorTest, SaveFailureIsShownOnceNamingTheFileAndKeepsTheEdit) {
   Settings().DataDir = dir_.Write("not-a-folder", "") + "/";
-  Trigger("MIpedit");
-  Edit("Eplayer")->setText("Changed");
+  Trigger("editAction");
+  Edit("playerEdit")->setText("Changed");
   Post();
 
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown[0].contains("not-a-folder/PLAYERS.DAT"));
   EXPECT_TRUE(Posting());
-  EXPECT_EQ(Text("Eplayer"), "Changed");
+  EXPECT_EQ(Text("playerEdit"), "Changed");
 }
 
 TEST_F(PlayerEditorTest, PrevAndNextStopAtTheEndsInRed) {
@@ -201,17 +201,17 @@ TEST_F(PlayerEditorTest, PrevAndNextStopAtTheEndsInRed) {
     const char* step;
     const char* shown;
     const char* status;
-  } cases[] = {{"MIpfirst", "MIpprev", "AA", "The first player is: AA !"},
-               {"MIplast", "MIpnext", "CA", "The last player is: CA !"}};
+  } cases[] = {{"firstAction", "previousAction", "AA", "The first player is: AA !"},
+               {"lastAction", "nextAction", "CA", "The last player is: CA !"}};
   for (const auto& c : cases) {
     Trigger(c.start);
     Trigger(c.step);
-    EXPECT_EQ(Text("Eid"), c.shown);
+    EXPECT_EQ(Text("idEdit"), c.shown);
     EXPECT_EQ(Status(), c.status);
     EXPECT_EQ(StatusColor(), kRed);
   }
-  Trigger("MIpprev");
-  EXPECT_EQ(Text("Eid"), "BC");
+  Trigger("previousAction");
+  EXPECT_EQ(Text("idEdit"), "BC");
 }
 
 // Every way away from an edit asks, and each answer does what it says: nothing typed goes
@@ -220,9 +220,9 @@ TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
   using app::EditChoice;
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"scroll bar", [&] { Bar()->setValue(1); }},
-      {"F7", [&] { Trigger("MIpnext"); }},
+      {"F7", [&] { Trigger("nextAction"); }},
       {"Find ID", [&] { Show("BC"); }},
-      {"Ctrl+F4", [&] { Trigger("MIfclose"); }},
+      {"Ctrl+F4", [&] { Trigger("closeAction"); }},
       {"close button", [&] { editor_.close(); }},
   };
   int n = 0;
@@ -232,7 +232,7 @@ TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
       ShowActive(&editor_);
       Show("AA");
       const QString typed = QString("Al Typed %1").arg(++n);
-      Edit("Eplayer")->setText(typed);
+      Edit("playerEdit")->setText(typed);
       prompts_->Choices = {choice};
       leave();
       EXPECT_EQ(prompts_->Shown.last(),
@@ -242,25 +242,25 @@ TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
       if (choice == EditChoice::Cancel) {
         EXPECT_TRUE(editor_.isVisible());
         EXPECT_TRUE(Posting());
-        EXPECT_EQ(Text("Eid"), "AA");
-        EXPECT_EQ(Text("Eplayer"), typed);
+        EXPECT_EQ(Text("idEdit"), "AA");
+        EXPECT_EQ(Text("playerEdit"), typed);
       }
-      EXPECT_EQ(Players().FindRecord("AA")->Player == typed.toStdString(), saved);
-      if (editor_.Edited()) Trigger("MIpcancel");
+      EXPECT_EQ(Players().FindRecord("AA")->Name == typed.toStdString(), saved);
+      if (editor_.Edited()) Trigger("cancelAction");
     }
   }
 }
 
 TEST_F(PlayerEditorTest, FindWhileAddingAsksAndDiscardRemovesTheNewRecord) {
-  Trigger("MIpnew");
+  Trigger("newAction");
   Type("ZZ");
   prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Discard};
   Show("BC");
   EXPECT_EQ(prompts_->Shown.last(), "Cardwise: The new player has not been saved.\rSave it?");
-  EXPECT_EQ(Text("Eid"), "ZZ");
+  EXPECT_EQ(Text("idEdit"), "ZZ");
   EXPECT_TRUE(editor_.Adding());
   Show("C");
-  EXPECT_EQ(Text("Eid"), "CA");
+  EXPECT_EQ(Text("idEdit"), "CA");
   EXPECT_FALSE(editor_.Adding());
   EXPECT_FALSE(Posting());
   EXPECT_EQ(Players().Count(), 3);
@@ -289,11 +289,11 @@ TEST_F(PlayerEditorTest, DeleteAsksFirstCountingWhatUsesThePlayerAndOnlyYesDelet
     Show(c.id);
     prompts_->Shown.clear();
     prompts_->Answers = {c.answer};
-    Trigger("MIpdelete");
+    Trigger("deleteAction");
     ASSERT_EQ(prompts_->Shown.size(), 1);
     EXPECT_EQ(prompts_->Shown[0], c.question);
     EXPECT_EQ(Has(File(), std::string("[") + c.id + "]"), !c.answer) << c.id;
-    EXPECT_EQ(Text("Eid"), c.shownAfter);
+    EXPECT_EQ(Text("idEdit"), c.shownAfter);
   }
   EXPECT_EQ(Players().Count(), 1);
   EXPECT_EQ(dir_.Read("ROUNDS.DAT"), rounds);
@@ -302,23 +302,23 @@ TEST_F(PlayerEditorTest, DeleteAsksFirstCountingWhatUsesThePlayerAndOnlyYesDelet
 
 TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {
   Show("BC");
-  Trigger("MIecopy");
+  Trigger("copyAction");
   EXPECT_EQ(Status(), "Current player copied");
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("[BC]\r\nID=BC\r\nPlayer=Bea Clark"));
 
   QGuiApplication::clipboard()->setText("[ZZ]\r\nID=ZZ\r\nPlayer=Zed Zorn\r\nHcp=3,5\r\n");
   Show("AA");
-  Trigger("MIepaste");
+  Trigger("pasteAction");
   EXPECT_EQ(Status(), "Clipboard contents pasted");
-  EXPECT_EQ(Text("Eid"), "ZZ");
-  EXPECT_EQ(Text("Ehcp"), "3.5");
-  EXPECT_EQ(Players().FindRecord("AA")->Player, "Al Adams");
+  EXPECT_EQ(Text("idEdit"), "ZZ");
+  EXPECT_EQ(Text("handicapEdit"), "3.5");
+  EXPECT_EQ(Players().FindRecord("AA")->Name, "Al Adams");
   EXPECT_FALSE(Has(File(), "ZZ"));  // in memory until posted
 }
 
 TEST_F(PlayerEditorTest, BrowsingAPageNotMadeSaysSo) {
   Settings().HtmlRootDir = dir_.File("web/");
-  Find<QAbstractButton>(&editor_, "SBwww")->click();
+  Find<QAbstractButton>(&editor_, "webButton")->click();
   EXPECT_EQ(Status(), "Browse: AA");
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown[0].contains("\rdoes not exist.\rYou have to make the pages"));
@@ -328,31 +328,31 @@ TEST_F(PlayerEditorTest, BrowsingAPageNotMadeSaysSo) {
 // shown again from memory.
 TEST_F(PlayerEditorTest, ActivationKeepsAnEditAndRefreshesWhileBrowsing) {
   Show("BC");
-  Edit("Eplayer")->setText("Bea Clarke");
-  editor_.FormActivate();
-  EXPECT_EQ(Text("Eplayer"), "Bea Clarke");
+  Edit("playerEdit")->setText("Bea Clarke");
+  editor_.activate();
+  EXPECT_EQ(Text("playerEdit"), "Bea Clarke");
   EXPECT_TRUE(Posting());
-  Trigger("MIpcancel");
-  Players().FindRecord("BC")->Player = "Bea Clark-Lee";
-  editor_.FormActivate();
-  EXPECT_EQ(Text("Eplayer"), "Bea Clark-Lee");
+  Trigger("cancelAction");
+  Players().FindRecord("BC")->Name = "Bea Clark-Lee";
+  editor_.activate();
+  EXPECT_EQ(Text("playerEdit"), "Bea Clark-Lee");
 }
 
 TEST_F(PlayerEditorTest, AnEmptyListShowsNothingAndStillTakesANewPlayer) {
   Players().Clear();
-  editor_.FormActivate();
-  for (const char* action :
-       {"MIpnext", "MIpprev", "MIplast", "MIpfirst", "MIpdelete", "MIecopy", "MIpedit", "MIppost"})
+  editor_.activate();
+  for (const char* action : {"nextAction", "previousAction", "lastAction", "firstAction",
+                             "deleteAction", "copyAction", "editAction", "postAction"})
     Trigger(action);
   Show("X");
-  EXPECT_EQ(Text("Eid"), "");
-  EXPECT_EQ(Text("Eplayer"), "");
+  EXPECT_EQ(Text("idEdit"), "");
+  EXPECT_EQ(Text("playerEdit"), "");
 
-  Trigger("MIpnew");
-  Edit("Eid")->setText("NP");
+  Trigger("newAction");
+  Edit("idEdit")->setText("NP");
   Post();
   EXPECT_EQ(Players().Count(), 1);
-  EXPECT_EQ(Text("Eid"), "NP");
+  EXPECT_EQ(Text("idEdit"), "NP");
 }
 
 }  // namespace

@@ -21,7 +21,7 @@
 namespace cardwise::testing {
 namespace {
 
-using app::THoleGrid;
+using app::HoleGrid;
 
 constexpr const char* kPar = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
 constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
@@ -51,14 +51,14 @@ class RoundEditorTest : public AppTest {
 
   QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
   QString Text(const char* name) { return Edit(name)->text(); }
-  THoleGrid* Grid(const char* name) { return Find<THoleGrid>(&editor_, name); }
+  HoleGrid* Grid(const char* name) { return Find<HoleGrid>(&editor_, name); }
   QString Label(const char* name) { return Find<QLabel>(&editor_, name)->text(); }
-  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
   std::string File() { return dir_.Read("ROUNDS.DAT"); }
   QPoint Cursor(const char* grid) {
     return {Grid(grid)->currentColumn(), Grid(grid)->currentRow()};
   }
-  static QColor Color(ColorKey key) { return app::ToQColor(Settings().Value(key)); }
+  static QColor Color(ColorKey key) { return app::toQColor(Settings().Value(key)); }
 
   // "New", then the event, player and tee time from the keyboard.
   void StartCard(const QString& event, const QString& player, const QString& start = "10:30") {
@@ -77,7 +77,7 @@ class RoundEditorTest : public AppTest {
         Type(QString(value));
   }
 
-  app::TFRound editor_;
+  app::RoundEditor editor_;
 };
 
 bool Has(const std::string& text, const std::string& part) {
@@ -93,30 +93,30 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   } cases[] = {{"MB", "JS", "12", "12.4"}, {"FL", "AB", "10", "10.5"}};
   for (const auto& c : cases) {
     Press(Qt::Key_F9);
-    EXPECT_EQ(QApplication::focusWidget(), Edit("Eeventid"));
+    EXPECT_EQ(QApplication::focusWidget(), Edit("eventIdEdit"));
     Alt('C');
     Type(c.Course);
     Alt('P');
     Type(c.Player);
-    EXPECT_EQ(Text("Ens"), c.Strokes) << c.Player;
-    EXPECT_EQ(Text("Ehcp"), c.Hcp);
-    EXPECT_FALSE(Text("Eplayer").isEmpty());
+    EXPECT_EQ(Text("strokesEdit"), c.Strokes) << c.Player;
+    EXPECT_EQ(Text("handicapEdit"), c.Hcp);
+    EXPECT_FALSE(Text("playerEdit").isEmpty());
     Press(Qt::Key_F12);
   }
   Press(Qt::Key_F9);
   Type("E1");
-  EXPECT_EQ(Text("Eevent"), "Spring Cup");
-  EXPECT_EQ(Text("Esdate"), "2026-05-10");
-  EXPECT_EQ(Text("Ecourseid"), "MB");
-  EXPECT_EQ(Text("Ecourse"), "Mill Brook");
-  EXPECT_EQ(Grid("SGout")->Text(kParRow, 1), "4");
-  EXPECT_EQ(Grid("SGin")->Text(kParRow, THoleGrid::kTotalColumn), "36");
+  EXPECT_EQ(Text("eventEdit"), "Spring Cup");
+  EXPECT_EQ(Text("dateEdit"), "2026-05-10");
+  EXPECT_EQ(Text("courseIdEdit"), "MB");
+  EXPECT_EQ(Text("courseEdit"), "Mill Brook");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kParRow, 1), "4");
+  EXPECT_EQ(Grid("backNineGrid")->Text(kParRow, HoleGrid::kTotalColumn), "36");
   Alt('C');
   Type("X");  // MBX: no such course
-  EXPECT_EQ(Text("Ecourse"), "");
-  EXPECT_EQ(Grid("SGout")->Text(kParRow, 1), "");
-  EXPECT_EQ(Find<app::StatusPanel>(&editor_, "Pstatus")->text(), "New round added");
-  EXPECT_FALSE(Edit("Efid")->isEnabled());
+  EXPECT_EQ(Text("courseEdit"), "");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kParRow, 1), "");
+  EXPECT_EQ(Find<app::StatusPanel>(&editor_, "statusPanel")->text(), "New round added");
+  EXPECT_FALSE(Edit("findEdit")->isEnabled());
 }
 
 // Each label's letter reaches its field with the text selected, or its grid at the first score.
@@ -125,13 +125,14 @@ TEST_F(RoundEditorTest, LabelLettersReachTheirFields) {
   const struct {
     char Letter;
     const char* Field;
-  } cases[] = {{'V', "Eeventid"}, {'C', "Ecourseid"}, {'P', "EplayerID"}, {'S', "Estart"},
-               {'O', "SGout"},    {'I', "SGin"},      {'V', "Eeventid"}};
+  } cases[] = {{'V', "eventIdEdit"}, {'C', "courseIdEdit"},  {'P', "playerIdEdit"},
+               {'S', "startEdit"},   {'O', "frontNineGrid"}, {'I', "backNineGrid"},
+               {'V', "eventIdEdit"}};
   for (const auto& c : cases) {
     Alt(c.Letter);
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
-    if (auto* grid = editor_.findChild<THoleGrid*>(c.Field)) {
+    if (auto* grid = editor_.findChild<HoleGrid*>(c.Field)) {
       EXPECT_TRUE(grid->isAncestorOf(focus)) << c.Letter;
       EXPECT_EQ(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, kScoreRow));
       continue;
@@ -150,10 +151,10 @@ TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
   for (const auto& c : cases) {
     StartCard("E1", "JS");
     Alt('O');
-    EXPECT_EQ(Cursor("SGout"), QPoint(1, kScoreRow));
+    EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow));
     Type(c.Keys);
-    EXPECT_EQ(Cursor("SGout"), QPoint(c.Column, kScoreRow)) << c.Keys;
-    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), c.Stored) << c.Keys;
+    EXPECT_EQ(Cursor("frontNineGrid"), QPoint(c.Column, kScoreRow)) << c.Keys;
+    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), c.Stored) << c.Keys;
     Press(Qt::Key_F12);
   }
 }
@@ -165,20 +166,20 @@ TEST_F(RoundEditorTest, CellsRefuseWhatTheirRowCannotHold) {
   Alt('O');
   for (const char* junk : {"/", "*", " "}) {
     Type(junk);
-    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "") << junk;
-    EXPECT_EQ(Cursor("SGout"), QPoint(1, kScoreRow)) << junk;
-    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "Pstatus")
+    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "") << junk;
+    EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow)) << junk;
+    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "statusPanel")
                     ->text()
                     .startsWith(QString("\"%1\" cannot be in a score").arg(junk)));
   }
   Type("5");
-  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "5");
-  Grid("SGout")->SetCursor(kScoreRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "5");
+  Grid("frontNineGrid")->SetCursor(kScoreRow, 1);
   Type("4");  // typing replaces the cell's text
-  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
-  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
+  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
   Type("x2");
-  EXPECT_EQ(Grid("SGout")->Text(kPuttsRow, 1), "2");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kPuttsRow, 1), "2");
   Press(Qt::Key_Return);
   EXPECT_TRUE(Has(File(), "Score=4\r\n"));
   EXPECT_TRUE(Has(File(), "Putts=2\r\n"));
@@ -188,42 +189,42 @@ TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
   StartCard("E1", "JS");
   Alt('O');
   Type("35");  // hole 1 (par 4) in 3, hole 2 (par 4) in 5
-  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
   Type("12");
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 3), "");   // no score, no green
-  Grid("SGout")->SetCursor(kPuttsRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 3), "");   // no score, no green
+  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
   Type("2");  // corrected: 3 - 4 - 2 = -3, still on in regulation
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 1), "1");
-  Grid("SGout")->SetCursor(kPuttsRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 1), "1");
+  Grid("frontNineGrid")->SetCursor(kPuttsRow, 2);
   Type("5");  // 5 - 4 - 5 < -1
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "1");
-  Grid("SGout")->SetCursor(kPuttsRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "1");
+  Grid("frontNineGrid")->SetCursor(kPuttsRow, 2);
   Type("2");  // corrected back: the mark goes again
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "");
-  Grid("SGout")->SetCursor(kGreenRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "");
+  Grid("frontNineGrid")->SetCursor(kGreenRow, 2);
   Type("7");
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, 2), "1");
-  EXPECT_EQ(Grid("SGout")->Text(kGreenRow, THoleGrid::kTotalColumn), "2");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "1");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, HoleGrid::kTotalColumn), "2");
 }
 
 TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
   StartCard("E1", "JS");
   Alt('O');
   Type("45365435");  // eight holes
-  THoleGrid* out = Grid("SGout");
+  HoleGrid* out = Grid("frontNineGrid");
   EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
-  EXPECT_EQ(out->Text(kScoreRow, THoleGrid::kTotalColumn), "");
-  EXPECT_EQ(Label("Lscore"), "");
+  EXPECT_EQ(out->Text(kScoreRow, HoleGrid::kTotalColumn), "");
+  EXPECT_EQ(Label("scoreLabel"), "");
   Type("5");
-  EXPECT_EQ(out->Text(kScoreRow, THoleGrid::kTotalColumn), "40");
-  EXPECT_EQ(Label("Lscore"), "");  // only with all eighteen
+  EXPECT_EQ(out->Text(kScoreRow, HoleGrid::kTotalColumn), "40");
+  EXPECT_EQ(Label("scoreLabel"), "");  // only with all eighteen
   Alt('I');
   Type("444444444");
-  EXPECT_EQ(Label("Lscore"), "76");
-  EXPECT_EQ(Label("Lnet"), "64");
-  EXPECT_EQ(Find<QLabel>(&editor_, "Lscore")->palette().color(QPalette::WindowText),
+  EXPECT_EQ(Label("scoreLabel"), "76");
+  EXPECT_EQ(Label("netLabel"), "64");
+  EXPECT_EQ(Find<QLabel>(&editor_, "scoreLabel")->palette().color(QPalette::WindowText),
             Color(ColorKey::Tot1));
   // Hole 3 is a par 3: 2 is a birdie; hole 4 a par 5: 11 is "other".
   EXPECT_EQ(out->Look(kScoreRow, 3, "2").Background, Color(ColorKey::Score_1));
@@ -232,7 +233,7 @@ TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
 }
 
 TEST(RoundColors, TotalsAgainstTheirReference) {
-  Settings() = TSettings();
+  Settings() = AppSettings();
   const struct {
     int Value, Reference;
     ColorKey Expected;
@@ -242,7 +243,7 @@ TEST(RoundColors, TotalsAgainstTheirReference) {
                {0, 36, ColorKey::Total},
                {5, 0, ColorKey::Total}};
   for (const auto& c : cases)
-    EXPECT_EQ(app::TotalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
+    EXPECT_EQ(app::totalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
   EXPECT_EQ(app::ScoreColor(9, 3), Settings().Value(ColorKey::Score3));
   EXPECT_EQ(app::ScoreColor(2, 5), Settings().Value(ColorKey::Score_2));
   EXPECT_EQ(app::ScoreColor(0, 4), Settings().Value(ColorKey::Back));
@@ -250,8 +251,8 @@ TEST(RoundColors, TotalsAgainstTheirReference) {
 
 TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
   StartCard("E1", "JS");
-  for (const char* name : {"SGout", "SGin"}) {
-    THoleGrid* grid = Grid(name);
+  for (const char* name : {"frontNineGrid", "backNineGrid"}) {
+    HoleGrid* grid = Grid(name);
     grid->setFocus();
     emit grid->doubleClickedAt(kPuttsRow, 2);
     emit grid->doubleClickedAt(kPuttsRow, 2);
@@ -287,8 +288,8 @@ TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
   for (const auto& c : cases) {
     for (const bool answer : {false, true}) {
       StartCard("", c.Player);
-      Edit("Eeventid")->setText(c.Event);
-      Edit("Esdate")->setText(c.Date);
+      Edit("eventIdEdit")->setText(c.Event);
+      Edit("dateEdit")->setText(c.Date);
       Alt('O');
       Type("4");
       prompts_->Answers = {answer};
@@ -301,7 +302,7 @@ TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
       if (Posting()) Press(Qt::Key_F12);
       if (!answer) continue;
       prompts_->Answers = {true};
-      Find<QAction>(&editor_, "MIpdelete")->trigger();
+      Find<QAction>(&editor_, "deleteAction")->trigger();
     }
   }
 }
@@ -310,19 +311,19 @@ TEST_F(RoundEditorTest, IdFieldsCompleteFromNamesAndFlagUnknownIds) {
   Press(Qt::Key_F9);
   Alt('P');
   Type("smi");
-  QCompleter* completer = Edit("EplayerID")->completer();
+  QCompleter* completer = Edit("playerIdEdit")->completer();
   ASSERT_NE(completer, nullptr);
   EXPECT_EQ(completer->completionCount(), 1);
   QTest::keyClick(completer->popup(), Qt::Key_Down);
   QTest::keyClick(completer->popup(), Qt::Key_Return);
-  EXPECT_EQ(Text("EplayerID"), "JS");
-  EXPECT_EQ(Text("Eplayer"), "John Smith");
-  Edit("EplayerID")->selectAll();
+  EXPECT_EQ(Text("playerIdEdit"), "JS");
+  EXPECT_EQ(Text("playerEdit"), "John Smith");
+  Edit("playerIdEdit")->selectAll();
   Type("QQ");
-  EXPECT_EQ(Text("Eplayer"), "");
-  EXPECT_EQ(Edit("Eplayer")->placeholderText(), "QQ is not in the player list");
-  Edit("EplayerID")->setText("AB");
-  EXPECT_EQ(Edit("Eplayer")->placeholderText(), "");
+  EXPECT_EQ(Text("playerEdit"), "");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "QQ is not in the player list");
+  Edit("playerIdEdit")->setText("AB");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
 TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
@@ -330,9 +331,9 @@ TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
     const char* Field;
     const char* Text;
     const char* Message;
-  } cases[] = {{"Esdate", "2026-02-30", "'2026-02-30' is not a valid date"},
-               {"Estart", "", "'' is not a valid time"},
-               {"Estart", "25:99", "'25:99' is not a valid time"}};
+  } cases[] = {{"dateEdit", "2026-02-30", "'2026-02-30' is not a valid date"},
+               {"startEdit", "", "'' is not a valid time"},
+               {"startEdit", "25:99", "'25:99' is not a valid time"}};
   for (const auto& c : cases) {
     StartCard("E1", "JS");
     Alt('O');
@@ -342,7 +343,7 @@ TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
     ASSERT_FALSE(prompts_->Shown.isEmpty()) << c.Field;
     EXPECT_TRUE(prompts_->Shown.back().endsWith(c.Message)) << prompts_->Shown.back().toStdString();
     EXPECT_TRUE(Posting());
-    EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
+    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
     EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
     Press(Qt::Key_F12);
   }
@@ -370,7 +371,7 @@ TEST_F(RoundEditorTest, ARoundWithoutScoresStaysInMemoryOnly) {
   StartCard("E1", "JS");
   Press(Qt::Key_F11);
   EXPECT_FALSE(Posting());
-  EXPECT_EQ(Text("Eid"), "260510-1030-JS");
+  EXPECT_EQ(Text("idEdit"), "260510-1030-JS");
   EXPECT_NE(Rounds().FindRecord("260510-1030-JS"), nullptr);
   EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
 }
@@ -381,19 +382,19 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   Type("4");
   Press(Qt::Key_Return);
   ASSERT_FALSE(Posting());
-  EXPECT_TRUE(Edit("Efid")->isEnabled());
-  EXPECT_TRUE(Find<QPushButton>(&editor_, "Bnext")->isEnabled());
+  EXPECT_TRUE(Edit("findEdit")->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(&editor_, "nextButton")->isEnabled());
 
   Press(Qt::Key_F9);
-  EXPECT_EQ(Text("Eeventid"), "E1");
-  EXPECT_EQ(Text("Ecourseid"), "MB");
-  EXPECT_EQ(Text("Esdate"), "2026-05-10");
-  EXPECT_EQ(Text("Estart"), "09:40");  // as every round shows it, not in the long time format
-  EXPECT_EQ(QApplication::focusWidget(), Edit("EplayerID"));
-  EXPECT_FALSE(Find<QPushButton>(&editor_, "Bnext")->isEnabled());
+  EXPECT_EQ(Text("eventIdEdit"), "E1");
+  EXPECT_EQ(Text("courseIdEdit"), "MB");
+  EXPECT_EQ(Text("dateEdit"), "2026-05-10");
+  EXPECT_EQ(Text("startEdit"), "09:40");  // as every round shows it, not in the long time format
+  EXPECT_EQ(QApplication::focusWidget(), Edit("playerIdEdit"));
+  EXPECT_FALSE(Find<QPushButton>(&editor_, "nextButton")->isEnabled());
   Type("AB");
-  EXPECT_EQ(Text("EplayerID"), "AB");
-  EXPECT_EQ(Text("Eplayer"), "Ann Brown");
+  EXPECT_EQ(Text("playerIdEdit"), "AB");
+  EXPECT_EQ(Text("playerEdit"), "Ann Brown");
 
   // The same player again at the same tee time: the ID is taken, and the message says what
   // makes it.
@@ -421,12 +422,12 @@ TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
       dir_.Write("ROUNDS.DAT",
                  "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\nScore=5\r\n"
                  "[260510-1000-JS]\r\nID=260510-1000-JS\r\nPlayerID=JS\r\nScore=4\r\n"));
-  editor_.FormActivate();
-  Edit("Efid")->setFocus();
-  EXPECT_EQ(Text("Eid"), "260510-0900-AB");
+  editor_.activate();
+  Edit("findEdit")->setFocus();
+  EXPECT_EQ(Text("idEdit"), "260510-0900-AB");
   Press(Qt::Key_Return);
-  EXPECT_EQ(Text("Eid"), "260510-1000-JS");
-  EXPECT_EQ(Grid("SGout")->Text(kScoreRow, 1), "4");
+  EXPECT_EQ(Text("idEdit"), "260510-1000-JS");
+  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
 }
 
 // A whole card from the keyboard alone, posted with Enter, written as a hand-made file would
@@ -435,11 +436,11 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
   StartCard("E1", "JS");
   Alt('O');
   TypeNine({"453654354", "222212222", "110100101", "101110011"});
-  EXPECT_EQ(Cursor("SGout"), QPoint(1, kStatsRow));
+  EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kStatsRow));
   Type("bunker");
   Alt('I');
   TypeNine({"444553444", "222222122", "111000111", "110011001"});
-  EXPECT_EQ(Label("Lscore"), "76");
+  EXPECT_EQ(Label("scoreLabel"), "76");
   Press(Qt::Key_Return);
   ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
   ASSERT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
@@ -461,9 +462,9 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
     EXPECT_TRUE(Has(written, line)) << line << " in\n" << written;
   }
 
-  TRoundList byHand;
+  RoundList byHand;
   byHand.LoadFromFile(dir_.Write("HAND.DAT", card));
-  TEvent expected = *Events().FindRecord("E1");
+  Event expected = *Events().FindRecord("E1");
   CalcResults(expected, byHand);
   ASSERT_TRUE(RecalcAllEvents(Events(), Rounds(), dir_.File("EVENTS.DAT")).ok());
   EXPECT_EQ(Events().FindRecord("E1")->Results, expected.Results);

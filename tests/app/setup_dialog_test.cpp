@@ -14,7 +14,7 @@
 namespace cardwise::testing {
 namespace {
 
-using app::TFsetup;
+using app::SetupDialog;
 
 class SetupDialogTest : public AppTest {
  protected:
@@ -23,7 +23,7 @@ class SetupDialogTest : public AppTest {
   // Clicks a colour field and answers the colour dialog with `color` (cancels it when invalid).
   void Pick(const char* field, const QColor& color) {
     QTimer::singleShot(0, &setup_, [this, color] {
-      auto* dialog = setup_.findChild<QColorDialog*>("CD");
+      auto* dialog = setup_.findChild<QColorDialog*>("colorDialog");
       if (dialog == nullptr || !dialog->isVisible()) {
         ADD_FAILURE() << "the colour dialog is not open";
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
@@ -41,12 +41,12 @@ class SetupDialogTest : public AppTest {
   QColor Background(const char* field) {
     return Find<QLineEdit>(&setup_, field)->palette().color(QPalette::Base);
   }
-  QColor FontColor(const char* field) {
+  QColor fontColor(const char* field) {
     return Find<QLineEdit>(&setup_, field)->palette().color(QPalette::Text);
   }
-  void ClickOk() { Find<QPushButton>(&setup_, "Bok")->click(); }
+  void ClickOk() { Find<QPushButton>(&setup_, "okButton")->click(); }
 
-  TFsetup setup_;
+  SetupDialog setup_;
   QColor customDuringPick_;
 };
 
@@ -55,14 +55,15 @@ TEST_F(SetupDialogTest, ResetShowsTheDefaultsAtOnceAndOkSavesSixDigits) {
   Settings().ColorText[static_cast<int>(ColorKey::Tot_1)] = "#1A2b3C";
   setup_.hide();
   setup_.show();
-  EXPECT_EQ(Background("Eback"), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(FontColor("Etm"), QColor(0x1a, 0x2b, 0x3c));
+  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x1a, 0x2b, 0x3c));
 
-  Find<QPushButton>(&setup_, "Breset")->click();
+  Find<QPushButton>(&setup_, "resetButton")->click();
   EXPECT_EQ(Settings().Color(ColorKey::Back), "#eeeeee");  // in force without OK
-  EXPECT_EQ(Background("Eback"), QColor(0xee, 0xee, 0xee));
-  EXPECT_EQ(FontColor("Etm"), QColor(0x88, 0x00, 0x00));
-  EXPECT_EQ(Background("Etm"), QColor(0xee, 0xee, 0xaa));  // the samples stand on Total
+  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0xee, 0xee, 0xee));
+  EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x88, 0x00, 0x00));
+  EXPECT_EQ(Background("underParColorEdit"),
+            QColor(0xee, 0xee, 0xaa));  // the samples stand on Total
 
   ClickOk();
   for (const std::string& text : Settings().ColorText)
@@ -82,33 +83,34 @@ TEST_F(SetupDialogTest, PickedColoursReachTheSettingsOnOk) {
   const struct {
     const char* Field;
     ColorKey Changed;
-  } cases[] = {{"Eeagle", ColorKey::Score_2},
-               {"Eback", ColorKey::Back},
-               {"Ett", ColorKey::Tot1},
-               {"Etot", ColorKey::Total}};
+  } cases[] = {{"eagleColorEdit", ColorKey::Score_2},
+               {"backgroundColorEdit", ColorKey::Back},
+               {"overParColorEdit", ColorKey::Tot1},
+               {"totalColorEdit", ColorKey::Total}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Field);
-    Settings() = TSettings();
+    Settings() = AppSettings();
     setup_.hide();
     setup_.show();
     Pick(c.Field, picked);
     ClickOk();
     for (std::size_t key = 0; key < kColorCount; ++key) {
-      const std::string expected =
-          static_cast<ColorKey>(key) == c.Changed ? "123456" : TSettings().ColorText[key].substr(1);
+      const std::string expected = static_cast<ColorKey>(key) == c.Changed
+                                       ? "123456"
+                                       : AppSettings().ColorText[key].substr(1);
       EXPECT_EQ(Settings().ColorText[key], expected) << ColorKeyName(static_cast<ColorKey>(key));
     }
   }
   // The total colour is the background of the three samples; their fonts stay.
-  for (const char* sample : {"Etm", "Etp", "Ett"})
+  for (const char* sample : {"underParColorEdit", "parTotalColorEdit", "overParColorEdit"})
     EXPECT_EQ(Background(sample), picked) << sample;
-  EXPECT_EQ(FontColor("Etm"), QColor(0x88, 0x00, 0x00));
+  EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x88, 0x00, 0x00));
 }
 
 TEST_F(SetupDialogTest, CustomColoursGoThroughTheColourDialog) {
   Settings().CustomColors = {"ColorA=563412", "ColorB=nonsense"};
-  Pick("Eback", QColor());  // cancelled: the field keeps its colour
-  EXPECT_EQ(Background("Eback"), QColor(0xee, 0xee, 0xee));
+  Pick("backgroundColorEdit", QColor());  // cancelled: the field keeps its colour
+  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0xee, 0xee, 0xee));
   EXPECT_EQ(customDuringPick_, QColor(0x12, 0x34, 0x56));  // BBGGRR
   ASSERT_EQ(Settings().CustomColors.size(), 16u);
   EXPECT_EQ(Settings().CustomColors[0], "ColorA=563412");
@@ -117,14 +119,14 @@ TEST_F(SetupDialogTest, CustomColoursGoThroughTheColourDialog) {
 }
 
 TEST_F(SetupDialogTest, StartUpFillsAnEmptyCustomColourListFromTheColours) {
-  TSettings settings;
-  app::FillCustomColors(settings);
+  AppSettings settings;
+  app::fillCustomColors(settings);
   ASSERT_EQ(settings.CustomColors.size(), 12u);
   EXPECT_EQ(settings.CustomColors[0], "ColorA=5555FF");   // eagle, BBGGRR
   EXPECT_EQ(settings.CustomColors[6], "ColorJ=000088");   // below par
   EXPECT_EQ(settings.CustomColors[11], "ColorP=00EEEE");  // Len
   settings.CustomColors = {"ColorA=000000"};
-  app::FillCustomColors(settings);
+  app::fillCustomColors(settings);
   EXPECT_EQ(settings.CustomColors.size(), 1u);
 }
 
@@ -132,22 +134,22 @@ TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   Settings().Author = "Old";
   setup_.hide();
   setup_.show();
-  Find<QLineEdit>(&setup_, "Eauthor")->setText("Someone Else");
+  Find<QLineEdit>(&setup_, "authorEdit")->setText("Someone Else");
   setup_.hide();  // closed without OK: dropped at the next activation
   setup_.show();
-  EXPECT_EQ(Find<QLineEdit>(&setup_, "Eauthor")->text(), "Old");
+  EXPECT_EQ(Find<QLineEdit>(&setup_, "authorEdit")->text(), "Old");
 
-  Find<QLineEdit>(&setup_, "Erootdir")->setText("/srv/golf");
-  Find<QLineEdit>(&setup_, "Eheader")->setText("head.htm");
-  Find<QLineEdit>(&setup_, "Efooter")->setText("foot.htm");
-  Find<QLineEdit>(&setup_, "Eowner")->setText("me@example.org");
-  Find<QLineEdit>(&setup_, "Eauthor")->setText("J\u00f6rg");
-  Find<QCheckBox>(&setup_, "CBcopy")->setChecked(true);
-  Find<QCheckBox>(&setup_, "CBicons")->setChecked(true);
-  Find<QLineEdit>(&setup_, "Epublishto")->setText("golf@club.example:www/");
-  Find<QCheckBox>(&setup_, "CBpublishdelete")->setChecked(true);
+  Find<QLineEdit>(&setup_, "rootDirEdit")->setText("/srv/golf");
+  Find<QLineEdit>(&setup_, "headerEdit")->setText("head.htm");
+  Find<QLineEdit>(&setup_, "footerEdit")->setText("foot.htm");
+  Find<QLineEdit>(&setup_, "ownerEdit")->setText("me@example.org");
+  Find<QLineEdit>(&setup_, "authorEdit")->setText("J\u00f6rg");
+  Find<QCheckBox>(&setup_, "copyFilesBox")->setChecked(true);
+  Find<QCheckBox>(&setup_, "trueColorIconsBox")->setChecked(true);
+  Find<QLineEdit>(&setup_, "publishToEdit")->setText("golf@club.example:www/");
+  Find<QCheckBox>(&setup_, "publishDeleteBox")->setChecked(true);
   ClickOk();
-  const TSettings& settings = Settings();
+  const AppSettings& settings = Settings();
   EXPECT_EQ(settings.HtmlRootDir, "/srv/golf");  // as typed, no "/" added
   EXPECT_EQ(settings.StdHeader, "head.htm");
   EXPECT_EQ(settings.StdFooter, "foot.htm");

@@ -24,7 +24,7 @@
 namespace cardwise::testing {
 namespace {
 
-using app::TResultsGrid;
+using app::ResultsGrid;
 
 constexpr const char* kEvents =
     "[E1]\r\nID=E1\r\nEvent=First\r\nType=4\r\n1=1;30;JS;;\r\n2=2;20;AB;;\r\n"
@@ -42,9 +42,9 @@ class TourEditorTest : public AppTest {
     ShowActive(&editor_);
   }
 
-  QListWidget* Checks() { return Find<QListWidget>(&editor_, "CLBevents"); }
-  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
-  bool Posting() { return Find<QPushButton>(&editor_, "BBpost")->isVisible(); }
+  QListWidget* Checks() { return Find<QListWidget>(&editor_, "eventList"); }
+  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
   std::string File(const char* name) { return dir_.Read(name); }
   void Check(int item, bool on) {
     Checks()->item(item)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
@@ -53,9 +53,9 @@ class TourEditorTest : public AppTest {
   // Answers the weights dialog: `weight` into the row of `row`, then OK (Cancel when empty).
   void AnswerWeights(int row, const QString& weight, QStringList* shown = nullptr) {
     QTimer::singleShot(0, &editor_, [=] {
-      auto* dialog = qobject_cast<app::TFtourwt*>(QApplication::activeModalWidget());
+      auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(dialog, nullptr);
-      auto* grid = dialog->findChild<QTableWidget*>("SG");
+      auto* grid = dialog->findChild<QTableWidget*>("weightsTable");
       if (shown)
         for (int r = 0; r < grid->rowCount(); ++r)
           *shown << grid->item(r, 0)->text() + "=" + grid->item(r, 1)->text();
@@ -63,10 +63,10 @@ class TourEditorTest : public AppTest {
       grid->item(row, 1)->setText(weight);
       dialog->accept();
     });
-    Find<QPushButton>(&editor_, "Bweights")->click();
+    Find<QPushButton>(&editor_, "weightsButton")->click();
   }
 
-  app::TFTour editor_;
+  app::TourEditor editor_;
 };
 
 TEST_F(TourEditorTest, CheckedEventsAreStoredInListOrder) {
@@ -98,12 +98,12 @@ TEST_F(TourEditorTest, WeightsShowOneWhereMissingAndOkStoresAll) {
 
 TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
   prompts_->Texts.push_back("ZT1");
-  Find<QAction>(&editor_, "MIfsaveaseid")->trigger();
+  Find<QAction>(&editor_, "saveAsEventAction")->trigger();
   ASSERT_EQ(prompts_->Shown.size(), 2);
   EXPECT_EQ(prompts_->Shown[0], "Save TourID as EventID: TourID=EventID=ZT1");
   EXPECT_TRUE(prompts_->Shown[1].contains("ZT1")) << prompts_->Shown[1].toStdString();
   EXPECT_FALSE(prompts_->Shown[1].contains("restart"));
-  EXPECT_EQ(Find<QLineEdit>(&editor_, "Eid")->text(), "T1");
+  EXPECT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text(), "T1");
   EXPECT_NE(Tours().FindRecord("T1"), nullptr);
   EXPECT_NE(File("EVENTS.DAT").find("[ZT1]"), std::string::npos);
   ASSERT_NE(Events().FindRecord("ZT1"), nullptr);
@@ -113,13 +113,13 @@ TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
   const std::string events = File("EVENTS.DAT");
   prompts_->Texts.push_back("zt1");
   prompts_->Answers.push_back(false);
-  Find<QAction>(&editor_, "MIfsaveaseid")->trigger();
+  Find<QAction>(&editor_, "saveAsEventAction")->trigger();
   EXPECT_EQ(prompts_->Shown.back(), "Confirm: Event ZT1 exists. Replace it?");
   EXPECT_EQ(File("EVENTS.DAT"), events);
 }
 
 TEST_F(TourEditorTest, FreshStandingsShowAtOnceInTheEditState) {
-  Find<QPushButton>(&editor_, "Bresult")->click();
+  Find<QPushButton>(&editor_, "resultsButton")->click();
   EXPECT_TRUE(Posting());
   EXPECT_EQ(Grid()->rowCount(), 3);
   EXPECT_EQ(Grid()->Text(1, 3), "JS");
@@ -129,18 +129,18 @@ TEST_F(TourEditorTest, FreshStandingsShowAtOnceInTheEditState) {
 // Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
 // its standings computed and posted: the tours file holds what "recalc tours" computes.
 TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
-  app::TFEvent events;
+  app::EventEditor events;
   ShowActive(&events);
   const struct {
     const char* ID;
     std::vector<std::pair<const char*, const char*>> Results;
-  } made[] = {{"M1", {{"70", "JS"}, {"72", "AB"}, {"75", "CD"}}},
-              {"M2", {{"68", "AB"}, {"71", "JS"}, {"74", "CD"}}}};
+  } made[] = {{"M1", {{"70", "JS"}, {"72", "AB"}, {"75", "colorDialog"}}},
+              {"M2", {{"68", "AB"}, {"71", "JS"}, {"74", "colorDialog"}}}};
   for (const auto& event : made) {
     Press(Qt::Key_F9);
     Type(event.ID);
-    Find<QRadioButton>(&events, "RGtype3")->click();
-    Find<TResultsGrid>(&events, "SG")->setFocus();
+    Find<QRadioButton>(&events, "typeGroup3")->click();
+    Find<ResultsGrid>(&events, "resultsGrid")->setFocus();
     for (const auto& [result, player] : event.Results) {
       Type(result);
       Press(Qt::Key_Right);
@@ -148,7 +148,7 @@ TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
       Press(Qt::Key_Down);  // a new row, left empty after the last player
       Press(Qt::Key_Left);
     }
-    Find<QPushButton>(&events, "Bresults")->click();
+    Find<QPushButton>(&events, "resultsButton")->click();
     ShowActive(&events);
     Press(Qt::Key_F11);
     ASSERT_NE(Events().FindRecord(event.ID), nullptr);
@@ -161,9 +161,9 @@ TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
   Type("PT");
   for (int item = 0; item < Checks()->count(); ++item)
     Check(item, Checks()->item(item)->text().startsWith("M"));
-  Find<QRadioButton>(&editor_, "RGtype4")->click();
+  Find<QRadioButton>(&editor_, "typeGroup4")->click();
   AnswerWeights(2, "2");
-  Find<QPushButton>(&editor_, "Bresult")->click();
+  Find<QPushButton>(&editor_, "resultsButton")->click();
   ShowActive(&editor_);
   Press(Qt::Key_F11);
   ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
@@ -173,7 +173,7 @@ TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
   EXPECT_NE(posted.find("Weights=1;2\r\n"), std::string::npos) << posted;
   EXPECT_NE(posted.find("1=1;"), std::string::npos) << posted;
 
-  TDatabase database = ProcessDatabase();
+  Database database = ProcessDatabase();
   ASSERT_TRUE(RecalcAllTours(database, dir_.File("TOURS.DAT")).ok());
   const auto section = [](const std::string& file) {
     const std::size_t at = file.find("[PT]");
@@ -194,14 +194,14 @@ class DemoTourEditorTest : public AppTest, protected TestDatabase {
     ShowActive(&editor_);
   }
 
-  TResultsGrid* Grid() { return Find<TResultsGrid>(&editor_, "SG"); }
+  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
   void Show(const std::string& id) {
-    Find<QLineEdit>(&editor_, "Efid")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "Eid")->text().toStdString(), id);
+    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
+    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
   }
-  void Results() { Find<QPushButton>(&editor_, "Bresult")->click(); }
+  void Results() { Find<QPushButton>(&editor_, "resultsButton")->click(); }
 
-  app::TFTour editor_;
+  app::TourEditor editor_;
 };
 
 // Place, total, count and player of each line.
@@ -227,7 +227,7 @@ TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcAndExportGiveForEveryTour) {
   std::map<std::string, std::vector<std::string>> listed;
   for (int i = 0; i < tours_.Count(); ++i) {
     loadEvents();
-    TTour tour = tours_.RecordAt(i);
+    Tour tour = tours_.RecordAt(i);
     listed[tour.ID] = Standing(TourStandingsTable(tour, database_));
   }
   loadEvents();
@@ -238,11 +238,11 @@ TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcAndExportGiveForEveryTour) {
     Results();
     const std::vector<std::string> shown = Grid()->Lines();
     std::vector<std::string> recalculated;
-    for (const TStandingLine& line : tours_.FindRecord(id)->Standings)
+    for (const StandingLine& line : tours_.FindRecord(id)->Standings)
       recalculated.push_back(line.Text);
     EXPECT_EQ(shown, recalculated) << id;
     EXPECT_EQ(Standing(shown), listed[id]) << id;
-    Find<QAction>(&editor_, "MIpcancel")->trigger();
+    Find<QAction>(&editor_, "cancelAction")->trigger();
   }
 }
 
@@ -256,14 +256,14 @@ TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
   EXPECT_EQ(Grid()->Text(1, 3), "EJ");
   QStringList shown;
   QTimer::singleShot(0, &editor_, [&] {
-    auto* dialog = qobject_cast<app::TFtourwt*>(QApplication::activeModalWidget());
+    auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
-    auto* grid = dialog->findChild<QTableWidget*>("SG");
+    auto* grid = dialog->findChild<QTableWidget*>("weightsTable");
     for (int row = 1; row < grid->rowCount(); ++row)
       shown << grid->item(row, 0)->text() + "=" + grid->item(row, 1)->text();
     dialog->accept();
   });
-  Find<QPushButton>(&editor_, "Bweights")->click();
+  Find<QPushButton>(&editor_, "weightsButton")->click();
   EXPECT_EQ(shown, (QStringList{"SPR26=1", "STB26=1", "MID26=1", "HAR26=1", "PIN26=1", "CC26=2"}));
   Press(Qt::Key_F11);
   EXPECT_EQ(dir_.Read("DEMOT.DAT"), before);

@@ -18,21 +18,21 @@
 namespace cardwise::testing {
 namespace {
 
-using app::TFhtml;
+using app::WebDialog;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
-constexpr const char* kBoxNames[] = {"CBuselongfilenames", "CBallrounds", "CBallplayers",
-                                     "CBallevents", "CBalltours"};
-constexpr bool TSettings::*kBoxSettings[] = {&TSettings::UseLongFileNames, &TSettings::AllRounds,
-                                             &TSettings::AllPlayers, &TSettings::AllEvents,
-                                             &TSettings::AllTours};
+constexpr const char* kBoxNames[] = {"longFileNamesBox", "allRoundsBox", "allPlayersBox",
+                                     "allEventsBox", "allToursBox"};
+constexpr bool AppSettings::*kBoxSettings[] = {&AppSettings::UseLongFileNames,
+                                               &AppSettings::AllRounds, &AppSettings::AllPlayers,
+                                               &AppSettings::AllEvents, &AppSettings::AllTours};
 
 // The demo database shipped with the program, loaded into the process-wide lists.
 class WebDialogTest : public AppTest {
  protected:
   WebDialogTest() {
-    TSettings& settings = Settings();
+    AppSettings& settings = Settings();
     settings.DataDir = ShippedFilesDir() + "demo/";
     settings.PlayerFName = "DEMOP.DAT";
     settings.CourseFName = "DEMOC.DAT";
@@ -48,12 +48,12 @@ class WebDialogTest : public AppTest {
     for (int i = 0; i < 5; ++i)
       Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(checked[i]);
   }
-  void MakePages() { Find<QPushButton>(&html_, "BBok")->click(); }
+  void makePages() { Find<QPushButton>(&html_, "okButton")->click(); }
   std::string Page(char indexKind) {
     return PagePath(Settings(), IndexPage(Settings(), indexKind));
   }
 
-  TFhtml html_;
+  WebDialog html_;
 };
 
 // The boxes reach the settings file before the run; the run ends with one message that tells
@@ -64,13 +64,13 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   html_.show();
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Find<QCheckBox>(&html_, kBoxNames[i])->isChecked(), i == 1) << kBoxNames[i];
-  EXPECT_FALSE(Find<QCheckBox>(&html_, "CBcontacts")->isChecked());
+  EXPECT_FALSE(Find<QCheckBox>(&html_, "contactsBox")->isChecked());
 
   const bool boxes[] = {true, false, true, false, true};
   SetBoxes(boxes);
-  Find<QCheckBox>(&html_, "CBcontacts")->setChecked(true);
+  Find<QCheckBox>(&html_, "contactsBox")->setChecked(true);
   prompts_->Answers = {true};
-  MakePages();
+  makePages();
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Settings().*kBoxSettings[i], boxes[i]) << kBoxNames[i];
   EXPECT_TRUE(Settings().PublishContacts);
@@ -89,7 +89,7 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
                            Settings().HtmlRootDir + " \\[Open site\\]"));
   EXPECT_EQ(prompts_->Opened, QStringList{QString::fromStdString(dir_.File("web/index.html"))});
   EXPECT_TRUE(FileExists(dir_.File("web/index.html")));
-  auto* bar = Find<QProgressBar>(&html_, "PBprogress");
+  auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(app::StatusPanel::Current(), html_.Status());
 }
@@ -103,7 +103,7 @@ TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
     if (amp >= 0) letters += button->text().at(amp + 1).toLower();
   }
   EXPECT_EQ(letters.count('c'), 1) << letters.toStdString();
-  auto* box = Find<QCheckBox>(&html_, "CBcontacts");
+  auto* box = Find<QCheckBox>(&html_, "contactsBox");
   Alt('C');
   EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); }));  // an animated click
 }
@@ -111,7 +111,7 @@ TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
 TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
   Settings().HtmlRootDir = dir_.Write("file", "") + "/web/";  // under a regular file
   html_.show();
-  MakePages();
+  makePages();
   ASSERT_EQ(prompts_->Shown.size(), 1);
   const QString message = prompts_->Shown.front();
   EXPECT_TRUE(message.startsWith("Cardwise: 0 page(s) written and 0 kept in "))
@@ -128,7 +128,7 @@ TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
 TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
   Settings().HtmlRootDir.clear();
   html_.show();
-  MakePages();
+  makePages();
   EXPECT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(html_.isVisible());
   EXPECT_FALSE(FileExists(Page('p')));
@@ -136,7 +136,7 @@ TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
 
 TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   html_.show();
-  auto* publish = Find<QCheckBox>(&html_, "CBpublish");
+  auto* publish = Find<QCheckBox>(&html_, "publishBox");
   EXPECT_FALSE(publish->isEnabled());  // no target yet
 
   Settings().PublishTo = dir_.File("server/");
@@ -144,7 +144,7 @@ TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   html_.show();
   ASSERT_TRUE(publish->isEnabled());
   publish->setChecked(true);
-  MakePages();
+  makePages();
   EXPECT_TRUE(Settings().PublishAfterMake);
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_THAT(prompts_->Shown.front().toStdString(),
@@ -155,7 +155,7 @@ TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   const QString status = html_.Status()->text();
   EXPECT_TRUE(status.startsWith("Published: ")) << status.toStdString();
   EXPECT_TRUE(status.contains(" file(s) sent")) << status.toStdString();
-  auto* bar = Find<QProgressBar>(&html_, "PBprogress");
+  auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
 }
 
@@ -163,7 +163,7 @@ TEST_F(WebDialogTest, AFailedPublishIsOneMessage) {
   Settings().PublishTo = dir_.File("missing/server/");
   Settings().PublishAfterMake = true;
   html_.show();
-  MakePages();
+  makePages();
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_TRUE(prompts_->Shown.front().contains("failed")) << prompts_->Shown.front().toStdString();
   EXPECT_TRUE(prompts_->Shown.front().contains(" kept in ")) << "what was made comes first";

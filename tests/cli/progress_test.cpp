@@ -12,7 +12,7 @@
 namespace cardwise {
 namespace {
 
-using Clock = TProgressPrinter::Clock;
+using Clock = ProgressPrinter::Clock;
 
 TEST(ProgressPrinterTest, APipeGetsWholeLinesAfterTheFirstSecondATerminalOneClearedLine) {
   const struct {
@@ -30,7 +30,7 @@ TEST(ProgressPrinterTest, APipeGetsWholeLinesAfterTheFirstSecondATerminalOneClea
   for (const auto& c : cases) {
     std::ostringstream err;
     const Clock::time_point start = Clock::now();
-    TProgressPrinter printer(err, c.Terminal, start);
+    ProgressPrinter printer(err, c.Terminal, start);
     for (const auto& [after, text] : c.Texts)
       printer.Show(text, start + std::chrono::milliseconds(after));
     printer.Finish();

@@ -18,7 +18,7 @@ namespace {
 
 // The sections a save of every record writes, in list order.
 template <class T>
-std::string SavedText(TRecordList<T>& list) {
+std::string SavedText(RecordList<T>& list) {
   std::string text;
   for (int i = 0; i < list.Count(); ++i) {
     T& record = list.RecordAt(i);
@@ -33,10 +33,10 @@ std::string SavedText(TRecordList<T>& list) {
 
 template <class T>
 void ReadWriteRead(std::string_view text) {
-  TRecordList<T> list;
+  RecordList<T> list;
   list.LoadFromText("fuzz.dat", text);
   const std::string saved = SavedText(list);
-  TRecordList<T> again;
+  RecordList<T> again;
   const LoadReport report = again.LoadFromText("saved.dat", saved);
   for (const std::string& message : report.Messages())
     std::fprintf(stderr, "%s\n", message.c_str());
@@ -53,19 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::string_view text = fuzz::AsText(data + 1, size - 1);
   switch (data[0] % 5) {
     case 0:
-      fuzz::ReadWriteRead<TPlayer>(text);
+      fuzz::ReadWriteRead<Player>(text);
       break;
     case 1:
-      fuzz::ReadWriteRead<TCourse>(text);
+      fuzz::ReadWriteRead<Course>(text);
       break;
     case 2:
-      fuzz::ReadWriteRead<TRound>(text);
+      fuzz::ReadWriteRead<Round>(text);
       break;
     case 3:
-      fuzz::ReadWriteRead<TEvent>(text);
+      fuzz::ReadWriteRead<Event>(text);
       break;
     default:
-      fuzz::ReadWriteRead<TTour>(text);
+      fuzz::ReadWriteRead<Tour>(text);
   }
   return 0;
 }

@@ -15,7 +15,7 @@ namespace {
 
 // Runs one reader over the lines and loads what it would write into the list.
 template <class T, class Reader>
-void Import(const std::vector<DXLine>& lines, const Reader& reader, TRecordList<T>& list) {
+void Import(const std::vector<DXLine>& lines, const Reader& reader, RecordList<T>& list) {
   DXImportReport report;
   detail::DXImporter<T, Reader> importer(reader, report);
   for (const DXLine& line : lines)
@@ -39,22 +39,22 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   if (size == 0) return 0;
   const std::vector<DXLine> lines = SplitDXLines(AsText(data + 1, size - 1));
   if (data[0] % 2 == 0) {
-    TCourseList courses;
+    CourseList courses;
     Import(lines, DXCourseReader{}, courses);
     return 0;
   }
-  TCourseList courses;
+  CourseList courses;
   courses.LoadFromText("courses.dat", "[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nPar=4,4,3\r\n");
-  TPlayerList players;
+  PlayerList players;
   Import(lines, DXPlayerReader{}, players);
-  TEventList events;
+  EventList events;
   Import(lines, DXEventReader{courses}, events);
   const DXRoundReader reader{players, courses, [&events](std::string_view name) {
                                int index = 0;
                                return events.FindByName(name, index) ? events.KeyAt(index)
                                                                      : std::string();
                              }};
-  TRoundList rounds;
+  RoundList rounds;
   Import(lines, reader, rounds);
   return 0;
 }

@@ -31,54 +31,54 @@ std::array<std::string_view, kDataKinds> SplitFiles(std::string_view input) {
 }
 
 struct Club {
-  TPlayerList Players;
-  TCourseList Courses;
-  TRoundList Rounds;
-  TEventList Events;
-  TTourList Tours;
-  TDatabase Database{Players, Courses, Rounds, Events, Tours};
+  PlayerList Players;
+  CourseList Courses;
+  RoundList Rounds;
+  EventList Events;
+  TourList Tours;
+  Database Data{Players, Courses, Rounds, Events, Tours};
 };
 
 template <class Body>
-void Render(const TWebContext& context, bool inYearFolder, Body body) {
-  TPage page;
+void Render(const WebContext& context, bool inYearFolder, Body body) {
+  Page page;
   page.Open(context, "/nonexistent/web/x/page.htm", "", "keys", "", "title", inYearFolder);
   body(page);
   (void)page.Finish("");
 }
 
-void RenderRecordPages(const TWebContext& context, Club& club) {
+void RenderRecordPages(const WebContext& context, Club& club) {
   if (club.Rounds.Count() > 0) {
-    const TRound& round = club.Rounds.RecordAt(0);
-    Render(context, true, [&](TPage& page) { WriteScorecard(page, round); });
-    Render(context, true, [&](TPage& page) {
+    const Round& round = club.Rounds.RecordAt(0);
+    Render(context, true, [&](Page& page) { WriteScorecard(page, round); });
+    Render(context, true, [&](Page& page) {
       WritePlayerCourse(page, UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
     });
     Render(context, true,
-           [&](TPage& page) { WritePlayerYear(page, UpperCase(round.PlayerID), round.Date); });
-    Render(context, true, [&](TPage& page) { WriteYearStats(page, DecodeDate(round.Date).year); });
+           [&](Page& page) { WritePlayerYear(page, UpperCase(round.PlayerID), round.Date); });
+    Render(context, true, [&](Page& page) { WriteYearStats(page, DecodeDate(round.Date).year); });
   }
   const std::string player = UpperCase(club.Players.RecordAt(0).ID);
-  Render(context, false, [&](TPage& page) { WritePlayerPage(page, player); });
+  Render(context, false, [&](Page& page) { WritePlayerPage(page, player); });
   const std::string course = UpperCase(club.Courses.RecordAt(0).ID);
-  Render(context, false, [&](TPage& page) { WriteCoursePage(page, course, 0); });
-  TEvent& event = club.Events.RecordAt(0);
+  Render(context, false, [&](Page& page) { WriteCoursePage(page, course, 0); });
+  Event& event = club.Events.RecordAt(0);
   CalcResults(event, club.Rounds);
-  Render(context, true, [&](TPage& page) { WriteEventPage(page, UpperCase(event.ID)); });
-  TTour& tour = club.Tours.RecordAt(0);
-  CalcTour(tour, club.Database);
-  Render(context, false, [&](TPage& page) { WriteTourPage(page, UpperCase(tour.ID)); });
+  Render(context, true, [&](Page& page) { WriteEventPage(page, UpperCase(event.ID)); });
+  Tour& tour = club.Tours.RecordAt(0);
+  CalcTour(tour, club.Data);
+  Render(context, false, [&](Page& page) { WriteTourPage(page, UpperCase(tour.ID)); });
   // The scoring tables grow with the number of players; a tour of thousands is no tour.
   const int ntour = std::clamp(tour.Ntot, 0, 200);
-  Render(context, false, [&](TPage& page) { WritePtsPTable(page, ntour); });
-  Render(context, false, [&](TPage& page) { WriteF1Table(page, ntour); });
+  Render(context, false, [&](Page& page) { WritePtsPTable(page, ntour); });
+  Render(context, false, [&](Page& page) { WriteF1Table(page, ntour); });
 }
 
-void RenderIndexPages(const TWebContext& context) {
-  Render(context, false, [](TPage& page) { WritePlayerList(page); });
-  Render(context, false, [](TPage& page) { WriteCourseList(page); });
-  Render(context, false, [](TPage& page) { WriteEventList(page); });
-  Render(context, false, [](TPage& page) { WriteTourList(page); });
+void RenderIndexPages(const WebContext& context) {
+  Render(context, false, [](Page& page) { WritePlayerList(page); });
+  Render(context, false, [](Page& page) { WriteCourseList(page); });
+  Render(context, false, [](Page& page) { WriteEventList(page); });
+  Render(context, false, [](Page& page) { WriteTourList(page); });
 }
 
 }  // namespace
@@ -95,14 +95,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   club.Rounds.LoadFromText("r.dat", files[kRoundsFile]);
   club.Events.LoadFromText("e.dat", files[kEventsFile]);
   club.Tours.LoadFromText("t.dat", files[kToursFile]);
-  static const TSettings settings = [] {
-    TSettings s;
+  static const AppSettings settings = [] {
+    AppSettings s;
     s.HtmlRootDir = "/nonexistent/web/";
     s.TemplateDir = "/nonexistent/template/";
     return s;
   }();
-  TRoundIndex index(club.Rounds);
-  const TWebContext context{settings, club.Database, *EncodeDate(2026, 6, 15), &index};
+  RoundIndex index(club.Rounds);
+  const WebContext context{settings, club.Data, *EncodeDate(2026, 6, 15), &index};
   RenderRecordPages(context, club);
   RenderIndexPages(context);
   return 0;

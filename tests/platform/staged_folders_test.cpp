@@ -30,7 +30,7 @@ std::vector<std::string> Entries(const std::string& folder) {
 TEST(StagedFolders, NewFoldersAppearWholeWhenPublished) {
   TempDir dir;
   dir.Write("old/kept.htm", "kept");
-  TStagedFolders folders;
+  StagedFolders folders;
   for (const char* name : {"site/2025/a.htm", "site/2025/b.htm", "site/2025/a.htm", "old/x.htm"})
     ASSERT_TRUE(folders.Write(dir.File(name), name).ok()) << name;
   // A folder that existed gets its files at once; the new ones are out of sight.
@@ -48,7 +48,7 @@ TEST(StagedFolders, NewFoldersAppearWholeWhenPublished) {
 TEST(StagedFolders, AFolderMadeMeanwhileGetsTheFilesOneByOne) {
   TempDir dir;
   {
-    TStagedFolders folders;
+    StagedFolders folders;
     ASSERT_TRUE(folders.Write(dir.File("new/a.htm"), "new a").ok());
     ASSERT_TRUE(folders.Write(dir.File("new/b.htm"), "new b").ok());
     dir.Write("new/a.htm", "other a");
@@ -61,11 +61,11 @@ TEST(StagedFolders, AFolderMadeMeanwhileGetsTheFilesOneByOne) {
 
 TEST(StagedFolders, AFileThatCannotMoveIsReportedAndKept) {
   TempDir dir;
-  TStagedFolders folders;
+  StagedFolders folders;
   ASSERT_TRUE(folders.Write(dir.File("new/a.htm"), "a").ok());
   ASSERT_TRUE(folders.Write(dir.File("new/b.htm"), "b").ok());
   dir.Write("new/a.htm/inside", "a folder in the way");
-  const std::vector<TFileFailure> failures = folders.Publish();
+  const std::vector<FileFailure> failures = folders.Publish();
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].Path, dir.File("new/a.htm"));
   EXPECT_THAT(failures[0].Outcome.message(), HasSubstr(dir.File("new/a.htm")));
@@ -79,7 +79,7 @@ TEST(StagedFolders, AFileThatCannotMoveIsReportedAndKept) {
 TEST(StagedFolders, WriteFailuresNameTheFinalPath) {
   TempDir dir;
   dir.Write("file", "not a folder");
-  TStagedFolders folders;
+  StagedFolders folders;
   const Status status = folders.Write(dir.File("file/new/a.htm"), "a");
   EXPECT_FALSE(status.ok());
   EXPECT_THAT(status.message(), HasSubstr(dir.File("file/")));

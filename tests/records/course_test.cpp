@@ -11,7 +11,7 @@
 namespace cardwise {
 namespace {
 
-using CourseTest = testing::ListTest<TCourseList>;
+using CourseTest = testing::ListTest<CourseList>;
 
 TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
   const std::string example =
@@ -20,7 +20,7 @@ TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
       "Par=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
       "Hcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n"
       "Len=350,362,141,470,330,380,152,344,455,362,317,128,488,351,376,160,309,479\r\n";
-  TCourseList list = Load(example);
+  CourseList list = Load(example);
   EXPECT_TRUE(report_.Clean());
   ASSERT_TRUE(SaveRecord(list.RecordAt(0), dir_.File("OUT.DAT")));
   EXPECT_EQ(dir_.Read("OUT.DAT"), example);
@@ -31,8 +31,8 @@ TEST_F(CourseTest, SaveMakesAnUpperCaseIdFromTheName) {
   const std::pair<std::string, std::string> cases[] = {{"Mill Brook Golf Club", "MILLBGC"},
                                                        {"  A  Very Long Course Name", "AVLC"}};
   for (const auto& [name, id] : cases) {
-    TCourse course;
-    course.Course = name;
+    Course course;
+    course.Name = name;
     ASSERT_TRUE(SaveRecord(course, dir_.File("C.DAT")));
     EXPECT_EQ(course.ID, id);
   }
@@ -40,9 +40,9 @@ TEST_F(CourseTest, SaveMakesAnUpperCaseIdFromTheName) {
 }
 
 TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
-  TSettings settings;
+  AppSettings settings;
   settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x00336699;
-  TCourseList list = Load("[A]\nID=A\nLenRGB=#12AB56xyz-long\n[B]\nID=B\nLenRGB=000000\n");
+  CourseList list = Load("[A]\nID=A\nLenRGB=#12AB56xyz-long\n[B]\nID=B\nLenRGB=000000\n");
   EXPECT_EQ(list.RecordAt(0).LenRGB, "#12AB56xy") << "cut to nine characters";
   EXPECT_EQ(list.RecordAt(0).LenColorOf(settings), 0x0056AB12u);
   EXPECT_EQ(list.RecordAt(1).LenColorOf(settings), 0x00336699u);
@@ -52,7 +52,7 @@ TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
 }
 
 TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
-  TCourseList list =
+  CourseList list =
       Load("[M]\nID=M\nCourse=Mill Brook Golf Club\n[H]\nID=H\nCourse=Harbour\nAlias=MILL BROOK\n");
   const std::pair<std::string, int> cases[] = {
       {"mill brook golf club", 1}, {"BROOK", 0}, {"ill b", 0}, {"Golf", -1}, {"", -1}};
@@ -69,18 +69,18 @@ TEST_F(CourseTest, RatingTextShowsOnlyTheRatingsAboveZero) {
                                                          {68, 0, "CR=68.0"},
                                                          {-1, 0, ""}};
   for (const auto& [cr, slope, text] : cases) {
-    TCourse course;
+    Course course;
     std::tie(course.CR, course.Slope) = std::tie(cr, slope);
     EXPECT_EQ(course.RatingText(), text);
   }
 }
 
 TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
-  TCourseList list = Load("[A]\nID=A\nPhone=555\nChanged=2001-01-01\nPar=3,3,3\n");
+  CourseList list = Load("[A]\nID=A\nPhone=555\nChanged=2001-01-01\nPar=3,3,3\n");
   int index = 0;
   ASSERT_TRUE(
       list.PasteFromClipboard("[X]\nID=X\nLenRGB=0123456789ab\nHcp=1,2\nChanged=\n", index));
-  const TCourse& course = list.RecordAt(index);
+  const Course& course = list.RecordAt(index);
   EXPECT_EQ(std::tie(course.ID, course.LenRGB, course.Phone),
             std::make_tuple("A", "012345678", ""));
   EXPECT_EQ(course.Par.AsText() + "|" + course.Hcp.AsText(), "|1,2");
@@ -89,7 +89,7 @@ TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
 }
 
 TEST_F(CourseTest, ReloadReadsTheSectionWithItsDefaults) {
-  TCourse course;
+  Course course;
   std::tie(course.ID, course.Phone) = std::make_tuple("a", "kept");
   course.Len.FromText("300,310", 1, ',');
   ASSERT_TRUE(ReloadRecord(course, dir_.Write("C.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n")));

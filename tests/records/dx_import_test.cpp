@@ -48,8 +48,8 @@ class DXImportTest : public testing::FormatsTest {
     }
   }
 
-  TPlayerList players_;
-  TCourseList courses_;
+  PlayerList players_;
+  CourseList courses_;
   DXRoundReader rounds_{players_, courses_, nullptr};
 };
 
@@ -58,7 +58,7 @@ TEST_F(DXImportTest, CourseRecordsFillNameRatingAndBothHalvesOfEachRow) {
       "Klubb=Bj\x94rkviken GK|Telefon = 555 120 |Slope=71.2 / 128|ParUT=4 4 3 5 4 4 3 4 5|"
       "ParIN=4 4 3 5 4 4 3 4 5|HcpUT=7 11 17 1 9 5 15 13 3|GulIN=362 317|Okand=1",
       "*EOB");
-  const DXImportReport report = Import<TCourse>(dx, DXCourseReader{});
+  const DXImportReport report = Import<Course>(dx, DXCourseReader{});
   ASSERT_TRUE(report.Outcome) << report.Outcome.message();
   EXPECT_EQ(report.Imported, 1);
   // DOS letters arrive as Windows letters; the name doubles as the alias.
@@ -80,7 +80,7 @@ TEST_F(DXImportTest, RoundIdsAndTeeTimesAsTheDXKeysGiveThem) {
       {"Spelare=Anna|Datum=02|Start=14,30|ScoreUT=4", "020101-1430-A", "14:30:00"}};
   for (const auto& [lines, id, start] : cases) {
     DeleteFile(dir_.File("OUT.DAT"));
-    ASSERT_TRUE(Import<TRound>(Record(lines), rounds_).Outcome);
+    ASSERT_TRUE(Import<Round>(Record(lines), rounds_).Outcome);
     EXPECT_THAT(dir_.Read("OUT.DAT"),
                 AllOf(StartsWith("[" + id + "]\r\n"), HasSubstr("\nStart=" + start + "\r\n")))
         << lines;
@@ -99,7 +99,7 @@ TEST_F(DXImportTest, RoundsTakeTheirPlayerCourseAndEventByName) {
   const std::string dx = Record(
       "Spelare=G\x94ran \x8Fstr\x94m|Bana=Bj\x94rkviken|Tavling=V\x86rcupen|Hcp=12,4|ErhSlag=14|"
       "Datum=020511|Start=9.10|ScoreUT=5 4 3|Green=6|Fairway=7|Puttar=33");
-  ASSERT_TRUE(Import<TRound>(dx, reader).Outcome);
+  ASSERT_TRUE(Import<Round>(dx, reader).Outcome);
   // The course's own name replaces the DX name; its card comes with it.
   EXPECT_EQ(
       dir_.Read("OUT.DAT"),
@@ -114,7 +114,7 @@ TEST_F(DXImportTest, OnlyTerminatedRecordsWithReadableDatesAreImported) {
                          Record("Spelare=Bo Ek|Datum=021345|ScoreUT=4") +
                          Record("Spelare=Cai Lo|Datum=020616|ScoreUT=4") +
                          "Spelare=Dan No\r\nDatum=020617\r\nScoreUT=4\r\n\x1A";
-  const DXImportReport report = Import<TRound>(dx, rounds_);
+  const DXImportReport report = Import<Round>(dx, rounds_);
   ASSERT_TRUE(report.Outcome);
   EXPECT_EQ(report.Imported, 2);
   EXPECT_THAT(dir_.Read("OUT.DAT"), AllOf(HasSubstr("[020615-"), HasSubstr("[020616-"),
@@ -135,8 +135,8 @@ TEST_F(DXImportTest, WritesTheFileThatSavingEachRecordInTurnWrites) {
                               Record("Spelare=Cai Lo");
   dir_.Write("SEQ.DAT", existing);
   dir_.Write("OUT.DAT", existing);
-  SaveOneByOne<TPlayer>(players, DXPlayerReader{}, "SEQ.DAT");
-  Import<TPlayer>(players, DXPlayerReader{});
+  SaveOneByOne<Player>(players, DXPlayerReader{}, "SEQ.DAT");
+  Import<Player>(players, DXPlayerReader{});
   EXPECT_EQ(dir_.Read("OUT.DAT"), dir_.Read("SEQ.DAT"));
 
   const std::string rounds =
@@ -144,14 +144,14 @@ TEST_F(DXImportTest, WritesTheFileThatSavingEachRecordInTurnWrites) {
       Record("Spelare=Bo Ek|Datum=020615") +
       Record("Spelare=Anna Berg|Datum=020615|Start=9.00|ScoreUT=3 3|Puttar=30") +
       Record("Spelare=Cai Lo|ScoreIN=4");
-  SaveOneByOne<TRound>(rounds, rounds_, "RSEQ.DAT");
-  Import<TRound>(rounds, rounds_, "ROUT.DAT");
+  SaveOneByOne<Round>(rounds, rounds_, "RSEQ.DAT");
+  Import<Round>(rounds, rounds_, "ROUT.DAT");
   EXPECT_EQ(dir_.Read("ROUT.DAT"), dir_.Read("RSEQ.DAT"));
   EXPECT_THAT(dir_.Read("ROUT.DAT"), HasSubstr("[991231-")) << "a cleared round is dated 1.0";
 }
 
 TEST_F(DXImportTest, NothingToSaveLeavesTheTargetUntouched) {
-  const DXImportReport report = Import<TRound>(Record("Spelare=Anna"), rounds_);
+  const DXImportReport report = Import<Round>(Record("Spelare=Anna"), rounds_);
   EXPECT_TRUE(report.Outcome);
   EXPECT_EQ(report.Imported, 0);
   EXPECT_FALSE(FileExists(dir_.File("OUT.DAT")));

@@ -20,7 +20,7 @@ TEST(GolfRulesTest, CourseStrokesFollowRatingAndSlopeElseTheHandicap) {
       {0, 0, 10.5, 10},       {71, 0, 11.5, 12},     {0, 125, 11.5, 12},  // not rated: the hcp
       {72, 113, 1e6, 999},    {72, 113, -1e6, -999}, {0, 0, 1e12, 999},
   };
-  TCourse course;
+  Course course;
   course.Par.FromText("4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5", 1, ',');
   for (const auto& c : cases) {
     course.CR = c.Rating;

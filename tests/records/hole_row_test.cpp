@@ -11,13 +11,13 @@ namespace {
 
 using namespace std::string_literals;
 
-TResult RowOf(const std::string& fileText) {
-  TResult row;
+Result RowOf(const std::string& fileText) {
+  Result row;
   row.FromText(fileText, 1, ',');
   return row;
 }
 
-TEST(TResultText, FromTextStopsAfterTheFirstEmptyField) {
+TEST(ResultText, FromTextStopsAfterTheFirstEmptyField) {
   const std::string nines = "9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9,9";
   // Before, text, first hole, separator, after (file forms; every case ends on a filled hole).
   const std::tuple<std::string, std::string, int, char, std::string> cases[] = {
@@ -29,64 +29,64 @@ TEST(TResultText, FromTextStopsAfterTheFirstEmptyField) {
       {"", "1 2 3 4 5 6 7 8 9 10 11", 10, ' ', "0,0,0,0,0,0,0,0,0,1,2,3,4,5,6,7,8,9"},
       {"", "4;5", 17, ';', "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,4,5"}};
   for (const auto& [before, text, first, separator, after] : cases) {
-    TResult row = RowOf(before);
+    Result row = RowOf(before);
     row.FromText(text, first, separator);
     EXPECT_EQ(row.AsText(), after) << '"' << text << '"';
   }
 }
 
-TEST(TResultTotals, StrictRowsNeedEveryHoleOfTheRangeCompleteRangesAlways) {
-  TResult score = RowOf("5,4,3,6,5,4,4,5,6,4,5,3,6,5,4,3,5,6");
+TEST(ResultTotals, StrictRowsNeedEveryHoleOfTheRangeCompleteRangesAlways) {
+  Result score = RowOf("5,4,3,6,5,4,4,5,6,4,5,3,6,5,4,3,5,6");
   score.StrictTotal = true;
   EXPECT_EQ(score.Total(), 83);
   score.SetHole(7, "");
   EXPECT_EQ(std::make_tuple(score.Total(), score.Out(), score.In()), std::make_tuple(0, 0, 41));
   EXPECT_EQ(std::make_pair(score.Value(19), score.Value(20)), std::make_pair(0, 41));
 
-  const TResult front = RowOf("4,4,4,4,4,4,4,4,4");  // not strict
+  const Result front = RowOf("4,4,4,4,4,4,4,4,4");  // not strict
   EXPECT_EQ(std::make_tuple(front.OutIfComplete(), front.InIfComplete(), front.TotalIfComplete(),
                             front.Out()),
             std::make_tuple(36, 0, 0, 36));
 }
 
-TEST(TResultTotals, LooseRowsSumWhatIsThereOrTheStoredTotal) {
-  TResult greens = RowOf("0,1,1,0,0,1");
+TEST(ResultTotals, LooseRowsSumWhatIsThereOrTheStoredTotal) {
+  Result greens = RowOf("0,1,1,0,0,1");
   EXPECT_EQ(greens.Total(), 3);
   EXPECT_EQ(greens.StoredTotal, 3) << "Total keeps its sum as the stored total";
   EXPECT_EQ(greens.TotalIfComplete(), 0);
 
-  TResult onlyTotal;
+  Result onlyTotal;
   onlyTotal.SetTotal(11);
   EXPECT_EQ(std::make_pair(onlyTotal.Total(), onlyTotal.TotalText()), std::make_pair(11, "11"s));
   EXPECT_TRUE(onlyTotal.IsEmpty());
-  EXPECT_EQ(TResult().TotalText(), "");
+  EXPECT_EQ(Result().TotalText(), "");
 
-  TResult wraps = RowOf("30000,30000");  // sums are 16-bit, as the files have always held them
+  Result wraps = RowOf("30000,30000");  // sums are 16-bit, as the files have always held them
   EXPECT_EQ(wraps.Total(), 60000 - 65536);
 }
 
-TEST(TResultOperations, KeepBestCountAndAverageWhere) {
-  TResult best;
+TEST(ResultOperations, KeepBestCountAndAverageWhere) {
+  Result best;
   for (const auto& [offered, expected] :
        std::vector<std::pair<int, int>>{{5, 5}, {6, 5}, {4, 4}, {0, 4}, {-1, 4}}) {
     best.KeepBest(3, offered);
     EXPECT_EQ(best.Hole(3), expected) << "after offering " << offered;
   }
-  const TResult putts = RowOf("2,1,2,3,2,2");
+  const Result putts = RowOf("2,1,2,3,2,2");
   EXPECT_EQ(putts.Count(2), 4);
   EXPECT_EQ(putts.Count(0), 12);
   EXPECT_DOUBLE_EQ(putts.AverageWhere(RowOf("1,0,1,0,0,1")), 2.0);
-  EXPECT_DOUBLE_EQ(putts.AverageWhere(TResult()), 0.0);
+  EXPECT_DOUBLE_EQ(putts.AverageWhere(Result()), 0.0);
 }
 
-TEST(TStatStrsTest, KeepsEachTextAtItsHole) {
-  TStatStrs stats;
+TEST(StatTextsTest, KeepsEachTextAtItsHole) {
+  StatTexts stats;
   stats.Set(1, "chip in");
   stats.Set(18, "OB");
   const std::string text = stats.AsText();
   EXPECT_EQ(text, "chip in;;;;;;;;;;;;;;;;;OB");
 
-  TStatStrs read;
+  StatTexts read;
   read.Set(5, "stale");
   read.FromText(" sand ; ;water");
   EXPECT_EQ(read.Get(1) + "|" + read.Get(3), "sand|water");

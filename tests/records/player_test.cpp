@@ -10,12 +10,12 @@
 namespace cardwise {
 namespace {
 
-using PlayerTest = testing::ListTest<TPlayerList>;
+using PlayerTest = testing::ListTest<PlayerList>;
 
 // The alias is read (FindByName below) but never written.
 TEST_F(PlayerTest, SavesTheKeysInOrderAndOnlyTheFilledOnes) {
-  TPlayer player;
-  std::tie(player.Player, player.Alias, player.Hcp, player.Phone, player.Club) =
+  Player player;
+  std::tie(player.Name, player.Alias, player.Hcp, player.Phone, player.Club) =
       std::make_tuple("John Smith", "Johnny", 12.4f, "555 0100", "Mill Brook GC");
   const std::string path = dir_.File("LIST.DAT");
   ASSERT_TRUE(SaveRecord(player, path));
@@ -23,7 +23,7 @@ TEST_F(PlayerTest, SavesTheKeysInOrderAndOnlyTheFilledOnes) {
   const std::string example =
       "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\nPhone=555 0100\r\nClub=Mill Brook GC\r\n";
   EXPECT_EQ(dir_.Read("LIST.DAT"), example);
-  player = TPlayer();  // no name or handicap: only the ID is written
+  player = Player();  // no name or handicap: only the ID is written
   player.ID = "AN";
   ASSERT_TRUE(SaveRecord(player, path));
   EXPECT_EQ(dir_.Read("LIST.DAT"), example + "[AN]\r\nID=AN\r\n");
@@ -33,7 +33,7 @@ TEST_F(PlayerTest, HandicapsFollowTheDecimalSeparatorAndReadEither) {
   LocaleFormats comma = IsoFormats();
   comma.DecimalSeparator = ',';
   SetCurrentFormats(comma);
-  TPlayer player;
+  Player player;
   std::tie(player.ID, player.Hcp) = std::make_tuple("P", -1.5f);
   EXPECT_EQ(player.FileKeys()[1].second, "-1,5");
   const std::pair<std::string, float> reads[] = {
@@ -52,15 +52,15 @@ TEST_F(PlayerTest, MakeIdTakesTheInitialsOfTheFirstTwoWordsUnlessThereIsAnId) {
       {"", "John Smith", "JS"},    {"", "Anna", "A"}, {"", "Jan van Dijk", "Jv"},
       {"", "  Eva   Lind ", "EL"}, {"", "", ""},      {"KEEP", "John Smith", "KEEP"}};
   for (const auto& [id, name, expected] : cases) {
-    TPlayer player;
-    std::tie(player.ID, player.Player) = std::tie(id, name);
+    Player player;
+    std::tie(player.ID, player.Name) = std::tie(id, name);
     player.MakeID();
     EXPECT_EQ(player.ID, expected) << name;
   }
 }
 
 TEST_F(PlayerTest, FindByNameMatchesWholeNameOrAliasMarkUsedTellsWhetherUsedBefore) {
-  TPlayerList list =
+  PlayerList list =
       Load("[A]\nID=A\nPlayer=Anna Berg\n[B]\nID=B\nPlayer=Bo \xC5str\xF6m\nAlias=Bosse\n");
   const std::pair<std::string, int> cases[] = {
       {"anna berg", 0}, {"BOSSE", 1}, {"bo \xE5str\xD6m", 1}, {"Anna", -1}, {"", -1}};
@@ -77,26 +77,26 @@ TEST_F(PlayerTest, FindByNameMatchesWholeNameOrAliasMarkUsedTellsWhetherUsedBefo
 }
 
 TEST_F(PlayerTest, ClipboardCarriesEveryKeyAndPastesBack) {
-  TPlayerList list = Load("[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\n");
+  PlayerList list = Load("[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\n");
   EXPECT_EQ(list.CopyToClipboard(0),
             "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\nPhone=\r\nEmail=\r\nURL=\r\n"
             "Club=\r\n");
   int index = list.AddPlaceholder();
   ASSERT_TRUE(list.PasteFromClipboard("[X]\r\nID=X\r\nPlayer=Xena\r\nclub=Far Hills\r\n", index));
-  const TPlayer& pasted = list.RecordAt(index);
+  const Player& pasted = list.RecordAt(index);
   EXPECT_EQ(pasted.ID, "??") << "pasting into a chosen record keeps its ID";
-  EXPECT_EQ(pasted.Player + "|" + pasted.Club, "Xena|Far Hills");
+  EXPECT_EQ(pasted.Name + "|" + pasted.Club, "Xena|Far Hills");
   EXPECT_EQ(pasted.Hcp, 0.0f) << "a missing key empties its field";
 }
 
 TEST_F(PlayerTest, ReloadReadsTheSectionOfTheCurrentId) {
   // A key not in the file keeps its value.
-  TPlayer player;
-  std::tie(player.ID, player.Player, player.Hcp, player.Email) =
+  Player player;
+  std::tie(player.ID, player.Name, player.Hcp, player.Email) =
       std::make_tuple("js", "Edited", 3.0f, "kept@example.org");
   ASSERT_TRUE(ReloadRecord(
       player, dir_.Write("P.DAT", "[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\nClub=Mill\n")));
-  EXPECT_EQ(std::tie(player.ID, player.Player, player.Club, player.Email),
+  EXPECT_EQ(std::tie(player.ID, player.Name, player.Club, player.Email),
             std::make_tuple("JS", "John Smith", "Mill", "kept@example.org"));
   EXPECT_FLOAT_EQ(player.Hcp, 12.4f);
 }

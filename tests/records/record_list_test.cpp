@@ -26,14 +26,14 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 // The keys of the list, each followed by ":" and the record's Player, joined by ",".
-std::string Contents(const TPlayerList& list) {
+std::string Contents(const PlayerList& list) {
   std::string text;
   for (int i = 0; i < list.Count(); ++i)
-    text += (i > 0 ? "," : "") + list.KeyAt(i) + ":" + list.RecordAt(i).Player;
+    text += (i > 0 ? "," : "") + list.KeyAt(i) + ":" + list.RecordAt(i).Name;
   return text;
 }
 
-using RecordListTest = testing::ListTest<TPlayerList>;
+using RecordListTest = testing::ListTest<PlayerList>;
 
 TEST_F(RecordListTest, TheLineReader) {
   struct Case {
@@ -66,7 +66,7 @@ TEST_F(RecordListTest, TheLineReader) {
 }
 
 TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
-  TPlayerList list;
+  PlayerList list;
   const LoadReport report = list.LoadFromFile(dir_.File("NONE.DAT"));
   EXPECT_TRUE(report.Clean());
   EXPECT_EQ(Contents(list), "??:");
@@ -79,7 +79,7 @@ TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
 }
 
 TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
-  const TPlayerList list = Load("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
+  const PlayerList list = Load("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
   const std::tuple<std::string, bool, int> cases[] = {{"ab", true, 0},  {"CD", true, 1},
                                                       {"Ef", true, 2},  {"A", false, 0},
                                                       {"CE", false, 2}, {"Z", false, 3}};
@@ -91,7 +91,7 @@ TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
 }
 
 TEST_F(RecordListTest, DeleteErasesTheSectionAndReturnsTheIndexToShowNext) {
-  TPlayerList list =
+  PlayerList list =
       Load("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");
   ASSERT_TRUE(list.DeleteByID("b"));
   EXPECT_EQ(Contents(list), "A:,C:,D:");
@@ -106,7 +106,7 @@ TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
   // A file that can be read but whose folder takes no new file, even for root.
   const std::string readOnly = "/proc/version";
   if (!FileExists(readOnly)) GTEST_SKIP() << "no " << readOnly;
-  TPlayerList list = Load("[A]\nID=A\n[B]\nID=B\n");
+  PlayerList list = Load("[A]\nID=A\n[B]\nID=B\n");
   list.FileName = readOnly;
   const DeleteResult result = list.DeleteAt(0);
   EXPECT_FALSE(result.Outcome);
@@ -117,7 +117,7 @@ TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
 
 TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
   const std::string path = dir_.Write("LIST.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
-  TPlayerList list;
+  PlayerList list;
   list.AddPlaceholder();
   int index = -1;
   list.PasteFromClipboard("[A]\r\nID=A\r\nPlayer=New\r\n", index);
@@ -130,7 +130,7 @@ TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
   std::vector<std::string> shown;
   const StatusSink previous =
       SetStatusSink([&](const std::string& text) { shown.push_back(text); });
-  TPlayer player;
+  Player player;
   player.ID = "JS";
   const Status status = SaveRecord(player, dir_.File("blocker/PLAYERS.DAT"));
   SetStatusSink(previous);
@@ -140,7 +140,7 @@ TEST_F(RecordListTest, SaveFailuresAreReportedNeverClaimedAsSaved) {
 }
 
 TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenNameElseFilesANewRecord) {
-  TPlayerList list = Load("[A]\nID=A\nPlayer=Ann Ash\n[C]\nID=C\nPlayer=Cy Cole\n");
+  PlayerList list = Load("[A]\nID=A\nPlayer=Ann Ash\n[C]\nID=C\nPlayer=Cy Cole\n");
   const std::tuple<int, std::string, int> cases[] = {// index given, clipboard, target
                                                      {1, "ID=A\nPlayer=Ann Ash\n", 1},
                                                      {-1, "ID=c\nPlayer=Someone\n", 1},
@@ -161,13 +161,13 @@ TEST_F(RecordListTest, PasteFindsItsTargetByIndexThenIdThenNameElseFilesANewReco
 
 TEST_F(RecordListTest, AHeldLockFailsEverySaveAndKeepsTheFileAndTheList) {
   const std::string text = "[A]\r\nID=A\r\nPlayer=Ay\r\n[B]\r\nID=B\r\n";
-  TPlayerList list = Load(text);
+  PlayerList list = Load(text);
   const std::string path = dir_.File("LIST.DAT");
   const auto saved = LockWait();
   SetLockWait(std::chrono::milliseconds(20));
   FileLock held;
   ASSERT_TRUE(FileLock::Acquire(path, held));
-  list.RecordAt(0).Player = "Changed";
+  list.RecordAt(0).Name = "Changed";
   const std::pair<const char*, std::function<Status()>> saves[] = {
       {"SaveRecord", [&] { return SaveRecord(list.RecordAt(0), path); }},
       {"SaveAll", [&] { return list.SaveAll(path); }},
@@ -191,9 +191,9 @@ TEST_F(RecordListTest, TwoProcessesSavingIntoOneFileLoseNoRecord) {
   const auto saveAll = [&](const std::string& prefix) {
     int failures = 0;
     for (int i = 0; i < kSaves; ++i) {
-      TPlayer player;
+      Player player;
       player.ID = prefix + std::to_string(i);
-      player.Player = "Player " + player.ID;
+      player.Name = "Player " + player.ID;
       failures += SaveRecord(player, path) ? 0 : 1;
     }
     return failures;
@@ -207,7 +207,7 @@ TEST_F(RecordListTest, TwoProcessesSavingIntoOneFileLoseNoRecord) {
   EXPECT_EQ(failures, 0);
   EXPECT_TRUE(WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0);
 
-  TPlayerList list;
+  PlayerList list;
   EXPECT_TRUE(list.LoadFromFile(path).Clean());
   EXPECT_EQ(list.Count(), 2 * kSaves);
   EXPECT_NE(list.FindRecord("A999"), nullptr);

@@ -25,10 +25,10 @@ const std::string kExample =
     "CLen=350,362,141,470,330,380,152,344,455,362,317,128,488,351,376,160,309,479\r\n"
     "TotalGreens=5\r\nTotalFairways=6\r\nTotalPutts=35\r\n";
 
-using RoundTest = testing::ListTest<TRoundList>;
+using RoundTest = testing::ListTest<RoundList>;
 
 TEST_F(RoundTest, WorkedExampleSavesBackByteForByte) {
-  TRoundList list = Load(kExample);
+  RoundList list = Load(kExample);
   ASSERT_EQ(list.Count(), 1);
   EXPECT_TRUE(report_.Clean());
   EXPECT_EQ(list.CopyToClipboard(0), kExample);
@@ -43,7 +43,7 @@ TEST_F(RoundTest, WorkedExampleSavesBackByteForByte) {
 }
 
 TEST_F(RoundTest, SumsAndTextsOfTheExample) {
-  const TRound round = Load(kExample).RecordAt(0);
+  const Round round = Load(kExample).RecordAt(0);
   EXPECT_EQ(std::make_tuple(round.PointsOut(), round.PointsIn(), round.PointsTotal()),
             std::make_tuple(18, 19, 37));
   const std::tuple<int, int, int> lastHoles[] = {{0, 0, 0}, {3, 14, 5}, {9, 41, 19}, {18, 83, 37}};
@@ -57,7 +57,7 @@ TEST_F(RoundTest, SumsAndTextsOfTheExample) {
 }
 
 TEST_F(RoundTest, MissingStrokesComeFromTheHandicapRoundedHalfToEven) {
-  const TRoundList list = Load(
+  const RoundList list = Load(
       "[A]\nID=A\nHcp=12.5\n[B]\nID=B\nHcp=13.5\n[C]\nID=C\nHcp=-0.6\n[D]\nID=D\nHcp=20\n"
       "Strokes=18\n[E]\nID=E\nHcp=7,4");
   const std::vector<int> strokes = {12, 14, -1, 18, 7};
@@ -67,8 +67,9 @@ TEST_F(RoundTest, MissingStrokesComeFromTheHandicapRoundedHalfToEven) {
 
 // The initials of the player's name are covered by the legacy import, which names rounds so.
 TEST_F(RoundTest, MakeIdJoinsDateTeeTimeAndPlayerIdReplacingTheOldId) {
-  TRound round;
-  std::tie(round.ID, round.Player, round.PlayerID) = std::make_tuple("old", "John Smith", "JS7");
+  Round round;
+  std::tie(round.ID, round.PlayerName, round.PlayerID) =
+      std::make_tuple("old", "John Smith", "JS7");
   round.Date = *EncodeDate(1999, 12, 31);
   round.Start = *EncodeTime(7, 5, 59);
   round.MakeID();
@@ -76,7 +77,7 @@ TEST_F(RoundTest, MakeIdJoinsDateTeeTimeAndPlayerIdReplacingTheOldId) {
 }
 
 TEST_F(RoundTest, TotalsStandInForRowsWithoutHoles) {
-  TRoundList list = Load("[A]\nID=A\nScore=4\nTotalPutts=31\nTotalGreens=0\nGreens=1,1\n");
+  RoundList list = Load("[A]\nID=A\nScore=4\nTotalPutts=31\nTotalGreens=0\nGreens=1,1\n");
   EXPECT_EQ(list.RecordAt(0).Putts.Total(), 31);
   ASSERT_TRUE(list.SaveToFile(dir_.File("OUT.DAT")));
   EXPECT_EQ(dir_.Read("OUT.DAT"),
@@ -84,7 +85,7 @@ TEST_F(RoundTest, TotalsStandInForRowsWithoutHoles) {
 }
 
 TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
-  const TRoundList list = Load(
+  const RoundList list = Load(
       "[A]\nID=A\nScore=4\n[B]\nID=B\nDate=15/31/2002\nStart=25:00\nHcp=x\nScore=4\n"
       "[C]\nID=C\nScore=4\n");
   ASSERT_EQ(list.Count(), 3);
@@ -98,7 +99,7 @@ TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
 
 TEST_F(RoundTest, SaveToFileKeepsTheFileAsItWasInOneBackup) {
   const std::string original = "[B]\nID=B\nScore=5\n[A]\nID=A\n";
-  TRoundList list = Load(original);
+  RoundList list = Load(original);
   const std::string path = dir_.File("LIST.DAT");
   ASSERT_TRUE(list.SaveToFile(path));
   const std::string first = "[B]\r\nID=B\r\nScore=5\r\n";
@@ -120,13 +121,13 @@ TEST_F(RoundTest, SaveToFileKeepsTheFileAsItWasInOneBackup) {
 }
 
 TEST_F(RoundTest, PasteKeepsTheTargetsHandicapsEventsAndTotals) {
-  TRoundList list = Load(
+  RoundList list = Load(
       "[A]\nID=A\nCourseID=M\nHcp=12.4\nStrokes=12\nEventIDs=X\nTotalPutts=30\nStart=10:00:00\n");
   int index = 0;
   ASSERT_TRUE(list.PasteFromClipboard(
       "[Z]\nplayer=Eva\nScore=4,4\nHcp=30\nStrokes=30\nEventIDs=Y\nTotalPutts=40\n", index));
-  TRound& round = list.RecordAt(index);
-  EXPECT_EQ(std::tie(round.ID, round.Player, round.CourseID, round.EventIDs),
+  Round& round = list.RecordAt(index);
+  EXPECT_EQ(std::tie(round.ID, round.PlayerName, round.CourseID, round.EventIDs),
             std::make_tuple("A", "Eva", "", "X"));
   EXPECT_EQ(std::make_tuple(round.Date, round.Start), std::make_tuple(Today(), 0.0));
   EXPECT_EQ(std::make_tuple(round.Hcp, round.Strokes, round.Putts.Total()),
@@ -135,24 +136,24 @@ TEST_F(RoundTest, PasteKeepsTheTargetsHandicapsEventsAndTotals) {
 }
 
 TEST_F(RoundTest, ReloadFallsBackToTodayAndNow) {
-  TRound round = Load(kExample).RecordAt(0);
+  Round round = Load(kExample).RecordAt(0);
   round.ID = "a";
   ASSERT_TRUE(ReloadRecord(round, dir_.Write("RELOAD.DAT", "[A]\nID=A\nScore=4\n")));
   EXPECT_EQ(
-      std::make_tuple(round.Player, round.Date, round.Hcp, round.Strokes, round.Putts.Total()),
+      std::make_tuple(round.PlayerName, round.Date, round.Hcp, round.Strokes, round.Putts.Total()),
       std::make_tuple("", Today(), 0.0f, std::int16_t{0}, 0));
   EXPECT_TRUE(round.Start > 0 && round.Start < 1) << round.Start;
 }
 
 TEST_F(RoundTest, CourseColorIsLookedUpOnceWithTheDefaultAsFallback) {
-  TCourseList courses;
+  CourseList courses;
   courses.LoadFromFile(dir_.Write("COURSES.DAT", "[M]\nID=M\nLenRGB=ff0000\n[N]\nID=N\n"));
-  TSettings settings;
+  AppSettings settings;
   settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x123456;
   const std::pair<std::string, ColorValue> cases[] = {
       {"m", 0xFF}, {"N", 0x123456}, {"NONE", 0x123456}};
   for (const auto& [id, color] : cases) {
-    TRound round;
+    Round round;
     round.CourseID = id;
     EXPECT_EQ(round.CourseColor(courses, settings), color) << id;
     courses.RecordAt(0).LenColor = 0x00FF00;

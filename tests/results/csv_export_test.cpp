@@ -36,16 +36,16 @@ class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
   void TearDown() override { SetStatusSink(previous_); }
 
   void AddPlayer(const std::string& id, const std::string& name) {
-    auto player = std::make_unique<TPlayer>();
+    auto player = std::make_unique<Player>();
     player->ID = id;
-    player->Player = name;
+    player->Name = name;
     players_.Add(std::move(player));
   }
 
   // A par-72 card of 4s on every hole, but for the (hole, strokes) changes; 0 leaves a hole out.
-  TRound& AddRound(const std::string& id, const std::string& playerID, const std::string& eventID,
-                   std::vector<std::pair<int, int>> changes = {}, int year = 2025) {
-    auto round = std::make_unique<TRound>();
+  Round& AddRound(const std::string& id, const std::string& playerID, const std::string& eventID,
+                  std::vector<std::pair<int, int>> changes = {}, int year = 2025) {
+    auto round = std::make_unique<Round>();
     round->ID = id;
     round->PlayerID = playerID;
     round->EventID = eventID;
@@ -63,8 +63,8 @@ class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
     return rounds_.RecordAt(rounds_.Add(std::move(round)));
   }
 
-  TEvent& AddEvent(const std::string& id, int type, std::vector<std::string> results = {}) {
-    auto event = std::make_unique<TEvent>();
+  Event& AddEvent(const std::string& id, int type, std::vector<std::string> results = {}) {
+    auto event = std::make_unique<Event>();
     event->ID = id;
     event->Type = type;
     event->Results = std::move(results);
@@ -79,7 +79,7 @@ TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
   AddRound("R2", "B", "EV", {{1, 5}});
   AddRound("R3", "C", "EV", {{18, 0}});  // incomplete: no score, last
   AddRound("R4", "GONE", "EV", {{1, 3}});
-  TEvent& event = AddEvent("EV", kStrokesGross, {"stale;line"});
+  Event& event = AddEvent("EV", kStrokesGross, {"stale;line"});
   const CsvTable table = EventResultsTable(event, database_);
   EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player", "Hcp", "Strokes",
                                   "Round ID", "Note"}));
@@ -99,7 +99,7 @@ TEST_F(CsvExportTest, TiesShareAPlaceAndManualResultsHaveNoRoundColumns) {
   for (const CsvRow& row : tied.Rows)
     EXPECT_EQ((CsvRow{row[0], row[1], row[7]}), (CsvRow{"1", "72", "="}));
 
-  TEvent& manual = AddEvent("MAN", kManualAscending, {";3;A;", ";1;B;", ";2;C;", ";1;X;"});
+  Event& manual = AddEvent("MAN", kManualAscending, {";3;A;", ";1;B;", ";2;C;", ";1;X;"});
   const CsvTable table = EventResultsTable(manual, database_);
   EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player"}));
   Rows places;
@@ -115,10 +115,10 @@ TEST_F(CsvExportTest, TourStandingsShowEachEventAndWhatDoesNotCount) {
   AddRound("R4", "B", "E2", {{1, 5}});
   AddEvent("E1", kStrokesGross);
   AddEvent("E2", kStrokesGross);
-  auto tour = std::make_unique<TTour>();
+  auto tour = std::make_unique<Tour>();
   tour->ID = "T";
   tour->Events = "E1;E2;";
-  TTour& added = tours_.RecordAt(tours_.Add(std::move(tour)));
+  Tour& added = tours_.RecordAt(tours_.Add(std::move(tour)));
   // The tour type, the worst results left out, and the header and rows.
   const std::tuple<int, int, CsvRow, Rows> cases[] = {
       {kResultAscending,
@@ -164,10 +164,10 @@ TEST_F(CsvExportTest, YearStatisticsRankOnlyPlayersWithEnoughRounds) {
 }
 
 TEST_F(CsvExportTest, RoundsOfAYearWithTheirCards) {
-  TRound& played = AddRound("250601-1030-A", "A", "EV", {{3, 12}});
-  played.Player = kAwkwardName;
+  Round& played = AddRound("250601-1030-A", "A", "EV", {{3, 12}});
+  played.PlayerName = kAwkwardName;
   played.Start = *EncodeTime(10, 30, 0);
-  std::tie(played.CourseID, played.Course, played.Event) =
+  std::tie(played.CourseID, played.CourseName, played.EventName) =
       std::make_tuple("MB", "Mill Brook", "Spring Cup");
   AddRound("250602-0900-B", "B", "", {{18, 0}});
   AddRound("260601-0900-C", "C", "", {}, 2026);

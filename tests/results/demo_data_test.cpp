@@ -50,7 +50,7 @@ class DemoDataTest : public ::testing::Test, protected testing::TestDatabase {
   testing::ScopedEnv dataHome_{"XDG_DATA_HOME", "/home/demo/.local/share"};
   std::string ini_;
   std::string shipped_ = dir_.File("share/");
-  TSettings settings_;
+  AppSettings settings_;
 };
 
 TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
@@ -124,7 +124,7 @@ class PrepareFoldersTest : public ::testing::Test {
 
   testing::TempDir dir_;
   std::string shipped_ = dir_.File("share/");
-  TSettings settings_;
+  AppSettings settings_;
 };
 
 TEST_F(PrepareFoldersTest, ShippedFilesGoOnlyIntoFoldersItCreates) {

@@ -40,7 +40,7 @@ class DXImportStepTest : public ::testing::Test, protected testing::TestDatabase
   }
 
   testing::TempDir dir_;
-  TSettings settings_;
+  AppSettings settings_;
 };
 
 TEST_F(DXImportStepTest, StepsInOrderLinkTheRoundsToWhatTheEarlierStepsImported) {
@@ -52,19 +52,19 @@ TEST_F(DXImportStepTest, StepsInOrderLinkTheRoundsToWhatTheEarlierStepsImported)
   const DXImportReport events = Step(DXStep::Events, "ROND.DX", kRond);
   EXPECT_EQ(events.Imported, 2) << "the round without a competition adds no event";
   ASSERT_EQ(events_.Count(), 1);
-  const TEvent& event = events_.RecordAt(0);
+  const Event& event = events_.RecordAt(0);
   EXPECT_EQ(event.ID + "|" + event.CourseID + "|" + ShortDateText(event.Date),
             "V\xE5rcupen|BJ\xD6RG|2002-05-11");
 
   const DXImportReport rounds = Step(DXStep::Rounds, "ROND.DX", kRond);
   EXPECT_EQ(rounds.Target, dir_.File("Data/ROUNDS.DAT"));
-  const TRound* round = rounds_.FindRecord("020511-0910-JS");
+  const Round* round = rounds_.FindRecord("020511-0910-JS");
   ASSERT_NE(round, nullptr);
   EXPECT_EQ(round->EventID + "|" + round->CourseID, "V\xE5rcupen|BJ\xD6RG");
   EXPECT_EQ(round->CPar.TotalIfComplete(), 72);
   EXPECT_EQ(round->Score.AsText(), "4,4,4") << "the later card of the same ID";
-  const TRound* anna = rounds_.FindRecord("020512-1000-AB");
-  EXPECT_EQ(anna ? anna->Course + "|" + anna->CourseID : "none", "Okand|")
+  const Round* anna = rounds_.FindRecord("020512-1000-AB");
+  EXPECT_EQ(anna ? anna->CourseName + "|" + anna->CourseID : "none", "Okand|")
       << "a course not found keeps its name";
 }
 

@@ -34,10 +34,10 @@ struct CardPlan {
   std::string EventID, EventIDs;
 };
 
-TRoundList MakeRounds(const std::vector<CardPlan>& cards) {
-  TRoundList rounds;
+RoundList MakeRounds(const std::vector<CardPlan>& cards) {
+  RoundList rounds;
   for (const CardPlan& card : cards) {
-    auto round = std::make_unique<TRound>();
+    auto round = std::make_unique<Round>();
     std::tie(round->ID, round->PlayerID, round->EventID, round->EventIDs) =
         std::tie(card.ID, card.PlayerID, card.EventID, card.EventIDs);
     round->Strokes = static_cast<std::int16_t>(card.Strokes);
@@ -54,9 +54,9 @@ TRoundList MakeRounds(const std::vector<CardPlan>& cards) {
 }
 
 // The results of an event of the type over the rounds, from the typed lines.
-Lines Calc(int type, const TRoundList& rounds, const std::string& id = "EV",
+Lines Calc(int type, const RoundList& rounds, const std::string& id = "EV",
            const Lines& typed = {"stale;line"}) {
-  TEvent event;
+  Event event;
   event.ID = id;
   event.Type = type;
   event.Results = typed;
@@ -103,11 +103,11 @@ TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
 }
 
 TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
-  const TRoundList rounds = MakeRounds({{"R1", "P", {}, 0, "CUP"},
-                                        {"R2", "P", {}, 0, "cup"},
-                                        {"R3", "P", {}, 0, "", "A;CUP;"},
-                                        {"R4", "P", {}, 0, "X", "CUPFINAL"},
-                                        {"R5", "P", {}, 0, ""}});
+  const RoundList rounds = MakeRounds({{"R1", "P", {}, 0, "CUP"},
+                                       {"R2", "P", {}, 0, "cup"},
+                                       {"R3", "P", {}, 0, "", "A;CUP;"},
+                                       {"R4", "P", {}, 0, "X", "CUPFINAL"},
+                                       {"R5", "P", {}, 0, ""}});
   const std::pair<std::string, Lines> cases[] = {
       {"CUP", {"R1", "R3", "R4"}}, {"cup", {"R2"}}, {"", {}}, {"NONE", {}}};
   for (const auto& [id, expected] : cases) {
@@ -126,11 +126,11 @@ TEST(CalcResultsTest, ManualResultsAreOnlySortedAndNumbered) {
       {kManualDescending, {"1;3;A;;", "2;2;C;;", "3;1;D;;=", "3;1;B;;="}},
       {kNoEventType, {"1;3;A;;", "2;1;B;;", "3;2;C;;", "4;1;D;;"}}};
   for (const auto& [type, expected] : cases)
-    EXPECT_EQ(Calc(type, TRoundList(), "EV", typed), expected) << "type " << type;
+    EXPECT_EQ(Calc(type, RoundList(), "EV", typed), expected) << "type " << type;
 }
 
 TEST(ResultBeforeTest, AMissingRoundLeavesATieUndecidedAndScoresAreNumbers) {
-  const TRoundList rounds = MakeRounds({{"R1", "B", {}}});
+  const RoundList rounds = MakeRounds({{"R1", "B", {}}});
   // Type, lines a and b, whether a is before b, the note appended to both.
   const std::tuple<int, std::string, std::string, bool, std::string> cases[] = {
       {kStrokesGross, ";72;A;GONE", ";72;B;R1", false, ""},

@@ -25,7 +25,7 @@ TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
       "[SC]\r\nID=SC\r\nEvent=Spring Cup\r\nHeader=spring.htm\r\nCourseID=MILLBGC\r\n"
       "Date=2002-06-15\r\nType=0\r\nMake=0\r\n1=1;70;JS;R1;\r\n2=2;72;AB;R2;Last 9\r\n"
       "3=3;;CD;R3;\r\n";
-  TEventList list;
+  EventList list;
   list.LoadFromFile(dir_.Write("EVENTS.DAT", text));
   Lines& results = list.RecordAt(0).Results;
   results.insert(results.begin() + 1, {";;;;", ";;;R;="});
@@ -34,8 +34,8 @@ TEST_F(EventTest, ReadsAndWritesItsKeysByteForByteSkippingBlankResults) {
   EXPECT_EQ(list.CopyToClipboard(0),
             "[SC]\r\nID=SC\r\nEvent=Spring Cup\r\nHeader=spring.htm\r\nDate=2002-06-15\r\n"
             "CourseID=MILLBGC\r\nType=0\r\n");
-  TEvent fresh;
-  fresh.Event = "Autumn Open";
+  Event fresh;
+  fresh.Name = "Autumn Open";
   ASSERT_TRUE(SaveRecord(fresh, dir_.File("NEW.DAT")));
   EXPECT_EQ(dir_.Read("NEW.DAT"), "[AO]\r\nID=AO\r\nEvent=Autumn Open\r\nMake=1\r\n");
 }
@@ -47,9 +47,9 @@ TEST_F(EventTest, ReadsTypeMakeAndResultKeysTolerantly) {
       {"Make=yes\n", -1, false, {}},
       {"3=c\n1=a\n0=zero\n-2=minus\nx=letter\n7=\n", -1, true, {"c", "a", ""}}};
   for (const auto& [text, type, make, results] : cases) {
-    TEventList list;
+    EventList list;
     list.LoadFromFile(dir_.Write("EVENTS.DAT", "[E]\nID=E\n" + text));
-    const TEvent& event = list.RecordAt(0);
+    const Event& event = list.RecordAt(0);
     EXPECT_EQ(std::tie(event.Type, event.Make, event.Results), std::tie(type, make, results))
         << text;
   }
@@ -58,7 +58,7 @@ TEST_F(EventTest, ReadsTypeMakeAndResultKeysTolerantly) {
 TEST_F(EventTest, ReloadUsesDefaultsAndStopsAtTheFirstMissingOrEmptyResult) {
   const std::string path =
       dir_.Write("EVENTS.DAT", "[E]\nID=E\nEvent=Cup\n1=a\n2=b\n4=d\n[F]\nID=F\n1=a\n2=\n3=c\n");
-  TEvent event;
+  Event event;
   std::tie(event.ID, event.Header, event.Make) = std::make_tuple("e", "old.htm", false);
   ASSERT_TRUE(ReloadRecord(event, path));
   EXPECT_EQ(std::make_tuple(event.Header, event.Date, event.Type, event.Make, event.Results),

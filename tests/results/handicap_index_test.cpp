@@ -25,8 +25,8 @@ constexpr const char* kPar72 = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
 constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
 
 // A card on the par-72 course: par on every hole but the listed (hole, strokes) pairs.
-TRound Card(int strokes, std::vector<std::pair<int, int>> changes) {
-  TRound round;
+Round Card(int strokes, std::vector<std::pair<int, int>> changes) {
+  Round round;
   round.CPar.FromText(kPar72, 1, ',');
   round.CHcp.FromText(kIndex, 1, ',');
   round.Score.Assign(round.CPar);
@@ -58,15 +58,15 @@ TEST(HandicapRulesTest, EachHoleIsCappedAtNetDoubleBogey) {
 }
 
 TEST(HandicapRulesTest, AnIncompleteCardHasNoAdjustedScore) {
-  TRound nineHoles = Card(10, {});
+  Round nineHoles = Card(10, {});
   for (int hole = 10; hole <= 18; ++hole)
     nineHoles.Score.SetHoleValue(hole, 0);
-  TRound noPar = Card(10, {}), noIndex = Card(10, {}), badIndex = Card(10, {});
+  Round noPar = Card(10, {}), noIndex = Card(10, {}), badIndex = Card(10, {});
   noPar.CPar.SetHoleValue(18, 0);
   noIndex.CHcp.Clear();
   badIndex.CHcp.SetHoleValue(5, 19);
   const struct {
-    const TRound& Round;
+    const Round& Card;
     const char* Reason;
   } cases[] = {{nineHoles, "no score on hole 10"},
                {noPar, "no par on hole 18"},
@@ -74,7 +74,7 @@ TEST(HandicapRulesTest, AnIncompleteCardHasNoAdjustedScore) {
                {badIndex, "no stroke index on hole 5"}};
   for (const auto& c : cases) {
     std::string reason;
-    EXPECT_EQ(AdjustedGrossScore(c.Round, reason), std::nullopt) << c.Reason;
+    EXPECT_EQ(AdjustedGrossScore(c.Card, reason), std::nullopt) << c.Reason;
     EXPECT_EQ(reason, c.Reason);
   }
 }
@@ -171,19 +171,19 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
   }
 
   void AddCourse(const char* id, float rating, float slope) {
-    auto course = std::make_unique<TCourse>();
+    auto course = std::make_unique<Course>();
     course->ID = id, course->CR = rating, course->Slope = slope;
     courses_.Add(std::move(course));
   }
   void AddPlayer(const char* id, const char* name) {
-    auto player = std::make_unique<TPlayer>();
-    player->ID = id, player->Player = name;
+    auto player = std::make_unique<Player>();
+    player->ID = id, player->Name = name;
     players_.Add(std::move(player));
   }
   // A round of `total` strokes with 36 strokes received (nothing is capped): over par, a
   // stroke more on the first holes; under par, a stroke less.
-  TRound& AddRound(const char* player, const char* course, DateTime date, int total) {
-    auto round = std::make_unique<TRound>(Card(36, {}));
+  Round& AddRound(const char* player, const char* course, DateTime date, int total) {
+    auto round = std::make_unique<Round>(Card(36, {}));
     round->PlayerID = player, round->CourseID = course;
     round->Date = static_cast<int>(date), round->Start = date - static_cast<int>(date);
     for (int k = 0, over = total - 72, step = over > 0 ? 1 : -1; over != 0; ++k, over -= step)
@@ -193,14 +193,14 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
   }
 
   static DateTime Day(int year, int month, int day) { return *EncodeDate(year, month, day); }
-  const THandicapRow& Row(const char* id, DateTime asOf) {
+  const HandicapRow& Row(const char* id, DateTime asOf) {
     rows_ = HandicapRows(database_, asOf);
-    for (const THandicapRow& row : rows_)
+    for (const HandicapRow& row : rows_)
       if (row.PlayerID == id) return row;
     throw std::logic_error("no row");
   }
 
-  std::vector<THandicapRow> rows_;
+  std::vector<HandicapRow> rows_;
 };
 
 TEST_F(HandicapRecordTest, RoundsThatCannotCountAreListedWithTheReason) {
@@ -211,9 +211,9 @@ TEST_F(HandicapRecordTest, RoundsThatCannotCountAreListedWithTheReason) {
   AddRound("A", "GONE", Day(2026, 5, 4), 80);
   AddRound("A", "C", Day(2026, 5, 5), 80).Score.SetHoleValue(9, 0);
   AddRound("A", "C", Day(2026, 6, 20), 80);  // after the day of the report
-  const THandicapRow& row = Row("A", Day(2026, 6, 15));
+  const HandicapRow& row = Row("A", Day(2026, 6, 15));
   std::vector<std::string> reasons;
-  for (const THandicapScore& score : row.Scores)
+  for (const HandicapScore& score : row.Scores)
     reasons.push_back(score.NotCounted);
   EXPECT_THAT(reasons, ElementsAre("", "", "course NR has no course rating or slope",
                                    "course \"GONE\" not found", "no score on hole 9"));
@@ -230,9 +230,9 @@ TEST_F(HandicapRecordTest, RoundsAreTakenInOrderOfDateAndTeeTime) {
   AddRound("A", "C", Day(2002, 3, 1) + 0.6, 100);
   AddRound("A", "C", Day(2002, 3, 1) + 0.4, 90);
   AddRound("A", "C", Day(1999, 3, 1), 80);
-  const THandicapRow& row = Row("A", Day(2026, 1, 1));
+  const HandicapRow& row = Row("A", Day(2026, 1, 1));
   std::vector<Tenths> differentials;
-  for (const THandicapScore& score : row.Scores)
+  for (const HandicapScore& score : row.Scores)
     differentials.push_back(score.Differential);
   EXPECT_THAT(differentials, ElementsAre(80, 180, 280));
   EXPECT_EQ(row.LatestRound, Day(2002, 3, 1));
@@ -247,9 +247,9 @@ TEST_F(HandicapRecordTest, AnExceptionalScoreReducesTheRecentDifferentials) {
     AddRound("A", "C", Day(2026, 5, day), 92);
   AddRound("A", "C", Day(2026, 5, 4) + 0.4, 80);
   AddRound("A", "C", Day(2026, 5, 4) + 0.6, 72);
-  const THandicapRow& row = Row("A", Day(2026, 6, 1));
+  const HandicapRow& row = Row("A", Day(2026, 6, 1));
   std::vector<Tenths> adjusted;
-  for (const THandicapScore& score : row.Scores)
+  for (const HandicapScore& score : row.Scores)
     adjusted.push_back(score.Adjusted());
   EXPECT_THAT(adjusted, ElementsAre(160, 160, 160, 40, -20));
   EXPECT_THAT(row.Index, Optional(-20));
@@ -271,12 +271,12 @@ TEST_F(HandicapRecordTest, TheCapsHoldTheIndexNearTheLowIndexOfTheYear) {
     Tenths Index;
   } cases[] = {{1, 100}, {13, 125}, {14, 140}, {15, 150}, {20, 150}};
   for (const auto& c : cases) {
-    const THandicapRow& row = Row("A", later + c.HighRounds - 1);
+    const HandicapRow& row = Row("A", later + c.HighRounds - 1);
     EXPECT_THAT(row.Index, Optional(c.Index)) << c.HighRounds;
     EXPECT_EQ(row.RoundsCounted, 20 + c.HighRounds);
   }
   int recent = 0, counting = 0;
-  for (const THandicapScore& score : rows_[0].Scores)
+  for (const HandicapScore& score : rows_[0].Scores)
     recent += score.Recent, counting += score.Counting;
   EXPECT_EQ(recent, 20);
   EXPECT_EQ(counting, 8);

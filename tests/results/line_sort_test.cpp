@@ -12,7 +12,7 @@ namespace {
 // through the event results. Here: objects travel with their lines, and a test that is no
 // strict order cannot walk off the list.
 TEST(LineSortTest, QuickSortMovesObjectsWithTheirLinesAndStaysInTheList) {
-  std::vector<TAttachedLine<int>> lines;
+  std::vector<AttachedLine<int>> lines;
   for (int value : {5, 1, 4, 1, 5, 9, 2, 6, 5, 3})
     lines.push_back({std::to_string(value), std::make_shared<int>(value)});
   ListQuickSort(lines, [](const auto& a, const auto& b) { return a.Text < b.Text; });

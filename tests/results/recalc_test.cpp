@@ -41,7 +41,7 @@ class RecalcTest : public ::testing::Test, protected testing::TestDatabase {
   }
 
   testing::TempDir dir_;
-  TSettings settings_;
+  AppSettings settings_;
   LoadReports reports_;
 };
 
@@ -77,7 +77,7 @@ TEST_F(RecalcTest, RecalcAllEventsRanksAndSavesEveryEvent) {
        "[CUP]\r\nID=CUP\r\nType=1\r\nMake=1\r\n[MAN]\r\nID=MAN\r\nType=3\r\nMake=1\r\n"
        "1=;5;P\r\n2=;3;Q\r\n");
   ASSERT_TRUE(RecalcAllEvents(events_, rounds_, dir_.File("EVENTS.DAT")));
-  TEventList reloaded;
+  EventList reloaded;
   reloaded.LoadFromFile(dir_.File("EVENTS.DAT"));
   ASSERT_EQ(reloaded.Count(), 2);
   EXPECT_THAT(reloaded.FindRecord("CUP")->Results,

@@ -34,7 +34,7 @@ class RecordUsesTest : public ::testing::Test, protected testing::TestDatabase {
 };
 
 TEST_F(RecordUsesTest, CountsTheRecordsThatHoldTheId) {
-  using Count = RecordUses (*)(const TDatabase&, std::string_view);
+  using Count = RecordUses (*)(const Database&, std::string_view);
   const struct {
     Count Uses;
     const char* ID;

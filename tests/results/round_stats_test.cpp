@@ -13,27 +13,27 @@ namespace {
 const std::string kFours = "4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4";
 constexpr float kNone = -99;  // a statistic that got no sample
 
-TResult Row(const std::string& text) {
-  TResult row;
+Result Row(const std::string& text) {
+  Result row;
   row.FromText(text, 1, ',');
   return row;
 }
 
-TRound Round(const std::string& score, const std::string& par = kFours) {
-  TRound round;
+Round Card(const std::string& score, const std::string& par = kFours) {
+  Round round;
   round.Score.FromText(score, 1, ',');
   round.CPar.FromText(par, 1, ',');
   return round;
 }
 
-TParStat Holes(const std::vector<int>& classes) {
-  TParStat stat;
+ParStat Holes(const std::vector<int>& classes) {
+  ParStat stat;
   for (int scoreClass : classes)
     stat.AddHole(scoreClass, 1);
   return stat;
 }
 
-void ExpectMean(const TSumStat& stat, float mean) {
+void ExpectMean(const SumStat& stat, float mean) {
   EXPECT_EQ(stat.Samples, mean == kNone ? 0 : 1);
   if (mean != kNone) {
     EXPECT_FLOAT_EQ(stat.Mean(), mean);
@@ -50,7 +50,7 @@ TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
       {{12, -5}, "+3.50|+63.0||50.0%"},  // counted as +10 and -3
       {{0}, "0.00|0.0|100.0%|"}};
   for (const auto& [classes, texts] : cases) {
-    const TParStat stat = Holes(classes);
+    const ParStat stat = Holes(classes);
     EXPECT_EQ(stat.MeanToParText() + "|" + stat.PerRoundText() + "|" + stat.BucketShareText(0) +
                   "|" + stat.HighShareText(),
               texts)
@@ -60,7 +60,7 @@ TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
 }
 
 TEST(SumStatTest, MeanTextsAreEmptyForAZeroMean) {
-  TSumStat stat;
+  SumStat stat;
   stat.AddValue(0);
   EXPECT_EQ(stat.MeanText(1) + stat.PercentText() + "|" + stat.SamplesText(), "|1");
   stat.AddValue(0.1);
@@ -69,11 +69,11 @@ TEST(SumStatTest, MeanTextsAreEmptyForAZeroMean) {
 
 TEST(RoundStatsTest, PlayedHolesCountAndOnlyAFullCardHasAScore) {
   const std::string par = "4,4,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4,4";
-  TRound incomplete = Round("5,3,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4", par);  // 17 holes
+  Round incomplete = Card("5,3,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4", par);  // 17 holes
   incomplete.Score.StrictTotal = false;  // a card is summed strictly whatever its row says
   incomplete.Fairways = Row("1,1,1,0,1,1,1,1,1");
-  TRoundStats stats;
-  stats.AddRound(Round("3,4,5,16,4,4,4,4,4,4,4,4,4,4,4,4,4,4", par));
+  RoundStats stats;
+  stats.AddRound(Card("3,4,5,16,4,4,4,4,4,4,4,4,4,4,4,4,4,4", par));
   stats.AddRound(incomplete);
   // All holes, 11 over par counted as +10, par 3, 4 (the par-6 hole is in no bucket) and 5.
   EXPECT_EQ(std::make_tuple(stats.AllHoles.Holes, stats.AllHoles.BucketOf(10),
@@ -93,8 +93,8 @@ TEST(RoundStatsTest, TheHoleAfterAFirstBogeyIsAnMIndexSample) {
       {"4,4,4,5,3", 1, -1}, {"4,5,4,4,4", 0, 0}, {"4,4,5,6", 1, 2},          {"0,0,5,4", 1, 0},
       {"4,5,5,4,4", 0, 0},  {"4,4,5,0,4", 0, 0}, {"4,4,4,5,3,4,4,6,5", 2, 0}};
   for (const auto& [score, samples, sum] : cases) {
-    TRoundStats stats;
-    stats.AddRound(Round(score));
+    RoundStats stats;
+    stats.AddRound(Card(score));
     EXPECT_EQ(stats.AfterBogey.Samples, samples) << score;
     EXPECT_FLOAT_EQ(stats.AfterBogey.Sum, sum) << score;
   }
@@ -113,16 +113,16 @@ TEST(RoundStatsTest, PuttsAndGreensAddWhereARoundHasThem) {
        {"totals only", "", "", 30, 21, {kNone, kNone, -7, kNone, kNone}},  // -3 div 2 is -1
        {"full card", putts, greens, 0, 0, {0, 35, 6, 4 / 3.0f, 3 / 18.0f}}};
   for (const auto& [name, puttsRow, greensRow, puttsStored, greensStored, means] : cases) {
-    TRound round = Round(kFours);
+    Round round = Card(kFours);
     round.Putts = Row(puttsRow);
     round.Putts.SetTotal(puttsStored);
     round.Greens = Row(greensRow);
     round.Greens.SetTotal(greensStored);
-    TRoundStats stats;
+    RoundStats stats;
     stats.AddRound(round);
     SCOPED_TRACE(name);
-    const TSumStat* sums[] = {&stats.ChipIns, &stats.PuttsPerRound, &stats.NIndex,
-                              &stats.PuttsPerGIR, &stats.GreensShare};
+    const SumStat* sums[] = {&stats.ChipIns, &stats.PuttsPerRound, &stats.NIndex,
+                             &stats.PuttsPerGIR, &stats.GreensShare};
     for (std::size_t i = 0; i < means.size(); ++i)
       ExpectMean(*sums[i], means[i]);
   }
@@ -133,8 +133,8 @@ TEST(RoundStatsTest, RankHolesGivesTiesTheBetterRank) {
   const std::pair<std::string, std::vector<int>> cases[] = {
       {"6,6,5,3,0,4,4,4,4,4,4,4,4,4,4,4,4,4", {1, 1, 3, 18, 4}}, {kFours, {1, 1, 1, 1, 1}}};
   for (const auto& [score, ranks] : cases) {
-    TRoundStats stats;
-    stats.AddRound(Round(score));
+    RoundStats stats;
+    stats.AddRound(Card(score));
     stats.RankHoles(Row(kFours));
     for (int h = 0; h < kHoles; ++h)
       EXPECT_EQ(stats.HoleRank[h], ranks[std::min(h, 4)]) << score << " hole " << h + 1;
@@ -145,7 +145,7 @@ TEST(RoundStatsTest, MIndexTextIsEmptyAtOrUnderPar) {
   const std::tuple<std::vector<int>, double, std::string> cases[] = {
       {{1, 0, 0, 0}, 0.05, "20%"}, {{1}, 0.02, " 2%"}, {{0, 0}, 1, ""}, {{-1}, 1, ""}};
   for (const auto& [classes, afterBogey, text] : cases) {
-    TRoundStats stats;
+    RoundStats stats;
     stats.AllHoles = Holes(classes);
     stats.AfterBogey.AddValue(afterBogey);
     EXPECT_EQ(stats.MIndexText(), text) << testing::PrintToString(classes);

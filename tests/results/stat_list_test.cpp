@@ -15,7 +15,7 @@ namespace cardwise {
 namespace {
 
 template <class T>
-T& AddRecord(TRecordList<T>& list, const std::string& id) {
+T& AddRecord(RecordList<T>& list, const std::string& id) {
   auto record = std::make_unique<T>();
   record->ID = id;
   return list.RecordAt(list.Add(std::move(record)));
@@ -39,7 +39,7 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
 
   void AddRound(const char* id, const char* player, int year, const char* event, int birdies,
                 int bogeys) {
-    TRound& round = AddRecord(rounds_, id);
+    Round& round = AddRecord(rounds_, id);
     std::tie(round.PlayerID, round.Date, round.EventID) =
         std::make_tuple(player, *EncodeDate(year, 6, 15), event);
     for (int h = 1; h <= kHoles; ++h) {
@@ -49,7 +49,7 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
   }
 
   // The entries as "ID rounds" pairs, in list order.
-  static std::string Listed(const TStatList& list) {
+  static std::string Listed(const StatList& list) {
     std::string text;
     for (int i = 0; i < list.Count(); ++i)
       text += list.ID(i) + " " + std::to_string(list.RS(i).StrokesPerRound.Samples) + ";";
@@ -66,14 +66,14 @@ TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
                                                              {"", 1999, ""},
                                                              {"", 10000, ""}};
   for (const auto& [tourID, year, entries] : cases) {
-    TStatList list;
+    StatList list;
     list.Generate(database_, tourID, year);
     EXPECT_EQ(Listed(list), entries) << "tour '" << tourID << "', year " << year;
   }
 }
 
 TEST_F(StatListTest, GenerateAddsToTheEntriesAlreadyThere) {
-  TStatList list;
+  StatList list;
   list.Generate(database_, "", 2002);
   list.Generate(database_, "NOPE", 0);
   EXPECT_EQ(Listed(list), "Cd 1;AB 1;");
@@ -89,7 +89,7 @@ TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
   const std::pair<int, std::string> cases[] = {
       {SortBirdies, "EF 1;Cd 2;AB 2;"}, {SortStrokes, "AB 2;EF 1;Cd 2;"}, {99, "Cd 2;AB 2;EF 1;"}};
   for (const auto& [key, order] : cases) {
-    TStatList list;
+    StatList list;
     list.Generate(database_, "", 0);
     list.SortList(key);
     EXPECT_EQ(Listed(list), order) << "key " << key;

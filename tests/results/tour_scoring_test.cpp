@@ -63,7 +63,7 @@ TEST(TourScoringTest, TheTableHoldsEachTypeOnceInOrderAndSavesByItsOrder) {
 }
 
 template <class T>
-T& AddRecord(TRecordList<T>& list, const std::string& id) {
+T& AddRecord(RecordList<T>& list, const std::string& id) {
   auto record = std::make_unique<T>();
   record->ID = id;
   return list.RecordAt(list.Add(std::move(record)));
@@ -74,7 +74,7 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
   void SetUp() override {
     for (const char* id : {"AA", "BB"})
       AddRecord(players_, id);
-    TCourse& course = AddRecord(courses_, "PAR72");
+    Course& course = AddRecord(courses_, "PAR72");
     for (int hole = 1; hole <= kHoles; ++hole)
       course.Par.SetHoleValue(hole, hole <= 4 ? 5 : hole <= 8 ? 3 : 4);  // 20 + 12 + 40
     AddEvent("E1", kStrokesGross, "PAR72",
@@ -86,14 +86,14 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
 
   void AddEvent(const std::string& id, int type, const std::string& course,
                 std::vector<std::string> results) {
-    TEvent& event = AddRecord(events_, id);
+    Event& event = AddRecord(events_, id);
     std::tie(event.Type, event.CourseID, event.Results) = std::tie(type, course, results);
   }
 
   // A round of the player in the event with the given score on holes from..to.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int from, int to, int score) {
-    TRound& round = AddRecord(rounds_, id);
+    Round& round = AddRecord(rounds_, id);
     std::tie(round.PlayerID, round.EventID) = std::tie(player, event);
     for (int hole = from; hole <= to; ++hole)
       round.Score.SetHoleValue(hole, score);
@@ -104,7 +104,7 @@ class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
     return EventValue(tour_, event, player, database_);
   }
 
-  TTour tour_;
+  Tour tour_;
 };
 
 TEST_F(TourValueTest, EachTourTypeValuesTheResultLine) {
@@ -178,7 +178,7 @@ TEST_F(TourValueTest, EclecticNeedsEveryHoleOfThePlayersTourRounds) {
   EXPECT_TRUE(players_.FindRecord("AA")->Used);
 
   AddRound("R5", "AA", "S1", 10, 18, 6);
-  const TRoundsByPlayer index(rounds_);
+  const RoundsByPlayer index(rounds_);
   EXPECT_EQ(EventValue(tour_, "E1", "AA", database_), 9 * 4 + 8 * 5 + 6);
   EXPECT_EQ(EventValue(tour_, "E1", "AA", database_, &index), 9 * 4 + 8 * 5 + 6);
   EXPECT_EQ(EventValue(tour_, "S1", "AA", database_), 82) << "the same card from any event";

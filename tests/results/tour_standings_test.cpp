@@ -34,7 +34,7 @@ TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
                  {false, {6, 6, 6}, {}, 1, {3}, 12},
                  {false, {6, 0, 6}, {}, 1, {2}, 12}};
   for (const auto& [ascending, values, mandatory, worst, expected, total] : cases) {
-    TTourResults results(ascending, 3, mandatory);
+    TourResults results(ascending, 3, mandatory);
     std::vector<int> dropped;
     for (int k = 1; k <= 3; ++k)
       if (values[k - 1] != 0) results.AddEventValue(k, values[k - 1]);
@@ -46,7 +46,7 @@ TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
 }
 
 TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) {
-  TTourResults results(false, 12, {12});
+  TourResults results(false, 12, {12});
   results.AddEventValue(1, 16.811f);
   results.AddEventValue(1, 25);
   results.AddEventValue(13, 5);  // past the tour's events: ignored
@@ -74,21 +74,21 @@ class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
   void TearDown() override { SetStatusSink(previous_); }
 
   template <class T>
-  static T& AddRecord(TRecordList<T>& list, const std::string& id) {
+  static T& AddRecord(RecordList<T>& list, const std::string& id) {
     auto record = std::make_unique<T>();
     record->ID = id;
     return list.RecordAt(list.Add(std::move(record)));
   }
 
   void AddEvent(const std::string& id, Lines results) {
-    TEvent& event = AddRecord(events_, id);
+    Event& event = AddRecord(events_, id);
     std::tie(event.Type, event.Results) = std::make_tuple(kStrokesGross, std::move(results));
   }
 
   // A round of the player in the event, of 2003, with the score on every hole.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
                 int score) {
-    TRound& round = AddRecord(rounds_, id);
+    Round& round = AddRecord(rounds_, id);
     std::tie(round.PlayerID, round.EventID, round.Date) =
         std::make_tuple(player, event, *EncodeDate(2003, 5, 1));
     for (int hole = 1; hole <= kHoles; ++hole)
@@ -99,12 +99,12 @@ class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
     std::tie(tour_.Type, tour_.Worst) = std::make_tuple(type, worst);
     CalcTour(tour_, database_);
     Lines lines;
-    for (const TStandingLine& line : tour_.Standings)
+    for (const StandingLine& line : tour_.Standings)
       lines.push_back(line.Text);
     return lines;
   }
 
-  TTour tour_;
+  Tour tour_;
   testing::TempDir dir_;
   Lines shown_;
   StatusSink previous_;
@@ -148,7 +148,7 @@ TEST_F(StandingsTest, EqualTotalsSharePlacesAndAZeroTotalComesLast) {
   EXPECT_EQ(Calc(-1), (Lines{"1;0;1;AA;", "2;0;1;BB;", "3;0;2;CC;"}))
       << "no ranking rule: the order the lines were made in";
 
-  TStandingLine line{";72;1;AA", nullptr};  // the sort compares the pivot with itself
+  StandingLine line{";72;1;AA", nullptr};  // the sort compares the pivot with itself
   EXPECT_FALSE(StandingBefore(tour_, line, line));
   EXPECT_EQ(line.Text, ";72;1;AA");
 }
@@ -169,7 +169,7 @@ TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
 
 TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
   AddEvent("E1", {"1;75;CC;;", "2;80;BB;;", "3;80;DD;;"});
-  std::tie(tour_.Tour, tour_.Events) = std::make_tuple("Spring Series", "E1;");
+  std::tie(tour_.Name, tour_.Events) = std::make_tuple("Spring Series", "E1;");
   Calc(kResultAscending);
   const std::string path =
       dir_.Write("EVENTS.DAT", "[SS]\r\nID=SS\r\nEvent=Old\r\n1=old\r\n[E1]\r\nID=E1\r\n");
@@ -179,9 +179,9 @@ TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
             "[E1]\r\nID=E1\r\n[SS]\r\nID=SS\r\nEvent=Spring Series\r\nMake=0\r\nType=3\r\n"
             "1=1;75;CC;;\r\n2=2;80;DD;;=\r\n3=2;80;BB;;=\r\n");
 
-  TEventList events;
+  EventList events;
   events.LoadFromFile(path);
-  TEvent& saved = *events.FindRecord("SS");
+  Event& saved = *events.FindRecord("SS");
   CalcResults(saved, rounds_);
   EXPECT_EQ(saved.Results.front(), "1;75;CC;;");
   EXPECT_EQ(saved.Results.size(), 3u);

@@ -13,14 +13,14 @@
 namespace cardwise {
 namespace {
 
-TTour TourOf(const std::string& events) {
-  TTour tour;
+Tour TourOf(const std::string& events) {
+  Tour tour;
   tour.Events = events;
   return tour;
 }
 
 TEST(TourEventsTest, EventCountEventAtAndHasEvent) {
-  const TTour tour = TourOf("E1;E2;;E4;");
+  const Tour tour = TourOf("E1;E2;;E4;");
   EXPECT_EQ(tour.EventCount(), 4);
   const std::vector<std::string> fields = {"", "E1", "E2", "", "E4", "", ""};
   for (int k = 0; k < static_cast<int>(fields.size()); ++k)
@@ -41,19 +41,19 @@ TEST(TourEventsTest, EventCountEventAtAndHasEvent) {
 
 TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
   const testing::TempDir dir;
-  TEventList events;
+  EventList events;
   events.LoadFromFile(
       dir.Write("EVENTS.DAT",
                 "[A1]\nID=A1\nCourseID=MILL\n[A2]\nID=A2\nCourseID=MILL\n[B1]\nID=B1\n"
                 "CourseID=OAKS\n[N1]\nID=N1\n[G1]\nID=G1\nCourseID=GONE\n"));
-  TCourseList courses;
+  CourseList courses;
   courses.LoadFromFile(dir.Write("COURSES.DAT", "[MILL]\nID=MILL\n[OAKS]\nID=OAKS\n"));
   const std::pair<std::string, std::string> cases[] = {
       {"A1;A2;", "MILL"}, {"N1;A1;X9;A2;N1;", "MILL"},
       {"A1;B1;", ""},     {"A1;N1;B1;", ""},
       {"N1;", ""},        {"G1;", ""}};
   for (const auto& [list, expected] : cases) {
-    const TCourse* course = TourOf(list).CommonCourse(events, courses);
+    const Course* course = TourOf(list).CommonCourse(events, courses);
     EXPECT_EQ(course ? course->ID : "", expected) << list;
   }
 }
@@ -92,7 +92,7 @@ TEST(TourEventsTest, CheckedEventsKeepTheirWeightsAndTheTourItsOrder) {
       {"GONE;E1;E2;", "5;6;7", "E1 E2* E3*", "GONE;E2;E3;", "5;7;1"},
   };
   for (const auto& c : cases) {
-    TTour tour = TourOf(c.Events);
+    Tour tour = TourOf(c.Events);
     tour.Weights = c.Weights;
     SetCheckedEvents(tour, ChecksOf(c.Checks));
     EXPECT_EQ(tour.Events, c.ThenEvents) << c.Events << " / " << c.Checks;
@@ -106,7 +106,7 @@ TEST(TourFileTest, ReadsAndWritesItsKeysByteForByteWithNtotFromTheStandings) {
       "[ST]\r\nID=ST\r\nTour=Summer Tour\r\nEvents=E1;E2;\r\nMandatoryEvents=E2\r\n"
       "Weights=1;2\r\nHeader=tour.htm\r\nDir=summer\r\nType=0\r\nNtot=9\r\nWorst=1\r\n"
       "1=1;140;2;JS;\r\n2=\r\n3=3;150;2;AB;=\r\n";
-  TTourList list;
+  TourList list;
   list.LoadFromFile(dir.Write("TOURS.DAT", text));
   ASSERT_TRUE(list.SaveAll(dir.File("AGAIN.DAT")));
   EXPECT_EQ(dir.Read("AGAIN.DAT"), ReplaceAll("Ntot=9", "Ntot=3", text));
@@ -118,7 +118,7 @@ TEST(TourFileTest, ReadsAndWritesItsKeysByteForByteWithNtotFromTheStandings) {
   EXPECT_EQ(list.RecordAt(0).Standings.size(), 1u);
 
   list.LoadFromFile(dir.Write("BAD.DAT", "[T]\nID=T\nType=x\nNtot=y\nWorst=2\n"));
-  const TTour& bad = *list.FindRecord("T");
+  const Tour& bad = *list.FindRecord("T");
   EXPECT_EQ(std::make_tuple(bad.Type, bad.Ntot, bad.Worst), std::make_tuple(-1, 0, 2))
       << "numbers that are not whole read as their defaults";
 }

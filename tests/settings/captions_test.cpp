@@ -37,7 +37,7 @@ TEST(CaptionTableTest, FileOrderListsTheKeysAsTheSettingsFileDoes) {
 }
 
 TEST(CaptionsTest, ResetRestoresEveryDefault) {
-  TCaptions captions;
+  CaptionTexts captions;
   captions.SetText(Caption::Player, "Spelare");
   captions.SetText(Caption::URL, "Webb");
   captions.Reset();

@@ -34,13 +34,13 @@ class SettingsFileTest : public ::testing::Test {
   ScopedEnv ini{"CARDWISE_INI", nullptr};
   SettingsPaths paths = ResolveSettingsPaths("");
 
-  TSettings Loaded() const {
-    TSettings settings;
+  AppSettings Loaded() const {
+    AppSettings settings;
     const Status status = LoadSettings(settings, paths);
     EXPECT_TRUE(status) << status.message();
     return settings;
   }
-  void Save(TSettings& settings) const {
+  void Save(AppSettings& settings) const {
     const Status status = SaveSettings(settings, paths);
     EXPECT_TRUE(status) << status.message();
   }
@@ -53,7 +53,7 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
   ASSERT_EQ(paths.SettingsFile, dir.File(kIni));
   ASSERT_EQ(paths.UserStore, dir.File(kStore));
   EXPECT_EQ(DefaultDemoWebRoot(), dir.File("data/cardwise/Web-Demo/"));
-  TSettings settings = Loaded();
+  AppSettings settings = Loaded();
   Save(settings);
 
   const std::string home = dir.File("data/cardwise/"), text = dir.Read(kIni);
@@ -87,7 +87,7 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
 }
 
 TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
-  TSettings settings;
+  AppSettings settings;
   settings.ColorValues[static_cast<int>(ColorKey::Green)] = 0x123456;
   settings.DataDir = "/srv/golf";  // no trailing slash: used unchanged
   settings.TrueColorIcons = true;
@@ -110,7 +110,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
 
   // A record loaded from those files and saved elsewhere writes the very same files; with the
   // store pinned above, that leaves the values of the settings file to check.
-  TSettings loaded = Loaded();
+  AppSettings loaded = Loaded();
   const SettingsPaths copy{dir.File("copy/cardwise.ini"), dir.File("copy/store.ini")};
   ASSERT_TRUE(SaveSettings(loaded, copy));
   EXPECT_EQ(dir.Read("copy/cardwise.ini"), dir.Read(kIni));
@@ -131,7 +131,7 @@ TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
   dir.Write(kIni, Crlf("; my notes|[Dirs]|dataDIR=/old/|Mine=1||[DemoUnload]|Round=MY.DAT|"
                        "HtmlRootDir=/web/||[Html-Headings]|Player=Spelare|Stats=fixed|"
                        "scorecard=Kort|[Colors]|Len=#123456789abc|[Plugin]|x=y|"));
-  TSettings settings = Loaded();
+  AppSettings settings = Loaded();
   EXPECT_EQ(settings.DataDir, "/old/");
   EXPECT_EQ(settings.CaptionText(Caption::Player), "Spelare");
   EXPECT_EQ(settings.CaptionText(Caption::ScoreCard), "Kort");
@@ -160,7 +160,7 @@ TEST_F(SettingsFileTest, SetUpValuesThatDoNotParseKeepTheDefault) {
       {"UpdateIfOlder=1e-3", "0.00100"},     {"UpdateIfOlder=soon", "0.00139"}};
   for (const auto& [line, written] : cases) {
     dir.Write(kIni, "[SetUp]\r\n" + line + "\r\n");
-    TSettings settings = Loaded();
+    AppSettings settings = Loaded();
     Save(settings);
     EXPECT_EQ(Saved("SetUp", line.substr(0, line.find('='))), written) << line;
   }
@@ -170,7 +170,7 @@ TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
   dir.Write(kStore,
             Crlf("[cardwise]|MainLeft=10|PlayerTop=-5|CourseLeft=abc|AllRounds=-1|"
                  "[CustomColors]|ColorA=a|ColorB=b|ColorC=c|ColorD=d|ColorE=e|ColorF=f|ColorH=h|"));
-  TSettings settings;
+  AppSettings settings;
   settings.Windows[static_cast<int>(WindowId::Html)].Left = 7;
   settings.AllTours = true;
   settings.CustomColors = {"ColorZ=stale"};
@@ -187,18 +187,18 @@ TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
 }
 
 TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
-  const std::pair<const char*, bool TSettings::*> flags[] = {
-      {"UseLongFileNames", &TSettings::UseLongFileNames},
-      {"CopyInFooter", &TSettings::CopyInFooter},
-      {"AllPlayers", &TSettings::AllPlayers},
-      {"AllCourses", &TSettings::AllCourses},
-      {"AllRounds", &TSettings::AllRounds},
-      {"AllEvents", &TSettings::AllEvents},
-      {"AllTours", &TSettings::AllTours},
-      {"PublishAfterMake", &TSettings::PublishAfterMake}};
+  const std::pair<const char*, bool AppSettings::*> flags[] = {
+      {"UseLongFileNames", &AppSettings::UseLongFileNames},
+      {"CopyInFooter", &AppSettings::CopyInFooter},
+      {"AllPlayers", &AppSettings::AllPlayers},
+      {"AllCourses", &AppSettings::AllCourses},
+      {"AllRounds", &AppSettings::AllRounds},
+      {"AllEvents", &AppSettings::AllEvents},
+      {"AllTours", &AppSettings::AllTours},
+      {"PublishAfterMake", &AppSettings::PublishAfterMake}};
   for (const auto& [name, field] : flags) {
     dir.Write(kStore, std::string("[cardwise]\r\n") + name + "=1\r\n");
-    const TSettings settings = Loaded();
+    const AppSettings settings = Loaded();
     for (const auto& [otherName, otherField] : flags)
       EXPECT_EQ(settings.*otherField, otherField == field) << name << " set " << otherName;
   }
@@ -208,7 +208,7 @@ TEST_F(SettingsFileTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone) 
   const std::string blocked = dir.Write("plain-file", "x") + "/cardwise.ini";
   for (const SettingsPaths& broken :
        {SettingsPaths{blocked, paths.UserStore}, SettingsPaths{paths.SettingsFile, blocked}}) {
-    TSettings settings;
+    AppSettings settings;
     const Status status = SaveSettings(settings, broken);
     EXPECT_NE(status.message().find(blocked), std::string::npos) << status.message();
   }
@@ -217,7 +217,7 @@ TEST_F(SettingsFileTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone) 
   const SettingsPaths folder{dir.File("folder.ini"), paths.UserStore};
   std::filesystem::create_directories(folder.SettingsFile);  // exists, but is no file
   dir.Write(kStore, "[cardwise]\r\nAllEvents=1\r\n");
-  TSettings settings;
+  AppSettings settings;
   const Status loaded = LoadSettings(settings, folder);
   EXPECT_NE(loaded.message().find(folder.SettingsFile), std::string::npos) << loaded.message();
   EXPECT_TRUE(settings.AllEvents);  // the store is still applied
@@ -242,7 +242,7 @@ TEST(SettingsPathsTest, OptionThenVariableThenXdgConfigHome) {
 }
 
 TEST(SettingsColorsTest, ScoreAndTotalColoursClampTheDifference) {
-  const TSettings settings;
+  const AppSettings settings;
   std::string scores, totals;
   for (int difference : {-9, -2, -1, 0, 3, 12}) {
     scores += settings.ScoreColor(difference) + " ";

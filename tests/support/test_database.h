@@ -8,12 +8,12 @@ namespace cardwise::testing {
 
 class TestDatabase {
  protected:
-  TPlayerList players_;
-  TCourseList courses_;
-  TRoundList rounds_;
-  TEventList events_;
-  TTourList tours_;
-  TDatabase database_{players_, courses_, rounds_, events_, tours_};
+  PlayerList players_;
+  CourseList courses_;
+  RoundList rounds_;
+  EventList events_;
+  TourList tours_;
+  Database database_{players_, courses_, rounds_, events_, tours_};
 };
 
 }  // namespace cardwise::testing

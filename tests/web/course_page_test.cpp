@@ -16,7 +16,7 @@ class CoursePageTest : public WebTest {
  protected:
   CoursePageTest() {
     AddPlayer("JS", "John Smith");
-    TCourse& course = AddCourse("MB", "Mill & Brook", kPar72, kIndex);
+    Course& course = AddCourse("MB", "Mill & Brook", kPar72, kIndex);
     course.Phone = "555";
     course.CR = 71.2f;
     course.Slope = 128;
@@ -53,9 +53,9 @@ TEST_F(CoursePageTest, InfoTableHasTheUrlRowOnlyWhenSet) {
 // The driver passes date 0: a changed card shows the rounds of the year it changed in; an
 // unchanged one every round. Rounds naming the course in another letter case are not its own.
 TEST_F(CoursePageTest, RoundsShownFollowTheCardsLastChange) {
-  const TRound& old = AddRound("JS", "MB", Day(2024, 5, 1), kPar72);
-  const TRound& recent = AddRound("JS", "MB", Day(2025, 5, 1), kPar72);
-  const TRound& otherCase = AddRound("JS", "mb", Day(2025, 6, 1), kPar72);
+  const Round& old = AddRound("JS", "MB", Day(2024, 5, 1), kPar72);
+  const Round& recent = AddRound("JS", "MB", Day(2025, 5, 1), kPar72);
+  const Round& otherCase = AddRound("JS", "mb", Day(2025, 6, 1), kPar72);
   const struct {
     DateTime changed;
     bool showsOld;

@@ -25,8 +25,8 @@ namespace {
 
 // The five lists loaded afresh from the data folder, as each run of the tool loads them.
 struct Loaded : TestDatabase {
-  explicit Loaded(const TSettings& settings) { LoadDatabase(database_, settings); }
-  TDatabase& Database() { return database_; }
+  explicit Loaded(const AppSettings& settings) { LoadDatabase(database_, settings); }
+  Database& Data() { return database_; }
 };
 
 class DemoGoldenTest : public ::testing::Test {
@@ -44,54 +44,54 @@ class DemoGoldenTest : public ::testing::Test {
 
   // make-pages with every page rewritten, into HtmlRootDir + `folder`.
   void MakeSite(const std::string& folder, bool longNames) {
-    TSettings settings = settings_;
+    AppSettings settings = settings_;
     settings.HtmlRootDir += folder;
     settings.UseLongFileNames = longNames;
     settings.AllRounds = settings.AllPlayers = settings.AllEvents = settings.AllTours = true;
     Loaded lists(settings);
-    const MakePagesReport report = MakeAllPages(TWebContext{settings, lists.Database(), today_});
+    const MakePagesReport report = MakeAllPages(WebContext{settings, lists.Data(), today_});
     EXPECT_TRUE(report.Skipped.empty()) << report.Skipped.front();
   }
 
-  void Recalc(BatchReport (*job)(TDatabase&, const TSettings&)) {
+  void Recalc(BatchReport (*job)(Database&, const AppSettings&)) {
     Loaded lists(settings_);
-    const BatchReport report = job(lists.Database(), settings_);
+    const BatchReport report = job(lists.Data(), settings_);
     EXPECT_TRUE(report.Outcome) << report.Outcome.message();
     EXPECT_TRUE(report.Kept.empty());
   }
 
-  void Export(const std::string& name, const std::function<CsvTable(TDatabase&)>& table) {
+  void Export(const std::string& name, const std::function<CsvTable(Database&)>& table) {
     Loaded lists(settings_);
-    dir_.Write("Csv/" + name, CsvText(table(lists.Database())));
+    dir_.Write("Csv/" + name, CsvText(table(lists.Data())));
   }
 
   TempDir dir_;
   ScopedEnv config_{"XDG_CONFIG_HOME", dir_.File("config").c_str()};
   ScopedEnv data_{"XDG_DATA_HOME", dir_.File("share").c_str()};
-  TSettings settings_;
+  AppSettings settings_;
   DateTime today_ = *EncodeDate(2026, 12, 31);
 };
 
 TEST_F(DemoGoldenTest, DemoSiteAndRecalculatedFilesAreAsStored) {
   MakeSite("long/", true);
   MakeSite("short/", false);
-  Recalc([](TDatabase& db, const TSettings& s) {
+  Recalc([](Database& db, const AppSettings& s) {
     return RecalcAllEvents(db.Events, db.Rounds, DataFilePath(s, kEventsFile));
   });
-  Recalc([](TDatabase& db, const TSettings& s) {
+  Recalc([](Database& db, const AppSettings& s) {
     return RecalcAllTours(db, DataFilePath(s, kToursFile));
   });
-  Recalc([](TDatabase& db, const TSettings& s) {
+  Recalc([](Database& db, const AppSettings& s) {
     return UpdatePlayersHcp(db, DataFilePath(s, kPlayersFile));
   });
   Export("results-LD26.csv",
-         [](TDatabase& db) { return EventResultsTable(*db.Events.FindRecord("LD26"), db); });
+         [](Database& db) { return EventResultsTable(*db.Events.FindRecord("LD26"), db); });
   Export("standings-F126.csv",
-         [](TDatabase& db) { return TourStandingsTable(*db.Tours.FindRecord("F126"), db); });
+         [](Database& db) { return TourStandingsTable(*db.Tours.FindRecord("F126"), db); });
   Export("stats-2026.csv",
-         [&](TDatabase& db) { return YearStatsTable(db, 2026, settings_.nStatList); });
-  Export("rounds.csv", [](TDatabase& db) { return RoundsTable(db, 0); });
-  Export("handicaps.csv", [&](TDatabase& db) { return HandicapsTable(db, today_); });
+         [&](Database& db) { return YearStatsTable(db, 2026, settings_.nStatList); });
+  Export("rounds.csv", [](Database& db) { return RoundsTable(db, 0); });
+  Export("handicaps.csv", [&](Database& db) { return HandicapsTable(db, today_); });
 
   DigestList digests;
   for (const char* folder : {"Data", "Web", "Csv"})

@@ -30,7 +30,7 @@ class EventPageTest : public WebTest {
 
 TEST_F(EventPageTest, ManualEventWithoutCourseHasThreeColumnsAndMissingOneOnlyTheLinksBar) {
   AddPlayer("A", "ann lee");
-  TEvent& event = AddEvent("CUP", "Cup & Co", 4, "NOCOURSE", Day(2026, 5, 1));
+  Event& event = AddEvent("CUP", "Cup & Co", 4, "NOCOURSE", Day(2026, 5, 1));
   event.Results = {"1;30.5;A;;", "2;<b>;GHOST;;="};
   AddTour("T", "Tour", 1, "CUP;");  // unlisted: tours belong to the course block
 
@@ -53,14 +53,14 @@ TEST_F(EventPageTest, ManualEventWithoutCourseHasThreeColumnsAndMissingOneOnlyTh
 TEST_F(EventPageTest, StrokeEventShowsRoundColumnsCourseBlockAndTours) {
   AddPlayer("A", "ann lee");
   AddCourse("MILL", "Mill", kPar72, kIndex);
-  TEvent& event = AddEvent("SPR", "Spring", 0, "MILL", Day(2026, 5, 1));
-  TRound& round =
+  Event& event = AddEvent("SPR", "Spring", 0, "MILL", Day(2026, 5, 1));
+  Round& round =
       AddRound("A", "MILL", Day(2026, 5, 1), "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5", "SPR");
   round.Hcp = 5;
   round.Strokes = 5;
   event.Results = {"1;72;A;" + round.ID + ";Last 9", "2;80;B;GONE&1;"};
-  TTour& first = AddTour("T1", "First", 0, "X;SPR;");
-  TTour& second = AddTour("T2", "Second", 0, "SPR;");
+  Tour& first = AddTour("T1", "First", 0, "X;SPR;");
+  Tour& second = AddTour("T2", "Second", 0, "SPR;");
   AddTour("T3", "Other", 0, "SPRING;");
 
   const std::vector<std::string> lines = PageLines("SPR");

@@ -8,8 +8,8 @@
 namespace cardwise::testing {
 namespace {
 
-TResult Row(std::string_view holes) {
-  TResult row;
+Result Row(std::string_view holes) {
+  Result row;
   row.FromText(holes, 1, ',');
   return row;
 }
@@ -25,13 +25,13 @@ class HoleRowsTest : public WebTest {
 
 TEST_F(HoleRowsTest, RowsWriteTheirCellsOnOneUnendedLine) {
   struct Case {
-    std::function<void(TPage&)> Write;
+    std::function<void(Page&)> Write;
     std::string Expected;
   };
   const std::vector<Case> cases = {
       // Empty hole 1 empties the out and total sums; 3 and 5 over both take Score3.
-      {[](TPage& p) {
-         const TResult par = Row(kPar72);
+      {[](Page& p) {
+         const Result par = Row(kPar72);
          WriteScoreRow(p, "S", Row("0,4,6,2,5,3,8,6,5,3,4,3,5,4,4,3,4,5"), &par);
        },
        "<TR align=center bgcolor=\"#dddddd\" nowrap><TD align=left>S<TD>-<TH>4"
@@ -40,27 +40,27 @@ TEST_F(HoleRowsTest, RowsWriteTheirCellsOnOneUnendedLine) {
        "<TH bgcolor=\"#ffaaaa\">3<TH>4<TH>3<TH>5<TH>4<TH>4<TH>3<TH>4<TH>5"
        "<TH bgcolor=\"#eeeeaa\"><FONT color=\"#880000\">35</FONT><TD>-"},
       // Without a par row every hole is a 4 and the sums are held against 36, 36 and 72.
-      {[](TPage& p) { WriteScoreRow(p, "S", Row("5,4,4,4,4,4,4,4,4,3,4,4,4,4,4,4,4,4"), nullptr); },
+      {[](Page& p) { WriteScoreRow(p, "S", Row("5,4,4,4,4,4,4,4,4,3,4,4,4,4,4,4,4,4"), nullptr); },
        "<TR align=center bgcolor=\"#dddddd\" nowrap><TD align=left>S<TH bgcolor=\"#bbbbff\">5"
        "<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4<TH bgcolor=\"#eeeeaa\"><FONT color=\"#000088\">"
        "37</FONT><TH bgcolor=\"#ffaaaa\">3<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4<TH>4"
        "<TH bgcolor=\"#eeeeaa\"><FONT color=\"#880000\">35</FONT>"
        "<TH bgcolor=\"#eeeeaa\"><FONT color=\"#000000\">72</FONT>"},
-      {[](TPage& p) { WriteValueRow(p, "Length", Row("350,0,140"), "L"); },
+      {[](Page& p) { WriteValueRow(p, "Length", Row("350,0,140"), "L"); },
        "<TR align=center bgcolor=\"L\"><TD align=left>Length<TD>350<TD>---<TD>140<TD>---<TD>---"
        "<TD>---<TD>---<TD>---<TD>---<TH>490<TD>---<TD>---<TD>---<TD>---<TD>---<TD>---<TD>---"
        "<TD>---<TD>---<TD><TH>490"},
-      {[](TPage& p) { WriteMarkRow(p, "G", Row("1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2"), "B", "o"); },
+      {[](Page& p) { WriteMarkRow(p, "G", Row("1,0,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,2"), "B", "o"); },
        "<TR align=center bgcolor=\"B\"><TD align=left>G<TD>o<TD><TD>o<TD><TD><TD><TD><TD><TD>"
        "<TD>2<TD><TD><TD><TD><TD><TD><TD><TD><TD>o<TD>1<TD>3"},
-      {[](TPage& p) {
+      {[](Page& p) {
          std::array<std::int16_t, kHoles> ranks{};
          ranks[0] = 3;
          WriteRankRow(p, "Hole", ranks, "G");
        },
        "<TR align=center bgcolor=\"G\"><TD align=left>Hole<TH>3<TH><TH><TH><TH><TH><TH><TH><TH>"
        "<TH><TH><TH><TH><TH><TH><TH><TH><TH><TH><TH><TH>"},
-      {[](TPage& p) { WriteHoleRow(p, "Hole", "G"); },
+      {[](Page& p) { WriteHoleRow(p, "Hole", "G"); },
        "<TR align=center bgcolor=\"G\"><TD align=left>Hole<TD>1<TD>2<TD>3<TD>4<TD>5<TD>6<TD>7"
        "<TD>8<TD>9<TD>Out<TD>10<TD>11<TD>12<TD>13<TD>14<TD>15<TD>16<TD>17<TD>18<TD>In<TD>Total"},
   };
@@ -74,8 +74,7 @@ TEST_F(HoleRowsTest, RowsWriteTheirCellsOnOneUnendedLine) {
 TEST_F(HoleRowsTest, ScorecardHasSixRowsAndOnlyTheExtrasEntered) {
   AddEvent("SC", "Spring Cup", 1);
   // An eagle, two birdies, a triple bogey and one five over: the legend counts class 3 alone.
-  TRound& round =
-      AddRound("JS", "MB", Day(2026, 5, 1), "4,3,6,3,4,3,8,4,5,4,4,3,5,4,4,3,4,5", "SC");
+  Round& round = AddRound("JS", "MB", Day(2026, 5, 1), "4,3,6,3,4,3,8,4,5,4,4,3,5,4,4,3,4,5", "SC");
   round.Hcp = 12.4f;
   WriteScorecard(page_, round);
   std::vector<std::string> lines = BodyLines();
@@ -111,9 +110,9 @@ TEST_F(HoleRowsTest, ScorecardHasSixRowsAndOnlyTheExtrasEntered) {
 
 TEST_F(HoleRowsTest, CourseRankAndDistributionRowsNeedEnoughRounds) {
   // Every round bogeys hole 1 and pars the rest.
-  TRound& round = AddRound("JS", "MB", Day(2026, 5, 1), "5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
+  Round& round = AddRound("JS", "MB", Day(2026, 5, 1), "5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
   for (auto [rounds, lineCount] : {std::pair{3, 4u}, {4, 6u}, {7, 6u}, {8, 12u}}) {
-    TRoundStats stats;
+    RoundStats stats;
     for (int i = 0; i < rounds; ++i)
       stats.AddRound(round);
     OpenPage("courses/mb.htm");

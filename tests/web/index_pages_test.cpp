@@ -23,7 +23,7 @@ const char* const kTotal = "<TR bgcolor=\"#eeeeaa\">";
 // Published contact details keep their cells, empty links too; unpublished ones have neither
 // cells nor headings.
 TEST_F(IndexPagesTest, PlayerListEscapesTextsAndShowsContactsOnlyWhenPublished) {
-  TPlayer& ann = AddPlayer("A", "ann & lee", 5);
+  Player& ann = AddPlayer("A", "ann & lee", 5);
   ann.Phone = "555 <1>";
   ann.Email = "a@x.org";
   ann.URL = "http://x/?a&b";
@@ -59,7 +59,7 @@ TEST_F(IndexPagesTest, PlayerListEscapesTextsAndShowsContactsOnlyWhenPublished) 
 // Rows of the report as given; a player missing from the list keeps a bare ID.
 TEST_F(IndexPagesTest, HandicapListShowsIndexRoundsAndLatestDay) {
   AddPlayer("A", "ann & lee");
-  std::vector<THandicapRow> rows(3);
+  std::vector<HandicapRow> rows(3);
   const struct {
     const char* ID;
     std::optional<Tenths> Index;
@@ -88,7 +88,7 @@ TEST_F(IndexPagesTest, HandicapListShowsIndexRoundsAndLatestDay) {
 }
 
 TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
-  TCourse& mill = AddCourse("MILL", "Mill", kPar72);
+  Course& mill = AddCourse("MILL", "Mill", kPar72);
   mill.Len.FromText("300,400", 1, ',');
   mill.CR = 71.2f;
   mill.Slope = 128;
@@ -114,7 +114,7 @@ TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
 
 TEST_F(IndexPagesTest, EventListLinksOnlyMadeEventsAndExistingCourses) {
   AddCourse("MILL", "Mill", kPar72);
-  const TEvent& made = AddEvent("E1", "Open", 0, "MILL", Day(2026, 5, 1));
+  const Event& made = AddEvent("E1", "Open", 0, "MILL", Day(2026, 5, 1));
   AddEvent("E2", "Spring & Cup", 0, "GONE", Day(2026, 5, 8)).Make = false;
   WriteEventList(page_);
   EXPECT_THAT(BodyLines(), IsSupersetOf(std::vector<std::string>{

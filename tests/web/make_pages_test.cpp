@@ -85,21 +85,21 @@ TEST_F(MakePagesTest, SecondRunRewritesOnlyWhatItMust) {
       PathOf({"index", "help.htm"}),       PathOf(RootPage())};
   std::vector<std::string> scorecards, playerYears;
   for (int i = 0; i < rounds_.Count(); ++i) {
-    const TRound& round = rounds_.RecordAt(i);
+    const Round& round = rounds_.RecordAt(i);
     always.push_back(PathOf(PlayerCourseYearPage(settings_, round)));
     scorecards.push_back(PathOf(RoundPage(settings_, round)));
     playerYears.push_back(
         PathOf(PlayerYearPage(settings_, round.PlayerID, DecodeDate(round.Date).year)));
   }
   const struct {
-    bool TSettings::*Flag;
+    bool AppSettings::*Flag;
     std::vector<std::string> Also;
   } cases[] = {
       {nullptr, {}},
-      {&TSettings::AllRounds, scorecards},
-      {&TSettings::AllPlayers, playerYears},
-      {&TSettings::AllEvents, {PathOf(EventPage(settings_, *events_.FindRecord("SPR")))}},
-      {&TSettings::AllTours, {PathOf(TourPage(settings_, *tours_.FindRecord("OOM")))}},
+      {&AppSettings::AllRounds, scorecards},
+      {&AppSettings::AllPlayers, playerYears},
+      {&AppSettings::AllEvents, {PathOf(EventPage(settings_, *events_.FindRecord("SPR")))}},
+      {&AppSettings::AllTours, {PathOf(TourPage(settings_, *tours_.FindRecord("OOM")))}},
   };
   for (const auto& c : cases) {
     settings_.AllRounds = settings_.AllPlayers = settings_.AllEvents = settings_.AllTours = false;
@@ -210,8 +210,8 @@ TEST_F(MakePagesTest, TheFrontPageOpensThePlayerListAndLeavesAPageOfTheClubAlone
 }
 
 TEST_F(MakePagesTest, PagesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
-  TEvent& event = *events_.FindRecord("SPR");
-  TTour& tour = *tours_.FindRecord("OOM");
+  Event& event = *events_.FindRecord("SPR");
+  Tour& tour = *tours_.FindRecord("OOM");
   const std::string eventPage = PathOf(EventPage(settings_, event));
   const struct {
     std::function<void()> Change;
@@ -273,8 +273,8 @@ class DemoSiteTest : public MakePagesTest {
     // An event and a tour with headers of their own, beside the standard one.
     ASSERT_TRUE(events_.FindRecord("LD26") && tours_.FindRecord("F126"));
     events_.FindRecord("LD26")->Header = tours_.FindRecord("F126")->Header = "footer.txt";
-    const TRound& last = rounds_.RecordAt(rounds_.Count() - 1);
-    AddRound(LowerCase(last.PlayerID), LowerCase(last.CourseID), last.Date - 1, kPar72).Player =
+    const Round& last = rounds_.RecordAt(rounds_.Count() - 1);
+    AddRound(LowerCase(last.PlayerID), LowerCase(last.CourseID), last.Date - 1, kPar72).PlayerName =
         "Other Name";
     context_.Today = *EncodeDate(DecodeDate(last.Date).year, 12, 31);
   }

@@ -18,7 +18,7 @@ using ::testing::Not;
 class PlayerPagesTest : public WebTest {
  protected:
   PlayerPagesTest() {
-    TPlayer& player = AddPlayer("JS", "john smith", 12.4f);
+    Player& player = AddPlayer("JS", "john smith", 12.4f);
     player.Phone = "555 & 1";
     player.Email = "js@x.org";
     AddCourse("MB", "Mill Brook", kPar72, kIndex);
@@ -91,7 +91,7 @@ TEST_F(PlayerPagesTest, MeritsCountOnlyTopLinesOfTheExactID) {
 }
 
 TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
-  TRound& round = AddRound("JS", "MB", Day(2025, 5, 1), "3,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
+  Round& round = AddRound("JS", "MB", Day(2025, 5, 1), "3,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
   round.Putts.SetTotal(30);
   round.Fairways.SetTotal(7);
   AddRound("JS", "MB", Day(2025, 6, 1), "4,0,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,6");
@@ -102,7 +102,7 @@ TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
   ASSERT_GE(lines.size(), 6u);
   const std::string sum = "<TH bgcolor=\"#eeeeaa\"><FONT color=\"";
   const std::string small = "<TD align=center bgcolor=\"#eeeeaa\"><FONT color=\"";
-  const TRound* first = &rounds_.RecordAt(1);
+  const Round* first = &rounds_.RecordAt(1);
   EXPECT_EQ(lines[0],
             "<H3>All Rounds:2025: " + PlayerAnchor(context_, players_.FindRecord("JS")) + "</H3>");
   EXPECT_EQ(lines[4], "<TR nowrap><TH>1<TD>" + RoundDateAnchor(context_, *first) + "<TD>" +

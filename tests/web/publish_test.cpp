@@ -82,7 +82,7 @@ TEST(AddPublishedItem, CountsFilesSentAndDeletedFromRsyncsLines) {
 }
 
 TEST(PublishArguments, OptionsEndBeforeTheTwoPaths) {
-  TSettings settings;
+  AppSettings settings;
   settings.HtmlRootDir = "-web";
   settings.PublishTo = "www/";
   const auto plain = PublishArguments(settings, false);
@@ -114,7 +114,7 @@ class PublishTest : public ::testing::Test {
   }
 
   TempDir dir_;
-  TSettings settings_;
+  AppSettings settings_;
 };
 
 // Pages rewritten with the same text get new times: they are not sent again.

@@ -14,9 +14,9 @@ using SiteTest = WebTest;
 
 TEST_F(SiteTest, PageNamesInBothForms) {
   AddCourse("MILLBGC", "Mill Brook", kPar72);
-  const TRound& round = AddRound("JS", "MILLBGC", Day(2002, 6, 15, 10, 30), "4");
-  const TEvent& event = AddEvent("SPRING", "Spring Cup", 0, "MILLBGC", Day(2003, 5, 1));
-  TTour& tour = AddTour("OrderMerit", "Order of Merit", 0, "SPRING;");
+  const Round& round = AddRound("JS", "MILLBGC", Day(2002, 6, 15, 10, 30), "4");
+  const Event& event = AddEvent("SPRING", "Spring Cup", 0, "MILLBGC", Day(2003, 5, 1));
+  Tour& tour = AddTour("OrderMerit", "Order of Merit", 0, "SPRING;");
   tour.Dir = "tours";
   for (bool longNames : {false, true}) {
     settings_.UseLongFileNames = longNames;
@@ -49,7 +49,7 @@ TEST_F(SiteTest, PathsLinksAndUnsafeLocations) {
   const PageLocation player = PlayerPage(settings_, "JS");
   EXPECT_EQ(PagePath(settings_, player), root + "players/js.htm");
   EXPECT_EQ(PageLink(player), "../players/js.htm");
-  TTour& tour = AddTour("T", "Tour", 0, "");  // no folder: the page lies in the root
+  Tour& tour = AddTour("T", "Tour", 0, "");  // no folder: the page lies in the root
   EXPECT_EQ(PagePath(settings_, TourPage(settings_, tour)), root + "t.htm");
   EXPECT_EQ(PageLink(TourPage(settings_, tour)), "..//t.htm");
 
@@ -64,11 +64,11 @@ TEST_F(SiteTest, PathsLinksAndUnsafeLocations) {
 }
 
 TEST_F(SiteTest, Anchors) {
-  const TPlayer& player = AddPlayer("AB", "ann & bob <smith>");
-  const TCourse& course = AddCourse("MB", "Mill & Brook", kPar72);
-  const TRound& round = AddRound("AB", "MB", Day(2002, 6, 15, 10, 30), "4");
-  TEvent& event = AddEvent("SP", "Spring <Cup>", 0, "MB", Day(2002, 6, 15));
-  TTour& tour = AddTour("OM", "Order", 0, "SP;");
+  const Player& player = AddPlayer("AB", "ann & bob <smith>");
+  const Course& course = AddCourse("MB", "Mill & Brook", kPar72);
+  const Round& round = AddRound("AB", "MB", Day(2002, 6, 15, 10, 30), "4");
+  Event& event = AddEvent("SP", "Spring <Cup>", 0, "MB", Day(2002, 6, 15));
+  Tour& tour = AddTour("OM", "Order", 0, "SP;");
   tour.Dir = "tours";
   const std::vector<std::pair<std::string, std::string>> cases = {
       {PlayerAnchor(context_, &player),
@@ -91,7 +91,7 @@ TEST_F(SiteTest, Anchors) {
 
   event.Make = false;
   EXPECT_EQ(EventAnchor(context_, &event), "Spring &lt;Cup&gt;");
-  const TPlayer& climber = AddPlayer("../up", "up");  // its page is never made: no link
+  const Player& climber = AddPlayer("../up", "up");  // its page is never made: no link
   EXPECT_EQ(PlayerAnchor(context_, &climber), "Up");
 }
 

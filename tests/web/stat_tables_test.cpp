@@ -51,7 +51,7 @@ const std::string kTwoOver = "5,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";      // 74
 const std::string kThreeOver = "5,5,4,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";    // 75
 
 TEST_F(StatTablesTest, EmptyStatisticsShowBlankCellsAndParStrokeAverage) {
-  const TRoundStats none;
+  const RoundStats none;
   WriteLegendTable(page_, none);
   WriteMoreStatsTable(page_, none);
   const std::vector<std::string> lines = BodyLines();

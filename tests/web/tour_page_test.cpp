@@ -48,10 +48,10 @@ TEST_F(TourPageTest, StandingsMarkDroppedMandatoryAndMissingEvents) {
   AddPlayer("B", "bob");
   AddEvent("E1", "One", 4, "", Day(2026, 5, 1)).Results = {"1;30;A;;", "2;20;B;;"};
   AddEvent("E2", "Two", 4, "", Day(2026, 5, 8)).Results = {"1;30;B;;", "2;20;A;;"};
-  TEvent& last = AddEvent("E3", "Three", 4, "", Day(2026, 5, 15));
+  Event& last = AddEvent("E3", "Three", 4, "", Day(2026, 5, 15));
   last.Results = {"1;30;A;;"};
   last.Make = false;
-  TTour& tour = AddTour("T", "Spring & Co", 3, "E1;GONE;E2;E3;");
+  Tour& tour = AddTour("T", "Spring & Co", 3, "E1;GONE;E2;E3;");
   tour.MandatoryEvents = "E3";
   tour.Worst = 2;
   CalcTour(tour, database_);
@@ -120,7 +120,7 @@ TEST_F(TourPageTest, ColumnsAndValueHeadingFollowTheTourTypeAndMissingOneWritesN
       {4, "3", "<TD><SMALL><A href=\"" + PageLink(PtsPPage(settings_, 7)) + "\">Pts</A></SMALL>"},
   };
   for (const auto& c : cases) {
-    TTour& tour = AddTour("T", "Tour", c.Type, "NONE;");
+    Tour& tour = AddTour("T", "Tour", c.Type, "NONE;");
     tour.Ntot = 7;
     const std::vector<std::string> lines = PageLines("T");
     EXPECT_THAT(ResultsLine(lines, 2), HasSubstr("<TD colspan=" + c.Columns + ">")) << c.Type;
@@ -139,7 +139,7 @@ TEST_F(TourPageTest, ColumnsAndValueHeadingFollowTheTourTypeAndMissingOneWritesN
 TEST_F(TourPageTest, LinesWithoutValuesAndNoWorstHaveNoMarks) {
   AddPlayer("A", "ann");
   AddEvent("E1", "One", 3).Results = {"1;72;A;;"};
-  TTour& tour = AddTour("T", "Tour", 0, "E1;");
+  Tour& tour = AddTour("T", "Tour", 0, "E1;");
   tour.MandatoryEvents = "E1";
   tour.Standings.push_back({"1;72;1;A;", nullptr});
 
@@ -157,7 +157,7 @@ TEST_F(TourPageTest, EclecticTourShowsEclecticTableInsteadOfStandingsAndCourseBl
   AddCourse("MILL", "Mill", kPar72, kIndex);
   AddEvent("E1", "One", 0, "MILL", Day(2026, 5, 1)).Results = {"1;72;A;;"};
   AddRound("A", "MILL", Day(2026, 5, 1), kPar72, "E1");
-  TTour& tour = AddTour("T", "Eclectic", 5, "E1;");
+  Tour& tour = AddTour("T", "Eclectic", 5, "E1;");
   CalcTour(tour, database_);
 
   const std::vector<std::string> lines = PageLines("T");

@@ -8,7 +8,7 @@ namespace {
 
 // Adds a record filled by `fill` to the list and returns it.
 template <typename T, typename Fill>
-T& Put(TRecordList<T>& list, Fill fill) {
+T& Put(RecordList<T>& list, Fill fill) {
   auto record = std::make_unique<T>();
   fill(*record);
   return list.RecordAt(list.Add(std::move(record)));
@@ -32,49 +32,49 @@ DateTime Day(int year, int month, int day, int hour, int minute) {
   return *EncodeDate(year, month, day) + *EncodeTime(hour, minute, 0);
 }
 
-TPlayer& WebTest::AddPlayer(std::string_view id, std::string_view name, float hcp) {
-  return Put(players_, [&](TPlayer& p) { p.ID = id, p.Player = name, p.Hcp = hcp; });
+Player& WebTest::AddPlayer(std::string_view id, std::string_view name, float hcp) {
+  return Put(players_, [&](Player& p) { p.ID = id, p.Name = name, p.Hcp = hcp; });
 }
 
-TCourse& WebTest::AddCourse(std::string_view id, std::string_view name, std::string_view par,
-                            std::string_view hcp) {
-  return Put(courses_, [&](TCourse& c) {
-    c.ID = id, c.Course = name;
+Course& WebTest::AddCourse(std::string_view id, std::string_view name, std::string_view par,
+                           std::string_view hcp) {
+  return Put(courses_, [&](Course& c) {
+    c.ID = id, c.Name = name;
     c.Par.FromText(par, 1, ',');
     c.Hcp.FromText(hcp, 1, ',');
   });
 }
 
-TRound& WebTest::AddRound(std::string_view playerID, std::string_view courseID, DateTime date,
-                          std::string_view scores, std::string_view eventID) {
-  return Put(rounds_, [&](TRound& r) {
+Round& WebTest::AddRound(std::string_view playerID, std::string_view courseID, DateTime date,
+                         std::string_view scores, std::string_view eventID) {
+  return Put(rounds_, [&](Round& r) {
     r.PlayerID = playerID, r.CourseID = courseID, r.EventID = eventID;
     r.Date = static_cast<int>(date);
     r.Start = date - static_cast<int>(date);
     r.Score.FromText(scores, 1, ',');
-    if (const TPlayer* player = players_.FindRecord(playerID)) r.Player = player->Player;
-    if (const TCourse* course = courses_.FindRecord(courseID)) {
-      r.Course = course->Course;
+    if (const Player* player = players_.FindRecord(playerID)) r.PlayerName = player->Name;
+    if (const Course* course = courses_.FindRecord(courseID)) {
+      r.CourseName = course->Name;
       r.CPar.Assign(course->Par), r.CHcp.Assign(course->Hcp), r.CLen.Assign(course->Len);
     }
     r.MakeID();
   });
 }
 
-TEvent& WebTest::AddEvent(std::string_view id, std::string_view name, int type,
-                          std::string_view courseID, DateTime date) {
-  return Put(events_, [&](TEvent& e) {
-    e.ID = id, e.Event = name, e.Type = type, e.CourseID = courseID, e.Date = date;
+Event& WebTest::AddEvent(std::string_view id, std::string_view name, int type,
+                         std::string_view courseID, DateTime date) {
+  return Put(events_, [&](Event& e) {
+    e.ID = id, e.Name = name, e.Type = type, e.CourseID = courseID, e.Date = date;
   });
 }
 
-TTour& WebTest::AddTour(std::string_view id, std::string_view name, int type,
-                        std::string_view events) {
-  return Put(tours_, [&](TTour& t) { t.ID = id, t.Tour = name, t.Type = type, t.Events = events; });
+Tour& WebTest::AddTour(std::string_view id, std::string_view name, int type,
+                       std::string_view events) {
+  return Put(tours_, [&](Tour& t) { t.ID = id, t.Name = name, t.Type = type, t.Events = events; });
 }
 
 void WebTest::OpenPage(std::string_view path, bool inYearFolder) {
-  page_ = TPage();
+  page_ = Page();
   page_.Open(context_, settings_.HtmlRootDir + std::string(path), "", "", "", "Test", inYearFolder);
   bodyStart_ = page_.Contents().size();
 }

@@ -23,15 +23,15 @@ class WebTest : public ::testing::Test, protected testing::TestDatabase {
   WebTest();
   ~WebTest() override;
 
-  TPlayer& AddPlayer(std::string_view id, std::string_view name, float hcp = 0);
-  TCourse& AddCourse(std::string_view id, std::string_view name, std::string_view par,
-                     std::string_view hcp = "");
+  Player& AddPlayer(std::string_view id, std::string_view name, float hcp = 0);
+  Course& AddCourse(std::string_view id, std::string_view name, std::string_view par,
+                    std::string_view hcp = "");
   // A round of the player on the course; the card copies the course's par and index.
-  TRound& AddRound(std::string_view playerID, std::string_view courseID, DateTime date,
-                   std::string_view scores, std::string_view eventID = "");
-  TEvent& AddEvent(std::string_view id, std::string_view name, int type,
-                   std::string_view courseID = "", DateTime date = 0);
-  TTour& AddTour(std::string_view id, std::string_view name, int type, std::string_view events);
+  Round& AddRound(std::string_view playerID, std::string_view courseID, DateTime date,
+                  std::string_view scores, std::string_view eventID = "");
+  Event& AddEvent(std::string_view id, std::string_view name, int type,
+                  std::string_view courseID = "", DateTime date = 0);
+  Tour& AddTour(std::string_view id, std::string_view name, int type, std::string_view events);
 
   // Opens a page at `path` below the web root with no templates.
   void OpenPage(std::string_view path = "players/x.htm", bool inYearFolder = false);
@@ -41,9 +41,9 @@ class WebTest : public ::testing::Test, protected testing::TestDatabase {
   std::vector<std::string> BodyLines() const;
 
   TempDir dir_;
-  TSettings settings_;
-  TWebContext context_{settings_, database_, 0};
-  TPage page_;
+  AppSettings settings_;
+  WebContext context_{settings_, database_, 0};
+  Page page_;
   std::size_t bodyStart_ = 0;
 };
 

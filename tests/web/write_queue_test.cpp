@@ -21,12 +21,12 @@ TEST(WriteQueueTest, ASmallLimitMakesPushWaitForTheWriter) {
   const auto body = [](int i) {
     return std::string(static_cast<std::size_t>(i % 7 + 1), 'x') + "\n";
   };
-  TWriteQueue queue(1);
+  WriteQueue queue(1);
   for (int i = 0; i < pages; ++i) {
     queue.Push(path(i), body(i));
     if (i > 0) ASSERT_EQ(dir.Read("site/p" + std::to_string(i - 1) + ".htm"), body(i - 1)) << i;
   }
-  const std::vector<TPageWritten> written = queue.Drain();
+  const std::vector<PageWritten> written = queue.Drain();
   ASSERT_EQ(written.size(), static_cast<std::size_t>(pages));
   for (int i = 0; i < pages; ++i) {
     EXPECT_EQ(written[i].Path, path(i));
@@ -40,11 +40,11 @@ TEST(WriteQueueTest, ASmallLimitMakesPushWaitForTheWriter) {
 TEST(WriteQueueTest, AFailedPageIsReportedAndTheRestAreWritten) {
   TempDir dir;
   dir.Write("file", "");
-  TWriteQueue queue(1);
+  WriteQueue queue(1);
   queue.Push(dir.File("file/a.htm"), "a");
   queue.Push(dir.File("new/b.htm"), "b");
   queue.Push(dir.File("new/c.htm"), "c");
-  const std::vector<TPageWritten> written = queue.Drain();
+  const std::vector<PageWritten> written = queue.Drain();
   ASSERT_EQ(written.size(), 3u);
   EXPECT_FALSE(written[0].Outcome);
   EXPECT_TRUE(written[1].Outcome && written[2].Outcome);
