@@ -468,6 +468,12 @@ bool Report(const Status& status) {
   return status.ok();
 }
 
+bool Report(const BatchReport& report) {
+  for (const std::string& message : report.Messages())
+    std::cerr << "cardwise-demo-data: " << message << "\n";
+  return report.ok();
+}
+
 bool Write(Database& db, const AppSettings& settings) {
   for (int kind = 0; kind < kDataKinds; ++kind)
     DeleteFile(DataFilePath(settings, static_cast<DataKind>(kind)));
