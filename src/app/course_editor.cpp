@@ -95,7 +95,7 @@ HoleGrid* CourseEditor::createGrid(int firstHole, const QString& totalTitle) {
   connect(grid, &HoleGrid::cellEdited, this, &CourseEditor::markEdited);
   connect(grid, &HoleGrid::cellCompleted, this, &CourseEditor::completeCell);
   connect(grid, &HoleGrid::refused, this, [this](int, int, const QString& characters) {
-    SetStatus("\"" + characters + "\" cannot be in the card: type a number", QColor(255, 0, 0));
+    setStatus("\"" + characters + "\" cannot be in the card: type a number", QColor(255, 0, 0));
   });
   return grid;
 }
@@ -103,7 +103,7 @@ HoleGrid* CourseEditor::createGrid(int firstHole, const QString& totalTitle) {
 // ---- showing
 
 void CourseEditor::showFields(int index) {
-  Course& course = RecordAt<Course>(index);
+  Course& course = recordAt<Course>(index);
   courseEdit->setText(toQString(course.Name));
   phoneEdit->setText(toQString(course.Phone));
   urlEdit->setText(toQString(course.URL));
@@ -141,8 +141,8 @@ void CourseEditor::showHoles(const Course& course) {
 void CourseEditor::showSums(const Course& course) {
   for (int row : {kLenRow, kParRow}) {
     const Result& values = course.*kHoleRows[row];
-    frontNineGrid->SetText(row, HoleGrid::kTotalColumn, NumberText(values.Out()));
-    backNineGrid->SetText(row, HoleGrid::kTotalColumn, NumberText(values.In()));
+    frontNineGrid->setCellText(row, HoleGrid::kTotalColumn, NumberText(values.Out()));
+    backNineGrid->setCellText(row, HoleGrid::kTotalColumn, NumberText(values.In()));
   }
 }
 
@@ -170,7 +170,7 @@ CellLook CourseEditor::cellLook(int row, int column, const QString& text) const 
 
 void CourseEditor::enterGrid(HoleGrid* grid) {
   markEdited();
-  grid->SetCursor(kLenRow, 1);
+  grid->moveCursorTo(kLenRow, 1);
 }
 
 void CourseEditor::completeCell() {
@@ -201,7 +201,7 @@ void CourseEditor::setToday() {
 }
 
 bool CourseEditor::storeFields(int index) {
-  Course& course = RecordAt<Course>(index);
+  Course& course = recordAt<Course>(index);
   course.Name = fieldText(courseEdit);
   course.Phone = fieldText(phoneEdit);
   course.URL = fieldText(urlEdit);
@@ -217,7 +217,7 @@ bool CourseEditor::storeFields(int index) {
 }
 
 std::string CourseEditor::pagePathOf(int index) {
-  return PagePath(Settings(), CoursePage(Settings(), List().KeyAt(index)));
+  return PagePath(Settings(), CoursePage(Settings(), list().keyAt(index)));
 }
 
 }  // namespace cardwise::app

@@ -97,12 +97,12 @@ QString NumberText(int value) {
 
 void showHoleRow(HoleGrid& grid, int row, const Result& values) {
   for (int column = 1; column <= 9; ++column)
-    grid.SetText(row, column, NumberText(values.Hole(grid.FirstHole() + column - 1)));
+    grid.setCellText(row, column, NumberText(values.Hole(grid.firstHole() + column - 1)));
 }
 
 void ReadHoleRow(const HoleGrid& grid, int row, Result& values) {
   for (int column = 1; column <= 9; ++column)
-    values.SetHole(grid.FirstHole() + column - 1, fromQString(grid.Text(row, column)));
+    values.SetHole(grid.firstHole() + column - 1, fromQString(grid.cellText(row, column)));
 }
 
 QLineEdit* addField(QGridLayout* form, const char* name, const QString& label, const QString& hint,

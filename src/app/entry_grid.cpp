@@ -83,7 +83,7 @@ class EntryGridDelegate : public QStyledItemDelegate {
       if (line && !line->hasSelectedText()) {
         if ((key == Qt::Key_Right && line->cursorPosition() == line->text().size()) ||
             (key == Qt::Key_Left && line->cursorPosition() == 0))
-          return grid_->Step(key == Qt::Key_Right);
+          return grid_->stepCursor(key == Qt::Key_Right);
       }
     }
     return QStyledItemDelegate::eventFilter(object, event);
@@ -116,42 +116,42 @@ EntryGrid::~EntryGrid() {
   disconnect(qApp, &QApplication::focusChanged, this, &EntryGrid::focusMoved);
 }
 
-QString EntryGrid::Text(int row, int column) const {
+QString EntryGrid::cellText(int row, int column) const {
   const QTableWidgetItem* cell = item(row, column);
   return cell ? cell->text() : QString();
 }
 
-void EntryGrid::SetText(int row, int column, const QString& text) {
+void EntryGrid::setCellText(int row, int column, const QString& text) {
   if (!item(row, column)) setItem(row, column, new QTableWidgetItem);
   item(row, column)->setText(text);
-  auto* editor = qobject_cast<QLineEdit*>(CellEditor());
+  auto* editor = qobject_cast<QLineEdit*>(cellEditor());
   if (editor && currentRow() == row && currentColumn() == column && editor->text() != text)
     editor->setText(text);
 }
 
 // Cells that are not editable are not enabled either, so that neither the mouse nor the arrow
 // keys put the cursor there.
-void EntryGrid::SetEditable(int row, int column, bool editable) {
+void EntryGrid::setCellEditable(int row, int column, bool editable) {
   if (!item(row, column)) setItem(row, column, new QTableWidgetItem);
   item(row, column)->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
-QWidget* EntryGrid::CellEditor() const {
+QWidget* EntryGrid::cellEditor() const {
   return state() == QAbstractItemView::EditingState ? editor_.data() : nullptr;
 }
 
 void EntryGrid::commitEdit() {
-  if (auto* editor = qobject_cast<QLineEdit*>(CellEditor()))
-    SetText(currentRow(), currentColumn(), editor->text());
+  if (auto* editor = qobject_cast<QLineEdit*>(cellEditor()))
+    setCellText(currentRow(), currentColumn(), editor->text());
 }
 
-bool EntryGrid::Step(bool right) {
+bool EntryGrid::stepCursor(bool right) {
   const QModelIndex next = moveCursor(right ? MoveRight : MoveLeft, Qt::NoModifier);
   if (next.isValid() && next != currentIndex()) setCurrentIndex(next);
   return true;
 }
 
-void EntryGrid::SetCursor(int row, int column) {
+void EntryGrid::moveCursorTo(int row, int column) {
   if (currentRow() == row && currentColumn() == column)
     openEditor();
   else

@@ -39,16 +39,16 @@ class EntryGrid : public QTableWidget {
   // Columns whose text is left-aligned (the others are centred).
   QSet<int> LeftAligned;
 
-  QString Text(int row, int column) const;
+  QString cellText(int row, int column) const;
   // Sets a cell's text, in the open cell editor too; a cell that is not there yet is made.
-  void SetText(int row, int column, const QString& text);
+  void setCellText(int row, int column, const QString& text);
   // Whether a cell can take typed text (and the user's cursor).
-  void SetEditable(int row, int column, bool editable);
+  void setCellEditable(int row, int column, bool editable);
   // The cell editor's text goes into its cell now (a post reads the grid while a cell is typed).
   void commitEdit();
   // Moves the cursor to any cell, titles and totals included.
-  void SetCursor(int row, int column);
-  bool Active() const { return active_; }
+  void moveCursorTo(int row, int column);
+  bool isActive() const { return active_; }
 
  signals:
   // The grid received the focus from outside (the owner enters its edit state and places the
@@ -66,7 +66,7 @@ class EntryGrid : public QTableWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   // The open cell editor; null while no cell is being typed.
-  QWidget* CellEditor() const;
+  QWidget* cellEditor() const;
 
  private:
   friend class EntryGridDelegate;
@@ -75,7 +75,7 @@ class EntryGrid : public QTableWidget {
   void openEditor();
   void leaveBy(bool forward);
   // Moves the cursor one cell right or left, as the arrow key would; true (the key is used up).
-  bool Step(bool right);
+  bool stepCursor(bool right);
 
   bool active_ = false;
   QPointer<QWidget> editor_;

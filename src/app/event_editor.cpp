@@ -67,7 +67,7 @@ EventEditor::EventEditor(QWidget* parent)
   createMenuItems();
   // On a copy: the export ranks the results without changing the event being shown.
   addCsvExport([this](int index) {
-    Event event = RecordAt<Event>(index);
+    Event event = recordAt<Event>(index);
     return EventResultsTable(event, ProcessDatabase());
   });
 }
@@ -112,7 +112,7 @@ void EventEditor::createFields() {
   connect(resultsButton, &QPushButton::clicked, this, &EventEditor::calculateResults);
   connect(resultsGrid, &ResultsGrid::entered, this, &EventEditor::enterGrid);
   connect(resultsGrid, &ResultsGrid::cellEdited, this, &EventEditor::markEdited);
-  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::AddRow);
+  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::addRow);
 }
 
 void EventEditor::createTypeGroup(QGridLayout* form, int row) {
@@ -146,7 +146,7 @@ void EventEditor::setUpGrid() {
 }
 
 void EventEditor::showFields(int index) {
-  const Event& event = RecordAt<Event>(index);
+  const Event& event = recordAt<Event>(index);
   setUpGrid();
   eventEdit->setText(toQString(event.Name));
   headerEdit->setText(toQString(event.Header));
@@ -199,7 +199,7 @@ void EventEditor::setToday() {
 void EventEditor::enterGrid() {
   markEdited();
   resultsGrid->growTo(1);
-  resultsGrid->SetCursor(1, 1);
+  resultsGrid->moveCursorTo(1, 1);
 }
 
 void EventEditor::calculateResults() {
@@ -218,8 +218,8 @@ void EventEditor::calculateResults() {
 void EventEditor::copyPlayers() {
   resultsGrid->commitEdit();
   QStringList lines;
-  for (int row = 0; row <= resultsGrid->LineCount(); ++row)
-    lines << resultsGrid->Text(row, kPlayerColumn);
+  for (int row = 0; row <= resultsGrid->lineCount(); ++row)
+    lines << resultsGrid->cellText(row, kPlayerColumn);
   QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
 }
 
@@ -237,7 +237,7 @@ void EventEditor::pastePlayers() {
     resultsGrid->growTo(static_cast<int>(lines.size()) - 1);
     for (int row = 1; row < lines.size(); ++row)
       for (int column = 0; column < ResultsGrid::kColumns; ++column)
-        resultsGrid->SetText(row, column, column == kPlayerColumn ? lines[row] : QString());
+        resultsGrid->setCellText(row, column, column == kPlayerColumn ? lines[row] : QString());
   }
   markEdited();
 }
@@ -245,7 +245,7 @@ void EventEditor::pastePlayers() {
 // ---- posting
 
 bool EventEditor::storeFields(int index) {
-  Event& event = RecordAt<Event>(index);
+  Event& event = recordAt<Event>(index);
   event.Name = fieldText(eventEdit);
   event.Header = fieldText(headerEdit);
   const std::optional<DateTime> date = ReadDateField(this, eventDateEdit, true);
@@ -255,7 +255,7 @@ bool EventEditor::storeFields(int index) {
   if (typeGroup->checkedId() >= 0) event.Type = lastType_ = typeGroup->checkedId();
   event.Make = makePagesBox->isChecked();
   resultsGrid->commitEdit();
-  const std::vector<std::string> lines = resultsGrid->Lines();
+  const std::vector<std::string> lines = resultsGrid->lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i < event.Results.size())
       event.Results[i] = lines[i];
@@ -266,7 +266,7 @@ bool EventEditor::storeFields(int index) {
 }
 
 std::string EventEditor::pagePathOf(int index) {
-  const Event& event = RecordAt<Event>(index);
+  const Event& event = recordAt<Event>(index);
   return PagePath(Settings(), EventPage(Settings(), event));
 }
 

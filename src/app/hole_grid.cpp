@@ -28,7 +28,7 @@ QString keepAccepted(const QString& text, CellChars chars) {
   return kept;
 }
 
-bool CompletionRule::Complete(const QString& text) const {
+bool CompletionRule::isComplete(const QString& text) const {
   if (MinLength <= 0) return false;
   if (OneWaits && text == "1") return false;
   return text.size() >= MinLength;
@@ -50,13 +50,13 @@ HoleGrid::HoleGrid(int firstHole, const QString& totalTitle, std::vector<HoleRow
 void HoleGrid::createCells(const QString& totalTitle) {
   for (int row = 0; row < rowCount(); ++row)
     for (int column = 0; column <= kTotalColumn; ++column)
-      SetEditable(row, column, row > 0 && column > 0 && column < kTotalColumn);
-  SetText(0, 0, "Hole");
+      setCellEditable(row, column, row > 0 && column > 0 && column < kTotalColumn);
+  setCellText(0, 0, "Hole");
   for (int column = 1; column <= kHoleColumns; ++column)
-    SetText(0, column, QString::number(firstHole_ + column - 1));
-  SetText(0, kTotalColumn, totalTitle);
+    setCellText(0, column, QString::number(firstHole_ + column - 1));
+  setCellText(0, kTotalColumn, totalTitle);
   for (int row = 1; row < rowCount(); ++row)
-    SetText(row, 0, rows_[static_cast<std::size_t>(row - 1)].Title);
+    setCellText(row, 0, rows_[static_cast<std::size_t>(row - 1)].Title);
 }
 
 // The classic sizes, grown where the desktop's font needs more room.
@@ -93,17 +93,17 @@ void HoleGrid::editorTextEdited(QWidget* editor, int row, int column, const QStr
   EntryGrid::editorTextEdited(editor, row, column, text);
   const QString kept = Adjust ? Adjust(row, column, text) : text;
   if (auto* line = qobject_cast<QLineEdit*>(editor); line && kept != typed) line->setText(kept);
-  if (!rows_[static_cast<std::size_t>(row - 1)].Rule.Complete(kept)) return;
-  SetText(row, column, kept);
+  if (!rows_[static_cast<std::size_t>(row - 1)].Rule.isComplete(kept)) return;
+  setCellText(row, column, kept);
   emit cellCompleted(row, column);
   moveOn(row, column);
 }
 
 void HoleGrid::moveOn(int row, int column) {
   if (column < kHoleColumns)
-    SetCursor(row, column + 1);
+    moveCursorTo(row, column + 1);
   else if (row < rowCount() - 1)
-    SetCursor(row + 1, 1);
+    moveCursorTo(row + 1, 1);
 }
 
 }  // namespace cardwise::app

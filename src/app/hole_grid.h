@@ -21,7 +21,7 @@ namespace cardwise::app {
 struct CompletionRule {
   int MinLength = 1;
   bool OneWaits = false;
-  bool Complete(const QString& text) const;
+  bool isComplete(const QString& text) const;
 };
 
 // The characters a row's cells take; anything else typed or pasted is refused at once.
@@ -49,7 +49,7 @@ class HoleGrid : public EntryGrid {
   // The text to keep of a keystroke's result, given the cell and the text typed so far.
   std::function<QString(int row, int column, const QString& text)> Adjust;
 
-  int FirstHole() const { return firstHole_; }
+  int firstHole() const { return firstHole_; }
 
  signals:
   void cellCompleted(int row, int column);

@@ -116,9 +116,9 @@ void ImportWindow::runStep(DXStep step) {
   {
     // The step reloads the lists under the editors.
     const EditorsListChange change;
-    if (!change.Ready()) return;
+    if (!change.isReady()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    statusPanel->MakeCurrent();
+    statusPanel->makeCurrent();
     report = ImportDXStep(step, pathBytes(path), ProcessDatabase(), Settings());
     QApplication::restoreOverrideCursor();
   }

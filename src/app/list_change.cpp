@@ -19,7 +19,7 @@ EditorsListChange::~EditorsListChange() {
 
 bool settleEveryEdit() {
   for (RecordEditor* editor : Windows().Editors) {
-    if (!editor->Edited()) continue;
+    if (!editor->isEdited()) continue;
     editor->show();
     editor->raise();
     if (!editor->settleEdit(false)) return false;

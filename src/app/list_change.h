@@ -19,7 +19,7 @@ class EditorsListChange {
   ~EditorsListChange();
   EditorsListChange(const EditorsListChange&) = delete;
   EditorsListChange& operator=(const EditorsListChange&) = delete;
-  bool Ready() const { return ready_; }
+  bool isReady() const { return ready_; }
 
  private:
   std::vector<std::pair<RecordEditor*, std::string>> shown_;

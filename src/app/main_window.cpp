@@ -109,12 +109,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   createTimer();
   setOwnImages(false);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  status_->MakeCurrent();
+  status_->makeCurrent();
   showClock();
 }
 
-QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QString& caption,
-                               void (MainWindow::*slot)()) {
+QAction* MainWindow::addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                                 void (MainWindow::*slot)()) {
   auto* action = new QAction(caption, this);
   action->setObjectName(name);
   if (slot) connect(action, &QAction::triggered, this, slot);
@@ -131,35 +131,37 @@ void MainWindow::createMenus() {
 void MainWindow::createFileMenu() {
   QMenu* file = menuBar()->addMenu("&File");
   file->setToolTipsVisible(true);
-  AddAction(file, "loadAction", "Load more Rounds...", &MainWindow::loadMoreRounds);
-  AddAction(file, "importAction", "Import CARDWS DX files...", &MainWindow::showImport);
+  addMenuItem(file, "loadAction", "Load more Rounds...", &MainWindow::loadMoreRounds);
+  addMenuItem(file, "importAction", "Import CARDWS DX files...", &MainWindow::showImport);
   file->addSeparator();
-  AddAction(file, "demoAction", "Demo-data...", &MainWindow::showDemo);
-  AddAction(file, "setupAction", "&Setup...", &MainWindow::showSetup);
-  iconsItem_ = AddAction(file, "iconsAction", "True color icons", &MainWindow::toggleIcons);
+  addMenuItem(file, "demoAction", "Demo-data...", &MainWindow::showDemo);
+  addMenuItem(file, "setupAction", "&Setup...", &MainWindow::showSetup);
+  iconsItem_ = addMenuItem(file, "iconsAction", "True color icons", &MainWindow::toggleIcons);
   iconsItem_->setCheckable(true);
   file->addSeparator();
-  connect(AddAction(file, "exitAction", "E&xit", nullptr), &QAction::triggered, this,
+  connect(addMenuItem(file, "exitAction", "E&xit", nullptr), &QAction::triggered, this,
           &MainWindow::close);
 }
 
 void MainWindow::createDatabaseMenu() {
   QMenu* database = menuBar()->addMenu("&Database");
-  AddAction(database, "updateHandicapsAction", "Update players hcp", &MainWindow::updatePlayersHcp);
-  AddAction(database, "recalcEventsAction", "Recalc all events", &MainWindow::recalcEvents);
-  AddAction(database, "recalcToursAction", "Recalc all tours", &MainWindow::recalcTours);
+  addMenuItem(database, "updateHandicapsAction", "Update players hcp",
+              &MainWindow::updatePlayersHcp);
+  addMenuItem(database, "recalcEventsAction", "Recalc all events", &MainWindow::recalcEvents);
+  addMenuItem(database, "recalcToursAction", "Recalc all tours", &MainWindow::recalcTours);
 }
 
 void MainWindow::createHelpMenu() {
   QMenu* help = menuBar()->addMenu("&Help");
-  AddAction(help, "contentsAction", "Contents", &MainWindow::showContents);
+  addMenuItem(help, "contentsAction", "Contents", &MainWindow::showContents);
   help->addSeparator();
-  AddAction(help, "homePageAction", "Cardwise Home Page...", &MainWindow::showHomePage);
+  addMenuItem(help, "homePageAction", "Cardwise Home Page...", &MainWindow::showHomePage);
   help->addSeparator();
-  AddAction(help, "aboutAction", "About", &MainWindow::showAbout);
+  addMenuItem(help, "aboutAction", "About", &MainWindow::showAbout);
 }
 
-QToolButton* MainWindow::AddButton(const char* name, const QString& caption, const QString& hint) {
+QToolButton* MainWindow::addEditorButton(const char* name, const QString& caption,
+                                         const QString& hint) {
   auto* button = new QToolButton(this);
   button->setObjectName(name);
   button->setText(caption);
@@ -176,7 +178,7 @@ void MainWindow::createWidgets() {
   auto* grid = new QGridLayout;
   int cell = 0;
   for (const EditorButton& entry : kEditorButtons) {
-    QToolButton* button = AddButton(entry.Name, entry.Caption, entry.Hint);
+    QToolButton* button = addEditorButton(entry.Name, entry.Caption, entry.Hint);
     grid->addWidget(button, cell / 3, cell % 3);
     ++cell;
   }
@@ -191,7 +193,7 @@ void MainWindow::createWidgets() {
   connect(findChild<QToolButton*>("toursButton"), &QToolButton::clicked, this,
           &MainWindow::showTours);
   QToolButton* web =
-      AddButton("webButton", "&Web", "Make html files, to view through a web-browser");
+      addEditorButton("webButton", "&Web", "Make html files, to view through a web-browser");
   web->setIcon(mainImage(kWebImage));
   connect(web, &QToolButton::clicked, this, &MainWindow::showWeb);
   grid->addWidget(web, cell / 3, cell % 3);
@@ -282,7 +284,7 @@ void MainWindow::setIconsChecked(bool trueColor) {
 
 void MainWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    status_->MakeCurrent();
+    status_->makeCurrent();
     showDatabaseState();
   }
   QMainWindow::changeEvent(event);
@@ -330,7 +332,7 @@ void MainWindow::loadMoreRounds() {
   LoadReport report;
   {
     const EditorsListChange change;
-    if (!change.Ready()) return;
+    if (!change.isReady()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     report = Rounds().LoadFromFile(file.toLocal8Bit().toStdString());
     QApplication::restoreOverrideCursor();
@@ -386,7 +388,7 @@ void MainWindow::showAbout() {
 
 void MainWindow::showClock() {
   const DateTime now = Now();
-  status_->SetStatus(toQString(ShortDateText(now) + " " + LongTimeText(now)) + "  " +
+  status_->setStatus(toQString(ShortDateText(now) + " " + LongTimeText(now)) + "  " +
                      QString::fromLocal8Bit(EnvOr("USER").c_str()));
 }
 

@@ -36,9 +36,9 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
-                     void (MainWindow::*slot)());
-  QToolButton* AddButton(const char* name, const QString& caption, const QString& hint);
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption,
+                       void (MainWindow::*slot)());
+  QToolButton* addEditorButton(const char* name, const QString& caption, const QString& hint);
   void createMenus();
   void createFileMenu();
   void createDatabaseMenu();

@@ -52,7 +52,7 @@ void PlayerEditor::createFields() {
 }
 
 void PlayerEditor::showFields(int index) {
-  const Player& player = RecordAt<Player>(index);
+  const Player& player = recordAt<Player>(index);
   playerEdit->setText(toQString(player.Name));
   handicapEdit->setText(toQString(FormatOneDecimal(player.Hcp)));
   phoneEdit->setText(toQString(player.Phone));
@@ -66,7 +66,7 @@ void PlayerEditor::clearFields() {
 }
 
 bool PlayerEditor::storeFields(int index) {
-  Player& player = RecordAt<Player>(index);
+  Player& player = recordAt<Player>(index);
   player.Name = fieldText(playerEdit);
   player.Hcp = fieldSingle(handicapEdit);
   player.Phone = fieldText(phoneEdit);
@@ -84,7 +84,7 @@ bool PlayerEditor::postRecord() {
 }
 
 std::string PlayerEditor::pagePathOf(int index) {
-  return PagePath(Settings(), PlayerPage(Settings(), List().KeyAt(index)));
+  return PagePath(Settings(), PlayerPage(Settings(), list().keyAt(index)));
 }
 
 }  // namespace cardwise::app

@@ -96,14 +96,14 @@ EditorTraits makeEditorTraits(const QString& word, const QString& title, DataKin
 
 // ---- showing
 
-void RecordEditor::SetStatus(const QString& text, const QColor& color) {
-  statusPanel->SetStatus(text, color);
+void RecordEditor::setStatus(const QString& text, const QColor& color) {
+  statusPanel->setStatus(text, color);
 }
 
 // An edit in progress stays as typed: the user may only have looked at another window (or
 // used a dialog) meanwhile.
 void RecordEditor::activate() {
-  statusPanel->MakeCurrent();
+  statusPanel->makeCurrent();
   if (edited_) return;
   showRecord();
   if (onlyPlaceholder()) takePlaceholderAsNew();
@@ -113,7 +113,7 @@ void RecordEditor::activate() {
 // editor offers it as the new record it stands for, rather than showing "??" as if it were one
 // (left untyped, a post or a change of the lists removes it again).
 bool RecordEditor::onlyPlaceholder() const {
-  return traits_.GiveID && list_->Count() == 1 && list_->KeyAt(0) == kPlaceholderID;
+  return traits_.GiveID && list_->count() == 1 && list_->keyAt(0) == kPlaceholderID;
 }
 
 void RecordEditor::takePlaceholderAsNew() {
@@ -126,7 +126,7 @@ void RecordEditor::takePlaceholderAsNew() {
 }
 
 int RecordEditor::checkedIndex(int index) const {
-  const int count = list_->Count();
+  const int count = list_->count();
   if (count == 0) return -1;
   if (traits_.Check == IndexCheck::NothingWhenNegative && index < 0) return -1;
   return std::clamp(index, 0, count - 1);
@@ -135,7 +135,7 @@ int RecordEditor::checkedIndex(int index) const {
 void RecordEditor::showRecord() {
   loading_ = true;
   index_ = checkedIndex(index_);
-  if (list_->IsValidIndex(index_)) {
+  if (list_->isValidIndex(index_)) {
     idEdit->setText(toQString(list_->idAt(index_)));
     showFields(index_);
   } else {
@@ -148,7 +148,7 @@ void RecordEditor::showRecord() {
 
 void RecordEditor::updateScrollBar() {
   const QSignalBlocker blocker(scrollBar);
-  const int count = list_->Count();
+  const int count = list_->count();
   scrollBar->setRange(0, std::max(count - 1, 0));
   scrollBar->setValue(std::max(index_, 0));
   scrollBar->setPageStep(std::max(count / 5, 1));
@@ -188,14 +188,14 @@ void RecordEditor::markEdited() {
   if (loading_) return;
   untouched_ = false;
   if (!edited_) {
-    SetStatus("Editing: " + idEdit->text(), kEditColor);
+    setStatus("Editing: " + idEdit->text(), kEditColor);
     editMode();
   }
   edited_ = true;
 }
 
 void RecordEditor::addRecord() {
-  index_ = list_->AddPlaceholder();
+  index_ = list_->addPlaceholder();
   adding_ = edited_ = true;
   idEdit->setReadOnly(!traits_.GiveID);
   editMode();
@@ -210,9 +210,9 @@ void RecordEditor::addNew() {
 void RecordEditor::showNewRecord() {
   showRecord();
   if (traits_.GiveID) {
-    SetStatus("New " + traits_.Word + " added, Give ID", kNewColor);
+    setStatus("New " + traits_.Word + " added, Give ID", kNewColor);
   } else {
-    SetStatus("New " + traits_.Word + " added", kNewColor);
+    setStatus("New " + traits_.Word + " added", kNewColor);
     findEdit->setEnabled(false);
   }
   newRecordShown();
@@ -252,11 +252,11 @@ bool RecordEditor::removesID(const std::string& id) const {
 }
 
 bool RecordEditor::postRecord() {
-  if (!list_->IsValidIndex(index_)) {
+  if (!list_->isValidIndex(index_)) {
     endEdit();
     return true;
   }
-  const std::string oldID = list_->KeyAt(index_);
+  const std::string oldID = list_->keyAt(index_);
   const std::string typed = UpperCase(Trim(fromQString(idEdit->text())));
   if (removesID(typed)) {
     removePlaceholder();
@@ -269,13 +269,13 @@ bool RecordEditor::postRecord() {
     list_->setID(index_, oldID);
     return false;
   }
-  list_->MakeID(index_);
+  list_->makeId(index_);
   const std::string newID = list_->idAt(index_);
   if (!acceptID(oldID, newID) || !saveShown(newID)) {
     list_->setID(index_, oldID);
     return false;
   }
-  if (newID != oldID) Rename(oldID, newID);
+  if (newID != oldID) fileUnderNewId(oldID, newID);
   endEdit();
   return true;
 }
@@ -287,7 +287,7 @@ bool RecordEditor::acceptID(const std::string& oldID, const std::string& newID) 
   QString problem;
   if (newID.empty())
     problem = "Give the " + traits_.Word + " an ID.";
-  else if (CompareText(oldID, newID) != 0 && list_->Find(newID, other))
+  else if (CompareText(oldID, newID) != 0 && list_->find(newID, other))
     problem = "The ID " + toQString(newID) + " belongs to another " + traits_.Word + ".\r" +
               traits_.DuplicateIdAdvice;
   if (problem.isEmpty()) return true;
@@ -297,24 +297,24 @@ bool RecordEditor::acceptID(const std::string& oldID, const std::string& newID) 
 
 bool RecordEditor::saveShown(const std::string& id) {
   const std::string path = dataPath();
-  const Status status = list_->SaveRecord(index_, path);
+  const Status status = list_->saveRecord(index_, path);
   if (!status) showFailure(toQString(id) + " could not be saved in " + pathText(path), status);
   return status.ok();
 }
 
-void RecordEditor::Rename(const std::string& oldID, const std::string& newID) {
+void RecordEditor::fileUnderNewId(const std::string& oldID, const std::string& newID) {
   {
     const QSignalBlocker blocker(idEdit);
     idEdit->setText(toQString(newID));
   }
-  index_ = list_->Refile(index_);
+  index_ = list_->refile(index_);
   // The same key in other letter case: the save has replaced the old section already, and
   // erasing "the old one" would erase the record just saved.
   if (CompareText(oldID, newID) != 0) {
-    const Status status = list_->DeleteByID(oldID);
+    const Status status = list_->deleteById(oldID);
     if (!status) showFailure(toQString(oldID) + " could not be removed from the file", status);
   }
-  list_->Find(newID, index_);
+  list_->find(newID, index_);
   updateScrollBar();
 }
 
@@ -322,8 +322,8 @@ void RecordEditor::Rename(const std::string& oldID, const std::string& newID) {
 // it while adding, and the record shown then must not be deleted in its place.
 void RecordEditor::removePlaceholder() {
   int at = 0;
-  if (!list_->Find(kPlaceholderID, at)) return;
-  const DeleteResult result = list_->DeleteAt(at);
+  if (!list_->find(kPlaceholderID, at)) return;
+  const DeleteResult result = list_->deleteAt(at);
   if (!result.Outcome)
     return showFailure("The new " + traits_.Word + " could not be removed", result.Outcome);
   if (at == index_)
@@ -337,33 +337,33 @@ void RecordEditor::showFailure(const QString& text, const Status& status) {
 }
 
 void RecordEditor::post() {
-  SetStatus("");
+  setStatus("");
   postRecord();
 }
 
 void RecordEditor::undo() {
   if (adding_) {
     discardEdit();
-    SetStatus("Add " + traits_.Word + " canceled");
+    setStatus("Add " + traits_.Word + " canceled");
   } else if (edited_) {
-    SetStatus("");
+    setStatus("");
     discardEdit();
   } else {
-    SetStatus("Nothing to Undo!");
+    setStatus("Nothing to Undo!");
   }
   focusField(findEdit);
 }
 
 void RecordEditor::deleteRecord() {
-  SetStatus("");
-  if (list_->IsValidIndex(index_) && Prompts().askYesNo(this, "Confirm", deleteQuestion()))
+  setStatus("");
+  if (list_->isValidIndex(index_) && Prompts().askYesNo(this, "Confirm", deleteQuestion()))
     deleteShown();
   showRecord();
 }
 
 // The records that use the one to delete are not touched: the question says how many there are.
 QString RecordEditor::deleteQuestion() const {
-  const std::string key = list_->KeyAt(index_);
+  const std::string key = list_->keyAt(index_);
   const QString name = toQString(list_->nameAt(index_));
   const std::string uses = traits_.UsesOf ? UsesText(traits_.UsesOf(key)) : std::string();
   if (uses.empty()) return "About to delete: " + name + "\rAre you sure?";
@@ -372,9 +372,9 @@ QString RecordEditor::deleteQuestion() const {
 }
 
 void RecordEditor::deleteShown() {
-  const DeleteResult result = list_->DeleteAt(index_);
+  const DeleteResult result = list_->deleteAt(index_);
   if (!result.Outcome)
-    return showFailure(toQString(list_->KeyAt(index_)) + " could not be deleted", result.Outcome);
+    return showFailure(toQString(list_->keyAt(index_)) + " could not be deleted", result.Outcome);
   index_ = result.Next;
   endEdit();
 }
@@ -384,11 +384,11 @@ bool RecordEditor::postPending() {
 }
 
 std::string RecordEditor::shownKey() const {
-  return list_->IsValidIndex(index_) ? list_->KeyAt(index_) : std::string();
+  return list_->isValidIndex(index_) ? list_->keyAt(index_) : std::string();
 }
 
 void RecordEditor::showKey(const std::string& key) {
-  if (!key.empty()) list_->Find(key, index_);
+  if (!key.empty()) list_->find(key, index_);
   showRecord();
 }
 
@@ -405,7 +405,7 @@ bool RecordEditor::settleEdit(bool navigating) {
   if (navigating && traits_.NavigationPosts) return postRecord();
   switch (Prompts().askSaveDiscard(this, kAppTitle, pendingEditText())) {
     case EditChoice::Save:
-      SetStatus("");
+      setStatus("");
       return postRecord();
     case EditChoice::Discard:
       discardEdit();
@@ -427,16 +427,16 @@ QString RecordEditor::pendingEditText() const {
 void RecordEditor::discardEdit() {
   if (adding_) {
     removePlaceholder();
-  } else if (list_->IsValidIndex(index_)) {
-    const Status status = list_->ReloadRecord(index_, dataPath());
-    if (!status) showFailure(toQString(list_->KeyAt(index_)) + " could not be read", status);
+  } else if (list_->isValidIndex(index_)) {
+    const Status status = list_->reloadRecord(index_, dataPath());
+    if (!status) showFailure(toQString(list_->keyAt(index_)) + " could not be read", status);
   }
   showRecord();
   endEdit();
 }
 
 void RecordEditor::reportEnd(const QString& which) {
-  SetStatus("The " + which + " " + traits_.Word + " is: " + idEdit->text() + " !", kEndColor);
+  setStatus("The " + which + " " + traits_.Word + " is: " + idEdit->text() + " !", kEndColor);
 }
 
 void RecordEditor::showFirst() {
@@ -448,7 +448,7 @@ void RecordEditor::showFirst() {
 void RecordEditor::showPrevious() {
   if (!settleEdit(true)) return;
   if (index_ - 1 < 0) {
-    index_ = std::min(0, list_->Count() - 1);
+    index_ = std::min(0, list_->count() - 1);
     reportEnd("first");
   } else {
     --index_;
@@ -458,8 +458,8 @@ void RecordEditor::showPrevious() {
 
 void RecordEditor::showNext() {
   if (!settleEdit(true)) return;
-  if (index_ + 1 >= list_->Count()) {
-    index_ = list_->Count() - 1;
+  if (index_ + 1 >= list_->count()) {
+    index_ = list_->count() - 1;
     reportEnd("last");
   } else {
     ++index_;
@@ -469,13 +469,13 @@ void RecordEditor::showNext() {
 
 void RecordEditor::showLast() {
   if (!settleEdit(true)) return;
-  index_ = list_->Count() - 1;
+  index_ = list_->count() - 1;
   showRecord();
 }
 
 void RecordEditor::findTyped() {
   if (!settleEdit(true)) return;
-  list_->Find(fromQString(findEdit->text()), index_);
+  list_->find(fromQString(findEdit->text()), index_);
   showRecord();
 }
 
@@ -491,8 +491,8 @@ void RecordEditor::scrollTo(int position) {
 // ---- browse, help, clipboard
 
 void RecordEditor::browse() {
-  if (!list_->IsValidIndex(index_)) return;
-  SetStatus("Browse: " + toQString(list_->KeyAt(index_)));
+  if (!list_->isValidIndex(index_)) return;
+  setStatus("Browse: " + toQString(list_->keyAt(index_)));
   const std::string path = pagePathOf(index_);
   if (FileExists(path)) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(pathText(path)));
@@ -510,19 +510,19 @@ void RecordEditor::showHelp() {
 
 void RecordEditor::copyRecord() {
   if (edited_ && !postRecord()) return;
-  if (!list_->IsValidIndex(index_)) return;
-  QGuiApplication::clipboard()->setText(toQString(list_->CopyToClipboard(index_)));
-  SetStatus("Current " + traits_.Word + " copied");
+  if (!list_->isValidIndex(index_)) return;
+  QGuiApplication::clipboard()->setText(toQString(list_->copyToClipboard(index_)));
+  setStatus("Current " + traits_.Word + " copied");
 }
 
 void RecordEditor::pasteRecords() {
   // Not editing: the paste finds its record by the pasted ID or name, or makes a new one.
-  int target = edited_ && list_->IsValidIndex(index_) ? index_ : -1;
+  int target = edited_ && list_->isValidIndex(index_) ? index_ : -1;
   const std::string text = fromQString(QGuiApplication::clipboard()->text());
-  if (!list_->PasteFromClipboard(text, target)) return;
+  if (!list_->pasteFromClipboard(text, target)) return;
   index_ = target;
   showRecord();
-  SetStatus("Clipboard contents pasted");
+  setStatus("Clipboard contents pasted");
 }
 
 // ---- file menu
@@ -542,7 +542,7 @@ void RecordEditor::merge() {
   LoadReport report;
   {
     const WaitCursor wait;
-    report = list_->LoadFromFile(path);
+    report = list_->loadFromFile(path);
   }
   if (!report.Clean()) Prompts().showError(this, kAppTitle, loadProblems(report));
   showRecord();
@@ -555,9 +555,9 @@ void RecordEditor::openFile() {
   LoadReport report;
   {
     const WaitCursor wait;
-    list_->Clear();
+    list_->clear();
     fileNameSetting(Settings(), traits_.File) = FileNameOf(path);
-    report = list_->LoadFromFile(dataPath());
+    report = list_->loadFromFile(dataPath());
   }
   if (!report.Clean()) Prompts().showError(this, kAppTitle, loadProblems(report));
   index_ = 0;
@@ -576,9 +576,9 @@ void RecordEditor::saveAs() {
   Status status = Status::Ok();
   {
     const WaitCursor wait;
-    status = list_->SaveAll(dataPath());
+    status = list_->saveAll(dataPath());
   }
-  if (status) return list_->SetFileName(dataPath());
+  if (status) return list_->setFileName(dataPath());
   // Posts keep going to the file that still holds the records.
   const std::string failed = dataPath();
   setting = previous;
@@ -593,9 +593,9 @@ void RecordEditor::addCsvExport(std::function<CsvTable(int index)> table) {
 }
 
 void RecordEditor::exportCsv(const std::function<CsvTable(int index)>& table) {
-  if (!list_->IsValidIndex(index_)) return;
+  if (!list_->isValidIndex(index_)) return;
   const QString suggested =
-      pathText(Settings().DataDir) + toQString(list_->KeyAt(index_)).toLower() + ".csv";
+      pathText(Settings().DataDir) + toQString(list_->keyAt(index_)).toLower() + ".csv";
   const std::string path = pathBytes(Prompts().saveFileName(
       this, "Export " + traits_.Title + " as CSV", suggested, "CSV files (*.csv);;All files (*)"));
   if (path.empty()) return;
@@ -605,7 +605,7 @@ void RecordEditor::exportCsv(const std::function<CsvTable(int index)>& table) {
     status = WriteFileAtomically(path, CsvText(table(index_)));
   }
   if (!status) return showFailure("The CSV file could not be written", status);
-  SetStatus(pathText(path) + " written.");
+  setStatus(pathText(path) + " written.");
 }
 
 void RecordEditor::closeFile() {

@@ -86,10 +86,10 @@ class RecordEditor : public QMainWindow {
   void applyButtonImages(bool trueColor);
 
   const EditorTraits& Traits() const { return traits_; }
-  int CurrentIndex() const { return index_; }
-  bool Edited() const { return edited_; }
-  bool Adding() const { return adding_; }
-  bool Loading() const { return loading_; }
+  int currentIndex() const { return index_; }
+  bool isEdited() const { return edited_; }
+  bool isAdding() const { return adding_; }
+  bool isLoading() const { return loading_; }
 
   // For a change of the list from outside the editor (more records loaded): an edit in progress
   // is posted first (false when that failed: leave the list alone), and afterwards the record
@@ -159,15 +159,15 @@ class RecordEditor : public QMainWindow {
   // The "&File" and "&Edit" menus, for an editor's own items.
   QMenu* fileMenu() const { return fileMenu_; }
   QMenu* editMenu() const { return editMenu_; }
-  RecordListAdapter& List() { return *list_; }
+  RecordListAdapter& list() { return *list_; }
   // The record at an index of the list (inside it), and the shown one (nullptr when none is).
   template <class T>
-  T& RecordAt(int index) {
-    return static_cast<RecordListAdapterOf<T>&>(*list_).RecordAt(index);
+  T& recordAt(int index) {
+    return static_cast<RecordListAdapterOf<T>&>(*list_).recordAt(index);
   }
   template <class T>
   T* shownRecord() {
-    return list_->IsValidIndex(index_) ? &RecordAt<T>(index_) : nullptr;
+    return list_->isValidIndex(index_) ? &recordAt<T>(index_) : nullptr;
   }
   // Field edits call markEdited, and the frame's menu shortcuts win over the line edit's own.
   void watchField(QLineEdit* field);
@@ -178,7 +178,7 @@ class RecordEditor : public QMainWindow {
   // when its ID changed. An empty ID, or one another record holds, is refused. false, staying
   // in the edit state, when refused or not saved (the user has been told why).
   virtual bool postRecord();
-  void SetStatus(const QString& text, const QColor& color = QColor());
+  void setStatus(const QString& text, const QColor& color = QColor());
   void browseMode();
   void editMode();
 
@@ -223,7 +223,7 @@ class RecordEditor : public QMainWindow {
   bool acceptID(const std::string& oldID, const std::string& newID);
   QString deleteQuestion() const;
   bool saveShown(const std::string& id);
-  void Rename(const std::string& oldID, const std::string& newID);
+  void fileUnderNewId(const std::string& oldID, const std::string& newID);
   void removePlaceholder();
   void deleteShown();
   void reportEnd(const QString& which);

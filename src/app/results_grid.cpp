@@ -45,7 +45,7 @@ ResultsGrid::ResultsGrid(ResultsGridLayout layout, QWidget* parent)
     return look;
   };
   for (int column = 0; column < kColumns; ++column)
-    SetEditable(0, column, false);
+    setCellEditable(0, column, false);
   fitSizes();
 }
 
@@ -64,7 +64,7 @@ void ResultsGrid::fitSizes() {
 
 void ResultsGrid::setTitles(const QStringList& titles) {
   for (int column = 0; column < kColumns && column < titles.size(); ++column)
-    SetText(0, column, titles[column]);
+    setCellText(0, column, titles[column]);
 }
 
 void ResultsGrid::growTo(int count) {
@@ -73,43 +73,43 @@ void ResultsGrid::growTo(int count) {
   setRowCount(count + 1);
   for (int row = first; row <= count; ++row)
     for (int column = 0; column < kColumns; ++column) {
-      SetText(row, column, QString());
-      SetEditable(row, column, column != kPlaceColumn);
+      setCellText(row, column, QString());
+      setCellEditable(row, column, column != kPlaceColumn);
     }
 }
 
 void ResultsGrid::showLines(const std::vector<std::string>& lines) {
   setRowCount(1);
   growTo(static_cast<int>(lines.size()));
-  for (int row = 1; row <= LineCount(); ++row) {
+  for (int row = 1; row <= lineCount(); ++row) {
     const QStringList fields = Fields(lines[static_cast<std::size_t>(row - 1)]);
     for (int column = 0; column < kColumns; ++column)
-      SetText(row, column, fields[column]);
-    if (fields[kPlaceColumn].isEmpty()) SetText(row, kPlaceColumn, QString::number(row));
+      setCellText(row, column, fields[column]);
+    if (fields[kPlaceColumn].isEmpty()) setCellText(row, kPlaceColumn, QString::number(row));
   }
 }
 
-std::vector<std::string> ResultsGrid::Lines() const {
+std::vector<std::string> ResultsGrid::lines() const {
   std::vector<std::string> lines;
-  for (int row = 1; row <= LineCount(); ++row) {
+  for (int row = 1; row <= lineCount(); ++row) {
     QStringList cells;
     for (int column = 0; column < kColumns; ++column)
-      cells << Text(row, column);
+      cells << cellText(row, column);
     lines.push_back(fromQString(cells.join(';')));
   }
   return lines;
 }
 
-bool ResultsGrid::AddRow() {
-  if (LineCount() > 0 && Text(LineCount(), kResultColumn).isEmpty()) return false;
-  growTo(LineCount() + 1);
+bool ResultsGrid::addRow() {
+  if (lineCount() > 0 && cellText(lineCount(), kResultColumn).isEmpty()) return false;
+  growTo(lineCount() + 1);
   return true;
 }
 
 void ResultsGrid::keyPressEvent(QKeyEvent* event) {
-  if (layout_.DownAddsRow && event->key() == Qt::Key_Down && currentRow() == LineCount()) {
+  if (layout_.DownAddsRow && event->key() == Qt::Key_Down && currentRow() == lineCount()) {
     commitEdit();
-    AddRow();
+    addRow();
   }
   EntryGrid::keyPressEvent(event);
 }

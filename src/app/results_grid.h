@@ -37,12 +37,12 @@ class ResultsGrid : public EntryGrid {
   // One row per line below the titles.
   void showLines(const std::vector<std::string>& lines);
   // Rows 1 to the last as lines: the five cells joined by ";".
-  std::vector<std::string> Lines() const;
-  int LineCount() const { return rowCount() - 1; }
+  std::vector<std::string> lines() const;
+  int lineCount() const { return rowCount() - 1; }
   // At least `count` rows below the titles; new rows are empty.
   void growTo(int count);
   // Adds an empty row when the last row has a result; false when it has none.
-  bool AddRow();
+  bool addRow();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

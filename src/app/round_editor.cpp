@@ -53,7 +53,7 @@ std::string roundName(const Round& round) {
 }
 
 int cellNumber(const HoleGrid& grid, int row, int column) {
-  return WholeNumberOr(fromQString(grid.Text(row, column)), 0);
+  return WholeNumberOr(fromQString(grid.cellText(row, column)), 0);
 }
 
 // Sums of a row that need not be complete (par and length of a card).
@@ -273,7 +273,7 @@ void RoundEditor::updateStrokes() {
 // The labels follow the strokes as they are typed; the round takes them for good on post.
 void RoundEditor::receiveStrokes() {
   Round* round = shownRecord<Round>();
-  if (Loading() || !round) return;
+  if (isLoading() || !round) return;
   round->Strokes = static_cast<std::int16_t>(WholeNumberOr(fieldText(strokesEdit), round->Strokes));
   showResults(*round);
 }
@@ -289,7 +289,7 @@ void RoundEditor::setTimeNow() {
 // ---- showing
 
 void RoundEditor::showFields(int index) {
-  const Round& round = RecordAt<Round>(index);
+  const Round& round = recordAt<Round>(index);
   // The IDs first: their look-ups fill names, date, card and strokes, which the round's own
   // values then replace.
   eventIdEdit->setText(toQString(round.EventID));
@@ -317,7 +317,7 @@ void RoundEditor::showGrids(const Round& round) {
     for (int row = kLen; row <= kLastNumberRow; ++row)
       showHoleRow(*grid, row, round.*kHoleRows[row]);
     for (int column = 1; column <= 9; ++column)
-      grid->SetText(kStats, column, toQString(round.Stats.Get(grid->FirstHole() + column - 1)));
+      grid->setCellText(kStats, column, toQString(round.Stats.Get(grid->firstHole() + column - 1)));
   }
   showTotals(round);
   showResults(round);
@@ -328,7 +328,7 @@ void RoundEditor::showTotals(const Round& round) {
   for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
     const bool back = grid == backNineGrid;
     for (int row : {kLen, kPar, kScore, kPutts, kGreen, kFairW})
-      grid->SetText(row, kTotal, NumberText(nineSum(round.*kHoleRows[row], back)));
+      grid->setCellText(row, kTotal, NumberText(nineSum(round.*kHoleRows[row], back)));
     grid->viewport()->update();
   }
 }
@@ -385,7 +385,7 @@ CellLook RoundEditor::cellLook(const HoleGrid* grid, int row, int column, const 
 
 void RoundEditor::enterGrid(HoleGrid* grid) {
   markEdited();
-  grid->SetCursor(kScore, 1);
+  grid->moveCursorTo(kScore, 1);
 }
 
 // A score may be typed as a letter, "A" for 10 up to "Z" for 35; a green or fairway is hit or
@@ -402,17 +402,18 @@ QString RoundEditor::cellEditText(int row, int, const QString& text) const {
 void RoundEditor::reportRefused(int row, const QString& characters) {
   const QString what = row == kScore ? "a score: type its strokes, or A to Z for 10 to 35"
                                      : "this row: type a number";
-  SetStatus("\"" + characters + "\" cannot be in " + what, QColor(255, 0, 0));
+  setStatus("\"" + characters + "\" cannot be in " + what, QColor(255, 0, 0));
 }
 
 // A correction of the putts may take the mark away again; a hole without a score or without
 // putts leaves its mark as it is.
 void RoundEditor::applyGreenRule(HoleGrid* grid, int column) {
   std::optional<int> putts;
-  if (!grid->Text(kPutts, column).trimmed().isEmpty()) putts = cellNumber(*grid, kPutts, column);
+  if (!grid->cellText(kPutts, column).trimmed().isEmpty())
+    putts = cellNumber(*grid, kPutts, column);
   const std::optional<bool> green =
       GreenInRegulation(cellNumber(*grid, kScore, column), cellNumber(*grid, kPar, column), putts);
-  if (green) grid->SetText(kGreen, column, *green ? "1" : "");
+  if (green) grid->setCellText(kGreen, column, *green ? "1" : "");
 }
 
 void RoundEditor::completeCell(HoleGrid* grid, int row, int column) {
@@ -422,7 +423,7 @@ void RoundEditor::completeCell(HoleGrid* grid, int row, int column) {
 
 void RoundEditor::updateTotals(HoleGrid* grid, int row, int column) {
   if (row == kStats) return;  // free text, not a count
-  grid->SetText(row, column, QString::number(cellNumber(*grid, row, column) + 1));
+  grid->setCellText(row, column, QString::number(cellNumber(*grid, row, column) + 1));
   if (row == kPutts) applyGreenRule(grid, column);
   markEdited();
   takeCells();
@@ -442,8 +443,8 @@ void RoundEditor::readGrids(Round& round) {
     for (int row = kLen; row <= kLastNumberRow; ++row)
       ReadHoleRow(*grid, row, round.*kHoleRows[row]);
     for (int column = 1; column <= 9; ++column)
-      round.Stats.Set(grid->FirstHole() + column - 1,
-                      Trim(fromQString(grid->Text(kStats, column))));
+      round.Stats.Set(grid->firstHole() + column - 1,
+                      Trim(fromQString(grid->cellText(kStats, column))));
   }
 }
 
@@ -511,7 +512,7 @@ bool RoundEditor::storeFields(int index) {
   const std::optional<DateTime> start = readTimeField(this, startEdit);
   if (!start) return false;
   if (!confirmEventRound(index, *date, *start)) return false;
-  Round& round = RecordAt<Round>(index);
+  Round& round = recordAt<Round>(index);
   round.PlayerID = fieldText(playerIdEdit);
   round.PlayerName = fieldText(playerEdit);
   round.CourseID = fieldText(courseIdEdit);
@@ -552,7 +553,7 @@ void RoundEditor::newRecordShown() {
 }
 
 QAbstractButton* RoundEditor::DefaultButton() {
-  return Edited() ? RecordEditor::DefaultButton() : nextButton;
+  return isEdited() ? RecordEditor::DefaultButton() : nextButton;
 }
 
 void RoundEditor::modeChanged(bool editing) {
@@ -560,7 +561,7 @@ void RoundEditor::modeChanged(bool editing) {
 }
 
 std::string RoundEditor::pagePathOf(int index) {
-  const Round& round = RecordAt<Round>(index);
+  const Round& round = recordAt<Round>(index);
   return PagePath(Settings(), RoundPage(Settings(), round));
 }
 

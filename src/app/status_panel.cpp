@@ -8,7 +8,7 @@
 namespace cardwise::app {
 
 namespace {
-StatusPanel* current = nullptr;
+StatusPanel* currentPanel = nullptr;
 }  // namespace
 
 StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) {
@@ -20,18 +20,18 @@ StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent) {
 }
 
 StatusPanel::~StatusPanel() {
-  if (current == this) current = nullptr;
+  if (currentPanel == this) currentPanel = nullptr;
 }
 
-void StatusPanel::MakeCurrent() {
-  current = this;
+void StatusPanel::makeCurrent() {
+  currentPanel = this;
 }
 
-StatusPanel* StatusPanel::Current() {
-  return current;
+StatusPanel* StatusPanel::current() {
+  return currentPanel;
 }
 
-void StatusPanel::SetStatus(const QString& text, const QColor& color) {
+void StatusPanel::setStatus(const QString& text, const QColor& color) {
   QPalette colors = palette();
   colors.setColor(QPalette::Window,
                   color.isValid() ? color : QApplication::palette().color(QPalette::Button));
@@ -42,7 +42,7 @@ void StatusPanel::SetStatus(const QString& text, const QColor& color) {
 
 void StatusPanel::installCoreSink() {
   SetStatusSink([](const std::string& text) {
-    if (current) current->SetStatus(toQString(text));
+    if (currentPanel) currentPanel->setStatus(toQString(text));
   });
 }
 

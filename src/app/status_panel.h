@@ -15,12 +15,12 @@ class StatusPanel : public QLabel {
   ~StatusPanel() override;
 
   // Makes this panel the one that receives the core's status texts.
-  void MakeCurrent();
-  static StatusPanel* Current();
+  void makeCurrent();
+  static StatusPanel* current();
 
   // Sets the text and the background (an invalid colour: the window's normal colour), and
   // repaints at once so long operations show their progress.
-  void SetStatus(const QString& text, const QColor& color = QColor());
+  void setStatus(const QString& text, const QColor& color = QColor());
 
   // Routes the core's ShowStatus to the current panel. Called once at start-up.
   static void installCoreSink();

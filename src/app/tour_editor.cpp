@@ -60,7 +60,7 @@ TourEditor::TourEditor(QWidget* parent)
   createFields();
   createMenuItems();
   addCsvExport([this](int index) {
-    Tour tour = RecordAt<Tour>(index);
+    Tour tour = recordAt<Tour>(index);
     return TourStandingsTable(tour, ProcessDatabase());
   });
 }
@@ -103,7 +103,7 @@ void TourEditor::createFields() {
   connect(eventList, &QListWidget::itemChanged, this, &TourEditor::markEdited);
   connect(resultsGrid, &ResultsGrid::entered, this, &TourEditor::enterGrid);
   connect(resultsGrid, &ResultsGrid::cellEdited, this, &TourEditor::markEdited);
-  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::AddRow);
+  connect(resultsGrid, &ResultsGrid::doubleClickedAt, resultsGrid, &ResultsGrid::addRow);
 }
 
 void TourEditor::createTypeGroup(QGridLayout* form, int row) {
@@ -151,7 +151,7 @@ void TourEditor::createMenuItems() {
 
 void TourEditor::activate() {
   setUpGrid();
-  if (!Edited()) fillEventList();
+  if (!isEdited()) fillEventList();
   RecordEditor::activate();
 }
 
@@ -193,7 +193,7 @@ void TourEditor::setUpGrid() {
 }
 
 void TourEditor::showFields(int index) {
-  const Tour& tour = RecordAt<Tour>(index);
+  const Tour& tour = recordAt<Tour>(index);
   setUpGrid();
   tourEdit->setText(toQString(tour.Name));
   headerEdit->setText(toQString(tour.Header));
@@ -223,7 +223,7 @@ void TourEditor::clearFields() {
 void TourEditor::enterGrid() {
   markEdited();
   resultsGrid->growTo(1);
-  resultsGrid->SetCursor(1, 1);
+  resultsGrid->moveCursorTo(1, 1);
 }
 
 // What is on screen goes into the tour first: a new tour's checked events and type count in
@@ -244,7 +244,7 @@ void TourEditor::calculateResults() {
   }
   const QString typedID = idEdit->text();  // a new tour's ID is the post's to take
   showRecord();
-  if (Adding()) idEdit->setText(typedID);
+  if (isAdding()) idEdit->setText(typedID);
   QApplication::restoreOverrideCursor();
   markEdited();
 }
@@ -281,7 +281,7 @@ void TourEditor::saveAsEvent() {
 // as the file now holds it.
 bool TourEditor::saveAsEventID(Tour& tour, const std::string& eventID) {
   const EditorsListChange change;
-  if (!change.Ready()) return false;
+  if (!change.isReady()) return false;
   const std::string path = DataFilePath(Settings(), kEventsFile);
   const std::string own = std::exchange(tour.ID, eventID);
   Status status = SaveAsEvent(tour, path);
@@ -314,7 +314,7 @@ void TourEditor::takeScreen(Tour& tour) {
   tour.Worst = WholeNumberOr(fieldText(worstEdit), 0);
   if (typeGroup->checkedId() >= 0) tour.Type = typeGroup->checkedId();
   resultsGrid->commitEdit();
-  const std::vector<std::string> lines = resultsGrid->Lines();
+  const std::vector<std::string> lines = resultsGrid->lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i < tour.Standings.size())
       tour.Standings[i].Text = lines[i];
@@ -326,12 +326,12 @@ void TourEditor::takeScreen(Tour& tour) {
 }
 
 bool TourEditor::storeFields(int index) {
-  takeScreen(RecordAt<Tour>(index));
+  takeScreen(recordAt<Tour>(index));
   return true;
 }
 
 std::string TourEditor::pagePathOf(int index) {
-  const Tour& tour = RecordAt<Tour>(index);
+  const Tour& tour = recordAt<Tour>(index);
   return PagePath(Settings(), TourPage(Settings(), tour));
 }
 

@@ -164,7 +164,7 @@ void WebDialog::activate() {
   publishBox_->setEnabled(!Settings().PublishTo.empty());
   publishBox_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
                                                        : toQString(Settings().PublishTo));
-  statusPanel_->SetStatus(statusPanel_->text());
+  statusPanel_->setStatus(statusPanel_->text());
   progressBar_->setValue(0);
 }
 
@@ -204,15 +204,15 @@ void WebDialog::offerSite(const QString& text) {
 }
 
 void WebDialog::runWithProgress(int expectedTexts, const std::function<void()>& job) {
-  statusPanel_->MakeCurrent();
-  statusPanel_->SetStatus(statusPanel_->text(), kRunning);
+  statusPanel_->makeCurrent();
+  statusPanel_->setStatus(statusPanel_->text(), kRunning);
   progressBar_->setRange(0, std::max(1, expectedTexts));
   progressBar_->setValue(0);
   {
     WaitCursor wait;
     // While the job lasts the status texts keep the panel yellow and move the bar on.
     const StatusSink previous = SetStatusSink([this](const std::string& text) {
-      statusPanel_->SetStatus(toQString(text), kRunning);
+      statusPanel_->setStatus(toQString(text), kRunning);
       progressBar_->setValue(std::min(progressBar_->value() + 1, progressBar_->maximum()));
       progressBar_->repaint();
     });
@@ -239,11 +239,11 @@ std::optional<QString> WebDialog::Publish(const QString& made) {
   runWithProgress(filesBelow(Settings().HtmlRootDir),
                   [&] { status = PublishSite(Settings(), false, report); });
   if (!status) {
-    statusPanel_->SetStatus("Not published.", kRunning);
+    statusPanel_->setStatus("Not published.", kRunning);
     Prompts().showError(this, kTitle, made + "\n" + toQString(status.message()));
     return std::nullopt;
   }
-  statusPanel_->SetStatus(publishSummary(report));
+  statusPanel_->setStatus(publishSummary(report));
   return publishSummary(report);
 }
 

@@ -48,7 +48,7 @@ class CourseEditorTest : public AppTest {
   void EnterCell(int row, int column) {
     Out()->setFocus();
     EXPECT_EQ(Out()->currentRow(), kLenRow);
-    Out()->SetCursor(row, column);
+    Out()->moveCursorTo(row, column);
   }
 
   app::CourseEditor editor_;
@@ -77,7 +77,7 @@ TEST_F(CourseEditorTest, HoleCellsCompleteByTheirRowAndMoveOn) {
     EXPECT_EQ(Out()->currentRow(), c.ThenRow) << c.Keys;
     EXPECT_EQ(Out()->currentColumn(), c.ThenColumn) << c.Keys;
     if (*c.Stored) {
-      EXPECT_EQ(Out()->Text(c.Row, c.Column), c.Stored) << c.Keys;
+      EXPECT_EQ(Out()->cellText(c.Row, c.Column), c.Stored) << c.Keys;
     }
     EXPECT_TRUE(Posting());
     Press(Qt::Key_F12);
@@ -88,13 +88,13 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   Show("MB");
   EnterCell(kLenRow, 1);
   Type("350362141");
-  EXPECT_EQ(Out()->Text(kLenRow, HoleGrid::kTotalColumn), "853");
+  EXPECT_EQ(Out()->cellText(kLenRow, HoleGrid::kTotalColumn), "853");
   EnterCell(kParRow, 1);
   Type("5");
-  EXPECT_EQ(Out()->Text(kParRow, HoleGrid::kTotalColumn), "37");
-  Out()->SetCursor(kHcpRow, 1);
+  EXPECT_EQ(Out()->cellText(kParRow, HoleGrid::kTotalColumn), "37");
+  Out()->moveCursorTo(kHcpRow, 1);
   Type("7");
-  EXPECT_EQ(Out()->Text(kHcpRow, HoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
+  EXPECT_EQ(Out()->cellText(kHcpRow, HoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
   Press(Qt::Key_Return);
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();

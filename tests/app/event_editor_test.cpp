@@ -75,9 +75,9 @@ TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
   EXPECT_TRUE(Posting());
   for (int row : {1, 2})
     for (int column : {0, 1, 3, 4})
-      EXPECT_EQ(Grid()->Text(row, column), "") << row << "," << column;
-  EXPECT_EQ(Grid()->Text(1, 2), "JS");
-  EXPECT_EQ(Grid()->Text(2, 2), "AB");
+      EXPECT_EQ(Grid()->cellText(row, column), "") << row << "," << column;
+  EXPECT_EQ(Grid()->cellText(1, 2), "JS");
+  EXPECT_EQ(Grid()->cellText(2, 2), "AB");
   Press(Qt::Key_F11);
   // Two players over three lines: the third line stays, the list never shortens.
   EXPECT_EQ(Results("MAN"), (std::vector<std::string>{";;JS;;", ";;AB;;", "3;25;XX;;"}));
@@ -88,13 +88,13 @@ TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
 TEST_F(EventEditorTest, AChangedPlayerCaptionShowsAndIsRefusedOnPaste) {
   Settings().Captions.SetText(Caption::Player, "Spieler");
   Show("MAN");
-  EXPECT_EQ(Grid()->Text(0, 2), "Spieler");
+  EXPECT_EQ(Grid()->cellText(0, 2), "Spieler");
   Trigger("copyPlayersAction");
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Spieler\nZZ\n"));
   Trigger("pastePlayersAction");
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_EQ(prompts_->Shown[0], "Cardwise: First line of pasted text must = \"Player\"");
-  EXPECT_EQ(Grid()->Text(1, 2), "ZZ");
+  EXPECT_EQ(Grid()->cellText(1, 2), "ZZ");
   EXPECT_TRUE(Posting());
 }
 
@@ -105,10 +105,10 @@ TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
   EXPECT_EQ(Grid()->rowCount(), 2);
   EXPECT_EQ(QPoint(Grid()->currentColumn(), Grid()->currentRow()), QPoint(1, 1));
   EXPECT_TRUE(Posting());
-  EXPECT_FALSE(Grid()->AddRow());  // the last row has no result
+  EXPECT_FALSE(Grid()->addRow());  // the last row has no result
   Type("31");
   Press(Qt::Key_Tab);  // leaves the grid with the cell taken
-  EXPECT_EQ(Grid()->Text(1, 1), "31");
+  EXPECT_EQ(Grid()->cellText(1, 1), "31");
   Grid()->setFocus();
   Press(Qt::Key_Down);  // Down on the last row adds one
   EXPECT_EQ(Grid()->rowCount(), 3);
@@ -125,9 +125,9 @@ TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
   Find<QPushButton>(&editor_, "resultsButton")->click();
   EXPECT_TRUE(Posting());
   EXPECT_TRUE(Section("CUP").find("Type=1") != std::string::npos) << Section("CUP");
-  EXPECT_EQ(Grid()->Text(1, 2), "AB");
-  EXPECT_EQ(Grid()->Text(1, 1), "71");
-  EXPECT_EQ(Grid()->Text(2, 2), "JS");
+  EXPECT_EQ(Grid()->cellText(1, 2), "AB");
+  EXPECT_EQ(Grid()->cellText(1, 1), "71");
+  EXPECT_EQ(Grid()->cellText(2, 2), "JS");
   Press(Qt::Key_F11);
   EXPECT_TRUE(Section("CUP").find("1=1;71;AB;260510-0910-AB;") != std::string::npos)
       << Section("CUP");
@@ -238,7 +238,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
     Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
     ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
     Find<QPushButton>(&editor_, "resultsButton")->click();
-    const std::vector<std::string> shown = Find<ResultsGrid>(&editor_, "resultsGrid")->Lines();
+    const std::vector<std::string> shown = Find<ResultsGrid>(&editor_, "resultsGrid")->lines();
     EXPECT_EQ(shown, events_.FindRecord(id)->Results) << id;
     EXPECT_EQ(Ranking(shown), listed[id]) << id;
     Find<QAction>(&editor_, "cancelAction")->trigger();

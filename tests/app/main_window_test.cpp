@@ -70,7 +70,7 @@ TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   Find<QToolButton>(Main(), "playersButton")->click();
   app::PlayerEditor* players = app::Windows().playerEditor;
   ShowActive(players);
-  EXPECT_TRUE(players->Adding());
+  EXPECT_TRUE(players->isAdding());
   EXPECT_EQ(QApplication::focusWidget(), Find<QLineEdit>(players, "idEdit"));
   Type("TR");
   EXPECT_EQ(Find<QLineEdit>(players, "idEdit")->text(), "TR");
@@ -79,7 +79,7 @@ TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   players->close();
   Find<QToolButton>(Main(), "coursesButton")->click();
   ShowActive(app::Windows().courseEditor);
-  EXPECT_TRUE(app::Windows().courseEditor->Adding());
+  EXPECT_TRUE(app::Windows().courseEditor->isAdding());
   app::Windows().courseEditor->close();  // offered, nothing typed: it goes without a question
   EXPECT_FALSE(app::Windows().courseEditor->isVisible());
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
@@ -103,7 +103,7 @@ TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
   Find<QAction>(Main(), "exitAction")->trigger();
   EXPECT_TRUE(Main()->isVisible());
   EXPECT_TRUE(players->isVisible());
-  EXPECT_TRUE(players->Edited());
+  EXPECT_TRUE(players->isEdited());
   Find<QAction>(Main(), "exitAction")->trigger();
   EXPECT_FALSE(Main()->isVisible());
   std::string saved;
@@ -250,7 +250,7 @@ TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {
   EXPECT_TRUE(ProcessDatabase().Rounds.Find("240518-0930-JS", index));
   // The loaded round files before the one shown, which stays shown.
   EXPECT_EQ(Find<QLineEdit>(editor, "idEdit")->text(), shown);
-  EXPECT_EQ(editor->CurrentIndex(), index + 1);
+  EXPECT_EQ(editor->currentIndex(), index + 1);
 }
 
 TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {

@@ -246,7 +246,7 @@ TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
         EXPECT_EQ(Text("playerEdit"), typed);
       }
       EXPECT_EQ(Players().FindRecord("AA")->Name == typed.toStdString(), saved);
-      if (editor_.Edited()) Trigger("cancelAction");
+      if (editor_.isEdited()) Trigger("cancelAction");
     }
   }
 }
@@ -258,10 +258,10 @@ TEST_F(PlayerEditorTest, FindWhileAddingAsksAndDiscardRemovesTheNewRecord) {
   Show("BC");
   EXPECT_EQ(prompts_->Shown.last(), "Cardwise: The new player has not been saved.\rSave it?");
   EXPECT_EQ(Text("idEdit"), "ZZ");
-  EXPECT_TRUE(editor_.Adding());
+  EXPECT_TRUE(editor_.isAdding());
   Show("C");
   EXPECT_EQ(Text("idEdit"), "CA");
-  EXPECT_FALSE(editor_.Adding());
+  EXPECT_FALSE(editor_.isAdding());
   EXPECT_FALSE(Posting());
   EXPECT_EQ(Players().Count(), 3);
 }

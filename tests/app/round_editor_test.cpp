@@ -109,12 +109,12 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   EXPECT_EQ(Text("dateEdit"), "2026-05-10");
   EXPECT_EQ(Text("courseIdEdit"), "MB");
   EXPECT_EQ(Text("courseEdit"), "Mill Brook");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kParRow, 1), "4");
-  EXPECT_EQ(Grid("backNineGrid")->Text(kParRow, HoleGrid::kTotalColumn), "36");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kParRow, 1), "4");
+  EXPECT_EQ(Grid("backNineGrid")->cellText(kParRow, HoleGrid::kTotalColumn), "36");
   Alt('C');
   Type("X");  // MBX: no such course
   EXPECT_EQ(Text("courseEdit"), "");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kParRow, 1), "");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kParRow, 1), "");
   EXPECT_EQ(Find<app::StatusPanel>(&editor_, "statusPanel")->text(), "New round added");
   EXPECT_FALSE(Edit("findEdit")->isEnabled());
 }
@@ -154,7 +154,7 @@ TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
     EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow));
     Type(c.Keys);
     EXPECT_EQ(Cursor("frontNineGrid"), QPoint(c.Column, kScoreRow)) << c.Keys;
-    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), c.Stored) << c.Keys;
+    EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), c.Stored) << c.Keys;
     Press(Qt::Key_F12);
   }
 }
@@ -166,20 +166,20 @@ TEST_F(RoundEditorTest, CellsRefuseWhatTheirRowCannotHold) {
   Alt('O');
   for (const char* junk : {"/", "*", " "}) {
     Type(junk);
-    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "") << junk;
+    EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "") << junk;
     EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow)) << junk;
     EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "statusPanel")
                     ->text()
                     .startsWith(QString("\"%1\" cannot be in a score").arg(junk)));
   }
   Type("5");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "5");
-  Grid("frontNineGrid")->SetCursor(kScoreRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "5");
+  Grid("frontNineGrid")->moveCursorTo(kScoreRow, 1);
   Type("4");  // typing replaces the cell's text
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
-  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
+  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
   Type("x2");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kPuttsRow, 1), "2");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kPuttsRow, 1), "2");
   Press(Qt::Key_Return);
   EXPECT_TRUE(Has(File(), "Score=4\r\n"));
   EXPECT_TRUE(Has(File(), "Putts=2\r\n"));
@@ -189,24 +189,24 @@ TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
   StartCard("E1", "JS");
   Alt('O');
   Type("35");  // hole 1 (par 4) in 3, hole 2 (par 4) in 5
-  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
+  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
   Type("12");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 3), "");   // no score, no green
-  Grid("frontNineGrid")->SetCursor(kPuttsRow, 1);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 3), "");   // no score, no green
+  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
   Type("2");  // corrected: 3 - 4 - 2 = -3, still on in regulation
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 1), "1");
-  Grid("frontNineGrid")->SetCursor(kPuttsRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 1), "1");
+  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 2);
   Type("5");  // 5 - 4 - 5 < -1
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "1");
-  Grid("frontNineGrid")->SetCursor(kPuttsRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "1");
+  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 2);
   Type("2");  // corrected back: the mark goes again
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "");
-  Grid("frontNineGrid")->SetCursor(kGreenRow, 2);
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "");
+  Grid("frontNineGrid")->moveCursorTo(kGreenRow, 2);
   Type("7");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, 2), "1");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kGreenRow, HoleGrid::kTotalColumn), "2");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "1");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, HoleGrid::kTotalColumn), "2");
 }
 
 TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
@@ -215,10 +215,10 @@ TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
   Type("45365435");  // eight holes
   HoleGrid* out = Grid("frontNineGrid");
   EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
-  EXPECT_EQ(out->Text(kScoreRow, HoleGrid::kTotalColumn), "");
+  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "");
   EXPECT_EQ(Label("scoreLabel"), "");
   Type("5");
-  EXPECT_EQ(out->Text(kScoreRow, HoleGrid::kTotalColumn), "40");
+  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "40");
   EXPECT_EQ(Label("scoreLabel"), "");  // only with all eighteen
   Alt('I');
   Type("444444444");
@@ -256,7 +256,7 @@ TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
     grid->setFocus();
     emit grid->doubleClickedAt(kPuttsRow, 2);
     emit grid->doubleClickedAt(kPuttsRow, 2);
-    EXPECT_EQ(grid->Text(kPuttsRow, 2), "2") << name;
+    EXPECT_EQ(grid->cellText(kPuttsRow, 2), "2") << name;
   }
 }
 
@@ -343,7 +343,7 @@ TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
     ASSERT_FALSE(prompts_->Shown.isEmpty()) << c.Field;
     EXPECT_TRUE(prompts_->Shown.back().endsWith(c.Message)) << prompts_->Shown.back().toStdString();
     EXPECT_TRUE(Posting());
-    EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
+    EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
     EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
     Press(Qt::Key_F12);
   }
@@ -427,7 +427,7 @@ TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
   EXPECT_EQ(Text("idEdit"), "260510-0900-AB");
   Press(Qt::Key_Return);
   EXPECT_EQ(Text("idEdit"), "260510-1000-JS");
-  EXPECT_EQ(Grid("frontNineGrid")->Text(kScoreRow, 1), "4");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
 }
 
 // A whole card from the keyboard alone, posted with Enter, written as a hand-made file would

@@ -122,8 +122,8 @@ TEST_F(TourEditorTest, FreshStandingsShowAtOnceInTheEditState) {
   Find<QPushButton>(&editor_, "resultsButton")->click();
   EXPECT_TRUE(Posting());
   EXPECT_EQ(Grid()->rowCount(), 3);
-  EXPECT_EQ(Grid()->Text(1, 3), "JS");
-  EXPECT_EQ(Grid()->Text(0, 2), "#");
+  EXPECT_EQ(Grid()->cellText(1, 3), "JS");
+  EXPECT_EQ(Grid()->cellText(0, 2), "#");
 }
 
 // Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
@@ -236,7 +236,7 @@ TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcAndExportGiveForEveryTour) {
     const std::string id = Tours().KeyAt(i);
     Show(id);
     Results();
-    const std::vector<std::string> shown = Grid()->Lines();
+    const std::vector<std::string> shown = Grid()->lines();
     std::vector<std::string> recalculated;
     for (const StandingLine& line : tours_.FindRecord(id)->Standings)
       recalculated.push_back(line.Text);
@@ -252,8 +252,8 @@ TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
   const std::string before = dir_.Read("DEMOT.DAT");
   Show("F126");
   Results();
-  EXPECT_EQ(Grid()->Text(1, 1), "119");
-  EXPECT_EQ(Grid()->Text(1, 3), "EJ");
+  EXPECT_EQ(Grid()->cellText(1, 1), "119");
+  EXPECT_EQ(Grid()->cellText(1, 3), "EJ");
   QStringList shown;
   QTimer::singleShot(0, &editor_, [&] {
     auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());

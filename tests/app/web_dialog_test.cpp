@@ -91,7 +91,7 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   EXPECT_TRUE(FileExists(dir_.File("web/index.html")));
   auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
-  EXPECT_EQ(app::StatusPanel::Current(), html_.Status());
+  EXPECT_EQ(app::StatusPanel::current(), html_.Status());
 }
 
 // Alt and the box's letter reach it, and no other control of the dialog has that letter.
