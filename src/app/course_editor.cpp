@@ -141,8 +141,8 @@ void CourseEditor::showHoles(const Course& course) {
 void CourseEditor::showSums(const Course& course) {
   for (int row : {kLenRow, kParRow}) {
     const Result& values = course.*kHoleRows[row];
-    frontNineGrid->setCellText(row, HoleGrid::kTotalColumn, NumberText(values.Out()));
-    backNineGrid->setCellText(row, HoleGrid::kTotalColumn, NumberText(values.In()));
+    frontNineGrid->setCellText(row, HoleGrid::kTotalColumn, numberText(values.Out()));
+    backNineGrid->setCellText(row, HoleGrid::kTotalColumn, numberText(values.In()));
   }
 }
 
@@ -184,7 +184,7 @@ void CourseEditor::readHoles(Course& course) {
   for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
     grid->commitEdit();
     for (int row = kLenRow; row <= kHcpRow; ++row)
-      ReadHoleRow(*grid, row, course.*kHoleRows[row]);
+      readHoleRow(*grid, row, course.*kHoleRows[row]);
   }
 }
 
@@ -207,7 +207,7 @@ bool CourseEditor::storeFields(int index) {
   course.URL = fieldText(urlEdit);
   course.CR = fieldSingle(ratingEdit);
   course.Slope = fieldSingle(slopeEdit);
-  const std::optional<DateTime> changed = ReadDateField(this, changedEdit, true);
+  const std::optional<DateTime> changed = readDateField(this, changedEdit, true);
   if (!changed) return false;
   course.Changed = *changed;
   course.Tee = fieldText(teeEdit);

@@ -83,7 +83,7 @@ float fieldSingle(const QLineEdit* field) {
   return ParseSingle(fieldText(field)).value_or(0.0f);
 }
 
-QString CaptionOf(Caption id) {
+QString captionOf(Caption id) {
   return toQString(Settings().CaptionText(id));
 }
 
@@ -91,16 +91,16 @@ QColor settingsColor(ColorKey key) {
   return toQColor(Settings().Value(key));
 }
 
-QString NumberText(int value) {
+QString numberText(int value) {
   return value == 0 ? QString() : QString::number(value);
 }
 
 void showHoleRow(HoleGrid& grid, int row, const Result& values) {
   for (int column = 1; column <= 9; ++column)
-    grid.setCellText(row, column, NumberText(values.Hole(grid.firstHole() + column - 1)));
+    grid.setCellText(row, column, numberText(values.Hole(grid.firstHole() + column - 1)));
 }
 
-void ReadHoleRow(const HoleGrid& grid, int row, Result& values) {
+void readHoleRow(const HoleGrid& grid, int row, Result& values) {
   for (int column = 1; column <= 9; ++column)
     values.SetHole(grid.firstHole() + column - 1, fromQString(grid.cellText(row, column)));
 }
@@ -161,7 +161,7 @@ void onDoubleClick(QLineEdit* field, std::function<void()> action) {
   field->installEventFilter(new DoubleClickFilter(field, std::move(action)));
 }
 
-std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone) {
+std::optional<DateTime> readDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone) {
   const std::string text = Trim(fromQString(field->text()));
   if (text.empty() && emptyIsNone) return 0.0;
   if (std::optional<DateTime> date = StrToDate(text)) return date;

@@ -31,18 +31,18 @@ std::string fieldText(const QLineEdit* field);
 float fieldSingle(const QLineEdit* field);
 
 // A caption of the settings' table (grid titles follow a changed caption).
-QString CaptionOf(Caption id);
+QString captionOf(Caption id);
 
 // A colour of the settings.
 QColor settingsColor(ColorKey key);
 
 // The number as text, empty for 0 (an empty cell is "not filled").
-QString NumberText(int value);
+QString numberText(int value);
 
 // Row `row` of the grid from and into the record's hole values (a text that is not a whole
 // number counts as 0).
 void showHoleRow(HoleGrid& grid, int row, const Result& values);
-void ReadHoleRow(const HoleGrid& grid, int row, Result& values);
+void readHoleRow(const HoleGrid& grid, int row, Result& values);
 
 // A line edit and its label in a grid layout: the label in `column`, the field beside it over
 // `span` columns. The label's "&" letter reaches the field.
@@ -80,7 +80,7 @@ void onDoubleClick(QLineEdit* field, std::function<void()> action);
 
 // The field's date in the user's short date format; an empty field is no date (0) when
 // `emptyIsNone`. Otherwise nullopt after telling the user "'text' is not a valid date".
-std::optional<DateTime> ReadDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone);
+std::optional<DateTime> readDateField(QWidget* parent, const QLineEdit* field, bool emptyIsNone);
 // The field's time of day; nullopt after "'text' is not a valid time" (an empty field too).
 std::optional<DateTime> readTimeField(QWidget* parent, const QLineEdit* field);
 

@@ -140,9 +140,9 @@ void EventEditor::createMenuItems() {
 
 // The titles come from the caption table every time, so that a changed caption shows.
 void EventEditor::setUpGrid() {
-  resultsGrid->setTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res),
-                          CaptionOf(Caption::Player), CaptionOf(Caption::Round),
-                          CaptionOf(Caption::Notes)});
+  resultsGrid->setTitles({captionOf(Caption::Pos), captionOf(Caption::Res),
+                          captionOf(Caption::Player), captionOf(Caption::Round),
+                          captionOf(Caption::Notes)});
 }
 
 void EventEditor::showFields(int index) {
@@ -248,7 +248,7 @@ bool EventEditor::storeFields(int index) {
   Event& event = recordAt<Event>(index);
   event.Name = fieldText(eventEdit);
   event.Header = fieldText(headerEdit);
-  const std::optional<DateTime> date = ReadDateField(this, eventDateEdit, true);
+  const std::optional<DateTime> date = readDateField(this, eventDateEdit, true);
   if (!date) return false;
   event.Date = *date;
   event.CourseID = fieldText(courseIdEdit);

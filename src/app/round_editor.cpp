@@ -62,7 +62,7 @@ int nineSum(const Result& row, bool back) {
 }
 
 void SetLabel(QLabel* label, int value, ColorValue font) {
-  label->setText(NumberText(value));
+  label->setText(numberText(value));
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, settingsColor(ColorKey::Total));
   palette.setColor(QPalette::WindowText, toQColor(font));
@@ -71,7 +71,7 @@ void SetLabel(QLabel* label, int value, ColorValue font) {
 
 }  // namespace
 
-ColorValue ScoreColor(int score, int par) {
+ColorValue scoreColor(int score, int par) {
   if (score == 0 || par == 0) return Settings().Value(ColorKey::Back);
   return Settings().Value(ScoreColorKey(score - par));
 }
@@ -328,7 +328,7 @@ void RoundEditor::showTotals(const Round& round) {
   for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
     const bool back = grid == backNineGrid;
     for (int row : {kLen, kPar, kScore, kPutts, kGreen, kFairW})
-      grid->setCellText(row, kTotal, NumberText(nineSum(round.*kHoleRows[row], back)));
+      grid->setCellText(row, kTotal, numberText(nineSum(round.*kHoleRows[row], back)));
     grid->viewport()->update();
   }
 }
@@ -373,7 +373,7 @@ CellLook RoundEditor::cellLook(const HoleGrid* grid, int row, int column, const 
       break;
     case kScore:
       look.Background = toQColor(
-          ScoreColor(WholeNumberOr(fromQString(text), 0), cellNumber(*grid, kPar, column)));
+          scoreColor(WholeNumberOr(fromQString(text), 0), cellNumber(*grid, kPar, column)));
       break;
     default:
       look.Background = settingsColor(ColorKey::Back);
@@ -441,7 +441,7 @@ void RoundEditor::readGrids(Round& round) {
   for (HoleGrid* grid : {frontNineGrid, backNineGrid}) {
     grid->commitEdit();
     for (int row = kLen; row <= kLastNumberRow; ++row)
-      ReadHoleRow(*grid, row, round.*kHoleRows[row]);
+      readHoleRow(*grid, row, round.*kHoleRows[row]);
     for (int column = 1; column <= 9; ++column)
       round.Stats.Set(grid->firstHole() + column - 1,
                       Trim(fromQString(grid->cellText(kStats, column))));
@@ -507,7 +507,7 @@ std::string RoundEditor::otherRoundInEvent(int index, const std::string& eventID
 
 bool RoundEditor::storeFields(int index) {
   if (!confirmIds()) return false;
-  const std::optional<DateTime> date = ReadDateField(this, dateEdit, false);
+  const std::optional<DateTime> date = readDateField(this, dateEdit, false);
   if (!date) return false;
   const std::optional<DateTime> start = readTimeField(this, startEdit);
   if (!start) return false;

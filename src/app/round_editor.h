@@ -34,7 +34,7 @@ namespace cardwise::app {
 // The colour rules of the card and the labels: a score against par ("Back" when either is 0,
 // else the score colour of the difference, clamped to -2..3), and a total against its reference
 // ("Total" when either is 0, else the total font colours for under, equal and over).
-ColorValue ScoreColor(int score, int par);
+ColorValue scoreColor(int score, int par);
 ColorValue totalColor(int value, int reference);
 
 class RoundEditor : public RecordEditor {

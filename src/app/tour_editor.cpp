@@ -188,8 +188,8 @@ std::vector<EventCheck> TourEditor::eventChecks() const {
 }
 
 void TourEditor::setUpGrid() {
-  resultsGrid->setTitles({CaptionOf(Caption::Pos), CaptionOf(Caption::Res), "#",
-                          CaptionOf(Caption::Player), CaptionOf(Caption::Notes)});
+  resultsGrid->setTitles({captionOf(Caption::Pos), captionOf(Caption::Res), "#",
+                          captionOf(Caption::Player), captionOf(Caption::Notes)});
 }
 
 void TourEditor::showFields(int index) {

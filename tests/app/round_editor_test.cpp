@@ -244,9 +244,9 @@ TEST(RoundColors, TotalsAgainstTheirReference) {
                {5, 0, ColorKey::Total}};
   for (const auto& c : cases)
     EXPECT_EQ(app::totalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
-  EXPECT_EQ(app::ScoreColor(9, 3), Settings().Value(ColorKey::Score3));
-  EXPECT_EQ(app::ScoreColor(2, 5), Settings().Value(ColorKey::Score_2));
-  EXPECT_EQ(app::ScoreColor(0, 4), Settings().Value(ColorKey::Back));
+  EXPECT_EQ(app::scoreColor(9, 3), Settings().Value(ColorKey::Score3));
+  EXPECT_EQ(app::scoreColor(2, 5), Settings().Value(ColorKey::Score_2));
+  EXPECT_EQ(app::scoreColor(0, 4), Settings().Value(ColorKey::Back));
 }
 
 TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
