@@ -123,11 +123,7 @@ void EventEditor::createTypeGroup(QGridLayout* form, int row) {
 }
 
 void EventEditor::createMenuItems() {
-  editMenu()->addSeparator();
-  QAction* results = editMenu()->addAction("&Results / Sort");
-  results->setObjectName("resultsAction");
-  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  connect(results, &QAction::triggered, this, &EventEditor::calculateResults);
+  addResultsAction("&Results / Sort", [this] { calculateResults(); });
   copyPlayersAction = editMenu()->addAction("Copy players");
   copyPlayersAction->setObjectName("copyPlayersAction");
   pastePlayersAction = editMenu()->addAction("Paste players");

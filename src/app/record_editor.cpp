@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -583,6 +584,14 @@ void RecordEditor::saveAs() {
   const std::string failed = dataPath();
   setting = previous;
   showFailure("The " + traits_.Title + " data could not be saved in " + pathText(failed), status);
+}
+
+void RecordEditor::addResultsAction(const QString& caption, std::function<void()> run) {
+  editMenu_->addSeparator();
+  QAction* results = editMenu_->addAction(caption);
+  results->setObjectName("resultsAction");
+  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  connect(results, &QAction::triggered, this, std::move(run));
 }
 
 void RecordEditor::addCsvExport(std::function<CsvTable(int index)> table) {

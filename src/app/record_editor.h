@@ -153,6 +153,9 @@ class RecordEditor : public QMainWindow {
   // Adds "Export CSV..." to the File menu: the table of the shown record, written (atomically)
   // into the file the user picks.
   void addCsvExport(std::function<CsvTable(int index)> table);
+  // Adds the editor's results command to the Edit menu, after a separator, on Ctrl+R
+  // (object name "resultsAction").
+  void addResultsAction(const QString& caption, std::function<void()> run);
 
   // The area between the ID row and the buttons where the subclass puts its fields.
   QWidget* fieldArea() const { return fields_; }

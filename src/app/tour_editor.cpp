@@ -140,11 +140,7 @@ void TourEditor::createMenuItems() {
   fileMenu()->insertAction(close, saveAsEventAction);
   fileMenu()->insertSeparator(close);
   connect(saveAsEventAction, &QAction::triggered, this, &TourEditor::saveAsEvent);
-  editMenu()->addSeparator();
-  QAction* results = editMenu()->addAction("&Results");
-  results->setObjectName("resultsAction");
-  results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-  connect(results, &QAction::triggered, this, &TourEditor::calculateResults);
+  addResultsAction("&Results", [this] { calculateResults(); });
 }
 
 // ---- showing
