@@ -120,18 +120,6 @@ TEST_F(CourseEditorTest, NewCourseWithoutAnIdIsRemovedOnPost) {
   EXPECT_TRUE(Has(File(), "[NC]\r\nID=NC\r\nCourse=New Course\r\n")) << File();
 }
 
-TEST_F(CourseEditorTest, TeeColourIsTheCoursesOrTheLengthColourAndIsStored) {
-  Show("MB");
-  EXPECT_EQ(Tee(), QColor(255, 255, 0));
-  EXPECT_EQ(Out()->Look(kLenRow, 3, "").Background, QColor(255, 255, 0));
-  Show("PL");
-  const QColor length = app::toQColor(Settings().Value(ColorKey::Len));
-  EXPECT_EQ(Tee(), length);
-  Find<QAction>(&editor_, "editAction")->trigger();
-  Press(Qt::Key_F11);
-  EXPECT_TRUE(Has(File(), "LenRGB=" + ColorToHtml(Settings().Value(ColorKey::Len)))) << File();
-}
-
 TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
   Show("PL");
   for (const QColor& answer : {QColor(), QColor(0x12, 0x34, 0x56)}) {
@@ -149,18 +137,6 @@ TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
   EXPECT_FALSE(Settings().CustomColors.empty());
   Find<QPushButton>(&editor_, "postButton")->click();
   EXPECT_TRUE(Has(File(), "[PL]\r\nID=PL\r\nCourse=Plain Links\r\nLenRGB=123456\r\n")) << File();
-}
-
-TEST_F(CourseEditorTest, ChangedDateDoubleClickAndBadDate) {
-  Show("MB");
-  editor_.setToday();
-  EXPECT_EQ(Edit("changedEdit")->text().toStdString(), ShortDateText(Today()));
-  Edit("changedEdit")->setText("2026-13-01");
-  Press(Qt::Key_F11);
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-13-01' is not a valid date"));
-  EXPECT_TRUE(Posting());
-  EXPECT_EQ(File(), kCourses);
 }
 
 TEST_F(CourseEditorTest, DeleteAsksWithTheCourseNameAndWhatIsPlayedOnIt) {

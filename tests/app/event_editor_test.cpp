@@ -143,16 +143,6 @@ TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
   EXPECT_FALSE(Posting());
 }
 
-TEST_F(EventEditorTest, ABadDateStopsThePost) {
-  Show("CUP");
-  Find<QLineEdit>(&editor_, "eventDateEdit")->setText("2026-02-30");
-  Press(Qt::Key_F11);
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].endsWith("'2026-02-30' is not a valid date"));
-  EXPECT_TRUE(Posting());
-  EXPECT_EQ(File(), kEvents);
-}
-
 // The keyboard reaches everything: Tab from the ID to the name, the arrows through the types,
 // Ctrl+R for the results; a new event starts with a type, the course is looked up as typed and
 // the grid names its players.

@@ -111,13 +111,6 @@ TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
   EXPECT_NE(saved.find("555 0101"), std::string::npos);
 }
 
-TEST_F(ShellTest, EmptyFolderSettingStopsBeforeTheDataFiles) {
-  UseDataDir("");
-  EXPECT_FALSE(app::startUp(false));
-  EXPECT_EQ(prompts_->Shown, QStringList{"Cardwise: Unable to create directory"});
-  EXPECT_EQ(ListCounts(), std::vector<int>(5, 0));
-}
-
 TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
   const std::string data = UseDataDir(dir_.File("data/"));
   CreateDirectories(data);
@@ -216,24 +209,6 @@ TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) 
   EXPECT_EQ(events.rfind(bad, 0), 0u) << events;
   EXPECT_NE(events.find("1=1;72;A;250601-0900-A;"), std::string::npos) << events;
   EXPECT_EQ(dir_.Read("data/PLAYERS.DAT"), "[A]\r\nID=A\r\nNick=Al\r\n");
-}
-
-TEST_F(ShellTest, TrueColorIconsItemSwitchesTheSettingAndThePictures) {
-  ASSERT_TRUE(app::startUp(false));
-  auto* item = Find<QAction>(Main(), "iconsAction");
-  auto* players = Find<QToolButton>(Main(), "playersButton");
-  for (const bool trueColor : {true, false}) {
-    item->trigger();
-    EXPECT_EQ(Settings().TrueColorIcons, trueColor);
-    EXPECT_EQ(item->isChecked(), trueColor);
-    EXPECT_EQ(players->icon().cacheKey(), app::mainImage(trueColor ? 2 : 3).cacheKey());
-  }
-  // Setup's switch reaches the main window's buttons and check mark too.
-  app::Windows().setupDialog->show();
-  Find<QCheckBox>(app::Windows().setupDialog, "trueColorIconsBox")->setChecked(true);
-  Find<QPushButton>(app::Windows().setupDialog, "okButton")->click();
-  EXPECT_TRUE(item->isChecked());
-  EXPECT_EQ(players->icon().cacheKey(), app::mainImage(2).cacheKey());
 }
 
 TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {

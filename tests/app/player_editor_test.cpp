@@ -144,14 +144,6 @@ TEST_F(PlayerEditorTest, TheHandicapShowsAsTheFileHoldsIt) {
   SetCurrentFormats(IsoFormats());
 }
 
-TEST_F(PlayerEditorTest, PostingTheUnchangedPlaceholderRemovesIt) {
-  Trigger("newAction");
-  Post();
-  EXPECT_EQ(Players().Count(), 3);
-  EXPECT_FALSE(Has(File(), "[??]"));
-  EXPECT_FALSE(Posting());
-}
-
 TEST_F(PlayerEditorTest, RenamingMovesTheSectionAndKeepsTheOtherFields) {
   Show("BC");
   Trigger("editAction");
@@ -314,14 +306,6 @@ TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {
   EXPECT_EQ(Text("handicapEdit"), "3.5");
   EXPECT_EQ(Players().FindRecord("AA")->Name, "Al Adams");
   EXPECT_FALSE(Has(File(), "ZZ"));  // in memory until posted
-}
-
-TEST_F(PlayerEditorTest, BrowsingAPageNotMadeSaysSo) {
-  Settings().HtmlRootDir = dir_.File("web/");
-  Find<QAbstractButton>(&editor_, "webButton")->click();
-  EXPECT_EQ(Status(), "Browse: AA");
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].contains("\rdoes not exist.\rYou have to make the pages"));
 }
 
 // Looking at another window and coming back keeps what was typed; while browsing the record is

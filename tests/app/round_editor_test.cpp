@@ -232,34 +232,6 @@ TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
   EXPECT_EQ(out->Look(kLenRow, 1, "").Background, QColor(255, 255, 0));
 }
 
-TEST(RoundColors, TotalsAgainstTheirReference) {
-  Settings() = AppSettings();
-  const struct {
-    int Value, Reference;
-    ColorKey Expected;
-  } cases[] = {{36, 36, ColorKey::Tot0},
-               {37, 36, ColorKey::Tot1},
-               {35, 36, ColorKey::Tot_1},
-               {0, 36, ColorKey::Total},
-               {5, 0, ColorKey::Total}};
-  for (const auto& c : cases)
-    EXPECT_EQ(app::totalColor(c.Value, c.Reference), Settings().Value(c.Expected)) << c.Value;
-  EXPECT_EQ(app::scoreColor(9, 3), Settings().Value(ColorKey::Score3));
-  EXPECT_EQ(app::scoreColor(2, 5), Settings().Value(ColorKey::Score_2));
-  EXPECT_EQ(app::scoreColor(0, 4), Settings().Value(ColorKey::Back));
-}
-
-TEST_F(RoundEditorTest, DoubleClickAddsOneInEitherGrid) {
-  StartCard("E1", "JS");
-  for (const char* name : {"frontNineGrid", "backNineGrid"}) {
-    HoleGrid* grid = Grid(name);
-    grid->setFocus();
-    emit grid->doubleClickedAt(kPuttsRow, 2);
-    emit grid->doubleClickedAt(kPuttsRow, 2);
-    EXPECT_EQ(grid->cellText(kPuttsRow, 2), "2") << name;
-  }
-}
-
 // The files allow these slips, so a post asks; No keeps the card as typed, Yes posts it.
 TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
   dir_.Write("ROUNDS.DAT",

@@ -107,29 +107,6 @@ TEST_F(SetupDialogTest, PickedColoursReachTheSettingsOnOk) {
   EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x88, 0x00, 0x00));
 }
 
-TEST_F(SetupDialogTest, CustomColoursGoThroughTheColourDialog) {
-  Settings().CustomColors = {"ColorA=563412", "ColorB=nonsense"};
-  Pick("backgroundColorEdit", QColor());  // cancelled: the field keeps its colour
-  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0xee, 0xee, 0xee));
-  EXPECT_EQ(customDuringPick_, QColor(0x12, 0x34, 0x56));  // BBGGRR
-  ASSERT_EQ(Settings().CustomColors.size(), 16u);
-  EXPECT_EQ(Settings().CustomColors[0], "ColorA=563412");
-  EXPECT_EQ(Settings().CustomColors[1], "ColorB=FFFFFF");
-  EXPECT_EQ(Settings().CustomColors[15], "ColorP=FFFFFF");
-}
-
-TEST_F(SetupDialogTest, StartUpFillsAnEmptyCustomColourListFromTheColours) {
-  AppSettings settings;
-  app::fillCustomColors(settings);
-  ASSERT_EQ(settings.CustomColors.size(), 12u);
-  EXPECT_EQ(settings.CustomColors[0], "ColorA=5555FF");   // eagle, BBGGRR
-  EXPECT_EQ(settings.CustomColors[6], "ColorJ=000088");   // below par
-  EXPECT_EQ(settings.CustomColors[11], "ColorP=00EEEE");  // Len
-  settings.CustomColors = {"ColorA=000000"};
-  app::fillCustomColors(settings);
-  EXPECT_EQ(settings.CustomColors.size(), 1u);
-}
-
 TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   Settings().Author = "Old";
   setup_.hide();

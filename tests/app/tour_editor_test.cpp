@@ -118,14 +118,6 @@ TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
   EXPECT_EQ(File("EVENTS.DAT"), events);
 }
 
-TEST_F(TourEditorTest, FreshStandingsShowAtOnceInTheEditState) {
-  Find<QPushButton>(&editor_, "resultsButton")->click();
-  EXPECT_TRUE(Posting());
-  EXPECT_EQ(Grid()->rowCount(), 3);
-  EXPECT_EQ(Grid()->cellText(1, 3), "JS");
-  EXPECT_EQ(Grid()->cellText(0, 2), "#");
-}
-
 // Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
 // its standings computed and posted: the tours file holds what "recalc tours" computes.
 TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {

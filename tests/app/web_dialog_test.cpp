@@ -125,15 +125,6 @@ TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
   EXPECT_TRUE(prompts_->Opened.isEmpty());
 }
 
-TEST_F(WebDialogTest, AnEmptyWebRootMakesNothing) {
-  Settings().HtmlRootDir.clear();
-  html_.show();
-  makePages();
-  EXPECT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(html_.isVisible());
-  EXPECT_FALSE(FileExists(Page('p')));
-}
-
 TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   html_.show();
   auto* publish = Find<QCheckBox>(&html_, "publishBox");

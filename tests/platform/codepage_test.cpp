@@ -40,12 +40,6 @@ TEST(CodepageCompare, OrdersUpperCasedUnsignedBytes) {
   }
 }
 
-TEST(CodepageDos, ReplacesOnlyTheLetterTable) {
-  EXPECT_EQ(DosToWindows("\x81\x82\x84\x86\x8E\x8F\x90\x94\x99\x9A\xA0"),
-            "\xFC\xE9\xE4\xE5\xC4\xC5\xC9\xF6\xD6\xDC\xE1");
-  EXPECT_EQ(DosToWindows(std::string("A\x83\x91\xFF\0z", 6)), std::string("A\x83\x91\xFF\0z", 6));
-}
-
 TEST(CodepageUtf8, ConvertsBothWaysAndEveryByteRoundTrips) {
   const std::pair<const char*, const char*> cases[] = {{"Ab\xE9", "Ab\xC3\xA9"},
                                                        {"\x80", "\xE2\x82\xAC"},

@@ -26,11 +26,5 @@ TEST(CsvTest, QuotesOnlyTheFieldsThatNeedIt) {
     EXPECT_EQ(CsvField(text), field) << text;
 }
 
-TEST(CsvTest, WritesTheHeaderThenEveryRowEndedByCrLf) {
-  const CsvTable table{{"Place", "Player"}, {{"1", "Smith, John"}, {"", ""}, {"3"}}};
-  EXPECT_EQ(CsvText(table), "Place,Player\r\n1,\"Smith, John\"\r\n,\r\n3\r\n");
-  EXPECT_EQ(CsvText(CsvTable{}), "\r\n");
-}
-
 }  // namespace
 }  // namespace cardwise

@@ -32,14 +32,6 @@ TEST(MatchesPattern, WildcardsWithLetterCase) {
     EXPECT_EQ(MatchesPattern(name, pattern), matches) << name << " ~ " << pattern;
 }
 
-TEST(FilesMatching, RegularFilesOnlySortedByName) {
-  TempDir dir;
-  for (const char* name : {"b.htm", "a.htm", "c.txt", "sub.htm/inner.htm"})
-    dir.Write(name, "");
-  EXPECT_THAT(FilesMatching(dir.Path(), "*.htm"), ElementsAre("a.htm", "b.htm"));
-  EXPECT_TRUE(FilesMatching(dir.File("missing/"), "*").empty());
-}
-
 TEST(WriteFileAtomically, ReplacesThroughLinksAndLeavesNoTemporaryFile) {
   TempDir dir;
   const std::string path = dir.Write("data.dat", "old contents that are longer");

@@ -53,19 +53,6 @@ TEST(UserStore, OpenCreatesTheFileAndCloseKeepsOtherLines) {
   EXPECT_TRUE(again.ValueExists("cardwise", "Left") && !again.ValueExists("CustomColors", "Left"));
 }
 
-TEST(UserStore, NumbersThatAreNotWholeReadAsFallback) {
-  const std::pair<const char*, int> cases[] = {{" -3 ", -3}, {"+4", 4},          {"12abc", 99},
-                                               {"", 99},     {"1.5", 99},        {"0x10", 99},
-                                               {"-", 99},    {"99999999999", 99}};
-  TempDir dir;
-  for (const auto& [stored, expected] : cases) {
-    UserStore store(dir.Write("s.ini", std::string("[cardwise]\nN=") + stored + "\n"));
-    ASSERT_TRUE(store.Open().ok());
-    EXPECT_EQ(store.ReadInteger("cardwise", "N", 99), expected) << stored;
-    EXPECT_EQ(store.ReadBool("cardwise", "N", true), expected != 0) << stored;
-  }
-}
-
 TEST(UserStore, FailedOpenNeverOverwrites) {
   TempDir dir;
   dir.Write("folder.ini/keep", "x");

@@ -27,18 +27,6 @@ TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
   EXPECT_EQ(list.CopyToClipboard(0), example);
 }
 
-TEST_F(CourseTest, SaveMakesAnUpperCaseIdFromTheName) {
-  const std::pair<std::string, std::string> cases[] = {{"Mill Brook Golf Club", "MILLBGC"},
-                                                       {"  A  Very Long Course Name", "AVLC"}};
-  for (const auto& [name, id] : cases) {
-    Course course;
-    course.Name = name;
-    ASSERT_TRUE(SaveRecord(course, dir_.File("C.DAT")));
-    EXPECT_EQ(course.ID, id);
-  }
-  EXPECT_EQ(dir_.Read("C.DAT").find("[MILLBGC]\r\nID=MILLBGC\r\n"), 0u);
-}
-
 TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
   AppSettings settings;
   settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x00336699;
@@ -63,18 +51,6 @@ TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
   }
 }
 
-TEST_F(CourseTest, RatingTextShowsOnlyTheRatingsAboveZero) {
-  const std::tuple<float, float, std::string> cases[] = {{71.2f, 128.4f, "CR=71.2 Slope=128"},
-                                                         {0, 113, " Slope=113"},
-                                                         {68, 0, "CR=68.0"},
-                                                         {-1, 0, ""}};
-  for (const auto& [cr, slope, text] : cases) {
-    Course course;
-    std::tie(course.CR, course.Slope) = std::tie(cr, slope);
-    EXPECT_EQ(course.RatingText(), text);
-  }
-}
-
 TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
   CourseList list = Load("[A]\nID=A\nPhone=555\nChanged=2001-01-01\nPar=3,3,3\n");
   int index = 0;
@@ -86,17 +62,6 @@ TEST_F(CourseTest, PasteEmptiesMissingKeysButKeepsChangedUnlessGiven) {
   EXPECT_EQ(course.Par.AsText() + "|" + course.Hcp.AsText(), "|1,2");
   EXPECT_EQ(course.Changed, EncodeDate(2001, 1, 1));
   EXPECT_EQ(course.LenColor, 0x00452301u) << "the pasted colour is decoded";
-}
-
-TEST_F(CourseTest, ReloadReadsTheSectionWithItsDefaults) {
-  Course course;
-  std::tie(course.ID, course.Phone) = std::make_tuple("a", "kept");
-  course.Len.FromText("300,310", 1, ',');
-  ASSERT_TRUE(ReloadRecord(course, dir_.Write("C.DAT", "[A]\nID=A\nLenRGB=ff0000\nPar=4,4\n")));
-  EXPECT_EQ(std::tie(course.ID, course.Phone), std::make_tuple("A", "kept"));
-  EXPECT_EQ(course.Par.AsText() + "|" + course.Len.AsText(), "4,4|");
-  EXPECT_EQ(course.LenColor, 0x000000FFu);
-  EXPECT_EQ(course.Changed, Today());
 }
 
 }  // namespace

@@ -79,24 +79,5 @@ TEST(ResultOperations, KeepBestCountAndAverageWhere) {
   EXPECT_DOUBLE_EQ(putts.AverageWhere(Result()), 0.0);
 }
 
-TEST(StatTextsTest, KeepsEachTextAtItsHole) {
-  StatTexts stats;
-  stats.Set(1, "chip in");
-  stats.Set(18, "OB");
-  const std::string text = stats.AsText();
-  EXPECT_EQ(text, "chip in;;;;;;;;;;;;;;;;;OB");
-
-  StatTexts read;
-  read.Set(5, "stale");
-  read.FromText(" sand ; ;water");
-  EXPECT_EQ(read.Get(1) + "|" + read.Get(3), "sand|water");
-  EXPECT_EQ(read.Get(5), "") << "reading empties every hole first";
-  read.FromText(text);
-  EXPECT_EQ(read.AsText(), text);
-  EXPECT_FALSE(read.IsEmpty());
-  read.Clear();
-  EXPECT_TRUE(read.IsEmpty());
-}
-
 }  // namespace
 }  // namespace cardwise

@@ -57,12 +57,5 @@ TEST_F(NumbersTest, FormatOneDecimal) {
   }
 }
 
-TEST_F(NumbersTest, RoundHalfEven) {
-  const std::pair<double, int> cases[] = {{12.5, 12}, {13.5, 14}, {-0.5, 0},       {-1.5, -2},
-                                          {2.6, 3},   {-2.6, -3}, {1e12, INT_MAX}, {NAN, 0}};
-  for (const auto& [value, expected] : cases)
-    EXPECT_EQ(RoundHalfEven(value), expected) << value;
-}
-
 }  // namespace
 }  // namespace cardwise

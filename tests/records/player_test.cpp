@@ -89,17 +89,5 @@ TEST_F(PlayerTest, ClipboardCarriesEveryKeyAndPastesBack) {
   EXPECT_EQ(pasted.Hcp, 0.0f) << "a missing key empties its field";
 }
 
-TEST_F(PlayerTest, ReloadReadsTheSectionOfTheCurrentId) {
-  // A key not in the file keeps its value.
-  Player player;
-  std::tie(player.ID, player.Name, player.Hcp, player.Email) =
-      std::make_tuple("js", "Edited", 3.0f, "kept@example.org");
-  ASSERT_TRUE(ReloadRecord(
-      player, dir_.Write("P.DAT", "[JS]\nID=JS\nPlayer=John Smith\nHcp=12.4\nClub=Mill\n")));
-  EXPECT_EQ(std::tie(player.ID, player.Name, player.Club, player.Email),
-            std::make_tuple("JS", "John Smith", "Mill", "kept@example.org"));
-  EXPECT_FLOAT_EQ(player.Hcp, 12.4f);
-}
-
 }  // namespace
 }  // namespace cardwise

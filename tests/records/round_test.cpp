@@ -76,14 +76,6 @@ TEST_F(RoundTest, MakeIdJoinsDateTeeTimeAndPlayerIdReplacingTheOldId) {
   EXPECT_EQ(round.ID, "991231-0705-JS7");
 }
 
-TEST_F(RoundTest, TotalsStandInForRowsWithoutHoles) {
-  RoundList list = Load("[A]\nID=A\nScore=4\nTotalPutts=31\nTotalGreens=0\nGreens=1,1\n");
-  EXPECT_EQ(list.RecordAt(0).Putts.Total(), 31);
-  ASSERT_TRUE(list.SaveToFile(dir_.File("OUT.DAT")));
-  EXPECT_EQ(dir_.Read("OUT.DAT"),
-            "[A]\r\nID=A\r\nScore=4\r\nGreens=1,1\r\nTotalGreens=2\r\nTotalPutts=31\r\n");
-}
-
 TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
   const RoundList list = Load(
       "[A]\nID=A\nScore=4\n[B]\nID=B\nDate=15/31/2002\nStart=25:00\nHcp=x\nScore=4\n"
@@ -133,33 +125,6 @@ TEST_F(RoundTest, PasteKeepsTheTargetsHandicapsEventsAndTotals) {
   EXPECT_EQ(std::make_tuple(round.Hcp, round.Strokes, round.Putts.Total()),
             std::make_tuple(12.4f, std::int16_t{12}, 30));
   EXPECT_EQ(list.CopyToClipboard(list.AddPlaceholder()), "[??]\r\nID=??\r\nScore=\r\n");
-}
-
-TEST_F(RoundTest, ReloadFallsBackToTodayAndNow) {
-  Round round = Load(kExample).RecordAt(0);
-  round.ID = "a";
-  ASSERT_TRUE(ReloadRecord(round, dir_.Write("RELOAD.DAT", "[A]\nID=A\nScore=4\n")));
-  EXPECT_EQ(
-      std::make_tuple(round.PlayerName, round.Date, round.Hcp, round.Strokes, round.Putts.Total()),
-      std::make_tuple("", Today(), 0.0f, std::int16_t{0}, 0));
-  EXPECT_TRUE(round.Start > 0 && round.Start < 1) << round.Start;
-}
-
-TEST_F(RoundTest, CourseColorIsLookedUpOnceWithTheDefaultAsFallback) {
-  CourseList courses;
-  courses.LoadFromFile(dir_.Write("COURSES.DAT", "[M]\nID=M\nLenRGB=ff0000\n[N]\nID=N\n"));
-  AppSettings settings;
-  settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x123456;
-  const std::pair<std::string, ColorValue> cases[] = {
-      {"m", 0xFF}, {"N", 0x123456}, {"NONE", 0x123456}};
-  for (const auto& [id, color] : cases) {
-    Round round;
-    round.CourseID = id;
-    EXPECT_EQ(round.CourseColor(courses, settings), color) << id;
-    courses.RecordAt(0).LenColor = 0x00FF00;
-    EXPECT_EQ(round.CourseColor(courses, settings), color) << id;
-    courses.RecordAt(0).LenColor = 0xFF;
-  }
 }
 
 }  // namespace

@@ -75,13 +75,6 @@ TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
   EXPECT_EQ(Unload(), saved) << "the section is never removed";
 }
 
-TEST_F(DemoDataTest, UnloadWithoutSavedNamesReloadsTheCurrentFiles) {
-  players_.LoadFromFile(dir_.File("Data/DEMOP.DAT"));
-  ASSERT_TRUE(UnloadDemo(database_, settings_, ini_).Outcome);
-  EXPECT_EQ(settings_.PlayerFName + "|" + settings_.HtmlRootDir, "MYP.DAT|/srv/www/golf/");
-  EXPECT_EQ(players_.Count(), 1) << "emptied before loading";
-}
-
 // When the way back cannot be saved, or a demo file is neither there nor to be had, the
 // settings, the settings file and the lists stay as they were.
 TEST_F(DemoDataTest, NothingIsSwitchedWhenTheWayBackOrADemoFileIsMissing) {

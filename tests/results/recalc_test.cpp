@@ -45,16 +45,6 @@ class RecalcTest : public ::testing::Test, protected testing::TestDatabase {
   LoadReports reports_;
 };
 
-TEST_F(RecalcTest, LoadsEveryKindFromTheDataFolder) {
-  settings_.RoundFName = "CARDS.DAT";
-  dir_.Write("CARDS.DAT", Round("260601-1000-A", "A", "5.0"));
-  Load("[A]\r\nID=A\r\n", "", "[E]\r\nID=E\r\n");
-  EXPECT_EQ(reports_[kRoundsFile].File, dir_.File("CARDS.DAT"));
-  EXPECT_NE(rounds_.FindRecord("260601-1000-A"), nullptr);
-  EXPECT_EQ(reports_[kToursFile].RecordsRead, 0);
-  EXPECT_EQ(tours_.KeyAt(0), "??") << "a missing file leaves a placeholder";
-}
-
 TEST_F(RecalcTest, PlayersTakeTheHandicapOfTheirLatestRound) {
   const std::string rounds =
       Round("250301-0900-A", "A", "20.0") + Round("250301-1400-A", "A", "18.5") +

@@ -59,14 +59,6 @@ TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
   EXPECT_EQ(Holes({2, 2}).BucketText(2) + Holes({2, 2}).BucketText(1), "2&nbsp;");
 }
 
-TEST(SumStatTest, MeanTextsAreEmptyForAZeroMean) {
-  SumStat stat;
-  stat.AddValue(0);
-  EXPECT_EQ(stat.MeanText(1) + stat.PercentText() + "|" + stat.SamplesText(), "|1");
-  stat.AddValue(0.1);
-  EXPECT_EQ(stat.MeanText(3) + "|" + stat.PercentText(), "0.050| 5%");
-}
-
 TEST(RoundStatsTest, PlayedHolesCountAndOnlyAFullCardHasAScore) {
   const std::string par = "4,4,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4,4";
   Round incomplete = Card("5,3,3,5,6,4,4,4,4,4,4,4,4,4,4,4,4", par);  // 17 holes
@@ -138,17 +130,6 @@ TEST(RoundStatsTest, RankHolesGivesTiesTheBetterRank) {
     stats.RankHoles(Row(kFours));
     for (int h = 0; h < kHoles; ++h)
       EXPECT_EQ(stats.HoleRank[h], ranks[std::min(h, 4)]) << score << " hole " << h + 1;
-  }
-}
-
-TEST(RoundStatsTest, MIndexTextIsEmptyAtOrUnderPar) {
-  const std::tuple<std::vector<int>, double, std::string> cases[] = {
-      {{1, 0, 0, 0}, 0.05, "20%"}, {{1}, 0.02, " 2%"}, {{0, 0}, 1, ""}, {{-1}, 1, ""}};
-  for (const auto& [classes, afterBogey, text] : cases) {
-    RoundStats stats;
-    stats.AllHoles = Holes(classes);
-    stats.AfterBogey.AddValue(afterBogey);
-    EXPECT_EQ(stats.MIndexText(), text) << testing::PrintToString(classes);
   }
 }
 

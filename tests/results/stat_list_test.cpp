@@ -72,17 +72,6 @@ TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
   }
 }
 
-TEST_F(StatListTest, GenerateAddsToTheEntriesAlreadyThere) {
-  StatList list;
-  list.Generate(database_, "", 2002);
-  list.Generate(database_, "NOPE", 0);
-  EXPECT_EQ(Listed(list), "Cd 1;AB 1;");
-  list.Generate(database_, "", 2003);
-  EXPECT_EQ(Listed(list), "Cd 2;AB 2;");
-  ASSERT_NE(list.P(0, database_), nullptr);
-  EXPECT_EQ(list.P(0, database_)->ID, "Cd");
-}
-
 TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
   // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73. An unknown key leaves
   // the order as generated.

@@ -147,27 +147,6 @@ TEST_F(TourValueTest, WeightsComeByPositionAndZeroOrMissingCountsAsOne) {
   EXPECT_FLOAT_EQ(Value(kResultDescending, "M1", "AA"), 143);
 }
 
-TEST_F(TourValueTest, ValueTextsFollowTheTourType) {
-  tour_.Ntot = 10;
-  tour_.Weights = "1.5;1;1;";
-  // DD's 112.5 goes away from zero; BB's place 2.5 x 1.5 = 3.75; PtsP counts a field of 2 as 3.
-  const std::tuple<int, std::string, std::string, std::string> cases[] = {
-      {kResultAscending, "E1", "AA", "105"},
-      {kResultDescending, "E1", "DD", "113"},
-      {kPlaceOrder, "S1", "BB", "2"},
-      {kPlaceOrder, "E1", "BB", "3.8"},
-      {kF1System, "S1", "AA", "25"},
-      {kPtsPSystem, "S1", "AA", "14.7"},
-      {kNominell, "S1", "AA", "3.0"},
-      {kNominell, "E1", "DD", "-4.5"},
-      {kNominell, "M1", "AA", ""}};
-  for (const auto& [type, event, player, text] : cases) {
-    tour_.Type = type;
-    EXPECT_EQ(EventValueText(tour_, event, player, database_), text)
-        << "type " << type << " " << event << " " << player;
-  }
-}
-
 TEST_F(TourValueTest, EclecticNeedsEveryHoleOfThePlayersTourRounds) {
   tour_.Type = kEclectic;
   AddRound("R1", "AA", "E1", 1, 17, 5);

@@ -57,14 +57,6 @@ TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) 
       std::make_tuple(true, false, false));
 }
 
-TEST(NumberTextTest, OneDecimalWithoutTrailingZeros) {
-  const std::pair<double, std::string> cases[] = {{12.5, "12.5"},  {12.0, "12"}, {0, "0"},
-                                                  {-0.04, "0"},    {-3, "-3"},   {16.811f, "16.8"},
-                                                  {147.96, "148"}, {100, "100"}};
-  for (const auto& [value, text] : cases)
-    EXPECT_EQ(NumberText(value), text) << value;
-}
-
 class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {

@@ -19,26 +19,6 @@ Tour TourOf(const std::string& events) {
   return tour;
 }
 
-TEST(TourEventsTest, EventCountEventAtAndHasEvent) {
-  const Tour tour = TourOf("E1;E2;;E4;");
-  EXPECT_EQ(tour.EventCount(), 4);
-  const std::vector<std::string> fields = {"", "E1", "E2", "", "E4", "", ""};
-  for (int k = 0; k < static_cast<int>(fields.size()); ++k)
-    EXPECT_EQ(tour.EventAt(k), fields[static_cast<std::size_t>(k)]) << k;
-
-  const std::tuple<std::string, std::string, bool> cases[] = {
-      {"E10;E1;", "E1", true}, {"E10;E1;", "E10", true}, {"E10;", "E1", false},
-      {"e1;", "E1", false},    {"E1", "E1", false},      {"XE1;", "E1", false},
-      {";;", "", false}};
-  for (const auto& [events, id, has] : cases)
-    EXPECT_EQ(TourOf(events).HasEvent(id), has) << events << " / " << id;
-
-  std::string events;  // longer than the 255 characters a field reader looks at
-  for (int k = 1; k <= 60; ++k)
-    events += "EVT" + std::to_string(k) + ";";
-  EXPECT_EQ(TourOf(events).EventAt(60), "EVT60");
-}
-
 TEST(TourEventsTest, CommonCourseIgnoresMissingEventsAndEventsWithoutCourse) {
   const testing::TempDir dir;
   EventList events;

@@ -16,15 +16,5 @@ TEST(ColorsTest, HtmlToColorReadsTheFirstSixHexDigitsAsRedGreenBlue) {
     EXPECT_EQ(HtmlToColor(text), value) << text;
 }
 
-TEST(ColorsTest, ColorToHtmlWritesSixLowerCaseDigitsWithoutHash) {
-  // The unused high byte is ignored.
-  const std::pair<ColorValue, const char*> cases[] = {
-      {0x3c2b1a, "1a2b3c"}, {0x000000, "000000"}, {0x0000ff, "ff0000"}, {0xff563412, "123456"}};
-  for (const auto& [value, text] : cases) {
-    EXPECT_EQ(ColorToHtml(value), text);
-    EXPECT_EQ(HtmlToColor(ColorToHtml(value)), value & 0xffffffu);
-  }
-}
-
 }  // namespace
 }  // namespace cardwise

@@ -186,24 +186,6 @@ TEST_F(SettingsFileTest, StoreValuesSetOnlyWhatExists) {
                  "ColorF=f|"));
 }
 
-TEST_F(SettingsFileTest, EachFlagHasItsOwnStoreName) {
-  const std::pair<const char*, bool AppSettings::*> flags[] = {
-      {"UseLongFileNames", &AppSettings::UseLongFileNames},
-      {"CopyInFooter", &AppSettings::CopyInFooter},
-      {"AllPlayers", &AppSettings::AllPlayers},
-      {"AllCourses", &AppSettings::AllCourses},
-      {"AllRounds", &AppSettings::AllRounds},
-      {"AllEvents", &AppSettings::AllEvents},
-      {"AllTours", &AppSettings::AllTours},
-      {"PublishAfterMake", &AppSettings::PublishAfterMake}};
-  for (const auto& [name, field] : flags) {
-    dir.Write(kStore, std::string("[cardwise]\r\n") + name + "=1\r\n");
-    const AppSettings settings = Loaded();
-    for (const auto& [otherName, otherField] : flags)
-      EXPECT_EQ(settings.*otherField, otherField == field) << name << " set " << otherName;
-  }
-}
-
 TEST_F(SettingsFileTest, FilesThatCannotBeReadOrWrittenAreReportedAndLeftAlone) {
   const std::string blocked = dir.Write("plain-file", "x") + "/cardwise.ini";
   for (const SettingsPaths& broken :

@@ -26,30 +26,6 @@ class CoursePageTest : public WebTest {
   }
 };
 
-TEST_F(CoursePageTest, InfoTableHasTheUrlRowOnlyWhenSet) {
-  const std::string rows =
-      "<H3>Course Info: Mill &amp; Brook</H3>\r\n<!-- Table with course info -->\r\n<TABLE>\r\n"
-      "<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555\r\n"
-      "<TR bgcolor=\"#eeeeaa\"><TD>Length<TD>2984+2970=<B>5954</B>\r\n"
-      "<TR bgcolor=\"#55ee55\"><TD>Par<TD>36+36=<B>72</B>\r\n"
-      "<TR bgcolor=\"#eeeeaa\"><TD>Course Rating<TD><SMALL>CR=</SMALL>71.2 "
-      "<SMALL>Slope=</SMALL>128\r\n";
-  const struct {
-    const char* url;
-    std::string expected;
-  } cases[] = {
-      {"", rows + "</TABLE>\r\n"},
-      {"http://mb.org/?a&b", rows + "<TR bgcolor=\"#eeeeaa\"><TD>URL<TD><A href=\"http://mb.org/"
-                                    "?a&amp;b\">http://mb.org/?a&amp;b</A>\r\n</TABLE>\r\n"},
-  };
-  for (const auto& c : cases) {
-    courses_.FindRecord("MB")->URL = c.url;
-    OpenPage("courses/mb.htm");
-    WriteCoursePage(page_, "MB", 0);
-    EXPECT_THAT(Body(), HasSubstr(c.expected)) << c.url;
-  }
-}
-
 // The driver passes date 0: a changed card shows the rounds of the year it changed in; an
 // unchanged one every round. Rounds naming the course in another letter case are not its own.
 TEST_F(CoursePageTest, RoundsShownFollowTheCardsLastChange) {

@@ -31,53 +31,6 @@ class PageTest : public WebTest {
   }
 };
 
-TEST_F(PageTest, HeadWithOwnerAuthorKeywordsAndHeader) {
-  settings_.EmailOwner = "me@x.org";
-  settings_.Author = "Ann & Bob";
-  const std::string header = dir_.Write("Template/head.htm", "<H1>Club</H1>\n<P>\r\nlast");
-  page_.Open(context_, settings_.HtmlRootDir + "players/js.htm", header, "golf <club>", "", "A & B",
-             false);
-  EXPECT_EQ(page_.Contents(),
-            Joined({"<HTML>", "<HEAD>", "  <TITLE>A &amp; B</TITLE>",
-                    "  <META name=\"owner\" content=\"me@x.org\">",
-                    "  <META name=\"author\" content=\"2026-06-15/Ann &amp; Bob\">",
-                    "  <META name=\"robots\" content=\"ALL\">", Generator(),
-                    "  <META name=\"keywords\" content=\"golf &lt;club&gt;,xCardxWisex\">",
-                    "  <LINK rel=\"stylesheet\" type=\"text/css\" href=\"../index/cardwise.css\">",
-                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\">", "<H1>Club</H1>", "<P>", "last"}));
-}
-
-TEST_F(PageTest, HeadWithoutOwnerAuthorOrKeywords) {
-  page_.Open(context_, settings_.HtmlRootDir + "players/js.htm",
-             settings_.TemplateDir + "missing.htm", "", "NOINDEX", "T", false);
-  EXPECT_EQ(page_.Contents(),
-            Joined({"<HTML>", "<HEAD>", "  <TITLE>T</TITLE>",
-                    "  <META name=\"robots\" content=\"NOINDEX\">", Generator(),
-                    "  <LINK rel=\"stylesheet\" type=\"text/css\" href=\"../index/cardwise.css\">",
-                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\">"}));
-}
-
-TEST_F(PageTest, CloseWritesFooterWithCopyNoticeAndTemplate) {
-  settings_.CopyInFooter = true;
-  settings_.EmailOwner = "me@x.org";
-  settings_.Author = "Ann <A>";
-  const std::string footer = dir_.Write("Template/foot.htm", "<P>bye</P>\n");
-  OpenPage("players/js.htm");
-  page_.Line("body");
-  ASSERT_TRUE(page_.Close(footer).ok());
-  EXPECT_EQ(Body(), Joined({"body",
-                            Footer() + "<SMALL><I> | &copy; <A href=\"mailto:me@x.org\">"
-                                       "Ann &lt;A&gt;</A></I></SMALL>",
-                            "<P>bye</P>", "</BODY>", "</HTML>"}));
-  EXPECT_EQ(dir_.Read("Web/players/js.htm"), page_.Contents());
-  EXPECT_EQ(FilesMatching(dir_.File("Web/players"), "*"), std::vector<std::string>{"js.htm"});
-
-  settings_.CopyInFooter = false;  // the notice is rebuilt by each Open
-  OpenPage("players/js.htm");
-  ASSERT_TRUE(page_.Close("").ok());
-  EXPECT_EQ(Body(), Joined({Footer(), "</BODY>", "</HTML>"}));
-}
-
 TEST_F(PageTest, CloseFailsWithoutWritingOutsideTheRoot) {
   dir_.Write("Web/players", "a file where the folder should be");
   OpenPage("players/js.htm");
@@ -90,31 +43,6 @@ TEST_F(PageTest, CloseFailsWithoutWritingOutsideTheRoot) {
     EXPECT_FALSE(page_.Close("").ok()) << path;
   }
   EXPECT_FALSE(FileExists(dir_.File("out.htm")));
-}
-
-// Each case flips both settings, so a link following the wrong one shows.
-TEST_F(PageTest, LinksBarInBothNameFormsAndFolderKinds) {
-  struct Case {
-    bool LongNames, InYearFolder;
-    std::string Stats, Index;
-  };
-  const std::vector<Case> cases = {
-      {true, false, "../2026/stat.htm", "index.html"},
-      {false, true, "stat.htm", "index.htm"},
-  };
-  for (const Case& c : cases) {
-    settings_.UseLongFileNames = c.LongNames;
-    OpenPage("2026/x.htm", c.InYearFolder);
-    page_.WriteLinksBar();
-    EXPECT_EQ(BodyLines(),
-              (std::vector<std::string>{"<!-- Links to index -->", "<BR clear=all>",
-                                        "<SMALL>Links:", "<A href=\"" + c.Stats + "\">Stats</A> |",
-                                        "<A href=\"../index/p" + c.Index + "\">Player</A> |",
-                                        "<A href=\"../index/c" + c.Index + "\">Course</A> |",
-                                        "<A href=\"../index/e" + c.Index + "\">Event</A> |",
-                                        "<A href=\"../index/t" + c.Index + "\">Tour</A> |",
-                                        "<A href=\"../\">Index</A>", "</SMALL>"}));
-  }
 }
 
 TEST_F(PageTest, PictureSlot) {

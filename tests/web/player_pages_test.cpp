@@ -26,33 +26,6 @@ class PlayerPagesTest : public WebTest {
   }
 };
 
-// The info rows alternate their colours over the rows shown (no URL here); the phone and the
-// e-mail address are rows only while the contact details are published.
-TEST_F(PlayerPagesTest, PlayerWithoutRoundsHasInfoRowsAndNoMerits) {
-  players_.FindRecord("JS")->Club = "MBGC";
-  const struct {
-    bool Contacts;
-    std::string Rows;
-  } cases[] = {
-      {true,
-       "<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555 &amp; 1\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Hcp<TD>12.4\r\n"
-       "<TR bgcolor=\"#55ee55\"><TD>Email<TD><A href=\"mailto:js@x.org\">js@x.org</A>\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
-      {false,
-       "<TR bgcolor=\"#55ee55\"><TD>Hcp<TD>12.4\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
-  };
-  for (const auto& c : cases) {
-    settings_.PublishContacts = c.Contacts;
-    OpenPage();
-    WritePlayerPage(page_, "JS");
-    EXPECT_THAT(Body(), HasSubstr("<TABLE>\r\n" + c.Rows + "</TABLE>\r\n")) << c.Contacts;
-    EXPECT_EQ(Body().find("js@x.org") != std::string::npos, c.Contacts);
-    EXPECT_THAT(Body(), Not(HasSubstr("Merits")));
-  }
-}
-
 TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
   for (int year : {2015, 2016, 2020, 2026})
     dir_.Write("Web/" + PageLink(PlayerYearPage(settings_, "JS", year)).substr(3), "x");
@@ -88,32 +61,6 @@ TEST_F(PlayerPagesTest, MeritsCountOnlyTopLinesOfTheExactID) {
                       EventAnchor(context_, events_.FindRecord("E3")) + "<TH>3=\r\n</TABLE>\r\n"));
   // Only the exact ID's round is counted.
   EXPECT_THAT(BodyLines(), Contains(EndsWith("Stroke Average</A><TH>72.0<TH>18")));
-}
-
-TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
-  Round& round = AddRound("JS", "MB", Day(2025, 5, 1), "3,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5");
-  round.Putts.SetTotal(30);
-  round.Fairways.SetTotal(7);
-  AddRound("JS", "MB", Day(2025, 6, 1), "4,0,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,6");
-  AddRound("JS", "MB", Day(2024, 5, 1), kPar72);
-  WritePlayerYear(page_, "JS", Day(2025, 1, 1));
-
-  const std::vector<std::string> lines = BodyLines();
-  ASSERT_GE(lines.size(), 6u);
-  const std::string sum = "<TH bgcolor=\"#eeeeaa\"><FONT color=\"";
-  const std::string small = "<TD align=center bgcolor=\"#eeeeaa\"><FONT color=\"";
-  const Round* first = &rounds_.RecordAt(1);
-  EXPECT_EQ(lines[0],
-            "<H3>All Rounds:2025: " + PlayerAnchor(context_, players_.FindRecord("JS")) + "</H3>");
-  EXPECT_EQ(lines[4], "<TR nowrap><TH>1<TD>" + RoundDateAnchor(context_, *first) + "<TD>" +
-                          PlayerCourseAnchor(context_, *first) +
-                          "<TD align=center><SMALL>0.0</SMALL><TD align=center><B>0</B>" + sum +
-                          "#880000\">35</FONT>" + sum + "#000000\">36</FONT>" + sum +
-                          "#880000\">71</FONT>" + small + "#880000\"><SMALL>37</SMALL></FONT>" +
-                          small + "#880000\"><SMALL>30</SMALL></FONT><TD>" + small +
-                          "#000000\"><SMALL>7</SMALL></FONT>");
-  EXPECT_THAT(lines[5], HasSubstr("<B>0</B><TH>" + sum + "#000088\">37</FONT><TH>" + small +
-                                  "#000088\"><SMALL>33</SMALL></FONT><TD><TD><TD>"));
 }
 
 TEST_F(PlayerPagesTest, PlayerOnCourseShowsTheYearsRoundsOnTheCurrentCard) {

@@ -81,20 +81,6 @@ TEST(AddPublishedItem, CountsFilesSentAndDeletedFromRsyncsLines) {
   }
 }
 
-TEST(PublishArguments, OptionsEndBeforeTheTwoPaths) {
-  AppSettings settings;
-  settings.HtmlRootDir = "-web";
-  settings.PublishTo = "www/";
-  const auto plain = PublishArguments(settings, false);
-  EXPECT_THAT(plain, Not(Contains("--delete")));
-  EXPECT_THAT(plain, Not(Contains("--dry-run")));
-  EXPECT_THAT(std::vector(plain.end() - 3, plain.end()), ElementsAre("--", "-web/", "www/"));
-  settings.PublishDelete = true;
-  const auto both = PublishArguments(settings, true);
-  EXPECT_THAT(both, Contains("--delete"));
-  EXPECT_THAT(both, Contains("--dry-run"));
-}
-
 // A small site published to a local folder: what rsync is asked to do, end to end.
 class PublishTest : public ::testing::Test {
  protected:

@@ -50,33 +50,6 @@ const std::string kBirdieBogey = "3,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";  // 72
 const std::string kTwoOver = "5,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";      // 74
 const std::string kThreeOver = "5,5,4,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";    // 75
 
-TEST_F(StatTablesTest, EmptyStatisticsShowBlankCellsAndParStrokeAverage) {
-  const RoundStats none;
-  WriteLegendTable(page_, none);
-  WriteMoreStatsTable(page_, none);
-  const std::vector<std::string> lines = BodyLines();
-  ASSERT_EQ(lines.size(), 12u + 13u);
-  const std::string green = "<TR align=center bgcolor=\"#55ee55\">";
-  const auto cells = [](const std::string& tag, const std::string& content) {
-    std::string text;
-    for (const char* color : {"#ff5555", "#ffaaaa", "#dddddd", "#bbbbff", "#8888ff", "#4444ff"})
-      text += tag + " bgcolor=\"" + color + "\">" + content;
-    return text;
-  };
-  // The all-holes group has heading cells, the par groups plain ones.
-  EXPECT_EQ(lines[3], green + "<TH rowspan=2>Total<TD bgcolor=\"#eeeeee\">" + cells("<TH", "0"));
-  EXPECT_EQ(lines[4],
-            green + "<TD bgcolor=\"#eeeeee\"><SMALL></SMALL>" + cells("<TH", "<SMALL></SMALL>"));
-  EXPECT_EQ(lines[5], green + "<TH rowspan=2>Par 3:s<TD bgcolor=\"#eeeeee\">" + cells("<TD", "0"));
-  EXPECT_EQ(lines[14], "<TR bgcolor=\"#55ee55\"><TH>Legend<TH>Result<TH>Total");
-  EXPECT_EQ(lines[15],
-            "<TR><TD><A href=\"../index/help.htm#stroke\">Stroke Average</A><TH>72.0<TH>0");
-  EXPECT_EQ(lines[16],
-            "<TR bgcolor=\"#eeeeaa\"><TD><A href=\"../index/help.htm#birdie\">"
-            "Birdie Average</A><TH><TH>");
-  EXPECT_EQ(lines[23], "<TR><TD><A href=\"../index/help.htm#mindex\">M-Index</A><TH><TH>");
-}
-
 TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
   Play("A", 0, {kPar72, kPar72});
   Play("B", 1, {kBirdieBogey, kBirdieBogey});
@@ -115,15 +88,6 @@ TEST_F(StatTablesTest, SkippedEntryStillDecidesTheNextRank) {
       "<H3>2026</H3>", "<H3>Scoring Average</H3>", "<TABLE border=0>",
       kScoringHead,    Row(1, 1, "A", 2, "72.00"), Row(2, 1, "D", 2, "74.00"),
       "</TABLE>"};
-  EXPECT_EQ(YearTables(), expected);
-}
-
-TEST_F(StatTablesTest, WithoutQualifiersOnlyTheEmptyScoringTableRemains) {
-  EXPECT_EQ(YearTables(), std::vector<std::string>{"<H3>2026</H3>"});
-  Play("A", 0, {kBirdieBogey});
-  OpenPage("2026/stat.htm", true);
-  const std::vector<std::string> expected = {"<H3>2026</H3>", "<H3>Scoring Average</H3>",
-                                             "<TABLE border=0>", kScoringHead, "</TABLE>"};
   EXPECT_EQ(YearTables(), expected);
 }
 
