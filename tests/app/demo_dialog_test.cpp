@@ -43,17 +43,5 @@ TEST_F(DemoDialogTest, LoadCopiesTheMissingDemoFilesAndWritesTheSettings) {
   EXPECT_EQ(demo_.result(), QDialog::Accepted);
 }
 
-// The switch is made; that it could not be stored is one message naming the file.
-TEST_F(DemoDialogTest, SettingsThatCannotBeWrittenAreOneMessage) {
-  SettingsPaths paths = paths_;
-  paths.UserStore = dir_.Write("file", "") + "/store.ini";
-  app::setAppPaths(paths);
-  Load();
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown.front().contains(QString::fromStdString(paths.UserStore)))
-      << prompts_->Shown.front().toStdString();
-  EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
-}
-
 }  // namespace
 }  // namespace cardwise::testing

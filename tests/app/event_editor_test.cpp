@@ -118,21 +118,6 @@ TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
   EXPECT_TRUE(Section("EMPTY").find("1=;31;;;\r\n") != std::string::npos) << File();
 }
 
-TEST_F(EventEditorTest, ResultsSortComputesFromTheRoundsIntoTheEditState) {
-  Show("CUP");
-  Find<QRadioButton>(&editor_, "typeGroup1")->click();  // net: a post happens first
-  EXPECT_TRUE(Posting());
-  Find<QPushButton>(&editor_, "resultsButton")->click();
-  EXPECT_TRUE(Posting());
-  EXPECT_TRUE(Section("CUP").find("Type=1") != std::string::npos) << Section("CUP");
-  EXPECT_EQ(Grid()->cellText(1, 2), "AB");
-  EXPECT_EQ(Grid()->cellText(1, 1), "71");
-  EXPECT_EQ(Grid()->cellText(2, 2), "JS");
-  Press(Qt::Key_F11);
-  EXPECT_TRUE(Section("CUP").find("1=1;71;AB;260510-0910-AB;") != std::string::npos)
-      << Section("CUP");
-}
-
 TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
   Show("CUP");
   prompts_->FileNames.push_back(QString::fromStdString(dir_.File("cup.csv")));

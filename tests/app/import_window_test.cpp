@@ -70,35 +70,5 @@ TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
   EXPECT_FALSE(Find<app::StatusPanel>(&window_, "statusPanel")->text().isEmpty());
 }
 
-TEST_F(ImportWindowTest, AMissingFileIsReportedAndNothingChanges) {
-  const QString missing = QString::fromStdString(dir_.File("NONE.DX"));
-  SetPaths(missing, missing);
-  for (const char* button : {"courseImportButton", "roundImportButton"}) {
-    prompts_->Shown.clear();
-    Click(button);
-    ASSERT_EQ(prompts_->Shown.size(), 1);
-    EXPECT_EQ(prompts_->Shown[0],
-              "Cardwise: File not found:\r" + missing + "\rIs the filename correct ?");
-  }
-  EXPECT_TRUE(prompts_->Opened.isEmpty());
-  EXPECT_FALSE(FileExists(dir_.File("COURSES.DAT")));
-}
-
-TEST_F(ImportWindowTest, ARecordWithABadDateIsListedAndTheRestStays) {
-  const std::string rond =
-      dir_.Write("ROND.DX",
-                 "Spelare=Al Adams\r\nTavling=Cup\r\nDatum=020511\r\n*EOR\r\n"
-                 "Spelare=Bo Berg\r\nTavling=Bad Day\r\nDatum=0213x9\r\n*EOR\r\n");
-  SetPaths(QString(), QString::fromStdString(rond));
-  Click("eventImportButton");
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].contains(QString::fromStdString(rond) + ":7"))
-      << prompts_->Shown[0].toStdString();
-  EXPECT_TRUE(prompts_->Shown[0].contains("0213x9"));
-  int index = -1;
-  EXPECT_TRUE(Events().FindByName("Cup", index));
-  EXPECT_FALSE(Events().FindByName("Bad Day", index));
-}
-
 }  // namespace
 }  // namespace cardwise::testing

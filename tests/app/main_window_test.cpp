@@ -125,56 +125,6 @@ TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
   EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "JS");
 }
 
-TEST_F(ShellTest, MainWindowButtonsAndMenus) {
-  ASSERT_TRUE(app::startUp(false));
-  EXPECT_EQ(Main()->windowTitle(), "Cardwise in Web format");
-  struct {
-    const char* Name;
-    const char* Caption;
-    const char* Hint;
-    bool Enabled;
-  } const buttons[] = {
-      {"playersButton", "&Players", "Add/Edit player information", true},
-      {"webButton", "&Web", "Make html files, to view through a web-browser", true},
-      {"roundsButton", "&Rounds", "Add/Edit a scorecard", true},
-      {"coursesButton", "&Courses", "Add/Edit golfcourse information", true},
-      {"eventsButton", "&Events", "Add/Edit event information", true},
-      {"toursButton", "&Tours", "Add/Edit tour information", true},
-  };
-  for (const auto& expected : buttons) {
-    auto* button = Find<QToolButton>(Main(), expected.Name);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->text(), expected.Caption);
-    EXPECT_EQ(button->toolTip(), expected.Hint) << expected.Name;
-    EXPECT_EQ(button->isEnabled(), expected.Enabled) << expected.Name;
-    EXPECT_FALSE(button->icon().isNull()) << expected.Name;
-  }
-  struct {
-    const char* Name;
-    const char* Caption;
-    bool Enabled;
-  } const items[] = {
-      {"loadAction", "Load more Rounds...", true},
-      {"importAction", "Import CARDWS DX files...", true},
-      {"demoAction", "Demo-data...", true},
-      {"setupAction", "&Setup...", true},
-      {"iconsAction", "True color icons", true},
-      {"exitAction", "E&xit", true},
-      {"updateHandicapsAction", "Update players hcp", true},
-      {"recalcEventsAction", "Recalc all events", true},
-      {"recalcToursAction", "Recalc all tours", true},
-      {"contentsAction", "Contents", true},
-      {"homePageAction", "Cardwise Home Page...", true},
-      {"aboutAction", "About", true},
-  };
-  for (const auto& expected : items) {
-    auto* item = Find<QAction>(Main(), expected.Name);
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), expected.Caption);
-    EXPECT_EQ(item->isEnabled(), expected.Enabled) << expected.Name;
-  }
-}
-
 // Each Database command saves what it can; one box lists the records it left as they were.
 TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) {
   const std::string data = UseDataDir(dir_.File("data/"));
@@ -242,21 +192,6 @@ TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {
   Settings() = AppSettings();
   ASSERT_TRUE(app::startUp(false));
   EXPECT_EQ(Main()->pos(), QPoint(123, 45));
-}
-
-TEST_F(ShellTest, DemoDialogSwitchesToTheDemoFilesAndBack) {
-  ASSERT_TRUE(app::startUp(false));
-  app::DemoDialog* demo = app::Windows().demoDialog;
-  Find<QPushButton>(demo, "loadButton")->click();
-  EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
-  EXPECT_EQ(Settings().HtmlRootDir, DefaultDemoWebRoot());
-  EXPECT_GT(ProcessDatabase().Players.Count(), 1);
-  EXPECT_FALSE(Find<QPushButton>(demo, "loadButton")->isEnabled());
-
-  Find<QPushButton>(demo, "unloadButton")->click();
-  EXPECT_EQ(Settings().RoundFName, "ROUNDS.DAT");
-  EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
-  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
 }
 
 TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {

@@ -292,22 +292,6 @@ TEST_F(PlayerEditorTest, DeleteAsksFirstCountingWhatUsesThePlayerAndOnlyYesDelet
   EXPECT_EQ(Rounds().Count(), 1);
 }
 
-TEST_F(PlayerEditorTest, CopyAndPasteGoThroughTheClipboard) {
-  Show("BC");
-  Trigger("copyAction");
-  EXPECT_EQ(Status(), "Current player copied");
-  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("[BC]\r\nID=BC\r\nPlayer=Bea Clark"));
-
-  QGuiApplication::clipboard()->setText("[ZZ]\r\nID=ZZ\r\nPlayer=Zed Zorn\r\nHcp=3,5\r\n");
-  Show("AA");
-  Trigger("pasteAction");
-  EXPECT_EQ(Status(), "Clipboard contents pasted");
-  EXPECT_EQ(Text("idEdit"), "ZZ");
-  EXPECT_EQ(Text("handicapEdit"), "3.5");
-  EXPECT_EQ(Players().FindRecord("AA")->Name, "Al Adams");
-  EXPECT_FALSE(Has(File(), "ZZ"));  // in memory until posted
-}
-
 // Looking at another window and coming back keeps what was typed; while browsing the record is
 // shown again from memory.
 TEST_F(PlayerEditorTest, ActivationKeepsAnEditAndRefreshesWhileBrowsing) {

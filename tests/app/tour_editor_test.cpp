@@ -69,21 +69,6 @@ class TourEditorTest : public AppTest {
   app::TourEditor editor_;
 };
 
-TEST_F(TourEditorTest, CheckedEventsAreStoredInListOrder) {
-  ASSERT_EQ(Checks()->count(), 3);
-  EXPECT_EQ(Checks()->item(0)->text(), "E1 First");
-  EXPECT_EQ(Checks()->item(2)->checkState(), Qt::Checked);
-  Press(Qt::Key_F9);
-  Type("T2");
-  Check(2, true);
-  Check(0, true);
-  EXPECT_TRUE(Posting());
-  Press(Qt::Key_F11);
-  EXPECT_EQ(Tours().FindRecord("T2")->Events, "E1;E3;");
-  EXPECT_NE(File("TOURS.DAT").find("[T2]\r\nID=T2\r\nEvents=E1;E3;\r\n"), std::string::npos)
-      << File("TOURS.DAT");
-}
-
 TEST_F(TourEditorTest, WeightsShowOneWhereMissingAndOkStoresAll) {
   QStringList shown;
   AnswerWeights(2, "", &shown);  // Cancel changes nothing

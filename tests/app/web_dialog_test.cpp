@@ -94,20 +94,6 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   EXPECT_EQ(app::StatusPanel::current(), html_.Status());
 }
 
-// Alt and the box's letter reach it, and no other control of the dialog has that letter.
-TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
-  ShowActive(&html_);
-  QString letters;
-  for (const QAbstractButton* button : html_.findChildren<QAbstractButton*>()) {
-    const qsizetype amp = button->text().indexOf('&');
-    if (amp >= 0) letters += button->text().at(amp + 1).toLower();
-  }
-  EXPECT_EQ(letters.count('c'), 1) << letters.toStdString();
-  auto* box = Find<QCheckBox>(&html_, "contactsBox");
-  Alt('C');
-  EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); }));  // an animated click
-}
-
 TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
   Settings().HtmlRootDir = dir_.Write("file", "") + "/web/";  // under a regular file
   html_.show();

@@ -82,76 +82,6 @@ TEST_F(CliTest, CheckCountsRecordsAndReportsEveryUnreadableLine) {
               HasSubstr(dir_.File("Data/PLAYERS.DAT") + ":3: not a number: Hcp=abc"));
 }
 
-TEST_F(CliTest, RecalcKeepsTheRecordsItCannotReadAndSavesTheRest) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
-  dir_.Write("Data/PLAYERS.DAT", "stray line\r\n[A]\r\nID=A\r\n");
-  dir_.Write("Data/ROUNDS.DAT",
-             "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=F\r\n"
-             "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
-  const RunResult hcp = Run(ini + "recalc hcp");
-  EXPECT_EQ(hcp.ExitCode, 0) << "a line before the first section stops nothing";
-  EXPECT_THAT(hcp.Output, HasSubstr("warning: " + dir_.File("Data/PLAYERS.DAT") + ":1:"));
-  EXPECT_EQ(dir_.Read("Data/PLAYERS.DAT"), "stray line\r\n[A]\r\nID=A\r\nHcp=4.0\r\n");
-
-  const std::string bad = "[E]\r\nID=E\r\nDate=31.31.31\r\n";
-  dir_.Write("Data/EVENTS.DAT", bad + "[F]\r\nID=F\r\nType=0\r\n");
-  const RunResult events = Run(ini + "recalc events");
-  EXPECT_EQ(events.ExitCode, 1);
-  EXPECT_THAT(events.Output, HasSubstr(dir_.File("Data/EVENTS.DAT") +
-                                       ":3: not a date: Date=31.31.31 (E left as it was)"));
-  EXPECT_THAT(events.Output, Not(HasSubstr("warning: " + dir_.File("Data/EVENTS.DAT"))));
-  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"),
-            bad + "[F]\r\nID=F\r\nType=0\r\nMake=1\r\n1=1;72;A;250601-0900-A;\r\n");
-
-  EXPECT_EQ(Run(ini + "recalc").ExitCode, 2);
-  EXPECT_EQ(Run(ini + "recalc players").ExitCode, 2);
-}
-
-TEST_F(CliTest, ImportDXRunsEachStepOnTheShippedSampleFiles) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " import-dx ";
-  const std::string dx = std::string(CARDWISE_DATA_DIR) + "dx/";
-  const char* const steps[][3] = {{"courses", "BANA.DX", "courses: 3 records imported"},
-                                  {"players", "ROND.DX", "players: 12 records imported"},
-                                  {"events", "ROND.DX", "events: 11 records imported"},
-                                  {"rounds", "ROND.DX", "rounds: 12 records imported"}};
-  for (const auto& step : steps) {
-    const RunResult result = Run(ini + step[0] + " " + dx + step[1]);
-    EXPECT_EQ(result.ExitCode, 0) << result.Output;
-    EXPECT_THAT(result.Output, HasSubstr(step[2]));
-  }
-  EXPECT_THAT(dir_.Read("Data/PLAYERS.DAT"), HasSubstr("Player=G\xF6ran \xC5str\xF6m"));
-  EXPECT_THAT(dir_.Read("Data/ROUNDS.DAT"), HasSubstr("[020615-0853-G\xC5]"));
-  const RunResult check = Check();
-  EXPECT_EQ(check.ExitCode, 0) << check.Output;
-  EXPECT_THAT(check.Output, HasSubstr("players        5"));
-  EXPECT_THAT(check.Output, HasSubstr("events         3"));
-  EXPECT_THAT(check.Output, HasSubstr("rounds        12"));
-
-  const RunResult missing = Run(ini + "rounds " + dir_.File("NONE.DX"));
-  EXPECT_EQ(missing.ExitCode, 1);
-  EXPECT_THAT(missing.Output,
-              HasSubstr("File not found: " + dir_.File("NONE.DX") + " Is the filename correct ?"));
-  EXPECT_EQ(Run(ini + "teams " + dx + "ROND.DX").ExitCode, 2);
-}
-
-// A data folder of the user's, set in the settings, gets the demo files it lacks; one they
-// cannot be copied into leaves the settings as they were.
-TEST_F(CliTest, DemoLoadCopiesTheDemoFilesIntoTheDataFolderOrChangesNothing) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
-  dir_.Write("Data/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
-  const RunResult load = Run(ini + "demo load");
-  EXPECT_EQ(load.ExitCode, 0) << load.Output;
-  EXPECT_THAT(load.Output, HasSubstr("players       14  " + dir_.File("Data/DEMOP.DAT")));
-  EXPECT_THAT(Run(ini + "export standings F126").Output, HasSubstr("Place,Total,"));
-
-  const std::string settings = "[Dirs]\r\nDataDir=" + dir_.Write("file", "") + "/\r\n";
-  dir_.Write("cardwise.ini", settings);
-  const RunResult refused = Run(ini + "demo load");
-  EXPECT_EQ(refused.ExitCode, 1) << refused.Output;
-  EXPECT_THAT(refused.Output, HasSubstr("could not be copied into the data folder"));
-  EXPECT_EQ(dir_.Read("cardwise.ini"), settings);
-}
-
 TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitchesBack) {
   const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   const RunResult load = Run(ini + "demo load");
@@ -242,37 +172,7 @@ class PublishCliTest : public CliTest {
   RunResult Cli(const std::string& args, const std::string& env = "") const {
     return Run("--ini " + dir_.File("cardwise.ini") + " " + args, env);
   }
-  // The files of the site that the server does not have as they are.
-  int Differing() const {
-    const auto site = FilesBelow(dir_.File("web/")), server = FilesBelow(dir_.File("server/www/"));
-    int count = 0;
-    for (const auto& [path, bytes] : site)
-      count += server.count(path) == 0 || server.at(path) != bytes ? 1 : 0;
-    return count;
-  }
 };
-
-TEST_F(PublishCliTest, FirstPublishCopiesEverythingThenOnlyTheChangedPages) {
-  const RunResult first = Cli("make-pages --publish");
-  ASSERT_EQ(first.ExitCode, 0) << first.Output;
-  const auto site = FilesBelow(dir_.File("web/"));
-  ASSERT_GT(site.size(), 400u);
-  EXPECT_THAT(first.Output, HasSubstr("files sent: " + std::to_string(site.size()) + "\n"));
-  EXPECT_EQ(FilesBelow(dir_.File("server/www/")), site);
-
-  // One score of one round: every page is rewritten, a few of them differ.
-  std::string rounds = dir_.Read("Data/DEMOR.DAT");
-  rounds.replace(rounds.find("Score=6,6,4,8"), 13, "Score=5,6,4,8");
-  dir_.Write("Data/DEMOR.DAT", rounds);
-  ASSERT_EQ(Cli("make-pages --all-rounds --all-players --all-events --all-tours").ExitCode, 0);
-  const int changed = Differing();
-  EXPECT_GT(changed, 0);
-  EXPECT_LT(changed, 40);
-  const RunResult second = Cli("publish");
-  EXPECT_EQ(second.ExitCode, 0) << second.Output;
-  EXPECT_THAT(second.Output, HasSubstr("files sent: " + std::to_string(changed) + "\n"));
-  EXPECT_EQ(Differing(), 0);
-}
 
 TEST_F(PublishCliTest, OldPagesStayUnlessDeletingAndADryRunChangesNothing) {
   ASSERT_EQ(Cli("make-pages --publish").ExitCode, 0);
@@ -314,58 +214,6 @@ TEST_F(PublishCliTest, RefusedTargetsAndAMissingRsyncRunNothing) {
   EXPECT_EQ(missing.ExitCode, 1);
   EXPECT_THAT(missing.Output, HasSubstr("rsync: not found in PATH"));
   EXPECT_EQ(Cli("publish --now").ExitCode, 2);
-}
-
-// Three counted rounds of John Smith on a course of rating 72.0 and slope 113 (18.0, 18.0,
-// 8.0: the lowest minus 2.0 gives 6.0) and a fourth with a hole missing.
-TEST_F(CliTest, HandicapListsThePlayersAndOnePlayersDifferentials) {
-  const std::string par = "Par=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n";
-  const std::string index = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n";
-  dir_.Write("Data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nPlayer=John Smith\r\n[AB]\r\nID=AB\r\n");
-  dir_.Write("Data/COURSES.DAT",
-             "[MB]\r\nID=MB\r\nCR=72.0\r\nSlope=113.0\r\n" + par + "Hcp=" + index);
-  std::string rounds;
-  const char* const cards[][2] = {{"01", "5,5,4,6,5,5,4,5,6,5,5,4,6,5,5,4,5,6"},
-                                  {"02", "5,5,4,6,5,5,4,5,6,5,5,4,6,5,5,4,5,6"},
-                                  {"03", "5,5,4,6,5,5,4,5,5,4,4,3,5,4,4,3,4,5"},
-                                  {"04", "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4"}};
-  for (const auto& [day, scores] : cards)
-    rounds += std::string("[2605") + day + "-1030-JS]\r\nID=2605" + day +
-              "-1030-JS\r\nPlayerID=JS\r\nCourseID=MB\r\nStrokes=18\r\nDate=2026-05-" + day +
-              "\r\nStart=10:30:00\r\nScore=" + scores + "\r\nC" + par + "CHcp=" + index;
-  dir_.Write("Data/ROUNDS.DAT", rounds);
-  const std::string handicap = "--ini " + dir_.File("cardwise.ini") + " handicap ";
-  const struct {
-    std::string Args;
-    int ExitCode;
-    std::vector<std::string> Shown;
-  } cases[] = {
-      {"--as-of 2026-06-01",
-       0,
-       {"JS         John Smith                     6.0    3\n",
-        "AB                                          -    0\n"}},
-      {"--as-of 2026-05-02 js", 0, {"-    2\n", "no index: 2 rounds counted, 3 needed\n"}},
-      {"--as-of 2026-06-01 JS",
-       0,
-       {"  260501-1030-JS     2026-05-01    90   18.0\n",
-        "* 260503-1030-JS     2026-05-03    80    8.0\n",
-        "  260504-1030-JS     2026-05-04  not counted: no score on hole 18\n"}},
-      {"JS XX", 1, {"6.0    3\n", "cardwise-cli: no player \"XX\" in "}},
-      {"--as-of", 2, {"usage: cardwise-cli handicap"}},
-      {"--as-of 2026-13-45", 2, {"usage: cardwise-cli handicap"}},
-      {"--all", 2, {"usage: cardwise-cli handicap"}},
-  };
-  for (const auto& c : cases) {
-    const RunResult result = Run(handicap + c.Args);
-    EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Args << "\n" << result.Output;
-    for (const std::string& shown : c.Shown)
-      EXPECT_THAT(result.Output, HasSubstr(shown)) << c.Args;
-  }
-  // The same list for spreadsheets.
-  const RunResult csv = Run("--ini " + dir_.File("cardwise.ini") + " export handicaps");
-  EXPECT_EQ(csv.ExitCode, 0) << csv.Output;
-  EXPECT_THAT(csv.Output, HasSubstr("Player ID,Player,Index,Rounds counted,Latest round"));
-  EXPECT_THAT(csv.Output, HasSubstr("JS,John Smith,6.0,3,2026-05-03,\r\n"));
 }
 
 }  // namespace

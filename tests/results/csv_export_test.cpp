@@ -91,23 +91,6 @@ TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
             std::string::npos);
 }
 
-TEST_F(CsvExportTest, TiesShareAPlaceAndManualResultsHaveNoRoundColumns) {
-  AddRound("R1", "A", "EV");
-  AddRound("R2", "B", "EV");
-  const CsvTable tied = EventResultsTable(AddEvent("EV", kStrokesGross), database_);
-  ASSERT_EQ(tied.Rows.size(), 2u);
-  for (const CsvRow& row : tied.Rows)
-    EXPECT_EQ((CsvRow{row[0], row[1], row[7]}), (CsvRow{"1", "72", "="}));
-
-  Event& manual = AddEvent("MAN", kManualAscending, {";3;A;", ";1;B;", ";2;C;", ";1;X;"});
-  const CsvTable table = EventResultsTable(manual, database_);
-  EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player"}));
-  Rows places;
-  for (const CsvRow& row : table.Rows)
-    places.push_back({row[0], row[1]});
-  EXPECT_EQ(places, (Rows{{"1", "1"}, {"1", "1"}, {"3", "2"}, {"4", "3"}}));
-}
-
 TEST_F(CsvExportTest, TourStandingsShowEachEventAndWhatDoesNotCount) {
   AddRound("R1", "A", "E1");
   AddRound("R2", "B", "E1", {{1, 6}});
@@ -141,50 +124,6 @@ TEST_F(CsvExportTest, TourStandingsShowEachEventAndWhatDoesNotCount) {
     EXPECT_EQ(table.Header, header) << type;
     EXPECT_EQ(table.Rows, rows) << type;
   }
-}
-
-TEST_F(CsvExportTest, YearStatisticsRankOnlyPlayersWithEnoughRounds) {
-  AddRound("R1", "A", "", {{1, 3}});
-  AddRound("R2", "A", "", {{1, 5}, {2, 5}, {3, 5}});
-  AddRound("R3", "B", "", {{1, 2}});
-  AddRound("R4", "C", "", {{1, 5}});
-  AddRound("R5", "C", "");
-  AddRound("R6", "B", "", {{1, 5}}, 2026);
-  const CsvTable table = YearStatsTable(database_, 2025, 2);
-  ASSERT_EQ(table.Header.size(), 2u + 6 * 3);
-  EXPECT_EQ((CsvRow{table.Header[2], table.Header[3], table.Header[4]}),
-            (CsvRow{"Scoring Average Rank", "Scoring Average", "Scoring Average Rounds"}));
-  // Player, then the scoring and birdie averages: rank, average, rounds.
-  Rows shown;
-  for (const CsvRow& row : table.Rows)
-    shown.push_back({row[0], row[2], row[3], row[4], row[5], row[6], row[7], row[10]});
-  EXPECT_EQ(shown, (Rows{{"B", "", "70.00", "1", "", "1.00", "1", ""},
-                         {"C", "1", "72.50", "2", "", "0.00", "2", ""},
-                         {"A", "2", "73.00", "2", "1", "0.50", "2", ""}}));
-}
-
-TEST_F(CsvExportTest, RoundsOfAYearWithTheirCards) {
-  Round& played = AddRound("250601-1030-A", "A", "EV", {{3, 12}});
-  played.PlayerName = kAwkwardName;
-  played.Start = *EncodeTime(10, 30, 0);
-  std::tie(played.CourseID, played.CourseName, played.EventName) =
-      std::make_tuple("MB", "Mill Brook", "Spring Cup");
-  AddRound("250602-0900-B", "B", "", {{18, 0}});
-  AddRound("260601-0900-C", "C", "", {}, 2026);
-  const CsvTable table = RoundsTable(database_, 2025);
-  ASSERT_EQ(table.Header.size(), 14u + kHoles);
-  EXPECT_EQ(table.Header[13], "Points");
-  CsvRow first{"250601-1030-A", "2025-06-01", "10:30", "A",  kAwkwardUtf8, "MB", "Mill Brook", "EV",
-               "Spring Cup",    "12.4",       "12",    "80", "68",         "45"};
-  for (int hole = 1; hole <= kHoles; ++hole)
-    first.push_back(hole == 3 ? "12" : "4");
-  ASSERT_EQ(table.Rows.size(), 2u);
-  EXPECT_EQ(table.Rows[0], first);
-  EXPECT_EQ((CsvRow{table.Rows[1][11], table.Rows[1][12], table.Rows[1].back()}),
-            (CsvRow{"", "", ""}));
-  EXPECT_EQ(RoundsTable(database_, 0).Rows.size(), 3u);
-  EXPECT_TRUE(HasRoundsIn(rounds_, 2026));
-  EXPECT_FALSE(HasRoundsIn(rounds_, 2024));
 }
 
 }  // namespace

@@ -96,19 +96,6 @@ TEST(HandicapRulesTest, DifferentialsAreRoundedToTheNearestTenth) {
         << c.Adjusted << " on " << c.Rating << "/" << c.Slope;
 }
 
-// Differentials 20.0, 19.0, ... in playing order: the index for each size of record.
-TEST(HandicapRulesTest, TheIndexTableFrom3To20Scores) {
-  const Tenths expected[] = {
-      // 3    4    5    6    7    8    9   10   11   12  13  14  15  16  17  18  19  20
-      160, 160, 160, 145, 145, 135, 130, 120, 110, 105, 95, 85, 80, 70, 65, 55, 50, 45};
-  for (int count = 3; count <= 20; ++count) {
-    std::vector<Tenths> differentials(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-      differentials[static_cast<std::size_t>(i)] = 200 - 10 * i;
-    EXPECT_THAT(IndexFromDifferentials(differentials), Optional(expected[count - 3])) << count;
-  }
-}
-
 TEST(HandicapRulesTest, TheIndexComesFromTheLowestOfTheMostRecent20) {
   std::vector<Tenths> twentyTwo(22);
   std::iota(twentyTwo.rbegin(), twentyTwo.rend(), 0);  // 21.0 ... 0.0 in tenths: 210, ..., 0

@@ -26,37 +26,11 @@ Round Card(const std::string& score, const std::string& par = kFours) {
   return round;
 }
 
-ParStat Holes(const std::vector<int>& classes) {
-  ParStat stat;
-  for (int scoreClass : classes)
-    stat.AddHole(scoreClass, 1);
-  return stat;
-}
-
 void ExpectMean(const SumStat& stat, float mean) {
   EXPECT_EQ(stat.Samples, mean == kNone ? 0 : 1);
   if (mean != kNone) {
     EXPECT_FLOAT_EQ(stat.Mean(), mean);
   }
-}
-
-TEST(ParStatTest, TextsFollowTheirWidthsSignsAndClampedClasses) {
-  // The holes' score classes; mean to par, per round, share of pars, share of the highest bucket.
-  const std::pair<std::vector<int>, std::string> cases[] = {
-      {{}, "|||"},
-      {{1}, "+1.00|+18.0||"},
-      {{0, 0, 0, -1}, "-0.25|-4.5|75.0%|"},
-      {{0, 0, 4}, "+1.33|+24.0|66.7%|33.3%"},
-      {{12, -5}, "+3.50|+63.0||50.0%"},  // counted as +10 and -3
-      {{0}, "0.00|0.0|100.0%|"}};
-  for (const auto& [classes, texts] : cases) {
-    const ParStat stat = Holes(classes);
-    EXPECT_EQ(stat.MeanToParText() + "|" + stat.PerRoundText() + "|" + stat.BucketShareText(0) +
-                  "|" + stat.HighShareText(),
-              texts)
-        << testing::PrintToString(classes);
-  }
-  EXPECT_EQ(Holes({2, 2}).BucketText(2) + Holes({2, 2}).BucketText(1), "2&nbsp;");
 }
 
 TEST(RoundStatsTest, PlayedHolesCountAndOnlyAFullCardHasAScore) {
