@@ -157,6 +157,7 @@ class ScoringRecord {
     const std::optional<Tenths> low = LowIndex(day);
     if (counted_.size() >= kHandicapRecordSize && low) index = CapIndex(*index, *low);
     revisions_.push_back({day, *index});
+    scores_.back().IndexAfter = *index;
   }
 
   void MarkRecent() {

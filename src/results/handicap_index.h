@@ -75,6 +75,7 @@ struct HandicapScore {
   Tenths Reduction = 0;   // exceptional score reductions applied to it
   bool Recent = false;    // among the most recent 20 differentials
   bool Counting = false;  // among those that make the index
+  std::optional<Tenths> IndexAfter;  // the index once this round was added; none below 3 scores
 
   bool Counted() const { return NotCounted.empty(); }
   Tenths Adjusted() const { return Differential + Reduction; }

@@ -165,12 +165,14 @@ void ReadSwitch(const IniFile& ini, const char* key, bool& value) {
   if (ParseInteger(ini.ReadString(kWeb, key, ""), number)) value = number != 0;
 }
 
-// Section "Web": publishing the site, the handicap page and the players' contact details.
+// Section "Web": publishing the site, the handicap page, the players' contact details and the
+// charts.
 void ReadWeb(const IniFile& ini, AppSettings& settings) {
   settings.PublishTo = ini.ReadString(kWeb, "PublishTo", settings.PublishTo);
   ReadSwitch(ini, "PublishDelete", settings.PublishDelete);
   ReadSwitch(ini, "HandicapPage", settings.HandicapPage);
   ReadSwitch(ini, "PublishContacts", settings.PublishContacts);
+  ReadSwitch(ini, "Charts", settings.Charts);
 }
 
 // ----- reading the per-user store -----
@@ -238,6 +240,7 @@ void WriteWeb(IniFile& ini, const AppSettings& settings) {
   ini.WriteString(kWeb, "PublishDelete", settings.PublishDelete ? "1" : "0");
   ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
   ini.WriteString(kWeb, "PublishContacts", settings.PublishContacts ? "1" : "0");
+  ini.WriteString(kWeb, "Charts", settings.Charts ? "1" : "0");
 }
 
 // A failed Status whose message names `path`.

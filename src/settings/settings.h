@@ -91,6 +91,9 @@ struct AppSettings {
   // Section "Web": PublishContacts puts the players' phone numbers and e-mail addresses on the
   // pages (the web dialog's "Publish players' contact details"); off, the pages leave them out.
   bool PublishContacts = false;
+  // Section "Web": Charts draws the small charts of the player, player-year, course and event
+  // pages (src/web/charts.h); off, the pages are as without them.
+  bool Charts = true;
 
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;

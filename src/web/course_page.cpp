@@ -2,6 +2,7 @@
 
 #include "platform/status_sink.h"
 #include "records/text.h"
+#include "web/charts.h"
 #include "web/pages.h"
 #include "web/round_index.h"
 #include "web/tables.h"
@@ -127,6 +128,7 @@ void WriteCoursePage(Page& page, std::string_view courseID, DateTime date) {
   }
   WriteEclecticRow(page, stats, *course);
   page.Line("</TABLE>");
+  WriteCourseHoleChart(page, *course, courseID);
   WriteStatsFooter(page, stats, name);
 }
 

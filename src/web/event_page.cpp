@@ -9,6 +9,7 @@
 #include "records/text.h"
 #include "results/result_line.h"
 #include "results/round_stats.h"
+#include "web/charts.h"
 #include "web/pages.h"
 #include "web/round_index.h"
 #include "web/tables.h"
@@ -129,6 +130,7 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     page.Line("<H3>" + context.Settings.CaptionText(Caption::EventResults) + " " +
               HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
     WriteResultTable(page, *event);
+    WriteEventFieldChart(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);
   }
   page.WriteLinksBar();

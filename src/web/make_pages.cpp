@@ -31,6 +31,7 @@
 #include "results/startup.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
+#include "web/charts.h"
 #include "web/pages.h"
 #include "web/round_index.h"
 #include "web/tables.h"
@@ -542,6 +543,11 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   RoundIndex index(context.Data.Rounds);
   WebContext indexed = context;
   indexed.Rounds = &index;
+  HandicapsByPlayer handicaps;
+  if (settings.Charts) {
+    handicaps = IndexHandicaps(HandicapRows(context.Data, context.Today));
+    indexed.Handicaps = &handicaps;
+  }
   SiteWriter writer(indexed, report);
   MakeCoursePages(writer);
   RoundPages(writer).Make();

@@ -8,6 +8,7 @@
 #include "records/golf_rules.h"
 #include "records/text.h"
 #include "results/result_line.h"
+#include "web/charts.h"
 #include "web/pages.h"
 #include "web/tables.h"
 
@@ -220,6 +221,7 @@ void WritePlayerPage(Page& page, std::string_view playerID) {
   ShowStatus(player->Name);
   page.WritePicture(player->ID, player->Name);
   WritePlayerInfo(page, *player, name);
+  WriteHandicapChart(page, *player);
   WriteYearLinks(page, *player);
   WriteTourMerits(page, playerID, name);
   WriteEventMerits(page, playerID, name);
@@ -240,11 +242,13 @@ void WritePlayerYear(Page& page, std::string_view playerID, DateTime date) {
   WriteYearTableHead(page, year);
   RoundStats stats;
   int n = 0;
-  for (const Round* round : SelectRounds(context, {.PlayerID = playerID, .Date = date})) {
+  const std::vector<Round*> rounds = SelectRounds(context, {.PlayerID = playerID, .Date = date});
+  for (const Round* round : rounds) {
     stats.AddRound(*round);
     WriteYearRow(page, *round, ++n);
   }
   page.Line("</TABLE>");
+  WriteYearScoreChart(page, *player, rounds);
   WriteStatsFooter(page, stats, HtmlEscape(player->Name));
 }
 

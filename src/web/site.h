@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "records/course.h"
 #include "records/dates.h"
@@ -15,12 +16,16 @@
 #include "records/round.h"
 #include "results/database.h"
 #include "results/event.h"
+#include "results/handicap_index.h"
 #include "results/tour.h"
 #include "settings/settings.h"
 
 namespace cardwise {
 
 class RoundIndex;
+
+// The handicap records of the players by upper-case ID (for the charts).
+using HandicapsByPlayer = std::unordered_map<std::string, HandicapRow>;
 
 // What every page writer reads: the settings, the lists and the date of the run.
 struct WebContext {
@@ -30,6 +35,8 @@ struct WebContext {
   // When set, an index of Database.Rounds through which the page bodies find their rounds
   // instead of reading the whole list; what they write is the same.
   const RoundIndex* Rounds = nullptr;
+  // When set, the players' handicap records, which the player pages chart.
+  const HandicapsByPlayer* Handicaps = nullptr;
 
   int CurrentYear() const { return DecodeDate(Today).year; }
 };

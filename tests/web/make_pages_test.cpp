@@ -248,6 +248,7 @@ struct SiteVariant {
   bool LongNames = false;
   bool HandicapPage = false;
   bool PublishContacts = false;
+  bool Charts = true;
   auto operator<=>(const SiteVariant&) const = default;
 };
 
@@ -285,6 +286,7 @@ class DemoSiteTest : public MakePagesTest {
     settings_.UseLongFileNames = variant.LongNames;
     settings_.HandicapPage = variant.HandicapPage;
     settings_.PublishContacts = variant.PublishContacts;
+    settings_.Charts = variant.Charts;
     LoadDemo();
     if (!made.contains(variant)) {
       EXPECT_THAT(MakeAllPages(context_).Skipped, IsEmpty());
@@ -399,6 +401,27 @@ TEST_F(DemoSiteTest, ContactDetailsAreOnTheSiteOnlyWhenPublished) {
     }
   }
   EXPECT_GT(contacts, 10);
+}
+
+// The charts are blocks of their own: without them the pages are those of a site made with
+// the setting off, and every kind of chart is on some page.
+TEST_F(DemoSiteTest, ChartsOnlyAddTheirBlocksAndTheSettingLeavesThemOut) {
+  const Site& on = DemoSite({});
+  const Site& off = DemoSite({.Charts = false});
+  std::map<std::string, int> kinds;
+  ASSERT_EQ(on.size(), off.size());
+  for (auto [name, page] : on) {
+    for (std::size_t at; (at = page.find("<DIV class=\"chart\">\r\n")) != std::string::npos;) {
+      const std::size_t id = page.find("aria-labelledby=\"", at) + 17;
+      ++kinds[page.substr(id, page.find('-', id) - id)];
+      page.erase(at, page.find("</DIV>\r\n", at) + 8 - at);
+    }
+    EXPECT_EQ(page, off.at(name)) << name;
+  }
+  std::vector<std::string> drawn;
+  for (const auto& [kind, count] : kinds)
+    drawn.push_back(kind);
+  EXPECT_THAT(drawn, ElementsAre("course", "field", "handicap", "year"));
 }
 
 }  // namespace
