@@ -118,9 +118,13 @@ void WebDialog::createCheckBoxes() {
   contactsBox_->setObjectName("contactsBox");
   contactsBox_->setToolTip("Their phone numbers and e-mail addresses on the player pages and list");
   grid->addWidget(contactsBox_, 5, 0);
+  chartsBox_ = new QCheckBox("Cha&rts on the pages", this);
+  chartsBox_->setObjectName("chartsBox");
+  chartsBox_->setToolTip("The handicap, score, hole and field charts beside their tables");
+  grid->addWidget(chartsBox_, 6, 0);
   publishBox_ = new QCheckBox("Publish after making pages", this);
   publishBox_->setObjectName("publishBox");
-  grid->addWidget(publishBox_, 6, 0);
+  grid->addWidget(publishBox_, 7, 0);
 }
 
 void WebDialog::createButtons() {
@@ -160,6 +164,7 @@ void WebDialog::activate() {
   for (int i = 0; i < 5; ++i)
     boxes_[i]->setChecked(Settings().*kBoxes[i].Setting);
   contactsBox_->setChecked(Settings().PublishContacts);
+  chartsBox_->setChecked(Settings().Charts);
   publishBox_->setChecked(Settings().PublishAfterMake);
   publishBox_->setEnabled(!Settings().PublishTo.empty());
   publishBox_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
@@ -173,6 +178,7 @@ void WebDialog::storeBoxes() {
   for (int i = 0; i < 5; ++i)
     settings.*kBoxes[i].Setting = boxes_[i]->isChecked();
   settings.PublishContacts = contactsBox_->isChecked();
+  settings.Charts = chartsBox_->isChecked();
   settings.PublishAfterMake = publishBox_->isChecked();
 }
 

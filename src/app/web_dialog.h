@@ -6,7 +6,8 @@
 // line (yellow) and the progress bar follow the run, and closes the dialog with Accepted. The
 // run ends with one message: the pages written and kept and the web root, and either the pages
 // that could not be written or an "Open site" button that opens the site's front page in the
-// browser. "Publish players' &contact details" is the setting PublishContacts.
+// browser. "Publish players' &contact details" is the setting PublishContacts, "Cha&rts on the pages" the
+// setting Charts.
 //
 // "Publish after making pages" (enabled when Setup has a "Publish to" target) then publishes
 // the site (src/web/publish.h), the status line and the bar following each file sent; the last
@@ -60,6 +61,7 @@ class WebDialog : public QDialog {
 
   QCheckBox* boxes_[5] = {};  // in the order of the box table
   QCheckBox* contactsBox_ = nullptr;
+  QCheckBox* chartsBox_ = nullptr;
   QCheckBox* publishBox_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   StatusPanel* statusPanel_ = nullptr;
