@@ -3,13 +3,10 @@
 
 #include "app/course_editor.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 #include "app/qt_text.h"
 #include "app_fixture.h"
@@ -101,25 +98,6 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   EXPECT_TRUE(Has(File(), "Len=350,362,141\r\n")) << File();
 }
 
-TEST_F(CourseEditorTest, NewCourseWithoutAnIdIsRemovedOnPost) {
-  for (const char* typed : {"", "??"}) {
-    Press(Qt::Key_F9);
-    EXPECT_EQ(QApplication::focusWidget(), Edit("idEdit"));
-    Press(Qt::Key_Backspace);  // the placeholder is selected: typing replaces it
-    Type(typed);
-    Press(Qt::Key_Return);
-    EXPECT_FALSE(Posting()) << typed;
-    EXPECT_EQ(Courses().Count(), 2) << typed;
-    EXPECT_EQ(File(), kCourses);
-  }
-  Press(Qt::Key_F9);
-  Type("NC");
-  Alt('N');
-  Type("New Course");
-  Press(Qt::Key_Return);
-  EXPECT_TRUE(Has(File(), "[NC]\r\nID=NC\r\nCourse=New Course\r\n")) << File();
-}
-
 TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
   Show("PL");
   for (const QColor& answer : {QColor(), QColor(0x12, 0x34, 0x56)}) {
@@ -137,26 +115,6 @@ TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
   EXPECT_FALSE(Settings().CustomColors.empty());
   Find<QPushButton>(&editor_, "postButton")->click();
   EXPECT_TRUE(Has(File(), "[PL]\r\nID=PL\r\nCourse=Plain Links\r\nLenRGB=123456\r\n")) << File();
-}
-
-TEST_F(CourseEditorTest, DeleteAsksWithTheCourseNameAndWhatIsPlayedOnIt) {
-  Rounds().LoadFromFile(dir_.Write("ROUNDS.DAT",
-                                   "[R1]\r\nID=R1\r\nCourseID=MB\r\n"
-                                   "[R2]\r\nID=R2\r\nCourseID=MB\r\n"));
-  Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[E1]\r\nID=E1\r\nCourseID=MB\r\n"));
-  const std::pair<const char*, const char*> cases[] = {
-      {"PL", "Confirm: About to delete: Plain Links\rAre you sure?"},
-      {"MB",
-       "Confirm: Mill Brook has 2 rounds and 1 event; they stay and will show the ID only. "
-       "Delete the course?"}};
-  for (const auto& [id, question] : cases) {
-    Show(id);
-    prompts_->Shown.clear();
-    Find<QToolButton>(&editor_, "deleteButton")->click();
-    ASSERT_EQ(prompts_->Shown.size(), 1);
-    EXPECT_EQ(prompts_->Shown[0], question);
-    EXPECT_EQ(Courses().Count(), 2);
-  }
 }
 
 }  // namespace

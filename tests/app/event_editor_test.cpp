@@ -85,19 +85,6 @@ TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
       << Section("MAN");
 }
 
-TEST_F(EventEditorTest, AChangedPlayerCaptionShowsAndIsRefusedOnPaste) {
-  Settings().Captions.SetText(Caption::Player, "Spieler");
-  Show("MAN");
-  EXPECT_EQ(Grid()->cellText(0, 2), "Spieler");
-  Trigger("copyPlayersAction");
-  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Spieler\nZZ\n"));
-  Trigger("pastePlayersAction");
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_EQ(prompts_->Shown[0], "Cardwise: First line of pasted text must = \"Player\"");
-  EXPECT_EQ(Grid()->cellText(1, 2), "ZZ");
-  EXPECT_TRUE(Posting());
-}
-
 TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
   Show("EMPTY");
   EXPECT_EQ(Grid()->rowCount(), 1);
@@ -159,20 +146,6 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   EXPECT_NE(Section("SUM").find("Type=2"), std::string::npos) << Section("SUM");
   Press(Qt::Key_F9);
   EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());  // the last one used
-}
-
-TEST_F(EventEditorTest, DeleteCountsTheRoundsAndToursOfTheEventAndKeepsThem) {
-  Tours().LoadFromFile(dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nEvents=MAN;CUP;\r\n"));
-  Show("CUP");
-  prompts_->Answers = {true};
-  Trigger("deleteAction");
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_EQ(prompts_->Shown[0],
-            "Confirm: Spring Cup has 2 rounds and 1 tour; they stay and will show the ID only. "
-            "Delete the event?");
-  EXPECT_EQ(Section("CUP"), "");
-  EXPECT_EQ(dir_.Read("ROUNDS.DAT"), kRounds);
-  EXPECT_EQ(Tours().FindRecord("T1")->Events, "MAN;CUP;");
 }
 
 // The demo data: in the editor's lists, and in lists of their own for the batch computations.

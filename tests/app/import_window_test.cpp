@@ -3,7 +3,6 @@
 
 #include "app/import_window.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include "app/course_editor.h"
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
-#include "app/help.h"
 #include "app/import_window.h"
 #include "app/main_window.h"
 #include "app/player_editor.h"
@@ -192,30 +190,6 @@ TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {
   Settings() = AppSettings();
   ASSERT_TRUE(app::startUp(false));
   EXPECT_EQ(Main()->pos(), QPoint(123, 45));
-}
-
-TEST(HelpPages, TopicsFindTheirPageAndOthersTheContents) {
-  const struct {
-    const char* Topic;
-    const char* Page;
-  } cases[] = {{"CONTENTS", "contents.htm"},
-               {"PLAYER", "player.htm"},
-               {"ROUND", "round.htm"},
-               {"COURSE", "course.htm"},
-               {"EVENT", "event.htm"},
-               {"TOUR", "tour.htm"},
-               {"WEIGHTS", "weights.htm"},
-               {"IMPORT", "import.htm"},
-               {"TOURASEVENT", "tourasevent.htm"},
-               {"makePages", "makepages.htm"},
-               {"NOSUCHTOPIC", "contents.htm"},
-               {"../help/player", "contents.htm"},
-               {"", "contents.htm"}};
-  for (const auto& c : cases) {
-    const QString path = app::helpPagePath(c.Topic);
-    EXPECT_TRUE(path.endsWith(QString("/") + c.Page)) << c.Topic << " -> " << path.toStdString();
-    EXPECT_TRUE(FileExists(path.toStdString())) << path.toStdString();
-  }
 }
 
 // The "&" letter of a caption; 0 for none ("&&" is a plain "&").

@@ -1,8 +1,6 @@
 #include "app/player_editor.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -187,25 +185,6 @@ TEST_F(PlayerEditorTest, SaveFailureIsShownOnceNamingTheFileAndKeepsTheEdit) {
   EXPECT_EQ(Text("playerEdit"), "Changed");
 }
 
-TEST_F(PlayerEditorTest, PrevAndNextStopAtTheEndsInRed) {
-  const struct {
-    const char* start;
-    const char* step;
-    const char* shown;
-    const char* status;
-  } cases[] = {{"firstAction", "previousAction", "AA", "The first player is: AA !"},
-               {"lastAction", "nextAction", "CA", "The last player is: CA !"}};
-  for (const auto& c : cases) {
-    Trigger(c.start);
-    Trigger(c.step);
-    EXPECT_EQ(Text("idEdit"), c.shown);
-    EXPECT_EQ(Status(), c.status);
-    EXPECT_EQ(StatusColor(), kRed);
-  }
-  Trigger("previousAction");
-  EXPECT_EQ(Text("idEdit"), "BC");
-}
-
 // Every way away from an edit asks, and each answer does what it says: nothing typed goes
 // without the user's word.
 TEST_F(PlayerEditorTest, LeavingAnEditAsksSaveDiscardOrCancel) {
@@ -304,23 +283,6 @@ TEST_F(PlayerEditorTest, ActivationKeepsAnEditAndRefreshesWhileBrowsing) {
   Players().FindRecord("BC")->Name = "Bea Clark-Lee";
   editor_.activate();
   EXPECT_EQ(Text("playerEdit"), "Bea Clark-Lee");
-}
-
-TEST_F(PlayerEditorTest, AnEmptyListShowsNothingAndStillTakesANewPlayer) {
-  Players().Clear();
-  editor_.activate();
-  for (const char* action : {"nextAction", "previousAction", "lastAction", "firstAction",
-                             "deleteAction", "copyAction", "editAction", "postAction"})
-    Trigger(action);
-  Show("X");
-  EXPECT_EQ(Text("idEdit"), "");
-  EXPECT_EQ(Text("playerEdit"), "");
-
-  Trigger("newAction");
-  Edit("idEdit")->setText("NP");
-  Post();
-  EXPECT_EQ(Players().Count(), 1);
-  EXPECT_EQ(Text("idEdit"), "NP");
 }
 
 }  // namespace

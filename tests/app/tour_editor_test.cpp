@@ -69,18 +69,6 @@ class TourEditorTest : public AppTest {
   app::TourEditor editor_;
 };
 
-TEST_F(TourEditorTest, WeightsShowOneWhereMissingAndOkStoresAll) {
-  QStringList shown;
-  AnswerWeights(2, "", &shown);  // Cancel changes nothing
-  EXPECT_EQ(shown, (QStringList{"Event=Weight", "E1=2", "E2=1", "E3=1"}));
-  EXPECT_EQ(Tours().FindRecord("T1")->Weights, "2");
-  EXPECT_FALSE(Posting());
-
-  AnswerWeights(2, "3");
-  EXPECT_EQ(Tours().FindRecord("T1")->Weights, "2;3;1");
-  EXPECT_TRUE(Posting());
-}
-
 TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
   prompts_->Texts.push_back("ZT1");
   Find<QAction>(&editor_, "saveAsEventAction")->trigger();

@@ -2,11 +2,9 @@
 
 #include <gmock/gmock.h>
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTest>
 
 #include "app/status_panel.h"
 #include "app_fixture.h"
@@ -134,18 +132,6 @@ TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   EXPECT_TRUE(status.contains(" file(s) sent")) << status.toStdString();
   auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
-}
-
-TEST_F(WebDialogTest, AFailedPublishIsOneMessage) {
-  Settings().PublishTo = dir_.File("missing/server/");
-  Settings().PublishAfterMake = true;
-  html_.show();
-  makePages();
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown.front().contains("failed")) << prompts_->Shown.front().toStdString();
-  EXPECT_TRUE(prompts_->Shown.front().contains(" kept in ")) << "what was made comes first";
-  EXPECT_EQ(html_.Status()->text(), "Not published.");
-  EXPECT_TRUE(FileExists(Page('p')));  // the pages are made all the same
 }
 
 }  // namespace

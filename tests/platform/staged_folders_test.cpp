@@ -76,15 +76,5 @@ TEST(StagedFolders, AFileThatCannotMoveIsReportedAndKept) {
   EXPECT_THAT(Entries(dir.File(entries[0])), ElementsAre("a.htm"));
 }
 
-TEST(StagedFolders, WriteFailuresNameTheFinalPath) {
-  TempDir dir;
-  dir.Write("file", "not a folder");
-  StagedFolders folders;
-  const Status status = folders.Write(dir.File("file/new/a.htm"), "a");
-  EXPECT_FALSE(status.ok());
-  EXPECT_THAT(status.message(), HasSubstr(dir.File("file/")));
-  EXPECT_EQ(dir.Read("file"), "not a folder");
-}
-
 }  // namespace
 }  // namespace cardwise

@@ -14,20 +14,6 @@ namespace {
 using testing::ScopedEnv;
 using testing::TempDir;
 
-TEST(UserStorePath, FollowsXdgConfigHome) {
-  // XDG_CONFIG_HOME (nullptr: unset) and the path it gives.
-  const std::pair<const char*, const char*> cases[] = {
-      {"/cfg/", "/cfg/Hollowfen/cardwise.ini"},
-      {"", "/home/u/.config/Hollowfen/cardwise.ini"},
-      {nullptr, "/home/u/.config/Hollowfen/cardwise.ini"},
-      {"relative/cfg", "/home/u/.config/Hollowfen/cardwise.ini"}};
-  ScopedEnv home("HOME", "/home/u");
-  for (const auto& [xdg, expected] : cases) {
-    ScopedEnv variable("XDG_CONFIG_HOME", xdg);
-    EXPECT_EQ(UserStore::DefaultPath(), expected) << (xdg ? xdg : "unset");
-  }
-}
-
 TEST(UserStore, OpenCreatesTheFileAndCloseKeepsOtherLines) {
   TempDir dir;
   const std::string name = "cfg/Hollowfen/store.ini", path = dir.File(name);

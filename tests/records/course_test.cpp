@@ -27,18 +27,6 @@ TEST_F(CourseTest, WorkedExampleSavesBackByteForByte) {
   EXPECT_EQ(list.CopyToClipboard(0), example);
 }
 
-TEST_F(CourseTest, ColoursDecodeOnLoadAndFallBackToTheDefault) {
-  AppSettings settings;
-  settings.ColorValues[static_cast<int>(ColorKey::Len)] = 0x00336699;
-  CourseList list = Load("[A]\nID=A\nLenRGB=#12AB56xyz-long\n[B]\nID=B\nLenRGB=000000\n");
-  EXPECT_EQ(list.RecordAt(0).LenRGB, "#12AB56xy") << "cut to nine characters";
-  EXPECT_EQ(list.RecordAt(0).LenColorOf(settings), 0x0056AB12u);
-  EXPECT_EQ(list.RecordAt(1).LenColorOf(settings), 0x00336699u);
-  ASSERT_TRUE(list.SaveAll(dir_.File("OUT.DAT")));
-  EXPECT_EQ(dir_.Read("OUT.DAT"),
-            "[A]\r\nID=A\r\nLenRGB=12ab56\r\n[B]\r\nID=B\r\nLenRGB=996633\r\n");
-}
-
 TEST_F(CourseTest, FindByNameMatchesTheWholeNameOrAnyPartOfTheAlias) {
   CourseList list =
       Load("[M]\nID=M\nCourse=Mill Brook Golf Club\n[H]\nID=H\nCourse=Harbour\nAlias=MILL BROOK\n");

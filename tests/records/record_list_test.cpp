@@ -78,18 +78,6 @@ TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
   EXPECT_EQ(list.FileName, dir_.File("MORE.DAT"));
 }
 
-TEST_F(RecordListTest, FindIsABinarySearchWithoutLetterCase) {
-  const PlayerList list = Load("[A]\nID=AB\n[C]\nID=CD\n[E]\nID=EF\n");
-  const std::tuple<std::string, bool, int> cases[] = {{"ab", true, 0},  {"CD", true, 1},
-                                                      {"Ef", true, 2},  {"A", false, 0},
-                                                      {"CE", false, 2}, {"Z", false, 3}};
-  for (const auto& [id, found, expected] : cases) {
-    int index = -1;
-    EXPECT_EQ(list.Find(id, index), found) << id;
-    EXPECT_EQ(index, expected) << id;
-  }
-}
-
 TEST_F(RecordListTest, DeleteErasesTheSectionAndReturnsTheIndexToShowNext) {
   PlayerList list =
       Load("[A]\r\nID=A\r\n[B]\r\nID=B\r\nPlayer=Bee\r\n[C]\r\nID=C\r\n[D]\r\nID=D\r\n");

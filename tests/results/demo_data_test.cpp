@@ -135,12 +135,5 @@ TEST_F(PrepareFoldersTest, ShippedFilesGoOnlyIntoFoldersItCreates) {
   EXPECT_FALSE(FileExists(dir_.File("new/data/DEMOP.DAT"))) << "not copied again";
 }
 
-TEST_F(PrepareFoldersTest, AnEmptyFolderSettingStopsTheStep) {
-  settings_.TemplateDir.clear();
-  EXPECT_EQ(PrepareFolders(settings_, shipped_).message(), "Unable to create directory");
-  EXPECT_TRUE(DirectoryExists(settings_.DataDir));
-  EXPECT_FALSE(DirectoryExists(settings_.HtmlRootDir));
-}
-
 }  // namespace
 }  // namespace cardwise

@@ -45,18 +45,6 @@ TEST(TourResultsTest, DropsTheWorstButAlwaysCountsMandatoryEvents) {
   }
 }
 
-TEST(TourResultsTest, KeepsTheFirstValueAsNumberTextAndExactMandatoryPositions) {
-  TourResults results(false, 12, {12});
-  results.AddEventValue(1, 16.811f);
-  results.AddEventValue(1, 25);
-  results.AddEventValue(13, 5);  // past the tour's events: ignored
-  EXPECT_EQ(std::make_tuple(results.ValueAt(1), results.ValueAt(2), results.ValueAt(13)),
-            std::make_tuple(16.8, 0.0, 0.0));
-  EXPECT_EQ(
-      std::make_tuple(results.IsMandatory(12), results.IsMandatory(1), results.IsDropped(12, 11)),
-      std::make_tuple(true, false, false));
-}
-
 class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
