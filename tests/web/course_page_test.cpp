@@ -28,19 +28,21 @@ class CoursePageTest : public WebTest {
 
 TEST_F(CoursePageTest, InfoTableHasTheUrlRowOnlyWhenSet) {
   const std::string rows =
-      "<H3>Course Info: Mill &amp; Brook</H3>\r\n<!-- Table with course info -->\r\n<TABLE>\r\n"
-      "<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555\r\n"
-      "<TR bgcolor=\"#eeeeaa\"><TD>Length<TD>2984+2970=<B>5954</B>\r\n"
-      "<TR bgcolor=\"#55ee55\"><TD>Par<TD>36+36=<B>72</B>\r\n"
-      "<TR bgcolor=\"#eeeeaa\"><TD>Course Rating<TD><SMALL>CR=</SMALL>71.2 "
+      "<H1>Course Info: Mill &amp; Brook</H1>\r\n<!-- Table with course info -->\r\n<TABLE "
+      "border=0 tabindex=0>\r\n"
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Phone<TD>555\r\n"
+      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>Length<TD>2984+2970=<B>5954</B>\r\n"
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Par<TD>36+36=<B>72</B>\r\n"
+      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>Course Rating<TD><SMALL>CR=</SMALL>71.2 "
       "<SMALL>Slope=</SMALL>128\r\n";
   const struct {
     const char* url;
     std::string expected;
   } cases[] = {
       {"", rows + "</TABLE>\r\n"},
-      {"http://mb.org/?a&b", rows + "<TR bgcolor=\"#eeeeaa\"><TD>URL<TD><A href=\"http://mb.org/"
-                                    "?a&amp;b\">http://mb.org/?a&amp;b</A>\r\n</TABLE>\r\n"},
+      {"http://mb.org/?a&b",
+       rows + "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>URL<TD><A href=\"http://mb.org/"
+              "?a&amp;b\">http://mb.org/?a&amp;b</A>\r\n</TABLE>\r\n"},
   };
   for (const auto& c : cases) {
     courses_.FindRecord("MB")->URL = c.url;

@@ -35,12 +35,13 @@ TEST_F(EventPageTest, ManualEventWithoutCourseHasThreeColumnsAndMissingOneOnlyTh
   AddTour("T", "Tour", 1, "CUP;");  // unlisted: tours belong to the course block
 
   std::vector<std::string> expected = {
-      "<H3>Event Results: Cup &amp; Co / 2026-05-01</H3>",
+      "<H1>Event Results: Cup &amp; Co / 2026-05-01</H1>",
       "<!-- Table with Event results -->",
-      "<TABLE border=0>",
-      "<TR bgcolor=\"#55ee55\"><TH>Pos<TH>Result<TD>Player",
+      "<TABLE border=0 tabindex=0>",
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Pos<TH>Result<TD>Player",
       "<TR><TH>1<TH><FONT size=+1>30.5</FONT><TD>" + PlayerAnchorOrID(context_, "A"),
-      "<TR bgcolor=\"#eeeeaa\"><TH>2<TH><FONT size=+1>&lt;b&gt;</FONT><TD>GHOST",
+      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TH><FONT "
+      "size=+1>&lt;b&gt;</FONT><TD>GHOST",
       "</TABLE>",
   };
   std::vector<std::string> lines = PageLines("CUP");
@@ -64,24 +65,26 @@ TEST_F(EventPageTest, StrokeEventShowsRoundColumnsCourseBlockAndTours) {
   AddTour("T3", "Other", 0, "SPRING;");
 
   const std::vector<std::string> lines = PageLines("SPR");
-  EXPECT_THAT(lines,
-              IsSupersetOf(std::vector<std::string>{
-                  "<TR bgcolor=\"#55ee55\"><TH>Pos<TH>Result<TD>Player<TD colspan=2>Hcp"
-                  "<TD>Scorecard<TD>Notes",
-                  "<TR><TH>1<TH><FONT size=+1>72</FONT><TD>" + PlayerAnchorOrID(context_, "A") +
-                      "<TD align=center><SMALL>5.0</SMALL><TD align=center><B>5</B><TD>" +
-                      RoundIDAnchor(context_, round) + "<TD>Last 9",
-                  // the round is gone: empty cells and its ID as text
-                  "<TR bgcolor=\"#eeeeaa\"><TH>2<TH><FONT size=+1>80</FONT><TD>B"
-                  "<TD align=center><SMALL></SMALL><TD align=center><B></B>"
-                  "<TD>GONE&amp;1<TD>",
-                  "<H3>Course Statistics: Spring / " +
-                      CourseAnchor(context_, *courses_.FindRecord("MILL")) + "</H3>",
-                  "<!-- Table with Statistics for the event -->",
-                  "<H4>Par statistics: Spring</H4>",
-                  "<H4>Event In Tour: " + TourAnchor(context_, first) + " | " +
-                      TourAnchor(context_, second) + "</H4>",
-              }));
+  EXPECT_THAT(
+      lines,
+      IsSupersetOf(std::vector<std::string>{
+          "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Pos<TH>Result<TD>Player<TD "
+          "colspan=2>Hcp"
+          "<TD>Scorecard<TD>Notes",
+          "<TR><TH>1<TH><FONT size=+1>72</FONT><TD>" + PlayerAnchorOrID(context_, "A") +
+              "<TD align=center><SMALL>5.0</SMALL><TD align=center><B>5</B><TD>" +
+              RoundIDAnchor(context_, round) + "<TD>Last 9",
+          // the round is gone: empty cells and its ID as text
+          "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TH><FONT size=+1>80</FONT><TD>B"
+          "<TD align=center><SMALL></SMALL><TD align=center><B></B>"
+          "<TD>GONE&amp;1<TD>",
+          "<H3>Course Statistics: Spring / " +
+              CourseAnchor(context_, *courses_.FindRecord("MILL")) + "</H3>",
+          "<!-- Table with Statistics for the event -->",
+          "<H4>Par statistics: Spring</H4>",
+          "<H4>Event In Tour: " + TourAnchor(context_, first) + " | " +
+              TourAnchor(context_, second) + "</H4>",
+      }));
   // One round: no eclectic row.
   for (const std::string& line : lines)
     EXPECT_EQ(line.find("Eclectic"), std::string::npos) << line;

@@ -18,7 +18,7 @@ class IndexPagesTest : public WebTest {
   IndexPagesTest() { OpenPage("index/x.htm"); }
 };
 
-const char* const kTotal = "<TR bgcolor=\"#eeeeaa\">";
+const char* const kTotal = "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">";
 
 // Published contact details keep their cells, empty links too; unpublished ones have neither
 // cells nor headings.
@@ -30,14 +30,14 @@ TEST_F(IndexPagesTest, PlayerListEscapesTextsAndShowsContactsOnlyWhenPublished) 
   AddPlayer("B", "bob", -1.5f);
   const std::string annURL =
       "<TD><SMALL><A href=\"http://x/?a&amp;b\">http://x/?a&amp;b</A></SMALL>";
-  const std::string bobURL = "<TD><SMALL><A href=\"\"></A></SMALL>";
+  const std::string bobURL = "<TD>";  // no link without an address
   const struct {
     bool Contacts;
     std::string Heading, Ann, Bob;
   } cases[] = {
       {true, "<TD>Player<TD>Hcp<TD>Phone<TD>Email<TD>URL",
        "5.0<TD>555 &lt;1&gt;<TD><SMALL><A href=\"mailto:a@x.org\">a@x.org</A></SMALL>" + annURL,
-       "-1.5<TD><TD><SMALL><A href=\"mailto:\"></A></SMALL>" + bobURL},
+       "-1.5<TD><TD>" + bobURL},
       {false, "<TD>Player<TD>Hcp<TD>URL", "5.0" + annURL, "-1.5" + bobURL},
   };
   for (const auto& c : cases) {
@@ -45,10 +45,10 @@ TEST_F(IndexPagesTest, PlayerListEscapesTextsAndShowsContactsOnlyWhenPublished) 
     OpenPage("index/x.htm");
     WritePlayerList(page_);
     const std::vector<std::string> expected = {
-        "<H3>Player Index</H3>",
+        "<H1>Player Index</H1>",
         "<!-- List with Players -->",
-        "<TABLE>",
-        "<TR bgcolor=\"#55ee55\">" + c.Heading,
+        "<TABLE border=0 tabindex=0>",
+        "<TR bgcolor=\"#55ee55\" style=\"color:#000000\">" + c.Heading,
         "<TR><TD>" + PlayerAnchorOrID(context_, "A") + "<TD align=center>" + c.Ann,
         kTotal + ("<TD>" + PlayerAnchorOrID(context_, "B")) + "<TD align=center>" + c.Bob,
         "</TABLE>"};
@@ -73,10 +73,10 @@ TEST_F(IndexPagesTest, HandicapListShowsIndexRoundsAndLatestDay) {
   }
   WriteHandicapList(page_, rows);
   const std::vector<std::string> expected = {
-      "<H3>Handicap Index</H3>",
+      "<H1>Handicap Index</H1>",
       "<!-- List with handicap indexes -->",
-      "<TABLE>",
-      "<TR bgcolor=\"#55ee55\"><TD>Player<TD>Hcp<TD>Rounds<TD>Date",
+      "<TABLE border=0 tabindex=0>",
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Player<TD>Hcp<TD>Rounds<TD>Date",
       "<TR><TD>" + PlayerAnchorOrID(context_, "A") +
           "<TD align=center>12.3<TD align=center>20<TD>2026-05-01",
       kTotal + std::string("<TD>GONE<TD align=center>+1.2<TD align=center>3<TD>2026-04-02"),
@@ -87,7 +87,7 @@ TEST_F(IndexPagesTest, HandicapListShowsIndexRoundsAndLatestDay) {
   EXPECT_EQ(BodyLines(), expected);
 }
 
-TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
+TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndNoLinkWithoutAnAddress) {
   Course& mill = AddCourse("MILL", "Mill", kPar72);
   mill.Len.FromText("300,400", 1, ',');
   mill.CR = 71.2f;
@@ -96,10 +96,10 @@ TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
   mill.URL = "http://mill";
   AddCourse("PARK", "Park", "").Par.SetTotal(70);  // known by its total only
   WriteCourseList(page_);
-  const std::string empty = "<TD><SMALL><A href=\"mailto:\"></A></SMALL>";
+  const std::string empty = "<TD>";
   EXPECT_THAT(BodyLines(),
               IsSupersetOf(std::vector<std::string>{
-                  "<TR bgcolor=\"#55ee55\"><TD>Course<TD>Par<TD>Length"
+                  "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Course<TD>Par<TD>Length"
                   "<TD>Phone<TD>Course Rating<TD>Email<TD>URL",
                   "<TR><TD>" + CourseAnchor(context_, mill) +
                       "<TD align=center><B>72</B><TD align=center>700<TD>1 &amp; 2"
@@ -108,7 +108,7 @@ TEST_F(IndexPagesTest, CourseListShowsTotalsRatingAndAnEmptyMailLink) {
                   kTotal + ("<TD>" + CourseAnchor(context_, *courses_.FindRecord("PARK"))) +
                       "<TD align=center><B>70</B><TD align=center>0<TD>"
                       "<TD><SMALL></SMALL>" +
-                      empty + "<TD><SMALL><A href=\"\"></A></SMALL>",
+                      empty + empty,
               }));
 }
 
@@ -129,17 +129,18 @@ TEST_F(IndexPagesTest, PtsPTableForThreePlayers) {
   EXPECT_THAT(
       BodyLines(),
       ElementsAreArray({
-          "<H3>Tour Scoring System: Pts(pla, nevent, ntour)</H3>",
+          "<H1>Tour Scoring System: Pts(pla, nevent, ntour)</H1>",
           "<P>If you use the Pts(p) scoring system this table answers how many points you recieve "
           "for an event with <B><TT>nevent</TT></B> players in a tour with <B><TT>ntour</TT></B> "
           "players",
           "<P>This table is for <B><TT>ntour = 3</TT></B>",
           "<!-- Table with for Pts(p) function -->",
-          "<TABLE>",
-          "<TR align=center bgcolor=\"#55ee55\"><TD align=right><TT>nevent</TT>",
-          "<TR bgcolor=\"#55ee55\"><TH>Pla",
+          "<TABLE border=0 tabindex=0>",
+          "<TR align=center bgcolor=\"#55ee55\" style=\"color:#000000\"><TD "
+          "align=right><TT>nevent</TT>",
+          "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Pla",
           "<TR align=center><TH>1",
-          "<TR align=center bgcolor=\"#eeeeaa\"><TH>2",
+          "<TR align=center bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2",
           "<TR align=center><TH>3",
           "</TABLE>",
           "<P>If you come <B>1:th</B> in an event with <B><TT>nevent=2</TT></B> players (of total "
@@ -150,13 +151,15 @@ TEST_F(IndexPagesTest, PtsPTableForThreePlayers) {
 
 TEST_F(IndexPagesTest, PtsPTableColumnsAndEmptyTable) {
   WritePtsPTable(page_, 5);
-  EXPECT_THAT(BodyLines(),
-              IsSupersetOf(std::vector<std::string>{
-                  "<TR align=center bgcolor=\"#55ee55\"><TD align=right><TT>nevent</TT>"
-                  "<TD rowspan=2>4<TD rowspan=2>5",
-                  "<TR align=center bgcolor=\"#eeeeaa\"><TH>4<TD>1.4<TD>2.8",
-                  "<TR align=center><TH>5<TD><TD>1.0",  // a field of 4 has no 5th place
-              }));
+  EXPECT_THAT(
+      BodyLines(),
+      IsSupersetOf(std::vector<std::string>{
+          "<TR align=center bgcolor=\"#55ee55\" style=\"color:#000000\"><TD "
+          "align=right><TT>nevent</TT>"
+          "<TD rowspan=2>4<TD rowspan=2>5",
+          "<TR align=center bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>4<TD>1.4<TD>2.8",
+          "<TR align=center><TH>5<TD><TD>1.0",  // a field of 4 has no 5th place
+      }));
 
   OpenPage("index/x.htm");
   WritePtsPTable(page_, 0);
@@ -172,14 +175,14 @@ TEST_F(IndexPagesTest, F1TableRowsAndEmptyTable) {
   WriteF1Table(page_, 3);
   EXPECT_THAT(BodyLines(),
               ElementsAreArray({
-                  "<H3>Tour Scoring System: F1(pla)</H3>",
+                  "<H1>Tour Scoring System: F1(pla)</H1>",
                   "<P>If you use the F1(p) scoring system this table answers how many points you "
                   "recieve",
                   "<!-- Table with for F1(p) function -->",
-                  "<TABLE>",
-                  "<TR bgcolor=\"#55ee55\"><TH> Pla <TH> Pts ",
+                  "<TABLE border=0 tabindex=0>",
+                  "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH> Pla <TH> Pts ",
                   "<TR align=center><TH>1<TD>25",
-                  "<TR align=center bgcolor=\"#eeeeaa\"><TH>2<TD>20",
+                  "<TR align=center bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TD>20",
                   "<TR align=center><TH>3<TD>16",
                   "</TABLE>",
               }));

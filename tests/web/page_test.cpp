@@ -1,5 +1,6 @@
 #include "web/page.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +12,8 @@
 
 namespace cardwise::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 class PageTest : public WebTest {
  protected:
@@ -25,6 +28,10 @@ class PageTest : public WebTest {
   static std::string Generator() {
     return "  <META name=\"generator\" content=\"Cardwise " + Process().VersionText + "\">";
   }
+  static constexpr const char* kEncoding =
+      "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+  static constexpr const char* kViewport =
+      "  <META name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
   static std::string Footer() {
     return "<BR clear=all><HR><SMALL><I>Produced with <A href=\"../index/help.htm\">Cardwise</A> " +
            Process().VersionText + "</I></SMALL>";
@@ -34,27 +41,29 @@ class PageTest : public WebTest {
 TEST_F(PageTest, HeadWithOwnerAuthorKeywordsAndHeader) {
   settings_.EmailOwner = "me@x.org";
   settings_.Author = "Ann & Bob";
+  settings_.Language = "sv-SE";
   const std::string header = dir_.Write("Template/head.htm", "<H1>Club</H1>\n<P>\r\nlast");
   page_.Open(context_, settings_.HtmlRootDir + "players/js.htm", header, "golf <club>", "", "A & B",
              false);
   EXPECT_EQ(page_.Contents(),
-            Joined({"<HTML>", "<HEAD>", "  <TITLE>A &amp; B</TITLE>",
-                    "  <META name=\"owner\" content=\"me@x.org\">",
+            Joined({"<HTML lang=\"sv-SE\">", "<HEAD>", kEncoding, kViewport,
+                    "  <TITLE>A &amp; B</TITLE>", "  <META name=\"owner\" content=\"me@x.org\">",
                     "  <META name=\"author\" content=\"2026-06-15/Ann &amp; Bob\">",
                     "  <META name=\"robots\" content=\"ALL\">", Generator(),
                     "  <META name=\"keywords\" content=\"golf &lt;club&gt;,xCardxWisex\">",
                     "  <LINK rel=\"stylesheet\" type=\"text/css\" href=\"../index/cardwise.css\">",
-                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\">", "<H1>Club</H1>", "<P>", "last"}));
+                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\" style=\"color:#000000\">",
+                    "<H1>Club</H1>", "<P>", "last", "<MAIN>"}));
 }
 
 TEST_F(PageTest, HeadWithoutOwnerAuthorOrKeywords) {
   page_.Open(context_, settings_.HtmlRootDir + "players/js.htm",
              settings_.TemplateDir + "missing.htm", "", "NOINDEX", "T", false);
   EXPECT_EQ(page_.Contents(),
-            Joined({"<HTML>", "<HEAD>", "  <TITLE>T</TITLE>",
+            Joined({"<HTML lang=\"en\">", "<HEAD>", kEncoding, kViewport, "  <TITLE>T</TITLE>",
                     "  <META name=\"robots\" content=\"NOINDEX\">", Generator(),
                     "  <LINK rel=\"stylesheet\" type=\"text/css\" href=\"../index/cardwise.css\">",
-                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\">"}));
+                    "</HEAD>", "<BODY bgcolor=\"#eeeeee\" style=\"color:#000000\">", "<MAIN>"}));
 }
 
 TEST_F(PageTest, CloseWritesFooterWithCopyNoticeAndTemplate) {
@@ -65,7 +74,7 @@ TEST_F(PageTest, CloseWritesFooterWithCopyNoticeAndTemplate) {
   OpenPage("players/js.htm");
   page_.Line("body");
   ASSERT_TRUE(page_.Close(footer).ok());
-  EXPECT_EQ(Body(), Joined({"body",
+  EXPECT_EQ(Body(), Joined({"body", "</MAIN>",
                             Footer() + "<SMALL><I> | &copy; <A href=\"mailto:me@x.org\">"
                                        "Ann &lt;A&gt;</A></I></SMALL>",
                             "<P>bye</P>", "</BODY>", "</HTML>"}));
@@ -75,7 +84,23 @@ TEST_F(PageTest, CloseWritesFooterWithCopyNoticeAndTemplate) {
   settings_.CopyInFooter = false;  // the notice is rebuilt by each Open
   OpenPage("players/js.htm");
   ASSERT_TRUE(page_.Close("").ok());
-  EXPECT_EQ(Body(), Joined({Footer(), "</BODY>", "</HTML>"}));
+  EXPECT_EQ(Body(), Joined({"</MAIN>", Footer(), "</BODY>", "</HTML>"}));
+
+  // Without an author the address is the link's text; without an address there is no link.
+  settings_.CopyInFooter = true;
+  const std::pair<std::string, std::string> owners[] = {
+      {"", "<A href=\"mailto:me@x.org\">me@x.org</A>"},
+      {"Ann", "<A href=\"mailto:me@x.org\">Ann</A>"}};
+  for (const auto& [author, notice] : owners) {
+    settings_.Author = author;
+    OpenPage("players/js.htm");
+    ASSERT_TRUE(page_.Close("").ok());
+    EXPECT_THAT(Body(), HasSubstr("&copy; " + notice + "</I>")) << author;
+  }
+  settings_.EmailOwner.clear();
+  OpenPage("players/js.htm");
+  ASSERT_TRUE(page_.Close("").ok());
+  EXPECT_THAT(Body(), HasSubstr("&copy; Ann</I>"));
 }
 
 TEST_F(PageTest, CloseFailsWithoutWritingOutsideTheRoot) {

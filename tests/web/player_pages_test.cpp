@@ -35,19 +35,21 @@ TEST_F(PlayerPagesTest, PlayerWithoutRoundsHasInfoRowsAndNoMerits) {
     std::string Rows;
   } cases[] = {
       {true,
-       "<TR bgcolor=\"#55ee55\"><TD>Phone<TD>555 &amp; 1\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Hcp<TD>12.4\r\n"
-       "<TR bgcolor=\"#55ee55\"><TD>Email<TD><A href=\"mailto:js@x.org\">js@x.org</A>\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
+       "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Phone<TD>555 &amp; 1\r\n"
+       "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>Hcp<TD>12.4\r\n"
+       "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Email<TD><A "
+       "href=\"mailto:js@x.org\">js@x.org</A>\r\n"
+       "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>Club<TD>MBGC\r\n"},
       {false,
-       "<TR bgcolor=\"#55ee55\"><TD>Hcp<TD>12.4\r\n"
-       "<TR bgcolor=\"#eeeeaa\"><TD>Club<TD>MBGC\r\n"},
+       "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TD>Hcp<TD>12.4\r\n"
+       "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>Club<TD>MBGC\r\n"},
   };
   for (const auto& c : cases) {
     settings_.PublishContacts = c.Contacts;
     OpenPage();
     WritePlayerPage(page_, "JS");
-    EXPECT_THAT(Body(), HasSubstr("<TABLE>\r\n" + c.Rows + "</TABLE>\r\n")) << c.Contacts;
+    EXPECT_THAT(Body(), HasSubstr("<TABLE border=0 tabindex=0>\r\n" + c.Rows + "</TABLE>\r\n"))
+        << c.Contacts;
     EXPECT_EQ(Body().find("js@x.org") != std::string::npos, c.Contacts);
     EXPECT_THAT(Body(), Not(HasSubstr("Merits")));
   }
@@ -57,10 +59,12 @@ TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
   for (int year : {2015, 2016, 2020, 2026})
     dir_.Write("Web/" + PageLink(PlayerYearPage(settings_, "JS", year)).substr(3), "x");
   WritePlayerPage(page_, "JS");
-  EXPECT_THAT(Body(), HasSubstr("<TR bgcolor=\"#eeeeaa\"><TD><SMALL>Links to player "
-                                "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"
-                                "<TD><A href=\"../2020/js2020.htm\">2020</A>"
-                                "<TD><A href=\"../2026/js2026.htm\">2026</A>\r\n</TABLE>"));
+  EXPECT_THAT(
+      Body(),
+      HasSubstr("<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD><SMALL>Links to player "
+                "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"
+                "<TD><A href=\"../2020/js2020.htm\">2020</A>"
+                "<TD><A href=\"../2026/js2026.htm\">2026</A>\r\n</TABLE>"));
 }
 
 // Player IDs are compared exactly; only the first MaxTourMerits standing lines and the first
@@ -77,14 +81,16 @@ TEST_F(PlayerPagesTest, MeritsCountOnlyTopLinesOfTheExactID) {
   WritePlayerPage(page_, "JS");
 
   const std::string body = Body();
-  EXPECT_THAT(body,
-              HasSubstr("<TR bgcolor=\"#55ee55\" nowrap><TH align=left>Tour<TH>Pla\r\n"
-                        "<TR nowrap><TD>" +
-                        TourAnchor(context_, *tours_.FindRecord("T1")) + "<TH>2\r\n</TABLE>\r\n"));
+  EXPECT_THAT(
+      body,
+      HasSubstr(
+          "<TR bgcolor=\"#55ee55\" style=\"color:#000000\" nowrap><TH align=left>Tour<TH>Pla\r\n"
+          "<TR nowrap><TD>" +
+          TourAnchor(context_, *tours_.FindRecord("T1")) + "<TH>2\r\n</TABLE>\r\n"));
   EXPECT_THAT(
       body, HasSubstr("<TH align=left>Event<TH>Pla\r\n<TR nowrap><TD>" +
                       EventAnchor(context_, events_.FindRecord("E1")) +
-                      "<TH>1\r\n<TR nowrap bgcolor=\"#eeeeaa\"><TD>" +
+                      "<TH>1\r\n<TR nowrap bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>" +
                       EventAnchor(context_, events_.FindRecord("E3")) + "<TH>3=\r\n</TABLE>\r\n"));
   // Only the exact ID's round is counted.
   EXPECT_THAT(BodyLines(), Contains(EndsWith("Stroke Average</A><TH>72.0<TH>18")));
@@ -100,11 +106,12 @@ TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
 
   const std::vector<std::string> lines = BodyLines();
   ASSERT_GE(lines.size(), 6u);
-  const std::string sum = "<TH bgcolor=\"#eeeeaa\"><FONT color=\"";
-  const std::string small = "<TD align=center bgcolor=\"#eeeeaa\"><FONT color=\"";
+  const std::string sum = "<TH bgcolor=\"#eeeeaa\" style=\"color:#000000\"><FONT color=\"";
+  const std::string small =
+      "<TD align=center bgcolor=\"#eeeeaa\" style=\"color:#000000\"><FONT color=\"";
   const Round* first = &rounds_.RecordAt(1);
   EXPECT_EQ(lines[0],
-            "<H3>All Rounds:2025: " + PlayerAnchor(context_, players_.FindRecord("JS")) + "</H3>");
+            "<H1>All Rounds:2025: " + PlayerAnchor(context_, players_.FindRecord("JS")) + "</H1>");
   EXPECT_EQ(lines[4], "<TR nowrap><TH>1<TD>" + RoundDateAnchor(context_, *first) + "<TD>" +
                           PlayerCourseAnchor(context_, *first) +
                           "<TD align=center><SMALL>0.0</SMALL><TD align=center><B>0</B>" + sum +
@@ -112,7 +119,7 @@ TEST_F(PlayerPagesTest, YearRowShowsSumsAgainstTheirReferences) {
                           "#880000\">71</FONT>" + small + "#880000\"><SMALL>37</SMALL></FONT>" +
                           small + "#880000\"><SMALL>30</SMALL></FONT><TD>" + small +
                           "#000000\"><SMALL>7</SMALL></FONT>");
-  EXPECT_THAT(lines[5], HasSubstr("<B>0</B><TH>" + sum + "#000088\">37</FONT><TH>" + small +
+  EXPECT_THAT(lines[5], HasSubstr("<B>0</B><TD>" + sum + "#000088\">37</FONT><TD>" + small +
                                   "#000088\"><SMALL>33</SMALL></FONT><TD><TD><TD>"));
 }
 
@@ -128,8 +135,8 @@ TEST_F(PlayerPagesTest, PlayerOnCourseShowsTheYearsRoundsOnTheCurrentCard) {
   WritePlayerCourse(page_, "JS", "MB", Day(2025, 5, 1));
   EXPECT_THAT(
       Body(),
-      HasSubstr("<H3>Course Statistics: " + PlayerAnchor(context_, players_.FindRecord("JS")) +
-                " / " + CourseAnchor(context_, *courses_.FindRecord("MB")) + ", 2025</H3>"));
+      HasSubstr("<H1>Course Statistics: " + PlayerAnchor(context_, players_.FindRecord("JS")) +
+                " / " + CourseAnchor(context_, *courses_.FindRecord("MB")) + ", 2025</H1>"));
   EXPECT_THAT(Body(), HasSubstr("<TD align=left>Eclectic"));
   std::vector<bool> used;
   for (int i = 0; i < rounds_.Count(); ++i)

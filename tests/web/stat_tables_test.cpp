@@ -9,7 +9,7 @@ namespace cardwise::testing {
 namespace {
 
 constexpr const char* kScoringHead =
-    " <TR bgcolor=\"#55ee55\"><TH>Rank<TH>Player<TH>Round<TH>Average";
+    " <TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Rank<TH>Player<TH>Round<TH>Average";
 
 class StatTablesTest : public WebTest {
  protected:
@@ -37,7 +37,8 @@ class StatTablesTest : public WebTest {
 
   std::string Row(int shown, int rank, std::string_view id, int rounds, std::string_view value,
                   std::string_view total = "") {
-    std::string row = shown % 2 == 1 ? " <TR>" : " <TR bgcolor=\"#eeeeaa\">";
+    std::string row =
+        shown % 2 == 1 ? " <TR>" : " <TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">";
     row += "<TD align=\"center\"><B>" + std::to_string(rank) + "</B><TD>" +
            PlayerAnchor(context_, players_.FindRecord(id)) + "<TD align=\"center\">" +
            std::to_string(rounds) + "<TD align=\"center\"><B>" + std::string(value) + "</B>";
@@ -56,25 +57,34 @@ TEST_F(StatTablesTest, EmptyStatisticsShowBlankCellsAndParStrokeAverage) {
   WriteMoreStatsTable(page_, none);
   const std::vector<std::string> lines = BodyLines();
   ASSERT_EQ(lines.size(), 12u + 13u);
-  const std::string green = "<TR align=center bgcolor=\"#55ee55\">";
+  const std::string green = "<TR align=center bgcolor=\"#55ee55\" style=\"color:#000000\">";
   const auto cells = [](const std::string& tag, const std::string& content) {
     std::string text;
-    for (const char* color : {"#ff5555", "#ffaaaa", "#dddddd", "#bbbbff", "#8888ff", "#4444ff"})
-      text += tag + " bgcolor=\"" + color + "\">" + content;
+    for (const char* color : {"#ff5555", "#ffaaaa", "#dddddd", "#bbbbff", "#8888ff", "#4444ff"}) {
+      const char* ink = std::string_view(color) == "#4444ff" ? "#ffffff" : "#000000";
+      text += (content.empty() ? "<TD" : tag) + " bgcolor=\"" + color + "\" style=\"color:" + ink +
+              "\">" + content;
+    }
     return text;
   };
   // The all-holes group has heading cells, the par groups plain ones.
-  EXPECT_EQ(lines[3], green + "<TH rowspan=2>Total<TD bgcolor=\"#eeeeee\">" + cells("<TH", "0"));
-  EXPECT_EQ(lines[4],
-            green + "<TD bgcolor=\"#eeeeee\"><SMALL></SMALL>" + cells("<TH", "<SMALL></SMALL>"));
-  EXPECT_EQ(lines[5], green + "<TH rowspan=2>Par 3:s<TD bgcolor=\"#eeeeee\">" + cells("<TD", "0"));
-  EXPECT_EQ(lines[14], "<TR bgcolor=\"#55ee55\"><TH>Legend<TH>Result<TH>Total");
+  EXPECT_EQ(lines[3], green +
+                          "<TH rowspan=2>Total<TD bgcolor=\"#eeeeee\" style=\"color:#000000\">" +
+                          cells("<TH", "0"));
+  EXPECT_EQ(lines[4], green + "<TD bgcolor=\"#eeeeee\" style=\"color:#000000\"><SMALL></SMALL>" +
+                          cells("<TH", ""));
+  EXPECT_EQ(lines[5], green +
+                          "<TH rowspan=2>Par 3:s<TD bgcolor=\"#eeeeee\" style=\"color:#000000\">" +
+                          cells("<TD", "0"));
+  EXPECT_EQ(lines[14],
+            "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Legend<TH>Result<TH>Total");
   EXPECT_EQ(lines[15],
             "<TR><TD><A href=\"../index/help.htm#stroke\">Stroke Average</A><TH>72.0<TH>0");
-  EXPECT_EQ(lines[16],
-            "<TR bgcolor=\"#eeeeaa\"><TD><A href=\"../index/help.htm#birdie\">"
-            "Birdie Average</A><TH><TH>");
-  EXPECT_EQ(lines[23], "<TR><TD><A href=\"../index/help.htm#mindex\">M-Index</A><TH><TH>");
+  EXPECT_EQ(
+      lines[16],
+      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD><A href=\"../index/help.htm#birdie\">"
+      "Birdie Average</A><TD><TD>");
+  EXPECT_EQ(lines[23], "<TR><TD><A href=\"../index/help.htm#mindex\">M-Index</A><TD><TD>");
 }
 
 TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
@@ -85,21 +95,21 @@ TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
     if (rounds_.RecordAt(i).PlayerID == "A")
       rounds_.RecordAt(i).Greens.FromText("1,1,1,1,1,1,1,1,1", 1, ',');
   // The exchange sort leaves B ahead of A.
-  const std::vector<std::string> expected = {"<H3>2026</H3>",
+  const std::vector<std::string> expected = {"<H1>2026</H1>",
                                              "<H3>Scoring Average</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              kScoringHead,
                                              Row(1, 1, "B", 2, "72.00"),
                                              Row(2, 1, "A", 2, "72.00"),
                                              Row(3, 3, "E", 2, "75.00"),
                                              "</TABLE>",
                                              "<H3>Birdie Average</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              std::string(kScoringHead) + "<TH>Total",
                                              Row(1, 1, "B", 2, "1.00", "2"),
                                              "</TABLE>",
                                              "<H3>Greens in Regulation (GIR)</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              kScoringHead,
                                              Row(1, 1, "A", 2, "50.0%"),
                                              "</TABLE>"};
@@ -112,18 +122,19 @@ TEST_F(StatTablesTest, SkippedEntryStillDecidesTheNextRank) {
   Play("D", 1, {kTwoOver, kTwoOver});
   Play("C", 2, {kTwoOver});
   const std::vector<std::string> expected = {
-      "<H3>2026</H3>", "<H3>Scoring Average</H3>", "<TABLE border=0>",
+      "<H1>2026</H1>", "<H3>Scoring Average</H3>", "<TABLE border=0 tabindex=0>",
       kScoringHead,    Row(1, 1, "A", 2, "72.00"), Row(2, 1, "D", 2, "74.00"),
       "</TABLE>"};
   EXPECT_EQ(YearTables(), expected);
 }
 
 TEST_F(StatTablesTest, WithoutQualifiersOnlyTheEmptyScoringTableRemains) {
-  EXPECT_EQ(YearTables(), std::vector<std::string>{"<H3>2026</H3>"});
+  EXPECT_EQ(YearTables(), std::vector<std::string>{"<H1>2026</H1>"});
   Play("A", 0, {kBirdieBogey});
   OpenPage("2026/stat.htm", true);
-  const std::vector<std::string> expected = {"<H3>2026</H3>", "<H3>Scoring Average</H3>",
-                                             "<TABLE border=0>", kScoringHead, "</TABLE>"};
+  const std::vector<std::string> expected = {"<H1>2026</H1>", "<H3>Scoring Average</H3>",
+                                             "<TABLE border=0 tabindex=0>", kScoringHead,
+                                             "</TABLE>"};
   EXPECT_EQ(YearTables(), expected);
 }
 
