@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -94,8 +95,9 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   EXPECT_EQ(app::StatusPanel::current(), html_.Status());
 }
 
-// Alt and the box's letter reach it, and no other control of the dialog has that letter.
-TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
+// Alt and the letter reach the contacts box and the language field, and no other control of
+// the dialog has those letters.
+TEST_F(WebDialogTest, TheContactsBoxAndTheLanguageHaveLettersOfTheirOwn) {
   ShowActive(&html_);
   QString letters;
   for (const QAbstractButton* button : html_.findChildren<QAbstractButton*>()) {
@@ -103,9 +105,37 @@ TEST_F(WebDialogTest, TheContactsBoxHasALetterOfItsOwn) {
     if (amp >= 0) letters += button->text().at(amp + 1).toLower();
   }
   EXPECT_EQ(letters.count('c'), 1) << letters.toStdString();
+  EXPECT_EQ(letters.count('l'), 0) << letters.toStdString();
   auto* box = Find<QCheckBox>(&html_, "contactsBox");
   Alt('C');
   EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); }));  // an animated click
+  auto* language = Find<QLineEdit>(&html_, "languageEdit");
+  Alt('L');
+  EXPECT_TRUE(QTest::qWaitFor([language] { return language->hasFocus(); }));
+}
+
+// The language is stored with the boxes; a text that is not a language tag is refused with
+// a message and kept in the field, and nothing is made.
+TEST_F(WebDialogTest, ThePagesLanguageIsStoredOrRefused) {
+  html_.show();
+  auto* language = Find<QLineEdit>(&html_, "languageEdit");
+  EXPECT_EQ(language->text(), "en");
+  language->setText("en_GB");
+  makePages();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown.front().contains("\"en_GB\" is not a language tag"));
+  EXPECT_TRUE(html_.isVisible());
+  EXPECT_EQ(language->text(), "en_GB");
+  EXPECT_EQ(Settings().Language, "en");
+  EXPECT_FALSE(FileExists(Page('p')));
+
+  language->setText(" sv-SE ");
+  prompts_->Answers = {false};
+  makePages();
+  EXPECT_EQ(Settings().Language, "sv-SE");
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("Language=sv-SE\r\n"));
+  EXPECT_THAT(dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size())),
+              HasSubstr("<HTML lang=\"sv-SE\">"));
 }
 
 TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
