@@ -1,8 +1,11 @@
 #include "app/web_dialog.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -125,6 +128,19 @@ void WebDialog::createCheckBoxes() {
   publishBox_ = new QCheckBox("Publish after making pages", this);
   publishBox_->setObjectName("publishBox");
   grid->addWidget(publishBox_, 7, 0);
+  createLanguageField(grid);
+}
+
+void WebDialog::createLanguageField(QGridLayout* grid) {
+  languageEdit_ = new QLineEdit(this);
+  languageEdit_->setObjectName("languageEdit");
+  languageEdit_->setToolTip("The language of the pages, for screen readers: en, sv, en-GB, ...");
+  auto* label = new QLabel("Page &language:", this);
+  label->setBuddy(languageEdit_);
+  auto* row = new QHBoxLayout;
+  row->addWidget(label);
+  row->addWidget(languageEdit_);
+  grid->addLayout(row, 8, 0);
 }
 
 void WebDialog::createButtons() {
@@ -166,6 +182,7 @@ void WebDialog::activate() {
   contactsBox_->setChecked(Settings().PublishContacts);
   chartsBox_->setChecked(Settings().Charts);
   publishBox_->setChecked(Settings().PublishAfterMake);
+  languageEdit_->setText(toQString(Settings().Language));
   publishBox_->setEnabled(!Settings().PublishTo.empty());
   publishBox_->setToolTip(Settings().PublishTo.empty() ? "Set \"Publish to\" in Setup first"
                                                        : toQString(Settings().PublishTo));
@@ -180,11 +197,24 @@ void WebDialog::storeBoxes() {
   settings.PublishContacts = contactsBox_->isChecked();
   settings.Charts = chartsBox_->isChecked();
   settings.PublishAfterMake = publishBox_->isChecked();
+  settings.Language = fromQString(languageEdit_->text().trimmed());
+}
+
+bool WebDialog::languageIsValid() {
+  if (IsLanguageTag(fromQString(languageEdit_->text().trimmed()))) return true;
+  Prompts().showError(this, kTitle,
+                      "\"" + languageEdit_->text() +
+                          "\" is not a language tag. Type the language of the pages as a code "
+                          "such as en, sv or en-GB.");
+  languageEdit_->setFocus();
+  languageEdit_->selectAll();
+  return false;
 }
 
 // The boxes are written to the settings before the run, so that cardwise-cli makes the same
 // site. An empty root would put the site into whatever folder the program was started in.
 void WebDialog::makeSite() {
+  if (!languageIsValid()) return;
   storeBoxes();
   saveSettingsNow(this);
   if (Settings().HtmlRootDir.empty()) {

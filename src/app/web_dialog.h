@@ -6,8 +6,10 @@
 // line (yellow) and the progress bar follow the run, and closes the dialog with Accepted. The
 // run ends with one message: the pages written and kept and the web root, and either the pages
 // that could not be written or an "Open site" button that opens the site's front page in the
-// browser. "Publish players' &contact details" is the setting PublishContacts, "Cha&rts on the pages" the
-// setting Charts.
+// browser. "Publish players' &contact details" is the setting PublishContacts; "Cha&rts on the
+// pages" the setting Charts; "Page &language" the setting Language, the language tag written
+// into every page: a text that is not a language tag is refused with a message before anything
+// is made.
 //
 // "Publish after making pages" (enabled when Setup has a "Publish to" target) then publishes
 // the site (src/web/publish.h), the status line and the bar following each file sent; the last
@@ -20,6 +22,8 @@
 #include <optional>
 
 class QCheckBox;
+class QGridLayout;
+class QLineEdit;
 class QProgressBar;
 
 namespace cardwise {
@@ -43,11 +47,13 @@ class WebDialog : public QDialog {
 
  private:
   void createCheckBoxes();
+  void createLanguageField(QGridLayout* grid);
   void createButtons();
   void createStatusLine();
 
   void activate();
   void storeBoxes();
+  bool languageIsValid();
   void makeSite();
   // Runs `job` with the hourglass cursor, the status texts moving the bar towards
   // `expectedTexts`.
@@ -63,6 +69,7 @@ class WebDialog : public QDialog {
   QCheckBox* contactsBox_ = nullptr;
   QCheckBox* chartsBox_ = nullptr;
   QCheckBox* publishBox_ = nullptr;
+  QLineEdit* languageEdit_ = nullptr;
   QProgressBar* progressBar_ = nullptr;
   StatusPanel* statusPanel_ = nullptr;
 };

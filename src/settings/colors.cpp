@@ -1,5 +1,7 @@
 #include "settings/colors.h"
 
+#include <array>
+#include <cmath>
 #include <cstddef>
 
 namespace cardwise {
@@ -11,6 +13,22 @@ int HexDigitValue(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
 }
+
+// A channel byte as linear light; a table, because the pages colour many thousands of cells.
+double LinearChannel(unsigned byte) {
+  static const std::array<double, 256> kLinear = [] {
+    std::array<double, 256> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      const double value = static_cast<double>(i) / 255.0;
+      table[i] = value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    }
+    return table;
+  }();
+  return kLinear[byte & 0xFFu];
+}
+
+constexpr ColorValue kBlack = 0x000000;
+constexpr ColorValue kWhite = 0xFFFFFF;
 
 }  // namespace
 
@@ -39,6 +57,21 @@ std::string ColorToHtml(ColorValue value) {
     text += kHex[byte & 0xFu];
   }
   return text;
+}
+
+double RelativeLuminance(ColorValue color) {
+  return 0.2126 * LinearChannel(color) + 0.7152 * LinearChannel(color >> 8) +
+         0.0722 * LinearChannel(color >> 16);
+}
+
+double ContrastRatio(ColorValue first, ColorValue second) {
+  const double a = RelativeLuminance(first) + 0.05;
+  const double b = RelativeLuminance(second) + 0.05;
+  return a > b ? a / b : b / a;
+}
+
+ColorValue TextColorOn(ColorValue background) {
+  return ContrastRatio(background, kBlack) >= ContrastRatio(background, kWhite) ? kBlack : kWhite;
 }
 
 }  // namespace cardwise

@@ -173,6 +173,8 @@ void ReadWeb(const IniFile& ini, AppSettings& settings) {
   ReadSwitch(ini, "HandicapPage", settings.HandicapPage);
   ReadSwitch(ini, "PublishContacts", settings.PublishContacts);
   ReadSwitch(ini, "Charts", settings.Charts);
+  if (std::string language = ini.ReadString(kWeb, "Language", ""); IsLanguageTag(language))
+    settings.Language = std::move(language);
 }
 
 // ----- reading the per-user store -----
@@ -241,6 +243,7 @@ void WriteWeb(IniFile& ini, const AppSettings& settings) {
   ini.WriteString(kWeb, "HandicapPage", settings.HandicapPage ? "1" : "0");
   ini.WriteString(kWeb, "PublishContacts", settings.PublishContacts ? "1" : "0");
   ini.WriteString(kWeb, "Charts", settings.Charts ? "1" : "0");
+  ini.WriteString(kWeb, "Language", settings.Language);
 }
 
 // A failed Status whose message names `path`.
@@ -316,6 +319,21 @@ AppSettings::AppSettings() {
   ResetColors(*this);
   ColorsFromText(*this);
   SetDefaultFolders(*this);
+}
+
+bool IsLanguageTag(std::string_view text) {
+  const auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  bool first = true;
+  while (true) {
+    const std::string_view part = text.substr(0, text.find('-'));
+    const bool fits = std::all_of(part.begin(), part.end(),
+                                  [&](char c) { return isLetter(c) || (!first && isDigit(c)); });
+    if (!fits || part.size() < (first ? 2u : 1u) || part.size() > 8) return false;
+    if (part.size() == text.size()) return true;
+    text.remove_prefix(part.size() + 1);
+    first = false;
+  }
 }
 
 ColorKey ScoreColorKey(int differenceToPar) {

@@ -94,6 +94,10 @@ struct AppSettings {
   // Section "Web": Charts draws the small charts of the player, player-year, course and event
   // pages (src/web/charts.h); off, the pages are as without them.
   bool Charts = true;
+  // Section "Web": the language the pages are written in, as a language tag ("en", "sv",
+  // "en-GB"); it goes into every page so that a screen reader speaks the page right. A value
+  // that is not a language tag is not read (the default stays).
+  std::string Language = "en";
 
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;
@@ -113,6 +117,10 @@ struct AppSettings {
 
 // The process-wide settings record.
 AppSettings& Settings();
+
+// Whether the text is a language tag: a primary language of 2 to 8 letters, then subtags of 1
+// to 8 letters or digits, joined by "-" ("en", "sv-SE", "zh-Hant-TW").
+bool IsLanguageTag(std::string_view text);
 
 // The built-in folder defaults: DataDir, TemplateDir and HtmlRootDir under DefaultDataHome().
 void SetDefaultFolders(AppSettings& settings);

@@ -27,18 +27,15 @@ void WriteCourseInfo(Page& page, const Course& course, const std::string& name) 
   const AppSettings& settings = page.Context().Settings;
   const std::string& green = settings.Color(ColorKey::Green);
   const std::string& total = settings.Color(ColorKey::Total);
-  page.Line("<H3>" + settings.CaptionText(Caption::CourseInfo) + " " + name + "</H3>");
+  page.Line("<H1>" + settings.CaptionText(Caption::CourseInfo) + " " + name + "</H1>");
   page.Line("<!-- Table with course info -->");
-  page.Line("<TABLE>");
+  page.Line(kTableStart);
   WriteInfoRow(page, green, settings.CaptionText(Caption::Phone), HtmlEscape(course.Phone));
   WriteInfoRow(page, total, settings.CaptionText(Caption::Length), SplitSumText(course.Len));
   WriteInfoRow(page, green, settings.CaptionText(Caption::Par), SplitSumText(course.Par));
   WriteInfoRow(page, total, settings.CaptionText(Caption::CourseRating), RatingText(course));
-  if (!course.URL.empty()) {
-    const std::string url = HtmlEscape(course.URL);
-    WriteInfoRow(page, total, settings.CaptionText(Caption::URL),
-                 "<A href=\"" + url + "\">" + url + "</A>");
-  }
+  if (!course.URL.empty())
+    WriteInfoRow(page, total, settings.CaptionText(Caption::URL), AddressLink("", course.URL));
   page.Line("</TABLE>");
 }
 
@@ -82,7 +79,7 @@ std::vector<Round*> SelectRounds(const WebContext& context, const RoundFilter& f
 
 void WriteInfoRow(Page& page, const std::string& color, std::string_view caption,
                   std::string_view value) {
-  page.Line("<TR bgcolor=\"" + color + "\"><TD>" + std::string(caption) + "<TD>" +
+  page.Line("<TR" + CellColor(color) + "><TD>" + std::string(caption) + "<TD>" +
             std::string(value));
 }
 
@@ -120,7 +117,7 @@ void WriteCoursePage(Page& page, std::string_view courseID, DateTime date) {
   for (const Round* round : rounds)
     stats.AddRound(*round);
   page.Line("<!-- Table with Statistics for one course -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteCourseRows(page, *course, stats);
   for (const Round* round : rounds) {
     WriteScoreRow(page, RoundIDAnchor(context, *round), round->Score, &round->CPar);

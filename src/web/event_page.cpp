@@ -24,11 +24,11 @@ bool HasRoundColumns(const Event& event) {
 
 std::string RowStart(const AppSettings& settings, std::size_t number) {
   if (number % 2 == 1) return "<TR>";
-  return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
+  return "<TR" + CellColor(settings.Color(ColorKey::Total)) + ">";
 }
 
 std::string ResultHeading(const AppSettings& settings, const Event& event) {
-  std::string line = "<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH>" +
+  std::string line = "<TR" + CellColor(settings.Color(ColorKey::Green)) + "><TH>" +
                      settings.CaptionText(Caption::Pos) + "<TH>" +
                      settings.CaptionText(Caption::Result) + "<TD>" +
                      settings.CaptionText(Caption::Player);
@@ -56,11 +56,11 @@ std::string RoundCells(const WebContext& context, const ResultFields& line) {
 void WriteResultTable(Page& page, const Event& event) {
   const WebContext& context = page.Context();
   page.Line("<!-- Table with Event results -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   page.Line(ResultHeading(context.Settings, event));
   for (std::size_t i = 0; i < event.Results.size(); ++i) {
     const ResultFields line = ResultFields::Parse(event.Results[i]);
-    std::string row = RowStart(context.Settings, i + 1) + "<TH>" + HtmlEscape(line.Place) +
+    std::string row = RowStart(context.Settings, i + 1) + HeaderCell(HtmlEscape(line.Place)) +
                       "<TH><FONT size=+1>" + HtmlEscape(line.Result) + "</FONT><TD>" +
                       PlayerAnchorOrID(context, line.PlayerID);
     if (HasRoundColumns(event)) row += RoundCells(context, line);
@@ -91,7 +91,7 @@ void WriteEventStatistics(Page& page, const Event& event, const Course& course, 
   for (const Round* round : played)
     stats.AddRound(*round);
   page.Line("<!-- Table with Statistics for the event -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteCourseRows(page, course, stats);
   for (const Round* round : played) {
     WriteScoreRow(page, RoundIDAnchor(context, *round), round->Score, &round->CPar);
@@ -127,8 +127,8 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     const Course* course = context.Data.Courses.FindRecord(event->CourseID);
     ShowStatus(event->Name);
     page.WritePicture(event->ID, event->Name);
-    page.Line("<H3>" + context.Settings.CaptionText(Caption::EventResults) + " " +
-              HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
+    page.Line("<H1>" + context.Settings.CaptionText(Caption::EventResults) + " " +
+              HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H1>");
     WriteResultTable(page, *event);
     WriteEventFieldChart(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/status_sink.h"
+#include "records/text.h"
 #include "web/tables.h"
 
 namespace cardwise {
@@ -20,8 +21,7 @@ constexpr int kMinLegendClass = -2;
 constexpr int kMaxLegendClass = 3;
 
 void RowStart(Page& page, std::string_view label, const std::string& color, bool nowrap) {
-  page.Text("<TR align=center bgcolor=\"" + color + (nowrap ? "\" nowrap" : "\"") +
-            "><TD align=left>");
+  page.Text("<TR align=center" + CellColor(color) + (nowrap ? " nowrap" : "") + "><TD align=left>");
   page.Text(label);
 }
 
@@ -54,13 +54,13 @@ int ParSum(const Result* par, int from, int to) {
 std::string ScoreCell(const AppSettings& settings, int score, int par) {
   if (score == 0) return "<TD>-";
   const int d = score - par;
-  const std::string tag = d == 0 ? "<TH>" : "<TH bgcolor=\"" + settings.ScoreColor(d) + "\">";
+  const std::string tag = d == 0 ? "<TH>" : "<TH" + CellColor(settings.ScoreColor(d)) + ">";
   return tag + std::to_string(score);
 }
 
 std::string SumCell(const AppSettings& settings, int sum, int parSum) {
   if (sum == 0) return "<TD>-";
-  return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
+  return "<TH" + CellColor(settings.Color(ColorKey::Total)) + "><FONT color=\"" +
          settings.TotColor(sum - parSum) + "\">" + std::to_string(sum) + "</FONT>";
 }
 
@@ -80,15 +80,15 @@ std::string MarkSumCell(int count) {
 }
 
 std::string LegendCell(const Page& page, const RoundStats& stats, int d) {
-  return "<TD align=left bgcolor=\"" + page.Settings().ScoreColor(d) + "\"><SMALL>" +
-         LegendName(d) + ":&nbsp;" + std::to_string(stats.AllHoles.BucketOf(d)) + "</SMALL>";
+  return "<TD align=left" + CellColor(page.Settings().ScoreColor(d)) + "><SMALL>" + LegendName(d) +
+         ":&nbsp;" + std::to_string(stats.AllHoles.BucketOf(d)) + "</SMALL>";
 }
 
 void WriteScorecardHeading(Page& page, const Round& round) {
   const WebContext& context = page.Context();
   const Event* event =
       round.EventID.empty() ? nullptr : context.Data.Events.FindRecord(round.EventID);
-  page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH colspan=4>" +
+  page.Line("<TR" + CellColor(page.ColorText(ColorKey::Green)) + " nowrap><TH colspan=4>" +
             PlayerAnchor(context, round.PlayerOf(context.Data.Players)) +
             "<TH align=left colspan=6>" + round.DateText() + "<TD align=center>" +
             FixedText(round.Hcp, 1, 2) + "<TD colspan=6>" + PlayerCourseAnchor(context, round) +
@@ -263,8 +263,10 @@ void WriteScorecard(Page& page, const Round& round) {
   RoundStats stats;
   stats.AddRound(round);
   ShowStatus(round.DateText());
+  page.Line("<H1>" + page.CaptionText(Caption::ScoreCard) + ": " + round.DateText() + " / " +
+            HtmlEscape(ProperCase(round.PlayerName)) + "</H1>");
   page.Line("<!-- Table with ScoreCard -->");
-  page.Line("<A name=\"" + HtmlEscape(round.ID) + "\"><TABLE border=0>");
+  page.Line("<A name=\"" + HtmlEscape(round.ID) + "\">" + std::string(kTableStart));
   WriteScorecardHeading(page, round);
   WriteScorecardRows(page, round, stats);
   WriteScorecardExtras(page, round);

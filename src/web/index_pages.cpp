@@ -14,26 +14,25 @@ namespace {
 
 std::string RowStart(const AppSettings& settings, int number) {
   if (number % 2 == 1) return "<TR>";
-  return "<TR bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
+  return "<TR" + CellColor(settings.Color(ColorKey::Total)) + ">";
 }
 
 std::string ListHeading(const AppSettings& settings, std::initializer_list<Caption> columns) {
-  std::string line = "<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\">";
+  std::string line = "<TR" + CellColor(settings.Color(ColorKey::Green)) + ">";
   for (Caption column : columns)
     line += "<TD>" + settings.CaptionText(column);
   return line;
 }
 
 void OpenList(Page& page, Caption title, const char* comment) {
-  page.Line("<H3>" + page.Context().Settings.CaptionText(title) + "</H3>");
+  page.Line("<H1>" + page.Context().Settings.CaptionText(title) + "</H1>");
   page.Line(comment);
-  page.Line("<TABLE>");
+  page.Line(kTableStart);
 }
 
-// A link cell that stays a link when the address is empty.
+// A link cell; an empty cell for an empty address.
 std::string LinkCell(std::string_view prefix, std::string_view address) {
-  const std::string text = HtmlEscape(address);
-  return "<TD><SMALL><A href=\"" + std::string(prefix) + text + "\">" + text + "</A></SMALL>";
+  return address.empty() ? "<TD>" : "<TD><SMALL>" + AddressLink(prefix, address) + "</SMALL>";
 }
 
 // The phone and e-mail cells only when the players' contact details are published.
@@ -66,7 +65,7 @@ std::string CourseRow(const WebContext& context, Course& course) {
   return "<TD>" + CourseAnchor(context, course) + "<TD align=center><B>" +
          std::to_string(course.Par.Total()) + "</B><TD align=center>" +
          std::to_string(course.Len.Total()) + "<TD>" + HtmlEscape(course.Phone) + "<TD><SMALL>" +
-         RatingText(course) + "</SMALL>" + LinkCell("mailto:", "") + LinkCell("", course.URL);
+         RatingText(course) + "</SMALL>" + "<TD>" + LinkCell("", course.URL);
 }
 
 std::string EventRow(const WebContext& context, const Event& event) {
@@ -79,7 +78,7 @@ std::string EventRow(const WebContext& context, const Event& event) {
 // The rows of the scoring tables: centred, every second one on the sum colour.
 std::string CenteredRowStart(const AppSettings& settings, int number) {
   if (number % 2 == 1) return "<TR align=center>";
-  return "<TR align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\">";
+  return "<TR align=center" + CellColor(settings.Color(ColorKey::Total)) + ">";
 }
 
 std::string PtsText(int place, int nevent, int ntour) {
@@ -160,9 +159,9 @@ void WriteCourseList(Page& page) {
 void WriteHandicapList(Page& page, const std::vector<HandicapRow>& rows) {
   const WebContext& context = page.Context();
   const AppSettings& settings = context.Settings;
-  page.Line(std::string("<H3>") + kHandicapPageTitle + "</H3>");
+  page.Line(std::string("<H1>") + kHandicapPageTitle + "</H1>");
   page.Line("<!-- List with handicap indexes -->");
-  page.Line("<TABLE>");
+  page.Line(kTableStart);
   page.Line(ListHeading(settings, {Caption::Player, Caption::Hcp}) + "<TD>Rounds<TD>" +
             settings.CaptionText(Caption::Date));
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -180,7 +179,8 @@ std::string RootPageText(const AppSettings& settings) {
   const PageLocation list = IndexPage(settings, 'p');
   const std::string target = list.Dir + "/" + list.Name;  // from the root
   const std::string& title = settings.CaptionText(Caption::PlayerIndex);
-  return AsTextLines("<HTML>\n<HEAD>\n  <TITLE>" + title +
+  return AsTextLines("<HTML lang=\"" + HtmlEscape(settings.Language) + "\">\n<HEAD>\n  " +
+                     kEncodingMeta + "\n  <TITLE>" + title +
                      "</TITLE>\n  <META http-equiv=\"refresh\" content=\"0; url=" + target +
                      "\">\n</HEAD>\n<BODY>\n" + kRootPageMark + "\n<P><A href=\"" + target + "\">" +
                      title + "</A>\n</BODY>\n</HTML>\n");
@@ -189,20 +189,20 @@ std::string RootPageText(const AppSettings& settings) {
 void WritePtsPTable(Page& page, int ntour) {
   const AppSettings& settings = page.Context().Settings;
   const std::string n = std::to_string(ntour);
-  page.Line("<H3>Tour Scoring System: Pts(pla, nevent, ntour)</H3>");
+  page.Line("<H1>Tour Scoring System: Pts(pla, nevent, ntour)</H1>");
   page.Line(
       "<P>If you use the Pts(p) scoring system this table answers how many points you recieve "
       "for an event with <B><TT>nevent</TT></B> players in a tour with <B><TT>ntour</TT></B> "
       "players");
   page.Line("<P>This table is for <B><TT>ntour = " + n + "</TT></B>");
   page.Line("<!-- Table with for Pts(p) function -->");
-  page.Line("<TABLE>");
-  std::string sizes = "<TR align=center bgcolor=\"" + settings.Color(ColorKey::Green) +
-                      "\"><TD align=right>" + "<TT>nevent</TT>";
+  page.Line(kTableStart);
+  std::string sizes = "<TR align=center" + CellColor(settings.Color(ColorKey::Green)) +
+                      "><TD align=right>" + "<TT>nevent</TT>";
   for (int nevent = 4; nevent <= ntour; ++nevent)
     sizes += "<TD rowspan=2>" + std::to_string(nevent);
   page.Line(sizes);
-  page.Line("<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH>Pla");
+  page.Line("<TR" + CellColor(settings.Color(ColorKey::Green)) + "><TH>Pla");
   for (int place = 1; place <= ntour; ++place)
     page.Line(PtsPRow(settings, place, ntour));
   page.Line("</TABLE>");
@@ -218,12 +218,12 @@ void WritePtsPTable(Page& page, int ntour) {
 
 void WriteF1Table(Page& page, int ntour) {
   const AppSettings& settings = page.Context().Settings;
-  page.Line("<H3>Tour Scoring System: F1(pla)</H3>");
+  page.Line("<H1>Tour Scoring System: F1(pla)</H1>");
   page.Line(
       "<P>If you use the F1(p) scoring system this table answers how many points you recieve");
   page.Line("<!-- Table with for F1(p) function -->");
-  page.Line("<TABLE>");
-  page.Line("<TR bgcolor=\"" + settings.Color(ColorKey::Green) + "\"><TH> Pla <TH> Pts ");
+  page.Line(kTableStart);
+  page.Line("<TR" + CellColor(settings.Color(ColorKey::Green)) + "><TH> Pla <TH> Pts ");
   for (int place = 1; place <= ntour; ++place) {
     page.Line(CenteredRowStart(settings, place) + "<TH>" + std::to_string(place) + "<TD>" +
               FixedText(F1Points(place, 1), 0, 1));

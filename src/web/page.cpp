@@ -13,11 +13,14 @@ std::string FooterLine(const AppSettings& settings) {
   std::string footer = "<BR clear=all><HR><SMALL><I>Produced with <A href=\"" +
                        std::string(kProductHomePage) + "\">" + process.ProductName + "</A> " +
                        process.VersionText + "</I></SMALL>";
-  if (settings.CopyInFooter) {
-    footer += "<SMALL><I> | &copy; <A href=\"mailto:" + HtmlEscape(settings.EmailOwner) + "\">" +
-              HtmlEscape(settings.Author) + "</A></I></SMALL>";
-  }
-  return footer;
+  if (!settings.CopyInFooter) return footer;
+  // The author, linked to the owner's address; without an author the address is the text.
+  std::string owner = HtmlEscape(settings.Author);
+  if (owner.empty())
+    owner = AddressLink("mailto:", settings.EmailOwner);
+  else if (!settings.EmailOwner.empty())
+    owner = "<A href=\"mailto:" + HtmlEscape(settings.EmailOwner) + "\">" + owner + "</A>";
+  return footer + "<SMALL><I> | &copy; " + owner + "</I></SMALL>";
 }
 
 std::string Meta(std::string_view name, const std::string& content) {
@@ -62,8 +65,10 @@ void Page::Open(const WebContext& context, const std::string& path,
   footer_ = FooterLine(settings);
   text_.clear();
   text_.reserve(lastSize_ + lastSize_ / 4);
-  Line("<HTML>");
+  Line("<HTML lang=\"" + HtmlEscape(settings.Language) + "\">");
   Line("<HEAD>");
+  Line(std::string("  ") + kEncodingMeta);
+  Line(Meta("viewport", "width=device-width, initial-scale=1"));
   Line("  <TITLE>" + HtmlEscape(title) + "</TITLE>");
   if (!settings.EmailOwner.empty()) Line(Meta("owner", HtmlEscape(settings.EmailOwner)));
   if (!settings.Author.empty()) {
@@ -74,8 +79,9 @@ void Page::Open(const WebContext& context, const std::string& path,
   if (!keywords.empty()) Line(Meta("keywords", HtmlEscape(keywords) + ",xCardxWisex"));
   Line("  <LINK rel=\"stylesheet\" type=\"text/css\" href=\"../index/cardwise.css\">");
   Line("</HEAD>");
-  Line("<BODY bgcolor=\"" + settings.Color(ColorKey::Back) + "\">");
+  Line("<BODY" + CellColor(settings.Color(ColorKey::Back)) + ">");
   CopyTemplate(headerTemplate);
+  Line("<MAIN>");
 }
 
 void Page::Line(std::string_view text) {
@@ -111,6 +117,7 @@ Status Page::Close(const std::string& footerTemplate) {
 
 Status Page::Finish(const std::string& footerTemplate) {
   if (context_ == nullptr) return Status::Error(path_ + ": page not opened");
+  Line("</MAIN>");
   Line(footer_);
   CopyTemplate(footerTemplate);
   Line("</BODY>");
@@ -129,6 +136,15 @@ Status WritePageFile(const std::string& path, std::string_view contents) {
   if (status) status = WriteFileAtomically(path, contents);
   if (status || status.message().find(path) != std::string::npos) return status;
   return Status::ErrorAt(path, 0, status.message());
+}
+
+std::string CellColor(std::string_view color) {
+  return " bgcolor=\"" + std::string(color) + "\" style=\"color:#" +
+         ColorToHtml(TextColorOn(HtmlToColor(color))) + "\"";
+}
+
+std::string HeaderCell(std::string_view text) {
+  return (text.empty() ? "<TD>" : "<TH>") + std::string(text);
 }
 
 std::string AsTextLines(std::string_view contents) {

@@ -1,9 +1,10 @@
 #pragma once
-// One page of the site: its head (title, meta data, style sheet, body colour, the user's
-// header template), the body the page writers add, and its foot (the footer line, the user's
-// footer template). The page is built in memory and written at Close, replacing its file
-// atomically, so a page is never left half written (a new file that cannot be written whole is
-// removed again).
+// One page of the site: its head (language, encoding, phone viewport, title, meta data, style
+// sheet, body colour, the user's header template), the body the page writers add inside
+// "<MAIN>" (its first heading is the page's "<H1>"), and its foot (the footer line, the user's
+// footer template). The templates are copied as they are, outside "<MAIN>". The page is built in
+// memory and written at Close, replacing its file atomically, so a page is never left half written
+// (a new file that cannot be written whole is removed again).
 
 #include <string>
 #include <string_view>
@@ -68,6 +69,15 @@ class Page {
   bool inYearFolder_ = false;
 };
 
+// The attributes that colour a page's body, a row or a cell: ` bgcolor="C" style="color:#T"`,
+// the text black or white, whichever reads better on C (TextColorOn). Links take the colour of
+// their text (the style sheet), so they read as well.
+std::string CellColor(std::string_view color);
+
+// A header cell with the (HTML) text; a data cell when the text is empty, since a header cell
+// without a text says nothing to a screen reader.
+std::string HeaderCell(std::string_view text);
+
 // The text with each line ended by CR LF, as in every file the program writes; a last line
 // without an end gets one.
 std::string AsTextLines(std::string_view contents);
@@ -75,6 +85,15 @@ std::string AsTextLines(std::string_view contents);
 // Writes a finished page's bytes to its path, replacing the file atomically, and creating its
 // folder; the failure names the path.
 Status WritePageFile(const std::string& path, std::string_view contents);
+
+// Every table of the pages: on a narrow screen a wide table scrolls sideways in its own box
+// (the style sheet), which takes the keyboard focus so that the arrow keys scroll it too.
+inline constexpr const char* kTableStart = "<TABLE border=0 tabindex=0>";
+
+// The pages' bytes are Windows-1252, as all text of the program; each page says so, so that a
+// server sending another charset does not garble its letters.
+inline constexpr const char* kEncodingMeta =
+    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
 
 // The product's home page that the footer links to: the site's own help page.
 inline constexpr const char* kProductHomePage = "../index/help.htm";

@@ -35,24 +35,20 @@ class AlternatingRows {
 // The opening of a list row: plain on odd rows, on colour Total on even ones.
 std::string ListRowStart(const Page& page, int n) {
   if (n % 2 == 1) return "<TR nowrap>";
-  return "<TR nowrap bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
+  return "<TR nowrap" + CellColor(page.ColorText(ColorKey::Total)) + ">";
 }
 
 void WritePlayerInfo(Page& page, const Player& player, const std::string& name) {
-  page.Line("<H3>" + page.CaptionText(Caption::PlayerInfo) + " " + name + "</H3>");
+  page.Line("<H1>" + page.CaptionText(Caption::PlayerInfo) + " " + name + "</H1>");
   page.Line("<!-- Table with player info -->");
-  page.Line("<TABLE>");
+  page.Line(kTableStart);
   // A member's phone and e-mail address are published only when the club has chosen to.
   const bool contacts = page.Settings().PublishContacts;
   AlternatingRows rows(page);
   if (contacts) rows.Add(Caption::Phone, HtmlEscape(player.Phone));
   rows.Add(Caption::Hcp, FixedText(player.Hcp, 1, 2));
-  const std::string email = HtmlEscape(player.Email);
-  if (contacts) rows.Add(Caption::Email, "<A href=\"mailto:" + email + "\">" + email + "</A>");
-  if (!player.URL.empty()) {
-    const std::string url = HtmlEscape(player.URL);
-    rows.Add(Caption::URL, "<A href=\"" + url + "\">" + url + "</A>");
-  }
+  if (contacts) rows.Add(Caption::Email, AddressLink("mailto:", player.Email));
+  if (!player.URL.empty()) rows.Add(Caption::URL, AddressLink("", player.URL));
   if (!player.Club.empty()) rows.Add(Caption::Club, HtmlEscape(player.Club));
   page.Line("</TABLE>");
 }
@@ -61,7 +57,7 @@ void WritePlayerInfo(Page& page, const Player& player, const std::string& name) 
 // driver writes the year pages first, so this pass's years are linked too).
 void WriteYearLinks(Page& page, const Player& player) {
   const WebContext& context = page.Context();
-  std::string line = "<TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\"><TD><SMALL>" +
+  std::string line = "<TR" + CellColor(page.ColorText(ColorKey::Total)) + "><TD><SMALL>" +
                      page.CaptionText(Caption::LinkToPlayerStats) + "</SMALL>";
   const int current = context.CurrentYear();
   for (int year = current - 10; year <= current; ++year) {
@@ -71,7 +67,7 @@ void WriteYearLinks(Page& page, const Player& player) {
         "<TD><A href=\"" + HtmlEscape(PageLink(location)) + "\">" + std::to_string(year) + "</A>";
   }
   page.Line("<!-- Table with player stat-links -->");
-  page.Line("<TABLE>");
+  page.Line(kTableStart);
   page.Line(line);
   page.Line("</TABLE>");
 }
@@ -86,7 +82,7 @@ class MeritTable {
   void Add(const std::string& anchor, std::string_view place) {
     if (rows_ == 0) WriteHead();
     ++rows_;
-    page_.Line(ListRowStart(page_, rows_) + "<TD>" + anchor + "<TH>" + HtmlEscape(place));
+    page_.Line(ListRowStart(page_, rows_) + "<TD>" + anchor + HeaderCell(HtmlEscape(place)));
   }
 
   void Close() {
@@ -97,8 +93,8 @@ class MeritTable {
   void WriteHead() {
     page_.Line("<H3>" + page_.CaptionText(caption_) + " " + name_ + "</H3>");
     page_.Line("<!-- Table with players " + kind_ + " merits -->");
-    page_.Line("<TABLE border=0>");
-    page_.Line("<TR bgcolor=\"" + page_.ColorText(ColorKey::Green) + "\" nowrap><TH align=left>" +
+    page_.Line(kTableStart);
+    page_.Line("<TR" + CellColor(page_.ColorText(ColorKey::Green)) + " nowrap><TH align=left>" +
                kind_ + "<TH>Pla");
   }
 
@@ -152,11 +148,11 @@ int TotalOf(Result row) {
   return row.Total();
 }
 
-// A sum cell of a round's line: "<TH>" alone for 0, else coloured by the sum against its par.
+// A sum cell of a round's line: an empty cell for 0, else coloured by the sum against its par.
 std::string SumCell(const Page& page, int sum, int par) {
-  if (sum == 0) return "<TH>";
+  if (sum == 0) return "<TD>";
   const AppSettings& settings = page.Context().Settings;
-  return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
+  return "<TH" + CellColor(settings.Color(ColorKey::Total)) + "><FONT color=\"" +
          settings.TotColor(sum - par) + "\">" + std::to_string(sum) + "</FONT>";
 }
 
@@ -170,7 +166,7 @@ int ReferenceClass(int value, int reference) {
 std::string SmallSumCell(const Page& page, int value, int reference) {
   if (value == 0) return "<TD>";
   const AppSettings& settings = page.Context().Settings;
-  return "<TD align=center bgcolor=\"" + settings.Color(ColorKey::Total) + "\"><FONT color=\"" +
+  return "<TD align=center" + CellColor(settings.Color(ColorKey::Total)) + "><FONT color=\"" +
          settings.TotColor(ReferenceClass(value, reference)) + "\"><SMALL>" +
          std::to_string(value) + "</SMALL></FONT>";
 }
@@ -198,7 +194,7 @@ void WriteYearRow(Page& page, const Round& round, int n) {
 }
 
 void WriteYearTableHead(Page& page, int year) {
-  std::string head = "<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\" nowrap><TH>#";
+  std::string head = "<TR" + CellColor(page.ColorText(ColorKey::Green)) + " nowrap><TH>#";
   const std::pair<const char*, Caption> columns[] = {
       {"<TH>", Caption::ScoreCard}, {"<TH>", Caption::Course}, {"<TH colspan=2>", Caption::Hcp},
       {"<TH>", Caption::Out},       {"<TH>", Caption::In},     {"<TH>", Caption::Tot},
@@ -207,7 +203,7 @@ void WriteYearTableHead(Page& page, int year) {
   for (const auto& [tag, caption] : columns)
     head += tag + page.CaptionText(caption);
   page.Line("<!-- Table with player statistics " + std::to_string(year) + " -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   page.Line(head);
 }
 
@@ -237,8 +233,8 @@ void WritePlayerYear(Page& page, std::string_view playerID, DateTime date) {
   if (player == nullptr) return;
   const int year = DecodeDate(date).year;
   ShowStatus(player->Name);
-  page.Line("<H3>" + page.CaptionText(Caption::AllRounds) + std::to_string(year) + ": " +
-            PlayerAnchor(context, player) + "</H3>");
+  page.Line("<H1>" + page.CaptionText(Caption::AllRounds) + std::to_string(year) + ": " +
+            PlayerAnchor(context, player) + "</H1>");
   WriteYearTableHead(page, year);
   RoundStats stats;
   int n = 0;
@@ -279,9 +275,9 @@ void WritePlayerCourse(Page& page, std::string_view playerID, std::string_view c
   std::string subject = PlayerAnchor(context, player) + " / " + CourseAnchor(context, *course);
   if (date != 0) subject += ", " + std::to_string(year);
 
-  page.Line("<H3>" + page.CaptionText(Caption::CourseStats) + " " + subject + "</H3>");
+  page.Line("<H1>" + page.CaptionText(Caption::CourseStats) + " " + subject + "</H1>");
   page.Line("<!-- Table with Statistics for a player on acourse -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteCourseRows(page, *course, stats);
   for (Round* round : rounds) {
     round->Used = true;  // the driver writes this page once per pass

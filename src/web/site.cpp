@@ -44,6 +44,12 @@ std::string Anchor(const PageLocation& location, const std::string& text) {
 
 }  // namespace
 
+std::string AddressLink(std::string_view prefix, std::string_view address) {
+  if (address.empty()) return {};
+  const std::string text = HtmlEscape(address);
+  return "<A href=\"" + std::string(prefix) + text + "\">" + text + "</A>";
+}
+
 std::string HtmlEscape(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());

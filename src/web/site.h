@@ -51,6 +51,10 @@ struct PageLocation {
 // template files are HTML already and go in verbatim.
 std::string HtmlEscape(std::string_view text);
 
+// A link to `prefix` + the address showing the address ("mailto:" for an e-mail), both
+// escaped; nothing for an empty address, so that no link is without a text.
+std::string AddressLink(std::string_view prefix, std::string_view address);
+
 // Whether a folder or file name may be used below the web root: it holds no "/", no backslash
 // and is not ".." (a record ID or tour folder naming a place outside the site is refused).
 bool IsSafePathPart(std::string_view part);

@@ -32,39 +32,43 @@ constexpr std::array<LegendGroup, 4> kLegendGroups = {{
 }};
 
 void WriteLegendHeading(Page& page) {
-  std::string line = "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+  std::string line = "<TR align=center" + CellColor(page.ColorText(ColorKey::Green)) + "><TH>" +
                      page.CaptionText(Caption::Legend) + "<TH>" +
                      page.CaptionText(Caption::Average);
   for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
-    line += "<TD bgcolor=\"" + page.Settings().ScoreColor(d) + "\"><SMALL>" + LegendName(d) +
-            "</SMALL>";
+    line +=
+        "<TD" + CellColor(page.Settings().ScoreColor(d)) + "><SMALL>" + LegendName(d) + "</SMALL>";
   page.Line(line);
 }
 
 // The six class cells of one legend row; `cellOf(d)` gives the content of class d's cell, the
-// last cell (class 3) standing for every class from 3 up.
+// last cell (class 3) standing for every class from 3 up. An empty cell is a data cell: a
+// header cell without a text says nothing to a screen reader.
 template <typename CellOf>
 std::string ClassCells(const Page& page, std::string_view tag, CellOf cellOf) {
   std::string cells;
-  for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d)
-    cells += std::string(tag) + " bgcolor=\"" + page.Settings().ScoreColor(d) + "\">" + cellOf(d);
+  for (int d = kMinLegendClass; d <= kLastBucketClass + 1; ++d) {
+    const std::string content = cellOf(d);
+    cells += (content.empty() ? std::string("<TD") : std::string(tag)) +
+             CellColor(page.Settings().ScoreColor(d)) + ">" + content;
+  }
   return cells;
 }
 
 void WriteLegendGroup(Page& page, const ParStat& stat, const std::string& label,
                       std::string_view tag) {
   const std::string rowStart =
-      "<TR align=center bgcolor=\"" + page.ColorText(ColorKey::Green) + "\">";
-  const std::string back = "<TD bgcolor=\"" + page.ColorText(ColorKey::Back) + "\">";
+      "<TR align=center" + CellColor(page.ColorText(ColorKey::Green)) + ">";
+  const std::string back = "<TD" + CellColor(page.ColorText(ColorKey::Back)) + ">";
   page.Line(rowStart + "<TH rowspan=2>" + label + back + stat.MeanToParText() +
             ClassCells(page, tag, [&](int d) {
               return std::to_string(d > kLastBucketClass ? stat.HighTotal() : stat.BucketOf(d));
             }));
   page.Line(rowStart + back + "<SMALL>" + stat.PerRoundText() + "</SMALL>" +
             ClassCells(page, tag, [&](int d) {
-              return "<SMALL>" +
-                     (d > kLastBucketClass ? stat.HighShareText() : stat.BucketShareText(d)) +
-                     "</SMALL>";
+              const std::string share =
+                  d > kLastBucketClass ? stat.HighShareText() : stat.BucketShareText(d);
+              return share.empty() ? share : "<SMALL>" + share + "</SMALL>";
             }));
 }
 
@@ -109,8 +113,8 @@ const std::array<MoreStatsRow, 9>& MoreStatsRows() {
 
 void WriteRankingHeading(Page& page, const Ranking& ranking) {
   page.Line(std::string("<H3>") + ranking.Name + "</H3>");
-  page.Line("<TABLE border=0>");
-  std::string row = " <TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+  page.Line(kTableStart);
+  std::string row = " <TR" + CellColor(page.ColorText(ColorKey::Green)) + "><TH>" +
                     page.CaptionText(Caption::Rank) + "<TH>" + page.CaptionText(Caption::Player) +
                     "<TH>" + page.CaptionText(Caption::Round) + "<TH>" +
                     page.CaptionText(Caption::Average);
@@ -122,7 +126,7 @@ void WriteRankingRow(Page& page, const Ranking& ranking, const StatList& list,
                      const RankedEntry& entry, int shown) {
   const SumStat& stat = list.RS(entry.Index).*ranking.Stat;
   std::string row = shown % 2 == 1 ? std::string(" <TR>")
-                                   : " <TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
+                                   : " <TR" + CellColor(page.ColorText(ColorKey::Total)) + ">";
   row += "<TD align=\"center\"><B>" + std::to_string(entry.Rank) + "</B>";
   row += "<TD>" + PlayerAnchor(page.Context(), list.P(entry.Index, page.Context().Data));
   row += "<TD align=\"center\">" + std::to_string(stat.Samples);
@@ -146,7 +150,7 @@ void WriteRankingTable(Page& page, const Ranking& ranking, StatList& list) {
 
 void WriteLegendTable(Page& page, const RoundStats& stats) {
   page.Line("<!-- Table with Statistics, Color legend -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteLegendHeading(page);
   for (const LegendGroup& group : kLegendGroups) {
     const bool allHoles = group.Stat == &RoundStats::AllHoles;
@@ -158,18 +162,18 @@ void WriteLegendTable(Page& page, const RoundStats& stats) {
 
 void WriteMoreStatsTable(Page& page, const RoundStats& stats) {
   page.Line("<!-- Table with Statistics, Putts, Greens & more -->");
-  page.Line("<TABLE border=0>");
-  page.Line("<TR bgcolor=\"" + page.ColorText(ColorKey::Green) + "\"><TH>" +
+  page.Line(kTableStart);
+  page.Line("<TR" + CellColor(page.ColorText(ColorKey::Green)) + "><TH>" +
             page.CaptionText(Caption::Legend) + "<TH>" + page.CaptionText(Caption::Result) +
             "<TH>" + page.CaptionText(Caption::Total));
   int number = 0;
   for (const MoreStatsRow& row : MoreStatsRows()) {
     const std::string start = ++number % 2 == 1
                                   ? std::string("<TR>")
-                                  : "<TR bgcolor=\"" + page.ColorText(ColorKey::Total) + "\">";
+                                  : "<TR" + CellColor(page.ColorText(ColorKey::Total)) + ">";
     page.Line(start + "<TD><A href=\"../index/help.htm#" + row.Anchor + "\">" +
-              page.CaptionText(row.Label) + "</A><TH>" + row.Result(stats) + "<TH>" +
-              row.Count(stats));
+              page.CaptionText(row.Label) + "</A>" + HeaderCell(row.Result(stats)) +
+              HeaderCell(row.Count(stats)));
   }
   page.Line("</TABLE>");
 }
@@ -181,7 +185,7 @@ void WriteRankingTables(Page& page, StatList& list) {
 }
 
 void WriteYearStats(Page& page, int year) {
-  page.Line("<H3>" + std::to_string(year) + "</H3>");
+  page.Line("<H1>" + std::to_string(year) + "</H1>");
   StatList list;
   list.Generate(page.Context().Data, "", year);
   WriteRankingTables(page, list);

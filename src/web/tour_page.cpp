@@ -74,7 +74,7 @@ const std::string& ColorOf(const TourView& view, ColorKey key) {
 
 std::string RowStart(const TourView& view, int number) {
   if (number % 2 == 1) return "<TR>";
-  return "<TR bgcolor=\"" + ColorOf(view, ColorKey::Total) + "\">";
+  return "<TR" + CellColor(ColorOf(view, ColorKey::Total)) + ">";
 }
 
 // The event at position k; nullptr for an empty slot or an ID that names no event.
@@ -111,7 +111,7 @@ void AddTourRounds(const WebContext& context, const Tour& tour, RoundStats& stat
 
 void WriteEclecticTable(Page& page, const TourView& view, RoundStats& stats, const Course* course) {
   page.Line("<!-- Table with Tour eclectic results -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   if (course != nullptr) {
     WriteCourseRows(page, *course, stats);
   } else {
@@ -156,7 +156,7 @@ std::string ValueHeading(const TourView& view) {
 
 void WriteStandingsHeading(Page& page, const TourView& view) {
   const std::string columns = std::to_string(view.Columns);
-  const std::string green = "<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\">";
+  const std::string green = "<TR" + CellColor(ColorOf(view, ColorKey::Green)) + ">";
   std::string events = green + "<TH rowspan=2>" + CaptionOf(view, Caption::Pos) + "<TH rowspan=2>" +
                        CaptionOf(view, Caption::Result) + "<TD rowspan=2>" +
                        CaptionOf(view, Caption::Player) + "<TD rowspan=2> # ";
@@ -175,7 +175,7 @@ void WriteStandingsHeading(Page& page, const TourView& view) {
   page.Line(cells);
 }
 
-// How one event shows in a player's line: `dropped` is the background attribute of a result
+// How one event shows in a player's line: `Dropped` holds the colour attributes of a result
 // that does not count (empty when it counts).
 struct EventMarks {
   std::string Dropped;
@@ -184,8 +184,8 @@ struct EventMarks {
 
 // The place and result cells of a player's result line (nullptr: no result).
 std::string ResultCells(const std::string* line, const EventMarks& marks) {
-  const std::string space = marks.Dropped.empty() ? "" : " " + marks.Dropped;
-  if (line == nullptr) return "<TD" + space + ">&nbsp;<TD" + space + ">&nbsp;";
+  const std::string& colors = marks.Dropped;
+  if (line == nullptr) return "<TD" + colors + ">&nbsp;<TD" + colors + ">&nbsp;";
   const ResultFields fields = ResultFields::Parse(*line);
   std::string place = HtmlEscape(fields.Place);
   std::string result = HtmlEscape(fields.Result);
@@ -198,7 +198,7 @@ std::string ResultCells(const std::string* line, const EventMarks& marks) {
     place = "<STRIKE>" + place + "</STRIKE>";
     result = "<STRIKE>" + result + "</STRIKE>";
   }
-  return "<TD align=center" + space + ">" + place + "<TD align=center" + space + "><SMALL>" +
+  return "<TD align=center" + colors + ">" + place + "<TD align=center" + colors + "><SMALL>" +
          result + "</SMALL>";
 }
 
@@ -210,7 +210,7 @@ std::string ValueCell(const TourView& view, const Event& event, std::string_view
   else if (value.empty())
     value = "&nbsp;";
   value = marks.Dropped.empty() ? "<B>" + value + "</B>" : "<STRIKE>" + value + "</STRIKE>";
-  return "<TD align=center " + marks.Dropped + "><SMALL>" + value + "</SMALL>";
+  return "<TD align=center" + marks.Dropped + "><SMALL>" + value + "</SMALL>";
 }
 
 std::string EventCells(const TourView& view, const StandingLine& line, int k) {
@@ -221,7 +221,7 @@ std::string EventCells(const TourView& view, const StandingLine& line, int k) {
   EventMarks marks;
   if (const TourResults* results = line.Attached.get()) {
     if (results->IsDropped(k, view.Record.Worst))
-      marks.Dropped = "bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"";
+      marks.Dropped = CellColor(ColorOf(view, ColorKey::Score0));
     marks.Mandatory = results->IsMandatory(k);
   }
   const std::string playerID = StandingFields::Parse(line.Text).PlayerID;
@@ -232,12 +232,12 @@ std::string EventCells(const TourView& view, const StandingLine& line, int k) {
 
 void WriteStandings(Page& page, const TourView& view) {
   page.Line("<!-- Table with Tour results -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteStandingsHeading(page, view);
   int number = 0;
   for (const StandingLine& line : view.Record.Standings) {
     const StandingFields fields = StandingFields::Parse(line.Text);
-    std::string row = RowStart(view, ++number) + "<TH>" + HtmlEscape(fields.Place) +
+    std::string row = RowStart(view, ++number) + HeaderCell(HtmlEscape(fields.Place)) +
                       "<TH><FONT size=+1>" + HtmlEscape(fields.Total) + "</FONT><TD>" +
                       PlayerAnchorOrID(view.Context, fields.PlayerID) +
                       "<TD align=center><SMALL><I>" + HtmlEscape(fields.Events) + "</I></SMALL>";
@@ -248,7 +248,7 @@ void WriteStandings(Page& page, const TourView& view) {
   page.Line("</TABLE>");
   if (view.Record.Worst > 0)
     page.Line(
-        "<TABLE><TR><TD bgcolor=\"" + ColorOf(view, ColorKey::Score0) + "\"><I>" +
+        std::string(kTableStart) + "<TR><TD" + CellColor(ColorOf(view, ColorKey::Score0)) + "><I>" +
         ReplaceAll("%d", std::to_string(view.Record.Worst), CaptionOf(view, Caption::ColorWorst)) +
         "</I></TABLE>");
 }
@@ -257,8 +257,8 @@ void WriteEventsTable(Page& page, const TourView& view) {
   page.Line("<!-- Table with Tour events -->");
   page.Line("<H3>" + CaptionOf(view, Caption::TourEvents) + " " + HtmlEscape(view.Record.Name) +
             "</H3>");
-  page.Line("<TABLE border=0>");
-  page.Line("<TR bgcolor=\"" + ColorOf(view, ColorKey::Green) + "\"><TH>#<TH>" +
+  page.Line(kTableStart);
+  page.Line("<TR" + CellColor(ColorOf(view, ColorKey::Green)) + "><TH>#<TH>" +
             CaptionOf(view, Caption::Date) + "<TD>" + CaptionOf(view, Caption::ID) + "<TD>" +
             CaptionOf(view, Caption::Event) + "<TD>");
   // The colours follow the position, so an event that is gone leaves a repeated colour.
@@ -276,7 +276,7 @@ void WriteCourseBlock(Page& page, const TourView& view, const Course& course, Ro
   page.Line("<H3>" + CaptionOf(view, Caption::CourseStats) + " " + HtmlEscape(view.Record.Name) +
             " / " + CourseAnchor(view.Context, course) + "</H3>");
   page.Line("<!-- Table with Course statistics for the tour -->");
-  page.Line("<TABLE border=0>");
+  page.Line(kTableStart);
   WriteCourseRows(page, course, stats);
   WriteScoreRow(page, CaptionOf(view, Caption::Eclectic), stats.Eclectic, &course.Par);
   page.EndLine();
@@ -300,8 +300,8 @@ void WriteTourPage(Page& page, std::string_view tourID) {
   const TourView view{context, *tour, IsDecimalType(*tour) ? 3 : 2, events};
   ShowStatus(tour->Name);
   page.WritePicture(tour->ID, tour->Name);
-  page.Line("<H3>" + context.Settings.CaptionText(Caption::TourResults) + " " +
-            HtmlEscape(tour->Name) + "</H3>");
+  page.Line("<H1>" + context.Settings.CaptionText(Caption::TourResults) + " " +
+            HtmlEscape(tour->Name) + "</H1>");
   RoundStats stats;
   AddTourRounds(context, *tour, stats);
   const Course* course = tour->CommonCourse(database.Events, database.Courses);

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -90,6 +91,30 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(app::StatusPanel::current(), html_.Status());
+}
+
+// The language is stored with the boxes; a text that is not a language tag is refused with
+// a message and kept in the field, and nothing is made.
+TEST_F(WebDialogTest, ThePagesLanguageIsStoredOrRefused) {
+  html_.show();
+  auto* language = Find<QLineEdit>(&html_, "languageEdit");
+  EXPECT_EQ(language->text(), "en");
+  language->setText("en_GB");
+  makePages();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown.front().contains("\"en_GB\" is not a language tag"));
+  EXPECT_TRUE(html_.isVisible());
+  EXPECT_EQ(language->text(), "en_GB");
+  EXPECT_EQ(Settings().Language, "en");
+  EXPECT_FALSE(FileExists(Page('p')));
+
+  language->setText(" sv-SE ");
+  prompts_->Answers = {false};
+  makePages();
+  EXPECT_EQ(Settings().Language, "sv-SE");
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("Language=sv-SE\r\n"));
+  EXPECT_THAT(dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size())),
+              HasSubstr("<HTML lang=\"sv-SE\">"));
 }
 
 TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {

@@ -78,7 +78,8 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
-  expected += Crlf("[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|Charts=1|");
+  expected += Crlf(
+      "[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|Charts=1|Language=en|");
   EXPECT_EQ(text.substr(headings), expected);
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
@@ -98,6 +99,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.Windows[static_cast<int>(WindowId::Player)].Top = 5;
   settings.AllCourses = settings.CopyInFooter = settings.HandicapPage = true;
   settings.PublishContacts = true;
+  settings.Language = "sv-SE";
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
   settings.PublishTo = "golf@club.example:www/";
   settings.PublishDelete = settings.PublishAfterMake = true;
@@ -121,6 +123,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(loaded.nStatList, -4);
   EXPECT_TRUE(loaded.HandicapPage);
   EXPECT_TRUE(loaded.PublishContacts);
+  EXPECT_EQ(loaded.Language, "sv-SE");
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
   EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");
@@ -163,6 +166,27 @@ TEST_F(SettingsFileTest, SetUpValuesThatDoNotParseKeepTheDefault) {
     AppSettings settings = Loaded();
     Save(settings);
     EXPECT_EQ(Saved("SetUp", line.substr(0, line.find('='))), written) << line;
+  }
+}
+
+TEST_F(SettingsFileTest, ThePagesLanguageIsReadOnlyWhenItIsALanguageTag) {
+  // The value of section "Web"'s Language line as the record then writes it.
+  const std::pair<std::string, const char*> cases[] = {{"sv", "sv"},
+                                                       {"en-GB", "en-GB"},
+                                                       {"zh-Hant-TW", "zh-Hant-TW"},
+                                                       {"de-1996", "de-1996"},
+                                                       {"", "en"},
+                                                       {"e", "en"},
+                                                       {"english please", "en"},
+                                                       {"en-", "en"},
+                                                       {"1a", "en"},
+                                                       {"sv\"><script>", "en"},
+                                                       {"abcdefghi", "en"}};
+  for (const auto& [value, written] : cases) {
+    dir.Write(kIni, "[Web]\r\nLanguage=" + value + "\r\n");
+    AppSettings settings = Loaded();
+    Save(settings);
+    EXPECT_EQ(Saved("Web", "Language"), written) << value;
   }
 }
 

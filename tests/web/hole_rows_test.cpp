@@ -27,17 +27,21 @@ TEST_F(HoleRowsTest, CourseRankAndDistributionRowsNeedEnoughRounds) {
     WriteCourseRows(page_, *courses_.FindRecord("MB"), stats);
     const std::vector<std::string> lines = BodyLines();
     ASSERT_EQ(lines.size(), lineCount) << rounds;
-    EXPECT_TRUE(lines[3].starts_with("<TR align=center bgcolor=\"#55ee55\"><TD align=left>Hcp<"));
+    EXPECT_TRUE(lines[3].starts_with(
+        "<TR align=center bgcolor=\"#55ee55\" style=\"color:#000000\"><TD align=left>Hcp<"));
     if (lineCount == 4) continue;
     EXPECT_EQ(lines[4],
-              "<TR align=center bgcolor=\"#eeeeaa\"><TD align=left>Rank<TD>1<TD>2<TD>2<TD>2<TD>2"
+              "<TR align=center bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD "
+              "align=left>Rank<TD>1<TD>2<TD>2<TD>2<TD>2"
               "<TD>2<TD>2<TD>2<TD>2<TD><TD>2<TD>2<TD>2<TD>2<TD>2<TD>2<TD>2<TD>2<TD>2<TD><TD>");
-    EXPECT_TRUE(lines.back().starts_with(
-        "<TR align=center bgcolor=\"#55ee55\"><TD align=left>Average<TD><SMALL>5.00</SMALL>"
-        "<TD><SMALL>4.00</SMALL><TD><SMALL>3.00</SMALL>"));
+    EXPECT_TRUE(
+        lines.back().starts_with("<TR align=center bgcolor=\"#55ee55\" style=\"color:#000000\"><TD "
+                                 "align=left>Average<TD><SMALL>5.00</SMALL>"
+                                 "<TD><SMALL>4.00</SMALL><TD><SMALL>3.00</SMALL>"));
     if (lineCount == 12) {
-      EXPECT_TRUE(lines[8].starts_with(
-          "<TR align=center bgcolor=\"#bbbbff\"><TD align=left>Bogies<TD>8<TD>&nbsp;<TD>"));
+      EXPECT_TRUE(
+          lines[8].starts_with("<TR align=center bgcolor=\"#bbbbff\" style=\"color:#000000\"><TD "
+                               "align=left>Bogies<TD>8<TD>&nbsp;<TD>"));
     }
   }
 }

@@ -1,5 +1,6 @@
 #include "web/page.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +12,8 @@
 
 namespace cardwise::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 class PageTest : public WebTest {
  protected:
@@ -25,6 +28,10 @@ class PageTest : public WebTest {
   static std::string Generator() {
     return "  <META name=\"generator\" content=\"Cardwise " + Process().VersionText + "\">";
   }
+  static constexpr const char* kEncoding =
+      "  <META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+  static constexpr const char* kViewport =
+      "  <META name=\"viewport\" content=\"width=device-width, initial-scale=1\">";
   static std::string Footer() {
     return "<BR clear=all><HR><SMALL><I>Produced with <A href=\"../index/help.htm\">Cardwise</A> " +
            Process().VersionText + "</I></SMALL>";

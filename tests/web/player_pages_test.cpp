@@ -30,10 +30,12 @@ TEST_F(PlayerPagesTest, YearLinksShowOnlyExistingPagesOfTheLastElevenYears) {
   for (int year : {2015, 2016, 2020, 2026})
     dir_.Write("Web/" + PageLink(PlayerYearPage(settings_, "JS", year)).substr(3), "x");
   WritePlayerPage(page_, "JS");
-  EXPECT_THAT(Body(), HasSubstr("<TR bgcolor=\"#eeeeaa\"><TD><SMALL>Links to player "
-                                "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"
-                                "<TD><A href=\"../2020/js2020.htm\">2020</A>"
-                                "<TD><A href=\"../2026/js2026.htm\">2026</A>\r\n</TABLE>"));
+  EXPECT_THAT(
+      Body(),
+      HasSubstr("<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD><SMALL>Links to player "
+                "statistics:</SMALL><TD><A href=\"../2016/js2016.htm\">2016</A>"
+                "<TD><A href=\"../2020/js2020.htm\">2020</A>"
+                "<TD><A href=\"../2026/js2026.htm\">2026</A>\r\n</TABLE>"));
 }
 
 // Player IDs are compared exactly; only the first MaxTourMerits standing lines and the first
@@ -50,14 +52,16 @@ TEST_F(PlayerPagesTest, MeritsCountOnlyTopLinesOfTheExactID) {
   WritePlayerPage(page_, "JS");
 
   const std::string body = Body();
-  EXPECT_THAT(body,
-              HasSubstr("<TR bgcolor=\"#55ee55\" nowrap><TH align=left>Tour<TH>Pla\r\n"
-                        "<TR nowrap><TD>" +
-                        TourAnchor(context_, *tours_.FindRecord("T1")) + "<TH>2\r\n</TABLE>\r\n"));
+  EXPECT_THAT(
+      body,
+      HasSubstr(
+          "<TR bgcolor=\"#55ee55\" style=\"color:#000000\" nowrap><TH align=left>Tour<TH>Pla\r\n"
+          "<TR nowrap><TD>" +
+          TourAnchor(context_, *tours_.FindRecord("T1")) + "<TH>2\r\n</TABLE>\r\n"));
   EXPECT_THAT(
       body, HasSubstr("<TH align=left>Event<TH>Pla\r\n<TR nowrap><TD>" +
                       EventAnchor(context_, events_.FindRecord("E1")) +
-                      "<TH>1\r\n<TR nowrap bgcolor=\"#eeeeaa\"><TD>" +
+                      "<TH>1\r\n<TR nowrap bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TD>" +
                       EventAnchor(context_, events_.FindRecord("E3")) + "<TH>3=\r\n</TABLE>\r\n"));
   // Only the exact ID's round is counted.
   EXPECT_THAT(BodyLines(), Contains(EndsWith("Stroke Average</A><TH>72.0<TH>18")));
@@ -75,8 +79,8 @@ TEST_F(PlayerPagesTest, PlayerOnCourseShowsTheYearsRoundsOnTheCurrentCard) {
   WritePlayerCourse(page_, "JS", "MB", Day(2025, 5, 1));
   EXPECT_THAT(
       Body(),
-      HasSubstr("<H3>Course Statistics: " + PlayerAnchor(context_, players_.FindRecord("JS")) +
-                " / " + CourseAnchor(context_, *courses_.FindRecord("MB")) + ", 2025</H3>"));
+      HasSubstr("<H1>Course Statistics: " + PlayerAnchor(context_, players_.FindRecord("JS")) +
+                " / " + CourseAnchor(context_, *courses_.FindRecord("MB")) + ", 2025</H1>"));
   EXPECT_THAT(Body(), HasSubstr("<TD align=left>Eclectic"));
   std::vector<bool> used;
   for (int i = 0; i < rounds_.Count(); ++i)

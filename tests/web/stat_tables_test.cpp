@@ -9,7 +9,7 @@ namespace cardwise::testing {
 namespace {
 
 constexpr const char* kScoringHead =
-    " <TR bgcolor=\"#55ee55\"><TH>Rank<TH>Player<TH>Round<TH>Average";
+    " <TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>Rank<TH>Player<TH>Round<TH>Average";
 
 class StatTablesTest : public WebTest {
  protected:
@@ -37,7 +37,8 @@ class StatTablesTest : public WebTest {
 
   std::string Row(int shown, int rank, std::string_view id, int rounds, std::string_view value,
                   std::string_view total = "") {
-    std::string row = shown % 2 == 1 ? " <TR>" : " <TR bgcolor=\"#eeeeaa\">";
+    std::string row =
+        shown % 2 == 1 ? " <TR>" : " <TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">";
     row += "<TD align=\"center\"><B>" + std::to_string(rank) + "</B><TD>" +
            PlayerAnchor(context_, players_.FindRecord(id)) + "<TD align=\"center\">" +
            std::to_string(rounds) + "<TD align=\"center\"><B>" + std::string(value) + "</B>";
@@ -58,21 +59,21 @@ TEST_F(StatTablesTest, TiesShareARankAndOnlyQualifyingTablesAppear) {
     if (rounds_.RecordAt(i).PlayerID == "A")
       rounds_.RecordAt(i).Greens.FromText("1,1,1,1,1,1,1,1,1", 1, ',');
   // The exchange sort leaves B ahead of A.
-  const std::vector<std::string> expected = {"<H3>2026</H3>",
+  const std::vector<std::string> expected = {"<H1>2026</H1>",
                                              "<H3>Scoring Average</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              kScoringHead,
                                              Row(1, 1, "B", 2, "72.00"),
                                              Row(2, 1, "A", 2, "72.00"),
                                              Row(3, 3, "E", 2, "75.00"),
                                              "</TABLE>",
                                              "<H3>Birdie Average</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              std::string(kScoringHead) + "<TH>Total",
                                              Row(1, 1, "B", 2, "1.00", "2"),
                                              "</TABLE>",
                                              "<H3>Greens in Regulation (GIR)</H3>",
-                                             "<TABLE border=0>",
+                                             "<TABLE border=0 tabindex=0>",
                                              kScoringHead,
                                              Row(1, 1, "A", 2, "50.0%"),
                                              "</TABLE>"};
@@ -85,7 +86,7 @@ TEST_F(StatTablesTest, SkippedEntryStillDecidesTheNextRank) {
   Play("D", 1, {kTwoOver, kTwoOver});
   Play("C", 2, {kTwoOver});
   const std::vector<std::string> expected = {
-      "<H3>2026</H3>", "<H3>Scoring Average</H3>", "<TABLE border=0>",
+      "<H1>2026</H1>", "<H3>Scoring Average</H3>", "<TABLE border=0 tabindex=0>",
       kScoringHead,    Row(1, 1, "A", 2, "72.00"), Row(2, 1, "D", 2, "74.00"),
       "</TABLE>"};
   EXPECT_EQ(YearTables(), expected);

@@ -61,13 +61,13 @@ TEST_F(TourPageTest, StandingsMarkDroppedMandatoryAndMissingEvents) {
   const std::string pts = "<TD><SMALL>Pos</SMALL><TD><SMALL>Res</SMALL><TD><SMALL><A href=\"" +
                           PageLink(F1Page(settings_)) + "\">Pts</A></SMALL>";
   const std::string gap = "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;";
-  const std::string grey = "<TD align=center bgcolor=\"#dddddd\">";
+  const std::string grey = "<TD align=center bgcolor=\"#dddddd\" style=\"color:#000000\">";
   const std::string struck = grey + "<STRIKE><SMALL>2</SMALL></STRIKE>" + grey +
                              "<SMALL><STRIKE>20</STRIKE></SMALL>" + grey +
                              "<SMALL><STRIKE>20</STRIKE></SMALL>";
   const std::string won =
       "<TD align=center><B>1</B><TD align=center><SMALL>30</SMALL>"
-      "<TD align=center ><SMALL><B>25</B></SMALL>";
+      "<TD align=center><SMALL><B>25</B></SMALL>";
   const auto eventLink = [&](const char* id) {
     return "<TD colspan=3 align=center><A href=\"" +
            PageLink(EventPage(settings_, *events_.FindRecord(id))) + "\">" + id + "</A>";
@@ -78,31 +78,33 @@ TEST_F(TourPageTest, StandingsMarkDroppedMandatoryAndMissingEvents) {
            EventAnchor(context_, events_.FindRecord(id)) + "<TD>";
   };
   std::vector<std::string> expected = {
-      "<H3>Tour Results: Spring &amp; Co</H3>",
+      "<H1>Tour Results: Spring &amp; Co</H1>",
       "<!-- Table with Tour results -->",
-      "<TABLE border=0>",
-      "<TR bgcolor=\"#55ee55\"><TH rowspan=2>Pos<TH rowspan=2>Result<TD rowspan=2>Player"
+      "<TABLE border=0 tabindex=0>",
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH rowspan=2>Pos<TH rowspan=2>Result<TD "
+      "rowspan=2>Player"
       "<TD rowspan=2> # " +
           eventLink("E1") + "<TD colspan=3>" + eventLink("E2") + eventLink("E3"),
-      "<TR bgcolor=\"#55ee55\">" + pts + pts + pts + pts,
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\">" + pts + pts + pts + pts,
       "<TR><TH>1<TH><FONT size=+1>50</FONT><TD>" + a + "<TD align=center><SMALL><I>3</I></SMALL>" +
           won + gap + struck +
           "<TD align=center><SMALL><U>1</U></SMALL><TD align=center><SMALL><U>30</U></SMALL>"
-          "<TD align=center ><SMALL><B><U>25</U></B></SMALL>",
-      "<TR bgcolor=\"#eeeeaa\"><TH>2<TH><FONT size=+1>25</FONT><TD>" + b +
+          "<TD align=center><SMALL><B><U>25</U></B></SMALL>",
+      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TH><FONT size=+1>25</FONT><TD>" + b +
           "<TD align=center><SMALL><I>2</I></SMALL>" + struck + gap + won +
-          "<TD>&nbsp;<TD>&nbsp;<TD align=center ><SMALL><B><U>0</U></B></SMALL>",
+          "<TD>&nbsp;<TD>&nbsp;<TD align=center><SMALL><B><U>0</U></B></SMALL>",
       "</TABLE>",
-      "<TABLE><TR><TD bgcolor=\"#dddddd\"><I>This color shows which <B>2</B> events is not "
+      "<TABLE border=0 tabindex=0><TR><TD bgcolor=\"#dddddd\" style=\"color:#000000\"><I>This "
+      "color shows which <B>2</B> events is not "
       "counted in Tour</I></TABLE>",
       "<!-- Table with Tour events -->",
       "<H3>Tour Events: Spring &amp; Co</H3>",
-      "<TABLE border=0>",
-      "<TR bgcolor=\"#55ee55\"><TH>#<TH>Date<TD>ID<TD>Event<TD>",
+      "<TABLE border=0 tabindex=0>",
+      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>#<TH>Date<TD>ID<TD>Event<TD>",
       // the gap at position 2 repeats the colour of position 1
       eventRow("<TR>", "1", "E1", "2026-05-01"),
       eventRow("<TR>", "3", "E2", "2026-05-08"),
-      eventRow("<TR bgcolor=\"#eeeeaa\">", "4", "E3", "2026-05-15"),
+      eventRow("<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">", "4", "E3", "2026-05-15"),
       "</TABLE>",
   };
   const std::vector<std::string> lines = PageLines("T");
