@@ -20,6 +20,7 @@
 #include "records/round.h"
 #include "results/csv_export.h"
 #include "results/event_results.h"
+#include "results/team_results.h"
 #include "settings/settings.h"
 #include "web/site.h"
 
@@ -205,9 +206,10 @@ void EventEditor::calculateResults() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // An empty row of the grid is no result: ranked, it would become a place without a player.
   std::erase_if(event->Results, IsBlankResult);
-  CalcResults(*event, Rounds());
+  const Status status = CalcEventResults(*event, Rounds(), Players(), Courses());
   showRecord();
   QApplication::restoreOverrideCursor();
+  if (!status) Prompts().showError(this, "Event", toQString(status.message()));
   markEdited();
 }
 

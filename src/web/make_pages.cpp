@@ -29,6 +29,7 @@
 #include "results/handicap_index.h"
 #include "results/result_line.h"
 #include "results/startup.h"
+#include "results/team_results.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 #include "web/pages.h"
@@ -331,7 +332,7 @@ void MakeEventPages(SiteWriter& writer) {
     // The computation reads the whole list it is given for the rounds that count in the event;
     // it is given those rounds only.
     RoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
-    CalcResults(event, counting);
+    CalcEventResults(event, counting, context.Data.Players, context.Data.Courses);
     if (!path) continue;
     writer.Write(*path,
                  {HeaderFor(context, event.ID), event.Name, settings.RobotIndex, event.Name, true},

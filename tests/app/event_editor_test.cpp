@@ -232,7 +232,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
       listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
   }
   ASSERT_TRUE(
-      RecalcAllEvents(events_, rounds_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
+      RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
   for (int i = 0; i < Events().Count(); ++i) {
     const std::string id = Events().KeyAt(i);
     Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
