@@ -1,5 +1,7 @@
 #include "results/event_teams.h"
 
+#include <algorithm>
+
 #include "platform/codepage.h"
 #include "records/numbers.h"
 #include "records/text.h"
@@ -107,6 +109,11 @@ std::string JoinedIDs(const std::vector<std::string>& ids) {
 
 std::vector<std::string> SplitIDs(std::string_view field) {
   return Pieces(field, '+');
+}
+
+bool HasJoinedID(std::string_view field, std::string_view id) {
+  const std::vector<std::string> ids = SplitIDs(field);
+  return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
 }  // namespace cardwise

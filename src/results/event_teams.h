@@ -61,5 +61,7 @@ std::string TeamProblem(int format, const Team& team, const std::vector<Team>& e
 std::string JoinedIDs(const std::vector<std::string>& ids);
 // The IDs of a "+"-joined field.
 std::vector<std::string> SplitIDs(std::string_view field);
+// Whether one of the IDs of a "+"-joined field is `id` (letter case counts).
+bool HasJoinedID(std::string_view field, std::string_view id);
 
 }  // namespace cardwise
