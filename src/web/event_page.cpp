@@ -128,7 +128,10 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     page.WritePicture(event->ID, event->Name);
     page.Line("<H3>" + context.Settings.CaptionText(Caption::EventResults) + " " +
               HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
-    WriteResultTable(page, *event);
+    if (event->IsTeamEvent())
+      WriteTeamResultTable(page, *event);
+    else
+      WriteResultTable(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);
   }
   page.WriteLinksBar();

@@ -319,6 +319,20 @@ void MakeCoursePages(SiteWriter& writer) {
   }
 }
 
+// A page per team of a team event of a computed type, each with the team's card.
+void MakeTeamCardPages(SiteWriter& writer, const Event& event, bool safe) {
+  if (!event.IsTeamEvent() || !IsComputed(event.Type)) return;
+  const WebContext& context = writer.Context();
+  for (std::size_t number = 1; number <= event.Teams.size(); ++number) {
+    const auto path = writer.Admit(TeamCardPage(context.Settings, event, number), safe);
+    if (!path) continue;
+    writer.Write(*path,
+                 {HeaderFor(context, event.ID), event.Name, context.Settings.RobotIndex, event.Name,
+                  true},
+                 [&](Page& page) { WriteTeamCardPage(page, event, number); });
+  }
+}
+
 void MakeEventPages(SiteWriter& writer) {
   const WebContext& context = writer.Context();
   const AppSettings& settings = context.Settings;
@@ -337,6 +351,7 @@ void MakeEventPages(SiteWriter& writer) {
     writer.Write(*path,
                  {HeaderFor(context, event.ID), event.Name, settings.RobotIndex, event.Name, true},
                  [&](Page& page) { WriteEventPage(page, UpperCase(event.ID)); });
+    MakeTeamCardPages(writer, event, safe);
   }
 }
 
