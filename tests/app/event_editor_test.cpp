@@ -229,7 +229,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
   for (int i = 0; i < events_.Count(); ++i) {
     Event event = events_.RecordAt(i);
     for (const CsvRow& row : EventResultsTable(event, database_).Rows)
-      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
+      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[event.IsTeamEvent() ? 3 : 2]);
   }
   ASSERT_TRUE(
       RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());

@@ -169,13 +169,13 @@ TEST_F(CliTest, DemoLoadCopiesTheDemoFilesIntoTheDataFolderOrChangesNothing) {
 }
 
 // Progress texts are for a person watching: a command done within a second writes none into
-// a pipe (the demo's 340 rounds load in a few milliseconds).
+// a pipe (the demo's 364 rounds load in a few milliseconds).
 TEST_F(CliTest, AQuickCommandWritesNoProgressIntoAPipe) {
   const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   ASSERT_EQ(Run(ini + "demo load").ExitCode, 0);
   const RunResult check = Run(ini + "check", "", "2>" + dir_.File("stderr.txt"));
   EXPECT_EQ(check.ExitCode, 0) << check.Output;
-  EXPECT_THAT(check.Output, HasSubstr("rounds       340  "));
+  EXPECT_THAT(check.Output, HasSubstr("rounds       364  "));
   EXPECT_EQ(dir_.Read("stderr.txt"), "");
 }
 
