@@ -160,8 +160,10 @@ Status BuildTeamCards(const Event& event, const RoundList& rounds, const PlayerL
   cards.clear();
   for (std::size_t i = 0; i < event.Teams.size(); ++i) {
     TeamCard team{event.Teams[i], event.Format};
-    if (Status status = ReadMembers(event, rounds, players, courses, i + 1, team); !status)
+    if (Status status = ReadMembers(event, rounds, players, courses, i + 1, team); !status) {
+      cards.clear();
       return status;
+    }
     SetPlayingHcps(event, team);
     ScoreHoles(event, team);
     cards.push_back(std::move(team));

@@ -48,7 +48,8 @@ struct TeamCard {
 std::string TeamDisplayName(const Team& team, const PlayerList& players);
 
 // The card of each team of the event of a computed type (0 to 2), in the order of its Team
-// keys. Fails, naming the team's key, when a member is not in the player list.
+// keys. Fails, naming the team's key, when a member is not in the player list; `cards` is then
+// empty.
 Status BuildTeamCards(const Event& event, const RoundList& rounds, const PlayerList& players,
                       const CourseList& courses, std::vector<TeamCard>& cards);
 

@@ -55,11 +55,14 @@ std::string Heading(const AppSettings& settings) {
          settings.CaptionText(Caption::Hcp) + "<TD>" + settings.CaptionText(Caption::Notes);
 }
 
-// A hole cell: the score, in bold on a coloured ground where it counts; "-" for none.
-std::string HoleCell(const AppSettings& settings, HoleScore score, bool counted) {
+// A member's hole cell: the score, in bold on a coloured ground where it counts; "-" for none.
+// The team's cells (no `counted`) are bold.
+std::string HoleCell(const AppSettings& settings, HoleScore score, const bool* counted) {
   if (!score) return "<TD>-";
-  if (!counted) return "<TD>" + std::to_string(*score);
-  return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\">" + std::to_string(*score);
+  const std::string text = std::to_string(*score);
+  if (counted == nullptr) return "<TH>" + text;
+  if (!*counted) return "<TD>" + text;
+  return "<TH bgcolor=\"" + settings.Color(ColorKey::Total) + "\">" + text;
 }
 
 std::string SumCell(const std::array<HoleScore, kHoles>& holes, int from, int to) {
@@ -71,15 +74,16 @@ std::string SumCell(const std::array<HoleScore, kHoles>& holes, int from, int to
   return "<TH>" + std::to_string(sum);
 }
 
+// A row of hole scores with the sums of the nines and the total ("-" where a hole has none);
+// without `counted` it is the team's row.
 void WriteCardRow(Page& page, const std::string& label, const std::array<HoleScore, kHoles>& holes,
-                  const std::array<bool, kHoles>& counted, bool total) {
+                  const std::array<bool, kHoles>* counted) {
   std::string row = "<TR align=center><TD align=left nowrap>" + label;
   for (int h = 1; h <= kHoles; ++h) {
-    row += HoleCell(page.Settings(), holes[h - 1], counted[h - 1]);
+    row += HoleCell(page.Settings(), holes[h - 1], counted ? &(*counted)[h - 1] : nullptr);
     if (h == kFrontNine) row += SumCell(holes, 1, kFrontNine);
   }
-  page.Line(row + SumCell(holes, kFrontNine + 1, kHoles) +
-            (total ? SumCell(holes, 1, kHoles) : std::string("<TD>")));
+  page.Line(row + SumCell(holes, kFrontNine + 1, kHoles) + SumCell(holes, 1, kHoles));
 }
 
 void WriteParRow(Page& page, const TeamCard& team) {
@@ -102,12 +106,10 @@ void WriteTeamCard(Page& page, const Event& event, const TeamCard& team) {
     if (member.Card == nullptr && !MembersHaveCards(event.Format)) continue;
     const std::string label = PlayerAnchorOrID(context, member.PlayerID) + " (" +
                               std::to_string(member.PlayingHcp) + ")";
-    WriteCardRow(page, label, member.Scores, member.Counted, true);
+    WriteCardRow(page, label, member.Scores, &member.Counted);
   }
-  std::array<bool, kHoles> all{};
-  all.fill(true);
   WriteCardRow(page, "<B>" + HtmlEscape(TeamDisplayName(team.Members, context.Data.Players)) + "</B>",
-               team.Holes, all, true);
+               team.Holes, nullptr);
   page.Line("</TABLE>");
 }
 

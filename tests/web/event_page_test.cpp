@@ -10,6 +10,7 @@
 namespace cardwise::testing {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAreArray;
 using ::testing::IsSupersetOf;
 
@@ -86,6 +87,45 @@ TEST_F(EventPageTest, StrokeEventShowsRoundColumnsCourseBlockAndTours) {
   for (const std::string& line : lines)
     EXPECT_EQ(line.find("Eclectic"), std::string::npos) << line;
   EXPECT_EQ(lines.back(), linksBar_.back());
+}
+
+TEST_F(EventPageTest, TeamEventListsTeamsAndEachTeamHasACardPage) {
+  AddPlayer("A", "ann lee");
+  AddPlayer("B", "bo ek");
+  AddCourse("MILL", "Mill", kPar72, kIndex);
+  Event& event = AddEvent("FB", "Pairs", 0, "MILL", Day(2026, 5, 1));
+  event.Format = kFourball;
+  event.Teams = {Team{{"A", "B"}, ""}, Team{{"A", "NOBODY"}, "Ghosts"}};
+  Round& a = AddRound("A", "MILL", Day(2026, 5, 1), kPar72, "FB");
+  Round& b = AddRound("B", "MILL", Day(2026, 5, 1, 11), "3,5,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4", "FB");
+  event.Results = {"1;71;A+B;" + a.ID + "+" + b.ID + ";"};
+
+  const std::string members = PlayerAnchorOrID(context_, "A") + " / " + PlayerAnchorOrID(context_, "B");
+  // An unknown member makes no cards: the team is listed without a link.
+  EXPECT_THAT(PageLines("FB"), Contains("<TR><TH>1<TH><FONT size=+1>71</FONT><TD>ann lee / bo ek<TD>" +
+                                        members + "<TD align=center><TD>"));
+  event.Teams.pop_back();
+  EXPECT_THAT(PageLines("FB"),
+              Contains("<TR><TH>1<TH><FONT size=+1>71</FONT><TD><A href=\"../2026/fbt1.htm\">ann lee / bo ek</A><TD>" + members + "<TD align=center>0+0<TD>"));
+
+  OpenPage("2026/fbt1.htm", true);
+  WriteTeamCardPage(page_, event, 1);
+  const std::string mark = "<TH bgcolor=\"#eeeeaa\">";
+  // Holes 1 to 3 and 18: B's birdie counts, A's par counts where they tie or B has none.
+  const auto holes = [&](const std::string& cells, const std::string& sums) {
+    return ::testing::AllOf(::testing::StartsWith(cells), ::testing::EndsWith(sums));
+  };
+  EXPECT_THAT(BodyLines(),
+              IsSupersetOf({holes("<TR align=center><TD align=left nowrap>" +
+                                      PlayerAnchorOrID(context_, "A") + " (0)<TD>4" + mark +
+                                      "4" + mark + "3",
+                                  mark + "5<TH>36<TH>72"),
+                            holes("<TR align=center><TD align=left nowrap>" +
+                                      PlayerAnchorOrID(context_, "B") + " (0)" + mark + "3<TD>5<TD>3",
+                                  "<TD>4<TD>-<TD>-<TD>-"),
+                            holes("<TR align=center><TD align=left nowrap><B>ann lee / bo ek</B>"
+                                  "<TH>3<TH>4<TH>3",
+                                  "<TH>5<TH>36<TH>71")}));
 }
 
 }  // namespace
