@@ -9,7 +9,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QComboBox>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <map>
 
 #include "app_fixture.h"
@@ -83,6 +85,31 @@ TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
   EXPECT_EQ(Results("MAN"), (std::vector<std::string>{";;JS;;", ";;AB;;", "3;25;XX;;"}));
   EXPECT_TRUE(Section("MAN").find("1=;;JS;;\r\n2=;;AB;;\r\n3=3;25;XX;;") != std::string::npos)
       << Section("MAN");
+}
+
+TEST_F(EventEditorTest, AFourBallIsPostedWithItsTeamsAndRankedByResultsSort) {
+  Players().LoadFromFile(dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\n[AB]\r\nID=AB\r\n"));
+  Show("CUP");
+  auto* teams = Find<QTableWidget>(&editor_, "teamsGrid");
+  EXPECT_FALSE(teams->isVisibleTo(&editor_)) << "an individual event has no teams";
+  Find<QComboBox>(&editor_, "formatCombo")->setCurrentIndex(kFourball);
+  ASSERT_TRUE(teams->isVisibleTo(&editor_));
+  teams->setItem(0, 0, new QTableWidgetItem("JS,ZZ"));
+  EXPECT_EQ(teams->rowCount(), 2) << "a new empty row to type the next team into";
+  Press(Qt::Key_F11);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0], "Cardwise: Team 1 (JS,ZZ): ZZ is not in the player list");
+  EXPECT_TRUE(Posting());
+
+  teams->item(0, 0)->setText("JS, AB");
+  teams->setItem(0, 1, new QTableWidgetItem("Early Birds"));
+  Find<QPushButton>(&editor_, "resultsButton")->click();
+  EXPECT_EQ(Grid()->cellText(1, 2), "JS+AB");
+  Press(Qt::Key_F11);
+  EXPECT_NE(Section("CUP").find("Format=fourball\r\nTeam1=JS,AB;Early Birds\r\n"
+                                "1=1;71;JS+AB;260510-0900-JS+260510-0910-AB;\r\n"),
+            std::string::npos)
+      << Section("CUP");
 }
 
 TEST_F(EventEditorTest, AChangedPlayerCaptionShowsAndIsRefusedOnPaste) {
