@@ -386,9 +386,11 @@ std::vector<int> TourRoundPositions(const WebContext& context, const Tour& tour)
     const Event* event = context.Data.Events.FindRecord(eventID);
     if (event == nullptr) continue;
     for (const std::string& line : event->Results) {
-      int position = -1;
-      if (index.List().Find(ResultFields::Parse(line).RoundID, position))
-        positions.push_back(position);
+      const std::string field = ResultFields::Parse(line).RoundID;
+      for (const std::string& id : event->IsTeamEvent() ? SplitIDs(field) : std::vector{field}) {
+        int position = -1;
+        if (index.List().Find(id, position)) positions.push_back(position);
+      }
     }
   }
   std::sort(positions.begin(), positions.end());
