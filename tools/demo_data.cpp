@@ -50,7 +50,8 @@ class Dice {
 class TeamDice : public Dice {
  public:
   TeamDice() {
-    for (int i = 0; i < 97; ++i) Unit();
+    for (int i = 0; i < 97; ++i)
+      Unit();
   }
 };
 
@@ -421,9 +422,19 @@ struct TeamEventPlan {
 // A four-ball Stableford for pairs and a "best two of four" net team event, late in 2026.
 std::vector<TeamEventPlan> TeamEventPlans() {
   return {
-      {"FB26", "Autumn Four-Ball 2026", 9, 20, kStableford, kFourball,
+      {"FB26",
+       "Autumn Four-Ball 2026",
+       9,
+       20,
+       kStableford,
+       kFourball,
        {"EJ,HA;Early Birds", "MB,NQ", "BS,JM", "KN,IT;The Bunker Club", "DF,CH", "GP,FM"}},
-      {"TB26", "Club Team Day 2026", 10, 10, kStrokesNet, kTeamBest,
+      {"TB26",
+       "Club Team Day 2026",
+       10,
+       10,
+       kStrokesNet,
+       kTeamBest,
        {"MB,AL,IT,NQ;Team Mill", "EJ,KN,LB,JM;Team Brook", "BS,GP,FM,HA;Team Pine"}},
   };
 }
@@ -473,7 +484,8 @@ void AddTeamEvents(Database& db) {
     event->Date = Day(2026, plan.Month, plan.Day);
     event->Type = plan.Type;
     event->Format = plan.Format;
-    for (const char* text : plan.Teams) event->Teams.push_back(*Team::Parse(text));
+    for (const char* text : plan.Teams)
+      event->Teams.push_back(*Team::Parse(text));
     const Event& added = db.Events.RecordAt(db.Events.Add(std::move(event)));
     for (std::size_t t = 0; t < added.Teams.size(); ++t)
       for (const std::string& id : added.Teams[t].Members)

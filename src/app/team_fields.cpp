@@ -17,8 +17,9 @@ namespace cardwise::app {
 namespace {
 
 const QStringList& formatNames() {
-  static const QStringList names = {"Individual",  "Four-ball, better ball", "Team, best N",
-                                    "Foursomes", "Greensomes", "Texas scramble"};
+  static const QStringList names = {"Individual",   "Four-ball, better ball",
+                                    "Team, best N", "Foursomes",
+                                    "Greensomes",   "Texas scramble"};
   return names;
 }
 
@@ -69,7 +70,9 @@ void TeamFields::createWidgets() {
     showFormat();
     if (!showing_) emit edited();
   });
-  connect(bestSpin, &QSpinBox::valueChanged, this, [this] { if (!showing_) emit edited(); });
+  connect(bestSpin, &QSpinBox::valueChanged, this, [this] {
+    if (!showing_) emit edited();
+  });
   connect(allowanceEdit, &QLineEdit::textEdited, this, &TeamFields::edited);
   connect(teamsGrid, &QTableWidget::itemChanged, this, [this] {
     if (showing_) return;
@@ -143,7 +146,8 @@ std::optional<QString> TeamFields::storeInto(Event& event) {
   event.Best = format == kTeamBest && (event.Best > 0 || bestSpin->value() != kDefaultBest)
                    ? bestSpin->value()
                    : 0;
-  event.Allowance = format == kIndividual ? std::string() : fromQString(allowanceEdit->text().trimmed());
+  event.Allowance =
+      format == kIndividual ? std::string() : fromQString(allowanceEdit->text().trimmed());
   return std::nullopt;
 }
 

@@ -52,7 +52,8 @@ CsvRow RoundCells(const Database& database, const ResultFields& line) {
 
 std::string PlayerNames(const Database& database, const std::vector<std::string>& ids) {
   std::string names;
-  for (const std::string& id : ids) names += (names.empty() ? "" : "+") + PlayerName(database, id);
+  for (const std::string& id : ids)
+    names += (names.empty() ? "" : "+") + PlayerName(database, id);
   return names;
 }
 

@@ -145,8 +145,9 @@ std::vector<KeyValue> Event::FileKeys() const {
 std::vector<KeyValue> Event::ClipboardKeys() const {
   // An event without a date pastes back as one without a date.
   const std::string date = Date != 0 ? ShortDateText(Date) : std::string();
-  std::vector<KeyValue> keys{{"ID", ID},     {"Event", Name},        {"Header", Header},
-                             {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  std::vector<KeyValue> keys{
+      {"ID", ID},     {"Event", Name},        {"Header", Header},
+      {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
   AddTeamKeys(keys, *this);
   return keys;
 }
@@ -207,7 +208,8 @@ bool Event::MatchesName(std::string_view name) const {
 
 bool Event::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
-    const std::string field = ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID;
+    const std::string field =
+        ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID;
     if (SameText(field, playerID)) return true;
     if (!IsTeamEvent()) continue;
     for (const std::string& member : SplitIDs(field))

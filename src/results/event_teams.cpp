@@ -10,8 +10,8 @@ namespace cardwise {
 
 namespace {
 
-constexpr const char* kFormatNames[] = {"", "fourball", "team", "foursomes", "greensomes",
-                                        "scramble"};
+constexpr const char* kFormatNames[] = {"",          "fourball",   "team",
+                                        "foursomes", "greensomes", "scramble"};
 constexpr int kMostInAnyTeam = 4;
 
 // The text between separators, trimmed; the pieces of an empty text are none.
@@ -93,8 +93,10 @@ std::string TeamProblem(int format, const Team& team, const std::vector<Team>& e
            (format == kIndividual ? "team" : TeamFormatName(format)) + " event";
   for (std::size_t i = 0; i < team.Members.size(); ++i) {
     bool twice = false;
-    for (const Team& other : earlier) twice = twice || other.HasMember(team.Members[i]);
-    for (std::size_t j = 0; j < i; ++j) twice = twice || SameText(team.Members[j], team.Members[i]);
+    for (const Team& other : earlier)
+      twice = twice || other.HasMember(team.Members[i]);
+    for (std::size_t j = 0; j < i; ++j)
+      twice = twice || SameText(team.Members[j], team.Members[i]);
     if (twice) return "player " + team.Members[i] + " in two teams";
   }
   return {};

@@ -85,12 +85,10 @@ RecordUses EventUses(const Database& database, std::string_view eventID) {
 }
 
 std::string UsesText(const RecordUses& uses) {
-  const std::pair<int, const char*> counts[] = {{uses.Rounds, "round"},
-                                                {uses.EventResults, "event result"},
-                                                {uses.TourLines, "tour line"},
-                                                {uses.Events, "event"},
-                                                {uses.Tours, "tour"},
-                                                {uses.Teams, "team"}};
+  const std::pair<int, const char*> counts[] = {
+      {uses.Rounds, "round"},        {uses.EventResults, "event result"},
+      {uses.TourLines, "tour line"}, {uses.Events, "event"},
+      {uses.Tours, "tour"},          {uses.Teams, "team"}};
   std::vector<std::string> parts;
   for (const auto& [count, noun] : counts)
     if (count > 0) parts.push_back(Counted(count, noun));

@@ -19,8 +19,8 @@ struct RecordUses {
 };
 
 // Player, course and round IDs are compared without regard to letter case, as the lists find
-// records (a team's result line names each of its members); an event's rounds are those its results take (IsRoundOfEvent) and its tours those
-// that hold it (HasEvent).
+// records (a team's result line names each of its members); an event's rounds are those its
+// results take (IsRoundOfEvent) and its tours those that hold it (HasEvent).
 RecordUses PlayerUses(const Database& database, std::string_view playerID);
 RecordUses CourseUses(const Database& database, std::string_view courseID);
 RecordUses EventUses(const Database& database, std::string_view eventID);

@@ -44,8 +44,9 @@ Status ReadMembers(const Event& event, const RoundList& rounds, const PlayerList
     MemberCard member{id};
     member.Card = cardTaken ? nullptr : MemberRound(event, rounds, id);
     cardTaken = member.Card != nullptr && !MembersHaveCards(event.Format);
-    member.CourseHcp = member.Card != nullptr ? member.Card->Strokes
-                                              : CourseStrokes(course ? *course : Course(), player->Hcp);
+    member.CourseHcp = member.Card != nullptr
+                           ? member.Card->Strokes
+                           : CourseStrokes(course ? *course : Course(), player->Hcp);
     team.Cards.push_back(std::move(member));
   }
   return Status::Ok();
@@ -53,9 +54,11 @@ Status ReadMembers(const Event& event, const RoundList& rounds, const PlayerList
 
 void SetPlayingHcps(const Event& event, TeamCard& team) {
   std::vector<int> courseHcps;
-  for (const MemberCard& member : team.Cards) courseHcps.push_back(member.CourseHcp);
-  const std::vector<int> playing = PlayingHandicaps(
-      event.Format, event.CountingScores(), courseHcps, ParseAllowance(event.Allowance).value_or(std::vector<int>{}));
+  for (const MemberCard& member : team.Cards)
+    courseHcps.push_back(member.CourseHcp);
+  const std::vector<int> playing =
+      PlayingHandicaps(event.Format, event.CountingScores(), courseHcps,
+                       ParseAllowance(event.Allowance).value_or(std::vector<int>{}));
   team.PlayingHcp = 0;
   for (std::size_t i = 0; i < team.Cards.size(); ++i) {
     team.Cards[i].PlayingHcp = playing.size() == 1 ? playing[0] : playing[i];
@@ -64,23 +67,31 @@ void SetPlayingHcps(const Event& event, TeamCard& team) {
   if (playing.size() == 1) team.PlayingHcp = playing[0];
 }
 
-void ScoreHoles(const Event& event, TeamCard& team) {
+// The members' values on the hole, which of them count, and the team's score there.
+void ScoreHole(const Event& event, int hole, TeamCard& team) {
+  std::vector<HoleScore> scores;
+  for (const MemberCard& member : team.Cards)
+    scores.push_back(member.Card ? MemberHole(event.Type, *member.Card, member.PlayingHcp, hole)
+                                 : std::nullopt);
+  std::vector<bool> counted;
   const bool points = event.Type == kStableford;
+  team.Holes[hole - 1] = TeamHoleScore(scores, event.CountingScores(), points, &counted);
+  for (std::size_t i = 0; i < team.Cards.size(); ++i) {
+    team.Cards[i].Scores[hole - 1] = scores[i];
+    team.Cards[i].Counted[hole - 1] = counted[i];
+  }
+}
+
+// Points add up whatever is missing; strokes need a score on every hole.
+void ScoreHoles(const Event& event, TeamCard& team) {
   int total = 0;
   bool complete = true;
   for (int hole = 1; hole <= kHoles; ++hole) {
-    std::vector<HoleScore> scores;
-    for (MemberCard& member : team.Cards)
-      scores.push_back(member.Card ? MemberHole(event.Type, *member.Card, member.PlayingHcp, hole)
-                                   : std::nullopt);
-    std::vector<bool> counted;
-    const HoleScore score = TeamHoleScore(scores, event.CountingScores(), points, &counted);
-    for (std::size_t i = 0; i < team.Cards.size(); ++i)
-      team.Cards[i].Scores[hole - 1] = scores[i], team.Cards[i].Counted[hole - 1] = counted[i];
-    team.Holes[hole - 1] = score;
-    complete = complete && score.has_value();
-    total += score.value_or(0);
+    ScoreHole(event, hole, team);
+    complete = complete && team.Holes[hole - 1].has_value();
+    total += team.Holes[hole - 1].value_or(0);
   }
+  const bool points = event.Type == kStableford;
   team.Total = complete || points ? std::optional<int>(total) : std::nullopt;
 }
 
@@ -108,6 +119,8 @@ std::string TeamLineText(const TeamCard& team) {
          JoinedIDs(team.RoundIDs());
 }
 
+// The teams with a card, ranked and their places numbered. The lines borrow the cards (the
+// shared pointers own nothing): the cards outlive the sort.
 void RankTeams(Event& event, const std::vector<TeamCard>& cards) {
   std::vector<TeamLine> lines;
   for (const TeamCard& team : cards)
@@ -116,7 +129,8 @@ void RankTeams(Event& event, const std::vector<TeamCard>& cards) {
   ListQuickSort(lines, [&](TeamLine& a, TeamLine& b) { return TeamLineBefore(event.Type, a, b); });
   AssignPlaces(lines);
   event.Results.clear();
-  for (TeamLine& line : lines) event.Results.push_back(std::move(line.Text));
+  for (TeamLine& line : lines)
+    event.Results.push_back(std::move(line.Text));
 }
 
 }  // namespace
@@ -134,7 +148,8 @@ std::string TeamCard::ResultText() const {
 std::string TeamCard::PlayingHcpText() const {
   if (!MembersHaveCards(Format)) return std::to_string(PlayingHcp);
   std::vector<std::string> texts;
-  for (const MemberCard& member : Cards) texts.push_back(std::to_string(member.PlayingHcp));
+  for (const MemberCard& member : Cards)
+    texts.push_back(std::to_string(member.PlayingHcp));
   return JoinedIDs(texts);
 }
 
@@ -189,7 +204,8 @@ const TeamCard* CardOfLine(const std::vector<TeamCard>& cards, const std::string
   for (const TeamCard& team : cards) {
     if (team.Members.Members.size() != ids.size()) continue;
     bool same = true;
-    for (std::size_t i = 0; i < ids.size(); ++i) same = same && SameText(ids[i], team.Members.Members[i]);
+    for (std::size_t i = 0; i < ids.size(); ++i)
+      same = same && SameText(ids[i], team.Members.Members[i]);
     if (same) return &team;
   }
   return nullptr;

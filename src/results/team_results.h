@@ -22,7 +22,7 @@ struct MemberCard {
   const Round* Card = nullptr;  // the member's round in the event; nullptr when none counts
   // The round's Strokes, else the player's Hcp on the event's course (CourseStrokes).
   int CourseHcp = 0;
-  int PlayingHcp = 0;  // the member's; in the one-ball formats the team's
+  int PlayingHcp = 0;                      // the member's; in the one-ball formats the team's
   std::array<HoleScore, kHoles> Scores{};  // gross, net or points per the event's type
   std::array<bool, kHoles> Counted{};      // whether the score counts for the team
 };

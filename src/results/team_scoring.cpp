@@ -44,8 +44,8 @@ int HundredthsRoundedHalfUp(int hundredths) {
 }
 
 std::vector<int> Allowances(int format, int best, int members, const std::vector<int>& allowance) {
-  std::vector<int> percentages = allowance.empty() ? DefaultAllowances(format, best, members)
-                                                   : allowance;
+  std::vector<int> percentages =
+      allowance.empty() ? DefaultAllowances(format, best, members) : allowance;
   percentages.resize(static_cast<std::size_t>(std::max(members, 1)), percentages.back());
   return percentages;
 }

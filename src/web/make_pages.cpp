@@ -326,10 +326,10 @@ void MakeTeamCardPages(SiteWriter& writer, const Event& event, bool safe) {
   for (std::size_t number = 1; number <= event.Teams.size(); ++number) {
     const auto path = writer.Admit(TeamCardPage(context.Settings, event, number), safe);
     if (!path) continue;
-    writer.Write(*path,
-                 {HeaderFor(context, event.ID), event.Name, context.Settings.RobotIndex, event.Name,
-                  true},
-                 [&](Page& page) { WriteTeamCardPage(page, event, number); });
+    writer.Write(
+        *path,
+        {HeaderFor(context, event.ID), event.Name, context.Settings.RobotIndex, event.Name, true},
+        [&](Page& page) { WriteTeamCardPage(page, event, number); });
   }
 }
 

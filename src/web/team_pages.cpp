@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "records/text.h"
-#include "results/result_line.h"
 #include "results/event_results.h"
+#include "results/result_line.h"
 #include "results/team_results.h"
 #include "web/pages.h"
 #include "web/tables.h"
@@ -42,7 +42,8 @@ std::string TeamCell(const WebContext& context, const Event& event, const TeamCa
                      const std::vector<std::string>& ids) {
   const std::size_t number = TeamNumber(event, ids);
   if (number == 0) return HtmlEscape(JoinedIDs(ids));
-  const std::string name = HtmlEscape(TeamDisplayName(event.Teams[number - 1], context.Data.Players));
+  const std::string name =
+      HtmlEscape(TeamDisplayName(event.Teams[number - 1], context.Data.Players));
   if (card == nullptr) return name;
   const PageLocation page = TeamCardPage(context.Settings, event, number);
   return "<A href=\"" + HtmlEscape(PageLink(page)) + "\">" + name + "</A>";
@@ -104,11 +105,12 @@ void WriteTeamCard(Page& page, const Event& event, const TeamCard& team) {
   WriteParRow(page, team);
   for (const MemberCard& member : team.Cards) {
     if (member.Card == nullptr && !MembersHaveCards(event.Format)) continue;
-    const std::string label = PlayerAnchorOrID(context, member.PlayerID) + " (" +
-                              std::to_string(member.PlayingHcp) + ")";
+    const std::string label =
+        PlayerAnchorOrID(context, member.PlayerID) + " (" + std::to_string(member.PlayingHcp) + ")";
     WriteCardRow(page, label, member.Scores, &member.Counted);
   }
-  WriteCardRow(page, "<B>" + HtmlEscape(TeamDisplayName(team.Members, context.Data.Players)) + "</B>",
+  WriteCardRow(page,
+               "<B>" + HtmlEscape(TeamDisplayName(team.Members, context.Data.Players)) + "</B>",
                team.Holes, nullptr);
   page.Line("</TABLE>");
 }

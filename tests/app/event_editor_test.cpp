@@ -6,10 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QComboBox>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <map>
@@ -258,8 +258,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
     for (const CsvRow& row : EventResultsTable(event, database_).Rows)
       listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[event.IsTeamEvent() ? 3 : 2]);
   }
-  ASSERT_TRUE(
-      RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
+  ASSERT_TRUE(RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
   for (int i = 0; i < Events().Count(); ++i) {
     const std::string id = Events().KeyAt(i);
     Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));

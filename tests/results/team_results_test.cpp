@@ -26,21 +26,21 @@ using Ints = std::vector<int>;
 TEST(TeamScoringTest, PlayingHandicapsRoundHalfUpOnceAtTheEdges) {
   // Format, Best, course handicaps in member order, allowance, playing handicaps.
   const std::tuple<int, int, Ints, Ints, Ints> cases[] = {
-      {kFourball, 1, {10, 9}, {}, {9, 8}},         // 8.5 up, 7.65
-      {kFourball, 1, {3, -3}, {}, {3, -3}},        // 2.55, -2.55 (half up: -2.55 is -3)
+      {kFourball, 1, {10, 9}, {}, {9, 8}},          // 8.5 up, 7.65
+      {kFourball, 1, {3, -3}, {}, {3, -3}},         // 2.55, -2.55 (half up: -2.55 is -3)
       {kFourball, 1, {20, 10}, {90, 80}, {16, 9}},  // percentages from the lowest
       {kTeamBest, 1, {10, 14, 2}, {}, {8, 11, 2}},  // 75%: 7.5, 10.5, 1.5
       {kTeamBest, 2, {10, 14, 2}, {}, {9, 12, 2}},  // 85%: 8.5, 11.9, 1.7
       {kTeamBest, 3, {10, 14, 2, 0}, {}, {10, 14, 2, 0}},
-      {kFoursomes, 1, {10, 11}, {}, {11}},   // 10.5
-      {kFoursomes, 1, {-1, 0}, {}, {0}},     // -0.5 goes up
-      {kGreensomes, 1, {10, 5}, {}, {7}},    // 3 + 4
-      {kGreensomes, 1, {2, 1}, {}, {1}},     // 0.6 + 0.8 = 1.4
-      {kGreensomes, 1, {9, 4}, {}, {6}},     // 2.4 + 3.6 = 6.0, rounded once
-      {kScramble, 1, {20, 10}, {}, {7}},     // 3.5 + 3
-      {kScramble, 1, {30, 10, 20}, {}, {10}},       // 3 + 4 + 3
-      {kScramble, 1, {8, 12, 16, 4}, {}, {6}},      // 1 + 1.6 + 1.8 + 1.6 = 6.0
-      {kScramble, 1, {8, 12, 16, 5}, {}, {6}},      // 1.25 + 1.6 + 1.8 + 1.6 = 6.25
+      {kFoursomes, 1, {10, 11}, {}, {11}},      // 10.5
+      {kFoursomes, 1, {-1, 0}, {}, {0}},        // -0.5 goes up
+      {kGreensomes, 1, {10, 5}, {}, {7}},       // 3 + 4
+      {kGreensomes, 1, {2, 1}, {}, {1}},        // 0.6 + 0.8 = 1.4
+      {kGreensomes, 1, {9, 4}, {}, {6}},        // 2.4 + 3.6 = 6.0, rounded once
+      {kScramble, 1, {20, 10}, {}, {7}},        // 3.5 + 3
+      {kScramble, 1, {30, 10, 20}, {}, {10}},   // 3 + 4 + 3
+      {kScramble, 1, {8, 12, 16, 4}, {}, {6}},  // 1 + 1.6 + 1.8 + 1.6 = 6.0
+      {kScramble, 1, {8, 12, 16, 5}, {}, {6}},  // 1.25 + 1.6 + 1.8 + 1.6 = 6.25
   };
   for (const auto& [format, best, courseHcps, allowance, expected] : cases)
     EXPECT_EQ(PlayingHandicaps(format, best, courseHcps, allowance), expected)
@@ -52,7 +52,7 @@ TEST(TeamScoringTest, TeamHoleScoresCountTheBestAndSkipMissingScores) {
   // Scores, Best, higher wins, team score, counted.
   const std::tuple<std::vector<HoleScore>, int, bool, HoleScore, std::vector<bool>> cases[] = {
       {{5, 4}, 1, false, 4, {false, true}},
-      {{none, 6}, 1, false, 6, {false, true}},        // better ball from the other
+      {{none, 6}, 1, false, 6, {false, true}},         // better ball from the other
       {{none, none}, 1, false, none, {false, false}},  // no score: the total is incomplete
       {{2, 3}, 1, true, 3, {false, true}},
       {{0, none}, 1, true, 0, {true, false}},  // points: a score of 0 points is a score
@@ -79,8 +79,8 @@ class TeamEventTest : public ::testing::Test, protected testing::TestDatabase {
   // A card of par 4 and stroke indexes 1..18 with the scores given (0: hole not completed).
   static std::string Card(const std::string& player, int strokes, const std::string& score) {
     const std::string id = "260601-1000-" + player;
-    return "[" + id + "]\r\nID=" + id + "\r\nPlayerID=" + player + "\r\nEventID=EV\r\nStrokes=" +
-           std::to_string(strokes) + "\r\nScore=" + score +
+    return "[" + id + "]\r\nID=" + id + "\r\nPlayerID=" + player +
+           "\r\nEventID=EV\r\nStrokes=" + std::to_string(strokes) + "\r\nScore=" + score +
            "\r\nCPar=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n"
            "CHcp=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n";
   }
@@ -103,7 +103,8 @@ TEST_F(TeamEventTest, BadTeamKeysAreUnreadableLinesAndGoodOnesSaveAsRead) {
       "Format=fourball\r\nBest=2\r\nAllowance=90,80\r\nTeam1=A,B;Early Birds\r\nTeam2=C,D\r\n"
       "Team3=A,C\r\nTeam4=C\r\nFormat=golf\r\nBest=5\r\nAllowance=half\r\nTeam5=,D\r\n");
   std::vector<std::string> messages;
-  for (const LoadProblem& problem : report.Problems) messages.push_back(problem.Message);
+  for (const LoadProblem& problem : report.Problems)
+    messages.push_back(problem.Message);
   EXPECT_THAT(messages, ElementsAre("player A in two teams", "a team of 1 in a fourball event",
                                     "not a format", "not a number of scores from 1 to 4",
                                     "not whole percentages", "not a team"));
@@ -159,8 +160,9 @@ TEST_F(TeamEventTest, RecalcLeavesAnEventWithAnUnknownMemberAndListsItsTeam) {
       "1=1;99;old\r\n[EV]\r\nID=EV\r\nType=0\r\nMake=1\r\nFormat=fourball\r\nTeam1=A,B\r\n";
   events_.LoadFromFile(dir.Write("E.DAT", file));
   const BatchReport report = RecalcAllEvents(database_, dir.File("E.DAT"));
-  EXPECT_THAT(report.Messages(),
-              ElementsAre(dir.File("E.DAT") + ": unknown player ID X: Team2=C,X (E2 left as it was)"));
+  EXPECT_THAT(
+      report.Messages(),
+      ElementsAre(dir.File("E.DAT") + ": unknown player ID X: Team2=C,X (E2 left as it was)"));
   EXPECT_THAT(events_.FindRecord("E2")->Results, ElementsAre("1;99;old"));
   EXPECT_THAT(dir.Read("E.DAT"), HasSubstr("1=1;99;old\r\n"));
   EXPECT_THAT(dir.Read("E.DAT"), HasSubstr("Team1=A,B\r\n1=1;72;A+B;"));
@@ -176,7 +178,8 @@ TEST_F(TeamEventTest, ATourCreditsEveryMemberWithTheTeamsPlace) {
   Tour& tour = *tours_.FindRecord("T");
   CalcTour(tour, database_);
   std::vector<std::string> lines;
-  for (const StandingLine& line : tour.Standings) lines.push_back(line.Text);
+  for (const StandingLine& line : tour.Standings)
+    lines.push_back(line.Text);
   // F1 points: 25 for the winning pair, 20 for the second.
   EXPECT_THAT(lines, ElementsAre("1;25;1;B;=", "1;25;1;A;=", "3;20;1;D;=", "3;20;1;C;="));
 }
