@@ -1,5 +1,6 @@
 #include "app/team_fields.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -133,7 +134,20 @@ std::optional<QString> TeamFields::readTeams(int format, std::vector<Team>& team
   return std::nullopt;
 }
 
+// A cell being typed in counts as typed: a post by its shortcut leaves the focus in the cell.
+void TeamFields::commitEdit() {
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  if (editor == nullptr || !teamsGrid->isAncestorOf(editor)) return;
+  const int row = teamsGrid->currentRow();
+  const int column = teamsGrid->currentColumn();
+  if (row < 0 || column < 0) return;
+  if (teamsGrid->item(row, column) == nullptr)
+    teamsGrid->setItem(row, column, new QTableWidgetItem);
+  teamsGrid->item(row, column)->setText(editor->text());
+}
+
 std::optional<QString> TeamFields::storeInto(Event& event) {
+  commitEdit();
   const int format = formatCombo->currentIndex();
   std::vector<Team> teams;
   if (format != kIndividual) {

@@ -38,6 +38,7 @@ class TeamFields : public QWidget {
   void createWidgets();
   void showFormat();
   void growGrid();
+  void commitEdit();
   std::optional<QString> readTeams(int format, std::vector<Team>& teams);
 
   QComboBox* formatCombo = nullptr;

@@ -102,7 +102,12 @@ TEST_F(EventEditorTest, AFourBallIsPostedWithItsTeamsAndRankedByResultsSort) {
   EXPECT_TRUE(Posting());
 
   teams->item(0, 0)->setText("JS, AB");
-  teams->setItem(0, 1, new QTableWidgetItem("Early Birds"));
+  teams->setItem(0, 1, new QTableWidgetItem);
+  teams->setCurrentCell(0, 1);
+  teams->editItem(teams->item(0, 1));
+  Type("Early Birds");  // still in the cell when F11 posts
+  Press(Qt::Key_F11);
+  EXPECT_EQ(Events().FindRecord("CUP")->Teams[0].Name, "Early Birds");
   Find<QPushButton>(&editor_, "resultsButton")->click();
   EXPECT_EQ(Grid()->cellText(1, 2), "JS+AB");
   Press(Qt::Key_F11);
