@@ -46,6 +46,15 @@ class Dice {
   std::mt19937 engine_{kSeed};
 };
 
+// A generator of its own for the pairs and team events, so that the rest stays as it was.
+class TeamDice : public Dice {
+ public:
+  TeamDice() {
+    for (int i = 0; i < 97; ++i)
+      Unit();
+  }
+};
+
 DateTime Day(int year, int month, int day) {
   return EncodeDate(year, month, day).value_or(0);
 }
@@ -402,6 +411,88 @@ void ForceTieForFirst(Database& db, const std::string& eventID) {
   }
 }
 
+// ---- pairs and teams ------------------------------------------------------------------------
+
+struct TeamEventPlan {
+  const char *ID, *Name;
+  int Month, Day, Type, Format;
+  std::vector<const char*> Teams;
+};
+
+// A four-ball Stableford for pairs and a "best two of four" net team event, late in 2026.
+std::vector<TeamEventPlan> TeamEventPlans() {
+  return {
+      {"FB26",
+       "Autumn Four-Ball 2026",
+       9,
+       20,
+       kStableford,
+       kFourball,
+       {"EJ,HA;Early Birds", "MB,NQ", "BS,JM", "KN,IT;The Bunker Club", "DF,CH", "GP,FM"}},
+      {"TB26",
+       "Club Team Day 2026",
+       10,
+       10,
+       kStrokesNet,
+       kTeamBest,
+       {"MB,AL,IT,NQ;Team Mill", "EJ,KN,LB,JM;Team Brook", "BS,GP,FM,HA;Team Pine"}},
+  };
+}
+
+// The handicap of each player's latest round: the team rounds carry it, so that the players'
+// handicaps (taken from their latest rounds) stay as they were.
+std::map<std::string, double> LatestHcps(const Database& db) {
+  std::map<std::string, double> latest;
+  for (int i = 0; i < db.Rounds.Count(); ++i)
+    latest[db.Rounds.RecordAt(i).PlayerID] = db.Rounds.RecordAt(i).Hcp;
+  return latest;
+}
+
+void AddTeamRound(TeamDice& dice, Database& db, const Event& event, const std::string& playerID,
+                  double hcp, int slot) {
+  const Course& course = *db.Courses.FindRecord(event.CourseID);
+  const Player& player = *db.Players.FindRecord(playerID);
+  auto round = std::make_unique<Round>();
+  round->PlayerID = player.ID;
+  round->PlayerName = player.Name;
+  round->CourseID = course.ID;
+  round->CourseName = course.Name;
+  round->EventID = event.ID;
+  round->EventName = event.Name;
+  round->Date = event.Date;
+  const int minutes = 9 * 60 + slot * 10;
+  round->Start = Clock(minutes / 60, minutes % 60);
+  round->Hcp = static_cast<float>(hcp);
+  round->Strokes = static_cast<std::int16_t>(PlayingStrokes(course, hcp));
+  round->CPar.Assign(course.Par);
+  round->CHcp.Assign(course.Hcp);
+  round->CLen.Assign(course.Len);
+  PlayRound(dice, *round, hcp);
+  round->MakeID();
+  db.Rounds.Add(std::move(round));
+}
+
+// The team events, their teams and every member's card, each team out together.
+void AddTeamEvents(Database& db) {
+  TeamDice dice;
+  const std::map<std::string, double> hcps = LatestHcps(db);
+  for (const TeamEventPlan& plan : TeamEventPlans()) {
+    auto event = std::make_unique<Event>();
+    event->ID = plan.ID;
+    event->Name = plan.Name;
+    event->CourseID = "MILLB";
+    event->Date = Day(2026, plan.Month, plan.Day);
+    event->Type = plan.Type;
+    event->Format = plan.Format;
+    for (const char* text : plan.Teams)
+      event->Teams.push_back(*Team::Parse(text));
+    const Event& added = db.Events.RecordAt(db.Events.Add(std::move(event)));
+    for (std::size_t t = 0; t < added.Teams.size(); ++t)
+      for (const std::string& id : added.Teams[t].Members)
+        AddTeamRound(dice, db, added, id, hcps.at(id), static_cast<int>(t));
+  }
+}
+
 // ---- manual events and tours ---------------------------------------------------------------
 
 // Typed-in results: metres of the longest drive, or putts over eighteen greens.
@@ -480,7 +571,7 @@ bool Write(Database& db, const AppSettings& settings) {
   bool ok = Report(db.Players.SaveAll(DataFilePath(settings, kPlayersFile))) &&
             Report(db.Courses.SaveAll(DataFilePath(settings, kCoursesFile))) &&
             Report(db.Rounds.SaveAll(DataFilePath(settings, kRoundsFile))) &&
-            Report(RecalcAllEvents(db.Events, db.Rounds, DataFilePath(settings, kEventsFile)));
+            Report(RecalcAllEvents(db, DataFilePath(settings, kEventsFile)));
   // The Pts(p) points depend on the number of players in the tour, which the first computation
   // stores: the second gives the standings a recalculation of the demo would give.
   for (int pass = 0; ok && pass < 2; ++pass)
@@ -511,6 +602,7 @@ void MakeSeasons(Database& db) {
   ForceTieForFirst(db, "CC25");
   ForceTieForFirst(db, "STB26");
   AddManualResults(dice, db.Events);
+  AddTeamEvents(db);
   AddTours(db.Tours);
   SetPlayerHcps(db);
 }

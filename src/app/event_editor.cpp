@@ -16,10 +16,12 @@
 #include "app/editor_fields.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
+#include "app/team_fields.h"
 #include "records/course.h"
 #include "records/round.h"
 #include "results/csv_export.h"
 #include "results/event_results.h"
+#include "results/team_results.h"
 #include "settings/settings.h"
 #include "web/site.h"
 
@@ -99,6 +101,9 @@ void EventEditor::createFields() {
   makePagesBox->setObjectName("makePagesBox");
   form->addWidget(makePagesBox, row++, 1);
   createTypeGroup(form, row++);
+  teamFields = new TeamFields;
+  form->addWidget(teamFields, row++, 0, 1, 2);
+  connect(teamFields, &TeamFields::edited, this, &EventEditor::markEdited);
   resultsGrid = new ResultsGrid({{24, 36, 130, 112, 40}, {2, 3}, true, kPlayerColumn});
   resultsGrid->PlayerName = playerNameOf;
   resultsGrid->setObjectName("resultsGrid");
@@ -151,6 +156,7 @@ void EventEditor::showFields(int index) {
   lookUpCourse();  // the same ID may name another course by now
   makePagesBox->setChecked(event.Make);
   showType(typeGroup, event.Type);
+  teamFields->showEvent(event);
   enablePastePlayers();
   resultsGrid->showLines(event.Results);
 }
@@ -159,6 +165,7 @@ void EventEditor::clearFields() {
   setUpGrid();
   for (QLineEdit* field : {eventEdit, headerEdit, eventDateEdit, courseIdEdit})
     field->clear();
+  teamFields->clear();
   resultsGrid->showLines({});
   enablePastePlayers();
 }
@@ -205,9 +212,10 @@ void EventEditor::calculateResults() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // An empty row of the grid is no result: ranked, it would become a place without a player.
   std::erase_if(event->Results, IsBlankResult);
-  CalcResults(*event, Rounds());
+  const Status status = CalcEventResults(*event, Rounds(), Players(), Courses());
   showRecord();
   QApplication::restoreOverrideCursor();
+  if (!status) Prompts().showError(this, "Event", toQString(status.message()));
   markEdited();
 }
 
@@ -242,6 +250,10 @@ void EventEditor::pastePlayers() {
 
 bool EventEditor::storeFields(int index) {
   Event& event = recordAt<Event>(index);
+  if (const std::optional<QString> problem = teamFields->storeInto(event)) {
+    Prompts().showError(this, "Cardwise", *problem);
+    return false;
+  }
   event.Name = fieldText(eventEdit);
   event.Header = fieldText(headerEdit);
   const std::optional<DateTime> date = readDateField(this, eventDateEdit, true);

@@ -1,6 +1,7 @@
 #pragma once
 // The event editor ("Add/Edit Events"): the record editor frame over the event list with the
-// event's name, date, course, page header, "Make Web-Page", its type and its results grid.
+// event's name, date, course, page header, "Make Web-Page", its type, its format and teams
+// (team_fields.h) and its results grid.
 //
 // "Results / Sort" posts an edit first, computes the results from the rounds (gross, net and
 // Stableford types) or sorts the typed ones (manual types), shows them and enters the edit state,
@@ -19,6 +20,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace cardwise::app {
+
+class TeamFields;
 
 class EventEditor : public RecordEditor {
   Q_OBJECT
@@ -57,6 +60,7 @@ class EventEditor : public RecordEditor {
   QLineEdit* headerEdit = nullptr;
   QCheckBox* makePagesBox = nullptr;
   QButtonGroup* typeGroup = nullptr;
+  TeamFields* teamFields = nullptr;  // format, Best, allowance and teams
   ResultsGrid* resultsGrid = nullptr;
   QPushButton* resultsButton = nullptr;
   QAction* copyPlayersAction = nullptr;

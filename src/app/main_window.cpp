@@ -363,7 +363,8 @@ void MainWindow::updatePlayersHcp() {
 
 void MainWindow::recalcEvents() {
   runBatch(this, [] {
-    return RecalcAllEvents(Events(), Rounds(), DataFilePath(Settings(), kEventsFile));
+    Database database = ProcessDatabase();
+    return RecalcAllEvents(database, DataFilePath(Settings(), kEventsFile));
   });
 }
 

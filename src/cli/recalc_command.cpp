@@ -20,8 +20,7 @@ struct RecalcJob {
 const RecalcJob kJobs[] = {
     {"events", kEventsFile,
      [](Database database, const AppSettings& settings) {
-       return RecalcAllEvents(database.Events, database.Rounds,
-                              DataFilePath(settings, kEventsFile));
+       return RecalcAllEvents(database, DataFilePath(settings, kEventsFile));
      }},
     {"tours", kToursFile,
      [](Database database, const AppSettings& settings) {

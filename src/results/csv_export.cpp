@@ -9,6 +9,7 @@
 #include "results/handicap_index.h"
 #include "results/result_line.h"
 #include "results/stat_rankings.h"
+#include "results/team_results.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 
@@ -49,10 +50,45 @@ CsvRow RoundCells(const Database& database, const ResultFields& line) {
           Utf8(line.Note)};
 }
 
+std::string PlayerNames(const Database& database, const std::vector<std::string>& ids) {
+  std::string names;
+  for (const std::string& id : ids)
+    names += (names.empty() ? "" : "+") + PlayerName(database, id);
+  return names;
+}
+
+// The team of a result line: its name as shown, and the playing handicaps of its card.
+CsvRow TeamCells(const Event& event, const std::vector<TeamCard>& cards, const Database& database,
+                 const std::vector<std::string>& ids) {
+  if (const TeamCard* card = CardOfLine(cards, ";;" + JoinedIDs(ids)))
+    return {Utf8(TeamDisplayName(card->Members, database.Players)), card->PlayingHcpText()};
+  for (const Team& team : event.Teams)
+    if (team.Members == ids) return {Utf8(TeamDisplayName(team, database.Players)), ""};
+  return {"", ""};
+}
+
+CsvTable TeamResultsTable(const Event& event, const Database& database) {
+  std::vector<TeamCard> cards;
+  if (IsComputed(event.Type))
+    BuildTeamCards(event, database.Rounds, database.Players, database.Courses, cards);
+  CsvTable table{
+      {"Place", "Result", "Team", "Player IDs", "Players", "Playing Hcp", "Round IDs", "Note"}, {}};
+  for (const std::string& text : event.Results) {
+    const ResultFields line = ResultFields::Parse(text);
+    const std::vector<std::string> ids = SplitIDs(line.PlayerID);
+    const CsvRow team = TeamCells(event, cards, database, ids);
+    table.Rows.push_back({Utf8(line.Place), Utf8(line.Result), team[0], Utf8(line.PlayerID),
+                          PlayerNames(database, ids), team[1], Utf8(line.RoundID),
+                          Utf8(line.Note)});
+  }
+  return table;
+}
+
 }  // namespace
 
 CsvTable EventResultsTable(Event& event, Database database) {
-  CalcResults(event, database.Rounds);
+  CalcEventResults(event, database.Rounds, database.Players, database.Courses);
+  if (event.IsTeamEvent()) return TeamResultsTable(event, database);
   const bool rounds = HasRoundColumns(event);
   CsvTable table{{"Place", "Result", "Player ID", "Player"}, {}};
   if (rounds) table.Header.insert(table.Header.end(), {"Hcp", "Strokes", "Round ID", "Note"});
@@ -76,7 +112,8 @@ namespace {
 void CalcTourEvents(const Tour& tour, Database database) {
   for (int k = 1; k <= tour.EventCount(); ++k) {
     Event* event = database.Events.FindRecord(tour.EventAt(k));
-    if (event != nullptr && event->Make) CalcResults(*event, database.Rounds);
+    if (event != nullptr && event->Make)
+      CalcEventResults(*event, database.Rounds, database.Players, database.Courses);
   }
 }
 

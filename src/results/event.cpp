@@ -43,6 +43,25 @@ FieldResult ReadType(std::string_view value, int& type) {
   return readable ? FieldResult::Ok() : FieldResult::Bad("not a whole number");
 }
 
+// "Team1", "Team2", ...: a key of a team.
+bool IsTeamKey(std::string_view key) {
+  return key.size() > 4 && key.substr(0, 4) == "Team" && IsLineKey(key.substr(4));
+}
+
+std::optional<int> BestFrom(std::string_view text) {
+  const std::optional<int> best = ParseWholeNumber(text);
+  if (!best || *best < 1 || *best > 4) return std::nullopt;
+  return best;
+}
+
+void AddTeamKeys(std::vector<KeyValue>& keys, const Event& event) {
+  AddIfSet(keys, "Format", TeamFormatName(event.Format));
+  if (event.Best > 0) keys.emplace_back("Best", std::to_string(event.Best));
+  AddIfSet(keys, "Allowance", event.Allowance);
+  for (std::size_t i = 0; i < event.Teams.size(); ++i)
+    keys.emplace_back("Team" + std::to_string(i + 1), event.Teams[i].Text());
+}
+
 }  // namespace
 
 bool IsBlankResult(const std::string& line) {
@@ -68,7 +87,38 @@ FieldResult Event::ReadField(std::string_view key, std::string_view value) {
   else if (IsLineKey(key))
     Results.emplace_back(value);
   else
+    return ReadTeamField(key, value);
+  return FieldResult::Ok();
+}
+
+// The team keys are checked against what the section said before them: a team against the
+// format and the earlier teams, the format against the teams already read.
+FieldResult Event::ReadTeamField(std::string_view key, std::string_view value) {
+  if (key == "Format") {
+    const std::optional<int> format = TeamFormatFrom(value);
+    if (!format) return FieldResult::Bad("not a format");
+    for (std::size_t i = 0; i < Teams.size(); ++i) {
+      const std::vector<Team> earlier(Teams.begin(), Teams.begin() + static_cast<long>(i));
+      if (std::string problem = TeamProblem(*format, Teams[i], earlier); !problem.empty())
+        return FieldResult::Bad(problem);
+    }
+    Format = *format;
+  } else if (key == "Best") {
+    const std::optional<int> best = BestFrom(value);
+    if (!best) return FieldResult::Bad("not a number of scores from 1 to 4");
+    Best = *best;
+  } else if (key == "Allowance") {
+    if (!ParseAllowance(value)) return FieldResult::Bad("not whole percentages");
+    Allowance = value;
+  } else if (IsTeamKey(key)) {
+    const std::optional<Team> team = Team::Parse(value);
+    if (!team) return FieldResult::Bad("not a team");
+    if (std::string problem = TeamProblem(Format, *team, Teams); !problem.empty())
+      return FieldResult::Bad(problem);
+    Teams.push_back(*team);
+  } else {
     return FieldResult::Unknown();
+  }
   return FieldResult::Ok();
 }
 
@@ -84,6 +134,7 @@ std::vector<KeyValue> Event::FileKeys() const {
   if (Date != 0) keys.emplace_back("Date", ShortDateText(Date));
   if (Type > kNoEventType) keys.emplace_back("Type", std::to_string(Type));
   keys.emplace_back("Make", Make ? "1" : "0");
+  AddTeamKeys(keys, *this);
   int number = 0;
   for (const std::string& line : Results) {
     if (!IsBlankResult(line)) keys.emplace_back(std::to_string(++number), line);
@@ -94,8 +145,11 @@ std::vector<KeyValue> Event::FileKeys() const {
 std::vector<KeyValue> Event::ClipboardKeys() const {
   // An event without a date pastes back as one without a date.
   const std::string date = Date != 0 ? ShortDateText(Date) : std::string();
-  return {{"ID", ID},     {"Event", Name},        {"Header", Header},
-          {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  std::vector<KeyValue> keys{
+      {"ID", ID},     {"Event", Name},        {"Header", Header},
+      {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  AddTeamKeys(keys, *this);
+  return keys;
 }
 
 void Event::ReloadFrom(const IniFile& file, const std::string& section) {
@@ -106,12 +160,36 @@ void Event::ReloadFrom(const IniFile& file, const std::string& section) {
   Date = ParseDate(file.ReadString(section, "Date", "")).value_or(Today());
   Type = TypeFrom(file.ReadString(section, "Type", ""));
   Make = MakeFrom(file.ReadString(section, "Make", "1"));
+  ReloadTeamsFrom(file, section);
   Results.clear();
   for (int key = 1;; ++key) {
     std::string line = file.ReadString(section, std::to_string(key), "");
     if (line.empty()) break;
     Results.push_back(std::move(line));
   }
+}
+
+void Event::ReloadTeamsFrom(const IniFile& file, const std::string& section) {
+  Format = TeamFormatFrom(file.ReadString(section, "Format", "")).value_or(kIndividual);
+  Best = BestFrom(file.ReadString(section, "Best", "")).value_or(0);
+  Allowance = file.ReadString(section, "Allowance", "");
+  if (!ParseAllowance(Allowance)) Allowance.clear();
+  Teams.clear();
+  for (int key = 1;; ++key) {
+    const std::string text = file.ReadString(section, "Team" + std::to_string(key), "");
+    if (text.empty()) break;
+    if (std::optional<Team> team = Team::Parse(text)) Teams.push_back(std::move(*team));
+  }
+}
+
+void Event::PasteTeamsFrom(const ClipboardText& clip) {
+  Format = TeamFormatFrom(clip.Value("Format")).value_or(kIndividual);
+  Best = BestFrom(clip.Value("Best")).value_or(0);
+  Allowance = ParseAllowance(clip.Value("Allowance")) ? clip.Value("Allowance") : std::string();
+  Teams.clear();
+  for (int key = 1; clip.Has("Team" + std::to_string(key)); ++key)
+    if (std::optional<Team> team = Team::Parse(clip.Value("Team" + std::to_string(key))))
+      Teams.push_back(std::move(*team));
 }
 
 void Event::PasteFrom(const ClipboardText& clip) {
@@ -121,6 +199,7 @@ void Event::PasteFrom(const ClipboardText& clip) {
   const std::string date = clip.Value("Date");
   Date = date.empty() ? 0 : ParseDate(date).value_or(0);
   Type = TypeFrom(clip.Value("Type"));
+  PasteTeamsFrom(clip);
 }
 
 bool Event::MatchesName(std::string_view name) const {
@@ -129,8 +208,12 @@ bool Event::MatchesName(std::string_view name) const {
 
 bool Event::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
-    if (SameText(ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID, playerID))
-      return true;
+    const std::string field =
+        ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID;
+    if (SameText(field, playerID)) return true;
+    if (!IsTeamEvent()) continue;
+    for (const std::string& member : SplitIDs(field))
+      if (SameText(member, playerID)) return true;
   }
   index = -1;
   return false;

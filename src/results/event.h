@@ -4,6 +4,11 @@
 // A result line has five ";"-separated fields: place; score; player ID; round ID; tie note
 // (empty, "Last 9", "Last 6", "Last 3", "Hole 18", "Hcp" or "="). Results are stored under the
 // keys "1", "2", ... of the event's section.
+//
+// An event for pairs or teams (see event_teams.h) has the keys Format, Best, Allowance and
+// Team1, Team2, ...; its result lines hold the members' player IDs and round IDs joined by "+".
+// A bad value of these keys, a team of a size its format does not allow or a player in two
+// teams is an unreadable line.
 
 #include <string>
 #include <string_view>
@@ -13,6 +18,7 @@
 #include "records/dates.h"
 #include "records/record_io.h"
 #include "records/record_list.h"
+#include "results/event_teams.h"
 
 namespace cardwise {
 
@@ -38,9 +44,14 @@ struct Event {
   int Type = kNoEventType;
   bool Make = true;                  // whether the event gets a web page
   std::vector<std::string> Results;  // result lines, in ranked order once computed
+  int Format = kIndividual;          // a TeamFormat
+  std::vector<Team> Teams;
+  int Best = 0;           // team format: the scores counted on each hole; 0 = not stored (2)
+  std::string Allowance;  // percentages as read (see ParseAllowance); empty = the defaults
   bool Used = false;                 // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
+  FieldResult ReadTeamField(std::string_view key, std::string_view value);
   void Complete() {}
   // ID := the initials of the first two words of Event.
   void MakeID();
@@ -49,10 +60,16 @@ struct Event {
   std::vector<KeyValue> FileKeys() const;
   std::vector<KeyValue> ClipboardKeys() const;
   void ReloadFrom(const IniFile& file, const std::string& section);
+  void ReloadTeamsFrom(const IniFile& file, const std::string& section);
   void PasteFrom(const ClipboardText& clip);
+  void PasteTeamsFrom(const ClipboardText& clip);
   bool MatchesName(std::string_view name) const;  // Event, without regard to letter case
 
-  // The first result line whose player field equals the ID without regard to letter case.
+  bool IsTeamEvent() const { return Format != kIndividual; }
+  int CountingScores() const { return Format == kTeamBest ? (Best > 0 ? Best : kDefaultBest) : 1; }
+
+  // The first result line whose player field equals the ID without regard to letter case; in
+  // a team event, the first whose "+"-joined player IDs hold it.
   bool FindResult(std::string_view playerID, int& index) const;
   void Clear();
 };

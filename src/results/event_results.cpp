@@ -7,11 +7,11 @@
 
 namespace cardwise {
 
-namespace {
-
 bool IsComputed(int type) {
   return type == kStrokesGross || type == kStrokesNet || type == kStableford;
 }
+
+namespace {
 
 bool IsRanked(int type) {
   return IsComputed(type) || type == kManualAscending || type == kManualDescending;
@@ -42,14 +42,20 @@ void AppendNote(std::string& line, const char* note) {
   line += note;
 }
 
+}  // namespace
+
 double ScoreOf(const std::string& line) {
   return DecimalOrZero(ResultFields::Parse(line).Result);
 }
+
+namespace {
 
 // Lower is better, and a score of 0 or below (an incomplete card) comes after every other.
 bool StrokesBefore(double a, double b) {
   return a > 0 && (b <= 0 || a < b);
 }
+
+}  // namespace
 
 bool ScoresBefore(int type, double a, double b) {
   if (type == kStrokesGross || type == kStrokesNet) return StrokesBefore(a, b);
@@ -57,19 +63,19 @@ bool ScoresBefore(int type, double a, double b) {
   return a > b;  // Stableford points and manual descending: higher is better
 }
 
+namespace {
+
 // The count-back over the last 9, 6 and 3 holes and hole 18; the line that wins gets the note
 // of the step that decided, lines no step separates both get "=".
-bool CountBack(bool points, const Round& ra, const Round& rb, std::string& a, std::string& b) {
-  static constexpr struct {
-    int Holes;
-    const char* Note;
-  } kSteps[] = {{9, "Last 9"}, {6, "Last 6"}, {3, "Last 3"}, {1, "Hole 18"}};
-  for (const auto& step : kSteps) {
-    const int sa = points ? ra.LastHolesPoints(step.Holes) : ra.LastHolesScore(step.Holes);
-    const int sb = points ? rb.LastHolesPoints(step.Holes) : rb.LastHolesScore(step.Holes);
+bool CountBack(bool points, const TieBreak& ta, const TieBreak& tb, std::string& a,
+               std::string& b) {
+  static constexpr const char* kNotes[] = {"Last 9", "Last 6", "Last 3", "Hole 18"};
+  for (std::size_t step = 0; step < ta.LastHoles.size(); ++step) {
+    const int sa = ta.LastHoles[step];
+    const int sb = tb.LastHoles[step];
     if (sa == sb) continue;
     const bool aWins = points ? sa > sb : sa < sb;
-    AppendNote(aWins ? a : b, step.Note);
+    AppendNote(aWins ? a : b, kNotes[step]);
     return aWins;
   }
   AppendNote(a, "=");
@@ -77,18 +83,37 @@ bool CountBack(bool points, const Round& ra, const Round& rb, std::string& a, st
   return false;
 }
 
+TieBreak RoundTieBreak(int type, const Round& round) {
+  TieBreak tie{round.Strokes, {}};
+  static constexpr int kHolesOfStep[] = {9, 6, 3, 1};
+  for (std::size_t step = 0; step < tie.LastHoles.size(); ++step) {
+    const int holes = kHolesOfStep[step];
+    tie.LastHoles[step] =
+        type == kStableford ? round.LastHolesPoints(holes) : round.LastHolesScore(holes);
+  }
+  return tie;
+}
+
+}  // namespace
+
+bool TieBefore(int type, const TieBreak& ta, const TieBreak& tb, std::string& a, std::string& b) {
+  if (type != kStrokesGross && ta.Hcp != tb.Hcp) {
+    const bool aWins = ta.Hcp < tb.Hcp;
+    AppendNote(aWins ? a : b, "Hcp");
+    return aWins;
+  }
+  return CountBack(type == kStableford, ta, tb, a, b);
+}
+
+namespace {
+
 // Equal scores of a computed type: fewer received strokes win ("Hcp") in net and Stableford
 // events, then the count-back. A line whose round is gone decides nothing.
 bool RoundTieBefore(int type, std::string& a, std::string& b, const RoundList& rounds) {
   const Round* ra = RoundOfLine(a, rounds);
   const Round* rb = RoundOfLine(b, rounds);
   if (ra == nullptr || rb == nullptr) return false;
-  if (type != kStrokesGross && ra->Strokes != rb->Strokes) {
-    const bool aWins = ra->Strokes < rb->Strokes;
-    AppendNote(aWins ? a : b, "Hcp");
-    return aWins;
-  }
-  return CountBack(type == kStableford, *ra, *rb, a, b);
+  return TieBefore(type, RoundTieBreak(type, *ra), RoundTieBreak(type, *rb), a, b);
 }
 
 }  // namespace

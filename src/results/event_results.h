@@ -1,6 +1,7 @@
 #pragma once
 // Computing and ranking an event's results from its rounds.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,28 @@ void CalcResults(Event& event, const RoundList& rounds);
 // holes and hole 18; the line that wins a tie gets the note of the step that decided, lines no
 // step separates both get "=". A line is never before itself.
 bool ResultBefore(int type, std::string& a, std::string& b, const RoundList& rounds);
+
+// Types 0 to 2, whose results are computed from rounds.
+bool IsComputed(int type);
+
+// The score field of a result line as a number (0 when it is none).
+double ScoreOf(const std::string& line);
+
+// Whether score a ranks before score b in an event of the type: gross and net lower first,
+// with 0 or below (an incomplete card) after every other; Stableford higher first.
+bool ScoresBefore(int type, double a, double b);
+
+// What breaks a tie of equal computed scores: the handicap, then the sums over the last 9, 6
+// and 3 holes and hole 18 (strokes, or points in a Stableford event).
+struct TieBreak {
+  int Hcp = 0;
+  std::array<int, 4> LastHoles{};
+};
+
+// Lines a and b of equal scores: the lower handicap wins ("Hcp", not in gross events), then the
+// count-back; the winner gets the note of the step that decided, lines no step separates both
+// get "=".
+bool TieBefore(int type, const TieBreak& ta, const TieBreak& tb, std::string& a, std::string& b);
 
 // The round of a result line (its field 4); nullptr when it is not in the list.
 const Round* RoundOfLine(const std::string& line, const RoundList& rounds);

@@ -1,10 +1,13 @@
 #include "results/recalc.h"
 
+#include <algorithm>
 #include <numeric>
 #include <unordered_map>
 #include <vector>
 
+#include "records/text.h"
 #include "results/event_results.h"
+#include "results/team_results.h"
 #include "results/tour_standings.h"
 
 namespace cardwise {
@@ -17,13 +20,31 @@ std::vector<int> AllIndexes(int count) {
   return indexes;
 }
 
+// The team line named at the start of the message ("Team2: unknown player ID X"), as a problem
+// of the event's section: its key and value, without a line number.
+LoadProblem TeamLineProblem(const Event& event, const std::string& message) {
+  const std::size_t colon = message.find(": ");
+  const std::string key = message.substr(0, colon);
+  const std::size_t number = static_cast<std::size_t>(std::max(0, LeadingNumber(key.substr(4))));
+  const std::string text =
+      number >= 1 && number <= event.Teams.size() ? key + "=" + event.Teams[number - 1].Text() : "";
+  return {0, text, colon == std::string::npos ? message : message.substr(colon + 2)};
+}
+
 }  // namespace
 
-BatchReport RecalcAllEvents(EventList& events, const RoundList& rounds, const std::string& path) {
-  return events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
-    CalcResults(events.RecordAt(index), rounds);
-    return true;
+BatchReport RecalcAllEvents(Database& database, const std::string& path) {
+  EventList& events = database.Events;
+  std::vector<LeftAlone> failed;
+  BatchReport report = events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
+    Event& event = events.RecordAt(index);
+    const Status status =
+        CalcEventResults(event, database.Rounds, database.Players, database.Courses);
+    if (!status) failed.push_back({event.ID, {TeamLineProblem(event, status.message())}});
+    return status.ok();
   });
+  report.Kept.insert(report.Kept.end(), failed.begin(), failed.end());
+  return report;
 }
 
 BatchReport RecalcAllTours(Database& database, const std::string& path) {

@@ -18,8 +18,9 @@
 namespace cardwise {
 
 // "Recalc all events": the results of every event, in list order, computed again from the
-// rounds and saved into the events file.
-BatchReport RecalcAllEvents(EventList& events, const RoundList& rounds, const std::string& path);
+// rounds (CalcEventResults) and saved into the events file. A team event with a member that is
+// not in the player list is left as it was and listed with its team's line.
+BatchReport RecalcAllEvents(Database& database, const std::string& path);
 
 // "Recalc all tours": the standings of every tour, in list order, computed again from the
 // event results as they are in memory, and saved into the tours file (Ntot becomes the number

@@ -15,11 +15,12 @@ struct RecordUses {
   int TourLines = 0;     // tour standing lines of the player
   int Events = 0;        // events on the course
   int Tours = 0;         // tours holding the event
+  int Teams = 0;         // teams of events the player is a member of
 };
 
 // Player, course and round IDs are compared without regard to letter case, as the lists find
-// records; an event's rounds are those its results take (IsRoundOfEvent) and its tours those
-// that hold it (HasEvent).
+// records (a team's result line names each of its members); an event's rounds are those its
+// results take (IsRoundOfEvent) and its tours those that hold it (HasEvent).
 RecordUses PlayerUses(const Database& database, std::string_view playerID);
 RecordUses CourseUses(const Database& database, std::string_view courseID);
 RecordUses EventUses(const Database& database, std::string_view eventID);

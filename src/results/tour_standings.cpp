@@ -99,19 +99,29 @@ void SetDirFromRound(Tour& tour, const std::string& roundID, const RoundList& ro
   if (round != nullptr) tour.Dir = FormatDateTime("yyyy", round->Date);
 }
 
+void AddMemberLine(Tour& tour, int k, const Event& event, const std::string& playerID,
+                   Database& database, const RoundsByPlayer* byPlayer, StandingBuilder& builder) {
+  // One eclectic value per player: it covers every round of the tour already. A player ID
+  // without a player record counts once too; otherwise it would gather a line per event and,
+  // with more results than anyone, head the standing with a total of 0.
+  if (tour.Type == kEclectic && (database.Players.MarkUsed(playerID) || builder.HasLine(playerID)))
+    return;
+  builder.Add(playerID, k, EventValue(tour, event.ID, playerID, database, byPlayer));
+}
+
+// The player IDs of a result line: a team's line counts for each member as if it were theirs.
+std::vector<std::string> LinePlayers(const Event& event, const std::string& field) {
+  return event.IsTeamEvent() ? SplitIDs(field) : std::vector<std::string>{field};
+}
+
 void AddEventLines(Tour& tour, int k, const Event& event, Database& database,
                    const RoundsByPlayer* byPlayer, StandingBuilder& builder) {
   for (const std::string& line : event.Results) {
     const ResultFields fields = ResultFields::Parse(line);
-    const std::string& playerID = fields.PlayerID;
-    SetDirFromRound(tour, fields.RoundID, database.Rounds);
-    // One eclectic value per player: it covers every round of the tour already. A player ID
-    // without a player record counts once too; otherwise it would gather a line per event and,
-    // with more results than anyone, head the standing with a total of 0.
-    if (tour.Type == kEclectic &&
-        (database.Players.MarkUsed(playerID) || builder.HasLine(playerID)))
-      continue;
-    builder.Add(playerID, k, EventValue(tour, event.ID, playerID, database, byPlayer));
+    const std::vector<std::string> rounds = LinePlayers(event, fields.RoundID);
+    SetDirFromRound(tour, rounds.empty() ? std::string() : rounds.front(), database.Rounds);
+    for (const std::string& playerID : LinePlayers(event, fields.PlayerID))
+      AddMemberLine(tour, k, event, playerID, database, byPlayer, builder);
   }
 }
 

@@ -129,7 +129,10 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     page.WritePicture(event->ID, event->Name);
     page.Line("<H1>" + context.Settings.CaptionText(Caption::EventResults) + " " +
               HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H1>");
-    WriteResultTable(page, *event);
+    if (event->IsTeamEvent())
+      WriteTeamResultTable(page, *event);
+    else
+      WriteResultTable(page, *event);
     WriteEventFieldChart(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);
   }

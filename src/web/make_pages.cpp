@@ -29,6 +29,7 @@
 #include "results/handicap_index.h"
 #include "results/result_line.h"
 #include "results/startup.h"
+#include "results/team_results.h"
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 #include "web/charts.h"
@@ -319,6 +320,20 @@ void MakeCoursePages(SiteWriter& writer) {
   }
 }
 
+// A page per team of a team event of a computed type, each with the team's card.
+void MakeTeamCardPages(SiteWriter& writer, const Event& event, bool safe) {
+  if (!event.IsTeamEvent() || !IsComputed(event.Type)) return;
+  const WebContext& context = writer.Context();
+  for (std::size_t number = 1; number <= event.Teams.size(); ++number) {
+    const auto path = writer.Admit(TeamCardPage(context.Settings, event, number), safe);
+    if (!path) continue;
+    writer.Write(
+        *path,
+        {HeaderFor(context, event.ID), event.Name, context.Settings.RobotIndex, event.Name, true},
+        [&](Page& page) { WriteTeamCardPage(page, event, number); });
+  }
+}
+
 void MakeEventPages(SiteWriter& writer) {
   const WebContext& context = writer.Context();
   const AppSettings& settings = context.Settings;
@@ -332,11 +347,12 @@ void MakeEventPages(SiteWriter& writer) {
     // The computation reads the whole list it is given for the rounds that count in the event;
     // it is given those rounds only.
     RoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
-    CalcResults(event, counting);
+    CalcEventResults(event, counting, context.Data.Players, context.Data.Courses);
     if (!path) continue;
     writer.Write(*path,
                  {HeaderFor(context, event.ID), event.Name, settings.RobotIndex, event.Name, true},
                  [&](Page& page) { WriteEventPage(page, UpperCase(event.ID)); });
+    MakeTeamCardPages(writer, event, safe);
   }
 }
 
@@ -371,9 +387,11 @@ std::vector<int> TourRoundPositions(const WebContext& context, const Tour& tour)
     const Event* event = context.Data.Events.FindRecord(eventID);
     if (event == nullptr) continue;
     for (const std::string& line : event->Results) {
-      int position = -1;
-      if (index.List().Find(ResultFields::Parse(line).RoundID, position))
-        positions.push_back(position);
+      const std::string field = ResultFields::Parse(line).RoundID;
+      for (const std::string& id : event->IsTeamEvent() ? SplitIDs(field) : std::vector{field}) {
+        int position = -1;
+        if (index.List().Find(id, position)) positions.push_back(position);
+      }
     }
   }
   std::sort(positions.begin(), positions.end());

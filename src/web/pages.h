@@ -24,6 +24,12 @@ void WriteCoursePage(Page& page, std::string_view courseID, DateTime date);
 
 // Event and tour pages (results and standings are computed by the caller just before).
 void WriteEventPage(Page& page, std::string_view eventID);
+// A team event's result table: place, result, the team linked to its card's page, its members
+// linked to their pages, its playing handicap and the tie note.
+void WriteTeamResultTable(Page& page, const Event& event);
+// The card of team `number` (1, 2, ...) of the event: each member's hole scores with the ones
+// that count marked, the team's hole scores and totals.
+void WriteTeamCardPage(Page& page, const Event& event, std::size_t number);
 void WriteTourPage(Page& page, std::string_view tourID);
 
 // Index pages and scoring-system tables.

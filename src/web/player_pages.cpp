@@ -135,7 +135,9 @@ void WriteEventMerits(Page& page, std::string_view playerID, const std::string& 
     const int lines = std::min(static_cast<int>(event.Results.size()), maxPlace);
     for (int i = 0; i < lines; ++i) {
       const ResultFields line = ResultFields::Parse(event.Results[static_cast<std::size_t>(i)]);
-      if (line.PlayerID == playerID && LeadingNumber(line.Place) <= maxPlace)
+      const bool member = line.PlayerID == playerID ||
+                          (event.IsTeamEvent() && HasJoinedID(line.PlayerID, playerID));
+      if (member && LeadingNumber(line.Place) <= maxPlace)
         table.Add(EventAnchor(context, &event), line.Place);
     }
   }

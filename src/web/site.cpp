@@ -95,6 +95,12 @@ PageLocation EventPage(const AppSettings& settings, const Event& event) {
   return {YearOf(event.Date), RecordName(settings, event.ID)};
 }
 
+PageLocation TeamCardPage(const AppSettings& settings, const Event& event, std::size_t number) {
+  const std::string n = std::to_string(number);
+  return {YearOf(event.Date),
+          FileName(settings, event.ID + "-team" + n, event.ID.substr(0, 5) + "t" + n)};
+}
+
 PageLocation TourPage(const AppSettings& settings, const Tour& tour) {
   return {tour.Dir, RecordName(settings, tour.ID)};
 }

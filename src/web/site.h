@@ -66,6 +66,9 @@ PageLocation PlayerPage(const AppSettings& settings, std::string_view playerID);
 PageLocation CoursePage(const AppSettings& settings, std::string_view courseID);
 PageLocation EventPage(const AppSettings& settings, const Event& event);
 PageLocation TourPage(const AppSettings& settings, const Tour& tour);
+// The card of team `number` (1, 2, ... as its Team key) beside the event's page: the event's
+// ID + "-team" + number, in short form the ID's first five characters + "t" + number.
+PageLocation TeamCardPage(const AppSettings& settings, const Event& event, std::size_t number);
 PageLocation RoundPage(const AppSettings& settings, const Round& round);
 PageLocation PlayerYearPage(const AppSettings& settings, std::string_view playerID, int year);
 PageLocation PlayerCourseYearPage(const AppSettings& settings, const Round& round);

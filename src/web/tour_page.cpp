@@ -34,8 +34,12 @@ class TourEvents {
       std::unordered_map<std::string, const std::string*>& lines = lines_.emplace_back();
       if (event == nullptr) continue;
       // The first line of a player counts, as Event::FindResult finds it.
-      for (const std::string& line : event->Results)
-        lines.try_emplace(UpperCase(ResultFields::Parse(line).PlayerID), &line);
+      // A team's line is each member's.
+      for (const std::string& line : event->Results) {
+        const std::string field = ResultFields::Parse(line).PlayerID;
+        for (const std::string& id : event->IsTeamEvent() ? SplitIDs(field) : std::vector{field})
+          lines.try_emplace(UpperCase(id), &line);
+      }
     }
   }
 

@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <map>
 
 #include "app_fixture.h"
@@ -83,6 +85,36 @@ TEST_F(EventEditorTest, PlayersCopiedFromOneEventArePastedIntoAManualOne) {
   EXPECT_EQ(Results("MAN"), (std::vector<std::string>{";;JS;;", ";;AB;;", "3;25;XX;;"}));
   EXPECT_TRUE(Section("MAN").find("1=;;JS;;\r\n2=;;AB;;\r\n3=3;25;XX;;") != std::string::npos)
       << Section("MAN");
+}
+
+TEST_F(EventEditorTest, AFourBallIsPostedWithItsTeamsAndRankedByResultsSort) {
+  Players().LoadFromFile(dir_.Write("PLAYERS.DAT", "[JS]\r\nID=JS\r\n[AB]\r\nID=AB\r\n"));
+  Show("CUP");
+  auto* teams = Find<QTableWidget>(&editor_, "teamsGrid");
+  EXPECT_FALSE(teams->isVisibleTo(&editor_)) << "an individual event has no teams";
+  Find<QComboBox>(&editor_, "formatCombo")->setCurrentIndex(kFourball);
+  ASSERT_TRUE(teams->isVisibleTo(&editor_));
+  teams->setItem(0, 0, new QTableWidgetItem("JS,ZZ"));
+  EXPECT_EQ(teams->rowCount(), 2) << "a new empty row to type the next team into";
+  Press(Qt::Key_F11);
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_EQ(prompts_->Shown[0], "Cardwise: Team 1 (JS,ZZ): ZZ is not in the player list");
+  EXPECT_TRUE(Posting());
+
+  teams->item(0, 0)->setText("JS, AB");
+  teams->setItem(0, 1, new QTableWidgetItem);
+  teams->setCurrentCell(0, 1);
+  teams->editItem(teams->item(0, 1));
+  Type("Early Birds");  // still in the cell when F11 posts
+  Press(Qt::Key_F11);
+  EXPECT_EQ(Events().FindRecord("CUP")->Teams[0].Name, "Early Birds");
+  Find<QPushButton>(&editor_, "resultsButton")->click();
+  EXPECT_EQ(Grid()->cellText(1, 2), "JS+AB");
+  Press(Qt::Key_F11);
+  EXPECT_NE(Section("CUP").find("Format=fourball\r\nTeam1=JS,AB;Early Birds\r\n"
+                                "1=1;71;JS+AB;260510-0900-JS+260510-0910-AB;\r\n"),
+            std::string::npos)
+      << Section("CUP");
 }
 
 TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
@@ -177,10 +209,9 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent
   for (int i = 0; i < events_.Count(); ++i) {
     Event event = events_.RecordAt(i);
     for (const CsvRow& row : EventResultsTable(event, database_).Rows)
-      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[2]);
+      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[event.IsTeamEvent() ? 3 : 2]);
   }
-  ASSERT_TRUE(
-      RecalcAllEvents(events_, rounds_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
+  ASSERT_TRUE(RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
   for (int i = 0; i < Events().Count(); ++i) {
     const std::string id = Events().KeyAt(i);
     Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));

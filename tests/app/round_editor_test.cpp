@@ -438,7 +438,8 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
   byHand.LoadFromFile(dir_.Write("HAND.DAT", card));
   Event expected = *Events().FindRecord("E1");
   CalcResults(expected, byHand);
-  ASSERT_TRUE(RecalcAllEvents(Events(), Rounds(), dir_.File("EVENTS.DAT")).ok());
+  Database database = ProcessDatabase();
+  ASSERT_TRUE(RecalcAllEvents(database, dir_.File("EVENTS.DAT")).ok());
   EXPECT_EQ(Events().FindRecord("E1")->Results, expected.Results);
   ASSERT_EQ(expected.Results.size(), 1u);
   EXPECT_TRUE(Has(expected.Results[0], "JS;260510-1030-JS")) << expected.Results[0];

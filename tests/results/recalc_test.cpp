@@ -66,7 +66,7 @@ TEST_F(RecalcTest, RecalcAllEventsRanksAndSavesEveryEvent) {
   Load("", rounds,
        "[CUP]\r\nID=CUP\r\nType=1\r\nMake=1\r\n[MAN]\r\nID=MAN\r\nType=3\r\nMake=1\r\n"
        "1=;5;P\r\n2=;3;Q\r\n");
-  ASSERT_TRUE(RecalcAllEvents(events_, rounds_, dir_.File("EVENTS.DAT")));
+  ASSERT_TRUE(RecalcAllEvents(database_, dir_.File("EVENTS.DAT")));
   EventList reloaded;
   reloaded.LoadFromFile(dir_.File("EVENTS.DAT"));
   ASSERT_EQ(reloaded.Count(), 2);
@@ -91,7 +91,7 @@ TEST_F(RecalcTest, RecordsWithUnreadableLinesAreLeftAsTheyWere) {
   dir_.Write("TOURS.DAT", "[T1]\r\nID=T1\r\nType=1\r\nEvents=CUP;\r\n" + badTour);
   tours_.LoadFromFile(dir_.File("TOURS.DAT"));
 
-  const BatchReport events = RecalcAllEvents(events_, rounds_, dir_.File("EVENTS.DAT"));
+  const BatchReport events = RecalcAllEvents(database_, dir_.File("EVENTS.DAT"));
   const BatchReport tours = RecalcAllTours(database_, dir_.File("TOURS.DAT"));
   const BatchReport players = UpdatePlayersHcp(database_, dir_.File("PLAYERS.DAT"));
 
@@ -123,7 +123,7 @@ TEST_F(RecalcTest, RecordsWithUnreadableLinesAreLeftAsTheyWere) {
 TEST_F(RecalcTest, AFileThatCannotBeWrittenIsReported) {
   Load("", "", "[E]\r\nID=E\r\n");
   dir_.Write("blocker", "a file");
-  EXPECT_THAT(RecalcAllEvents(events_, rounds_, dir_.File("blocker/EVENTS.DAT")).Outcome.message(),
+  EXPECT_THAT(RecalcAllEvents(database_, dir_.File("blocker/EVENTS.DAT")).Outcome.message(),
               HasSubstr("blocker/EVENTS.DAT"));
 }
 

@@ -24,7 +24,8 @@ class RecordUsesTest : public ::testing::Test, protected testing::TestDatabase {
         dir_.Write("EVENTS.DAT",
                    "[E1]\r\nID=E1\r\nCourseID=MB\r\n1=1;70;TR;R1;\r\n2=2;72;AB;R3;\r\n"
                    "[E2]\r\nID=E2\r\nCourseID=OK\r\n1=1;71;AB;;\r\n"
-                   "[E3]\r\nID=E3\r\nCourseID=MB\r\n"));
+                   "[E3]\r\nID=E3\r\nCourseID=MB\r\n"
+                   "[E4]\r\nID=E4\r\nFormat=fourball\r\nTeam1=NB,ZZ\r\n1=1;40;ZZ+nb;;\r\n"));
     tours_.LoadFromFile(dir_.Write("TOURS.DAT",
                                    "[T1]\r\nID=T1\r\nEvents=E1;E2;\r\n1=1;25;1;Tr;\r\n"
                                    "[T2]\r\nID=T2\r\nEvents=E10;E2;\r\n1=1;9;1;AB;\r\n"));
@@ -42,7 +43,8 @@ TEST_F(RecordUsesTest, CountsTheRecordsThatHoldTheId) {
   } cases[] = {
       {PlayerUses, "TR", "2 rounds, 1 event result and 1 tour line"},
       {PlayerUses, "ab", "1 round, 2 event results and 1 tour line"},
-      {PlayerUses, "NB", ""},
+      {PlayerUses, "NB", "1 event result and 1 team"},  // a team's line names each member
+      {PlayerUses, "XX", ""},
       {CourseUses, "MB", "2 rounds and 2 events"},
       {CourseUses, "OK", "1 round and 1 event"},
       // An event's rounds are those its results take (letter case counts, as there).

@@ -77,7 +77,7 @@ TEST_F(DemoGoldenTest, DemoSiteAndRecalculatedFilesAreAsStored) {
   MakeSite("long/", true);
   MakeSite("short/", false);
   Recalc([](Database& db, const AppSettings& s) {
-    return RecalcAllEvents(db.Events, db.Rounds, DataFilePath(s, kEventsFile));
+    return RecalcAllEvents(db, DataFilePath(s, kEventsFile));
   });
   Recalc([](Database& db, const AppSettings& s) {
     return RecalcAllTours(db, DataFilePath(s, kToursFile));
