@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: cardwise-cli export results EVENT_ID | standings TOUR_ID | stats YEAR | "
-    "rounds [YEAR] | handicaps  [--output FILE]\n";
+    "rounds [YEAR] | handicaps | knockout KNOCKOUT_ID  [--output FILE]\n";
 constexpr int kLastYear = 9999;
 
 struct ExportArgs {
@@ -58,6 +58,15 @@ Made Unknown(const std::string& what) {
   return {std::nullopt, what};
 }
 
+Made KnockoutCsv(const std::string& id, const Database& database, const AppSettings& settings) {
+  KnockoutList knockouts;
+  const std::string path = KnockoutFilePath(settings);
+  knockouts.LoadFromFile(path);
+  const Knockout* knockout = id == kPlaceholderID ? nullptr : knockouts.FindRecord(id);
+  if (!knockout) return Unknown("no knockout \"" + id + "\" in " + path);
+  return {KnockoutTable(*knockout, database), {}};
+}
+
 Made MakeTable(const std::vector<std::string>& words, Database database,
                const AppSettings& settings) {
   const std::string& kind = words[0];
@@ -73,6 +82,7 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
     return {TourStandingsTable(*tour, database), {}};
   }
   if (kind == "handicaps") return {HandicapsTable(database, Today()), {}};
+  if (kind == "knockout") return KnockoutCsv(id, database, settings);
   const int year = words.size() > 1 ? *ParseYear(words[1]) : 0;
   if (year != 0 && !HasRoundsIn(database.Rounds, year))
     return Unknown("no rounds of " + words[1] + " in " + DataFilePath(settings, kRoundsFile));
@@ -84,7 +94,7 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
 bool IsExport(const std::vector<std::string>& words) {
   if (words.empty()) return false;
   const std::string& kind = words[0];
-  if (kind == "results" || kind == "standings") return words.size() == 2;
+  if (kind == "results" || kind == "standings" || kind == "knockout") return words.size() == 2;
   const bool yearGiven = words.size() == 2 && ParseYear(words[1]).has_value();
   if (kind == "stats") return yearGiven;
   if (kind == "handicaps") return words.size() == 1;
