@@ -166,7 +166,8 @@ ResultChange RecordResult(Knockout& knockout, const MatchRef& ref, const std::st
   if (slotChanges && !next->second.Winner.empty() && !force) {
     change.Outcome =
         Status::Error(MatchName(next->first) + " has been played (won by " + next->second.Winner +
-                      "): --force empties it and the matches " + "after it");
+                      "): --force empties it and the matches after it");
+    change.NeedsForce = true;
     return change;
   }
   if (slotChanges) ClearOnward(knockout, next->first, change.Cleared);

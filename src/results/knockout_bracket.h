@@ -49,6 +49,7 @@ int KnockoutRounds(const Knockout& knockout);
 // What a result did beyond its own match: the later matches it emptied (--force).
 struct ResultChange {
   Status Outcome = Status::Ok();
+  bool NeedsForce = false;  // refused only because a later match depends on the former winner
   std::vector<MatchRef> Cleared;
 };
 

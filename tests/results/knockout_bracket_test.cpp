@@ -166,7 +166,8 @@ TEST_F(KnockoutBracketTest, ANewWinnerAfterTheNextRoundNeedsForceWhichEmptiesWha
   const Knockout before = knockout;
 
   const ResultChange refused = RecordResult(knockout, {1, 2}, "P05", "1 up", false);
-  EXPECT_THAT(refused.Outcome.message(), HasSubstr("--force"));
+  EXPECT_THAT(refused.Outcome.message(), HasSubstr("R2M1 has been played (won by P04)"));
+  EXPECT_TRUE(refused.NeedsForce);
   EXPECT_EQ(knockout.Matches, before.Matches);
 
   const ResultChange forced = RecordResult(knockout, {1, 2}, "P05", "1 up", true);
