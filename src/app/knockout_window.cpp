@@ -183,7 +183,7 @@ void KnockoutWindow::showBracket() {
                    playerText(match.PlayerA),
                    playerText(match.PlayerB),
                    match.Winner.empty() ? -1 : (match.Winner == match.PlayerA ? 0 : 1),
-                   toQString(match.Result)};
+                   match.IsBye() ? QString() : toQString(match.Result)};
       if (shots && shots->Receiver >= 0)
         (shots->Receiver == 0 ? box.PlayerA : box.PlayerB) += " +" + QString::number(shots->Shots);
       boxes.push_back(box);

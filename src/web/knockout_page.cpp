@@ -24,11 +24,11 @@ std::string PlayerLine(const WebContext& context, const Knockout& knockout,
   if (firstRound) {
     const auto seed = std::find(knockout.Players.begin(), knockout.Players.end(), id);
     if (seed != knockout.Players.end())
-      line = "<SMALL>" + std::to_string(seed - knockout.Players.begin() + 1) + "</SMALL> ";
+      line = "<SMALL>" + std::to_string(seed - knockout.Players.begin() + 1) + "</SMALL>&nbsp;";
   }
   const std::string name = PlayerAnchorOrID(context, id);
   line += match.Winner == id ? "<B>" + name + "</B>" : name;
-  if (receivedShots > 0) line += " <SMALL>+" + std::to_string(receivedShots) + "</SMALL>";
+  if (receivedShots > 0) line += "&nbsp;<SMALL>+" + std::to_string(receivedShots) + "</SMALL>";
   return line;
 }
 
@@ -51,14 +51,14 @@ std::string MatchCell(const WebContext& context, const Knockout& knockout, const
   return cell;
 }
 
+// The champion's cell, coloured once the final is decided.
 std::string WinnerCell(const WebContext& context, const Knockout& knockout, int rounds,
                        int rowspan) {
   const KnockoutMatch* final = knockout.MatchAt({rounds, 1});
-  const std::string winner = final && !final->Winner.empty()
-                                 ? "<B>" + PlayerAnchorOrID(context, final->Winner) + "</B>"
-                                 : "&nbsp;";
-  return "<TD rowspan=" + std::to_string(rowspan) + " bgcolor=\"" +
-         context.Settings.Color(ColorKey::Green) + "\">" + winner;
+  std::string cell = "<TD rowspan=" + std::to_string(rowspan);
+  if (!final || final->Winner.empty()) return cell + ">&nbsp;";
+  return cell + " bgcolor=\"" + context.Settings.Color(ColorKey::Green) + "\"><B>" +
+         PlayerAnchorOrID(context, final->Winner) + "</B>";
 }
 
 void WriteBracket(Page& page, const Knockout& knockout) {

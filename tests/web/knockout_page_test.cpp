@@ -36,8 +36,8 @@ TEST_F(KnockoutPageTest, TheTreeHasAColumnPerRoundWithLinksShotsResultsAndWinner
   // Round 1: seed 1 through on a bye over two rows; seeds 2 and 3, the winner in bold with the
   // 14 shots received, and the result.
   EXPECT_THAT(body, HasSubstr("<I>bye</I><TD rowspan=2><SMALL>R2M1</SMALL><BR>"));
-  EXPECT_THAT(body, HasSubstr("<SMALL>3</SMALL> <B><A href=\"../players/ef.htm\">"));
-  EXPECT_THAT(body, HasSubstr("</A></B> <SMALL>+14</SMALL><BR><SMALL>3&amp;2</SMALL>"));
+  EXPECT_THAT(body, HasSubstr("<SMALL>3</SMALL>&nbsp;<B><A href=\"../players/ef.htm\">"));
+  EXPECT_THAT(body, HasSubstr("</A></B>&nbsp;<SMALL>+14</SMALL><BR><SMALL>3&amp;2</SMALL>"));
   EXPECT_THAT(body, HasSubstr("<A href=\"../courses/hill.htm\">Hill</A> at 100%"));
 }
 
