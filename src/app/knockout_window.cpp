@@ -168,49 +168,56 @@ QString KnockoutWindow::playerText(const std::string& id) const {
   return toQString(player && !player->Name.empty() ? player->Name : id);
 }
 
-void KnockoutWindow::showBracket() {
-  const Knockout* knockout = currentKnockout();
+std::vector<MatchBox> KnockoutWindow::matchBoxes(const Knockout& knockout) const {
   std::vector<MatchBox> boxes;
-  QStringList names;
-  if (knockout) {
-    const int rounds = KnockoutRounds(*knockout);
-    for (int round = 1; round <= rounds; ++round)
-      names << toQString(RoundName(round, rounds));
-    for (const auto& [ref, match] : knockout->Matches) {
-      const std::optional<MatchShots> shots = ShotsOf(*knockout, match, Players(), Courses());
-      MatchBox box{ref.Round,
-                   ref.Match,
-                   playerText(match.PlayerA),
-                   playerText(match.PlayerB),
-                   match.Winner.empty() ? -1 : (match.Winner == match.PlayerA ? 0 : 1),
-                   match.IsBye() ? QString() : toQString(match.Result)};
-      if (shots && shots->Receiver >= 0)
-        (shots->Receiver == 0 ? box.PlayerA : box.PlayerB) += " +" + QString::number(shots->Shots);
-      boxes.push_back(box);
-    }
+  for (const auto& [ref, match] : knockout.Matches) {
+    MatchBox box{ref.Round, ref.Match, playerText(match.PlayerA), playerText(match.PlayerB)};
+    box.Winner = match.Winner.empty() ? -1 : (match.Winner == match.PlayerA ? 0 : 1);
+    if (!match.IsBye()) box.Result = toQString(match.Result);
+    const std::optional<MatchShots> shots = ShotsOf(knockout, match, Players(), Courses());
+    if (shots && shots->Receiver >= 0)
+      (shots->Receiver == 0 ? box.PlayerA : box.PlayerB) += " +" + QString::number(shots->Shots);
+    boxes.push_back(box);
   }
-  bracketView->setBracket(boxes, names);
+  return boxes;
 }
 
-void KnockoutWindow::makeBracket() {
+void KnockoutWindow::showBracket() {
+  const Knockout* knockout = currentKnockout();
+  if (!knockout) return bracketView->setBracket({}, {});
+  const int rounds = KnockoutRounds(*knockout);
+  QStringList names;
+  for (int round = 1; round <= rounds; ++round)
+    names << toQString(RoundName(round, rounds));
+  bracketView->setBracket(matchBoxes(*knockout), names);
+}
+
+// The request the fields make; nullopt when the seed is not a whole number from 0.
+std::optional<KnockoutRequest> KnockoutWindow::readRequest() const {
   KnockoutRequest request;
   request.ID = fromQString(idEdit->text().trimmed());
   request.Name = fromQString(nameEdit->text().trimmed());
   request.CourseID = fromQString(courseCombo->currentData().toString());
   request.Allowance = allowanceSpin->value();
-  request.Order = *ParseSeeding(fromQString(seedingCombo->currentText()));
-  bool seedRead = true;
-  if (!seedEdit->text().trimmed().isEmpty())
-    request.Seed = seedEdit->text().trimmed().toInt(&seedRead);
+  request.Order =
+      ParseSeeding(fromQString(seedingCombo->currentText())).value_or(Seeding::Handicap);
   for (int i = 0; i < playerList->count(); ++i)
     if (playerList->item(i)->checkState() == Qt::Checked)
       request.PlayerIDs.push_back(fromQString(playerList->item(i)->data(Qt::UserRole).toString()));
+  if (seedEdit->text().trimmed().isEmpty()) return request;
+  bool read = false;
+  request.Seed = seedEdit->text().trimmed().toInt(&read);
+  if (!read || *request.Seed < 0) return std::nullopt;
+  return request;
+}
+
+void KnockoutWindow::makeBracket() {
+  const std::optional<KnockoutRequest> request = readRequest();
+  if (!request) return Prompts().showError(this, kTitle, "The seed is not a whole number from 0.");
   Knockout knockout;
-  Status made = seedRead && (!request.Seed || *request.Seed >= 0)
-                    ? MakeKnockout(request, Players(), Courses(), knockout)
-                    : Status::Error("the seed is not a whole number from 0");
-  if (made && knockouts_.FindRecord(request.ID) && request.ID != kPlaceholderID)
-    made = Status::Error("a knockout \"" + request.ID + "\" is there already");
+  Status made = MakeKnockout(*request, Players(), Courses(), knockout);
+  if (made && knockouts_.FindRecord(request->ID))
+    made = Status::Error("a knockout \"" + request->ID + "\" is there already");
   if (made) made = SaveRecord(knockout, KnockoutFilePath(Settings()));
   if (!made) return Prompts().showError(this, kTitle, toQString(made.message()));
   knockouts_.Clear();

@@ -7,7 +7,10 @@
 
 #include <QDialog>
 
-#include "results/knockout.h"
+#include <optional>
+#include <vector>
+
+#include "results/knockout_bracket.h"
 
 class QComboBox;
 class QLineEdit;
@@ -18,6 +21,7 @@ class QSpinBox;
 namespace cardwise::app {
 
 class BracketView;
+struct MatchBox;
 class MatchDialog;
 
 class KnockoutWindow : public QDialog {
@@ -37,10 +41,12 @@ class KnockoutWindow : public QDialog {
  private:
   void createWidgets();
   QWidget* createNewKnockoutBox();
+  std::optional<KnockoutRequest> readRequest() const;
   void fillPlayers();
   void fillCourses();
   void fillKnockouts(const QString& currentID);
   void showBracket();
+  std::vector<MatchBox> matchBoxes(const Knockout& knockout) const;
   const Knockout* currentKnockout() const;
   QString playerText(const std::string& id) const;
   bool saveResult(int index, const MatchRef& ref, const std::string& winner,

@@ -51,7 +51,8 @@ void AdvanceByes(Knockout& knockout) {
 Status CheckRequest(const KnockoutRequest& request, const PlayerList& players,
                     const CourseList& courses) {
   const int count = static_cast<int>(request.PlayerIDs.size());
-  if (request.ID.empty() || request.ID.find_first_of(";[]") != std::string::npos)
+  if (request.ID.empty() || request.ID == kPlaceholderID ||
+      request.ID.find_first_of(";[]") != std::string::npos)
     return Status::Error("not a knockout ID: \"" + request.ID + "\"");
   if (count < kMinKnockoutPlayers || count > kMaxKnockoutPlayers)
     return Status::Error(std::to_string(count) + " players: a knockout takes 2 to 128");
