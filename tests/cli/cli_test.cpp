@@ -293,6 +293,7 @@ TEST_F(CliTest, KnockoutCreateResultShowAndExportOrExitTwoStoringNothing) {
     EXPECT_THAT(result.Output, HasSubstr(message)) << args;
   }
   EXPECT_EQ(dir_.Read("Data/KNOCKOUTS.DAT"), stored);
+  EXPECT_THAT(Check().Output, HasSubstr("knockouts      1  " + dir_.File("Data/KNOCKOUTS.DAT")));
 
   const RunResult csv = Run(ini + "export knockout K");
   EXPECT_EQ(csv.ExitCode, 0) << csv.Output;
