@@ -10,6 +10,10 @@ _cardwise_cli() {
       COMPREPLY=($(compgen -f -- "$cur"))
       return
       ;;
+    --seeding)
+      COMPREPLY=($(compgen -W "listed handicap random" -- "$cur"))
+      return
+      ;;
   esac
   # The command and how many of its words come before the cursor.
   for ((i = 1; i < COMP_CWORD; i++)); do
@@ -20,13 +24,20 @@ _cardwise_cli() {
     esac
   done
   case $command in
-    "") words="--ini --help --version check recalc import-dx demo make-pages publish export handicap" ;;
+    "") words="--ini --help --version check recalc import-dx demo make-pages publish export handicap knockout" ;;
     recalc) ((argument == 0)) && words="events tours hcp" ;;
     demo) ((argument == 0)) && words="load unload" ;;
     make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours --publish" ;;
     publish) words="--dry-run" ;;
     handicap) words="--as-of" ;;
-    export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds handicaps" ;;
+    export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds handicaps knockout" ;;
+    knockout)
+      case ${COMP_WORDS[2]:-} in
+        create) words="--name --players --seeding --seed --course --allowance" ;;
+        result) words="--force" ;;
+      esac
+      ((argument == 0)) && words="create result show"
+      ;;
     import-dx)
       if ((argument == 1)); then
         COMPREPLY=($(compgen -f -- "$cur"))

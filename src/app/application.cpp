@@ -13,6 +13,7 @@
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
 #include "app/import_window.h"
+#include "app/knockout_window.h"
 #include "app/main_window.h"
 #include "app/player_editor.h"
 #include "app/problem_list.h"
@@ -54,6 +55,7 @@ void createWindows() {
   windows.webDialog = new WebDialog(windows.mainWindow);
   windows.weightsDialog = windows.tourEditor->weightsDialog();
   windows.importWindow = new ImportWindow(windows.mainWindow);
+  windows.knockoutWindow = new KnockoutWindow(windows.mainWindow);
   windows.demoDialog = new DemoDialog(windows.mainWindow);
   windows.aboutWindow = new AboutWindow(windows.mainWindow);
   windows.setupDialog = new SetupDialog(windows.mainWindow);
@@ -70,6 +72,7 @@ void destroyWindows() {
   delete windows.aboutWindow;
   delete windows.demoDialog;
   delete windows.importWindow;
+  delete windows.knockoutWindow;
   delete windows.webDialog;
   delete windows.tourEditor;
   delete windows.eventEditor;

@@ -18,6 +18,7 @@
 #include "app/demo_dialog.h"
 #include "app/event_editor.h"
 #include "app/import_window.h"
+#include "app/knockout_window.h"
 #include "app/list_change.h"
 #include "app/player_editor.h"
 #include "app/problem_list.h"
@@ -133,6 +134,7 @@ void MainWindow::createFileMenu() {
   file->setToolTipsVisible(true);
   addMenuItem(file, "loadAction", "Load more Rounds...", &MainWindow::loadMoreRounds);
   addMenuItem(file, "importAction", "Import CARDWS DX files...", &MainWindow::showImport);
+  addMenuItem(file, "knockoutsAction", "&Knockouts...", &MainWindow::showKnockouts);
   file->addSeparator();
   addMenuItem(file, "demoAction", "Demo-data...", &MainWindow::showDemo);
   addMenuItem(file, "setupAction", "&Setup...", &MainWindow::showSetup);
@@ -318,6 +320,10 @@ void MainWindow::showTours() {
 
 void MainWindow::showImport() {
   showWindow(Windows().importWindow);
+}
+
+void MainWindow::showKnockouts() {
+  showWindow(Windows().knockoutWindow);
 }
 
 void MainWindow::showWeb() {

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
   void showEvents();
   void showTours();
   void showImport();
+  void showKnockouts();
   void showWeb();
   void loadMoreRounds();
   void showDemo();

@@ -16,6 +16,7 @@ class EventEditor;
 class TourEditor;
 class WeightsDialog;
 class ImportWindow;
+class KnockoutWindow;
 class WebDialog;
 class DemoDialog;
 class AboutWindow;
@@ -32,6 +33,7 @@ struct AppWindows {
   WebDialog* webDialog = nullptr;
   WeightsDialog* weightsDialog = nullptr;
   ImportWindow* importWindow = nullptr;
+  KnockoutWindow* knockoutWindow = nullptr;
   DemoDialog* demoDialog = nullptr;
   AboutWindow* aboutWindow = nullptr;
   SetupDialog* setupDialog = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
-// `cardwise-cli check`: loads the five data files and reports, per file, how many records it
-// read, then every line that could not be read as written (file, line, text).
+// `cardwise-cli check`: loads the five data files (and the knockouts' file, when there is one)
+// and reports, per file, how many records it read, then every line that could not be read as
+// written (file, line, text).
 
 #include <iosfwd>
 

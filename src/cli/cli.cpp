@@ -28,8 +28,9 @@ void PrintUsage(std::ostream& out) {
          "\nexit status:\n"
          "  0                     success\n"
          "  1                     the job failed, or check found lines it could not read\n"
-         "  2                     the command line was wrong, or export named an event, tour\n"
-         "                        or year that is not there\n";
+         "  2                     the command line was wrong, export named an event, tour,\n"
+         "                        year or knockout that is not there, or a knockout command\n"
+         "                        was refused (nothing is stored then)\n";
 }
 
 // The name and version text of the pages and the about window, on one line.

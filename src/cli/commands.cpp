@@ -5,6 +5,7 @@
 #include "cli/export_command.h"
 #include "cli/handicap_command.h"
 #include "cli/import_command.h"
+#include "cli/knockout_command.h"
 #include "cli/make_pages_command.h"
 #include "cli/publish_command.h"
 #include "cli/recalc_command.h"
@@ -44,13 +45,20 @@ const Command kCommands[] = {
      "                        (results EVENT_ID), a tour's standings (standings TOUR_ID), a\n"
      "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
      "                        of all years (rounds [YEAR]), the players' handicap index\n"
-     "                        (handicaps)",
+     "                        (handicaps), a knockout's matches (knockout KNOCKOUT_ID)",
      RunExport},
     {"handicap",
      "handicap [--as-of DATE] [PLAYER_ID...]\n"
      "                        the players' handicap index from their rounds up to DATE (default\n"
      "                        today); with one player ID, also the player's 20 differentials",
      RunHandicap},
+    {"knockout",
+     "knockout create|result|show ID ...\n"
+     "                        a match play knockout: create ID --name NAME --players ID,ID,...\n"
+     "                        [--seeding listed|handicap|random] [--seed N] [--course COURSE_ID]\n"
+     "                        [--allowance PERCENT]; result ID R<round>M<match> WINNER_ID\n"
+     "                        [RESULT] [--force]; show ID prints the bracket",
+     RunKnockout},
 };
 
 }  // namespace

@@ -22,6 +22,7 @@ Status StoreSwitch(const AppSettings& settings, const std::string& settingsFile)
     ini.WriteString("Files", "EventFName", settings.EventFName);
     ini.WriteString("Files", "TourFName", settings.TourFName);
     ini.WriteString("Files", "RoundFName", settings.RoundFName);
+    ini.WriteString("Files", "KnockoutFName", settings.KnockoutFName);
   });
 }
 

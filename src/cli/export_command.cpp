@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: cardwise-cli export results EVENT_ID | standings TOUR_ID | stats YEAR | "
-    "rounds [YEAR] | handicaps  [--output FILE]\n";
+    "rounds [YEAR] | handicaps | knockout KNOCKOUT_ID  [--output FILE]\n";
 constexpr int kLastYear = 9999;
 
 struct ExportArgs {
@@ -58,8 +58,20 @@ Made Unknown(const std::string& what) {
   return {std::nullopt, what};
 }
 
+// The knockouts' file is read only here: the other exports never look at it.
+Made KnockoutCsv(const std::string& id, const Database& database, const AppSettings& settings,
+                 std::ostream& err) {
+  KnockoutList knockouts;
+  const std::string path = KnockoutFilePath(settings);
+  for (const std::string& message : knockouts.LoadFromFile(path).Messages())
+    err << "warning: " << Windows1252ToUtf8(message) << "\n";
+  const Knockout* knockout = id == kPlaceholderID ? nullptr : knockouts.FindRecord(id);
+  if (!knockout) return Unknown("no knockout \"" + id + "\" in " + path);
+  return {KnockoutTable(*knockout, database), {}};
+}
+
 Made MakeTable(const std::vector<std::string>& words, Database database,
-               const AppSettings& settings) {
+               const AppSettings& settings, std::ostream& err) {
   const std::string& kind = words[0];
   const std::string id = words.size() > 1 ? Utf8ToWindows1252(words[1]) : std::string();
   if (kind == "results") {
@@ -73,6 +85,7 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
     return {TourStandingsTable(*tour, database), {}};
   }
   if (kind == "handicaps") return {HandicapsTable(database, Today()), {}};
+  if (kind == "knockout") return KnockoutCsv(id, database, settings, err);
   const int year = words.size() > 1 ? *ParseYear(words[1]) : 0;
   if (year != 0 && !HasRoundsIn(database.Rounds, year))
     return Unknown("no rounds of " + words[1] + " in " + DataFilePath(settings, kRoundsFile));
@@ -84,7 +97,7 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
 bool IsExport(const std::vector<std::string>& words) {
   if (words.empty()) return false;
   const std::string& kind = words[0];
-  if (kind == "results" || kind == "standings") return words.size() == 2;
+  if (kind == "results" || kind == "standings" || kind == "knockout") return words.size() == 2;
   const bool yearGiven = words.size() == 2 && ParseYear(words[1]).has_value();
   if (kind == "stats") return yearGiven;
   if (kind == "handicaps") return words.size() == 1;
@@ -101,7 +114,7 @@ int RunExport(CliContext& context) {
   }
   const Database database = ProcessDatabase();
   PrintLoadWarnings(LoadDatabase(database, context.Settings), context.Err);
-  const Made made = MakeTable(args->Words, database, context.Settings);
+  const Made made = MakeTable(args->Words, database, context.Settings, context.Err);
   if (!made.Table) {
     context.Err << "cardwise-cli: " << Windows1252ToUtf8(made.Error) << "\n";
     return kExitUsage;

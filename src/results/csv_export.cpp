@@ -7,6 +7,7 @@
 #include "records/text.h"
 #include "results/event_results.h"
 #include "results/handicap_index.h"
+#include "results/knockout_bracket.h"
 #include "results/result_line.h"
 #include "results/stat_rankings.h"
 #include "results/team_results.h"
@@ -293,6 +294,24 @@ CsvTable HandicapsTable(const Database& database, DateTime asOf) {
     table.Rows.push_back({Utf8(row.PlayerID), Utf8(row.PlayerName), IndexText(row.Index),
                           std::to_string(row.RoundsCounted),
                           DateOrEmpty(row.LatestRound, "yyyy-mm-dd"), Utf8(row.NoIndex)});
+  return table;
+}
+
+CsvTable KnockoutTable(const Knockout& knockout, const Database& database) {
+  CsvTable table{
+      {"Round", "Match", "Player A", "Player B", "Shots", "Receiver", "Winner", "Result"}, {}};
+  for (const auto& [ref, match] : knockout.Matches) {
+    const std::optional<MatchShots> shots =
+        ShotsOf(knockout, match, database.Players, database.Courses);
+    const std::string receiver = !shots || shots->Receiver < 0 ? std::string()
+                                 : shots->Receiver == 0        ? match.PlayerA
+                                                               : match.PlayerB;
+    table.Rows.push_back({std::to_string(ref.Round), std::to_string(ref.Match),
+                          Windows1252ToUtf8(match.PlayerA), Windows1252ToUtf8(match.PlayerB),
+                          shots ? std::to_string(shots->Shots) : std::string(),
+                          Windows1252ToUtf8(receiver), Windows1252ToUtf8(match.Winner),
+                          Windows1252ToUtf8(match.Result)});
+  }
   return table;
 }
 

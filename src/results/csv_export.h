@@ -12,6 +12,7 @@
 
 #include "platform/csv.h"
 #include "results/database.h"
+#include "results/knockout.h"
 
 namespace cardwise {
 
@@ -41,6 +42,11 @@ CsvTable RoundsTable(Database database, int year);
 // player ID and name, handicap index ("-" for none, "+1.2" for a plus index), rounds counted,
 // the date of the latest of them, and why there is no index.
 CsvTable HandicapsTable(const Database& database, DateTime asOf);
+
+// One row per match of the knockout's bracket, round by round from the top: round, match,
+// player A and B (IDs; "bye" for a bye, empty while not known), the shots and their receiver
+// (both empty without a course; the receiver empty when nobody receives any), winner and result.
+CsvTable KnockoutTable(const Knockout& knockout, const Database& database);
 
 // Whether some round was played in the year.
 bool HasRoundsIn(const RoundList& rounds, int year);

@@ -12,6 +12,10 @@ std::string DataFilePath(const AppSettings& settings, DataKind kind) {
   return settings.DataDir + *names[kind];
 }
 
+std::string KnockoutFilePath(const AppSettings& settings) {
+  return settings.DataDir + settings.KnockoutFName;
+}
+
 const char* DataKindName(DataKind kind) {
   static const char* const names[] = {"players", "courses", "rounds", "events", "tours"};
   return names[kind];

@@ -30,6 +30,9 @@ enum DataKind { kPlayersFile, kCoursesFile, kRoundsFile, kEventsFile, kToursFile
 
 // The path of each data file: the data folder followed by the file name setting.
 std::string DataFilePath(const AppSettings& settings, DataKind kind);
+// The knockouts' file: the data folder followed by KnockoutFName. Kept apart from the five: it
+// exists only once a knockout is made, and only the knockout commands, window and pages read it.
+std::string KnockoutFilePath(const AppSettings& settings);
 // "players", "courses", "rounds", "events", "tours".
 const char* DataKindName(DataKind kind);
 

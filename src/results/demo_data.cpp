@@ -29,6 +29,9 @@ const DemoFile kDemoFiles[] = {
 const DataKind kUnloadKeyOrder[] = {kRoundsFile, kCoursesFile, kEventsFile, kPlayersFile,
                                     kToursFile};
 constexpr const char* kWebRootKey = "HtmlRootDir";
+// The knockouts have a demo file name of their own, but no shipped file: none is copied.
+constexpr const char* kDemoKnockoutFName = "DEMOK.DAT";
+constexpr const char* kKnockoutUnloadKey = "Knockout";
 
 const DemoFile& FileOf(DataKind kind) {
   for (const DemoFile& file : kDemoFiles)
@@ -45,6 +48,7 @@ Status WriteUnloadSection(const AppSettings& settings, const std::string& settin
       const DemoFile& file = FileOf(kind);
       ini.WriteString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
     }
+    ini.WriteString(kDemoUnloadSection, kKnockoutUnloadKey, settings.KnockoutFName);
     ini.WriteString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
   });
 }
@@ -109,6 +113,7 @@ DemoSwitch LoadDemo(Database database, AppSettings& settings, const std::string&
   settings.HtmlRootDir = DefaultDemoWebRoot();
   for (const DemoFile& file : kDemoFiles)
     settings.*file.FName = file.DemoName;
+  settings.KnockoutFName = kDemoKnockoutFName;
   ReloadAll(database, settings, result);
   return result;
 }
@@ -119,6 +124,8 @@ DemoSwitch UnloadDemo(Database database, AppSettings& settings, const std::strin
   if (result.Outcome = ini.Load(settingsFile); !result.Outcome) return result;
   for (const DemoFile& file : kDemoFiles)
     settings.*file.FName = ini.ReadString(kDemoUnloadSection, file.UnloadKey, settings.*file.FName);
+  settings.KnockoutFName =
+      ini.ReadString(kDemoUnloadSection, kKnockoutUnloadKey, settings.KnockoutFName);
   settings.HtmlRootDir = ini.ReadString(kDemoUnloadSection, kWebRootKey, settings.HtmlRootDir);
   ReloadAll(database, settings, result);
   return result;

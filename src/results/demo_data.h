@@ -29,14 +29,16 @@ struct DemoSwitch {
 // unless RoundFName already is "DEMOR.DAT" (exact), writes the section "DemoUnload" into the
 // settings file; sets HtmlRootDir to the demo web root; then for rounds, players, courses,
 // events and tours in this order empties the list, sets the file name setting to the demo file
-// and loads it. When a demo file can be neither found nor copied, or the section cannot be
-// written, nothing is switched (the settings and lists stay as they were) and Outcome says why.
+// and loads it; the knockouts' file name becomes "DEMOK.DAT" (the demo ships no knockouts, so
+// none is copied, and the knockouts are read where they are used). When a demo file can be neither
+// found nor copied, or the section cannot be written, nothing is switched (the settings and lists
+// stay as they were) and Outcome says why.
 DemoSwitch LoadDemo(Database database, AppSettings& settings, const std::string& settingsFile);
 DemoSwitch LoadDemo(Database database, AppSettings& settings, const std::string& settingsFile,
                     const std::string& shippedDir);
 
-// "Unload Demo": the six values of "DemoUnload" (each defaulting to the value in force) become
-// the five file name settings and HtmlRootDir; the five lists are emptied and loaded from them
+// "Unload Demo": the values of "DemoUnload" (each defaulting to the value in force) become
+// the six file name settings and HtmlRootDir; the five lists are emptied and loaded from them
 // in the order rounds, players, courses, events, tours. Without the section the current files
 // are simply loaded again.
 DemoSwitch UnloadDemo(Database database, AppSettings& settings, const std::string& settingsFile);

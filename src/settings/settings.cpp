@@ -48,6 +48,7 @@ constexpr TextField kTextFields[] = {
     {"Files", "EventFName", &AppSettings::EventFName},
     {"Files", "TourFName", &AppSettings::TourFName},
     {"Files", "RoundFName", &AppSettings::RoundFName},
+    {"Files", "KnockoutFName", &AppSettings::KnockoutFName},
     {"Files", "StdHeader", &AppSettings::StdHeader},
     {"Files", "StdFooter", &AppSettings::StdFooter},
     {"HTML", "RobotRounds", &AppSettings::RobotRounds},

@@ -68,6 +68,8 @@ struct AppSettings {
   // Section "Files".
   std::string PlayerFName = "PLAYERS.DAT", CourseFName = "COURSES.DAT", EventFName = "EVENTS.DAT",
               TourFName = "TOURS.DAT", RoundFName = "ROUNDS.DAT";
+  // The knockouts' file, made only when a knockout is made.
+  std::string KnockoutFName = "KNOCKOUTS.DAT";
   std::string StdHeader, StdFooter;
 
   // Section "HTML".

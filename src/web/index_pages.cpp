@@ -139,6 +139,7 @@ void WriteEventList(Page& page) {
     page.Line(RowStart(context.Settings, i + 1) + EventRow(context, event));
   }
   page.Line("</TABLE>");
+  WriteKnockoutList(page);
 }
 
 void WriteCourseList(Page& page) {

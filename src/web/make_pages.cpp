@@ -474,6 +474,23 @@ void MakeHandicapPage(SiteWriter& writer) {
                [&](Page& page) { WriteHandicapList(page, rows); });
 }
 
+// A bracket page per knockout of the context's list (none without the knockouts' file).
+void MakeKnockoutPages(SiteWriter& writer) {
+  const WebContext& context = writer.Context();
+  const AppSettings& settings = context.Settings;
+  if (!context.Knockouts) return;
+  for (int i = 0; i < context.Knockouts->Count(); ++i) {
+    const Knockout& knockout = context.Knockouts->RecordAt(i);
+    if (knockout.ID == kPlaceholderID) continue;
+    const auto path =
+        writer.Admit(KnockoutPage(settings, knockout), StdHeaderChoice(settings).Safe);
+    if (!path) continue;
+    writer.Write(
+        *path, {StdHeaderPath(settings), knockout.Name, settings.RobotIndex, knockout.Name, false},
+        [&](Page& page) { WriteKnockoutPage(page, knockout); });
+  }
+}
+
 // The current year's page, and those of the years before it back to the first gap in the
 // year folders.
 void MakeYearStatsPages(SiteWriter& writer) {
@@ -566,6 +583,13 @@ MakePagesReport MakeAllPages(const WebContext& context) {
     handicaps = IndexHandicaps(HandicapRows(context.Data, context.Today));
     indexed.Handicaps = &handicaps;
   }
+  // The knockouts' file is read here, only when it exists: a site without knockouts stays as
+  // it was.
+  KnockoutList knockouts;
+  if (!indexed.Knockouts && FileExists(KnockoutFilePath(settings))) {
+    knockouts.LoadFromFile(KnockoutFilePath(settings));
+    indexed.Knockouts = &knockouts;
+  }
   SiteWriter writer(indexed, report);
   MakeCoursePages(writer);
   RoundPages(writer).Make();
@@ -574,6 +598,7 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   writer.Flush();  // the player pages link the year pages that exist
   MakePlayerPages(writer);
   MakeIndexPages(writer);
+  MakeKnockoutPages(writer);
   MakeHandicapPage(writer);
   writer.Flush();  // the year statistics look for the year folders; new folders are in place
   CopyTemplates(indexed, report);

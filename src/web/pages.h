@@ -32,6 +32,13 @@ void WriteTeamResultTable(Page& page, const Event& event);
 void WriteTeamCardPage(Page& page, const Event& event, std::size_t number);
 void WriteTourPage(Page& page, std::string_view tourID);
 
+// A knockout's bracket page: the tree as a table, a column per round, players linked, seeds in
+// round 1, shots received and results, winners in bold.
+void WriteKnockoutPage(Page& page, const Knockout& knockout);
+// The knockouts with their winners, linked to their pages, for the event index page; nothing
+// when the context has no knockouts.
+void WriteKnockoutList(Page& page);
+
 // Index pages and scoring-system tables.
 void WriteTourList(Page& page);
 void WritePlayerList(Page& page);

@@ -132,6 +132,10 @@ PageLocation IndexPage(const AppSettings& settings, char kind) {
   return {"index", FixedName(settings, std::string(1, kind) + "index")};
 }
 
+PageLocation KnockoutPage(const AppSettings& settings, const Knockout& knockout) {
+  return {"index", FileName(settings, "ko-" + knockout.ID, "ko" + knockout.ID)};
+}
+
 PageLocation HandicapListPage() {
   return {"index", "handicaps.htm"};
 }
@@ -178,6 +182,10 @@ std::string CourseAnchor(const WebContext& context, const Course& course) {
 
 std::string TourAnchor(const WebContext& context, const Tour& tour) {
   return Anchor(TourPage(context.Settings, tour), HtmlEscape(tour.Name));
+}
+
+std::string KnockoutAnchor(const WebContext& context, const Knockout& knockout) {
+  return Anchor(KnockoutPage(context.Settings, knockout), HtmlEscape(knockout.Name));
 }
 
 std::string EventAnchor(const WebContext& context, const Event* event) {

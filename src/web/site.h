@@ -17,6 +17,7 @@
 #include "results/database.h"
 #include "results/event.h"
 #include "results/handicap_index.h"
+#include "results/knockout.h"
 #include "results/tour.h"
 #include "settings/settings.h"
 
@@ -37,6 +38,8 @@ struct WebContext {
   const RoundIndex* Rounds = nullptr;
   // When set, the players' handicap records, which the player pages chart.
   const HandicapsByPlayer* Handicaps = nullptr;
+  // The knockouts, when their file exists (MakeAllPages reads it); nullptr: no knockout pages.
+  const KnockoutList* Knockouts = nullptr;
 
   int CurrentYear() const { return DecodeDate(Today).year; }
 };
@@ -77,6 +80,9 @@ PageLocation YearStatsPage(int year);  // "yyyy/stat.htm" in both name forms
 PageLocation IndexPage(const AppSettings& settings, char kind);
 PageLocation PtsPPage(const AppSettings& settings, int ntour);
 PageLocation F1Page(const AppSettings& settings);
+// A knockout's bracket page in the index folder: "ko-" + ID under long file names, else "ko" +
+// the ID cut to eight characters.
+PageLocation KnockoutPage(const AppSettings& settings, const Knockout& knockout);
 // The handicap index page, "index/handicaps.htm" in both name forms (setting HandicapPage).
 PageLocation HandicapListPage();
 // The site's front page, "index.html" in the web root itself (both name forms): it opens the
@@ -94,6 +100,7 @@ std::string PlayerAnchor(const WebContext& context, const Player* player);
 std::string PlayerAnchorOrID(const WebContext& context, std::string_view playerID);
 std::string CourseAnchor(const WebContext& context, const Course& course);
 std::string TourAnchor(const WebContext& context, const Tour& tour);
+std::string KnockoutAnchor(const WebContext& context, const Knockout& knockout);
 // A link only when the event's page is made (Make); else the bare name.
 std::string EventAnchor(const WebContext& context, const Event* event);
 std::string RoundIDAnchor(const WebContext& context, const Round& round);

@@ -140,6 +140,66 @@ TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/r.csv")));
 }
 
+TEST_F(CliTest, KnockoutCreateResultShowAndExportOrExitTwoStoringNothing) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  std::string players;
+  for (const char* id : {"A", "B", "C", "D", "E"})
+    players +=
+        std::string("[") + id + "]\r\nID=" + id + "\r\nHcp=" + (id[0] == 'E' ? "20" : "4") + "\r\n";
+  dir_.Write("Data/PLAYERS.DAT", players);
+  dir_.Write("Data/COURSES.DAT",
+             "[HILL]\r\nID=HILL\r\nHcp=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n");
+
+  const std::pair<std::string, std::string> refused[] = {
+      {"knockout create K --name Cup --players A", "1 players: a knockout takes 2 to 128"},
+      {"knockout create K --name Cup --players A,X", "no player \"X\""},
+      {"knockout create K --name Cup --players A,B --course MOOR", "no course \"MOOR\""},
+      {"knockout create K --name Cup --players A,B --seeding best", "--seeding takes"},
+      {"knockout create K --players A,B", "create needs --name and --players"},
+      {"knockout show K", "no knockout \"K\" in " + dir_.File("Data/KNOCKOUTS.DAT")},
+      {"knockout frob K", "usage: cardwise-cli knockout"},
+  };
+  for (const auto& [args, message] : refused) {
+    const RunResult result = Run(ini + args);
+    EXPECT_EQ(result.ExitCode, 2) << args;
+    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("Data/KNOCKOUTS.DAT"))) << "nothing stored";
+
+  const RunResult made =
+      Run(ini + "knockout create K --name Cup --players A,B,C,D,E --course HILL");
+  ASSERT_EQ(made.ExitCode, 0) << made.Output;
+  EXPECT_THAT(
+      made.Output,
+      HasSubstr("Quarter-final\n  R1M1  A v bye  won by A bye\n  R1M2  D v E  (16 to E)\n"));
+  ASSERT_EQ(Run(ini + "knockout result K R1M2 e 1 up").ExitCode, 0);
+  const std::string stored = dir_.Read("Data/KNOCKOUTS.DAT");
+  const std::pair<std::string, std::string> refusedResults[] = {
+      {"knockout result K R2M2 B '3&3'", "not a match result: \"3&3\""},
+      {"knockout result K R3M1 E", "the players of R3M1 are not known yet"},
+      {"knockout result K R9M1 E", "no match R9M1 in knockout K"},
+      {"knockout result K R2M2 A", "A does not play in R2M2 (B v C)"},
+      {"knockout result K R1M1 A", "R1M1 is a bye"},
+      {"knockout result K R1 A", "not a match: \"R1\""},
+      {"knockout create K --name Cup --players A,B", "is in " + dir_.File("Data/KNOCKOUTS.DAT")},
+  };
+  for (const auto& [args, message] : refusedResults) {
+    const RunResult result = Run(ini + args);
+    EXPECT_EQ(result.ExitCode, 2) << args;
+    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
+  }
+  EXPECT_EQ(dir_.Read("Data/KNOCKOUTS.DAT"), stored);
+  EXPECT_THAT(Check().Output, HasSubstr("knockouts      1  " + dir_.File("Data/KNOCKOUTS.DAT")));
+
+  const RunResult csv = Run(ini + "export knockout K");
+  EXPECT_EQ(csv.ExitCode, 0) << csv.Output;
+  EXPECT_THAT(csv.Output, HasSubstr("Round,Match,Player A,Player B,Shots,Receiver,Winner,Result\r\n"
+                                    "1,1,A,bye,,,A,bye\r\n1,2,D,E,16,E,E,1 up\r\n"
+                                    "1,3,B,bye,,,B,bye\r\n1,4,C,bye,,,C,bye\r\n"
+                                    "2,1,A,E,16,E,,\r\n2,2,B,C,0,,,\r\n3,1,,,,,,\r\n"));
+  EXPECT_THAT(Run(ini + "export knockout NONE").Output, HasSubstr("no knockout \"NONE\""));
+}
+
 // Every regular file below `root` by its relative path, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& root) {
   std::map<std::string, std::string> files;

@@ -30,4 +30,7 @@ expect hcp "$(offered recalc h)" "recalc h"
 expect unload "$(offered demo '')" "demo"
 expect --all-tours "$(offered make-pages --all-rounds '')" "make-pages"
 [[ -z $(offered recalc events '') ]] || { echo "recalc takes one word" >&2; exit 1; }
+expect result "$(offered knockout '')" "knockout"
+expect --players "$(offered knockout create CUP '')" "knockout create CUP"
+expect random "$(offered knockout create CUP --seeding '')" "knockout create CUP --seeding"
 echo "completion ok"

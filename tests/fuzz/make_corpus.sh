@@ -6,7 +6,7 @@ out=$1
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 demo="$root/data/demo"
 dx="$root/data/dx"
-mkdir -p "$out"/{data_file_fuzz,ini_file_fuzz,dx_fuzz,dates_fuzz,pages_fuzz}
+mkdir -p "$out"/{data_file_fuzz,ini_file_fuzz,dx_fuzz,dates_fuzz,knockout_fuzz,pages_fuzz}
 
 # The first byte chooses the record kind; the demo rounds are cut to their first cards.
 kind=0
@@ -17,6 +17,12 @@ done
 
 { printf 'MILLBGC|Par|4,4,3\n'; cat "$demo/DEMOC.DAT"; } > "$out/ini_file_fuzz/course"
 { printf 'Files|TourFName|TOURS.DAT\n'; cat "$demo/DEMOT.DAT"; } > "$out/ini_file_fuzz/tours"
+
+# A knockout of six (two byes) with results in and a match still to play; the demo has none.
+printf '%s\r\n' '[CUP]' 'ID=CUP' 'Knockout=Club Cup' 'Course=MILLBGC' 'Allowance=90' \
+  'Seeding=random' 'Seed=1234' 'Players=AB;CD;EF;GH;IJ;KL' 'R1M1=AB;bye;AB;bye' \
+  'R1M2=GH;IJ;IJ;3&2' 'R1M3=CD;bye;CD;bye' 'R1M4=EF;KL;KL;19th' 'R2M1=AB;IJ;AB;1 up' \
+  'R2M2=CD;KL;;' 'R3M1=AB;;;' > "$out/knockout_fuzz/cup"
 
 { printf '0'; cat "$dx/BANA.DX"; } > "$out/dx_fuzz/BANA"
 { printf '1'; cat "$dx/ROND.DX"; } > "$out/dx_fuzz/ROND"

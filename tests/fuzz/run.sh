@@ -8,7 +8,7 @@ build=$1
 seconds=$2
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(data_file_fuzz dates_fuzz dx_fuzz ini_file_fuzz pages_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(data_file_fuzz dates_fuzz dx_fuzz ini_file_fuzz knockout_fuzz pages_fuzz)
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$build/fuzz"
 "$here/make_corpus.sh" "$work/seeds"

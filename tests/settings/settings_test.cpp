@@ -63,7 +63,8 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
                  "Template/|HtmlRootDir=" + home +
                  "Web-Docs/|PlayerDir=players|CourseDir=courses|"
                  "[Files]|PlayerFName=PLAYERS.DAT|CourseFName=COURSES.DAT|EventFName=EVENTS.DAT|"
-                 "TourFName=TOURS.DAT|RoundFName=ROUNDS.DAT|StdHeader=|StdFooter=|"
+                 "TourFName=TOURS.DAT|RoundFName=ROUNDS.DAT|KnockoutFName=KNOCKOUTS.DAT|StdHeader=|"
+                 "StdFooter=|"
                  "[HTML]|RobotRounds=ALL|RobotIndex=ALL|EmailOwner=|Author=|"
                  "[Colors]|Score-2=ff5555|Score-1=ffaaaa|Score0=dddddd|Score1=bbbbff|"
                  "Score2=8888ff|Score3=4444ff|Tot-1=880000|Tot0=000000|Tot1=000088|Len=eeee00|"

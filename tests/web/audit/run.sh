@@ -27,9 +27,17 @@ TourFName=DEMOT.DAT
 HandicapPage=1
 PublishContacts=1
 INI
-XDG_CONFIG_HOME="$work/site/config" XDG_DATA_HOME="$work/site/share" LC_ALL=C \
-  "$cli" --ini "$work/site/cardwise.ini" make-pages --long-names \
-  --all-rounds --all-players --all-events --all-tours > "$work/site/make-pages.log"
+run_cli() {
+  XDG_CONFIG_HOME="$work/site/config" XDG_DATA_HOME="$work/site/share" LC_ALL=C \
+    "$cli" --ini "$work/site/cardwise.ini" "$@"
+}
+# The demo has no knockout: one is made, with a match played, for its bracket page.
+run_cli check > /dev/null
+run_cli knockout create CUP --name "Club Cup" --players AL,BS,CH,DF,EJ,FM,GP,HA,IT,JM,KN \
+  --course MILLB > /dev/null
+run_cli knockout result CUP R1M2 IT "3&2" > /dev/null
+run_cli make-pages --long-names --all-rounds --all-players --all-events --all-tours \
+  > "$work/site/make-pages.log"
 
 # The packages are installed again only when the pinned versions change.
 if ! cmp -s "$here/package-lock.json" "$work/package-lock.json" || [ ! -d "$work/node_modules" ]; then
