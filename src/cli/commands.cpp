@@ -2,6 +2,7 @@
 
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
+#include "cli/draw_command.h"
 #include "cli/export_command.h"
 #include "cli/handicap_command.h"
 #include "cli/import_command.h"
@@ -44,8 +45,13 @@ const Command kCommands[] = {
      "                        (results EVENT_ID), a tour's standings (standings TOUR_ID), a\n"
      "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
      "                        of all years (rounds [YEAR]), the players' handicap index\n"
-     "                        (handicaps)",
+     "                        (handicaps), an event's draw (draw EVENT_ID)",
      RunExport},
+    {"draw",
+     "draw EVENT_ID --players ID,ID,... [--group 2|3|4] [--start HH:MM] [--interval MINUTES]\n"
+     "     [--order listed|handicap|random|balanced] [--seed N] [--two-tees | --shotgun]\n"
+     "                        make the event's draw (groups, times, tees), store and print it",
+     RunDraw},
     {"handicap",
      "handicap [--as-of DATE] [PLAYER_ID...]\n"
      "                        the players' handicap index from their rounds up to DATE (default\n"

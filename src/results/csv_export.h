@@ -18,7 +18,7 @@ namespace cardwise {
 // The event's results, computed from its rounds (types 0 to 2) or re-sorted (manual types),
 // one row per result line: place (tied lines share it), result, player ID and name, and unless
 // the results are manual, the round's handicap and received strokes, the round ID and the tie
-// note.
+// note; last, for an event with divisions, the line's division (A, B, ...).
 CsvTable EventResultsTable(Event& event, Database database);
 
 // The tour's standings, computed after the results of its events whose pages are made: place,
@@ -41,6 +41,11 @@ CsvTable RoundsTable(Database database, int year);
 // player ID and name, handicap index ("-" for none, "+1.2" for a plus index), rounds counted,
 // the date of the latest of them, and why there is no index.
 CsvTable HandicapsTable(const Database& database, DateTime asOf);
+
+// The event's draw, one row per player in starting order: group (from 1), time (HH:MM), tee
+// (the starting hole), player ID and name, the player's handicap and the strokes received on
+// the event's course.
+CsvTable DrawTable(const Event& event, const Database& database);
 
 // Whether some round was played in the year.
 bool HasRoundsIn(const RoundList& rounds, int year);

@@ -1,8 +1,11 @@
 #include "results/event.h"
 
+#include <charconv>
+
 #include "platform/codepage.h"
 #include "records/numbers.h"
 #include "records/text.h"
+#include "results/divisions.h"
 #include "results/result_line.h"
 
 namespace cardwise {
@@ -43,6 +46,60 @@ FieldResult ReadType(std::string_view value, int& type) {
   return readable ? FieldResult::Ok() : FieldResult::Bad("not a whole number");
 }
 
+// The draw's group numbers are kept small: a key naming group 100000 is not a draw.
+constexpr int kMaxGroups = 999;
+
+FieldResult ReadDivisions(std::string_view value, std::vector<double>& limits) {
+  std::optional<std::vector<double>> parsed = ParseDivisions(value);
+  if (!parsed) return FieldResult::Bad("not ascending handicap limits");
+  limits = std::move(*parsed);
+  return FieldResult::Ok();
+}
+
+FieldResult ReadSeed(std::string_view value, std::optional<std::uint32_t>& seed) {
+  std::uint32_t number = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (value.empty() || error != std::errc() || end != value.data() + value.size())
+    return FieldResult::Bad("not a seed");
+  seed = number;
+  return FieldResult::Ok();
+}
+
+FieldResult ReadGroup(int number, std::string_view value, std::vector<DrawGroup>& draw) {
+  std::optional<DrawGroup> group = ParseGroup(value);
+  if (!group || number > kMaxGroups) return FieldResult::Bad("not a group (HH:MM;hole;IDs)");
+  if (static_cast<int>(draw.size()) < number) draw.resize(static_cast<std::size_t>(number));
+  draw[static_cast<std::size_t>(number - 1)] = std::move(*group);
+  return FieldResult::Ok();
+}
+
+void AddDrawKeys(std::vector<KeyValue>& keys, const Event& event) {
+  if (!event.Divisions.empty()) keys.emplace_back("Divisions", DivisionsText(event.Divisions));
+  if (event.DrawSeed) keys.emplace_back("DrawSeed", std::to_string(*event.DrawSeed));
+  int number = 0;
+  for (const DrawGroup& group : event.Draw)
+    if (!group.PlayerIDs.empty())
+      keys.emplace_back("Group" + std::to_string(++number), GroupText(group));
+}
+
+void DropEmptyGroups(std::vector<DrawGroup>& draw) {
+  std::erase_if(draw, [](const DrawGroup& group) { return group.PlayerIDs.empty(); });
+}
+
+void ReloadDraw(const IniFile& file, const std::string& section, Event& event) {
+  event.Divisions =
+      ParseDivisions(file.ReadString(section, "Divisions", "")).value_or(std::vector<double>());
+  event.DrawSeed.reset();
+  ReadSeed(file.ReadString(section, "DrawSeed", ""), event.DrawSeed);
+  event.Draw.clear();
+  for (int number = 1; number <= kMaxGroups; ++number) {
+    const std::optional<DrawGroup> group =
+        ParseGroup(file.ReadString(section, "Group" + std::to_string(number), ""));
+    if (!group) break;
+    event.Draw.push_back(*group);
+  }
+}
+
 }  // namespace
 
 bool IsBlankResult(const std::string& line) {
@@ -65,11 +122,21 @@ FieldResult Event::ReadField(std::string_view key, std::string_view value) {
     return ReadType(value, Type);
   else if (key == "Make")
     Make = MakeFrom(value);
+  else if (key == "Divisions")
+    return ReadDivisions(value, Divisions);
+  else if (key == "DrawSeed")
+    return ReadSeed(value, DrawSeed);
+  else if (const std::optional<int> group = GroupKeyNumber(key))
+    return ReadGroup(*group, value, Draw);
   else if (IsLineKey(key))
     Results.emplace_back(value);
   else
     return FieldResult::Unknown();
   return FieldResult::Ok();
+}
+
+void Event::Complete() {
+  DropEmptyGroups(Draw);
 }
 
 void Event::MakeID() {
@@ -84,6 +151,7 @@ std::vector<KeyValue> Event::FileKeys() const {
   if (Date != 0) keys.emplace_back("Date", ShortDateText(Date));
   if (Type > kNoEventType) keys.emplace_back("Type", std::to_string(Type));
   keys.emplace_back("Make", Make ? "1" : "0");
+  AddDrawKeys(keys, *this);
   int number = 0;
   for (const std::string& line : Results) {
     if (!IsBlankResult(line)) keys.emplace_back(std::to_string(++number), line);
@@ -94,8 +162,10 @@ std::vector<KeyValue> Event::FileKeys() const {
 std::vector<KeyValue> Event::ClipboardKeys() const {
   // An event without a date pastes back as one without a date.
   const std::string date = Date != 0 ? ShortDateText(Date) : std::string();
-  return {{"ID", ID},     {"Event", Name},        {"Header", Header},
-          {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  std::vector<KeyValue> keys{{"ID", ID},     {"Event", Name},        {"Header", Header},
+                             {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  if (!Divisions.empty()) keys.emplace_back("Divisions", DivisionsText(Divisions));
+  return keys;
 }
 
 void Event::ReloadFrom(const IniFile& file, const std::string& section) {
@@ -112,6 +182,7 @@ void Event::ReloadFrom(const IniFile& file, const std::string& section) {
     if (line.empty()) break;
     Results.push_back(std::move(line));
   }
+  ReloadDraw(file, section, *this);
 }
 
 void Event::PasteFrom(const ClipboardText& clip) {
@@ -121,6 +192,7 @@ void Event::PasteFrom(const ClipboardText& clip) {
   const std::string date = clip.Value("Date");
   Date = date.empty() ? 0 : ParseDate(date).value_or(0);
   Type = TypeFrom(clip.Value("Type"));
+  Divisions = ParseDivisions(clip.Value("Divisions")).value_or(std::vector<double>());
 }
 
 bool Event::MatchesName(std::string_view name) const {

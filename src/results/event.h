@@ -4,7 +4,13 @@
 // A result line has five ";"-separated fields: place; score; player ID; round ID; tie note
 // (empty, "Last 9", "Last 6", "Last 3", "Hole 18", "Hcp" or "="). Results are stored under the
 // keys "1", "2", ... of the event's section.
+//
+// An event may hold its draw ("Group1=08:00;1;JS;AB", ..., and "DrawSeed=N" for a shuffled
+// draw; see results/draw.h) and its divisions ("Divisions=10,20"; see results/divisions.h).
+// Both are written only when set.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +19,7 @@
 #include "records/dates.h"
 #include "records/record_io.h"
 #include "records/record_list.h"
+#include "results/draw.h"
 
 namespace cardwise {
 
@@ -38,10 +45,13 @@ struct Event {
   int Type = kNoEventType;
   bool Make = true;                  // whether the event gets a web page
   std::vector<std::string> Results;  // result lines, in ranked order once computed
+  std::vector<double> Divisions;     // ascending upper handicap limits; empty: none
+  std::vector<DrawGroup> Draw;       // in starting order; empty: no draw
+  std::optional<std::uint32_t> DrawSeed;  // the seed of a shuffled draw
   bool Used = false;                 // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
-  void Complete() {}
+  void Complete();  // drops the draw's group numbers that no key filled
   // ID := the initials of the first two words of Event.
   void MakeID();
   bool ShouldSave() const { return true; }
