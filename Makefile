@@ -8,6 +8,8 @@
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev help2man
 # Publishing the site: rsync copies it, ssh reaches a server.
 PACKAGES += rsync openssh-client
+# The scorecard tests read the PDF with pdftotext; the cards are set in DejaVu Sans.
+PACKAGES += poppler-utils fonts-dejavu-core
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/cards_command.h"
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
 #include "cli/draw_command.h"
@@ -52,6 +53,11 @@ const Command kCommands[] = {
      "     [--order listed|handicap|random|balanced] [--seed N] [--two-tees | --shotgun]\n"
      "                        make the event's draw (groups, times, tees), store and print it",
      RunDraw},
+    {"cards",
+     "cards EVENT_ID [--output FILE]\n"
+     "                        the scorecards of the event's draw as a PDF (default\n"
+     "                        EVENT_ID-cards.pdf), strokes received marked, paper [Print] Paper",
+     RunCards},
     {"handicap",
      "handicap [--as-of DATE] [PLAYER_ID...]\n"
      "                        the players' handicap index from their rounds up to DATE (default\n"

@@ -101,6 +101,7 @@ Card PlayerCard(const Event& event, const Course& course, const std::string& mar
 std::optional<std::vector<Card>> EventCards(const Event& event, const Database& database,
                                             std::string& missing) {
   const Course* course = database.Courses.FindRecord(event.CourseID);
+  missing.clear();
   if (event.Draw.empty()) missing = "event " + Utf8(event.ID) + " has no draw";
   else if (course == nullptr) missing = "event " + Utf8(event.ID) + " has no course";
   if (!missing.empty()) return std::nullopt;

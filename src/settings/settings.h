@@ -92,6 +92,10 @@ struct AppSettings {
   // pages (the web dialog's "Publish players' contact details"); off, the pages leave them out.
   bool PublishContacts = false;
 
+  // Section "Print": the paper the scorecards are printed on, "A4" or "Letter" (any other
+  // value reads as A4).
+  std::string Paper = "A4";
+
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;
   bool UseLongFileNames = false, CopyInFooter = false, AllPlayers = false, AllCourses = false,

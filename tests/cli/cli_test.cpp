@@ -308,6 +308,61 @@ TEST_F(CliTest, ExportResultsAddsTheDivisionOnlyForAnEventWithDivisions) {
   EXPECT_THAT(divided, HasSubstr(",10.1,10,250601-0900-B,=,B\r\n"));
 }
 
+// The number of times `part` occurs in `text`.
+int Occurrences(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+// The text of a PDF as poppler's pdftotext reads it.
+std::string PdfText(const std::string& path) {
+  std::string text;
+  FILE* pipe = popen(("pdftotext -enc UTF-8 " + path + " - 2>&1").c_str(), "r");
+  if (!pipe) return text;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+    text.append(buffer.data(), n);
+  pclose(pipe);
+  return text;
+}
+
+TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  const std::pair<const char*, int> players[] = {
+      {"0.0", 0}, {"9.0", 9}, {"18.0", 18}, {"28.4", 28}, {"36.0", 36}};
+  std::string file;
+  for (const auto& [hcp, strokes] : players)
+    file += "[P" + std::to_string(strokes) + "]\r\nID=P" + std::to_string(strokes) +
+            "\r\nPlayer=Player " + std::to_string(strokes) + "\r\nHcp=" + hcp + "\r\n";
+  dir_.Write("Data/PLAYERS.DAT", file);
+  dir_.Write("Data/COURSES.DAT",
+             "[C1]\r\nID=C1\r\nCourse=Mill Brook\r\nPar=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
+             "Hcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n");
+  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nType=2\r\n"
+                                "[NC]\r\nID=NC\r\nGroup1=08:00;1;P0\r\n");
+  EXPECT_THAT(Run(ini + "cards NC").Output, HasSubstr("event NC has no course"));
+  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nCourseID=C1\r\nType=2\r\n");
+  const RunResult undrawn = Run(ini + "cards EV");
+  EXPECT_EQ(undrawn.ExitCode, 2);
+  EXPECT_THAT(undrawn.Output, HasSubstr("event EV has no draw"));
+
+  for (const auto& [hcp, strokes] : players) {
+    const std::string id = "P" + std::to_string(strokes);
+    ASSERT_EQ(Run(ini + "draw EV --players " + id).ExitCode, 0);
+    const RunResult cards = Run(ini + "cards EV --output " + dir_.File("cards.pdf"));
+    ASSERT_EQ(cards.ExitCode, 0) << cards.Output;
+    const std::string text = PdfText(dir_.File("cards.pdf"));
+    EXPECT_THAT(text, HasSubstr("Player " + std::to_string(strokes))) << text;
+    EXPECT_THAT(text, HasSubstr("Points"));
+    EXPECT_EQ(Occurrences(text, "\u2022"), strokes) << hcp;
+  }
+  const RunResult unwritable = Run(ini + "cards EV --output " + dir_.File("no/such/c.pdf"));
+  EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
+  EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/c.pdf")));
+}
+
 // Every regular file below `root` by its relative path, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& root) {
   std::map<std::string, std::string> files;
