@@ -90,3 +90,38 @@ TEST_F(EventPageTest, StrokeEventShowsRoundColumnsCourseBlockAndTours) {
 
 }  // namespace
 }  // namespace cardwise::testing
+
+namespace cardwise::testing {
+namespace {
+
+TEST_F(EventPageTest, DivisionsAddOneTableEachAfterTheWholeField) {
+  AddPlayer("A", "ann");
+  AddPlayer("B", "bo");
+  AddPlayer("C", "cy");
+  players_.FindRecord("A")->Hcp = 10.0f;
+  players_.FindRecord("B")->Hcp = 10.1f;
+  players_.FindRecord("C")->Hcp = 30.0f;
+  Event& event = AddEvent("CUP", "Cup", 4, "", Day(2026, 5, 1));
+  event.Results = {"1;40;C;;", "2;38;A;;", "3;30;B;;"};
+  const std::vector<std::string> whole = PageLines("CUP");
+  event.Divisions = {10, 20};
+  std::vector<std::string> lines = PageLines("CUP");
+  // The whole field as before, then divisions A (A), B (B) and C (C), each line at its place.
+  ASSERT_GT(lines.size(), whole.size());
+  EXPECT_TRUE(std::equal(whole.begin(), whole.begin() + 8, lines.begin()));
+  const auto heading = [&](const std::string& text) {
+    return std::find(lines.begin(), lines.end(), text) - lines.begin();
+  };
+  const auto a = heading("<H4>Division A (Hcp up to 10)</H4>");
+  const auto b = heading("<H4>Division B (Hcp above 10 up to 20)</H4>");
+  const auto c = heading("<H4>Division C (Hcp above 20)</H4>");
+  ASSERT_LT(c, static_cast<long>(lines.size()));
+  EXPECT_LT(a, b);
+  EXPECT_LT(b, c);
+  EXPECT_EQ(lines[a + 4], "<TR><TH>2<TH><FONT size=+1>38</FONT><TD>" + PlayerAnchorOrID(context_, "A"));
+  EXPECT_EQ(lines[b + 4], "<TR><TH>3<TH><FONT size=+1>30</FONT><TD>" + PlayerAnchorOrID(context_, "B"));
+  EXPECT_EQ(lines[c + 4], "<TR><TH>1<TH><FONT size=+1>40</FONT><TD>" + PlayerAnchorOrID(context_, "C"));
+}
+
+}  // namespace
+}  // namespace cardwise::testing
