@@ -1,10 +1,10 @@
 #include "app/draw_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -61,6 +61,22 @@ DrawWindow::DrawWindow(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Draw");
   createWidgets();
   createLayout();
+  createActions();
+}
+
+// Alt+Up and Alt+Down move the selected player to the group before or after, wherever the
+// focus is in the window.
+void DrawWindow::createActions() {
+  moveUpAction = named(new QAction("Move to the group before", this), "moveUpAction");
+  moveUpAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+  moveDownAction = named(new QAction("Move to the group after", this), "moveDownAction");
+  moveDownAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+  for (QAction* action : {moveUpAction, moveDownAction}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+  }
+  connect(moveUpAction, &QAction::triggered, this, [this] { moveSelectedPlayer(-1); });
+  connect(moveDownAction, &QAction::triggered, this, [this] { moveSelectedPlayer(1); });
 }
 
 void DrawWindow::createWidgets() {
@@ -237,14 +253,6 @@ void DrawWindow::moveSelectedPlayer(int step) {
   item->parent()->removeChild(item);
   groupTree->topLevelItem(to)->addChild(item);
   groupTree->setCurrentItem(item);
-}
-
-void DrawWindow::keyPressEvent(QKeyEvent* event) {
-  const bool alt = event->modifiers() == Qt::AltModifier;
-  if (alt && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down))
-    moveSelectedPlayer(event->key() == Qt::Key_Up ? -1 : 1);
-  else
-    QDialog::keyPressEvent(event);
 }
 
 bool DrawWindow::save() {

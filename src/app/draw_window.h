@@ -10,6 +10,7 @@
 
 #include "results/draw.h"
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -36,12 +37,10 @@ class DrawWindow : public QDialog {
   // The groups as shown.
   std::vector<DrawGroup> shownDraw() const;
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
   void createWidgets();
   void createLayout();
+  void createActions();
   void fillPlayers(const std::vector<DrawGroup>& draw);
   void showDraw(const std::vector<DrawGroup>& draw);
   bool readOptions(DrawOptions& options);
@@ -60,6 +59,8 @@ class DrawWindow : public QDialog {
   QTreeWidget* groupTree = nullptr;
   QPushButton* saveButton = nullptr;
   QPushButton* closeButton = nullptr;
+  QAction* moveUpAction = nullptr;
+  QAction* moveDownAction = nullptr;
 };
 
 }  // namespace cardwise::app
