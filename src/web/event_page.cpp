@@ -159,6 +159,9 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     page.WritePicture(event->ID, event->Name);
     page.Line("<H3>" + context.Settings.CaptionText(Caption::EventResults) + " " +
               HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
+    if (!event->Draw.empty())
+      page.Line("<P><A href=\"" + HtmlEscape(PageLink(DrawPage(context.Settings, *event))) +
+                "\">Draw</A>");
     WriteResultTable(page, *event, AllLines(*event));
     if (!event->Divisions.empty()) WriteDivisionTables(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);

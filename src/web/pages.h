@@ -24,6 +24,10 @@ void WriteCoursePage(Page& page, std::string_view courseID, DateTime date);
 
 // Event and tour pages (results and standings are computed by the caller just before).
 void WriteEventPage(Page& page, std::string_view eventID);
+// The draw page of an event with a draw: a row per player in starting order (time, tee, group,
+// player linked to the player's page, handicap, strokes received), the groups told apart by
+// their colour; then the links bar. The event page links it.
+void WriteDrawPage(Page& page, std::string_view eventID);
 void WriteTourPage(Page& page, std::string_view tourID);
 
 // Index pages and scoring-system tables.

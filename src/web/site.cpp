@@ -89,6 +89,11 @@ PageLocation EventPage(const AppSettings& settings, const Event& event) {
   return {YearOf(event.Date), RecordName(settings, event.ID)};
 }
 
+PageLocation DrawPage(const AppSettings& settings, const Event& event) {
+  return {YearOf(event.Date),
+          FileName(settings, event.ID + "-draw", event.ID.substr(0, 6) + "-d")};
+}
+
 PageLocation TourPage(const AppSettings& settings, const Tour& tour) {
   return {tour.Dir, RecordName(settings, tour.ID)};
 }
