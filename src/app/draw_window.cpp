@@ -103,7 +103,7 @@ void DrawWindow::createWidgets() {
   groupTree->setHeaderHidden(true);
   groupTree->setDragDropMode(QAbstractItemView::InternalMove);
   groupTree->invisibleRootItem()->setFlags(Qt::ItemIsEnabled);  // players go into groups only
-  saveButton = named(new QPushButton("&Save"), "saveButton");
+  saveButton = named(new QPushButton("Sa&ve"), "saveButton");
   closeButton = named(new QPushButton("Close"), "closeButton");
   connect(makeDrawButton, &QPushButton::clicked, this, &DrawWindow::makeDraw);
   connect(saveButton, &QPushButton::clicked, this, &DrawWindow::save);
@@ -155,6 +155,7 @@ void DrawWindow::openEvent(const std::string& eventID) {
   setWindowTitle("Draw - " + toQString(event ? event->Name : eventID));
   fillPlayers(draw);
   if (event && event->DrawSeed) seedEdit->setText(QString::number(*event->DrawSeed));
+  if (!draw.empty()) startEdit->setText(toQString(ClockText(draw.front().Time)));
   showDraw(draw);
 }
 

@@ -3,11 +3,13 @@
 #include <QPageSize>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace cardwise {
 
 namespace {
 
-constexpr double kMarginMm = 10, kInsetMm = 4, kCaptionMm = 20, kRowMm = 9;
+constexpr double kMarginMm = 10, kInsetMm = 4, kCaptionMm = 16, kMaxRowMm = 12, kSignatureMm = 14;
 constexpr int kCardsPerPage = 2;
 
 QString qText(const std::string& text) {
@@ -74,7 +76,7 @@ void paintRow(QPainter& painter, const Ruler& mm, const CardRow& row, const QRec
   setFont(painter, 8, true);
   painter.drawText(cell.adjusted(mm(1), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                    qText(row.Caption));
-  setFont(painter, row.Caption == "Strokes" ? 11 : 8, heading);
+  setFont(painter, row.Caption == "Strokes" ? 11 : 7.5, heading);
   for (std::size_t column = 0; column < row.Cells.size(); ++column) {
     cell = QRectF(line.left() + mm(kCaptionMm) + column * cellWidth, line.top(), cellWidth,
                   line.height());
@@ -85,11 +87,14 @@ void paintRow(QPainter& painter, const Ruler& mm, const CardRow& row, const QRec
   }
 }
 
+// The rows share the height above the signatures, up to 12 mm each: room to write the score.
 void paintTable(QPainter& painter, const Ruler& mm, const Card& card, QRectF& area) {
+  const double room = (area.height() - mm(kSignatureMm)) / static_cast<double>(card.Rows.size());
+  const double height = std::min(mm(kMaxRowMm), room);
   for (std::size_t i = 0; i < card.Rows.size(); ++i) {
-    const QRectF line(area.left(), area.top(), area.width(), mm(kRowMm));
+    const QRectF line(area.left(), area.top(), area.width(), height);
     paintRow(painter, mm, card.Rows[i], line, i == 0);
-    area.setTop(area.top() + mm(kRowMm));
+    area.setTop(area.top() + height);
   }
 }
 
