@@ -2,12 +2,16 @@
 
 #include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "records/text.h"
 
 namespace cardwise {
 
 namespace {
+
+// Handicaps are far below this; a larger limit would be written in another form than it is read.
+constexpr double kMaxLimit = 999;
 
 // A number as the limits are written: an optional sign, digits, and a "." with digits.
 std::optional<double> ParseLimit(std::string_view text) {
@@ -23,7 +27,8 @@ std::optional<double> ParseLimit(std::string_view text) {
   if (i != text.size()) return std::nullopt;
   const std::string_view number = text.substr(text[0] == '+' ? 1 : 0);
   double value = 0;
-  std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (error != std::errc() || std::abs(value) > kMaxLimit) return std::nullopt;
   return value;
 }
 

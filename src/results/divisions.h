@@ -13,9 +13,9 @@
 
 namespace cardwise {
 
-// The limits of a "Divisions" value: numbers ("." as decimal point, an optional sign) separated
-// by ",", each above the one before, 25 at most (divisions A to Z). An empty text is no divisions (an empty list); nullopt for
-// anything else.
+// The limits of a "Divisions" value: numbers from -999 to 999 ("." as decimal point, an
+// optional sign) separated by ",", each above the one before, 25 at most (divisions A to Z). An
+// empty text is no divisions (an empty list); nullopt for anything else.
 std::optional<std::vector<double>> ParseDivisions(std::string_view text);
 // The limits as the file writes them: "10,20.5".
 std::string DivisionsText(const std::vector<double>& limits);
