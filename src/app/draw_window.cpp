@@ -219,8 +219,9 @@ bool DrawWindow::readOptions(DrawOptions& options) {
   bool seedRead = true;
   const uint seed = seedEdit->text().trimmed().toUInt(&seedRead);
   if (!start || (!seedEdit->text().trimmed().isEmpty() && !seedRead)) {
-    Prompts().showError(this, "Draw", !start ? "The start is not a time HH:MM."
-                                             : "The seed is not a whole number.");
+    Prompts().showError(
+        this, "Draw",
+        !start ? "The start is not a time HH:MM." : "The seed is not a whole number.");
     return false;
   }
   options.GroupSize = groupSizeBox->value();
@@ -263,8 +264,8 @@ bool DrawWindow::save() {
   const bool random = static_cast<DrawOrder>(orderBox->currentIndex()) == DrawOrder::Random;
   const std::optional<std::uint32_t> seed =
       random ? std::optional<std::uint32_t>(seedEdit->text().toUInt()) : std::nullopt;
-  const BatchReport report = Events().UpdateRecords(
-      {index}, DataFilePath(Settings(), kEventsFile), [&](int i) {
+  const BatchReport report =
+      Events().UpdateRecords({index}, DataFilePath(Settings(), kEventsFile), [&](int i) {
         Events().RecordAt(i).Draw = draw;
         Events().RecordAt(i).DrawSeed = seed;
         return true;

@@ -192,8 +192,7 @@ QString EventEditor::playerWithDivision(const QString& id) {
   const QString name = playerNameOf(id);
   const Event* event = shownRecord<Event>();
   int index = -1;
-  if (!event || event->Divisions.empty() || !event->FindResult(fromQString(id), index))
-    return name;
+  if (!event || event->Divisions.empty() || !event->FindResult(fromQString(id), index)) return name;
   const std::string division =
       ResultDivision(*event, event->Results[static_cast<std::size_t>(index)], ProcessDatabase());
   return division.empty() ? name : name + "  (" + toQString(division) + ")";
@@ -280,8 +279,7 @@ bool EventEditor::storeFields(int index) {
   event.CourseID = fieldText(courseIdEdit);
   if (typeGroup->checkedId() >= 0) event.Type = lastType_ = typeGroup->checkedId();
   event.Make = makePagesBox->isChecked();
-  const std::optional<std::vector<double>> divisions =
-      ParseDivisions(fieldText(divisionsEdit));
+  const std::optional<std::vector<double>> divisions = ParseDivisions(fieldText(divisionsEdit));
   if (!divisions) {
     Prompts().showError(this, "Cardwise", "Divisions: ascending handicap limits, such as 10,20");
     divisionsEdit->setFocus();

@@ -51,9 +51,9 @@ std::vector<std::string> SplitIDs(const std::string& text) {
 
 std::optional<DrawOrder> ParseOrder(const std::string& text) {
   const std::pair<const char*, DrawOrder> kOrders[] = {{"listed", DrawOrder::Listed},
-                                                        {"handicap", DrawOrder::Handicap},
-                                                        {"random", DrawOrder::Random},
-                                                        {"balanced", DrawOrder::Balanced}};
+                                                       {"handicap", DrawOrder::Handicap},
+                                                       {"random", DrawOrder::Random},
+                                                       {"balanced", DrawOrder::Balanced}};
   for (const auto& [name, order] : kOrders)
     if (text == name) return order;
   return std::nullopt;
@@ -142,14 +142,13 @@ int StoreDraw(Event& event, const std::vector<DrawGroup>& draw, std::optional<st
               Database database, CliContext& context) {
   int index = -1;
   database.Events.Find(event.ID, index);
-  const BatchReport report =
-      database.Events.UpdateRecords({index}, DataFilePath(context.Settings, kEventsFile),
-                                    [&](int i) {
-                                      Event& stored = database.Events.RecordAt(i);
-                                      stored.Draw = draw;
-                                      stored.DrawSeed = seed;
-                                      return true;
-                                    });
+  const BatchReport report = database.Events.UpdateRecords(
+      {index}, DataFilePath(context.Settings, kEventsFile), [&](int i) {
+        Event& stored = database.Events.RecordAt(i);
+        stored.Draw = draw;
+        stored.DrawSeed = seed;
+        return true;
+      });
   if (report.ok()) return kExitOk;
   for (const std::string& message : report.Messages())
     context.Err << "cardwise-cli: " << Windows1252ToUtf8(message) << "\n";
@@ -171,11 +170,27 @@ void PrintDraw(const Event& event, Database database, std::ostream& out) {
   out << "Time   Tee  Group  " << Padded("ID", idWidth) << "  " << Padded("Player", nameWidth)
       << "   Hcp  Strokes\n";
   for (const DrawRow& row : rows) {
-    out << row.Time << "  " << std::setw(3) << row.Tee << "  " << std::setw(5) << row.Group
-        << "  " << Windows1252ToUtf8(Padded(row.PlayerID, idWidth)) << "  "
+    out << row.Time << "  " << std::setw(3) << row.Tee << "  " << std::setw(5) << row.Group << "  "
+        << Windows1252ToUtf8(Padded(row.PlayerID, idWidth)) << "  "
         << Windows1252ToUtf8(Padded(row.Player ? row.Player->Name : "", nameWidth)) << "  "
         << std::setw(5) << row.Hcp << "  " << std::setw(7) << row.Strokes << "\n";
   }
+}
+
+// The draw of the named players for the event; nullopt with `error` set when there is none.
+std::optional<std::vector<DrawGroup>> DrawFor(const Event* event, DrawArgs& args, Database database,
+                                              CliContext& context, std::string& error) {
+  if (event == nullptr) {
+    error = "no event \"" + Windows1252ToUtf8(args.EventID) + "\" in " +
+            DataFilePath(context.Settings, kEventsFile);
+    return std::nullopt;
+  }
+  std::vector<DrawEntry> entries;
+  error = EntriesOf(args, database.Players, entries, context.Err);
+  if (!error.empty()) return std::nullopt;
+  if (args.Options.Order == DrawOrder::Random && !args.SeedGiven)
+    args.Options.Seed = std::random_device()();
+  return MakeDraw(entries, args.Options, error);
 }
 
 }  // namespace
@@ -189,20 +204,14 @@ int RunDraw(CliContext& context) {
   const Database database = ProcessDatabase();
   PrintLoadWarnings(LoadDatabase(database, context.Settings), context.Err);
   Event* event = database.Events.FindRecord(args.EventID);
-  std::vector<DrawEntry> entries;
-  std::string error = event ? EntriesOf(args, database.Players, entries, context.Err)
-                            : "no event \"" + Windows1252ToUtf8(args.EventID) + "\" in " +
-                                  DataFilePath(context.Settings, kEventsFile);
-  const bool random = args.Options.Order == DrawOrder::Random;
-  if (random && !args.SeedGiven) args.Options.Seed = std::random_device()();
-  std::optional<std::vector<DrawGroup>> draw;
-  if (error.empty()) draw = MakeDraw(entries, args.Options, error);
+  std::string error;
+  const std::optional<std::vector<DrawGroup>> draw = DrawFor(event, args, database, context, error);
   if (!draw) {
     context.Err << "cardwise-cli: " << error << "\n";
     return kExitUsage;
   }
   const std::optional<std::uint32_t> seed =
-      random ? std::optional<std::uint32_t>(args.Options.Seed) : std::nullopt;
+      args.Options.Order == DrawOrder::Random ? std::optional(args.Options.Seed) : std::nullopt;
   if (const int status = StoreDraw(*event, *draw, seed, database, context); status != kExitOk)
     return status;
   if (seed) context.Out << "Seed " << *seed << " (--seed " << *seed << " draws it again)\n";

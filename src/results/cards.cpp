@@ -88,12 +88,19 @@ std::string StrokeMarks(int strokes) {
 
 Card PlayerCard(const Event& event, const Course& course, const std::string& marker,
                 const DrawRow& row) {
-  Card card{Utf8(event.Name), Utf8(course.Name), event.Date ? ShortDateText(event.Date) : "",
-            Utf8(row.Player ? row.Player->Name : row.PlayerID), row.Time, row.Tee, row.Hcp,
-            row.Strokes, marker, {}};
+  Card card{Utf8(event.Name),
+            Utf8(course.Name),
+            event.Date ? ShortDateText(event.Date) : "",
+            Utf8(row.Player ? row.Player->Name : row.PlayerID),
+            row.Time,
+            row.Tee,
+            row.Hcp,
+            row.Strokes,
+            marker,
+            {}};
   const int strokes = row.Player ? CourseStrokes(course, row.Player->Hcp) : 0;
-  card.Rows = {HoleRow(), SumRow("Length", course.Len), SumRow("Par", course.Par),
-               IndexRow(course), StrokesRow(course, strokes), CardRow{"Score", {}, true}};
+  card.Rows = {HoleRow(),        SumRow("Length", course.Len), SumRow("Par", course.Par),
+               IndexRow(course), StrokesRow(course, strokes),  CardRow{"Score", {}, true}};
   if (const char* last = LastRowCaption(event.Type)) card.Rows.push_back({last, {}, true});
   return card;
 }
@@ -102,8 +109,10 @@ std::optional<std::vector<Card>> EventCards(const Event& event, const Database& 
                                             std::string& missing) {
   const Course* course = database.Courses.FindRecord(event.CourseID);
   missing.clear();
-  if (event.Draw.empty()) missing = "event " + Utf8(event.ID) + " has no draw";
-  else if (course == nullptr) missing = "event " + Utf8(event.ID) + " has no course";
+  if (event.Draw.empty())
+    missing = "event " + Utf8(event.ID) + " has no draw";
+  else if (course == nullptr)
+    missing = "event " + Utf8(event.ID) + " has no course";
   if (!missing.empty()) return std::nullopt;
   const std::vector<DrawRow> rows = DrawRows(event, database);
   std::vector<Card> cards;

@@ -17,11 +17,13 @@ constexpr double kMaxLimit = 999;
 std::optional<double> ParseLimit(std::string_view text) {
   std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
   const std::size_t digits = i;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+    ++i;
   if (i == digits) return std::nullopt;
   if (i < text.size() && text[i] == '.') {
     const std::size_t fraction = ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+      ++i;
     if (i == fraction) return std::nullopt;
   }
   if (i != text.size()) return std::nullopt;

@@ -136,8 +136,7 @@ std::optional<std::vector<DrawGroup>> MakeDraw(const std::vector<DrawEntry>& ent
                                                const DrawOptions& options, std::string& error) {
   const std::vector<int> sizes = GroupSizes(static_cast<int>(entries.size()), options.GroupSize);
   if (options.Starts == DrawStarts::Shotgun && sizes.size() > kShotgunHoles) {
-    error = "a shotgun start has room for 18 groups, this draw has " +
-            std::to_string(sizes.size());
+    error = "a shotgun start has room for 18 groups, this draw has " + std::to_string(sizes.size());
     return std::nullopt;
   }
   std::vector<std::vector<DrawEntry>> cut;
@@ -172,8 +171,8 @@ std::optional<int> ParseClockTime(std::string_view text) {
 
 std::string ClockText(int minutes) {
   const int hours = minutes / 60, rest = minutes % 60;
-  return std::string{static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10),
-                     ':', static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
+  return std::string{static_cast<char>('0' + hours / 10), static_cast<char>('0' + hours % 10), ':',
+                     static_cast<char>('0' + rest / 10), static_cast<char>('0' + rest % 10)};
 }
 
 std::string GroupText(const DrawGroup& group) {
@@ -205,8 +204,8 @@ std::optional<int> GroupKeyNumber(std::string_view key) {
   constexpr std::string_view kPrefix = "Group";
   if (!key.starts_with(kPrefix)) return std::nullopt;
   const std::string_view digits = key.substr(kPrefix.size());
-  if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; }))
+  if (digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return std::nullopt;
   const std::optional<int> number = ParseWholeNumber(digits);
   if (!number || *number < 1) return std::nullopt;

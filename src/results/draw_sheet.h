@@ -15,7 +15,7 @@ struct DrawRow {
   std::string Time, Tee;  // "08:00", the starting hole "1"
   std::string PlayerID;
   const cardwise::Player* Player = nullptr;  // nullptr when the list no longer holds the ID
-  std::string Hcp;                 // the player's handicap, "12.4"; empty without the player
+  std::string Hcp;      // the player's handicap, "12.4"; empty without the player
   std::string Strokes;  // received on the event's course; empty without the player or the course
 };
 

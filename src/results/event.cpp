@@ -162,8 +162,9 @@ std::vector<KeyValue> Event::FileKeys() const {
 std::vector<KeyValue> Event::ClipboardKeys() const {
   // An event without a date pastes back as one without a date.
   const std::string date = Date != 0 ? ShortDateText(Date) : std::string();
-  std::vector<KeyValue> keys{{"ID", ID},     {"Event", Name},        {"Header", Header},
-                             {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
+  std::vector<KeyValue> keys{
+      {"ID", ID},     {"Event", Name},        {"Header", Header},
+      {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
   if (!Divisions.empty()) keys.emplace_back("Divisions", DivisionsText(Divisions));
   return keys;
 }

@@ -43,12 +43,12 @@ struct Event {
   std::string Header;  // header template of the event's page
   DateTime Date = 0;
   int Type = kNoEventType;
-  bool Make = true;                  // whether the event gets a web page
-  std::vector<std::string> Results;  // result lines, in ranked order once computed
-  std::vector<double> Divisions;     // ascending upper handicap limits; empty: none
-  std::vector<DrawGroup> Draw;       // in starting order; empty: no draw
+  bool Make = true;                       // whether the event gets a web page
+  std::vector<std::string> Results;       // result lines, in ranked order once computed
+  std::vector<double> Divisions;          // ascending upper handicap limits; empty: none
+  std::vector<DrawGroup> Draw;            // in starting order; empty: no draw
   std::optional<std::uint32_t> DrawSeed;  // the seed of a shuffled draw
-  bool Used = false;                 // not stored
+  bool Used = false;                      // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
   void Complete();  // drops the draw's group numbers that no key filled

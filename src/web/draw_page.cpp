@@ -26,8 +26,7 @@ std::string Heading(const Page& page) {
 void WriteDrawPage(Page& page, std::string_view eventID) {
   const WebContext& context = page.Context();
   if (const Event* event = context.Data.Events.FindRecord(eventID)) {
-    page.Line("<H3>Draw " + HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) +
-              "</H3>");
+    page.Line("<H3>Draw " + HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H3>");
     page.Line("<P>" + EventAnchor(context, event));
     page.Line("<!-- Table with the draw -->");
     page.Line("<TABLE border=0>");

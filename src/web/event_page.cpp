@@ -92,7 +92,8 @@ void WriteDivisionTables(Page& page, const Event& event) {
     const std::string letter = DivisionLetter(static_cast<int>(division));
     std::vector<std::size_t> lines;
     for (std::size_t i = 0; i < event.Results.size(); ++i)
-      if (ResultDivision(event, event.Results[i], page.Context().Data) == letter) lines.push_back(i);
+      if (ResultDivision(event, event.Results[i], page.Context().Data) == letter)
+        lines.push_back(i);
     page.Line("<H4>Division " + letter + " (Hcp " + DivisionRange(event.Divisions, division) +
               ")</H4>");
     WriteResultTable(page, event, lines);

@@ -326,7 +326,8 @@ void MakeDrawPage(SiteWriter& writer, const Event& event) {
   const auto path = writer.Admit(DrawPage(context.Settings, event), safe);
   if (!path) return;
   const std::string title = event.Name + " - Draw";
-  writer.Write(*path, {HeaderFor(context, event.ID), title, context.Settings.RobotIndex, title, true},
+  writer.Write(*path,
+               {HeaderFor(context, event.ID), title, context.Settings.RobotIndex, title, true},
                [&](Page& page) { WriteDrawPage(page, UpperCase(event.ID)); });
 }
 

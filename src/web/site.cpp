@@ -90,8 +90,7 @@ PageLocation EventPage(const AppSettings& settings, const Event& event) {
 }
 
 PageLocation DrawPage(const AppSettings& settings, const Event& event) {
-  return {YearOf(event.Date),
-          FileName(settings, event.ID + "-draw", event.ID.substr(0, 6) + "-d")};
+  return {YearOf(event.Date), FileName(settings, event.ID + "-draw", event.ID.substr(0, 6) + "-d")};
 }
 
 PageLocation TourPage(const AppSettings& settings, const Tour& tour) {

@@ -3,6 +3,7 @@
 
 #include "app/draw_window.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,9 +23,10 @@ class DrawWindowTest : public AppTest {
  protected:
   DrawWindowTest() {
     Settings().DataDir = dir_.Path();
-    Players().LoadFromFile(dir_.Write(
-        "PLAYERS.DAT", "[A]\r\nID=A\r\nHcp=4.0\r\n[B]\r\nID=B\r\nHcp=12.0\r\n[C]\r\nID=C\r\n"
-                       "Hcp=20.0\r\n[D]\r\nID=D\r\nHcp=30.0\r\n[E]\r\nID=E\r\nHcp=1.0\r\n"));
+    Players().LoadFromFile(
+        dir_.Write("PLAYERS.DAT",
+                   "[A]\r\nID=A\r\nHcp=4.0\r\n[B]\r\nID=B\r\nHcp=12.0\r\n[C]\r\nID=C\r\n"
+                   "Hcp=20.0\r\n[D]\r\nID=D\r\nHcp=30.0\r\n[E]\r\nID=E\r\nHcp=1.0\r\n"));
     Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[CUP]\r\nID=CUP\r\nEvent=Cup\r\nType=0\r\n"));
   }
   std::string File() { return dir_.Read("EVENTS.DAT"); }
@@ -40,7 +42,8 @@ TEST_F(DrawWindowTest, DrawsTheCheckedPlayersMovesOneByKeyAndSaves) {
   Find<QSpinBox>(&window, "groupSizeBox")->setValue(2);
   Find<QLineEdit>(&window, "startEdit")->setText("09:30");
   Find<QPushButton>(&window, "makeDrawButton")->click();
-  EXPECT_EQ(window.shownDraw(), (std::vector<DrawGroup>{{570, 1, {"A", "B"}}, {580, 1, {"C", "D"}}}));
+  EXPECT_EQ(window.shownDraw(),
+            (std::vector<DrawGroup>{{570, 1, {"A", "B"}}, {580, 1, {"C", "D"}}}));
 
   auto* tree = Find<QTreeWidget>(&window, "groupTree");
   tree->setFocus();
@@ -48,15 +51,16 @@ TEST_F(DrawWindowTest, DrawsTheCheckedPlayersMovesOneByKeyAndSaves) {
   Press(Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(window.shownDraw()[1].PlayerIDs, (std::vector<std::string>{"C", "D", "B"}));
   Find<QPushButton>(&window, "saveButton")->click();
-  EXPECT_EQ(File(), "[CUP]\r\nID=CUP\r\nEvent=Cup\r\nType=0\r\nMake=1\r\n"
-                    "Group1=09:30;1;A\r\nGroup2=09:40;1;C;D;B\r\n");
+  EXPECT_EQ(File(),
+            "[CUP]\r\nID=CUP\r\nEvent=Cup\r\nType=0\r\nMake=1\r\n"
+            "Group1=09:30;1;A\r\nGroup2=09:40;1;C;D;B\r\n");
 
   window.openEvent("CUP");  // the saved draw shows with its players checked
   EXPECT_EQ(players->item(4)->checkState(), Qt::Unchecked);
   EXPECT_EQ(tree->topLevelItemCount(), 2);
 }
 
-TEST_F(DrawWindowTest, TheEventEditorRefusesDivisionsThatAreNotAscending) {
+TEST_F(DrawWindowTest, TheEventEditorRefusesDivisionsThatAreNotAscendingAndCardsWithoutADraw) {
   app::EventEditor editor;
   ShowActive(&editor);
   Find<QLineEdit>(&editor, "findEdit")->setText("CUP");
@@ -68,6 +72,9 @@ TEST_F(DrawWindowTest, TheEventEditorRefusesDivisionsThatAreNotAscending) {
   divisions->setText("10, 20");
   Find<QPushButton>(&editor, "postButton")->click();
   EXPECT_NE(File().find("Divisions=10,20\r\n"), std::string::npos);
+
+  Find<QAction>(&editor, "printCardsAction")->trigger();  // no draw: said, no print dialog
+  EXPECT_TRUE(prompts_->Shown.join("\n").contains("event CUP has no draw"));
 }
 
 }  // namespace

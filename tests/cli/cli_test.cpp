@@ -270,7 +270,8 @@ TEST_F(CliTest, DrawStoresPrintsAndExportsTheDrawAndRefusesBadInputStoringNothin
   EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), event);
   EXPECT_EQ(Run(ini + "export draw EV").ExitCode, 2) << "no draw yet";
 
-  const RunResult drawn = Run(ini + "draw ev --players C,A,B,a --group 2 --start 09:00 --interval 8");
+  const RunResult drawn =
+      Run(ini + "draw ev --players C,A,B,a --group 2 --start 09:00 --interval 8");
   EXPECT_EQ(drawn.ExitCode, 0) << drawn.Output;
   EXPECT_THAT(drawn.Output, HasSubstr("A is named twice and drawn once"));
   EXPECT_THAT(drawn.Output, HasSubstr("09:08    1      2  C   Cy       30.0       30"));
@@ -299,8 +300,9 @@ TEST_F(CliTest, ExportResultsAddsTheDivisionOnlyForAnEventWithDivisions) {
               "\r\nScore=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n";
   }
   dir_.Write("Data/ROUNDS.DAT", rounds);
-  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nType=0\r\n[DV]\r\nID=DV\r\nType=0\r\n"
-                                "Divisions=10\r\n");
+  dir_.Write("Data/EVENTS.DAT",
+             "[EV]\r\nID=EV\r\nType=0\r\n[DV]\r\nID=DV\r\nType=0\r\n"
+             "Divisions=10\r\n");
   EXPECT_THAT(Run(ini + "export results EV").Output, Not(HasSubstr("Division")));
   const std::string divided = Run(ini + "export results DV").Output;
   EXPECT_THAT(divided, HasSubstr("Note,Division\r\n"));
@@ -340,8 +342,9 @@ TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
   dir_.Write("Data/COURSES.DAT",
              "[C1]\r\nID=C1\r\nCourse=Mill Brook\r\nPar=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
              "Hcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n");
-  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nType=2\r\n"
-                                "[NC]\r\nID=NC\r\nGroup1=08:00;1;P0\r\n");
+  dir_.Write("Data/EVENTS.DAT",
+             "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nType=2\r\n"
+             "[NC]\r\nID=NC\r\nGroup1=08:00;1;P0\r\n");
   EXPECT_THAT(Run(ini + "cards NC").Output, HasSubstr("event NC has no course"));
   dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nCourseID=C1\r\nType=2\r\n");
   const RunResult undrawn = Run(ini + "cards EV");

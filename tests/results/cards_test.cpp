@@ -45,7 +45,7 @@ TEST(CardsTest, EachCardMarksTheStrokesPerHoleAndNamesTheNextPlayerAsMarker) {
   ASSERT_EQ(rows.size(), 7u);
   EXPECT_EQ(rows[4].Caption, "Strokes");
   EXPECT_EQ(rows[4].Cells[3], std::string(kStrokeBullet) + kStrokeBullet);  // index 1 of 20
-  EXPECT_EQ(rows[4].Cells[12], kStrokeBullet);  // index 18: one
+  EXPECT_EQ(rows[4].Cells[12], kStrokeBullet);                              // index 18: one
   EXPECT_EQ(rows[6].Caption, "Nett");
   EXPECT_EQ(cards[1].Rows[4].Cells[12], "-");  // a plus handicap gives back on index 18
   EXPECT_EQ(cards[1].Strokes, "-1");

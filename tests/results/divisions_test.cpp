@@ -11,7 +11,8 @@ TEST(DivisionsTest, LimitsAreAscendingNumbersAndWriteBackTheSame) {
   EXPECT_EQ(ParseDivisions("10,20"), (std::vector<double>{10, 20}));
   EXPECT_EQ(ParseDivisions(" -2, 10.5 ,36"), (std::vector<double>{-2, 10.5, 36}));
   EXPECT_EQ(ParseDivisions(""), std::vector<double>());
-  for (const char* bad : {"20,10", "10,10", "10,", "ten", "10;20", "1.", ".5", "10 20", "1,2,x", "1000", "1e3"})
+  for (const char* bad :
+       {"20,10", "10,10", "10,", "ten", "10;20", "1.", ".5", "10 20", "1,2,x", "1000", "1e3"})
     EXPECT_FALSE(ParseDivisions(bad)) << bad;
   EXPECT_EQ(DivisionsText({10, 20.5, -2.5}), "10,20.5,-2.5");
 }

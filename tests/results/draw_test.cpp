@@ -106,11 +106,9 @@ TEST(DrawTest, StartsOnOneTeeTwoTeesOrShotgun) {
   };
   EXPECT_EQ(starts(DrawStarts::OneTee, 3),
             (std::vector<Start>{{"09:00", 1}, {"09:08", 1}, {"09:16", 1}}));
-  EXPECT_EQ(starts(DrawStarts::TwoTees, 5), (std::vector<Start>{{"09:00", 1},
-                                                                 {"09:00", 10},
-                                                                 {"09:08", 1},
-                                                                 {"09:08", 10},
-                                                                 {"09:16", 1}}));
+  EXPECT_EQ(
+      starts(DrawStarts::TwoTees, 5),
+      (std::vector<Start>{{"09:00", 1}, {"09:00", 10}, {"09:08", 1}, {"09:08", 10}, {"09:16", 1}}));
   EXPECT_EQ(starts(DrawStarts::Shotgun, 3),
             (std::vector<Start>{{"09:00", 1}, {"09:00", 2}, {"09:00", 3}}));
 

@@ -87,11 +87,12 @@ TEST_F(EventTest, DrawAndDivisionsReadAndWriteBackAndBadOnesAreUnreadableLines) 
   ASSERT_TRUE(list.SaveAll(dir_.File("AGAIN.DAT")));
   EXPECT_EQ(dir_.Read("AGAIN.DAT"), drawn);
 
-  const std::string bad[] = {"Divisions=20,10", "Divisions=10;20", "DrawSeed=-1",
+  const std::string bad[] = {"Divisions=20,10",  "Divisions=10;20", "DrawSeed=-1",
                              "Group1=8:00;1;JS", "Group2=08:00;1;", "Group1000=08:00;1;JS"};
   for (const std::string& line : bad) {
     EventList other;
-    const LoadReport report = other.LoadFromFile(dir_.Write("BAD.DAT", "[E]\nID=E\n" + line + "\n"));
+    const LoadReport report =
+        other.LoadFromFile(dir_.Write("BAD.DAT", "[E]\nID=E\n" + line + "\n"));
     ASSERT_EQ(report.Problems.size(), 1u) << line;
     EXPECT_EQ(report.Problems[0].Line, 3) << line;
     EXPECT_TRUE(other.RecordAt(0).Draw.empty() && other.RecordAt(0).Divisions.empty()) << line;

@@ -78,8 +78,9 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
-  expected += Crlf("[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|"
-                   "[Print]|Paper=A4|");
+  expected += Crlf(
+      "[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|"
+      "[Print]|Paper=A4|");
   EXPECT_EQ(text.substr(headings), expected);
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),

@@ -118,9 +118,12 @@ TEST_F(EventPageTest, DivisionsAddOneTableEachAfterTheWholeField) {
   ASSERT_LT(c, static_cast<long>(lines.size()));
   EXPECT_LT(a, b);
   EXPECT_LT(b, c);
-  EXPECT_EQ(lines[a + 4], "<TR><TH>2<TH><FONT size=+1>38</FONT><TD>" + PlayerAnchorOrID(context_, "A"));
-  EXPECT_EQ(lines[b + 4], "<TR><TH>3<TH><FONT size=+1>30</FONT><TD>" + PlayerAnchorOrID(context_, "B"));
-  EXPECT_EQ(lines[c + 4], "<TR><TH>1<TH><FONT size=+1>40</FONT><TD>" + PlayerAnchorOrID(context_, "C"));
+  EXPECT_EQ(lines[a + 4],
+            "<TR><TH>2<TH><FONT size=+1>38</FONT><TD>" + PlayerAnchorOrID(context_, "A"));
+  EXPECT_EQ(lines[b + 4],
+            "<TR><TH>3<TH><FONT size=+1>30</FONT><TD>" + PlayerAnchorOrID(context_, "B"));
+  EXPECT_EQ(lines[c + 4],
+            "<TR><TH>1<TH><FONT size=+1>40</FONT><TD>" + PlayerAnchorOrID(context_, "C"));
 }
 
 }  // namespace

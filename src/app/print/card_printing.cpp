@@ -36,9 +36,10 @@ Status WriteCardsPdfWithoutDisplay(const std::vector<Card>& cards, const std::st
   char* argv[] = {name, option, platform, nullptr};
   int argc = 3;
   // Qt's notes about the runtime folder and the like are no concern of a command's user.
-  const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+          fprintf(stderr, "%s\n", qPrintable(message));
       });
   QGuiApplication application(argc, argv);
   const Status written = WriteCardsPdf(cards, paper, path);
