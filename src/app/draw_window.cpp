@@ -106,6 +106,7 @@ void DrawWindow::createWidgets() {
   saveButton = named(new QPushButton("Sa&ve"), "saveButton");
   closeButton = named(new QPushButton("Close"), "closeButton");
   connect(makeDrawButton, &QPushButton::clicked, this, &DrawWindow::makeDraw);
+  connect(groupTree->model(), &QAbstractItemModel::rowsInserted, this, [this] { unsaved_ = true; });
   connect(saveButton, &QPushButton::clicked, this, &DrawWindow::save);
   connect(closeButton, &QPushButton::clicked, this, &DrawWindow::reject);
 }
@@ -157,6 +158,7 @@ void DrawWindow::openEvent(const std::string& eventID) {
   if (event && event->DrawSeed) seedEdit->setText(QString::number(*event->DrawSeed));
   if (!draw.empty()) startEdit->setText(toQString(ClockText(draw.front().Time)));
   showDraw(draw);
+  unsaved_ = false;
 }
 
 void DrawWindow::fillPlayers(const std::vector<DrawGroup>& draw) {
@@ -244,6 +246,7 @@ void DrawWindow::makeDraw() {
     return;
   }
   showDraw(*draw);
+  unsaved_ = true;
 }
 
 void DrawWindow::moveSelectedPlayer(int step) {
@@ -255,6 +258,15 @@ void DrawWindow::moveSelectedPlayer(int step) {
   item->parent()->removeChild(item);
   groupTree->topLevelItem(to)->addChild(item);
   groupTree->setCurrentItem(item);
+}
+
+void DrawWindow::reject() {
+  if (unsaved_) {
+    const EditChoice choice =
+        Prompts().askSaveDiscard(this, "Draw", "The draw is not saved. Save it?");
+    if (choice == EditChoice::Cancel || (choice == EditChoice::Save && !save())) return;
+  }
+  QDialog::reject();
 }
 
 bool DrawWindow::save() {
@@ -270,6 +282,7 @@ bool DrawWindow::save() {
         Events().RecordAt(i).DrawSeed = seed;
         return true;
       });
+  unsaved_ = !report.ok();
   if (!report.ok()) {
     QStringList lines;
     for (const std::string& message : report.Messages())

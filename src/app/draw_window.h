@@ -2,7 +2,8 @@
 // The draw window ("Draw"): the players to draw (a check list with their handicaps), the
 // options of the draw (group size, start, interval, order, seed, tees), "Make draw", the groups
 // as a tree in which a player is moved to another group by dragging or with Alt+Up and
-// Alt+Down, and "Save", which stores the draw with the event (results/draw.h).
+// Alt+Down, and "Save", which stores the draw with the event (results/draw.h). A draw made
+// or changed is not closed without asking.
 
 #include <QDialog>
 #include <string>
@@ -36,6 +37,8 @@ class DrawWindow : public QDialog {
   void moveSelectedPlayer(int step);
   // The groups as shown.
   std::vector<DrawGroup> shownDraw() const;
+  // Closing with a draw made or changed and not saved asks whether to save it first.
+  void reject() override;
 
  private:
   void createWidgets();
@@ -48,6 +51,7 @@ class DrawWindow : public QDialog {
 
   std::string eventID_;
   std::vector<DrawGroup> starts_;  // the time and tee of each group shown
+  bool unsaved_ = false;           // the groups shown differ from the event's draw
   QListWidget* playerList = nullptr;
   QSpinBox* groupSizeBox = nullptr;
   QLineEdit* startEdit = nullptr;

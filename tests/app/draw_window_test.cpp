@@ -58,6 +58,16 @@ TEST_F(DrawWindowTest, DrawsTheCheckedPlayersMovesOneByKeyAndSaves) {
   window.openEvent("CUP");  // the saved draw shows with its players checked
   EXPECT_EQ(players->item(4)->checkState(), Qt::Unchecked);
   EXPECT_EQ(tree->topLevelItemCount(), 2);
+
+  // A new draw is not closed without asking: Cancel stays, Save saves and closes.
+  Find<QSpinBox>(&window, "groupSizeBox")->setValue(4);
+  Find<QPushButton>(&window, "makeDrawButton")->click();
+  prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Save};
+  Find<QPushButton>(&window, "closeButton")->click();
+  EXPECT_TRUE(window.isVisible());
+  Find<QPushButton>(&window, "closeButton")->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_NE(File().find("Group1=09:30;1;A;B;C;D\r\n"), std::string::npos);
 }
 
 TEST_F(DrawWindowTest, TheEventEditorRefusesDivisionsThatAreNotAscendingAndCardsWithoutADraw) {
