@@ -11,6 +11,8 @@ PACKAGES += rsync openssh-client
 # The accessibility audit of the demo site (make test): headless chromium, driven from node with
 # npm packages. npm is Debian's own package only where no npm came with the installed nodejs.
 AUDIT_PACKAGES := chromium nodejs $(if $(shell command -v npm),,npm)
+# The scorecard tests read the PDF with pdftotext; the cards are set in DejaVu Sans.
+PACKAGES += poppler-utils fonts-dejavu-core
 BUILD_DIR ?= build
 RELEASE_DIR ?= build-release
 JOBS ?= 2

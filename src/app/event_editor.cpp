@@ -11,15 +11,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
+#include "app/draw_window.h"
 #include "app/editor_fields.h"
+#include "app/print/card_painter.h"
 #include "app/prompts.h"
 #include "app/qt_text.h"
 #include "app/team_fields.h"
 #include "records/course.h"
 #include "records/round.h"
+#include "results/cards.h"
 #include "results/csv_export.h"
+#include "results/divisions.h"
 #include "results/event_results.h"
 #include "results/team_results.h"
 #include "settings/settings.h"
@@ -91,6 +98,8 @@ void EventEditor::createFields() {
   courseEdit->setReadOnly(true);
   courseEdit->setFocusPolicy(Qt::ClickFocus);
   field(headerEdit, "headerEdit", "He&ader", "Header file in Template directory");
+  field(divisionsEdit, "divisionsEdit", "Divisi&ons",
+        "Upper handicap limits of the divisions, ascending: 10,20");
   upperCaseInput(courseIdEdit);
   addIdCompleter(courseIdEdit,
                  [] { return idEntries(Courses(), [](const Course& c) { return c.Name; }); });
@@ -105,7 +114,7 @@ void EventEditor::createFields() {
   form->addWidget(teamFields, row++, 0, 1, 2);
   connect(teamFields, &TeamFields::edited, this, &EventEditor::markEdited);
   resultsGrid = new ResultsGrid({{24, 36, 130, 112, 40}, {2, 3}, true, kPlayerColumn});
-  resultsGrid->PlayerName = playerNameOf;
+  resultsGrid->PlayerName = [this](const QString& id) { return playerWithDivision(id); };
   resultsGrid->setObjectName("resultsGrid");
   resultsGrid->setMinimumHeight(resultsGrid->verticalHeader()->defaultSectionSize() * 8);
   form->addWidget(resultsGrid, 0, 2, row + 1, 1);
@@ -135,6 +144,14 @@ void EventEditor::createMenuItems() {
   pastePlayersAction->setObjectName("pastePlayersAction");
   connect(copyPlayersAction, &QAction::triggered, this, &EventEditor::copyPlayers);
   connect(pastePlayersAction, &QAction::triggered, this, &EventEditor::pastePlayers);
+  QAction* before = fileMenu()->actions().last();  // Close stays last
+  drawAction = new QAction("&Draw...", this);
+  drawAction->setObjectName("drawAction");
+  printCardsAction = new QAction("&Print cards...", this);
+  printCardsAction->setObjectName("printCardsAction");
+  fileMenu()->insertActions(before, {drawAction, printCardsAction});
+  connect(drawAction, &QAction::triggered, this, &EventEditor::openDraw);
+  connect(printCardsAction, &QAction::triggered, this, &EventEditor::printCards);
 }
 
 // ---- showing
@@ -155,6 +172,7 @@ void EventEditor::showFields(int index) {
   courseIdEdit->setText(toQString(event.CourseID));
   lookUpCourse();  // the same ID may name another course by now
   makePagesBox->setChecked(event.Make);
+  divisionsEdit->setText(toQString(DivisionsText(event.Divisions)));
   showType(typeGroup, event.Type);
   teamFields->showEvent(event);
   enablePastePlayers();
@@ -163,7 +181,7 @@ void EventEditor::showFields(int index) {
 
 void EventEditor::clearFields() {
   setUpGrid();
-  for (QLineEdit* field : {eventEdit, headerEdit, eventDateEdit, courseIdEdit})
+  for (QLineEdit* field : {eventEdit, headerEdit, eventDateEdit, courseIdEdit, divisionsEdit})
     field->clear();
   teamFields->clear();
   resultsGrid->showLines({});
@@ -174,6 +192,17 @@ void EventEditor::lookUpCourse() {
   const Course* course = Courses().FindRecord(fieldText(courseIdEdit));
   courseEdit->setText(course ? toQString(course->Name) : QString());
   flagUnknownId(courseIdEdit, courseEdit, course, "course list");
+}
+
+// The player's name, and for an event with divisions the division of the player's line.
+QString EventEditor::playerWithDivision(const QString& id) {
+  const QString name = playerNameOf(id);
+  const Event* event = shownRecord<Event>();
+  int index = -1;
+  if (!event || event->Divisions.empty() || !event->FindResult(fromQString(id), index)) return name;
+  const std::string division =
+      ResultDivision(*event, event->Results[static_cast<std::size_t>(index)], ProcessDatabase());
+  return division.empty() ? name : name + "  (" + toQString(division) + ")";
 }
 
 // A new event starts with the type of the event posted last (Strokes gross at first), so that
@@ -262,6 +291,13 @@ bool EventEditor::storeFields(int index) {
   event.CourseID = fieldText(courseIdEdit);
   if (typeGroup->checkedId() >= 0) event.Type = lastType_ = typeGroup->checkedId();
   event.Make = makePagesBox->isChecked();
+  const std::optional<std::vector<double>> divisions = ParseDivisions(fieldText(divisionsEdit));
+  if (!divisions) {
+    Prompts().showError(this, "Cardwise", "Divisions: ascending handicap limits, such as 10,20");
+    divisionsEdit->setFocus();
+    return false;
+  }
+  event.Divisions = *divisions;
   resultsGrid->commitEdit();
   const std::vector<std::string> lines = resultsGrid->lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -271,6 +307,37 @@ bool EventEditor::storeFields(int index) {
       event.Results.push_back(lines[i]);
   }
   return true;
+}
+
+// ---- the draw and the cards
+
+void EventEditor::openDraw() {
+  if (!postPending()) return;
+  const Event* event = shownRecord<Event>();
+  if (!event) return;
+  DrawWindow window(this);
+  window.openEvent(event->ID);
+  window.exec();
+  showRecord();
+}
+
+void EventEditor::printCards() {
+  if (!postPending()) return;
+  const Event* event = shownRecord<Event>();
+  if (!event) return;
+  std::string missing;
+  const std::optional<std::vector<Card>> cards = EventCards(*event, ProcessDatabase(), missing);
+  if (!cards) {
+    Prompts().showError(this, "Print cards", toQString(missing) + ".");
+    return;
+  }
+  QPrinter printer;
+  printer.setPageLayout(cardPageLayout(Settings().Paper));
+  QPrintDialog dialog(&printer, this);
+  dialog.setObjectName("printDialog");
+  if (dialog.exec() != QDialog::Accepted) return;
+  QPainter painter(&printer);
+  paintCards(painter, printer, *cards);
 }
 
 std::string EventEditor::pagePathOf(int index) {

@@ -1,7 +1,9 @@
 #include "cli/commands.h"
 
+#include "cli/cards_command.h"
 #include "cli/check_command.h"
 #include "cli/demo_command.h"
+#include "cli/draw_command.h"
 #include "cli/export_command.h"
 #include "cli/handicap_command.h"
 #include "cli/import_command.h"
@@ -45,8 +47,19 @@ const Command kCommands[] = {
      "                        (results EVENT_ID), a tour's standings (standings TOUR_ID), a\n"
      "                        year's statistics list (stats YEAR), the scorecards of a year or\n"
      "                        of all years (rounds [YEAR]), the players' handicap index\n"
-     "                        (handicaps), a knockout's matches (knockout KNOCKOUT_ID)",
+     "                        (handicaps), a knockout's matches (knockout KNOCKOUT_ID), an\n"
+     "                        event's draw (draw EVENT_ID)",
      RunExport},
+    {"draw",
+     "draw EVENT_ID --players ID,ID,... [--group 2|3|4] [--start HH:MM] [--interval MINUTES]\n"
+     "     [--order listed|handicap|random|balanced] [--seed N] [--two-tees | --shotgun]\n"
+     "                        make the event's draw (groups, times, tees), store and print it",
+     RunDraw},
+    {"cards",
+     "cards EVENT_ID [--output FILE]\n"
+     "                        the scorecards of the event's draw as a PDF (default\n"
+     "                        EVENT_ID-cards.pdf), strokes received marked, paper [Print] Paper",
+     RunCards},
     {"handicap",
      "handicap [--as-of DATE] [PLAYER_ID...]\n"
      "                        the players' handicap index from their rounds up to DATE (default\n"

@@ -16,7 +16,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: cardwise-cli export results EVENT_ID | standings TOUR_ID | stats YEAR | "
-    "rounds [YEAR] | handicaps | knockout KNOCKOUT_ID  [--output FILE]\n";
+    "rounds [YEAR] | handicaps | knockout KNOCKOUT_ID | draw EVENT_ID\n"
+    "    [--output FILE]\n";
 constexpr int kLastYear = 9999;
 
 struct ExportArgs {
@@ -79,6 +80,12 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
     if (!event) return Unknown("no event \"" + id + "\" in " + DataFilePath(settings, kEventsFile));
     return {EventResultsTable(*event, database), {}};
   }
+  if (kind == "draw") {
+    Event* event = database.Events.FindRecord(id);
+    if (!event) return Unknown("no event \"" + id + "\" in " + DataFilePath(settings, kEventsFile));
+    if (event->Draw.empty()) return Unknown("event " + id + " has no draw");
+    return {DrawTable(*event, database), {}};
+  }
   if (kind == "standings") {
     Tour* tour = database.Tours.FindRecord(id);
     if (!tour) return Unknown("no tour \"" + id + "\" in " + DataFilePath(settings, kToursFile));
@@ -97,7 +104,8 @@ Made MakeTable(const std::vector<std::string>& words, Database database,
 bool IsExport(const std::vector<std::string>& words) {
   if (words.empty()) return false;
   const std::string& kind = words[0];
-  if (kind == "results" || kind == "standings" || kind == "knockout") return words.size() == 2;
+  if (kind == "results" || kind == "standings" || kind == "knockout" ||
+      kind == "draw") return words.size() == 2;
   const bool yearGiven = words.size() == 2 && ParseYear(words[1]).has_value();
   if (kind == "stats") return yearGiven;
   if (kind == "handicaps") return words.size() == 1;

@@ -5,6 +5,8 @@
 #include "platform/codepage.h"
 #include "records/dates.h"
 #include "records/text.h"
+#include "results/divisions.h"
+#include "results/draw_sheet.h"
 #include "results/event_results.h"
 #include "results/handicap_index.h"
 #include "results/knockout_bracket.h"
@@ -93,6 +95,7 @@ CsvTable EventResultsTable(Event& event, Database database) {
   const bool rounds = HasRoundColumns(event);
   CsvTable table{{"Place", "Result", "Player ID", "Player"}, {}};
   if (rounds) table.Header.insert(table.Header.end(), {"Hcp", "Strokes", "Round ID", "Note"});
+  if (!event.Divisions.empty()) table.Header.push_back("Division");
   for (const std::string& text : event.Results) {
     const ResultFields line = ResultFields::Parse(text);
     CsvRow row{Utf8(line.Place), Utf8(line.Result), Utf8(line.PlayerID),
@@ -101,8 +104,17 @@ CsvTable EventResultsTable(Event& event, Database database) {
       const CsvRow cells = RoundCells(database, line);
       row.insert(row.end(), cells.begin(), cells.end());
     }
+    if (!event.Divisions.empty()) row.push_back(ResultDivision(event, text, database));
     table.Rows.push_back(std::move(row));
   }
+  return table;
+}
+
+CsvTable DrawTable(const Event& event, const Database& database) {
+  CsvTable table{{"Group", "Time", "Tee", "Player ID", "Player", "Hcp", "Strokes"}, {}};
+  for (const DrawRow& row : DrawRows(event, database))
+    table.Rows.push_back({std::to_string(row.Group), row.Time, row.Tee, Utf8(row.PlayerID),
+                          row.Player ? Utf8(row.Player->Name) : "", row.Hcp, row.Strokes});
   return table;
 }
 

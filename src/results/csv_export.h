@@ -19,7 +19,7 @@ namespace cardwise {
 // The event's results, computed from its rounds (types 0 to 2) or re-sorted (manual types),
 // one row per result line: place (tied lines share it), result, player ID and name, and unless
 // the results are manual, the round's handicap and received strokes, the round ID and the tie
-// note.
+// note; last, for an event with divisions, the line's division (A, B, ...).
 CsvTable EventResultsTable(Event& event, Database database);
 
 // The tour's standings, computed after the results of its events whose pages are made: place,
@@ -47,6 +47,10 @@ CsvTable HandicapsTable(const Database& database, DateTime asOf);
 // player A and B (IDs; "bye" for a bye, empty while not known), the shots and their receiver
 // (both empty without a course; the receiver empty when nobody receives any), winner and result.
 CsvTable KnockoutTable(const Knockout& knockout, const Database& database);
+// The event's draw, one row per player in starting order: group (from 1), time (HH:MM), tee
+// (the starting hole), player ID and name, the player's handicap and the strokes received on
+// the event's course.
+CsvTable DrawTable(const Event& event, const Database& database);
 
 // Whether some round was played in the year.
 bool HasRoundsIn(const RoundList& rounds, int year);

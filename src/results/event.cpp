@@ -1,8 +1,11 @@
 #include "results/event.h"
 
+#include <charconv>
+
 #include "platform/codepage.h"
 #include "records/numbers.h"
 #include "records/text.h"
+#include "results/divisions.h"
 #include "results/result_line.h"
 
 namespace cardwise {
@@ -62,6 +65,60 @@ void AddTeamKeys(std::vector<KeyValue>& keys, const Event& event) {
     keys.emplace_back("Team" + std::to_string(i + 1), event.Teams[i].Text());
 }
 
+// The draw's group numbers are kept small: a key naming group 100000 is not a draw.
+constexpr int kMaxGroups = 999;
+
+FieldResult ReadDivisions(std::string_view value, std::vector<double>& limits) {
+  std::optional<std::vector<double>> parsed = ParseDivisions(value);
+  if (!parsed) return FieldResult::Bad("not ascending handicap limits");
+  limits = std::move(*parsed);
+  return FieldResult::Ok();
+}
+
+FieldResult ReadSeed(std::string_view value, std::optional<std::uint32_t>& seed) {
+  std::uint32_t number = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+  if (value.empty() || error != std::errc() || end != value.data() + value.size())
+    return FieldResult::Bad("not a seed");
+  seed = number;
+  return FieldResult::Ok();
+}
+
+FieldResult ReadGroup(int number, std::string_view value, std::vector<DrawGroup>& draw) {
+  std::optional<DrawGroup> group = ParseGroup(value);
+  if (!group || number > kMaxGroups) return FieldResult::Bad("not a group (HH:MM;hole;IDs)");
+  if (static_cast<int>(draw.size()) < number) draw.resize(static_cast<std::size_t>(number));
+  draw[static_cast<std::size_t>(number - 1)] = std::move(*group);
+  return FieldResult::Ok();
+}
+
+void AddDrawKeys(std::vector<KeyValue>& keys, const Event& event) {
+  if (!event.Divisions.empty()) keys.emplace_back("Divisions", DivisionsText(event.Divisions));
+  if (event.DrawSeed) keys.emplace_back("DrawSeed", std::to_string(*event.DrawSeed));
+  int number = 0;
+  for (const DrawGroup& group : event.Draw)
+    if (!group.PlayerIDs.empty())
+      keys.emplace_back("Group" + std::to_string(++number), GroupText(group));
+}
+
+void DropEmptyGroups(std::vector<DrawGroup>& draw) {
+  std::erase_if(draw, [](const DrawGroup& group) { return group.PlayerIDs.empty(); });
+}
+
+void ReloadDraw(const IniFile& file, const std::string& section, Event& event) {
+  event.Divisions =
+      ParseDivisions(file.ReadString(section, "Divisions", "")).value_or(std::vector<double>());
+  event.DrawSeed.reset();
+  ReadSeed(file.ReadString(section, "DrawSeed", ""), event.DrawSeed);
+  event.Draw.clear();
+  for (int number = 1; number <= kMaxGroups; ++number) {
+    const std::optional<DrawGroup> group =
+        ParseGroup(file.ReadString(section, "Group" + std::to_string(number), ""));
+    if (!group) break;
+    event.Draw.push_back(*group);
+  }
+}
+
 }  // namespace
 
 bool IsBlankResult(const std::string& line) {
@@ -84,6 +141,12 @@ FieldResult Event::ReadField(std::string_view key, std::string_view value) {
     return ReadType(value, Type);
   else if (key == "Make")
     Make = MakeFrom(value);
+  else if (key == "Divisions")
+    return ReadDivisions(value, Divisions);
+  else if (key == "DrawSeed")
+    return ReadSeed(value, DrawSeed);
+  else if (const std::optional<int> group = GroupKeyNumber(key))
+    return ReadGroup(*group, value, Draw);
   else if (IsLineKey(key))
     Results.emplace_back(value);
   else
@@ -122,6 +185,10 @@ FieldResult Event::ReadTeamField(std::string_view key, std::string_view value) {
   return FieldResult::Ok();
 }
 
+void Event::Complete() {
+  DropEmptyGroups(Draw);
+}
+
 void Event::MakeID() {
   if (ID.empty()) ID = Initials(Name, 2);
 }
@@ -135,6 +202,7 @@ std::vector<KeyValue> Event::FileKeys() const {
   if (Type > kNoEventType) keys.emplace_back("Type", std::to_string(Type));
   keys.emplace_back("Make", Make ? "1" : "0");
   AddTeamKeys(keys, *this);
+  AddDrawKeys(keys, *this);
   int number = 0;
   for (const std::string& line : Results) {
     if (!IsBlankResult(line)) keys.emplace_back(std::to_string(++number), line);
@@ -149,6 +217,7 @@ std::vector<KeyValue> Event::ClipboardKeys() const {
       {"ID", ID},     {"Event", Name},        {"Header", Header},
       {"Date", date}, {"CourseID", CourseID}, {"Type", std::to_string(Type)}};
   AddTeamKeys(keys, *this);
+  if (!Divisions.empty()) keys.emplace_back("Divisions", DivisionsText(Divisions));
   return keys;
 }
 
@@ -167,6 +236,7 @@ void Event::ReloadFrom(const IniFile& file, const std::string& section) {
     if (line.empty()) break;
     Results.push_back(std::move(line));
   }
+  ReloadDraw(file, section, *this);
 }
 
 void Event::ReloadTeamsFrom(const IniFile& file, const std::string& section) {
@@ -200,6 +270,7 @@ void Event::PasteFrom(const ClipboardText& clip) {
   Date = date.empty() ? 0 : ParseDate(date).value_or(0);
   Type = TypeFrom(clip.Value("Type"));
   PasteTeamsFrom(clip);
+  Divisions = ParseDivisions(clip.Value("Divisions")).value_or(std::vector<double>());
 }
 
 bool Event::MatchesName(std::string_view name) const {

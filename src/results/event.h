@@ -9,7 +9,13 @@
 // Team1, Team2, ...; its result lines hold the members' player IDs and round IDs joined by "+".
 // A bad value of these keys, a team of a size its format does not allow or a player in two
 // teams is an unreadable line.
+//
+// An event may hold its draw ("Group1=08:00;1;JS;AB", ..., and "DrawSeed=N" for a shuffled
+// draw; see results/draw.h) and its divisions ("Divisions=10,20"; see results/divisions.h).
+// Both are written only when set.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +25,7 @@
 #include "records/record_io.h"
 #include "records/record_list.h"
 #include "results/event_teams.h"
+#include "results/draw.h"
 
 namespace cardwise {
 
@@ -42,17 +49,20 @@ struct Event {
   std::string Header;  // header template of the event's page
   DateTime Date = 0;
   int Type = kNoEventType;
-  bool Make = true;                  // whether the event gets a web page
-  std::vector<std::string> Results;  // result lines, in ranked order once computed
-  int Format = kIndividual;          // a TeamFormat
+  bool Make = true;                       // whether the event gets a web page
+  std::vector<std::string> Results;       // result lines, in ranked order once computed
+  int Format = kIndividual;               // a TeamFormat
   std::vector<Team> Teams;
   int Best = 0;           // team format: the scores counted on each hole; 0 = not stored (2)
   std::string Allowance;  // percentages as read (see ParseAllowance); empty = the defaults
-  bool Used = false;                 // not stored
+  std::vector<double> Divisions;          // ascending upper handicap limits; empty: none
+  std::vector<DrawGroup> Draw;            // in starting order; empty: no draw
+  std::optional<std::uint32_t> DrawSeed;  // the seed of a shuffled draw
+  bool Used = false;                      // not stored
 
   FieldResult ReadField(std::string_view key, std::string_view value);
   FieldResult ReadTeamField(std::string_view key, std::string_view value);
-  void Complete() {}
+  void Complete();  // drops the draw's group numbers that no key filled
   // ID := the initials of the first two words of Event.
   void MakeID();
   bool ShouldSave() const { return true; }

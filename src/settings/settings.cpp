@@ -5,6 +5,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "platform/user_store.h"
@@ -28,6 +29,7 @@ constexpr char kColors[] = "Colors";
 constexpr char kSetUp[] = "SetUp";
 constexpr char kHeadings[] = "Html-Headings";
 constexpr char kWeb[] = "Web";
+constexpr char kPrint[] = "Print";
 constexpr char kStoreKey[] = "cardwise";
 constexpr char kCustomColorsKey[] = "CustomColors";
 
@@ -178,6 +180,12 @@ void ReadWeb(const IniFile& ini, AppSettings& settings) {
     settings.Language = std::move(language);
 }
 
+// Section "Print": the paper of the scorecards; a paper the program does not know is A4.
+void ReadPrint(const IniFile& ini, AppSettings& settings) {
+  const std::string paper = ini.ReadString(kPrint, "Paper", settings.Paper);
+  settings.Paper = SameText(paper, "Letter") ? "Letter" : "A4";
+}
+
 // ----- reading the per-user store -----
 
 void ReadWindowPlaces(const UserStore& store, AppSettings& settings) {
@@ -273,6 +281,7 @@ Status WriteSettingsFile(const std::string& path, const AppSettings& settings) {
                                 WriteSetUp(ini, settings);
                                 WriteCaptions(ini, settings);
                                 WriteWeb(ini, settings);
+                                ini.WriteString(kPrint, "Paper", settings.Paper);
                               }),
                     path);
 }
@@ -393,6 +402,7 @@ Status LoadSettings(AppSettings& settings, const SettingsPaths& paths) {
     ReadSetUp(ini, settings);
     ReadCaptions(ini, settings);
     ReadWeb(ini, settings);
+    ReadPrint(ini, settings);
   }
   ColorsFromText(settings);
   Status storeStatus = NamingFile(ReadStore(paths.UserStore, settings), paths.UserStore);

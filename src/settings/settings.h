@@ -101,6 +101,10 @@ struct AppSettings {
   // that is not a language tag is not read (the default stays).
   std::string Language = "en";
 
+  // Section "Print": the paper the scorecards are printed on, "A4" or "Letter" (any other
+  // value reads as A4).
+  std::string Paper = "A4";
+
   // The per-user store.
   std::array<WindowPlace, kWindowCount> Windows;
   bool UseLongFileNames = false, CopyInFooter = false, AllPlayers = false, AllCourses = false,

@@ -7,6 +7,7 @@
 
 #include "platform/status_sink.h"
 #include "records/text.h"
+#include "results/divisions.h"
 #include "results/result_line.h"
 #include "results/round_stats.h"
 #include "web/charts.h"
@@ -53,13 +54,14 @@ std::string RoundCells(const WebContext& context, const ResultFields& line) {
          anchor + "<TD>" + HtmlEscape(line.Note);
 }
 
-void WriteResultTable(Page& page, const Event& event) {
+// The table of the result lines at `lines` (indexes into the event's results).
+void WriteResultTable(Page& page, const Event& event, const std::vector<std::size_t>& lines) {
   const WebContext& context = page.Context();
   page.Line("<!-- Table with Event results -->");
   page.Line(kTableStart);
   page.Line(ResultHeading(context.Settings, event));
-  for (std::size_t i = 0; i < event.Results.size(); ++i) {
-    const ResultFields line = ResultFields::Parse(event.Results[i]);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const ResultFields line = ResultFields::Parse(event.Results[lines[i]]);
     std::string row = RowStart(context.Settings, i + 1) + HeaderCell(HtmlEscape(line.Place)) +
                       "<TH><FONT size=+1>" + HtmlEscape(line.Result) + "</FONT><TD>" +
                       PlayerAnchorOrID(context, line.PlayerID);
@@ -67,6 +69,36 @@ void WriteResultTable(Page& page, const Event& event) {
     page.Line(row);
   }
   page.Line("</TABLE>");
+}
+
+std::vector<std::size_t> AllLines(const Event& event) {
+  std::vector<std::size_t> lines(event.Results.size());
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    lines[i] = i;
+  return lines;
+}
+
+// "up to 10", "above 10 up to 20", "above 20": the handicaps of a division.
+std::string DivisionRange(const std::vector<double>& limits, std::size_t division) {
+  std::string range;
+  if (division > 0) range = "above " + DivisionsText({limits[division - 1]});
+  if (division < limits.size())
+    range += std::string(range.empty() ? "" : " ") + "up to " + DivisionsText({limits[division]});
+  return range;
+}
+
+// One table per division after the whole field, each line keeping its place in the field.
+void WriteDivisionTables(Page& page, const Event& event) {
+  for (std::size_t division = 0; division <= event.Divisions.size(); ++division) {
+    const std::string letter = DivisionLetter(static_cast<int>(division));
+    std::vector<std::size_t> lines;
+    for (std::size_t i = 0; i < event.Results.size(); ++i)
+      if (ResultDivision(event, event.Results[i], page.Context().Data) == letter)
+        lines.push_back(i);
+    page.Line("<H2>Division " + letter + " (Hcp " + DivisionRange(event.Divisions, division) +
+              ")</H2>");
+    WriteResultTable(page, event, lines);
+  }
 }
 
 // The rounds played in the event (their EventID is exactly its ID), in list order.
@@ -129,10 +161,14 @@ void WriteEventPage(Page& page, std::string_view eventID) {
     page.WritePicture(event->ID, event->Name);
     page.Line("<H1>" + context.Settings.CaptionText(Caption::EventResults) + " " +
               HtmlEscape(event->Name) + " / " + ShortDateText(event->Date) + "</H1>");
+    if (!event->Draw.empty())
+      page.Line("<P><A href=\"" + HtmlEscape(PageLink(DrawPage(context.Settings, *event))) +
+                "\">Draw</A>");
     if (event->IsTeamEvent())
       WriteTeamResultTable(page, *event);
     else
-      WriteResultTable(page, *event);
+      WriteResultTable(page, *event, AllLines(*event));
+    if (!event->Divisions.empty()) WriteDivisionTables(page, *event);
     WriteEventFieldChart(page, *event);
     if (course != nullptr) WriteCourseBlock(page, *event, *course);
   }

@@ -334,6 +334,19 @@ void MakeTeamCardPages(SiteWriter& writer, const Event& event, bool safe) {
   }
 }
 
+// The draw page of an event with a draw, written on every run: a draw changes up to the day.
+void MakeDrawPage(SiteWriter& writer, const Event& event) {
+  const WebContext& context = writer.Context();
+  if (event.Draw.empty()) return;
+  const bool safe = IsSafeTemplateName(HeaderNameFor(context, event.ID));
+  const auto path = writer.Admit(DrawPage(context.Settings, event), safe);
+  if (!path) return;
+  const std::string title = event.Name + " - Draw";
+  writer.Write(*path,
+               {HeaderFor(context, event.ID), title, context.Settings.RobotIndex, title, true},
+               [&](Page& page) { WriteDrawPage(page, UpperCase(event.ID)); });
+}
+
 void MakeEventPages(SiteWriter& writer) {
   const WebContext& context = writer.Context();
   const AppSettings& settings = context.Settings;
@@ -341,6 +354,7 @@ void MakeEventPages(SiteWriter& writer) {
   for (int i = 0; i < events.Count(); ++i) {
     Event& event = events.RecordAt(i);
     if (!event.Make) continue;
+    MakeDrawPage(writer, event);
     const bool safe = IsSafeTemplateName(HeaderNameFor(context, event.ID));
     const auto path = writer.Admit(EventPage(settings, event), safe);
     if (path && writer.Keeps(*path, settings.AllEvents)) continue;

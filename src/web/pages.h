@@ -30,6 +30,10 @@ void WriteTeamResultTable(Page& page, const Event& event);
 // The card of team `number` (1, 2, ...) of the event: each member's hole scores with the ones
 // that count marked, the team's hole scores and totals.
 void WriteTeamCardPage(Page& page, const Event& event, std::size_t number);
+// The draw page of an event with a draw: a row per player in starting order (time, tee, group,
+// player linked to the player's page, handicap, strokes received), the groups told apart by
+// their colour; then the links bar. The event page links it.
+void WriteDrawPage(Page& page, std::string_view eventID);
 void WriteTourPage(Page& page, std::string_view tourID);
 
 // A knockout's bracket page: the tree as a table, a column per round, players linked, seeds in

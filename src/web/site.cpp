@@ -101,6 +101,10 @@ PageLocation TeamCardPage(const AppSettings& settings, const Event& event, std::
           FileName(settings, event.ID + "-team" + n, event.ID.substr(0, 5) + "t" + n)};
 }
 
+PageLocation DrawPage(const AppSettings& settings, const Event& event) {
+  return {YearOf(event.Date), FileName(settings, event.ID + "-draw", event.ID.substr(0, 6) + "-d")};
+}
+
 PageLocation TourPage(const AppSettings& settings, const Tour& tour) {
   return {tour.Dir, RecordName(settings, tour.ID)};
 }

@@ -68,6 +68,9 @@ bool IsSafeLocation(const PageLocation& location);
 PageLocation PlayerPage(const AppSettings& settings, std::string_view playerID);
 PageLocation CoursePage(const AppSettings& settings, std::string_view courseID);
 PageLocation EventPage(const AppSettings& settings, const Event& event);
+// The draw page of an event, beside its event page: "id-draw.html", or the first six characters
+// of the ID with "-d.htm".
+PageLocation DrawPage(const AppSettings& settings, const Event& event);
 PageLocation TourPage(const AppSettings& settings, const Tour& tour);
 // The card of team `number` (1, 2, ... as its Team key) beside the event's page: the event's
 // ID + "-team" + number, in short form the ID's first five characters + "t" + number.

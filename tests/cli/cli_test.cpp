@@ -200,6 +200,128 @@ TEST_F(CliTest, KnockoutCreateResultShowAndExportOrExitTwoStoringNothing) {
   EXPECT_THAT(Run(ini + "export knockout NONE").Output, HasSubstr("no knockout \"NONE\""));
 }
 
+TEST_F(CliTest, DrawStoresPrintsAndExportsTheDrawAndRefusesBadInputStoringNothing) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  dir_.Write("Data/PLAYERS.DAT",
+             "[A]\r\nID=A\r\nPlayer=Ann\r\nHcp=4.0\r\n[B]\r\nID=B\r\nPlayer=Bo\r\nHcp=12.4\r\n"
+             "[C]\r\nID=C\r\nPlayer=Cy\r\nHcp=30.0\r\n");
+  dir_.Write("Data/COURSES.DAT", "[C1]\r\nID=C1\r\nCourse=Mill\r\n");
+  const std::string event = "[EV]\r\nID=EV\r\nCourseID=C1\r\nType=0\r\nMake=1\r\n";
+  dir_.Write("Data/EVENTS.DAT", event);
+
+  const std::pair<std::string, std::string> failures[] = {
+      {"draw NONE --players A", "no event \"NONE\""},
+      {"draw EV --players A,X", "no player \"X\""},
+      {"draw EV --players A --group 5", "--group 5"},
+      {"draw EV --players A --start 9:00", "--start 9:00: not a time HH:MM"},
+      {"draw EV --players A --order best", "--order best"},
+      {"draw EV --players A --two-tees --shotgun", "exclude each other"},
+      {"draw EV", "no players"},
+  };
+  for (const auto& [args, message] : failures) {
+    const RunResult result = Run(ini + args);
+    EXPECT_EQ(result.ExitCode, 2) << args;
+    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
+  }
+  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), event);
+  EXPECT_EQ(Run(ini + "export draw EV").ExitCode, 2) << "no draw yet";
+
+  const RunResult drawn =
+      Run(ini + "draw ev --players C,A,B,a --group 2 --start 09:00 --interval 8");
+  EXPECT_EQ(drawn.ExitCode, 0) << drawn.Output;
+  EXPECT_THAT(drawn.Output, HasSubstr("A is named twice and drawn once"));
+  EXPECT_THAT(drawn.Output, HasSubstr("09:08    1      2  C   Cy       30.0       30"));
+  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), event + "Group1=09:00;1;A\r\nGroup2=09:08;1;B;C\r\n");
+  EXPECT_EQ(Check().ExitCode, 0);
+  EXPECT_EQ(Run(ini + "export draw EV").Output,
+            "Group,Time,Tee,Player ID,Player,Hcp,Strokes\r\n1,09:00,1,A,Ann,4.0,4\r\n"
+            "2,09:08,1,B,Bo,12.4,12\r\n2,09:08,1,C,Cy,30.0,30\r\n");
+
+  const RunResult random = Run(ini + "draw EV --players A,B,C --order random", "", "2>/dev/null");
+  const std::string seed = random.Output.substr(5, random.Output.find(' ', 5) - 5);
+  const std::string stored = dir_.Read("Data/EVENTS.DAT");
+  EXPECT_THAT(stored, HasSubstr("DrawSeed=" + seed + "\r\n"));
+  Run(ini + "draw EV --players A,B,C");
+  EXPECT_EQ(Run(ini + "draw EV --players A,B,C --order random --seed " + seed).ExitCode, 0);
+  EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), stored);
+}
+
+TEST_F(CliTest, ExportResultsAddsTheDivisionOnlyForAnEventWithDivisions) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  std::string rounds;
+  for (const char* id : {"A", "B"}) {
+    const std::string round = std::string("250601-0900-") + id;
+    rounds += "[" + round + "]\r\nID=" + round + "\r\nPlayerID=" + id + "\r\nEventID=DV\r\n" +
+              "Hcp=" + (id[0] == 'A' ? "10.0" : "10.1") +
+              "\r\nScore=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n";
+  }
+  dir_.Write("Data/ROUNDS.DAT", rounds);
+  dir_.Write("Data/EVENTS.DAT",
+             "[EV]\r\nID=EV\r\nType=0\r\n[DV]\r\nID=DV\r\nType=0\r\n"
+             "Divisions=10\r\n");
+  EXPECT_THAT(Run(ini + "export results EV").Output, Not(HasSubstr("Division")));
+  const std::string divided = Run(ini + "export results DV").Output;
+  EXPECT_THAT(divided, HasSubstr("Note,Division\r\n"));
+  EXPECT_THAT(divided, HasSubstr(",10.0,10,250601-0900-A,=,A\r\n"));
+  EXPECT_THAT(divided, HasSubstr(",10.1,10,250601-0900-B,=,B\r\n"));
+}
+
+// The number of times `part` occurs in `text`.
+int Occurrences(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+// The text of a PDF as poppler's pdftotext reads it.
+std::string PdfText(const std::string& path) {
+  std::string text;
+  FILE* pipe = popen(("pdftotext -enc UTF-8 " + path + " - 2>&1").c_str(), "r");
+  if (!pipe) return text;
+  std::array<char, 4096> buffer{};
+  while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe))
+    text.append(buffer.data(), n);
+  pclose(pipe);
+  return text;
+}
+
+TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
+  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
+  const std::pair<const char*, int> players[] = {
+      {"0.0", 0}, {"9.0", 9}, {"18.0", 18}, {"28.4", 28}, {"36.0", 36}};
+  std::string file;
+  for (const auto& [hcp, strokes] : players)
+    file += "[P" + std::to_string(strokes) + "]\r\nID=P" + std::to_string(strokes) +
+            "\r\nPlayer=Player " + std::to_string(strokes) + "\r\nHcp=" + hcp + "\r\n";
+  dir_.Write("Data/PLAYERS.DAT", file);
+  dir_.Write("Data/COURSES.DAT",
+             "[C1]\r\nID=C1\r\nCourse=Mill Brook\r\nPar=4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n"
+             "Hcp=7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4\r\n");
+  dir_.Write("Data/EVENTS.DAT",
+             "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nType=2\r\n"
+             "[NC]\r\nID=NC\r\nGroup1=08:00;1;P0\r\n");
+  EXPECT_THAT(Run(ini + "cards NC").Output, HasSubstr("event NC has no course"));
+  dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nCourseID=C1\r\nType=2\r\n");
+  const RunResult undrawn = Run(ini + "cards EV");
+  EXPECT_EQ(undrawn.ExitCode, 2);
+  EXPECT_THAT(undrawn.Output, HasSubstr("event EV has no draw"));
+
+  for (const auto& [hcp, strokes] : players) {
+    const std::string id = "P" + std::to_string(strokes);
+    ASSERT_EQ(Run(ini + "draw EV --players " + id).ExitCode, 0);
+    const RunResult cards = Run(ini + "cards EV --output " + dir_.File("cards.pdf"));
+    ASSERT_EQ(cards.ExitCode, 0) << cards.Output;
+    const std::string text = PdfText(dir_.File("cards.pdf"));
+    EXPECT_THAT(text, HasSubstr("Player " + std::to_string(strokes))) << text;
+    EXPECT_THAT(text, HasSubstr("Points"));
+    EXPECT_EQ(Occurrences(text, "\u2022"), strokes) << hcp;
+  }
+  const RunResult unwritable = Run(ini + "cards EV --output " + dir_.File("no/such/c.pdf"));
+  EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
+  EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/c.pdf")));
+}
+
 // Every regular file below `root` by its relative path, with its bytes.
 std::map<std::string, std::string> FilesBelow(const std::string& root) {
   std::map<std::string, std::string> files;

@@ -70,3 +70,43 @@ TEST_F(EventTest, ReloadUsesDefaultsAndStopsAtTheFirstMissingOrEmptyResult) {
 
 }  // namespace
 }  // namespace cardwise
+
+namespace cardwise {
+namespace {
+
+TEST_F(EventTest, DrawAndDivisionsReadAndWriteBackAndBadOnesAreUnreadableLines) {
+  const std::string drawn =
+      "[SC]\r\nID=SC\r\nMake=1\r\nDivisions=10,20.5\r\nDrawSeed=42\r\n"
+      "Group1=08:00;1;JS;AB\r\nGroup2=08:10;10;CD\r\n1=1;70;JS;R1;\r\n";
+  EventList list;
+  EXPECT_TRUE(list.LoadFromFile(dir_.Write("EVENTS.DAT", drawn)).Clean());
+  const Event& event = list.RecordAt(0);
+  EXPECT_EQ(event.Divisions, (std::vector<double>{10, 20.5}));
+  EXPECT_EQ(event.DrawSeed, 42u);
+  EXPECT_EQ(event.Draw, (std::vector<DrawGroup>{{480, 1, {"JS", "AB"}}, {490, 10, {"CD"}}}));
+  ASSERT_TRUE(list.SaveAll(dir_.File("AGAIN.DAT")));
+  EXPECT_EQ(dir_.Read("AGAIN.DAT"), drawn);
+
+  const std::string bad[] = {"Divisions=20,10",  "Divisions=10;20", "DrawSeed=-1",
+                             "Group1=8:00;1;JS", "Group2=08:00;1;", "Group1000=08:00;1;JS"};
+  for (const std::string& line : bad) {
+    EventList other;
+    const LoadReport report =
+        other.LoadFromFile(dir_.Write("BAD.DAT", "[E]\nID=E\n" + line + "\n"));
+    ASSERT_EQ(report.Problems.size(), 1u) << line;
+    EXPECT_EQ(report.Problems[0].Line, 3) << line;
+    EXPECT_TRUE(other.RecordAt(0).Draw.empty() && other.RecordAt(0).Divisions.empty()) << line;
+  }
+
+  // Groups numbered with gaps are renumbered; a reload reads the draw again.
+  list.LoadFromFile(dir_.Write("GAPS.DAT", "[G]\nID=G\nGroup3=09:00;1;C\nGroup1=08:00;1;A\n"));
+  EXPECT_EQ(list.FindRecord("G")->Draw.size(), 2u);
+  Event reloaded;
+  reloaded.ID = "SC";
+  ASSERT_TRUE(ReloadRecord(reloaded, dir_.File("AGAIN.DAT")));
+  EXPECT_EQ(reloaded.Draw, event.Draw);
+  EXPECT_EQ(reloaded.Divisions, event.Divisions);
+}
+
+}  // namespace
+}  // namespace cardwise

@@ -80,7 +80,8 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
     expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
   }
   expected += Crlf(
-      "[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|Charts=1|Language=en|");
+      "[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|Charts=1|Language=en|"
+      "[Print]|Paper=A4|");
   EXPECT_EQ(text.substr(headings), expected);
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
@@ -104,6 +105,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   settings.CustomColors = {"ColorA=ffffff", "ColorB=00ff00"};
   settings.PublishTo = "golf@club.example:www/";
   settings.PublishDelete = settings.PublishAfterMake = true;
+  settings.Paper = "Letter";
   Save(settings);
   EXPECT_EQ(Saved("Web", "PublishDelete"), "1");
   EXPECT_EQ(dir.Read(kStore),
@@ -129,6 +131,7 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
   EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");
   EXPECT_TRUE(loaded.PublishDelete);
+  EXPECT_EQ(loaded.Paper, "Letter");
 }
 
 TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {

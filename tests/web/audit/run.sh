@@ -36,6 +36,9 @@ run_cli check > /dev/null
 run_cli knockout create CUP --name "Club Cup" --players AL,BS,CH,DF,EJ,FM,GP,HA,IT,JM,KN \
   --course MILLB > /dev/null
 run_cli knockout result CUP R1M2 IT "3&2" > /dev/null
+# Nor a draw or divisions: the spring event gets both, for its draw page and division tables.
+run_cli draw SPR26 --players AL,BS,CH,DF,EJ,FM,GP,HA,IT,JM --two-tees > /dev/null
+sed -i 's/^ID=SPR26\r$/&\nDivisions=10,20\r/' "$work/site/Data/DEMOE.DAT"
 run_cli make-pages --long-names --all-rounds --all-players --all-events --all-tours \
   > "$work/site/make-pages.log"
 
