@@ -3,10 +3,8 @@
 
 #include "app/course_editor.h"
 
-#include <QColorDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/qt_text.h"
 #include "app_fixture.h"
@@ -96,25 +94,6 @@ TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();
   EXPECT_TRUE(Has(File(), "Len=350,362,141\r\n")) << File();
-}
-
-TEST_F(CourseEditorTest, PickedColourShowsAtOnceAndIsPosted) {
-  Show("PL");
-  for (const QColor& answer : {QColor(), QColor(0x12, 0x34, 0x56)}) {
-    QTimer::singleShot(0, &editor_, [this, answer] {
-      auto* dialog = editor_.findChild<QColorDialog*>("colorDialog");
-      ASSERT_TRUE(dialog && dialog->isVisible());
-      if (!answer.isValid()) return dialog->reject();
-      dialog->setCurrentColor(answer);
-      dialog->accept();
-    });
-    Find<QPushButton>(&editor_, "teeColorButton")->click();
-  }
-  EXPECT_EQ(Tee(), QColor(0x12, 0x34, 0x56));
-  EXPECT_TRUE(Posting());
-  EXPECT_FALSE(Settings().CustomColors.empty());
-  Find<QPushButton>(&editor_, "postButton")->click();
-  EXPECT_TRUE(Has(File(), "[PL]\r\nID=PL\r\nCourse=Plain Links\r\nLenRGB=123456\r\n")) << File();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include "app/draw_window.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

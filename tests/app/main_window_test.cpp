@@ -159,39 +159,6 @@ TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) 
   EXPECT_EQ(dir_.Read("data/PLAYERS.DAT"), "[A]\r\nID=A\r\nNick=Al\r\n");
 }
 
-TEST_F(ShellTest, LoadMoreRoundsAddsThePickedFile) {
-  ASSERT_TRUE(app::startUp(false));
-  const std::string file = dir_.Write("r2024.dat", "[R]\r\nID=240518-0930-JS\r\n");
-  prompts_->FileNames.push_back(QString::fromStdString(file));
-  Find<QToolButton>(Main(), "roundsButton")->click();
-  app::RoundEditor* editor = app::Windows().roundEditor;
-  ASSERT_TRUE(editor->isVisible());
-  const QString shown = Find<QLineEdit>(editor, "idEdit")->text();
-  Find<QAction>(Main(), "loadAction")->trigger();
-  EXPECT_EQ(ProcessDatabase().Rounds.FileName, file);
-  int index = -1;
-  EXPECT_TRUE(ProcessDatabase().Rounds.Find("240518-0930-JS", index));
-  // The loaded round files before the one shown, which stays shown.
-  EXPECT_EQ(Find<QLineEdit>(editor, "idEdit")->text(), shown);
-  EXPECT_EQ(editor->currentIndex(), index + 1);
-}
-
-TEST_F(ShellTest, WindowPositionsAreSavedAtShutdownAndRestoredAtStart) {
-  ASSERT_TRUE(app::startUp(false));
-  Main()->move(123, 45);
-  app::shutDown();
-  EXPECT_EQ(app::Windows().mainWindow, nullptr);
-  std::string store;
-  ASSERT_TRUE(ReadWholeFile(paths_.UserStore, store).ok());
-  EXPECT_NE(store.find("MainLeft=123"), std::string::npos) << store;
-  EXPECT_NE(store.find("MainTop=45"), std::string::npos) << store;
-  EXPECT_TRUE(FileExists(paths_.SettingsFile));
-
-  Settings() = AppSettings();
-  ASSERT_TRUE(app::startUp(false));
-  EXPECT_EQ(Main()->pos(), QPoint(123, 45));
-}
-
 // The "&" letter of a caption; 0 for none ("&&" is a plain "&").
 QChar MnemonicOf(const QString& caption) {
   for (int i = 0; i + 1 < caption.size(); ++i) {

@@ -339,15 +339,6 @@ TEST_F(RoundEditorTest, AFailedWriteKeepsTheCardUntilALaterPostSucceeds) {
   EXPECT_TRUE(Has(File(), "Score=4\r\n"));
 }
 
-TEST_F(RoundEditorTest, ARoundWithoutScoresStaysInMemoryOnly) {
-  StartCard("E1", "JS");
-  Press(Qt::Key_F11);
-  EXPECT_FALSE(Posting());
-  EXPECT_EQ(Text("idEdit"), "260510-1030-JS");
-  EXPECT_NE(Rounds().FindRecord("260510-1030-JS"), nullptr);
-  EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
-}
-
 TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   StartCard("E1", "JS", "09:40");
   Alt('O');
@@ -387,19 +378,6 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   EXPECT_TRUE(prompts_->Shown.last().startsWith("Confirm: Player JS already has a round"));
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "[260510-0950-JS]")) << File();
-}
-
-TEST_F(RoundEditorTest, EnterMovesToTheNextRoundWhileBrowsing) {
-  Rounds().LoadFromFile(
-      dir_.Write("ROUNDS.DAT",
-                 "[260510-0900-AB]\r\nID=260510-0900-AB\r\nPlayerID=AB\r\nScore=5\r\n"
-                 "[260510-1000-JS]\r\nID=260510-1000-JS\r\nPlayerID=JS\r\nScore=4\r\n"));
-  editor_.activate();
-  Edit("findEdit")->setFocus();
-  EXPECT_EQ(Text("idEdit"), "260510-0900-AB");
-  Press(Qt::Key_Return);
-  EXPECT_EQ(Text("idEdit"), "260510-1000-JS");
-  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
 }
 
 // A whole card from the keyboard alone, posted with Enter, written as a hand-made file would

@@ -50,34 +50,6 @@ class SetupDialogTest : public AppTest {
   QColor customDuringPick_;
 };
 
-TEST_F(SetupDialogTest, ResetShowsTheDefaultsAtOnceAndOkSavesSixDigits) {
-  Settings().ColorText[static_cast<int>(ColorKey::Back)] = "#123456";
-  Settings().ColorText[static_cast<int>(ColorKey::Tot_1)] = "#1A2b3C";
-  setup_.hide();
-  setup_.show();
-  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x1a, 0x2b, 0x3c));
-
-  Find<QPushButton>(&setup_, "resetButton")->click();
-  EXPECT_EQ(Settings().Color(ColorKey::Back), "#eeeeee");  // in force without OK
-  EXPECT_EQ(Background("backgroundColorEdit"), QColor(0xee, 0xee, 0xee));
-  EXPECT_EQ(fontColor("underParColorEdit"), QColor(0x88, 0x00, 0x00));
-  EXPECT_EQ(Background("underParColorEdit"),
-            QColor(0xee, 0xee, 0xaa));  // the samples stand on Total
-
-  ClickOk();
-  for (const std::string& text : Settings().ColorText)
-    EXPECT_TRUE(std::regex_match(text, std::regex("[0-9a-f]{6}"))) << text;
-  ASSERT_TRUE(SaveSettings(Settings(), paths_));
-  const std::string file = dir_.Read("cardwise.ini");
-  for (const char* line : {"Score-2=ff5555", "Tot-1=880000", "Back=eeeeee", "Total=eeeeaa"})
-    EXPECT_NE(file.find(line), std::string::npos) << line;
-  const std::size_t colors = file.find("[Colors]");
-  ASSERT_NE(colors, std::string::npos);
-  const std::string section = file.substr(colors, file.find('[', colors + 1) - colors);
-  EXPECT_EQ(section.find('#'), std::string::npos) << section;
-}
-
 TEST_F(SetupDialogTest, PickedColoursReachTheSettingsOnOk) {
   const QColor picked(0x12, 0x34, 0x56);
   const struct {

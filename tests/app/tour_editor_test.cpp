@@ -69,28 +69,6 @@ class TourEditorTest : public AppTest {
   app::TourEditor editor_;
 };
 
-TEST_F(TourEditorTest, SaveAsEventProposesThePrefixedIdAndKeepsTheTour) {
-  prompts_->Texts.push_back("ZT1");
-  Find<QAction>(&editor_, "saveAsEventAction")->trigger();
-  ASSERT_EQ(prompts_->Shown.size(), 2);
-  EXPECT_EQ(prompts_->Shown[0], "Save TourID as EventID: TourID=EventID=ZT1");
-  EXPECT_TRUE(prompts_->Shown[1].contains("ZT1")) << prompts_->Shown[1].toStdString();
-  EXPECT_FALSE(prompts_->Shown[1].contains("restart"));
-  EXPECT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text(), "T1");
-  EXPECT_NE(Tours().FindRecord("T1"), nullptr);
-  EXPECT_NE(File("EVENTS.DAT").find("[ZT1]"), std::string::npos);
-  ASSERT_NE(Events().FindRecord("ZT1"), nullptr);
-  EXPECT_EQ(Checks()->count(), 4);
-
-  // The same ID again asks first; No changes nothing.
-  const std::string events = File("EVENTS.DAT");
-  prompts_->Texts.push_back("zt1");
-  prompts_->Answers.push_back(false);
-  Find<QAction>(&editor_, "saveAsEventAction")->trigger();
-  EXPECT_EQ(prompts_->Shown.back(), "Confirm: Event ZT1 exists. Replace it?");
-  EXPECT_EQ(File("EVENTS.DAT"), events);
-}
-
 // Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
 // its standings computed and posted: the tours file holds what "recalc tours" computes.
 TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {

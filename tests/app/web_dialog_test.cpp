@@ -117,23 +117,6 @@ TEST_F(WebDialogTest, ThePagesLanguageIsStoredOrRefused) {
               HasSubstr("<HTML lang=\"sv-SE\">"));
 }
 
-TEST_F(WebDialogTest, PagesThatCannotBeWrittenAreReportedInOneMessage) {
-  Settings().HtmlRootDir = dir_.Write("file", "") + "/web/";  // under a regular file
-  html_.show();
-  makePages();
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  const QString message = prompts_->Shown.front();
-  EXPECT_TRUE(message.startsWith("Cardwise: 0 page(s) written and 0 kept in "))
-      << message.toStdString();
-  EXPECT_TRUE(message.contains("could not be written")) << message.toStdString();
-  EXPECT_TRUE(message.contains(QString::fromStdString(Settings().HtmlRootDir)));
-  EXPECT_TRUE(message.contains("... and ")) << message.toStdString();
-  // What was made, the heading, five pages and the count of the rest.
-  EXPECT_EQ(message.count('\n'), 7);
-  EXPECT_EQ(html_.result(), QDialog::Accepted);
-  EXPECT_TRUE(prompts_->Opened.isEmpty());
-}
-
 TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
   html_.show();
   auto* publish = Find<QCheckBox>(&html_, "publishBox");

@@ -91,40 +91,5 @@ TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
             std::string::npos);
 }
 
-TEST_F(CsvExportTest, TourStandingsShowEachEventAndWhatDoesNotCount) {
-  AddRound("R1", "A", "E1");
-  AddRound("R2", "B", "E1", {{1, 6}});
-  AddRound("R3", "A", "E2", {{1, 7}});
-  AddRound("R4", "B", "E2", {{1, 5}});
-  AddEvent("E1", kStrokesGross);
-  AddEvent("E2", kStrokesGross);
-  auto tour = std::make_unique<Tour>();
-  tour->ID = "T";
-  tour->Events = "E1;E2;";
-  Tour& added = tours_.RecordAt(tours_.Add(std::move(tour)));
-  // The tour type, the worst results left out, and the header and rows.
-  const std::tuple<int, int, CsvRow, Rows> cases[] = {
-      {kResultAscending,
-       1,
-       {"Place", "Total", "Events", "Player ID", "Player", "E1 Place", "E1 Result", "E2 Place",
-        "E2 Result", "Not counted"},
-       {{"1", "72", "2", "A", kAwkwardUtf8, "1", "72", "2", "75", "E2"},
-        {"2", "73", "2", "B", "Bea Bloom", "2", "74", "1", "73", "E1"}}},
-      {kF1System,
-       0,
-       {"Place", "Total", "Events", "Player ID", "Player", "E1 Place", "E1 Result", "E1 Points",
-        "E2 Place", "E2 Result", "E2 Points", "Not counted"},
-       {{"1", "45", "2", "B", "Bea Bloom", "2", "74", "20", "1", "73", "25", ""},
-        {"1", "45", "2", "A", kAwkwardUtf8, "1", "72", "25", "2", "75", "20", ""}}},
-  };
-  for (const auto& [type, worst, header, rows] : cases) {
-    added.Type = type;
-    added.Worst = worst;
-    const CsvTable table = TourStandingsTable(added, database_);
-    EXPECT_EQ(table.Header, header) << type;
-    EXPECT_EQ(table.Rows, rows) << type;
-  }
-}
-
 }  // namespace
 }  // namespace cardwise
