@@ -20,8 +20,10 @@ std::vector<int> AllIndexes(int count) {
 }  // namespace
 
 BatchReport RecalcAllEvents(EventList& events, const RoundList& rounds, const std::string& path) {
+  const EventRounds eventRounds(rounds, events);
   return events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
-    CalcResults(events.RecordAt(index), rounds);
+    Event& event = events.RecordAt(index);
+    CalcResults(event, rounds, eventRounds.Of(event.ID));
     return true;
   });
 }
