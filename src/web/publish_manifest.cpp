@@ -1,8 +1,16 @@
 #include "web/publish_manifest.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <filesystem>
+#include <cstring>
 #include <set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
 
 #include "platform/digest.h"
 #include "platform/files.h"
@@ -12,10 +20,14 @@ namespace cardwise {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr std::string_view kHeading = "cardwise-published 1";
 constexpr std::int64_t kSecond = 1'000'000'000;
+
+struct Scan {
+  const SiteFiles& Known;
+  std::int64_t Scanned;
+  SiteFiles& Files;
+};
 
 // "name<TAB>value" with the expected name; the value, or nullopt.
 std::optional<std::string_view> Field(std::string_view line, std::string_view name) {
@@ -71,27 +83,59 @@ std::vector<std::string_view> Lines(std::string_view text) {
   return lines;
 }
 
-std::int64_t Nanoseconds(fs::file_time_type time) {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+std::int64_t Nanoseconds(const struct timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * kSecond + time.tv_nsec;
 }
 
-// The file's size and time from the directory walk; its digest from `known` when they match.
-Status AddScannedFile(const fs::directory_entry& entry, const std::string& path,
-                      const SiteFiles& known, std::int64_t scanned, SiteFiles& files) {
-  std::error_code error;
-  SiteFile file{entry.file_size(error), Nanoseconds(entry.last_write_time(error)), 0};
-  if (error) return Status::ErrorAt(entry.path().string(), 0, error.message());
-  const auto previous = known.find(path);
-  if (previous != known.end() && previous->second.Size == file.Size &&
-      previous->second.Time == file.Time && file.Time + kSecond < scanned) {
+// The file's size and time; its digest from `known` when they match and were not written in
+// the second of that look, else from its bytes.
+Status AddScannedFile(const std::string& fullPath, const struct stat& info, const std::string& path,
+                      const Scan& scan) {
+  SiteFile file{static_cast<std::uintmax_t>(info.st_size), Nanoseconds(info.st_mtim), 0};
+  const auto previous = scan.Known.find(path);
+  if (previous != scan.Known.end() && previous->second.Size == file.Size &&
+      previous->second.Time == file.Time && file.Time + kSecond < scan.Scanned) {
     file.Digest = previous->second.Digest;
   } else {
     std::string contents;
-    if (Status status = ReadWholeFile(entry.path().string(), contents); !status) return status;
+    if (Status status = ReadWholeFile(fullPath, contents); !status) return status;
     file.Digest = ContentDigest(contents);
   }
-  files.emplace(path, file);
+  scan.Files.emplace_hint(scan.Files.end(), path, file);
   return Status::Ok();
+}
+
+// One folder and, depth first in name order, the folders in it: one lstat per entry, relative
+// to the open folder, so that no path is looked up from the root again.
+Status ScanFolder(int folder, const std::string& full, const std::string& prefix,
+                  const Scan& scan) {
+  DIR* dir = ::fdopendir(folder);
+  if (dir == nullptr) {
+    ::close(folder);
+    return Status::ErrorAt(full, 0, std::strerror(errno));
+  }
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && !IsUnpublishedName(name, prefix.empty()))
+      names.emplace_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  Status status = Status::Ok();
+  for (const std::string& name : names) {
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(info.st_mode)) {
+      status = AddScannedFile(full + name, info, prefix + name, scan);
+    } else if (S_ISDIR(info.st_mode)) {
+      const int inner = ::openat(::dirfd(dir), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      status = inner < 0 ? Status::ErrorAt(full + name, 0, std::strerror(errno))
+                         : ScanFolder(inner, full + name + "/", prefix + name + "/", scan);
+    }
+    if (!status) break;
+  }
+  ::closedir(dir);
+  return status;
 }
 
 bool FolderInSite(const std::string& folder, const SiteFiles& now) {
@@ -137,26 +181,18 @@ bool IsUnpublishedName(std::string_view name, bool atRoot) {
 }
 
 std::int64_t FileClockNow() {
-  return Nanoseconds(fs::file_time_type::clock::now());
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return Nanoseconds(now);
 }
 
 Status ScanSite(const std::string& root, const SiteFiles& known, std::int64_t scanned,
                 SiteFiles& files) {
   files.clear();
-  std::error_code error;
-  const fs::path base(root);
-  for (fs::recursive_directory_iterator it(base, error), end; !error && it != end;
-       it.increment(error)) {
-    if (IsUnpublishedName(it->path().filename().native(), it.depth() == 0)) {
-      if (it->is_directory(error)) it.disable_recursion_pending();
-      continue;
-    }
-    if (!it->is_regular_file(error) || it->is_symlink(error)) continue;
-    const std::string path = it->path().lexically_relative(base).generic_string();
-    if (Status status = AddScannedFile(*it, path, known, scanned, files); !status) return status;
-  }
-  if (error) return Status::ErrorAt(root, 0, error.message());
-  return Status::Ok();
+  const std::string full = IncludeTrailingSlash(root);
+  const int folder = ::open(full.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return Status::ErrorAt(root, 0, std::strerror(errno));
+  return ScanFolder(folder, full, "", Scan{known, scanned, files});
 }
 
 SiteChanges CompareSites(const SiteFiles& before, const SiteFiles& now) {

@@ -25,7 +25,7 @@ inline constexpr std::string_view kSealName = ".cardwise-seal";
 
 struct SiteFile {
   std::uintmax_t Size = 0;
-  std::int64_t Time = 0;  // modification time in nanoseconds since the epoch
+  std::int64_t Time = 0;  // modification time in nanoseconds since 1970
   std::uint64_t Digest = 0;
   bool operator==(const SiteFile&) const = default;
 };
@@ -51,7 +51,7 @@ Status WritePublishManifest(const std::string& root, const PublishManifest& mani
 // ".2027.tmp12-1"), as rsync's filters "/.cardwise-*" and "*.tmp[0-9]*-[0-9]*" match them.
 bool IsUnpublishedName(std::string_view name, bool atRoot);
 
-// The time of the file system's clock now, as SiteFile::Time.
+// The time now, as SiteFile::Time.
 std::int64_t FileClockNow();
 
 // The regular files of the web root, as publishing sends them. A file whose size and time are
