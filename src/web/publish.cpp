@@ -127,9 +127,10 @@ bool TargetMatches(const AppSettings& settings, const PublishManifest& manifest)
          !manifest.Seal.empty() && FetchSeal(settings) == manifest.Seal;
 }
 
-// The paths that differ from the record, in a list for rsync, deleted after the run.
+// The paths that differ from the record, in a list for rsync, deleted after the run; `ran`
+// tells whether there were any.
 Status SendChanges(const AppSettings& settings, const SiteFiles& published, const SiteFiles& now,
-                   bool dryRun, PublishReport& report) {
+                   bool dryRun, PublishReport& report, bool& ran) {
   const SiteChanges changes = CompareSites(published, now);
   std::string list;
   for (const std::string& path : changes.Changed)
@@ -137,7 +138,8 @@ Status SendChanges(const AppSettings& settings, const SiteFiles& published, cons
   if (settings.PublishDelete)
     for (const std::string& path : DeletionRoots(changes, now))
       list += path + "\n";
-  if (list.empty()) return Status::Ok();
+  ran = !list.empty();
+  if (!ran) return Status::Ok();
   const std::string listFile = InSite(settings, kListName);
   if (Status status = WriteFileAtomically(listFile, list); !status) return status;
   Status status = RunRsync(settings, ChangedFilesArguments(settings, listFile, dryRun), report);
@@ -250,9 +252,20 @@ Status PublishSite(const AppSettings& settings, const PublishOptions& options,
                                manifest ? manifest->Scanned : 0, files);
       !status)
     return status;
-  Status status = trusted ? SendChanges(settings, manifest->Files, files, options.DryRun, report)
-                          : RunRsync(settings, PublishArguments(settings, false), report);
-  if (status && !options.DryRun) status = SealTarget(settings, scanned, std::move(files));
+  bool ran = true;
+  Status status = trusted
+                      ? SendChanges(settings, manifest->Files, files, options.DryRun, report, ran)
+                      : RunRsync(settings, PublishArguments(settings, false), report);
+  if (!status || options.DryRun) return status;
+  // A target left as it was keeps its seal; the record changes only when a page was written
+  // again with the same bytes (its new time spares reading it next time).
+  if (ran) {
+    status = SealTarget(settings, scanned, std::move(files));
+  } else if (files != manifest->Files) {
+    manifest->Files = std::move(files);
+    manifest->Scanned = scanned;
+    status = WritePublishManifest(settings.HtmlRootDir, *manifest);
+  }
   if (status) ShowStatus("Published to " + settings.PublishTo + ".");
   return status;
 }
