@@ -40,6 +40,7 @@ bench: deps
 	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCARDWISE_BENCH=ON
 	cmake --build $(RELEASE_DIR) -j$(JOBS)
 	$(RELEASE_DIR)/bench/cardwise-bench
+	BUILD=$(RELEASE_DIR) NOBUILD=1 sh bench/weekly_bench.sh
 
 # The install layout and the Debian package; each target adds the Debian tools it needs.
 package: PACKAGES += dpkg-dev

@@ -28,7 +28,7 @@ _cardwise_cli() {
     recalc) ((argument == 0)) && words="events tours hcp" ;;
     demo) ((argument == 0)) && words="load unload" ;;
     make-pages) words="--long-names --short-names --all-rounds --all-players --all-events --all-tours --publish" ;;
-    publish) words="--dry-run" ;;
+    publish) words="--dry-run --verify" ;;
     handicap) words="--as-of" ;;
     export) words="--output"; ((argument == 0)) && words+=" results standings stats rounds handicaps knockout draw" ;;
     knockout)

@@ -273,7 +273,7 @@ std::optional<QString> WebDialog::Publish(const QString& made) {
   PublishReport report;
   cardwise::Status status = cardwise::Status::Ok();
   runWithProgress(filesBelow(Settings().HtmlRootDir),
-                  [&] { status = PublishSite(Settings(), false, report); });
+                  [&] { status = PublishSite(Settings(), PublishOptions(), report); });
   if (!status) {
     statusPanel_->setStatus("Not published.", kRunning);
     Prompts().showError(this, kTitle, made + "\n" + toQString(status.message()));

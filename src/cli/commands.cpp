@@ -39,7 +39,9 @@ const Command kCommands[] = {
      "                        player years, events or tours; --publish then publishes it",
      RunMakePages},
     {"publish",
-     "publish [--dry-run]    copy the web site to [Web] PublishTo with rsync (only what changed)",
+     "publish [--dry-run] [--verify]\n"
+     "                        copy the web site to [Web] PublishTo with rsync (only what changed\n"
+     "                        since the last publishing; --verify compares every file)",
      RunPublish},
     {"export",
      "export KIND [ID|YEAR] [--output FILE]\n"

@@ -84,7 +84,7 @@ int RunMakePages(CliContext& context) {
     if (publish) context.Err << "cardwise-cli: not published, as some pages were not written\n";
     return kExitFailure;
   }
-  return publish ? PublishAndReport(settings, false, context) : kExitOk;
+  return publish ? PublishAndReport(settings, PublishOptions(), context) : kExitOk;
 }
 
 }  // namespace cardwise

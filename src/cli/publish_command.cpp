@@ -8,18 +8,23 @@
 namespace cardwise {
 
 int RunPublish(CliContext& context) {
-  const std::vector<std::string>& args = context.Args;
-  const bool dryRun = args.size() == 1 && args[0] == "--dry-run";
-  if (!args.empty() && !dryRun) {
-    context.Err << "usage: cardwise-cli publish [--dry-run]\n";
-    return kExitUsage;
+  PublishOptions options;
+  for (const std::string& arg : context.Args) {
+    bool& flag = arg == "--dry-run" ? options.DryRun : options.Verify;
+    if ((arg != "--dry-run" && arg != "--verify") || flag) {
+      context.Err << "usage: cardwise-cli publish [--dry-run] [--verify]\n";
+      return kExitUsage;
+    }
+    flag = true;
   }
-  return PublishAndReport(context.Settings, dryRun, context);
+  return PublishAndReport(context.Settings, options, context);
 }
 
-int PublishAndReport(const AppSettings& settings, bool dryRun, CliContext& context) {
+int PublishAndReport(const AppSettings& settings, const PublishOptions& options,
+                     CliContext& context) {
   PublishReport report;
-  if (Status status = PublishSite(settings, dryRun, report); !status) {
+  const bool dryRun = options.DryRun;
+  if (Status status = PublishSite(settings, options, report); !status) {
     context.Err << "cardwise-cli: " << Windows1252ToUtf8(status.message()) << "\n";
     return kExitFailure;
   }

@@ -322,7 +322,10 @@ Status IniUpdate(const std::string& path, const std::function<void(IniFile&)>& c
   return WithFileLock(path, [&] {
     IniFile file;
     if (Status status = file.Load(path); !status) return status;
+    const std::string before = file.Text();
     change(file);
+    // A file that would be written with its own bytes is left alone, time and all.
+    if (file.Text() == before && FileExists(path)) return Status::Ok();
     return file.Save();
   });
 }

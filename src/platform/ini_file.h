@@ -76,7 +76,8 @@ std::optional<std::string_view> IniSectionName(std::string_view line);
 
 // A read-modify-write of the file at `path` that no other such change can lose: holding the
 // file's lock (file_lock.h), reads it, lets `change` change the document, and replaces the file
-// atomically. Nothing is written when the lock cannot be had or the file cannot be read.
+// atomically. Nothing is written when the lock cannot be had or the file cannot be read, nor
+// when the change leaves an existing file's text as it was.
 Status IniUpdate(const std::string& path, const std::function<void(IniFile&)>& change);
 
 // One change to the file at `path` through IniUpdate.

@@ -1,5 +1,10 @@
 #include "results/event_results.h"
 
+#include <algorithm>
+#include <iterator>
+#include <set>
+#include <unordered_set>
+
 #include "records/numbers.h"
 #include "records/text.h"
 #include "results/line_sort.h"
@@ -143,13 +148,19 @@ bool ResultBefore(int type, std::string& a, std::string& b, const RoundList& rou
 }
 
 void CalcResults(Event& event, const RoundList& rounds) {
+  std::vector<int> eventRounds;
+  for (int i = 0; i < rounds.Count(); ++i)
+    if (IsRoundOfEvent(rounds.RecordAt(i), event.ID)) eventRounds.push_back(i);
+  CalcResults(event, rounds, eventRounds);
+}
+
+void CalcResults(Event& event, const RoundList& rounds, std::span<const int> eventRounds) {
   const int type = event.Type;
   if (IsComputed(type)) {
     event.Results.clear();
-    for (int i = 0; i < rounds.Count(); ++i) {
+    for (const int i : eventRounds) {
       const Round& round = rounds.RecordAt(i);
-      if (IsRoundOfEvent(round, event.ID))
-        event.Results.push_back(ResultLine(ScoreText(type, round), round));
+      event.Results.push_back(ResultLine(ScoreText(type, round), round));
     }
   }
   // Without a ranking rule the lines keep their stored order; they are still numbered.
@@ -158,6 +169,51 @@ void CalcResults(Event& event, const RoundList& rounds) {
                   [&](std::string& a, std::string& b) { return ResultBefore(type, a, b, rounds); });
   }
   AssignPlaces(event.Results);
+}
+
+namespace {
+
+// The events' IDs that the text holds, each once: every piece of the text as long as some ID.
+std::vector<std::string> IDsWithin(std::string_view text,
+                                   const std::unordered_set<std::string>& ids,
+                                   const std::set<std::size_t>& lengths) {
+  std::vector<std::string> found;
+  for (const std::size_t length : lengths)
+    for (std::size_t at = 0; at + length <= text.size(); ++at) {
+      std::string piece(text.substr(at, length));
+      if (ids.contains(piece) && std::find(found.begin(), found.end(), piece) == found.end())
+        found.push_back(std::move(piece));
+    }
+  return found;
+}
+
+}  // namespace
+
+EventRounds::EventRounds(const RoundList& rounds, const EventList& events) {
+  std::unordered_set<std::string> ids;
+  std::set<std::size_t> lengths;
+  for (int i = 0; i < events.Count(); ++i) {
+    const std::string& id = events.RecordAt(i).ID;
+    if (!id.empty() && ids.insert(id).second) lengths.insert(id.size());
+  }
+  for (int i = 0; i < rounds.Count(); ++i) {
+    const Round& round = rounds.RecordAt(i);
+    played_[round.EventID].push_back(i);
+    for (const std::string& id : IDsWithin(round.EventIDs, ids, lengths))
+      if (id != round.EventID) further_[id].push_back(i);
+  }
+}
+
+std::vector<int> EventRounds::Of(const std::string& eventID) const {
+  static const std::vector<int> kNone;
+  const auto played = played_.find(eventID);
+  const auto further = further_.find(eventID);
+  const std::vector<int>& a = played == played_.end() ? kNone : played->second;
+  const std::vector<int>& b = further == further_.end() ? kNone : further->second;
+  std::vector<int> positions;
+  if (eventID.empty()) return positions;
+  std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(positions));
+  return positions;
 }
 
 }  // namespace cardwise

@@ -2,8 +2,11 @@
 // Computing and ranking an event's results from its rounds.
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "records/round.h"
 #include "results/event.h"
@@ -18,6 +21,23 @@ bool IsRoundOfEvent(const Round& round, std::string_view eventID);
 // (its EventID is the event's ID, or its EventIDs text contains it), in round-list order. Every
 // type: the lines are sorted with ResultBefore and their places numbered.
 void CalcResults(Event& event, const RoundList& rounds);
+// The same with the positions in `rounds` of the event's rounds given, ascending.
+void CalcResults(Event& event, const RoundList& rounds, std::span<const int> eventRounds);
+
+// The rounds of each of the events, found in one pass over the round list, for computing many
+// events at once.
+class EventRounds {
+ public:
+  EventRounds(const RoundList& rounds, const EventList& events);
+  // The positions of the rounds of IsRoundOfEvent(round, eventID), ascending, for an ID of
+  // one of the events.
+  std::vector<int> Of(const std::string& eventID) const;
+
+ private:
+  using Groups = std::unordered_map<std::string, std::vector<int>>;
+  Groups played_;   // by the round's EventID
+  Groups further_;  // by the events whose ID its EventIDs text holds (and EventID is not)
+};
 
 // Whether result line a ranks before line b in an event of the given type. Ties are broken by
 // the received strokes ("Hcp", net and Stableford) and the count-back over the last 9, 6 and 3

@@ -35,9 +35,15 @@ LoadProblem TeamLineProblem(const Event& event, const std::string& message) {
 
 BatchReport RecalcAllEvents(Database& database, const std::string& path) {
   EventList& events = database.Events;
+  // Every event's rounds found in one pass over the rounds, not one pass per event.
+  const EventRounds eventRounds(database.Rounds, events);
   std::vector<LeftAlone> failed;
   BatchReport report = events.UpdateRecords(AllIndexes(events.Count()), path, [&](int index) {
     Event& event = events.RecordAt(index);
+    if (!event.IsTeamEvent() || !IsComputed(event.Type)) {
+      CalcResults(event, database.Rounds, eventRounds.Of(event.ID));
+      return true;
+    }
     const Status status =
         CalcEventResults(event, database.Rounds, database.Players, database.Courses);
     if (!status) failed.push_back({event.ID, {TeamLineProblem(event, status.message())}});

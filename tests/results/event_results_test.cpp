@@ -102,20 +102,37 @@ TEST(CalcResultsTest, RanksRoundsWithTheCountBack) {
     EXPECT_EQ(Calc(type, MakeRounds(cards)), expected);
 }
 
+// EventRounds finds for every event the rounds that the scan of the list takes, each once.
 TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
   const RoundList rounds = MakeRounds({{"R1", "P", {}, 0, "CUP"},
                                        {"R2", "P", {}, 0, "cup"},
                                        {"R3", "P", {}, 0, "", "A;CUP;"},
                                        {"R4", "P", {}, 0, "X", "CUPFINAL"},
-                                       {"R5", "P", {}, 0, ""}});
-  const std::pair<std::string, Lines> cases[] = {
-      {"CUP", {"R1", "R3", "R4"}}, {"cup", {"R2"}}, {"", {}}, {"NONE", {}}};
+                                       {"R5", "P", {}, 0, ""},
+                                       {"R6", "P", {}, 0, "CUP", "CUP;FINAL;CUP"}});
+  const std::pair<std::string, Lines> cases[] = {{"CUP", {"R1", "R3", "R4", "R6"}},
+                                                 {"cup", {"R2"}},
+                                                 {"FINAL", {"R4", "R6"}},
+                                                 {"CUPFINAL", {"R4"}},
+                                                 {"", {}},
+                                                 {"NONE", {}}};
+  EventList events;  // IDs are unique whatever their letter case: "cup" stands for "CUP"
+  for (const auto& [id, expected] : cases) {
+    if (id == "cup") continue;
+    auto event = std::make_unique<Event>();
+    event->ID = id;
+    events.Add(std::move(event));
+  }
+  const EventRounds eventRounds(rounds, events);
   for (const auto& [id, expected] : cases) {
     Lines taken;
     for (const std::string& line : Calc(kStrokesGross, rounds, id, {}))
       taken.push_back(ExtractField(line, 4, ';'));
     std::sort(taken.begin(), taken.end());
     EXPECT_EQ(taken, expected) << "event " << id;
+    Lines found;
+    for (const int position : eventRounds.Of(id)) found.push_back(rounds.RecordAt(position).ID);
+    if (id != "cup") EXPECT_EQ(found, expected) << "event " << id;
   }
 }
 

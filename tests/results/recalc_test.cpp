@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +75,15 @@ TEST_F(RecalcTest, RecalcAllEventsRanksAndSavesEveryEvent) {
   EXPECT_THAT(reloaded.FindRecord("CUP")->Results,
               ::testing::ElementsAre("1;70;B;250601-0910-B;", "2;71;A;250601-0900-A;"));
   EXPECT_THAT(reloaded.FindRecord("MAN")->Results, ::testing::ElementsAre("1;3;Q;;", "2;5;P;;"));
+
+  // Run again with nothing new, the file is not written: its time stays.
+  const std::string path = dir_.File("EVENTS.DAT");
+  const auto past = std::filesystem::last_write_time(path) - std::chrono::hours(1);
+  std::filesystem::last_write_time(path, past);
+  const std::string text = dir_.Read("EVENTS.DAT");
+  ASSERT_TRUE(RecalcAllEvents(database_, path));
+  EXPECT_EQ(std::filesystem::last_write_time(path), past);
+  EXPECT_EQ(dir_.Read("EVENTS.DAT"), text);
 }
 
 // Sections with lines the program cannot read stay byte for byte and are listed; every other

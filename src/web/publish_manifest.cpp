@@ -1,0 +1,221 @@
+#include "web/publish_manifest.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <set>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "platform/digest.h"
+#include "platform/files.h"
+#include "records/text.h"
+
+namespace cardwise {
+
+namespace {
+
+constexpr std::string_view kHeading = "cardwise-published 1";
+constexpr std::int64_t kSecond = 1'000'000'000;
+
+struct Scan {
+  const SiteFiles& Known;
+  std::int64_t Scanned;
+  SiteFiles& Files;
+};
+
+// "name<TAB>value" with the expected name; the value, or nullopt.
+std::optional<std::string_view> Field(std::string_view line, std::string_view name) {
+  if (!line.starts_with(name) || line.size() <= name.size() || line[name.size()] != '\t')
+    return std::nullopt;
+  return line.substr(name.size() + 1);
+}
+
+template <typename Number>
+bool TakeNumber(std::string_view& rest, Number& number) {
+  const char* end = rest.data() + rest.size();
+  const auto [stop, error] = std::from_chars(rest.data(), end, number);
+  if (error != std::errc() || stop == end || *stop != '\t') return false;
+  rest.remove_prefix(static_cast<std::size_t>(stop - rest.data()) + 1);
+  return true;
+}
+
+// "digest<TAB>size<TAB>time<TAB>path".
+bool AddFileLine(std::string_view line, SiteFiles& files) {
+  SiteFile file;
+  const std::optional<std::uint64_t> digest = ParseDigestHex(line.substr(0, 16));
+  if (!digest || line.size() < 18 || line[16] != '\t') return false;
+  file.Digest = *digest;
+  std::string_view rest = line.substr(17);
+  if (!TakeNumber(rest, file.Size) || !TakeNumber(rest, file.Time) || rest.empty()) return false;
+  return files.emplace(std::string(rest), file).second;
+}
+
+bool ParseHeading(std::vector<std::string_view>& lines, PublishManifest& manifest) {
+  if (lines.size() < 5 || lines[0] != kHeading) return false;
+  const auto target = Field(lines[1], "target");
+  const auto deleted = Field(lines[2], "delete");
+  const auto seal = Field(lines[3], "seal");
+  const auto scanned = Field(lines[4], "scanned");
+  if (!target || !seal || !deleted || !scanned || (*deleted != "0" && *deleted != "1"))
+    return false;
+  const auto [stop, error] =
+      std::from_chars(scanned->data(), scanned->data() + scanned->size(), manifest.Scanned);
+  if (error != std::errc() || stop != scanned->data() + scanned->size()) return false;
+  manifest.Target = std::string(*target);
+  manifest.Deleted = *deleted == "1";
+  manifest.Seal = std::string(*seal);
+  return true;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    lines.push_back(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return lines;
+}
+
+std::int64_t Nanoseconds(const struct timespec& time) {
+  return static_cast<std::int64_t>(time.tv_sec) * kSecond + time.tv_nsec;
+}
+
+// The file's size and time; its digest from `known` when they match and were not written in
+// the second of that look, else from its bytes.
+Status AddScannedFile(const std::string& fullPath, const struct stat& info, const std::string& path,
+                      const Scan& scan) {
+  SiteFile file{static_cast<std::uintmax_t>(info.st_size), Nanoseconds(info.st_mtim), 0};
+  const auto previous = scan.Known.find(path);
+  if (previous != scan.Known.end() && previous->second.Size == file.Size &&
+      previous->second.Time == file.Time && file.Time + kSecond < scan.Scanned) {
+    file.Digest = previous->second.Digest;
+  } else {
+    std::string contents;
+    if (Status status = ReadWholeFile(fullPath, contents); !status) return status;
+    file.Digest = ContentDigest(contents);
+  }
+  scan.Files.emplace_hint(scan.Files.end(), path, file);
+  return Status::Ok();
+}
+
+// One folder and, depth first in name order, the folders in it: one lstat per entry, relative
+// to the open folder, so that no path is looked up from the root again.
+Status ScanFolder(int folder, const std::string& full, const std::string& prefix,
+                  const Scan& scan) {
+  DIR* dir = ::fdopendir(folder);
+  if (dir == nullptr) {
+    ::close(folder);
+    return Status::ErrorAt(full, 0, std::strerror(errno));
+  }
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != ".." && !IsUnpublishedName(name, prefix.empty()))
+      names.emplace_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  Status status = Status::Ok();
+  for (const std::string& name : names) {
+    struct stat info {};
+    if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISREG(info.st_mode)) {
+      status = AddScannedFile(full + name, info, prefix + name, scan);
+    } else if (S_ISDIR(info.st_mode)) {
+      const int inner = ::openat(::dirfd(dir), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      status = inner < 0 ? Status::ErrorAt(full + name, 0, std::strerror(errno))
+                         : ScanFolder(inner, full + name + "/", prefix + name + "/", scan);
+    }
+    if (!status) break;
+  }
+  ::closedir(dir);
+  return status;
+}
+
+bool FolderInSite(const std::string& folder, const SiteFiles& now) {
+  const auto next = now.lower_bound(folder);
+  return next != now.end() && next->first.starts_with(folder);
+}
+
+}  // namespace
+
+std::optional<PublishManifest> ReadPublishManifest(const std::string& root) {
+  std::string text;
+  if (!ReadWholeFile(IncludeTrailingSlash(root) + std::string(kManifestName), text))
+    return std::nullopt;
+  std::vector<std::string_view> lines = Lines(text);
+  PublishManifest manifest;
+  if (!ParseHeading(lines, manifest)) return std::nullopt;
+  for (std::size_t i = 5; i < lines.size(); ++i)
+    if (!AddFileLine(lines[i], manifest.Files)) return std::nullopt;
+  return manifest;
+}
+
+Status WritePublishManifest(const std::string& root, const PublishManifest& manifest) {
+  std::string text = std::string(kHeading) + "\ntarget\t" + manifest.Target + "\ndelete\t" +
+                     (manifest.Deleted ? "1" : "0") + "\nseal\t" + manifest.Seal + "\nscanned\t" +
+                     std::to_string(manifest.Scanned) + "\n";
+  for (const auto& [path, file] : manifest.Files)
+    text += DigestHex(file.Digest) + "\t" + std::to_string(file.Size) + "\t" +
+            std::to_string(file.Time) + "\t" + path + "\n";
+  return WriteFileAtomically(IncludeTrailingSlash(root) + std::string(kManifestName), text);
+}
+
+bool IsUnpublishedName(std::string_view name, bool atRoot) {
+  if (atRoot && name.starts_with(".cardwise-")) return true;
+  const auto digit = [&](std::size_t at) {
+    return at < name.size() && name[at] >= '0' && name[at] <= '9';
+  };
+  for (std::size_t tmp = name.find(".tmp"); tmp != std::string_view::npos;
+       tmp = name.find(".tmp", tmp + 1)) {
+    const std::size_t dash = name.find('-', tmp + 5);
+    if (digit(tmp + 4) && dash != std::string_view::npos && digit(dash + 1)) return true;
+  }
+  return false;
+}
+
+std::int64_t FileClockNow() {
+  struct timespec now {};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return Nanoseconds(now);
+}
+
+Status ScanSite(const std::string& root, const SiteFiles& known, std::int64_t scanned,
+                SiteFiles& files) {
+  files.clear();
+  const std::string full = IncludeTrailingSlash(root);
+  const int folder = ::open(full.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) return Status::ErrorAt(root, 0, std::strerror(errno));
+  return ScanFolder(folder, full, "", Scan{known, scanned, files});
+}
+
+SiteChanges CompareSites(const SiteFiles& before, const SiteFiles& now) {
+  SiteChanges changes;
+  for (const auto& [path, file] : now) {
+    const auto old = before.find(path);
+    if (old == before.end() || old->second.Digest != file.Digest || old->second.Size != file.Size)
+      changes.Changed.push_back(path);
+  }
+  for (const auto& [path, file] : before)
+    if (!now.contains(path)) changes.Removed.push_back(path);
+  return changes;
+}
+
+std::vector<std::string> DeletionRoots(const SiteChanges& changes, const SiteFiles& now) {
+  std::set<std::string> roots;
+  for (const std::string& path : changes.Removed) {
+    std::size_t slash = path.find('/');
+    while (slash != std::string::npos && FolderInSite(path.substr(0, slash + 1), now))
+      slash = path.find('/', slash + 1);
+    roots.insert(slash == std::string::npos ? path : path.substr(0, slash));
+  }
+  return {roots.begin(), roots.end()};
+}
+
+}  // namespace cardwise
