@@ -132,7 +132,9 @@ TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
     EXPECT_EQ(taken, expected) << "event " << id;
     Lines found;
     for (const int position : eventRounds.Of(id)) found.push_back(rounds.RecordAt(position).ID);
-    if (id != "cup") EXPECT_EQ(found, expected) << "event " << id;
+    if (id != "cup") {
+      EXPECT_EQ(found, expected) << "event " << id;
+    }
   }
 }
 
