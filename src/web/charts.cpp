@@ -117,15 +117,6 @@ std::string BinText(const Bin& bin, int width) {
 
 }  // namespace
 
-HandicapsByPlayer IndexHandicaps(std::vector<HandicapRow> rows) {
-  HandicapsByPlayer byPlayer;
-  for (HandicapRow& row : rows) {
-    std::string key = UpperCase(row.PlayerID);
-    byPlayer.emplace(std::move(key), std::move(row));
-  }
-  return byPlayer;
-}
-
 std::vector<IndexPoint> HandicapChartPoints(const HandicapRow& row) {
   std::vector<IndexPoint> points;
   if (row.RoundsCounted < kFewestHandicapScores) return points;
@@ -149,11 +140,11 @@ HoleAverages HoleAveragesAgainstPar(const std::vector<Round*>& rounds) {
 }
 
 void WriteHandicapChart(Page& page, const Player& player) {
-  const HandicapsByPlayer* handicaps = page.Context().Handicaps;
+  const HandicapRecords* handicaps = page.Context().Handicaps;
   if (!ChartsOn(page) || handicaps == nullptr) return;
-  const auto found = handicaps->find(UpperCase(player.ID));
-  if (found == handicaps->end()) return;
-  const std::vector<IndexPoint> source = HandicapChartPoints(found->second);
+  const HandicapRow* row = handicaps->Find(player.ID);
+  if (row == nullptr) return;
+  const std::vector<IndexPoint> source = HandicapChartPoints(*row);
   if (source.empty()) return;
   LineChart chart;
   double low = source.front().Index / 10.0, high = low;

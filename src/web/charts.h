@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "records/hole_row.h"
@@ -24,9 +23,6 @@
 #include "web/page.h"
 
 namespace cardwise {
-
-// The handicap records by player, made once per run for the charts.
-HandicapsByPlayer IndexHandicaps(std::vector<HandicapRow> rows);
 
 // One point of the handicap chart.
 struct IndexPoint {

@@ -483,7 +483,7 @@ void MakeHandicapPage(SiteWriter& writer) {
   if (!settings.HandicapPage) return;
   const auto path = writer.Admit(HandicapListPage(), StdHeaderChoice(settings).Safe);
   if (!path) return;
-  const std::vector<HandicapRow> rows = HandicapRows(context.Data, context.Today);
+  const std::vector<HandicapRow>& rows = context.Handicaps->Rows();
   writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotIndex, kHandicapPageTitle, false},
                [&](Page& page) { WriteHandicapList(page, rows); });
 }
@@ -592,10 +592,11 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   RoundIndex index(context.Data.Rounds);
   WebContext indexed = context;
   indexed.Rounds = &index;
-  HandicapsByPlayer handicaps;
-  if (settings.Charts) {
-    handicaps = IndexHandicaps(HandicapRows(context.Data, context.Today));
-    indexed.Handicaps = &handicaps;
+  // One handicap calculation for the handicap page and the player pages' charts.
+  std::optional<HandicapRecords> handicaps;
+  if (settings.Charts || settings.HandicapPage) {
+    handicaps.emplace(HandicapRows(context.Data, context.Today));
+    indexed.Handicaps = &*handicaps;
   }
   // The knockouts' file is read here, only when it exists: a site without knockouts stays as
   // it was.

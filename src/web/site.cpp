@@ -1,6 +1,7 @@
 #include "web/site.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/codepage.h"
 #include "records/text.h"
@@ -235,6 +236,16 @@ std::string StdFooterPath(const AppSettings& settings) {
 std::string TemplatePath(const AppSettings& settings, const std::string& name) {
   if (name.empty() || !IsSafePathPart(name)) return {};
   return settings.TemplateDir + name;
+}
+
+HandicapRecords::HandicapRecords(std::vector<HandicapRow> rows) : rows_(std::move(rows)) {
+  for (const HandicapRow& row : rows_)
+    byPlayer_.emplace(UpperCase(row.PlayerID), &row);
+}
+
+const HandicapRow* HandicapRecords::Find(std::string_view playerID) const {
+  const auto found = byPlayer_.find(UpperCase(playerID));
+  return found == byPlayer_.end() ? nullptr : found->second;
 }
 
 }  // namespace cardwise

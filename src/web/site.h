@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "records/course.h"
 #include "records/dates.h"
@@ -25,8 +26,21 @@ namespace cardwise {
 
 class RoundIndex;
 
-// The handicap records of the players by upper-case ID (for the charts).
-using HandicapsByPlayer = std::unordered_map<std::string, HandicapRow>;
+// The players' handicap records, computed once per run: in player-list order (the handicap
+// page) and found by player ID without regard to letter case (the charts).
+class HandicapRecords {
+ public:
+  explicit HandicapRecords(std::vector<HandicapRow> rows);
+  HandicapRecords(const HandicapRecords&) = delete;  // the index points into the rows
+  HandicapRecords& operator=(const HandicapRecords&) = delete;
+
+  const std::vector<HandicapRow>& Rows() const { return rows_; }
+  const HandicapRow* Find(std::string_view playerID) const;  // nullptr: no such player
+
+ private:
+  std::vector<HandicapRow> rows_;
+  std::unordered_map<std::string, const HandicapRow*> byPlayer_;
+};
 
 // What every page writer reads: the settings, the lists and the date of the run.
 struct WebContext {
@@ -36,8 +50,8 @@ struct WebContext {
   // When set, an index of Database.Rounds through which the page bodies find their rounds
   // instead of reading the whole list; what they write is the same.
   const RoundIndex* Rounds = nullptr;
-  // When set, the players' handicap records, which the player pages chart.
-  const HandicapsByPlayer* Handicaps = nullptr;
+  // When set (the charts or the handicap page are on), the players' handicap records.
+  const HandicapRecords* Handicaps = nullptr;
   // The knockouts, when their file exists (MakeAllPages reads it); nullptr: no knockout pages.
   const KnockoutList* Knockouts = nullptr;
 

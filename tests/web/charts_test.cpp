@@ -35,7 +35,9 @@ class ChartsTest : public WebTest {
     AddRound("P", "C", Day(2025, 1, 1) + dayNumber, holes).Strokes = 0;
   }
 
-  HandicapRow RowAsOf(DateTime day) { return IndexHandicaps(HandicapRows(database_, day))["P"]; }
+  HandicapRow RowAsOf(DateTime day) {
+    return *HandicapRecords(HandicapRows(database_, day)).Find("p");
+  }
 };
 
 // Each point is the index the handicap report gives as of that round's day; the report is the
