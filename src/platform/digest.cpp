@@ -1,6 +1,8 @@
 #include "platform/digest.h"
 
+#include <bit>
 #include <charconv>
+#include <cstring>
 
 namespace cardwise {
 
@@ -11,6 +13,33 @@ std::uint64_t ContentDigest(std::string_view bytes) {
     digest *= 0x100000001b3ULL;
   }
   return digest;
+}
+
+DigestBuilder& DigestBuilder::Add(std::string_view text) {
+  Mix(text.size());
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, 8);
+    Mix(word);
+  }
+  if (at < text.size()) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, text.size() - at);
+    Mix(word);
+  }
+  return *this;
+}
+
+DigestBuilder& DigestBuilder::Add(std::uint64_t number) {
+  Mix(number);
+  return *this;
+}
+
+// A multiply and a rotation per word: every bit of the word reaches every bit of the digest
+// within a few words.
+void DigestBuilder::Mix(std::uint64_t word) {
+  digest_ = std::rotl((digest_ ^ word) * 0x9e3779b97f4a7c15ULL, 29) * 0xbf58476d1ce4e5b9ULL;
 }
 
 std::string DigestHex(std::uint64_t digest) {

@@ -11,6 +11,22 @@ namespace cardwise {
 
 std::uint64_t ContentDigest(std::string_view bytes);
 
+// A 64-bit digest of a sequence of values, fed one by one, eight bytes at a time (a fingerprint
+// of many records is taken on every run, so it must be quick; it is not FNV-1a). Each text goes
+// in after its length, so that no two different sequences of texts feed the same bytes ("ab","c"
+// against "a","bc").
+class DigestBuilder {
+ public:
+  DigestBuilder& Add(std::string_view text);
+  DigestBuilder& Add(std::uint64_t number);
+  std::uint64_t Value() const { return digest_; }
+
+ private:
+  void Mix(std::uint64_t word);
+
+  std::uint64_t digest_ = 0xcbf29ce484222325ULL;
+};
+
 // The digest as 16 lower-case hex digits, and back (nullopt for anything else).
 std::string DigestHex(std::uint64_t digest);
 std::optional<std::uint64_t> ParseDigestHex(std::string_view text);

@@ -261,6 +261,18 @@ Status NamingFile(Status status, const std::string& path) {
   return Status::ErrorAt(path, 0, status.message());
 }
 
+// Every key the settings file holds, written into the document.
+void WriteSettingsKeys(IniFile& ini, const AppSettings& settings) {
+  for (const TextField& field : kTextFields)
+    ini.WriteString(field.Section, field.Key, settings.*field.Field);
+  for (std::size_t i = 0; i < kColorCount; ++i)
+    ini.WriteString(kColors, kColorKeyNames[i], settings.ColorText[i]);
+  WriteSetUp(ini, settings);
+  WriteCaptions(ini, settings);
+  WriteWeb(ini, settings);
+  ini.WriteString(kPrint, "Paper", settings.Paper);
+}
+
 Status WriteSettingsFile(const std::string& path, const AppSettings& settings) {
   // On a first start the folder of the settings file does not exist yet.
   const std::string folder = DirectoryOf(path);
@@ -269,21 +281,7 @@ Status WriteSettingsFile(const std::string& path, const AppSettings& settings) {
   }
   // The file is read first so that every line this record does not own survives; an unreadable
   // file is left alone rather than replaced by a file holding only our keys.
-  return NamingFile(IniUpdate(path,
-                              [&](IniFile& ini) {
-                                for (const TextField& field : kTextFields) {
-                                  ini.WriteString(field.Section, field.Key, settings.*field.Field);
-                                }
-                                for (std::size_t i = 0; i < kColorCount; ++i) {
-                                  ini.WriteString(kColors, kColorKeyNames[i],
-                                                  settings.ColorText[i]);
-                                }
-                                WriteSetUp(ini, settings);
-                                WriteCaptions(ini, settings);
-                                WriteWeb(ini, settings);
-                                ini.WriteString(kPrint, "Paper", settings.Paper);
-                              }),
-                    path);
+  return NamingFile(IniUpdate(path, [&](IniFile& ini) { WriteSettingsKeys(ini, settings); }), path);
 }
 
 // ----- writing the per-user store -----
@@ -407,6 +405,12 @@ Status LoadSettings(AppSettings& settings, const SettingsPaths& paths) {
   ColorsFromText(settings);
   Status storeStatus = NamingFile(ReadStore(paths.UserStore, settings), paths.UserStore);
   return fileStatus ? storeStatus : fileStatus;
+}
+
+std::string SettingsFileText(const AppSettings& settings) {
+  IniFile ini;
+  WriteSettingsKeys(ini, settings);
+  return ini.Text();
 }
 
 Status SaveSettings(AppSettings& settings, const SettingsPaths& paths) {

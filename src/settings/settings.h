@@ -142,5 +142,8 @@ Status LoadSettings(AppSettings& settings, const SettingsPaths& paths);
 // Writes the whole record: the settings file (atomically, keeping its other lines) and the
 // per-user store.
 Status SaveSettings(AppSettings& settings, const SettingsPaths& paths);
+// The keys the settings file holds, as a fresh file of them would read: a fingerprint of every
+// setting the file keeps (the colours as their texts stand).
+std::string SettingsFileText(const AppSettings& settings);
 
 }  // namespace cardwise

@@ -13,6 +13,9 @@
 //   they are given, are given a list of copies of the rounds they need.
 // - Pages are rendered on this thread and written on another (WriteQueue); the run waits for
 //   the writes where a later step looks at the files (year links, year folders).
+// - The pages every run makes again (player, course and player-on-course pages: the most of
+//   them by far) are made only when what they are made from changed since the run that made
+//   them (PageInputs, PageRecord). The rest are few, or made only when missing.
 
 #include "web/make_pages.h"
 
@@ -33,6 +36,8 @@
 #include "results/tour_scoring.h"
 #include "results/tour_standings.h"
 #include "web/charts.h"
+#include "web/page_inputs.h"
+#include "web/page_record.h"
 #include "web/pages.h"
 #include "web/round_index.h"
 #include "web/tables.h"
@@ -101,9 +106,12 @@ class SiteWriter {
         settings_(context.Settings),
         report_(report),
         footer_(StdFooterPath(context.Settings)),
-        footerSafe_(IsSafeTemplateName(context.Settings.StdFooter)) {}
+        footerSafe_(IsSafeTemplateName(context.Settings.StdFooter)),
+        record_(IncludeTrailingSlash(context.Settings.HtmlRootDir)),
+        inputs_(context) {}
 
   const WebContext& Context() const { return context_; }
+  PageInputs& Inputs() { return inputs_; }
   const AppSettings& Settings() const { return settings_; }
 
   // The page's path when it may be written; otherwise the page is reported and nullopt.
@@ -127,6 +135,17 @@ class SiteWriter {
   // Records that the page will be written in this run, for Keeps.
   void Plan(const std::string& path) { made_.insert(path); }
 
+  // Write, unless the page was made from the same inputs and its file is as that run left it:
+  // then it stays as it is, counted as kept.
+  template <typename Body>
+  void WriteUnlessCurrent(const std::string& path, std::uint64_t inputs, const PageFrame& frame,
+                          Body&& body) {
+    record_.Note(path, inputs);
+    if (!record_.IsCurrent(path, inputs)) return Write(path, frame, body);
+    Plan(path);
+    if (kept_.insert(path).second) ++report_.Kept;
+  }
+
   // Renders the page here and leaves the writing to the queue's thread.
   template <typename Body>
   void Write(const std::string& path, const PageFrame& frame, Body&& body) {
@@ -141,18 +160,26 @@ class SiteWriter {
     page_.Open(context, path, frame.Header, frame.Keywords, frame.Robots, frame.Title,
                frame.InYearFolder);
     body(page_);
-    if (const Status status = page_.Finish(footer_); !status)
+    if (const Status status = page_.Finish(footer_); !status) {
+      record_.Forget(path);
       Report(path, status.message());
-    else
+    } else
       queue_.Push(path, page_.TakeContents());
   }
 
   // Waits until the pages rendered so far are on disk, for what looks at the files.
+  // Flush, then the record of this run's pages replaces the last one's.
+  void Finish() {
+    Flush();
+    if (const Status status = record_.Save(); !status) report_.Skipped.push_back(status.message());
+  }
+
   void Flush() {
     for (const PageWritten& page : queue_.Drain()) {
-      if (!page.Outcome)
+      if (!page.Outcome) {
+        record_.Forget(page.Path);
         Report(page.Path, page.Outcome.message());
-      else if (written_.insert(page.Path).second)
+      } else if (written_.insert(page.Path).second)
         ++report_.Written;
     }
   }
@@ -173,6 +200,8 @@ class SiteWriter {
   MakePagesReport& report_;
   const std::string footer_;
   const bool footerSafe_;
+  PageRecord record_;
+  PageInputs inputs_;
   Page page_;
   WriteQueue queue_;
   std::unordered_set<std::string> made_, kept_, written_, reported_;
@@ -266,8 +295,10 @@ class RoundPages {
 
   void RenderPlayerCourse(const std::string& path, const Round& round) {
     const std::string year = YearText(round.Date);
-    writer_.Write(
-        path,
+    const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
+        UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
+    writer_.WriteUnlessCurrent(
+        path, inputs,
         {StdHeader().Path, round.PlayerName + "," + round.CourseName + "," + year,
          settings_.RobotRounds, round.PlayerName + "/" + round.CourseName + "/" + year, true},
         [&](Page& page) {
@@ -314,9 +345,10 @@ void MakeCoursePages(SiteWriter& writer) {
     const Course& course = courses.RecordAt(i);
     const auto path = writer.Admit(CoursePage(settings, course.ID), StdHeaderChoice(settings).Safe);
     if (!path) continue;
-    writer.Write(*path,
-                 {StdHeaderPath(settings), course.Name, settings.RobotIndex, course.Name, false},
-                 [&](Page& page) { WriteCoursePage(page, UpperCase(course.ID), 0); });
+    writer.WriteUnlessCurrent(
+        *path, writer.Inputs().CoursePage(course, *path),
+        {StdHeaderPath(settings), course.Name, settings.RobotIndex, course.Name, false},
+        [&](Page& page) { WriteCoursePage(page, UpperCase(course.ID), 0); });
   }
 }
 
@@ -450,9 +482,10 @@ void MakePlayerPages(SiteWriter& writer) {
     const Player& player = players.RecordAt(i);
     const auto path = writer.Admit(PlayerPage(settings, player.ID), StdHeaderChoice(settings).Safe);
     if (!path) continue;
-    writer.Write(*path,
-                 {StdHeaderPath(settings), player.Name, settings.RobotIndex, player.Name, false},
-                 [&](Page& page) { WritePlayerPage(page, UpperCase(player.ID)); });
+    writer.WriteUnlessCurrent(
+        *path, writer.Inputs().PlayerPage(player, *path),
+        {StdHeaderPath(settings), player.Name, settings.RobotIndex, player.Name, false},
+        [&](Page& page) { WritePlayerPage(page, UpperCase(player.ID)); });
   }
 }
 
@@ -618,7 +651,7 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   writer.Flush();  // the year statistics look for the year folders; new folders are in place
   CopyTemplates(indexed, report);
   MakeYearStatsPages(writer);
-  writer.Flush();
+  writer.Finish();
   if (newSite) PlaceStyleSheet(settings, report);
   MakeRootPage(settings, report);
   return report;

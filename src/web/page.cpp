@@ -184,17 +184,17 @@ void Page::WriteLinksBar() {
   Line("</SMALL>");
 }
 
-void Page::WritePicture(std::string_view /*id*/, std::string_view recordName) {
-  // The picture shown is the file found beside the page, so it is named like the page in
-  // both name forms.
-  std::string picture;
+std::string PictureBeside(const std::string& pagePath) {
+  // The picture is named like the page, so it is found in both name forms.
   for (const char* extension : {".jpg", ".gif"}) {
-    const std::string candidate = WithExtension(path_, extension);
-    if (FileExists(candidate)) {
-      picture = FileNameOf(candidate);
-      break;
-    }
+    const std::string candidate = WithExtension(pagePath, extension);
+    if (FileExists(candidate)) return FileNameOf(candidate);
   }
+  return {};
+}
+
+void Page::WritePicture(std::string_view /*id*/, std::string_view recordName) {
+  const std::string picture = PictureBeside(path_);
   const std::string tag = "<IMG src=\"" + HtmlEscape(picture) + "\" alt=\"" +
                           HtmlEscape(recordName) + "\" align=right vspace=10 hspace=5>";
   Line(picture.empty() ? "<!-- Put picture in the same dir: " + tag + " -->" : tag);

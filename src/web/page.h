@@ -82,6 +82,10 @@ std::string HeaderCell(std::string_view text);
 // without an end gets one.
 std::string AsTextLines(std::string_view contents);
 
+// The file name of the picture a record page shows: the ".jpg", else the ".gif", beside the page
+// and named like it; empty when there is none.
+std::string PictureBeside(const std::string& pagePath);
+
 // Writes a finished page's bytes to its path, replacing the file atomically, and creating its
 // folder; the failure names the path.
 Status WritePageFile(const std::string& path, std::string_view contents);

@@ -17,6 +17,9 @@ namespace cardwise {
 
 // Player and course pages.
 void WritePlayerPage(Page& page, std::string_view playerID);
+// The years of the last eleven whose player-year page of the player exists now: the player
+// page links them.
+std::vector<int> LinkedPlayerYears(const WebContext& context, std::string_view playerID);
 void WritePlayerYear(Page& page, std::string_view playerID, DateTime date);
 void WritePlayerCourse(Page& page, std::string_view playerID, std::string_view courseID,
                        DateTime date);

@@ -59,10 +59,8 @@ void WriteYearLinks(Page& page, const Player& player) {
   const WebContext& context = page.Context();
   std::string line = "<TR" + CellColor(page.ColorText(ColorKey::Total)) + "><TD><SMALL>" +
                      page.CaptionText(Caption::LinkToPlayerStats) + "</SMALL>";
-  const int current = context.CurrentYear();
-  for (int year = current - 10; year <= current; ++year) {
+  for (const int year : LinkedPlayerYears(context, player.ID)) {
     const PageLocation location = PlayerYearPage(context.Settings, player.ID, year);
-    if (!IsSafeLocation(location) || !FileExists(PagePath(context.Settings, location))) continue;
     line +=
         "<TD><A href=\"" + HtmlEscape(PageLink(location)) + "\">" + std::to_string(year) + "</A>";
   }
@@ -210,6 +208,17 @@ void WriteYearTableHead(Page& page, int year) {
 }
 
 }  // namespace
+
+std::vector<int> LinkedPlayerYears(const WebContext& context, std::string_view playerID) {
+  std::vector<int> years;
+  const int current = context.CurrentYear();
+  for (int year = current - 10; year <= current; ++year) {
+    const PageLocation location = PlayerYearPage(context.Settings, playerID, year);
+    if (IsSafeLocation(location) && FileExists(PagePath(context.Settings, location)))
+      years.push_back(year);
+  }
+  return years;
+}
 
 void WritePlayerPage(Page& page, std::string_view playerID) {
   const WebContext& context = page.Context();

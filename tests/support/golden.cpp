@@ -55,7 +55,9 @@ std::uint64_t Fnv1a64(std::string_view bytes, std::uint64_t hash) {
 void AddFolderDigests(const std::string& parent, const std::string& folder, DigestList& list) {
   const std::filesystem::path root = std::filesystem::path(parent) / folder;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    if (!entry.is_regular_file()) continue;
+    // The program's own records in the web root (".cardwise-*") are not part of the site.
+    if (!entry.is_regular_file() || entry.path().filename().string().starts_with(".cardwise-"))
+      continue;
     const std::string relative = entry.path().lexically_relative(parent).generic_string();
     list[relative] = Hex(Fnv1a64(ReadBytes(entry.path().string())));
   }

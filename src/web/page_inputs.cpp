@@ -1,0 +1,188 @@
+#include "web/page_inputs.h"
+
+#include <bit>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/files.h"
+#include "records/process_info.h"
+#include "records/text.h"
+#include "results/event_teams.h"
+#include "results/line_sort.h"
+#include "results/result_line.h"
+#include "web/charts.h"
+#include "web/page.h"
+#include "web/pages.h"
+
+namespace cardwise {
+
+namespace {
+
+// A template as the pages copy it; nothing for none.
+std::string TemplateText(const std::string& path) {
+  std::string contents;
+  if (path.empty() || !FileExists(path) || !ReadWholeFile(path, contents)) return {};
+  return contents;
+}
+
+std::uint64_t SiteDigest(const WebContext& context) {
+  const AppSettings& settings = context.Settings;
+  const ProcessInfo& process = Process();
+  DigestBuilder digest;
+  digest.Add(SettingsFileText(settings))
+      .Add(settings.UseLongFileNames)
+      .Add(settings.CopyInFooter)
+      .Add(TemplateText(StdHeaderPath(settings)))
+      .Add(TemplateText(StdFooterPath(settings)))
+      .Add(process.ProductName)
+      .Add(process.VersionText)
+      .Add(static_cast<std::uint64_t>(context.CurrentYear()))
+      .Add(context.Handicaps != nullptr);
+  // The author tag carries the day of the run.
+  if (!settings.Author.empty()) digest.Add(static_cast<std::uint64_t>(context.Today));
+  return digest.Value();
+}
+
+void AddKeys(DigestBuilder& digest, const std::vector<KeyValue>& keys) {
+  digest.Add(keys.size());
+  for (const auto& [key, value] : keys)
+    digest.Add(key).Add(value);
+}
+
+template <typename Record>
+std::uint64_t RecordDigest(const Record& record) {
+  DigestBuilder digest;
+  AddKeys(digest, record.FileKeys());
+  return digest.Value();
+}
+
+void AddResult(DigestBuilder& digest, const Result& row) {
+  std::uint64_t word = 0;
+  for (int i = 0; i < 21; ++i) {
+    word = word << 16 | static_cast<std::uint16_t>(row.Value(i));
+    if (i % 4 == 3) digest.Add(word), word = 0;
+  }
+  digest.Add(word).Add(static_cast<std::uint64_t>(row.StoredTotal)).Add(row.StrictTotal);
+}
+
+void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
+  digest.Add(rounds.size());
+  for (const Round* round : rounds)
+    digest.Add(RoundDigest(*round));
+}
+
+}  // namespace
+
+// The merit lines that may name each player: the first lines of every event's results and
+// every tour's standings, by the upper-case IDs they name, with a digest of their event or tour.
+struct PageInputs::Merits {
+  std::unordered_map<std::string, DigestBuilder> ByPlayer;
+
+  void Add(const std::string& playerID, std::uint64_t record, const std::string& line) {
+    ByPlayer[UpperCase(playerID)].Add(record).Add(line);
+  }
+};
+
+PageInputs::PageInputs(const WebContext& context) : context_(context), site_(SiteDigest(context)) {}
+
+DigestBuilder PageInputs::Start(std::string_view kind) const {
+  DigestBuilder digest;
+  digest.Add(site_).Add(kind);
+  return digest;
+}
+
+std::uint64_t PageInputs::PlayerCoursePage(std::string_view playerID, std::string_view courseID,
+                                           DateTime date) {
+  DigestBuilder digest = Start("player-course");
+  const Player* player = context_.Data.Players.FindRecord(playerID);
+  const Course* course = context_.Data.Courses.FindRecord(courseID);
+  digest.Add(player ? RecordDigest(*player) : 0).Add(course ? RecordDigest(*course) : 0);
+  digest.Add(static_cast<std::uint64_t>(DecodeDate(date).year));
+  if (const auto rounds = PlayerCourseRounds(context_, playerID, courseID, date))
+    AddRounds(digest, *rounds);
+  return digest.Value();
+}
+
+std::uint64_t PageInputs::CoursePage(const Course& course, const std::string& path) {
+  DigestBuilder digest = Start("course");
+  digest.Add(RecordDigest(course)).Add(PictureBeside(path));
+  // The page lists the rounds since the card changed; its chart takes them all.
+  AddRounds(digest, SelectRounds(context_, {.CourseID = UpperCase(course.ID)}));
+  return digest.Value();
+}
+
+std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& path) {
+  const std::string id = UpperCase(player.ID);
+  DigestBuilder digest = Start("player");
+  digest.Add(RecordDigest(player)).Add(PictureBeside(path));
+  for (const int year : LinkedPlayerYears(context_, player.ID))
+    digest.Add(static_cast<std::uint64_t>(year));
+  if (context_.Handicaps != nullptr) {
+    if (const HandicapRow* row = context_.Handicaps->Find(player.ID))
+      for (const IndexPoint& point : HandicapChartPoints(*row))
+        digest.Add(static_cast<std::uint64_t>(point.Date))
+            .Add(static_cast<std::uint64_t>(point.Index));
+  }
+  const auto merits = MeritsNow().ByPlayer.find(id);
+  digest.Add(merits == MeritsNow().ByPlayer.end() ? 0 : merits->second.Value());
+  AddRounds(digest, SelectRounds(context_, {.PlayerID = id}));
+  return digest.Value();
+}
+
+const PageInputs::Merits& PageInputs::MeritsNow() {
+  if (merits_) return *merits_;
+  auto merits = std::make_shared<Merits>();
+  const EventList& events = context_.Data.Events;
+  for (int e = 0; e < events.Count(); ++e) {
+    const Event& event = events.RecordAt(e);
+    const std::uint64_t record = RecordDigest(event);
+    const std::size_t lines =
+        std::min(event.Results.size(),
+                 static_cast<std::size_t>(std::max(0, context_.Settings.MaxEventMerits)));
+    for (std::size_t i = 0; i < lines; ++i) {
+      const std::string field = ResultFields::Parse(event.Results[i]).PlayerID;
+      merits->Add(field, record, event.Results[i]);
+      if (event.IsTeamEvent())
+        for (const std::string& member : SplitIDs(field))
+          merits->Add(member, record, event.Results[i]);
+    }
+  }
+  const TourList& tours = context_.Data.Tours;
+  for (int t = 0; t < tours.Count(); ++t) {
+    const Tour& tour = tours.RecordAt(t);
+    const std::uint64_t record = RecordDigest(tour);
+    const std::size_t lines =
+        std::min(tour.Standings.size(),
+                 static_cast<std::size_t>(std::max(0, context_.Settings.MaxTourMerits)));
+    for (std::size_t i = 0; i < lines; ++i) {
+      const std::string& line = LineText(tour.Standings[i]);
+      merits->Add(StandingFields::Parse(line).PlayerID, record, line);
+    }
+  }
+  merits_ = std::move(merits);
+  return *merits_;
+}
+
+std::uint64_t RoundDigest(const Round& round) {
+  // A field added to the round must be added here too, or its pages would not see it change:
+  // the size (on 64-bit builds) is the reminder.
+  static_assert(sizeof(void*) != 8 || sizeof(Round) == 1184,
+                "a field of the round changed: take it into RoundDigest, then correct the size");
+  DigestBuilder digest;
+  for (const std::string* text :
+       {&round.ID, &round.PlayerID, &round.PlayerName, &round.CourseID, &round.CourseName,
+        &round.EventID, &round.EventIDs, &round.EventName})
+    digest.Add(*text);
+  digest.Add(std::bit_cast<std::uint64_t>(round.Date))
+      .Add(std::bit_cast<std::uint64_t>(round.Start))
+      .Add(std::bit_cast<std::uint32_t>(round.Hcp))
+      .Add(static_cast<std::uint64_t>(round.Strokes));
+  for (const Result* row : {&round.Score, &round.Greens, &round.Putts, &round.Fairways, &round.CPar,
+                            &round.CHcp, &round.CLen})
+    AddResult(digest, *row);
+  for (int hole = 1; hole <= kHoles; ++hole)
+    digest.Add(round.Stats.Get(hole));
+  return digest.Value();
+}
+
+}  // namespace cardwise

@@ -1,0 +1,51 @@
+#pragma once
+// What a page is made from, as one digest: the pages that every run makes again (a player's
+// page, a course's page, a player's page of a course in a year) are left alone when their digest
+// is the one recorded for them (page_record.h).
+//
+// A digest takes in everything its page reads: the settings and captions, the header and footer
+// templates, the program's version and the current year (the links bar) for every page; then the
+// records the page shows and the rounds it lists or counts, field by field; and the files beside
+// the page it looks for (a picture, the player's year pages). Whatever escapes a digest would
+// leave a page stale, so a digest errs on the side of taking in more. The day of the run is part
+// of a page only through the author tag, and only when an author is set: then it is taken in.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/digest.h"
+#include "web/site.h"
+
+namespace cardwise {
+
+class PageInputs {
+ public:
+  // The context as the pages of the run read it: its round index set.
+  explicit PageInputs(const WebContext& context);
+
+  // The page of the player on the course in the year of `date` (IDs as WritePlayerCourse gets
+  // them).
+  std::uint64_t PlayerCoursePage(std::string_view playerID, std::string_view courseID,
+                                 DateTime date);
+  std::uint64_t CoursePage(const Course& course, const std::string& path);
+  // Reads the events' results and the tours' standings as they are at its first call: call it
+  // where the player pages are made, after the event and tour pages.
+  std::uint64_t PlayerPage(const Player& player, const std::string& path);
+
+ private:
+  struct Merits;
+
+  DigestBuilder Start(std::string_view kind) const;
+  const Merits& MeritsNow();
+
+  const WebContext& context_;
+  std::uint64_t site_ = 0;
+  std::shared_ptr<const Merits> merits_;
+};
+
+// Every stored field of the round.
+std::uint64_t RoundDigest(const Round& round);
+
+}  // namespace cardwise

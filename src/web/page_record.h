@@ -1,0 +1,52 @@
+#pragma once
+// The record of the pages a run made from inputs it can name, kept in the web root as the
+// hidden file ".cardwise-pages" (never published): for each page, a digest of everything it is
+// made from (page_inputs.h) and the size and time of its file as the run left it. A later run
+// that finds the same digest, and the file as it was left, neither renders nor reads the page.
+//
+// A missing or damaged record is no error: every page is then made again, as without it. A page
+// file changed, removed or replaced by hand since has another size or time and is made again.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/status.h"
+
+namespace cardwise {
+
+inline constexpr std::string_view kPageRecordName = ".cardwise-pages";
+
+class PageRecord {
+ public:
+  // Reads the record of the web root `root` (ending with "/").
+  explicit PageRecord(std::string root);
+
+  // Whether the page at `path` (a full path below the root) was made from `inputs` and its file
+  // is as that run left it.
+  bool IsCurrent(const std::string& path, std::uint64_t inputs) const;
+  // Notes the page as made (or left) in this run from `inputs`; Save records it with the size
+  // and time its file then has.
+  void Note(const std::string& path, std::uint64_t inputs);
+  // Leaves the page out of the record (its file could not be written).
+  void Forget(const std::string& path);
+
+  // Replaces the record with the pages noted in this run whose files exist.
+  Status Save() const;
+
+ private:
+  struct Entry {
+    std::uint64_t Inputs = 0;
+    std::uintmax_t Size = 0;
+    std::int64_t Time = 0;  // nanoseconds since 1970
+  };
+  void Read();
+  bool ReadLine(std::string_view line);
+
+  std::string root_;
+  std::unordered_map<std::string, Entry> before_;       // by path below the root
+  std::unordered_map<std::string, std::uint64_t> now_;  // by full path
+};
+
+}  // namespace cardwise
