@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -152,6 +153,21 @@ std::vector<std::string> FilesMatching(const std::string& dir, std::string_view 
     if (MatchesPattern(name, pattern)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::string> FileNamesIn(const std::string& dir) {
+  std::vector<std::string> names;
+  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (folder == nullptr) return names;
+  while (const dirent* entry = ::readdir(folder)) {
+    // The entry's type saves a look at the file, except for links and file systems without it.
+    const bool regular = entry->d_type == DT_REG ||
+                         ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                          FileExists((dir.empty() || dir.back() == '/' ? dir : dir + "/") + entry->d_name));
+    if (regular) names.emplace_back(entry->d_name);
+  }
+  ::closedir(folder);
   return names;
 }
 

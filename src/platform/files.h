@@ -31,6 +31,9 @@ std::optional<std::time_t> ModificationTime(const std::string& path);
 // for any run of characters and "?" for one; letter case counts. Sorted by name.
 std::vector<std::string> FilesMatching(const std::string& dir, std::string_view pattern);
 bool MatchesPattern(std::string_view name, std::string_view pattern);
+// Names of all the regular files (or links to one) in `dir`, in no set order: one pass over the
+// folder, for a caller that asks of many files whether they exist. Empty for a missing folder.
+std::vector<std::string> FileNamesIn(const std::string& dir);
 
 // Reads the whole file into `contents`. A missing file is an error; callers that treat a
 // missing file as empty test FileExists first.

@@ -14,12 +14,14 @@
 // - Pages are rendered on this thread and written on another (WriteQueue); the run waits for
 //   the writes where a later step looks at the files (year links, year folders).
 // - The pages every run makes again (player, course and player-on-course pages: the most of
-//   them by far) are made only when what they are made from changed since the run that made
-//   them (PageInputs, PageRecord). The rest are few, or made only when missing.
+//   them by far; the years' statistics: each reads a year of rounds) are made only when what
+//   they are made from changed since the run that made them (PageInputs, PageRecord). The rest
+//   are few, or made only when missing.
 
 #include "web/make_pages.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -127,7 +129,7 @@ class SiteWriter {
   bool Keeps(const std::string& path, bool updateAll) {
     if (updateAll) return false;
     if (made_.contains(path)) return true;
-    if (!FileExists(path)) return false;
+    if (!ExistedBefore(path)) return false;
     if (kept_.insert(path).second) ++report_.Kept;
     return true;
   }
@@ -185,6 +187,17 @@ class SiteWriter {
   }
 
  private:
+  // Whether the file was there when the run first looked into its folder: one listing per folder
+  // instead of a look-up per page (the planning asks for every round's pages). A page this run
+  // writes is in made_ before anyone asks for it again.
+  bool ExistedBefore(const std::string& path) {
+    const auto [listing, added] = listings_.try_emplace(DirectoryOf(path));
+    if (added)
+      for (std::string& name : FileNamesIn(listing->first))
+        listing->second.insert(std::move(name));
+    return listing->second.contains(FileNameOf(path));
+  }
+
   std::nullopt_t Refuse(const std::string& path, const char* why) {
     Report(path, path + ": " + why);
     return std::nullopt;
@@ -205,6 +218,7 @@ class SiteWriter {
   Page page_;
   WriteQueue queue_;
   std::unordered_set<std::string> made_, kept_, written_, reported_;
+  std::unordered_map<std::string, std::unordered_set<std::string>> listings_;  // by folder
 };
 
 // The pages of the rounds: scorecards, player-on-course and player-year pages.
@@ -402,22 +416,37 @@ void MakeEventPages(SiteWriter& writer) {
   }
 }
 
-// The scoring table a tour's value columns link to, rewritten before each tour page.
-void MakeScoringPage(SiteWriter& writer, const Tour& tour) {
-  const AppSettings& settings = writer.Settings();
+// The scoring table a tour's value columns link to, as the tour's page made just after it would
+// see it: its size (Ntot) as before the tour's standings are computed, its header and name. Tours
+// of one size share the page; the last of them gives it its bytes.
+struct ScoringPage {
+  const Tour* Of = nullptr;
+  int Ntot = 0;
+};
+
+void NoteScoringPage(const AppSettings& settings, const Tour& tour,
+                     std::map<std::string, ScoringPage>& pages) {
   const TourPointsTable table = ScoringOf(tour.Type).PointsTable;
   if (table == TourPointsTable::kNone) return;
-  const bool ptsp = table == TourPointsTable::kPtsP;
+  const PageLocation at =
+      table == TourPointsTable::kPtsP ? PtsPPage(settings, tour.Ntot) : F1Page(settings);
+  pages[PagePath(settings, at)] = {&tour, tour.Ntot};
+}
+
+void MakeScoringPage(SiteWriter& writer, const ScoringPage& scoring) {
+  const AppSettings& settings = writer.Settings();
+  const Tour& tour = *scoring.Of;
+  const bool ptsp = ScoringOf(tour.Type).PointsTable == TourPointsTable::kPtsP;
   const HeaderChoice header = TourHeader(settings, tour);
   const auto path =
-      writer.Admit(ptsp ? PtsPPage(settings, tour.Ntot) : F1Page(settings), header.Safe);
+      writer.Admit(ptsp ? PtsPPage(settings, scoring.Ntot) : F1Page(settings), header.Safe);
   if (!path) return;
   const std::string title = ptsp ? "Tour Scoring System: Pts(p)" : "Tour Scoring System: F1(p)";
   writer.Write(*path, {header.Path, tour.Name, settings.RobotIndex, title, false}, [&](Page& page) {
     if (ptsp)
-      WritePtsPTable(page, tour.Ntot);
+      WritePtsPTable(page, scoring.Ntot);
     else
-      WriteF1Table(page, tour.Ntot);
+      WriteF1Table(page, scoring.Ntot);
   });
 }
 
@@ -469,10 +498,13 @@ void MakeTourPage(SiteWriter& writer, Tour& tour) {
 
 void MakeTourPages(SiteWriter& writer) {
   TourList& tours = writer.Context().Data.Tours;
+  std::map<std::string, ScoringPage> scoringPages;
   for (int i = 0; i < tours.Count(); ++i) {
-    MakeScoringPage(writer, tours.RecordAt(i));
+    NoteScoringPage(writer.Settings(), tours.RecordAt(i), scoringPages);
     MakeTourPage(writer, tours.RecordAt(i));
   }
+  for (const auto& [path, scoring] : scoringPages)
+    MakeScoringPage(writer, scoring);
 }
 
 void MakePlayerPages(SiteWriter& writer) {
@@ -551,8 +583,9 @@ void MakeYearStatsPages(SiteWriter& writer) {
     const auto path = writer.Admit(YearStatsPage(year), StdHeaderChoice(settings).Safe);
     if (!path) continue;
     const std::string title = settings.CaptionText(Caption::Stats) + ": " + std::to_string(year);
-    writer.Write(*path, {StdHeaderPath(settings), "", settings.RobotRounds, title, true},
-                 [&](Page& page) { WriteYearStats(page, year); });
+    writer.WriteUnlessCurrent(*path, writer.Inputs().YearStatsPage(year),
+                              {StdHeaderPath(settings), "", settings.RobotRounds, title, true},
+                              [&](Page& page) { WriteYearStats(page, year); });
   }
 }
 

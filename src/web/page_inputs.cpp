@@ -65,12 +65,6 @@ void AddResult(DigestBuilder& digest, const Result& row) {
   digest.Add(word).Add(static_cast<std::uint64_t>(row.StoredTotal)).Add(row.StrictTotal);
 }
 
-void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
-  digest.Add(rounds.size());
-  for (const Round* round : rounds)
-    digest.Add(RoundDigest(*round));
-}
-
 }  // namespace
 
 // The merit lines that may name each player: the first lines of every event's results and
@@ -96,7 +90,7 @@ std::uint64_t PageInputs::PlayerCoursePage(std::string_view playerID, std::strin
   DigestBuilder digest = Start("player-course");
   const Player* player = context_.Data.Players.FindRecord(playerID);
   const Course* course = context_.Data.Courses.FindRecord(courseID);
-  digest.Add(player ? RecordDigest(*player) : 0).Add(course ? RecordDigest(*course) : 0);
+  digest.Add(player ? Known(*player) : 0).Add(course ? Known(*course) : 0);
   digest.Add(static_cast<std::uint64_t>(DecodeDate(date).year));
   if (const auto rounds = PlayerCourseRounds(context_, playerID, courseID, date))
     AddRounds(digest, *rounds);
@@ -105,7 +99,7 @@ std::uint64_t PageInputs::PlayerCoursePage(std::string_view playerID, std::strin
 
 std::uint64_t PageInputs::CoursePage(const Course& course, const std::string& path) {
   DigestBuilder digest = Start("course");
-  digest.Add(RecordDigest(course)).Add(PictureBeside(path));
+  digest.Add(Known(course)).Add(PictureBeside(path));
   // The page lists the rounds since the card changed; its chart takes them all.
   AddRounds(digest, SelectRounds(context_, {.CourseID = UpperCase(course.ID)}));
   return digest.Value();
@@ -114,7 +108,7 @@ std::uint64_t PageInputs::CoursePage(const Course& course, const std::string& pa
 std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& path) {
   const std::string id = UpperCase(player.ID);
   DigestBuilder digest = Start("player");
-  digest.Add(RecordDigest(player)).Add(PictureBeside(path));
+  digest.Add(Known(player)).Add(PictureBeside(path));
   for (const int year : LinkedPlayerYears(context_, player.ID))
     digest.Add(static_cast<std::uint64_t>(year));
   if (context_.Handicaps != nullptr) {
@@ -127,6 +121,44 @@ std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& pa
   digest.Add(merits == MeritsNow().ByPlayer.end() ? 0 : merits->second.Value());
   AddRounds(digest, SelectRounds(context_, {.PlayerID = id}));
   return digest.Value();
+}
+
+std::uint64_t PageInputs::YearStatsPage(int year) {
+  if (byYear_.empty()) {
+    RoundList& rounds = context_.Data.Rounds;
+    for (int i = 0; i < rounds.Count(); ++i)
+      byYear_[DecodeDate(rounds.RecordAt(i).Date).year].push_back(&rounds.RecordAt(i));
+    DigestBuilder players;
+    for (int i = 0; i < context_.Data.Players.Count(); ++i)
+      players.Add(Known(context_.Data.Players.RecordAt(i)));
+    allPlayers_ = players.Value();
+  }
+  DigestBuilder digest = Start("year-stats");
+  digest.Add(static_cast<std::uint64_t>(year)).Add(allPlayers_);
+  const auto rounds = byYear_.find(year);
+  AddRounds(digest, rounds == byYear_.end() ? std::vector<Round*>{} : rounds->second);
+  return digest.Value();
+}
+
+std::uint64_t PageInputs::Known(const Player& player) {
+  const auto [known, added] = players_.try_emplace(&player);
+  if (added) known->second = RecordDigest(player);
+  return known->second;
+}
+
+std::uint64_t PageInputs::Known(const Course& course) {
+  const auto [known, added] = courses_.try_emplace(&course);
+  if (added) known->second = RecordDigest(course);
+  return known->second;
+}
+
+void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
+  digest.Add(rounds.size());
+  for (const Round* round : rounds) {
+    const auto [known, added] = rounds_.try_emplace(round);
+    if (added) known->second = RoundDigest(*round);
+    digest.Add(known->second);
+  }
 }
 
 const PageInputs::Merits& PageInputs::MeritsNow() {

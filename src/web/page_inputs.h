@@ -1,7 +1,7 @@
 #pragma once
 // What a page is made from, as one digest: the pages that every run makes again (a player's
-// page, a course's page, a player's page of a course in a year) are left alone when their digest
-// is the one recorded for them (page_record.h).
+// page, a course's page, a player's page of a course in a year, a year's statistics) are left
+// alone when their digest is the one recorded for them (page_record.h).
 //
 // A digest takes in everything its page reads: the settings and captions, the header and footer
 // templates, the program's version and the current year (the links bar) for every page; then the
@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/digest.h"
 #include "web/site.h"
@@ -33,16 +35,28 @@ class PageInputs {
   // Reads the events' results and the tours' standings as they are at its first call: call it
   // where the player pages are made, after the event and tour pages.
   std::uint64_t PlayerPage(const Player& player, const std::string& path);
+  // The statistics of a year: every round of the year and every player.
+  std::uint64_t YearStatsPage(int year);
 
  private:
   struct Merits;
 
   DigestBuilder Start(std::string_view kind) const;
+  // A round is listed on three such pages, a player or course record shown on many: the digest
+  // of each is taken once.
+  void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds);
+  std::uint64_t Known(const Player& player);
+  std::uint64_t Known(const Course& course);
   const Merits& MeritsNow();
 
   const WebContext& context_;
   std::uint64_t site_ = 0;
   std::shared_ptr<const Merits> merits_;
+  std::unordered_map<const Round*, std::uint64_t> rounds_;
+  std::unordered_map<int, std::vector<Round*>> byYear_;  // filled at the first YearStatsPage
+  std::unordered_map<const Player*, std::uint64_t> players_;
+  std::unordered_map<const Course*, std::uint64_t> courses_;
+  std::uint64_t allPlayers_ = 0;
 };
 
 // Every stored field of the round.
