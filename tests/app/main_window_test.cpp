@@ -48,20 +48,16 @@ class ShellTest : public AppTest {
   }
 };
 
-TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
+// A first start makes the folders and says what to do next; the player editor offers the first
+// player to add, not the list's placeholder "??"; the demo button loads the demo, which the
+// title then names.
+TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   ASSERT_TRUE(app::startUp(false));
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
   for (const std::string* dir :
        {&Settings().DataDir, &Settings().TemplateDir, &Settings().HtmlRootDir})
     EXPECT_TRUE(DirectoryExists(*dir)) << *dir;
   EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
-  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "??");
-}
-
-// A first start says what to do next; the player editor offers the first player to add, not a
-// record "??"; the demo button loads the demo, which the title then names.
-TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
-  ASSERT_TRUE(app::startUp(false));
   ShowActive(Main());
   EXPECT_TRUE(Find<QWidget>(Main(), "firstSteps")->isVisible());
   EXPECT_FALSE(Find<QLabel>(Main(), "statusPanel")->text().isEmpty());
@@ -109,31 +105,24 @@ TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
   EXPECT_NE(saved.find("555 0101"), std::string::npos);
 }
 
-TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
-  const std::string data = UseDataDir(dir_.File("data/"));
-  CreateDirectories(data);
-  dir_.Write("data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nno equals here\r\n");
-  dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
-  ASSERT_TRUE(app::startUp(false));
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  const QString box = prompts_->Shown.front();
-  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "PLAYERS.DAT:3")) << box.toStdString();
-  EXPECT_TRUE(box.contains("no equals here"));
-  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "TOURS.DAT:1"));
-  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "JS");
-}
-
-// Each Database command saves what it can; one box lists the records it left as they were.
-TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) {
+// Start-up lists the unreadable lines of every file in one box; each Database command then saves
+// what it can, and one box lists the records it left as they were.
+TEST_F(ShellTest, UnreadableRecordsAreListedInOneBoxAndLeftAlone) {
   const std::string data = UseDataDir(dir_.File("data/"));
   CreateDirectories(data);
   const std::string bad = "[BAD]\r\nID=BAD\r\nType=none\r\n";
   dir_.Write("data/EVENTS.DAT", bad + "[CUP]\r\nID=CUP\r\nType=0\r\n");
   dir_.Write("data/PLAYERS.DAT", "[A]\r\nID=A\r\nNick=Al\r\n");
+  dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
   dir_.Write("data/ROUNDS.DAT",
              "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=CUP\r\n"
              "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
   ASSERT_TRUE(app::startUp(false));
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  for (const char* line : {"PLAYERS.DAT:3", "EVENTS.DAT:3", "TOURS.DAT:1"})
+    EXPECT_TRUE(prompts_->Shown.front().contains(QString::fromStdString(data) + line))
+        << prompts_->Shown.front().toStdString();
+  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "A");
   const struct {
     const char* Item;
     std::string Listed;  // "" when nothing is left alone
