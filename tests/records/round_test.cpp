@@ -65,17 +65,6 @@ TEST_F(RoundTest, MissingStrokesComeFromTheHandicapRoundedHalfToEven) {
     EXPECT_EQ(list.RecordAt(i).Strokes, strokes[static_cast<std::size_t>(i)]) << i;
 }
 
-// The initials of the player's name are covered by the legacy import, which names rounds so.
-TEST_F(RoundTest, MakeIdJoinsDateTeeTimeAndPlayerIdReplacingTheOldId) {
-  Round round;
-  std::tie(round.ID, round.PlayerName, round.PlayerID) =
-      std::make_tuple("old", "John Smith", "JS7");
-  round.Date = *EncodeDate(1999, 12, 31);
-  round.Start = *EncodeTime(7, 5, 59);
-  round.MakeID();
-  EXPECT_EQ(round.ID, "991231-0705-JS7");
-}
-
 TEST_F(RoundTest, BadValuesAreReportedWithoutLosingARecord) {
   const RoundList list = Load(
       "[A]\nID=A\nScore=4\n[B]\nID=B\nDate=15/31/2002\nStart=25:00\nHcp=x\nScore=4\n"

@@ -29,46 +29,27 @@ class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
   void SetUp() override {
     SetCurrentFormats(IsoFormats());
     previous_ = SetStatusSink([](const std::string&) {});
-    AddPlayer("A", kAwkwardName);
-    AddPlayer("B", "Bea Bloom");
-    AddPlayer("C", "Cy Cole");
+    Add(players_, "A").Name = kAwkwardName;
+    Add(players_, "B").Name = "Bea Bloom";
+    Add(players_, "C").Name = "Cy Cole";
   }
   void TearDown() override { SetStatusSink(previous_); }
-
-  void AddPlayer(const std::string& id, const std::string& name) {
-    auto player = std::make_unique<Player>();
-    player->ID = id;
-    player->Name = name;
-    players_.Add(std::move(player));
-  }
 
   // A par-72 card of 4s on every hole, but for the (hole, strokes) changes; 0 leaves a hole out.
   Round& AddRound(const std::string& id, const std::string& playerID, const std::string& eventID,
                   std::vector<std::pair<int, int>> changes = {}, int year = 2025) {
-    auto round = std::make_unique<Round>();
-    round->ID = id;
-    round->PlayerID = playerID;
-    round->EventID = eventID;
-    round->Date = *EncodeDate(year, 6, 1);
-    round->Hcp = 12.4f;
-    round->Strokes = 12;
+    Round& round = Add(rounds_, id);
+    round.PlayerID = playerID, round.EventID = eventID, round.Date = *EncodeDate(year, 6, 1);
+    round.Hcp = 12.4f, round.Strokes = 12;
     for (int hole = 1; hole <= kHoles; ++hole) {
-      round->CPar.SetHoleValue(hole, 4);
-      round->CHcp.SetHoleValue(hole, hole);
-      round->Score.SetHoleValue(hole, 4);
+      round.CPar.SetHoleValue(hole, 4);
+      round.CHcp.SetHoleValue(hole, hole);
+      round.Score.SetHoleValue(hole, 4);
     }
     for (const auto& [hole, strokes] : changes)
-      round->Score.SetHoleValue(hole, strokes);
-    round->Score.StrictTotal = true;
-    return rounds_.RecordAt(rounds_.Add(std::move(round)));
-  }
-
-  Event& AddEvent(const std::string& id, int type, std::vector<std::string> results = {}) {
-    auto event = std::make_unique<Event>();
-    event->ID = id;
-    event->Type = type;
-    event->Results = std::move(results);
-    return events_.RecordAt(events_.Add(std::move(event)));
+      round.Score.SetHoleValue(hole, strokes);
+    round.Score.StrictTotal = true;
+    return round;
   }
 
   StatusSink previous_;
@@ -79,7 +60,8 @@ TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
   AddRound("R2", "B", "EV", {{1, 5}});
   AddRound("R3", "C", "EV", {{18, 0}});  // incomplete: no score, last
   AddRound("R4", "GONE", "EV", {{1, 3}});
-  Event& event = AddEvent("EV", kStrokesGross, {"stale;line"});
+  Event& event = Add(events_, "EV");
+  event.Type = kStrokesGross, event.Results = {"stale;line"};
   const CsvTable table = EventResultsTable(event, database_);
   EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player", "Hcp", "Strokes",
                                   "Round ID", "Note"}));

@@ -121,15 +121,6 @@ TEST(DrawTest, StartsOnOneTeeTwoTeesOrShotgun) {
   EXPECT_NE(error.find("18 groups"), std::string::npos);
 }
 
-TEST(DrawTest, MakeDrawCutsTheOrderedFieldIntoTimedGroups) {
-  DrawOptions options;
-  options.GroupSize = 3;
-  std::string error;
-  const auto draw = MakeDraw({{"C", 30}, {"A", 10}, {"B", 20}, {"D", 40}}, options, error);
-  ASSERT_TRUE(draw);
-  EXPECT_EQ(*draw, (std::vector<DrawGroup>{{8 * 60, 1, {"A", "B"}}, {8 * 60 + 10, 1, {"C", "D"}}}));
-}
-
 TEST(DrawTest, ClockTimesAndGroupTextsReadOnlyWhatTheyWrite) {
   EXPECT_EQ(ParseClockTime("08:05"), 485);
   EXPECT_EQ(ClockText(485), "08:05");

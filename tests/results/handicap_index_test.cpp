@@ -152,21 +152,12 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
  protected:
   HandicapRecordTest() {
     SetCurrentFormats(IsoFormats());
-    AddCourse("C", 72.0f, 113);  // a differential is the adjusted score - 72
-    AddCourse("NR", 0, 0);
-    AddPlayer("A", "Ann Able");
+    Course& rated = Add(courses_, "C");  // a differential is the adjusted score - 72
+    rated.CR = 72.0f, rated.Slope = 113;
+    Add(courses_, "NR");
+    Add(players_, "A");
   }
 
-  void AddCourse(const char* id, float rating, float slope) {
-    auto course = std::make_unique<Course>();
-    course->ID = id, course->CR = rating, course->Slope = slope;
-    courses_.Add(std::move(course));
-  }
-  void AddPlayer(const char* id, const char* name) {
-    auto player = std::make_unique<Player>();
-    player->ID = id, player->Name = name;
-    players_.Add(std::move(player));
-  }
   // A round of `total` strokes with 36 strokes received (nothing is capped): over par, a
   // stroke more on the first holes; under par, a stroke less.
   Round& AddRound(const char* player, const char* course, DateTime date, int total) {
@@ -191,7 +182,7 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
 };
 
 TEST_F(HandicapRecordTest, RoundsThatCannotCountAreListedWithTheReason) {
-  AddPlayer("B", "Bob Blank");
+  Add(players_, "B");
   AddRound("A", "C", Day(2026, 5, 1), 90);
   AddRound("a", "C", Day(2026, 5, 2), 88);  // the player's ID in other letters
   AddRound("A", "NR", Day(2026, 5, 3), 80);

@@ -14,12 +14,6 @@
 namespace cardwise {
 namespace {
 
-template <class T>
-T& AddRecord(RecordList<T>& list, const std::string& id) {
-  auto record = std::make_unique<T>();
-  record->ID = id;
-  return list.RecordAt(list.Add(std::move(record)));
-}
 
 // Players AB, Cd and EF; the rounds of "ZZ" have no player. Per round: ID, player, year, event,
 // birdies and bogeys on an all-par-4 card.
@@ -27,19 +21,19 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
   void SetUp() override {
     for (const char* id : {"AB", "Cd", "EF"})
-      AddRecord(players_, id);
+      Add(players_, id);
     AddRound("020101-0900-cd", "cd", 2002, "E1", 1, 5);
     AddRound("020102-0900-AB", "AB", 2002, "E2", 0, 0);
     AddRound("020103-0900-ZZ", "ZZ", 2002, "E1", 0, 0);
     AddRound("030101-0900-AB", "AB", 2003, "E1", 0, 0);
     AddRound("030102-0900-CD", "CD", 2003, "", 1, 5);
     AddRound("040101-0900-EF", "EF", 2004, "", 2, 3);
-    AddRecord(tours_, "T1").Events = "E0;E1;";
+    Add(tours_, "T1").Events = "E0;E1;";
   }
 
   void AddRound(const char* id, const char* player, int year, const char* event, int birdies,
                 int bogeys) {
-    Round& round = AddRecord(rounds_, id);
+    Round& round = Add(rounds_, id);
     std::tie(round.PlayerID, round.Date, round.EventID) =
         std::make_tuple(player, *EncodeDate(year, 6, 15), event);
     for (int h = 1; h <= kHoles; ++h) {
