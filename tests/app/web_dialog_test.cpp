@@ -55,8 +55,10 @@ class WebDialogTest : public AppTest {
   WebDialog html_;
 };
 
-// The boxes reach the settings file before the run; the run ends with one message that tells
-// what was made where and offers the site, whose front page "Open site" hands to the browser.
+// A language that is no language tag is refused with a message, and nothing is made. The boxes
+// and the language reach the settings file before the run; the run ends with one message that
+// tells what was made where and offers the site, whose front page "Open site" hands to the
+// browser.
 TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   ASSERT_GT(ProcessDatabase().Rounds.Count(), 1) << "no demo data in " << Settings().DataDir;
   Settings().AllRounds = true;
@@ -64,12 +66,25 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Find<QCheckBox>(&html_, kBoxNames[i])->isChecked(), i == 1) << kBoxNames[i];
   EXPECT_FALSE(Find<QCheckBox>(&html_, "contactsBox")->isChecked());
+  auto* language = Find<QLineEdit>(&html_, "languageEdit");
+  EXPECT_EQ(language->text(), "en");
+  language->setText("en_GB");
+  makePages();
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  EXPECT_TRUE(prompts_->Shown.front().contains("\"en_GB\" is not a language tag"));
+  EXPECT_TRUE(html_.isVisible());
+  EXPECT_EQ(Settings().Language, "en");
+  EXPECT_FALSE(FileExists(Page('p')));
 
+  prompts_->Shown.clear();
+  language->setText(" sv-SE ");
   const bool boxes[] = {true, false, true, false, true};
   SetBoxes(boxes);
   Find<QCheckBox>(&html_, "contactsBox")->setChecked(true);
   prompts_->Answers = {true};
   makePages();
+  EXPECT_EQ(Settings().Language, "sv-SE");
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("Language=sv-SE\r\n"));
   for (int i = 0; i < 5; ++i)
     EXPECT_EQ(Settings().*kBoxSettings[i], boxes[i]) << kBoxNames[i];
   EXPECT_TRUE(Settings().PublishContacts);
@@ -78,8 +93,9 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   for (char kind : {'t', 'p', 'e', 'c'})
     EXPECT_TRUE(FileExists(Page(kind))) << Page(kind);
   EXPECT_EQ(Page('p').substr(Page('p').size() - 5), ".html");  // long names were chosen
-  EXPECT_THAT(dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size())),
-              HasSubstr("mailto:"));
+  const std::string players = dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size()));
+  EXPECT_THAT(players, HasSubstr("mailto:"));
+  EXPECT_THAT(players, HasSubstr("<HTML lang=\"sv-SE\">"));
   EXPECT_EQ(html_.result(), QDialog::Accepted);
   EXPECT_FALSE(html_.isVisible());
   ASSERT_EQ(prompts_->Shown.size(), 1);
@@ -91,30 +107,6 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   auto* bar = Find<QProgressBar>(&html_, "progressBar");
   EXPECT_EQ(bar->value(), bar->maximum());
   EXPECT_EQ(app::StatusPanel::current(), html_.Status());
-}
-
-// The language is stored with the boxes; a text that is not a language tag is refused with
-// a message and kept in the field, and nothing is made.
-TEST_F(WebDialogTest, ThePagesLanguageIsStoredOrRefused) {
-  html_.show();
-  auto* language = Find<QLineEdit>(&html_, "languageEdit");
-  EXPECT_EQ(language->text(), "en");
-  language->setText("en_GB");
-  makePages();
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown.front().contains("\"en_GB\" is not a language tag"));
-  EXPECT_TRUE(html_.isVisible());
-  EXPECT_EQ(language->text(), "en_GB");
-  EXPECT_EQ(Settings().Language, "en");
-  EXPECT_FALSE(FileExists(Page('p')));
-
-  language->setText(" sv-SE ");
-  prompts_->Answers = {false};
-  makePages();
-  EXPECT_EQ(Settings().Language, "sv-SE");
-  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("Language=sv-SE\r\n"));
-  EXPECT_THAT(dir_.Read("web/" + Page('p').substr(Settings().HtmlRootDir.size())),
-              HasSubstr("<HTML lang=\"sv-SE\">"));
 }
 
 TEST_F(WebDialogTest, PublishesAfterMakingPagesWhenATargetIsSet) {
