@@ -199,8 +199,7 @@ TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcGivesForEveryEvent) {
     Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
     ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
     Find<QPushButton>(&editor_, "resultsButton")->click();
-    EXPECT_EQ(Find<ResultsGrid>(&editor_, "resultsGrid")->lines(),
-              events_.FindRecord(id)->Results)
+    EXPECT_EQ(Find<ResultsGrid>(&editor_, "resultsGrid")->lines(), events_.FindRecord(id)->Results)
         << id;
     Find<QAction>(&editor_, "cancelAction")->trigger();
   }

@@ -126,7 +126,7 @@ TEST_F(RoundEditorTest, CellsCompleteByTheirRuleAndRefuseWhatTheyCannotHold) {
     const char* Keys;
     int Column;  // where the cursor is afterwards
     const char* Stored;
-  } cases[] = {{"4", 2, "4"}, {"1", 1, ""},  {"12", 2, "12"}, {"B", 2, "11"},
+  } cases[] = {{"4", 2, "4"},  {"1", 1, ""}, {"12", 2, "12"}, {"B", 2, "11"},
                {"a", 2, "10"}, {"/", 1, ""}, {" ", 1, ""}};
   for (const auto& c : cases) {
     StartCard("E1", "JS");

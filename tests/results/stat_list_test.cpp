@@ -14,7 +14,6 @@
 namespace cardwise {
 namespace {
 
-
 // Players AB, Cd and EF; the rounds of "ZZ" have no player. Per round: ID, player, year, event,
 // birdies and bogeys on an all-par-4 card.
 class StatListTest : public ::testing::Test, protected testing::TestDatabase {

@@ -53,7 +53,6 @@ class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
   }
   void TearDown() override { SetStatusSink(previous_); }
 
-
   void AddEvent(const std::string& id, Lines results) {
     Event& event = Add(events_, id);
     std::tie(event.Type, event.Results) = std::make_tuple(kStrokesGross, std::move(results));

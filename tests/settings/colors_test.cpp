@@ -1,7 +1,5 @@
 #include "settings/colors.h"
 
-#include "settings/settings.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -19,18 +17,6 @@ TEST(ColorsTest, HtmlToColorReadsTheFirstSixHexDigitsAsRedGreenBlue) {
 }
 
 constexpr ColorValue kBlack = 0x000000, kWhite = 0xffffff;
-
-TEST(ColorsTest, TextOnEveryDefaultColourIsBlackOrWhiteAndReadable) {
-  const AppSettings settings;
-  // Score-2 .. Total, in file order.
-  const ColorValue expected[kColorCount] = {kBlack, kBlack, kBlack, kBlack, kBlack, kWhite, kWhite,
-                                            kWhite, kWhite, kBlack, kBlack, kBlack, kBlack};
-  for (std::size_t i = 0; i < kColorCount; ++i) {
-    const ColorValue back = settings.Value(static_cast<ColorKey>(i));
-    EXPECT_EQ(TextColorOn(back), expected[i]) << ColorToHtml(back);
-    EXPECT_GE(ContrastRatio(back, TextColorOn(back)), 4.5) << ColorToHtml(back);
-  }
-}
 
 TEST(ColorsTest, ContrastFollowsTheRelativeLuminanceFormula) {
   struct Case {

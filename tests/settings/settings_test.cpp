@@ -60,11 +60,11 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
   // default.
   const std::string home = dir.File("data/cardwise/"), text = dir.Read(kIni);
   EXPECT_EQ(text.substr(0, text.find("[Files]")),
-            Crlf("[Dirs]|DataDir=" + home + "Data/|TemplateDir=" + home +
-                 "Template/|HtmlRootDir=" + home + "Web-Docs/|PlayerDir=players|CourseDir=courses|"));
+            Crlf("[Dirs]|DataDir=" + home + "Data/|TemplateDir=" + home + "Template/|HtmlRootDir=" +
+                 home + "Web-Docs/|PlayerDir=players|CourseDir=courses|"));
   std::size_t at = 0;
-  for (const char* section : {"[Files]", "[HTML]", "[Colors]", "[SetUp]", "[Html-Headings]",
-                              "[Web]", "[Print]"}) {
+  for (const char* section :
+       {"[Files]", "[HTML]", "[Colors]", "[SetUp]", "[Html-Headings]", "[Web]", "[Print]"}) {
     at = text.find(section, at);
     EXPECT_NE(at, std::string::npos) << section;
   }
@@ -153,13 +153,20 @@ TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
 TEST_F(SettingsFileTest, ValuesThatDoNotParseKeepTheDefault) {
   // A section, one line of it, and its key's value as the record then writes it.
   const std::tuple<const char*, std::string, const char*> cases[] = {
-      {"SetUp", "RoundsForParHead= +7 ", "7"},       {"SetUp", "RoundsForParHead=3.5", "8"},
-      {"SetUp", "RoundsForParHead=99999999999", "8"}, {"SetUp", "TrueColorIcons=2", "1"},
-      {"SetUp", "TrueColorIcons=yes", "0"},          {"SetUp", "UpdateIfOlder=0,5", "0.50000"},
-      {"SetUp", "UpdateIfOlder=1e-3", "0.00100"},    {"SetUp", "UpdateIfOlder=soon", "0.00139"},
-      {"Web", "Language=zh-Hant-TW", "zh-Hant-TW"},  {"Web", "Language=de-1996", "de-1996"},
-      {"Web", "Language=", "en"},                    {"Web", "Language=english please", "en"},
-      {"Web", "Language=en-", "en"},                 {"Web", "Language=sv\"><script>", "en"},
+      {"SetUp", "RoundsForParHead= +7 ", "7"},
+      {"SetUp", "RoundsForParHead=3.5", "8"},
+      {"SetUp", "RoundsForParHead=99999999999", "8"},
+      {"SetUp", "TrueColorIcons=2", "1"},
+      {"SetUp", "TrueColorIcons=yes", "0"},
+      {"SetUp", "UpdateIfOlder=0,5", "0.50000"},
+      {"SetUp", "UpdateIfOlder=1e-3", "0.00100"},
+      {"SetUp", "UpdateIfOlder=soon", "0.00139"},
+      {"Web", "Language=zh-Hant-TW", "zh-Hant-TW"},
+      {"Web", "Language=de-1996", "de-1996"},
+      {"Web", "Language=", "en"},
+      {"Web", "Language=english please", "en"},
+      {"Web", "Language=en-", "en"},
+      {"Web", "Language=sv\"><script>", "en"},
       {"Web", "Language=abcdefghi", "en"}};
   for (const auto& [section, line, written] : cases) {
     dir.Write(kIni, std::string("[") + section + "]\r\n" + line + "\r\n");
