@@ -1,5 +1,7 @@
-// Start-up, shutdown and the main window, on temporary settings and data folders.
+// Start-up, shutdown, the main window and its demo and import windows, on temporary settings
+// and data folders.
 
+#include <gmock/gmock.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include "app/player_editor.h"
 #include "app/round_editor.h"
 #include "app/setup_dialog.h"
+#include "app/status_panel.h"
 #include "app/tour_editor.h"
 #include "app/web_dialog.h"
 #include "app/weights_dialog.h"
@@ -190,6 +193,97 @@ TEST_F(ShellTest, NoWindowUsesALetterTwice) {
           << window->objectName().toStdString() << ": " << letters[i - 1].toStdString() << " / "
           << letters[i].toStdString();
   }
+}
+
+// The demo-data dialog on a data folder of the user's that has no demo files.
+
+using ::testing::HasSubstr;
+
+class DemoDialogTest : public AppTest {
+ protected:
+  DemoDialogTest() {
+    Settings().DataDir = dir_.File("club/");
+    dir_.Write("club/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
+    dir_.Write("club/DEMOT.DAT", "[MINE]\r\nID=MINE\r\n");
+  }
+
+  void Load() { Find<QPushButton>(&demo_, "loadButton")->click(); }
+
+  app::DemoDialog demo_;
+};
+
+// The missing demo files are copied in beside the one that is there, and the switch is in the
+// settings file at once: cardwise-cli run now works on the demo data too.
+TEST_F(DemoDialogTest, LoadCopiesTheMissingDemoFilesAndWritesTheSettings) {
+  Load();
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  EXPECT_GT(ProcessDatabase().Players.Count(), 10);
+  EXPECT_GT(ProcessDatabase().Rounds.Count(), 100);
+  EXPECT_EQ(ProcessDatabase().Tours.KeyAt(0), "MINE");
+  EXPECT_EQ(dir_.Read("club/DEMOT.DAT"), "[MINE]\r\nID=MINE\r\n");
+  const std::string ini = dir_.Read("cardwise.ini");
+  EXPECT_THAT(ini, HasSubstr("RoundFName=DEMOR.DAT\r\n"));
+  EXPECT_THAT(ini, HasSubstr("HtmlRootDir=" + Settings().HtmlRootDir + "\r\n"));
+  EXPECT_THAT(ini, HasSubstr("[DemoUnload]\r\nRound=ROUNDS.DAT\r\n"));
+  EXPECT_EQ(demo_.result(), QDialog::Accepted);
+}
+
+// The import window: the four steps on the shipped sample DX files, a missing file, and a record
+// with a date that cannot be read.
+
+// The records of a list, its placeholder not counted.
+template <class List>
+int Imported(const List& list) {
+  int index = 0;
+  return list.Count() - (list.Find("??", index) ? 1 : 0);
+}
+
+class ImportWindowTest : public AppTest {
+ protected:
+  ImportWindowTest() {
+    Settings().DataDir = dir_.Path();
+    LoadDatabase(ProcessDatabase(), Settings());  // the lists know their files, as at start-up
+    app::StatusPanel::installCoreSink();
+    ShowActive(&window_);
+  }
+
+  void SetPaths(const QString& bana, const QString& rond) {
+    Find<QLineEdit>(&window_, "courseFileEdit")->setText(bana);
+    Find<QLineEdit>(&window_, "roundFileEdit")->setText(rond);
+  }
+  void Click(const char* name) { Find<QPushButton>(&window_, name)->click(); }
+
+  app::ImportWindow window_;
+};
+
+TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
+  EXPECT_TRUE(Find<QLineEdit>(&window_, "courseFileEdit")->text().endsWith("/CARDWS/BANA.DX"));
+  const QString dx = QString(CARDWISE_DATA_DIR) + "dx/";
+  SetPaths(dx + "BANA.DX", dx + "ROND.DX");
+  const struct {
+    const char* Button;
+    const char* Opened;  // the data file shown in the text editor, none after the rounds
+    int (*Count)();
+    int Expected;
+  } steps[] = {
+      {"courseImportButton", "COURSES.DAT", [] { return Imported(Courses()); }, 0},  // not reloaded
+      {"playerImportButton", "PLAYERS.DAT", [] { return Imported(Players()); }, 5},
+      {"eventImportButton", "EVENTS.DAT", [] { return Imported(Events()); }, 3},
+      {"roundImportButton", nullptr, [] { return Imported(Rounds()); }, 12},
+  };
+  for (const auto& step : steps) {
+    prompts_->Opened.clear();
+    Click(step.Button);
+    EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+    if (step.Opened) {
+      ASSERT_EQ(prompts_->Opened.size(), 1) << step.Button;
+      EXPECT_EQ(prompts_->Opened[0], QString::fromStdString(dir_.File(step.Opened)));
+    } else {
+      EXPECT_TRUE(prompts_->Opened.isEmpty());
+    }
+    EXPECT_EQ(step.Count(), step.Expected) << step.Button;
+  }
+  EXPECT_FALSE(Find<app::StatusPanel>(&window_, "statusPanel")->text().isEmpty());
 }
 
 }  // namespace
