@@ -22,9 +22,6 @@
 #include "records/player.h"
 #include "records/round.h"
 #include "results/event.h"
-#include "results/recalc.h"
-#include "results/tour.h"
-#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -139,16 +136,6 @@ TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
   EXPECT_TRUE(Section("EMPTY").find("1=;31;;;\r\n") != std::string::npos) << File();
 }
 
-TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
-  Show("CUP");
-  prompts_->FileNames.push_back(QString::fromStdString(dir_.File("cup.csv")));
-  Trigger("exportAction");
-  EXPECT_EQ(dir_.Read("cup.csv").substr(0, 27), "Place,Result,Player ID,Play");
-  EXPECT_NE(dir_.Read("cup.csv").find("1,71,AB,"), std::string::npos) << dir_.Read("cup.csv");
-  EXPECT_EQ(Results("CUP")[0], "1;72;JS;260510-0900-JS;");  // ranked on a copy
-  EXPECT_FALSE(Posting());
-}
-
 // The keyboard reaches everything: Tab from the ID to the name, the arrows through the types,
 // Ctrl+R for the results; a new event starts with a type, the course is looked up as typed and
 // the grid names its players.
@@ -180,34 +167,6 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   EXPECT_NE(Section("SUM").find("Type=2"), std::string::npos) << Section("SUM");
   Press(Qt::Key_F9);
   EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());  // the last one used
-}
-
-// The demo data: in the editor's lists, and in lists of their own for the batch computations.
-class DemoEventEditorTest : public AppTest, protected TestDatabase {
- protected:
-  DemoEventEditorTest() {
-    LoadDemoCopy();
-    LoadDatabase(database_, Settings());
-    ShowActive(&editor_);
-  }
-
-  app::EventEditor editor_;
-};
-
-// "Results / Sort" on an unchanged event gives what "recalc events" stores, both from the data
-// as loaded.
-TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcGivesForEveryEvent) {
-  ASSERT_GE(Events().Count(), 4);
-  ASSERT_TRUE(RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
-  for (int i = 0; i < Events().Count(); ++i) {
-    const std::string id = Events().KeyAt(i);
-    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
-    Find<QPushButton>(&editor_, "resultsButton")->click();
-    EXPECT_EQ(Find<ResultsGrid>(&editor_, "resultsGrid")->lines(), events_.FindRecord(id)->Results)
-        << id;
-    Find<QAction>(&editor_, "cancelAction")->trigger();
-  }
 }
 
 // The draw window: the checked players drawn with the options, a player moved between groups

@@ -89,19 +89,6 @@ TEST_F(RecordListTest, DeleteErasesTheSectionAndReturnsTheIndexToShowNext) {
   EXPECT_EQ(dir_.Read("LIST.DAT"), "");
 }
 
-TEST_F(RecordListTest, ADeleteThatCannotBeWrittenKeepsTheRecord) {
-  // A file that can be read but whose folder takes no new file, even for root.
-  const std::string readOnly = "/proc/version";
-  if (!FileExists(readOnly)) GTEST_SKIP() << "no " << readOnly;
-  PlayerList list = Load("[A]\nID=A\n[B]\nID=B\n");
-  list.FileName = readOnly;
-  const DeleteResult result = list.DeleteAt(0);
-  EXPECT_FALSE(result.Outcome);
-  EXPECT_EQ(result.Next, 0);
-  EXPECT_FALSE(list.DeleteByID("B"));
-  EXPECT_EQ(Contents(list), "A:,B:");
-}
-
 TEST_F(RecordListTest, SaveAllRewritesItsSectionsAndLeavesOthers) {
   const std::string path = dir_.Write("LIST.DAT", "[A]\r\nID=A\r\nPlayer=Old\r\n[Z]\r\nID=Z\r\n");
   PlayerList list;

@@ -137,6 +137,7 @@ TEST_F(StandingsTest, EclecticGivesEachPlayerOneLine) {
   EXPECT_EQ(Calc(kEclectic), (Lines{"1;72;1;AA;", "2;90;1;BB;", "3;0;1;GONE;"}));
 }
 
+// A file that cannot be written, or a tour without a name, saves nothing.
 TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
   AddEvent("E1", {"1;75;CC;;", "2;80;BB;;", "3;80;DD;;"});
   std::tie(tour_.Name, tour_.Events) = std::make_tuple("Spring Series", "E1;");
@@ -155,16 +156,13 @@ TEST_F(StandingsTest, SaveAsEventWritesAnEventThatRanksTheSameWay) {
   CalcResults(saved, rounds_);
   EXPECT_EQ(saved.Results.front(), "1;75;CC;;");
   EXPECT_EQ(saved.Results.size(), 3u);
-}
 
-TEST_F(StandingsTest, SaveAsEventReportsAFileThatCannotBeWritten) {
-  std::tie(tour_.ID, tour_.Type) = std::make_tuple("T", kF1System);
+  shown_.clear();
   EXPECT_FALSE(SaveAsEvent(tour_, dir_.Write("file", "x") + "/EVENTS.DAT"));
-  EXPECT_EQ(shown_, (Lines{"Saving: T as event...", "T not saved as event."}));
-
-  tour_.ID.clear();  // no name to make an ID from
-  EXPECT_FALSE(SaveAsEvent(tour_, dir_.File("EVENTS.DAT")));
-  EXPECT_EQ(dir_.Read("EVENTS.DAT"), "");
+  EXPECT_EQ(shown_, (Lines{"Saving: SS as event...", "SS not saved as event."}));
+  tour_.ID.clear(), tour_.Name.clear();  // no name to make an ID from
+  EXPECT_FALSE(SaveAsEvent(tour_, dir_.File("NEW.DAT")));
+  EXPECT_EQ(dir_.Read("NEW.DAT"), "");
 }
 
 Tour TourOf(const std::string& events) {
