@@ -30,18 +30,11 @@ using Lines = std::vector<std::string>;
 // The cards of the tests: par 4 on every hole and stroke indexes 1 to 18, a score of 4 on every
 // hole except the listed (hole, strokes) pairs (0 strokes leaves a hole unplayed).
 struct CardPlan {
-  CardPlan(std::string id, std::string playerID, std::vector<std::pair<int, int>> changes = {},
-           int strokes = 0, std::string eventID = "EV", std::string eventIDs = "")
-      : ID(std::move(id)),
-        PlayerID(std::move(playerID)),
-        Changes(std::move(changes)),
-        Strokes(strokes),
-        EventID(std::move(eventID)),
-        EventIDs(std::move(eventIDs)) {}
   std::string ID, PlayerID;
-  std::vector<std::pair<int, int>> Changes;
-  int Strokes;
-  std::string EventID, EventIDs;
+  std::vector<std::pair<int, int>> Changes = {};
+  int Strokes = 0;
+  std::string EventID = "EV", EventIDs = "";
+  float Hcp = 0;
 };
 
 RoundList MakeRounds(const std::vector<CardPlan>& cards) {
@@ -51,6 +44,7 @@ RoundList MakeRounds(const std::vector<CardPlan>& cards) {
     std::tie(round->ID, round->PlayerID, round->EventID, round->EventIDs) =
         std::tie(card.ID, card.PlayerID, card.EventID, card.EventIDs);
     round->Strokes = static_cast<std::int16_t>(card.Strokes);
+    round->Hcp = card.Hcp;
     for (int hole = 1; hole <= kHoles; ++hole) {
       round->CPar.SetHoleValue(hole, 4);
       round->CHcp.SetHoleValue(hole, hole);
@@ -280,31 +274,14 @@ class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
   }
   void TearDown() override { SetStatusSink(previous_); }
 
-  // A par-72 card of 4s on every hole, but for the (hole, strokes) changes; 0 leaves a hole out.
-  Round& AddRound(const std::string& id, const std::string& playerID, const std::string& eventID,
-                  std::vector<std::pair<int, int>> changes = {}, int year = 2025) {
-    Round& round = Add(rounds_, id);
-    round.PlayerID = playerID, round.EventID = eventID, round.Date = *EncodeDate(year, 6, 1);
-    round.Hcp = 12.4f, round.Strokes = 12;
-    for (int hole = 1; hole <= kHoles; ++hole) {
-      round.CPar.SetHoleValue(hole, 4);
-      round.CHcp.SetHoleValue(hole, hole);
-      round.Score.SetHoleValue(hole, 4);
-    }
-    for (const auto& [hole, strokes] : changes)
-      round.Score.SetHoleValue(hole, strokes);
-    round.Score.StrictTotal = true;
-    return round;
-  }
-
   StatusSink previous_;
 };
 
 TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
-  AddRound("R1", "A", "EV");
-  AddRound("R2", "B", "EV", {{1, 5}});
-  AddRound("R3", "C", "EV", {{18, 0}});  // incomplete: no score, last
-  AddRound("R4", "GONE", "EV", {{1, 3}});
+  rounds_ = MakeRounds({{"R1", "A", {}, 12, "EV", "", 12.4f},
+                        {"R2", "B", {{1, 5}}, 12, "EV", "", 12.4f},
+                        {"R3", "C", {{18, 0}}, 12, "EV", "", 12.4f},  // incomplete: last
+                        {"R4", "GONE", {{1, 3}}, 12, "EV", "", 12.4f}});
   Event& event = Add(events_, "EV");
   event.Type = kStrokesGross, event.Results = {"stale;line"};
   const CsvTable table = EventResultsTable(event, database_);

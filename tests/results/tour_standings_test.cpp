@@ -58,18 +58,19 @@ class StandingsTest : public ::testing::Test, protected testing::TestDatabase {
   }
   void TearDown() override { SetStatusSink(previous_); }
 
-  void AddEvent(const std::string& id, Lines results) {
+  void AddEvent(const std::string& id, Lines results, int type = kStrokesGross,
+                const std::string& course = "") {
     Event& event = Add(events_, id);
-    std::tie(event.Type, event.Results) = std::make_tuple(kStrokesGross, std::move(results));
+    std::tie(event.Type, event.CourseID, event.Results) = std::tie(type, course, results);
   }
 
-  // A round of the player in the event, of 2003, with the score on every hole.
+  // A round of the player in the event, of 2003, with the score on holes from..to.
   void AddRound(const std::string& id, const std::string& player, const std::string& event,
-                int score) {
+                int score, int from = 1, int to = kHoles) {
     Round& round = Add(rounds_, id);
     std::tie(round.PlayerID, round.EventID, round.Date) =
         std::make_tuple(player, event, *EncodeDate(2003, 5, 1));
-    for (int hole = 1; hole <= kHoles; ++hole)
+    for (int hole = from; hole <= to; ++hole)
       round.Score.SetHoleValue(hole, score);
   }
 
@@ -293,42 +294,26 @@ TEST(TourScoringTest, EachRowHoldsItsTypeAndSavesByItsOrder) {
   EXPECT_EQ(ScoringOf(7).Order, TourOrder::kUnordered);
 }
 
-class TourValueTest : public ::testing::Test, protected testing::TestDatabase {
+class TourValueTest : public StandingsTest {
  protected:
   void SetUp() override {
+    StandingsTest::SetUp();
     for (const char* id : {"AA", "BB"})
       Add(players_, id);
     Course& course = Add(courses_, "PAR72");
     for (int hole = 1; hole <= kHoles; ++hole)
       course.Par.SetHoleValue(hole, hole <= 4 ? 5 : hole <= 8 ? 3 : 4);  // 20 + 12 + 40
-    AddEvent("E1", kStrokesGross, "PAR72",
-             {"1;70;AA;;", "2;72;BB;;=", "2;72;CC;;=", "4;75;DD;;", "x;80;EE;;"});
-    AddEvent("S1", kStableford, "", {"1;39;AA;;", "2;30;BB;;"});
-    AddEvent("M1", kManualDescending, "PAR72", {"1;71,5;AA;;"});
+    AddEvent("E1", {"1;70;AA;;", "2;72;BB;;=", "2;72;CC;;=", "4;75;DD;;", "x;80;EE;;"},
+             kStrokesGross, "PAR72");
+    AddEvent("S1", {"1;39;AA;;", "2;30;BB;;"}, kStableford);
+    AddEvent("M1", {"1;71,5;AA;;"}, kManualDescending, "PAR72");
     tour_.Events = "E1;S1;M1;";
-  }
-
-  void AddEvent(const std::string& id, int type, const std::string& course,
-                std::vector<std::string> results) {
-    Event& event = Add(events_, id);
-    std::tie(event.Type, event.CourseID, event.Results) = std::tie(type, course, results);
-  }
-
-  // A round of the player in the event with the given score on holes from..to.
-  void AddRound(const std::string& id, const std::string& player, const std::string& event,
-                int from, int to, int score) {
-    Round& round = Add(rounds_, id);
-    std::tie(round.PlayerID, round.EventID) = std::tie(player, event);
-    for (int hole = from; hole <= to; ++hole)
-      round.Score.SetHoleValue(hole, score);
   }
 
   float Value(int type, const std::string& event, const std::string& player) {
     tour_.Type = type;
     return EventValue(tour_, event, player, database_);
   }
-
-  Tour tour_;
 };
 
 TEST_F(TourValueTest, EachTourTypeValuesTheResultLine) {
@@ -373,20 +358,20 @@ TEST_F(TourValueTest, WeightsComeByPositionAndZeroOrMissingCountsAsOne) {
 
 TEST_F(TourValueTest, EclecticNeedsEveryHoleOfThePlayersTourRounds) {
   tour_.Type = kEclectic;
-  AddRound("R1", "AA", "E1", 1, 17, 5);
-  AddRound("R2", "AA", "E1", 1, 9, 4);
-  AddRound("R3", "AA", "OUT", 18, 18, 3);  // an event outside the tour
-  AddRound("R4", "aa", "S1", 18, 18, 3);   // another player ID: letter case counts
+  AddRound("R1", "AA", "E1", 5, 1, 17);
+  AddRound("R2", "AA", "E1", 4, 1, 9);
+  AddRound("R3", "AA", "OUT", 3, 18);  // an event outside the tour
+  AddRound("R4", "aa", "S1", 3, 18);   // another player ID: letter case counts
   EXPECT_EQ(EventValue(tour_, "E1", "AA", database_), 0);
   EXPECT_TRUE(players_.FindRecord("AA")->Used);
 
-  AddRound("R5", "AA", "S1", 10, 18, 6);
+  AddRound("R5", "AA", "S1", 6, 10);
   const RoundsByPlayer index(rounds_);
   EXPECT_EQ(EventValue(tour_, "E1", "AA", database_), 9 * 4 + 8 * 5 + 6);
   EXPECT_EQ(EventValue(tour_, "E1", "AA", database_, &index), 9 * 4 + 8 * 5 + 6);
   EXPECT_EQ(EventValue(tour_, "S1", "AA", database_), 82) << "the same card from any event";
 
-  AddRound("R6", "CC", "E1", 1, 18, 4);  // CC has no player record
+  AddRound("R6", "CC", "E1", 4);  // CC has no player record
   EXPECT_EQ(EventValue(tour_, "E1", "CC", database_), 0);
 }
 
