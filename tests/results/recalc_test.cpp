@@ -30,12 +30,18 @@ namespace {
 
 using ::testing::HasSubstr;
 
-class RecalcTest : public ::testing::Test, protected testing::TestDatabase {
+// The lists in memory, a temporary folder and settings, in the ISO formats.
+class DatabaseTest : public ::testing::Test, protected testing::TestDatabase {
  protected:
-  RecalcTest() {
-    SetCurrentFormats(IsoFormats());
-    settings_.DataDir = dir_.Path();
-  }
+  DatabaseTest() { SetCurrentFormats(IsoFormats()); }
+
+  testing::TempDir dir_;
+  AppSettings settings_;
+};
+
+class RecalcTest : public DatabaseTest {
+ protected:
+  RecalcTest() { settings_.DataDir = dir_.Path(); }
 
   // Writes the files, then loads all five.
   void Load(const std::string& players, const std::string& rounds, const std::string& events) {
@@ -51,8 +57,6 @@ class RecalcTest : public ::testing::Test, protected testing::TestDatabase {
            extra + "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n";
   }
 
-  testing::TempDir dir_;
-  AppSettings settings_;
   LoadReports reports_;
 };
 
@@ -149,7 +153,7 @@ TEST_F(RecalcTest, AFileThatCannotBeWrittenIsReported) {
 
 // Switching to the demo data and back, and the folder step of start-up that ships them.
 
-class DemoDataTest : public ::testing::Test, protected testing::TestDatabase {
+class DemoDataTest : public DatabaseTest {
  protected:
   void SetUp() override {
     settings_.DataDir = dir_.File("Data/");
@@ -177,11 +181,9 @@ class DemoDataTest : public ::testing::Test, protected testing::TestDatabase {
     return values;
   }
 
-  testing::TempDir dir_;
   testing::ScopedEnv dataHome_{"XDG_DATA_HOME", "/home/demo/.local/share"};
   std::string ini_;
   std::string shipped_ = dir_.File("share/");
-  AppSettings settings_;
 };
 
 TEST_F(DemoDataTest, LoadTwiceKeepsTheFirstSavedNamesAndUnloadRestoresThem) {
@@ -235,7 +237,7 @@ TEST_F(DemoDataTest, NothingIsSwitchedWhenTheWayBackOrADemoFileIsMissing) {
   }
 }
 
-class PrepareFoldersTest : public ::testing::Test {
+class PrepareFoldersTest : public DatabaseTest {
  protected:
   void SetUp() override {
     dir_.Write("share/demo/DEMOP.DAT", "[D]\r\nID=D\r\n");
@@ -246,9 +248,7 @@ class PrepareFoldersTest : public ::testing::Test {
         std::make_tuple(dir_.File("new/data/"), dir_.File("tpl/"), dir_.File("new/web/"));
   }
 
-  testing::TempDir dir_;
   std::string shipped_ = dir_.File("share/");
-  AppSettings settings_;
 };
 
 TEST_F(PrepareFoldersTest, ShippedFilesGoOnlyIntoFoldersItCreates) {
@@ -268,7 +268,7 @@ TEST_F(PrepareFoldersTest, ShippedFilesGoOnlyIntoFoldersItCreates) {
 
 // What the delete question counts: the records that hold a player's, course's or event's ID.
 
-class RecordUsesTest : public ::testing::Test, protected testing::TestDatabase {
+class RecordUsesTest : public DatabaseTest {
  protected:
   RecordUsesTest() {
     rounds_.LoadFromFile(
@@ -286,8 +286,6 @@ class RecordUsesTest : public ::testing::Test, protected testing::TestDatabase {
                                    "[T1]\r\nID=T1\r\nEvents=E1;E2;\r\n1=1;25;1;Tr;\r\n"
                                    "[T2]\r\nID=T2\r\nEvents=E10;E2;\r\n1=1;9;1;AB;\r\n"));
   }
-
-  testing::TempDir dir_;
 };
 
 TEST_F(RecordUsesTest, CountsTheRecordsThatHoldTheId) {
@@ -327,10 +325,9 @@ const char kRond[] =
     "Spelare=John Smith\r\nHcp=14,8\r\nTavling=V\x86rcupen\r\nDatum=020511\r\n"
     "Bana=Bj\x94rkviken\r\nStart=9.10\r\nScoreUT=4 4 4\r\n*EOR\r\n";
 
-class DXImportStepTest : public ::testing::Test, protected testing::TestDatabase {
+class DXImportStepTest : public DatabaseTest {
  protected:
   void SetUp() override {
-    SetCurrentFormats(IsoFormats());
     settings_.DataDir = dir_.File("Data/");
     CreateDirectories(settings_.DataDir);
   }
@@ -338,9 +335,6 @@ class DXImportStepTest : public ::testing::Test, protected testing::TestDatabase
   DXImportReport Step(DXStep step, const char* name, const char* bytes) {
     return ImportDXStep(step, dir_.Write(name, bytes), database_, settings_);
   }
-
-  testing::TempDir dir_;
-  AppSettings settings_;
 };
 
 TEST_F(DXImportStepTest, StepsInOrderLinkTheRoundsToWhatTheEarlierStepsImported) {
