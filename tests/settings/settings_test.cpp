@@ -115,17 +115,13 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(dir.Read("copy/cardwise.ini"), dir.Read(kIni));
   EXPECT_EQ(dir.Read("copy/store.ini"), dir.Read(kStore));
   EXPECT_EQ(loaded.Color(ColorKey::Green), "563412");
-  EXPECT_EQ(loaded.DataDir, "/srv/golf");
-  EXPECT_TRUE(loaded.TrueColorIcons);
   EXPECT_EQ(loaded.nStatList, -4);
-  EXPECT_TRUE(loaded.HandicapPage);
-  EXPECT_TRUE(loaded.PublishContacts);
-  EXPECT_EQ(loaded.Language, "sv-SE");
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
-  EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");
-  EXPECT_TRUE(loaded.PublishDelete);
-  EXPECT_EQ(loaded.Paper, "Letter");
+  EXPECT_EQ(loaded.DataDir + "|" + loaded.PublishTo + "|" + loaded.Language + "|" + loaded.Paper,
+            "/srv/golf|golf@club.example:www/|sv-SE|Letter");
+  EXPECT_TRUE(loaded.TrueColorIcons && loaded.HandicapPage && loaded.PublishContacts &&
+              loaded.PublishDelete);
 }
 
 TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
