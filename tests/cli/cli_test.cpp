@@ -52,7 +52,20 @@ class CliTest : public ::testing::Test {
     return result;
   }
 
-  RunResult Check() const { return Run("--ini " + dir_.File("cardwise.ini") + " check"); }
+  // Runs the tool on our settings file.
+  RunResult Cli(const std::string& args, const std::string& env = "",
+                const std::string& streams = "2>&1") const {
+    return Run("--ini " + dir_.File("cardwise.ini") + " " + args, env, streams);
+  }
+  RunResult Check() const { return Cli("check"); }
+  // Each of the (arguments, message) cases exits with 2 and says the message.
+  void ExpectRefused(const std::vector<std::pair<std::string, std::string>>& cases) const {
+    for (const auto& [args, message] : cases) {
+      const RunResult result = Cli(args);
+      EXPECT_EQ(result.ExitCode, 2) << args;
+      EXPECT_THAT(result.Output, HasSubstr(message)) << args;
+    }
+  }
 
   testing::TempDir dir_;
 };
@@ -82,8 +95,7 @@ TEST_F(CliTest, CheckCountsRecordsAndReportsEveryUnreadableLine) {
 }
 
 TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitchesBack) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
-  const RunResult load = Run(ini + "demo load");
+  const RunResult load = Cli("demo load");
   EXPECT_EQ(load.ExitCode, 0) << load.Output;
 
   const RunResult check = Check();
@@ -91,34 +103,33 @@ TEST_F(CliTest, DemoLoadSwitchesTheNextCommandsToTheShippedDemoAndUnloadSwitches
   EXPECT_THAT(check.Output, HasSubstr(dir_.File("Data/DEMOR.DAT")));
   EXPECT_THAT(check.Output, Not(HasSubstr("(no such file)")));
 
-  EXPECT_EQ(Run(ini + "demo unload").ExitCode, 0);
+  EXPECT_EQ(Cli("demo unload").ExitCode, 0);
   EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=ROUNDS.DAT"));
-  EXPECT_EQ(Run(ini + "demo").ExitCode, 2);
+  EXPECT_EQ(Cli("demo").ExitCode, 2);
 }
 
 // --- --version and export ---
 
 TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   dir_.Write("Data/PLAYERS.DAT", "[A]\r\nID=A\r\nPlayer=J\xFCrgen, Jr.\r\n");
   dir_.Write("Data/ROUNDS.DAT",
              "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nEventID=EV\r\nEventIDs=DV\r\n"
              "Date=2025-06-01\r\nScore=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
   dir_.Write("Data/EVENTS.DAT",
              "[EV]\r\nID=EV\r\nType=0\r\n[DV]\r\nID=DV\r\nType=0\r\nDivisions=10\r\n");
-  const RunResult results = Run(ini + "export results ev");
+  const RunResult results = Cli("export results ev");
   EXPECT_EQ(results.ExitCode, 0) << results.Output;
   EXPECT_THAT(results.Output, HasSubstr("1,72,A,\"J\xC3\xBCrgen, Jr.\",0.0,0,250601-0900-A,\r\n"));
   EXPECT_THAT(results.Output, Not(HasSubstr("Division")));
   // A division column only for an event with divisions.
-  EXPECT_THAT(Run(ini + "export results DV").Output, HasSubstr(",0.0,0,250601-0900-A,,A\r\n"));
+  EXPECT_THAT(Cli("export results DV").Output, HasSubstr(",0.0,0,250601-0900-A,,A\r\n"));
 
-  EXPECT_EQ(Run(ini + "export rounds --output " + dir_.File("r.csv") + " 2025").ExitCode, 0);
+  EXPECT_EQ(Cli("export rounds --output " + dir_.File("r.csv") + " 2025").ExitCode, 0);
   EXPECT_THAT(dir_.Read("r.csv"), HasSubstr("250601-0900-A,2025-06-01,"));
   EXPECT_THAT(dir_.Read("Data/EVENTS.DAT"), Not(HasSubstr("1=")));  // nothing saved
 
   // The arguments, the exit status and what stderr says.
-  const std::pair<std::string, std::string> failures[] = {
+  ExpectRefused({
       {"export results NONE", "no event \"NONE\" in " + dir_.File("Data/EVENTS.DAT")},
       {"export standings T", "no tour \"T\" in "},
       {"export stats 2024", "no rounds of 2024 in " + dir_.File("Data/ROUNDS.DAT")},
@@ -126,19 +137,13 @@ TEST_F(CliTest, ExportWritesCsvOrExitsWithTwoForWhatIsNotThere) {
       {"export rounds 20x5", "usage: cardwise-cli export"},
       {"export rounds --output", "usage: cardwise-cli export"},
       {"export scores 2025", "usage: cardwise-cli export"},
-  };
-  for (const auto& [args, message] : failures) {
-    const RunResult result = Run(ini + args);
-    EXPECT_EQ(result.ExitCode, 2) << args;
-    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
-  }
-  const RunResult unwritable = Run(ini + "export rounds --output " + dir_.File("no/such/r.csv"));
+  });
+  const RunResult unwritable = Cli("export rounds --output " + dir_.File("no/such/r.csv"));
   EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/r.csv")));
 }
 
 TEST_F(CliTest, KnockoutCreateResultShowAndExportOrExitTwoStoringNothing) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   std::string players;
   for (const char* id : {"A", "B", "C", "D", "E"})
     players +=
@@ -147,52 +152,40 @@ TEST_F(CliTest, KnockoutCreateResultShowAndExportOrExitTwoStoringNothing) {
   dir_.Write("Data/COURSES.DAT",
              "[HILL]\r\nID=HILL\r\nHcp=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n");
 
-  const std::pair<std::string, std::string> refused[] = {
+  ExpectRefused({
       {"knockout create K --name Cup --players A", "1 players: a knockout takes 2 to 128"},
       {"knockout create K --name Cup --players A,B --seeding best", "--seeding takes"},
       {"knockout create K --players A,B", "create needs --name and --players"},
       {"knockout show K", "no knockout \"K\" in " + dir_.File("Data/KNOCKOUTS.DAT")},
       {"knockout frob K", "usage: cardwise-cli knockout"},
-  };
-  for (const auto& [args, message] : refused) {
-    const RunResult result = Run(ini + args);
-    EXPECT_EQ(result.ExitCode, 2) << args;
-    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
-  }
+  });
   EXPECT_FALSE(std::filesystem::exists(dir_.File("Data/KNOCKOUTS.DAT"))) << "nothing stored";
 
-  const RunResult made =
-      Run(ini + "knockout create K --name Cup --players A,B,C,D,E --course HILL");
+  const RunResult made = Cli("knockout create K --name Cup --players A,B,C,D,E --course HILL");
   ASSERT_EQ(made.ExitCode, 0) << made.Output;
   EXPECT_THAT(
       made.Output,
       HasSubstr("Quarter-final\n  R1M1  A v bye  won by A bye\n  R1M2  D v E  (16 to E)\n"));
-  ASSERT_EQ(Run(ini + "knockout result K R1M2 e 1 up").ExitCode, 0);
+  ASSERT_EQ(Cli("knockout result K R1M2 e 1 up").ExitCode, 0);
   const std::string stored = dir_.Read("Data/KNOCKOUTS.DAT");
-  const std::pair<std::string, std::string> refusedResults[] = {
+  ExpectRefused({
       {"knockout result K R2M2 B '3&3'", "not a match result: \"3&3\""},
       {"knockout result K R1 A", "not a match: \"R1\""},
       {"knockout create K --name Cup --players A,B", "is in " + dir_.File("Data/KNOCKOUTS.DAT")},
-  };
-  for (const auto& [args, message] : refusedResults) {
-    const RunResult result = Run(ini + args);
-    EXPECT_EQ(result.ExitCode, 2) << args;
-    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
-  }
+  });
   EXPECT_EQ(dir_.Read("Data/KNOCKOUTS.DAT"), stored);
   EXPECT_THAT(Check().Output, HasSubstr("knockouts      1  " + dir_.File("Data/KNOCKOUTS.DAT")));
 
-  const RunResult csv = Run(ini + "export knockout K");
+  const RunResult csv = Cli("export knockout K");
   EXPECT_EQ(csv.ExitCode, 0) << csv.Output;
   EXPECT_THAT(csv.Output, HasSubstr("Round,Match,Player A,Player B,Shots,Receiver,Winner,Result\r\n"
                                     "1,1,A,bye,,,A,bye\r\n1,2,D,E,16,E,E,1 up\r\n"
                                     "1,3,B,bye,,,B,bye\r\n1,4,C,bye,,,C,bye\r\n"
                                     "2,1,A,E,16,E,,\r\n2,2,B,C,0,,,\r\n3,1,,,,,,\r\n"));
-  EXPECT_THAT(Run(ini + "export knockout NONE").Output, HasSubstr("no knockout \"NONE\""));
+  EXPECT_THAT(Cli("export knockout NONE").Output, HasSubstr("no knockout \"NONE\""));
 }
 
 TEST_F(CliTest, DrawStoresPrintsAndExportsTheDrawAndRefusesBadInputStoringNothing) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   dir_.Write("Data/PLAYERS.DAT",
              "[A]\r\nID=A\r\nPlayer=Ann\r\nHcp=4.0\r\n[B]\r\nID=B\r\nPlayer=Bo\r\nHcp=12.4\r\n"
              "[C]\r\nID=C\r\nPlayer=Cy\r\nHcp=30.0\r\n");
@@ -200,7 +193,7 @@ TEST_F(CliTest, DrawStoresPrintsAndExportsTheDrawAndRefusesBadInputStoringNothin
   const std::string event = "[EV]\r\nID=EV\r\nCourseID=C1\r\nType=0\r\nMake=1\r\n";
   dir_.Write("Data/EVENTS.DAT", event);
 
-  const std::pair<std::string, std::string> failures[] = {
+  ExpectRefused({
       {"draw NONE --players A", "no event \"NONE\""},
       {"draw EV --players A,X", "no player \"X\""},
       {"draw EV --players A --group 5", "--group 5"},
@@ -208,32 +201,26 @@ TEST_F(CliTest, DrawStoresPrintsAndExportsTheDrawAndRefusesBadInputStoringNothin
       {"draw EV --players A --order best", "--order best"},
       {"draw EV --players A --two-tees --shotgun", "exclude each other"},
       {"draw EV", "no players"},
-  };
-  for (const auto& [args, message] : failures) {
-    const RunResult result = Run(ini + args);
-    EXPECT_EQ(result.ExitCode, 2) << args;
-    EXPECT_THAT(result.Output, HasSubstr(message)) << args;
-  }
+  });
   EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), event);
-  EXPECT_EQ(Run(ini + "export draw EV").ExitCode, 2) << "no draw yet";
+  EXPECT_EQ(Cli("export draw EV").ExitCode, 2) << "no draw yet";
 
-  const RunResult drawn =
-      Run(ini + "draw ev --players C,A,B,a --group 2 --start 09:00 --interval 8");
+  const RunResult drawn = Cli("draw ev --players C,A,B,a --group 2 --start 09:00 --interval 8");
   EXPECT_EQ(drawn.ExitCode, 0) << drawn.Output;
   EXPECT_THAT(drawn.Output, HasSubstr("A is named twice and drawn once"));
   EXPECT_THAT(drawn.Output, HasSubstr("09:08    1      2  C   Cy       30.0       30"));
   EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), event + "Group1=09:00;1;A\r\nGroup2=09:08;1;B;C\r\n");
   EXPECT_EQ(Check().ExitCode, 0);
-  EXPECT_EQ(Run(ini + "export draw EV").Output,
+  EXPECT_EQ(Cli("export draw EV").Output,
             "Group,Time,Tee,Player ID,Player,Hcp,Strokes\r\n1,09:00,1,A,Ann,4.0,4\r\n"
             "2,09:08,1,B,Bo,12.4,12\r\n2,09:08,1,C,Cy,30.0,30\r\n");
 
-  const RunResult random = Run(ini + "draw EV --players A,B,C --order random", "", "2>/dev/null");
+  const RunResult random = Cli("draw EV --players A,B,C --order random", "", "2>/dev/null");
   const std::string seed = random.Output.substr(5, random.Output.find(' ', 5) - 5);
   const std::string stored = dir_.Read("Data/EVENTS.DAT");
   EXPECT_THAT(stored, HasSubstr("DrawSeed=" + seed + "\r\n"));
-  Run(ini + "draw EV --players A,B,C");
-  EXPECT_EQ(Run(ini + "draw EV --players A,B,C --order random --seed " + seed).ExitCode, 0);
+  Cli("draw EV --players A,B,C");
+  EXPECT_EQ(Cli("draw EV --players A,B,C --order random --seed " + seed).ExitCode, 0);
   EXPECT_EQ(dir_.Read("Data/EVENTS.DAT"), stored);
 }
 
@@ -258,7 +245,6 @@ std::string PdfText(const std::string& path) {
 }
 
 TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
-  const std::string ini = "--ini " + dir_.File("cardwise.ini") + " ";
   const std::pair<const char*, int> players[] = {
       {"0.0", 0}, {"9.0", 9}, {"18.0", 18}, {"28.4", 28}, {"36.0", 36}};
   std::string file;
@@ -272,23 +258,23 @@ TEST_F(CliTest, CardsMarkTheStrokesReceivedWithBulletsInThePdf) {
   dir_.Write("Data/EVENTS.DAT",
              "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nType=2\r\n"
              "[NC]\r\nID=NC\r\nGroup1=08:00;1;P0\r\n");
-  EXPECT_THAT(Run(ini + "cards NC").Output, HasSubstr("event NC has no course"));
+  EXPECT_THAT(Cli("cards NC").Output, HasSubstr("event NC has no course"));
   dir_.Write("Data/EVENTS.DAT", "[EV]\r\nID=EV\r\nEvent=Spring Cup\r\nCourseID=C1\r\nType=2\r\n");
-  const RunResult undrawn = Run(ini + "cards EV");
+  const RunResult undrawn = Cli("cards EV");
   EXPECT_EQ(undrawn.ExitCode, 2);
   EXPECT_THAT(undrawn.Output, HasSubstr("event EV has no draw"));
 
   for (const auto& [hcp, strokes] : players) {
     const std::string id = "P" + std::to_string(strokes);
-    ASSERT_EQ(Run(ini + "draw EV --players " + id).ExitCode, 0);
-    const RunResult cards = Run(ini + "cards EV --output " + dir_.File("cards.pdf"));
+    ASSERT_EQ(Cli("draw EV --players " + id).ExitCode, 0);
+    const RunResult cards = Cli("cards EV --output " + dir_.File("cards.pdf"));
     ASSERT_EQ(cards.ExitCode, 0) << cards.Output;
     const std::string text = PdfText(dir_.File("cards.pdf"));
     EXPECT_THAT(text, HasSubstr("Player " + std::to_string(strokes))) << text;
     EXPECT_THAT(text, HasSubstr("Points"));
     EXPECT_EQ(Occurrences(text, "\u2022"), strokes) << hcp;
   }
-  const RunResult unwritable = Run(ini + "cards EV --output " + dir_.File("no/such/c.pdf"));
+  const RunResult unwritable = Cli("cards EV --output " + dir_.File("no/such/c.pdf"));
   EXPECT_EQ(unwritable.ExitCode, 1) << unwritable.Output;
   EXPECT_THAT(unwritable.Output, HasSubstr(dir_.File("no/such/c.pdf")));
 }
@@ -308,9 +294,6 @@ class PublishCliTest : public CliTest {
                    "EventFName=DEMOE.DAT\r\nTourFName=DEMOT.DAT\r\nRoundFName=DEMOR.DAT\r\n"
                    "[Web]\r\nPublishTo=" +
                    target + "\r\nPublishDelete=" + (remove ? "1" : "0") + "\r\n");
-  }
-  RunResult Cli(const std::string& args, const std::string& env = "") const {
-    return Run("--ini " + dir_.File("cardwise.ini") + " " + args, env);
   }
 };
 
