@@ -16,7 +16,6 @@
 #include "app_fixture.h"
 #include "results/database.h"
 #include "results/recalc.h"
-#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -99,51 +98,22 @@ TEST_F(TourEditorTest, ANewTourIsPostedAsRecalcComputesIt) {
   EXPECT_EQ(section(File("TOURS.DAT")), section(posted));
 }
 
-// The demo data: in the editor's lists, and in lists of their own for the batch computations.
-class DemoTourEditorTest : public AppTest, protected TestDatabase {
- protected:
-  DemoTourEditorTest() {
-    LoadDemoCopy();
-    LoadDatabase(database_, Settings());
-    ShowActive(&editor_);
-  }
+using DemoTourEditorTest = AppTest;
 
-  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
-  void Show(const std::string& id) {
-    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
-  }
-  void Results() { Find<QPushButton>(&editor_, "resultsButton")->click(); }
-
-  app::TourEditor editor_;
-};
-
-// "Results" on an unchanged tour gives what "recalc tours" stores, both from the data as loaded.
-TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcGivesForEveryTour) {
-  ASSERT_GE(Tours().Count(), 4);
-  ASSERT_TRUE(RecalcAllTours(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOT.DAT"))).ok());
-  for (int i = 0; i < Tours().Count(); ++i) {
-    const std::string id = Tours().KeyAt(i);
-    Show(id);
-    Results();
-    std::vector<std::string> recalculated;
-    for (const StandingLine& line : tours_.FindRecord(id)->Standings)
-      recalculated.push_back(line.Text);
-    EXPECT_EQ(Grid()->lines(), recalculated) << id;
-    Find<QAction>(&editor_, "cancelAction")->trigger();
-  }
-}
-
-// The F1 tour weighs its last event double: Results, the weights dialog and the post keep that
-// weight with that event, and the tour is written as it was.
+// The demo's F1 tour weighs its last event double: Results, the weights dialog and the post keep
+// that weight with that event, and the tour is written as it was.
 TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
+  LoadDemoCopy();
+  app::TourEditor editor;
+  ShowActive(&editor);
   const std::string before = dir_.Read("DEMOT.DAT");
-  Show("F126");
-  Results();
-  EXPECT_EQ(Grid()->cellText(1, 1), "119");
-  EXPECT_EQ(Grid()->cellText(1, 3), "EJ");
+  Find<QLineEdit>(&editor, "findEdit")->setText("F126");
+  ASSERT_EQ(Find<QLineEdit>(&editor, "idEdit")->text(), "F126");
+  Find<QPushButton>(&editor, "resultsButton")->click();
+  EXPECT_EQ(Find<ResultsGrid>(&editor, "resultsGrid")->cellText(1, 1), "119");
+  EXPECT_EQ(Find<ResultsGrid>(&editor, "resultsGrid")->cellText(1, 3), "EJ");
   QStringList shown;
-  AnswerWeights(Find<QPushButton>(&editor_, "weightsButton"), -1, "OK", &shown);
+  AnswerWeights(Find<QPushButton>(&editor, "weightsButton"), -1, "OK", &shown);
   EXPECT_EQ(shown, (QStringList{"Event=Weight", "SPR26=1", "STB26=1", "MID26=1", "HAR26=1",
                                 "PIN26=1", "CC26=2"}));
   Press(Qt::Key_F11);

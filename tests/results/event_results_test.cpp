@@ -12,15 +12,12 @@
 #include <vector>
 
 #include "platform/locale_formats.h"
-#include "platform/status_sink.h"
 #include "records/dates.h"
 #include "records/text.h"
-#include "results/csv_export.h"
 #include "results/event.h"
 #include "results/line_sort.h"
 #include "results/tour_scoring.h"
 #include "support/temp_dir.h"
-#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
@@ -34,7 +31,6 @@ struct CardPlan {
   std::vector<std::pair<int, int>> Changes = {};
   int Strokes = 0;
   std::string EventID = "EV", EventIDs = "";
-  float Hcp = 0;
 };
 
 RoundList MakeRounds(const std::vector<CardPlan>& cards) {
@@ -44,7 +40,6 @@ RoundList MakeRounds(const std::vector<CardPlan>& cards) {
     std::tie(round->ID, round->PlayerID, round->EventID, round->EventIDs) =
         std::tie(card.ID, card.PlayerID, card.EventID, card.EventIDs);
     round->Strokes = static_cast<std::int16_t>(card.Strokes);
-    round->Hcp = card.Hcp;
     for (int hole = 1; hole <= kHoles; ++hole) {
       round->CPar.SetHoleValue(hole, 4);
       round->CHcp.SetHoleValue(hole, hole);
@@ -255,44 +250,6 @@ TEST_F(EventTest, DrawAndDivisionsReadAndWriteBackAndBadOnesAreUnreadableLines) 
   ASSERT_TRUE(ReloadRecord(reloaded, dir_.File("AGAIN.DAT")));
   EXPECT_EQ(reloaded.Draw, event.Draw);
   EXPECT_EQ(reloaded.Divisions, event.Divisions);
-}
-
-using Rows = std::vector<CsvRow>;
-
-// A name with every character a CSV field must guard, in Windows-1252 and in UTF-8.
-const std::string kAwkwardName = "J\xFCrgen \"JJ\" Bl\xE5, Jr.; Captain";
-const std::string kAwkwardUtf8 = "J\xC3\xBCrgen \"JJ\" Bl\xC3\xA5, Jr.; Captain";
-
-class CsvExportTest : public ::testing::Test, protected testing::TestDatabase {
- protected:
-  void SetUp() override {
-    SetCurrentFormats(IsoFormats());
-    previous_ = SetStatusSink([](const std::string&) {});
-    Add(players_, "A").Name = kAwkwardName;
-    Add(players_, "B").Name = "Bea Bloom";
-    Add(players_, "C").Name = "Cy Cole";
-  }
-  void TearDown() override { SetStatusSink(previous_); }
-
-  StatusSink previous_;
-};
-
-TEST_F(CsvExportTest, EventResultsAreRankedAsOnTheirPage) {
-  rounds_ = MakeRounds({{"R1", "A", {}, 12, "EV", "", 12.4f},
-                        {"R2", "B", {{1, 5}}, 12, "EV", "", 12.4f},
-                        {"R3", "C", {{18, 0}}, 12, "EV", "", 12.4f},  // incomplete: last
-                        {"R4", "GONE", {{1, 3}}, 12, "EV", "", 12.4f}});
-  Event& event = Add(events_, "EV");
-  event.Type = kStrokesGross, event.Results = {"stale;line"};
-  const CsvTable table = EventResultsTable(event, database_);
-  EXPECT_EQ(table.Header, (CsvRow{"Place", "Result", "Player ID", "Player", "Hcp", "Strokes",
-                                  "Round ID", "Note"}));
-  EXPECT_EQ(table.Rows, (Rows{{"1", "71", "GONE", "", "12.4", "12", "R4", ""},
-                              {"2", "72", "A", kAwkwardUtf8, "12.4", "12", "R1", ""},
-                              {"3", "73", "B", "Bea Bloom", "12.4", "12", "R2", ""},
-                              {"4", "", "C", "Cy Cole", "12.4", "12", "R3", ""}}));
-  EXPECT_NE(CsvText(table).find(",\"J\xC3\xBCrgen \"\"JJ\"\" Bl\xC3\xA5, Jr.; Captain\","),
-            std::string::npos);
 }
 
 }  // namespace
