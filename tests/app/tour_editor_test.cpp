@@ -3,7 +3,6 @@
 
 #include "app/tour_editor.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>

@@ -144,7 +144,7 @@ class SetupDialogTest : public AppTest {
  protected:
   SetupDialogTest() { setup_.show(); }
 
-  // Clicks a colour field and answers the colour dialog with `color` (cancels it when invalid).
+  // Clicks a colour field and answers the colour dialog with `color`.
   void Pick(const char* field, const QColor& color) {
     QTimer::singleShot(0, &setup_, [this, color] {
       auto* dialog = setup_.findChild<QColorDialog*>("colorDialog");
@@ -153,8 +153,6 @@ class SetupDialogTest : public AppTest {
         if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
         return;
       }
-      customDuringPick_ = QColorDialog::customColor(0);
-      if (!color.isValid()) return dialog->reject();
       dialog->setCurrentColor(color);
       dialog->accept();
     });
@@ -171,7 +169,6 @@ class SetupDialogTest : public AppTest {
   void ClickOk() { Find<QPushButton>(&setup_, "okButton")->click(); }
 
   SetupDialog setup_;
-  QColor customDuringPick_;
 };
 
 TEST_F(SetupDialogTest, PickedColoursReachTheSettingsOnOk) {
@@ -209,26 +206,20 @@ TEST_F(SetupDialogTest, TextFieldsAndSwitchesAreStoredOnlyOnOk) {
   setup_.show();
   EXPECT_EQ(Find<QLineEdit>(&setup_, "authorEdit")->text(), "Old");
 
-  Find<QLineEdit>(&setup_, "rootDirEdit")->setText("/srv/golf");
-  Find<QLineEdit>(&setup_, "headerEdit")->setText("head.htm");
-  Find<QLineEdit>(&setup_, "footerEdit")->setText("foot.htm");
-  Find<QLineEdit>(&setup_, "ownerEdit")->setText("me@example.org");
-  Find<QLineEdit>(&setup_, "authorEdit")->setText("J\u00f6rg");
-  Find<QCheckBox>(&setup_, "copyFilesBox")->setChecked(true);
-  Find<QCheckBox>(&setup_, "trueColorIconsBox")->setChecked(true);
-  Find<QLineEdit>(&setup_, "publishToEdit")->setText("golf@club.example:www/");
-  Find<QCheckBox>(&setup_, "publishDeleteBox")->setChecked(true);
+  const std::pair<const char*, const char*> typed[] = {
+      {"rootDirEdit", "/srv/golf"}, {"headerEdit", "head.htm"},
+      {"footerEdit", "foot.htm"},   {"ownerEdit", "me@example.org"},
+      {"authorEdit", "J\u00f6rg"},  {"publishToEdit", "golf@club.example:www/"}};
+  for (const auto& [field, text] : typed)
+    Find<QLineEdit>(&setup_, field)->setText(text);
+  for (const char* box : {"copyFilesBox", "trueColorIconsBox", "publishDeleteBox"})
+    Find<QCheckBox>(&setup_, box)->setChecked(true);
   ClickOk();
-  const AppSettings& settings = Settings();
-  EXPECT_EQ(settings.HtmlRootDir, "/srv/golf");  // as typed, no "/" added
-  EXPECT_EQ(settings.StdHeader, "head.htm");
-  EXPECT_EQ(settings.StdFooter, "foot.htm");
-  EXPECT_EQ(settings.EmailOwner, "me@example.org");
-  EXPECT_EQ(settings.Author, "J\xf6rg");
-  EXPECT_TRUE(settings.CopyInFooter);
-  EXPECT_TRUE(settings.TrueColorIcons);
-  EXPECT_EQ(settings.PublishTo, "golf@club.example:www/");
-  EXPECT_TRUE(settings.PublishDelete);
+  const AppSettings& set = Settings();  // the root as typed, no "/" added
+  EXPECT_EQ(set.HtmlRootDir + "|" + set.StdHeader + "|" + set.StdFooter + "|" + set.EmailOwner +
+                "|" + set.Author + "|" + set.PublishTo,
+            "/srv/golf|head.htm|foot.htm|me@example.org|J\xf6rg|golf@club.example:www/");
+  EXPECT_TRUE(set.CopyInFooter && set.TrueColorIcons && set.PublishDelete);
   EXPECT_FALSE(setup_.isVisible());
   // Written at once, for cardwise-cli run beside the app.
   const std::string file = dir_.Read("cardwise.ini");
