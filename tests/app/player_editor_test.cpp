@@ -22,8 +22,6 @@ constexpr const char* kPlayers =
     "[BC]\r\nID=BC\r\nPlayer=Bea Clark\r\nHcp=12.4\r\nClub=Mill Brook\r\n"
     "[CA]\r\nID=CA\r\nPlayer=Cy Abel\r\n";
 
-const QColor kRed(255, 0, 0);
-
 class PlayerEditorTest : public AppTest {
  protected:
   PlayerEditorTest() {

@@ -65,14 +65,19 @@ class RoundEditorTest : public AppTest {
   }
   static QColor Color(ColorKey key) { return app::toQColor(Settings().Value(key)); }
 
-  // "New", then the event, player and tee time from the keyboard.
-  void StartCard(const QString& event, const QString& player, const QString& start = "10:30") {
+  // "New", then the event, player and tee time from the keyboard, and the first scores when
+  // there are any (Alt+O: the front nine's first score).
+  void StartCard(const QString& event, const QString& player, const QString& start = "10:30",
+                 const QString& scores = "") {
     Press(Qt::Key_F9);
     if (!event.isEmpty()) Type(event);
     Alt('P');
     Type(player);
     Alt('S');
     Type(start);
+    if (scores.isEmpty()) return;
+    Alt('O');
+    Type(scores);
   }
 
   // The nine values of each row from the keyboard, the cursor moving on by itself.
@@ -134,9 +139,7 @@ TEST_F(RoundEditorTest, CellsCompleteByTheirRuleAndRefuseWhatTheyCannotHold) {
   } cases[] = {{"4", 2, "4"},  {"1", 1, ""}, {"12", 2, "12"}, {"B", 2, "11"},
                {"a", 2, "10"}, {"/", 1, ""}, {" ", 1, ""}};
   for (const auto& c : cases) {
-    StartCard("E1", "JS");
-    Alt('O');
-    Type(c.Keys);
+    StartCard("E1", "JS", "10:30", c.Keys);
     EXPECT_EQ(Cursor("frontNineGrid"), QPoint(c.Column, kScoreRow)) << c.Keys;
     EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), c.Stored) << c.Keys;
     const QString status = Find<app::StatusPanel>(&editor_, "statusPanel")->text();
@@ -145,9 +148,7 @@ TEST_F(RoundEditorTest, CellsCompleteByTheirRuleAndRefuseWhatTheyCannotHold) {
         << status.toStdString();
     Press(Qt::Key_F12);
   }
-  StartCard("E1", "JS");
-  Alt('O');
-  Type("45");  // hole 1 (par 4) in 4, hole 2 (par 4) in 5
+  StartCard("E1", "JS", "10:30", "45");  // hole 1 (par 4) in 4, hole 2 (par 4) in 5
   Grid("frontNineGrid")->moveCursorTo(kScoreRow, 1);
   Type("3");  // typing replaces the cell's text
   Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
@@ -249,9 +250,7 @@ TEST_F(RoundEditorTest, AFailedPostKeepsTheCard) {
                {"startEdit", "25:99", "'25:99' is not a valid time"},
                {nullptr, nullptr, "missing/ROUNDS.DAT"}};
   for (const auto& c : cases) {
-    StartCard("E1", "JS");
-    Alt('O');
-    Type("4");
+    StartCard("E1", "JS", "10:30", "4");
     if (c.Field) Edit(c.Field)->setText(c.Text);
     if (!c.Field) Settings().DataDir = dir_.File("missing") + "/";
     prompts_->Shown.clear();
@@ -270,9 +269,7 @@ TEST_F(RoundEditorTest, AFailedPostKeepsTheCard) {
 }
 
 TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
-  StartCard("E1", "JS", "09:40");
-  Alt('O');
-  Type("4");
+  StartCard("E1", "JS", "09:40", "4");
   Press(Qt::Key_Return);
   ASSERT_FALSE(Posting());
   EXPECT_TRUE(Edit("findEdit")->isEnabled());
@@ -292,9 +289,7 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   // The same player again at the same tee time: the ID is taken, and the message says what
   // makes it.
   Press(Qt::Key_F12);
-  StartCard("", "JS", "09:40");
-  Alt('O');
-  Type("5");
+  StartCard("", "JS", "09:40", "5");
   Press(Qt::Key_Return);
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_EQ(prompts_->Shown[0],
@@ -306,9 +301,7 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
 // A whole card from the keyboard alone, posted with Enter, written as a hand-made file would
 // hold it and ranked by "recalc events" exactly as that file's card.
 TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
-  StartCard("E1", "JS");
-  Alt('O');
-  Type("45365435");  // eight holes
+  StartCard("E1", "JS", "10:30", "45365435");  // eight holes
   HoleGrid* out = Grid("frontNineGrid");
   EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
   EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "");
