@@ -169,8 +169,22 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());  // the last one used
 }
 
+TEST_F(EventEditorTest, DivisionsMustAscendAndCardsNeedADraw) {
+  Show("CUP");
+  auto* divisions = Find<QLineEdit>(&editor_, "divisionsEdit");
+  divisions->setText("20,10");
+  Find<QPushButton>(&editor_, "postButton")->click();
+  EXPECT_TRUE(prompts_->Shown.join("\n").contains("ascending handicap limits"));
+  EXPECT_EQ(File().find("Divisions"), std::string::npos);
+  divisions->setText("10, 20");
+  Find<QPushButton>(&editor_, "postButton")->click();
+  EXPECT_NE(Section("CUP").find("Divisions=10,20\r\n"), std::string::npos);
+  Trigger("printCardsAction");  // no draw: said, no print dialog
+  EXPECT_TRUE(prompts_->Shown.join("\n").contains("event CUP has no draw"));
+}
+
 // The draw window: the checked players drawn with the options, a player moved between groups
-// from the keyboard, and the draw saved with the event; the event editor's divisions field.
+// from the keyboard, and the draw saved with the event.
 
 class DrawWindowTest : public AppTest {
  protected:
@@ -221,23 +235,6 @@ TEST_F(DrawWindowTest, DrawsTheCheckedPlayersMovesOneByKeyAndSaves) {
   Find<QPushButton>(&window, "closeButton")->click();
   EXPECT_FALSE(window.isVisible());
   EXPECT_NE(File().find("Group1=09:30;1;A;B;C;D\r\n"), std::string::npos);
-}
-
-TEST_F(DrawWindowTest, TheEventEditorRefusesDivisionsThatAreNotAscendingAndCardsWithoutADraw) {
-  app::EventEditor editor;
-  ShowActive(&editor);
-  Find<QLineEdit>(&editor, "findEdit")->setText("CUP");
-  auto* divisions = Find<QLineEdit>(&editor, "divisionsEdit");
-  divisions->setText("20,10");
-  Find<QPushButton>(&editor, "postButton")->click();
-  EXPECT_TRUE(prompts_->Shown.join("\n").contains("ascending handicap limits"));
-  EXPECT_EQ(File().find("Divisions"), std::string::npos);
-  divisions->setText("10, 20");
-  Find<QPushButton>(&editor, "postButton")->click();
-  EXPECT_NE(File().find("Divisions=10,20\r\n"), std::string::npos);
-
-  Find<QAction>(&editor, "printCardsAction")->trigger();  // no draw: said, no print dialog
-  EXPECT_TRUE(prompts_->Shown.join("\n").contains("event CUP has no draw"));
 }
 
 }  // namespace
