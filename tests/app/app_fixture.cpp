@@ -13,21 +13,24 @@
 
 namespace cardwise::testing {
 
+// The next of a queue of answers, or `otherwise` when none is left.
+template <class T>
+T Next(std::deque<T>& queue, T otherwise) {
+  if (queue.empty()) return otherwise;
+  const T next = queue.front();
+  queue.pop_front();
+  return next;
+}
+
 bool ScriptedPrompter::askYesNo(QWidget*, const QString& title, const QString& text) {
   Shown << title + ": " + text;
-  if (Answers.empty()) return false;
-  const bool answer = Answers.front();
-  Answers.pop_front();
-  return answer;
+  return Next(Answers, false);
 }
 
 app::EditChoice ScriptedPrompter::askSaveDiscard(QWidget*, const QString& title,
                                                  const QString& text) {
   Shown << title + ": " + text;
-  if (Choices.empty()) return app::EditChoice::Cancel;
-  const app::EditChoice choice = Choices.front();
-  Choices.pop_front();
-  return choice;
+  return Next(Choices, app::EditChoice::Cancel);
 }
 
 void ScriptedPrompter::showError(QWidget*, const QString& title, const QString& text) {
@@ -41,15 +44,35 @@ void ScriptedPrompter::showInfo(QWidget*, const QString& title, const QString& t
 QString ScriptedPrompter::openFileName(QWidget*, const QString& title, const QString&,
                                        const QString&) {
   Shown << title;
-  if (FileNames.empty()) return {};
-  const QString name = FileNames.front();
-  FileNames.pop_front();
-  return name;
+  return Next(FileNames, QString());
 }
 
 QString ScriptedPrompter::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                        const QString& filter) {
   return openFileName(parent, title, dir, filter);
+}
+
+void ScriptedPrompter::showInfoWithHelp(QWidget*, const QString& title, const QString& text,
+                                        const QString& topic) {
+  Shown << title + ": " + text + " [help " + topic + "]";
+}
+
+bool ScriptedPrompter::showInfoWithAction(QWidget*, const QString& title, const QString& text,
+                                          const QString& action) {
+  Shown << title + ": " + text + " [" + action + "]";
+  return Next(Answers, false);
+}
+
+bool ScriptedPrompter::askText(QWidget*, const QString& title, const QString& prompt,
+                               QString& text) {
+  Shown << title + ": " + prompt + "=" + text;
+  if (Texts.empty()) return false;
+  text = Next(Texts, QString());
+  return true;
+}
+
+void ScriptedPrompter::openDocument(const QString& path) {
+  Opened << path;
 }
 
 AppTest::AppTest() {
@@ -63,33 +86,6 @@ AppTest::AppTest() {
   auto prompter = std::make_unique<ScriptedPrompter>();
   prompts_ = prompter.get();
   app::setPrompter(std::move(prompter));
-}
-
-void ScriptedPrompter::showInfoWithHelp(QWidget*, const QString& title, const QString& text,
-                                        const QString& topic) {
-  Shown << title + ": " + text + " [help " + topic + "]";
-}
-
-bool ScriptedPrompter::showInfoWithAction(QWidget*, const QString& title, const QString& text,
-                                          const QString& action) {
-  Shown << title + ": " + text + " [" + action + "]";
-  if (Answers.empty()) return false;
-  const bool answer = Answers.front();
-  Answers.pop_front();
-  return answer;
-}
-
-bool ScriptedPrompter::askText(QWidget*, const QString& title, const QString& prompt,
-                               QString& text) {
-  Shown << title + ": " + prompt + "=" + text;
-  if (Texts.empty()) return false;
-  text = Texts.front();
-  Texts.pop_front();
-  return true;
-}
-
-void ScriptedPrompter::openDocument(const QString& path) {
-  Opened << path;
 }
 
 // A dialog that has just closed may still count as the active window here (no window manager

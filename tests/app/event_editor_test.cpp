@@ -1,5 +1,5 @@
 // The event editor: its results grid, "Results / Sort", and the player lists carried from one
-// event to another through the clipboard.
+// event to another through the clipboard; the draw window.
 
 #include "app/event_editor.h"
 
@@ -9,20 +9,19 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
-#include <map>
+#include <QTreeWidget>
 
+#include "app/draw_window.h"
 #include "app_fixture.h"
 #include "records/course.h"
 #include "records/player.h"
 #include "records/round.h"
-#include "records/text.h"
-#include "results/csv_export.h"
-#include "results/recalc.h"
-#include "results/tour.h"
-#include "support/test_database.h"
+#include "results/event.h"
 
 namespace cardwise::testing {
 namespace {
@@ -137,16 +136,6 @@ TEST_F(EventEditorTest, RowsAreAddedOnlyAfterAResultAndPostedAsLines) {
   EXPECT_TRUE(Section("EMPTY").find("1=;31;;;\r\n") != std::string::npos) << File();
 }
 
-TEST_F(EventEditorTest, ExportCsvWritesTheRankedResultsAndLeavesTheEvent) {
-  Show("CUP");
-  prompts_->FileNames.push_back(QString::fromStdString(dir_.File("cup.csv")));
-  Trigger("exportAction");
-  EXPECT_EQ(dir_.Read("cup.csv").substr(0, 27), "Place,Result,Player ID,Play");
-  EXPECT_NE(dir_.Read("cup.csv").find("1,71,AB,"), std::string::npos) << dir_.Read("cup.csv");
-  EXPECT_EQ(Results("CUP")[0], "1;72;JS;260510-0900-JS;");  // ranked on a copy
-  EXPECT_FALSE(Posting());
-}
-
 // The keyboard reaches everything: Tab from the ID to the name, the arrows through the types,
 // Ctrl+R for the results; a new event starts with a type, the course is looked up as typed and
 // the grid names its players.
@@ -180,48 +169,72 @@ TEST_F(EventEditorTest, TypedByKeyboardWithLookUps) {
   EXPECT_TRUE(Find<QRadioButton>(&editor_, "typeGroup2")->isChecked());  // the last one used
 }
 
-// The demo data: in the editor's lists, and in lists of their own for the batch computations.
-class DemoEventEditorTest : public AppTest, protected TestDatabase {
- protected:
-  DemoEventEditorTest() {
-    LoadDemoCopy();
-    LoadDatabase(database_, Settings());
-    ShowActive(&editor_);
-  }
-
-  app::EventEditor editor_;
-};
-
-// Place, result and player of each line.
-std::vector<std::string> Ranking(const std::vector<std::string>& lines) {
-  std::vector<std::string> ranking;
-  for (const std::string& line : lines)
-    ranking.push_back(ExtractField(line, 1, ';') + ";" + ExtractField(line, 2, ';') + ";" +
-                      ExtractField(line, 3, ';'));
-  return ranking;
+TEST_F(EventEditorTest, DivisionsMustAscendAndCardsNeedADraw) {
+  Show("CUP");
+  auto* divisions = Find<QLineEdit>(&editor_, "divisionsEdit");
+  divisions->setText("20,10");
+  Find<QPushButton>(&editor_, "postButton")->click();
+  EXPECT_TRUE(prompts_->Shown.join("\n").contains("ascending handicap limits"));
+  EXPECT_EQ(File().find("Divisions"), std::string::npos);
+  divisions->setText("10, 20");
+  Find<QPushButton>(&editor_, "postButton")->click();
+  EXPECT_NE(Section("CUP").find("Divisions=10,20\r\n"), std::string::npos);
+  Trigger("printCardsAction");  // no draw: said, no print dialog
+  EXPECT_TRUE(prompts_->Shown.join("\n").contains("event CUP has no draw"));
 }
 
-// "Results / Sort" on an unchanged event gives what "recalc events" stores and the CSV export
-// lists, both from the data as loaded.
-TEST_F(DemoEventEditorTest, ResultsSortGivesWhatRecalcAndExportGiveForEveryEvent) {
-  ASSERT_GE(Events().Count(), 4);
-  std::map<std::string, std::vector<std::string>> listed;
-  for (int i = 0; i < events_.Count(); ++i) {
-    Event event = events_.RecordAt(i);
-    for (const CsvRow& row : EventResultsTable(event, database_).Rows)
-      listed[event.ID].push_back(row[0] + ";" + row[1] + ";" + row[event.IsTeamEvent() ? 3 : 2]);
+// The draw window: the checked players drawn with the options, a player moved between groups
+// from the keyboard, and the draw saved with the event.
+
+class DrawWindowTest : public AppTest {
+ protected:
+  DrawWindowTest() {
+    Settings().DataDir = dir_.Path();
+    Players().LoadFromFile(
+        dir_.Write("PLAYERS.DAT",
+                   "[A]\r\nID=A\r\nHcp=4.0\r\n[B]\r\nID=B\r\nHcp=12.0\r\n[C]\r\nID=C\r\n"
+                   "Hcp=20.0\r\n[D]\r\nID=D\r\nHcp=30.0\r\n[E]\r\nID=E\r\nHcp=1.0\r\n"));
+    Events().LoadFromFile(dir_.Write("EVENTS.DAT", "[CUP]\r\nID=CUP\r\nEvent=Cup\r\nType=0\r\n"));
   }
-  ASSERT_TRUE(RecalcAllEvents(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOE.DAT"))).ok());
-  for (int i = 0; i < Events().Count(); ++i) {
-    const std::string id = Events().KeyAt(i);
-    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
-    Find<QPushButton>(&editor_, "resultsButton")->click();
-    const std::vector<std::string> shown = Find<ResultsGrid>(&editor_, "resultsGrid")->lines();
-    EXPECT_EQ(shown, events_.FindRecord(id)->Results) << id;
-    EXPECT_EQ(Ranking(shown), listed[id]) << id;
-    Find<QAction>(&editor_, "cancelAction")->trigger();
-  }
+  std::string File() { return dir_.Read("EVENTS.DAT"); }
+};
+
+TEST_F(DrawWindowTest, DrawsTheCheckedPlayersMovesOneByKeyAndSaves) {
+  app::DrawWindow window;
+  window.openEvent("CUP");
+  ShowActive(&window);
+  auto* players = Find<QListWidget>(&window, "playerList");
+  ASSERT_EQ(players->count(), 5);
+  players->item(4)->setCheckState(Qt::Unchecked);  // E
+  Find<QSpinBox>(&window, "groupSizeBox")->setValue(2);
+  Find<QLineEdit>(&window, "startEdit")->setText("09:30");
+  Find<QPushButton>(&window, "makeDrawButton")->click();
+  EXPECT_EQ(window.shownDraw(),
+            (std::vector<DrawGroup>{{570, 1, {"A", "B"}}, {580, 1, {"C", "D"}}}));
+
+  auto* tree = Find<QTreeWidget>(&window, "groupTree");
+  tree->setFocus();
+  tree->setCurrentItem(tree->topLevelItem(0)->child(1));  // B
+  Press(Qt::Key_Down, Qt::AltModifier);
+  EXPECT_EQ(window.shownDraw()[1].PlayerIDs, (std::vector<std::string>{"C", "D", "B"}));
+  Find<QPushButton>(&window, "saveButton")->click();
+  EXPECT_EQ(File(),
+            "[CUP]\r\nID=CUP\r\nEvent=Cup\r\nType=0\r\nMake=1\r\n"
+            "Group1=09:30;1;A\r\nGroup2=09:40;1;C;D;B\r\n");
+
+  window.openEvent("CUP");  // the saved draw shows with its players checked
+  EXPECT_EQ(players->item(4)->checkState(), Qt::Unchecked);
+  EXPECT_EQ(tree->topLevelItemCount(), 2);
+
+  // A new draw is not closed without asking: Cancel stays, Save saves and closes.
+  Find<QSpinBox>(&window, "groupSizeBox")->setValue(4);
+  Find<QPushButton>(&window, "makeDrawButton")->click();
+  prompts_->Choices = {app::EditChoice::Cancel, app::EditChoice::Save};
+  Find<QPushButton>(&window, "closeButton")->click();
+  EXPECT_TRUE(window.isVisible());
+  Find<QPushButton>(&window, "closeButton")->click();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_NE(File().find("Group1=09:30;1;A;B;C;D\r\n"), std::string::npos);
 }
 
 }  // namespace

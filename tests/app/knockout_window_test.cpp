@@ -110,11 +110,5 @@ TEST_F(KnockoutWindowTest, MakesTheBracketAndTakesResultsFromTheKeyboard) {
   }
 }
 
-TEST_F(KnockoutWindowTest, TooFewPlayersAreRefusedAndNothingIsStored) {
-  Make({"AB"});
-  EXPECT_THAT(prompts_->Shown.join("|").toStdString(), HasSubstr("1 players"));
-  EXPECT_EQ(File(), "");
-}
-
 }  // namespace
 }  // namespace cardwise::testing

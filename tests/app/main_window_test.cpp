@@ -1,12 +1,16 @@
-// Start-up, shutdown and the main window, on temporary settings and data folders.
+// Start-up, shutdown, the main window and its demo and import windows, on temporary settings
+// and data folders.
 
+#include <gmock/gmock.h>
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -21,6 +25,7 @@
 #include "app/player_editor.h"
 #include "app/round_editor.h"
 #include "app/setup_dialog.h"
+#include "app/status_panel.h"
 #include "app/tour_editor.h"
 #include "app/web_dialog.h"
 #include "app/weights_dialog.h"
@@ -48,20 +53,16 @@ class ShellTest : public AppTest {
   }
 };
 
-TEST_F(ShellTest, FirstStartMakesFoldersAndGivesEachListItsPlaceholder) {
+// A first start makes the folders and says what to do next; the player editor offers the first
+// player to add, not the list's placeholder "??"; the demo button loads the demo, which the
+// title then names.
+TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   ASSERT_TRUE(app::startUp(false));
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
   for (const std::string* dir :
        {&Settings().DataDir, &Settings().TemplateDir, &Settings().HtmlRootDir})
     EXPECT_TRUE(DirectoryExists(*dir)) << *dir;
   EXPECT_EQ(ListCounts(), std::vector<int>(5, 1));
-  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "??");
-}
-
-// A first start says what to do next; the player editor offers the first player to add, not a
-// record "??"; the demo button loads the demo, which the title then names.
-TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
-  ASSERT_TRUE(app::startUp(false));
   ShowActive(Main());
   EXPECT_TRUE(Find<QWidget>(Main(), "firstSteps")->isVisible());
   EXPECT_FALSE(Find<QLabel>(Main(), "statusPanel")->text().isEmpty());
@@ -109,31 +110,24 @@ TEST_F(ShellTest, ExitAsksAboutAnEditInProgress) {
   EXPECT_NE(saved.find("555 0101"), std::string::npos);
 }
 
-TEST_F(ShellTest, UnreadableDataLinesAreReportedInOneBox) {
-  const std::string data = UseDataDir(dir_.File("data/"));
-  CreateDirectories(data);
-  dir_.Write("data/PLAYERS.DAT", "[JS]\r\nID=JS\r\nno equals here\r\n");
-  dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
-  ASSERT_TRUE(app::startUp(false));
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  const QString box = prompts_->Shown.front();
-  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "PLAYERS.DAT:3")) << box.toStdString();
-  EXPECT_TRUE(box.contains("no equals here"));
-  EXPECT_TRUE(box.contains(QString::fromStdString(data) + "TOURS.DAT:1"));
-  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "JS");
-}
-
-// Each Database command saves what it can; one box lists the records it left as they were.
-TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) {
+// Start-up lists the unreadable lines of every file in one box; each Database command then saves
+// what it can, and one box lists the records it left as they were.
+TEST_F(ShellTest, UnreadableRecordsAreListedInOneBoxAndLeftAlone) {
   const std::string data = UseDataDir(dir_.File("data/"));
   CreateDirectories(data);
   const std::string bad = "[BAD]\r\nID=BAD\r\nType=none\r\n";
   dir_.Write("data/EVENTS.DAT", bad + "[CUP]\r\nID=CUP\r\nType=0\r\n");
   dir_.Write("data/PLAYERS.DAT", "[A]\r\nID=A\r\nNick=Al\r\n");
+  dir_.Write("data/TOURS.DAT", "stray line\r\n[T1]\r\nID=T1\r\n");
   dir_.Write("data/ROUNDS.DAT",
              "[250601-0900-A]\r\nID=250601-0900-A\r\nPlayerID=A\r\nHcp=4.0\r\nEventID=CUP\r\n"
              "Score=4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4,4\r\n");
   ASSERT_TRUE(app::startUp(false));
+  ASSERT_EQ(prompts_->Shown.size(), 1);
+  for (const char* line : {"PLAYERS.DAT:3", "EVENTS.DAT:3", "TOURS.DAT:1"})
+    EXPECT_TRUE(prompts_->Shown.front().contains(QString::fromStdString(data) + line))
+        << prompts_->Shown.front().toStdString();
+  EXPECT_EQ(ProcessDatabase().Players.KeyAt(0), "A");
   const struct {
     const char* Item;
     std::string Listed;  // "" when nothing is left alone
@@ -159,18 +153,8 @@ TEST_F(ShellTest, DatabaseMenuLeavesUnreadableRecordsAloneAndListsThemInOneBox) 
   EXPECT_EQ(dir_.Read("data/PLAYERS.DAT"), "[A]\r\nID=A\r\nNick=Al\r\n");
 }
 
-// The "&" letter of a caption; 0 for none ("&&" is a plain "&").
-QChar MnemonicOf(const QString& caption) {
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != '&') continue;
-    if (caption[i + 1] != '&') return caption[i + 1].toUpper();
-    ++i;
-  }
-  return QChar();
-}
-
-// The letters Alt reaches in one window: its menu bar, labels, buttons and group titles.
-QStringList MnemonicsOf(QWidget* window) {
+// The captions Alt reaches in one window: its menu bar, labels, buttons and group titles.
+QStringList CaptionsOf(QWidget* window) {
   QStringList captions;
   if (auto* main = qobject_cast<QMainWindow*>(window))
     for (QAction* menu : main->menuBar()->actions())
@@ -181,26 +165,101 @@ QStringList MnemonicsOf(QWidget* window) {
     if (button->window() == window) captions << button->text();
   for (QGroupBox* box : window->findChildren<QGroupBox*>())
     if (box->window() == window) captions << box->title();
-  QStringList letters;
-  for (const QString& caption : captions)
-    if (const QChar letter = MnemonicOf(caption); !letter.isNull())
-      letters << QString(letter) + " " + caption;
-  letters.sort();
-  return letters;
+  return captions;
 }
 
 TEST_F(ShellTest, NoWindowUsesALetterTwice) {
+  ASSERT_EQ(QKeySequence::mnemonic("Save && &Close"), QKeySequence(Qt::ALT | Qt::Key_C));
   ASSERT_TRUE(app::startUp(false));
   const app::AppWindows& w = app::Windows();
   for (QWidget* window : std::initializer_list<QWidget*>{
            w.mainWindow, w.roundEditor, w.playerEditor, w.courseEditor, w.eventEditor, w.tourEditor,
            w.webDialog, w.weightsDialog, w.importWindow, w.demoDialog, w.setupDialog}) {
-    const QStringList letters = MnemonicsOf(window);
-    for (int i = 1; i < letters.size(); ++i)
-      EXPECT_NE(letters[i - 1][0], letters[i][0])
-          << window->objectName().toStdString() << ": " << letters[i - 1].toStdString() << " / "
-          << letters[i].toStdString();
+    QMap<QKeySequence, QString> seen;
+    for (const QString& caption : CaptionsOf(window)) {
+      const QKeySequence key = QKeySequence::mnemonic(caption);
+      if (key.isEmpty()) continue;
+      EXPECT_FALSE(seen.contains(key)) << window->objectName().toStdString() << ": "
+                                       << seen[key].toStdString() << " / " << caption.toStdString();
+      seen[key] = caption;
+    }
   }
+}
+
+// The demo-data dialog on a data folder of the user's that has no demo files.
+
+using ::testing::HasSubstr;
+
+using DemoDialogTest = AppTest;
+
+// The missing demo files are copied in beside the one that is there, and the switch is in the
+// settings file at once: cardwise-cli run now works on the demo data too.
+TEST_F(DemoDialogTest, LoadCopiesTheMissingDemoFilesAndWritesTheSettings) {
+  Settings().DataDir = dir_.File("club/");
+  dir_.Write("club/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
+  dir_.Write("club/DEMOT.DAT", "[MINE]\r\nID=MINE\r\n");
+  app::DemoDialog demo;
+  Find<QPushButton>(&demo, "loadButton")->click();
+  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+  EXPECT_GT(ProcessDatabase().Players.Count(), 10);
+  EXPECT_GT(ProcessDatabase().Rounds.Count(), 100);
+  EXPECT_EQ(ProcessDatabase().Tours.KeyAt(0), "MINE");
+  EXPECT_EQ(dir_.Read("club/DEMOT.DAT"), "[MINE]\r\nID=MINE\r\n");
+  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=DEMOR.DAT\r\n"));
+  EXPECT_EQ(demo.result(), QDialog::Accepted);
+}
+
+// The import window: the four steps on the shipped sample DX files, a missing file, and a record
+// with a date that cannot be read.
+
+// The records of a list, its placeholder not counted.
+template <class List>
+int Imported(const List& list) {
+  int index = 0;
+  return list.Count() - (list.Find("??", index) ? 1 : 0);
+}
+
+class ImportWindowTest : public AppTest {
+ protected:
+  ImportWindowTest() {
+    Settings().DataDir = dir_.Path();
+    LoadDatabase(ProcessDatabase(), Settings());  // the lists know their files, as at start-up
+    app::StatusPanel::installCoreSink();
+    ShowActive(&window_);
+  }
+
+  app::ImportWindow window_;
+};
+
+TEST_F(ImportWindowTest, TheFourStepsImportTheSampleFiles) {
+  EXPECT_TRUE(Find<QLineEdit>(&window_, "courseFileEdit")->text().endsWith("/CARDWS/BANA.DX"));
+  const QString dx = QString(CARDWISE_DATA_DIR) + "dx/";
+  Find<QLineEdit>(&window_, "courseFileEdit")->setText(dx + "BANA.DX");
+  Find<QLineEdit>(&window_, "roundFileEdit")->setText(dx + "ROND.DX");
+  const struct {
+    const char* Button;
+    const char* Opened;  // the data file shown in the text editor, none after the rounds
+    int (*Count)();
+    int Expected;
+  } steps[] = {
+      {"courseImportButton", "COURSES.DAT", [] { return Imported(Courses()); }, 0},  // not reloaded
+      {"playerImportButton", "PLAYERS.DAT", [] { return Imported(Players()); }, 5},
+      {"eventImportButton", "EVENTS.DAT", [] { return Imported(Events()); }, 3},
+      {"roundImportButton", nullptr, [] { return Imported(Rounds()); }, 12},
+  };
+  for (const auto& step : steps) {
+    prompts_->Opened.clear();
+    Find<QPushButton>(&window_, step.Button)->click();
+    EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
+    if (step.Opened) {
+      ASSERT_EQ(prompts_->Opened.size(), 1) << step.Button;
+      EXPECT_EQ(prompts_->Opened[0], QString::fromStdString(dir_.File(step.Opened)));
+    } else {
+      EXPECT_TRUE(prompts_->Opened.isEmpty());
+    }
+    EXPECT_EQ(step.Count(), step.Expected) << step.Button;
+  }
+  EXPECT_FALSE(Find<app::StatusPanel>(&window_, "statusPanel")->text().isEmpty());
 }
 
 }  // namespace

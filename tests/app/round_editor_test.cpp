@@ -1,4 +1,5 @@
-// The round editor driven from the keyboard, as a club secretary enters scorecards.
+// The round and course editors driven from the keyboard, as a club secretary enters scorecards
+// and cards.
 
 #include "app/round_editor.h"
 
@@ -10,13 +11,17 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/course_editor.h"
 #include "app/qt_text.h"
 #include "app/status_panel.h"
 #include "app_fixture.h"
 #include "platform/files.h"
+#include "records/dates.h"
+#include "records/round.h"
 #include "results/event.h"
 #include "results/event_results.h"
 #include "results/recalc.h"
+#include "settings/colors.h"
 
 namespace cardwise::testing {
 namespace {
@@ -60,14 +65,19 @@ class RoundEditorTest : public AppTest {
   }
   static QColor Color(ColorKey key) { return app::toQColor(Settings().Value(key)); }
 
-  // "New", then the event, player and tee time from the keyboard.
-  void StartCard(const QString& event, const QString& player, const QString& start = "10:30") {
+  // "New", then the event, player and tee time from the keyboard, and the first scores when
+  // there are any (Alt+O: the front nine's first score).
+  void StartCard(const QString& event, const QString& player, const QString& start = "10:30",
+                 const QString& scores = "") {
     Press(Qt::Key_F9);
     if (!event.isEmpty()) Type(event);
     Alt('P');
     Type(player);
     Alt('S');
     Type(start);
+    if (scores.isEmpty()) return;
+    Alt('O');
+    Type(scores);
   }
 
   // The nine values of each row from the keyboard, the cursor moving on by itself.
@@ -119,84 +129,34 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   EXPECT_FALSE(Edit("findEdit")->isEnabled());
 }
 
-// Each label's letter reaches its field with the text selected, or its grid at the first score.
-TEST_F(RoundEditorTest, LabelLettersReachTheirFields) {
-  StartCard("E1", "JS");
-  const struct {
-    char Letter;
-    const char* Field;
-  } cases[] = {{'V', "eventIdEdit"}, {'C', "courseIdEdit"},  {'P', "playerIdEdit"},
-               {'S', "startEdit"},   {'O', "frontNineGrid"}, {'I', "backNineGrid"},
-               {'V', "eventIdEdit"}};
-  for (const auto& c : cases) {
-    Alt(c.Letter);
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    if (auto* grid = editor_.findChild<HoleGrid*>(c.Field)) {
-      EXPECT_TRUE(grid->isAncestorOf(focus)) << c.Letter;
-      EXPECT_EQ(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, kScoreRow));
-      continue;
-    }
-    EXPECT_EQ(focus, Edit(c.Field)) << c.Letter;
-    EXPECT_EQ(Edit(c.Field)->selectedText(), Edit(c.Field)->text()) << c.Letter;
-  }
-}
-
-TEST_F(RoundEditorTest, ScoreCellsCompleteByTheirRule) {
+// A score cell takes digits and the letters for 10 and more; anything else is refused at once
+// with a word in the status line. Putts mark a green in regulation; greens are one at most.
+TEST_F(RoundEditorTest, CellsCompleteByTheirRuleAndRefuseWhatTheyCannotHold) {
   const struct {
     const char* Keys;
     int Column;  // where the cursor is afterwards
     const char* Stored;
-  } cases[] = {{"4", 2, "4"}, {"1", 1, ""}, {"12", 2, "12"}, {"B", 2, "11"}, {"a", 2, "10"}};
+  } cases[] = {{"4", 2, "4"},  {"1", 1, ""}, {"12", 2, "12"}, {"B", 2, "11"},
+               {"a", 2, "10"}, {"/", 1, ""}, {" ", 1, ""}};
   for (const auto& c : cases) {
-    StartCard("E1", "JS");
-    Alt('O');
-    EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow));
-    Type(c.Keys);
+    StartCard("E1", "JS", "10:30", c.Keys);
     EXPECT_EQ(Cursor("frontNineGrid"), QPoint(c.Column, kScoreRow)) << c.Keys;
     EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), c.Stored) << c.Keys;
+    const QString status = Find<app::StatusPanel>(&editor_, "statusPanel")->text();
+    EXPECT_EQ(status.startsWith(QString("\"%1\" cannot be in a score").arg(c.Keys)),
+              QString("/ ").contains(c.Keys))
+        << status.toStdString();
     Press(Qt::Key_F12);
   }
-}
-
-// A score cell takes digits and the letters for 10 and more; anything else is refused at once
-// with a word in the status line, and never reaches the cell or the file.
-TEST_F(RoundEditorTest, CellsRefuseWhatTheirRowCannotHold) {
-  StartCard("E1", "JS");
-  Alt('O');
-  for (const char* junk : {"/", "*", " "}) {
-    Type(junk);
-    EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "") << junk;
-    EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kScoreRow)) << junk;
-    EXPECT_TRUE(Find<app::StatusPanel>(&editor_, "statusPanel")
-                    ->text()
-                    .startsWith(QString("\"%1\" cannot be in a score").arg(junk)));
-  }
-  Type("5");
-  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "5");
+  StartCard("E1", "JS", "10:30", "45");  // hole 1 (par 4) in 4, hole 2 (par 4) in 5
   Grid("frontNineGrid")->moveCursorTo(kScoreRow, 1);
-  Type("4");  // typing replaces the cell's text
-  EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
+  Type("3");  // typing replaces the cell's text
   Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
-  Type("x2");
-  EXPECT_EQ(Grid("frontNineGrid")->cellText(kPuttsRow, 1), "2");
-  Press(Qt::Key_Return);
-  EXPECT_TRUE(Has(File(), "Score=4\r\n"));
-  EXPECT_TRUE(Has(File(), "Putts=2\r\n"));
-}
-
-TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
-  StartCard("E1", "JS");
-  Alt('O');
-  Type("35");  // hole 1 (par 4) in 3, hole 2 (par 4) in 5
-  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
-  Type("12");
+  Type("x12");
+  EXPECT_EQ(Grid("frontNineGrid")->cellText(kPuttsRow, 1), "1");
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 1), "1");  // 3 - 4 - 1 < -1
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "");   // 5 - 4 - 2 = -1
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 3), "");   // no score, no green
-  Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 1);
-  Type("2");  // corrected: 3 - 4 - 2 = -3, still on in regulation
-  EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 1), "1");
   Grid("frontNineGrid")->moveCursorTo(kPuttsRow, 2);
   Type("5");  // 5 - 4 - 5 < -1
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "1");
@@ -207,29 +167,9 @@ TEST_F(RoundEditorTest, PuttsMarkAGreenInRegulationAndGreensAreOneAtMost) {
   Type("7");
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, 2), "1");
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kGreenRow, HoleGrid::kTotalColumn), "2");
-}
-
-TEST_F(RoundEditorTest, TotalsAndLabelsFollowTheCard) {
-  StartCard("E1", "JS");
-  Alt('O');
-  Type("45365435");  // eight holes
-  HoleGrid* out = Grid("frontNineGrid");
-  EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
-  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "");
-  EXPECT_EQ(Label("scoreLabel"), "");
-  Type("5");
-  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "40");
-  EXPECT_EQ(Label("scoreLabel"), "");  // only with all eighteen
-  Alt('I');
-  Type("444444444");
-  EXPECT_EQ(Label("scoreLabel"), "76");
-  EXPECT_EQ(Label("netLabel"), "64");
-  EXPECT_EQ(Find<QLabel>(&editor_, "scoreLabel")->palette().color(QPalette::WindowText),
-            Color(ColorKey::Tot1));
-  // Hole 3 is a par 3: 2 is a birdie; hole 4 a par 5: 11 is "other".
-  EXPECT_EQ(out->Look(kScoreRow, 3, "2").Background, Color(ColorKey::Score_1));
-  EXPECT_EQ(out->Look(kScoreRow, 4, "11").Background, Color(ColorKey::Score3));
-  EXPECT_EQ(out->Look(kLenRow, 1, "").Background, QColor(255, 255, 0));
+  Press(Qt::Key_Return);
+  EXPECT_TRUE(Has(File(), "Score=3,5\r\n")) << File();
+  EXPECT_TRUE(Has(File(), "Putts=1,2\r\n")) << File();
 }
 
 // The files allow these slips, so a post asks; No keeps the card as typed, Yes posts it.
@@ -298,51 +238,38 @@ TEST_F(RoundEditorTest, IdFieldsCompleteFromNamesAndFlagUnknownIds) {
   EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
-TEST_F(RoundEditorTest, BadDateOrTimeStopsThePostAndKeepsTheCard) {
+// A bad date or time, or a file that cannot be written, stops the post and keeps the card;
+// a later post that can be written succeeds.
+TEST_F(RoundEditorTest, AFailedPostKeepsTheCard) {
   const struct {
     const char* Field;
     const char* Text;
     const char* Message;
   } cases[] = {{"dateEdit", "2026-02-30", "'2026-02-30' is not a valid date"},
                {"startEdit", "", "'' is not a valid time"},
-               {"startEdit", "25:99", "'25:99' is not a valid time"}};
+               {"startEdit", "25:99", "'25:99' is not a valid time"},
+               {nullptr, nullptr, "missing/ROUNDS.DAT"}};
   for (const auto& c : cases) {
-    StartCard("E1", "JS");
-    Alt('O');
-    Type("4");
-    Edit(c.Field)->setText(c.Text);
+    StartCard("E1", "JS", "10:30", "4");
+    if (c.Field) Edit(c.Field)->setText(c.Text);
+    if (!c.Field) Settings().DataDir = dir_.File("missing") + "/";
+    prompts_->Shown.clear();
     Press(Qt::Key_Return);
-    ASSERT_FALSE(prompts_->Shown.isEmpty()) << c.Field;
-    EXPECT_TRUE(prompts_->Shown.back().endsWith(c.Message)) << prompts_->Shown.back().toStdString();
+    ASSERT_EQ(prompts_->Shown.size(), 1) << c.Message;
+    EXPECT_TRUE(prompts_->Shown.back().contains(c.Message)) << prompts_->Shown.back().toStdString();
     EXPECT_TRUE(Posting());
     EXPECT_EQ(Grid("frontNineGrid")->cellText(kScoreRow, 1), "4");
     EXPECT_FALSE(FileExists(dir_.File("ROUNDS.DAT")));
-    Press(Qt::Key_F12);
+    if (c.Field) Press(Qt::Key_F12);
   }
-}
-
-TEST_F(RoundEditorTest, AFailedWriteKeepsTheCardUntilALaterPostSucceeds) {
-  Settings().DataDir = dir_.File("missing") + "/";
-  StartCard("E1", "JS");
-  Alt('O');
-  Type("4");
-  Press(Qt::Key_Return);
-  ASSERT_EQ(prompts_->Shown.size(), 1);
-  EXPECT_TRUE(prompts_->Shown[0].contains("missing/ROUNDS.DAT"))
-      << prompts_->Shown[0].toStdString();
-  EXPECT_TRUE(Posting());
-
   Settings().DataDir = dir_.Path();
   Press(Qt::Key_Return);
   EXPECT_FALSE(Posting());
   EXPECT_TRUE(Has(File(), "[260510-1030-JS]\r\n"));
-  EXPECT_TRUE(Has(File(), "Score=4\r\n"));
 }
 
 TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
-  StartCard("E1", "JS", "09:40");
-  Alt('O');
-  Type("4");
+  StartCard("E1", "JS", "09:40", "4");
   Press(Qt::Key_Return);
   ASSERT_FALSE(Posting());
   EXPECT_TRUE(Edit("findEdit")->isEnabled());
@@ -362,35 +289,38 @@ TEST_F(RoundEditorTest, NewAfterAPostStartsTheNextCardOfTheEvent) {
   // The same player again at the same tee time: the ID is taken, and the message says what
   // makes it.
   Press(Qt::Key_F12);
-  StartCard("", "JS", "09:40");
-  Alt('O');
-  Type("5");
+  StartCard("", "JS", "09:40", "5");
   Press(Qt::Key_Return);
   ASSERT_EQ(prompts_->Shown.size(), 1);
   EXPECT_EQ(prompts_->Shown[0],
             "Cardwise: The ID 260510-0940-JS belongs to another round.\rChange the start time: "
             "the ID is made from date, start time and player.");
   EXPECT_TRUE(Posting());
-  Alt('S');
-  Type("09:50");
-  prompts_->Answers = {true};  // yes, the player's second round in the event
-  Press(Qt::Key_Return);
-  EXPECT_TRUE(prompts_->Shown.last().startsWith("Confirm: Player JS already has a round"));
-  EXPECT_FALSE(Posting());
-  EXPECT_TRUE(Has(File(), "[260510-0950-JS]")) << File();
 }
 
 // A whole card from the keyboard alone, posted with Enter, written as a hand-made file would
 // hold it and ranked by "recalc events" exactly as that file's card.
 TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
-  StartCard("E1", "JS");
-  Alt('O');
-  TypeNine({"453654354", "222212222", "110100101", "101110011"});
+  StartCard("E1", "JS", "10:30", "45365435");  // eight holes
+  HoleGrid* out = Grid("frontNineGrid");
+  EXPECT_EQ(out->Look(kScoreRow, 9, "").Text, "-");
+  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "");
+  Type("4");
+  EXPECT_EQ(out->cellText(kScoreRow, HoleGrid::kTotalColumn), "39");
+  EXPECT_EQ(Label("scoreLabel"), "");  // only with all eighteen
+  TypeNine({"222212222", "110100101", "101110011"});
   EXPECT_EQ(Cursor("frontNineGrid"), QPoint(1, kStatsRow));
   Type("bunker");
   Alt('I');
   TypeNine({"444553444", "222222122", "111000111", "110011001"});
   EXPECT_EQ(Label("scoreLabel"), "76");
+  EXPECT_EQ(Label("netLabel"), "64");
+  EXPECT_EQ(Find<QLabel>(&editor_, "scoreLabel")->palette().color(QPalette::WindowText),
+            Color(ColorKey::Tot1));
+  // Hole 3 is a par 3: 2 is a birdie; hole 4 a par 5: 11 is "other".
+  EXPECT_EQ(out->Look(kScoreRow, 3, "2").Background, Color(ColorKey::Score_1));
+  EXPECT_EQ(out->Look(kScoreRow, 4, "11").Background, Color(ColorKey::Score3));
+  EXPECT_EQ(out->Look(kLenRow, 1, "").Background, QColor(255, 255, 0));
   Press(Qt::Key_Return);
   ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
   ASSERT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
@@ -421,6 +351,75 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
   EXPECT_EQ(Events().FindRecord("E1")->Results, expected.Results);
   ASSERT_EQ(expected.Results.size(), 1u);
   EXPECT_TRUE(Has(expected.Results[0], "JS;260510-1030-JS")) << expected.Results[0];
+}
+
+// The course editor: the card typed into its hole grids, the tee colour, and the frame's
+// differences (an emptied ID removes a new course).
+
+class CourseEditorTest : public AppTest {
+ protected:
+  CourseEditorTest() {
+    Settings().DataDir = dir_.Path();
+    Courses().LoadFromFile(dir_.Write("COURSES.DAT", kCourses));
+    ShowActive(&editor_);
+  }
+
+  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(&editor_, name); }
+  HoleGrid* Out() { return Find<HoleGrid>(&editor_, "frontNineGrid"); }
+  bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
+  std::string File() { return dir_.Read("COURSES.DAT"); }
+  void Show(const char* id) { Edit("findEdit")->setText(id); }
+  // Enters the front-nine grid (the cursor goes to the first length) and moves to a cell.
+  void EnterCell(int row, int column) {
+    Out()->setFocus();
+    EXPECT_EQ(Out()->currentRow(), kLenRow);
+    Out()->moveCursorTo(row, column);
+  }
+
+  app::CourseEditor editor_;
+};
+
+TEST_F(CourseEditorTest, HoleCellsCompleteByTheirRowAndMoveOn) {
+  const struct {
+    int Row, Column;
+    const char* Keys;
+    int ThenRow, ThenColumn;  // the cursor afterwards
+    const char* Stored;
+  } cases[] = {
+      {kLenRow, 1, "34", kLenRow, 1, ""}, {kLenRow, 1, "345", kLenRow, 2, "345"},
+      {kHcpRow, 1, "1", kHcpRow, 1, ""},  {kHcpRow, 1, "14", kHcpRow, 2, "14"},
+      {kHcpRow, 1, "7", kHcpRow, 2, "7"}, {kParRow, 9, "5", kHcpRow, 1, "5"},
+      {kHcpRow, 9, "9", kHcpRow, 9, "9"},  // the last cell: the cursor stays
+  };
+  for (const auto& c : cases) {
+    Show("MB");
+    EnterCell(c.Row, c.Column);
+    Type(c.Keys);
+    EXPECT_EQ(Out()->currentRow(), c.ThenRow) << c.Keys;
+    EXPECT_EQ(Out()->currentColumn(), c.ThenColumn) << c.Keys;
+    if (*c.Stored) {
+      EXPECT_EQ(Out()->cellText(c.Row, c.Column), c.Stored) << c.Keys;
+    }
+    EXPECT_TRUE(Posting());
+    Press(Qt::Key_F12);
+  }
+}
+
+TEST_F(CourseEditorTest, SumsFollowTheCardAndAPostWritesIt) {
+  Show("MB");
+  EnterCell(kLenRow, 1);
+  Type("350362141");
+  EXPECT_EQ(Out()->cellText(kLenRow, HoleGrid::kTotalColumn), "853");
+  EnterCell(kParRow, 1);
+  Type("5");
+  EXPECT_EQ(Out()->cellText(kParRow, HoleGrid::kTotalColumn), "37");
+  Out()->moveCursorTo(kHcpRow, 1);
+  Type("7");
+  EXPECT_EQ(Out()->cellText(kHcpRow, HoleGrid::kTotalColumn), "") << "stroke indexes have no sum";
+  Press(Qt::Key_Return);
+  EXPECT_FALSE(Posting());
+  EXPECT_TRUE(Has(File(), "Par=5,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5\r\n")) << File();
+  EXPECT_TRUE(Has(File(), "Len=350,362,141\r\n")) << File();
 }
 
 }  // namespace

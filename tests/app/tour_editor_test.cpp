@@ -3,7 +3,6 @@
 
 #include "app/tour_editor.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -11,15 +10,11 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
-#include <map>
 
-#include "app/event_editor.h"
 #include "app/weights_dialog.h"
 #include "app_fixture.h"
-#include "results/csv_export.h"
 #include "results/database.h"
 #include "results/recalc.h"
-#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
@@ -32,6 +27,24 @@ constexpr const char* kEvents =
     "[E3]\r\nID=E3\r\nEvent=Third\r\nType=4\r\n1=1;40;JS;;\r\n";
 constexpr const char* kTours =
     "[T1]\r\nID=T1\r\nTour=Summer Tour\r\nEvents=E1;E2;E3;\r\nWeights=2\r\nType=1\r\n";
+
+// Opens the weights dialog with `button` and answers it: its rows as "event=weight" into
+// `shown`, then `weight` into row `row` (none when -1) and OK (Cancel when `weight` is empty).
+void AnswerWeights(QPushButton* button, int row, const QString& weight,
+                   QStringList* shown = nullptr) {
+  QTimer::singleShot(0, button, [=] {
+    auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* grid = dialog->findChild<QTableWidget*>("weightsTable");
+    if (shown)
+      for (int r = 0; r < grid->rowCount(); ++r)
+        *shown << grid->item(r, 0)->text() + "=" + grid->item(r, 1)->text();
+    if (weight.isEmpty()) return dialog->reject();
+    if (row >= 0) grid->item(row, 1)->setText(weight);
+    dialog->accept();
+  });
+  button->click();
+}
 
 class TourEditorTest : public AppTest {
  protected:
@@ -50,69 +63,25 @@ class TourEditorTest : public AppTest {
     Checks()->item(item)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
   }
 
-  // Answers the weights dialog: `weight` into the row of `row`, then OK (Cancel when empty).
-  void AnswerWeights(int row, const QString& weight, QStringList* shown = nullptr) {
-    QTimer::singleShot(0, &editor_, [=] {
-      auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      auto* grid = dialog->findChild<QTableWidget*>("weightsTable");
-      if (shown)
-        for (int r = 0; r < grid->rowCount(); ++r)
-          *shown << grid->item(r, 0)->text() + "=" + grid->item(r, 1)->text();
-      if (weight.isEmpty()) return dialog->reject();
-      grid->item(row, 1)->setText(weight);
-      dialog->accept();
-    });
-    Find<QPushButton>(&editor_, "weightsButton")->click();
-  }
-
   app::TourEditor editor_;
 };
 
-// Events with results typed into their grids, a Pts(p) tour over them with one weight changed,
-// its standings computed and posted: the tours file holds what "recalc tours" computes.
-TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
-  app::EventEditor events;
-  ShowActive(&events);
-  const struct {
-    const char* ID;
-    std::vector<std::pair<const char*, const char*>> Results;
-  } made[] = {{"M1", {{"70", "JS"}, {"72", "AB"}, {"75", "colorDialog"}}},
-              {"M2", {{"68", "AB"}, {"71", "JS"}, {"74", "colorDialog"}}}};
-  for (const auto& event : made) {
-    Press(Qt::Key_F9);
-    Type(event.ID);
-    Find<QRadioButton>(&events, "typeGroup3")->click();
-    Find<ResultsGrid>(&events, "resultsGrid")->setFocus();
-    for (const auto& [result, player] : event.Results) {
-      Type(result);
-      Press(Qt::Key_Right);
-      Type(player);
-      Press(Qt::Key_Down);  // a new row, left empty after the last player
-      Press(Qt::Key_Left);
-    }
-    Find<QPushButton>(&events, "resultsButton")->click();
-    ShowActive(&events);
-    Press(Qt::Key_F11);
-    ASSERT_NE(Events().FindRecord(event.ID), nullptr);
-    EXPECT_EQ(Events().FindRecord(event.ID)->Results.front().substr(0, 2), "1;") << event.ID;
-  }
-
-  events.hide();
-  ShowActive(&editor_);
+// A Pts(p) tour over two events with one weight changed, its standings computed and posted: the
+// tours file holds what "recalc tours" computes.
+TEST_F(TourEditorTest, ANewTourIsPostedAsRecalcComputesIt) {
   Press(Qt::Key_F9);
   Type("PT");
   for (int item = 0; item < Checks()->count(); ++item)
-    Check(item, Checks()->item(item)->text().startsWith("M"));
+    Check(item, !Checks()->item(item)->text().startsWith("E3"));
   Find<QRadioButton>(&editor_, "typeGroup4")->click();
-  AnswerWeights(2, "2");
+  AnswerWeights(Find<QPushButton>(&editor_, "weightsButton"), 2, "2");
   Find<QPushButton>(&editor_, "resultsButton")->click();
   ShowActive(&editor_);
   Press(Qt::Key_F11);
   ASSERT_FALSE(Posting()) << prompts_->Shown.join("\n").toStdString();
   const std::string posted = File("TOURS.DAT");
   ASSERT_NE(posted.find("[PT]"), std::string::npos);
-  EXPECT_NE(posted.find("Events=M1;M2;\r\n"), std::string::npos) << posted;
+  EXPECT_NE(posted.find("Events=E1;E2;\r\n"), std::string::npos) << posted;
   EXPECT_NE(posted.find("Weights=1;2\r\n"), std::string::npos) << posted;
   EXPECT_NE(posted.find("1=1;"), std::string::npos) << posted;
 
@@ -128,86 +97,24 @@ TEST_F(TourEditorTest, ATourMadeFromTheAppAlone) {
   EXPECT_EQ(section(File("TOURS.DAT")), section(posted));
 }
 
-// The demo data: in the editor's lists, and in lists of their own for the batch computations.
-class DemoTourEditorTest : public AppTest, protected TestDatabase {
- protected:
-  DemoTourEditorTest() {
-    LoadDemoCopy();
-    LoadDatabase(database_, Settings());
-    ShowActive(&editor_);
-  }
+using DemoTourEditorTest = AppTest;
 
-  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
-  void Show(const std::string& id) {
-    Find<QLineEdit>(&editor_, "findEdit")->setText(QString::fromStdString(id));
-    ASSERT_EQ(Find<QLineEdit>(&editor_, "idEdit")->text().toStdString(), id);
-  }
-  void Results() { Find<QPushButton>(&editor_, "resultsButton")->click(); }
-
-  app::TourEditor editor_;
-};
-
-// Place, total, count and player of each line.
-std::vector<std::string> Standing(const std::vector<std::string>& lines) {
-  std::vector<std::string> standing;
-  for (const std::string& line : lines)
-    standing.push_back(line.substr(0, line.rfind(';')));
-  return standing;
-}
-
-std::vector<std::string> Standing(const CsvTable& table) {
-  std::vector<std::string> standing;
-  for (const CsvRow& row : table.Rows)
-    standing.push_back(row[0] + ";" + row[1] + ";" + row[2] + ";" + row[3]);
-  return standing;
-}
-
-// "Results" on an unchanged tour gives what "recalc tours" stores and the CSV export lists, both
-// from the data as loaded (the export computes the results of the tour's events first).
-TEST_F(DemoTourEditorTest, ResultsGiveWhatRecalcAndExportGiveForEveryTour) {
-  ASSERT_GE(Tours().Count(), 4);
-  const auto loadEvents = [this] { events_.LoadFromFile(dir_.File("DEMOE.DAT")); };
-  std::map<std::string, std::vector<std::string>> listed;
-  for (int i = 0; i < tours_.Count(); ++i) {
-    loadEvents();
-    Tour tour = tours_.RecordAt(i);
-    listed[tour.ID] = Standing(TourStandingsTable(tour, database_));
-  }
-  loadEvents();
-  ASSERT_TRUE(RecalcAllTours(database_, dir_.Write("RECALC.DAT", dir_.Read("DEMOT.DAT"))).ok());
-  for (int i = 0; i < Tours().Count(); ++i) {
-    const std::string id = Tours().KeyAt(i);
-    Show(id);
-    Results();
-    const std::vector<std::string> shown = Grid()->lines();
-    std::vector<std::string> recalculated;
-    for (const StandingLine& line : tours_.FindRecord(id)->Standings)
-      recalculated.push_back(line.Text);
-    EXPECT_EQ(shown, recalculated) << id;
-    EXPECT_EQ(Standing(shown), listed[id]) << id;
-    Find<QAction>(&editor_, "cancelAction")->trigger();
-  }
-}
-
-// The F1 tour weighs its last event double: Results, the weights dialog and the post keep that
-// weight with that event, and the tour is written as it was.
+// The demo's F1 tour weighs its last event double: Results, the weights dialog and the post keep
+// that weight with that event, and the tour is written as it was.
 TEST_F(DemoTourEditorTest, AnUnchangedTourKeepsEachWeightWithItsEvent) {
+  LoadDemoCopy();
+  app::TourEditor editor;
+  ShowActive(&editor);
   const std::string before = dir_.Read("DEMOT.DAT");
-  Show("F126");
-  Results();
-  EXPECT_EQ(Grid()->cellText(1, 1), "119");
-  EXPECT_EQ(Grid()->cellText(1, 3), "EJ");
+  Find<QLineEdit>(&editor, "findEdit")->setText("F126");
+  ASSERT_EQ(Find<QLineEdit>(&editor, "idEdit")->text(), "F126");
+  Find<QPushButton>(&editor, "resultsButton")->click();
+  EXPECT_EQ(Find<ResultsGrid>(&editor, "resultsGrid")->cellText(1, 1), "119");
+  EXPECT_EQ(Find<ResultsGrid>(&editor, "resultsGrid")->cellText(1, 3), "EJ");
   QStringList shown;
-  QTimer::singleShot(0, &editor_, [&] {
-    auto* dialog = qobject_cast<app::WeightsDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    auto* grid = dialog->findChild<QTableWidget*>("weightsTable");
-    for (int row = 1; row < grid->rowCount(); ++row)
-      shown << grid->item(row, 0)->text() + "=" + grid->item(row, 1)->text();
-    dialog->accept();
-  });
-  Find<QPushButton>(&editor_, "weightsButton")->click();
-  EXPECT_EQ(shown, (QStringList{"SPR26=1", "STB26=1", "MID26=1", "HAR26=1", "PIN26=1", "CC26=2"}));
+  AnswerWeights(Find<QPushButton>(&editor, "weightsButton"), -1, "OK", &shown);
+  EXPECT_EQ(shown, (QStringList{"Event=Weight", "SPR26=1", "STB26=1", "MID26=1", "HAR26=1",
+                                "PIN26=1", "CC26=2"}));
   Press(Qt::Key_F11);
   EXPECT_EQ(dir_.Read("DEMOT.DAT"), before);
 }

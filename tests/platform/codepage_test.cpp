@@ -1,3 +1,5 @@
+// The Windows-1252 code page of the data files, and CSV fields.
+
 #include "platform/codepage.h"
 
 #include <gtest/gtest.h>
@@ -5,6 +7,8 @@
 #include <string>
 #include <tuple>
 #include <utility>
+
+#include "platform/csv.h"
 
 namespace cardwise {
 namespace {
@@ -63,6 +67,24 @@ TEST(CodepageUtf8, ConvertsBothWaysAndEveryByteRoundTrips) {
       {"\xED\xA0\x80", "\xED\xA0\x80"}};
   for (const auto& [utf8, windows] : oneWay)
     EXPECT_EQ(Utf8ToWindows1252(utf8), windows) << utf8;
+}
+
+TEST(CsvTest, QuotesOnlyTheFieldsThatNeedIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"", ""},
+      {"Mill Brook", "Mill Brook"},
+      {"72.5", "72.5"},
+      {" spaced ", " spaced "},
+      {"Smith, John", "\"Smith, John\""},
+      {"Jo; Anne", "\"Jo; Anne\""},
+      {"Bill \"Bomber\" Bo", "\"Bill \"\"Bomber\"\" Bo\""},
+      {"\"", "\"\"\"\""},
+      {"two\nlines", "\"two\nlines\""},
+      {"two\r\nlines", "\"two\r\nlines\""},
+      {"J\xC3\xBCrgen", "J\xC3\xBCrgen"},
+  };
+  for (const auto& [text, field] : cases)
+    EXPECT_EQ(CsvField(text), field) << text;
 }
 
 }  // namespace

@@ -1,12 +1,19 @@
+// An event day: the draw into timed groups, the handicap divisions and the printed cards.
+
 #include "results/draw.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
+
+#include "results/cards.h"
+#include "results/divisions.h"
 
 namespace cardwise {
 namespace {
@@ -121,15 +128,6 @@ TEST(DrawTest, StartsOnOneTeeTwoTeesOrShotgun) {
   EXPECT_NE(error.find("18 groups"), std::string::npos);
 }
 
-TEST(DrawTest, MakeDrawCutsTheOrderedFieldIntoTimedGroups) {
-  DrawOptions options;
-  options.GroupSize = 3;
-  std::string error;
-  const auto draw = MakeDraw({{"C", 30}, {"A", 10}, {"B", 20}, {"D", 40}}, options, error);
-  ASSERT_TRUE(draw);
-  EXPECT_EQ(*draw, (std::vector<DrawGroup>{{8 * 60, 1, {"A", "B"}}, {8 * 60 + 10, 1, {"C", "D"}}}));
-}
-
 TEST(DrawTest, ClockTimesAndGroupTextsReadOnlyWhatTheyWrite) {
   EXPECT_EQ(ParseClockTime("08:05"), 485);
   EXPECT_EQ(ClockText(485), "08:05");
@@ -143,6 +141,73 @@ TEST(DrawTest, ClockTimesAndGroupTextsReadOnlyWhatTheyWrite) {
   EXPECT_EQ(GroupKeyNumber("Group12"), 12);
   for (const char* other : {"Group", "Group0", "Group-1", "Groups", "group1"})
     EXPECT_FALSE(GroupKeyNumber(other)) << other;
+}
+
+TEST(DivisionsTest, LimitsAreAscendingNumbersAndWriteBackTheSame) {
+  EXPECT_EQ(ParseDivisions("10,20"), (std::vector<double>{10, 20}));
+  EXPECT_EQ(ParseDivisions(" -2, 10.5 ,36"), (std::vector<double>{-2, 10.5, 36}));
+  EXPECT_EQ(ParseDivisions(""), std::vector<double>());
+  for (const char* bad :
+       {"20,10", "10,10", "10,", "ten", "10;20", "1.", ".5", "10 20", "1,2,x", "1000", "1e3"})
+    EXPECT_FALSE(ParseDivisions(bad)) << bad;
+  EXPECT_EQ(DivisionsText({10, 20.5, -2.5}), "10,20.5,-2.5");
+}
+
+TEST(DivisionsTest, AHandicapAtALimitIsInTheLowerDivision) {
+  const std::vector<double> limits = {10, 20.1};
+  const struct {
+    double Hcp;
+    const char* Division;
+  } cases[] = {{-3.0, "A"}, {0.0, "A"},  {10.0, "A"}, {10.04, "A"}, {10.1, "B"},
+               {20.0, "B"}, {20.1, "B"}, {20.2, "C"}, {54.0, "C"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(DivisionLetter(DivisionOf(limits, c.Hcp)), c.Division) << c.Hcp;
+    EXPECT_EQ(DivisionLetter(DivisionOf(limits, static_cast<float>(c.Hcp))), c.Division)
+        << "as a round's Hcp " << c.Hcp;
+  }
+}
+
+TEST(CardsTest, EachCardMarksTheStrokesPerHoleAndNamesTheNextPlayerAsMarker) {
+  PlayerList players;
+  CourseList courses;
+  RoundList rounds;
+  EventList events;
+  TourList tours;
+  const Database database{players, courses, rounds, events, tours};
+  for (const auto& [id, hcp] : {std::pair{"A", 20.0f}, {"B", -1.0f}, {"C", 5.0f}}) {
+    auto player = std::make_unique<Player>();
+    player->ID = id;
+    player->Name = std::string("Player ") + id;
+    player->Hcp = hcp;
+    players.Add(std::move(player));
+  }
+  auto course = std::make_unique<Course>();
+  course->ID = "C1";
+  course->Hcp.FromText("7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4", 1, ',');
+  courses.Add(std::move(course));
+  Event event;
+  event.ID = "EV";
+  event.CourseID = "C1";
+  event.Type = kStrokesNet;
+  std::string missing;
+  EXPECT_FALSE(EventCards(event, database, missing));
+  EXPECT_EQ(missing, "event EV has no draw");
+
+  event.Draw = {{480, 1, {"A", "B"}}, {490, 10, {"C"}}};
+  const std::vector<Card> cards = *EventCards(event, database, missing);
+  ASSERT_EQ(cards.size(), 3u);
+  EXPECT_EQ(cards[0].Marker, "Player B");
+  EXPECT_EQ(cards[1].Marker, "Player A");
+  EXPECT_EQ(cards[2].Marker, "");
+  EXPECT_EQ(cards[2].Tee, "10");
+  const std::vector<CardRow>& rows = cards[0].Rows;
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_EQ(rows[4].Caption, "Strokes");
+  EXPECT_EQ(rows[4].Cells[3], std::string(kStrokeBullet) + kStrokeBullet);  // index 1 of 20
+  EXPECT_EQ(rows[4].Cells[12], kStrokeBullet);                              // index 18: one
+  EXPECT_EQ(rows[6].Caption, "Nett");
+  EXPECT_EQ(cards[1].Rows[4].Cells[12], "-");  // a plus handicap gives back on index 18
+  EXPECT_EQ(cards[1].Strokes, "-1");
 }
 
 }  // namespace

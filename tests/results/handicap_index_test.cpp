@@ -152,21 +152,12 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
  protected:
   HandicapRecordTest() {
     SetCurrentFormats(IsoFormats());
-    AddCourse("C", 72.0f, 113);  // a differential is the adjusted score - 72
-    AddCourse("NR", 0, 0);
-    AddPlayer("A", "Ann Able");
+    Course& rated = Add(courses_, "C");  // a differential is the adjusted score - 72
+    rated.CR = 72.0f, rated.Slope = 113;
+    Add(courses_, "NR");
+    Add(players_, "A");
   }
 
-  void AddCourse(const char* id, float rating, float slope) {
-    auto course = std::make_unique<Course>();
-    course->ID = id, course->CR = rating, course->Slope = slope;
-    courses_.Add(std::move(course));
-  }
-  void AddPlayer(const char* id, const char* name) {
-    auto player = std::make_unique<Player>();
-    player->ID = id, player->Name = name;
-    players_.Add(std::move(player));
-  }
   // A round of `total` strokes with 36 strokes received (nothing is capped): over par, a
   // stroke more on the first holes; under par, a stroke less.
   Round& AddRound(const char* player, const char* course, DateTime date, int total) {
@@ -190,14 +181,20 @@ class HandicapRecordTest : public ::testing::Test, protected testing::TestDataba
   std::vector<HandicapRow> rows_;
 };
 
-TEST_F(HandicapRecordTest, RoundsThatCannotCountAreListedWithTheReason) {
-  AddPlayer("B", "Bob Blank");
+// Round IDs carry a two-digit year, so the list holds B's 1999 after 2002; the record goes by
+// date and tee time.
+TEST_F(HandicapRecordTest, RoundsGoByDateAndThoseThatCannotCountAreListedWithTheReason) {
+  Add(players_, "B");
+  Add(players_, "N");
   AddRound("A", "C", Day(2026, 5, 1), 90);
   AddRound("a", "C", Day(2026, 5, 2), 88);  // the player's ID in other letters
   AddRound("A", "NR", Day(2026, 5, 3), 80);
   AddRound("A", "GONE", Day(2026, 5, 4), 80);
   AddRound("A", "C", Day(2026, 5, 5), 80).Score.SetHoleValue(9, 0);
   AddRound("A", "C", Day(2026, 6, 20), 80);  // after the day of the report
+  AddRound("B", "C", Day(2002, 3, 1) + 0.6, 100);
+  AddRound("B", "C", Day(2002, 3, 1) + 0.4, 90);
+  AddRound("B", "C", Day(1999, 3, 1), 80);
   const HandicapRow& row = Row("A", Day(2026, 6, 15));
   std::vector<std::string> reasons;
   for (const HandicapScore& score : row.Scores)
@@ -208,22 +205,15 @@ TEST_F(HandicapRecordTest, RoundsThatCannotCountAreListedWithTheReason) {
   EXPECT_EQ(row.RoundsCounted, 2);
   EXPECT_EQ(row.NoIndex, "2 rounds counted, 3 needed");
   EXPECT_EQ(row.LatestRound, Day(2026, 5, 2));
-  EXPECT_EQ(Row("B", Day(2026, 6, 15)).NoIndex, "no round counted");
-  EXPECT_EQ(rows_.size(), 2u);
-}
-
-// Round IDs carry a two-digit year, so the list holds 1999 after 2002; the record goes by date.
-TEST_F(HandicapRecordTest, RoundsAreTakenInOrderOfDateAndTeeTime) {
-  AddRound("A", "C", Day(2002, 3, 1) + 0.6, 100);
-  AddRound("A", "C", Day(2002, 3, 1) + 0.4, 90);
-  AddRound("A", "C", Day(1999, 3, 1), 80);
-  const HandicapRow& row = Row("A", Day(2026, 1, 1));
+  const HandicapRow& b = Row("B", Day(2026, 6, 15));
   std::vector<Tenths> differentials;
-  for (const HandicapScore& score : row.Scores)
+  for (const HandicapScore& score : b.Scores)
     differentials.push_back(score.Differential);
   EXPECT_THAT(differentials, ElementsAre(80, 180, 280));
-  EXPECT_EQ(row.LatestRound, Day(2002, 3, 1));
-  EXPECT_THAT(row.Index, Optional(60));
+  EXPECT_EQ(b.LatestRound, Day(2002, 3, 1));
+  EXPECT_THAT(b.Index, Optional(60));
+  EXPECT_EQ(Row("N", Day(2026, 6, 15)).NoIndex, "no round counted");
+  EXPECT_EQ(rows_.size(), 3u);
 }
 
 // Three rounds of 20.0 give 18.0; an 8.0 (10.0 below) takes 2.0 off all four differentials,

@@ -1,3 +1,5 @@
+// Knockouts: match play results and shots, the bracket and its results, and the knockouts' file.
+
 #include "results/knockout_bracket.h"
 
 #include <gmock/gmock.h>
@@ -6,7 +8,9 @@
 #include <algorithm>
 #include <set>
 
+#include "results/knockout.h"
 #include "results/match_play.h"
+#include "support/temp_dir.h"
 
 namespace cardwise {
 namespace {
@@ -200,6 +204,101 @@ TEST_F(KnockoutBracketTest, ShotsFromCourseHandicapsOnTheHolesOfLowestStrokeInde
   EXPECT_EQ(std::count(twenty.begin(), twenty.end(), 4), 2);
   EXPECT_EQ(std::count(twenty.begin(), twenty.end(), 13), 2);
   EXPECT_EQ(std::count(twenty.begin(), twenty.end(), 9), 1);
+}
+
+constexpr const char* kCup =
+    "[CUP]\r\nID=CUP\r\nKnockout=Club Cup\r\nCourse=HILL\r\nAllowance=90\r\nSeeding=random\r\n"
+    "Seed=1234\r\nPlayers=AB;CD;EF\r\nR1M1=AB;bye;AB;bye\r\nR1M2=EF;CD;CD;3&2\r\n"
+    "R2M1=AB;CD;;\r\n";
+
+TEST(KnockoutFileTest, ReadsAndWritesItsKeysByteForByte) {
+  const testing::TempDir dir;
+  KnockoutList list;
+  ASSERT_TRUE(list.LoadFromFile(dir.Write("KNOCKOUTS.DAT", kCup)).Clean());
+  const Knockout& cup = *list.FindRecord("cup");
+  EXPECT_EQ(cup.Order, Seeding::Random);
+  EXPECT_THAT(cup.Players, ElementsAre("AB", "CD", "EF"));
+  EXPECT_EQ(*cup.MatchAt({1, 2}), (KnockoutMatch{"EF", "CD", "CD", "3&2"}));
+  ASSERT_TRUE(list.SaveAll(dir.File("AGAIN.DAT")));
+  EXPECT_EQ(dir.Read("AGAIN.DAT"), kCup);
+}
+
+TEST(KnockoutFileTest, UnreadableLinesAreListedAndTheirKnockoutIsLeftAsItWas) {
+  const testing::TempDir dir;
+  const std::string bad =
+      "[BAD]\r\nID=BAD\r\nAllowance=120\r\nSeeding=best\r\nSeed=x\r\nR1M1=AB;CD;EF;\r\n"
+      "R1M2=AB;CD;AB;3&3\r\nR1M3=AB;CD\r\nR1M4=AB;CD;;2&1\r\nRound=1\r\n";
+  KnockoutList list;
+  const LoadReport report = list.LoadFromFile(dir.Write("KNOCKOUTS.DAT", std::string(kCup) + bad));
+  std::vector<int> lines;
+  for (const LoadProblem& problem : report.Problems)
+    lines.push_back(problem.Line);
+  EXPECT_THAT(lines, ElementsAre(14, 15, 16, 17, 18, 19, 20, 21));
+  EXPECT_THAT(report.Messages()[0],
+              HasSubstr(":14: not a whole number from 0 to 100: Allowance=120"));
+  EXPECT_THAT(report.Messages()[3], HasSubstr("the winner is not a player of the match"));
+
+  int cup = 0, badIndex = 0;
+  ASSERT_TRUE(list.Find("CUP", cup) && list.Find("BAD", badIndex));
+  const BatchReport saved =
+      list.UpdateRecords({badIndex, cup}, dir.File("KNOCKOUTS.DAT"), [&](int) { return true; });
+  ASSERT_EQ(saved.Kept.size(), 1u);
+  EXPECT_EQ(saved.Kept[0].ID, "BAD");
+  EXPECT_THAT(dir.Read("KNOCKOUTS.DAT"), HasSubstr(bad));
+}
+
+TEST(MatchPlayTest, ResultTextsAcceptedAndRefused) {
+  const struct {
+    const char* Text;
+    bool Accepted;
+  } cases[] = {
+      {"2&1", true},   {"3&2", true},    {"10&8", true},  {"9&8", true},   {"1 up", true},
+      {"2 up", true},  {"19th", true},   {"24th", true},  {"w/o", true},   {"conceded", true},
+      {"1&0", false},  {"2&2", false},   {"3&3", false},  {"11&1", false}, {"10&9", false},
+      {"3 up", false}, {"0 up", false},  {"18th", false}, {"25th", false}, {"19", false},
+      {"", false},     {"3 & 2", false}, {"3&2 ", false}, {"+3&2", false}, {"-3&2", false},
+      {"W/O", false},  {"1up", false},   {"3&", false},   {"&2", false},   {"bye", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(IsMatchResult(c.Text), c.Accepted) << '"' << c.Text << '"';
+}
+
+TEST(MatchPlayTest, MatchNamesReadBackAndOthersAreRefused) {
+  EXPECT_EQ(ParseMatchRef("R1M2"), (MatchRef{1, 2}));
+  EXPECT_EQ(ParseMatchRef("r7m64"), (MatchRef{7, 64}));
+  EXPECT_EQ(MatchName({3, 12}), "R3M12");
+  for (const char* text :
+       {"R0M1", "R1M0", "R1", "M1", "R1M", "RM1", "R1M2x", "R-1M2", "R1M999", "X1M2", "R1 M2", ""})
+    EXPECT_FALSE(ParseMatchRef(text)) << text;
+}
+
+TEST(MatchPlayTest, SlotsRoundsAndTheirNames) {
+  EXPECT_EQ(SeedsInSlotOrder(8), (std::vector<int>{1, 8, 4, 5, 2, 7, 3, 6}));
+  const struct {
+    int Players, Slots, Rounds;
+  } sizes[] = {{2, 2, 1}, {3, 4, 2}, {8, 8, 3}, {9, 16, 4}, {33, 64, 6}, {128, 128, 7}};
+  for (const auto& s : sizes) {
+    EXPECT_EQ(BracketSlots(s.Players), s.Slots) << s.Players;
+    EXPECT_EQ(BracketRounds(s.Slots), s.Rounds) << s.Players;
+  }
+  EXPECT_EQ(RoundName(1, 1) + "|" + RoundName(2, 5) + "|" + RoundName(3, 5),
+            "Final|Round 2|Quarter-final");
+}
+
+TEST(MatchPlayTest, TheHigherCourseHandicapReceivesTheAllowanceRoundedHalfUp) {
+  const struct {
+    int A, B, Allowance, Shots, Receiver;
+  } cases[] = {
+      {10, 4, 100, 6, 0},  {4, 10, 100, 6, 1}, {7, 0, 75, 5, 0},    // 5.25
+      {6, 0, 75, 5, 0},    {2, 0, 75, 2, 0},   {1, 0, 50, 1, 0},    // 4.5, 1.5, 0.5 up
+      {3, 2, 40, 0, -1},   {5, 5, 100, 0, -1}, {-2, 3, 100, 5, 1},  // 0.4; equal; a plus hcp
+      {40, 2, 100, 38, 0}, {54, 0, 90, 49, 0}, {0, 27, 0, 0, -1},   // 48.6
+  };
+  for (const auto& c : cases) {
+    const MatchShots shots = ShotsGiven(c.A, c.B, c.Allowance);
+    EXPECT_EQ(shots.Shots, c.Shots) << c.A << " v " << c.B << " at " << c.Allowance;
+    EXPECT_EQ(shots.Receiver, c.Receiver) << c.A << " v " << c.B << " at " << c.Allowance;
+  }
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The settings file and the per-user store, and the colours of the settings.
+
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include <utility>
 
 #include "platform/ini_file.h"
+#include "settings/colors.h"
 #include "support/temp_dir.h"
 
 namespace cardwise {
@@ -56,33 +59,24 @@ TEST_F(SettingsFileTest, FirstStartRunsOnDefaultsAndSavesACompleteFile) {
   AppSettings settings = Loaded();
   Save(settings);
 
+  // The folders below the data home; then every section in its place, and each caption with its
+  // default.
   const std::string home = dir.File("data/cardwise/"), text = dir.Read(kIni);
-  const std::size_t headings = text.find("[Html-Headings]");
-  EXPECT_EQ(text.substr(0, headings),
-            Crlf("[Dirs]|DataDir=" + home + "Data/|TemplateDir=" + home +
-                 "Template/|HtmlRootDir=" + home +
-                 "Web-Docs/|PlayerDir=players|CourseDir=courses|"
-                 "[Files]|PlayerFName=PLAYERS.DAT|CourseFName=COURSES.DAT|EventFName=EVENTS.DAT|"
-                 "TourFName=TOURS.DAT|RoundFName=ROUNDS.DAT|KnockoutFName=KNOCKOUTS.DAT|StdHeader=|"
-                 "StdFooter=|"
-                 "[HTML]|RobotRounds=ALL|RobotIndex=ALL|EmailOwner=|Author=|"
-                 "[Colors]|Score-2=ff5555|Score-1=ffaaaa|Score0=dddddd|Score1=bbbbff|"
-                 "Score2=8888ff|Score3=4444ff|Tot-1=880000|Tot0=000000|Tot1=000088|Len=eeee00|"
-                 "Back=eeeeee|Green=55ee55|Total=eeeeaa|"
-                 "[SetUp]|1=Check helpfile for the settings|TrueColorIcons=0|TourEventPrefix=Z|"
-                 "RoundsForParHead=8|RoundsForRankHead=4|MaxTourMerits=6|MaxEventMerits=3|"
-                 "nStatList=2|UpdateIfOlder=0.00139|"));
-  std::string expected = Crlf(
-      "[Html-Headings]|1=Translate these captions to your language of choice|"
-      "2=This is all the tags on the web-pages|");
+  EXPECT_EQ(text.substr(0, text.find("[Files]")),
+            Crlf("[Dirs]|DataDir=" + home + "Data/|TemplateDir=" + home + "Template/|HtmlRootDir=" +
+                 home + "Web-Docs/|PlayerDir=players|CourseDir=courses|"));
+  std::size_t at = 0;
+  for (const char* section :
+       {"[Files]", "[HTML]", "[Colors]", "[SetUp]", "[Html-Headings]", "[Web]", "[Print]"}) {
+    at = text.find(section, at);
+    EXPECT_NE(at, std::string::npos) << section;
+  }
   for (Caption id : CaptionFileOrder()) {
     const CaptionEntry& entry = CaptionTable()[static_cast<std::size_t>(id)];
-    expected += std::string(entry.Key) + "=" + entry.Default + "\r\n";
+    EXPECT_NE(text.find(std::string(entry.Key) + "=" + entry.Default + "\r\n"), std::string::npos);
   }
-  expected += Crlf(
-      "[Web]|PublishTo=|PublishDelete=0|HandicapPage=0|PublishContacts=0|Charts=1|Language=en|"
-      "[Print]|Paper=A4|");
-  EXPECT_EQ(text.substr(headings), expected);
+  for (std::size_t key = 0; key < kColorCount; ++key)
+    EXPECT_EQ(Loaded().Value(ColorKey(key)), AppSettings().Value(ColorKey(key))) << key;
   // No window has a place yet, so none is written.
   EXPECT_EQ(dir.Read(kStore),
             Crlf("[cardwise]|UseLongFileNames=0|CopyInFooter=0|AllPlayers=0|AllCourses=0|"
@@ -121,17 +115,13 @@ TEST_F(SettingsFileTest, EveryKindOfFieldSurvivesARoundTrip) {
   EXPECT_EQ(dir.Read("copy/cardwise.ini"), dir.Read(kIni));
   EXPECT_EQ(dir.Read("copy/store.ini"), dir.Read(kStore));
   EXPECT_EQ(loaded.Color(ColorKey::Green), "563412");
-  EXPECT_EQ(loaded.DataDir, "/srv/golf");
-  EXPECT_TRUE(loaded.TrueColorIcons);
   EXPECT_EQ(loaded.nStatList, -4);
-  EXPECT_TRUE(loaded.HandicapPage);
-  EXPECT_TRUE(loaded.PublishContacts);
-  EXPECT_EQ(loaded.Language, "sv-SE");
   EXPECT_FLOAT_EQ(loaded.UpdateIfOlder, 0.25f);
   EXPECT_EQ(loaded.CaptionText(Caption::PlayerIndex), "Spelare <I>index</I>");
-  EXPECT_EQ(loaded.PublishTo, "golf@club.example:www/");
-  EXPECT_TRUE(loaded.PublishDelete);
-  EXPECT_EQ(loaded.Paper, "Letter");
+  EXPECT_EQ(loaded.DataDir + "|" + loaded.PublishTo + "|" + loaded.Language + "|" + loaded.Paper,
+            "/srv/golf|golf@club.example:www/|sv-SE|Letter");
+  EXPECT_TRUE(loaded.TrueColorIcons && loaded.HandicapPage && loaded.PublishContacts &&
+              loaded.PublishDelete);
 }
 
 TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
@@ -158,39 +148,30 @@ TEST_F(SettingsFileTest, LoadMatchesKeysInAnyCaseAndSaveKeepsForeignLines) {
   EXPECT_EQ(text.find("DataDir"), std::string::npos);
 }
 
-TEST_F(SettingsFileTest, SetUpValuesThatDoNotParseKeepTheDefault) {
-  // A line of section "SetUp" and its key's value as the record then writes it.
-  const std::pair<std::string, const char*> cases[] = {
-      {"RoundsForParHead= +7 ", "7"},        {"RoundsForParHead=3.5", "8"},
-      {"RoundsForParHead=99999999999", "8"}, {"TrueColorIcons=2", "1"},
-      {"TrueColorIcons=yes", "0"},           {"UpdateIfOlder=0,5", "0.50000"},
-      {"UpdateIfOlder=1e-3", "0.00100"},     {"UpdateIfOlder=soon", "0.00139"}};
-  for (const auto& [line, written] : cases) {
-    dir.Write(kIni, "[SetUp]\r\n" + line + "\r\n");
+// Values that do not parse keep the default; the pages' language only when it is a language tag.
+TEST_F(SettingsFileTest, ValuesThatDoNotParseKeepTheDefault) {
+  // A section, one line of it, and its key's value as the record then writes it.
+  const std::tuple<const char*, std::string, const char*> cases[] = {
+      {"SetUp", "RoundsForParHead= +7 ", "7"},
+      {"SetUp", "RoundsForParHead=3.5", "8"},
+      {"SetUp", "RoundsForParHead=99999999999", "8"},
+      {"SetUp", "TrueColorIcons=2", "1"},
+      {"SetUp", "TrueColorIcons=yes", "0"},
+      {"SetUp", "UpdateIfOlder=0,5", "0.50000"},
+      {"SetUp", "UpdateIfOlder=1e-3", "0.00100"},
+      {"SetUp", "UpdateIfOlder=soon", "0.00139"},
+      {"Web", "Language=zh-Hant-TW", "zh-Hant-TW"},
+      {"Web", "Language=de-1996", "de-1996"},
+      {"Web", "Language=", "en"},
+      {"Web", "Language=english please", "en"},
+      {"Web", "Language=en-", "en"},
+      {"Web", "Language=sv\"><script>", "en"},
+      {"Web", "Language=abcdefghi", "en"}};
+  for (const auto& [section, line, written] : cases) {
+    dir.Write(kIni, std::string("[") + section + "]\r\n" + line + "\r\n");
     AppSettings settings = Loaded();
     Save(settings);
-    EXPECT_EQ(Saved("SetUp", line.substr(0, line.find('='))), written) << line;
-  }
-}
-
-TEST_F(SettingsFileTest, ThePagesLanguageIsReadOnlyWhenItIsALanguageTag) {
-  // The value of section "Web"'s Language line as the record then writes it.
-  const std::pair<std::string, const char*> cases[] = {{"sv", "sv"},
-                                                       {"en-GB", "en-GB"},
-                                                       {"zh-Hant-TW", "zh-Hant-TW"},
-                                                       {"de-1996", "de-1996"},
-                                                       {"", "en"},
-                                                       {"e", "en"},
-                                                       {"english please", "en"},
-                                                       {"en-", "en"},
-                                                       {"1a", "en"},
-                                                       {"sv\"><script>", "en"},
-                                                       {"abcdefghi", "en"}};
-  for (const auto& [value, written] : cases) {
-    dir.Write(kIni, "[Web]\r\nLanguage=" + value + "\r\n");
-    AppSettings settings = Loaded();
-    Save(settings);
-    EXPECT_EQ(Saved("Web", "Language"), written) << value;
+    EXPECT_EQ(Saved(section, line.substr(0, line.find('='))), written) << line;
   }
 }
 
@@ -260,6 +241,42 @@ TEST(SettingsColorsTest, ScoreAndTotalColoursClampTheDifference) {
   }
   EXPECT_EQ(scores, "#ff5555 #ff5555 #ffaaaa #dddddd #4444ff #4444ff ");
   EXPECT_EQ(totals, "#880000 #880000 #880000 #000000 #000088 #000088 ");
+}
+
+TEST(ColorsTest, HtmlToColorReadsTheFirstSixHexDigitsAsRedGreenBlue) {
+  const std::pair<const char*, ColorValue> cases[] = {
+      {"#1A2b3C", 0x3c2b1a}, {"1a2b3c", 0x3c2b1a},    {"", 0x000000},
+      {"#abc", 0x00c0ab},    {"#12345678", 0x563412}, {"zz12 yy34-56", 0x563412},
+      {"#gg0000", 0x000000}, {"rgb(1,2,3)", 0x0023b1}};  // the "b" of "rgb" is a digit too
+  for (const auto& [text, value] : cases)
+    EXPECT_EQ(HtmlToColor(text), value) << text;
+}
+
+constexpr ColorValue kBlack = 0x000000, kWhite = 0xffffff;
+
+TEST(ColorsTest, ContrastFollowsTheRelativeLuminanceFormula) {
+  struct Case {
+    const char* Back;
+    ColorValue Text;
+    double Ratio;  // of the chosen text colour
+  };
+  const Case cases[] = {
+      {"000000", kWhite, 21.0}, {"ffffff", kBlack, 21.0}, {"4444ff", kWhite, 5.97},
+      {"ff0000", kBlack, 5.25}, {"0000ff", kWhite, 8.59}, {"00ff00", kBlack, 15.3},
+      {"767676", kBlack, 4.62}, {"757575", kWhite, 4.61}, {"eeeeaa", kBlack, 17.45}};
+  for (const Case& c : cases) {
+    const ColorValue back = HtmlToColor(c.Back);
+    EXPECT_EQ(TextColorOn(back), c.Text) << c.Back;
+    EXPECT_NEAR(ContrastRatio(back, TextColorOn(back)), c.Ratio, 0.01) << c.Back;
+    EXPECT_DOUBLE_EQ(ContrastRatio(back, c.Text), ContrastRatio(c.Text, back));
+  }
+  // Whatever colour a user picks, the text chosen on it passes the 4.5:1 of level AA.
+  for (ColorValue r = 0; r < 256; r += 5)
+    for (ColorValue g = 0; g < 256; g += 5)
+      for (ColorValue b = 0; b < 256; b += 5) {
+        const ColorValue back = r | g << 8 | b << 16;
+        ASSERT_GE(ContrastRatio(back, TextColorOn(back)), 4.5) << ColorToHtml(back);
+      }
 }
 
 }  // namespace
