@@ -62,6 +62,7 @@ class Result {
 
   // The raw values: 0 total, 1..18 holes, 19 Out, 20 In.
   int Value(int index) const { return values_.at(static_cast<std::size_t>(index)); }
+  const std::array<std::int16_t, 21>& Values() const { return values_; }  // as stored
 
  private:
   int Sum(int from, int to) const;  // 16-bit sum of holes from..to

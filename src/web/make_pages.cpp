@@ -130,7 +130,7 @@ class SiteWriter {
     if (updateAll) return false;
     if (made_.contains(path)) return true;
     if (!ExistedBefore(path)) return false;
-    if (kept_.insert(path).second) ++report_.Kept;
+    if (keptDigests_.insert(std::hash<std::string>()(path)).second) ++report_.Kept;
     return true;
   }
 
@@ -145,7 +145,7 @@ class SiteWriter {
     record_.Note(path, inputs);
     if (!record_.IsCurrent(path, inputs)) return Write(path, frame, body);
     Plan(path);
-    if (kept_.insert(path).second) ++report_.Kept;
+    if (keptDigests_.insert(std::hash<std::string>()(path)).second) ++report_.Kept;
   }
 
   // Renders the page here and leaves the writing to the queue's thread.
@@ -190,12 +190,16 @@ class SiteWriter {
   // Whether the file was there when the run first looked into its folder: one listing per folder
   // instead of a look-up per page (the planning asks for every round's pages). A page this run
   // writes is in made_ before anyone asks for it again.
-  bool ExistedBefore(const std::string& path) {
-    const auto [listing, added] = listings_.try_emplace(DirectoryOf(path));
-    if (added)
+  bool ExistedBefore(std::string_view path) {
+    const std::size_t slash = path.rfind('/') + 1;  // 0 without a folder
+    const std::string_view folder = path.substr(0, slash);
+    auto listing = listings_.find(folder);
+    if (listing == listings_.end()) {
+      listing = listings_.emplace(folder, Names()).first;
       for (std::string& name : FileNamesIn(listing->first))
         listing->second.insert(std::move(name));
-    return listing->second.contains(FileNameOf(path));
+    }
+    return listing->second.contains(path.substr(slash));
   }
 
   std::nullopt_t Refuse(const std::string& path, const char* why) {
@@ -217,8 +221,20 @@ class SiteWriter {
   PageInputs inputs_;
   Page page_;
   WriteQueue queue_;
-  std::unordered_set<std::string> made_, kept_, written_, reported_;
-  std::unordered_map<std::string, std::unordered_set<std::string>> listings_;  // by folder
+  // Texts found by a string_view without making a string of it.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+  using Names = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
+  std::unordered_set<std::string> made_, written_, reported_;
+  // The pages counted as kept, by the hash of their path (one page is counted once; two paths
+  // sharing a 64-bit hash would be counted as one, a flaw only of the count).
+  std::unordered_set<std::size_t> keptDigests_;
+  std::unordered_map<std::string, Names, TextHash, std::equal_to<>> listings_;  // by folder
 };
 
 // The pages of the rounds: scorecards, player-on-course and player-year pages.

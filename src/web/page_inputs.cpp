@@ -25,6 +25,14 @@ std::string TemplateText(const std::string& path) {
   return contents;
 }
 
+// The running program's file and its time: a program built anew (a page rendered otherwise)
+// makes every page again, even under the same version.
+std::string ProgramStamp() {
+  const std::string program = ExecutablePath();
+  const std::optional<std::time_t> time = ModificationTime(program);
+  return program + "@" + std::to_string(time.value_or(0));
+}
+
 std::uint64_t SiteDigest(const WebContext& context) {
   const AppSettings& settings = context.Settings;
   const ProcessInfo& process = Process();
@@ -36,6 +44,7 @@ std::uint64_t SiteDigest(const WebContext& context) {
       .Add(TemplateText(StdFooterPath(settings)))
       .Add(process.ProductName)
       .Add(process.VersionText)
+      .Add(ProgramStamp())
       .Add(static_cast<std::uint64_t>(context.CurrentYear()))
       .Add(context.Handicaps != nullptr);
   // The author tag carries the day of the run.
@@ -57,12 +66,10 @@ std::uint64_t RecordDigest(const Record& record) {
 }
 
 void AddResult(DigestBuilder& digest, const Result& row) {
-  std::uint64_t word = 0;
-  for (int i = 0; i < 21; ++i) {
-    word = word << 16 | static_cast<std::uint16_t>(row.Value(i));
-    if (i % 4 == 3) digest.Add(word), word = 0;
-  }
-  digest.Add(word).Add(static_cast<std::uint64_t>(row.StoredTotal)).Add(row.StrictTotal);
+  const auto& values = row.Values();
+  digest.Add(std::string_view(reinterpret_cast<const char*>(values.data()), sizeof values))
+      .Add(static_cast<std::uint64_t>(row.StoredTotal))
+      .Add(row.StrictTotal);
 }
 
 }  // namespace

@@ -111,6 +111,7 @@ PageLocation TourPage(const AppSettings& settings, const Tour& tour) {
 }
 
 PageLocation RoundPage(const AppSettings& settings, const Round& round) {
+  if (settings.UseLongFileNames) return {YearOf(round.Date), FileName(settings, round.ID, {})};
   const std::string shortStem =
       FormatDateTime("mmdd", round.Date) + round.PlayerID + FormatDateTime("hh", round.Start);
   return {YearOf(round.Date), FileName(settings, round.ID, shortStem)};
