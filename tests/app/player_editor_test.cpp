@@ -49,10 +49,6 @@ class PlayerEditorTest : public AppTest {
   app::PlayerEditor editor_;
 };
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 TEST_F(PlayerEditorTest, FindMovesToTheFirstIdAtOrAfterTheTypedText) {
   const struct {
     const char* typed;

@@ -90,10 +90,6 @@ class RoundEditorTest : public AppTest {
   app::RoundEditor editor_;
 };
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
 TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   const struct {
     const char* Course;

@@ -19,7 +19,6 @@
 #include "app_fixture.h"
 #include "platform/files.h"
 #include "results/database.h"
-#include "results/startup.h"
 #include "web/site.h"
 
 namespace cardwise::testing {
@@ -35,20 +34,13 @@ constexpr bool AppSettings::*kBoxSettings[] = {&AppSettings::UseLongFileNames,
                                                &AppSettings::AllRounds, &AppSettings::AllPlayers,
                                                &AppSettings::AllEvents, &AppSettings::AllTours};
 
-// The demo database shipped with the program, loaded into the process-wide lists.
+// The demo database shipped with the program, in the test's folder and the process-wide lists.
 class WebDialogTest : public AppTest {
  protected:
   WebDialogTest() {
-    AppSettings& settings = Settings();
-    settings.DataDir = ShippedFilesDir() + "demo/";
-    settings.PlayerFName = "DEMOP.DAT";
-    settings.CourseFName = "DEMOC.DAT";
-    settings.RoundFName = "DEMOR.DAT";
-    settings.EventFName = "DEMOE.DAT";
-    settings.TourFName = "DEMOT.DAT";
-    settings.TemplateDir = dir_.File("template/");
-    settings.HtmlRootDir = dir_.File("web/");
-    LoadDatabase(ProcessDatabase(), settings);
+    LoadDemoCopy();
+    Settings().TemplateDir = dir_.File("template/");
+    Settings().HtmlRootDir = dir_.File("web/");
   }
 
   void SetBoxes(const bool (&checked)[5]) {
