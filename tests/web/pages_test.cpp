@@ -20,7 +20,6 @@ namespace cardwise::testing {
 namespace {
 
 using ::testing::Contains;
-using ::testing::ElementsAreArray;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsSupersetOf;
@@ -268,10 +267,6 @@ TEST_F(PagesTest, TourStandingsMarkDroppedMandatoryAndMissingEvents) {
   tour.Worst = 2;
   CalcTour(tour, database_);
 
-  const std::string a = PlayerAnchorOrID(context_, "A");
-  const std::string b = PlayerAnchorOrID(context_, "B");
-  const std::string pts = "<TD><SMALL>Pos</SMALL><TD><SMALL>Res</SMALL><TD><SMALL><A href=\"" +
-                          PageLink(F1Page(settings_)) + "\">Pts</A></SMALL>";
   const std::string gap = "<TD>&nbsp;<TD>&nbsp;<TD>&nbsp;";
   const std::string grey = "<TD align=center bgcolor=\"#dddddd\" style=\"color:#000000\">";
   const std::string struck = grey + "<STRIKE><SMALL>2</SMALL></STRIKE>" + grey +
@@ -280,54 +275,31 @@ TEST_F(PagesTest, TourStandingsMarkDroppedMandatoryAndMissingEvents) {
   const std::string won =
       "<TD align=center><B>1</B><TD align=center><SMALL>30</SMALL>"
       "<TD align=center><SMALL><B>25</B></SMALL>";
-  const auto eventLink = [&](const char* id) {
-    return "<TD colspan=3 align=center><A href=\"" +
-           PageLink(EventPage(settings_, *events_.FindRecord(id))) + "\">" + id + "</A>";
-  };
   const auto eventRow = [&](const std::string& start, const char* k, const char* id,
                             const char* date) {
     return start + "<TH>" + k + "<TH>" + date + "<TD><SMALL><B>" + id + "</B></SMALL><TD>" +
            EventAnchor(context_, events_.FindRecord(id)) + "<TD>";
   };
-  OpenPage("tours/t.htm");
-  page_.WriteLinksBar();
-  std::vector<std::string> linksBar = BodyLines();
-  std::vector<std::string> expected = {
-      "<H1>Tour Results: Spring &amp; Co</H1>",
-      "<!-- Table with Tour results -->",
-      "<TABLE border=0 tabindex=0>",
-      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH rowspan=2>Pos<TH rowspan=2>Result<TD "
-      "rowspan=2>Player"
-      "<TD rowspan=2> # " +
-          eventLink("E1") + "<TD colspan=3>" + eventLink("E2") + eventLink("E3"),
-      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\">" + pts + pts + pts + pts,
-      "<TR><TH>1<TH><FONT size=+1>50</FONT><TD>" + a + "<TD align=center><SMALL><I>3</I></SMALL>" +
-          won + gap + struck +
-          "<TD align=center><SMALL><U>1</U></SMALL><TD align=center><SMALL><U>30</U></SMALL>"
-          "<TD align=center><SMALL><B><U>25</U></B></SMALL>",
-      "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TH><FONT size=+1>25</FONT><TD>" + b +
-          "<TD align=center><SMALL><I>2</I></SMALL>" + struck + gap + won +
-          "<TD>&nbsp;<TD>&nbsp;<TD align=center><SMALL><B><U>0</U></B></SMALL>",
-      "</TABLE>",
-      "<TABLE border=0 tabindex=0><TR><TD bgcolor=\"#dddddd\" style=\"color:#000000\"><I>This "
-      "color shows which <B>2</B> events is not "
-      "counted in Tour</I></TABLE>",
-      "<!-- Table with Tour events -->",
-      "<H3>Tour Events: Spring &amp; Co</H3>",
-      "<TABLE border=0 tabindex=0>",
-      "<TR bgcolor=\"#55ee55\" style=\"color:#000000\"><TH>#<TH>Date<TD>ID<TD>Event<TD>",
-      // the gap at position 2 repeats the colour of position 1
-      eventRow("<TR>", "1", "E1", "2026-05-01"),
-      eventRow("<TR>", "3", "E2", "2026-05-08"),
-      eventRow("<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">", "4", "E3", "2026-05-15"),
-      "</TABLE>",
-  };
-  expected.insert(expected.end(), linksBar.begin(), linksBar.end());
+  // The page as a whole is the golden digest's (the demo tours drop results and have mandatory
+  // events); here the marks of each case and the event without a record.
   OpenPage("tours/t.htm");
   WriteTourPage(page_, "T");
-  std::vector<std::string> lines = BodyLines();
-  lines.erase(lines.begin());  // the picture line
-  EXPECT_THAT(lines, ElementsAreArray(expected));
+  EXPECT_THAT(
+      BodyLines(),
+      IsSupersetOf(std::vector<std::string>{
+          "<TR><TH>1<TH><FONT size=+1>50</FONT><TD>" + PlayerAnchorOrID(context_, "A") +
+              "<TD align=center><SMALL><I>3</I></SMALL>" + won + gap + struck +
+              "<TD align=center><SMALL><U>1</U></SMALL><TD align=center><SMALL><U>30</U></SMALL>"
+              "<TD align=center><SMALL><B><U>25</U></B></SMALL>",
+          "<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\"><TH>2<TH><FONT size=+1>25</FONT><TD>" +
+              PlayerAnchorOrID(context_, "B") + "<TD align=center><SMALL><I>2</I></SMALL>" +
+              struck + gap + won +
+              "<TD>&nbsp;<TD>&nbsp;<TD align=center><SMALL><B><U>0</U></B></SMALL>",
+          // the gap at position 2 repeats the colour of position 1
+          eventRow("<TR>", "1", "E1", "2026-05-01"),
+          eventRow("<TR>", "3", "E2", "2026-05-08"),
+          eventRow("<TR bgcolor=\"#eeeeaa\" style=\"color:#000000\">", "4", "E3", "2026-05-15"),
+      }));
 }
 
 // Year statistics: a player with one round per score list, on consecutive days at the given
