@@ -208,8 +208,7 @@ TEST_F(EventEditorTest, TheDrawWindowDrawsTheCheckedPlayersMovesOneByKeyAndSaves
   Press(Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(window.shownDraw()[1].PlayerIDs, (std::vector<std::string>{"C", "D", "B"}));
   Find<QPushButton>(&window, "saveButton")->click();
-  EXPECT_NE(Section("CUP").find("Group1=09:30;1;A\r\nGroup2=09:40;1;C;D;B\r\n"),
-            std::string::npos)
+  EXPECT_NE(Section("CUP").find("Group1=09:30;1;A\r\nGroup2=09:40;1;C;D;B\r\n"), std::string::npos)
       << Section("CUP");
 
   window.openEvent("CUP");  // the saved draw shows with its players checked

@@ -175,7 +175,7 @@ TEST_F(CardsTest, EachCardMarksTheStrokesPerHoleAndNamesTheNextPlayerAsMarker) {
     Player& player = Add(players_, id);
     std::tie(player.Name, player.Hcp) = std::make_tuple(std::string("Player ") + id, hcp);
   }
-  Add(courses_, "C1").Hcp.FromText("7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4", 1, ',');
+  Add(courses_, "C1").Hcp.FromText(testing::kIndex, 1, ',');
   Event event;
   event.ID = "EV";
   event.CourseID = "C1";

@@ -156,11 +156,16 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
 // one leaves the order as generated.
 TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayersSortListByTheKey) {
   const std::tuple<std::string, int, int, std::string> cases[] = {
-      {"", 0, 0, "Cd 2;AB 2;EF 1;"},      {"", 2003, 0, "AB 1;Cd 1;"},
-      {"T1", 0, 0, "Cd 1;AB 1;"},         {"t1", 2003, 0, "AB 1;"},
-      {"NOPE", 0, 0, ""},                 {"", 1999, 0, ""},
-      {"", 10000, 0, ""},                 {"", 0, SortBirdies, "EF 1;Cd 2;AB 2;"},
-      {"", 0, SortStrokes, "AB 2;EF 1;Cd 2;"}, {"", 0, 99, "Cd 2;AB 2;EF 1;"}};
+      {"", 0, 0, "Cd 2;AB 2;EF 1;"},
+      {"", 2003, 0, "AB 1;Cd 1;"},
+      {"T1", 0, 0, "Cd 1;AB 1;"},
+      {"t1", 2003, 0, "AB 1;"},
+      {"NOPE", 0, 0, ""},
+      {"", 1999, 0, ""},
+      {"", 10000, 0, ""},
+      {"", 0, SortBirdies, "EF 1;Cd 2;AB 2;"},
+      {"", 0, SortStrokes, "AB 2;EF 1;Cd 2;"},
+      {"", 0, 99, "Cd 2;AB 2;EF 1;"}};
   for (const auto& [tourID, year, key, entries] : cases) {
     StatList list;
     list.Generate(database_, tourID, year);
