@@ -67,7 +67,7 @@ TEST_F(PlayerEditorTest, FindMovesToTheFirstIdAtOrAfterTheTypedText) {
 }
 
 // A new record goes with Cancel, or with Discard when Find asks whether to save it.
-TEST_F(PlayerEditorTest, ANewRecordIsRemovedByCancelOrByDiscard) {
+TEST_F(PlayerEditorTest, ANewRecordIsRemovedByCancelOrByDiscardAndSavedUnderItsIdInSortedPlace) {
   Trigger("newAction");
   EXPECT_EQ(Text("idEdit"), "??");
   EXPECT_FALSE(Edit("idEdit")->isReadOnly());
@@ -95,9 +95,6 @@ TEST_F(PlayerEditorTest, ANewRecordIsRemovedByCancelOrByDiscard) {
   EXPECT_FALSE(editor_.isAdding());
   EXPECT_FALSE(Posting());
   EXPECT_EQ(Players().Count(), 3);
-}
-
-TEST_F(PlayerEditorTest, NewRecordIsSavedUnderItsIdAndShownInSortedPlace) {
   // From the keyboard: the placeholder "??" is selected, so the typed ID replaces it.
   Press(Qt::Key_F9);
   Type("bd");

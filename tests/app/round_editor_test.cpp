@@ -88,7 +88,7 @@ class RoundEditorTest : public AppTest {
   app::RoundEditor editor_;
 };
 
-TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
+TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokesAndIdsCompleteFromNames) {
   const struct {
     const char* Course;
     const char* Player;
@@ -121,6 +121,21 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kParRow, 1), "");
   EXPECT_EQ(Find<app::StatusPanel>(&editor_, "statusPanel")->text(), "New round added");
   EXPECT_FALSE(Edit("findEdit")->isEnabled());
+  Alt('P');
+  Type("smi");
+  QCompleter* completer = Edit("playerIdEdit")->completer();
+  ASSERT_NE(completer, nullptr);
+  EXPECT_EQ(completer->completionCount(), 1);
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(Text("playerIdEdit"), "JS");
+  EXPECT_EQ(Text("playerEdit"), "John Smith");
+  Edit("playerIdEdit")->selectAll();
+  Type("QQ");
+  EXPECT_EQ(Text("playerEdit"), "");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "QQ is not in the player list");
+  Edit("playerIdEdit")->setText("AB");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
 // A score cell takes digits and the letters for 10 and more; anything else is refused at once
@@ -211,25 +226,6 @@ TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
       Find<QAction>(&editor_, "deleteAction")->trigger();
     }
   }
-}
-
-TEST_F(RoundEditorTest, IdFieldsCompleteFromNamesAndFlagUnknownIds) {
-  Press(Qt::Key_F9);
-  Alt('P');
-  Type("smi");
-  QCompleter* completer = Edit("playerIdEdit")->completer();
-  ASSERT_NE(completer, nullptr);
-  EXPECT_EQ(completer->completionCount(), 1);
-  QTest::keyClick(completer->popup(), Qt::Key_Down);
-  QTest::keyClick(completer->popup(), Qt::Key_Return);
-  EXPECT_EQ(Text("playerIdEdit"), "JS");
-  EXPECT_EQ(Text("playerEdit"), "John Smith");
-  Edit("playerIdEdit")->selectAll();
-  Type("QQ");
-  EXPECT_EQ(Text("playerEdit"), "");
-  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "QQ is not in the player list");
-  Edit("playerIdEdit")->setText("AB");
-  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
 // A bad date or time, or a file that cannot be written, stops the post and keeps the card;

@@ -43,10 +43,6 @@ class WebDialogTest : public AppTest {
     Settings().HtmlRootDir = dir_.File("web/");
   }
 
-  void SetBoxes(const bool (&checked)[5]) {
-    for (int i = 0; i < 5; ++i)
-      Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(checked[i]);
-  }
   void makePages() { Find<QPushButton>(&html_, "okButton")->click(); }
   std::string Page(char indexKind) {
     return PagePath(Settings(), IndexPage(Settings(), indexKind));
@@ -79,7 +75,8 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   prompts_->Shown.clear();
   language->setText(" sv-SE ");
   const bool boxes[] = {true, false, true, false, true};
-  SetBoxes(boxes);
+  for (int i = 0; i < 5; ++i)
+    Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(boxes[i]);
   Find<QCheckBox>(&html_, "contactsBox")->setChecked(true);
   prompts_->Answers = {true};
   makePages();
