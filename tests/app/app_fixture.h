@@ -23,6 +23,10 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace cardwise::testing {
 
+inline bool Has(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
 // Answers questions from a queue (No when it is empty) and keeps every text it was shown.
 class ScriptedPrompter : public app::Prompter {
  public:

@@ -55,7 +55,7 @@ class ShellTest : public AppTest {
 
 // A first start makes the folders and says what to do next; the player editor offers the first
 // player to add, not the list's placeholder "??"; the demo button loads the demo, which the
-// title then names.
+// title and the settings file then name.
 TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
   ASSERT_TRUE(app::startUp(false));
   EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
@@ -85,6 +85,8 @@ TEST_F(ShellTest, FirstStartOffersTheFirstStepsUntilThereAreRecords) {
 
   Find<QPushButton>(Main(), "loadDemoButton")->click();
   EXPECT_EQ(Settings().RoundFName, "DEMOR.DAT");
+  // In the settings file at once: cardwise-cli run now works on the demo data too.
+  EXPECT_THAT(dir_.Read("cardwise.ini"), ::testing::HasSubstr("RoundFName=DEMOR.DAT\r\n"));
   EXPECT_EQ(Main()->windowTitle(), "Cardwise in Web format - demo data");
   EXPECT_FALSE(Find<QWidget>(Main(), "firstSteps")->isVisible());
 }
@@ -184,29 +186,6 @@ TEST_F(ShellTest, NoWindowUsesALetterTwice) {
       seen[key] = caption;
     }
   }
-}
-
-// The demo-data dialog on a data folder of the user's that has no demo files.
-
-using ::testing::HasSubstr;
-
-using DemoDialogTest = AppTest;
-
-// The missing demo files are copied in beside the one that is there, and the switch is in the
-// settings file at once: cardwise-cli run now works on the demo data too.
-TEST_F(DemoDialogTest, LoadCopiesTheMissingDemoFilesAndWritesTheSettings) {
-  Settings().DataDir = dir_.File("club/");
-  dir_.Write("club/PLAYERS.DAT", "[ME]\r\nID=ME\r\n");
-  dir_.Write("club/DEMOT.DAT", "[MINE]\r\nID=MINE\r\n");
-  app::DemoDialog demo;
-  Find<QPushButton>(&demo, "loadButton")->click();
-  EXPECT_TRUE(prompts_->Shown.isEmpty()) << prompts_->Shown.join("\n").toStdString();
-  EXPECT_GT(ProcessDatabase().Players.Count(), 10);
-  EXPECT_GT(ProcessDatabase().Rounds.Count(), 100);
-  EXPECT_EQ(ProcessDatabase().Tours.KeyAt(0), "MINE");
-  EXPECT_EQ(dir_.Read("club/DEMOT.DAT"), "[MINE]\r\nID=MINE\r\n");
-  EXPECT_THAT(dir_.Read("cardwise.ini"), HasSubstr("RoundFName=DEMOR.DAT\r\n"));
-  EXPECT_EQ(demo.result(), QDialog::Accepted);
 }
 
 // The import window: the four steps on the shipped sample DX files, a missing file, and a record

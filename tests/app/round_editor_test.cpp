@@ -22,19 +22,17 @@
 #include "results/event_results.h"
 #include "results/recalc.h"
 #include "settings/colors.h"
+#include "support/test_database.h"
 
 namespace cardwise::testing {
 namespace {
 
 using app::HoleGrid;
 
-constexpr const char* kPar = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
-constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
-
 const std::string kCourses =
     std::string("[MB]\r\nID=MB\r\nCourse=Mill Brook\r\nTee=Yellow\r\n") +
-    "LenRGB=ffff00\r\nCR=70.1\r\nSlope=125.0\r\nPar=" + kPar + "\r\nHcp=" + kIndex +
-    "\r\n[FL]\r\nID=FL\r\nCourse=Flat Links\r\nPar=" + kPar + "\r\nHcp=" + kIndex + "\r\n";
+    "LenRGB=ffff00\r\nCR=70.1\r\nSlope=125.0\r\nPar=" + kPar72 + "\r\nHcp=" + kIndex +
+    "\r\n[FL]\r\nID=FL\r\nCourse=Flat Links\r\nPar=" + kPar72 + "\r\nHcp=" + kIndex + "\r\n";
 constexpr const char* kPlayers =
     "[AB]\r\nID=AB\r\nPlayer=Ann Brown\r\nHcp=10.5\r\n"
     "[JS]\r\nID=JS\r\nPlayer=John Smith\r\nHcp=12.4\r\n";
@@ -90,11 +88,7 @@ class RoundEditorTest : public AppTest {
   app::RoundEditor editor_;
 };
 
-bool Has(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
-
-TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
+TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokesAndIdsCompleteFromNames) {
   const struct {
     const char* Course;
     const char* Player;
@@ -127,6 +121,21 @@ TEST_F(RoundEditorTest, LookupsFillNamesDateCourseAndStrokes) {
   EXPECT_EQ(Grid("frontNineGrid")->cellText(kParRow, 1), "");
   EXPECT_EQ(Find<app::StatusPanel>(&editor_, "statusPanel")->text(), "New round added");
   EXPECT_FALSE(Edit("findEdit")->isEnabled());
+  Alt('P');
+  Type("smi");
+  QCompleter* completer = Edit("playerIdEdit")->completer();
+  ASSERT_NE(completer, nullptr);
+  EXPECT_EQ(completer->completionCount(), 1);
+  QTest::keyClick(completer->popup(), Qt::Key_Down);
+  QTest::keyClick(completer->popup(), Qt::Key_Return);
+  EXPECT_EQ(Text("playerIdEdit"), "JS");
+  EXPECT_EQ(Text("playerEdit"), "John Smith");
+  Edit("playerIdEdit")->selectAll();
+  Type("QQ");
+  EXPECT_EQ(Text("playerEdit"), "");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "QQ is not in the player list");
+  Edit("playerIdEdit")->setText("AB");
+  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
 // A score cell takes digits and the letters for 10 and more; anything else is refused at once
@@ -217,25 +226,6 @@ TEST_F(RoundEditorTest, APostAsksAboutUnknownIdsOtherDatesAndSecondRounds) {
       Find<QAction>(&editor_, "deleteAction")->trigger();
     }
   }
-}
-
-TEST_F(RoundEditorTest, IdFieldsCompleteFromNamesAndFlagUnknownIds) {
-  Press(Qt::Key_F9);
-  Alt('P');
-  Type("smi");
-  QCompleter* completer = Edit("playerIdEdit")->completer();
-  ASSERT_NE(completer, nullptr);
-  EXPECT_EQ(completer->completionCount(), 1);
-  QTest::keyClick(completer->popup(), Qt::Key_Down);
-  QTest::keyClick(completer->popup(), Qt::Key_Return);
-  EXPECT_EQ(Text("playerIdEdit"), "JS");
-  EXPECT_EQ(Text("playerEdit"), "John Smith");
-  Edit("playerIdEdit")->selectAll();
-  Type("QQ");
-  EXPECT_EQ(Text("playerEdit"), "");
-  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "QQ is not in the player list");
-  Edit("playerIdEdit")->setText("AB");
-  EXPECT_EQ(Edit("playerEdit")->placeholderText(), "");
 }
 
 // A bad date or time, or a file that cannot be written, stops the post and keeps the card;
@@ -332,8 +322,8 @@ TEST_F(RoundEditorTest, AWholeCardByKeysOnly) {
       "Score=4,5,3,6,5,4,3,5,4,4,4,4,5,5,3,4,4,4\r\n" +
       "Greens=1,1,0,1,0,0,1,0,1,1,1,1,0,0,0,1,1,1\r\n" +
       "Fairways=1,0,1,1,1,0,0,1,1,1,1,0,0,1,1,0,0,1\r\n" +
-      "Putts=2,2,2,2,1,2,2,2,2,2,2,2,2,2,2,1,2,2\r\n" + "CPar=" + kPar + "\r\n" + "CHcp=" + kIndex +
-      "\r\n" + "Stats=bunker" + std::string(17, ';') + "\r\n";
+      "Putts=2,2,2,2,1,2,2,2,2,2,2,2,2,2,2,1,2,2\r\n" + "CPar=" + kPar72 + "\r\n" +
+      "CHcp=" + kIndex + "\r\n" + "Stats=bunker" + std::string(17, ';') + "\r\n";
   const std::string written = File();
   for (const char* key : {"ID=", "PlayerID=", "Hcp=", "Strokes=", "Date=", "Start=", "Score=",
                           "Greens=", "Fairways=", "Putts=", "CPar=", "Stats="}) {

@@ -56,7 +56,6 @@ class TourEditorTest : public AppTest {
   }
 
   QListWidget* Checks() { return Find<QListWidget>(&editor_, "eventList"); }
-  ResultsGrid* Grid() { return Find<ResultsGrid>(&editor_, "resultsGrid"); }
   bool Posting() { return Find<QPushButton>(&editor_, "postButton")->isVisible(); }
   std::string File(const char* name) { return dir_.Read(name); }
   void Check(int item, bool on) {

@@ -19,7 +19,6 @@
 #include "app_fixture.h"
 #include "platform/files.h"
 #include "results/database.h"
-#include "results/startup.h"
 #include "web/site.h"
 
 namespace cardwise::testing {
@@ -35,26 +34,15 @@ constexpr bool AppSettings::*kBoxSettings[] = {&AppSettings::UseLongFileNames,
                                                &AppSettings::AllRounds, &AppSettings::AllPlayers,
                                                &AppSettings::AllEvents, &AppSettings::AllTours};
 
-// The demo database shipped with the program, loaded into the process-wide lists.
+// The demo database shipped with the program, in the test's folder and the process-wide lists.
 class WebDialogTest : public AppTest {
  protected:
   WebDialogTest() {
-    AppSettings& settings = Settings();
-    settings.DataDir = ShippedFilesDir() + "demo/";
-    settings.PlayerFName = "DEMOP.DAT";
-    settings.CourseFName = "DEMOC.DAT";
-    settings.RoundFName = "DEMOR.DAT";
-    settings.EventFName = "DEMOE.DAT";
-    settings.TourFName = "DEMOT.DAT";
-    settings.TemplateDir = dir_.File("template/");
-    settings.HtmlRootDir = dir_.File("web/");
-    LoadDatabase(ProcessDatabase(), settings);
+    LoadDemoCopy();
+    Settings().TemplateDir = dir_.File("template/");
+    Settings().HtmlRootDir = dir_.File("web/");
   }
 
-  void SetBoxes(const bool (&checked)[5]) {
-    for (int i = 0; i < 5; ++i)
-      Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(checked[i]);
-  }
   void makePages() { Find<QPushButton>(&html_, "okButton")->click(); }
   std::string Page(char indexKind) {
     return PagePath(Settings(), IndexPage(Settings(), indexKind));
@@ -87,7 +75,8 @@ TEST_F(WebDialogTest, MakesTheDemoSiteStoresTheBoxesAndOffersTheSite) {
   prompts_->Shown.clear();
   language->setText(" sv-SE ");
   const bool boxes[] = {true, false, true, false, true};
-  SetBoxes(boxes);
+  for (int i = 0; i < 5; ++i)
+    Find<QCheckBox>(&html_, kBoxNames[i])->setChecked(boxes[i]);
   Find<QCheckBox>(&html_, "contactsBox")->setChecked(true);
   prompts_->Answers = {true};
   makePages();

@@ -144,8 +144,8 @@ class FileLockTest : public ::testing::Test {
   std::chrono::milliseconds saved_ = LockWait();
 };
 
-TEST_F(FileLockTest, AHeldLockKeepsOthersOutOfThatFileOnly) {
-  const std::string path = dir_.File("A.DAT");
+TEST_F(FileLockTest, AHeldLockKeepsOthersAndChangesOutOfThatFileOnly) {
+  const std::string path = dir_.Write("A.DAT", "[A]\r\nk=1\r\n");
   FileLock held;
   ASSERT_TRUE(FileLock::Acquire(path, held));
   EXPECT_TRUE(FileExists(dir_.File("A.DAT.lock")));
@@ -155,28 +155,21 @@ TEST_F(FileLockTest, AHeldLockKeepsOthersOutOfThatFileOnly) {
   EXPECT_THAT(refused.message(), HasSubstr(path + ": in use"));
   EXPECT_THAT(refused.message(), HasSubstr("A.DAT.lock"));
   EXPECT_FALSE(second.Held());
+  bool ran = false;  // a change under the lock does not run and changes nothing
+  EXPECT_FALSE(IniUpdate(path, [&](IniFile&) { ran = true; }));
+  EXPECT_FALSE(IniWriteString(path, "A", "k", "2"));
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(dir_.Read("A.DAT"), "[A]\r\nk=1\r\n");
   FileLock other;
   EXPECT_TRUE(FileLock::Acquire(dir_.File("B.DAT"), other));
 
   held.Release();
+  EXPECT_TRUE(IniWriteString(path, "A", "k", "2"));
+  EXPECT_EQ(dir_.Read("A.DAT"), "[A]\r\nk=2\r\n");
   EXPECT_TRUE(FileLock::Acquire(path, second));
   FileLock moved = std::move(second);
   EXPECT_TRUE(moved.Held());
   EXPECT_FALSE(FileLock::Acquire(path, held));
-}
-
-TEST_F(FileLockTest, AChangeUnderAHeldLockDoesNotRunAndChangesNothing) {
-  const std::string path = dir_.Write("S.INI", "[A]\r\nk=1\r\n");
-  FileLock held;
-  ASSERT_TRUE(FileLock::Acquire(path, held));
-  bool ran = false;
-  EXPECT_FALSE(IniUpdate(path, [&](IniFile&) { ran = true; }));
-  EXPECT_FALSE(IniWriteString(path, "A", "k", "2"));
-  EXPECT_FALSE(ran);
-  EXPECT_EQ(dir_.Read("S.INI"), "[A]\r\nk=1\r\n");
-  held.Release();
-  EXPECT_TRUE(IniWriteString(path, "A", "k", "2"));
-  EXPECT_EQ(dir_.Read("S.INI"), "[A]\r\nk=2\r\n");
 }
 
 TEST_F(FileLockTest, ALinkIsLockedBesideItsTargetAndAMissingFolderFails) {

@@ -14,6 +14,7 @@
 
 #include "results/cards.h"
 #include "results/divisions.h"
+#include "support/test_database.h"
 
 namespace cardwise {
 namespace {
@@ -167,34 +168,24 @@ TEST(DivisionsTest, AHandicapAtALimitIsInTheLowerDivision) {
   }
 }
 
-TEST(CardsTest, EachCardMarksTheStrokesPerHoleAndNamesTheNextPlayerAsMarker) {
-  PlayerList players;
-  CourseList courses;
-  RoundList rounds;
-  EventList events;
-  TourList tours;
-  const Database database{players, courses, rounds, events, tours};
+class CardsTest : public ::testing::Test, protected testing::TestDatabase {};
+
+TEST_F(CardsTest, EachCardMarksTheStrokesPerHoleAndNamesTheNextPlayerAsMarker) {
   for (const auto& [id, hcp] : {std::pair{"A", 20.0f}, {"B", -1.0f}, {"C", 5.0f}}) {
-    auto player = std::make_unique<Player>();
-    player->ID = id;
-    player->Name = std::string("Player ") + id;
-    player->Hcp = hcp;
-    players.Add(std::move(player));
+    Player& player = Add(players_, id);
+    std::tie(player.Name, player.Hcp) = std::make_tuple(std::string("Player ") + id, hcp);
   }
-  auto course = std::make_unique<Course>();
-  course->ID = "C1";
-  course->Hcp.FromText("7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4", 1, ',');
-  courses.Add(std::move(course));
+  Add(courses_, "C1").Hcp.FromText(testing::kIndex, 1, ',');
   Event event;
   event.ID = "EV";
   event.CourseID = "C1";
   event.Type = kStrokesNet;
   std::string missing;
-  EXPECT_FALSE(EventCards(event, database, missing));
+  EXPECT_FALSE(EventCards(event, database_, missing));
   EXPECT_EQ(missing, "event EV has no draw");
 
   event.Draw = {{480, 1, {"A", "B"}}, {490, 10, {"C"}}};
-  const std::vector<Card> cards = *EventCards(event, database, missing);
+  const std::vector<Card> cards = *EventCards(event, database_, missing);
   ASSERT_EQ(cards.size(), 3u);
   EXPECT_EQ(cards[0].Marker, "Player B");
   EXPECT_EQ(cards[1].Marker, "Player A");

@@ -21,8 +21,8 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::Optional;
 
-constexpr const char* kPar72 = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
-constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
+using testing::kIndex;
+using testing::kPar72;
 
 // A card on the par-72 course: par on every hole but the listed (hole, strokes) pairs.
 Round Card(int strokes, std::vector<std::pair<int, int>> changes) {

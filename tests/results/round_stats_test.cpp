@@ -152,31 +152,25 @@ class StatListTest : public ::testing::Test, protected testing::TestDatabase {
   }
 };
 
-TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayers) {
-  const std::tuple<std::string, int, std::string> cases[] = {{"", 0, "Cd 2;AB 2;EF 1;"},
-                                                             {"", 2003, "AB 1;Cd 1;"},
-                                                             {"T1", 0, "Cd 1;AB 1;"},
-                                                             {"t1", 2003, "AB 1;"},
-                                                             {"NOPE", 0, ""},
-                                                             {"", 1999, ""},
-                                                             {"", 10000, ""}};
-  for (const auto& [tourID, year, entries] : cases) {
+// Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73. No key (0) or an unknown
+// one leaves the order as generated.
+TEST_F(StatListTest, GenerateTakesTheRoundsOfTheYearAndTourOfKnownPlayersSortListByTheKey) {
+  const std::tuple<std::string, int, int, std::string> cases[] = {
+      {"", 0, 0, "Cd 2;AB 2;EF 1;"},
+      {"", 2003, 0, "AB 1;Cd 1;"},
+      {"T1", 0, 0, "Cd 1;AB 1;"},
+      {"t1", 2003, 0, "AB 1;"},
+      {"NOPE", 0, 0, ""},
+      {"", 1999, 0, ""},
+      {"", 10000, 0, ""},
+      {"", 0, SortBirdies, "EF 1;Cd 2;AB 2;"},
+      {"", 0, SortStrokes, "AB 2;EF 1;Cd 2;"},
+      {"", 0, 99, "Cd 2;AB 2;EF 1;"}};
+  for (const auto& [tourID, year, key, entries] : cases) {
     StatList list;
     list.Generate(database_, tourID, year);
-    EXPECT_EQ(Listed(list), entries) << "tour '" << tourID << "', year " << year;
-  }
-}
-
-TEST_F(StatListTest, SortListOrdersByTheMeanOfTheKey) {
-  // Birdies per round: Cd 1, AB 0, EF 2; strokes: Cd 76, AB 72, EF 73. An unknown key leaves
-  // the order as generated.
-  const std::pair<int, std::string> cases[] = {
-      {SortBirdies, "EF 1;Cd 2;AB 2;"}, {SortStrokes, "AB 2;EF 1;Cd 2;"}, {99, "Cd 2;AB 2;EF 1;"}};
-  for (const auto& [key, order] : cases) {
-    StatList list;
-    list.Generate(database_, "", 0);
-    list.SortList(key);
-    EXPECT_EQ(Listed(list), order) << "key " << key;
+    if (key) list.SortList(key);
+    EXPECT_EQ(Listed(list), entries) << "tour '" << tourID << "', year " << year << ", key " << key;
   }
 }
 

@@ -282,18 +282,6 @@ TEST(TourScoringTest, F1PointsAndPlaceAverageShareTiedPlaces) {
   }
 }
 
-// The editor numbers its buttons by position and the files store the type: each row is the
-// scoring of its own type and saves as the manual type of its order.
-TEST(TourScoringTest, EachRowHoldsItsTypeAndSavesByItsOrder) {
-  const auto systems = TourScoringSystems();
-  for (std::size_t i = 0; i < systems.size(); ++i) {
-    EXPECT_EQ(&ScoringOf(static_cast<int>(i)), &systems[i]);
-    EXPECT_EQ(systems[i].SavedEventType,
-              systems[i].Order == TourOrder::kAscending ? kManualAscending : kManualDescending);
-  }
-  EXPECT_EQ(ScoringOf(7).Order, TourOrder::kUnordered);
-}
-
 class TourValueTest : public StandingsTest {
  protected:
   void SetUp() override {

@@ -9,6 +9,10 @@
 
 namespace cardwise::testing {
 
+// The 18 holes of a par-72 course and a standard stroke index, as hole lists.
+inline constexpr const char* kPar72 = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
+inline constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
+
 class TestDatabase {
  protected:
   // A new record with the ID, added to the list.

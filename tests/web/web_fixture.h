@@ -47,10 +47,6 @@ class WebTest : public ::testing::Test, protected testing::TestDatabase {
   std::size_t bodyStart_ = 0;
 };
 
-// The 18 holes of a par-72 course and a standard stroke index, as hole lists.
-inline constexpr const char* kPar72 = "4,4,3,5,4,4,3,4,5,4,4,3,5,4,4,3,4,5";
-inline constexpr const char* kIndex = "7,11,17,1,9,5,15,13,3,8,12,18,2,10,6,16,14,4";
-
 // The date-time of that day and time of day.
 DateTime Day(int year, int month, int day, int hour = 10, int minute = 30);
 
