@@ -24,7 +24,9 @@ TEST(WriteQueueTest, ASmallLimitMakesPushWaitForTheWriter) {
   WriteQueue queue(1);
   for (int i = 0; i < pages; ++i) {
     queue.Push(path(i), body(i));
-    if (i > 0) ASSERT_EQ(dir.Read("site/p" + std::to_string(i - 1) + ".htm"), body(i - 1)) << i;
+    if (i > 0) {
+      ASSERT_EQ(dir.Read("site/p" + std::to_string(i - 1) + ".htm"), body(i - 1)) << i;
+    }
   }
   const std::vector<PageWritten> written = queue.Drain();
   ASSERT_EQ(written.size(), static_cast<std::size_t>(pages));
