@@ -82,6 +82,36 @@ struct PageInputs::Merits {
   void Add(const std::string& playerID, std::uint64_t record, const std::string& line) {
     ByPlayer[UpperCase(playerID)].Add(record).Add(line);
   }
+
+  // A team's line names each of its members.
+  void TakeEvents(const EventList& events, int maxLines) {
+    for (int e = 0; e < events.Count(); ++e) {
+      const Event& event = events.RecordAt(e);
+      const std::uint64_t record = RecordDigest(event);
+      for (std::size_t i = 0; i < FirstLines(event.Results.size(), maxLines); ++i) {
+        const std::string field = ResultFields::Parse(event.Results[i]).PlayerID;
+        Add(field, record, event.Results[i]);
+        if (event.IsTeamEvent())
+          for (const std::string& member : SplitIDs(field))
+            Add(member, record, event.Results[i]);
+      }
+    }
+  }
+
+  void TakeTours(const TourList& tours, int maxLines) {
+    for (int t = 0; t < tours.Count(); ++t) {
+      const Tour& tour = tours.RecordAt(t);
+      const std::uint64_t record = RecordDigest(tour);
+      for (std::size_t i = 0; i < FirstLines(tour.Standings.size(), maxLines); ++i) {
+        const std::string& line = LineText(tour.Standings[i]);
+        Add(StandingFields::Parse(line).PlayerID, record, line);
+      }
+    }
+  }
+
+  static std::size_t FirstLines(std::size_t lines, int most) {
+    return std::min(lines, static_cast<std::size_t>(std::max(0, most)));
+  }
 };
 
 PageInputs::PageInputs(const WebContext& context) : context_(context), site_(SiteDigest(context)) {}
@@ -171,42 +201,19 @@ void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rou
 const PageInputs::Merits& PageInputs::MeritsNow() {
   if (merits_) return *merits_;
   auto merits = std::make_shared<Merits>();
-  const EventList& events = context_.Data.Events;
-  for (int e = 0; e < events.Count(); ++e) {
-    const Event& event = events.RecordAt(e);
-    const std::uint64_t record = RecordDigest(event);
-    const std::size_t lines =
-        std::min(event.Results.size(),
-                 static_cast<std::size_t>(std::max(0, context_.Settings.MaxEventMerits)));
-    for (std::size_t i = 0; i < lines; ++i) {
-      const std::string field = ResultFields::Parse(event.Results[i]).PlayerID;
-      merits->Add(field, record, event.Results[i]);
-      if (event.IsTeamEvent())
-        for (const std::string& member : SplitIDs(field))
-          merits->Add(member, record, event.Results[i]);
-    }
-  }
-  const TourList& tours = context_.Data.Tours;
-  for (int t = 0; t < tours.Count(); ++t) {
-    const Tour& tour = tours.RecordAt(t);
-    const std::uint64_t record = RecordDigest(tour);
-    const std::size_t lines =
-        std::min(tour.Standings.size(),
-                 static_cast<std::size_t>(std::max(0, context_.Settings.MaxTourMerits)));
-    for (std::size_t i = 0; i < lines; ++i) {
-      const std::string& line = LineText(tour.Standings[i]);
-      merits->Add(StandingFields::Parse(line).PlayerID, record, line);
-    }
-  }
+  merits->TakeEvents(context_.Data.Events, context_.Settings.MaxEventMerits);
+  merits->TakeTours(context_.Data.Tours, context_.Settings.MaxTourMerits);
   merits_ = std::move(merits);
   return *merits_;
 }
 
 std::uint64_t RoundDigest(const Round& round) {
   // A field added to the round must be added here too, or its pages would not see it change:
-  // the size (on 64-bit builds) is the reminder.
-  static_assert(sizeof(void*) != 8 || sizeof(Round) == 1184,
+  // the size (where it is known) is the reminder.
+#if defined(__GLIBCXX__) && defined(__x86_64__)
+  static_assert(sizeof(Round) == 1184,
                 "a field of the round changed: take it into RoundDigest, then correct the size");
+#endif
   DigestBuilder digest;
   for (const std::string* text :
        {&round.ID, &round.PlayerID, &round.PlayerName, &round.CourseID, &round.CourseName,

@@ -482,6 +482,11 @@ TEST_F(DemoSiteTest, AChangeRemakesThePagesShowingItAndTheSiteEqualsAFullRun) {
        },
        {player, course},
        {other}},
+      {"a page removed by hand", [&] { fs::remove(other); }, {other}, {player, course}},
+      {"a damaged record",
+       [&] { WriteFileAtomically(site + std::string(kPageRecordName), "cardwise-pages 1\nx\n"); },
+       all,
+       {}},
   };
   for (const auto& c : changes) {
     SCOPED_TRACE(c.Change);
