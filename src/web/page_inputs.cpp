@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/locale_formats.h"
 #include "records/process_info.h"
 #include "records/text.h"
 #include "results/event_teams.h"
@@ -33,6 +34,13 @@ std::string ProgramStamp() {
   return program + "@" + std::to_string(time.value_or(0));
 }
 
+// The date, time and number forms of the user's locale, in which the pages write their texts.
+std::string LocaleText() {
+  const LocaleFormats& formats = CurrentFormats();
+  return formats.ShortDate + "|" + formats.LongTime + "|" + formats.ShortTime + "|" +
+         formats.DecimalSeparator + formats.DateSeparator;
+}
+
 std::uint64_t SiteDigest(const WebContext& context) {
   const AppSettings& settings = context.Settings;
   const ProcessInfo& process = Process();
@@ -45,6 +53,7 @@ std::uint64_t SiteDigest(const WebContext& context) {
       .Add(process.ProductName)
       .Add(process.VersionText)
       .Add(ProgramStamp())
+      .Add(LocaleText())
       .Add(static_cast<std::uint64_t>(context.CurrentYear()))
       .Add(context.Handicaps != nullptr);
   // The author tag carries the day of the run.

@@ -4,7 +4,8 @@
 // alone when their digest is the one recorded for them (page_record.h).
 //
 // A digest takes in everything its page reads: the settings and captions, the header and footer
-// templates, the program's version and the current year (the links bar) for every page; then the
+// templates, the program (its version and file), the locale's date and number forms and the
+// current year (the links bar) for every page; then the
 // records the page shows and the rounds it lists or counts, field by field; and the files beside
 // the page it looks for (a picture, the player's year pages). Whatever escapes a digest would
 // leave a page stale, so a digest errs on the side of taking in more. The day of the run is part
