@@ -169,13 +169,13 @@ class SiteWriter {
       queue_.Push(path, page_.TakeContents());
   }
 
-  // Waits until the pages rendered so far are on disk, for what looks at the files.
   // Flush, then the record of this run's pages replaces the last one's.
   void Finish() {
     Flush();
     if (const Status status = record_.Save(); !status) report_.Skipped.push_back(status.message());
   }
 
+  // Waits until the pages rendered so far are on disk, for what looks at the files.
   void Flush() {
     for (const PageWritten& page : queue_.Drain()) {
       if (!page.Outcome) {

@@ -4,8 +4,10 @@
 // tables and tour pages, player pages, the four index pages (and the handicap index page when
 // the setting HandicapPage is on), the template copies, the year statistics pages and the front
 // page "index.html" in the web root, in that order. Pages of rounds, player years, events and
-// tours that exist already are rewritten only when the matching update-all setting is on; a
-// front page the program did not write is never replaced.
+// tours that exist already are rewritten only when the matching update-all setting is on; the
+// player, course, player-on-course and year statistics pages only when what they are made from
+// changed since the run recorded in the web root (page_record.h); a front page the program did
+// not write is never replaced.
 
 #include <string>
 #include <vector>
@@ -16,7 +18,7 @@ namespace cardwise {
 
 struct MakePagesReport {
   int Written = 0;  // page files written (each counted once), the front page among them
-  int Kept = 0;     // pages from earlier runs left as they were (update-all off)
+  int Kept = 0;     // pages from earlier runs left as they were (update-all off, or unchanged)
   int TemplatesCopied = 0;
   // "path: why" of every page (or template copy, or style sheet) that could not be written,
   // among them the pages refused because a record ID, tour folder or template name would lead
