@@ -693,6 +693,10 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   MakeEventPages(writer);
   MakeTourPages(writer);
   writer.Flush();  // the player pages link the year pages that exist
+  // The events' results and the tours' standings are as the pages show them now.
+  const PlayerMerits merits(context.Data.Events, context.Data.Tours, settings.MaxEventMerits,
+                            settings.MaxTourMerits);
+  indexed.Merits = &merits;
   MakePlayerPages(writer);
   MakeIndexPages(writer);
   MakeKnockoutPages(writer);

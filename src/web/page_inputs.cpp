@@ -8,9 +8,6 @@
 #include "platform/locale_formats.h"
 #include "records/process_info.h"
 #include "records/text.h"
-#include "results/event_teams.h"
-#include "results/line_sort.h"
-#include "results/result_line.h"
 #include "web/charts.h"
 #include "web/page.h"
 #include "web/pages.h"
@@ -83,46 +80,6 @@ void AddResult(DigestBuilder& digest, const Result& row) {
 
 }  // namespace
 
-// The merit lines that may name each player: the first lines of every event's results and
-// every tour's standings, by the upper-case IDs they name, with a digest of their event or tour.
-struct PageInputs::Merits {
-  std::unordered_map<std::string, DigestBuilder> ByPlayer;
-
-  void Add(const std::string& playerID, std::uint64_t record, const std::string& line) {
-    ByPlayer[UpperCase(playerID)].Add(record).Add(line);
-  }
-
-  // A team's line names each of its members.
-  void TakeEvents(const EventList& events, int maxLines) {
-    for (int e = 0; e < events.Count(); ++e) {
-      const Event& event = events.RecordAt(e);
-      const std::uint64_t record = RecordDigest(event);
-      for (std::size_t i = 0; i < FirstLines(event.Results.size(), maxLines); ++i) {
-        const std::string field = ResultFields::Parse(event.Results[i]).PlayerID;
-        Add(field, record, event.Results[i]);
-        if (event.IsTeamEvent())
-          for (const std::string& member : SplitIDs(field))
-            Add(member, record, event.Results[i]);
-      }
-    }
-  }
-
-  void TakeTours(const TourList& tours, int maxLines) {
-    for (int t = 0; t < tours.Count(); ++t) {
-      const Tour& tour = tours.RecordAt(t);
-      const std::uint64_t record = RecordDigest(tour);
-      for (std::size_t i = 0; i < FirstLines(tour.Standings.size(), maxLines); ++i) {
-        const std::string& line = LineText(tour.Standings[i]);
-        Add(StandingFields::Parse(line).PlayerID, record, line);
-      }
-    }
-  }
-
-  static std::size_t FirstLines(std::size_t lines, int most) {
-    return std::min(lines, static_cast<std::size_t>(std::max(0, most)));
-  }
-};
-
 PageInputs::PageInputs(const WebContext& context) : context_(context), site_(SiteDigest(context)) {}
 
 DigestBuilder PageInputs::Start(std::string_view kind) const {
@@ -163,8 +120,7 @@ std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& pa
         digest.Add(static_cast<std::uint64_t>(point.Date))
             .Add(static_cast<std::uint64_t>(point.Index));
   }
-  const auto merits = MeritsNow().ByPlayer.find(id);
-  digest.Add(merits == MeritsNow().ByPlayer.end() ? 0 : merits->second.Value());
+  AddMerits(digest, id);
   AddRounds(digest, SelectRounds(context_, {.PlayerID = id}));
   return digest.Value();
 }
@@ -192,6 +148,18 @@ std::uint64_t PageInputs::Known(const Player& player) {
   return known->second;
 }
 
+std::uint64_t PageInputs::Known(const Event& event) {
+  const auto [known, added] = events_.try_emplace(&event);
+  if (added) known->second = RecordDigest(event);
+  return known->second;
+}
+
+std::uint64_t PageInputs::Known(const Tour& tour) {
+  const auto [known, added] = tours_.try_emplace(&tour);
+  if (added) known->second = RecordDigest(tour);
+  return known->second;
+}
+
 std::uint64_t PageInputs::Known(const Course& course) {
   const auto [known, added] = courses_.try_emplace(&course);
   if (added) known->second = RecordDigest(course);
@@ -207,13 +175,19 @@ void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rou
   }
 }
 
-const PageInputs::Merits& PageInputs::MeritsNow() {
-  if (merits_) return *merits_;
-  auto merits = std::make_shared<Merits>();
-  merits->TakeEvents(context_.Data.Events, context_.Settings.MaxEventMerits);
-  merits->TakeTours(context_.Data.Tours, context_.Settings.MaxTourMerits);
-  merits_ = std::move(merits);
-  return *merits_;
+// The events and tours the player's merits name, with their place: any change of such an event
+// or tour (its name, its page's place) changes the page.
+void PageInputs::AddMerits(DigestBuilder& digest, const std::string& playerID) {
+  if (context_.Merits == nullptr && !ownMerits_) {
+    ownMerits_.emplace(context_.Data.Events, context_.Data.Tours, context_.Settings.MaxEventMerits,
+                       context_.Settings.MaxTourMerits);
+  }
+  const PlayerMerits& merits = context_.Merits ? *context_.Merits : *ownMerits_;
+  for (const EventMerit& merit : merits.OfEvents(playerID))
+    digest.Add(Known(*merit.Of)).Add(merit.Place);
+  digest.Add("tours");
+  for (const TourMerit& merit : merits.OfTours(playerID))
+    digest.Add(Known(*merit.Of)).Add(merit.Place);
 }
 
 std::uint64_t RoundDigest(const Round& round) {

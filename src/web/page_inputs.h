@@ -12,7 +12,7 @@
 // of a page only through the author tag, and only when an author is set: then it is taken in.
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -33,30 +33,32 @@ class PageInputs {
   std::uint64_t PlayerCoursePage(std::string_view playerID, std::string_view courseID,
                                  DateTime date);
   std::uint64_t CoursePage(const Course& course, const std::string& path);
-  // Reads the events' results and the tours' standings as they are at its first call: call it
-  // where the player pages are made, after the event and tour pages.
+  // Reads the merits of the context (or, without them, the events' results and the tours'
+  // standings as they are at its first call): call it where the player pages are made.
   std::uint64_t PlayerPage(const Player& player, const std::string& path);
   // The statistics of a year: every round of the year and every player.
   std::uint64_t YearStatsPage(int year);
 
  private:
-  struct Merits;
-
   DigestBuilder Start(std::string_view kind) const;
   // A round is listed on three such pages, a player or course record shown on many: the digest
   // of each is taken once.
   void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds);
   std::uint64_t Known(const Player& player);
   std::uint64_t Known(const Course& course);
-  const Merits& MeritsNow();
+  std::uint64_t Known(const Event& event);
+  std::uint64_t Known(const Tour& tour);
+  void AddMerits(DigestBuilder& digest, const std::string& playerID);
 
   const WebContext& context_;
   std::uint64_t site_ = 0;
-  std::shared_ptr<const Merits> merits_;
+  std::optional<PlayerMerits> ownMerits_;
   std::unordered_map<const Round*, std::uint64_t> rounds_;
   std::unordered_map<int, std::vector<Round*>> byYear_;  // filled at the first YearStatsPage
   std::unordered_map<const Player*, std::uint64_t> players_;
   std::unordered_map<const Course*, std::uint64_t> courses_;
+  std::unordered_map<const Event*, std::uint64_t> events_;
+  std::unordered_map<const Tour*, std::uint64_t> tours_;
   std::uint64_t allPlayers_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -7,7 +8,7 @@
 #include "platform/status_sink.h"
 #include "records/golf_rules.h"
 #include "records/text.h"
-#include "results/result_line.h"
+#include "results/player_merits.h"
 #include "web/charts.h"
 #include "web/pages.h"
 #include "web/tables.h"
@@ -103,43 +104,25 @@ class MeritTable {
   int rows_ = 0;
 };
 
-// The tours in whose first MaxTourMerits standing lines the player stands.
-void WriteTourMerits(Page& page, std::string_view playerID, const std::string& name) {
+// The tours in whose first MaxTourMerits standing lines the player stands, then the events in
+// whose first MaxEventMerits result lines the player stands, placed no lower than MaxEventMerits
+// (a tie for the last counted place may push a line further down): from the run's index of the
+// merits, or from one made for this page.
+void WriteMerits(Page& page, std::string_view playerID, const std::string& name) {
   const WebContext& context = page.Context();
-  const TourList& tours = context.Data.Tours;
-  MeritTable table(page, Caption::TourMerits, "Tour", name);
-  for (int t = 0; t < tours.Count(); ++t) {
-    const Tour& tour = tours.RecordAt(t);
-    const int lines =
-        std::min(static_cast<int>(tour.Standings.size()), context.Settings.MaxTourMerits);
-    for (int i = 0; i < lines; ++i) {
-      const StandingFields line =
-          StandingFields::Parse(LineText(tour.Standings[static_cast<std::size_t>(i)]));
-      if (line.PlayerID == playerID) table.Add(TourAnchor(context, tour), line.Place);
-    }
-  }
-  table.Close();
-}
-
-// The events in whose first MaxEventMerits result lines the player stands, placed no lower
-// than MaxEventMerits (a tie for the last counted place may push a line further down).
-void WriteEventMerits(Page& page, std::string_view playerID, const std::string& name) {
-  const WebContext& context = page.Context();
-  const EventList& events = context.Data.Events;
-  const int maxPlace = context.Settings.MaxEventMerits;
-  MeritTable table(page, Caption::EventMerits, "Event", name);
-  for (int e = 0; e < events.Count(); ++e) {
-    const Event& event = events.RecordAt(e);
-    const int lines = std::min(static_cast<int>(event.Results.size()), maxPlace);
-    for (int i = 0; i < lines; ++i) {
-      const ResultFields line = ResultFields::Parse(event.Results[static_cast<std::size_t>(i)]);
-      const bool member = line.PlayerID == playerID ||
-                          (event.IsTeamEvent() && HasJoinedID(line.PlayerID, playerID));
-      if (member && LeadingNumber(line.Place) <= maxPlace)
-        table.Add(EventAnchor(context, &event), line.Place);
-    }
-  }
-  table.Close();
+  std::optional<PlayerMerits> own;
+  const PlayerMerits* merits = context.Merits;
+  if (merits == nullptr)
+    merits = &own.emplace(context.Data.Events, context.Data.Tours, context.Settings.MaxEventMerits,
+                          context.Settings.MaxTourMerits);
+  MeritTable tours(page, Caption::TourMerits, "Tour", name);
+  for (const TourMerit& merit : merits->OfTours(playerID))
+    tours.Add(TourAnchor(context, *merit.Of), merit.Place);
+  tours.Close();
+  MeritTable events(page, Caption::EventMerits, "Event", name);
+  for (const EventMerit& merit : merits->OfEvents(playerID))
+    events.Add(EventAnchor(context, merit.Of), merit.Place);
+  events.Close();
 }
 
 // The total of a row including its stored total; the row is a copy, since Total() keeps what it
@@ -230,8 +213,7 @@ void WritePlayerPage(Page& page, std::string_view playerID) {
   WritePlayerInfo(page, *player, name);
   WriteHandicapChart(page, *player);
   WriteYearLinks(page, *player);
-  WriteTourMerits(page, playerID, name);
-  WriteEventMerits(page, playerID, name);
+  WriteMerits(page, playerID, name);
   RoundStats stats;
   for (const Round* round : SelectRounds(context, {.PlayerID = playerID}))
     stats.AddRound(*round);

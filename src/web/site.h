@@ -19,6 +19,7 @@
 #include "results/event.h"
 #include "results/handicap_index.h"
 #include "results/knockout.h"
+#include "results/player_merits.h"
 #include "results/tour.h"
 #include "settings/settings.h"
 
@@ -54,6 +55,9 @@ struct WebContext {
   const HandicapRecords* Handicaps = nullptr;
   // The knockouts, when their file exists (MakeAllPages reads it); nullptr: no knockout pages.
   const KnockoutList* Knockouts = nullptr;
+  // When set, the players' merits as the events' results and the tours' standings now give
+  // them, for the player pages; else each page finds its own.
+  const PlayerMerits* Merits = nullptr;
 
   int CurrentYear() const { return DecodeDate(Today).year; }
 };
