@@ -71,6 +71,15 @@ std::uint64_t RecordDigest(const Record& record) {
   return digest.Value();
 }
 
+// The record's digest, taken at its first use in the run.
+template <typename Record>
+std::uint64_t Remembered(std::unordered_map<const Record*, std::uint64_t>& digests,
+                         const Record& record) {
+  const auto [known, added] = digests.try_emplace(&record);
+  if (added) known->second = RecordDigest(record);
+  return known->second;
+}
+
 void AddResult(DigestBuilder& digest, const Result& row) {
   const auto& values = row.Values();
   digest.Add(std::string_view(reinterpret_cast<const char*>(values.data()), sizeof values))
@@ -143,27 +152,19 @@ std::uint64_t PageInputs::YearStatsPage(int year) {
 }
 
 std::uint64_t PageInputs::Known(const Player& player) {
-  const auto [known, added] = players_.try_emplace(&player);
-  if (added) known->second = RecordDigest(player);
-  return known->second;
-}
-
-std::uint64_t PageInputs::Known(const Event& event) {
-  const auto [known, added] = events_.try_emplace(&event);
-  if (added) known->second = RecordDigest(event);
-  return known->second;
-}
-
-std::uint64_t PageInputs::Known(const Tour& tour) {
-  const auto [known, added] = tours_.try_emplace(&tour);
-  if (added) known->second = RecordDigest(tour);
-  return known->second;
+  return Remembered(players_, player);
 }
 
 std::uint64_t PageInputs::Known(const Course& course) {
-  const auto [known, added] = courses_.try_emplace(&course);
-  if (added) known->second = RecordDigest(course);
-  return known->second;
+  return Remembered(courses_, course);
+}
+
+std::uint64_t PageInputs::Known(const Event& event) {
+  return Remembered(events_, event);
+}
+
+std::uint64_t PageInputs::Known(const Tour& tour) {
+  return Remembered(tours_, tour);
 }
 
 void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
