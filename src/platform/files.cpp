@@ -162,9 +162,10 @@ std::vector<std::string> FileNamesIn(const std::string& dir) {
   if (folder == nullptr) return names;
   while (const dirent* entry = ::readdir(folder)) {
     // The entry's type saves a look at the file, except for links and file systems without it.
-    const bool regular = entry->d_type == DT_REG ||
-                         ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                          FileExists((dir.empty() || dir.back() == '/' ? dir : dir + "/") + entry->d_name));
+    const bool regular =
+        entry->d_type == DT_REG ||
+        ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+         FileExists((dir.empty() || dir.back() == '/' ? dir : dir + "/") + entry->d_name));
     if (regular) names.emplace_back(entry->d_name);
   }
   ::closedir(folder);
