@@ -332,6 +332,32 @@ void PlayRound(Dice& dice, Round& round, double hcp) {
 }
 
 // The handicap moves a little after each round: down after a good one, up after a poor one.
+// The card of the player on the course (in the event, when there is one), entered as the round
+// editor enters it, and played.
+std::unique_ptr<Round> PlayedCard(Dice& dice, const Course& course, const std::string& playerID,
+                                  const std::string& playerName, const Event* event, DateTime date,
+                                  DateTime start, double hcp) {
+  auto round = std::make_unique<Round>();
+  round->PlayerID = playerID;
+  round->PlayerName = playerName;
+  round->CourseID = course.ID;
+  round->CourseName = course.Name;
+  if (event != nullptr) {
+    round->EventID = event->ID;
+    round->EventName = event->Name;
+  }
+  round->Date = date;
+  round->Start = start;
+  round->Hcp = static_cast<float>(hcp);
+  round->Strokes = static_cast<std::int16_t>(PlayingStrokes(course, hcp));
+  round->CPar.Assign(course.Par);
+  round->CHcp.Assign(course.Hcp);
+  round->CLen.Assign(course.Len);
+  PlayRound(dice, *round, hcp);
+  round->MakeID();
+  return round;
+}
+
 double NextHcp(double hcp, int points) {
   if (points > 36) hcp -= (points - 36) * (hcp < 10 ? 0.1 : 0.2);
   if (points < 34) hcp += 0.1;
@@ -346,26 +372,10 @@ void AddRounds(Dice& dice, Database& db, std::vector<double>& hcps) {
   std::sort(tees.begin(), tees.end(), TeeBefore);
   for (const Tee& tee : tees) {
     const PlayerPlan& player = kPlayers[tee.Player];
-    const Course& course = *db.Courses.FindRecord(tee.CourseID);
-    auto round = std::make_unique<Round>();
-    round->PlayerID = player.ID;
-    round->PlayerName = player.Name;
-    round->CourseID = course.ID;
-    round->CourseName = course.Name;
-    if (const Event* event = db.Events.FindRecord(tee.EventID)) {
-      round->EventID = event->ID;
-      round->EventName = event->Name;
-    }
-    round->Date = tee.Date;
-    round->Start = tee.Start;
-    round->Hcp = static_cast<float>(hcps[tee.Player]);
-    round->Strokes = static_cast<std::int16_t>(PlayingStrokes(course, hcps[tee.Player]));
-    round->CPar.Assign(course.Par);
-    round->CHcp.Assign(course.Hcp);
-    round->CLen.Assign(course.Len);
-    PlayRound(dice, *round, hcps[tee.Player]);
+    auto round =
+        PlayedCard(dice, *db.Courses.FindRecord(tee.CourseID), player.ID, player.Name,
+                   db.Events.FindRecord(tee.EventID), tee.Date, tee.Start, hcps[tee.Player]);
     hcps[tee.Player] = NextHcp(hcps[tee.Player], round->PointsTotal());
-    round->MakeID();
     db.Rounds.Add(std::move(round));
   }
 }
@@ -450,26 +460,10 @@ std::map<std::string, double> LatestHcps(const Database& db) {
 
 void AddTeamRound(TeamDice& dice, Database& db, const Event& event, const std::string& playerID,
                   double hcp, int slot) {
-  const Course& course = *db.Courses.FindRecord(event.CourseID);
   const Player& player = *db.Players.FindRecord(playerID);
-  auto round = std::make_unique<Round>();
-  round->PlayerID = player.ID;
-  round->PlayerName = player.Name;
-  round->CourseID = course.ID;
-  round->CourseName = course.Name;
-  round->EventID = event.ID;
-  round->EventName = event.Name;
-  round->Date = event.Date;
   const int minutes = 9 * 60 + slot * 10;
-  round->Start = Clock(minutes / 60, minutes % 60);
-  round->Hcp = static_cast<float>(hcp);
-  round->Strokes = static_cast<std::int16_t>(PlayingStrokes(course, hcp));
-  round->CPar.Assign(course.Par);
-  round->CHcp.Assign(course.Hcp);
-  round->CLen.Assign(course.Len);
-  PlayRound(dice, *round, hcp);
-  round->MakeID();
-  db.Rounds.Add(std::move(round));
+  db.Rounds.Add(PlayedCard(dice, *db.Courses.FindRecord(event.CourseID), player.ID, player.Name,
+                           &event, event.Date, Clock(minutes / 60, minutes % 60), hcp));
 }
 
 // The team events, their teams and every member's card, each team out together.
