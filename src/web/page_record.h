@@ -13,6 +13,7 @@
 #include <unordered_map>
 
 #include "platform/status.h"
+#include "web/site_file_line.h"
 
 namespace cardwise {
 
@@ -36,16 +37,12 @@ class PageRecord {
   Status Save() const;
 
  private:
-  struct Entry {
-    std::uint64_t Inputs = 0;
-    std::uintmax_t Size = 0;
-    std::int64_t Time = 0;  // nanoseconds since 1970
-  };
   void Read();
   bool ReadLine(std::string_view line);
 
   std::string root_;
-  std::unordered_map<std::string, Entry> before_;       // by path below the root
+  // By path below the root; the digest is that of the page's inputs.
+  std::unordered_map<std::string, SiteFile> before_;
   std::unordered_map<std::string, std::uint64_t> now_;  // by full path
 };
 

@@ -36,24 +36,9 @@ std::optional<std::string_view> Field(std::string_view line, std::string_view na
   return line.substr(name.size() + 1);
 }
 
-template <typename Number>
-bool TakeNumber(std::string_view& rest, Number& number) {
-  const char* end = rest.data() + rest.size();
-  const auto [stop, error] = std::from_chars(rest.data(), end, number);
-  if (error != std::errc() || stop == end || *stop != '\t') return false;
-  rest.remove_prefix(static_cast<std::size_t>(stop - rest.data()) + 1);
-  return true;
-}
-
-// "digest<TAB>size<TAB>time<TAB>path".
 bool AddFileLine(std::string_view line, SiteFiles& files) {
-  SiteFile file;
-  const std::optional<std::uint64_t> digest = ParseDigestHex(line.substr(0, 16));
-  if (!digest || line.size() < 18 || line[16] != '\t') return false;
-  file.Digest = *digest;
-  std::string_view rest = line.substr(17);
-  if (!TakeNumber(rest, file.Size) || !TakeNumber(rest, file.Time) || rest.empty()) return false;
-  return files.emplace(std::string(rest), file).second;
+  const auto parsed = ParseSiteFileLine(line);
+  return parsed && files.emplace(std::string(parsed->first), parsed->second).second;
 }
 
 bool ParseHeading(std::vector<std::string_view>& lines, PublishManifest& manifest) {
@@ -81,10 +66,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
   }
   return lines;
-}
-
-std::int64_t Nanoseconds(const struct timespec& time) {
-  return static_cast<std::int64_t>(time.tv_sec) * kSecond + time.tv_nsec;
 }
 
 // The file's size and time; its digest from `known` when they match and were not written in
@@ -162,8 +143,7 @@ Status WritePublishManifest(const std::string& root, const PublishManifest& mani
                      (manifest.Deleted ? "1" : "0") + "\nseal\t" + manifest.Seal + "\nscanned\t" +
                      std::to_string(manifest.Scanned) + "\n";
   for (const auto& [path, file] : manifest.Files)
-    text += DigestHex(file.Digest) + "\t" + std::to_string(file.Size) + "\t" +
-            std::to_string(file.Time) + "\t" + path + "\n";
+    text += SiteFileLine(path, file);
   return WriteFileAtomically(IncludeTrailingSlash(root) + std::string(kManifestName), text);
 }
 

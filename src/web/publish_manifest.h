@@ -17,18 +17,12 @@
 #include <vector>
 
 #include "platform/status.h"
+#include "web/site_file_line.h"
 
 namespace cardwise {
 
 inline constexpr std::string_view kManifestName = ".cardwise-published";
 inline constexpr std::string_view kSealName = ".cardwise-seal";
-
-struct SiteFile {
-  std::uintmax_t Size = 0;
-  std::int64_t Time = 0;  // modification time in nanoseconds since 1970
-  std::uint64_t Digest = 0;
-  bool operator==(const SiteFile&) const = default;
-};
 
 // By path relative to the web root, "/" between folders.
 using SiteFiles = std::map<std::string, SiteFile>;
