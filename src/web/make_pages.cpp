@@ -413,6 +413,7 @@ void MakeEventPages(SiteWriter& writer) {
   const WebContext& context = writer.Context();
   const AppSettings& settings = context.Settings;
   EventList& events = context.Data.Events;
+  std::optional<EventRounds> eventRounds;  // found at the first event whose results are made
   for (int i = 0; i < events.Count(); ++i) {
     Event& event = events.RecordAt(i);
     if (!event.Make) continue;
@@ -422,7 +423,8 @@ void MakeEventPages(SiteWriter& writer) {
     if (path && writer.Keeps(*path, settings.AllEvents)) continue;
     // The computation reads the whole list it is given for the rounds that count in the event;
     // it is given those rounds only.
-    RoundList counting = CopyRounds(*context.Rounds, context.Rounds->CountingIn(event.ID));
+    if (!eventRounds) eventRounds.emplace(context.Data.Rounds, events);
+    RoundList counting = CopyRounds(*context.Rounds, eventRounds->Of(event.ID));
     CalcEventResults(event, counting, context.Data.Players, context.Data.Courses);
     if (!path) continue;
     writer.Write(*path,

@@ -15,7 +15,6 @@ RoundIndex::RoundIndex(RoundList& rounds) : rounds_(&rounds) {
     byYear_[YearKey('p', {round.PlayerID}, year)].push_back(i);
     byYear_[YearKey('c', {round.CourseID}, year)].push_back(i);
     byYear_[YearKey('b', {round.PlayerID, round.CourseID}, year)].push_back(i);
-    if (!round.EventIDs.empty()) withFurtherEvents_.push_back(i);
   }
 }
 
@@ -65,19 +64,6 @@ std::vector<int> RoundIndex::ByEvents(
   for (const auto& [eventID, group] : byEvent_)
     if (takesEvent(eventID)) positions.insert(positions.end(), group.begin(), group.end());
   // Each round is in one group only, so sorting restores list order without duplicates.
-  std::sort(positions.begin(), positions.end());
-  return positions;
-}
-
-std::vector<int> RoundIndex::CountingIn(std::string_view eventID) const {
-  if (eventID.empty()) return {};
-  const std::span<const int> played = ByEvent(eventID);
-  std::vector<int> positions(played.begin(), played.end());
-  for (const int position : withFurtherEvents_) {
-    const Round& round = At(position);
-    if (round.EventID != eventID && round.EventIDs.find(eventID) != std::string::npos)
-      positions.push_back(position);
-  }
   std::sort(positions.begin(), positions.end());
   return positions;
 }

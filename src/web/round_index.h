@@ -36,10 +36,6 @@ class RoundIndex {
   // distinct EventID once (the empty one too).
   std::vector<int> ByEvents(const std::function<bool(std::string_view)>& takesEvent) const;
 
-  // The positions of the rounds that count in the event: their EventID is its ID, or their
-  // EventIDs text holds it; ascending.
-  std::vector<int> CountingIn(std::string_view eventID) const;
-
   Round& At(int position) const { return rounds_->RecordAt(position); }
   const RoundList& List() const { return *rounds_; }
 
@@ -59,7 +55,6 @@ class RoundIndex {
 
   RoundList* rounds_;
   Groups byPlayer_, byCourse_, byEvent_, byYear_;
-  std::vector<int> withFurtherEvents_;  // the rounds whose EventIDs is not empty
 };
 
 // Copies of the rounds at these positions (ascending) as a list of their own, for the
