@@ -23,14 +23,6 @@ std::string TemplateText(const std::string& path) {
   return contents;
 }
 
-// The running program's file and its time: a program built anew (a page rendered otherwise)
-// makes every page again, even under the same version.
-std::string ProgramStamp() {
-  const std::string program = ExecutablePath();
-  const std::optional<std::time_t> time = ModificationTime(program);
-  return program + "@" + std::to_string(time.value_or(0));
-}
-
 // The date, time and number forms of the user's locale, in which the pages write their texts.
 std::string LocaleText() {
   const LocaleFormats& formats = CurrentFormats();
@@ -48,8 +40,7 @@ std::uint64_t SiteDigest(const WebContext& context) {
       .Add(TemplateText(StdHeaderPath(settings)))
       .Add(TemplateText(StdFooterPath(settings)))
       .Add(process.ProductName)
-      .Add(process.VersionText)
-      .Add(ProgramStamp())
+      .Add(process.VersionText)  // with the program's build date
       .Add(LocaleText())
       .Add(static_cast<std::uint64_t>(context.CurrentYear()))
       .Add(context.Handicaps != nullptr);

@@ -4,7 +4,7 @@
 // alone when their digest is the one recorded for them (page_record.h).
 //
 // A digest takes in everything its page reads: the settings and captions, the header and footer
-// templates, the program (its version and file), the locale's date and number forms and the
+// templates, the program's version and build date, the locale's date and number forms and the
 // current year (the links bar) for every page; then the
 // records the page shows and the rounds it lists or counts, field by field; and the files beside
 // the page it looks for (a picture, the player's year pages). Whatever escapes a digest would
