@@ -110,19 +110,6 @@ bool TieBefore(int type, const TieBreak& ta, const TieBreak& tb, std::string& a,
   return CountBack(type == kStableford, ta, tb, a, b);
 }
 
-namespace {
-
-// Equal scores of a computed type: fewer received strokes win ("Hcp") in net and Stableford
-// events, then the count-back. A line whose round is gone decides nothing.
-bool RoundTieBefore(int type, std::string& a, std::string& b, const RoundList& rounds) {
-  const Round* ra = RoundOfLine(a, rounds);
-  const Round* rb = RoundOfLine(b, rounds);
-  if (ra == nullptr || rb == nullptr) return false;
-  return TieBefore(type, RoundTieBreak(type, *ra), RoundTieBreak(type, *rb), a, b);
-}
-
-}  // namespace
-
 // An empty event ID would occur in every EventIDs text and equal every empty EventID: such an
 // event takes no rounds rather than all rounds outside events.
 bool IsRoundOfEvent(const Round& round, std::string_view eventID) {
@@ -134,17 +121,58 @@ const Round* RoundOfLine(const std::string& line, const RoundList& rounds) {
   return rounds.FindRecord(ResultFields::Parse(line).RoundID);
 }
 
+namespace {
+
+// A result line with what ranking it reads, found once: the sort asks about each line many
+// times, and the notes it appends change neither the score nor the round.
+struct RankedLine {
+  std::string Text;
+  double Score = 0;
+  const Round* Of = nullptr;  // computed types only; nullptr when the round is gone
+};
+
+RankedLine Ranked(int type, std::string line, const RoundList& rounds) {
+  const double score = ScoreOf(line);
+  const Round* round = IsComputed(type) ? RoundOfLine(line, rounds) : nullptr;
+  return {std::move(line), score, round};
+}
+
+// Equal scores of a computed type: fewer received strokes win ("Hcp", net and Stableford), then
+// the count-back. A line whose round is gone decides nothing.
+bool RankedBefore(int type, RankedLine& a, RankedLine& b) {
+  if (&a == &b) return false;
+  if (a.Score != b.Score) return ScoresBefore(type, a.Score, b.Score);
+  if (IsComputed(type)) {
+    if (a.Of == nullptr || b.Of == nullptr) return false;
+    return TieBefore(type, RoundTieBreak(type, *a.Of), RoundTieBreak(type, *b.Of), a.Text, b.Text);
+  }
+  AppendNote(a.Text, "=");
+  AppendNote(b.Text, "=");
+  return false;
+}
+
+void RankLines(int type, std::vector<std::string>& lines, const RoundList& rounds) {
+  std::vector<RankedLine> ranked;
+  ranked.reserve(lines.size());
+  for (std::string& line : lines)
+    ranked.push_back(Ranked(type, std::move(line), rounds));
+  ListQuickSort(ranked, [type](RankedLine& a, RankedLine& b) { return RankedBefore(type, a, b); });
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    lines[i] = std::move(ranked[i].Text);
+}
+
+}  // namespace
+
 bool ResultBefore(int type, std::string& a, std::string& b, const RoundList& rounds) {
   // The same line compared with itself (the pivot meeting its own position) must collect no
   // "=" note, or it could later share a place with a line that beat it on count-back.
   if (&a == &b || !IsRanked(type)) return false;
-  const double sa = ScoreOf(a);
-  const double sb = ScoreOf(b);
-  if (sa != sb) return ScoresBefore(type, sa, sb);
-  if (IsComputed(type)) return RoundTieBefore(type, a, b, rounds);
-  AppendNote(a, "=");
-  AppendNote(b, "=");
-  return false;
+  RankedLine ra = Ranked(type, std::move(a), rounds);
+  RankedLine rb = Ranked(type, std::move(b), rounds);
+  const bool before = RankedBefore(type, ra, rb);
+  a = std::move(ra.Text);
+  b = std::move(rb.Text);
+  return before;
 }
 
 void CalcResults(Event& event, const RoundList& rounds) {
@@ -164,10 +192,7 @@ void CalcResults(Event& event, const RoundList& rounds, std::span<const int> eve
     }
   }
   // Without a ranking rule the lines keep their stored order; they are still numbered.
-  if (IsRanked(type)) {
-    ListQuickSort(event.Results,
-                  [&](std::string& a, std::string& b) { return ResultBefore(type, a, b, rounds); });
-  }
+  if (IsRanked(type)) RankLines(type, event.Results, rounds);
   AssignPlaces(event.Results);
 }
 
