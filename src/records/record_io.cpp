@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <system_error>
+#include <thread>
 
 #include "platform/codepage.h"
 #include "records/text.h"
@@ -30,6 +32,35 @@ bool DataLineLexer::Next(DataLine& line) {
   line.HasEquals = equals != std::string_view::npos;
   line.Key = line.HasEquals ? TrimView(text.substr(0, equals)) : trimmed;
   if (line.HasEquals) line.Value = TrimView(text.substr(equals + 1));
+  return true;
+}
+
+namespace {
+
+// Below this a file reads in a few tens of milliseconds: a thread would not pay for itself.
+constexpr std::size_t kSplitSize = std::size_t{4} << 20;
+
+}  // namespace
+
+std::size_t SplitForReading(std::string_view text) {
+  if (text.size() < kSplitSize) return text.size();
+  const std::size_t section = text.find("\n[", text.size() / 2);
+  return section == std::string_view::npos ? text.size() : section + 1;
+}
+
+int LinesIn(std::string_view text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+bool RunBeside(const std::function<void()>& beside, const std::function<void()>& here) {
+  std::thread thread;
+  try {
+    thread = std::thread(beside);
+  } catch (const std::system_error&) {
+    return false;
+  }
+  here();
+  thread.join();
   return true;
 }
 

@@ -6,6 +6,7 @@
 // line per non-empty field. The text inside the brackets is not used: the record's key is the
 // value of its "ID=" line.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +32,9 @@ struct DataLine {
 // the lexer.
 class DataLineLexer {
  public:
-  explicit DataLineLexer(std::string_view text) : text_(text) {}
+  // `linesBefore`: the lines of the file before the text, when it is a part of one.
+  explicit DataLineLexer(std::string_view text, int linesBefore = 0)
+      : text_(text), number_(linesBefore) {}
   bool Next(DataLine& line);
 
  private:
@@ -110,6 +113,16 @@ class ClipboardText {
 
   std::vector<std::string> lines_;
 };
+
+// Where a file's text is split to be read in two parts at once: the start of the first section
+// line past its middle; text.size() (no split) for a text of a few megabytes or less, or one
+// without such a line.
+std::size_t SplitForReading(std::string_view text);
+// The line ends ("\n") in the text.
+int LinesIn(std::string_view text);
+// Runs `beside` on a new thread while `here` runs on this one, and waits for both. False, having
+// run neither, when no thread could be started.
+bool RunBeside(const std::function<void()>& beside, const std::function<void()>& here);
 
 // The order in which records read from a file join the list: the indexes of `keys` sorted by
 // key (compared as CompareText does), one per key: the one read last.

@@ -41,10 +41,12 @@ std::unordered_map<std::string, std::vector<LoadProblem>> UnreadableSections(
 }
 
 // Builds records from the lines of one data file, one small step per line kind.
+// Status is shown from the thread that reads the file's first part only: a sink may belong to a
+// window.
 template <class T>
 class RecordReader {
  public:
-  explicit RecordReader(LoadReport& report) : report_(report) {}
+  RecordReader(LoadReport& report, bool showStatus) : report_(report), showStatus_(showStatus) {}
 
   void Take(const DataLine& line) {
     if (line.Kind == LineKind::Section)
@@ -73,14 +75,47 @@ class RecordReader {
   void FinishRecord() {
     if (!current_) return;
     current_->Complete();
-    ShowStatus(current_->ID);
+    if (showStatus_) ShowStatus(current_->ID);
     records_.push_back(std::move(current_));
   }
 
   LoadReport& report_;
+  const bool showStatus_;
   std::unique_ptr<T> current_;
   std::vector<std::unique_ptr<T>> records_;
 };
+
+// The records of a part of a file whose first line is line `linesBefore` + 1.
+template <class T>
+std::vector<std::unique_ptr<T>> ReadRecords(std::string_view text, int linesBefore,
+                                            LoadReport& report, bool showStatus) {
+  RecordReader<T> reader(report, showStatus);
+  DataLineLexer lexer(text, linesBefore);
+  for (DataLine line; lexer.Next(line);)
+    reader.Take(line);
+  return reader.Finish();
+}
+
+// The records of the text in file order. A large text (a federation's rounds) is read in two
+// parts at once, the second from the first section line past its middle, on another thread.
+template <class T>
+std::vector<std::unique_ptr<T>> ReadAllRecords(std::string_view text, LoadReport& report) {
+  const std::size_t split = SplitForReading(text);
+  if (split == text.size()) return ReadRecords<T>(text, 0, report, true);
+  const std::string_view first = text.substr(0, split);
+  LoadReport secondReport;
+  std::vector<std::unique_ptr<T>> second;
+  std::vector<std::unique_ptr<T>> records;
+  const bool parallel = RunBeside(
+      [&] { second = ReadRecords<T>(text.substr(split), LinesIn(first), secondReport, false); },
+      [&] { records = ReadRecords<T>(first, 0, report, true); });
+  if (!parallel) return ReadRecords<T>(text, 0, report, true);
+  records.insert(records.end(), std::make_move_iterator(second.begin()),
+                 std::make_move_iterator(second.end()));
+  report.Problems.insert(report.Problems.end(), secondReport.Problems.begin(),
+                         secondReport.Problems.end());
+  return records;
+}
 
 inline bool KeyLess(std::string_view a, std::string_view b) {
   return CompareText(a, b) < 0;
@@ -190,12 +225,7 @@ LoadReport RecordList<T>::LoadFromText(const std::string& path, std::string_view
 template <class T>
 std::vector<typename RecordList<T>::Entry> RecordList<T>::ReadEntries(std::string_view text,
                                                                       LoadReport& report) const {
-  detail::RecordReader<T> reader(report);
-  DataLineLexer lexer(text);
-  for (DataLine line; lexer.Next(line);)
-    reader.Take(line);
-
-  std::vector<std::unique_ptr<T>> records = reader.Finish();
+  std::vector<std::unique_ptr<T>> records = detail::ReadAllRecords<T>(text, report);
   // The keys are copied out in file order: walking the records themselves in sorted order would
   // jump all over memory.
   std::vector<std::string> keys;

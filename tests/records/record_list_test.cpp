@@ -64,6 +64,31 @@ TEST_F(RecordListTest, TheLineReader) {
   }
 }
 
+// A file of megabytes is read in two parts at once: records, duplicates and problems come out
+// as one reading in file order gives them, with the file's line numbers.
+TEST_F(RecordListTest, ALargeFileReadInTwoPartsGivesWhatOneReadingGives) {
+  constexpr int kPlayers = 60000;
+  std::string text;
+  for (int i = 0; i < kPlayers; ++i) {
+    const std::string id = "P" + std::to_string(i);
+    text += "[" + id + "]\r\nID=" + id + "\r\nPlayer=Player number " + std::to_string(i) +
+            "\r\nHcp=" + (i == kPlayers - 10 ? "twelve" : "12.5") + "\r\nClub=The same club\r\n";
+  }
+  text += "[p0]\r\nID=p0\r\nPlayer=Read last\r\n";
+  ASSERT_LT(SplitForReading(text), text.size() / 2 + 100) << "the text is not split";
+
+  const PlayerList list = Load(text);
+  ASSERT_EQ(list.Count(), kPlayers);
+  int index = -1;
+  ASSERT_TRUE(list.Find("P0", index));
+  EXPECT_EQ(list.RecordAt(index).Name, "Read last");
+  ASSERT_TRUE(list.Find("P59999", index));
+  EXPECT_EQ(list.RecordAt(index).Name, "Player number 59999");
+  ASSERT_EQ(report_.Problems.size(), 1u);
+  EXPECT_EQ(report_.Problems[0].Line, (kPlayers - 10) * 5 + 4);
+  EXPECT_EQ(report_.Problems[0].Text, "Hcp=twelve");
+}
+
 TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
   PlayerList list;
   const LoadReport report = list.LoadFromFile(dir_.File("NONE.DAT"));
