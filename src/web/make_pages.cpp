@@ -142,8 +142,7 @@ class SiteWriter {
   template <typename Body>
   void WriteUnlessCurrent(const std::string& path, std::uint64_t inputs, const PageFrame& frame,
                           Body&& body) {
-    record_.Note(path, inputs);
-    if (!record_.IsCurrent(path, inputs)) return Write(path, frame, body);
+    if (!record_.Reuse(path, inputs)) return Write(path, frame, body);
     Plan(path);
     if (keptDigests_.insert(std::hash<std::string>()(path)).second) ++report_.Kept;
   }
@@ -460,12 +459,14 @@ void MakeScoringPage(SiteWriter& writer, const ScoringPage& scoring) {
       writer.Admit(ptsp ? PtsPPage(settings, scoring.Ntot) : F1Page(settings), header.Safe);
   if (!path) return;
   const std::string title = ptsp ? "Tour Scoring System: Pts(p)" : "Tour Scoring System: F1(p)";
-  writer.Write(*path, {header.Path, tour.Name, settings.RobotIndex, title, false}, [&](Page& page) {
-    if (ptsp)
-      WritePtsPTable(page, scoring.Ntot);
-    else
-      WriteF1Table(page, scoring.Ntot);
-  });
+  writer.WriteUnlessCurrent(
+      *path, writer.Inputs().ScoringPage(ptsp, scoring.Ntot, header.Path, tour.Name),
+      {header.Path, tour.Name, settings.RobotIndex, title, false}, [&](Page& page) {
+        if (ptsp)
+          WritePtsPTable(page, scoring.Ntot);
+        else
+          WriteF1Table(page, scoring.Ntot);
+      });
 }
 
 // The rounds a tour's standings and page read: those played in its events and those its

@@ -142,6 +142,15 @@ std::uint64_t PageInputs::YearStatsPage(int year) {
   return digest.Value();
 }
 
+std::uint64_t PageInputs::ScoringPage(bool ptsp, int players, const std::string& headerPath,
+                                      std::string_view tourName) const {
+  DigestBuilder digest = Start("scoring");
+  digest.Add(ptsp).Add(static_cast<std::uint64_t>(players)).Add(tourName).Add(headerPath);
+  // A tour's own header is not the standard one the site's digest holds.
+  if (headerPath != StdHeaderPath(context_.Settings)) digest.Add(TemplateText(headerPath));
+  return digest.Value();
+}
+
 std::uint64_t PageInputs::Known(const Player& player) {
   return Remembered(players_, player);
 }

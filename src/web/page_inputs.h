@@ -1,6 +1,7 @@
 #pragma once
 // What a page is made from, as one digest: the pages that every run makes again (a player's
-// page, a course's page, a player's page of a course in a year, a year's statistics) are left
+// page, a course's page, a player's page of a course in a year, a year's statistics, a table of
+// tour points) are left
 // alone when their digest is the one recorded for them (page_record.h).
 //
 // A digest takes in everything its page reads: the settings and captions, the header and footer
@@ -38,6 +39,10 @@ class PageInputs {
   std::uint64_t PlayerPage(const Player& player, const std::string& path);
   // The statistics of a year: every round of the year and every player.
   std::uint64_t YearStatsPage(int year);
+  // A table of tour points (Pts(p) when `ptsp`, else F1(p)) for `players` players, opened with
+  // the header template at `headerPath` and the tour's name as its keywords.
+  std::uint64_t ScoringPage(bool ptsp, int players, const std::string& headerPath,
+                            std::string_view tourName) const;
 
  private:
   DigestBuilder Start(std::string_view kind) const;

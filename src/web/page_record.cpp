@@ -42,16 +42,15 @@ bool PageRecord::ReadLine(std::string_view line) {
   return true;
 }
 
-bool PageRecord::IsCurrent(const std::string& path, std::uint64_t inputs) const {
+bool PageRecord::Reuse(const std::string& path, std::uint64_t inputs) {
+  Noted& noted = now_.insert_or_assign(path, Noted{inputs, std::nullopt}).first->second;
   if (!path.starts_with(root_)) return false;
   const auto found = before_.find(path.substr(root_.size()));
   if (found == before_.end() || found->second.Digest != inputs) return false;
-  const std::optional<SiteFile> now = LookAtFile(path);
-  return now && now->Size == found->second.Size && now->Time == found->second.Time;
-}
-
-void PageRecord::Note(const std::string& path, std::uint64_t inputs) {
-  now_.insert_or_assign(path, inputs);
+  const std::optional<SiteFile> file = LookAtFile(path);
+  if (!file || file->Size != found->second.Size || file->Time != found->second.Time) return false;
+  noted.Kept = found->second;
+  return true;
 }
 
 void PageRecord::Forget(const std::string& path) {
@@ -61,10 +60,10 @@ void PageRecord::Forget(const std::string& path) {
 Status PageRecord::Save() const {
   std::string text(kHeading);
   text += "\n";
-  for (const auto& [path, inputs] : now_) {
-    std::optional<SiteFile> file = LookAtFile(path);
+  for (const auto& [path, noted] : now_) {
+    std::optional<SiteFile> file = noted.Kept ? noted.Kept : LookAtFile(path);
     if (!file || !path.starts_with(root_)) continue;
-    file->Digest = inputs;
+    file->Digest = noted.Inputs;
     text += SiteFileLine(std::string_view(path).substr(root_.size()), *file);
   }
   return WriteFileAtomically(root_ + std::string(kPageRecordName), text);

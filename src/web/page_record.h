@@ -8,6 +8,7 @@
 // file changed, removed or replaced by hand since has another size or time and is made again.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,16 +25,14 @@ class PageRecord {
   // Reads the record of the web root `root` (ending with "/").
   explicit PageRecord(std::string root);
 
-  // Whether the page at `path` (a full path below the root) was made from `inputs` and its file
-  // is as that run left it.
-  bool IsCurrent(const std::string& path, std::uint64_t inputs) const;
-  // Notes the page as made (or left) in this run from `inputs`; Save records it with the size
-  // and time its file then has.
-  void Note(const std::string& path, std::uint64_t inputs);
+  // Notes the page as made in this run from `inputs`. True when it was made from the same
+  // inputs and its file is as that run left it: the page may stay as it is.
+  bool Reuse(const std::string& path, std::uint64_t inputs);
   // Leaves the page out of the record (its file could not be written).
   void Forget(const std::string& path);
 
-  // Replaces the record with the pages noted in this run whose files exist.
+  // Replaces the record with the pages noted in this run whose files exist: a page that stayed
+  // as it was keeps its line, any other is looked at.
   Status Save() const;
 
  private:
@@ -43,7 +42,11 @@ class PageRecord {
   std::string root_;
   // By path below the root; the digest is that of the page's inputs.
   std::unordered_map<std::string, SiteFile> before_;
-  std::unordered_map<std::string, std::uint64_t> now_;  // by full path
+  struct Noted {
+    std::uint64_t Inputs = 0;
+    std::optional<SiteFile> Kept;  // the file as it was found, when the page stays as it is
+  };
+  std::unordered_map<std::string, Noted> now_;  // by full path
 };
 
 }  // namespace cardwise
