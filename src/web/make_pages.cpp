@@ -12,7 +12,9 @@
 // - An event's results and a tour's standings, computations that read every round of the list
 //   they are given, are given a list of copies of the rounds they need.
 // - Pages are rendered on this thread and written on another (WriteQueue); the run waits for
-//   the writes where a later step looks at the files (year links, year folders).
+//   the writes where a later step looks at the files (year links, year folders). The players'
+//   handicap records, which only the player pages and the handicap page read, are worked out on
+//   a third thread while the pages before those are made.
 // - The pages every run makes again (player, course and player-on-course pages: the most of
 //   them by far; the years' statistics: each reads a year of rounds) are made only when what
 //   they are made from changed since the run that made them (PageInputs, PageRecord). The rest
@@ -21,6 +23,7 @@
 #include "web/make_pages.h"
 
 #include <algorithm>
+#include <future>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -677,11 +680,14 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   RoundIndex index(context.Data.Rounds);
   WebContext indexed = context;
   indexed.Rounds = &index;
-  // One handicap calculation for the handicap page and the player pages' charts.
+  // One handicap calculation for the handicap page and the player pages' charts, the first
+  // pages to read it. It reads every round, as the pages before those do, but changes nothing:
+  // it runs on another thread meanwhile.
   std::optional<HandicapRecords> handicaps;
-  if (settings.Charts || settings.HandicapPage) {
-    handicaps.emplace(HandicapRows(context.Data, context.Today));
-    indexed.Handicaps = &*handicaps;
+  std::future<std::vector<HandicapRow>> handicapRows;
+  if (HasHandicaps(settings)) {
+    handicapRows = std::async(std::launch::async | std::launch::deferred,
+                              [&context] { return HandicapRows(context.Data, context.Today); });
   }
   // The knockouts' file is read here, only when it exists: a site without knockouts stays as
   // it was.
@@ -700,6 +706,7 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   const PlayerMerits merits(context.Data.Events, context.Data.Tours, settings.MaxEventMerits,
                             settings.MaxTourMerits);
   indexed.Merits = &merits;
+  if (handicapRows.valid()) indexed.Handicaps = &handicaps.emplace(handicapRows.get());
   MakePlayerPages(writer);
   MakeIndexPages(writer);
   MakeKnockoutPages(writer);

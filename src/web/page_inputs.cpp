@@ -43,7 +43,7 @@ std::uint64_t SiteDigest(const WebContext& context) {
       .Add(process.VersionText)  // with the program's build date
       .Add(LocaleText())
       .Add(static_cast<std::uint64_t>(context.CurrentYear()))
-      .Add(context.Handicaps != nullptr);
+      .Add(HasHandicaps(settings));
   // The author tag carries the day of the run.
   if (!settings.Author.empty()) digest.Add(static_cast<std::uint64_t>(context.Today));
   return digest.Value();

@@ -43,6 +43,11 @@ class HandicapRecords {
   std::unordered_map<std::string, const HandicapRow*> byPlayer_;
 };
 
+// Whether the pages read the players' handicap records: for the charts or the handicap page.
+inline bool HasHandicaps(const AppSettings& settings) {
+  return settings.Charts || settings.HandicapPage;
+}
+
 // What every page writer reads: the settings, the lists and the date of the run.
 struct WebContext {
   const AppSettings& Settings;
