@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <system_error>
-#include <thread>
 
 #include "platform/codepage.h"
 #include "records/text.h"
@@ -50,18 +48,6 @@ std::size_t SplitForReading(std::string_view text) {
 
 int LinesIn(std::string_view text) {
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
-bool RunBeside(const std::function<void()>& beside, const std::function<void()>& here) {
-  std::thread thread;
-  try {
-    thread = std::thread(beside);
-  } catch (const std::system_error&) {
-    return false;
-  }
-  here();
-  thread.join();
-  return true;
 }
 
 void LoadReport::Add(const DataLine& line, std::string message) {

@@ -6,7 +6,6 @@
 // line per non-empty field. The text inside the brackets is not used: the record's key is the
 // value of its "ID=" line.
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,9 +119,6 @@ class ClipboardText {
 std::size_t SplitForReading(std::string_view text);
 // The line ends ("\n") in the text.
 int LinesIn(std::string_view text);
-// Runs `beside` on a new thread while `here` runs on this one, and waits for both. False, having
-// run neither, when no thread could be started.
-bool RunBeside(const std::function<void()>& beside, const std::function<void()>& here);
 
 // The order in which records read from a file join the list: the indexes of `keys` sorted by
 // key (compared as CompareText does), one per key: the one read last.

@@ -34,6 +34,7 @@
 #include "platform/codepage.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
+#include "platform/run_beside.h"
 #include "platform/status_sink.h"
 #include "records/record_io.h"
 

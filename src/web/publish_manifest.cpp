@@ -1,6 +1,7 @@
 #include "web/publish_manifest.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -14,6 +15,7 @@
 
 #include "platform/digest.h"
 #include "platform/files.h"
+#include "platform/run_beside.h"
 #include "records/text.h"
 
 namespace cardwise {
@@ -27,6 +29,35 @@ struct Scan {
   const SiteFiles& Known;
   std::int64_t Scanned;
   SiteFiles& Files;
+  // When set, the folders met are listed here instead of being looked into.
+  std::vector<std::string>* Folders = nullptr;
+  // Where the last look-up in Known ended: the files of a folder come in ascending order.
+  mutable SiteFiles::const_iterator Cursor = Known.begin();
+
+  const SiteFile* Find(const std::string& path) const;
+};
+
+// A few steps on from the last look-up, else a search.
+const SiteFile* Scan::Find(const std::string& path) const {
+  constexpr int kSteps = 8;
+  // The cursor may go on only while everything before it comes before the path.
+  if (Cursor != Known.begin() && !(std::prev(Cursor)->first < path))
+    Cursor = Known.lower_bound(path);
+  for (int steps = 0; Cursor != Known.end() && Cursor->first < path; ++steps) {
+    if (steps == kSteps) {
+      Cursor = Known.lower_bound(path);
+      break;
+    }
+    ++Cursor;
+  }
+  return Cursor != Known.end() && Cursor->first == path ? &Cursor->second : nullptr;
+}
+
+// One folder of the root and everything in it, looked at by either thread.
+struct FolderScan {
+  std::string Name;
+  SiteFiles Files;
+  Status Outcome = Status::Ok();
 };
 
 // "name<TAB>value" with the expected name; the value, or nullopt.
@@ -36,9 +67,13 @@ std::optional<std::string_view> Field(std::string_view line, std::string_view na
   return line.substr(name.size() + 1);
 }
 
+// The record is written in path order: each line goes in at the end, without a search.
 bool AddFileLine(std::string_view line, SiteFiles& files) {
   const auto parsed = ParseSiteFileLine(line);
-  return parsed && files.emplace(std::string(parsed->first), parsed->second).second;
+  if (!parsed) return false;
+  const std::size_t before = files.size();
+  files.emplace_hint(files.end(), std::string(parsed->first), parsed->second);
+  return files.size() > before;  // a path twice: the record is damaged
 }
 
 bool ParseHeading(std::vector<std::string_view>& lines, PublishManifest& manifest) {
@@ -73,10 +108,10 @@ std::vector<std::string_view> Lines(std::string_view text) {
 Status AddScannedFile(const std::string& fullPath, const struct stat& info, const std::string& path,
                       const Scan& scan) {
   SiteFile file{static_cast<std::uintmax_t>(info.st_size), Nanoseconds(info.st_mtim), 0};
-  const auto previous = scan.Known.find(path);
-  if (previous != scan.Known.end() && previous->second.Size == file.Size &&
-      previous->second.Time == file.Time && file.Time + kSecond < scan.Scanned) {
-    file.Digest = previous->second.Digest;
+  const SiteFile* previous = scan.Find(path);
+  if (previous != nullptr && previous->Size == file.Size && previous->Time == file.Time &&
+      file.Time + kSecond < scan.Scanned) {
+    file.Digest = previous->Digest;
   } else {
     std::string contents;
     if (Status status = ReadWholeFile(fullPath, contents); !status) return status;
@@ -108,6 +143,8 @@ Status ScanFolder(int folder, const std::string& full, const std::string& prefix
     if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
     if (S_ISREG(info.st_mode)) {
       status = AddScannedFile(full + name, info, prefix + name, scan);
+    } else if (S_ISDIR(info.st_mode) && scan.Folders != nullptr) {
+      scan.Folders->push_back(name);
     } else if (S_ISDIR(info.st_mode)) {
       const int inner = ::openat(::dirfd(dir), name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
       status = inner < 0 ? Status::ErrorAt(full + name, 0, std::strerror(errno))
@@ -117,6 +154,14 @@ Status ScanFolder(int folder, const std::string& full, const std::string& prefix
   }
   ::closedir(dir);
   return status;
+}
+
+Status ScanSubfolder(const std::string& root, FolderScan& folder, const SiteFiles& known,
+                     std::int64_t scanned) {
+  const std::string full = root + folder.Name + "/";
+  const int opened = ::open(full.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (opened < 0) return Status::ErrorAt(root + folder.Name, 0, std::strerror(errno));
+  return ScanFolder(opened, full, folder.Name + "/", Scan{known, scanned, folder.Files});
 }
 
 bool FolderInSite(const std::string& folder, const SiteFiles& now) {
@@ -172,18 +217,41 @@ Status ScanSite(const std::string& root, const SiteFiles& known, std::int64_t sc
   const std::string full = IncludeTrailingSlash(root);
   const int folder = ::open(full.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folder < 0) return Status::ErrorAt(root, 0, std::strerror(errno));
-  return ScanFolder(folder, full, "", Scan{known, scanned, files});
+  // The root's own files now; its folders (a site's years and indexes) afterwards, shared out
+  // between this thread and another: the look at each file is a system call of its own.
+  std::vector<std::string> folders;
+  Status status = ScanFolder(folder, full, "", Scan{known, scanned, files, &folders});
+  if (!status) return status;
+  std::vector<FolderScan> scans(folders.size());
+  for (std::size_t i = 0; i < folders.size(); ++i)
+    scans[i].Name = folders[i];
+  std::atomic<std::size_t> next = 0;
+  const auto work = [&] {
+    for (std::size_t i = next++; i < scans.size(); i = next++)
+      scans[i].Outcome = ScanSubfolder(full, scans[i], known, scanned);
+  };
+  if (!RunBeside(work, work)) work();
+  for (FolderScan& scan : scans) {
+    if (!scan.Outcome) return scan.Outcome;
+    files.merge(scan.Files);
+  }
+  return Status::Ok();
 }
 
+// One walk over both, in path order.
 SiteChanges CompareSites(const SiteFiles& before, const SiteFiles& now) {
   SiteChanges changes;
+  auto old = before.begin();
   for (const auto& [path, file] : now) {
-    const auto old = before.find(path);
-    if (old == before.end() || old->second.Digest != file.Digest || old->second.Size != file.Size)
-      changes.Changed.push_back(path);
+    for (; old != before.end() && old->first < path; ++old)
+      changes.Removed.push_back(old->first);
+    const bool same = old != before.end() && old->first == path &&
+                      old->second.Digest == file.Digest && old->second.Size == file.Size;
+    if (!same) changes.Changed.push_back(path);
+    if (old != before.end() && old->first == path) ++old;
   }
-  for (const auto& [path, file] : before)
-    if (!now.contains(path)) changes.Removed.push_back(path);
+  for (; old != before.end(); ++old)
+    changes.Removed.push_back(old->first);
   return changes;
 }
 

@@ -125,6 +125,7 @@ TEST_F(PublishTest, SendsAndDeletesOnlyWhatChangedSinceTheLastRun) {
   std::filesystem::create_directories(dir_.File("server"));
   dir_.Write("web/.2027.tmp99-1/x.htm", "staged");
   dir_.Write("web/2026/c.htm.tmp99-2", "half written");
+  dir_.Write("web/front.htm", "the root's own page");  // between the folders in path order
   const auto later = std::filesystem::file_time_type::clock::now() + std::chrono::hours(1);
   const struct {
     const char* Step;
@@ -132,7 +133,7 @@ TEST_F(PublishTest, SendsAndDeletesOnlyWhatChangedSinceTheLastRun) {
     int Sent, Deleted;
     bool ComparedAll;
   } steps[] = {
-      {"first run", [] {}, 3, 0, true},
+      {"first run", [] {}, 4, 0, true},
       {"a page changed, a page rewritten unchanged, one added, one removed",
        [&] {
          dir_.Write("web/2026/a.htm", "page A");  // the same size
