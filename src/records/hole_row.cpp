@@ -197,11 +197,13 @@ void Result::Recompute() {
 
 const std::string& StatTexts::Get(int i) const {
   static const std::string empty;
-  return IsHole(i) ? texts_[i - 1] : empty;
+  return IsHole(i) && !texts_.empty() ? texts_[i - 1] : empty;
 }
 
 void StatTexts::Set(int i, std::string text) {
-  if (IsHole(i)) texts_[i - 1] = std::move(text);
+  if (!IsHole(i) || (texts_.empty() && text.empty())) return;
+  texts_.resize(kHoles);
+  texts_[i - 1] = std::move(text);
 }
 
 bool StatTexts::IsEmpty() const {
@@ -211,24 +213,23 @@ bool StatTexts::IsEmpty() const {
 }
 
 std::string StatTexts::AsText() const {
-  std::string text = texts_[0];
-  for (int i = 1; i < kHoles; ++i)
-    text += ';' + texts_[i];
+  std::string text = Get(1);
+  for (int i = 2; i <= kHoles; ++i)
+    text += ';' + Get(i);
   return text;
 }
 
 void StatTexts::FromText(std::string_view text) {
   Clear();
-  for (int i = 0; i < kHoles && !text.empty(); ++i) {
+  for (int i = 1; i <= kHoles && !text.empty(); ++i) {
     const std::size_t end = std::min(text.find(';'), text.size());
-    texts_[i] = Trim(text.substr(0, end));
+    Set(i, Trim(text.substr(0, end)));
     text = end < text.size() ? text.substr(end + 1) : std::string_view();
   }
 }
 
 void StatTexts::Clear() {
-  for (std::string& text : texts_)
-    text.clear();
+  texts_.clear();
 }
 
 }  // namespace cardwise

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cardwise {
 
@@ -74,6 +75,7 @@ class Result {
   std::array<std::int16_t, 21> values_{};
 };
 
+// Most rounds have no hole texts: the eighteen are held only once one is set.
 class StatTexts {
  public:
   const std::string& Get(int i) const;  // hole 1..18; empty outside that range
@@ -86,7 +88,7 @@ class StatTexts {
   void Clear();
 
  private:
-  std::array<std::string, kHoles> texts_;
+  std::vector<std::string> texts_;  // empty, or one text per hole
 };
 
 }  // namespace cardwise
