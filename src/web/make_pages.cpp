@@ -26,6 +26,7 @@
 #include <future>
 #include <map>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -131,10 +132,7 @@ class SiteWriter {
   // an earlier run or made earlier in this one. Pages from earlier runs count as kept.
   bool Keeps(const std::string& path, bool updateAll) {
     if (updateAll) return false;
-    if (made_.contains(path)) return true;
-    if (!ExistedBefore(path)) return false;
-    if (keptDigests_.insert(std::hash<std::string>()(path)).second) ++report_.Kept;
-    return true;
+    return made_.contains(path) || CountKept(path);
   }
 
   // Records that the page will be written in this run, for Keeps.
@@ -147,7 +145,7 @@ class SiteWriter {
                           Body&& body) {
     if (!record_.Reuse(path, inputs)) return Write(path, frame, body);
     Plan(path);
-    if (keptDigests_.insert(std::hash<std::string>()(path)).second) ++report_.Kept;
+    CountKept(path);
   }
 
   // Renders the page here and leaves the writing to the queue's thread.
@@ -190,18 +188,23 @@ class SiteWriter {
 
  private:
   // Whether the file was there when the run first looked into its folder: one listing per folder
-  // instead of a look-up per page (the planning asks for every round's pages). A page this run
-  // writes is in made_ before anyone asks for it again.
-  bool ExistedBefore(std::string_view path) {
+  // instead of a look-up per page (the planning asks for every round's pages). Such a page
+  // counts as kept, once however often it is asked for. A page this run writes is in made_
+  // before anyone asks for it again.
+  bool CountKept(std::string_view path) {
     const std::size_t slash = path.rfind('/') + 1;  // 0 without a folder
     const std::string_view folder = path.substr(0, slash);
     auto listing = listings_.find(folder);
     if (listing == listings_.end()) {
       listing = listings_.emplace(folder, Names()).first;
       for (std::string& name : FileNamesIn(listing->first))
-        listing->second.insert(std::move(name));
+        listing->second.emplace(std::move(name), false);
     }
-    return listing->second.contains(path.substr(slash));
+    const auto file = listing->second.find(path.substr(slash));
+    if (file == listing->second.end()) return false;
+    if (!file->second) ++report_.Kept;
+    file->second = true;
+    return true;
   }
 
   std::nullopt_t Refuse(const std::string& path, const char* why) {
@@ -230,12 +233,10 @@ class SiteWriter {
       return std::hash<std::string_view>()(text);
     }
   };
-  using Names = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+  // The names of a folder's files, each with whether it was counted as kept.
+  using Names = std::unordered_map<std::string, bool, TextHash, std::equal_to<>>;
 
   std::unordered_set<std::string> made_, written_, reported_;
-  // The pages counted as kept, by the hash of their path (one page is counted once; two paths
-  // sharing a 64-bit hash would be counted as one, a flaw only of the count).
-  std::unordered_set<std::size_t> keptDigests_;
   std::unordered_map<std::string, Names, TextHash, std::equal_to<>> listings_;  // by folder
 };
 
@@ -268,7 +269,8 @@ class RoundPages {
     PlanScorecard(round, i);
     if (!round.Used && !round.CourseID.empty() && !round.PlayerID.empty())
       PlanPlayerCourse(round, i);
-    if (context_.Data.Players.FindRecord(round.PlayerID) != nullptr) PlanPlayerYear(round, i);
+    if (const Player* player = context_.Data.Players.FindRecord(round.PlayerID))
+      PlanPlayerYear(round, i, *player);
   }
 
   void PlanScorecard(const Round& round, int i) {
@@ -290,9 +292,12 @@ class RoundPages {
       shown->Used = true;
   }
 
-  void PlanPlayerYear(const Round& round, int i) {
-    const PageLocation location =
-        PlayerYearPage(settings_, UpperCase(round.PlayerID), DecodeDate(round.Date).year);
+  // Unless all are made again, a player's year page is planned at the first round of the year:
+  // for every later round it is kept or planned already.
+  void PlanPlayerYear(const Round& round, int i, const Player& player) {
+    const int year = DecodeDate(round.Date).year;
+    if (!settings_.AllPlayers && !playerYears_.emplace(&player, year).second) return;
+    const PageLocation location = PlayerYearPage(settings_, UpperCase(round.PlayerID), year);
     const auto path = writer_.Admit(location, StdHeader().Safe);
     if (path && !writer_.Keeps(*path, settings_.AllPlayers)) Put(*path, {Kind::PlayerYear, i});
   }
@@ -366,6 +371,7 @@ class RoundPages {
   std::vector<std::pair<std::string, Job>> jobs_;
   std::unordered_map<std::string, std::size_t> slots_;
   std::unordered_map<std::string, HeaderChoice> headers_;
+  std::set<std::pair<const Player*, int>> playerYears_;  // planned, by player and year
   std::optional<HeaderChoice> stdHeader_;
 };
 
