@@ -143,9 +143,16 @@ class SiteWriter {
   template <typename Body>
   void WriteUnlessCurrent(const std::string& path, std::uint64_t inputs, const PageFrame& frame,
                           Body&& body) {
-    if (!record_.Reuse(path, inputs)) return Write(path, frame, body);
+    if (!KeepsCurrent(path, inputs)) Write(path, frame, body);
+  }
+
+  // Whether the page was made from the same inputs and its file is as that run left it: then it
+  // stays as it is, counted as kept.
+  bool KeepsCurrent(const std::string& path, std::uint64_t inputs) {
+    if (!record_.Reuse(path, inputs)) return false;
     Plan(path);
     CountKept(path);
+    return true;
   }
 
   // Renders the page here and leaves the writing to the queue's thread.
@@ -331,11 +338,13 @@ class RoundPages {
   }
 
   void RenderPlayerCourse(const std::string& path, const Round& round) {
-    const std::string year = YearText(round.Date);
     const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
         UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
-    writer_.WriteUnlessCurrent(
-        path, inputs,
+    // The most numerous of the pages checked: the frame is built only for one to be written.
+    if (writer_.KeepsCurrent(path, inputs)) return;
+    const std::string year = YearText(round.Date);
+    writer_.Write(
+        path,
         {StdHeader().Path, round.PlayerName + "," + round.CourseName + "," + year,
          settings_.RobotRounds, round.PlayerName + "/" + round.CourseName + "/" + year, true},
         [&](Page& page) {

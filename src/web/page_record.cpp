@@ -45,7 +45,7 @@ bool PageRecord::ReadLine(std::string_view line) {
 bool PageRecord::Reuse(const std::string& path, std::uint64_t inputs) {
   Noted& noted = now_.insert_or_assign(path, Noted{inputs, std::nullopt}).first->second;
   if (!path.starts_with(root_)) return false;
-  const auto found = before_.find(path.substr(root_.size()));
+  const auto found = before_.find(std::string_view(path).substr(root_.size()));
   if (found == before_.end() || found->second.Digest != inputs) return false;
   const std::optional<SiteFile> file = LookAtFile(path);
   if (!file || file->Size != found->second.Size || file->Time != found->second.Time) return false;

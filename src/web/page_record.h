@@ -41,7 +41,13 @@ class PageRecord {
 
   std::string root_;
   // By path below the root; the digest is that of the page's inputs.
-  std::unordered_map<std::string, SiteFile> before_;
+  struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view path) const {
+      return std::hash<std::string_view>()(path);
+    }
+  };
+  std::unordered_map<std::string, SiteFile, PathHash, std::equal_to<>> before_;
   struct Noted {
     std::uint64_t Inputs = 0;
     std::optional<SiteFile> Kept;  // the file as it was found, when the page stays as it is
