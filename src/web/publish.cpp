@@ -111,12 +111,17 @@ bool CopyOneFile(const std::string& from, const std::string& to) {
   return status && outcome.ExitCode == 0;
 }
 
-// The seal at the target ("" when it has none or cannot be reached).
+// The seal at the target ("" when it has none or cannot be reached): a folder's read where it
+// is, a server's fetched with rsync.
 std::string FetchSeal(const AppSettings& settings) {
-  const std::string fetched = InSite(settings, kFetchedSealName);
   std::string seal;
-  if (CopyOneFile(SealAtTarget(settings), fetched)) (void)ReadWholeFile(fetched, seal);
-  (void)DeleteFile(fetched);
+  if (IsLocal(settings.PublishTo)) {
+    if (FileExists(SealAtTarget(settings))) (void)ReadWholeFile(SealAtTarget(settings), seal);
+  } else {
+    const std::string fetched = InSite(settings, kFetchedSealName);
+    if (CopyOneFile(SealAtTarget(settings), fetched)) (void)ReadWholeFile(fetched, seal);
+    (void)DeleteFile(fetched);
+  }
   while (!seal.empty() && seal.back() == '\n')
     seal.pop_back();
   return seal;
@@ -155,7 +160,10 @@ Status SealTarget(const AppSettings& settings, std::int64_t scanned, SiteFiles f
       ContentDigest(settings.PublishTo + std::to_string(now) + std::to_string(::getpid())));
   const std::string local = InSite(settings, kSealName);
   if (Status status = WriteFileAtomically(local, seal + "\n"); !status) return status;
-  if (!CopyOneFile(local, SealAtTarget(settings)))
+  const bool sealed = IsLocal(settings.PublishTo)
+                          ? WriteFileAtomically(SealAtTarget(settings), seal + "\n").ok()
+                          : CopyOneFile(local, SealAtTarget(settings));
+  if (!sealed)
     return Status::Error("publishing to " + settings.PublishTo + " failed: the seal " +
                          std::string(kSealName) + " could not be written there");
   return WritePublishManifest(
