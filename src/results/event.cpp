@@ -279,8 +279,9 @@ bool Event::MatchesName(std::string_view name) const {
 
 bool Event::FindResult(std::string_view playerID, int& index) const {
   for (index = 0; index < static_cast<int>(Results.size()); ++index) {
-    const std::string field =
-        ResultFields::Parse(Results[static_cast<std::size_t>(index)]).PlayerID;
+    // A tour's page asks this of every event for every player.
+    const std::string_view field =
+        ResultFields::PlayerIDOf(Results[static_cast<std::size_t>(index)]);
     if (SameText(field, playerID)) return true;
     if (!IsTeamEvent()) continue;
     for (const std::string& member : SplitIDs(field))

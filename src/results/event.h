@@ -24,8 +24,8 @@
 #include "records/dates.h"
 #include "records/record_io.h"
 #include "records/record_list.h"
-#include "results/event_teams.h"
 #include "results/draw.h"
+#include "results/event_teams.h"
 
 namespace cardwise {
 
@@ -49,9 +49,9 @@ struct Event {
   std::string Header;  // header template of the event's page
   DateTime Date = 0;
   int Type = kNoEventType;
-  bool Make = true;                       // whether the event gets a web page
-  std::vector<std::string> Results;       // result lines, in ranked order once computed
-  int Format = kIndividual;               // a TeamFormat
+  bool Make = true;                  // whether the event gets a web page
+  std::vector<std::string> Results;  // result lines, in ranked order once computed
+  int Format = kIndividual;          // a TeamFormat
   std::vector<Team> Teams;
   int Best = 0;           // team format: the scores counted on each hole; 0 = not stored (2)
   std::string Allowance;  // percentages as read (see ParseAllowance); empty = the defaults

@@ -50,7 +50,7 @@ void AppendNote(std::string& line, const char* note) {
 }  // namespace
 
 double ScoreOf(const std::string& line) {
-  return DecimalOrZero(ResultFields::Parse(line).Result);
+  return DecimalOrZero(ResultFields::ResultOf(line));
 }
 
 namespace {

@@ -72,9 +72,9 @@ struct HandicapScore {
   std::string NotCounted;  // why the round has no differential; empty when it has one
   int AdjustedGross = 0;
   Tenths Differential = 0;
-  Tenths Reduction = 0;   // exceptional score reductions applied to it
-  bool Recent = false;    // among the most recent 20 differentials
-  bool Counting = false;  // among those that make the index
+  Tenths Reduction = 0;              // exceptional score reductions applied to it
+  bool Recent = false;               // among the most recent 20 differentials
+  bool Counting = false;             // among those that make the index
   std::optional<Tenths> IndexAfter;  // the index once this round was added; none below 3 scores
 
   bool Counted() const { return NotCounted.empty(); }

@@ -56,6 +56,18 @@ ResultFields ResultFields::Parse(std::string_view line) {
           std::move(f[4]), std::move(split.Extra), split.Present};
 }
 
+std::string_view ResultFields::PlaceOf(std::string_view line) {
+  return ExtractFieldView(line, 1, ';');
+}
+
+std::string_view ResultFields::ResultOf(std::string_view line) {
+  return ExtractFieldView(line, 2, ';');
+}
+
+std::string_view ResultFields::PlayerIDOf(std::string_view line) {
+  return ExtractFieldView(line, 3, ';');
+}
+
 std::string ResultFields::Text() const {
   return Join({&Place, &Result, &PlayerID, &RoundID, &Note}, Extra, Present);
 }

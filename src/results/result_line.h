@@ -25,6 +25,10 @@ struct ResultFields {
   int Present = 5;    // fields in the line read, at most 5
 
   static ResultFields Parse(std::string_view line);
+  // Parse(line).Place, .Result and .PlayerID, read without taking the whole line apart.
+  static std::string_view PlaceOf(std::string_view line);
+  static std::string_view ResultOf(std::string_view line);
+  static std::string_view PlayerIDOf(std::string_view line);
   // Present fields, or up to the last field that is not empty if that is further, then Extra.
   std::string Text() const;
 };

@@ -67,13 +67,13 @@ namespace {
 LineTerms TermsOf(const Event& event, int index) {
   const std::string& line = event.Results[static_cast<std::size_t>(index)];
   LineTerms terms;
-  const ResultFields fields = ResultFields::Parse(line);
-  terms.Place = LeadingNumber(fields.Place);
-  terms.Score = DecimalOrZero(fields.Result);
+  terms.Place = LeadingNumber(ResultFields::PlaceOf(line));
+  terms.Score = DecimalOrZero(ResultFields::ResultOf(line));
   terms.Field = static_cast<int>(event.Results.size());
   terms.Tied = 0;
+  // Asked for every player of every event of a tour: the lines are not taken apart.
   for (const std::string& other : event.Results)
-    if (LeadingNumber(ResultFields::Parse(other).Place) == terms.Place) ++terms.Tied;
+    if (LeadingNumber(ResultFields::PlaceOf(other)) == terms.Place) ++terms.Tied;
   return terms;
 }
 
