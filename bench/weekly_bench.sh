@@ -10,6 +10,8 @@
 # Environment: BUILD (the Release build folder, default build-release), WORK (the folder for
 # the database, the site and the target, default a new temporary folder, removed at the end
 # unless given), JOBS (build jobs, default 2), NOBUILD=1 (use the programs in BUILD as they are).
+# A WORK of an earlier run is cleared first; ext4 then makes new files slowly for some minutes
+# (it passes over the inodes just freed), so figures to compare come from a new WORK.
 set -eu
 
 ROUNDS=${1:-100000}
@@ -23,7 +25,10 @@ else
   WORK=$(mktemp -d /tmp/cardwise-weekly-bench.XXXXXX)
   KEEP=0
 fi
-cleanup() { [ "$KEEP" = 1 ] || rm -rf "$WORK"; }
+cleanup() {
+  rm -rf "$WORK/copy"
+  [ "$KEEP" = 1 ] || rm -rf "$WORK"
+}
 trap cleanup EXIT
 
 if [ "${NOBUILD:-0}" != 1 ]; then
@@ -97,9 +102,6 @@ echo "== full build and first publishing" >&2
 cli recalc events
 FULL_PAGES=$(seconds make-pages --all-rounds --all-players --all-events --all-tours)
 FIRST_PUBLISH=$(seconds publish)
-sync
-LOOP=$("$BUILD/bench/cardwise-web-bench-files" write "$WORK/site" "$WORK/copy" | sed -n 's/.* seconds //p')
-rm -rf "$WORK/copy"
 echo "== the weekly step with nothing new" >&2
 SAME_RECALC=$(seconds recalc events)
 SAME_PAGES=$(seconds make-pages)
@@ -111,6 +113,10 @@ NEW_PAGES=$(seconds make-pages)
 NEW_PUBLISH=$(seconds publish)
 grep -E "^files (sent|deleted)" "$WORK/last.out" >&2
 diff -r -q -x '.cardwise-*' "$WORK/site" "$WORK/server/www" >&2 && echo "target equals the site" >&2
+# Last: the copy is deleted only at the end, as a file system that has just lost a hundred
+# thousand files makes new ones slowly for minutes, which would weigh on the steps above.
+sync
+LOOP=$("$BUILD/bench/cardwise-web-bench-files" write "$WORK/site" "$WORK/copy" | sed -n 's/.* seconds //p')
 
 echo
 echo "$ROUNDS rounds; the weekly step: recalc events, make-pages, publish (to a folder)"
