@@ -12,9 +12,9 @@ RoundIndex::RoundIndex(RoundList& rounds) : rounds_(&rounds) {
     byCourse_[round.CourseID].push_back(i);
     byEvent_[round.EventID].push_back(i);
     const int year = DecodeDate(round.Date).year;
-    byYear_[YearKey('p', {round.PlayerID}, year)].push_back(i);
-    byYear_[YearKey('c', {round.CourseID}, year)].push_back(i);
-    byYear_[YearKey('b', {round.PlayerID, round.CourseID}, year)].push_back(i);
+    byPlayerYear_[{round.PlayerID, {}, year}].push_back(i);
+    byCourseYear_[{{}, round.CourseID, year}].push_back(i);
+    byPlayerCourseYear_[{round.PlayerID, round.CourseID, year}].push_back(i);
   }
 }
 
@@ -36,26 +36,28 @@ std::span<const int> RoundIndex::ByEvent(std::string_view eventID) const {
   return Find(byEvent_, eventID);
 }
 
-std::string RoundIndex::YearKey(char kind, std::initializer_list<std::string_view> ids, int year) {
-  std::string key(1, kind);
-  for (const std::string_view id : ids) {
-    key += std::to_string(id.size()) + ':';
-    key += id;
-  }
-  return key + '/' + std::to_string(year);
+std::size_t RoundIndex::YearKeyHash::operator()(const YearKey& key) const {
+  const std::hash<std::string_view> hash;
+  return (hash(key.Player) * 31 + hash(key.Course)) * 31 + static_cast<std::size_t>(key.Year);
+}
+
+std::span<const int> RoundIndex::Find(const YearGroups& groups, const YearKey& key) {
+  const auto found = groups.find(key);
+  if (found == groups.end()) return {};
+  return found->second;
 }
 
 std::span<const int> RoundIndex::ByPlayerYear(std::string_view playerID, int year) const {
-  return Find(byYear_, YearKey('p', {playerID}, year));
+  return Find(byPlayerYear_, {playerID, {}, year});
 }
 
 std::span<const int> RoundIndex::ByCourseYear(std::string_view courseID, int year) const {
-  return Find(byYear_, YearKey('c', {courseID}, year));
+  return Find(byCourseYear_, {{}, courseID, year});
 }
 
 std::span<const int> RoundIndex::ByPlayerCourseYear(std::string_view playerID,
                                                     std::string_view courseID, int year) const {
-  return Find(byYear_, YearKey('b', {playerID, courseID}, year));
+  return Find(byPlayerCourseYear_, {playerID, courseID, year});
 }
 
 std::vector<int> RoundIndex::ByEvents(

@@ -5,7 +5,6 @@
 // would write.
 
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -48,13 +47,24 @@ class RoundIndex {
   };
   using Groups = std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>>;
 
+  // A group of one year: the player's ID, the course's or both, viewing the fields of the
+  // group's first round.
+  struct YearKey {
+    std::string_view Player, Course;
+    int Year = 0;
+    bool operator==(const YearKey&) const = default;
+  };
+  struct YearKeyHash {
+    std::size_t operator()(const YearKey& key) const;
+  };
+  using YearGroups = std::unordered_map<YearKey, std::vector<int>, YearKeyHash>;
+
   static std::span<const int> Find(const Groups& groups, std::string_view id);
-  // The key of a group of one year: the kind, then each ID after its length (so that no two
-  // lists of IDs give the same key), then the year.
-  static std::string YearKey(char kind, std::initializer_list<std::string_view> ids, int year);
+  static std::span<const int> Find(const YearGroups& groups, const YearKey& key);
 
   RoundList* rounds_;
-  Groups byPlayer_, byCourse_, byEvent_, byYear_;
+  Groups byPlayer_, byCourse_, byEvent_;
+  YearGroups byPlayerYear_, byCourseYear_, byPlayerCourseYear_;
 };
 
 // Copies of the rounds at these positions (ascending) as a list of their own, for the
