@@ -33,6 +33,7 @@
 
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/run_beside.h"
 #include "records/text.h"
 #include "results/event_results.h"
 #include "results/handicap_index.h"
@@ -256,10 +257,15 @@ class RoundPages {
         settings_(writer.Settings()),
         rounds_(context_.Data.Rounds) {}
 
-  void Make() {
+  // Chooses the pages to make. It reads the rounds and marks them Used, and changes nothing else
+  // of them.
+  void Plan() {
     rounds_.ClearUsed();
     for (int i = 0; i < rounds_.Count(); ++i)
       PlanRound(i);
+  }
+
+  void Render() {
     for (const auto& [path, job] : jobs_)
       Render(path, job);
   }
@@ -712,8 +718,16 @@ MakePagesReport MakeAllPages(const WebContext& context) {
     indexed.Knockouts = &knockouts;
   }
   SiteWriter writer(indexed, report);
+  // Every page made from inputs takes in the digests of its rounds: they are taken on another
+  // thread while the rounds' pages are planned, which reads the rounds too, before anything is
+  // rendered (rendering a page may store a row's total in its round).
+  RoundPages roundPages(writer);
+  if (!RunBeside([&] { writer.Inputs().DigestAllRounds(); }, [&] { roundPages.Plan(); })) {
+    writer.Inputs().DigestAllRounds();
+    roundPages.Plan();
+  }
   MakeCoursePages(writer);
-  RoundPages(writer).Make();
+  roundPages.Render();
   MakeEventPages(writer);
   MakeTourPages(writer);
   writer.Flush();  // the player pages link the year pages that exist

@@ -167,6 +167,13 @@ std::uint64_t PageInputs::Known(const Tour& tour) {
   return Remembered(tours_, tour);
 }
 
+void PageInputs::DigestAllRounds() {
+  const RoundList& rounds = context_.Data.Rounds;
+  rounds_.reserve(static_cast<std::size_t>(rounds.Count()));
+  for (int i = 0; i < rounds.Count(); ++i)
+    rounds_.try_emplace(&rounds.RecordAt(i), RoundDigest(rounds.RecordAt(i)));
+}
+
 void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
   digest.Add(rounds.size());
   for (const Round* round : rounds) {

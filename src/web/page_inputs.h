@@ -37,6 +37,10 @@ class PageInputs {
   // Reads the merits of the context (or, without them, the events' results and the tours'
   // standings as they are at its first call): call it where the player pages are made.
   std::uint64_t PlayerPage(const Player& player, const std::string& path);
+  // Takes the digest of every round of the list now, for the pages that follow; it touches
+  // nothing else of this object (another thread may do it while this one plans the pages).
+  // Without it, a round's digest is taken at its first use.
+  void DigestAllRounds();
   // The statistics of a year: every round of the year and every player.
   std::uint64_t YearStatsPage(int year);
   // A table of tour points (Pts(p) when `ptsp`, else F1(p)) for `players` players, opened with
