@@ -44,9 +44,14 @@ void DigestBuilder::Mix(std::uint64_t word) {
 
 std::string DigestHex(std::uint64_t digest) {
   std::string text(16, '0');
-  for (int i = 15; i >= 0; --i, digest >>= 4)
-    text[i] = "0123456789abcdef"[digest & 0xf];
+  WriteDigestHex(digest, text.data());
   return text;
+}
+
+char* WriteDigestHex(std::uint64_t digest, char* to) {
+  for (int i = 15; i >= 0; --i, digest >>= 4)
+    to[i] = "0123456789abcdef"[digest & 0xf];
+  return to + 16;
 }
 
 std::optional<std::uint64_t> ParseDigestHex(std::string_view text) {

@@ -29,6 +29,8 @@ class DigestBuilder {
 
 // The digest as 16 lower-case hex digits, and back (nullopt for anything else).
 std::string DigestHex(std::uint64_t digest);
+// The same 16 digits written at `to`; returns the end.
+char* WriteDigestHex(std::uint64_t digest, char* to);
 std::optional<std::uint64_t> ParseDigestHex(std::string_view text);
 
 }  // namespace cardwise

@@ -64,7 +64,7 @@ Status PageRecord::Save() const {
     std::optional<SiteFile> file = noted.Kept ? noted.Kept : LookAtFile(path);
     if (!file || !path.starts_with(root_)) continue;
     file->Digest = noted.Inputs;
-    text += SiteFileLine(std::string_view(path).substr(root_.size()), *file);
+    AppendSiteFileLine(text, std::string_view(path).substr(root_.size()), *file);
   }
   return WriteFileAtomically(root_ + std::string(kPageRecordName), text);
 }

@@ -188,7 +188,7 @@ Status WritePublishManifest(const std::string& root, const PublishManifest& mani
                      (manifest.Deleted ? "1" : "0") + "\nseal\t" + manifest.Seal + "\nscanned\t" +
                      std::to_string(manifest.Scanned) + "\n";
   for (const auto& [path, file] : manifest.Files)
-    text += SiteFileLine(path, file);
+    AppendSiteFileLine(text, path, file);
   return WriteFileAtomically(IncludeTrailingSlash(root) + std::string(kManifestName), text);
 }
 

@@ -20,8 +20,8 @@ struct SiteFile {
   bool operator==(const SiteFile&) const = default;
 };
 
-// The line of the file, ended by "\n".
-std::string SiteFileLine(std::string_view path, const SiteFile& file);
+// Appends the line of the file, ended by "\n" (a record holds a line per page of the site).
+void AppendSiteFileLine(std::string& text, std::string_view path, const SiteFile& file);
 // The path and the file of a line without its end; nullopt for any other text.
 std::optional<std::pair<std::string_view, SiteFile>> ParseSiteFileLine(std::string_view line);
 
