@@ -231,9 +231,11 @@ Status ScanSite(const std::string& root, const SiteFiles& known, std::int64_t sc
       scans[i].Outcome = ScanSubfolder(full, scans[i], known, scanned);
   };
   if (!RunBeside(work, work)) work();
+  // The folders' paths come mostly after all before them: each goes in at the end unless not.
   for (FolderScan& scan : scans) {
     if (!scan.Outcome) return scan.Outcome;
-    files.merge(scan.Files);
+    while (!scan.Files.empty())
+      files.insert(files.end(), scan.Files.extract(scan.Files.begin()));
   }
   return Status::Ok();
 }
