@@ -143,6 +143,37 @@ TEST(ResultText, FromTextStopsAfterTheFirstEmptyField) {
   }
 }
 
+// A round holds its hole texts only once one is set: an empty set and a set emptied again read
+// and write as eighteen empty texts.
+TEST(StatTexts, ReadAndWriteEighteenTextsWhetherOrNotAnyIsHeld) {
+  const std::string none(17, ';');
+  const struct {
+    std::string Text, AsText;
+    int Hole;
+    std::string AtHole;
+  } cases[] = {{"", none, 1, ""},
+               {"bunker;;water", "bunker;;water" + std::string(15, ';'), 3, "water"},
+               {" a ; b ", "a;b" + std::string(16, ';'), 2, "b"},
+               {std::string(17, ';') + "last;ignored", none + "last", 18, "last"},
+               {";;;", none, 19, ""}};
+  for (const auto& c : cases) {
+    StatTexts texts;
+    texts.Set(7, "before");
+    texts.FromText(c.Text);
+    EXPECT_EQ(texts.AsText(), c.AsText) << c.Text;
+    EXPECT_EQ(texts.Get(c.Hole), c.AtHole) << c.Text;
+    EXPECT_EQ(texts.IsEmpty(), c.AsText == none) << c.Text;
+  }
+  StatTexts texts;
+  texts.Set(1, "");
+  texts.Set(19, "no such hole");
+  EXPECT_TRUE(texts.IsEmpty());
+  texts.Set(5, "x");
+  EXPECT_EQ(texts.AsText(), ";;;;x" + std::string(13, ';'));
+  texts.Clear();
+  EXPECT_EQ(texts.AsText(), none);
+}
+
 TEST(ResultTotals, StrictRowsNeedEveryHoleOfTheRangeCompleteRangesAlways) {
   Result score = RowOf("5,4,3,6,5,4,4,5,6,4,5,3,6,5,4,3,5,6");
   score.StrictTotal = true;
