@@ -23,6 +23,7 @@
 #include "web/make_pages.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <map>
 #include <optional>
@@ -150,7 +151,20 @@ class SiteWriter {
   // Whether the page was made from the same inputs and its file is as that run left it: then it
   // stays as it is, counted as kept.
   bool KeepsCurrent(const std::string& path, std::uint64_t inputs) {
-    if (!record_.Reuse(path, inputs)) return false;
+    return KeepsChecked(path, inputs, record_.Current(path, inputs));
+  }
+
+  // The page's file as the record has it when the page may stay as it is (PageRecord::Current):
+  // threads may ask it at once.
+  std::optional<SiteFile> Check(const std::string& path, std::uint64_t inputs) const {
+    return record_.Current(path, inputs);
+  }
+
+  // KeepsCurrent with the answer of Check.
+  bool KeepsChecked(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept) {
+    const bool keeps = kept.has_value();
+    record_.Note(path, inputs, std::move(kept));
+    if (!keeps) return false;
     Plan(path);
     CountKept(path);
     return true;
@@ -266,8 +280,9 @@ class RoundPages {
   }
 
   void Render() {
-    for (const auto& [path, job] : jobs_)
-      Render(path, job);
+    const std::vector<Checked> checked = CheckPlayerCoursePages();
+    for (std::size_t k = 0; k < jobs_.size(); ++k)
+      Render(jobs_[k].first, jobs_[k].second, checked[k]);
   }
 
  private:
@@ -325,7 +340,39 @@ class RoundPages {
       jobs_[slot->second].second = job;
   }
 
-  void Render(const std::string& path, const Job& job) {
+  // What the record says of a player's page of a course: the digest of its inputs, and its file
+  // when it may stay as it is.
+  struct Checked {
+    std::uint64_t Inputs = 0;
+    std::optional<SiteFile> Kept;
+  };
+
+  // The players' pages of a course are most of the pages checked against the record, a digest
+  // and a look at a file each: they are checked on two threads, which change nothing, before
+  // any page is rendered.
+  std::vector<Checked> CheckPlayerCoursePages() const {
+    constexpr std::size_t kShare = 256;
+    std::vector<Checked> checked(jobs_.size());
+    std::atomic<std::size_t> next = 0;
+    const auto work = [&] {
+      for (std::size_t from = next.fetch_add(kShare); from < jobs_.size();
+           from = next.fetch_add(kShare)) {
+        for (std::size_t k = from; k < std::min(from + kShare, jobs_.size()); ++k)
+          if (jobs_[k].second.PageKind == Kind::PlayerCourse) checked[k] = Check(jobs_[k]);
+      }
+    };
+    if (!RunBeside(work, work)) work();
+    return checked;
+  }
+
+  Checked Check(const std::pair<std::string, Job>& job) const {
+    const Round& round = rounds_.RecordAt(job.second.Round);
+    const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
+        UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
+    return {inputs, writer_.Check(job.first, inputs)};
+  }
+
+  void Render(const std::string& path, const Job& job, const Checked& checked) {
     const Round& round = rounds_.RecordAt(job.Round);
     switch (job.PageKind) {
       case Kind::Scorecard:
@@ -335,7 +382,7 @@ class RoundPages {
                       [&](Page& page) { WriteScorecard(page, round); });
         break;
       case Kind::PlayerCourse:
-        RenderPlayerCourse(path, round);
+        RenderPlayerCourse(path, round, checked);
         break;
       case Kind::PlayerYear:
         RenderPlayerYear(path, round);
@@ -343,11 +390,9 @@ class RoundPages {
     }
   }
 
-  void RenderPlayerCourse(const std::string& path, const Round& round) {
-    const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
-        UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
+  void RenderPlayerCourse(const std::string& path, const Round& round, const Checked& checked) {
     // The most numerous of the pages checked: the frame is built only for one to be written.
-    if (writer_.KeepsCurrent(path, inputs)) return;
+    if (writer_.KeepsChecked(path, checked.Inputs, checked.Kept)) return;
     const std::string year = YearText(round.Date);
     writer_.Write(
         path,
@@ -722,8 +767,8 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   // thread while the rounds' pages are planned, which reads the rounds too, before anything is
   // rendered (rendering a page may store a row's total in its round).
   RoundPages roundPages(writer);
-  if (!RunBeside([&] { writer.Inputs().DigestAllRounds(); }, [&] { roundPages.Plan(); })) {
-    writer.Inputs().DigestAllRounds();
+  if (!RunBeside([&] { writer.Inputs().DigestAllRecords(); }, [&] { roundPages.Plan(); })) {
+    writer.Inputs().DigestAllRecords();
     roundPages.Plan();
   }
   MakeCoursePages(writer);

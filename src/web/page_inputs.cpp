@@ -71,6 +71,22 @@ std::uint64_t Remembered(std::unordered_map<const Record*, std::uint64_t>& diges
   return known->second;
 }
 
+// The record's digest as taken beforehand, else taken now.
+template <typename Record, typename Digest>
+std::uint64_t Taken(const std::unordered_map<const Record*, std::uint64_t>& digests,
+                    const Record& record, Digest digest) {
+  const auto known = digests.find(&record);
+  return known != digests.end() ? known->second : digest(record);
+}
+
+template <typename Record>
+void TakeAll(const RecordList<Record>& list,
+             std::unordered_map<const Record*, std::uint64_t>& digests) {
+  digests.reserve(static_cast<std::size_t>(list.Count()));
+  for (int i = 0; i < list.Count(); ++i)
+    digests.try_emplace(&list.RecordAt(i), RecordDigest(list.RecordAt(i)));
+}
+
 void AddResult(DigestBuilder& digest, const Result& row) {
   const auto& values = row.Values();
   digest.Add(std::string_view(reinterpret_cast<const char*>(values.data()), sizeof values))
@@ -89,7 +105,7 @@ DigestBuilder PageInputs::Start(std::string_view kind) const {
 }
 
 std::uint64_t PageInputs::PlayerCoursePage(std::string_view playerID, std::string_view courseID,
-                                           DateTime date) {
+                                           DateTime date) const {
   DigestBuilder digest = Start("player-course");
   const Player* player = context_.Data.Players.FindRecord(playerID);
   const Course* course = context_.Data.Courses.FindRecord(courseID);
@@ -151,12 +167,12 @@ std::uint64_t PageInputs::ScoringPage(bool ptsp, int players, const std::string&
   return digest.Value();
 }
 
-std::uint64_t PageInputs::Known(const Player& player) {
-  return Remembered(players_, player);
+std::uint64_t PageInputs::Known(const Player& player) const {
+  return Taken(players_, player, RecordDigest<Player>);
 }
 
-std::uint64_t PageInputs::Known(const Course& course) {
-  return Remembered(courses_, course);
+std::uint64_t PageInputs::Known(const Course& course) const {
+  return Taken(courses_, course, RecordDigest<Course>);
 }
 
 std::uint64_t PageInputs::Known(const Event& event) {
@@ -167,20 +183,19 @@ std::uint64_t PageInputs::Known(const Tour& tour) {
   return Remembered(tours_, tour);
 }
 
-void PageInputs::DigestAllRounds() {
+void PageInputs::DigestAllRecords() {
   const RoundList& rounds = context_.Data.Rounds;
   rounds_.reserve(static_cast<std::size_t>(rounds.Count()));
   for (int i = 0; i < rounds.Count(); ++i)
     rounds_.try_emplace(&rounds.RecordAt(i), RoundDigest(rounds.RecordAt(i)));
+  TakeAll(context_.Data.Players, players_);
+  TakeAll(context_.Data.Courses, courses_);
 }
 
-void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) {
+void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) const {
   digest.Add(rounds.size());
-  for (const Round* round : rounds) {
-    const auto [known, added] = rounds_.try_emplace(round);
-    if (added) known->second = RoundDigest(*round);
-    digest.Add(known->second);
-  }
+  for (const Round* round : rounds)
+    digest.Add(Taken(rounds_, *round, RoundDigest));
 }
 
 // The events and tours the player's merits name, with their place: any change of such an event

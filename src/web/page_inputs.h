@@ -30,17 +30,17 @@ class PageInputs {
   explicit PageInputs(const WebContext& context);
 
   // The page of the player on the course in the year of `date` (IDs as WritePlayerCourse gets
-  // them).
+  // them). It changes nothing: after DigestAllRecords, threads may ask it at once.
   std::uint64_t PlayerCoursePage(std::string_view playerID, std::string_view courseID,
-                                 DateTime date);
+                                 DateTime date) const;
   std::uint64_t CoursePage(const Course& course, const std::string& path);
   // Reads the merits of the context (or, without them, the events' results and the tours'
   // standings as they are at its first call): call it where the player pages are made.
   std::uint64_t PlayerPage(const Player& player, const std::string& path);
-  // Takes the digest of every round of the list now, for the pages that follow; it touches
-  // nothing else of this object (another thread may do it while this one plans the pages).
-  // Without it, a round's digest is taken at its first use.
-  void DigestAllRounds();
+  // Takes the digest of every round, player and course now, for the pages that follow; it
+  // touches nothing else of this object (another thread may do it while this one plans the
+  // pages). Without it, each digest is taken at every use.
+  void DigestAllRecords();
   // The statistics of a year: every round of the year and every player.
   std::uint64_t YearStatsPage(int year);
   // A table of tour points (Pts(p) when `ptsp`, else F1(p)) for `players` players, opened with
@@ -51,10 +51,11 @@ class PageInputs {
  private:
   DigestBuilder Start(std::string_view kind) const;
   // A round is listed on three such pages, a player or course record shown on many: the digest
-  // of each is taken once.
-  void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds);
-  std::uint64_t Known(const Player& player);
-  std::uint64_t Known(const Course& course);
+  // of each is taken once, by DigestAllRecords.
+  void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) const;
+  std::uint64_t Known(const Player& player) const;
+  std::uint64_t Known(const Course& course) const;
+  // An event or tour is taken in by the player pages that list it, at its first use.
   std::uint64_t Known(const Event& event);
   std::uint64_t Known(const Tour& tour);
   void AddMerits(DigestBuilder& digest, const std::string& playerID);

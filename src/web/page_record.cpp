@@ -42,15 +42,24 @@ bool PageRecord::ReadLine(std::string_view line) {
   return true;
 }
 
-bool PageRecord::Reuse(const std::string& path, std::uint64_t inputs) {
-  Noted& noted = now_.insert_or_assign(path, Noted{inputs, std::nullopt}).first->second;
-  if (!path.starts_with(root_)) return false;
+std::optional<SiteFile> PageRecord::Current(const std::string& path, std::uint64_t inputs) const {
+  if (!path.starts_with(root_)) return std::nullopt;
   const auto found = before_.find(std::string_view(path).substr(root_.size()));
-  if (found == before_.end() || found->second.Digest != inputs) return false;
+  if (found == before_.end() || found->second.Digest != inputs) return std::nullopt;
   const std::optional<SiteFile> file = LookAtFile(path);
-  if (!file || file->Size != found->second.Size || file->Time != found->second.Time) return false;
-  noted.Kept = found->second;
-  return true;
+  if (!file || file->Size != found->second.Size || file->Time != found->second.Time)
+    return std::nullopt;
+  return found->second;
+}
+
+void PageRecord::Note(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept) {
+  now_.insert_or_assign(path, Noted{inputs, kept});
+}
+
+bool PageRecord::Reuse(const std::string& path, std::uint64_t inputs) {
+  const std::optional<SiteFile> kept = Current(path, inputs);
+  Note(path, inputs, kept);
+  return kept.has_value();
 }
 
 void PageRecord::Forget(const std::string& path) {

@@ -25,8 +25,13 @@ class PageRecord {
   // Reads the record of the web root `root` (ending with "/").
   explicit PageRecord(std::string root);
 
-  // Notes the page as made in this run from `inputs`. True when it was made from the same
-  // inputs and its file is as that run left it: the page may stay as it is.
+  // The file as the run that made the page from the same inputs left it, when it still is so:
+  // then the page may stay as it is. It changes nothing: threads may ask it at once.
+  std::optional<SiteFile> Current(const std::string& path, std::uint64_t inputs) const;
+  // Notes the page as made in this run from `inputs`, staying as it is when `kept` holds its
+  // file (as Current gave it).
+  void Note(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept);
+  // Current, then Note; true when the page stays as it is.
   bool Reuse(const std::string& path, std::uint64_t inputs);
   // Leaves the page out of the record (its file could not be written).
   void Forget(const std::string& path);
