@@ -262,6 +262,31 @@ class SiteWriter {
   std::unordered_map<std::string, Names, TextHash, std::equal_to<>> listings_;  // by folder
 };
 
+// What the record says of a page: the digest of its inputs, and its file when the page may stay
+// as it is.
+struct CheckedPage {
+  std::uint64_t Inputs = 0;
+  std::optional<SiteFile> Kept;
+};
+
+// The pages 0 to count - 1 checked against the record, on two threads, before any is rendered:
+// `check(k)` gives page k's (nullopt: a page not checked) and must change nothing. A check is a
+// digest and a look at a file, and the most numerous pages are checked so.
+template <typename Check>
+std::vector<CheckedPage> CheckPages(const SiteWriter& writer, std::size_t count, Check&& check) {
+  constexpr std::size_t kShare = 256;
+  std::vector<CheckedPage> checked(count);
+  std::atomic<std::size_t> next = 0;
+  const auto work = [&] {
+    for (std::size_t from = next.fetch_add(kShare); from < count; from = next.fetch_add(kShare)) {
+      for (std::size_t k = from; k < std::min(from + kShare, count); ++k)
+        if (std::optional<CheckedPage> page = check(k)) checked[k] = std::move(*page);
+    }
+  };
+  if (!RunBeside(work, work)) work();
+  return checked;
+}
+
 // The pages of the rounds: scorecards, player-on-course and player-year pages.
 class RoundPages {
  public:
@@ -280,7 +305,7 @@ class RoundPages {
   }
 
   void Render() {
-    const std::vector<Checked> checked = CheckPlayerCoursePages();
+    const std::vector<CheckedPage> checked = CheckPlayerCoursePages();
     for (std::size_t k = 0; k < jobs_.size(); ++k)
       Render(jobs_[k].first, jobs_[k].second, checked[k]);
   }
@@ -340,39 +365,19 @@ class RoundPages {
       jobs_[slot->second].second = job;
   }
 
-  // What the record says of a player's page of a course: the digest of its inputs, and its file
-  // when it may stay as it is.
-  struct Checked {
-    std::uint64_t Inputs = 0;
-    std::optional<SiteFile> Kept;
-  };
-
-  // The players' pages of a course are most of the pages checked against the record, a digest
-  // and a look at a file each: they are checked on two threads, which change nothing, before
-  // any page is rendered.
-  std::vector<Checked> CheckPlayerCoursePages() const {
-    constexpr std::size_t kShare = 256;
-    std::vector<Checked> checked(jobs_.size());
-    std::atomic<std::size_t> next = 0;
-    const auto work = [&] {
-      for (std::size_t from = next.fetch_add(kShare); from < jobs_.size();
-           from = next.fetch_add(kShare)) {
-        for (std::size_t k = from; k < std::min(from + kShare, jobs_.size()); ++k)
-          if (jobs_[k].second.PageKind == Kind::PlayerCourse) checked[k] = Check(jobs_[k]);
-      }
-    };
-    if (!RunBeside(work, work)) work();
-    return checked;
+  // The players' pages of a course are most of the pages checked against the record.
+  std::vector<CheckedPage> CheckPlayerCoursePages() const {
+    return CheckPages(writer_, jobs_.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
+      const auto& [path, job] = jobs_[k];
+      if (job.PageKind != Kind::PlayerCourse) return std::nullopt;
+      const Round& round = rounds_.RecordAt(job.Round);
+      const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
+          UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
+      return CheckedPage{inputs, writer_.Check(path, inputs)};
+    });
   }
 
-  Checked Check(const std::pair<std::string, Job>& job) const {
-    const Round& round = rounds_.RecordAt(job.second.Round);
-    const std::uint64_t inputs = writer_.Inputs().PlayerCoursePage(
-        UpperCase(round.PlayerID), UpperCase(round.CourseID), round.Date);
-    return {inputs, writer_.Check(job.first, inputs)};
-  }
-
-  void Render(const std::string& path, const Job& job, const Checked& checked) {
+  void Render(const std::string& path, const Job& job, const CheckedPage& checked) {
     const Round& round = rounds_.RecordAt(job.Round);
     switch (job.PageKind) {
       case Kind::Scorecard:
@@ -390,7 +395,7 @@ class RoundPages {
     }
   }
 
-  void RenderPlayerCourse(const std::string& path, const Round& round, const Checked& checked) {
+  void RenderPlayerCourse(const std::string& path, const Round& round, const CheckedPage& checked) {
     // The most numerous of the pages checked: the frame is built only for one to be written.
     if (writer_.KeepsChecked(path, checked.Inputs, checked.Kept)) return;
     const std::string year = YearText(round.Date);
@@ -598,14 +603,25 @@ void MakeTourPages(SiteWriter& writer) {
 void MakePlayerPages(SiteWriter& writer) {
   const AppSettings& settings = writer.Settings();
   const PlayerList& players = writer.Context().Data.Players;
+  writer.Inputs().DigestEventsAndTours();
+  std::vector<std::pair<const Player*, std::string>> pages;
   for (int i = 0; i < players.Count(); ++i) {
     const Player& player = players.RecordAt(i);
     const auto path = writer.Admit(PlayerPage(settings, player.ID), StdHeaderChoice(settings).Safe);
-    if (!path) continue;
-    writer.WriteUnlessCurrent(
-        *path, writer.Inputs().PlayerPage(player, *path),
-        {StdHeaderPath(settings), player.Name, settings.RobotIndex, player.Name, false},
-        [&](Page& page) { WritePlayerPage(page, UpperCase(player.ID)); });
+    if (path) pages.emplace_back(&player, *path);
+  }
+  const std::vector<CheckedPage> checked =
+      CheckPages(writer, pages.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
+        const auto& [player, path] = pages[k];
+        const std::uint64_t inputs = writer.Inputs().PlayerPage(*player, path);
+        return CheckedPage{inputs, writer.Check(path, inputs)};
+      });
+  for (std::size_t k = 0; k < pages.size(); ++k) {
+    const auto& [player, path] = pages[k];
+    if (writer.KeepsChecked(path, checked[k].Inputs, checked[k].Kept)) continue;
+    writer.Write(path,
+                 {StdHeaderPath(settings), player->Name, settings.RobotIndex, player->Name, false},
+                 [&](Page& page) { WritePlayerPage(page, UpperCase(player->ID)); });
   }
 }
 

@@ -62,15 +62,6 @@ std::uint64_t RecordDigest(const Record& record) {
   return digest.Value();
 }
 
-// The record's digest, taken at its first use in the run.
-template <typename Record>
-std::uint64_t Remembered(std::unordered_map<const Record*, std::uint64_t>& digests,
-                         const Record& record) {
-  const auto [known, added] = digests.try_emplace(&record);
-  if (added) known->second = RecordDigest(record);
-  return known->second;
-}
-
 // The record's digest as taken beforehand, else taken now.
 template <typename Record, typename Digest>
 std::uint64_t Taken(const std::unordered_map<const Record*, std::uint64_t>& digests,
@@ -124,7 +115,7 @@ std::uint64_t PageInputs::CoursePage(const Course& course, const std::string& pa
   return digest.Value();
 }
 
-std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& path) {
+std::uint64_t PageInputs::PlayerPage(const Player& player, const std::string& path) const {
   const std::string id = UpperCase(player.ID);
   DigestBuilder digest = Start("player");
   digest.Add(Known(player)).Add(PictureBeside(path));
@@ -175,12 +166,21 @@ std::uint64_t PageInputs::Known(const Course& course) const {
   return Taken(courses_, course, RecordDigest<Course>);
 }
 
-std::uint64_t PageInputs::Known(const Event& event) {
-  return Remembered(events_, event);
+std::uint64_t PageInputs::Known(const Event& event) const {
+  return Taken(events_, event, RecordDigest<Event>);
 }
 
-std::uint64_t PageInputs::Known(const Tour& tour) {
-  return Remembered(tours_, tour);
+std::uint64_t PageInputs::Known(const Tour& tour) const {
+  return Taken(tours_, tour, RecordDigest<Tour>);
+}
+
+void PageInputs::DigestEventsAndTours() {
+  TakeAll(context_.Data.Events, events_);
+  TakeAll(context_.Data.Tours, tours_);
+  if (context_.Merits == nullptr && !ownMerits_) {
+    ownMerits_.emplace(context_.Data.Events, context_.Data.Tours, context_.Settings.MaxEventMerits,
+                       context_.Settings.MaxTourMerits);
+  }
 }
 
 void PageInputs::DigestAllRecords() {
@@ -200,12 +200,15 @@ void PageInputs::AddRounds(DigestBuilder& digest, const std::vector<Round*>& rou
 
 // The events and tours the player's merits name, with their place: any change of such an event
 // or tour (its name, its page's place) changes the page.
-void PageInputs::AddMerits(DigestBuilder& digest, const std::string& playerID) {
+void PageInputs::AddMerits(DigestBuilder& digest, const std::string& playerID) const {
+  // Without DigestEventsAndTours (and merits in the context), the merits are found for this page.
+  std::optional<PlayerMerits> found;
   if (context_.Merits == nullptr && !ownMerits_) {
-    ownMerits_.emplace(context_.Data.Events, context_.Data.Tours, context_.Settings.MaxEventMerits,
-                       context_.Settings.MaxTourMerits);
+    found.emplace(context_.Data.Events, context_.Data.Tours, context_.Settings.MaxEventMerits,
+                  context_.Settings.MaxTourMerits);
   }
-  const PlayerMerits& merits = context_.Merits ? *context_.Merits : *ownMerits_;
+  const PlayerMerits& merits =
+      context_.Merits ? *context_.Merits : (ownMerits_ ? *ownMerits_ : *found);
   for (const EventMerit& merit : merits.OfEvents(playerID))
     digest.Add(Known(*merit.Of)).Add(merit.Place);
   digest.Add("tours");

@@ -35,8 +35,12 @@ class PageInputs {
                                  DateTime date) const;
   std::uint64_t CoursePage(const Course& course, const std::string& path);
   // Reads the merits of the context (or, without them, the events' results and the tours'
-  // standings as they are at its first call): call it where the player pages are made.
-  std::uint64_t PlayerPage(const Player& player, const std::string& path);
+  // standings as DigestEventsAndTours found them): call it where the player pages are made. It
+  // changes nothing: after DigestAllRecords and DigestEventsAndTours, threads may ask it at once.
+  std::uint64_t PlayerPage(const Player& player, const std::string& path) const;
+  // Takes the digests of the events and tours as they are now, their results computed, and the
+  // merits when the context has none.
+  void DigestEventsAndTours();
   // Takes the digest of every round, player and course now, for the pages that follow; it
   // touches nothing else of this object (another thread may do it while this one plans the
   // pages). Without it, each digest is taken at every use.
@@ -55,10 +59,9 @@ class PageInputs {
   void AddRounds(DigestBuilder& digest, const std::vector<Round*>& rounds) const;
   std::uint64_t Known(const Player& player) const;
   std::uint64_t Known(const Course& course) const;
-  // An event or tour is taken in by the player pages that list it, at its first use.
-  std::uint64_t Known(const Event& event);
-  std::uint64_t Known(const Tour& tour);
-  void AddMerits(DigestBuilder& digest, const std::string& playerID);
+  std::uint64_t Known(const Event& event) const;
+  std::uint64_t Known(const Tour& tour) const;
+  void AddMerits(DigestBuilder& digest, const std::string& playerID) const;
 
   const WebContext& context_;
   std::uint64_t site_ = 0;
