@@ -105,8 +105,9 @@ std::vector<std::string_view> Lines(std::string_view text) {
 
 // The file's size and time; its digest from `known` when they match and were not written in
 // the second of that look, else from its bytes.
-Status AddScannedFile(const std::string& fullPath, const struct stat& info, const std::string& path,
-                      const Scan& scan) {
+// `full` is the file's folder as a full path (ending with "/"), `name` the file's name in it.
+Status AddScannedFile(const std::string& full, const std::string& name, const struct stat& info,
+                      std::string path, const Scan& scan) {
   SiteFile file{static_cast<std::uintmax_t>(info.st_size), Nanoseconds(info.st_mtim), 0};
   const SiteFile* previous = scan.Find(path);
   if (previous != nullptr && previous->Size == file.Size && previous->Time == file.Time &&
@@ -114,10 +115,10 @@ Status AddScannedFile(const std::string& fullPath, const struct stat& info, cons
     file.Digest = previous->Digest;
   } else {
     std::string contents;
-    if (Status status = ReadWholeFile(fullPath, contents); !status) return status;
+    if (Status status = ReadWholeFile(full + name, contents); !status) return status;
     file.Digest = ContentDigest(contents);
   }
-  scan.Files.emplace_hint(scan.Files.end(), path, file);
+  scan.Files.emplace_hint(scan.Files.end(), std::move(path), file);
   return Status::Ok();
 }
 
@@ -142,7 +143,7 @@ Status ScanFolder(int folder, const std::string& full, const std::string& prefix
     struct stat info {};
     if (::fstatat(::dirfd(dir), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) continue;
     if (S_ISREG(info.st_mode)) {
-      status = AddScannedFile(full + name, info, prefix + name, scan);
+      status = AddScannedFile(full, name, info, prefix + name, scan);
     } else if (S_ISDIR(info.st_mode) && scan.Folders != nullptr) {
       scan.Folders->push_back(name);
     } else if (S_ISDIR(info.st_mode)) {
