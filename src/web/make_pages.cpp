@@ -273,7 +273,7 @@ struct CheckedPage {
 // `check(k)` gives page k's (nullopt: a page not checked) and must change nothing. A check is a
 // digest and a look at a file, and the most numerous pages are checked so.
 template <typename Check>
-std::vector<CheckedPage> CheckPages(const SiteWriter& writer, std::size_t count, Check&& check) {
+std::vector<CheckedPage> CheckPages(std::size_t count, Check&& check) {
   constexpr std::size_t kShare = 256;
   std::vector<CheckedPage> checked(count);
   std::atomic<std::size_t> next = 0;
@@ -367,7 +367,7 @@ class RoundPages {
 
   // The players' pages of a course are most of the pages checked against the record.
   std::vector<CheckedPage> CheckPlayerCoursePages() const {
-    return CheckPages(writer_, jobs_.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
+    return CheckPages(jobs_.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
       const auto& [path, job] = jobs_[k];
       if (job.PageKind != Kind::PlayerCourse) return std::nullopt;
       const Round& round = rounds_.RecordAt(job.Round);
@@ -611,13 +611,14 @@ void MakePlayerPages(SiteWriter& writer) {
     if (path) pages.emplace_back(&player, *path);
   }
   const std::vector<CheckedPage> checked =
-      CheckPages(writer, pages.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
+      CheckPages(pages.size(), [&](std::size_t k) -> std::optional<CheckedPage> {
         const auto& [player, path] = pages[k];
         const std::uint64_t inputs = writer.Inputs().PlayerPage(*player, path);
         return CheckedPage{inputs, writer.Check(path, inputs)};
       });
   for (std::size_t k = 0; k < pages.size(); ++k) {
-    const auto& [player, path] = pages[k];
+    const Player* player = pages[k].first;
+    const std::string& path = pages[k].second;
     if (writer.KeepsChecked(path, checked[k].Inputs, checked[k].Kept)) continue;
     writer.Write(path,
                  {StdHeaderPath(settings), player->Name, settings.RobotIndex, player->Name, false},
