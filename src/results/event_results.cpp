@@ -151,6 +151,21 @@ bool RankedBefore(int type, RankedLine& a, RankedLine& b) {
   return false;
 }
 
+// Manual results as a recalc leaves them: in order, each line of a tie marked "=". Sorting them
+// again would only swap tied lines (the exchange sort does not keep their order), so that every
+// recalc would change the events file and the pages showing them.
+bool AlreadyRanked(int type, const std::vector<std::string>& lines) {
+  for (std::size_t k = 1; k < lines.size(); ++k) {
+    const double before = ScoreOf(lines[k - 1]);
+    const double after = ScoreOf(lines[k]);
+    if (ScoresBefore(type, after, before)) return false;
+    const bool marked =
+        ResultFields::Parse(lines[k - 1]).Note == "=" && ResultFields::Parse(lines[k]).Note == "=";
+    if (after == before && !marked) return false;
+  }
+  return true;
+}
+
 void RankLines(int type, std::vector<std::string>& lines, const RoundList& rounds) {
   std::vector<RankedLine> ranked;
   ranked.reserve(lines.size());
@@ -191,8 +206,11 @@ void CalcResults(Event& event, const RoundList& rounds, std::span<const int> eve
       event.Results.push_back(ResultLine(ScoreText(type, round), round));
     }
   }
-  // Without a ranking rule the lines keep their stored order; they are still numbered.
-  if (IsRanked(type)) RankLines(type, event.Results, rounds);
+  // Without a ranking rule the lines keep their stored order; they are still numbered. So do
+  // manual results already in order.
+  const bool keepOrder =
+      !IsRanked(type) || (!IsComputed(type) && AlreadyRanked(type, event.Results));
+  if (!keepOrder) RankLines(type, event.Results, rounds);
   AssignPlaces(event.Results);
 }
 

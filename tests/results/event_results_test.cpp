@@ -138,14 +138,17 @@ TEST(CalcResultsTest, TakesTheRoundsWhoseEventIdIsTheIdOrWhoseEventIdsHoldIt) {
   }
 }
 
-TEST(CalcResultsTest, ManualResultsAreOnlySortedAndNumbered) {
+TEST(CalcResultsTest, ManualResultsAreOnlySortedAndNumberedOnce) {
   const Lines typed = {";3;A;", ";1;B;", ";2;C;", ";1;D;"};
   const std::pair<int, Lines> cases[] = {
       {kManualAscending, {"1;1;D;;=", "1;1;B;;=", "3;2;C;;", "4;3;A;;"}},
       {kManualDescending, {"1;3;A;;", "2;2;C;;", "3;1;D;;=", "3;1;B;;="}},
       {kNoEventType, {"1;3;A;;", "2;1;B;;", "3;2;C;;", "4;1;D;;"}}};
-  for (const auto& [type, expected] : cases)
+  for (const auto& [type, expected] : cases) {
     EXPECT_EQ(Calc(type, RoundList(), "EV", typed), expected) << "type " << type;
+    // A second recalc leaves them as they are: tied lines do not swap.
+    EXPECT_EQ(Calc(type, RoundList(), "EV", expected), expected) << "type " << type;
+  }
 }
 
 TEST(ResultBeforeTest, AMissingRoundLeavesATieUndecidedAndScoresAreNumbers) {
