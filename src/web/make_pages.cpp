@@ -145,13 +145,7 @@ class SiteWriter {
   template <typename Body>
   void WriteUnlessCurrent(const std::string& path, std::uint64_t inputs, const PageFrame& frame,
                           Body&& body) {
-    if (!KeepsCurrent(path, inputs)) Write(path, frame, body);
-  }
-
-  // Whether the page was made from the same inputs and its file is as that run left it: then it
-  // stays as it is, counted as kept.
-  bool KeepsCurrent(const std::string& path, std::uint64_t inputs) {
-    return KeepsChecked(path, inputs, record_.Current(path, inputs));
+    if (!KeepsChecked(path, inputs, Check(path, inputs))) Write(path, frame, body);
   }
 
   // The page's file as the record has it when the page may stay as it is (PageRecord::Current):
@@ -160,7 +154,8 @@ class SiteWriter {
     return record_.Current(path, inputs);
   }
 
-  // KeepsCurrent with the answer of Check.
+  // Notes the page in the record with the answer of Check; true when the page stays as it is,
+  // counted as kept.
   bool KeepsChecked(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept) {
     const bool keeps = kept.has_value();
     record_.Note(path, inputs, std::move(kept));

@@ -56,12 +56,6 @@ void PageRecord::Note(const std::string& path, std::uint64_t inputs, std::option
   now_.insert_or_assign(path, Noted{inputs, kept});
 }
 
-bool PageRecord::Reuse(const std::string& path, std::uint64_t inputs) {
-  const std::optional<SiteFile> kept = Current(path, inputs);
-  Note(path, inputs, kept);
-  return kept.has_value();
-}
-
 void PageRecord::Forget(const std::string& path) {
   now_.erase(path);
 }

@@ -31,8 +31,6 @@ class PageRecord {
   // Notes the page as made in this run from `inputs`, staying as it is when `kept` holds its
   // file (as Current gave it).
   void Note(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept);
-  // Current, then Note; true when the page stays as it is.
-  bool Reuse(const std::string& path, std::uint64_t inputs);
   // Leaves the page out of the record (its file could not be written).
   void Forget(const std::string& path);
 
