@@ -255,8 +255,10 @@ Status PublishSite(const AppSettings& settings, const PublishOptions& options,
   if (options.DryRun && !trusted)
     return RunRsync(settings, PublishArguments(settings, true), report);
   const std::int64_t scanned = FileClockNow();
+  // Both sides of the ?: are lvalues: with a temporary on one side, the record would be copied.
+  const SiteFiles none;
   SiteFiles files;
-  if (Status status = ScanSite(settings.HtmlRootDir, manifest ? manifest->Files : SiteFiles(),
+  if (Status status = ScanSite(settings.HtmlRootDir, manifest ? manifest->Files : none,
                                manifest ? manifest->Scanned : 0, files);
       !status)
     return status;
