@@ -6,6 +6,8 @@
 #   make install-check  install the test build into a scratch root and try it there
 
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev help2man
+# The programs' allocator (cmake/allocator.cmake).
+PACKAGES += libjemalloc-dev
 # Publishing the site: rsync copies it, ssh reaches a server.
 PACKAGES += rsync openssh-client
 # The accessibility audit of the demo site (make test): headless chromium, driven from node with

@@ -20,7 +20,7 @@ if grep -v '^\./usr/' <<< "$files" | grep -qv '^\./$'; then
 fi
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for package in libc6 libstdc++6 libqt6widgets6 libqt6core6 qt6-qpa-plugins; do
+for package in libc6 libstdc++6 libqt6widgets6 libqt6core6 qt6-qpa-plugins libjemalloc2; do
   grep -q "\b$package\b" <<< "$depends" || { echo "no dependency on $package" >&2; exit 1; }
 done
 root=$(mktemp -d)
