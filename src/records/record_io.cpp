@@ -40,14 +40,18 @@ constexpr std::size_t kSplitSize = std::size_t{4} << 20;
 
 }  // namespace
 
-std::size_t SplitForReading(std::string_view text) {
-  if (text.size() < kSplitSize) return text.size();
-  const std::size_t section = text.find("\n[", text.size() / 2);
-  return section == std::string_view::npos ? text.size() : section + 1;
-}
-
-int LinesIn(std::string_view text) {
-  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+std::size_t SplitFileForReading(const FileReader& file) {
+  constexpr std::size_t kWindow = std::size_t{64} << 10;
+  if (file.Size() < kSplitSize) return std::string::npos;
+  std::string window;
+  // The windows overlap by a byte, so that a "\n[" across two of them is found.
+  for (std::size_t at = file.Size() / 2; at < file.Size(); at += kWindow - 1) {
+    if (!file.ReadPart(at, kWindow, window)) break;
+    if (const std::size_t section = window.find("\n["); section != std::string::npos)
+      return at + section + 1;
+    if (window.size() < kWindow) break;
+  }
+  return std::string::npos;
 }
 
 void LoadReport::Add(const DataLine& line, std::string message) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_reader.h"
 #include "platform/ini_file.h"
 #include "platform/status.h"
 
@@ -35,6 +36,8 @@ class DataLineLexer {
   explicit DataLineLexer(std::string_view text, int linesBefore = 0)
       : text_(text), number_(linesBefore) {}
   bool Next(DataLine& line);
+  // The number of the last line given by Next (linesBefore before the first).
+  int LastLineNumber() const { return number_; }
 
  private:
   std::string_view text_;
@@ -113,12 +116,10 @@ class ClipboardText {
   std::vector<std::string> lines_;
 };
 
-// Where a file's text is split to be read in two parts at once: the start of the first section
-// line past its middle; text.size() (no split) for a text of a few megabytes or less, or one
-// without such a line.
-std::size_t SplitForReading(std::string_view text);
-// The line ends ("\n") in the text.
-int LinesIn(std::string_view text);
+// Where an open file is split to be read in two parts at once: the start of the first section
+// line past its middle; npos (no split) for a file of a few megabytes or less, or one without
+// such a line.
+std::size_t SplitFileForReading(const FileReader& file);
 
 // The order in which records read from a file join the list: the indexes of `keys` sorted by
 // key (compared as CompareText does), one per key: the one read last.

@@ -126,7 +126,10 @@ class RecordList {
     std::unique_ptr<T> Record;
   };
 
-  std::vector<Entry> ReadEntries(std::string_view text, LoadReport& report) const;
+  // Files the records read from `path` (in file order) as LoadFromFile describes.
+  LoadReport TakeRecords(const std::string& path, std::vector<std::unique_ptr<T>> records,
+                         LoadReport report);
+  static std::vector<Entry> SortedEntries(std::vector<std::unique_ptr<T>> records);
   void Merge(std::vector<Entry> sorted);
   Status EraseFromFile(std::string_view id) const;
   int PasteTarget(const ClipboardText& clip, int index);

@@ -96,24 +96,56 @@ std::vector<std::unique_ptr<T>> ReadRecords(std::string_view text, int linesBefo
   return reader.Finish();
 }
 
-// The records of the text in file order. A large text (a federation's rounds) is read in two
-// parts at once, the second from the first section line past its middle, on another thread.
+// What one thread read of a part of a file.
 template <class T>
-std::vector<std::unique_ptr<T>> ReadAllRecords(std::string_view text, LoadReport& report) {
-  const std::size_t split = SplitForReading(text);
-  if (split == text.size()) return ReadRecords<T>(text, 0, report, true);
-  const std::string_view first = text.substr(0, split);
-  LoadReport secondReport;
-  std::vector<std::unique_ptr<T>> second;
-  std::vector<std::unique_ptr<T>> records;
-  const bool parallel = RunBeside(
-      [&] { second = ReadRecords<T>(text.substr(split), LinesIn(first), secondReport, false); },
-      [&] { records = ReadRecords<T>(first, 0, report, true); });
-  if (!parallel) return ReadRecords<T>(text, 0, report, true);
-  records.insert(records.end(), std::make_move_iterator(second.begin()),
-                 std::make_move_iterator(second.end()));
-  report.Problems.insert(report.Problems.end(), secondReport.Problems.begin(),
-                         secondReport.Problems.end());
+struct FilePart {
+  std::vector<std::unique_ptr<T>> Records;
+  LoadReport Report;
+  int Lines = 0;
+  Status Outcome = Status::Ok();
+};
+
+// The records of bytes [from, to) of the file (to its end for npos), read a piece at a time,
+// their lines numbered from 1 on.
+template <class T>
+void ReadFilePartRecords(const FileReader& file, std::size_t from, std::size_t to, bool showStatus,
+                         FilePart<T>& part) {
+  RecordReader<T> reader(part.Report, showStatus);
+  part.Outcome = file.ReadLines(from, to, [&](std::string_view text) {
+    DataLineLexer lexer(text, part.Lines);
+    for (DataLine line; lexer.Next(line);)
+      reader.Take(line);
+    part.Lines = lexer.LastLineNumber();
+  });
+  part.Records = reader.Finish();
+}
+
+// The records of the file in file order, as ReadRecords gives those of its text, without
+// holding the text: a large file (a federation's rounds) is read in two parts at once, from
+// one opening. Nothing is read from a file that cannot be read to its end.
+template <class T>
+std::vector<std::unique_ptr<T>> ReadAllFileRecords(const std::string& path, LoadReport& report) {
+  FileReader file;
+  report.ReadStatus = file.Open(path);
+  if (!report.ReadStatus) return {};
+  const std::size_t split = SplitFileForReading(file);
+  FilePart<T> first, second;
+  const bool parallel =
+      split != std::string::npos &&
+      RunBeside([&] { ReadFilePartRecords(file, split, std::string::npos, false, second); },
+                [&] { ReadFilePartRecords(file, 0, split, true, first); });
+  if (!parallel) ReadFilePartRecords(file, 0, std::string::npos, true, first);
+  report.ReadStatus = !first.Outcome ? first.Outcome : second.Outcome;
+  if (!report.ReadStatus) return {};
+  // The second part's lines were numbered from its start.
+  for (LoadProblem& problem : second.Report.Problems)
+    problem.Line += first.Lines;
+  report.Problems = std::move(first.Report.Problems);
+  report.Problems.insert(report.Problems.end(), second.Report.Problems.begin(),
+                         second.Report.Problems.end());
+  std::vector<std::unique_ptr<T>> records = std::move(first.Records);
+  records.insert(records.end(), std::make_move_iterator(second.Records.begin()),
+                 std::make_move_iterator(second.Records.end()));
   return records;
 }
 
@@ -201,31 +233,34 @@ int RecordList<T>::AddPlaceholder() {
 
 template <class T>
 LoadReport RecordList<T>::LoadFromFile(const std::string& path) {
-  std::string text;
-  Status read = Status::Ok();
-  if (FileExists(path)) read = ReadWholeFile(path, text);
-  LoadReport report = LoadFromText(path, text);
-  report.ReadStatus = read;
-  return report;
+  LoadReport report;
+  std::vector<std::unique_ptr<T>> records;
+  if (FileExists(path)) records = detail::ReadAllFileRecords<T>(path, report);
+  return TakeRecords(path, std::move(records), std::move(report));
 }
 
 template <class T>
 LoadReport RecordList<T>::LoadFromText(const std::string& path, std::string_view text) {
-  FileName = path;
   LoadReport report;
+  std::vector<std::unique_ptr<T>> records = detail::ReadRecords<T>(text, 0, report, true);
+  return TakeRecords(path, std::move(records), std::move(report));
+}
+
+template <class T>
+LoadReport RecordList<T>::TakeRecords(const std::string& path,
+                                      std::vector<std::unique_ptr<T>> records, LoadReport report) {
+  FileName = path;
   report.File = path;
-  std::vector<Entry> read = ReadEntries(text, report);
-  report.RecordsRead = static_cast<int>(read.size());
-  Merge(std::move(read));
+  report.RecordsRead = static_cast<int>(records.size());
+  Merge(SortedEntries(std::move(records)));
   if (entries_.empty()) AddPlaceholder();
   return report;
 }
 
-// Returns the text's records sorted by key, one per key: the one read last.
+// The records sorted by key, one per key: the one read last.
 template <class T>
-std::vector<typename RecordList<T>::Entry> RecordList<T>::ReadEntries(std::string_view text,
-                                                                      LoadReport& report) const {
-  std::vector<std::unique_ptr<T>> records = detail::ReadAllRecords<T>(text, report);
+std::vector<typename RecordList<T>::Entry> RecordList<T>::SortedEntries(
+    std::vector<std::unique_ptr<T>> records) {
   // The keys are copied out in file order: walking the records themselves in sorted order would
   // jump all over memory.
   std::vector<std::string> keys;

@@ -64,8 +64,9 @@ TEST_F(RecordListTest, TheLineReader) {
   }
 }
 
-// A file of megabytes is read in two parts at once: records, duplicates and problems come out
-// as one reading in file order gives them, with the file's line numbers.
+// A file of megabytes is read in two parts at once, each a piece at a time: records, duplicates
+// and problems come out as one reading of the whole text in file order gives them, with the
+// file's line numbers.
 TEST_F(RecordListTest, ALargeFileReadInTwoPartsGivesWhatOneReadingGives) {
   constexpr int kPlayers = 60000;
   std::string text;
@@ -75,9 +76,11 @@ TEST_F(RecordListTest, ALargeFileReadInTwoPartsGivesWhatOneReadingGives) {
             "\r\nHcp=" + (i == kPlayers - 10 ? "twelve" : "12.5") + "\r\nClub=The same club\r\n";
   }
   text += "[p0]\r\nID=p0\r\nPlayer=Read last\r\n";
-  ASSERT_LT(SplitForReading(text), text.size() / 2 + 100) << "the text is not split";
-
   const PlayerList list = Load(text);
+  FileReader file;
+  ASSERT_TRUE(file.Open(dir_.File("LIST.DAT")));
+  ASSERT_LT(SplitFileForReading(file), text.size() / 2 + 100) << "the file is not split";
+  ASSERT_GT(text.size() / 2, FileReader::kPieceSize) << "the parts are read in one piece each";
   ASSERT_EQ(list.Count(), kPlayers);
   int index = -1;
   ASSERT_TRUE(list.Find("P0", index));
@@ -87,6 +90,12 @@ TEST_F(RecordListTest, ALargeFileReadInTwoPartsGivesWhatOneReadingGives) {
   ASSERT_EQ(report_.Problems.size(), 1u);
   EXPECT_EQ(report_.Problems[0].Line, (kPlayers - 10) * 5 + 4);
   EXPECT_EQ(report_.Problems[0].Text, "Hcp=twelve");
+
+  PlayerList fromText;
+  const LoadReport textReport = fromText.LoadFromText("LIST.DAT", text);
+  EXPECT_EQ(Contents(fromText), Contents(list));
+  ASSERT_EQ(textReport.Problems.size(), 1u);
+  EXPECT_EQ(textReport.Problems[0].Line, report_.Problems[0].Line);
 }
 
 TEST_F(RecordListTest, AMissingFileGivesAPlaceholderAndASecondFileMerges) {
