@@ -108,34 +108,35 @@ namespace {
 
 // A key's first eight upper-cased bytes as a number that orders like the bytes themselves: most
 // comparisons of a sort end there.
-std::uint64_t KeyPrefix(std::string_view upper) {
+std::uint64_t KeyPrefix(std::string_view key) {
   std::uint64_t prefix = 0;
   for (std::size_t i = 0; i < 8; ++i)
-    prefix = prefix << 8 | (i < upper.size() ? static_cast<unsigned char>(upper[i]) : 0u);
+    prefix = prefix << 8 | (i < key.size() ? UpperChar(static_cast<unsigned char>(key[i])) : 0u);
   return prefix;
 }
 
 }  // namespace
 
 std::vector<std::size_t> SortedLastOfEachKey(const std::vector<std::string_view>& keys) {
-  // Upper-casing each key once makes every comparison a plain byte compare. Sorting small
-  // (prefix, index) pairs with the index as the last criterion keeps equal keys in file order
-  // without moving strings; a file saved whole is sorted already, and then no sort runs at all.
+  // Sorting small (prefix, index) pairs with the index as the last criterion keeps equal keys in
+  // file order without moving strings; only keys of one prefix are compared whole. A file saved
+  // whole is sorted already, and then no sort runs at all.
   struct Item {
     std::uint64_t Prefix;
     std::size_t Index;
   };
-  std::vector<std::string> upper(keys.size());
   std::vector<Item> order(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    upper[i] = UpperCase(keys[i]);
-    order[i] = {KeyPrefix(upper[i]), i};
-  }
-  const auto keyLess = [&](const Item& a, const Item& b) {
-    return a.Prefix != b.Prefix ? a.Prefix < b.Prefix : upper[a.Index] < upper[b.Index];
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    order[i] = {KeyPrefix(keys[i]), i};
+  // Whole keys compare as CompareText does, without a copy of each in capitals.
+  const auto keyOrder = [&](const Item& a, const Item& b) {
+    if (a.Prefix != b.Prefix) return a.Prefix < b.Prefix ? -1 : 1;
+    return CompareText(keys[a.Index], keys[b.Index]);
   };
+  const auto keyLess = [&](const Item& a, const Item& b) { return keyOrder(a, b) < 0; };
   const auto less = [&](const Item& a, const Item& b) {
-    return keyLess(a, b) || (!keyLess(b, a) && a.Index < b.Index);
+    const int order = keyOrder(a, b);
+    return order < 0 || (order == 0 && a.Index < b.Index);
   };
   if (!std::is_sorted(order.begin(), order.end(), less))
     std::sort(order.begin(), order.end(), less);

@@ -261,16 +261,14 @@ LoadReport RecordList<T>::TakeRecords(const std::string& path,
 template <class T>
 std::vector<typename RecordList<T>::Entry> RecordList<T>::SortedEntries(
     std::vector<std::unique_ptr<T>> records) {
-  // The keys are copied out in file order: walking the records themselves in sorted order would
-  // jump all over memory.
-  std::vector<std::string> keys;
+  std::vector<std::string_view> keys;
   keys.reserve(records.size());
   for (const auto& record : records)
-    keys.push_back(record->ID);
+    keys.emplace_back(record->ID);
   std::vector<Entry> entries;
   entries.reserve(keys.size());
-  for (std::size_t index : SortedLastOfEachKey({keys.begin(), keys.end()}))
-    entries.push_back(Entry{std::move(keys[index]), std::move(records[index])});
+  for (std::size_t index : SortedLastOfEachKey(keys))
+    entries.push_back(Entry{std::string(keys[index]), std::move(records[index])});
   return entries;
 }
 
