@@ -27,7 +27,6 @@
 #include <future>
 #include <map>
 #include <optional>
-#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -214,7 +213,9 @@ class SiteWriter {
     auto listing = listings_.find(folder);
     if (listing == listings_.end()) {
       listing = listings_.emplace(folder, Names()).first;
-      for (std::string& name : FileNamesIn(listing->first))
+      std::vector<std::string> names = FileNamesIn(listing->first);
+      listing->second.reserve(names.size());
+      for (std::string& name : names)
         listing->second.emplace(std::move(name), false);
     }
     const auto file = listing->second.find(path.substr(slash));
@@ -431,7 +432,13 @@ class RoundPages {
   std::vector<std::pair<std::string, Job>> jobs_;
   std::unordered_map<std::string, std::size_t> slots_;
   std::unordered_map<std::string, HeaderChoice> headers_;
-  std::set<std::pair<const Player*, int>> playerYears_;  // planned, by player and year
+  // Planned, by player and year.
+  struct PlayerYearHash {
+    std::size_t operator()(const std::pair<const Player*, int>& key) const {
+      return std::hash<const Player*>()(key.first) * 31 + static_cast<std::size_t>(key.second);
+    }
+  };
+  std::unordered_set<std::pair<const Player*, int>, PlayerYearHash> playerYears_;
   std::optional<HeaderChoice> stdHeader_;
 };
 
