@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <future>
 #include <map>
 #include <optional>
@@ -139,6 +140,16 @@ class SiteWriter {
   // Records that the page will be written in this run, for Keeps.
   void Plan(const std::string& path) { made_.insert(path); }
 
+  // Lists the web root and its folders now, as Keeps would one at a time when it first looks
+  // into each: another thread may do it before the planning, while nothing is written.
+  void ListSiteFolders() {
+    const std::string root = IncludeTrailingSlash(settings_.HtmlRootDir);
+    ListingOf(root);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(root, error))
+      if (entry.is_directory(error)) ListingOf(root + entry.path().filename().string() + "/");
+  }
+
   // Write, unless the page was made from the same inputs and its file is as that run left it:
   // then it stays as it is, counted as kept.
   template <typename Body>
@@ -203,26 +214,40 @@ class SiteWriter {
   }
 
  private:
+  // Texts found by a string_view without making a string of it.
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>()(text);
+    }
+  };
+  // The names of a folder's files, each with whether it was counted as kept.
+  using Names = std::unordered_map<std::string, bool, TextHash, std::equal_to<>>;
+
   // Whether the file was there when the run first looked into its folder: one listing per folder
   // instead of a look-up per page (the planning asks for every round's pages). Such a page
   // counts as kept, once however often it is asked for. A page this run writes is in made_
   // before anyone asks for it again.
   bool CountKept(std::string_view path) {
     const std::size_t slash = path.rfind('/') + 1;  // 0 without a folder
-    const std::string_view folder = path.substr(0, slash);
-    auto listing = listings_.find(folder);
-    if (listing == listings_.end()) {
-      listing = listings_.emplace(folder, Names()).first;
-      std::vector<std::string> names = FileNamesIn(listing->first);
-      listing->second.reserve(names.size());
-      for (std::string& name : names)
-        listing->second.emplace(std::move(name), false);
-    }
-    const auto file = listing->second.find(path.substr(slash));
-    if (file == listing->second.end()) return false;
+    Names& listing = ListingOf(path.substr(0, slash));
+    const auto file = listing.find(path.substr(slash));
+    if (file == listing.end()) return false;
     if (!file->second) ++report_.Kept;
     file->second = true;
     return true;
+  }
+
+  // The names of the folder's files (the folder's path ends with "/"), listed when first asked.
+  Names& ListingOf(std::string_view folder) {
+    auto listing = listings_.find(folder);
+    if (listing != listings_.end()) return listing->second;
+    listing = listings_.emplace(folder, Names()).first;
+    std::vector<std::string> names = FileNamesIn(listing->first);
+    listing->second.reserve(names.size());
+    for (std::string& name : names)
+      listing->second.emplace(std::move(name), false);
+    return listing->second;
   }
 
   std::nullopt_t Refuse(const std::string& path, const char* why) {
@@ -244,16 +269,6 @@ class SiteWriter {
   PageInputs inputs_;
   Page page_;
   WriteQueue queue_;
-  // Texts found by a string_view without making a string of it.
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>()(text);
-    }
-  };
-  // The names of a folder's files, each with whether it was counted as kept.
-  using Names = std::unordered_map<std::string, bool, TextHash, std::equal_to<>>;
-
   std::unordered_set<std::string> made_, written_, reported_;
   std::unordered_map<std::string, Names, TextHash, std::equal_to<>> listings_;  // by folder
 };
@@ -762,9 +777,7 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   const AppSettings& settings = context.Settings;
   // The site counts as new while it has no index folder: the start-up may have made the root.
   const bool newSite = !DirectoryExists(PagePath(settings, {"index", ""}));
-  RoundIndex index(context.Data.Rounds);
   WebContext indexed = context;
-  indexed.Rounds = &index;
   // One handicap calculation for the handicap page and the player pages' charts, the first
   // pages to read it. It reads every round, as the pages before those do, but changes nothing:
   // it runs on another thread meanwhile.
@@ -782,6 +795,11 @@ MakePagesReport MakeAllPages(const WebContext& context) {
     indexed.Knockouts = &knockouts;
   }
   SiteWriter writer(indexed, report);
+  // The site's folders are listed on another thread while the rounds are indexed.
+  std::optional<RoundIndex> index;
+  if (!RunBeside([&] { writer.ListSiteFolders(); }, [&] { index.emplace(context.Data.Rounds); }))
+    index.emplace(context.Data.Rounds);
+  indexed.Rounds = &*index;
   // Every page made from inputs takes in the digests of its rounds: they are taken on another
   // thread while the rounds' pages are planned, which reads the rounds too, before anything is
   // rendered (rendering a page may store a row's total in its round).
