@@ -23,8 +23,6 @@
 #include "web/make_pages.h"
 
 #include <algorithm>
-#include <atomic>
-#include <filesystem>
 #include <future>
 #include <map>
 #include <optional>
@@ -45,35 +43,16 @@
 #include "results/tour_standings.h"
 #include "web/charts.h"
 #include "web/page_inputs.h"
-#include "web/page_record.h"
 #include "web/pages.h"
 #include "web/round_index.h"
+#include "web/site_writer.h"
 #include "web/tables.h"
-#include "web/write_queue.h"
 
 namespace cardwise {
 
 namespace {
 
 constexpr const char* kStyleSheet = "cardwise.css";
-constexpr const char* kUnsafePage = "not written: its folder or name leads outside the web root";
-constexpr const char* kUnsafeTemplate =
-    "not written: its header or footer template lies outside the template folder";
-
-bool IsSafeTemplateName(const std::string& name) {
-  return name.empty() || IsSafePathPart(name);
-}
-
-// The header template a page is opened with: its full path, and whether the name it was made
-// from stays inside the template folder.
-struct HeaderChoice {
-  std::string Path;
-  bool Safe = true;
-};
-
-HeaderChoice StdHeaderChoice(const AppSettings& settings) {
-  return {StdHeaderPath(settings), IsSafeTemplateName(settings.StdHeader)};
-}
 
 // A tour's pages use its own header when it names one.
 HeaderChoice TourHeader(const AppSettings& settings, const Tour& tour) {
@@ -93,209 +72,8 @@ std::string HeaderNameFor(const WebContext& context, std::string_view eventID) {
   return context.Settings.StdHeader;
 }
 
-// How a page is opened, besides its path.
-struct PageFrame {
-  std::string Header;  // full path of the header template, or empty
-  std::string Keywords;
-  std::string Robots;
-  std::string Title;
-  bool InYearFolder = false;
-};
-
 std::string YearText(DateTime date) {
   return FormatDateTime("yyyy", date);
-}
-
-// Opens, fills and closes pages, and keeps the account of the run.
-class SiteWriter {
- public:
-  SiteWriter(const WebContext& context, MakePagesReport& report)
-      : context_(context),
-        settings_(context.Settings),
-        report_(report),
-        footer_(StdFooterPath(context.Settings)),
-        footerSafe_(IsSafeTemplateName(context.Settings.StdFooter)),
-        record_(IncludeTrailingSlash(context.Settings.HtmlRootDir)),
-        inputs_(context) {}
-
-  const WebContext& Context() const { return context_; }
-  PageInputs& Inputs() { return inputs_; }
-  const AppSettings& Settings() const { return settings_; }
-
-  // The page's path when it may be written; otherwise the page is reported and nullopt.
-  std::optional<std::string> Admit(const PageLocation& location, bool headerSafe) {
-    const std::string path = PagePath(settings_, location);
-    if (!IsSafeLocation(location)) return Refuse(path, kUnsafePage);
-    if (!headerSafe || !footerSafe_) return Refuse(path, kUnsafeTemplate);
-    return path;
-  }
-
-  // Whether an existing page stays as it is: its update-all setting is off and it exists, from
-  // an earlier run or made earlier in this one. Pages from earlier runs count as kept.
-  bool Keeps(const std::string& path, bool updateAll) {
-    if (updateAll) return false;
-    return made_.contains(path) || CountKept(path);
-  }
-
-  // Records that the page will be written in this run, for Keeps.
-  void Plan(const std::string& path) { made_.insert(path); }
-
-  // Lists the web root and its folders now, as Keeps would one at a time when it first looks
-  // into each: another thread may do it before the planning, while nothing is written.
-  void ListSiteFolders() {
-    const std::string root = IncludeTrailingSlash(settings_.HtmlRootDir);
-    ListingOf(root);
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(root, error))
-      if (entry.is_directory(error)) ListingOf(root + entry.path().filename().string() + "/");
-  }
-
-  // Write, unless the page was made from the same inputs and its file is as that run left it:
-  // then it stays as it is, counted as kept.
-  template <typename Body>
-  void WriteUnlessCurrent(const std::string& path, std::uint64_t inputs, const PageFrame& frame,
-                          Body&& body) {
-    if (!KeepsChecked(path, inputs, Check(path, inputs))) Write(path, frame, body);
-  }
-
-  // The page's file as the record has it when the page may stay as it is (PageRecord::Current):
-  // threads may ask it at once.
-  std::optional<SiteFile> Check(const std::string& path, std::uint64_t inputs) const {
-    return record_.Current(path, inputs);
-  }
-
-  // Notes the page in the record with the answer of Check; true when the page stays as it is,
-  // counted as kept.
-  bool KeepsChecked(const std::string& path, std::uint64_t inputs, std::optional<SiteFile> kept) {
-    const bool keeps = kept.has_value();
-    record_.Note(path, inputs, std::move(kept));
-    if (!keeps) return false;
-    Plan(path);
-    CountKept(path);
-    return true;
-  }
-
-  // Renders the page here and leaves the writing to the queue's thread.
-  template <typename Body>
-  void Write(const std::string& path, const PageFrame& frame, Body&& body) {
-    WriteIn(context_, path, frame, body);
-  }
-
-  // The same with the page reading another context (a part of the round list).
-  template <typename Body>
-  void WriteIn(const WebContext& context, const std::string& path, const PageFrame& frame,
-               Body&& body) {
-    Plan(path);
-    page_.Open(context, path, frame.Header, frame.Keywords, frame.Robots, frame.Title,
-               frame.InYearFolder);
-    body(page_);
-    if (const Status status = page_.Finish(footer_); !status) {
-      record_.Forget(path);
-      Report(path, status.message());
-    } else
-      queue_.Push(path, page_.TakeContents());
-  }
-
-  // Flush, then the record of this run's pages replaces the last one's.
-  void Finish() {
-    Flush();
-    if (const Status status = record_.Save(); !status) report_.Skipped.push_back(status.message());
-  }
-
-  // Waits until the pages rendered so far are on disk, for what looks at the files.
-  void Flush() {
-    for (const PageWritten& page : queue_.Drain()) {
-      if (!page.Outcome) {
-        record_.Forget(page.Path);
-        Report(page.Path, page.Outcome.message());
-      } else if (written_.insert(page.Path).second)
-        ++report_.Written;
-    }
-  }
-
- private:
-  // Texts found by a string_view without making a string of it.
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-      return std::hash<std::string_view>()(text);
-    }
-  };
-  // The names of a folder's files, each with whether it was counted as kept.
-  using Names = std::unordered_map<std::string, bool, TextHash, std::equal_to<>>;
-
-  // Whether the file was there when the run first looked into its folder: one listing per folder
-  // instead of a look-up per page (the planning asks for every round's pages). Such a page
-  // counts as kept, once however often it is asked for. A page this run writes is in made_
-  // before anyone asks for it again.
-  bool CountKept(std::string_view path) {
-    const std::size_t slash = path.rfind('/') + 1;  // 0 without a folder
-    Names& listing = ListingOf(path.substr(0, slash));
-    const auto file = listing.find(path.substr(slash));
-    if (file == listing.end()) return false;
-    if (!file->second) ++report_.Kept;
-    file->second = true;
-    return true;
-  }
-
-  // The names of the folder's files (the folder's path ends with "/"), listed when first asked.
-  Names& ListingOf(std::string_view folder) {
-    auto listing = listings_.find(folder);
-    if (listing != listings_.end()) return listing->second;
-    listing = listings_.emplace(folder, Names()).first;
-    std::vector<std::string> names = FileNamesIn(listing->first);
-    listing->second.reserve(names.size());
-    for (std::string& name : names)
-      listing->second.emplace(std::move(name), false);
-    return listing->second;
-  }
-
-  std::nullopt_t Refuse(const std::string& path, const char* why) {
-    Report(path, path + ": " + why);
-    return std::nullopt;
-  }
-
-  // Each page is reported once, however often the walk comes back to it.
-  void Report(const std::string& path, const std::string& message) {
-    if (reported_.insert(path).second) report_.Skipped.push_back(message);
-  }
-
-  const WebContext& context_;
-  const AppSettings& settings_;
-  MakePagesReport& report_;
-  const std::string footer_;
-  const bool footerSafe_;
-  PageRecord record_;
-  PageInputs inputs_;
-  Page page_;
-  WriteQueue queue_;
-  std::unordered_set<std::string> made_, written_, reported_;
-  std::unordered_map<std::string, Names, TextHash, std::equal_to<>> listings_;  // by folder
-};
-
-// What the record says of a page: the digest of its inputs, and its file when the page may stay
-// as it is.
-struct CheckedPage {
-  std::uint64_t Inputs = 0;
-  std::optional<SiteFile> Kept;
-};
-
-// The pages 0 to count - 1 checked against the record, on two threads, before any is rendered:
-// `check(k)` gives page k's (nullopt: a page not checked) and must change nothing. A check is a
-// digest and a look at a file, and the most numerous pages are checked so.
-template <typename Check>
-std::vector<CheckedPage> CheckPages(std::size_t count, Check&& check) {
-  constexpr std::size_t kShare = 256;
-  std::vector<CheckedPage> checked(count);
-  std::atomic<std::size_t> next = 0;
-  const auto work = [&] {
-    for (std::size_t from = next.fetch_add(kShare); from < count; from = next.fetch_add(kShare)) {
-      for (std::size_t k = from; k < std::min(from + kShare, count); ++k)
-        if (std::optional<CheckedPage> page = check(k)) checked[k] = std::move(*page);
-    }
-  };
-  if (!RunBeside(work, work)) work();
-  return checked;
 }
 
 // The pages of the rounds: scorecards, player-on-course and player-year pages.

@@ -12,19 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "web/make_pages_report.h"
 #include "web/site.h"
 
 namespace cardwise {
-
-struct MakePagesReport {
-  int Written = 0;  // page files written (each counted once), the front page among them
-  int Kept = 0;     // pages from earlier runs left as they were (update-all off, or unchanged)
-  int TemplatesCopied = 0;
-  // "path: why" of every page (or template copy, or style sheet) that could not be written,
-  // among them the pages refused because a record ID, tour folder or template name would lead
-  // outside the web root or the template folder.
-  std::vector<std::string> Skipped;
-};
 
 // Runs on the lists of `context` (computing event results and tour standings into them) as of
 // `context.Today`; its round index is its own. A site without an index folder gets the style
