@@ -556,15 +556,6 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   // The site counts as new while it has no index folder: the start-up may have made the root.
   const bool newSite = !DirectoryExists(PagePath(settings, {"index", ""}));
   WebContext indexed = context;
-  // One handicap calculation for the handicap page and the player pages' charts, the first
-  // pages to read it. It reads every round, as the pages before those do, but changes nothing:
-  // it runs on another thread meanwhile.
-  std::optional<HandicapRecords> handicaps;
-  std::future<std::vector<HandicapRow>> handicapRows;
-  if (HasHandicaps(settings)) {
-    handicapRows = std::async(std::launch::async | std::launch::deferred,
-                              [&context] { return HandicapRows(context.Data, context.Today); });
-  }
   // The knockouts' file is read here, only when it exists: a site without knockouts stays as
   // it was.
   KnockoutList knockouts;
@@ -578,6 +569,16 @@ MakePagesReport MakeAllPages(const WebContext& context) {
   if (!RunBeside([&] { writer.ListSiteFolders(); }, [&] { index.emplace(context.Data.Rounds); }))
     index.emplace(context.Data.Rounds);
   indexed.Rounds = &*index;
+  // One handicap calculation for the handicap page and the player pages' charts, the first
+  // pages to read it. It reads every round, as the pages before those do, but changes nothing:
+  // it runs on another thread from here on (started earlier, it would slow the listing above,
+  // which the planning waits for).
+  std::optional<HandicapRecords> handicaps;
+  std::future<std::vector<HandicapRow>> handicapRows;
+  if (HasHandicaps(settings)) {
+    handicapRows = std::async(std::launch::async | std::launch::deferred,
+                              [&context] { return HandicapRows(context.Data, context.Today); });
+  }
   // Every page made from inputs takes in the digests of its rounds: they are taken on another
   // thread while the rounds' pages are planned, which reads the rounds too, before anything is
   // rendered (rendering a page may store a row's total in its round).
