@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/file_reader.h"
+
 namespace cardwise {
 
 namespace fs = std::filesystem;
@@ -174,34 +176,23 @@ std::vector<std::string> FileNamesIn(const std::string& dir) {
 
 Status ReadWholeFile(const std::string& path, std::string& contents) {
   contents.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ErrnoError(path, errno);
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return ErrnoError(path, EISDIR);
-  }
-  // One read of the size the file has; the loop only matters for files that grow meanwhile
-  // or report no size (/proc).
-  std::size_t size = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
-  contents.resize(size + 1);
-  std::size_t used = 0;
-  for (;;) {
-    if (used == contents.size()) contents.resize(contents.size() * 2);
-    const ssize_t got = ::read(fd, contents.data() + used, contents.size() - used);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) {
-      const int error = errno;
-      ::close(fd);
+  FileReader file;
+  if (Status status = file.Open(path); !status) return status;
+  // One read of the size the file has; more only for a file that grows meanwhile or reports no
+  // size (/proc).
+  for (std::size_t want = file.Size() + 1;; want = contents.size()) {
+    std::string part;
+    if (Status status = file.ReadPart(contents.size(), want, part); !status) {
       contents.clear();
-      return ErrnoError(path, error);
+      return status;
     }
-    if (got == 0) break;
-    used += static_cast<std::size_t>(got);
+    const bool atEnd = part.size() < want;
+    if (contents.empty())
+      contents = std::move(part);
+    else
+      contents += part;
+    if (atEnd) return Status::Ok();
   }
-  ::close(fd);
-  contents.resize(used);
-  return Status::Ok();
 }
 
 Status WriteFileAtomically(const std::string& path, std::string_view contents) {

@@ -52,6 +52,12 @@ TEST(WriteFileAtomically, ReplacesThroughLinksAndLeavesNoTemporaryFile) {
   ASSERT_TRUE(ReadWholeFile(dir.File("copy.dat"), read).ok());
   EXPECT_EQ(read, bytes);
   EXPECT_THAT(FilesMatching(dir.Path(), "*"), ElementsAre("copy.dat", "data.dat", "link.dat"));
+  // A file that reports no size is read to its end all the same; a folder is no file.
+  ASSERT_TRUE(ReadWholeFile("/proc/self/status", read).ok());
+  EXPECT_THAT(read, HasSubstr("\nPid:"));
+  EXPECT_TRUE(read.ends_with('\n'));
+  EXPECT_THAT(ReadWholeFile(dir.Path(), read).message(), HasSubstr(dir.Path()));
+  EXPECT_EQ(read, "");
 }
 
 TEST(WriteFileAtomically, FailuresNameThePathAndChangeNothing) {
