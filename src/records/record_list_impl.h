@@ -55,6 +55,15 @@ class RecordReader {
       KeyLine(line);
   }
 
+  // Takes every line of the text, the first numbered `linesBefore` + 1; returns the number of
+  // the last.
+  int TakeText(std::string_view text, int linesBefore) {
+    DataLineLexer lexer(text, linesBefore);
+    for (DataLine line; lexer.Next(line);)
+      Take(line);
+    return lexer.LastLineNumber();
+  }
+
   // Completes the record being built and returns every record in file order.
   std::vector<std::unique_ptr<T>> Finish() {
     FinishRecord();
@@ -85,14 +94,11 @@ class RecordReader {
   std::vector<std::unique_ptr<T>> records_;
 };
 
-// The records of a part of a file whose first line is line `linesBefore` + 1.
+// The records of the text, in file order.
 template <class T>
-std::vector<std::unique_ptr<T>> ReadRecords(std::string_view text, int linesBefore,
-                                            LoadReport& report, bool showStatus) {
-  RecordReader<T> reader(report, showStatus);
-  DataLineLexer lexer(text, linesBefore);
-  for (DataLine line; lexer.Next(line);)
-    reader.Take(line);
+std::vector<std::unique_ptr<T>> ReadRecords(std::string_view text, LoadReport& report) {
+  RecordReader<T> reader(report, true);
+  reader.TakeText(text, 0);
   return reader.Finish();
 }
 
@@ -111,12 +117,8 @@ template <class T>
 void ReadFilePartRecords(const FileReader& file, std::size_t from, std::size_t to, bool showStatus,
                          FilePart<T>& part) {
   RecordReader<T> reader(part.Report, showStatus);
-  part.Outcome = file.ReadLines(from, to, [&](std::string_view text) {
-    DataLineLexer lexer(text, part.Lines);
-    for (DataLine line; lexer.Next(line);)
-      reader.Take(line);
-    part.Lines = lexer.LastLineNumber();
-  });
+  part.Outcome = file.ReadLines(
+      from, to, [&](std::string_view text) { part.Lines = reader.TakeText(text, part.Lines); });
   part.Records = reader.Finish();
 }
 
@@ -242,7 +244,7 @@ LoadReport RecordList<T>::LoadFromFile(const std::string& path) {
 template <class T>
 LoadReport RecordList<T>::LoadFromText(const std::string& path, std::string_view text) {
   LoadReport report;
-  std::vector<std::unique_ptr<T>> records = detail::ReadRecords<T>(text, 0, report, true);
+  std::vector<std::unique_ptr<T>> records = detail::ReadRecords<T>(text, report);
   return TakeRecords(path, std::move(records), std::move(report));
 }
 

@@ -70,12 +70,13 @@ std::uint64_t Taken(const std::unordered_map<const Record*, std::uint64_t>& dige
   return known != digests.end() ? known->second : digest(record);
 }
 
-template <typename Record>
+template <typename Record, typename Digest = std::uint64_t (*)(const Record&)>
 void TakeAll(const RecordList<Record>& list,
-             std::unordered_map<const Record*, std::uint64_t>& digests) {
+             std::unordered_map<const Record*, std::uint64_t>& digests,
+             Digest digest = RecordDigest<Record>) {
   digests.reserve(static_cast<std::size_t>(list.Count()));
   for (int i = 0; i < list.Count(); ++i)
-    digests.try_emplace(&list.RecordAt(i), RecordDigest(list.RecordAt(i)));
+    digests.try_emplace(&list.RecordAt(i), digest(list.RecordAt(i)));
 }
 
 void AddResult(DigestBuilder& digest, const Result& row) {
@@ -184,10 +185,7 @@ void PageInputs::DigestEventsAndTours() {
 }
 
 void PageInputs::DigestAllRecords() {
-  const RoundList& rounds = context_.Data.Rounds;
-  rounds_.reserve(static_cast<std::size_t>(rounds.Count()));
-  for (int i = 0; i < rounds.Count(); ++i)
-    rounds_.try_emplace(&rounds.RecordAt(i), RoundDigest(rounds.RecordAt(i)));
+  TakeAll(context_.Data.Rounds, rounds_, RoundDigest);
   TakeAll(context_.Data.Players, players_);
   TakeAll(context_.Data.Courses, courses_);
 }
